@@ -1,0 +1,187 @@
+#include "kurzdatum.h"
+
+namespace {
+
+// Leading blanks skipped, then the run of digits; no digits give 0.
+long zahlAm(const QString& s) {
+    qsizetype i = 0;
+    while (i < s.size() && s[i] == u' ') ++i;
+    long n = 0;
+    bool any = false;
+    while (i < s.size() && s[i] >= u'0' && s[i] <= u'9') {
+        if (n < 100000000) n = n * 10 + (s[i].unicode() - u'0');
+        any = true;
+        ++i;
+    }
+    return any ? n : 0;
+}
+
+int monatsLaenge(int monat, int jahrByte) {
+    switch (monat) {
+    case 2: return jahrByte % 4 == 0 ? 29 : 28;
+    case 4:
+    case 6:
+    case 9:
+    case 11: return 30;
+    default: return 31;
+    }
+}
+
+// Reads "d.m.y" pieces: returns the piece and the rest starting at the third character,
+// with a leading "." skipped.
+int teilLesen(QString& rest) {
+    int wert;
+    if (rest.size() >= 2 && rest[1] == u'.')
+        wert = int(zahlAm(rest.left(1)));
+    else
+        wert = int(zahlAm(rest.left(2)));
+    rest = rest.mid(2);
+    if (!rest.isEmpty() && rest[0] == u'.') rest = rest.mid(1);
+    return wert;
+}
+
+} // namespace
+
+TKurzDatum TKurzDatum::aus(QDate d) {
+    if (!d.isValid() || d.year() < 1900 || d.year() > 2155) return {};
+    return aus(d.day(), d.month(), d.year());
+}
+
+TKurzDatum TKurzDatum::aus(int tag, int monat, int jahr4, int zusatz) {
+    return TKurzDatum{std::uint8_t(tag), std::uint8_t(monat), std::uint8_t(jahr4 - 1900),
+                      std::uint8_t(zusatz)};
+}
+
+QDate TKurzDatum::alsQDate() const {
+    if (!vorhanden()) return {};
+    return QDate(1900 + Jahr, Monat, Tag);
+}
+
+QString KurzDatumText(TKurzDatum d) {
+    if (d.Tag == 0) return {};
+    QString s = QString::number(d.Tag) + u'.' + QString::number(d.Monat) + u'.';
+    const int jj = d.Jahr % 100;
+    if (jj < 10) s += u'0';
+    s += QString::number(jj);
+    if (d.Zusatz > 0) s += u'/' + QString::number(d.Zusatz);
+    return s;
+}
+
+TKurzDatum TextZuKurzDatum(QString& s, QDate heute) {
+    TKurzDatum d = TKurzDatum::aus(heute);
+    QString t = s;
+    const qsizetype slash = t.indexOf(u'/');
+    if (slash >= 0) {
+        d.Zusatz = std::uint8_t(zahlAm(t.mid(slash + 1, 2)));
+        t = t.left(slash);
+    }
+    if (t.isEmpty()) {
+        // today
+    } else if (const qsizetype minus = t.indexOf(u'-'); minus >= 0) {
+        long rest = zahlAm(t.mid(minus + 1, 3));
+        int tag = d.Tag, monat = d.Monat, jahr = d.Jahr;
+        while (rest > 0) {
+            if (tag > rest) {
+                tag -= int(rest);
+                break;
+            }
+            rest -= tag;
+            switch (monat) {
+            case 1:
+            case 2:
+            case 4:
+            case 6:
+            case 8:
+            case 9:
+            case 11: tag = 31; break;
+            case 3: tag = jahr % 4 == 0 ? 29 : 28; break;
+            default: tag = 30; break;
+            }
+            if (--monat < 1) {
+                monat = 12;
+                jahr = (jahr + 255) % 256;
+            }
+        }
+        d.Tag = std::uint8_t(tag);
+        d.Monat = std::uint8_t(monat);
+        d.Jahr = std::uint8_t(jahr);
+    } else {
+        QString rest = t;
+        int tag = teilLesen(rest);
+        int monat = d.Monat;
+        int jahr = d.Jahr;
+        if (!rest.isEmpty()) monat = teilLesen(rest);
+        if (!rest.isEmpty()) {
+            long y = zahlAm(rest);
+            if (y > 99) y -= 108; // four digits: 2013 - 108 = 113 (mod 256)
+            jahr = int(((y % 256) + 256) % 256);
+            if (jahr < 80) jahr += 100;
+        }
+        d.Tag = std::uint8_t(tag);
+        d.Monat = std::uint8_t(monat);
+        d.Jahr = std::uint8_t(jahr);
+        if (tag > 31 || monat > 12) {
+            d.Tag = d.Monat = d.Jahr = 0;
+        }
+    }
+    s = KurzDatumText(d);
+    return d;
+}
+
+// Steps n calendar days forward; the date keeps its Zusatz.
+static TKurzDatum schritteVor(int n, TKurzDatum d) {
+    int tag = d.Tag, monat = d.Monat, jahr = d.Jahr;
+    for (int i = 0; i < n; ++i) {
+        if (tag < monatsLaenge(monat, jahr)) {
+            ++tag;
+        } else {
+            tag = 1;
+            if (++monat > 12) {
+                monat = 1;
+                jahr = (jahr + 1) % 256;
+            }
+        }
+    }
+    return TKurzDatum{std::uint8_t(tag), std::uint8_t(monat), std::uint8_t(jahr), d.Zusatz};
+}
+
+QString TageAddieren(int n, TKurzDatum d) { return KurzDatumText(schritteVor(n, d)); }
+
+TKurzDatum TageAddierenDatum(int n, TKurzDatum d) {
+    // What the display text reads back to: a two-digit year 00..79 means 2000..2079,
+    // 80..99 means 1980..1999; the Zusatz is dropped.
+    TKurzDatum r = schritteVor(n, d);
+    if (r.Tag == 0 || r.Tag > 31 || r.Monat > 12) return {};
+    int jj = r.Jahr % 100;
+    if (jj < 80) jj += 100;
+    return TKurzDatum{r.Tag, r.Monat, std::uint8_t(jj), 0};
+}
+
+int Tagesnummer(TKurzDatum dt) {
+    if (dt.Tag == 0) return -31;
+    const int d = dt.Tag, m = dt.Monat, y = dt.Jahr;
+    int n;
+    if (m > 2) {
+        n = 365 * y + d + 31 * (m - 1) - int(0.4 * m + 2.3) + y / 4 -
+            int(0.75 * double(y / 100 + 1));
+    } else {
+        n = 365 * y + d + 31 * (m - 1) + (y - 1) / 4 - int(0.75 * double((y - 1) / 100 + 1));
+    }
+    // The formula counts 2000 as a common year.
+    if (y > 100 || (y == 100 && (m > 2 || (m == 2 && d > 29)))) ++n;
+    return n;
+}
+
+int TageZwischen(TKurzDatum a, TKurzDatum b) {
+    const int diff = Tagesnummer(b) - Tagesnummer(a);
+    if (diff >= 32766 || diff <= -32766) return 0;
+    return diff;
+}
+
+bool DatumVor(TKurzDatum a, TKurzDatum b) {
+    return a.Jahr * 10000 + a.Monat * 100 + a.Tag < b.Jahr * 10000 + b.Monat * 100 + b.Tag;
+}
+
+bool DatumZwischen(TKurzDatum a, TKurzDatum b, TKurzDatum c) {
+    return !DatumVor(b, a) && !DatumVor(c, b);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <cstdint>
+
+// The 4-byte record date: day (0 = no date), month, year - 1900, Zusatz.
+struct TKurzDatum {
+    std::uint8_t Tag = 0;
+    std::uint8_t Monat = 0;
+    std::uint8_t Jahr = 0;
+    std::uint8_t Zusatz = 0;
+
+    bool vorhanden() const { return Tag != 0; }
+    bool operator==(const TKurzDatum&) const = default;
+
+    static TKurzDatum aus(QDate d); // Zusatz 0; an invalid date gives the empty date
+    static TKurzDatum aus(int tag, int monat, int jahr4, int zusatz = 0);
+    QDate alsQDate() const; // invalid for the empty date or an impossible day
+};
+
+// Display form: "5.3.13", "15.11.00/2"; empty for day 0.
+QString KurzDatumText(TKurzDatum d);
+
+// Reads a typed or computed date relative to `heute`. `s` is replaced by the display form of
+// the result. Four-digit years are read as the typed year.
+TKurzDatum TextZuKurzDatum(QString& s, QDate heute);
+
+// Date n days (0..255) after d, as display text.
+QString TageAddieren(int n, TKurzDatum d);
+// The same, as the date that text reads back to (Zusatz 0).
+TKurzDatum TageAddierenDatum(int n, TKurzDatum d);
+
+// Days from a to b; 0 when the distance is 32766 or more; the empty date counts as day -31.
+int TageZwischen(TKurzDatum a, TKurzDatum b);
+// The day number of a date (1.1.1900 is day 1); -31 for the empty date.
+int Tagesnummer(TKurzDatum d);
+
+bool DatumVor(TKurzDatum a, TKurzDatum b);
+bool DatumZwischen(TKurzDatum a, TKurzDatum b, TKurzDatum c);

@@ -1,0 +1,27 @@
+#include "fakemessages.h"
+
+void FakeMessages::error(const QString& text) { shown.append({Shown::Error, text}); }
+void FakeMessages::warning(const QString& text) { shown.append({Shown::Warning, text}); }
+void FakeMessages::information(const QString& text) { shown.append({Shown::Information, text}); }
+
+MessageService::Answer FakeMessages::warningOkCancel(const QString& text) {
+    shown.append({Shown::WarningOkCancel, text});
+    return next(Answer::Ok);
+}
+
+MessageService::Answer FakeMessages::question(const QString& text, Buttons buttons) {
+    shown.append({Shown::Question, text});
+    return next(buttons == Buttons::Ok || buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes);
+}
+
+MessageService::Answer FakeMessages::next(Answer fallback) {
+    return planned_.isEmpty() ? fallback : planned_.takeFirst();
+}
+
+QStringList FakeMessages::texts() const {
+    QStringList out;
+    for (const Shown& s : shown) out << s.text;
+    return out;
+}
+
+int FakeMessages::count(const QString& text) const { return int(texts().count(text)); }
