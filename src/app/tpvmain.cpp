@@ -1,0 +1,207 @@
+#include "tpvmain.h"
+
+#include "aboutbox.h"
+#include "app/appcontext.h"
+#include "platform/druckausgabe.h"
+#include "platform/messages.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QUrl>
+
+TPVMain::TPVMain(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx) {
+    setObjectName(QStringLiteral("PVMain"));
+    setWindowTitle(QStringLiteral("Porvanta"));
+    setProperty("helpContext", 100);
+    mdi_ = new QMdiArea(this);
+    mdi_->setObjectName(QStringLiteral("MDIClient"));
+    setCentralWidget(mdi_);
+    menueAufbauen();
+    resize(1024, 720);
+    starten();
+}
+
+TPVMain::~TPVMain() {
+    qApp->removeEventFilter(this);
+}
+
+void TPVMain::starten() {
+    if (ctx_.einstellungen.vollbild) setWindowState(windowState() | Qt::WindowMaximized);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    HerdeLaden(ctx_);
+    QApplication::restoreOverrideCursor();
+    MenueFreigeben();
+    // F7 and F8 from whatever window has the focus.
+    qApp->installEventFilter(this);
+}
+
+QAction* TPVMain::item(QMenu* menu, const char* name, const QString& caption, int helpContext,
+                       const QKeySequence& key) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    if (helpContext) a->setProperty("helpContext", helpContext);
+    if (!key.isEmpty()) a->setShortcut(key);
+    items_.insert(a->objectName(), a);
+    return a;
+}
+
+void TPVMain::menueAufbauen() {
+    QMenuBar* bar = menuBar();
+
+    QMenu* daten = bar->addMenu(QStringLiteral("&Daten"));
+    daten->setObjectName(QStringLiteral("Daten1"));
+    item(daten, "NeueSau1", QStringLiteral("&Neue Sau"), 200);
+    item(daten, "Eingabe1", QStringLiteral("&Eingabe"), 250, QKeySequence(Qt::Key_F2));
+    item(daten, "Hilfslisten1", QStringLiteral("&Hilfslisten"), 150);
+    item(daten, "Sammel1", QStringLiteral("&Sammel"), 270);
+    QAction* baum = item(daten, "baum1", QStringLiteral("baum"), 0,
+                         QKeySequence(Qt::CTRL | Qt::Key_A));
+    // Hidden, yet its key works: the action stays on the window.
+    baum->setVisible(false);
+    addAction(baum);
+    daten->addSeparator();
+    connect(item(daten, "Drucken1", QStringLiteral("&Drucken"), 700), &QAction::triggered, this,
+            &TPVMain::Drucken1Click);
+    connect(item(daten, "Druckereinrichten1", QStringLiteral("D&rucker einrichten"), 700),
+            &QAction::triggered, this, &TPVMain::Druckereinrichten1Click);
+    item(daten, "Sammelausdruck1", QStringLiteral("Sammelausdruck"));
+    daten->addSeparator();
+    connect(item(daten, "Beenden1", QStringLiteral("&Beenden")), &QAction::triggered, this,
+            &QWidget::close);
+
+    QMenu* ausw = bar->addMenu(QStringLiteral("&Auswertung"));
+    ausw->setObjectName(QStringLiteral("Auswertung1"));
+    item(ausw, "AuswertWurf", QStringLiteral("&Wurf"));
+    item(ausw, "AuswertSau", QStringLiteral("&Sau"));
+    item(ausw, "AuswertEber", QStringLiteral("&Eber"));
+    item(ausw, "Auswahl1", QStringLiteral("&Auswahl"));
+    QMenu* vergleich = ausw->addMenu(QStringLiteral("&Vergleich"));
+    vergleich->setObjectName(QStringLiteral("Vergleich1"));
+    items_.insert(vergleich->objectName(), vergleich->menuAction());
+    item(vergleich, "Eber1", QStringLiteral("Eber"));
+    item(vergleich, "Herkunft1", QStringLiteral("Herkunft"));
+    item(vergleich, "Rasse1", QStringLiteral("Rasse"));
+    item(ausw, "Hitliste1", QStringLiteral("&Hitliste"));
+    item(ausw, "TierbewSauen1", QStringLiteral("Tierbew. Sauen"));
+    item(ausw, "FerkelAbgang1", QStringLiteral("Ferkel Abgang"));
+
+    QMenu* plan = bar->addMenu(QStringLiteral("Arbeits&plan"));
+    plan->setObjectName(QStringLiteral("Arbeitsplan1"));
+    item(plan, "Plan1", QStringLiteral("&Plan"));
+    item(plan, "PlanZeiten", QStringLiteral("&Zeiten"));
+    item(plan, "PlanTypen", QStringLiteral("&Typen"));
+
+    // A top-level item without a submenu.
+    QAction* futter = bar->addAction(QStringLiteral("&Futter"));
+    futter->setObjectName(QStringLiteral("Futter1"));
+    items_.insert(futter->objectName(), futter);
+
+    QMenu* opt = bar->addMenu(QStringLiteral("&Optionen"));
+    opt->setObjectName(QStringLiteral("Optionen1"));
+    connect(item(opt, "Rechner1", QStringLiteral("&Rechner"), 0, QKeySequence(Qt::Key_F7)),
+            &QAction::triggered, this, &TPVMain::Rechner1Click);
+    connect(item(opt, "Notiz1", QStringLiteral("&Notiz"), 0, QKeySequence(Qt::Key_F8)),
+            &QAction::triggered, this, &TPVMain::Notiz1Click);
+    opt->addSeparator();
+    item(opt, "Einstellungen1", QStringLiteral("&Einstellungen"));
+    item(opt, "Datensicherung1", QStringLiteral("&Datensicherung"));
+    opt->addSeparator();
+    connect(item(opt, "Hilfe1", QStringLiteral("&Hilfe")), &QAction::triggered, this,
+            &TPVMain::Hilfe1Click);
+    connect(item(opt, "Info1", QStringLiteral("&Info")), &QAction::triggered, this,
+            &TPVMain::Info1Click);
+}
+
+void TPVMain::MenueFreigeben() {
+    const bool herde = !ctx_.Sauenliste.empty();
+    for (const char* n : {"Eingabe1", "Sammel1", "AuswertWurf", "AuswertSau", "AuswertEber", "Plan1"})
+        items_.value(QString::fromLatin1(n))->setEnabled(herde);
+}
+
+bool TPVMain::FormCloseQuery() {
+    if (!ctx_.Geaendert) return true;
+    switch (ctx_.messages().question(QStringLiteral("Geänderte Tierdaten speichern?"),
+                                     MessageService::Buttons::YesNoCancel)) {
+    case MessageService::Answer::Yes:
+        // A failed save keeps the program open so that nothing is lost.
+        return HerdeSpeichern(ctx_);
+    case MessageService::Answer::No: return true;
+    default: return false;
+    }
+}
+
+void TPVMain::closeEvent(QCloseEvent* e) {
+    if (FormCloseQuery())
+        e->accept();
+    else
+        e->ignore();
+}
+
+void TPVMain::zuVorderst() {
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TPVMain::Drucken1Click() {
+    QWidget* aktiv = nullptr;
+    if (QMdiSubWindow* sub = mdi_->activeSubWindow()) aktiv = sub->widget();
+    QWidget* fenster = QApplication::activeWindow();
+    if (fenster && fenster != this) aktiv = fenster;
+    if (auto* d = dynamic_cast<Druckbar*>(aktiv)) {
+        // Answered after the menu has closed, as a posted message would be.
+        QMetaObject::invokeMethod(
+            this, [d] { d->druckanfrage(); }, Qt::QueuedConnection);
+    }
+}
+
+void TPVMain::Druckereinrichten1Click() {
+    QPrintDialog dlg(&druckausgabe::standardDrucker(), this);
+    dlg.setWindowTitle(QStringLiteral("Drucker einrichten"));
+    dlg.exec();
+}
+
+void TPVMain::Info1Click() {
+    TAboutBox box(this);
+    box.exec();
+}
+
+void TPVMain::Hilfe1Click() {
+    const QFileInfo prog(QCoreApplication::applicationFilePath());
+    const QString hilfe = prog.absolutePath() + u'/' + prog.completeBaseName() + QStringLiteral(".chm");
+    if (QFileInfo::exists(hilfe)) QDesktopServices::openUrl(QUrl::fromLocalFile(hilfe));
+}
+
+void TPVMain::Rechner1Click() {
+    // The calculator window joins the program later; the key is already reserved for it.
+}
+
+void TPVMain::Notiz1Click() {
+    // The notes window joins the program later; the key is already reserved for it.
+}
+
+bool TPVMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        const auto* k = static_cast<QKeyEvent*>(event);
+        if (k->key() == Qt::Key_F7 && k->modifiers() == Qt::NoModifier) {
+            Rechner1Click();
+            return true;
+        }
+        if (k->key() == Qt::Key_F8 && k->modifiers() == Qt::NoModifier) {
+            Notiz1Click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

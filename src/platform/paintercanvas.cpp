@@ -1,0 +1,42 @@
+#include "paintercanvas.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+
+PainterCanvas::PainterCanvas(QPainter& painter, double width, double height, QPrinter* printer)
+    : painter_(painter), width_(width), height_(height), printer_(printer) {}
+
+void PainterCanvas::setFont(const QString& family, double pointSize, int style) {
+    QFont f(family);
+    f.setPointSizeF(pointSize > 0 ? pointSize : 10);
+    f.setBold(style & Bold);
+    f.setItalic(style & Italic);
+    f.setUnderline(style & Underline);
+    painter_.setFont(f);
+}
+
+void PainterCanvas::drawText(double x, double y, const QString& text) {
+    const QFontMetricsF fm(painter_.font(), painter_.device());
+    painter_.drawText(QPointF(x, y + fm.ascent()), text);
+}
+
+void PainterCanvas::drawLine(double x1, double y1, double x2, double y2) {
+    painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void PainterCanvas::drawRect(double x, double y, double w, double h) {
+    painter_.drawRect(QRectF(x, y, w, h));
+}
+
+double PainterCanvas::textWidth(const QString& text) const {
+    return QFontMetricsF(painter_.font(), painter_.device()).horizontalAdvance(text);
+}
+
+double PainterCanvas::textHeight() const {
+    return QFontMetricsF(painter_.font(), painter_.device()).height();
+}
+
+void PainterCanvas::newPage() {
+    if (printer_) printer_->newPage();
+}

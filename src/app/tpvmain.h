@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+
+class AppContext;
+class QAction;
+class QMdiArea;
+class QMenu;
+
+// The main window: MDI frame with the program's menu. It loads the herd when it is created
+// and asks to save unsaved changes when it closes.
+class TPVMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TPVMain(AppContext& ctx, QWidget* parent = nullptr);
+    ~TPVMain() override;
+
+    AppContext& context() const { return ctx_; }
+    QMdiArea* mdiArea() const { return mdi_; }
+    QAction* menuItem(const QString& objectName) const { return items_.value(objectName); }
+
+    // Enables the items that need at least one sow.
+    void MenueFreigeben();
+    // Asks to save unsaved herd changes; false when the program is to stay open.
+    bool FormCloseQuery();
+    // Brings the window up when another copy of the program asked for it.
+    void zuVorderst();
+
+public slots:
+    void Drucken1Click();
+    void Druckereinrichten1Click();
+    void Info1Click();
+    void Hilfe1Click();
+    void Rechner1Click();
+    void Notiz1Click();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void menueAufbauen();
+    QAction* item(QMenu* menu, const char* name, const QString& caption, int helpContext = 0,
+                  const QKeySequence& key = {});
+    void starten();
+
+    AppContext& ctx_;
+    QMdiArea* mdi_ = nullptr;
+    QHash<QString, QAction*> items_;
+};

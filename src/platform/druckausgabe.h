@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPageLayout>
+#include <QString>
+
+class Canvas;
+class QPrinter;
+class QWidget;
+
+// A window that can print its content. The main window's print request reaches the active
+// window through druckanfrage(); the drawing itself serves printer, preview and PDF alike.
+class Druckbar {
+public:
+    virtual ~Druckbar() = default;
+
+    // Draws every page of the printout; a new sheet starts with canvas.newPage().
+    virtual void druckInhalt(Canvas& canvas) = 0;
+    virtual QPageLayout::Orientation druckAusrichtung() const { return QPageLayout::Portrait; }
+    virtual QString druckTitel() const { return QStringLiteral("Porvanta"); }
+
+    // The print request of the main window's "Drucken": prints on the standard printer.
+    virtual void druckanfrage();
+};
+
+namespace druckausgabe {
+
+// The program's printer; "Drucker einrichten" changes its settings.
+QPrinter& standardDrucker();
+
+// Draws the printout on `printer` (a real printer or a PDF file). False if it cannot start.
+bool aufDrucker(Druckbar& d, QPrinter& printer);
+// Prints on the standard printer; without any installed printer a preview opens instead, from
+// which the pages can be saved as PDF.
+void drucken(Druckbar& d, QWidget* parent = nullptr);
+void vorschau(Druckbar& d, QWidget* parent = nullptr);
+bool alsPdf(Druckbar& d, const QString& datei);
+
+} // namespace druckausgabe

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "canvas.h"
+
+#include <QFont>
+
+class QPainter;
+class QPrinter;
+
+// Draws on a QPainter: screen panes, the printer and PDF files. With a printer, newPage()
+// starts a new sheet.
+class PainterCanvas final : public Canvas {
+public:
+    PainterCanvas(QPainter& painter, double width, double height, QPrinter* printer = nullptr);
+
+    void setFont(const QString& family, double pointSize, int style = Normal) override;
+    void drawText(double x, double y, const QString& text) override;
+    void drawLine(double x1, double y1, double x2, double y2) override;
+    void drawRect(double x, double y, double w, double h) override;
+    double textWidth(const QString& text) const override;
+    double textHeight() const override;
+    double pageWidth() const override { return width_; }
+    double pageHeight() const override { return height_; }
+    void newPage() override;
+
+private:
+    QPainter& painter_;
+    double width_, height_;
+    QPrinter* printer_;
+};
