@@ -29,6 +29,12 @@ public:
     QString Datenpfad; // ends in a separator; empty means the working directory
     int Tragezeit = 113;
 
+    // Where the settings come from: the per-user store, the older text file (read instead of
+    // the store when it exists) and the data directory when the store names none.
+    QString einstellungsDatei;
+    QString alteEinstellungsDatei;
+    QString standardDatenpfad;
+
     QString datei(const QString& name) const; // a data file, found regardless of case
 
 private:

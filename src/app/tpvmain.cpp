@@ -2,6 +2,12 @@
 
 #include "aboutbox.h"
 #include "app/appcontext.h"
+#include "app/einstellungenspeicher.h"
+#include "app/schnellhilfe.h"
+#include "app/teinstellungen.h"
+#include "app/thilfsliste.h"
+#include "herd/hilfslisten.h"
+#include "herd/textfunktionen.h"
 #include "platform/druckausgabe.h"
 #include "platform/messages.h"
 
@@ -35,9 +41,16 @@ TPVMain::~TPVMain() {
 }
 
 void TPVMain::starten() {
+    einstellungen::lesen(ctx_.einstellungsDatei, ctx_.alteEinstellungsDatei, ctx_.einstellungen,
+                         ctx_.Datenpfad, ctx_.standardDatenpfad);
+    // A developer can point the program at another data directory, e.g. a demo herd.
+    const QString vorgabe = qEnvironmentVariable("PORVANTA_DATENPFAD");
+    if (!vorgabe.isEmpty()) ctx_.Datenpfad = PfadMitTrenner(vorgabe);
+    schnellhilfe::setzen(ctx_.einstellungen.schnellhilfe);
     if (ctx_.einstellungen.vollbild) setWindowState(windowState() | Qt::WindowMaximized);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     HerdeLaden(ctx_);
+    HilfslistenLaden(ctx_);
     QApplication::restoreOverrideCursor();
     MenueFreigeben();
     // F7 and F8 from whatever window has the focus.
@@ -61,7 +74,8 @@ void TPVMain::menueAufbauen() {
     daten->setObjectName(QStringLiteral("Daten1"));
     item(daten, "NeueSau1", QStringLiteral("&Neue Sau"), 200);
     item(daten, "Eingabe1", QStringLiteral("&Eingabe"), 250, QKeySequence(Qt::Key_F2));
-    item(daten, "Hilfslisten1", QStringLiteral("&Hilfslisten"), 150);
+    connect(item(daten, "Hilfslisten1", QStringLiteral("&Hilfslisten"), 150), &QAction::triggered,
+            this, &TPVMain::Hilfslisten1Click);
     item(daten, "Sammel1", QStringLiteral("&Sammel"), 270);
     QAction* baum = item(daten, "baum1", QStringLiteral("baum"), 0,
                          QKeySequence(Qt::CTRL | Qt::Key_A));
@@ -112,7 +126,8 @@ void TPVMain::menueAufbauen() {
     connect(item(opt, "Notiz1", QStringLiteral("&Notiz"), 0, QKeySequence(Qt::Key_F8)),
             &QAction::triggered, this, &TPVMain::Notiz1Click);
     opt->addSeparator();
-    item(opt, "Einstellungen1", QStringLiteral("&Einstellungen"));
+    connect(item(opt, "Einstellungen1", QStringLiteral("&Einstellungen")), &QAction::triggered,
+            this, &TPVMain::Einstellungen1Click);
     item(opt, "Datensicherung1", QStringLiteral("&Datensicherung"));
     opt->addSeparator();
     connect(item(opt, "Hilfe1", QStringLiteral("&Hilfe")), &QAction::triggered, this,
@@ -140,10 +155,57 @@ bool TPVMain::FormCloseQuery() {
 }
 
 void TPVMain::closeEvent(QCloseEvent* e) {
-    if (FormCloseQuery())
-        e->accept();
-    else
+    if (!FormCloseQuery()) {
         e->ignore();
+        return;
+    }
+    e->accept();
+    // The settings outlive the run.
+    if (!ctx_.einstellungsDatei.isEmpty())
+        einstellungen::schreiben(ctx_.einstellungsDatei, ctx_.einstellungen);
+}
+
+void TPVMain::Einstellungen1Click() {
+    TEinstellungen dlg(ctx_, this);
+    dlg.WerteLaden();
+    const bool hilfe = schnellhilfe::an();
+    if (dlg.exec() != QDialog::Accepted) {
+        schnellhilfe::setzen(hilfe); // the check box acted at once; Cancel takes it back
+        return;
+    }
+    dlg.WerteUebernehmen();
+    schnellhilfe::setzen(ctx_.einstellungen.schnellhilfe);
+    if (!ctx_.einstellungsDatei.isEmpty() &&
+        !einstellungen::schreiben(ctx_.einstellungsDatei, ctx_.einstellungen))
+        ctx_.messages().error(QStringLiteral("Die Einstellungen konnten nicht gespeichert werden!"));
+    const QString neu = PfadMitTrenner(dlg.gewaehlterPfad());
+    if (!neu.isEmpty() && neu != PfadMitTrenner(ctx_.Datenpfad)) datenpfadWechseln(neu);
+}
+
+bool TPVMain::datenpfadWechseln(const QString& neu) {
+    if (ctx_.Geaendert) {
+        switch (ctx_.messages().question(QStringLiteral("Geänderte Tierdaten speichern?"),
+                                         MessageService::Buttons::YesNoCancel)) {
+        case MessageService::Answer::Yes:
+            if (!HerdeSpeichern(ctx_)) return false;
+            break;
+        case MessageService::Answer::No: break;
+        default: return false;
+        }
+    }
+    ctx_.Datenpfad = neu;
+    if (!ctx_.einstellungsDatei.isEmpty()) einstellungen::pfadSchreiben(ctx_.einstellungsDatei, neu);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    HerdeLaden(ctx_);
+    HilfslistenLaden(ctx_);
+    QApplication::restoreOverrideCursor();
+    MenueFreigeben();
+    return true;
+}
+
+void TPVMain::Hilfslisten1Click() {
+    THilfsliste dlg(ctx_, this);
+    dlg.exec();
 }
 
 void TPVMain::zuVorderst() {

@@ -34,6 +34,8 @@ public slots:
     void Hilfe1Click();
     void Rechner1Click();
     void Notiz1Click();
+    void Einstellungen1Click();
+    void Hilfslisten1Click();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -44,6 +46,8 @@ private:
     QAction* item(QMenu* menu, const char* name, const QString& caption, int helpContext = 0,
                   const QKeySequence& key = {});
     void starten();
+    // Takes the data from another directory, after asking to save unsaved herd changes.
+    bool datenpfadWechseln(const QString& neu);
 
     AppContext& ctx_;
     QMdiArea* mdi_ = nullptr;

@@ -1,0 +1,329 @@
+#include "einstellungenspeicher.h"
+
+#include "herd/textfunktionen.h"
+#include "platform/codepage.h"
+#include "platform/inidatei.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+const QString kGrund = QStringLiteral("EINSTELLUNGEN");
+const QString kArbPlan = QStringLiteral("ARBPLAN");
+const QString kAuswertung = QStringLiteral("AUSWERTUNG");
+const QString kKarte = QStringLiteral("BESTANDSKARTE");
+
+std::optional<int> alsInt(const QString& roh) {
+    const QString t = roh.trimmed();
+    bool ok = false;
+    int v;
+    if (t.size() > 2 && t[0] == u'0' && (t[1] == u'x' || t[1] == u'X'))
+        v = int(t.mid(2).toUInt(&ok, 16));
+    else
+        v = t.toInt(&ok, 10);
+    if (!ok) return std::nullopt;
+    return v;
+}
+
+std::optional<double> alsReal(const QString& roh) {
+    QString t = roh.trimmed();
+    t.replace(u',', u'.');
+    bool ok = false;
+    const double v = t.toDouble(&ok);
+    if (!ok) return std::nullopt;
+    return v;
+}
+
+QString realText(double v) { return QString::asprintf("%10.6f", v); }
+
+// Currency letters as written to the store: E, DM, S, Fr, X.
+const char* const kWaehrungText[5] = {"E", "DM", "S", "Fr", "X"};
+
+std::optional<TWaehrung> waehrungAusText(const QString& t) {
+    if (t.isEmpty()) return std::nullopt;
+    switch (GrossBuchstabe(t[0]).unicode()) {
+    case u'E': return Euro;
+    case u'D': return DM;
+    case u'S': return oS;
+    case u'F': return Fr;
+    case u'X': return nw;
+    default: return std::nullopt;
+    }
+}
+
+class Leser {
+public:
+    explicit Leser(const IniDatei& s) : s_(s) {}
+    std::optional<QString> roh(const QString& sec, const QString& key) const {
+        return s_.wert(sec, key);
+    }
+    int ganz(const QString& sec, const QString& key, int standard) const {
+        const auto v = roh(sec, key);
+        if (!v) return standard;
+        return alsInt(*v).value_or(standard);
+    }
+    bool logisch(const QString& sec, const QString& key, bool standard) const {
+        return ganz(sec, key, standard ? 1 : 0) != 0;
+    }
+    QString text(const QString& sec, const QString& key, const QString& standard) const {
+        return roh(sec, key).value_or(standard);
+    }
+    double real(const QString& sec, const QString& key, double standard) const {
+        const auto v = roh(sec, key);
+        if (!v) return standard;
+        return alsReal(*v).value_or(standard);
+    }
+
+private:
+    const IniDatei& s_;
+};
+
+bool wahr(const QString& v) {
+    const QString g = GrossText(v.trimmed());
+    return g == QLatin1String("TRUE") || g == QLatin1String("EIN") || g == QLatin1String("WAHR");
+}
+
+// The integer of the older file: after a further "=" when the value holds one.
+std::optional<int> nachGleich(const QString& v) {
+    const qsizetype i = v.indexOf(u'=');
+    return alsInt(i >= 0 ? v.mid(i + 1) : v);
+}
+
+} // namespace
+
+namespace einstellungen {
+
+QString storeDatei() {
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(dir);
+    return dir + u'/' + QString::fromLatin1(kStoreName);
+}
+
+void ausStore(const IniDatei& store, Einstellungen& e, QString& datenpfad,
+              const QString& standardPfad) {
+    const Leser l(store);
+    const Einstellungen init;
+    for (int i = 0; i < 7; ++i)
+        e.anzeige[std::size_t(i)] = l.logisch(kGrund, QStringLiteral("ANZEIGE%1").arg(i),
+                                              init.anzeige[std::size_t(i)]);
+    e.sortierung = l.ganz(kGrund, QStringLiteral("SORTIERUNG"), init.sortierung);
+    e.schnellhilfe = l.logisch(kGrund, QStringLiteral("SCHNELLHILFE"), false);
+    e.einzelspeicherung = l.logisch(kGrund, QStringLiteral("EINZELSPEICHERUNG"), true);
+    e.backupdatei = l.logisch(kGrund, QStringLiteral("BACKUPDATEI"), true);
+    e.ziellaufwerk = l.text(kGrund, QStringLiteral("ZIELLAUFWERK"), QStringLiteral("A:"));
+    e.futtermengen = l.logisch(kGrund, QStringLiteral("FUTTERMENGEN"), false);
+    e.vollbild = l.logisch(kGrund, QStringLiteral("VOLLBILD"), true);
+    e.mitStall = l.logisch(kArbPlan, QStringLiteral("MITSTALL"), init.mitStall);
+    e.mitTage = l.logisch(kArbPlan, QStringLiteral("MITTAGE"), init.mitTage);
+    e.mitWurf = l.logisch(kArbPlan, QStringLiteral("MITWURF"), init.mitWurf);
+    e.weibliche = l.logisch(kGrund, QStringLiteral("WEIBLICHE"), true);
+    e.autosort = l.logisch(kGrund, QStringLiteral("AUTOSORT"), false);
+    static constexpr int kIndexStandard[7] = {0, 100, 0, 0, 0, 0, 0};
+    for (int i = 0; i < 7; ++i)
+        e.index[std::size_t(i)] =
+            l.ganz(kAuswertung, QStringLiteral("INDEX%1").arg(i + 1), kIndexStandard[i]);
+    e.gebGewicht = l.logisch(kAuswertung, QStringLiteral("GEBGEWICHT"), true);
+    e.absGewicht = l.logisch(kAuswertung, QStringLiteral("ABSGEWICHT"), true);
+    e.mitKommentar = l.logisch(kAuswertung, QStringLiteral("MITKOMMENTAR"), false);
+    e.mitEinstall = l.logisch(kAuswertung, QStringLiteral("MITEINSTALL"), false);
+    e.mitVerkauf = l.logisch(kAuswertung, QStringLiteral("MITVERKAUF"), false);
+    for (int i = 0; i < 5; ++i)
+        e.item[std::size_t(i)] = l.ganz(kKarte, QStringLiteral("ITEM%1").arg(i + 1),
+                                        init.item[std::size_t(i)]);
+    e.maxEber = l.ganz(kGrund, QStringLiteral("MAXEBER"), init.maxEber);
+    e.maxGruppe = l.ganz(kGrund, QStringLiteral("MAXGRUPPE"), init.maxGruppe);
+
+    Waehrungstabelle& w = e.waehrung;
+    if (const auto t = l.roh(kGrund, QStringLiteral("STANDARDWAEHRUNG"))) {
+        if (const auto c = waehrungAusText(*t)) w.anzeige = *c;
+    } else {
+        w.anzeige = Euro;
+    }
+    w.kurs[1] = l.real(kGrund, QStringLiteral("DM/EURO"), 1.95583);
+    w.kurs[2] = l.real(kGrund, QStringLiteral("OS/EURO"), 13.7603);
+    w.kurs[3] = l.real(kGrund, QStringLiteral("FR/EURO"), 1.601);
+    if (const auto x = l.roh(kGrund, QStringLiteral("X/EURO"))) {
+        const qsizetype slash = x->indexOf(u'/');
+        const QString rate = slash >= 0 ? x->left(slash) : *x;
+        w.kurs[4] = alsReal(rate).value_or(1.0);
+        w.kuerzel[4] = slash >= 0 ? x->mid(slash + 1, 2) : QString();
+    } else {
+        w.kurs[4] = 1.0;
+        w.kuerzel[4].clear();
+    }
+    w.kuerzel[0] = l.text(kGrund, QStringLiteral("EUROZEICHEN"), QStringLiteral("€")).left(2);
+    e.lastBackup = l.text(kGrund, QStringLiteral("LASTBACKUP"), QStringLiteral("01.01.2010"));
+    e.printerFont = l.text(kGrund, QStringLiteral("PRINTERFONT"), QStringLiteral("Arial"));
+    datenpfad = PfadMitTrenner(l.text(kGrund, QStringLiteral("PFAD"), standardPfad));
+}
+
+void inStore(const Einstellungen& e, IniDatei& s) {
+    const auto b = [](bool v) { return v ? QStringLiteral("1") : QStringLiteral("0"); };
+    for (int i = 0; i < 7; ++i)
+        s.setzen(kGrund, QStringLiteral("ANZEIGE%1").arg(i), b(e.anzeige[std::size_t(i)]));
+    s.setzen(kGrund, QStringLiteral("SORTIERUNG"), QString::number(e.sortierung));
+    s.setzen(kGrund, QStringLiteral("SCHNELLHILFE"), b(e.schnellhilfe));
+    s.setzen(kGrund, QStringLiteral("EINZELSPEICHERUNG"), b(e.einzelspeicherung));
+    s.setzen(kGrund, QStringLiteral("BACKUPDATEI"), b(e.backupdatei));
+    s.setzen(kGrund, QStringLiteral("ZIELLAUFWERK"), e.ziellaufwerk);
+    s.setzen(kGrund, QStringLiteral("FUTTERMENGEN"), b(e.futtermengen));
+    s.setzen(kGrund, QStringLiteral("VOLLBILD"), b(e.vollbild));
+    s.setzen(kArbPlan, QStringLiteral("MITSTALL"), b(e.mitStall));
+    s.setzen(kArbPlan, QStringLiteral("MITTAGE"), b(e.mitTage));
+    s.setzen(kArbPlan, QStringLiteral("MITWURF"), b(e.mitWurf));
+    s.setzen(kGrund, QStringLiteral("WEIBLICHE"), b(e.weibliche));
+    s.setzen(kGrund, QStringLiteral("AUTOSORT"), b(e.autosort));
+    for (int i = 0; i < 7; ++i)
+        s.setzen(kAuswertung, QStringLiteral("INDEX%1").arg(i + 1),
+                 QString::number(e.index[std::size_t(i)]));
+    s.setzen(kAuswertung, QStringLiteral("GEBGEWICHT"), b(e.gebGewicht));
+    s.setzen(kAuswertung, QStringLiteral("ABSGEWICHT"), b(e.absGewicht));
+    s.setzen(kAuswertung, QStringLiteral("MITEINSTALL"), b(e.mitEinstall));
+    s.setzen(kAuswertung, QStringLiteral("MITVERKAUF"), b(e.mitVerkauf));
+    s.setzen(kAuswertung, QStringLiteral("MITKOMMENTAR"), b(e.mitKommentar));
+    for (int i = 0; i < 5; ++i)
+        s.setzen(kKarte, QStringLiteral("ITEM%1").arg(i + 1),
+                 QString::number(e.item[std::size_t(i)]));
+    s.setzen(kGrund, QStringLiteral("MAXEBER"), QString::number(e.maxEber));
+    s.setzen(kGrund, QStringLiteral("MAXGRUPPE"), QString::number(e.maxGruppe));
+    const Waehrungstabelle& w = e.waehrung;
+    s.setzen(kGrund, QStringLiteral("STANDARDWAEHRUNG"),
+             QString::fromLatin1(kWaehrungText[w.anzeige < 5 ? w.anzeige : 0]));
+    s.setzen(kGrund, QStringLiteral("DM/EURO"), realText(w.kurs[1]));
+    s.setzen(kGrund, QStringLiteral("OS/EURO"), realText(w.kurs[2]));
+    s.setzen(kGrund, QStringLiteral("FR/EURO"), realText(w.kurs[3]));
+    s.setzen(kGrund, QStringLiteral("X/EURO"), realText(w.kurs[4]) + u'/' + w.kuerzel[4]);
+    s.setzen(kGrund, QStringLiteral("EUROZEICHEN"), w.kuerzel[0]);
+    s.setzen(kGrund, QStringLiteral("LASTBACKUP"), e.lastBackup);
+    s.setzen(kGrund, QStringLiteral("PRINTERFONT"), e.printerFont);
+}
+
+void ausAlterDatei(const QString& text, Einstellungen& e) {
+    enum Key {
+        Anzeige, Sortierung, Einzel, Backup, Schnellhilfe, Ziel, Vollbild, Futter, ArbPlanStall,
+        Index, Standardwaehrung, DmEuro, OsEuro, FrEuro, XEuro, Eurozeichen, LastBackup,
+        PrinterFont, Weibliche, Autosort, Bestandskarte, Gewichte, MitVerkauf, MitKommentar,
+        MitEinstall, MaxEber, MaxGruppe, Anzahl
+    };
+    static const char* const keys[Anzahl] = {
+        "ANZEIGE=",     "SORTIERUNG=",     "EINZELSPEICHERUNG=", "BACKUPERSTELLEN=",
+        "SCHNELLHILFE=", "ZIELLAUFWERK=",  "VOLLBILD=",          "FUTTERMENGEN=",
+        "ARBPLANSTALL=", "INDEX=",         "STANDARDWAEHRUNG=",  "DM/EURO=",
+        "OS/EURO=",      "FR/EURO=",       "X/EURO=",            "EUROZEICHEN=",
+        "LASTBACKUP=",   "PRINTERFONT=",   "WEIBLICHE=",         "AUTOSORT=",
+        "BESTANDSKARTE=", "GEWICHTE=",     "MITVERKAUF=",        "MITKOMMENTAR=",
+        "MITEINSTALL=",  "MAXEBER=",       "MAXGRUPPE="};
+    Waehrungstabelle& w = e.waehrung;
+    for (QString zeile : text.split(u'\n')) {
+        if (zeile.endsWith(u'\r')) zeile.chop(1);
+        QString s = zeile;
+        for (int k = 0; k < Anzahl; ++k) {
+            const QString key = QString::fromLatin1(keys[k]);
+            if (!s.contains(key)) continue;
+            const QString v = s.mid(key.size(), 255);
+            const QStringList teile = v.split(u',');
+            switch (Key(k)) {
+            case Anzeige:
+                for (qsizetype i = 0; i < 7 && i < teile.size(); ++i)
+                    e.anzeige[std::size_t(i)] = wahr(teile[i]);
+                break;
+            case Sortierung:
+                if (const auto n = alsInt(v)) e.sortierung = *n;
+                break;
+            case Einzel: e.einzelspeicherung = wahr(v); break;
+            case Backup: e.backupdatei = wahr(v); break;
+            case Schnellhilfe: e.schnellhilfe = wahr(v); break;
+            case Ziel: e.ziellaufwerk = GrossText(v); break;
+            case Vollbild: e.vollbild = wahr(v); break;
+            case Futter: e.futtermengen = wahr(v); break;
+            case ArbPlanStall:
+                if (teile.size() >= 1) e.mitStall = wahr(teile[0]);
+                if (teile.size() >= 2) e.mitTage = wahr(teile[1]);
+                if (teile.size() >= 3) e.mitWurf = wahr(teile[2]);
+                break;
+            case Index:
+                for (qsizetype i = 0; i < 7 && i < teile.size(); ++i)
+                    if (const auto n = alsInt(teile[i])) e.index[std::size_t(i)] = *n;
+                break;
+            case Standardwaehrung:
+                if (const auto c = waehrungAusText(v)) w.anzeige = *c;
+                break;
+            case DmEuro:
+                if (const auto r = alsReal(v)) w.kurs[1] = *r;
+                break;
+            case OsEuro:
+                if (const auto r = alsReal(v)) w.kurs[2] = *r;
+                break;
+            case FrEuro:
+                if (const auto r = alsReal(v)) w.kurs[3] = *r;
+                break;
+            case XEuro: {
+                const qsizetype slash = v.indexOf(u'/');
+                if (const auto r = alsReal(slash >= 0 ? v.left(slash) : v)) w.kurs[4] = *r;
+                if (slash >= 0) w.kuerzel[4] = v.mid(slash + 1, 2);
+                break;
+            }
+            case Eurozeichen: w.kuerzel[0] = v.left(1); break;
+            case LastBackup: e.lastBackup = v; break;
+            case PrinterFont: e.printerFont = v; break;
+            case Weibliche: e.weibliche = wahr(v); break;
+            case Autosort: e.autosort = wahr(v); break;
+            case Bestandskarte:
+                for (int i = 0; i < 5; ++i) {
+                    const qsizetype pos = 2 * i;
+                    const QChar c = pos < v.size() ? v[pos] : QChar(u'0');
+                    e.item[std::size_t(i)] = c.isDigit() ? c.digitValue() : 0;
+                }
+                break;
+            case Gewichte:
+                if (teile.size() >= 1) e.gebGewicht = wahr(teile[0]);
+                if (teile.size() >= 2) e.absGewicht = wahr(teile[1]);
+                break;
+            case MitVerkauf: e.mitVerkauf = wahr(v); break;
+            case MitKommentar: e.mitKommentar = wahr(v); break;
+            case MitEinstall: e.mitEinstall = wahr(v); break;
+            case MaxEber:
+                if (const auto n = nachGleich(v)) e.maxEber = *n;
+                break;
+            case MaxGruppe:
+                if (const auto n = nachGleich(v)) e.maxGruppe = *n;
+                break;
+            case Anzahl: break;
+            }
+            s = v;
+        }
+    }
+}
+
+Quelle lesen(const QString& storeDatei, const QString& alteDatei, Einstellungen& e,
+             QString& datenpfad, const QString& standardPfad) {
+    QFile alt(alteDatei);
+    if (!alteDatei.isEmpty() && alt.open(QIODevice::ReadOnly)) {
+        ausAlterDatei(cp1252::decode(alt.read(1024 * 1024)), e);
+        datenpfad.clear();
+        return Quelle::AlteDatei;
+    }
+    IniDatei store;
+    store.laden(storeDatei);
+    ausStore(store, e, datenpfad, standardPfad);
+    return Quelle::Store;
+}
+
+bool schreiben(const QString& storeDatei, const Einstellungen& e) {
+    IniDatei store;
+    store.laden(storeDatei);
+    inStore(e, store);
+    return store.speichern(storeDatei);
+}
+
+bool pfadSchreiben(const QString& storeDatei, const QString& datenpfad) {
+    IniDatei store;
+    store.laden(storeDatei);
+    store.setzen(kGrund, QStringLiteral("PFAD"), datenpfad);
+    return store.speichern(storeDatei);
+}
+
+} // namespace einstellungen

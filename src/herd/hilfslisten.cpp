@@ -1,0 +1,56 @@
+#include "hilfslisten.h"
+
+#include "app/appcontext.h"
+#include "platform/codepage.h"
+#include "platform/messages.h"
+#include "platform/safewrite.h"
+
+#include <QFile>
+#include <algorithm>
+#include <array>
+
+void HilfslistenLesen(QIODevice& dev, THilfslisten& listen, MessageService& msg) {
+    std::array<std::uint8_t, kHilfslistenSatz> satz{};
+    for (;;) {
+        const qint64 n = dev.read(reinterpret_cast<char*>(satz.data()), kHilfslistenSatz);
+        if (n == 0) return;
+        if (n != kHilfslistenSatz) {
+            msg.error(QStringLiteral("Lesefehler in Datei HILFSLST.DAT!"));
+            return;
+        }
+        if (satz[0] > 6) continue;
+        const std::size_t laenge = std::min<std::size_t>(satz[1], 15);
+        listen[satz[0]].append(cp1252::decode(satz.data() + 2, laenge));
+    }
+}
+
+bool HilfslistenSchreiben(QIODevice& dev, const THilfslisten& listen) {
+    QByteArray out;
+    for (std::size_t nr = 0; nr < listen.size(); ++nr) {
+        for (const QString& eintrag : listen[nr]) {
+            QByteArray satz(kHilfslistenSatz, '\0');
+            const QByteArray text = cp1252::encode(eintrag.left(15));
+            satz[0] = char(nr);
+            satz[1] = char(text.size());
+            std::copy(text.begin(), text.end(), satz.begin() + 2);
+            out += satz;
+        }
+    }
+    return dev.write(out) == out.size();
+}
+
+void HilfslistenLaden(AppContext& ctx) {
+    for (QStringList& l : ctx.Hilfslisten) l.clear();
+    QFile f(ctx.datei(QString::fromLatin1(kHilfslistenDatei)));
+    if (!f.open(QIODevice::ReadOnly)) return;
+    HilfslistenLesen(f, ctx.Hilfslisten, ctx.messages());
+}
+
+bool HilfslistenSpeichern(AppContext& ctx) {
+    const QString pfad = ctx.datei(QString::fromLatin1(kHilfslistenDatei));
+    if (writeFileSafely(pfad, [&](QIODevice& d) { return HilfslistenSchreiben(d, ctx.Hilfslisten); }))
+        return true;
+    ctx.messages().error(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!")
+                             .arg(QString::fromLatin1(kHilfslistenDatei)));
+    return false;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QStringList>
+#include <array>
+
+class QIODevice;
+class MessageService;
+class AppContext;
+
+// Seven short vocabularies: 0 breeds, 1 loss causes, 2 vaccinations and medications,
+// 3 origins and buyers, 4 remarks, 5 stalls, 6 unused.
+using THilfslisten = std::array<QStringList, 7>;
+
+inline constexpr const char* kHilfslistenDatei = "HilfsLst.DAT";
+inline constexpr int kHilfslistenSatz = 128;
+
+// Reads 128-byte records into `listen` (appending). A record that cannot be read whole ends
+// the reading with "Lesefehler in Datei HILFSLST.DAT!"; what was read stays.
+void HilfslistenLesen(QIODevice& dev, THilfslisten& listen, MessageService& msg);
+bool HilfslistenSchreiben(QIODevice& dev, const THilfslisten& listen);
+
+// The same on the file in the data directory; a missing file leaves the lists empty.
+void HilfslistenLaden(AppContext& ctx);
+// Writes atomically; tells the user when the file cannot be written.
+bool HilfslistenSpeichern(AppContext& ctx);

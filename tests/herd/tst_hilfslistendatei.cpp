@@ -1,0 +1,118 @@
+#include "herd/hilfslisten.h"
+#include "support/testcontext.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QtTest>
+
+namespace {
+
+QByteArray satz(int liste, const QByteArray& text, int laengenByte = -1) {
+    QByteArray s(kHilfslistenSatz, '\0');
+    s[0] = char(liste);
+    s[1] = char(laengenByte >= 0 ? laengenByte : text.size());
+    for (int i = 0; i < text.size() && i < 15; ++i) s[2 + i] = text[i];
+    return s;
+}
+
+THilfslisten lesen(const QByteArray& daten, FakeMessages& msg) {
+    QBuffer b;
+    b.setData(daten);
+    b.open(QIODevice::ReadOnly);
+    THilfslisten l;
+    HilfslistenLesen(b, l, msg);
+    return l;
+}
+
+} // namespace
+
+class TestHilfslistenDatei : public QObject {
+    Q_OBJECT
+private slots:
+    void reading_data();
+    void reading();
+    void roundTripWritesListsInOrder();
+    void fileFoundRegardlessOfCase();
+    void missingFileIsSilent();
+};
+
+void TestHilfslistenDatei::reading_data() {
+    QTest::addColumn<QByteArray>("daten");
+    QTest::addColumn<QStringList>("liste0");
+    QTest::addColumn<QStringList>("liste6");
+    QTest::addColumn<int>("fehler");
+    QTest::newRow("0 bytes") << QByteArray() << QStringList() << QStringList() << 0;
+    QTest::newRow("list 9 skipped") << satz(9, "neun") + satz(0, "DL") << QStringList{"DL"}
+                                    << QStringList() << 0;
+    QTest::newRow("list 6 loaded") << satz(6, "sechs") + satz(0, "DE") << QStringList{"DE"}
+                                   << QStringList{"sechs"} << 0;
+    QTest::newRow("any record order, file order within a list")
+        << satz(0, "Pietrain") + satz(5, "Stall 1") + satz(0, "Landrasse")
+        << QStringList{"Pietrain", "Landrasse"} << QStringList() << 0;
+    QTest::newRow("read error in the middle keeps what was read")
+        << satz(0, "DE") + satz(0, "DL").left(60) << QStringList{"DE"} << QStringList() << 1;
+    QTest::newRow("length byte above 15 is clamped")
+        << satz(0, "ABCDEFGHIJKLMNO", 200) << QStringList{"ABCDEFGHIJKLMNO"} << QStringList() << 0;
+    QTest::newRow("Windows-1252 text") << satz(0, "Gro\xdf" "e \x80") << QStringList{"Große €"}
+                                       << QStringList() << 0;
+}
+
+void TestHilfslistenDatei::reading() {
+    QFETCH(QByteArray, daten);
+    QFETCH(QStringList, liste0);
+    QFETCH(QStringList, liste6);
+    QFETCH(int, fehler);
+    FakeMessages msg;
+    const THilfslisten l = lesen(daten, msg);
+    QCOMPARE(l[0], liste0);
+    QCOMPARE(l[6], liste6);
+    QCOMPARE(msg.count(QStringLiteral("Lesefehler in Datei HILFSLST.DAT!")), fehler);
+    QCOMPARE(int(msg.shown.size()), fehler);
+}
+
+void TestHilfslistenDatei::roundTripWritesListsInOrder() {
+    THilfslisten l;
+    l[5] = QStringList{"Abferkel 1", "Deckzentrum"};
+    l[0] = QStringList{"Große Weiße", ""};
+    l[3] = QStringList{"Müller"};
+    QBuffer b;
+    b.open(QIODevice::WriteOnly);
+    QVERIFY(HilfslistenSchreiben(b, l));
+    const QByteArray d = b.data();
+    QCOMPARE(d.size(), 5 * kHilfslistenSatz);
+    // list 0, then 3, then 5; unused bytes zero
+    QCOMPARE(int(d[0]), 0);
+    QCOMPARE(int(d[kHilfslistenSatz * 2]), 3);
+    QCOMPARE(int(d[kHilfslistenSatz * 3]), 5);
+    QCOMPARE(d.mid(17, 111), QByteArray(111, '\0'));
+    FakeMessages msg;
+    QCOMPARE(lesen(d, msg), l);
+}
+
+void TestHilfslistenDatei::fileFoundRegardlessOfCase() {
+    TestContext t;
+    {
+        QFile f(t.pfad(QStringLiteral("HILFSLST.DAT")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(satz(1, "erdr\xfc" "ckt") + satz(1, "Durchfall"));
+    }
+    HilfslistenLaden(t.ctx);
+    QCOMPARE(t.ctx.Hilfslisten[1], (QStringList{"erdrückt", "Durchfall"}));
+    t.ctx.Hilfslisten[1].append(QStringLiteral("lebensschwach"));
+    QVERIFY(HilfslistenSpeichern(t.ctx));
+    // Saved in place, no second file with another spelling.
+    QCOMPARE(QDir(t.dir.path()).entryList(QDir::Files), QStringList{"HILFSLST.DAT"});
+    HilfslistenLaden(t.ctx);
+    QCOMPARE(t.ctx.Hilfslisten[1].size(), 3);
+}
+
+void TestHilfslistenDatei::missingFileIsSilent() {
+    TestContext t;
+    t.ctx.Hilfslisten[2] = QStringList{"alt"};
+    HilfslistenLaden(t.ctx);
+    for (const QStringList& l : t.ctx.Hilfslisten) QVERIFY(l.isEmpty());
+    QVERIFY(t.messages.shown.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestHilfslistenDatei)
+#include "tst_hilfslistendatei.moc"
