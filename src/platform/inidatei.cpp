@@ -2,7 +2,9 @@
 
 #include "safewrite.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 
 void IniDatei::lesen(const QByteArray& text) {
@@ -58,13 +60,12 @@ bool IniDatei::laden(const QString& datei) {
 
 bool IniDatei::speichern(const QString& datei) const {
     const QByteArray t = text();
+    QDir().mkpath(QFileInfo(datei).absolutePath());
     return writeFileSafely(datei, [&](QIODevice& d) { return d.write(t) == t.size(); });
 }
 
 IniDatei::Section* IniDatei::finde(const QString& name) {
-    for (Section& s : sections_)
-        if (s.name.compare(name, Qt::CaseInsensitive) == 0) return &s;
-    return nullptr;
+    return const_cast<Section*>(std::as_const(*this).finde(name));
 }
 
 const IniDatei::Section* IniDatei::finde(const QString& name) const {

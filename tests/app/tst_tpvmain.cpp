@@ -1,4 +1,5 @@
 #include "app/aboutbox.h"
+#include "app/schnellhilfe.h"
 #include "app/tpvmain.h"
 #include "herd/herdfile.h"
 #include "platform/canvas.h"
@@ -52,6 +53,9 @@ private slots:
     void failedSaveKeepsProgramOpen();
     void printRequestGoesToActiveChild();
     void aboutBoxShowsRelease();
+    void settingsShapeWindow_data();
+    void settingsShapeWindow();
+    void secondStartRestoresMinimisedWindow();
 };
 
 void TestTPVMain::menuCaptionsAndKeys_data() {
@@ -222,6 +226,41 @@ void TestTPVMain::aboutBoxShowsRelease() {
                  .hasMatch(),
              qPrintable(release));
     QCOMPARE(release, QStringLiteral("Release  2.0.0.1"));
+}
+
+void TestTPVMain::settingsShapeWindow_data() {
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<bool>("maximiert");
+    QTest::addColumn<bool>("tooltips");
+    QTest::newRow("empty store: maximised, no tool tips") << QByteArray() << true << false;
+    QTest::newRow("VOLLBILD=0, SCHNELLHILFE=1")
+        << QByteArray("[EINSTELLUNGEN]\nVOLLBILD=0\nSCHNELLHILFE=1\n") << false << true;
+}
+
+void TestTPVMain::settingsShapeWindow() {
+    QFETCH(QByteArray, ini);
+    QFETCH(bool, maximiert);
+    QFETCH(bool, tooltips);
+    TestContext t;
+    QDir().mkpath(QFileInfo(t.ctx.einstellungsDatei).absolutePath());
+    QFile f(t.ctx.einstellungsDatei);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(ini);
+    f.close();
+    TPVMain w(t.ctx);
+    QCOMPARE(bool(w.windowState() & Qt::WindowMaximized), maximiert);
+    QCOMPARE(schnellhilfe::an(), tooltips);
+    QCOMPARE(t.ctx.Datenpfad, t.ctx.standardDatenpfad);
+}
+
+void TestTPVMain::secondStartRestoresMinimisedWindow() {
+    TestContext t;
+    TPVMain w(t.ctx);
+    w.showMinimized();
+    QVERIFY(w.isMinimized());
+    w.zuVorderst();
+    QVERIFY(!w.isMinimized());
+    QVERIFY(w.isVisible());
 }
 
 QTEST_MAIN(TestTPVMain)

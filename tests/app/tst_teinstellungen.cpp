@@ -1,0 +1,243 @@
+#include "app/teinstellungen.h"
+#include "app/tpvmain.h"
+#include "controls/tnumedit.h"
+#include "support/testcontext.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+struct Dialog {
+    explicit Dialog(TestContext& t) : dlg(t.ctx) {
+        dlg.WerteLaden();
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    }
+    template <class T> T* c(const char* name) {
+        T* w = dlg.findChild<T*>(QString::fromLatin1(name));
+        if (!w) qFatal("control %s missing", name);
+        return w;
+    }
+    void tippen(const char* feld, const QString& text) {
+        dlg.seiten()->setCurrentWidget(c<QWidget>(feld)->parentWidget()->parentWidget());
+        auto* n = c<QLineEdit>(feld);
+        n->setFocus();
+        n->selectAll();
+        QTest::keyClicks(n, text);
+        QTest::keyClick(n, Qt::Key_Tab);
+    }
+    QStringList eintraege(const char* liste) {
+        QStringList out;
+        auto* l = c<QListWidget>(liste);
+        for (int i = 0; i < l->count(); ++i) out << l->item(i)->text();
+        return out;
+    }
+    TEinstellungen dlg;
+};
+
+} // namespace
+
+class TestTEinstellungen : public QObject {
+    Q_OBJECT
+private slots:
+    void pagesAndHelpContexts();
+    void indexNormalisation_data();
+    void indexNormalisation();
+    void femaleWeightFollowsCheckBox();
+    void cardComponentsMove();
+    void currencyPage();
+    void newFolder();
+    void newFolderFailure();
+    void changedDataDirectoryReloadsHerd();
+};
+
+void TestTEinstellungen::pagesAndHelpContexts() {
+    TestContext t;
+    Dialog d(t);
+    QCOMPARE(d.dlg.windowTitle(), QStringLiteral("Einstellungen"));
+    QTabWidget* s = d.dlg.seiten();
+    QCOMPARE(s->tabPosition(), QTabWidget::South);
+    const QStringList titel{"&Grund", "&Eingabe", "&Index", "&Bestandskarte", "&Datenverzeichnis",
+                            "&Währung"};
+    const int kontext[6] = {600, 600, 604, 606, 605, 605};
+    QCOMPARE(s->count(), 6);
+    for (int i = 0; i < 6; ++i) {
+        QCOMPARE(s->tabText(i), titel[i]);
+        s->setCurrentIndex(i);
+        QCOMPARE(d.dlg.hilfeKontext(), kontext[i]); // "Währung" keeps the last one
+    }
+    QCOMPARE(d.c<QCheckBox>("CheckBox2")->text(), QStringLiteral("Einzelspeicherung "));
+    QCOMPARE(d.c<QCheckBox>("CheckBox3")->toolTip(), QStringLiteral("Kopie der Daten beim Programmstart"));
+    QVERIFY(d.c<QLineEdit>("EditPfad")->isReadOnly());
+    QCOMPARE(d.c<QLineEdit>("EditPfad")->text(), t.ctx.Datenpfad);
+}
+
+void TestTEinstellungen::indexNormalisation_data() {
+    QTest::addColumn<bool>("weibliche");
+    QTest::addColumn<QStringList>("eingabe");
+    QTest::addColumn<QList<int>>("erwartet");
+    QTest::newRow("female not counted but scaled")
+        << false << QStringList{"10", "10", "10", "0", "0", "0", "50"}
+        << QList<int>{33, 33, 33, 0, 0, 0, 167};
+    QTest::newRow("female counted") << true << QStringList{"10", "10", "10", "0", "0", "0", "10"}
+                                    << QList<int>{25, 25, 25, 0, 0, 0, 25};
+    QTest::newRow("halves to even") << true << QStringList{"1", "0", "0", "0", "0", "0", "7"}
+                                    << QList<int>{12, 0, 0, 0, 0, 0, 88};
+    QTest::newRow("sum 0 keeps weights") << false << QStringList{"0", "0", "0", "0", "0", "0", "40"}
+                                         << QList<int>{0, 0, 0, 0, 0, 0, 40};
+}
+
+void TestTEinstellungen::indexNormalisation() {
+    QFETCH(bool, weibliche);
+    QFETCH(QStringList, eingabe);
+    QFETCH(QList<int>, erwartet);
+    TestContext t;
+    t.ctx.einstellungen.weibliche = true;
+    Dialog d(t);
+    const char* felder[7] = {"NumEdit2", "NumEdit3", "NumEdit4", "NumEdit5",
+                             "NumEdit6", "NumEdit7", "NumEdit12"};
+    for (int i = 0; i < 7; ++i) d.tippen(felder[i], eingabe[i]);
+    d.c<QCheckBox>("CheckBox4")->setChecked(weibliche);
+    d.dlg.WerteUebernehmen();
+    QCOMPARE(QList<int>(t.ctx.einstellungen.index.begin(), t.ctx.einstellungen.index.end()),
+             erwartet);
+    QCOMPARE(t.ctx.einstellungen.weibliche, weibliche);
+}
+
+void TestTEinstellungen::femaleWeightFollowsCheckBox() {
+    TestContext t;
+    t.ctx.einstellungen.weibliche = false;
+    Dialog d(t);
+    QVERIFY(d.c<QWidget>("NumEdit12")->isHidden());
+    QVERIFY(d.c<QLabel>("Label12")->isHidden());
+    d.c<QCheckBox>("CheckBox4")->click();
+    QVERIFY(!d.c<QWidget>("NumEdit12")->isHidden());
+    QVERIFY(!d.c<QLabel>("Label12")->isHidden());
+}
+
+void TestTEinstellungen::cardComponentsMove() {
+    TestContext t;
+    t.ctx.einstellungen.item = {5, 1, 2, 0, 0};
+    Dialog d(t);
+    QCOMPARE(d.eintraege("ListAusdruck"),
+             (QStringList{"bisherige Würfe", "Notizen zur Sau", "Notizen Vorwurf"}));
+    QCOMPARE(d.eintraege("ListKomponenten"), (QStringList{"aktueller Wurf", "großes Datum"}));
+    d.c<QListWidget>("ListKomponenten")->setCurrentRow(0);
+    d.c<QPushButton>("BtnHinzu")->click();
+    QCOMPARE(d.eintraege("ListKomponenten"), QStringList{"großes Datum"});
+    QCOMPARE(d.c<QListWidget>("ListKomponenten")->currentRow(), 0);
+    QCOMPARE(d.c<QListWidget>("ListAusdruck")->currentRow(), 3);
+    d.c<QListWidget>("ListAusdruck")->setCurrentRow(0);
+    d.c<QPushButton>("BtnZurueck")->click();
+    QCOMPARE(d.eintraege("ListKomponenten"), (QStringList{"großes Datum", "bisherige Würfe"}));
+    QCOMPARE(d.c<QListWidget>("ListKomponenten")->currentRow(), 1);
+    QCOMPARE(d.c<QListWidget>("ListAusdruck")->currentRow(), 0);
+    d.dlg.WerteUebernehmen();
+    QCOMPARE(t.ctx.einstellungen.item, (std::array<int, 5>{1, 2, 3, 0, 0}));
+}
+
+void TestTEinstellungen::currencyPage() {
+    TestContext t;
+    t.ctx.einstellungen.waehrung.anzeige = DM;
+    t.ctx.einstellungen.waehrung.kuerzel[0] = QStringLiteral("E");
+    t.ctx.einstellungen.waehrung.kuerzel[4] = QStringLiteral("CH");
+    Dialog d(t);
+    auto* combo = d.c<QComboBox>("ComboBox2");
+    QCOMPARE(combo->currentIndex(), 1);
+    QCOMPARE(combo->itemText(4), QStringLiteral("CH"));
+    QVERIFY(!d.c<QCheckBox>("CheckBoxEuro")->isChecked());
+    QCOMPARE(d.c<QLineEdit>("EuroView")->text(), QString());
+    d.c<QCheckBox>("CheckBoxEuro")->click();
+    QCOMPARE(d.c<QLineEdit>("EuroView")->text(), QStringLiteral("€"));
+    d.dlg.seiten()->setCurrentIndex(5);
+    auto* edit1 = d.c<QLineEdit>("Edit1");
+    edit1->setFocus();
+    edit1->selectAll();
+    QTest::keyClicks(edit1, QStringLiteral("SFR"));
+    QCOMPARE(edit1->text(), QStringLiteral("SF"));
+    QTest::keyClick(edit1, Qt::Key_Tab);
+    QCOMPARE(combo->itemText(4), QStringLiteral("SF"));
+    combo->setCurrentIndex(4);
+    d.tippen("NumEdit11", QStringLiteral("1.5"));
+    d.dlg.WerteUebernehmen();
+    const Waehrungstabelle& w = t.ctx.einstellungen.waehrung;
+    QCOMPARE(w.anzeige, nw);
+    QCOMPARE(w.kuerzel[4], QStringLiteral("SF"));
+    QCOMPARE(w.kuerzel[0], QStringLiteral("€"));
+    QCOMPARE(w.kurs[4], 1.5);
+}
+
+void TestTEinstellungen::newFolder() {
+    TestContext t;
+    Dialog d(t);
+    d.dlg.seiten()->setCurrentIndex(4);
+    d.c<QPushButton>("BtnNeuerOrdner")->click();
+    QVERIFY(d.c<QWidget>("PanelOrdner")->isVisible());
+    QTest::keyClicks(d.c<QLineEdit>("EditOrdner"), QStringLiteral(" Herde 2027 "));
+    d.c<QPushButton>("BtnPlus")->click();
+    QVERIFY(!d.c<QWidget>("PanelOrdner")->isVisible());
+    QCOMPARE(d.c<QLineEdit>("EditPfad")->text(), t.ctx.Datenpfad + QStringLiteral("Herde 2027/"));
+    QVERIFY(QFileInfo(t.ctx.Datenpfad + QStringLiteral("Herde 2027")).isDir());
+    QVERIFY(t.messages.shown.isEmpty());
+}
+
+void TestTEinstellungen::newFolderFailure() {
+    TestContext t;
+    // A file stands where the parent folder would be: the folder cannot be made.
+    QFile f(t.pfad(QStringLiteral("datei")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    Dialog d(t);
+    d.c<QLineEdit>("EditPfad")->setText(t.pfad(QStringLiteral("datei/")));
+    d.dlg.seiten()->setCurrentIndex(4);
+    d.c<QPushButton>("BtnNeuerOrdner")->click();
+    QTest::keyClicks(d.c<QLineEdit>("EditOrdner"), QStringLiteral("neu"));
+    QTest::keyClick(d.c<QLineEdit>("EditOrdner"), Qt::Key_Return);
+    QCOMPARE(t.messages.texts(), QStringList{"Der Ordner kann nicht angelegt werden."});
+    QCOMPARE(d.c<QLineEdit>("EditPfad")->text(), t.pfad(QStringLiteral("datei/")));
+    QVERIFY(!d.c<QWidget>("PanelOrdner")->isVisible());
+}
+
+void TestTEinstellungen::changedDataDirectoryReloadsHerd() {
+    TestContext t;
+    TPVMain w(t.ctx);
+    const QString neu = t.pfad(QStringLiteral("anderer/"));
+    QVERIFY(QDir().mkpath(neu));
+    {
+        QFile f(neu + QStringLiteral("SAUWURF.DAT"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(512, '\0'));
+    }
+    t.ctx.Geaendert = true;
+    t.messages.planAnswer(MessageService::Answer::No);
+    QTimer::singleShot(0, [&] {
+        auto* dlg = qobject_cast<TEinstellungen*>(QApplication::activeModalWidget());
+        if (!dlg) return;
+        dlg->findChild<QLineEdit*>(QStringLiteral("EditPfad"))->setText(neu);
+        dlg->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+    });
+    w.Einstellungen1Click();
+    QCOMPARE(t.ctx.Datenpfad, neu);
+    QCOMPARE(t.messages.count(QStringLiteral("Geänderte Tierdaten speichern?")), 1);
+    QCOMPARE(int(t.ctx.Sauenliste.size()), 1);
+    QVERIFY(!t.ctx.Geaendert);
+    QVERIFY(w.menuItem(QStringLiteral("Eingabe1"))->isEnabled());
+    // The choice is stored and the settings are written.
+    QFile store(t.ctx.einstellungsDatei);
+    QVERIFY(store.open(QIODevice::ReadOnly));
+    const QByteArray ini = store.readAll();
+    QVERIFY(ini.contains("PFAD=" + neu.toUtf8()));
+    QVERIFY(ini.contains("MAXGRUPPE="));
+}
+
+QTEST_MAIN(TestTEinstellungen)
+#include "tst_teinstellungen.moc"
