@@ -112,10 +112,14 @@ TKurzDatum TextZuKurzDatum(QString& s, QDate heute) {
         int jahr = d.Jahr;
         if (!rest.isEmpty()) monat = teilLesen(rest);
         if (!rest.isEmpty()) {
-            long y = zahlAm(rest);
-            if (y > 99) y -= 108; // four digits: 2013 - 108 = 113 (mod 256)
-            jahr = int(((y % 256) + 256) % 256);
-            if (jahr < 80) jahr += 100;
+            const long y = zahlAm(rest);
+            if (y >= 1900 && y <= 2155) {
+                jahr = int(y - 1900); // a four-digit year as typed
+            } else {
+                // Two digits: 00..79 mean 2000..2079. Anything else is cut to one byte.
+                jahr = int(y % 256);
+                if (jahr < 80) jahr += 100;
+            }
         }
         d.Tag = std::uint8_t(tag);
         d.Monat = std::uint8_t(monat);

@@ -23,7 +23,7 @@ struct TKurzDatum {
 QString KurzDatumText(TKurzDatum d);
 
 // Reads a typed or computed date relative to `heute`. `s` is replaced by the display form of
-// the result. Four-digit years are read as the typed year.
+// the result. Years 1900..2155 typed with four digits are read as typed.
 TKurzDatum TextZuKurzDatum(QString& s, QDate heute);
 
 // Date n days (0..255) after d, as display text.
