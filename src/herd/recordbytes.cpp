@@ -37,7 +37,7 @@ QString str(const std::uint8_t* base, std::size_t size, std::size_t offset, std:
 void setStr(std::uint8_t* base, std::size_t size, std::size_t offset, std::size_t n,
             const QString& text) {
     pruefen(size, offset, n + 1);
-    const QByteArray enc = cp1252::encode(text.left(qsizetype(n)));
+    const QByteArray enc = cp1252::encode(text).left(qsizetype(n));
     base[offset] = std::uint8_t(enc.size());
     std::copy(enc.begin(), enc.end(), base + offset + 1);
 }

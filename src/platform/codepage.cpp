@@ -41,8 +41,16 @@ char encodeChar(QChar c) {
 
 QByteArray encode(const QString& text) {
     QByteArray out;
-    out.resize(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) out[i] = encodeChar(text[i]);
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // A character outside the 16-bit range is one character: one '?'.
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            out.append('?');
+            ++i;
+            continue;
+        }
+        out.append(encodeChar(text[i]));
+    }
     return out;
 }
 

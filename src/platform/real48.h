@@ -18,6 +18,6 @@ double decode(const std::uint8_t* b);
 Bytes encode(double value);
 void encode(double value, std::uint8_t* out);
 
-constexpr double kMax = 1.7014118346046923e38; // (2 - 2^-39) * 2^126
+constexpr double kMax = 0x1.FFFFFFFFFEp+126; // (2 - 2^-39) * 2^126
 
 } // namespace real48
