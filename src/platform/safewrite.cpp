@@ -18,9 +18,10 @@ bool keepBackup(const QString& target, const QString& backup) {
     const QByteArray from = QFile::encodeName(target);
     const QByteArray to = QFile::encodeName(tmp);
     if (::link(from.constData(), to.constData()) == 0) {
-        if (::rename(to.constData(), QFile::encodeName(backup).constData()) == 0) return true;
+        const bool ok = ::rename(to.constData(), QFile::encodeName(backup).constData()) == 0;
+        // rename() leaves both names alone when the backup already is a link to the target.
         QFile::remove(tmp);
-        return false;
+        return ok;
     }
     QFile in(target);
     if (!in.open(QIODevice::ReadOnly)) return false;
