@@ -1,0 +1,103 @@
+#include "tdate_ed.h"
+
+#include "eingabefilter.h"
+#include "platform/clock.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+namespace {
+
+bool datumsZeichen(QChar c) {
+    return (c >= u'0' && c <= u'9') || c == u'-' || c == u'.' || c == u'/';
+}
+
+// Pasted or dropped text: what typing it would leave, without the "+" shortcut.
+QString datumFiltern(const QString& s) {
+    QString out;
+    for (QChar c : s) {
+        if (c == u',') c = u'.';
+        if (!datumsZeichen(c)) continue;
+        if (c == u'.' && out.endsWith(u'.')) continue;
+        out += c;
+    }
+    return out;
+}
+
+bool steuerzeichen(QChar c) {
+    return c.unicode() < 0x20 || c.unicode() == 0x7f;
+}
+
+} // namespace
+
+tdate_ed::tdate_ed(const Clock& clock, QWidget* parent) : QLineEdit(parent), clock_(clock) {
+    setValidator(new EingabeFilter(datumFiltern, durchlassen_, this));
+    resize(90, QLineEdit::sizeHint().height());
+    setSizePolicy(QSizePolicy::Fixed, sizePolicy().verticalPolicy());
+    textSetzen(heuteText());
+}
+
+QSize tdate_ed::sizeHint() const {
+    return {90, QLineEdit::sizeHint().height()};
+}
+
+QString tdate_ed::heuteText() const {
+    return clock_.today().toString(QStringLiteral("dd.MM.yy"));
+}
+
+void tdate_ed::textSetzen(const QString& s) {
+    Durchlass d(durchlassen_);
+    setText(s);
+}
+
+TKurzDatum tdate_ed::Getdatum() const {
+    QString s = text();
+    if (!autoPreset_ && s.isEmpty()) return {};
+    return TextZuKurzDatum(s, clock_.today());
+}
+
+void tdate_ed::SetDatum(TKurzDatum d) {
+    textSetzen(KurzDatumText(d));
+}
+
+void tdate_ed::keyPressEvent(QKeyEvent* e) {
+    const QString t = e->text();
+    // Pasting goes through the filter; navigation and control keys keep their meaning.
+    if (e->matches(QKeySequence::Paste) || isReadOnly()) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    if (t.isEmpty() || steuerzeichen(t[0])) {
+        Durchlass d(durchlassen_);
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+    for (QChar c : t) {
+        if (c == u',') c = u'.';
+        if (c == u'+' && text().isEmpty()) {
+            textSetzen(heuteText());
+            continue;
+        }
+        if (!datumsZeichen(c)) continue;
+        const int vor = hasSelectedText() ? selectionStart() : cursorPosition();
+        if (c == u'.' && vor > 0 && text().at(vor - 1) == u'.') continue;
+        Durchlass d(durchlassen_);
+        insert(QString(c));
+    }
+}
+
+void tdate_ed::focusInEvent(QFocusEvent* e) {
+    drin_ = true;
+    QLineEdit::focusInEvent(e);
+}
+
+void tdate_ed::focusOutEvent(QFocusEvent* e) {
+    QLineEdit::focusOutEvent(e);
+    // Switching windows or opening a popup does not leave the field.
+    if (!drin_ || e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason)
+        return;
+    drin_ = false;
+    SetDatum(Getdatum());
+    emit verlassen();
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "herd/kurzdatum.h"
+
+#include <QLineEdit>
+
+class Clock;
+
+// The date field: a line edit for the 4-byte record date. Accepts only what a date can be
+// typed with and shows the normalised date when it is left.
+class tdate_ed : public QLineEdit {
+    Q_OBJECT
+    Q_PROPERTY(bool AutoPreset READ AutoPreset WRITE setAutoPreset)
+    Q_PROPERTY(bool Stadium READ Stadium WRITE setStadium)
+
+public:
+    explicit tdate_ed(const Clock& clock, QWidget* parent = nullptr);
+
+    // An empty text means today (true) or no date (false).
+    bool AutoPreset() const { return autoPreset_; }
+    void setAutoPreset(bool on) { autoPreset_ = on; }
+    // Kept with the form; nothing depends on it.
+    bool Stadium() const { return stadium_; }
+    void setStadium(bool on) { stadium_ = on; }
+
+    // The date the text reads as; does not change the text.
+    TKurzDatum Getdatum() const;
+    // Shows the date in display form ("5.3.13", "15.11.00/2", empty for no date).
+    void SetDatum(TKurzDatum d);
+
+    QSize sizeHint() const override;
+
+signals:
+    // The field was left and its text normalised; the window's exit checks hang here.
+    void verlassen();
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    QString heuteText() const;
+    void textSetzen(const QString& s);
+
+    const Clock& clock_;
+    bool autoPreset_ = true;
+    bool stadium_ = true;
+    bool drin_ = false;        // entered and not yet left
+    bool durchlassen_ = false; // text comes from us or from an already filtered key
+};
