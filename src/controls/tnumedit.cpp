@@ -1,0 +1,257 @@
+#include "tnumedit.h"
+
+#include "eingabefilter.h"
+#include "herd/waehrung.h"
+#include "numformat.h"
+#include "platform/messages.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLocale>
+#include <algorithm>
+
+namespace {
+
+bool steuerzeichen(QChar c) {
+    return c.unicode() < 0x20 || c.unicode() == 0x7f;
+}
+
+// C's %g, as the messages show the bounds.
+QString g(double v) {
+    return QString::asprintf("%g", v);
+}
+
+} // namespace
+
+TNumEdit::TNumEdit(MessageService& messages, const Waehrungstabelle& waehrungen, QWidget* parent)
+    : QLineEdit(parent), messages_(messages), waehrungen_(waehrungen) {
+    setValidator(
+        new EingabeFilter([this](const QString& s) { return filtern(s); }, durchlassen_, this));
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    farbeSetzen();
+    anzeigen();
+}
+
+namespace {
+
+QChar erstesZeichen(const QString& s, QChar sonst) {
+    return s.isEmpty() ? sonst : s.at(0);
+}
+
+QChar tausenderzeichen() {
+    return erstesZeichen(QLocale().groupSeparator(), u',');
+}
+
+} // namespace
+
+QChar TNumEdit::dezimalzeichen() const {
+    return erstesZeichen(QLocale().decimalPoint(), u'.');
+}
+
+// Pasted or dropped text: the same replacements as for typed keys.
+QString TNumEdit::filtern(const QString& s) const {
+    const QChar dp = dezimalzeichen();
+    QString out;
+    for (QChar c : s) {
+        if (steuerzeichen(c)) continue;
+        if (c == u',' || c == u'.' || c == dp) {
+            if (typ_ == ntInteger) continue;
+            c = dp;
+        }
+        if (c == u'-' && positivOnly_) continue;
+        out += c;
+    }
+    return out;
+}
+
+std::int32_t TNumEdit::AsInteger() const {
+    return numformat::asInteger(wert_, useRounding_);
+}
+std::int16_t TNumEdit::AsInteger16() const {
+    return numformat::asInteger16(wert_, useRounding_);
+}
+
+QString TNumEdit::anzeigeText() const {
+    const QChar dp = dezimalzeichen();
+    switch (typ_) {
+    case ntCurrency: {
+        QString s = numformat::fixed(wert_, nachkomma_, dp, digits_ > 0 ? digits_ : 15) + u' ';
+        if (wert_ != 0) s += waehrungen_.kuerzelVon(waehrung_);
+        return s;
+    }
+    case ntPercentage:
+        return numformat::fixed(wert_ * 100, nachkomma_, dp) + u'%';
+    case ntInteger:
+        return numformat::fixed(wert_, 0, dp);
+    case ntGeneral:
+        break;
+    }
+    const QString bild = positiveMask_ + u';' + negativeMask_ + u';' + zeroMask_;
+    return numformat::formatFloat(bild, wert_, dp, tausenderzeichen());
+}
+
+QString TNumEdit::bearbeitungsText() const {
+    const QChar dp = dezimalzeichen();
+    switch (typ_) {
+    case ntCurrency:
+        return numformat::plain(wert_, dp, nachkomma_);
+    case ntPercentage:
+        return numformat::plain(wert_ * 100, dp, nachkomma_);
+    case ntInteger:
+        return numformat::fixed(wert_, 0, dp);
+    case ntGeneral:
+        break;
+    }
+    if (!mask_.isEmpty()) return numformat::formatFloat(mask_, wert_, dp, tausenderzeichen());
+    return numformat::plain(wert_, dp);
+}
+
+void TNumEdit::textSetzen(const QString& s) {
+    Durchlass d(durchlassen_);
+    setText(s);
+}
+
+void TNumEdit::anzeigen() {
+    textSetzen(anzeigeText());
+}
+
+bool TNumEdit::imBereich(double v) const {
+    if (v < min_) {
+        messages_.error(QStringLiteral("Der Wert muß größer oder gleich %1 sein!").arg(g(min_)));
+        return false;
+    }
+    if (v > max_) {
+        messages_.error(QStringLiteral("Der Wert darf nicht über %1 liegen!").arg(g(max_)));
+        return false;
+    }
+    return true;
+}
+
+void TNumEdit::setWert(double v) {
+    if (v == wert_) return;
+    if (validate_ && !imBereich(v)) return;
+    wert_ = v;
+    anzeigen();
+}
+
+void TNumEdit::setNumericType(TNumericType t) {
+    typ_ = t;
+    if (!drin_) anzeigen();
+}
+
+void TNumEdit::setNachkomma(int n) {
+    nachkomma_ = std::max(0, n);
+    if (!drin_) anzeigen();
+}
+
+void TNumEdit::setDigits(int n) {
+    digits_ = std::max(0, n);
+    if (drin_)
+        laengeBegrenzen();
+    else
+        anzeigen();
+}
+
+void TNumEdit::setPositiveMask(const QString& m) {
+    positiveMask_ = m;
+    if (!drin_) anzeigen();
+}
+
+void TNumEdit::setNegativeMask(const QString& m) {
+    negativeMask_ = m;
+    if (!drin_) anzeigen();
+}
+
+void TNumEdit::setZeroMask(const QString& m) {
+    zeroMask_ = m;
+    if (!drin_) anzeigen();
+}
+
+void TNumEdit::setWaehrung(TWaehrung w) {
+    waehrung_ = w;
+    if (!drin_) anzeigen();
+}
+
+void TNumEdit::setUnEnabledGray(bool on) {
+    unEnabledGray_ = on;
+    farbeSetzen();
+}
+
+void TNumEdit::farbeSetzen() {
+    QPalette p = palette();
+    const QPalette standard = QApplication::palette(this);
+    p.setColor(QPalette::Disabled, QPalette::Text,
+               unEnabledGray_ ? standard.color(QPalette::Disabled, QPalette::Text)
+                              : p.color(QPalette::Active, QPalette::Text));
+    setPalette(p);
+}
+
+// While editing the text may not grow beyond Digits; a longer value already shown stays whole.
+void TNumEdit::laengeBegrenzen() {
+    if (digits_ > 0) setMaxLength(std::max(digits_, int(text().size())));
+}
+
+void TNumEdit::keyPressEvent(QKeyEvent* e) {
+    const QString t = e->text();
+    // Pasting goes through the filter. Control keys never insert a character; they keep their
+    // line-edit meaning (backspace, clipboard, undo; Enter and Escape go on to the window).
+    if (e->matches(QKeySequence::Paste) || isReadOnly()) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    if (t.isEmpty() || steuerzeichen(t[0])) {
+        Durchlass d(durchlassen_);
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+    const QChar dp = dezimalzeichen();
+    QString rein;
+    for (QChar c : t) {
+        if (c == u',' || c == u'.') {
+            if (typ_ == ntInteger) continue;
+            c = dp;
+        }
+        if (c == u'-' && positivOnly_) continue;
+        rein += c;
+    }
+    if (rein.isEmpty()) return;
+    Durchlass d(durchlassen_);
+    insert(rein);
+}
+
+void TNumEdit::focusInEvent(QFocusEvent* e) {
+    if (!drin_) {
+        drin_ = true;
+        alteLaenge_ = maxLength();
+        textSetzen(bearbeitungsText());
+        laengeBegrenzen();
+    }
+    QLineEdit::focusInEvent(e);
+}
+
+void TNumEdit::focusOutEvent(QFocusEvent* e) {
+    QLineEdit::focusOutEvent(e);
+    // Switching windows or opening a popup does not leave the field. Nor does a focus-out
+    // that was never preceded by entering (focus taken back by another field's check).
+    if (!drin_ || e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason)
+        return;
+    drin_ = false;
+    setMaxLength(alteLaenge_);
+    const double zahl = numformat::parse(text(), dezimalzeichen());
+    if (validate_ && (zahl < min_ || zahl > max_)) {
+        // Back into the field before the message, so that closing the message box returns
+        // the focus here; the typed text stays.
+        drin_ = true;
+        alteLaenge_ = maxLength();
+        laengeBegrenzen();
+        setFocus(Qt::OtherFocusReason);
+        imBereich(zahl);
+        selectAll();
+        return;
+    }
+    wert_ = typ_ == ntPercentage ? zahl * 0.01 : zahl;
+    anzeigen();
+    emit verlassen();
+}
