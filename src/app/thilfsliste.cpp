@@ -73,7 +73,7 @@ THilfsliste::THilfsliste(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
     layout->addWidget(seiten_);
     layout->addWidget(buttons);
     seiten_->setCurrentWidget(boxen_[5]);
-    resize(360, 420);
+    resize(600, 420);
 
     new EnterAlsTab(this, [this](QWidget* w) {
         if (w != Edit1) return false;

@@ -8,9 +8,13 @@ namespace {
 QMessageBox::StandardButton zeigen(QMessageBox::Icon icon, const QString& titel,
                                    const QString& text, QMessageBox::StandardButtons buttons,
                                    QMessageBox::StandardButton standard) {
-    QMessageBox box(icon, titel, text, buttons, QApplication::activeWindow());
+    QWidget* fenster = QApplication::activeWindow();
+    QMessageBox box(icon, titel, text, buttons, fenster);
     box.setDefaultButton(standard);
-    return QMessageBox::StandardButton(box.exec());
+    const auto antwort = QMessageBox::StandardButton(box.exec());
+    // The window the message came from gets the focus back, also without a window manager.
+    if (fenster) fenster->activateWindow();
+    return antwort;
 }
 
 MessageService::Answer antwort(QMessageBox::StandardButton b) {
