@@ -13,6 +13,7 @@
 #include "herd/records.h"
 #include "herd/sauherde.h"
 #include "herd/saustatus.h"
+#include "platform/consolemessages.h"
 #include "platform/codepage.h"
 #include "platform/filelookup.h"
 #include "platform/messages.h"
@@ -551,24 +552,6 @@ private:
 // ---------------------------------------------------------------------------------------
 // Reading back
 
-class KonsolenMeldungen final : public MessageService {
-public:
-    void error(const QString& text) override { melden(text); }
-    void warning(const QString& text) override { melden(text); }
-    Answer warningOkCancel(const QString& text) override {
-        melden(text);
-        return Answer::Ok;
-    }
-    Answer question(const QString& text, Buttons) override {
-        melden(text);
-        return Answer::No;
-    }
-    void information(const QString& text) override { melden(text); }
-
-private:
-    static void melden(const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-};
-
 // Reads the herd file back and prints counts per state and a few plausibility checks.
 bool Statistik(const QString& verzeichnis, QDate heute) {
     QFile f(findFileNoCase(verzeichnis, QString::fromLatin1(kHerdeDatei)));
@@ -576,7 +559,7 @@ bool Statistik(const QString& verzeichnis, QDate heute) {
         std::fprintf(stderr, "%s: nicht lesbar\n", qPrintable(f.fileName()));
         return false;
     }
-    KonsolenMeldungen meldungen;
+    ConsoleMessages meldungen;
     const HerdeGelesen g = HerdeLesen(f, heute, meldungen);
     const TKurzDatum heuteK = TKurzDatum::aus(heute);
 

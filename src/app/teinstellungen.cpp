@@ -265,7 +265,8 @@ QWidget* TEinstellungen::seiteDatenverzeichnis() {
     });
     connect(plus, &QPushButton::clicked, this, &TEinstellungen::OrdnerAnlegen);
     // The panel goes away when the focus leaves it.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* jetzt) {
+    // Tied to the panel so that the connection ends with it.
+    connect(qApp, &QApplication::focusChanged, PanelOrdner, [this](QWidget*, QWidget* jetzt) {
         if (PanelOrdner->isVisible() && jetzt && jetzt->window() == this &&
             !PanelOrdner->isAncestorOf(jetzt))
             PanelOrdner->hide();

@@ -6,6 +6,7 @@
 #include "app/schnellhilfe.h"
 #include "app/teinstellungen.h"
 #include "app/thilfsliste.h"
+#include "entry/tsauwurfeingabe.h"
 #include "herd/hilfslisten.h"
 #include "herd/textfunktionen.h"
 #include "platform/druckausgabe.h"
@@ -72,7 +73,8 @@ void TPVMain::menueAufbauen() {
 
     QMenu* daten = bar->addMenu(QStringLiteral("&Daten"));
     daten->setObjectName(QStringLiteral("Daten1"));
-    item(daten, "NeueSau1", QStringLiteral("&Neue Sau"), 200);
+    connect(item(daten, "NeueSau1", QStringLiteral("&Neue Sau"), 200), &QAction::triggered, this,
+            &TPVMain::NeueSau1Click);
     item(daten, "Eingabe1", QStringLiteral("&Eingabe"), 250, QKeySequence(Qt::Key_F2));
     connect(item(daten, "Hilfslisten1", QStringLiteral("&Hilfslisten"), 150), &QAction::triggered,
             this, &TPVMain::Hilfslisten1Click);
@@ -201,6 +203,14 @@ bool TPVMain::datenpfadWechseln(const QString& neu) {
     QApplication::restoreOverrideCursor();
     MenueFreigeben();
     return true;
+}
+
+void TPVMain::NeueSau1Click() {
+    TSauWurfEingabe karte(ctx_, this);
+    karte.SauOeffnen(-1);
+    karte.TermineBeschriften({});
+    karte.exec();
+    MenueFreigeben();
 }
 
 void TPVMain::Hilfslisten1Click() {

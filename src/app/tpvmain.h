@@ -36,6 +36,7 @@ public slots:
     void Notiz1Click();
     void Einstellungen1Click();
     void Hilfslisten1Click();
+    void NeueSau1Click();
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -30,6 +30,10 @@ public:
 
     QSize sizeHint() const override;
 
+    // Shows a text as it is, past the typing filter (e.g. a proposal such as "~1.7.13", which
+    // reads as no date).
+    void textSetzen(const QString& s);
+
 signals:
     // The field was left and its text normalised; the window's exit checks hang here.
     void verlassen();
@@ -41,7 +45,6 @@ protected:
 
 private:
     QString heuteText() const;
-    void textSetzen(const QString& s);
 
     const Clock& clock_;
     bool autoPreset_ = true;

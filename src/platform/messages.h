@@ -16,6 +16,8 @@ public:
     virtual void error(const QString& text) = 0;
     // Warning icon, one OK button.
     virtual void warning(const QString& text) = 0;
+    // Error icon with OK and Cancel.
+    virtual Answer errorOkCancel(const QString& text) = 0;
     // Warning icon with OK and Cancel.
     virtual Answer warningOkCancel(const QString& text) = 0;
     // Confirmation with the given buttons.

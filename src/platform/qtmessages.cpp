@@ -43,6 +43,11 @@ void QtMessages::information(const QString& text) {
            QMessageBox::Ok);
 }
 
+MessageService::Answer QtMessages::errorOkCancel(const QString& text) {
+    return antwort(zeigen(QMessageBox::Critical, QStringLiteral("Fehler"), text,
+                          QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok));
+}
+
 MessageService::Answer QtMessages::warningOkCancel(const QString& text) {
     return antwort(zeigen(QMessageBox::Warning, QStringLiteral("Warnung"), text,
                           QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok));

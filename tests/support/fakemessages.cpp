@@ -4,6 +4,11 @@ void FakeMessages::error(const QString& text) { shown.append({Shown::Error, text
 void FakeMessages::warning(const QString& text) { shown.append({Shown::Warning, text}); }
 void FakeMessages::information(const QString& text) { shown.append({Shown::Information, text}); }
 
+MessageService::Answer FakeMessages::errorOkCancel(const QString& text) {
+    shown.append({Shown::ErrorOkCancel, text});
+    return next(Answer::Ok);
+}
+
 MessageService::Answer FakeMessages::warningOkCancel(const QString& text) {
     shown.append({Shown::WarningOkCancel, text});
     return next(Answer::Ok);

@@ -10,12 +10,13 @@
 class FakeMessages final : public MessageService {
 public:
     struct Shown {
-        enum Kind { Error, Warning, WarningOkCancel, Question, Information } kind;
+        enum Kind { Error, ErrorOkCancel, Warning, WarningOkCancel, Question, Information } kind;
         QString text;
     };
 
     void error(const QString& text) override;
     void warning(const QString& text) override;
+    Answer errorOkCancel(const QString& text) override;
     Answer warningOkCancel(const QString& text) override;
     Answer question(const QString& text, Buttons buttons) override;
     void information(const QString& text) override;

@@ -1,0 +1,519 @@
+#include "controls/tdate_ed.h"
+#include "controls/tnumedit.h"
+#include "entry/tsauwurfeingabe.h"
+#include "entry/wurfregeln.h"
+#include "herd/herdfile.h"
+#include "herd/saustatus.h"
+#include "support/testcontext.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+TKurzDatum dt(int d, int m, int y) { return TKurzDatum::aus(d, m, y); }
+
+TWurfRec wurf(int nr, TKurzDatum belegen = {}, TKurzDatum abferkeln = {}, TKurzDatum absetzen = {},
+              int geb = 0) {
+    TWurfRec w = TWurfRec::leer(std::uint8_t(nr));
+    w.setBelegen(1, belegen);
+    w.setAbferkeln(abferkeln);
+    w.setAbsetzen(absetzen);
+    w.setGeborene(std::uint8_t(geb));
+    return w;
+}
+
+Sau sau(const QString& nr, std::vector<TWurfRec> wuerfe, TKurzDatum zugang = dt(1, 1, 2012)) {
+    Sau s;
+    s.rec.setSauNr(nr);
+    s.rec.setZugang(zugang);
+    s.wuerfe = std::move(wuerfe);
+    return s;
+}
+
+// A shown card on a test context.
+struct Karte {
+    explicit Karte(TestContext& t, int index) : k(t.ctx) {
+        k.SauOeffnen(index);
+        k.show();
+        k.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&k));
+    }
+    template <class T> T* c(const char* name) {
+        T* w = k.findChild<T*>(QString::fromLatin1(name));
+        if (!w) qFatal("control %s missing", name);
+        return w;
+    }
+    // Types into a field and leaves it with Tab.
+    void tippen(const char* feld, const QString& text) {
+        auto* e = c<QLineEdit>(feld);
+        e->setFocus();
+        e->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(e, Qt::Key_Delete);
+        else
+            QTest::keyClicks(e, text);
+        QTest::keyClick(e, Qt::Key_Tab);
+    }
+    TSauWurfEingabe k;
+};
+
+// Runs `handle` on the next modal dialog that opens, and closes it in any case.
+void beimNaechstenDialog(std::function<void(QDialog*)> handle) {
+    QTimer::singleShot(0, [handle] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d) return;
+        handle(d);
+        if (d->isVisible()) d->reject();
+    });
+}
+
+} // namespace
+
+class TestTSauWurfEingabe : public QObject {
+    Q_OBJECT
+private slots:
+    void weanedLastLitterAddsPageThatStaysAfterCancel();
+    void departedSowGetsNoNewPageAndLosesUnmatedLitter();
+    void newSowFirstLitterNumber_data();
+    void newSowFirstLitterNumber();
+    void duplicateNamesAreTrimmedAndCaseSensitive_data();
+    void duplicateNamesAreTrimmedAndCaseSensitive();
+    void noteLinesAsBytes();
+    void litterTabWithoutNameGoesBack();
+    void boarBoxesFollowMaxEber();
+    void newBoarNameGoesToFrontOfList();
+    void farrowingProposal();
+    void farrowingOnMatingDayRefused();
+    void farrowingTenPercentWarning_data();
+    void farrowingTenPercentWarning();
+    void noPigletsKeepsFieldsClosed();
+    void allBornDeadSetsWeaning();
+    void weanedCountAndExtraLosses();
+    void weaningWeightInKilograms();
+    void secondMatingEmptyKeepsThirdClosed();
+    void departureChecks_data();
+    void departureChecks();
+    void singleSaveOrChangedFlag_data();
+    void singleSaveOrChangedFlag();
+    void renumberWithAltKeypad();
+    void stallFoundFromTheEnd();
+};
+
+void TestTSauWurfEingabe::weanedLastLitterAddsPageThatStaysAfterCancel() {
+    TestContext t;
+    t.ctx.Sauenliste.push_back(sau("7", {wurf(3, dt(1, 6, 2012), dt(23, 9, 2012), dt(20, 10, 2012), 11)}));
+    {
+        Karte k(t, 0);
+        QCOMPARE(k.k.windowTitle(), QStringLiteral("7"));
+        QCOMPARE(k.k.notebook()->count(), 3);
+        QCOMPARE(k.k.notebook()->tabText(0), QStringLiteral("Sau"));
+        QCOMPARE(k.k.notebook()->tabText(1), QStringLiteral("3.Wurf"));
+        QCOMPARE(k.k.notebook()->tabText(2), QStringLiteral("4.Wurf"));
+        QCOMPARE(k.k.notebook()->currentIndex(), 0);
+        QCOMPARE(k.c<QLineEdit>("StatusFeld")->text(), QStringLiteral("leer"));
+        QVERIFY(!k.c<QWidget>("WurfPanel")->isVisible());
+        k.k.reject();
+    }
+    QCOMPARE(t.ctx.Sauenliste[0].wuerfe.size(), std::size_t(2));
+    const TWurfRec& neu = t.ctx.Sauenliste[0].wuerfe[1];
+    QCOMPARE(int(neu.WurfNr()), 4);
+    QVERIFY(!neu.Belegen(1).vorhanden());
+    QVERIFY(!neu.Abferkeln().vorhanden());
+}
+
+void TestTSauWurfEingabe::departedSowGetsNoNewPageAndLosesUnmatedLitter() {
+    TestContext t;
+    t.ctx.einstellungen.einzelspeicherung = false;
+    Sau s = sau("9", {wurf(1, dt(1, 6, 2012), dt(23, 9, 2012), dt(20, 10, 2012), 11), wurf(2)});
+    s.rec.setAbgang(dt(1, 12, 2012));
+    t.ctx.Sauenliste.push_back(s);
+    Karte k(t, 0);
+    QCOMPARE(k.k.notebook()->count(), 3); // no page added
+    QCOMPARE(k.c<QLineEdit>("StatusFeld")->text(), QStringLiteral("verkauft"));
+    k.c<QPushButton>("OKBtn")->click();
+    QCOMPARE(k.k.result(), int(QDialog::Accepted));
+    QCOMPARE(t.ctx.Sauenliste[0].wuerfe.size(), std::size_t(1));
+    QVERIFY(t.ctx.Geaendert);
+}
+
+void TestTSauWurfEingabe::newSowFirstLitterNumber_data() {
+    QTest::addColumn<QString>("eingabe");
+    QTest::addColumn<int>("wurfNr");
+    QTest::newRow("4") << "4" << 4;
+    QTest::newRow("0") << "0" << 1;
+    QTest::newRow("empty") << "" << 1;
+}
+
+void TestTSauWurfEingabe::newSowFirstLitterNumber() {
+    QFETCH(QString, eingabe);
+    QFETCH(int, wurfNr);
+    TestContext t;
+    Karte k(t, -1);
+    QCOMPARE(k.k.windowTitle(), QStringLiteral("Neue Sau"));
+    QCOMPARE(k.k.property("helpContext").toInt(), 200);
+    QVERIFY(k.c<QLineEdit>("SauNr")->hasFocus());
+    QVERIFY(k.c<QWidget>("Abgang")->isHidden());
+    QVERIFY(k.c<QWidget>("Verkauf")->isHidden());
+    QCOMPARE(k.c<QLabel>("LAbnehmer")->text(), QStringLiteral("Eingabebegin mit Wurf"));
+    QCOMPARE(k.c<TNumEdit>("NumEdit3")->Wert(), 1.0);
+    k.tippen("SauNr", QStringLiteral("A7"));
+    k.tippen("NumEdit3", eingabe);
+    k.c<QPushButton>("OKBtn")->click();
+    QCOMPARE(k.k.result(), int(QDialog::Accepted));
+    QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(1));
+    const Sau& s = t.ctx.Sauenliste[0];
+    QCOMPARE(s.rec.SauNr(), QStringLiteral("A7"));
+    QCOMPARE(s.rec.Verkaufsgewicht(), std::uint16_t(0));
+    QCOMPARE(s.wuerfe.size(), std::size_t(1));
+    QCOMPARE(int(s.wuerfe[0].WurfNr()), wurfNr);
+    // Saved at once (single saving is on by default).
+    QVERIFY(!t.ctx.Geaendert);
+    QCOMPARE(QFileInfo(t.pfad(QStringLiteral("SAUWURF.DAT"))).size(), 1024);
+}
+
+void TestTSauWurfEingabe::duplicateNamesAreTrimmedAndCaseSensitive_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("erlaubt");
+    QTest::newRow("12 with blank") << "12 " << false;
+    QTest::newRow("blank 12") << " 12" << false;
+    QTest::newRow("a1 beside A1") << "a1" << true;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TestTSauWurfEingabe::duplicateNamesAreTrimmedAndCaseSensitive() {
+    QFETCH(QString, name);
+    QFETCH(bool, erlaubt);
+    TestContext t;
+    t.ctx.Sauenliste.push_back(sau("12", {wurf(1)}));
+    t.ctx.Sauenliste.push_back(sau("A1", {wurf(1)}));
+    Karte k(t, -1);
+    k.tippen("SauNr", name);
+    const QString doppelt = QStringLiteral("Die Bezeichnung 12 kommt mehrfach in der Kartei vor!\n\r"
+                                           "Bitte ändern Sie diese.");
+    t.messages.planAnswer(MessageService::Answer::Cancel); // keep the card open on refusal
+    k.c<QPushButton>("OKBtn")->click();
+    if (erlaubt) {
+        QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(3));
+        QCOMPARE(t.ctx.Sauenliste[2].rec.SauNr(), name.trimmed());
+        QVERIFY(t.messages.shown.isEmpty());
+        return;
+    }
+    QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(2));
+    QVERIFY(k.k.isVisible());
+    QCOMPARE(t.messages.texts().last(),
+             QStringLiteral("Die Sauenbezeichnung ist nicht zulässig, daher wird die Sau nicht "
+                            "gespeichert!"));
+    QCOMPARE(t.messages.texts().contains(doppelt), !name.trimmed().isEmpty());
+    // OK on the refusal closes the card as cancelled.
+    t.messages.planAnswer(MessageService::Answer::Ok);
+    k.c<QPushButton>("OKBtn")->click();
+    QCOMPARE(k.k.result(), int(QDialog::Rejected));
+    QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(2));
+}
+
+void TestTSauWurfEingabe::noteLinesAsBytes() {
+    TestContext t;
+    Sau s = sau("5", {wurf(1)});
+    s.rec.setSauNotiz(QStringLiteral("eine lange alte Notiz\nmit zwei Zeilen\n"));
+    t.ctx.Sauenliste.push_back(s);
+    Karte k(t, 0);
+    QCOMPARE(k.c<QPlainTextEdit>("Memo1")->toPlainText(),
+             QStringLiteral("eine lange alte Notiz\nmit zwei Zeilen"));
+    k.c<QPlainTextEdit>("Memo1")->setPlainText(QStringLiteral("ab\n\nc"));
+    k.c<QPushButton>("OKBtn")->click();
+    const auto& b = t.ctx.Sauenliste[0].rec.bytes();
+    const QByteArray notiz(reinterpret_cast<const char*>(b.data()) + 169, 335);
+    QCOMPARE(notiz, QByteArray("ab\n\nc\n") + QByteArray(335 - 6, '\0'));
+}
+
+void TestTSauWurfEingabe::litterTabWithoutNameGoesBack() {
+    TestContext t;
+    t.ctx.Sauenliste.push_back(sau("5", {wurf(1, dt(1, 2, 2013))}));
+    Karte k(t, 0);
+    k.tippen("SauNr", QString());
+    k.k.seiteWaehlen(1);
+    QCOMPARE(k.k.notebook()->currentIndex(), 0);
+    QCOMPARE(t.messages.texts(), QStringList{"Die Sau hat keine Bezeichnung"});
+    k.tippen("SauNr", QStringLiteral("5"));
+    k.k.seiteWaehlen(1);
+    QCOMPARE(k.k.notebook()->currentIndex(), 1);
+    QVERIFY(k.c<QWidget>("WurfPanel")->isVisible());
+}
+
+void TestTSauWurfEingabe::boarBoxesFollowMaxEber() {
+    TestContext t;
+    t.ctx.Eberliste = QStringList{"Max", "Moritz", "Otto"};
+    t.ctx.einstellungen.maxEber = 5;
+    t.ctx.Sauenliste.push_back(sau("5", {wurf(1)}));
+    {
+        Karte k(t, 0);
+        QCOMPARE(k.c<QComboBox>("Eber1")->count(), 3);
+    }
+    t.ctx.einstellungen.maxEber = 2;
+    Karte k(t, 0);
+    QCOMPARE(k.c<QComboBox>("Eber2")->count(), 2);
+    QCOMPARE(k.c<QComboBox>("Eber2")->itemText(1), QStringLiteral("Moritz"));
+}
+
+void TestTSauWurfEingabe::newBoarNameGoesToFrontOfList() {
+    TestContext t;
+    t.ctx.Eberliste = QStringList{"Max"};
+    t.ctx.Sauenliste.push_back(sau("5", {wurf(1, dt(1, 2, 2013))}));
+    Karte k(t, 0);
+    k.k.seiteWaehlen(1);
+    auto* eber = k.c<QComboBox>("Eber1");
+    eber->lineEdit()->setFocus();
+    eber->lineEdit()->selectAll();
+    QTest::keyClicks(eber->lineEdit(), QStringLiteral(" Bruno "));
+    QTest::keyClick(eber->lineEdit(), Qt::Key_Tab);
+    QCOMPARE(t.ctx.Eberliste, (QStringList{"Bruno", "Max"}));
+    QCOMPARE(eber->currentText(), QStringLiteral("Bruno"));
+}
+
+void TestTSauWurfEingabe::farrowingProposal() {
+    TestContext t;
+    t.ctx.Tragezeit = 113;
+    t.ctx.Sauenliste.push_back(sau("5", {wurf(1)}));
+    Karte k(t, 0);
+    k.k.seiteWaehlen(1);
+    k.tippen("Belegen1", QStringLiteral("10.3.13"));
+    QCOMPARE(k.c<QLineEdit>("Abferkeln")->text(), QStringLiteral("~1.7.13"));
+    k.tippen("Belegen2", QStringLiteral("31.3.13"));
+    QCOMPARE(k.c<QLineEdit>("Abferkeln")->text(), QStringLiteral("~22.7.13"));
+    // Shift+Enter takes the proposal over.
+    auto* ab = k.c<tdate_ed>("Abferkeln");
+    ab->setFocus();
+    QTest::keyClick(ab, Qt::Key_Return, Qt::ShiftModifier);
+    QCOMPARE(ab->Getdatum(), dt(22, 7, 2013));
+    QVERIFY(k.c<QWidget>("geborene")->isEnabled());
+    QVERIFY(t.messages.shown.isEmpty());
+}
+
+void TestTSauWurfEingabe::farrowingOnMatingDayRefused() {
+    TestContext t;
+    t.ctx.Sauenliste.push_back(sau("5", {wurf(1, dt(10, 1, 2013))}));
+    Karte k(t, 0);
+    k.k.seiteWaehlen(1);
+    k.tippen("Abferkeln", QStringLiteral("10.1.13"));
+    QCOMPARE(t.messages.texts(), QStringList{"Das Datum liegt vor dem letzten Belegen!"});
+    QVERIFY(!k.c<tdate_ed>("Abferkeln")->Getdatum().vorhanden());
+    QVERIFY(k.c<QWidget>("Abferkeln")->hasFocus());
+}
+
+void TestTSauWurfEingabe::farrowingTenPercentWarning_data() {
+    QTest::addColumn<QString>("datum");
+    QTest::addColumn<bool>("warnung");
+    // mating 1.1.13 + 113 = 24.4.13
+    QTest::newRow("12 days early warns") << "12.4.13" << true;
+    QTest::newRow("11 days early is fine") << "13.4.13" << false;
+    QTest::newRow("12 days late warns") << "6.5.13" << true;
+}
+
+void TestTSauWurfEingabe::farrowingTenPercentWarning() {
+    QFETCH(QString, datum);
+    QFETCH(bool, warnung);
+    TestContext t(QDate(2013, 6, 1));
+    t.ctx.Sauenliste.push_back(sau("5", {wurf(1, dt(1, 1, 2013))}));
+    Karte k(t, 0);
+    k.k.seiteWaehlen(1);
+    k.tippen("Abferkeln", datum);
+    QCOMPARE(t.messages.count(wurfregeln::kAbstandWarnung), warnung ? 1 : 0);
+    QVERIFY(k.c<tdate_ed>("Abferkeln")->Getdatum().vorhanden());
+    QCOMPARE(k.c<QWidget>("Abferkeln")->hasFocus(), warnung);
+}
+
+void TestTSauWurfEingabe::noPigletsKeepsFieldsClosed() {
+    TestContext t;
+    t.ctx.Sauenliste.push_back(sau("5", {wurf(1, dt(1, 1, 2013), dt(24, 4, 2013))}));
+    Karte k(t, 0);
+    k.k.seiteWaehlen(1);
+    QVERIFY(k.c<QWidget>("geborene")->isEnabled());
+    for (const char* n : {"Gelten", "Geburtgew", "Zugesetzt", "Anomal", "Ausfall", "Absetzen",
+                          "FerkelnNote"})
+        QVERIFY2(!k.c<QWidget>(n)->isEnabled(), n);
+    k.tippen("geborene", QStringLiteral("11"));
+    for (const char* n : {"Gelten", "Geburtgew", "Zugesetzt", "Anomal", "Ausfall", "Absetzen"})
+        QVERIFY2(k.c<QWidget>(n)->isEnabled(), n);
+}
+
+void TestTSauWurfEingabe::allBornDeadSetsWeaning() {
+    TestContext t(QDate(2013, 6, 1));
+    t.ctx.Sauenliste.push_back(sau("5", {wurf(1, dt(1, 1, 2013), dt(24, 4, 2013))}));
+    Karte k(t, 0);
+    k.k.seiteWaehlen(1);
+    k.tippen("geborene", QStringLiteral("12"));
+    t.messages.planAnswer(MessageService::Answer::Ok);
+    k.tippen("todgeboren", QStringLiteral("12"));
+    QCOMPARE(t.messages.texts(), QStringList{wurfregeln::kAlleTot});
+    QCOMPARE(k.c<tdate_ed>("Absetzen")->Getdatum(), dt(24, 4, 2013));
+    QVERIFY(k.c<QLineEdit>("Absetzen")->isReadOnly());
+    QVERIFY(!k.c<QWidget>("abgesetzte")->isEnabled());
+    QVERIFY(!k.c<QWidget>("Absetzgew")->isEnabled());
+    // Cancel puts the dead count back to 0.
+    t.messages.planAnswer(MessageService::Answer::Cancel);
+    k.tippen("todgeboren", QStringLiteral("12"));
+    QCOMPARE(k.c<TNumEdit>("todgeboren")->Wert(), 0.0);
+}
+
+void TestTSauWurfEingabe::weanedCountAndExtraLosses() {
+    TestContext t(QDate(2013, 6, 1));
+    TWurfRec w = wurf(1, dt(1, 1, 2013), dt(24, 4, 2013), dt(20, 5, 2013), 12);
+    w.setTodgeborene(1);
+    w.setAusgleich(1);
+    w.setVerlusttag(1, 3);
+    w.setEintrag(1, QStringLiteral("erdrückt"));
+    w.setVerlusttag(2, 5);
+    w.setEintrag(2, QStringLiteral("Durchfall"));
+    w.setEintrag(14, QStringLiteral("Spreizer"));
+    t.ctx.Sauenliste.push_back(sau("5", {w}));
+    Karte k(t, 0);
+    k.k.seiteWaehlen(1);
+    QCOMPARE(k.c<TNumEdit>("abgesetzte")->Wert(), 10.0);
+    QCOMPARE(k.c<TNumEdit>("Ausfall")->Wert(), 2.0);
+    QCOMPARE(k.c<TNumEdit>("Anomal")->Wert(), 1.0);
+    int zeilen = -1;
+    QString titel;
+    beimNaechstenDialog([&](QDialog* d) {
+        titel = d->windowTitle();
+        zeilen = d->findChild<QAbstractItemView*>(QStringLiteral("ListBox1"))->model()->rowCount();
+        d->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+    });
+    k.tippen("abgesetzte", QStringLiteral("8"));
+    QCOMPARE(titel, QStringLiteral("Ausfälle"));
+    QCOMPARE(zeilen, 4);
+    QCOMPARE(k.c<TNumEdit>("Ausfall")->Wert(), 4.0);
+    QCOMPARE(k.c<TNumEdit>("abgesetzte")->Wert(), 8.0);
+    k.k.seiteWaehlen(0);
+    const TWurfRec& r = t.ctx.Sauenliste[0].wuerfe[0];
+    QCOMPARE(Verluste(r), 4);
+    QCOMPARE(r.Eintrag(1), QStringLiteral("erdrückt"));
+    QCOMPARE(Anomalien(r), 1);
+    QCOMPARE(Abgesetzte(r), 8);
+}
+
+void TestTSauWurfEingabe::weaningWeightInKilograms() {
+    TestContext t(QDate(2013, 6, 1));
+    t.ctx.Sauenliste.push_back(
+        sau("5", {wurf(1, dt(1, 1, 2013), dt(24, 4, 2013), dt(20, 5, 2013), 10)}));
+    Karte k(t, 0);
+    k.k.seiteWaehlen(1);
+    QVERIFY(k.c<QWidget>("Absetzgew")->isEnabled());
+    k.tippen("Absetzgew", QStringLiteral("7.4"));
+    k.k.seiteWaehlen(0);
+    QCOMPARE(t.ctx.Sauenliste[0].wuerfe[0].Absetzgewicht(), std::uint16_t(7400));
+    k.k.seiteWaehlen(1);
+    QCOMPARE(k.c<TNumEdit>("Absetzgew")->Wert(), 7.4);
+    QCOMPARE(k.c<QLineEdit>("Absetzgew")->text(), QStringLiteral("7.4"));
+}
+
+void TestTSauWurfEingabe::secondMatingEmptyKeepsThirdClosed() {
+    TestContext t;
+    t.ctx.Sauenliste.push_back(sau("5", {wurf(1, dt(1, 2, 2013))}));
+    Karte k(t, 0);
+    k.k.seiteWaehlen(1);
+    for (const char* n : {"Eber1", "mal1", "Belegnote1", "Belegen2", "tkdatum1", "Abferkeln"})
+        QVERIFY2(k.c<QWidget>(n)->isEnabled(), n);
+    for (const char* n : {"Belegen3", "Eber2", "mal2", "Belegnote2", "tk1", "tkdatum2"})
+        QVERIFY2(!k.c<QWidget>(n)->isEnabled(), n);
+    QCOMPARE(k.c<TNumEdit>("mal1")->Wert(), 1.0);
+    k.tippen("tkdatum1", QStringLiteral("1.3.13"));
+    QVERIFY(k.c<QWidget>("tk1")->isEnabled());
+    QVERIFY(!k.c<QWidget>("tkdatum2")->isEnabled());
+    k.c<QCheckBox>("tk1")->click();
+    QVERIFY(k.c<QWidget>("tkdatum2")->isEnabled());
+    // A check before the mating is refused.
+    k.tippen("tkdatum2", QStringLiteral("1.2.13"));
+    QCOMPARE(t.messages.texts(), QStringList{"Das Datum liegt nicht nach dem vorherigen Belegen!"});
+}
+
+void TestTSauWurfEingabe::departureChecks_data() {
+    QTest::addColumn<QString>("abgang");
+    QTest::addColumn<QString>("meldung");
+    QTest::newRow("before stalling in") << "1.12.11"
+                                        << "Der angegebene Verkauf liegt vor der Einstallung!";
+    QTest::newRow("before last litter entries")
+        << "1.2.13" << "Der Verkaufstermin liegt vor Eintragungen im letzten Wurf!";
+    QTest::newRow("after everything") << "1.3.13" << "";
+}
+
+void TestTSauWurfEingabe::departureChecks() {
+    QFETCH(QString, abgang);
+    QFETCH(QString, meldung);
+    TestContext t;
+    t.ctx.Sauenliste.push_back(sau("5", {wurf(1, dt(10, 2, 2013))}));
+    Karte k(t, 0);
+    k.tippen("Abgang", abgang);
+    QCOMPARE(t.messages.texts().join(u'|'), meldung);
+    QCOMPARE(k.c<tdate_ed>("Abgang")->Getdatum().vorhanden(), meldung.isEmpty());
+    if (meldung.isEmpty()) QCOMPARE(k.c<QLineEdit>("StatusFeld")->text(), QStringLiteral("verkauft"));
+}
+
+void TestTSauWurfEingabe::singleSaveOrChangedFlag_data() {
+    QTest::addColumn<bool>("einzeln");
+    QTest::newRow("single saving") << true;
+    QTest::newRow("changed flag") << false;
+}
+
+void TestTSauWurfEingabe::singleSaveOrChangedFlag() {
+    QFETCH(bool, einzeln);
+    TestContext t;
+    t.ctx.einstellungen.einzelspeicherung = einzeln;
+    t.ctx.Sauenliste.push_back(sau("5", {wurf(1, dt(10, 2, 2013))}));
+    Karte k(t, 0);
+    k.tippen("TVG", QStringLiteral("DE 123"));
+    k.c<QPushButton>("OKBtn")->click();
+    QCOMPARE(t.ctx.Sauenliste[0].rec.TVG(), QStringLiteral("DE 123"));
+    QCOMPARE(t.ctx.Geaendert, !einzeln);
+    QCOMPARE(QFile::exists(t.pfad(QStringLiteral("SAUWURF.DAT"))), einzeln);
+}
+
+void TestTSauWurfEingabe::renumberWithAltKeypad() {
+    TestContext t;
+    t.ctx.Sauenliste.push_back(sau("5", {wurf(1, dt(1, 6, 2012), dt(23, 9, 2012), dt(20, 10, 2012), 11),
+                                         wurf(2, dt(1, 11, 2012))}));
+    Karte k(t, 0);
+    k.k.seiteWaehlen(2);
+    QTest::keyClick(k.c<QWidget>("Belegen1"), Qt::Key_Plus, Qt::AltModifier | Qt::KeypadModifier);
+    QCOMPARE(k.k.notebook()->tabText(1), QStringLiteral("1.Wurf")); // only on the first page
+    k.k.seiteWaehlen(1);
+    QTest::keyClick(k.c<QWidget>("Belegen1"), Qt::Key_Plus, Qt::AltModifier | Qt::KeypadModifier);
+    QCOMPARE(k.k.notebook()->tabText(1), QStringLiteral("2.Wurf"));
+    QCOMPARE(k.k.notebook()->tabText(2), QStringLiteral("3.Wurf"));
+    QTest::keyClick(k.c<QWidget>("Belegen1"), Qt::Key_Minus, Qt::AltModifier | Qt::KeypadModifier);
+    QTest::keyClick(k.c<QWidget>("Belegen1"), Qt::Key_Minus, Qt::AltModifier | Qt::KeypadModifier);
+    QCOMPARE(k.k.notebook()->tabText(1), QStringLiteral("1.Wurf")); // not below 1
+    QTest::keyClick(k.c<QWidget>("Belegen1"), Qt::Key_Plus, Qt::AltModifier | Qt::KeypadModifier);
+    k.c<QPushButton>("OKBtn")->click();
+    QCOMPARE(int(t.ctx.Sauenliste[0].wuerfe[1].WurfNr()), 3);
+}
+
+void TestTSauWurfEingabe::stallFoundFromTheEnd() {
+    TestContext t;
+    t.ctx.Hilfslisten[5] = QStringList{"Deckzentrum", "Abferkel 1", "Abferkel 1"};
+    Sau a = sau("5", {wurf(1)});
+    a.rec.setStall(QStringLiteral("Abferkel 1"));
+    Sau b = sau("6", {wurf(1)});
+    b.rec.setStall(QStringLiteral("abgerissen"));
+    t.ctx.Sauenliste = {a, b};
+    {
+        Karte k(t, 0);
+        QCOMPARE(k.c<QComboBox>("Stall")->currentIndex(), 2);
+    }
+    Karte k(t, 1);
+    QCOMPARE(k.c<QComboBox>("Stall")->currentIndex(), 0);
+    k.c<QPushButton>("OKBtn")->click();
+    QCOMPARE(t.ctx.Sauenliste[1].rec.Stall(), QStringLiteral("Deckzentrum"));
+}
+
+QTEST_MAIN(TestTSauWurfEingabe)
+#include "tst_tsauwurfeingabe.moc"
