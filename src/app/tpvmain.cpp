@@ -3,9 +3,11 @@
 #include "aboutbox.h"
 #include "app/appcontext.h"
 #include "app/einstellungenspeicher.h"
+#include "app/sauvorlage.h"
 #include "app/schnellhilfe.h"
 #include "app/teinstellungen.h"
 #include "app/thilfsliste.h"
+#include "entry/tsauauswahl.h"
 #include "entry/tsauwurfeingabe.h"
 #include "herd/hilfslisten.h"
 #include "herd/textfunktionen.h"
@@ -24,6 +26,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QUrl>
+#include <optional>
 
 TPVMain::TPVMain(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("PVMain"));
@@ -54,6 +57,9 @@ void TPVMain::starten() {
     HilfslistenLaden(ctx_);
     QApplication::restoreOverrideCursor();
     MenueFreigeben();
+    // The windows that live as long as the program.
+    SauAuswahl = new TSauAuswahl(ctx_, this);
+    auswahlVorbereiten();
     // F7 and F8 from whatever window has the focus.
     qApp->installEventFilter(this);
 }
@@ -75,7 +81,8 @@ void TPVMain::menueAufbauen() {
     daten->setObjectName(QStringLiteral("Daten1"));
     connect(item(daten, "NeueSau1", QStringLiteral("&Neue Sau"), 200), &QAction::triggered, this,
             &TPVMain::NeueSau1Click);
-    item(daten, "Eingabe1", QStringLiteral("&Eingabe"), 250, QKeySequence(Qt::Key_F2));
+    connect(item(daten, "Eingabe1", QStringLiteral("&Eingabe"), 250, QKeySequence(Qt::Key_F2)),
+            &QAction::triggered, this, &TPVMain::Eingabe1Click);
     connect(item(daten, "Hilfslisten1", QStringLiteral("&Hilfslisten"), 150), &QAction::triggered,
             this, &TPVMain::Hilfslisten1Click);
     item(daten, "Sammel1", QStringLiteral("&Sammel"), 270);
@@ -156,8 +163,20 @@ bool TPVMain::FormCloseQuery() {
     }
 }
 
+std::array<QString, 20> TPVMain::terminnamen() const { return {}; }
+
+void TPVMain::auswahlVorbereiten() {
+    SauAuswahl->Vorbereiten(ctx_.einstellungen.anzeige, 0, ctx_.einstellungen.sortierung);
+}
+
+void TPVMain::anzeigeHolen() {
+    if (SauAuswahl) SauAuswahl->AnzeigeHolen(ctx_.einstellungen.anzeige, ctx_.einstellungen.sortierung);
+}
+
 void TPVMain::closeEvent(QCloseEvent* e) {
-    if (!FormCloseQuery()) {
+    const bool schliessen = FormCloseQuery();
+    anzeigeHolen();
+    if (!schliessen) {
         e->ignore();
         return;
     }
@@ -206,10 +225,46 @@ bool TPVMain::datenpfadWechseln(const QString& neu) {
 }
 
 void TPVMain::NeueSau1Click() {
-    TSauWurfEingabe karte(ctx_, this);
-    karte.SauOeffnen(-1);
-    karte.TermineBeschriften({});
-    karte.exec();
+    const TTerminnamen namen = terminnamen();
+    std::optional<TSauRec> vorlage;
+    for (;;) {
+        TSauWurfEingabe karte(ctx_, this);
+        karte.SauOeffnen(-1);
+        karte.TermineBeschriften(namen);
+        if (vorlage) karte.SauVorbelegen(*vorlage);
+        const int ergebnis = karte.exec();
+        TSauRec neu;
+        karte.SauAuslesen(neu);
+        if (ergebnis != QDialog::Accepted ||
+            ctx_.messages().question(QStringLiteral("Weitere neue Sau erfassen?"),
+                                     MessageService::Buttons::YesNo) != MessageService::Answer::Yes)
+            break;
+        vorlage = NeueSauVorlage(neu);
+    }
+    auswahlVorbereiten();
+    MenueFreigeben();
+}
+
+void TPVMain::Eingabe1Click() {
+    const TTerminnamen namen = terminnamen();
+    bool weiter = true;
+    while (weiter) {
+        auswahlVorbereiten();
+        weiter = SauAuswahl->exec() == QDialog::Accepted;
+        if (weiter) {
+            const int index = SauAuswahl->GewaehlteSau();
+            if (index < 0) {
+                anzeigeHolen();
+                break;
+            }
+            TSauWurfEingabe karte(ctx_, this);
+            karte.TermineBeschriften(namen);
+            karte.SauOeffnen(index);
+            karte.exec();
+        }
+        anzeigeHolen();
+        weiter = weiter && !ctx_.Sauenliste.empty();
+    }
     MenueFreigeben();
 }
 

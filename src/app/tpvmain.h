@@ -2,11 +2,13 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <array>
 
 class AppContext;
 class QAction;
 class QMdiArea;
 class QMenu;
+class TSauAuswahl;
 
 // The main window: MDI frame with the program's menu. It loads the herd when it is created
 // and asks to save unsaved changes when it closes.
@@ -19,6 +21,7 @@ public:
     AppContext& context() const { return ctx_; }
     QMdiArea* mdiArea() const { return mdi_; }
     QAction* menuItem(const QString& objectName) const { return items_.value(objectName); }
+    TSauAuswahl* sauAuswahl() const { return SauAuswahl; }
 
     // Enables the items that need at least one sow.
     void MenueFreigeben();
@@ -37,6 +40,7 @@ public slots:
     void Einstellungen1Click();
     void Hilfslisten1Click();
     void NeueSau1Click();
+    void Eingabe1Click();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -50,7 +54,14 @@ private:
     // Takes the data from another directory, after asking to save unsaved herd changes.
     bool datenpfadWechseln(const QString& neu);
 
+    // Prepares the selection window for one sow with the filters and order of the settings.
+    void auswahlVorbereiten();
+    void anzeigeHolen();
+    // The names of the user's plan dates for the card.
+    std::array<QString, 20> terminnamen() const;
+
     AppContext& ctx_;
     QMdiArea* mdi_ = nullptr;
+    TSauAuswahl* SauAuswahl = nullptr;
     QHash<QString, QAction*> items_;
 };

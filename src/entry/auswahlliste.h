@@ -1,0 +1,60 @@
+#pragma once
+
+#include "herd/sauherde.h"
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <vector>
+
+// The entries of the sow selection, free of widgets: one per sow, in sorted order, and the
+// lines shown under the state filters.
+enum class Sortierung { Alphanum = 0, Numerisch, Einstalldatum, Status, Abferkeldatum, Gruppe };
+
+struct AuswahlEintrag {
+    int index = 0;       // position in the herd
+    QString nummer;      // SauNr
+    QByteArray nummerCp; // SauNr as stored, compared byte by byte
+    qint64 numerisch = 0;
+    std::uint8_t status = 0;
+    int ersterWurf = 0;
+    int letzterWurf = 0;
+    TKurzDatum zugang;
+    TKurzDatum abferkeln;
+    bool abferkelnSpaeter = false; // later than every real date
+};
+
+class Auswahlliste {
+public:
+    // Builds one entry per sow; among equal keys a later sow stands before an earlier one.
+    void aufbauen(const Herde& herde, int tragezeit, Sortierung s);
+    // Takes state, number, stalling-in, last litter and farrowing date anew; keeps the order.
+    void auffrischen(const Herde& herde, int tragezeit);
+    // Stable: equal entries keep their order.
+    void sortieren(const Herde& herde, Sortierung s);
+    // The same result by the neighbour-swapping passes (kept to check the fast sort).
+    void sortierenDurchTauschen(const Herde& herde, Sortierung s);
+
+    // The lines shown for the seven state filters (Leer, Belegt, Tragend, Säugend, Verkauft,
+    // leer JS, umrauschen); shown young sows in group 0 move to "JS", shown sows that are no
+    // longer young leave "JS" for group 0.
+    void sichtbareAufbauen(Herde& herde, const std::array<bool, 7>& filter);
+
+    const std::vector<AuswahlEintrag>& eintraege() const { return eintraege_; }
+    const std::vector<int>& sichtbar() const { return sichtbar_; } // entry positions
+    const AuswahlEintrag& zeile(int z) const { return eintraege_[std::size_t(sichtbar_[std::size_t(z)])]; }
+    int zeilen() const { return int(sichtbar_.size()); }
+    // First visible line whose number begins with `text` (both upper-cased); -1 when none.
+    int suchen(const QString& text) const;
+
+    // Whether a sorts after b under the key.
+    static bool nach(const AuswahlEintrag& a, const AuswahlEintrag& b, Sortierung s,
+                     const Herde& herde);
+
+private:
+    std::vector<AuswahlEintrag> eintraege_;
+    std::vector<int> sichtbar_;
+};
+
+// The filter check box that governs a state.
+int filterFuerStatus(int status);

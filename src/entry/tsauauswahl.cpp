@@ -1,0 +1,558 @@
+#include "tsauauswahl.h"
+
+#include "app/appcontext.h"
+#include "controls/tnumedit.h"
+#include "herd/saustatus.h"
+#include "herd/textfunktionen.h"
+#include "platform/messages.h"
+
+#include <QAbstractListModel>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardItemModel>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+
+// The visible lines as a model: only the rows on screen are ever drawn.
+class AuswahlModell : public QAbstractListModel {
+public:
+    AuswahlModell(const Auswahlliste& l, QObject* parent) : QAbstractListModel(parent), l_(l) {}
+    int rowCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : l_.zeilen(); }
+    QVariant data(const QModelIndex& i, int role) const override {
+        if (!i.isValid() || i.row() >= l_.zeilen()) return {};
+        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return l_.zeile(i.row()).nummer;
+        return {};
+    }
+    void neu() {
+        beginResetModel();
+        endResetModel();
+    }
+    void zeilenGeaendert() {
+        if (l_.zeilen() > 0) emit dataChanged(index(0), index(l_.zeilen() - 1));
+    }
+
+private:
+    const Auswahlliste& l_;
+};
+
+namespace {
+
+// Draws one line: grey line number, sow number, state, last litter, group and stall.
+class ZeilenMaler : public QStyledItemDelegate {
+public:
+    ZeilenMaler(const Auswahlliste& l, const AppContext& ctx, const QHeaderView* kopf, QObject* p)
+        : QStyledItemDelegate(p), l_(l), ctx_(ctx), kopf_(kopf) {}
+
+    void paint(QPainter* p, const QStyleOptionViewItem& opt, const QModelIndex& i) const override {
+        QStyleOptionViewItem o = opt;
+        initStyleOption(&o, i);
+        o.text.clear();
+        o.widget->style()->drawControl(QStyle::CE_ItemViewItem, &o, p, o.widget);
+        if (i.row() >= l_.zeilen()) return;
+        const AuswahlEintrag& e = l_.zeile(i.row());
+        const QRect r = opt.rect;
+        const QFontMetrics fm(opt.font);
+        const bool gewaehlt = opt.state & QStyle::State_Selected;
+        p->save();
+        QFont klein = opt.font;
+        klein.setPointSizeF(std::max(4.0, opt.font.pointSizeF() - 2));
+        p->setFont(klein);
+        p->setPen(Qt::gray);
+        p->drawText(QRect(r.left(), r.top(), fm.horizontalAdvance(QStringLiteral("000")), r.height()),
+                    Qt::AlignRight | Qt::AlignVCenter, QString::number(i.row() + 1));
+        p->setFont(opt.font);
+        p->setPen(opt.palette.color(gewaehlt ? QPalette::HighlightedText : QPalette::Text));
+        const int x0 = r.left() + fm.horizontalAdvance(QStringLiteral("0000"));
+        p->drawText(QRect(x0, r.top(), r.width(), r.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                    e.nummer);
+        const auto sektion = [&](int s) {
+            return std::pair{kopf_->sectionPosition(s), kopf_->sectionPosition(s) + kopf_->sectionSize(s)};
+        };
+        const auto [statusX, statusEnde] = sektion(1);
+        p->drawText(QRect(r.left() + statusX, r.top(), statusEnde - statusX, r.height()),
+                    Qt::AlignLeft | Qt::AlignVCenter, StatusName(e.status));
+        const auto [wurfX, wurfEnde] = sektion(2);
+        p->drawText(QRect(r.left() + wurfX, r.top(), wurfEnde - wurfX, r.height()),
+                    Qt::AlignRight | Qt::AlignVCenter, QString::number(e.letzterWurf));
+        const auto [grpX, grpEnde] = sektion(3);
+        const int gruppe = e.index >= 0 && std::size_t(e.index) < ctx_.Sauenliste.size()
+                               ? ctx_.Sauenliste[std::size_t(e.index)].rec.Gruppe()
+                               : 0;
+        const int grpRand = grpEnde - fm.horizontalAdvance(QStringLiteral("0"));
+        p->drawText(QRect(r.left() + grpX, r.top(), grpRand - grpX, r.height()),
+                    Qt::AlignRight | Qt::AlignVCenter,
+                    gruppe < 0 ? QStringLiteral("JS") : QString::number(gruppe));
+        if (e.status != stVerkauft && e.index >= 0 && std::size_t(e.index) < ctx_.Sauenliste.size())
+            p->drawText(QRect(r.left() + grpEnde + 4, r.top(), r.width(), r.height()),
+                        Qt::AlignLeft | Qt::AlignVCenter,
+                        ctx_.Sauenliste[std::size_t(e.index)].rec.Stall());
+        p->restore();
+    }
+
+private:
+    const Auswahlliste& l_;
+    const AppContext& ctx_;
+    const QHeaderView* kopf_;
+};
+
+} // namespace
+
+TSauAuswahl::TSauAuswahl(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+    setObjectName(QStringLiteral("SauAuswahl"));
+    setWindowTitle(QStringLiteral("Sau-Auswahl"));
+    setProperty("helpContext", 220);
+
+    // The column header above the list: number, then the four sections.
+    Kopf = new QHeaderView(Qt::Horizontal);
+    Kopf->setObjectName(QStringLiteral("HeaderControl1"));
+    auto* kopfModell = new QStandardItemModel(0, 5, Kopf);
+    kopfModell->setHorizontalHeaderLabels({QStringLiteral("Sau"), QStringLiteral("Status  "),
+                                           QStringLiteral("Wurf"), QStringLiteral("Grp."),
+                                           QStringLiteral("Stall")});
+    Kopf->setModel(kopfModell);
+    Kopf->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Kopf->resizeSection(0, 110);
+    Kopf->resizeSection(1, 90);
+    Kopf->resizeSection(2, 40);
+    Kopf->resizeSection(3, 45);
+    Kopf->setStretchLastSection(true);
+    Kopf->setSectionsClickable(false);
+
+    modell_ = new AuswahlModell(liste_, this);
+    ListBox1 = new QListView;
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setModel(modell_);
+    ListBox1->setUniformItemSizes(true);
+    ListBox1->setItemDelegate(new ZeilenMaler(liste_, ctx_, Kopf, ListBox1));
+    ListBox1->setMinimumWidth(380);
+    ListBox1->installEventFilter(this);
+    ListBox1->viewport()->installEventFilter(this);
+
+    auto* anzeige = new QGroupBox(QStringLiteral("Anzeige"));
+    auto* al = new QVBoxLayout(anzeige);
+    static const char* const kBoxen[7][2] = {{"CheckBox1", "Leer"},     {"CheckBox2", "Belegt"},
+                                             {"CheckBox3", "Tragend"},  {"CheckBox4", "Säugend"},
+                                             {"CheckBox5", "Verkauft"}, {"CheckBox6", "leer JS"},
+                                             {"CheckBox7", "umrauschen"}};
+    for (int i = 0; i < 7; ++i) {
+        auto* b = new QCheckBox(QString::fromUtf8(kBoxen[i][1]));
+        b->setObjectName(QString::fromLatin1(kBoxen[i][0]));
+        connect(b, &QCheckBox::clicked, this, &TSauAuswahl::ListboxAufbauen);
+        boxen_[std::size_t(i)] = b;
+        al->addWidget(b);
+    }
+    Edit2 = new QLineEdit;
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    Edit2->setReadOnly(true);
+    Edit2->setFocusPolicy(Qt::NoFocus);
+    Edit2->setMaximumWidth(70);
+    auto* anzahl = new QHBoxLayout;
+    anzahl->addWidget(Edit2);
+    anzahl->addWidget(new QLabel(QStringLiteral("Sauen")));
+    al->addLayout(anzahl);
+
+    RadioGroup2 = new QGroupBox(QStringLiteral("Sortierung"));
+    RadioGroup2->setObjectName(QStringLiteral("RadioGroup2"));
+    sortierKnoepfe_ = new QButtonGroup(this);
+    auto* sl = new QVBoxLayout(RadioGroup2);
+    const QStringList sortNamen{QStringLiteral("Alphanum."), QStringLiteral("Numerisch"),
+                                QStringLiteral("Einstalldatum"), QStringLiteral("Status"),
+                                QStringLiteral("Abferkeldatum"), QStringLiteral("Gruppe")};
+    for (int i = 0; i < sortNamen.size(); ++i) {
+        auto* r = new QRadioButton(sortNamen[i]);
+        r->setObjectName(QStringLiteral("Sortierung%1").arg(i));
+        sortierKnoepfe_->addButton(r, i);
+        sl->addWidget(r);
+    }
+    connect(sortierKnoepfe_, &QButtonGroup::idClicked, this, &TSauAuswahl::Sortieren);
+    Button1 = new QPushButton(QStringLiteral("neu Sortieren"));
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->hide();
+    connect(Button1, &QPushButton::clicked, this, &TSauAuswahl::Sortieren);
+    sl->addWidget(Button1);
+
+    Edit1 = new QLineEdit;
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setMaxLength(10);
+    Edit1->installEventFilter(this);
+
+    Gruppe = new QComboBox;
+    Gruppe->setObjectName(QStringLiteral("Gruppe"));
+    Gruppe->addItems({QStringLiteral("-"), QStringLiteral("JS")});
+    for (int g = 0; g <= std::max(0, ctx_.einstellungen.maxGruppe); ++g) Gruppe->addItem(QString::number(g));
+    Gruppe->setCurrentIndex(0);
+    connect(Gruppe, &QComboBox::activated, this, &TSauAuswahl::gruppeGewaehlt);
+    LGruppe = new QLabel(QStringLiteral("Gruppe:"));
+    NumEdit1 = new TNumEdit(ctx_.messages(), ctx_.einstellungen.waehrung);
+    NumEdit1->setObjectName(QStringLiteral("NumEdit1"));
+    NumEdit1->setNumericType(TNumEdit::ntInteger);
+    NumEdit1->setReadOnly(true);
+    NumEdit1->setMaximumWidth(60);
+    LTiere = new QLabel(QStringLiteral("Tiere"));
+    Button2 = new QPushButton(QStringLiteral("alle"));
+    Button2->setObjectName(QStringLiteral("Button2"));
+    connect(Button2, &QPushButton::clicked, this, [this] {
+        ListBox1->selectAll();
+        anzahlZeigen();
+    });
+
+    LoeschenBtn = new QPushButton(QStringLiteral("Sau löschen"));
+    LoeschenBtn->setObjectName(QStringLiteral("LoeschenBtn"));
+    connect(LoeschenBtn, &QPushButton::clicked, this, &TSauAuswahl::LoeschenBtnClick);
+
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    auto* pl = new QVBoxLayout(Panel1);
+    pl->addWidget(new QLabel(QStringLiteral("Wurf")));
+    ListBox2 = new QListWidget;
+    ListBox2->setObjectName(QStringLiteral("ListBox2"));
+    ListBox2->installEventFilter(this);
+    pl->addWidget(ListBox2);
+    Panel1->setAutoFillBackground(true);
+    Panel1->hide();
+    connect(ListBox2, &QListWidget::itemDoubleClicked, this, [this] {
+        gewaehlterWurf_ = ListBox2->currentRow();
+        Panel1->hide();
+        QDialog::done(QDialog::Accepted);
+    });
+
+    ProgressBar1 = new QProgressBar;
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->hide();
+
+    OKBtn = new QPushButton(QStringLiteral("OK"));
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    CancelBtn = new QPushButton(QStringLiteral("Zurück"));
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    HelpBtn = new QPushButton(QStringLiteral("Hilfe"));
+    HelpBtn->setObjectName(QStringLiteral("HelpBtn"));
+    connect(OKBtn, &QPushButton::clicked, this, &TSauAuswahl::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    CancelBtn->setAutoDefault(false);
+    HelpBtn->setAutoDefault(false);
+
+    connect(ListBox1, &QListView::clicked, this, [this](const QModelIndex& i) { zeileGeklickt(i.row()); });
+    connect(ListBox1, &QListView::doubleClicked, this, [this](const QModelIndex&) {
+        if (modus_ == 0)
+            OKBtnClick();
+        else if (modus_ == 1)
+            wurfWahlZeigen();
+    });
+
+    auto* links = new QVBoxLayout;
+    links->addWidget(Kopf);
+    links->addWidget(ListBox1, 1);
+    auto* suche = new QHBoxLayout;
+    suche->addWidget(Edit1);
+    suche->addWidget(LGruppe);
+    suche->addWidget(Gruppe);
+    suche->addWidget(NumEdit1);
+    suche->addWidget(LTiere);
+    suche->addWidget(Button2);
+    suche->addStretch();
+    links->addLayout(suche);
+    links->addWidget(ProgressBar1);
+    auto* rechts = new QVBoxLayout;
+    rechts->addWidget(anzeige);
+    rechts->addWidget(RadioGroup2);
+    rechts->addStretch();
+    rechts->addWidget(LoeschenBtn);
+    rechts->addWidget(OKBtn);
+    rechts->addWidget(CancelBtn);
+    rechts->addWidget(HelpBtn);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(links, 1);
+    layout->addLayout(rechts);
+    resize(640, 520);
+}
+
+TSauAuswahl::~TSauAuswahl() = default;
+
+Sortierung TSauAuswahl::sortierung() const {
+    const int id = sortierKnoepfe_->checkedId();
+    return Sortierung(id >= 0 && id <= 5 ? id : 1);
+}
+
+std::array<bool, 7> TSauAuswahl::filter() const {
+    std::array<bool, 7> f{};
+    for (std::size_t i = 0; i < 7; ++i) f[i] = boxen_[i]->isChecked();
+    return f;
+}
+
+void TSauAuswahl::Vorbereiten(const std::array<bool, 7>& filterWerte, int modus, int sortWert) {
+    modus_ = modus;
+    ListBox1->setSelectionMode(modus == 2 ? QAbstractItemView::MultiSelection
+                                          : QAbstractItemView::SingleSelection);
+    OKBtn->setDefault(modus != 2);
+    OKBtn->setAutoDefault(modus != 2);
+    Edit1->setVisible(modus != 2);
+    for (QWidget* w : {static_cast<QWidget*>(Gruppe), static_cast<QWidget*>(NumEdit1),
+                       static_cast<QWidget*>(LTiere), static_cast<QWidget*>(LGruppe),
+                       static_cast<QWidget*>(Button2)})
+        w->setVisible(modus == 2);
+    Kopf->setVisible(modus != 2);
+    LoeschenBtn->setVisible(modus == 0);
+
+    bool filterNeu = false;
+    for (std::size_t i = 0; i < 7; ++i)
+        if (boxen_[i]->isChecked() != filterWerte[i]) {
+            boxen_[i]->setChecked(filterWerte[i]);
+            filterNeu = true;
+        }
+    const int sortAlt = sortierKnoepfe_->checkedId();
+    if (QAbstractButton* b = sortierKnoepfe_->button(sortWert >= 0 && sortWert <= 5 ? sortWert : 1))
+        b->setChecked(true);
+    const bool sortNeu = sortierKnoepfe_->checkedId() != sortAlt;
+
+    if (liste_.eintraege().size() != ctx_.Sauenliste.size()) {
+        eintraegeAufbauen();
+        return;
+    }
+    if (sortNeu || ctx_.einstellungen.autosort)
+        Sortieren();
+    else {
+        if (filterNeu) ListboxAufbauen();
+        Button1->show();
+    }
+}
+
+void TSauAuswahl::AnzeigeHolen(std::array<bool, 7>& f, int& s) const {
+    f = filter();
+    s = int(sortierung());
+}
+
+void TSauAuswahl::eintraegeAufbauen() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    liste_.aufbauen(ctx_.Sauenliste, ctx_.Tragezeit, sortierung());
+    ListboxAufbauen();
+    gewaehlterWurf_ = -1;
+    QApplication::restoreOverrideCursor();
+    Button1->hide();
+}
+
+void TSauAuswahl::ListboxAufbauen() {
+    const int vorher = aktuelleZeile();
+    liste_.sichtbareAufbauen(ctx_.Sauenliste, filter());
+    modell_->neu();
+    zeileWaehlen(vorher > 0 && vorher < liste_.zeilen() ? vorher : 0);
+    Edit2->setText(QString::number(liste_.zeilen()));
+    anzahlZeigen();
+}
+
+void TSauAuswahl::Sortieren() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ProgressBar1->setMaximum(int(liste_.eintraege().size()));
+    ProgressBar1->setValue(0);
+    ProgressBar1->show();
+    liste_.sortieren(ctx_.Sauenliste, sortierung());
+    ProgressBar1->setValue(ProgressBar1->maximum());
+    ListboxAufbauen();
+    if (!Edit1->text().isEmpty()) suchen(Edit1->text());
+    ProgressBar1->hide();
+    Button1->hide();
+    QApplication::restoreOverrideCursor();
+}
+
+int TSauAuswahl::aktuelleZeile() const {
+    const QModelIndex i = ListBox1->currentIndex();
+    return i.isValid() ? i.row() : -1;
+}
+
+void TSauAuswahl::zeileWaehlen(int zeile) {
+    if (zeile < 0 || zeile >= liste_.zeilen()) {
+        if (modus_ != 2) ListBox1->clearSelection();
+        return;
+    }
+    const QModelIndex i = modell_->index(zeile);
+    if (modus_ == 2)
+        ListBox1->selectionModel()->setCurrentIndex(i, QItemSelectionModel::NoUpdate);
+    else
+        ListBox1->setCurrentIndex(i);
+    ListBox1->scrollTo(i);
+}
+
+int TSauAuswahl::GewaehlteSau() const {
+    const QModelIndexList sel = ListBox1->selectionModel()->selectedIndexes();
+    if (sel.isEmpty()) return -1;
+    const int z = sel.first().row();
+    return z < liste_.zeilen() ? liste_.zeile(z).index : -1;
+}
+
+std::vector<int> TSauAuswahl::GewaehlteSauen() const {
+    std::vector<int> out;
+    for (int z = 0; z < liste_.zeilen(); ++z)
+        if (ListBox1->selectionModel()->isSelected(modell_->index(z))) out.push_back(liste_.zeile(z).index);
+    return out;
+}
+
+void TSauAuswahl::showEvent(QShowEvent* e) {
+    liste_.auffrischen(ctx_.Sauenliste, ctx_.Tragezeit);
+    modell_->zeilenGeaendert();
+    if (Edit1->isVisible() || modus_ != 2)
+        Edit1->setFocus();
+    else
+        ListBox1->setFocus();
+    GruppeGeaendert = false;
+    QDialog::showEvent(e);
+}
+
+void TSauAuswahl::suchen(const QString& text) {
+    const int z = liste_.suchen(text);
+    if (z >= 0) zeileWaehlen(z);
+}
+
+void TSauAuswahl::zeileGeklickt(int zeile) {
+    if (zeile < 0 || zeile >= liste_.zeilen()) return;
+    if (modus_ == 2) {
+        auswahlGeaendert(zeile, ListBox1->selectionModel()->isSelected(modell_->index(zeile)));
+        return;
+    }
+    Edit1->setText(liste_.zeile(zeile).nummer);
+    Edit1->selectAll();
+}
+
+void TSauAuswahl::anzahlZeigen() {
+    NumEdit1->setWert(double(ListBox1->selectionModel()->selectedIndexes().size()));
+}
+
+void TSauAuswahl::gruppeGewaehlt(int item) {
+    ListBox1->clearSelection();
+    if (item >= 1) {
+        const int gruppe = item - 2; // "JS" = -1, "0" = 0, ...
+        QItemSelection sel;
+        for (int z = 0; z < liste_.zeilen(); ++z) {
+            const int idx = liste_.zeile(z).index;
+            if (ctx_.Sauenliste[std::size_t(idx)].rec.Gruppe() == gruppe)
+                sel.select(modell_->index(z), modell_->index(z));
+        }
+        ListBox1->selectionModel()->select(sel, QItemSelectionModel::Select);
+    }
+    anzahlZeigen();
+}
+
+void TSauAuswahl::auswahlGeaendert(int zeile, bool gewaehlt) {
+    const int item = Gruppe->currentIndex();
+    if (item >= 2) {
+        const int gruppe = item - 2;
+        TSauRec& rec = ctx_.Sauenliste[std::size_t(liste_.zeile(zeile).index)].rec;
+        if (gewaehlt && rec.Gruppe() != gruppe) {
+            rec.setGruppe(std::int8_t(gruppe));
+            GruppeGeaendert = true;
+        } else if (!gewaehlt && rec.Gruppe() == gruppe) {
+            rec.setGruppe(0);
+            GruppeGeaendert = true;
+        }
+        ListBox1->viewport()->update();
+    }
+    anzahlZeigen();
+}
+
+void TSauAuswahl::wurfWahlZeigen() {
+    const int idx = GewaehlteSau();
+    if (idx < 0) return;
+    const AuswahlEintrag& e = liste_.zeile(aktuelleZeile());
+    ListBox2->clear();
+    for (int nr = e.ersterWurf; nr <= e.letzterWurf; ++nr) ListBox2->addItem(QString::number(nr));
+    Panel1->setGeometry(ListBox1->geometry().right() - 120, ListBox1->geometry().top(), 110,
+                        std::min(ListBox1->height(), 220));
+    Panel1->show();
+    Panel1->raise();
+    ListBox2->setFocus();
+    ListBox2->setCurrentRow(ListBox2->count() - 1);
+}
+
+void TSauAuswahl::wurfWahlVerlassen() {
+    if (!Panel1->isVisible()) return;
+    Panel1->hide();
+    gewaehlterWurf_ = ListBox2->currentRow();
+}
+
+void TSauAuswahl::OKBtnClick() {
+    if (liste_.zeilen() == 0) {
+        reject();
+        return;
+    }
+    if (modus_ == 1 && gewaehlterWurf_ < 0) {
+        wurfWahlZeigen();
+        return;
+    }
+    accept();
+}
+
+void TSauAuswahl::LoeschenBtnClick() {
+    const int idx = GewaehlteSau();
+    if (idx < 0 || modus_ != 0) return;
+    const QString nr = ctx_.Sauenliste[std::size_t(idx)].rec.SauNr();
+    if (ctx_.messages().question(QStringLiteral("Wollen Sie die Sau ") + nr +
+                                     QStringLiteral(" wirklich komplett entfernen!"),
+                                 MessageService::Buttons::YesNo) != MessageService::Answer::Yes)
+        return;
+    ctx_.Sauenliste.erase(ctx_.Sauenliste.begin() + idx);
+    ctx_.Geaendert = true;
+    if (ctx_.einstellungen.einzelspeicherung) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        HerdeSpeichern(ctx_);
+        QApplication::restoreOverrideCursor();
+    }
+    eintraegeAufbauen();
+}
+
+void TSauAuswahl::done(int r) {
+    if (GruppeGeaendert) {
+        switch (ctx_.messages().question(QStringLiteral("Geänderte Gruppenzuordnung speichern?"),
+                                         MessageService::Buttons::YesNoCancel)) {
+        case MessageService::Answer::Yes:
+            ctx_.Geaendert = true;
+            HerdeSpeichern(ctx_);
+            break;
+        case MessageService::Answer::No:
+            HerdeLaden(ctx_);
+            eintraegeAufbauen();
+            break;
+        default: return;
+        }
+        GruppeGeaendert = false;
+    }
+    Panel1->hide();
+    QDialog::done(r);
+}
+
+bool TSauAuswahl::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ListBox2 && event->type() == QEvent::FocusOut) {
+        wurfWahlVerlassen();
+        return false;
+    }
+    if (watched == Edit1 && event->type() == QEvent::KeyPress) {
+        const auto* k = static_cast<QKeyEvent*>(event);
+        if (k->key() == Qt::Key_Up || k->key() == Qt::Key_Down) {
+            const int z = aktuelleZeile() + (k->key() == Qt::Key_Up ? -1 : 1);
+            if (z >= 0 && z < liste_.zeilen()) {
+                zeileWaehlen(z);
+                zeileGeklickt(z);
+            }
+            return true;
+        }
+        const QString t = k->text();
+        if (modus_ != 2 && !t.isEmpty() && t[0].isPrint()) {
+            const int pos = Edit1->hasSelectedText() ? Edit1->selectionStart() : Edit1->cursorPosition();
+            suchen(Edit1->text().left(pos) + t);
+        }
+        return false;
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "entry/auswahlliste.h"
+
+#include <QDialog>
+#include <array>
+
+class AppContext;
+class AuswahlModell;
+class QCheckBox;
+class QComboBox;
+class QHeaderView;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QButtonGroup;
+class QGroupBox;
+class TNumEdit;
+
+// "Sau-Auswahl": the one window in which sows are chosen: one sow (mode 0), one sow and one
+// of her litters (mode 1) or several sows with their groups (mode 2).
+class TSauAuswahl : public QDialog {
+    Q_OBJECT
+public:
+    explicit TSauAuswahl(AppContext& ctx, QWidget* parent = nullptr);
+    ~TSauAuswahl() override;
+
+    void Vorbereiten(const std::array<bool, 7>& filter, int modus, int sortierung);
+    void AnzeigeHolen(std::array<bool, 7>& filter, int& sortierung) const;
+    int GewaehlteSau() const;
+    int GewaehlterWurf() const { return gewaehlterWurf_; }
+    std::vector<int> GewaehlteSauen() const;
+
+    const Auswahlliste& liste() const { return liste_; }
+    bool gruppeGeaendert() const { return GruppeGeaendert; }
+    int aktuelleZeile() const;
+    void zeileWaehlen(int zeile);
+
+    void ListboxAufbauen();
+    void Sortieren();
+    void OKBtnClick();
+    void LoeschenBtnClick();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void done(int r) override;
+
+private:
+    void eintraegeAufbauen();
+    Sortierung sortierung() const;
+    std::array<bool, 7> filter() const;
+    void zeileGeklickt(int zeile);
+    void wurfWahlZeigen();
+    void wurfWahlVerlassen();
+    void gruppeGewaehlt(int item);
+    void auswahlGeaendert(int zeile, bool gewaehlt);
+    void anzahlZeigen();
+    void suchen(const QString& text);
+
+    AppContext& ctx_;
+    Auswahlliste liste_;
+    int modus_ = 0;
+    int gewaehlterWurf_ = -1;
+    bool GruppeGeaendert = false;
+    bool gruppenKlick_ = false;
+
+    AuswahlModell* modell_ = nullptr;
+    QListView* ListBox1 = nullptr;
+    QHeaderView* Kopf = nullptr;
+    std::array<QCheckBox*, 7> boxen_{};
+    QLineEdit* Edit2 = nullptr;
+    QGroupBox* RadioGroup2 = nullptr;
+    QButtonGroup* sortierKnoepfe_ = nullptr;
+    QPushButton* Button1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QComboBox* Gruppe = nullptr;
+    QLabel* LGruppe = nullptr;
+    TNumEdit* NumEdit1 = nullptr;
+    QLabel* LTiere = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* LoeschenBtn = nullptr;
+    QWidget* Panel1 = nullptr;
+    QListWidget* ListBox2 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
+    QPushButton* HelpBtn = nullptr;
+};
