@@ -1,0 +1,252 @@
+// The losses and anomalies window on 10 March 2013: what it shows after opening, how
+// clicking, typing and leaving the date field change the lines, how a line is drawn, and
+// what OK and Cancel leave in the card's litter.
+
+#include "controls/tdate_ed.h"
+#include "entry/tanomalein.h"
+#include "support/testcontext.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+const TKurzDatum kFerkeln = TKurzDatum::aus(1, 3, 2013);
+
+// Losses from slot 1 up, anomalies from slot 14 down.
+TWurfRec wurf(const QList<QPair<QString, int>>& verluste = {}, const QStringList& anomalien = {}) {
+    TWurfRec w = TWurfRec::leer(3);
+    for (int i = 0; i < verluste.size(); ++i) {
+        w.setEintrag(i + 1, verluste[i].first);
+        w.setVerlusttag(i + 1, std::uint8_t(verluste[i].second));
+    }
+    for (int i = 0; i < anomalien.size(); ++i)
+        w.setEintrag(14 - i, anomalien[i]);
+    return w;
+}
+
+struct Fenster {
+    Fenster(TestContext& t, const TWurfRec& w, int modus, int anzahl) : dlg(t.ctx) {
+        dlg.AnomalOeffnen(w, kFerkeln, modus, anzahl);
+        dlg.show();
+        aktiv = QTest::qWaitForWindowActive(&dlg);
+    }
+    template <class T> T* feld(const char* name) {
+        return dlg.findChild<T*>(QString::fromLatin1(name));
+    }
+    QListWidget* liste() { return feld<QListWidget>("ListBox1"); }
+    QComboBox* combo() { return feld<QComboBox>("ComboBox1"); }
+    tdate_ed* datum() { return feld<tdate_ed>("tdate_ed1"); }
+    // Each line: "date|text" when a date is drawn in front, else the text.
+    QStringList zeilen() {
+        QStringList out;
+        for (int i = 0; i < liste()->count(); ++i) {
+            const QVariant d = liste()->item(i)->data(TAnomalEin::DatumRolle);
+            const QString t = liste()->item(i)->text();
+            out << (d.isValid() ? d.toString() + u'|' + t : t);
+        }
+        return out;
+    }
+    void klicken(int zeile) {
+        const QRect r = liste()->visualItemRect(liste()->item(zeile));
+        QTest::mouseClick(liste()->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    void tippen(QWidget* w, const QString& s) {
+        w->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(w, s);
+    }
+    TWurfRec ok(TWurfRec w) {
+        feld<QPushButton>("OKBtn")->click();
+        if (dlg.result() == QDialog::Accepted) dlg.AnomalUebernehmen(w);
+        return w;
+    }
+
+    TAnomalEin dlg;
+    bool aktiv = false;
+};
+
+} // namespace
+
+class TestTAnomalEin : public QObject {
+    Q_OBJECT
+private slots:
+    void afterOpening_data();
+    void afterOpening();
+    void clickTypeAndLeaveDate_data();
+    void clickTypeAndLeaveDate();
+    void modalEnterMovesOnEscapeChangesNothing();
+    void dateAndTextColumns();
+};
+
+void TestTAnomalEin::afterOpening_data() {
+    QTest::addColumn<TWurfRec>("w");
+    QTest::addColumn<int>("modus");
+    QTest::addColumn<QString>("titel");
+    QTest::addColumn<QStringList>("zeilen");
+    QTest::addColumn<QString>("datumText");
+    QTest::addColumn<QStringList>("nachOk");
+
+    QTest::newRow("three losses on an empty litter")
+        << wurf() << 1 << "Ausfälle" << QStringList{"1.3.13|", "1.3.13|", "1.3.13|"} << "1.3.13"
+        << QStringList{":1", ":1", ":1"};
+    QTest::newRow("two anomalies on an empty litter")
+        << wurf() << 0 << "Anomalitäten" << QStringList{">", ">"} << "1.3.13"
+        << QStringList{">:0", ">:0"};
+    QTest::newRow("losses with causes, the last one selected")
+        << wurf({{"erdrückt", 11}, {"verhungert", 3}}) << 1 << "Ausfälle"
+        << QStringList{"11.3.13|erdrückt", "3.3.13|verhungert"} << "3.3.13"
+        << QStringList{"erdrückt:11", "verhungert:3"};
+}
+
+void TestTAnomalEin::afterOpening() {
+    QFETCH(TWurfRec, w);
+    QFETCH(int, modus);
+    QFETCH(QString, titel);
+    QFETCH(QStringList, zeilen);
+    QFETCH(QString, datumText);
+    QFETCH(QStringList, nachOk);
+    TestContext t;
+    t.ctx.Hilfslisten[1] = QStringList{"erdrückt", "verhungert"};
+    Fenster f(t, w, modus, zeilen.size());
+    QVERIFY(f.aktiv);
+    QCOMPARE(f.dlg.windowTitle(), titel);
+    QCOMPARE(f.dlg.property("helpContext").toInt(), 253);
+    QCOMPARE(f.combo()->count(), 2);
+    QCOMPARE(f.combo()->itemText(1), QStringLiteral("verhungert"));
+    QVERIFY(!f.datum()->AutoPreset());
+    QCOMPARE(f.zeilen(), zeilen);
+    // The last line acts as clicked.
+    QCOMPARE(f.liste()->currentRow(), zeilen.size() - 1);
+    QCOMPARE(f.combo()->currentText(), f.dlg.daten().zeilenText(zeilen.size() - 1));
+    QCOMPARE(f.datum()->text(), datumText);
+    QCOMPARE(f.datum()->isVisible(), modus == 1);
+    QWidget* fokus = modus == 1 ? static_cast<QWidget*>(f.datum()) : f.combo();
+    QTRY_COMPARE(QApplication::focusWidget(), fokus);
+
+    const TWurfRec danach = f.ok(w);
+    for (int i = 0; i < nachOk.size(); ++i) {
+        const int nr = modus == 1 ? i + 1 : 14 - i;
+        QCOMPARE(danach.Eintrag(nr) + u':' + QString::number(danach.Verlusttag(nr)), nachOk[i]);
+    }
+    QVERIFY(t.messages.shown.isEmpty());
+}
+
+void TestTAnomalEin::clickTypeAndLeaveDate_data() {
+    QTest::addColumn<QString>("getippt");
+    QTest::addColumn<QString>("gezeigt");
+    QTest::addColumn<int>("tag");
+
+    QTest::newRow("10 days after farrowing") << "11"
+                                             << "11.3.13" << 11;
+    QTest::newRow("300 days after farrowing") << "26.12.13"
+                                              << "1.3.13" << 1;
+    QTest::newRow("before farrowing") << "28.2.13"
+                                      << "1.3.13" << 1;
+}
+
+void TestTAnomalEin::clickTypeAndLeaveDate() {
+    QFETCH(QString, getippt);
+    QFETCH(QString, gezeigt);
+    QFETCH(int, tag);
+    TestContext t;
+    Fenster f(t, wurf({{"a", 5}, {"b", 11}}), 1, 2);
+    QVERIFY(f.aktiv);
+    f.klicken(0);
+    QCOMPARE(f.combo()->currentText(), QStringLiteral("a"));
+    QCOMPARE(f.datum()->text(), QStringLiteral("5.3.13"));
+    f.tippen(f.combo(), QStringLiteral("Zwit"));
+    QCOMPARE(f.zeilen(), (QStringList{"5.3.13|Zwit", "11.3.13|b"}));
+    QTest::keyClicks(f.combo(), QStringLiteral("ter"));
+    f.tippen(f.datum(), getippt);
+    f.combo()->setFocus(Qt::TabFocusReason); // leaves the date field
+    QCOMPARE(f.datum()->text(), gezeigt);
+    QCOMPARE(f.zeilen(), (QStringList{gezeigt + "|Zwitter", "11.3.13|b"}));
+    QCOMPARE(f.liste()->currentRow(), 0);
+    f.klicken(1);
+    QCOMPARE(f.datum()->text(), QStringLiteral("11.3.13"));
+    f.klicken(0);
+    QCOMPARE(f.combo()->currentText(), QStringLiteral("Zwitter"));
+    QCOMPARE(f.datum()->text(), gezeigt);
+    const TWurfRec w = f.ok(wurf());
+    QCOMPARE(w.Eintrag(1), QStringLiteral("Zwitter"));
+    QCOMPARE(int(w.Verlusttag(1)), tag);
+    QCOMPARE(int(w.Verlusttag(2)), 11);
+}
+
+// As the card does it: modal, and the slots taken back only after OK.
+void TestTAnomalEin::modalEnterMovesOnEscapeChangesNothing() {
+    TestContext t;
+    t.ctx.Hilfslisten[1] = QStringList{"erdrückt"};
+    TWurfRec w = wurf({{"erdrückt", 4}}, {"Spreizer"});
+    const TWurfRec vorher = w;
+    TAnomalEin dlg(t.ctx);
+    dlg.AnomalOeffnen(w, kFerkeln, 1, 1);
+    QStringList ablauf;
+    QTimer::singleShot(0, &dlg, [&] {
+        if (QApplication::activeModalWidget() == &dlg && QTest::qWaitForWindowActive(&dlg)) {
+            auto* combo = dlg.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+            QWidget* datum = QApplication::focusWidget();
+            ablauf << datum->objectName();
+            QTest::keyClicks(datum, QStringLiteral("9"));
+            QTest::keyClick(datum, Qt::Key_Return);
+            ablauf << QString::number(dlg.daten().zeilenTag(0));
+            combo->setFocus();
+            QTest::keyClicks(combo, QStringLiteral("zz"));
+            QTest::keyClick(combo, Qt::Key_Return);
+            ablauf << dlg.daten().zeilenText(0) << QString::number(combo->count())
+                   << QString::number(dlg.isVisible());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        }
+        if (dlg.isVisible()) dlg.done(-1);
+    });
+    const int ergebnis = dlg.exec();
+    if (ergebnis == QDialog::Accepted) dlg.AnomalUebernehmen(w);
+    QCOMPARE(ablauf, (QStringList{"tdate_ed1", "9", "erdrücktzz", "1", "1"}));
+    QCOMPARE(ergebnis, int(QDialog::Rejected));
+    QCOMPARE(w, vorher);
+}
+
+void TestTAnomalEin::dateAndTextColumns() {
+    TestContext t;
+    Fenster f(t, wurf({{"", 1}, {"erdrückt", 11}}), 1, 2);
+    QVERIFY(f.aktiv);
+    const QFontMetrics fm = f.liste()->fontMetrics();
+    const int spalte = fm.horizontalAdvance(QStringLiteral("99.99.99  "));
+    // Columns with ink when the delegate draws the line unselected.
+    auto tinte = [&](int zeile) {
+        QStyleOptionViewItem o;
+        o.initFrom(f.liste()->viewport());
+        o.widget = f.liste();
+        o.state = QStyle::State_Enabled;
+        o.rect = QRect(0, 0, 3 * spalte, fm.height() + 4);
+        QImage img(o.rect.size(), QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        f.liste()->itemDelegate()->paint(&p, o, f.liste()->model()->index(zeile, 0));
+        QList<int> xs;
+        for (int x = 0; x < img.width(); ++x)
+            for (int y = 0; y < img.height(); ++y)
+                if (img.pixel(x, y) != qRgb(255, 255, 255)) {
+                    xs << x;
+                    break;
+                }
+        return xs;
+    };
+    const QList<int> nurDatum = tinte(0);
+    if (nurDatum.isEmpty()) QSKIP("no font to draw with");
+    QVERIFY(nurDatum.last() < spalte);
+    // After the date a gap, then the cause from the text column on.
+    const int datumEnde = fm.horizontalAdvance(QStringLiteral("11.3.13"));
+    const QList<int> mitText = tinte(1);
+    for (int x : mitText)
+        QVERIFY(x <= datumEnde + 1 || x >= spalte - 1);
+    QVERIFY(mitText.last() > spalte + fm.horizontalAdvance(QStringLiteral("erdr")));
+}
+
+QTEST_MAIN(TestTAnomalEin)
+#include "tst_tanomalein.moc"
