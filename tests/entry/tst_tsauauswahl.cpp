@@ -1,0 +1,241 @@
+#include "controls/tnumedit.h"
+#include "entry/tsauauswahl.h"
+#include "herd/herdfile.h"
+#include "support/testcontext.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+TKurzDatum dt(int d, int m, int y) { return TKurzDatum::aus(d, m, y); }
+
+void herde(TestContext& t, const QStringList& nummern, const QList<int>& gruppen = {}) {
+    for (qsizetype i = 0; i < nummern.size(); ++i) {
+        Sau s;
+        s.rec.setSauNr(nummern[i]);
+        TWurfRec w = TWurfRec::leer(1);
+        w.setBelegen(1, dt(1, 2, 2013)); // "belegt"
+        s.wuerfe.push_back(w);
+        s.rec.setGruppe(std::int8_t(gruppen.value(i, 0)));
+        t.ctx.Sauenliste.push_back(s);
+    }
+    StatusNeuBerechnen(t.ctx.Sauenliste);
+}
+
+const std::array<bool, 7> kAlle{true, true, true, true, true, true, true};
+
+struct Auswahl {
+    Auswahl(TestContext& t, int modus, int sort = 0, std::array<bool, 7> f = kAlle) : a(t.ctx) {
+        a.Vorbereiten(f, modus, sort);
+        a.show();
+        QVERIFY(QTest::qWaitForWindowActive(&a));
+    }
+    template <class T> T* c(const char* name) {
+        T* w = a.findChild<T*>(QString::fromLatin1(name));
+        if (!w) qFatal("control %s missing", name);
+        return w;
+    }
+    QListView* liste() { return c<QListView>("ListBox1"); }
+    void klick(int zeile) {
+        const QRect r = liste()->visualRect(liste()->model()->index(zeile, 0));
+        QTest::mouseClick(liste()->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    TSauAuswahl a;
+};
+
+} // namespace
+
+class TestTSauAuswahl : public QObject {
+    Q_OBJECT
+private slots:
+    void modesShowTheirControls_data();
+    void modesShowTheirControls();
+    void typingSearchesFromTheTop();
+    void upDownMoveAndClickPutsNumber();
+    void groupsAssignAndAskOnClose_data();
+    void groupsAssignAndAskOnClose();
+    void groupHidesUnlistedSows();
+    void deletingTheOnlySow();
+    void litterChoiceReturnsPosition();
+    void okWithEmptyListCancels();
+    void filtersAndSortOrderReadBack();
+};
+
+void TestTSauAuswahl::modesShowTheirControls_data() {
+    QTest::addColumn<int>("modus");
+    QTest::newRow("one sow") << 0;
+    QTest::newRow("sow and litter") << 1;
+    QTest::newRow("several sows") << 2;
+}
+
+void TestTSauAuswahl::modesShowTheirControls() {
+    QFETCH(int, modus);
+    TestContext t;
+    herde(t, {"1", "2"});
+    Auswahl w(t, modus);
+    QCOMPARE(w.a.windowTitle(), QStringLiteral("Sau-Auswahl"));
+    QCOMPARE(w.c<QWidget>("Edit1")->isVisible(), modus != 2);
+    QCOMPARE(w.c<QWidget>("Gruppe")->isVisible(), modus == 2);
+    QCOMPARE(w.c<QWidget>("Button2")->isVisible(), modus == 2);
+    QCOMPARE(w.c<QWidget>("LoeschenBtn")->isVisible(), modus == 0);
+    QCOMPARE(w.liste()->selectionMode(),
+             modus == 2 ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
+    QCOMPARE(w.c<QLineEdit>("Edit2")->text(), QStringLiteral("2"));
+    QCOMPARE(w.c<QPushButton>("CancelBtn")->text(), QStringLiteral("Zurück"));
+}
+
+void TestTSauAuswahl::typingSearchesFromTheTop() {
+    TestContext t;
+    herde(t, {"3", "120", "12", "45"});
+    Auswahl w(t, 0);
+    // alphanumeric: 12, 120, 3, 45
+    w.a.zeileWaehlen(3);
+    QTest::keyClick(w.c<QLineEdit>("Edit1"), '1');
+    QCOMPARE(w.a.aktuelleZeile(), 0);
+    QTest::keyClick(w.c<QLineEdit>("Edit1"), '2');
+    QCOMPARE(w.a.aktuelleZeile(), 0);
+    QTest::keyClick(w.c<QLineEdit>("Edit1"), '0');
+    QCOMPARE(w.a.aktuelleZeile(), 1);
+    QCOMPARE(w.a.GewaehlteSau(), 1);
+    QTest::keyClick(w.c<QLineEdit>("Edit1"), '9'); // no match: selection unchanged
+    QCOMPARE(w.a.aktuelleZeile(), 1);
+}
+
+void TestTSauAuswahl::upDownMoveAndClickPutsNumber() {
+    TestContext t;
+    herde(t, {"1", "2", "3"});
+    Auswahl w(t, 0);
+    auto* e = w.c<QLineEdit>("Edit1");
+    e->setFocus();
+    QTest::keyClick(e, Qt::Key_Up); // no wrap
+    QCOMPARE(w.a.aktuelleZeile(), 0);
+    QTest::keyClick(e, Qt::Key_Down);
+    QCOMPARE(w.a.aktuelleZeile(), 1);
+    QCOMPARE(e->text(), QStringLiteral("2"));
+    w.klick(2);
+    QCOMPARE(e->text(), QStringLiteral("3"));
+    QCOMPARE(e->selectedText(), QStringLiteral("3"));
+}
+
+void TestTSauAuswahl::groupsAssignAndAskOnClose_data() {
+    QTest::addColumn<int>("antwort");
+    QTest::addColumn<int>("gruppeImFile");
+    QTest::addColumn<bool>("offen");
+    QTest::newRow("Ja saves") << int(MessageService::Answer::Yes) << 0 << false;
+    QTest::newRow("Nein reloads") << int(MessageService::Answer::No) << 3 << false;
+    QTest::newRow("Abbrechen stays") << int(MessageService::Answer::Cancel) << 3 << true;
+}
+
+void TestTSauAuswahl::groupsAssignAndAskOnClose() {
+    QFETCH(int, antwort);
+    QFETCH(int, gruppeImFile);
+    QFETCH(bool, offen);
+    TestContext t;
+    herde(t, {"1", "2", "3"}, {3, 3, 1});
+    QVERIFY(HerdeSpeichern(t.ctx));
+    Auswahl w(t, 2);
+    auto* gruppe = w.c<QComboBox>("Gruppe");
+    QCOMPARE(gruppe->itemText(0), QStringLiteral("-"));
+    QCOMPARE(gruppe->itemText(1), QStringLiteral("JS"));
+    QCOMPARE(gruppe->itemText(2), QStringLiteral("0"));
+    QCOMPARE(gruppe->count(), 2 + 8); // 0..7
+    gruppe->setCurrentIndex(5);        // "3"
+    emit gruppe->activated(5);
+    QCOMPARE(w.a.GewaehlteSauen(), (std::vector<int>{0, 1}));
+    QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 2.0);
+    w.klick(0); // deselect sow 1: out of group 3
+    QCOMPARE(int(t.ctx.Sauenliste[0].rec.Gruppe()), 0);
+    QVERIFY(w.a.gruppeGeaendert());
+    w.klick(2); // select sow 3: into group 3
+    QCOMPARE(int(t.ctx.Sauenliste[2].rec.Gruppe()), 3);
+    QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 2.0);
+    t.messages.planAnswer(MessageService::Answer(antwort));
+    w.c<QPushButton>("CancelBtn")->click();
+    QCOMPARE(t.messages.count(QStringLiteral("Geänderte Gruppenzuordnung speichern?")), 1);
+    QCOMPARE(w.a.isVisible(), offen);
+    QFile f(t.pfad(QStringLiteral("SAUWURF.DAT")));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(int(std::int8_t(f.readAll().at(164))), gruppeImFile);
+    if (antwort == int(MessageService::Answer::No)) QCOMPARE(int(t.ctx.Sauenliste[0].rec.Gruppe()), 3);
+}
+
+void TestTSauAuswahl::groupHidesUnlistedSows() {
+    TestContext t;
+    herde(t, {"1", "2", "3"}, {3, 3, 3});
+    t.ctx.Sauenliste[1].rec.setAbgang(dt(1, 3, 2013));
+    StatusNeuBerechnen(t.ctx.Sauenliste);
+    Auswahl w(t, 2, 0, {true, true, true, true, false, true, true});
+    auto* gruppe = w.c<QComboBox>("Gruppe");
+    gruppe->setCurrentIndex(5);
+    emit gruppe->activated(5);
+    QCOMPARE(w.a.GewaehlteSauen(), (std::vector<int>{0, 2}));
+    w.c<QPushButton>("Button2")->click();
+    QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 2.0);
+}
+
+void TestTSauAuswahl::deletingTheOnlySow() {
+    TestContext t;
+    herde(t, {"77"});
+    Auswahl w(t, 0);
+    t.messages.planAnswer(MessageService::Answer::Yes);
+    w.c<QPushButton>("LoeschenBtn")->click();
+    QCOMPARE(t.messages.texts(), QStringList{"Wollen Sie die Sau 77 wirklich komplett entfernen!"});
+    QVERIFY(t.ctx.Sauenliste.empty());
+    QCOMPARE(w.c<QLineEdit>("Edit2")->text(), QStringLiteral("0"));
+    QCOMPARE(QFileInfo(t.pfad(QStringLiteral("SAUWURF.DAT"))).size(), 0); // saved at once
+}
+
+void TestTSauAuswahl::litterChoiceReturnsPosition() {
+    TestContext t;
+    Sau s;
+    s.rec.setSauNr(QStringLiteral("5"));
+    for (int nr = 2; nr <= 4; ++nr) s.wuerfe.push_back(TWurfRec::leer(std::uint8_t(nr)));
+    t.ctx.Sauenliste.push_back(s);
+    StatusNeuBerechnen(t.ctx.Sauenliste);
+    Auswahl w(t, 1);
+    w.c<QPushButton>("OKBtn")->click(); // no litter yet: the choice opens
+    QVERIFY(w.a.isVisible());
+    auto* wuerfe = w.c<QListWidget>("ListBox2");
+    QVERIFY(wuerfe->isVisible());
+    QCOMPARE(wuerfe->count(), 3);
+    QCOMPARE(wuerfe->item(0)->text(), QStringLiteral("2"));
+    QCOMPARE(wuerfe->currentRow(), 2);
+    const QPoint p = wuerfe->visualItemRect(wuerfe->item(1)).center();
+    QTest::mouseClick(wuerfe->viewport(), Qt::LeftButton, {}, p);
+    QTest::mouseDClick(wuerfe->viewport(), Qt::LeftButton, {},
+                       wuerfe->visualItemRect(wuerfe->item(1)).center());
+    QCOMPARE(w.a.result(), int(QDialog::Accepted));
+    QCOMPARE(w.a.GewaehlterWurf(), 1);
+    QCOMPARE(w.a.GewaehlteSau(), 0);
+}
+
+void TestTSauAuswahl::okWithEmptyListCancels() {
+    TestContext t;
+    Auswahl w(t, 0);
+    w.c<QPushButton>("OKBtn")->click();
+    QCOMPARE(w.a.result(), int(QDialog::Rejected));
+    QCOMPARE(w.a.GewaehlteSau(), -1);
+}
+
+void TestTSauAuswahl::filtersAndSortOrderReadBack() {
+    TestContext t;
+    herde(t, {"1"});
+    Auswahl w(t, 0, 4, {true, false, true, false, true, false, true});
+    w.c<QCheckBox>("CheckBox2")->click();
+    std::array<bool, 7> f{};
+    int s = -1;
+    w.a.AnzeigeHolen(f, s);
+    QCOMPARE(f, (std::array<bool, 7>{true, true, true, false, true, false, true}));
+    QCOMPARE(s, 4);
+}
+
+QTEST_MAIN(TestTSauAuswahl)
+#include "tst_tsauauswahl.moc"
