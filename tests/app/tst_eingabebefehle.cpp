@@ -1,0 +1,151 @@
+#include "app/sauvorlage.h"
+#include "app/tpvmain.h"
+#include "controls/tdate_ed.h"
+#include "controls/tnumedit.h"
+#include "entry/tsauauswahl.h"
+#include "support/modaltreiber.h"
+#include "support/testcontext.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+template <class T> T* kind(QWidget* w, const char* name) {
+    return w->findChild<T*>(QString::fromLatin1(name));
+}
+
+void neueSauEintragen(QDialog* karte, const QString& nr) {
+    kind<QLineEdit>(karte, "SauNr")->setText(nr);
+    kind<QPushButton>(karte, "OKBtn")->click();
+}
+
+} // namespace
+
+class TestEingabebefehle : public QObject {
+    Q_OBJECT
+private slots:
+    void prefillRecordCopiesTheStatedFields();
+    void twoNewSowsInARowWithPrefill();
+    void noEndsTheSeries();
+    void entryLoopsThroughSelection();
+};
+
+void TestEingabebefehle::prefillRecordCopiesTheStatedFields() {
+    TSauRec s;
+    for (std::size_t i = 0; i < s.bytes().size(); ++i) s.bytes()[i] = std::uint8_t(i * 7 + 1);
+    const TSauRec v = NeueSauVorlage(s);
+    for (std::size_t i = 0; i < 512; ++i) {
+        const bool kopiert = (i >= 17 && i < 33) || (i >= 34 && i < 102) || (i >= 130 && i < 134) ||
+                             (i >= 140 && i < 146) || (i >= 169 && i < 504);
+        QCOMPARE(v.bytes()[i], kopiert ? s.bytes()[i] : std::uint8_t(0));
+    }
+}
+
+void TestEingabebefehle::twoNewSowsInARowWithPrefill() {
+    TestContext t;
+    TPVMain w(t.ctx);
+    t.ctx.Hilfslisten[5] = QStringList{"Deckzentrum", "Wartestall"};
+    QVERIFY(!w.menuItem(QStringLiteral("Eingabe1"))->isEnabled());
+    ModalTreiber treiber;
+    treiber.dann([](QDialog* karte) {
+        kind<QComboBox>(karte, "Stall")->setCurrentIndex(1);
+        kind<tdate_ed>(karte, "Zugang")->SetDatum(TKurzDatum::aus(1, 2, 2013));
+        kind<QComboBox>(karte, "Herkunft")->setEditText(QStringLiteral("Müller"));
+        kind<QLineEdit>(karte, "TVG")->setText(QStringLiteral("DE 1"));
+        kind<TNumEdit>(karte, "NumEdit2")->setWert(110);
+        kind<TNumEdit>(karte, "Einkauf")->setWaehrung(DM);
+        kind<TNumEdit>(karte, "Einkauf")->setWert(350);
+        kind<QPlainTextEdit>(karte, "Memo1")->setPlainText(QStringLiteral("ruhig"));
+        neueSauEintragen(karte, QStringLiteral("101"));
+    });
+    QString stall, herkunft, tvg, notiz, nummer, wurfNr;
+    double gewicht = 0, preis = 0;
+    int waehrung = -1;
+    TKurzDatum zugang;
+    treiber.dann([&](QDialog* karte) {
+        nummer = kind<QLineEdit>(karte, "SauNr")->text();
+        stall = kind<QComboBox>(karte, "Stall")->currentText();
+        zugang = kind<tdate_ed>(karte, "Zugang")->Getdatum();
+        herkunft = kind<QComboBox>(karte, "Herkunft")->currentText();
+        tvg = kind<QLineEdit>(karte, "TVG")->text();
+        gewicht = kind<TNumEdit>(karte, "NumEdit2")->Wert();
+        preis = kind<TNumEdit>(karte, "Einkauf")->Wert();
+        waehrung = kind<TNumEdit>(karte, "Einkauf")->Waehrung();
+        notiz = kind<QPlainTextEdit>(karte, "Memo1")->toPlainText();
+        wurfNr = kind<QLineEdit>(karte, "NumEdit3")->text();
+        neueSauEintragen(karte, QStringLiteral("102"));
+    });
+    t.messages.planAnswer(MessageService::Answer::Yes);
+    t.messages.planAnswer(MessageService::Answer::No);
+    w.NeueSau1Click();
+    QCOMPARE(treiber.behandelt(), 2);
+    QCOMPARE(t.messages.count(QStringLiteral("Weitere neue Sau erfassen?")), 2);
+    QCOMPARE(nummer, QString());
+    QCOMPARE(stall, QStringLiteral("Wartestall"));
+    QCOMPARE(zugang, TKurzDatum::aus(1, 2, 2013));
+    QCOMPARE(herkunft, QStringLiteral("Müller"));
+    QCOMPARE(tvg, QStringLiteral("DE 1"));
+    QCOMPARE(gewicht, 110.0);
+    QCOMPARE(preis, 350.0);
+    QCOMPARE(waehrung, int(Euro));
+    QCOMPARE(notiz, QStringLiteral("ruhig"));
+    QCOMPARE(wurfNr, QStringLiteral("1"));
+    QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(2));
+    QCOMPARE(t.ctx.Sauenliste[0].rec.SauNr(), QStringLiteral("101"));
+    QCOMPARE(t.ctx.Sauenliste[1].rec.SauNr(), QStringLiteral("102"));
+    QCOMPARE(t.ctx.Sauenliste[0].rec.EinkaufWaehrung(), DM);
+    // Each sow has her own first litter.
+    QCOMPARE(t.ctx.Sauenliste[0].wuerfe.size(), std::size_t(1));
+    QCOMPARE(t.ctx.Sauenliste[1].wuerfe.size(), std::size_t(1));
+    QVERIFY(w.menuItem(QStringLiteral("Eingabe1"))->isEnabled());
+    QCOMPARE(int(w.sauAuswahl()->liste().eintraege().size()), 2);
+}
+
+void TestEingabebefehle::noEndsTheSeries() {
+    TestContext t;
+    TPVMain w(t.ctx);
+    ModalTreiber treiber;
+    treiber.dann([](QDialog* karte) { karte->reject(); });
+    w.NeueSau1Click();
+    QCOMPARE(treiber.behandelt(), 1);
+    QVERIFY(t.messages.shown.isEmpty()); // cancelled: no question
+    QVERIFY(t.ctx.Sauenliste.empty());
+    QVERIFY(!w.menuItem(QStringLiteral("Eingabe1"))->isEnabled());
+}
+
+void TestEingabebefehle::entryLoopsThroughSelection() {
+    TestContext t;
+    for (const char* nr : {"5", "6"}) {
+        Sau s;
+        s.rec.setSauNr(QString::fromLatin1(nr));
+        s.wuerfe.push_back(TWurfRec::leer(1));
+        t.ctx.Sauenliste.push_back(s);
+    }
+    QVERIFY(HerdeSpeichern(t.ctx)); // the main window loads the herd file
+    TPVMain w(t.ctx);
+    ModalTreiber treiber;
+    treiber.dann([](QDialog* auswahl) {
+        auto* a = qobject_cast<TSauAuswahl*>(auswahl);
+        a->zeileWaehlen(1);
+        kind<QPushButton>(a, "OKBtn")->click();
+    });
+    QString titel;
+    treiber.dann([&](QDialog* karte) {
+        titel = karte->windowTitle();
+        kind<QLineEdit>(karte, "TVG")->setText(QStringLiteral("X"));
+        kind<QPushButton>(karte, "OKBtn")->click();
+    });
+    treiber.dann([](QDialog* auswahl) { kind<QPushButton>(auswahl, "CancelBtn")->click(); });
+    w.Eingabe1Click();
+    QCOMPARE(treiber.behandelt(), 3);
+    QCOMPARE(titel, QStringLiteral("6"));
+    QCOMPARE(t.ctx.Sauenliste[1].rec.TVG(), QStringLiteral("X"));
+}
+
+QTEST_MAIN(TestEingabebefehle)
+#include "tst_eingabebefehle.moc"
