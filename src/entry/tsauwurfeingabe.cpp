@@ -136,10 +136,17 @@ void TSauWurfEingabe::aufbauen() {
     HilfeBtn->setObjectName(QStringLiteral("HilfeBtn"));
     DruckBtn = new QPushButton(QStringLiteral("Karte &Drucken"));
     DruckBtn->setObjectName(QStringLiteral("DruckBtn"));
-    for (QPushButton* b : {OKBtn, CancelBtn, HilfeBtn, DruckBtn}) b->setAutoDefault(false);
+    VorschauBtn = new QPushButton(QStringLiteral("&Vorschau"));
+    VorschauBtn->setObjectName(QStringLiteral("VorschauBtn"));
+    PdfBtn = new QPushButton(QStringLiteral("PDF..."));
+    PdfBtn->setObjectName(QStringLiteral("PdfBtn"));
+    for (QPushButton* b : {OKBtn, CancelBtn, HilfeBtn, DruckBtn, VorschauBtn, PdfBtn})
+        b->setAutoDefault(false);
 
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(DruckBtn);
+    knoepfe->addWidget(VorschauBtn);
+    knoepfe->addWidget(PdfBtn);
     knoepfe->addStretch();
     knoepfe->addWidget(OKBtn);
     knoepfe->addWidget(CancelBtn);
@@ -451,6 +458,8 @@ void TSauWurfEingabe::verbinden() {
     connect(OKBtn, &QPushButton::clicked, this, &TSauWurfEingabe::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(DruckBtn, &QPushButton::clicked, this, &TSauWurfEingabe::KarteDrucken);
+    connect(VorschauBtn, &QPushButton::clicked, this, [this] { druckausgabe::vorschau(*this, this); });
+    connect(PdfBtn, &QPushButton::clicked, this, [this] { druckausgabe::pdfSpeichern(*this, this); });
 
     connect(SauNr, &QLineEdit::editingFinished, this, [this] {
         if (!SauNr->text().trimmed().isEmpty()) namePruefen();

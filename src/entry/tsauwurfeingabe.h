@@ -2,6 +2,7 @@
 
 #include "entry/wurfregeln.h"
 #include "herd/records.h"
+#include "plan/terminnamen.h"
 #include "platform/druckausgabe.h"
 
 #include <QDialog>
@@ -21,9 +22,6 @@ class QTabBar;
 class TNumEdit;
 class tdate_ed;
 class WurfUebersicht;
-
-// The names of the user's plan dates: slots 0..3 the sow tasks, 10..17 the litter tasks.
-using TTerminnamen = std::array<QString, 20>;
 
 // "Eingabe": one sow with all her litters. Page "Sau" holds her master data, one page per
 // litter the cycle; one litter panel serves all litter pages. The card works on copies and
@@ -174,4 +172,6 @@ private:
     QPushButton* CancelBtn = nullptr;
     QPushButton* HilfeBtn = nullptr;
     QPushButton* DruckBtn = nullptr;
+    QPushButton* VorschauBtn = nullptr;
+    QPushButton* PdfBtn = nullptr;
 };

@@ -3,6 +3,9 @@
 #include "paintercanvas.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -58,6 +61,18 @@ bool alsPdf(Druckbar& d, const QString& datei) {
     printer.setOutputFileName(datei);
     printer.setPageSize(QPageSize(QPageSize::A4));
     return aufDrucker(d, printer);
+}
+
+bool pdfSpeichern(Druckbar& d, QWidget* parent) {
+    const QString datei = QFileDialog::getSaveFileName(
+        parent, QStringLiteral("Als PDF speichern"),
+        QDir::home().filePath(d.druckTitel() + QStringLiteral(".pdf")),
+        QStringLiteral("PDF-Dateien (*.pdf)"));
+    if (datei.isEmpty()) return false;
+    if (alsPdf(d, datei)) return true;
+    QMessageBox::critical(parent, QStringLiteral("Fehler"),
+                          QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(datei));
+    return false;
 }
 
 } // namespace druckausgabe

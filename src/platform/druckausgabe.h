@@ -34,5 +34,8 @@ bool aufDrucker(Druckbar& d, QPrinter& printer);
 void drucken(Druckbar& d, QWidget* parent = nullptr);
 void vorschau(Druckbar& d, QWidget* parent = nullptr);
 bool alsPdf(Druckbar& d, const QString& datei);
+// Asks for a file name and writes the printout there; false when cancelled or failed (the
+// failure is told to the user).
+bool pdfSpeichern(Druckbar& d, QWidget* parent);
 
 } // namespace druckausgabe

@@ -9,6 +9,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -107,6 +109,7 @@ private slots:
     void singleSaveOrChangedFlag();
     void renumberWithAltKeypad();
     void stallFoundFromTheEnd();
+    void printsTheCardsSow();
 };
 
 void TestTSauWurfEingabe::weanedLastLitterAddsPageThatStaysAfterCancel() {
@@ -513,6 +516,30 @@ void TestTSauWurfEingabe::stallFoundFromTheEnd() {
     QCOMPARE(k.c<QComboBox>("Stall")->currentIndex(), 0);
     k.c<QPushButton>("OKBtn")->click();
     QCOMPARE(t.ctx.Sauenliste[1].rec.Stall(), QStringLiteral("Deckzentrum"));
+}
+
+void TestTSauWurfEingabe::printsTheCardsSow() {
+    TestContext t;
+    t.ctx.einstellungen.item = {3, 5, 0, 0, 0};
+    t.ctx.Sauenliste.push_back(sau("4711", {wurf(1, dt(1, 6, 2012), dt(23, 9, 2012), dt(20, 10, 2012), 11),
+                                            wurf(2, dt(1, 11, 2012))}));
+    Karte k(t, 0);
+    // A change on the litter page not yet stored by a page change is printed, too.
+    k.k.seiteWaehlen(2);
+    k.tippen("Notiz", QStringLiteral("ruhige Sau"));
+    const QString pdf = t.pfad(QStringLiteral("karte.pdf"));
+    QVERIFY(druckausgabe::alsPdf(k.k, pdf));
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext is not installed");
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(p.waitForFinished(20000));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    QVERIFY2(text.contains(QStringLiteral("4711")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("aktueller Wurf (2):")));
+    QVERIFY(text.contains(QStringLiteral("ruhige Sau")));
+    QVERIFY(text.contains(QStringLiteral("geb.Ferkel")));
+    QCOMPARE(text.count(u'\f'), 1);
 }
 
 QTEST_MAIN(TestTSauWurfEingabe)
