@@ -11,9 +11,13 @@
 AppContext::AppContext(MessageService& messages, const Clock& clock)
     : messages_(&messages), clock_(&clock) {}
 
-QDate AppContext::heute() const { return clock_->today(); }
+QDate AppContext::heute() const {
+    return clock_->today();
+}
 
-QString AppContext::datei(const QString& name) const { return findFileNoCase(Datenpfad, name); }
+QString AppContext::datei(const QString& name) const {
+    return findFileNoCase(Datenpfad, name);
+}
 
 void HerdeLaden(AppContext& ctx) {
     ctx.Sauenliste.clear();

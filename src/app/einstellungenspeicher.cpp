@@ -37,7 +37,9 @@ std::optional<double> alsReal(const QString& roh) {
     return v;
 }
 
-QString realText(double v) { return QString::asprintf("%10.6f", v); }
+QString realText(double v) {
+    return QString::asprintf("%10.6f", v);
+}
 
 // Currency letters as written to the store: E, DM, S, Fr, X.
 const char* const kWaehrungText[5] = {"E", "DM", "S", "Fr", "X"};
@@ -45,12 +47,18 @@ const char* const kWaehrungText[5] = {"E", "DM", "S", "Fr", "X"};
 std::optional<TWaehrung> waehrungAusText(const QString& t) {
     if (t.isEmpty()) return std::nullopt;
     switch (GrossBuchstabe(t[0]).unicode()) {
-    case u'E': return Euro;
-    case u'D': return DM;
-    case u'S': return oS;
-    case u'F': return Fr;
-    case u'X': return nw;
-    default: return std::nullopt;
+    case u'E':
+        return Euro;
+    case u'D':
+        return DM;
+    case u'S':
+        return oS;
+    case u'F':
+        return Fr;
+    case u'X':
+        return nw;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -107,8 +115,8 @@ void ausStore(const IniDatei& store, Einstellungen& e, QString& datenpfad,
     const Leser l(store);
     const Einstellungen init;
     for (int i = 0; i < 7; ++i)
-        e.anzeige[std::size_t(i)] = l.logisch(kGrund, QStringLiteral("ANZEIGE%1").arg(i),
-                                              init.anzeige[std::size_t(i)]);
+        e.anzeige[std::size_t(i)] =
+            l.logisch(kGrund, QStringLiteral("ANZEIGE%1").arg(i), init.anzeige[std::size_t(i)]);
     e.sortierung = l.ganz(kGrund, QStringLiteral("SORTIERUNG"), init.sortierung);
     e.schnellhilfe = l.logisch(kGrund, QStringLiteral("SCHNELLHILFE"), false);
     e.einzelspeicherung = l.logisch(kGrund, QStringLiteral("EINZELSPEICHERUNG"), true);
@@ -131,8 +139,8 @@ void ausStore(const IniDatei& store, Einstellungen& e, QString& datenpfad,
     e.mitEinstall = l.logisch(kAuswertung, QStringLiteral("MITEINSTALL"), false);
     e.mitVerkauf = l.logisch(kAuswertung, QStringLiteral("MITVERKAUF"), false);
     for (int i = 0; i < 5; ++i)
-        e.item[std::size_t(i)] = l.ganz(kKarte, QStringLiteral("ITEM%1").arg(i + 1),
-                                        init.item[std::size_t(i)]);
+        e.item[std::size_t(i)] =
+            l.ganz(kKarte, QStringLiteral("ITEM%1").arg(i + 1), init.item[std::size_t(i)]);
     e.maxEber = l.ganz(kGrund, QStringLiteral("MAXEBER"), init.maxEber);
     e.maxGruppe = l.ganz(kGrund, QStringLiteral("MAXGRUPPE"), init.maxGruppe);
 
@@ -203,19 +211,45 @@ void inStore(const Einstellungen& e, IniDatei& s) {
 
 void ausAlterDatei(const QString& text, Einstellungen& e) {
     enum Key {
-        Anzeige, Sortierung, Einzel, Backup, Schnellhilfe, Ziel, Vollbild, Futter, ArbPlanStall,
-        Index, Standardwaehrung, DmEuro, OsEuro, FrEuro, XEuro, Eurozeichen, LastBackup,
-        PrinterFont, Weibliche, Autosort, Bestandskarte, Gewichte, MitVerkauf, MitKommentar,
-        MitEinstall, MaxEber, MaxGruppe, Anzahl
+        Anzeige,
+        Sortierung,
+        Einzel,
+        Backup,
+        Schnellhilfe,
+        Ziel,
+        Vollbild,
+        Futter,
+        ArbPlanStall,
+        Index,
+        Standardwaehrung,
+        DmEuro,
+        OsEuro,
+        FrEuro,
+        XEuro,
+        Eurozeichen,
+        LastBackup,
+        PrinterFont,
+        Weibliche,
+        Autosort,
+        Bestandskarte,
+        Gewichte,
+        MitVerkauf,
+        MitKommentar,
+        MitEinstall,
+        MaxEber,
+        MaxGruppe,
+        Anzahl
     };
     static const char* const keys[Anzahl] = {
-        "ANZEIGE=",     "SORTIERUNG=",     "EINZELSPEICHERUNG=", "BACKUPERSTELLEN=",
-        "SCHNELLHILFE=", "ZIELLAUFWERK=",  "VOLLBILD=",          "FUTTERMENGEN=",
-        "ARBPLANSTALL=", "INDEX=",         "STANDARDWAEHRUNG=",  "DM/EURO=",
-        "OS/EURO=",      "FR/EURO=",       "X/EURO=",            "EUROZEICHEN=",
-        "LASTBACKUP=",   "PRINTERFONT=",   "WEIBLICHE=",         "AUTOSORT=",
-        "BESTANDSKARTE=", "GEWICHTE=",     "MITVERKAUF=",        "MITKOMMENTAR=",
-        "MITEINSTALL=",  "MAXEBER=",       "MAXGRUPPE="};
+        "ANZEIGE=",         "SORTIERUNG=",       "EINZELSPEICHERUNG=",
+        "BACKUPERSTELLEN=", "SCHNELLHILFE=",     "ZIELLAUFWERK=",
+        "VOLLBILD=",        "FUTTERMENGEN=",     "ARBPLANSTALL=",
+        "INDEX=",           "STANDARDWAEHRUNG=", "DM/EURO=",
+        "OS/EURO=",         "FR/EURO=",          "X/EURO=",
+        "EUROZEICHEN=",     "LASTBACKUP=",       "PRINTERFONT=",
+        "WEIBLICHE=",       "AUTOSORT=",         "BESTANDSKARTE=",
+        "GEWICHTE=",        "MITVERKAUF=",       "MITKOMMENTAR=",
+        "MITEINSTALL=",     "MAXEBER=",          "MAXGRUPPE="};
     Waehrungstabelle& w = e.waehrung;
     for (QString zeile : text.split(u'\n')) {
         if (zeile.endsWith(u'\r')) zeile.chop(1);
@@ -233,12 +267,24 @@ void ausAlterDatei(const QString& text, Einstellungen& e) {
             case Sortierung:
                 if (const auto n = alsInt(v)) e.sortierung = *n;
                 break;
-            case Einzel: e.einzelspeicherung = wahr(v); break;
-            case Backup: e.backupdatei = wahr(v); break;
-            case Schnellhilfe: e.schnellhilfe = wahr(v); break;
-            case Ziel: e.ziellaufwerk = GrossText(v); break;
-            case Vollbild: e.vollbild = wahr(v); break;
-            case Futter: e.futtermengen = wahr(v); break;
+            case Einzel:
+                e.einzelspeicherung = wahr(v);
+                break;
+            case Backup:
+                e.backupdatei = wahr(v);
+                break;
+            case Schnellhilfe:
+                e.schnellhilfe = wahr(v);
+                break;
+            case Ziel:
+                e.ziellaufwerk = GrossText(v);
+                break;
+            case Vollbild:
+                e.vollbild = wahr(v);
+                break;
+            case Futter:
+                e.futtermengen = wahr(v);
+                break;
             case ArbPlanStall:
                 if (teile.size() >= 1) e.mitStall = wahr(teile[0]);
                 if (teile.size() >= 2) e.mitTage = wahr(teile[1]);
@@ -266,11 +312,21 @@ void ausAlterDatei(const QString& text, Einstellungen& e) {
                 if (slash >= 0) w.kuerzel[4] = v.mid(slash + 1, 2);
                 break;
             }
-            case Eurozeichen: w.kuerzel[0] = v.left(1); break;
-            case LastBackup: e.lastBackup = v; break;
-            case PrinterFont: e.printerFont = v; break;
-            case Weibliche: e.weibliche = wahr(v); break;
-            case Autosort: e.autosort = wahr(v); break;
+            case Eurozeichen:
+                w.kuerzel[0] = v.left(1);
+                break;
+            case LastBackup:
+                e.lastBackup = v;
+                break;
+            case PrinterFont:
+                e.printerFont = v;
+                break;
+            case Weibliche:
+                e.weibliche = wahr(v);
+                break;
+            case Autosort:
+                e.autosort = wahr(v);
+                break;
             case Bestandskarte:
                 for (int i = 0; i < 5; ++i) {
                     const qsizetype pos = 2 * i;
@@ -282,16 +338,23 @@ void ausAlterDatei(const QString& text, Einstellungen& e) {
                 if (teile.size() >= 1) e.gebGewicht = wahr(teile[0]);
                 if (teile.size() >= 2) e.absGewicht = wahr(teile[1]);
                 break;
-            case MitVerkauf: e.mitVerkauf = wahr(v); break;
-            case MitKommentar: e.mitKommentar = wahr(v); break;
-            case MitEinstall: e.mitEinstall = wahr(v); break;
+            case MitVerkauf:
+                e.mitVerkauf = wahr(v);
+                break;
+            case MitKommentar:
+                e.mitKommentar = wahr(v);
+                break;
+            case MitEinstall:
+                e.mitEinstall = wahr(v);
+                break;
             case MaxEber:
                 if (const auto n = nachGleich(v)) e.maxEber = *n;
                 break;
             case MaxGruppe:
                 if (const auto n = nachGleich(v)) e.maxGruppe = *n;
                 break;
-            case Anzahl: break;
+            case Anzahl:
+                break;
             }
             s = v;
         }

@@ -5,7 +5,8 @@
 TSauRec NeueSauVorlage(const TSauRec& sau) {
     TSauRec v;
     const auto kopieren = [&](std::size_t von, std::size_t bis) { // [von, bis)
-        std::copy(sau.bytes().begin() + std::ptrdiff_t(von), sau.bytes().begin() + std::ptrdiff_t(bis),
+        std::copy(sau.bytes().begin() + std::ptrdiff_t(von),
+                  sau.bytes().begin() + std::ptrdiff_t(bis),
                   v.bytes().begin() + std::ptrdiff_t(von));
     };
     kopieren(sauofs::Stall, sauofs::Stall + 16);

@@ -29,6 +29,8 @@ void setzen(bool ein) {
     }
 }
 
-bool an() { return sperre == nullptr; }
+bool an() {
+    return sperre == nullptr;
+}
 
 } // namespace schnellhilfe

@@ -30,7 +30,8 @@
 
 namespace {
 
-const QStringList kKomponenten = {QStringLiteral("Notizen zur Sau"), QStringLiteral("Notizen Vorwurf"),
+const QStringList kKomponenten = {QStringLiteral("Notizen zur Sau"),
+                                  QStringLiteral("Notizen Vorwurf"),
                                   QStringLiteral("aktueller Wurf"), QStringLiteral("großes Datum"),
                                   QStringLiteral("bisherige Würfe")};
 
@@ -158,9 +159,9 @@ QWidget* TEinstellungen::seiteIndex() {
     auto* gruppe = new QGroupBox(QStringLiteral("Zusammensetzung des Leistungsindexes in %:"));
     auto* form = new QFormLayout(gruppe);
     static constexpr BoxText kGewichte[7] = {
-        {"NumEdit2", "geborene Ferkel"}, {"NumEdit3", "abgesetzte Ferkel"},
-        {"NumEdit4", "Umrauscher"},      {"NumEdit5", "Anomalitäten"},
-        {"NumEdit6", "Ausfälle"},        {"NumEdit7", "Wurfanzahl"},
+        {"NumEdit2", "geborene Ferkel"},  {"NumEdit3", "abgesetzte Ferkel"},
+        {"NumEdit4", "Umrauscher"},       {"NumEdit5", "Anomalitäten"},
+        {"NumEdit6", "Ausfälle"},         {"NumEdit7", "Wurfanzahl"},
         {"NumEdit12", "weibliche Ferkel"}};
     for (int i = 0; i < 7; ++i) {
         TNumEdit* n = zahl(kGewichte[i].name, true);
@@ -234,7 +235,8 @@ QWidget* TEinstellungen::seiteDatenverzeichnis() {
     DirectoryListBox1 = new QTreeView;
     DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
     DirectoryListBox1->setModel(verzeichnisse_);
-    for (int c = 1; c < verzeichnisse_->columnCount(); ++c) DirectoryListBox1->hideColumn(c);
+    for (int c = 1; c < verzeichnisse_->columnCount(); ++c)
+        DirectoryListBox1->hideColumn(c);
     DirectoryListBox1->header()->hide();
     l->addWidget(DirectoryListBox1, 1);
     connect(DriveComboBox1, &QComboBox::textActivated, this, [this](const QString& laufwerk) {
@@ -289,7 +291,8 @@ QWidget* TEinstellungen::seiteWaehrung() {
                          QStringLiteral("Fr"), QStringLiteral("frei definiert")});
     l->addWidget(ComboBox2, 0, 1, 1, 2);
     l->addWidget(new QLabel(QStringLiteral("1 Euro entspricht")), 1, 0);
-    static constexpr BoxText kKurse[3] = {{"NumEdit8", "DM"}, {"NumEdit9", "öS"}, {"NumEdit10", "Fr"}};
+    static constexpr BoxText kKurse[3] = {
+        {"NumEdit8", "DM"}, {"NumEdit9", "öS"}, {"NumEdit10", "Fr"}};
     for (int i = 0; i < 4; ++i) {
         TNumEdit* n = zahl(i < 3 ? kKurse[i].name : "NumEdit11", false);
         n->setPositiveMask(QStringLiteral("#0.0#####"));
@@ -332,7 +335,9 @@ void TEinstellungen::pfadZeigen(const QString& pfad) {
     DirectoryListBox1->scrollTo(i);
 }
 
-QString TEinstellungen::gewaehlterPfad() const { return EditPfad->text(); }
+QString TEinstellungen::gewaehlterPfad() const {
+    return EditPfad->text();
+}
 
 void TEinstellungen::OrdnerAnlegen() {
     const QString name = LeerzeichenEntfernen(EditOrdner->text());
@@ -380,9 +385,11 @@ void TEinstellungen::WerteLaden() {
     LabelWeibliche->setVisible(e.weibliche);
     NumEdit1->setWert(e.maxGruppe);
     NumEdit13->setWert(e.maxEber);
-    for (int i = 0; i < 7; ++i) index_[i]->setWert(e.index[std::size_t(i)]);
+    for (int i = 0; i < 7; ++i)
+        index_[i]->setWert(e.index[std::size_t(i)]);
     const Waehrungstabelle& w = e.waehrung;
-    for (int i = 0; i < 4; ++i) kurse_[i]->setWert(w.kurs[std::size_t(i + 1)]);
+    for (int i = 0; i < 4; ++i)
+        kurse_[i]->setWert(w.kurs[std::size_t(i + 1)]);
     CheckBoxEuro->setChecked(w.kuerzel[0] == QStringLiteral("€"));
     EuroView->setText(CheckBoxEuro->isChecked() ? QStringLiteral("€") : QString());
     Edit1->setText(w.kuerzel[4]);
@@ -394,7 +401,8 @@ void TEinstellungen::WerteLaden() {
     QList<int> gedruckt;
     for (int nr : e.item)
         if (nr >= 1 && nr <= 5 && !gedruckt.contains(nr)) gedruckt << nr;
-    for (int nr : gedruckt) ListAusdruck->addItem(komponente(nr));
+    for (int nr : gedruckt)
+        ListAusdruck->addItem(komponente(nr));
     for (int nr = 1; nr <= 5; ++nr)
         if (!gedruckt.contains(nr)) ListKomponenten->addItem(komponente(nr));
 
@@ -423,16 +431,20 @@ void TEinstellungen::WerteUebernehmen() {
     e.mitVerkauf = an("CheckBox13");
     e.maxEber = NumEdit13->text().trimmed().isEmpty() ? -1 : int(std::nearbyint(NumEdit13->Wert()));
     e.maxGruppe = NumEdit1->AsInteger();
-    for (int i = 0; i < 7; ++i) e.index[std::size_t(i)] = index_[i]->AsInteger();
+    for (int i = 0; i < 7; ++i)
+        e.index[std::size_t(i)] = index_[i]->AsInteger();
     int summe = 0;
-    for (int i = 0; i < 6; ++i) summe += e.index[std::size_t(i)];
+    for (int i = 0; i < 6; ++i)
+        summe += e.index[std::size_t(i)];
     if (e.weibliche) summe += e.index[6];
     if (summe > 0)
-        for (int& g : e.index) g = int(std::nearbyint(double(g) * 100.0 / summe));
+        for (int& g : e.index)
+            g = int(std::nearbyint(double(g) * 100.0 / summe));
 
     Waehrungstabelle& w = e.waehrung;
     w.anzeige = TWaehrung(std::max(0, ComboBox2->currentIndex()));
-    for (int i = 0; i < 4; ++i) w.kurs[std::size_t(i + 1)] = kurse_[i]->Wert();
+    for (int i = 0; i < 4; ++i)
+        w.kurs[std::size_t(i + 1)] = kurse_[i]->Wert();
     w.kuerzel[4] = Edit1->text().left(2);
     w.kuerzel[0] = CheckBoxEuro->isChecked() ? QStringLiteral("€") : QStringLiteral("E");
 

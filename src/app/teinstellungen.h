@@ -53,7 +53,7 @@ private:
     QMap<QString, QCheckBox*> boxen_;
     TNumEdit* NumEdit1 = nullptr;  // Gruppenanzahl
     TNumEdit* NumEdit13 = nullptr; // Eber maximal
-    TNumEdit* index_[7] = {};     // NumEdit2..7, NumEdit12
+    TNumEdit* index_[7] = {};      // NumEdit2..7, NumEdit12
     QLabel* LabelWeibliche = nullptr;
     QListWidget* ListKomponenten = nullptr;
     QListWidget* ListAusdruck = nullptr;

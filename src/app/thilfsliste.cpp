@@ -22,11 +22,14 @@ struct Seite {
     int liste;
 };
 // Page order of the editor; OK rebuilds the lists in this order, too.
-constexpr Seite kSeiten[6] = {{"&Herkunft/Abn.", "ListHandel", 3}, {"&Rassen", "ListRasse", 0},
-                              {"&Ställe", "ListStall", 5},         {"&Ausfallursachen", "ListAusfall", 1},
-                              {"&Impf./Medik.", "ListMedika", 2},  {"&Vermerke", "ListVermerk", 4}};
+constexpr Seite kSeiten[6] = {
+    {"&Herkunft/Abn.", "ListHandel", 3}, {"&Rassen", "ListRasse", 0},
+    {"&Ställe", "ListStall", 5},         {"&Ausfallursachen", "ListAusfall", 1},
+    {"&Impf./Medik.", "ListMedika", 2},  {"&Vermerke", "ListVermerk", 4}};
 
-bool istAnhaengen(const QListWidget* box, int zeile) { return zeile == box->count() - 1; }
+bool istAnhaengen(const QListWidget* box, int zeile) {
+    return zeile == box->count() - 1;
+}
 
 } // namespace
 
@@ -56,8 +59,8 @@ THilfsliste::THilfsliste(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
     Edit1->hide();
     Edit1->installEventFilter(this);
 
-    auto* buttons =
-        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
+                                         QDialogButtonBox::Help);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKBtn"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelBtn"));
     buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("HelpBtn"));
@@ -82,7 +85,9 @@ THilfsliste::THilfsliste(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
     });
 }
 
-QListWidget* THilfsliste::liste(int nr) const { return nr >= 0 && nr < 6 ? boxen_[nr] : nullptr; }
+QListWidget* THilfsliste::liste(int nr) const {
+    return nr >= 0 && nr < 6 ? boxen_[nr] : nullptr;
+}
 
 QListWidget* THilfsliste::aktuelleListe() const {
     return qobject_cast<QListWidget*>(seiten_->currentWidget());
@@ -138,12 +143,18 @@ bool THilfsliste::eventFilter(QObject* watched, QEvent* event) {
     if (!box || event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
     const auto* k = static_cast<QKeyEvent*>(event);
     switch (k->key()) {
-    case Qt::Key_Insert: einfuegen(box); return true;
-    case Qt::Key_Delete: entfernen(box); return true;
-    default: break;
+    case Qt::Key_Insert:
+        einfuegen(box);
+        return true;
+    case Qt::Key_Delete:
+        entfernen(box);
+        return true;
+    default:
+        break;
     }
     const QString text = k->text();
-    if (!text.isEmpty() && text[0].isPrint() && !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    if (!text.isEmpty() && text[0].isPrint() &&
+        !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         editierenBeginnen(box, text);
         return true;
     }
@@ -152,7 +163,8 @@ bool THilfsliste::eventFilter(QObject* watched, QEvent* event) {
 
 void THilfsliste::OKBtnClick() {
     editierenBeenden();
-    for (QStringList& l : ctx_.Hilfslisten) l.clear();
+    for (QStringList& l : ctx_.Hilfslisten)
+        l.clear();
     for (const Seite& s : kSeiten) {
         const QListWidget* box = boxen_[s.liste];
         QStringList& ziel = ctx_.Hilfslisten[std::size_t(s.liste)];

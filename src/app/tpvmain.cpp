@@ -86,8 +86,8 @@ void TPVMain::menueAufbauen() {
     connect(item(daten, "Hilfslisten1", QStringLiteral("&Hilfslisten"), 150), &QAction::triggered,
             this, &TPVMain::Hilfslisten1Click);
     item(daten, "Sammel1", QStringLiteral("&Sammel"), 270);
-    QAction* baum = item(daten, "baum1", QStringLiteral("baum"), 0,
-                         QKeySequence(Qt::CTRL | Qt::Key_A));
+    QAction* baum =
+        item(daten, "baum1", QStringLiteral("baum"), 0, QKeySequence(Qt::CTRL | Qt::Key_A));
     // Hidden, yet its key works: the action stays on the window.
     baum->setVisible(false);
     addAction(baum);
@@ -147,7 +147,8 @@ void TPVMain::menueAufbauen() {
 
 void TPVMain::MenueFreigeben() {
     const bool herde = !ctx_.Sauenliste.empty();
-    for (const char* n : {"Eingabe1", "Sammel1", "AuswertWurf", "AuswertSau", "AuswertEber", "Plan1"})
+    for (const char* n :
+         {"Eingabe1", "Sammel1", "AuswertWurf", "AuswertSau", "AuswertEber", "Plan1"})
         items_.value(QString::fromLatin1(n))->setEnabled(herde);
 }
 
@@ -158,19 +159,24 @@ bool TPVMain::FormCloseQuery() {
     case MessageService::Answer::Yes:
         // A failed save keeps the program open so that nothing is lost.
         return HerdeSpeichern(ctx_);
-    case MessageService::Answer::No: return true;
-    default: return false;
+    case MessageService::Answer::No:
+        return true;
+    default:
+        return false;
     }
 }
 
-std::array<QString, 20> TPVMain::terminnamen() const { return {}; }
+std::array<QString, 20> TPVMain::terminnamen() const {
+    return {};
+}
 
 void TPVMain::auswahlVorbereiten() {
     SauAuswahl->Vorbereiten(ctx_.einstellungen.anzeige, 0, ctx_.einstellungen.sortierung);
 }
 
 void TPVMain::anzeigeHolen() {
-    if (SauAuswahl) SauAuswahl->AnzeigeHolen(ctx_.einstellungen.anzeige, ctx_.einstellungen.sortierung);
+    if (SauAuswahl)
+        SauAuswahl->AnzeigeHolen(ctx_.einstellungen.anzeige, ctx_.einstellungen.sortierung);
 }
 
 void TPVMain::closeEvent(QCloseEvent* e) {
@@ -198,7 +204,8 @@ void TPVMain::Einstellungen1Click() {
     schnellhilfe::setzen(ctx_.einstellungen.schnellhilfe);
     if (!ctx_.einstellungsDatei.isEmpty() &&
         !einstellungen::schreiben(ctx_.einstellungsDatei, ctx_.einstellungen))
-        ctx_.messages().error(QStringLiteral("Die Einstellungen konnten nicht gespeichert werden!"));
+        ctx_.messages().error(
+            QStringLiteral("Die Einstellungen konnten nicht gespeichert werden!"));
     const QString neu = PfadMitTrenner(dlg.gewaehlterPfad());
     if (!neu.isEmpty() && neu != PfadMitTrenner(ctx_.Datenpfad)) datenpfadWechseln(neu);
 }
@@ -210,12 +217,15 @@ bool TPVMain::datenpfadWechseln(const QString& neu) {
         case MessageService::Answer::Yes:
             if (!HerdeSpeichern(ctx_)) return false;
             break;
-        case MessageService::Answer::No: break;
-        default: return false;
+        case MessageService::Answer::No:
+            break;
+        default:
+            return false;
         }
     }
     ctx_.Datenpfad = neu;
-    if (!ctx_.einstellungsDatei.isEmpty()) einstellungen::pfadSchreiben(ctx_.einstellungsDatei, neu);
+    if (!ctx_.einstellungsDatei.isEmpty())
+        einstellungen::pfadSchreiben(ctx_.einstellungsDatei, neu);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     HerdeLaden(ctx_);
     HilfslistenLaden(ctx_);
@@ -274,8 +284,7 @@ void TPVMain::Hilfslisten1Click() {
 }
 
 void TPVMain::zuVorderst() {
-    if (isMinimized())
-        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    if (isMinimized()) setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     show();
     raise();
     activateWindow();
@@ -306,7 +315,8 @@ void TPVMain::Info1Click() {
 
 void TPVMain::Hilfe1Click() {
     const QFileInfo prog(QCoreApplication::applicationFilePath());
-    const QString hilfe = prog.absolutePath() + u'/' + prog.completeBaseName() + QStringLiteral(".chm");
+    const QString hilfe =
+        prog.absolutePath() + u'/' + prog.completeBaseName() + QStringLiteral(".chm");
     if (QFileInfo::exists(hilfe)) QDesktopServices::openUrl(QUrl::fromLocalFile(hilfe));
 }
 

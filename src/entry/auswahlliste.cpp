@@ -17,7 +17,9 @@ qint64 fuehrendeZahl(const QString& s) {
     return n;
 }
 
-int datumsWert(TKurzDatum d) { return d.Jahr * 10000 + d.Monat * 100 + d.Tag; }
+int datumsWert(TKurzDatum d) {
+    return d.Jahr * 10000 + d.Monat * 100 + d.Tag;
+}
 
 void stammdaten(AuswahlEintrag& e, const Sau& sau) {
     e.nummer = sau.rec.SauNr();
@@ -39,10 +41,14 @@ int filterFuerStatus(int status) {
 bool Auswahlliste::nach(const AuswahlEintrag& a, const AuswahlEintrag& b, Sortierung s,
                         const Herde& herde) {
     switch (s) {
-    case Sortierung::Alphanum: return a.nummerCp > b.nummerCp;
-    case Sortierung::Numerisch: return a.numerisch > b.numerisch;
-    case Sortierung::Einstalldatum: return datumsWert(a.zugang) > datumsWert(b.zugang);
-    case Sortierung::Status: return a.status > b.status;
+    case Sortierung::Alphanum:
+        return a.nummerCp > b.nummerCp;
+    case Sortierung::Numerisch:
+        return a.numerisch > b.numerisch;
+    case Sortierung::Einstalldatum:
+        return datumsWert(a.zugang) > datumsWert(b.zugang);
+    case Sortierung::Status:
+        return a.status > b.status;
     case Sortierung::Abferkeldatum:
         if (a.abferkelnSpaeter != b.abferkelnSpaeter) return a.abferkelnSpaeter;
         return !a.abferkelnSpaeter && datumsWert(a.abferkeln) > datumsWert(b.abferkeln);
@@ -68,7 +74,8 @@ void Auswahlliste::aufbauen(const Herde& herde, int tragezeit, Sortierung s) {
             const TWurfRec& w = sau.wuerfe.back();
             if (w.Abferkeln().vorhanden())
                 e.abferkeln = w.Abferkeln();
-            else if (w.Belegen(1).vorhanden() || w.Belegen(2).vorhanden() || w.Belegen(3).vorhanden())
+            else if (w.Belegen(1).vorhanden() || w.Belegen(2).vorhanden() ||
+                     w.Belegen(3).vorhanden())
                 e.abferkeln = TageAddierenDatum(tragezeit, w.Belegen(LetzteBelegung(w)));
             else if (sau.wuerfe.size() >= 2)
                 e.abferkeln = sau.wuerfe[sau.wuerfe.size() - 2].Abferkeln();
@@ -92,8 +99,7 @@ void Auswahlliste::auffrischen(const Herde& herde, int tragezeit) {
         }
         const TWurfRec& w = sau.wuerfe.back();
         if (!w.Belegen(1).vorhanden()) {
-            if (sau.wuerfe.size() >= 2)
-                e.abferkeln = sau.wuerfe[sau.wuerfe.size() - 2].Abferkeln();
+            if (sau.wuerfe.size() >= 2) e.abferkeln = sau.wuerfe[sau.wuerfe.size() - 2].Abferkeln();
         } else if (w.Abferkeln().vorhanden()) {
             e.abferkeln = w.Abferkeln();
         } else {
@@ -104,10 +110,9 @@ void Auswahlliste::auffrischen(const Herde& herde, int tragezeit) {
 }
 
 void Auswahlliste::sortieren(const Herde& herde, Sortierung s) {
-    std::stable_sort(eintraege_.begin(), eintraege_.end(),
-                     [&](const AuswahlEintrag& a, const AuswahlEintrag& b) {
-                         return nach(b, a, s, herde);
-                     });
+    std::stable_sort(
+        eintraege_.begin(), eintraege_.end(),
+        [&](const AuswahlEintrag& a, const AuswahlEintrag& b) { return nach(b, a, s, herde); });
 }
 
 void Auswahlliste::sortierenDurchTauschen(const Herde& herde, Sortierung s) {

@@ -42,7 +42,9 @@ public:
 
     const std::vector<AuswahlEintrag>& eintraege() const { return eintraege_; }
     const std::vector<int>& sichtbar() const { return sichtbar_; } // entry positions
-    const AuswahlEintrag& zeile(int z) const { return eintraege_[std::size_t(sichtbar_[std::size_t(z)])]; }
+    const AuswahlEintrag& zeile(int z) const {
+        return eintraege_[std::size_t(sichtbar_[std::size_t(z)])];
+    }
     int zeilen() const { return int(sichtbar_.size()); }
     // First visible line whose number begins with `text` (both upper-cased); -1 when none.
     int suchen(const QString& text) const;

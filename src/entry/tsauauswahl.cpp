@@ -35,7 +35,8 @@ public:
     int rowCount(const QModelIndex& p = {}) const override { return p.isValid() ? 0 : l_.zeilen(); }
     QVariant data(const QModelIndex& i, int role) const override {
         if (!i.isValid() || i.row() >= l_.zeilen()) return {};
-        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return l_.zeile(i.row()).nummer;
+        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+            return l_.zeile(i.row()).nummer;
         return {};
     }
     void neu() {
@@ -73,15 +74,17 @@ public:
         klein.setPointSizeF(std::max(4.0, opt.font.pointSizeF() - 2));
         p->setFont(klein);
         p->setPen(Qt::gray);
-        p->drawText(QRect(r.left(), r.top(), fm.horizontalAdvance(QStringLiteral("000")), r.height()),
-                    Qt::AlignRight | Qt::AlignVCenter, QString::number(i.row() + 1));
+        p->drawText(
+            QRect(r.left(), r.top(), fm.horizontalAdvance(QStringLiteral("000")), r.height()),
+            Qt::AlignRight | Qt::AlignVCenter, QString::number(i.row() + 1));
         p->setFont(opt.font);
         p->setPen(opt.palette.color(gewaehlt ? QPalette::HighlightedText : QPalette::Text));
         const int x0 = r.left() + fm.horizontalAdvance(QStringLiteral("0000"));
         p->drawText(QRect(x0, r.top(), r.width(), r.height()), Qt::AlignLeft | Qt::AlignVCenter,
                     e.nummer);
         const auto sektion = [&](int s) {
-            return std::pair{kopf_->sectionPosition(s), kopf_->sectionPosition(s) + kopf_->sectionSize(s)};
+            return std::pair{kopf_->sectionPosition(s),
+                             kopf_->sectionPosition(s) + kopf_->sectionSize(s)};
         };
         const auto [statusX, statusEnde] = sektion(1);
         p->drawText(QRect(r.left() + statusX, r.top(), statusEnde - statusX, r.height()),
@@ -145,9 +148,9 @@ TSauAuswahl::TSauAuswahl(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
 
     auto* anzeige = new QGroupBox(QStringLiteral("Anzeige"));
     auto* al = new QVBoxLayout(anzeige);
-    static const char* const kBoxen[7][2] = {{"CheckBox1", "Leer"},     {"CheckBox2", "Belegt"},
-                                             {"CheckBox3", "Tragend"},  {"CheckBox4", "Säugend"},
-                                             {"CheckBox5", "Verkauft"}, {"CheckBox6", "leer JS"},
+    static const char* const kBoxen[7][2] = {{"CheckBox1", "Leer"},      {"CheckBox2", "Belegt"},
+                                             {"CheckBox3", "Tragend"},   {"CheckBox4", "Säugend"},
+                                             {"CheckBox5", "Verkauft"},  {"CheckBox6", "leer JS"},
                                              {"CheckBox7", "umrauschen"}};
     for (int i = 0; i < 7; ++i) {
         auto* b = new QCheckBox(QString::fromUtf8(kBoxen[i][1]));
@@ -170,7 +173,7 @@ TSauAuswahl::TSauAuswahl(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
     RadioGroup2->setObjectName(QStringLiteral("RadioGroup2"));
     sortierKnoepfe_ = new QButtonGroup(this);
     auto* sl = new QVBoxLayout(RadioGroup2);
-    const QStringList sortNamen{QStringLiteral("Alphanum."), QStringLiteral("Numerisch"),
+    const QStringList sortNamen{QStringLiteral("Alphanum."),     QStringLiteral("Numerisch"),
                                 QStringLiteral("Einstalldatum"), QStringLiteral("Status"),
                                 QStringLiteral("Abferkeldatum"), QStringLiteral("Gruppe")};
     for (int i = 0; i < sortNamen.size(); ++i) {
@@ -194,7 +197,8 @@ TSauAuswahl::TSauAuswahl(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
     Gruppe = new QComboBox;
     Gruppe->setObjectName(QStringLiteral("Gruppe"));
     Gruppe->addItems({QStringLiteral("-"), QStringLiteral("JS")});
-    for (int g = 0; g <= std::max(0, ctx_.einstellungen.maxGruppe); ++g) Gruppe->addItem(QString::number(g));
+    for (int g = 0; g <= std::max(0, ctx_.einstellungen.maxGruppe); ++g)
+        Gruppe->addItem(QString::number(g));
     Gruppe->setCurrentIndex(0);
     connect(Gruppe, &QComboBox::activated, this, &TSauAuswahl::gruppeGewaehlt);
     LGruppe = new QLabel(QStringLiteral("Gruppe:"));
@@ -246,7 +250,8 @@ TSauAuswahl::TSauAuswahl(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
     CancelBtn->setAutoDefault(false);
     HelpBtn->setAutoDefault(false);
 
-    connect(ListBox1, &QListView::clicked, this, [this](const QModelIndex& i) { zeileGeklickt(i.row()); });
+    connect(ListBox1, &QListView::clicked, this,
+            [this](const QModelIndex& i) { zeileGeklickt(i.row()); });
     connect(ListBox1, &QListView::doubleClicked, this, [this](const QModelIndex&) {
         if (modus_ == 0)
             OKBtnClick();
@@ -290,7 +295,8 @@ Sortierung TSauAuswahl::sortierung() const {
 
 std::array<bool, 7> TSauAuswahl::filter() const {
     std::array<bool, 7> f{};
-    for (std::size_t i = 0; i < 7; ++i) f[i] = boxen_[i]->isChecked();
+    for (std::size_t i = 0; i < 7; ++i)
+        f[i] = boxen_[i]->isChecked();
     return f;
 }
 
@@ -396,7 +402,8 @@ int TSauAuswahl::GewaehlteSau() const {
 std::vector<int> TSauAuswahl::GewaehlteSauen() const {
     std::vector<int> out;
     for (int z = 0; z < liste_.zeilen(); ++z)
-        if (ListBox1->selectionModel()->isSelected(modell_->index(z))) out.push_back(liste_.zeile(z).index);
+        if (ListBox1->selectionModel()->isSelected(modell_->index(z)))
+            out.push_back(liste_.zeile(z).index);
     return out;
 }
 
@@ -467,7 +474,8 @@ void TSauAuswahl::wurfWahlZeigen() {
     if (idx < 0) return;
     const AuswahlEintrag& e = liste_.zeile(aktuelleZeile());
     ListBox2->clear();
-    for (int nr = e.ersterWurf; nr <= e.letzterWurf; ++nr) ListBox2->addItem(QString::number(nr));
+    for (int nr = e.ersterWurf; nr <= e.letzterWurf; ++nr)
+        ListBox2->addItem(QString::number(nr));
     Panel1->setGeometry(ListBox1->geometry().right() - 120, ListBox1->geometry().top(), 110,
                         std::min(ListBox1->height(), 220));
     Panel1->show();
@@ -524,7 +532,8 @@ void TSauAuswahl::done(int r) {
             HerdeLaden(ctx_);
             eintraegeAufbauen();
             break;
-        default: return;
+        default:
+            return;
         }
         GruppeGeaendert = false;
     }
@@ -549,7 +558,8 @@ bool TSauAuswahl::eventFilter(QObject* watched, QEvent* event) {
         }
         const QString t = k->text();
         if (modus_ != 2 && !t.isEmpty() && t[0].isPrint()) {
-            const int pos = Edit1->hasSelectedText() ? Edit1->selectionStart() : Edit1->cursorPosition();
+            const int pos =
+                Edit1->hasSelectedText() ? Edit1->selectionStart() : Edit1->cursorPosition();
             suchen(Edit1->text().left(pos) + t);
         }
         return false;

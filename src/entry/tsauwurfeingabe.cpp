@@ -78,7 +78,9 @@ void boxSetzen(QComboBox* c, const QString& t) {
         c->setCurrentIndex(c->findText(t));
 }
 
-int gerundet(const TNumEdit* n) { return int(std::lround(n->Wert())); }
+int gerundet(const TNumEdit* n) {
+    return int(std::lround(n->Wert()));
+}
 
 } // namespace
 
@@ -225,7 +227,8 @@ QWidget* TSauWurfEingabe::sauSeiteAufbauen() {
     termine->setProperty("helpContext", 251);
     auto* tg = new QGridLayout(termine);
     for (int i = 0; i < 4; ++i) {
-        Impfung[std::size_t(i)] = neuesDatum(ctx_, QStringLiteral("Impfung%1").arg(i + 1).toLatin1());
+        Impfung[std::size_t(i)] =
+            neuesDatum(ctx_, QStringLiteral("Impfung%1").arg(i + 1).toLatin1());
         Impfung[std::size_t(i)]->setToolTip(QStringLiteral("Termine quitieren"));
         Impfung[std::size_t(i)]->setProperty("helpContext", 251);
         LSauTermin[std::size_t(i)] = label({}, Impfung[std::size_t(i)]);
@@ -281,7 +284,8 @@ QWidget* TSauWurfEingabe::wurfPanelAufbauen() {
         const auto n = std::size_t(k);
         Belegen[n] = neuesDatum(ctx_, QStringLiteral("Belegen%1").arg(k + 1).toLatin1());
         Eber[n] = combo(QStringLiteral("Eber%1").arg(k + 1).toLatin1(), true, 10);
-        mal[n] = neueZahl(ctx_, QStringLiteral("mal%1").arg(k + 1).toLatin1(), TNumEdit::ntInteger, 40);
+        mal[n] =
+            neueZahl(ctx_, QStringLiteral("mal%1").arg(k + 1).toLatin1(), TNumEdit::ntInteger, 40);
         Belegnote[n] = combo(QStringLiteral("Belegnote%1").arg(k + 1).toLatin1(), true, 15);
         bg->addWidget(label(QStringLiteral("%1.").arg(k + 1), Belegen[n]), k + 1, 0);
         bg->addWidget(Belegen[n], k + 1, 1);
@@ -391,8 +395,8 @@ QWidget* TSauWurfEingabe::wurfPanelAufbauen() {
     auto* fu = new QGridLayout(FutterBox);
     static const char* const kFutter[4] = {"Niedertragend", "Hochtragend", "Säugend", "Leer"};
     for (int i = 0; i < 4; ++i) {
-        Futter[std::size_t(i)] =
-            neueZahl(ctx_, QStringLiteral("Futter%1").arg(i + 1).toLatin1(), TNumEdit::ntGeneral, 50);
+        Futter[std::size_t(i)] = neueZahl(ctx_, QStringLiteral("Futter%1").arg(i + 1).toLatin1(),
+                                          TNumEdit::ntGeneral, 50);
         Futter[std::size_t(i)]->setPositiveMask(QStringLiteral("#0.0"));
         fu->addWidget(label(QString::fromUtf8(kFutter[i]), Futter[std::size_t(i)]), i, 0);
         fu->addWidget(Futter[std::size_t(i)], i, 1);
@@ -452,14 +456,15 @@ void TSauWurfEingabe::verbinden() {
     connect(Notebook, &QTabBar::tabBarClicked, this, [this](int i) {
         if (i >= 0) seiteWaehlen(i);
     });
-    connect(Notebook, &QTabBar::currentChanged, this, [this](int i) {
-        seiten_->setCurrentIndex(i > 0 ? 1 : 0);
-    });
+    connect(Notebook, &QTabBar::currentChanged, this,
+            [this](int i) { seiten_->setCurrentIndex(i > 0 ? 1 : 0); });
     connect(OKBtn, &QPushButton::clicked, this, &TSauWurfEingabe::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(DruckBtn, &QPushButton::clicked, this, &TSauWurfEingabe::KarteDrucken);
-    connect(VorschauBtn, &QPushButton::clicked, this, [this] { druckausgabe::vorschau(*this, this); });
-    connect(PdfBtn, &QPushButton::clicked, this, [this] { druckausgabe::pdfSpeichern(*this, this); });
+    connect(VorschauBtn, &QPushButton::clicked, this,
+            [this] { druckausgabe::vorschau(*this, this); });
+    connect(PdfBtn, &QPushButton::clicked, this,
+            [this] { druckausgabe::pdfSpeichern(*this, this); });
 
     connect(SauNr, &QLineEdit::editingFinished, this, [this] {
         if (!SauNr->text().trimmed().isEmpty()) namePruefen();
@@ -487,7 +492,8 @@ void TSauWurfEingabe::verbinden() {
     connect(abgesetzte, &TNumEdit::verlassen, this, &TSauWurfEingabe::abgesetzteExit);
     connect(Anomal, &TNumEdit::verlassen, this, &TSauWurfEingabe::AnomalExit);
     connect(Ausfall, &TNumEdit::verlassen, this, &TSauWurfEingabe::AusfallExit);
-    connect(AnomalBtn, &QPushButton::clicked, this, [this] { eintraegeOeffnen(0, Anomal->AsInteger()); });
+    connect(AnomalBtn, &QPushButton::clicked, this,
+            [this] { eintraegeOeffnen(0, Anomal->AsInteger()); });
     connect(AusfallBtn, &QPushButton::clicked, this, [this] {
         eintraegeOeffnen(1, Ausfall->AsInteger());
         abgesetzteBerechnen();
@@ -544,7 +550,9 @@ void TSauWurfEingabe::SauVorbelegen(const TSauRec& rec) {
     NumEdit3->setWert(1);
 }
 
-void TSauWurfEingabe::SauAuslesen(TSauRec& rec) { kartenSpeichern(rec); }
+void TSauWurfEingabe::SauAuslesen(TSauRec& rec) {
+    kartenSpeichern(rec);
+}
 
 void TSauWurfEingabe::laden() {
     // The stall is looked for from the last entry down to the second; otherwise the first.
@@ -561,7 +569,8 @@ void TSauWurfEingabe::laden() {
     boxSetzen(Herkunft, sau_.Herkunft());
     TVG->setText(sau_.TVG());
     boxSetzen(Rasse, sau_.Rasse());
-    for (int i = 0; i < 4; ++i) Impfung[std::size_t(i)]->SetDatum(sau_.SauTermin(i + 1));
+    for (int i = 0; i < 4; ++i)
+        Impfung[std::size_t(i)]->SetDatum(sau_.SauTermin(i + 1));
     Abgang->SetDatum(sau_.Abgang());
     boxSetzen(Abnehmer, sau_.Abnehmer());
     NumEdit2->setWert(sau_.Einkaufsgewicht());
@@ -578,8 +587,8 @@ void TSauWurfEingabe::laden() {
     wuerfe_ = liste;
     if (!sau_.SauNr().isEmpty() && !sau_.Abgang().vorhanden() &&
         (wuerfe_.empty() || wuerfe_.back().Absetzen().vorhanden()))
-        wuerfe_.push_back(TWurfRec::leer(
-            std::uint8_t(wuerfe_.empty() ? 1 : wuerfe_.back().WurfNr() + 1)));
+        wuerfe_.push_back(
+            TWurfRec::leer(std::uint8_t(wuerfe_.empty() ? 1 : wuerfe_.back().WurfNr() + 1)));
 
     panelSeite_ = 0;
     registerErneuern();
@@ -594,8 +603,10 @@ QString TSauWurfEingabe::registerText(int i) const {
 
 void TSauWurfEingabe::registerErneuern() {
     const QSignalBlocker sperre(Notebook);
-    while (Notebook->count() > 1) Notebook->removeTab(Notebook->count() - 1);
-    for (std::size_t i = 0; i < wuerfe_.size(); ++i) Notebook->addTab(registerText(int(i)));
+    while (Notebook->count() > 1)
+        Notebook->removeTab(Notebook->count() - 1);
+    for (std::size_t i = 0; i < wuerfe_.size(); ++i)
+        Notebook->addTab(registerText(int(i)));
 }
 
 void TSauWurfEingabe::seiteWaehlen(int seite) {
@@ -637,7 +648,8 @@ void TSauWurfEingabe::kartenSpeichern(TSauRec& rec) {
     rec.setRasse(feld(Rasse->currentText(), 15));
     rec.setAbnehmer(feld(Abnehmer->currentText(), 15));
     rec.setZugang(Zugang->Getdatum());
-    for (int i = 0; i < 4; ++i) rec.setSauTermin(i + 1, Impfung[std::size_t(i)]->Getdatum());
+    for (int i = 0; i < 4; ++i)
+        rec.setSauTermin(i + 1, Impfung[std::size_t(i)]->Getdatum());
     rec.setAbgang(Abgang->Getdatum());
     rec.setEinkaufspreis(Einkauf->Wert());
     rec.setEinkaufWaehrung(Einkauf->Waehrung());
@@ -729,7 +741,8 @@ void TSauWurfEingabe::wurfZeigen(int seite) {
         tkdatum[std::size_t(k)]->SetDatum(w.TKDatum(k + 1));
         tk[std::size_t(k)]->setChecked(w.TKErgebnis(k + 1) != 0);
     }
-    for (int i = 0; i < 8; ++i) termin[std::size_t(i)]->SetDatum(w.WurfTermin(i + 1));
+    for (int i = 0; i < 8; ++i)
+        termin[std::size_t(i)]->SetDatum(w.WurfTermin(i + 1));
     Abferkeln->SetDatum(w.Abferkeln());
     Absetzen->SetDatum(w.Absetzen());
     geborene->setWert(w.Geborene());
@@ -739,7 +752,8 @@ void TSauWurfEingabe::wurfZeigen(int seite) {
     FerkelnNote->setEditText(w.FerkelnNote());
     Geburtgew->setWert(w.Geburtsgewicht());
     Absetzgew->setWert(w.Absetzgewicht() * 0.001);
-    for (int i = 0; i < 4; ++i) Futter[std::size_t(i)]->setWert(w.Futter(i + 1) * 0.1);
+    for (int i = 0; i < 4; ++i)
+        Futter[std::size_t(i)]->setWert(w.Futter(i + 1) * 0.1);
     Notiz->setText(w.WurfNotiz());
     Anomal->setWert(Anomalien(w));
     Ausfall->setWert(Verluste(w));
@@ -765,7 +779,8 @@ void TSauWurfEingabe::wurfSpeichern() {
         w.setTKDatum(k + 1, tkdatum[std::size_t(k)]->Getdatum());
         w.setTKErgebnis(k + 1, tk[std::size_t(k)]->isChecked() ? 1 : 0);
     }
-    for (int i = 0; i < 8; ++i) w.setWurfTermin(i + 1, termin[std::size_t(i)]->Getdatum());
+    for (int i = 0; i < 8; ++i)
+        w.setWurfTermin(i + 1, termin[std::size_t(i)]->Getdatum());
     w.setAbferkeln(Abferkeln->Getdatum());
     w.setAbsetzen(Absetzen->Getdatum());
     w.setGeborene(byte(geborene));
@@ -839,7 +854,9 @@ void TSauWurfEingabe::vorschlagAktualisieren() {
     Abferkeln->textSetzen(wurfregeln::abferkelVorschlag(stand(), ctx_.Tragezeit));
 }
 
-void TSauWurfEingabe::abgesetzteBerechnen() { abgesetzte->setWert(wurfregeln::abgesetzte(stand())); }
+void TSauWurfEingabe::abgesetzteBerechnen() {
+    abgesetzte->setWert(wurfregeln::abgesetzte(stand()));
+}
 
 void TSauWurfEingabe::datumFehler(tdate_ed* feld, const wurfregeln::Pruefung& p) {
     ctx_.messages().error(p.meldung);
@@ -928,8 +945,7 @@ void TSauWurfEingabe::AbsetzenExit() {
         if (!p.meldung.isEmpty()) {
             datumFehler(Absetzen, p);
         } else if (TageZwischen(f, d) == 0) {
-            if (ctx_.messages().warningOkCancel(wurfregeln::kAbort) ==
-                MessageService::Answer::Ok) {
+            if (ctx_.messages().warningOkCancel(wurfregeln::kAbort) == MessageService::Answer::Ok) {
                 todgeboren->setWert(geborene->Wert());
                 ausfallSetzen(0);
                 Zugesetzt->setWert(0);
@@ -1015,8 +1031,10 @@ void TSauWurfEingabe::umnummerieren(int delta) {
     if (panelSeite_ != 1 || Notebook->currentIndex() != 1 || wuerfe_.empty()) return;
     if (delta < 0 && wuerfe_.front().WurfNr() <= 1) return;
     wurfSpeichern();
-    for (TWurfRec& w : wuerfe_) w.setWurfNr(std::uint8_t(w.WurfNr() + delta));
-    for (std::size_t i = 0; i < wuerfe_.size(); ++i) Notebook->setTabText(int(i + 1), registerText(int(i)));
+    for (TWurfRec& w : wuerfe_)
+        w.setWurfNr(std::uint8_t(w.WurfNr() + delta));
+    for (std::size_t i = 0; i < wuerfe_.size(); ++i)
+        Notebook->setTabText(int(i + 1), registerText(int(i)));
     wurfZeigen(panelSeite_);
 }
 
@@ -1103,4 +1121,6 @@ void TSauWurfEingabe::druckInhalt(Canvas& canvas) {
     ::KarteDrucken(canvas, rec, wuerfe_, ctx_.einstellungen, ctx_.Tragezeit);
 }
 
-void TSauWurfEingabe::KarteDrucken() { druckausgabe::drucken(*this, this); }
+void TSauWurfEingabe::KarteDrucken() {
+    druckausgabe::drucken(*this, this);
+}

@@ -25,8 +25,8 @@ Freigabe freigaben(const Stand& s) {
     f.anomalKnopf = s.anomal >= 1;
     f.ausfallKnopf = s.ausfall >= 1;
     f.absetzenNurLesen = s.todgeboren == s.geborene;
-    f.abgesetzte = f.absetzgew = s.absetzen.vorhanden() && f.absetzen &&
-                                 TageZwischen(s.abferkeln, s.absetzen) >= 1;
+    f.abgesetzte = f.absetzgew =
+        s.absetzen.vorhanden() && f.absetzen && TageZwischen(s.abferkeln, s.absetzen) >= 1;
     return f;
 }
 
@@ -46,7 +46,9 @@ QString abferkelVorschlag(const Stand& s, int tragezeit) {
 }
 
 namespace {
-bool nach(TKurzDatum vorher, TKurzDatum d) { return TageZwischen(vorher, d) >= 1; }
+bool nach(TKurzDatum vorher, TKurzDatum d) {
+    return TageZwischen(vorher, d) >= 1;
+}
 } // namespace
 
 Pruefung pruefeBelegen1(TKurzDatum belegen1, bool ersteWurfseite, TKurzDatum zugang,
@@ -103,7 +105,8 @@ int abgesetzte(const Stand& s) {
 }
 
 void anomalienEntfernen(TWurfRec& w) {
-    for (int slot = 14; slot >= 1 && w.Verlusttag(slot) == 0; --slot) w.setEintrag(slot, {});
+    for (int slot = 14; slot >= 1 && w.Verlusttag(slot) == 0; --slot)
+        w.setEintrag(slot, {});
 }
 
 void verlusteEntfernen(TWurfRec& w) {
@@ -115,7 +118,8 @@ void verlusteEntfernen(TWurfRec& w) {
 
 TKurzDatum letzterEintrag(const TWurfRec& w) {
     TKurzDatum d;
-    for (const TKurzDatum x : {w.Belegen(1), w.Belegen(2), w.Belegen(3), w.Abferkeln(), w.Absetzen()})
+    for (const TKurzDatum x :
+         {w.Belegen(1), w.Belegen(2), w.Belegen(3), w.Abferkeln(), w.Absetzen()})
         if (x.vorhanden()) d = x;
     return d;
 }

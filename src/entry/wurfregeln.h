@@ -47,7 +47,7 @@ TKurzDatum massgeblicheBelegung(const Stand& s);
 QString abferkelVorschlag(const Stand& s, int tragezeit);
 
 struct Pruefung {
-    QString meldung;   // empty: passed
+    QString meldung; // empty: passed
     bool fokusZurueck = false;
 };
 

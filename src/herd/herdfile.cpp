@@ -42,7 +42,8 @@ QStringList EberlisteOrdnen(const std::vector<std::pair<QString, int>>& nutzung)
     });
     QStringList out;
     out.reserve(qsizetype(keyed.size()));
-    for (const auto& k : keyed) out.append(k.second);
+    for (const auto& k : keyed)
+        out.append(k.second);
     return out;
 }
 

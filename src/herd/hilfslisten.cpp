@@ -40,7 +40,8 @@ bool HilfslistenSchreiben(QIODevice& dev, const THilfslisten& listen) {
 }
 
 void HilfslistenLaden(AppContext& ctx) {
-    for (QStringList& l : ctx.Hilfslisten) l.clear();
+    for (QStringList& l : ctx.Hilfslisten)
+        l.clear();
     QFile f(ctx.datei(QString::fromLatin1(kHilfslistenDatei)));
     if (!f.open(QIODevice::ReadOnly)) return;
     HilfslistenLesen(f, ctx.Hilfslisten, ctx.messages());
@@ -48,7 +49,8 @@ void HilfslistenLaden(AppContext& ctx) {
 
 bool HilfslistenSpeichern(AppContext& ctx) {
     const QString pfad = ctx.datei(QString::fromLatin1(kHilfslistenDatei));
-    if (writeFileSafely(pfad, [&](QIODevice& d) { return HilfslistenSchreiben(d, ctx.Hilfslisten); }))
+    if (writeFileSafely(pfad,
+                        [&](QIODevice& d) { return HilfslistenSchreiben(d, ctx.Hilfslisten); }))
         return true;
     ctx.messages().error(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!")
                              .arg(QString::fromLatin1(kHilfslistenDatei)));

@@ -5,7 +5,8 @@ namespace {
 // Leading blanks skipped, then the run of digits; no digits give 0.
 long zahlAm(const QString& s) {
     qsizetype i = 0;
-    while (i < s.size() && s[i] == u' ') ++i;
+    while (i < s.size() && s[i] == u' ')
+        ++i;
     long n = 0;
     bool any = false;
     while (i < s.size() && s[i] >= u'0' && s[i] <= u'9') {
@@ -18,12 +19,15 @@ long zahlAm(const QString& s) {
 
 int monatsLaenge(int monat, int jahrByte) {
     switch (monat) {
-    case 2: return jahrByte % 4 == 0 ? 29 : 28;
+    case 2:
+        return jahrByte % 4 == 0 ? 29 : 28;
     case 4:
     case 6:
     case 9:
-    case 11: return 30;
-    default: return 31;
+    case 11:
+        return 30;
+    default:
+        return 31;
     }
 }
 
@@ -93,9 +97,15 @@ TKurzDatum TextZuKurzDatum(QString& s, QDate heute) {
             case 6:
             case 8:
             case 9:
-            case 11: tag = 31; break;
-            case 3: tag = jahr % 4 == 0 ? 29 : 28; break;
-            default: tag = 30; break;
+            case 11:
+                tag = 31;
+                break;
+            case 3:
+                tag = jahr % 4 == 0 ? 29 : 28;
+                break;
+            default:
+                tag = 30;
+                break;
             }
             if (--monat < 1) {
                 monat = 12;
@@ -149,7 +159,9 @@ static TKurzDatum schritteVor(int n, TKurzDatum d) {
     return TKurzDatum{std::uint8_t(tag), std::uint8_t(monat), std::uint8_t(jahr), d.Zusatz};
 }
 
-QString TageAddieren(int n, TKurzDatum d) { return KurzDatumText(schritteVor(n, d)); }
+QString TageAddieren(int n, TKurzDatum d) {
+    return KurzDatumText(schritteVor(n, d));
+}
 
 TKurzDatum TageAddierenDatum(int n, TKurzDatum d) {
     // What the display text reads back to: a two-digit year 00..79 means 2000..2079,

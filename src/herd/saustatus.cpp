@@ -17,7 +17,9 @@ int LetzteBelegung(const TWurfRec& w) {
     return 1;
 }
 
-int LetzteTK(const TWurfRec& w) { return w.TKDatum(2).vorhanden() ? 2 : 1; }
+int LetzteTK(const TWurfRec& w) {
+    return w.TKDatum(2).vorhanden() ? 2 : 1;
+}
 
 TSauStatus SauStatus(const Sau& sau) {
     if (sau.rec.Abgang().vorhanden()) return stVerkauft;
@@ -62,13 +64,15 @@ TKurzDatum TheorAbferkeltermin(const TWurfRec& w, int tragezeit) {
 
 int Verluste(const TWurfRec& w) {
     int n = 0;
-    while (n < 14 && w.Verlusttag(n + 1) > 0) ++n;
+    while (n < 14 && w.Verlusttag(n + 1) > 0)
+        ++n;
     return n;
 }
 
 int Anomalien(const TWurfRec& w) {
     int slot = 14;
-    while (slot > 0 && w.Verlusttag(slot) == 0 && !w.Eintrag(slot).isEmpty()) --slot;
+    while (slot > 0 && w.Verlusttag(slot) == 0 && !w.Eintrag(slot).isEmpty())
+        --slot;
     return 14 - slot;
 }
 

@@ -13,7 +13,9 @@ struct Waehrungstabelle {
                                    QStringLiteral("Fr"), QString()};
     TWaehrung anzeige = DM;
 
-    QString kuerzelVon(int w) const { return w >= 0 && w < 5 ? kuerzel[std::size_t(w)] : QString(); }
+    QString kuerzelVon(int w) const {
+        return w >= 0 && w < 5 ? kuerzel[std::size_t(w)] : QString();
+    }
 };
 
 // Amount x in currency c converted into the display currency.

@@ -3,10 +3,10 @@
 namespace {
 
 // 0x80..0x9F; 0 marks the bytes without a character.
-constexpr char16_t kHigh[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr char16_t kHigh[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 QChar decodeByte(std::uint8_t b) {
     if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0) return QChar(kHigh[b - 0x80]);
@@ -20,7 +20,8 @@ namespace cp1252 {
 QString decode(const std::uint8_t* bytes, std::size_t count) {
     QString s;
     s.resize(qsizetype(count));
-    for (std::size_t i = 0; i < count; ++i) s[qsizetype(i)] = decodeByte(bytes[i]);
+    for (std::size_t i = 0; i < count; ++i)
+        s[qsizetype(i)] = decodeByte(bytes[i]);
     return s;
 }
 

@@ -11,7 +11,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-void Druckbar::druckanfrage() { druckausgabe::drucken(*this, QApplication::activeWindow()); }
+void Druckbar::druckanfrage() {
+    druckausgabe::drucken(*this, QApplication::activeWindow());
+}
 
 namespace druckausgabe {
 
@@ -64,14 +66,15 @@ bool alsPdf(Druckbar& d, const QString& datei) {
 }
 
 bool pdfSpeichern(Druckbar& d, QWidget* parent) {
-    const QString datei = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("Als PDF speichern"),
-        QDir::home().filePath(d.druckTitel() + QStringLiteral(".pdf")),
-        QStringLiteral("PDF-Dateien (*.pdf)"));
+    const QString datei =
+        QFileDialog::getSaveFileName(parent, QStringLiteral("Als PDF speichern"),
+                                     QDir::home().filePath(d.druckTitel() + QStringLiteral(".pdf")),
+                                     QStringLiteral("PDF-Dateien (*.pdf)"));
     if (datei.isEmpty()) return false;
     if (alsPdf(d, datei)) return true;
-    QMessageBox::critical(parent, QStringLiteral("Fehler"),
-                          QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(datei));
+    QMessageBox::critical(
+        parent, QStringLiteral("Fehler"),
+        QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(datei));
     return false;
 }
 

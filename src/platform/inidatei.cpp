@@ -43,7 +43,8 @@ QByteArray IniDatei::text() const {
     for (const Section& s : sections_) {
         if (!out.isEmpty()) out += u'\n';
         out += u'[' + s.name + QStringLiteral("]\n");
-        for (const auto& [k, v] : s.eintraege) out += k + u'=' + v + u'\n';
+        for (const auto& [k, v] : s.eintraege)
+            out += k + u'=' + v + u'\n';
     }
     return out.toUtf8();
 }

@@ -19,23 +19,25 @@ QMessageBox::StandardButton zeigen(QMessageBox::Icon icon, const QString& titel,
 
 MessageService::Answer antwort(QMessageBox::StandardButton b) {
     switch (b) {
-    case QMessageBox::Yes: return MessageService::Answer::Yes;
-    case QMessageBox::No: return MessageService::Answer::No;
-    case QMessageBox::Ok: return MessageService::Answer::Ok;
-    default: return MessageService::Answer::Cancel;
+    case QMessageBox::Yes:
+        return MessageService::Answer::Yes;
+    case QMessageBox::No:
+        return MessageService::Answer::No;
+    case QMessageBox::Ok:
+        return MessageService::Answer::Ok;
+    default:
+        return MessageService::Answer::Cancel;
     }
 }
 
 } // namespace
 
 void QtMessages::error(const QString& text) {
-    zeigen(QMessageBox::Critical, QStringLiteral("Fehler"), text, QMessageBox::Ok,
-           QMessageBox::Ok);
+    zeigen(QMessageBox::Critical, QStringLiteral("Fehler"), text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void QtMessages::warning(const QString& text) {
-    zeigen(QMessageBox::Warning, QStringLiteral("Warnung"), text, QMessageBox::Ok,
-           QMessageBox::Ok);
+    zeigen(QMessageBox::Warning, QStringLiteral("Warnung"), text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void QtMessages::information(const QString& text) {
@@ -65,8 +67,12 @@ MessageService::Answer QtMessages::question(const QString& text, Buttons buttons
         b = QMessageBox::Ok | QMessageBox::Cancel;
         standard = QMessageBox::Ok;
         break;
-    case Buttons::YesNo: b = QMessageBox::Yes | QMessageBox::No; break;
-    case Buttons::YesNoCancel: b = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
+    case Buttons::YesNo:
+        b = QMessageBox::Yes | QMessageBox::No;
+        break;
+    case Buttons::YesNoCancel:
+        b = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        break;
     }
     return antwort(zeigen(QMessageBox::Question, QStringLiteral("Bestätigen"), text, b, standard));
 }

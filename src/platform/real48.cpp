@@ -9,7 +9,8 @@ double decode(const std::uint8_t* b) {
     const int e = b[0];
     if (e == 0) return 0.0;
     std::uint64_t f = 0;
-    for (int i = 4; i >= 0; --i) f = (f << 8) | b[1 + i];
+    for (int i = 4; i >= 0; --i)
+        f = (f << 8) | b[1 + i];
     const bool negative = (f >> 39) & 1;
     f &= (std::uint64_t(1) << 39) - 1;
     const double mantissa = 1.0 + std::ldexp(double(f), -39);
@@ -17,7 +18,9 @@ double decode(const std::uint8_t* b) {
     return negative ? -v : v;
 }
 
-double decode(const Bytes& b) { return decode(b.data()); }
+double decode(const Bytes& b) {
+    return decode(b.data());
+}
 
 void encode(double value, std::uint8_t* out) {
     std::memset(out, 0, 6);
@@ -54,7 +57,8 @@ void encode(double value, std::uint8_t* out) {
     }
     out[0] = std::uint8_t(e);
     if (negative) f |= std::uint64_t(1) << 39;
-    for (int i = 0; i < 5; ++i) out[1 + i] = std::uint8_t(f >> (8 * i));
+    for (int i = 0; i < 5; ++i)
+        out[1 + i] = std::uint8_t(f >> (8 * i));
 }
 
 Bytes encode(double value) {

@@ -7,8 +7,8 @@ void RecordingCanvas::setFont(const QString& family, double pointSize, int style
 }
 
 void RecordingCanvas::drawText(double x, double y, const QString& text) {
-    Item it{Item::Text, x, y, x + textWidth(text), y + textHeight(), text, family_, pointSize_,
-            style_, page_};
+    Item it{Item::Text, x,      y,    x + textWidth(text), y + textHeight(), text, family_,
+            pointSize_, style_, page_};
     items_.append(it);
 }
 
@@ -24,7 +24,9 @@ double RecordingCanvas::textWidth(const QString& text) const {
     return text.size() * pointSize_ * 0.6 * unitsPerPoint_;
 }
 
-double RecordingCanvas::textHeight() const { return pointSize_ * 1.2 * unitsPerPoint_; }
+double RecordingCanvas::textHeight() const {
+    return pointSize_ * 1.2 * unitsPerPoint_;
+}
 
 void RecordingCanvas::newPage() {
     ++page_;

@@ -37,7 +37,8 @@ private slots:
 
 void TestEingabebefehle::prefillRecordCopiesTheStatedFields() {
     TSauRec s;
-    for (std::size_t i = 0; i < s.bytes().size(); ++i) s.bytes()[i] = std::uint8_t(i * 7 + 1);
+    for (std::size_t i = 0; i < s.bytes().size(); ++i)
+        s.bytes()[i] = std::uint8_t(i * 7 + 1);
     const TSauRec v = NeueSauVorlage(s);
     for (std::size_t i = 0; i < 512; ++i) {
         const bool kopiert = (i >= 17 && i < 33) || (i >= 34 && i < 102) || (i >= 130 && i < 134) ||

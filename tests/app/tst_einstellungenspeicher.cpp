@@ -65,33 +65,43 @@ void TestEinstellungenSpeicher::readingRules_data() {
     QTest::addColumn<QString>("feld");
     QTest::addColumn<QVariant>("erwartet");
     const QByteArray g = "[EINSTELLUNGEN]\n";
-    QTest::newRow("hex integer") << g + "MAXGRUPPE=0x1A\n" << "maxGruppe" << QVariant(26);
-    QTest::newRow("not a number gives default") << g + "MAXGRUPPE=viele\n" << "maxGruppe" << QVariant(7);
-    QTest::newRow("0x alone is no hex") << g + "MAXEBER=0x\n" << "maxEber" << QVariant(-1);
-    QTest::newRow("boolean as integer") << g + "AUTOSORT=5\n" << "autosort" << QVariant(true);
-    QTest::newRow("boolean not a number gives default")
-        << g + "VOLLBILD=ja\n" << "vollbild" << QVariant(true);
-    QTest::newRow("currency dm") << g + "STANDARDWAEHRUNG=dm\n" << "anzeige" << QVariant(int(DM));
-    QTest::newRow("currency Fr") << g + "STANDARDWAEHRUNG=Fr\n" << "anzeige" << QVariant(int(Fr));
-    QTest::newRow("currency x") << g + "STANDARDWAEHRUNG=x\n" << "anzeige" << QVariant(int(nw));
+    QTest::newRow("hex integer") << g + "MAXGRUPPE=0x1A\n"
+                                 << "maxGruppe" << QVariant(26);
+    QTest::newRow("not a number gives default") << g + "MAXGRUPPE=viele\n"
+                                                << "maxGruppe" << QVariant(7);
+    QTest::newRow("0x alone is no hex") << g + "MAXEBER=0x\n"
+                                        << "maxEber" << QVariant(-1);
+    QTest::newRow("boolean as integer") << g + "AUTOSORT=5\n"
+                                        << "autosort" << QVariant(true);
+    QTest::newRow("boolean not a number gives default") << g + "VOLLBILD=ja\n"
+                                                        << "vollbild" << QVariant(true);
+    QTest::newRow("currency dm") << g + "STANDARDWAEHRUNG=dm\n"
+                                 << "anzeige" << QVariant(int(DM));
+    QTest::newRow("currency Fr") << g + "STANDARDWAEHRUNG=Fr\n"
+                                 << "anzeige" << QVariant(int(Fr));
+    QTest::newRow("currency x") << g + "STANDARDWAEHRUNG=x\n"
+                                << "anzeige" << QVariant(int(nw));
     // Another first letter leaves the currency as it was before reading (DM).
-    QTest::newRow("currency unknown letter")
-        << g + "STANDARDWAEHRUNG=Yen\n" << "anzeige" << QVariant(int(DM));
-    QTest::newRow("X/EURO rate") << g + "X/EURO=  1.500000/CH\n" << "kurs4" << QVariant(1.5);
-    QTest::newRow("X/EURO abbreviation")
-        << g + "X/EURO=  1.500000/CH\n" << "kuerzel4" << QVariant(QStringLiteral("CH"));
-    QTest::newRow("X/EURO abbreviation at most 2")
-        << g + "X/EURO=2/CHF\n" << "kuerzel4" << QVariant(QStringLiteral("CH"));
-    QTest::newRow("EUROZEICHEN first two") << g + "EUROZEICHEN=EUR\n" << "kuerzel0"
-                                           << QVariant(QStringLiteral("EU"));
-    QTest::newRow("rate") << g + "DM/EURO=  2.000000\n" << "kurs1" << QVariant(2.0);
-    QTest::newRow("rate not a number gives default")
-        << g + "DM/EURO=abc\n" << "kurs1" << QVariant(1.95583);
-    QTest::newRow("PFAD gets a separator") << g + "PFAD=/daten\n" << "pfad"
-                                           << QVariant(QStringLiteral("/daten/"));
+    QTest::newRow("currency unknown letter") << g + "STANDARDWAEHRUNG=Yen\n"
+                                             << "anzeige" << QVariant(int(DM));
+    QTest::newRow("X/EURO rate") << g + "X/EURO=  1.500000/CH\n"
+                                 << "kurs4" << QVariant(1.5);
+    QTest::newRow("X/EURO abbreviation") << g + "X/EURO=  1.500000/CH\n"
+                                         << "kuerzel4" << QVariant(QStringLiteral("CH"));
+    QTest::newRow("X/EURO abbreviation at most 2") << g + "X/EURO=2/CHF\n"
+                                                   << "kuerzel4" << QVariant(QStringLiteral("CH"));
+    QTest::newRow("EUROZEICHEN first two") << g + "EUROZEICHEN=EUR\n"
+                                           << "kuerzel0" << QVariant(QStringLiteral("EU"));
+    QTest::newRow("rate") << g + "DM/EURO=  2.000000\n"
+                          << "kurs1" << QVariant(2.0);
+    QTest::newRow("rate not a number gives default") << g + "DM/EURO=abc\n"
+                                                     << "kurs1" << QVariant(1.95583);
+    QTest::newRow("PFAD gets a separator") << g + "PFAD=/daten\n"
+                                           << "pfad" << QVariant(QStringLiteral("/daten/"));
     QTest::newRow("section names without case")
         << QByteArray("[auswertung]\nINDEX1=40\n") << "index1" << QVariant(40);
-    QTest::newRow("key case matters") << g + "maxgruppe=3\n" << "maxGruppe" << QVariant(7);
+    QTest::newRow("key case matters") << g + "maxgruppe=3\n"
+                                      << "maxGruppe" << QVariant(7);
 }
 
 void TestEinstellungenSpeicher::readingRules() {
@@ -201,7 +211,8 @@ void TestEinstellungenSpeicher::writtenTextForms() {
     QCOMPARE(*s.wert(g, QStringLiteral("STANDARDWAEHRUNG")), QStringLiteral("DM"));
     QCOMPARE(*s.wert(g, QStringLiteral("EUROZEICHEN")), QStringLiteral("E"));
     QCOMPARE(*s.wert(g, QStringLiteral("SCHNELLHILFE")), QStringLiteral("1"));
-    QCOMPARE(*s.wert(QStringLiteral("BESTANDSKARTE"), QStringLiteral("ITEM1")), QStringLiteral("5"));
+    QCOMPARE(*s.wert(QStringLiteral("BESTANDSKARTE"), QStringLiteral("ITEM1")),
+             QStringLiteral("5"));
     QVERIFY(!s.wert(g, QStringLiteral("PFAD")));
     e.waehrung.kuerzel[4].clear();
     einstellungen::inStore(e, s);
@@ -212,31 +223,38 @@ void TestEinstellungenSpeicher::olderFile_data() {
     QTest::addColumn<QString>("zeile");
     QTest::addColumn<QString>("feld");
     QTest::addColumn<QVariant>("erwartet");
-    QTest::newRow("ARBPLANSTALL two fields: MITSTALL")
-        << "ARBPLANSTALL=wahr,falsch" << "mitStall" << QVariant(true);
-    QTest::newRow("ARBPLANSTALL two fields: MITTAGE")
-        << "ARBPLANSTALL=wahr,falsch" << "mitTage" << QVariant(false);
-    QTest::newRow("ARBPLANSTALL two fields leave MITWURF")
-        << "ARBPLANSTALL=falsch,falsch" << "mitWurf" << QVariant(true);
-    QTest::newRow("ARBPLANSTALL three fields")
-        << "ARBPLANSTALL=EIN,EIN,aus" << "mitWurf" << QVariant(false);
-    QTest::newRow("ANZEIGE") << "ANZEIGE=TRUE,false,wahr,ein,Ein,0,1" << "anzeige"
-                             << QVariant(QStringLiteral("1011100"));
-    QTest::newRow("ZIELLAUFWERK upper-cased") << "ZIELLAUFWERK=d:\\sicher" << "ziel"
-                                              << QVariant(QStringLiteral("D:\\SICHER"));
-    QTest::newRow("BESTANDSKARTE positions") << "BESTANDSKARTE=3,1,5,0,0" << "item"
-                                             << QVariant(QStringLiteral("31500"));
-    QTest::newRow("MAXEBER after a further =") << "MAXEBER==12" << "maxEber" << QVariant(12);
-    QTest::newRow("MAXGRUPPE") << "MAXGRUPPE=4" << "maxGruppe" << QVariant(4);
-    QTest::newRow("rate that does not convert is ignored")
-        << "DM/EURO=zwei" << "kurs1" << QVariant(1.95583);
-    QTest::newRow("X/EURO") << "X/EURO=1.5/CHF" << "kuerzel4" << QVariant(QStringLiteral("CH"));
-    QTest::newRow("EUROZEICHEN first character") << "EUROZEICHEN=€uro" << "kuerzel0"
-                                                 << QVariant(QStringLiteral("€"));
-    QTest::newRow("INDEX up to seven") << "INDEX=10,20,30" << "index" << QVariant(QStringLiteral("10,20,30,0,0,0,0"));
-    QTest::newRow("GEWICHTE") << "GEWICHTE=falsch,wahr" << "gewichte" << QVariant(QStringLiteral("01"));
-    QTest::newRow("STANDARDWAEHRUNG") << "STANDARDWAEHRUNG=Schilling" << "waehrung" << QVariant(int(oS));
-    QTest::newRow("line end CR LF") << "VOLLBILD=WAHR\r" << "vollbild" << QVariant(true);
+    QTest::newRow("ARBPLANSTALL two fields: MITSTALL") << "ARBPLANSTALL=wahr,falsch"
+                                                       << "mitStall" << QVariant(true);
+    QTest::newRow("ARBPLANSTALL two fields: MITTAGE") << "ARBPLANSTALL=wahr,falsch"
+                                                      << "mitTage" << QVariant(false);
+    QTest::newRow("ARBPLANSTALL two fields leave MITWURF") << "ARBPLANSTALL=falsch,falsch"
+                                                           << "mitWurf" << QVariant(true);
+    QTest::newRow("ARBPLANSTALL three fields") << "ARBPLANSTALL=EIN,EIN,aus"
+                                               << "mitWurf" << QVariant(false);
+    QTest::newRow("ANZEIGE") << "ANZEIGE=TRUE,false,wahr,ein,Ein,0,1"
+                             << "anzeige" << QVariant(QStringLiteral("1011100"));
+    QTest::newRow("ZIELLAUFWERK upper-cased") << "ZIELLAUFWERK=d:\\sicher"
+                                              << "ziel" << QVariant(QStringLiteral("D:\\SICHER"));
+    QTest::newRow("BESTANDSKARTE positions") << "BESTANDSKARTE=3,1,5,0,0"
+                                             << "item" << QVariant(QStringLiteral("31500"));
+    QTest::newRow("MAXEBER after a further =") << "MAXEBER==12"
+                                               << "maxEber" << QVariant(12);
+    QTest::newRow("MAXGRUPPE") << "MAXGRUPPE=4"
+                               << "maxGruppe" << QVariant(4);
+    QTest::newRow("rate that does not convert is ignored") << "DM/EURO=zwei"
+                                                           << "kurs1" << QVariant(1.95583);
+    QTest::newRow("X/EURO") << "X/EURO=1.5/CHF"
+                            << "kuerzel4" << QVariant(QStringLiteral("CH"));
+    QTest::newRow("EUROZEICHEN first character") << "EUROZEICHEN=€uro"
+                                                 << "kuerzel0" << QVariant(QStringLiteral("€"));
+    QTest::newRow("INDEX up to seven") << "INDEX=10,20,30"
+                                       << "index" << QVariant(QStringLiteral("10,20,30,0,0,0,0"));
+    QTest::newRow("GEWICHTE") << "GEWICHTE=falsch,wahr"
+                              << "gewichte" << QVariant(QStringLiteral("01"));
+    QTest::newRow("STANDARDWAEHRUNG") << "STANDARDWAEHRUNG=Schilling"
+                                      << "waehrung" << QVariant(int(oS));
+    QTest::newRow("line end CR LF") << "VOLLBILD=WAHR\r"
+                                    << "vollbild" << QVariant(true);
 }
 
 void TestEinstellungenSpeicher::olderFile() {
@@ -245,9 +263,12 @@ void TestEinstellungenSpeicher::olderFile() {
     QFETCH(QVariant, erwartet);
     const Einstellungen e = ausAlt(QStringLiteral("# alte Datei\n") + zeile + u'\n');
     QString anzeige, item, index;
-    for (bool b : e.anzeige) anzeige += b ? u'1' : u'0';
-    for (int i : e.item) item += QString::number(i);
-    for (int i : e.index) index += (index.isEmpty() ? QString() : QStringLiteral(",")) + QString::number(i);
+    for (bool b : e.anzeige)
+        anzeige += b ? u'1' : u'0';
+    for (int i : e.item)
+        item += QString::number(i);
+    for (int i : e.index)
+        index += (index.isEmpty() ? QString() : QStringLiteral(",")) + QString::number(i);
     const QMap<QString, QVariant> ist = {
         {"mitStall", e.mitStall},
         {"mitTage", e.mitTage},
@@ -261,7 +282,8 @@ void TestEinstellungenSpeicher::olderFile() {
         {"kuerzel4", e.waehrung.kuerzel[4]},
         {"kuerzel0", e.waehrung.kuerzel[0]},
         {"index", index},
-        {"gewichte", QString(QChar(e.gebGewicht ? u'1' : u'0')) + QChar(e.absGewicht ? u'1' : u'0')},
+        {"gewichte",
+         QString(QChar(e.gebGewicht ? u'1' : u'0')) + QChar(e.absGewicht ? u'1' : u'0')},
         {"waehrung", int(e.waehrung.anzeige)},
         {"vollbild", e.vollbild},
     };
@@ -289,10 +311,10 @@ void TestEinstellungenSpeicher::olderFileWinsOverStore() {
     QCOMPARE(einstellungen::lesen(store, alt, e, pfad, QStringLiteral("/prog/")),
              einstellungen::Quelle::AlteDatei);
     QCOMPARE(e.sortierung, 2);
-    QCOMPARE(e.maxGruppe, 7);     // the store was not read
-    QCOMPARE(e.autosort, true);   // initial value, not the store's default
-    QCOMPARE(e.vollbild, false);  // initial value
-    QVERIFY(pfad.isEmpty());      // data files in the working directory
+    QCOMPARE(e.maxGruppe, 7);    // the store was not read
+    QCOMPARE(e.autosort, true);  // initial value, not the store's default
+    QCOMPARE(e.vollbild, false); // initial value
+    QVERIFY(pfad.isEmpty());     // data files in the working directory
 }
 
 void TestEinstellungenSpeicher::keysWithSlashStayLiteral() {

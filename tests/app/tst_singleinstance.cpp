@@ -27,7 +27,8 @@ private:
         // The running copy must answer while we wait: keep its event loop turning.
         QElapsedTimer t;
         t.start();
-        while (!p.waitForFinished(20) && t.elapsed() < 20000) QCoreApplication::processEvents();
+        while (!p.waitForFinished(20) && t.elapsed() < 20000)
+            QCoreApplication::processEvents();
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     }
 };

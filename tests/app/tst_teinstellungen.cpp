@@ -38,7 +38,8 @@ struct Dialog {
     QStringList eintraege(const char* liste) {
         QStringList out;
         auto* l = c<QListWidget>(liste);
-        for (int i = 0; i < l->count(); ++i) out << l->item(i)->text();
+        for (int i = 0; i < l->count(); ++i)
+            out << l->item(i)->text();
         return out;
     }
     TEinstellungen dlg;
@@ -66,8 +67,8 @@ void TestTEinstellungen::pagesAndHelpContexts() {
     QCOMPARE(d.dlg.windowTitle(), QStringLiteral("Einstellungen"));
     QTabWidget* s = d.dlg.seiten();
     QCOMPARE(s->tabPosition(), QTabWidget::South);
-    const QStringList titel{"&Grund", "&Eingabe", "&Index", "&Bestandskarte", "&Datenverzeichnis",
-                            "&Währung"};
+    const QStringList titel{"&Grund",         "&Eingabe",          "&Index",
+                            "&Bestandskarte", "&Datenverzeichnis", "&Währung"};
     const int kontext[6] = {600, 600, 604, 606, 605, 605};
     QCOMPARE(s->count(), 6);
     for (int i = 0; i < 6; ++i) {
@@ -76,7 +77,8 @@ void TestTEinstellungen::pagesAndHelpContexts() {
         QCOMPARE(d.dlg.hilfeKontext(), kontext[i]); // "Währung" keeps the last one
     }
     QCOMPARE(d.c<QCheckBox>("CheckBox2")->text(), QStringLiteral("Einzelspeicherung "));
-    QCOMPARE(d.c<QCheckBox>("CheckBox3")->toolTip(), QStringLiteral("Kopie der Daten beim Programmstart"));
+    QCOMPARE(d.c<QCheckBox>("CheckBox3")->toolTip(),
+             QStringLiteral("Kopie der Daten beim Programmstart"));
     QVERIFY(d.c<QLineEdit>("EditPfad")->isReadOnly());
     QCOMPARE(d.c<QLineEdit>("EditPfad")->text(), t.ctx.Datenpfad);
 }
@@ -105,7 +107,8 @@ void TestTEinstellungen::indexNormalisation() {
     Dialog d(t);
     const char* felder[7] = {"NumEdit2", "NumEdit3", "NumEdit4", "NumEdit5",
                              "NumEdit6", "NumEdit7", "NumEdit12"};
-    for (int i = 0; i < 7; ++i) d.tippen(felder[i], eingabe[i]);
+    for (int i = 0; i < 7; ++i)
+        d.tippen(felder[i], eingabe[i]);
     d.c<QCheckBox>("CheckBox4")->setChecked(weibliche);
     d.dlg.WerteUebernehmen();
     QCOMPARE(QList<int>(t.ctx.einstellungen.index.begin(), t.ctx.einstellungen.index.end()),

@@ -13,7 +13,8 @@ namespace {
 
 QStringList eintraege(const QListWidget* box) {
     QStringList out;
-    for (int i = 0; i < box->count(); ++i) out << box->item(i)->text();
+    for (int i = 0; i < box->count(); ++i)
+        out << box->item(i)->text();
     return out;
 }
 
@@ -56,10 +57,10 @@ void TestTHilfsliste::pagesAndInitialState() {
     QCOMPARE(e.dlg.property("helpContext").toInt(), 150);
     QTabWidget* tabs = e.dlg.seiten();
     QCOMPARE(tabs->tabPosition(), QTabWidget::South);
-    const QStringList titel{"&Herkunft/Abn.", "&Rassen", "&Ställe", "&Ausfallursachen",
-                            "&Impf./Medik.", "&Vermerke"};
-    const QStringList namen{"ListHandel", "ListRasse", "ListStall", "ListAusfall", "ListMedika",
-                            "ListVermerk"};
+    const QStringList titel{"&Herkunft/Abn.",   "&Rassen",       "&Ställe",
+                            "&Ausfallursachen", "&Impf./Medik.", "&Vermerke"};
+    const QStringList namen{"ListHandel",  "ListRasse",  "ListStall",
+                            "ListAusfall", "ListMedika", "ListVermerk"};
     for (int i = 0; i < 6; ++i) {
         QCOMPARE(tabs->tabText(i), titel[i]);
         QCOMPARE(tabs->widget(i)->objectName(), namen[i]);

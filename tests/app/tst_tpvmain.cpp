@@ -63,38 +63,66 @@ void TestTPVMain::menuCaptionsAndKeys_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QKeySequence>("key");
     QTest::addColumn<int>("help");
-    QTest::newRow("NeueSau1") << "NeueSau1" << "&Neue Sau" << QKeySequence() << 200;
-    QTest::newRow("Eingabe1") << "Eingabe1" << "&Eingabe" << QKeySequence(Qt::Key_F2) << 250;
-    QTest::newRow("Hilfslisten1") << "Hilfslisten1" << "&Hilfslisten" << QKeySequence() << 150;
-    QTest::newRow("Sammel1") << "Sammel1" << "&Sammel" << QKeySequence() << 270;
-    QTest::newRow("baum1") << "baum1" << "baum" << QKeySequence(Qt::CTRL | Qt::Key_A) << 0;
-    QTest::newRow("Drucken1") << "Drucken1" << "&Drucken" << QKeySequence() << 700;
-    QTest::newRow("Druckereinrichten1")
-        << "Druckereinrichten1" << "D&rucker einrichten" << QKeySequence() << 700;
-    QTest::newRow("Sammelausdruck1") << "Sammelausdruck1" << "Sammelausdruck" << QKeySequence() << 0;
-    QTest::newRow("Beenden1") << "Beenden1" << "&Beenden" << QKeySequence() << 0;
-    QTest::newRow("AuswertWurf") << "AuswertWurf" << "&Wurf" << QKeySequence() << 0;
-    QTest::newRow("AuswertSau") << "AuswertSau" << "&Sau" << QKeySequence() << 0;
-    QTest::newRow("AuswertEber") << "AuswertEber" << "&Eber" << QKeySequence() << 0;
-    QTest::newRow("Auswahl1") << "Auswahl1" << "&Auswahl" << QKeySequence() << 0;
-    QTest::newRow("Vergleich1") << "Vergleich1" << "&Vergleich" << QKeySequence() << 0;
-    QTest::newRow("Eber1") << "Eber1" << "Eber" << QKeySequence() << 0;
-    QTest::newRow("Herkunft1") << "Herkunft1" << "Herkunft" << QKeySequence() << 0;
-    QTest::newRow("Rasse1") << "Rasse1" << "Rasse" << QKeySequence() << 0;
-    QTest::newRow("Hitliste1") << "Hitliste1" << "&Hitliste" << QKeySequence() << 0;
-    QTest::newRow("TierbewSauen1") << "TierbewSauen1" << "Tierbew. Sauen" << QKeySequence() << 0;
-    QTest::newRow("FerkelAbgang1") << "FerkelAbgang1" << "Ferkel Abgang" << QKeySequence() << 0;
-    QTest::newRow("Plan1") << "Plan1" << "&Plan" << QKeySequence() << 0;
-    QTest::newRow("PlanZeiten") << "PlanZeiten" << "&Zeiten" << QKeySequence() << 0;
-    QTest::newRow("PlanTypen") << "PlanTypen" << "&Typen" << QKeySequence() << 0;
-    QTest::newRow("Futter1") << "Futter1" << "&Futter" << QKeySequence() << 0;
-    QTest::newRow("Rechner1") << "Rechner1" << "&Rechner" << QKeySequence(Qt::Key_F7) << 0;
-    QTest::newRow("Notiz1") << "Notiz1" << "&Notiz" << QKeySequence(Qt::Key_F8) << 0;
-    QTest::newRow("Einstellungen1") << "Einstellungen1" << "&Einstellungen" << QKeySequence() << 0;
-    QTest::newRow("Datensicherung1")
-        << "Datensicherung1" << "&Datensicherung" << QKeySequence() << 0;
-    QTest::newRow("Hilfe1") << "Hilfe1" << "&Hilfe" << QKeySequence() << 0;
-    QTest::newRow("Info1") << "Info1" << "&Info" << QKeySequence() << 0;
+    QTest::newRow("NeueSau1") << "NeueSau1"
+                              << "&Neue Sau" << QKeySequence() << 200;
+    QTest::newRow("Eingabe1") << "Eingabe1"
+                              << "&Eingabe" << QKeySequence(Qt::Key_F2) << 250;
+    QTest::newRow("Hilfslisten1") << "Hilfslisten1"
+                                  << "&Hilfslisten" << QKeySequence() << 150;
+    QTest::newRow("Sammel1") << "Sammel1"
+                             << "&Sammel" << QKeySequence() << 270;
+    QTest::newRow("baum1") << "baum1"
+                           << "baum" << QKeySequence(Qt::CTRL | Qt::Key_A) << 0;
+    QTest::newRow("Drucken1") << "Drucken1"
+                              << "&Drucken" << QKeySequence() << 700;
+    QTest::newRow("Druckereinrichten1") << "Druckereinrichten1"
+                                        << "D&rucker einrichten" << QKeySequence() << 700;
+    QTest::newRow("Sammelausdruck1") << "Sammelausdruck1"
+                                     << "Sammelausdruck" << QKeySequence() << 0;
+    QTest::newRow("Beenden1") << "Beenden1"
+                              << "&Beenden" << QKeySequence() << 0;
+    QTest::newRow("AuswertWurf") << "AuswertWurf"
+                                 << "&Wurf" << QKeySequence() << 0;
+    QTest::newRow("AuswertSau") << "AuswertSau"
+                                << "&Sau" << QKeySequence() << 0;
+    QTest::newRow("AuswertEber") << "AuswertEber"
+                                 << "&Eber" << QKeySequence() << 0;
+    QTest::newRow("Auswahl1") << "Auswahl1"
+                              << "&Auswahl" << QKeySequence() << 0;
+    QTest::newRow("Vergleich1") << "Vergleich1"
+                                << "&Vergleich" << QKeySequence() << 0;
+    QTest::newRow("Eber1") << "Eber1"
+                           << "Eber" << QKeySequence() << 0;
+    QTest::newRow("Herkunft1") << "Herkunft1"
+                               << "Herkunft" << QKeySequence() << 0;
+    QTest::newRow("Rasse1") << "Rasse1"
+                            << "Rasse" << QKeySequence() << 0;
+    QTest::newRow("Hitliste1") << "Hitliste1"
+                               << "&Hitliste" << QKeySequence() << 0;
+    QTest::newRow("TierbewSauen1") << "TierbewSauen1"
+                                   << "Tierbew. Sauen" << QKeySequence() << 0;
+    QTest::newRow("FerkelAbgang1") << "FerkelAbgang1"
+                                   << "Ferkel Abgang" << QKeySequence() << 0;
+    QTest::newRow("Plan1") << "Plan1"
+                           << "&Plan" << QKeySequence() << 0;
+    QTest::newRow("PlanZeiten") << "PlanZeiten"
+                                << "&Zeiten" << QKeySequence() << 0;
+    QTest::newRow("PlanTypen") << "PlanTypen"
+                               << "&Typen" << QKeySequence() << 0;
+    QTest::newRow("Futter1") << "Futter1"
+                             << "&Futter" << QKeySequence() << 0;
+    QTest::newRow("Rechner1") << "Rechner1"
+                              << "&Rechner" << QKeySequence(Qt::Key_F7) << 0;
+    QTest::newRow("Notiz1") << "Notiz1"
+                            << "&Notiz" << QKeySequence(Qt::Key_F8) << 0;
+    QTest::newRow("Einstellungen1") << "Einstellungen1"
+                                    << "&Einstellungen" << QKeySequence() << 0;
+    QTest::newRow("Datensicherung1") << "Datensicherung1"
+                                     << "&Datensicherung" << QKeySequence() << 0;
+    QTest::newRow("Hilfe1") << "Hilfe1"
+                            << "&Hilfe" << QKeySequence() << 0;
+    QTest::newRow("Info1") << "Info1"
+                           << "&Info" << QKeySequence() << 0;
 }
 
 void TestTPVMain::menuCaptionsAndKeys() {
@@ -128,9 +156,11 @@ void TestTPVMain::menuFollowsHerdCount() {
     if (sauen >= 0) herdeSchreiben(t.pfad(QStringLiteral("SAUWURF.DAT")), sauen);
     TPVMain w(t.ctx);
     QCOMPARE(int(t.ctx.Sauenliste.size()), std::max(sauen, 0));
-    for (const char* n : {"Eingabe1", "Sammel1", "AuswertWurf", "AuswertSau", "AuswertEber", "Plan1"})
+    for (const char* n :
+         {"Eingabe1", "Sammel1", "AuswertWurf", "AuswertSau", "AuswertEber", "Plan1"})
         QCOMPARE(w.menuItem(QString::fromLatin1(n))->isEnabled(), freigegeben);
-    for (const char* n : {"NeueSau1", "Hilfslisten1", "Auswahl1", "Hitliste1", "PlanZeiten", "Info1"})
+    for (const char* n :
+         {"NeueSau1", "Hilfslisten1", "Auswahl1", "Hitliste1", "PlanZeiten", "Info1"})
         QVERIFY(w.menuItem(QString::fromLatin1(n))->isEnabled());
     QVERIFY(t.messages.shown.isEmpty());
 
@@ -147,9 +177,12 @@ void TestTPVMain::closeQuery_data() {
     QTest::addColumn<int>("sauenImFile");
     QTest::addColumn<int>("fragen");
     QTest::newRow("unchanged closes without question") << false << -1 << true << 1 << 0;
-    QTest::newRow("Ja saves and closes") << true << int(MessageService::Answer::Yes) << true << 2 << 1;
-    QTest::newRow("Nein closes without saving") << true << int(MessageService::Answer::No) << true << 1 << 1;
-    QTest::newRow("Abbrechen stays open") << true << int(MessageService::Answer::Cancel) << false << 1 << 1;
+    QTest::newRow("Ja saves and closes")
+        << true << int(MessageService::Answer::Yes) << true << 2 << 1;
+    QTest::newRow("Nein closes without saving")
+        << true << int(MessageService::Answer::No) << true << 1 << 1;
+    QTest::newRow("Abbrechen stays open")
+        << true << int(MessageService::Answer::Cancel) << false << 1 << 1;
 }
 
 void TestTPVMain::closeQuery() {
@@ -185,8 +218,9 @@ void TestTPVMain::failedSaveKeepsProgramOpen() {
     QVERIFY(!w.close());
     QVERIFY(w.isVisible());
     QVERIFY(t.ctx.Geaendert);
-    QCOMPARE(t.messages.count(QStringLiteral("Die Datei SAUWURF.DAT konnte nicht geschrieben werden!")),
-             1);
+    QCOMPARE(
+        t.messages.count(QStringLiteral("Die Datei SAUWURF.DAT konnte nicht geschrieben werden!")),
+        1);
 }
 
 void TestTPVMain::printRequestGoesToActiveChild() {

@@ -6,7 +6,9 @@
 
 namespace {
 
-TKurzDatum dt(int d, int m, int y) { return TKurzDatum::aus(d, m, y); }
+TKurzDatum dt(int d, int m, int y) {
+    return TKurzDatum::aus(d, m, y);
+}
 
 Sau sau(const QString& nr, int gruppe = 0, TKurzDatum zugang = {}, std::vector<TWurfRec> w = {}) {
     Sau s;
@@ -19,7 +21,8 @@ Sau sau(const QString& nr, int gruppe = 0, TKurzDatum zugang = {}, std::vector<T
 
 QStringList nummern(const Auswahlliste& l) {
     QStringList out;
-    for (const AuswahlEintrag& e : l.eintraege()) out << e.nummer;
+    for (const AuswahlEintrag& e : l.eintraege())
+        out << e.nummer;
     return out;
 }
 
@@ -34,17 +37,20 @@ std::vector<int> eingefuegt(const Herde& h, Sortierung s, int tragezeit) {
         AuswahlEintrag e = einzeln.eintraege().front();
         e.index = int(i);
         std::size_t pos = 0;
-        while (pos < liste.size() && Auswahlliste::nach(e, liste[pos], s, h)) ++pos;
+        while (pos < liste.size() && Auswahlliste::nach(e, liste[pos], s, h))
+            ++pos;
         liste.insert(liste.begin() + std::ptrdiff_t(pos), e);
     }
     std::vector<int> out;
-    for (const auto& e : liste) out.push_back(e.index);
+    for (const auto& e : liste)
+        out.push_back(e.index);
     return out;
 }
 
 std::vector<int> indizes(const Auswahlliste& l) {
     std::vector<int> out;
-    for (const auto& e : l.eintraege()) out.push_back(e.index);
+    for (const auto& e : l.eintraege())
+        out.push_back(e.index);
     return out;
 }
 
@@ -56,12 +62,15 @@ Herde zufallsHerde(int n, quint32 seed) {
         const int wuerfe = rnd.bounded(4);
         for (int k = 0; k < wuerfe; ++k) {
             TWurfRec r = TWurfRec::leer(std::uint8_t(k + 1));
-            if (rnd.bounded(3)) r.setBelegen(1, dt(1 + rnd.bounded(28), 1 + rnd.bounded(12), 2010 + rnd.bounded(3)));
+            if (rnd.bounded(3))
+                r.setBelegen(1,
+                             dt(1 + rnd.bounded(28), 1 + rnd.bounded(12), 2010 + rnd.bounded(3)));
             if (rnd.bounded(2)) r.setAbferkeln(dt(1 + rnd.bounded(28), 1 + rnd.bounded(12), 2012));
             w.push_back(r);
         }
         // Few distinct keys, so that equal keys are common.
-        const QString nr = QStringLiteral("%1%2").arg(rnd.bounded(3) ? QString() : QStringLiteral("A"))
+        const QString nr = QStringLiteral("%1%2")
+                               .arg(rnd.bounded(3) ? QString() : QStringLiteral("A"))
                                .arg(rnd.bounded(40));
         h.push_back(sau(nr, rnd.bounded(5) - 1, dt(1, 1 + rnd.bounded(3), 2010), w));
     }
@@ -89,11 +98,11 @@ void TestAuswahlliste::alphanumAndNumeric_data() {
     QTest::addColumn<int>("sort");
     QTest::addColumn<QStringList>("erwartet");
     QTest::newRow("alphanum") << QStringList{"A7", "3", "12"} << 0 << QStringList{"12", "3", "A7"};
-    QTest::newRow("alphanum other order") << QStringList{"12", "A7", "3"} << 0
-                                          << QStringList{"12", "3", "A7"};
+    QTest::newRow("alphanum other order")
+        << QStringList{"12", "A7", "3"} << 0 << QStringList{"12", "3", "A7"};
     QTest::newRow("numeric") << QStringList{"12", "3", "A7"} << 1 << QStringList{"A7", "3", "12"};
-    QTest::newRow("numeric other order") << QStringList{"A7", "12", "3"} << 1
-                                         << QStringList{"A7", "3", "12"};
+    QTest::newRow("numeric other order")
+        << QStringList{"A7", "12", "3"} << 1 << QStringList{"A7", "3", "12"};
 }
 
 void TestAuswahlliste::alphanumAndNumeric() {
@@ -101,7 +110,8 @@ void TestAuswahlliste::alphanumAndNumeric() {
     QFETCH(int, sort);
     QFETCH(QStringList, erwartet);
     Herde h;
-    for (const QString& n : herde) h.push_back(sau(n));
+    for (const QString& n : herde)
+        h.push_back(sau(n));
     Auswahlliste l;
     l.aufbauen(h, 113, Sortierung(sort));
     QCOMPARE(nummern(l), erwartet);
@@ -119,7 +129,8 @@ void TestAuswahlliste::equalKeysLaterSowFirst() {
 
 void TestAuswahlliste::fastSortsEqualTheLiteralOnes_data() {
     QTest::addColumn<int>("sort");
-    for (int s = 0; s < 6; ++s) QTest::newRow(qPrintable(QString::number(s))) << s;
+    for (int s = 0; s < 6; ++s)
+        QTest::newRow(qPrintable(QString::number(s))) << s;
 }
 
 void TestAuswahlliste::fastSortsEqualTheLiteralOnes() {
@@ -161,8 +172,10 @@ void TestAuswahlliste::youngSowGroupFollowsState() {
 void TestAuswahlliste::filtersAndSearch() {
     Herde h{sau("3"), sau("120"), sau("12"), sau("a12"), sau("V", 3)};
     h[4].rec.setAbgang(dt(1, 3, 2013));
-    for (Sau& s : h) s.wuerfe.push_back(TWurfRec::leer(1));
-    for (int i = 0; i < 4; ++i) h[std::size_t(i)].wuerfe.push_back(TWurfRec::leer(2)); // "leer"
+    for (Sau& s : h)
+        s.wuerfe.push_back(TWurfRec::leer(1));
+    for (int i = 0; i < 4; ++i)
+        h[std::size_t(i)].wuerfe.push_back(TWurfRec::leer(2)); // "leer"
     StatusNeuBerechnen(h);
     Auswahlliste l;
     l.aufbauen(h, 113, Sortierung::Alphanum);

@@ -15,7 +15,9 @@
 
 namespace {
 
-TKurzDatum dt(int d, int m, int y) { return TKurzDatum::aus(d, m, y); }
+TKurzDatum dt(int d, int m, int y) {
+    return TKurzDatum::aus(d, m, y);
+}
 
 void herde(TestContext& t, const QStringList& nummern, const QList<int>& gruppen = {}) {
     for (qsizetype i = 0; i < nummern.size(); ++i) {
@@ -147,7 +149,7 @@ void TestTSauAuswahl::groupsAssignAndAskOnClose() {
     QCOMPARE(gruppe->itemText(1), QStringLiteral("JS"));
     QCOMPARE(gruppe->itemText(2), QStringLiteral("0"));
     QCOMPARE(gruppe->count(), 2 + 8); // 0..7
-    gruppe->setCurrentIndex(5);        // "3"
+    gruppe->setCurrentIndex(5);       // "3"
     emit gruppe->activated(5);
     QCOMPARE(w.a.GewaehlteSauen(), (std::vector<int>{0, 1}));
     QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 2.0);
@@ -164,7 +166,8 @@ void TestTSauAuswahl::groupsAssignAndAskOnClose() {
     QFile f(t.pfad(QStringLiteral("SAUWURF.DAT")));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(int(std::int8_t(f.readAll().at(164))), gruppeImFile);
-    if (antwort == int(MessageService::Answer::No)) QCOMPARE(int(t.ctx.Sauenliste[0].rec.Gruppe()), 3);
+    if (antwort == int(MessageService::Answer::No))
+        QCOMPARE(int(t.ctx.Sauenliste[0].rec.Gruppe()), 3);
 }
 
 void TestTSauAuswahl::groupHidesUnlistedSows() {
@@ -197,7 +200,8 @@ void TestTSauAuswahl::litterChoiceReturnsPosition() {
     TestContext t;
     Sau s;
     s.rec.setSauNr(QStringLiteral("5"));
-    for (int nr = 2; nr <= 4; ++nr) s.wuerfe.push_back(TWurfRec::leer(std::uint8_t(nr)));
+    for (int nr = 2; nr <= 4; ++nr)
+        s.wuerfe.push_back(TWurfRec::leer(std::uint8_t(nr)));
     t.ctx.Sauenliste.push_back(s);
     StatusNeuBerechnen(t.ctx.Sauenliste);
     Auswahl w(t, 1);

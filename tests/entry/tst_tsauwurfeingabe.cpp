@@ -9,20 +9,22 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTimer>
 #include <QtTest>
 
 namespace {
 
-TKurzDatum dt(int d, int m, int y) { return TKurzDatum::aus(d, m, y); }
+TKurzDatum dt(int d, int m, int y) {
+    return TKurzDatum::aus(d, m, y);
+}
 
 TWurfRec wurf(int nr, TKurzDatum belegen = {}, TKurzDatum abferkeln = {}, TKurzDatum absetzen = {},
               int geb = 0) {
@@ -114,7 +116,8 @@ private slots:
 
 void TestTSauWurfEingabe::weanedLastLitterAddsPageThatStaysAfterCancel() {
     TestContext t;
-    t.ctx.Sauenliste.push_back(sau("7", {wurf(3, dt(1, 6, 2012), dt(23, 9, 2012), dt(20, 10, 2012), 11)}));
+    t.ctx.Sauenliste.push_back(
+        sau("7", {wurf(3, dt(1, 6, 2012), dt(23, 9, 2012), dt(20, 10, 2012), 11)}));
     {
         Karte k(t, 0);
         QCOMPARE(k.k.windowTitle(), QStringLiteral("7"));
@@ -201,8 +204,9 @@ void TestTSauWurfEingabe::duplicateNamesAreTrimmedAndCaseSensitive() {
     t.ctx.Sauenliste.push_back(sau("A1", {wurf(1)}));
     Karte k(t, -1);
     k.tippen("SauNr", name);
-    const QString doppelt = QStringLiteral("Die Bezeichnung 12 kommt mehrfach in der Kartei vor!\n\r"
-                                           "Bitte ändern Sie diese.");
+    const QString doppelt =
+        QStringLiteral("Die Bezeichnung 12 kommt mehrfach in der Kartei vor!\n\r"
+                       "Bitte ändern Sie diese.");
     t.messages.planAnswer(MessageService::Answer::Cancel); // keep the card open on refusal
     k.c<QPushButton>("OKBtn")->click();
     if (erlaubt) {
@@ -341,8 +345,8 @@ void TestTSauWurfEingabe::noPigletsKeepsFieldsClosed() {
     Karte k(t, 0);
     k.k.seiteWaehlen(1);
     QVERIFY(k.c<QWidget>("geborene")->isEnabled());
-    for (const char* n : {"Gelten", "Geburtgew", "Zugesetzt", "Anomal", "Ausfall", "Absetzen",
-                          "FerkelnNote"})
+    for (const char* n :
+         {"Gelten", "Geburtgew", "Zugesetzt", "Anomal", "Ausfall", "Absetzen", "FerkelnNote"})
         QVERIFY2(!k.c<QWidget>(n)->isEnabled(), n);
     k.tippen("geborene", QStringLiteral("11"));
     for (const char* n : {"Gelten", "Geburtgew", "Zugesetzt", "Anomal", "Ausfall", "Absetzen"})
@@ -445,8 +449,10 @@ void TestTSauWurfEingabe::departureChecks_data() {
     QTest::newRow("before stalling in") << "1.12.11"
                                         << "Der angegebene Verkauf liegt vor der Einstallung!";
     QTest::newRow("before last litter entries")
-        << "1.2.13" << "Der Verkaufstermin liegt vor Eintragungen im letzten Wurf!";
-    QTest::newRow("after everything") << "1.3.13" << "";
+        << "1.2.13"
+        << "Der Verkaufstermin liegt vor Eintragungen im letzten Wurf!";
+    QTest::newRow("after everything") << "1.3.13"
+                                      << "";
 }
 
 void TestTSauWurfEingabe::departureChecks() {
@@ -458,7 +464,8 @@ void TestTSauWurfEingabe::departureChecks() {
     k.tippen("Abgang", abgang);
     QCOMPARE(t.messages.texts().join(u'|'), meldung);
     QCOMPARE(k.c<tdate_ed>("Abgang")->Getdatum().vorhanden(), meldung.isEmpty());
-    if (meldung.isEmpty()) QCOMPARE(k.c<QLineEdit>("StatusFeld")->text(), QStringLiteral("verkauft"));
+    if (meldung.isEmpty())
+        QCOMPARE(k.c<QLineEdit>("StatusFeld")->text(), QStringLiteral("verkauft"));
 }
 
 void TestTSauWurfEingabe::singleSaveOrChangedFlag_data() {
@@ -482,8 +489,9 @@ void TestTSauWurfEingabe::singleSaveOrChangedFlag() {
 
 void TestTSauWurfEingabe::renumberWithAltKeypad() {
     TestContext t;
-    t.ctx.Sauenliste.push_back(sau("5", {wurf(1, dt(1, 6, 2012), dt(23, 9, 2012), dt(20, 10, 2012), 11),
-                                         wurf(2, dt(1, 11, 2012))}));
+    t.ctx.Sauenliste.push_back(
+        sau("5", {wurf(1, dt(1, 6, 2012), dt(23, 9, 2012), dt(20, 10, 2012), 11),
+                  wurf(2, dt(1, 11, 2012))}));
     Karte k(t, 0);
     k.k.seiteWaehlen(2);
     QTest::keyClick(k.c<QWidget>("Belegen1"), Qt::Key_Plus, Qt::AltModifier | Qt::KeypadModifier);
@@ -521,8 +529,9 @@ void TestTSauWurfEingabe::stallFoundFromTheEnd() {
 void TestTSauWurfEingabe::printsTheCardsSow() {
     TestContext t;
     t.ctx.einstellungen.item = {3, 5, 0, 0, 0};
-    t.ctx.Sauenliste.push_back(sau("4711", {wurf(1, dt(1, 6, 2012), dt(23, 9, 2012), dt(20, 10, 2012), 11),
-                                            wurf(2, dt(1, 11, 2012))}));
+    t.ctx.Sauenliste.push_back(
+        sau("4711", {wurf(1, dt(1, 6, 2012), dt(23, 9, 2012), dt(20, 10, 2012), 11),
+                     wurf(2, dt(1, 11, 2012))}));
     Karte k(t, 0);
     // A change on the litter page not yet stored by a page change is printed, too.
     k.k.seiteWaehlen(2);

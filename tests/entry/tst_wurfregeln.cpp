@@ -7,7 +7,9 @@
 using namespace wurfregeln;
 
 namespace {
-TKurzDatum dt(int d, int m, int y) { return TKurzDatum::aus(d, m, y); }
+TKurzDatum dt(int d, int m, int y) {
+    return TKurzDatum::aus(d, m, y);
+}
 } // namespace
 
 class TestWurfregeln : public QObject {
@@ -30,7 +32,8 @@ void TestWurfregeln::dateChecks_data() {
     QTest::addColumn<QString>("meldung");
     QTest::addColumn<bool>("fokus");
     // fall 0: first mating on the first page (a = stalling in), 1: on a later page (a = weaning)
-    QTest::newRow("first mating after stalling in") << 0 << dt(1, 1, 2013) << dt(2, 1, 2013) << "" << false;
+    QTest::newRow("first mating after stalling in")
+        << 0 << dt(1, 1, 2013) << dt(2, 1, 2013) << "" << false;
     QTest::newRow("first mating on stalling day")
         << 0 << dt(1, 1, 2013) << dt(1, 1, 2013)
         << "Das Datum liegt nicht nach dem Einstallen vom 1.1.13!" << true;
@@ -40,15 +43,18 @@ void TestWurfregeln::dateChecks_data() {
     QTest::newRow("first mating before weaning")
         << 1 << dt(20, 5, 2013) << dt(19, 5, 2013)
         << "Das Datum liegt nicht nach dem vorherigen Absetzen vom 20.5.13!" << true;
-    QTest::newRow("second mating same day") << 2 << dt(1, 1, 2013) << dt(1, 1, 2013)
-                                            << "Das Datum liegt nicht nach dem 1. Belegen!" << false;
+    QTest::newRow("second mating same day")
+        << 2 << dt(1, 1, 2013) << dt(1, 1, 2013) << "Das Datum liegt nicht nach dem 1. Belegen!"
+        << false;
     QTest::newRow("third mating next day") << 3 << dt(1, 1, 2013) << dt(2, 1, 2013) << "" << false;
-    QTest::newRow("third mating before second") << 3 << dt(5, 1, 2013) << dt(2, 1, 2013)
-                                                << "Das Datum liegt nicht nach dem 2. Belegen!" << false;
+    QTest::newRow("third mating before second")
+        << 3 << dt(5, 1, 2013) << dt(2, 1, 2013) << "Das Datum liegt nicht nach dem 2. Belegen!"
+        << false;
     QTest::newRow("check on mating day")
         << 4 << dt(1, 1, 2013) << dt(1, 1, 2013)
         << "Das Datum liegt nicht nach dem vorherigen Belegen!" << true;
-    QTest::newRow("weaning on farrowing day passes") << 5 << dt(1, 5, 2013) << dt(1, 5, 2013) << "" << false;
+    QTest::newRow("weaning on farrowing day passes")
+        << 5 << dt(1, 5, 2013) << dt(1, 5, 2013) << "" << false;
     QTest::newRow("weaning before farrowing") << 5 << dt(1, 5, 2013) << dt(30, 4, 2013)
                                               << "Das Datum liegt vor dem Abferkeltermin!" << true;
 }
@@ -61,12 +67,24 @@ void TestWurfregeln::dateChecks() {
     QFETCH(bool, fokus);
     Pruefung p;
     switch (fall) {
-    case 0: p = pruefeBelegen1(b, true, a, {}); break;
-    case 1: p = pruefeBelegen1(b, false, {}, a); break;
-    case 2: p = pruefeBelegen2(a, b); break;
-    case 3: p = pruefeBelegen3(a, b); break;
-    case 4: p = pruefeTK(a, b); break;
-    default: p = pruefeAbsetzen(a, b); break;
+    case 0:
+        p = pruefeBelegen1(b, true, a, {});
+        break;
+    case 1:
+        p = pruefeBelegen1(b, false, {}, a);
+        break;
+    case 2:
+        p = pruefeBelegen2(a, b);
+        break;
+    case 3:
+        p = pruefeBelegen3(a, b);
+        break;
+    case 4:
+        p = pruefeTK(a, b);
+        break;
+    default:
+        p = pruefeAbsetzen(a, b);
+        break;
     }
     QCOMPARE(p.meldung, meldung);
     QCOMPARE(p.fokusZurueck, fokus);
@@ -78,7 +96,8 @@ void TestWurfregeln::farrowingCheckUsesLatestFilledMating() {
     s.belegen[0] = dt(1, 1, 2013);
     s.belegen[1] = dt(20, 1, 2013);
     s.abferkeln = dt(10, 1, 2013);
-    QCOMPARE(pruefeAbferkeln(s).meldung, QStringLiteral("Das Datum liegt vor dem letzten Belegen!"));
+    QCOMPARE(pruefeAbferkeln(s).meldung,
+             QStringLiteral("Das Datum liegt vor dem letzten Belegen!"));
     s.abferkeln = dt(14, 5, 2013);
     QVERIFY(pruefeAbferkeln(s).meldung.isEmpty());
     // 20.1.13 + 113 = 13.5.13: one day off is fine, 12 days off warns, 11 do not.

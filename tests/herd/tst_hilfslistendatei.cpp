@@ -11,7 +11,8 @@ QByteArray satz(int liste, const QByteArray& text, int laengenByte = -1) {
     QByteArray s(kHilfslistenSatz, '\0');
     s[0] = char(liste);
     s[1] = char(laengenByte >= 0 ? laengenByte : text.size());
-    for (int i = 0; i < text.size() && i < 15; ++i) s[2 + i] = text[i];
+    for (int i = 0; i < text.size() && i < 15; ++i)
+        s[2 + i] = text[i];
     return s;
 }
 
@@ -42,10 +43,10 @@ void TestHilfslistenDatei::reading_data() {
     QTest::addColumn<QStringList>("liste6");
     QTest::addColumn<int>("fehler");
     QTest::newRow("0 bytes") << QByteArray() << QStringList() << QStringList() << 0;
-    QTest::newRow("list 9 skipped") << satz(9, "neun") + satz(0, "DL") << QStringList{"DL"}
-                                    << QStringList() << 0;
-    QTest::newRow("list 6 loaded") << satz(6, "sechs") + satz(0, "DE") << QStringList{"DE"}
-                                   << QStringList{"sechs"} << 0;
+    QTest::newRow("list 9 skipped")
+        << satz(9, "neun") + satz(0, "DL") << QStringList{"DL"} << QStringList() << 0;
+    QTest::newRow("list 6 loaded")
+        << satz(6, "sechs") + satz(0, "DE") << QStringList{"DE"} << QStringList{"sechs"} << 0;
     QTest::newRow("any record order, file order within a list")
         << satz(0, "Pietrain") + satz(5, "Stall 1") + satz(0, "Landrasse")
         << QStringList{"Pietrain", "Landrasse"} << QStringList() << 0;
@@ -53,8 +54,9 @@ void TestHilfslistenDatei::reading_data() {
         << satz(0, "DE") + satz(0, "DL").left(60) << QStringList{"DE"} << QStringList() << 1;
     QTest::newRow("length byte above 15 is clamped")
         << satz(0, "ABCDEFGHIJKLMNO", 200) << QStringList{"ABCDEFGHIJKLMNO"} << QStringList() << 0;
-    QTest::newRow("Windows-1252 text") << satz(0, "Gro\xdf" "e \x80") << QStringList{"Große €"}
-                                       << QStringList() << 0;
+    QTest::newRow("Windows-1252 text") << satz(0, "Gro\xdf"
+                                                  "e \x80")
+                                       << QStringList{"Große €"} << QStringList() << 0;
 }
 
 void TestHilfslistenDatei::reading() {
@@ -94,7 +96,9 @@ void TestHilfslistenDatei::fileFoundRegardlessOfCase() {
     {
         QFile f(t.pfad(QStringLiteral("HILFSLST.DAT")));
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(satz(1, "erdr\xfc" "ckt") + satz(1, "Durchfall"));
+        f.write(satz(1, "erdr\xfc"
+                        "ckt") +
+                satz(1, "Durchfall"));
     }
     HilfslistenLaden(t.ctx);
     QCOMPARE(t.ctx.Hilfslisten[1], (QStringList{"erdrückt", "Durchfall"}));
@@ -110,7 +114,8 @@ void TestHilfslistenDatei::missingFileIsSilent() {
     TestContext t;
     t.ctx.Hilfslisten[2] = QStringList{"alt"};
     HilfslistenLaden(t.ctx);
-    for (const QStringList& l : t.ctx.Hilfslisten) QVERIFY(l.isEmpty());
+    for (const QStringList& l : t.ctx.Hilfslisten)
+        QVERIFY(l.isEmpty());
     QVERIFY(t.messages.shown.isEmpty());
 }
 

@@ -1,8 +1,14 @@
 #include "fakemessages.h"
 
-void FakeMessages::error(const QString& text) { shown.append({Shown::Error, text}); }
-void FakeMessages::warning(const QString& text) { shown.append({Shown::Warning, text}); }
-void FakeMessages::information(const QString& text) { shown.append({Shown::Information, text}); }
+void FakeMessages::error(const QString& text) {
+    shown.append({Shown::Error, text});
+}
+void FakeMessages::warning(const QString& text) {
+    shown.append({Shown::Warning, text});
+}
+void FakeMessages::information(const QString& text) {
+    shown.append({Shown::Information, text});
+}
 
 MessageService::Answer FakeMessages::errorOkCancel(const QString& text) {
     shown.append({Shown::ErrorOkCancel, text});
@@ -25,8 +31,11 @@ MessageService::Answer FakeMessages::next(Answer fallback) {
 
 QStringList FakeMessages::texts() const {
     QStringList out;
-    for (const Shown& s : shown) out << s.text;
+    for (const Shown& s : shown)
+        out << s.text;
     return out;
 }
 
-int FakeMessages::count(const QString& text) const { return int(texts().count(text)); }
+int FakeMessages::count(const QString& text) const {
+    return int(texts().count(text));
+}
