@@ -1,0 +1,450 @@
+// The herd at scale: loading, saving, the selection rebuild and its six sort orders, each
+// against a baseline measured in the same run, on demo herds of 1,000, 10,000 and 40,000
+// sows. After the runs a table gives per operation and size the time, the baseline and the
+// ratio.
+//
+//   porvanta_bench [--benchmark_filter=...] [--groessen=1000,10000,40000]
+
+#include "app/appcontext.h"
+#include "entry/auswahlliste.h"
+#include "herd/herdfile.h"
+#include "platform/clock.h"
+#include "platform/consolemessages.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+const QDate kHeute(2024, 3, 10);
+constexpr int kTragezeit = 113;
+
+const char* const kSortNamen[6] = {"Alphanum", "Numerisch",     "Einstalldatum",
+                                   "Status",   "Abferkeldatum", "Gruppe"};
+
+// ---------------------------------------------------------------------------------------
+// Demo herds, one data directory per size, made once by the demo tool.
+
+class Herden {
+public:
+    static Herden& alle() {
+        static Herden h;
+        return h;
+    }
+
+    // The data directory of a herd of `n` sows; ends in a separator.
+    QString verzeichnis(int n) {
+        auto& d = dirs_[n];
+        if (!d) {
+            d = std::make_unique<QTemporaryDir>(QDir::tempPath() +
+                                                QStringLiteral("/porvanta-bench-XXXXXX"));
+            const int rc = QProcess::execute(
+                QStringLiteral(PORVANTA_DEMOHERDE),
+                {d->path(), QString::number(n), QStringLiteral("--seed"), QStringLiteral("1"),
+                 QStringLiteral("--heute"), kHeute.toString(Qt::ISODate)});
+            if (rc != 0) {
+                std::fprintf(stderr, "demoherde failed (%d)\n", rc);
+                std::exit(2);
+            }
+        }
+        return d->path() + u'/';
+    }
+
+    // The herd as loaded by the program, kept for the benchmarks that work on it.
+    const Herde& herde(int n) {
+        auto& h = herden_[n];
+        if (!h) {
+            ConsoleMessages msg;
+            FixedClock uhr(kHeute);
+            AppContext ctx(msg, uhr);
+            ctx.Datenpfad = verzeichnis(n);
+            HerdeLaden(ctx);
+            h = std::make_unique<Herde>(std::move(ctx.Sauenliste));
+        }
+        return *h;
+    }
+
+    // A directory to save into, emptied between benchmarks.
+    QString schreibVerzeichnis() {
+        if (!schreib_)
+            schreib_ = std::make_unique<QTemporaryDir>(QDir::tempPath() +
+                                                       QStringLiteral("/porvanta-bench-XXXXXX"));
+        return schreib_->path() + u'/';
+    }
+    void schreibVerzeichnisLeeren() { schreib_.reset(); }
+
+private:
+    std::map<int, std::unique_ptr<QTemporaryDir>> dirs_;
+    std::map<int, std::unique_ptr<Herde>> herden_;
+    std::unique_ptr<QTemporaryDir> schreib_;
+};
+
+QByteArray dateiBytes(const Herde& h) {
+    QBuffer b;
+    b.open(QIODevice::WriteOnly);
+    HerdeSchreiben(b, h);
+    return b.data();
+}
+
+void zaehler(benchmark::State& state, int n) {
+    const Herde& h = Herden::alle().herde(n);
+    std::size_t saetze = h.size();
+    for (const Sau& s : h)
+        saetze += s.wuerfe.size();
+    state.counters["Sauen"] = double(h.size());
+    state.counters["Saetze"] = double(saetze);
+}
+
+// ---------------------------------------------------------------------------------------
+// Loading
+
+void HerdeLaden_(benchmark::State& state) {
+    const int n = int(state.range(0));
+    const QString dir = Herden::alle().verzeichnis(n);
+    ConsoleMessages msg;
+    FixedClock uhr(kHeute);
+    for (auto _ : state) {
+        AppContext ctx(msg, uhr);
+        ctx.Datenpfad = dir;
+        HerdeLaden(ctx);
+        benchmark::DoNotOptimize(ctx.Sauenliste.data());
+        benchmark::DoNotOptimize(ctx.Eberliste.size());
+    }
+    zaehler(state, n);
+}
+
+// Baseline: the file's bytes into memory.
+void DateiLesen(benchmark::State& state) {
+    const int n = int(state.range(0));
+    const QString pfad = Herden::alle().verzeichnis(n) + QString::fromLatin1(kHerdeDatei);
+    for (auto _ : state) {
+        QFile f(pfad);
+        if (!f.open(QIODevice::ReadOnly)) state.SkipWithError("cannot open the herd file");
+        QByteArray b(f.size(), Qt::Uninitialized);
+        qint64 gelesen = 0;
+        while (gelesen < b.size()) {
+            const qint64 r = f.read(b.data() + gelesen, b.size() - gelesen);
+            if (r <= 0) break;
+            gelesen += r;
+        }
+        benchmark::DoNotOptimize(b.data());
+        benchmark::ClobberMemory();
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// Saving
+
+void HerdeSpeichern_(benchmark::State& state) {
+    const int n = int(state.range(0));
+    ConsoleMessages msg;
+    FixedClock uhr(kHeute);
+    AppContext ctx(msg, uhr);
+    ctx.Sauenliste = Herden::alle().herde(n);
+    ctx.einstellungen.backupdatei = true;
+    Herden::alle().schreibVerzeichnisLeeren();
+    ctx.Datenpfad = Herden::alle().schreibVerzeichnis();
+    // The first save has no previous file to keep; the measured ones do.
+    if (!HerdeSpeichern(ctx)) state.SkipWithError("save failed");
+    for (auto _ : state) {
+        ctx.Geaendert = true;
+        if (!HerdeSpeichern(ctx)) state.SkipWithError("save failed");
+    }
+    Herden::alle().schreibVerzeichnisLeeren();
+}
+
+// Baseline: the same bytes written over the file, then fsync.
+void SchreibenFsync(benchmark::State& state) {
+    const int n = int(state.range(0));
+    const QByteArray bytes = dateiBytes(Herden::alle().herde(n));
+    Herden::alle().schreibVerzeichnisLeeren();
+    const QString pfad = Herden::alle().schreibVerzeichnis() + QString::fromLatin1(kHerdeDatei);
+    for (auto _ : state) {
+        QFile f(pfad);
+        bool ok = f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                  f.write(bytes) == bytes.size() && f.flush() && ::fsync(f.handle()) == 0;
+        f.close();
+        if (!ok) state.SkipWithError("write failed");
+    }
+    Herden::alle().schreibVerzeichnisLeeren();
+}
+
+// ---------------------------------------------------------------------------------------
+// Selection
+
+// Baseline: one pass over all sow records, every byte of each read once.
+void SauenDurchlauf(benchmark::State& state) {
+    const int n = int(state.range(0));
+    const Herde& h = Herden::alle().herde(n);
+    for (auto _ : state) {
+        std::uint64_t summe = 0;
+        for (const Sau& s : h) {
+            const auto& b = s.rec.bytes();
+            std::uint64_t w = 0;
+            for (std::size_t i = 0; i < b.size(); i += 8) {
+                std::uint64_t x;
+                std::memcpy(&x, b.data() + i, 8);
+                w ^= x;
+            }
+            summe += w;
+        }
+        benchmark::DoNotOptimize(summe);
+    }
+}
+
+// Rebuilding the entries in the default order and the visible lines (all states shown).
+void AuswahlAufbauen(benchmark::State& state) {
+    const int n = int(state.range(0));
+    Herde h = Herden::alle().herde(n);
+    const std::array<bool, 7> alle{true, true, true, true, true, true, true};
+    for (auto _ : state) {
+        Auswahlliste l;
+        l.aufbauen(h, kTragezeit, Sortierung::Numerisch);
+        l.sichtbareAufbauen(h, alle);
+        benchmark::DoNotOptimize(l.eintraege().data());
+    }
+}
+
+// The rebuild done literally: each sow inserted before the first entry it does not sort
+// after.
+std::vector<AuswahlEintrag> einfuegend(const std::vector<AuswahlEintrag>& inHerdenfolge,
+                                       const Herde& h, Sortierung s) {
+    std::vector<AuswahlEintrag> liste;
+    for (const AuswahlEintrag& e : inHerdenfolge) {
+        std::size_t pos = 0;
+        while (pos < liste.size() && Auswahlliste::nach(e, liste[pos], s, h))
+            ++pos;
+        liste.insert(liste.begin() + std::ptrdiff_t(pos), e);
+    }
+    return liste;
+}
+
+std::vector<AuswahlEintrag> inHerdenfolge(const Herde& h) {
+    Auswahlliste l;
+    l.aufbauen(h, kTragezeit, Sortierung::Numerisch);
+    std::vector<AuswahlEintrag> e = l.eintraege();
+    std::sort(e.begin(), e.end(), [](const auto& a, const auto& b) { return a.index < b.index; });
+    return e;
+}
+
+std::vector<int> indizes(const std::vector<AuswahlEintrag>& e) {
+    std::vector<int> out;
+    out.reserve(e.size());
+    for (const AuswahlEintrag& x : e)
+        out.push_back(x.index);
+    return out;
+}
+
+void AuswahlAufbauenEinfuegend(benchmark::State& state) {
+    const int n = int(state.range(0));
+    const Herde& h = Herden::alle().herde(n);
+    const std::vector<AuswahlEintrag> roh = inHerdenfolge(h);
+    Auswahlliste schnell;
+    schnell.aufbauen(h, kTragezeit, Sortierung::Numerisch);
+    if (indizes(einfuegend(roh, h, Sortierung::Numerisch)) != indizes(schnell.eintraege()))
+        state.SkipWithError("literal insertion and rebuild differ");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(einfuegend(roh, h, Sortierung::Numerisch).data());
+}
+
+// Every sort starts from the order of the next sort key, as when the user picks another
+// order in the window.
+Auswahlliste startfolge(const Herde& h, Sortierung s) {
+    Auswahlliste l;
+    l.aufbauen(h, kTragezeit, Sortierung((int(s) + 1) % 6));
+    l.auffrischen(h, kTragezeit);
+    return l;
+}
+
+void Sortieren(benchmark::State& state) {
+    const int n = int(state.range(0));
+    const Sortierung s = Sortierung(state.range(1));
+    const Herde& h = Herden::alle().herde(n);
+    const Auswahlliste start = startfolge(h, s);
+    for (auto _ : state) {
+        state.PauseTiming();
+        Auswahlliste l = start;
+        state.ResumeTiming();
+        l.sortieren(h, s);
+        benchmark::DoNotOptimize(l.eintraege().data());
+    }
+}
+
+// The neighbour-swapping passes, from the same start; checked against the fast sort once.
+void SortierenTauschend(benchmark::State& state) {
+    const int n = int(state.range(0));
+    const Sortierung s = Sortierung(state.range(1));
+    const Herde& h = Herden::alle().herde(n);
+    const Auswahlliste start = startfolge(h, s);
+    {
+        Auswahlliste a = start, b = start;
+        a.sortieren(h, s);
+        b.sortierenDurchTauschen(h, s);
+        if (indizes(a.eintraege()) != indizes(b.eintraege()))
+            state.SkipWithError("swap passes and fast sort differ");
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        Auswahlliste l = start;
+        state.ResumeTiming();
+        l.sortierenDurchTauschen(h, s);
+        benchmark::DoNotOptimize(l.eintraege().data());
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// The table after the runs
+
+struct Ergebnis {
+    double ms = 0;
+    bool fehler = false;
+};
+
+class Sammler : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& r : runs) {
+            if (r.run_type != Run::RT_Iteration) continue;
+            Ergebnis& e = ergebnisse[r.run_name.function_name + "/" + r.run_name.args];
+            e.fehler = r.error_occurred;
+            e.ms = r.GetAdjustedRealTime() * (r.time_unit == benchmark::kMillisecond   ? 1.0
+                                              : r.time_unit == benchmark::kMicrosecond ? 1e-3
+                                              : r.time_unit == benchmark::kNanosecond  ? 1e-6
+                                                                                       : 1e3);
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, Ergebnis> ergebnisse;
+};
+
+std::vector<int> gGroessen{1000, 10000, 40000};
+// The literal passes grow with the square of the herd; beyond this they are not run.
+constexpr int kTauschendBis = 10000;
+
+// Wall-clock time throughout: saving waits for the disk.
+benchmark::internal::Benchmark* reg(const std::string& name, void (*fn)(benchmark::State&)) {
+    return benchmark::RegisterBenchmark(name.c_str(), fn)
+        ->UseRealTime()
+        ->Unit(benchmark::kMillisecond);
+}
+
+void registrieren() {
+    for (int n : gGroessen) {
+        reg("HerdeLaden", HerdeLaden_)->Arg(n);
+        reg("Datei_lesen", DateiLesen)->Arg(n);
+        reg("HerdeSpeichern", HerdeSpeichern_)->Arg(n)->MinTime(2);
+        reg("Schreiben_fsync", SchreibenFsync)->Arg(n)->MinTime(2);
+        reg("Sauen_Durchlauf", SauenDurchlauf)->Arg(n);
+        reg("Auswahl_aufbauen", AuswahlAufbauen)->Arg(n);
+        for (int s = 0; s < 6; ++s)
+            reg(std::string("Sortieren_").append(kSortNamen[s]), Sortieren)->Args({n, s});
+        if (n <= kTauschendBis) {
+            reg("Auswahl_aufbauen_einfuegend", AuswahlAufbauenEinfuegend)->Arg(n);
+            for (int s = 0; s < 6; ++s)
+                reg(std::string("Sortieren_").append(kSortNamen[s]).append("_tauschend"),
+                    SortierenTauschend)
+                    ->Args({n, s});
+        }
+    }
+}
+
+// "name/n" or, for the sorts, "name/n/k" as Google Benchmark names its runs.
+std::string lauf(const char* name, int n, int k = -1) {
+    std::string out = name;
+    out += '/';
+    out += std::to_string(n);
+    if (k >= 0) {
+        out += '/';
+        out += std::to_string(k);
+    }
+    return out;
+}
+
+void tabelle(const Sammler& s) {
+    const auto zeit = [&](const std::string& name) -> const Ergebnis* {
+        auto it = s.ergebnisse.find(name);
+        return it == s.ergebnisse.end() ? nullptr : &it->second;
+    };
+    const auto zeile = [&](const std::string& op, int n, const std::string& name,
+                           const std::string& basis, const char* ziel) {
+        const Ergebnis* a = zeit(name);
+        const Ergebnis* b = zeit(basis);
+        if (!a) return;
+        if (a->fehler || !b || b->fehler) {
+            std::printf("%-44s %7d %12s\n", op.c_str(), n, "FEHLER");
+            return;
+        }
+        std::printf("%-44s %7d %12.3f %12.3f %8.2f %8s\n", op.c_str(), n, a->ms, b->ms,
+                    a->ms / b->ms, ziel);
+    };
+    std::printf("\n%-44s %7s %12s %12s %8s %8s\n", "Operation / Basis", "Sauen", "Zeit ms",
+                "Basis ms", "Faktor", "Ziel");
+    for (int n : gGroessen) {
+        zeile("HerdeLaden / Datei lesen", n, lauf("HerdeLaden", n), lauf("Datei_lesen", n),
+              "<= 2.0");
+        zeile("HerdeSpeichern / Schreiben + fsync", n, lauf("HerdeSpeichern", n),
+              lauf("Schreiben_fsync", n), "<= 2.0");
+        zeile("Auswahl aufbauen / Sauen-Durchlauf", n, lauf("Auswahl_aufbauen", n),
+              lauf("Sauen_Durchlauf", n), "<= 5");
+        for (int k = 0; k < 6; ++k) {
+            std::string name = "Sortieren_";
+            name += kSortNamen[k];
+            zeile("Sortieren " + std::string(kSortNamen[k]) + " / Sauen-Durchlauf", n,
+                  lauf(name.c_str(), n, k), lauf("Sauen_Durchlauf", n), "<= 5");
+        }
+    }
+    std::printf("\nDie wörtlichen Abläufe (Einfügen, Tauschdurchgänge) gegen die schnellen, "
+                "Ergebnis gleich geprüft; nur bis %d Sauen:\n",
+                kTauschendBis);
+    for (int n : gGroessen) {
+        if (n > kTauschendBis) continue;
+        zeile("Aufbauen einfügend / schnell", n, lauf("Auswahl_aufbauen_einfuegend", n),
+              lauf("Auswahl_aufbauen", n), "");
+        for (int k = 0; k < 6; ++k) {
+            std::string name = "Sortieren_";
+            name += kSortNamen[k];
+            std::string tauschend = name;
+            tauschend += "_tauschend";
+            zeile("Sortieren " + std::string(kSortNamen[k]) + " tauschend / schnell", n,
+                  lauf(tauschend.c_str(), n, k), lauf(name.c_str(), n, k), "");
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    std::vector<char*> args;
+    for (int i = 0; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a.rfind("--groessen=", 0) == 0) {
+            gGroessen.clear();
+            for (const QString& t : QString::fromStdString(a.substr(11)).split(u','))
+                gGroessen.push_back(t.toInt());
+            continue;
+        }
+        args.push_back(argv[i]);
+    }
+    int n = int(args.size());
+    benchmark::Initialize(&n, args.data());
+    if (benchmark::ReportUnrecognizedArguments(n, args.data())) return 1;
+    registrieren();
+    Sammler sammler;
+    benchmark::RunSpecifiedBenchmarks(&sammler);
+    tabelle(sammler);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Builds the benchmarks (Release, in build-bench/) and runs them: loading, saving, the
+# selection rebuild and its sorts against their baselines on demo herds of 1,000, 10,000 and
+# 40,000 sows; then the memory with the 40,000-sow herd loaded and the start-up of the
+# program on it. Arguments go to the benchmark program, e.g.
+#   bench/run.sh --groessen=40000 --benchmark_filter='Laden|lesen'
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+dir=build-bench
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPORVANTA_TESTS=OFF >/dev/null
+cmake --build "$dir" -j "${JOBS:-$(nproc)}" \
+    --target porvanta_bench porvanta_speicher porvanta_startzeit demoherde >/dev/null
+
+"$dir/bench/porvanta_bench" --benchmark_color=false "$@"
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+"$dir/tools/demoherde" "$tmp/herde" 40000 --seed 1 --heute 2024-03-10 >/dev/null
+mkdir "$tmp/leer"
+export QT_QPA_PLATFORM=offscreen
+
+echo
+echo "Speicher, Kern allein (HerdeLaden, dann die Auswahl):"
+"$dir/bench/porvanta_speicher" "$tmp/herde"
+
+echo
+echo "Programmstart mit 40.000 Sauen:"
+mit=$("$dir/bench/porvanta_startzeit" "$tmp/herde" 2>/dev/null)
+grep -v '^rss_kib' <<<"$mit"
+echo
+echo "Programmstart ohne Herde:"
+ohne=$("$dir/bench/porvanta_startzeit" "$tmp/leer" 2>/dev/null)
+grep -v '^rss_kib' <<<"$ohne"
+
+rss_mit=$(awk '/^rss_kib/ {print $2}' <<<"$mit")
+rss_ohne=$(awk '/^rss_kib/ {print $2}' <<<"$ohne")
+datei=$(stat -c %s "$tmp/herde/SAUWURF.DAT")
+echo
+awk -v m="$rss_mit" -v o="$rss_ohne" -v d="$datei" 'BEGIN {
+    basis = o + d / 1024
+    printf "RSS mit Herde %.1f MiB / (Datei %.1f MiB + leeres Programm %.1f MiB) = %.2f (Ziel <= 1.3)\n",
+        m / 1024, d / 1048576, o / 1024, m / basis
+}'

@@ -1,0 +1,101 @@
+// Start-up of the real main window on a data directory up to a usable, painted window, then
+// opening the sow selection (F2, "Eingabe") until it is painted, twice. Prints the times and
+// the resident memory. Run it with QT_QPA_PLATFORM=offscreen where there is no display.
+//
+//   porvanta_startzeit <datenverzeichnis>
+
+#include "app/appcontext.h"
+#include "app/tpvmain.h"
+#include "entry/tsauauswahl.h"
+#include "platform/clock.h"
+#include "platform/consolemessages.h"
+#include "prozess.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+
+// Opens the selection as the menu does and returns the milliseconds until it stood painted
+// on the screen; then closes it with "Zurück".
+double auswahlOeffnen(TPVMain& main) {
+    QElapsedTimer t;
+    double ms = -1;
+    QTimer wache;
+    wache.setInterval(0);
+    QObject::connect(&wache, &QTimer::timeout, [&] {
+        TSauAuswahl* dlg = main.sauAuswahl();
+        if (!dlg || QApplication::activeModalWidget() != dlg || !dlg->isVisible()) return;
+        dlg->repaint();
+        ms = double(t.nsecsElapsed()) / 1e6;
+        wache.stop();
+        dlg->reject();
+    });
+    wache.start();
+    t.start();
+    main.Eingabe1Click();
+    return ms;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QElapsedTimer abMain;
+    abMain.start();
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "Aufruf: porvanta_startzeit <datenverzeichnis>\n");
+        return 1;
+    }
+    QApplication::setApplicationName(QStringLiteral("Porvanta"));
+    QTranslator qtDeutsch;
+    if (qtDeutsch.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtDeutsch);
+
+    // Built-in settings: a store that does not exist yet, no older file.
+    QTemporaryDir einstellungen;
+    ConsoleMessages messages;
+    SystemClock uhr;
+    AppContext ctx(messages, uhr);
+    ctx.Datenpfad = QString::fromLocal8Bit(argv[1]) + u'/';
+    ctx.standardDatenpfad = ctx.Datenpfad;
+    ctx.einstellungsDatei = einstellungen.filePath(QStringLiteral("PV.INI"));
+    qputenv("PORVANTA_DATENPFAD", argv[1]);
+
+    const long rssVorher = prozess::rssKiB();
+    QElapsedTimer t;
+    t.start();
+    TPVMain main(ctx);
+    main.show();
+    QApplication::processEvents();
+    main.repaint();
+    const double fenster = double(t.nsecsElapsed()) / 1e6;
+    const double abStart = prozess::msSeitProzessstart();
+    const double seitMain = double(abMain.nsecsElapsed()) / 1e6;
+    const long rssFenster = prozess::rssKiB();
+
+    const double erstes = auswahlOeffnen(main);
+    const double zweites = auswahlOeffnen(main);
+    const long rssAuswahl = prozess::rssKiB();
+
+    std::printf("Sauen: %zu\n", ctx.Sauenliste.size());
+    std::printf("Hauptfenster bereit: %.1f ms (TPVMain bis gezeichnet), %.1f ms ab main(), "
+                "%.0f ms ab Prozessstart\n",
+                fenster, seitMain, abStart);
+    std::printf("Auswahl öffnen: %.1f ms, erneut %.1f ms\n", erstes, zweites);
+    std::printf("RSS vor dem Hauptfenster %.1f MiB, mit Hauptfenster %.1f MiB, nach der Auswahl "
+                "%.1f MiB, Spitze %.1f MiB\n",
+                double(rssVorher) / 1024.0, double(rssFenster) / 1024.0,
+                double(rssAuswahl) / 1024.0, double(prozess::spitzeKiB()) / 1024.0);
+    // For bench/run.sh, which sets this against the empty program.
+    std::printf("rss_kib %ld\n", rssAuswahl);
+    return 0;
+}
