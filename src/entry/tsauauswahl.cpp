@@ -74,12 +74,15 @@ public:
         klein.setPointSizeF(std::max(4.0, opt.font.pointSizeF() - 2));
         p->setFont(klein);
         p->setPen(Qt::gray);
-        p->drawText(
-            QRect(r.left(), r.top(), fm.horizontalAdvance(QStringLiteral("000")), r.height()),
-            Qt::AlignRight | Qt::AlignVCenter, QString::number(i.row() + 1));
+        // Right-aligned to the width of "000", widened when a large herd needs more digits so
+        // that no digit is cut off.
+        const QString ziffern(std::max<qsizetype>(3, QString::number(l_.zeilen()).size()), u'0');
+        const int nrBreite = fm.horizontalAdvance(ziffern);
+        p->drawText(QRect(r.left(), r.top(), nrBreite, r.height()), Qt::AlignRight | Qt::AlignVCenter,
+                    QString::number(i.row() + 1));
         p->setFont(opt.font);
         p->setPen(opt.palette.color(gewaehlt ? QPalette::HighlightedText : QPalette::Text));
-        const int x0 = r.left() + fm.horizontalAdvance(QStringLiteral("0000"));
+        const int x0 = r.left() + nrBreite + fm.horizontalAdvance(QStringLiteral("0"));
         p->drawText(QRect(x0, r.top(), r.width(), r.height()), Qt::AlignLeft | Qt::AlignVCenter,
                     e.nummer);
         const auto sektion = [&](int s) {
@@ -124,7 +127,7 @@ TSauAuswahl::TSauAuswahl(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
     Kopf = new QHeaderView(Qt::Horizontal);
     Kopf->setObjectName(QStringLiteral("HeaderControl1"));
     auto* kopfModell = new QStandardItemModel(0, 5, Kopf);
-    kopfModell->setHorizontalHeaderLabels({QStringLiteral("Sau"), QStringLiteral("Status  "),
+    kopfModell->setHorizontalHeaderLabels({QString(), QStringLiteral("Status  "),
                                            QStringLiteral("Wurf"), QStringLiteral("Grp."),
                                            QStringLiteral("Stall")});
     Kopf->setModel(kopfModell);
@@ -135,6 +138,8 @@ TSauAuswahl::TSauAuswahl(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
     Kopf->resizeSection(3, 45);
     Kopf->setStretchLastSection(true);
     Kopf->setSectionsClickable(false);
+    Kopf->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    Kopf->setFixedHeight(Kopf->fontMetrics().height() + 8);
 
     modell_ = new AuswahlModell(liste_, this);
     ListBox1 = new QListView;
