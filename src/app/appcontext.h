@@ -2,10 +2,12 @@
 
 #include "herd/einstellungen.h"
 #include "herd/sauherde.h"
+#include "plan/planrecords.h"
 
 #include <QDate>
 #include <QStringList>
 #include <array>
+#include <vector>
 
 class MessageService;
 class Clock;
@@ -28,6 +30,8 @@ public:
     Einstellungen einstellungen;
     QString Datenpfad; // ends in a separator; empty means the working directory
     int Tragezeit = 113;
+    TPlanZeiten Planzeiten = PlanZeitenStandard(); // the program-wide plan times
+    std::vector<TPlanTyp> Plantypen;
 
     // Where the settings come from: the per-user store, the older text file (read instead of
     // the store when it exists) and the data directory when the store names none.

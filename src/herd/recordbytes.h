@@ -48,6 +48,8 @@ protected:
     void setI8(std::size_t o, std::int8_t v) { b_.at(o) = std::uint8_t(v); }
     std::uint16_t u16(std::size_t o) const { return recordbytes::u16(b_.data(), N, o); }
     void setU16(std::size_t o, std::uint16_t v) { recordbytes::setU16(b_.data(), N, o, v); }
+    std::int16_t i16(std::size_t o) const { return std::int16_t(u16(o)); }
+    void setI16(std::size_t o, std::int16_t v) { setU16(o, std::uint16_t(v)); }
     QString str(std::size_t o, std::size_t n) const {
         return recordbytes::str(b_.data(), N, o, n);
     }
