@@ -1,0 +1,253 @@
+#include "plan/planfiles.h"
+#include "plan/terminnamen.h"
+#include "support/testcontext.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+namespace {
+
+// An older 251-byte plan type, byte by byte: flag i (state 0..6, then page 0..4) is bit i%7.
+QByteArray alterSatz(const QByteArray& name, const QList<QByteArray>& staelle, qint16 gruppe,
+                     int flags) {
+    QByteArray s(251, '\0');
+    s[0] = char(name.size());
+    s.replace(1, name.size(), name);
+    for (int i = 0; i < 12; ++i)
+        s[16 + i] = char((flags >> (i % 7)) & 1);
+    for (int i = 0; i < staelle.size(); ++i) {
+        s[28 + 11 * i] = char(staelle[i].size());
+        s.replace(28 + 11 * i + 1, staelle[i].size(), staelle[i]);
+    }
+    s[248] = char(gruppe & 0xFF);
+    s[249] = char((gruppe >> 8) & 0xFF);
+    s[250] = 1;
+    return s;
+}
+
+template <class R> QByteArray roh(const R& r) {
+    return QByteArray(reinterpret_cast<const char*>(r.bytes().data()), int(r.bytes().size()));
+}
+
+QByteArray lesen(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void schreiben(const QString& pfad, const QByteArray& daten) {
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(daten), daten.size());
+}
+
+// Overwrites bytes of `ziel` from `pos` on.
+void setzen(QByteArray& ziel, int pos, const QByteArray& teil) {
+    for (int i = 0; i < teil.size(); ++i)
+        ziel[pos + i] = teil[i];
+}
+
+// The 25 used bytes of a task entry as the file holds it.
+QByteArray terminBytes(const QByteArray& name, qint16 von, qint16 bis, const QByteArray& kuerzel) {
+    QByteArray b(25, '\0');
+    b[0] = char(name.size());
+    setzen(b, 1, name);
+    const char tage[4] = {char(von & 0xFF), char(von >> 8), char(bis & 0xFF), char(bis >> 8)};
+    setzen(b, 16, QByteArray(tage, 4));
+    b[20] = char(kuerzel.size());
+    setzen(b, 21, kuerzel);
+    return b;
+}
+
+TPlanTermin termin(const QString& name, int von, int bis, const QString& kuerzel) {
+    TPlanTermin t;
+    t.setName(name);
+    t.setErsterTag(std::int16_t(von));
+    t.setLetzterTag(std::int16_t(bis));
+    t.setKuerzel(kuerzel);
+    return t;
+}
+
+} // namespace
+
+class TestPlanFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void planTypeFormatBySize_data();
+    void planTypeFormatBySize();
+    void oldPlanTypesConvertedAndWrittenBackNew();
+    void planTimesRoundTrip();
+    void loadingPlanTimes_data();
+    void loadingPlanTimes();
+    void filesFoundRegardlessOfCase();
+    void failedWriteIsTold_data();
+    void failedWriteIsTold();
+    void taskNamesFromTheirOffsets();
+};
+
+void TestPlanFiles::planTypeFormatBySize_data() {
+    QTest::addColumn<int>("groesse");
+    QTest::addColumn<bool>("alt");
+    QTest::addColumn<int>("anzahl");
+    QTest::addColumn<bool>("fehler");
+    QTest::newRow("empty file takes the old branch") << 0 << true << 0 << false;
+    QTest::newRow("3 x 251") << 753 << true << 3 << false;
+    QTest::newRow("2 x 351") << 702 << false << 2 << false;
+    QTest::newRow("multiple of both is old") << 251 * 351 << true << 351 << false;
+    QTest::newRow("351 and a stray byte") << 352 << false << 1 << true;
+}
+
+void TestPlanFiles::planTypeFormatBySize() {
+    QFETCH(int, groesse);
+    QBuffer b;
+    b.setData(QByteArray(groesse, '\x01'));
+    b.open(QIODevice::ReadOnly);
+    const PlanTypenGelesen r = PlanTypenLesen(b, groesse);
+    QTEST(r.altesFormat, "alt");
+    QTEST(int(r.typen.size()), "anzahl");
+    QTEST(r.fehler, "fehler");
+}
+
+void TestPlanFiles::oldPlanTypesConvertedAndWrittenBackNew() {
+    TestContext t;
+    QByteArray erster = alterSatz("Abferkelstall", {"Stall 1", "ABCDEFGHIJ", "", "x"}, -1, 0x55);
+    erster[28 + 9] = 'Z';        // a byte behind the first stall name's length
+    erster[28 + 33] = char(200); // a length byte beyond the 10 characters of the field
+    schreiben(t.pfad(QStringLiteral("PLANTYPE.DAT")), erster + alterSatz("Gruppe 3", {}, 3, 0x11));
+    PlanTypenLaden(t.ctx);
+    QCOMPARE(int(t.ctx.Plantypen.size()), 2);
+
+    QByteArray erwartet(351, '\0');
+    setzen(erwartet, 0, erster.left(28));
+    setzen(erwartet, 28, "\x07Stall 1");
+    setzen(erwartet, 44,
+           "\x0a"
+           "ABCDEFGHIJ");
+    setzen(erwartet, 76,
+           "\x0a"
+           "x"); // length clamped to the 10 characters of the old slot
+    setzen(erwartet, 348, "\xff\xff\x01");
+    QCOMPARE(roh(t.ctx.Plantypen[0]).toHex(' '), erwartet.toHex(' '));
+    QCOMPARE(t.ctx.Plantypen[1].Gruppe(), std::int16_t(3));
+
+    QVERIFY(PlanTypenSpeichern(t.ctx));
+    const QByteArray neu = lesen(t.pfad(QStringLiteral("PLANTYPE.DAT")));
+    QCOMPARE(neu.size(), 2 * 351);
+    QCOMPARE(neu.left(351), roh(t.ctx.Plantypen[0]));
+    const std::vector<TPlanTyp> vorher = t.ctx.Plantypen;
+    PlanTypenLaden(t.ctx); // now the newer format
+    QVERIFY(t.ctx.Plantypen == vorher);
+    QVERIFY(t.messages.shown.isEmpty());
+}
+
+void TestPlanFiles::planTimesRoundTrip() {
+    TestContext t;
+    t.ctx.Planzeiten.setEntry(psAbferkeln, 5, termin(QStringLiteral("Eisen Ä"), -3, 250, "Fe"));
+    // Days but no abbreviation: kept, only the plan leaves it out.
+    t.ctx.Planzeiten.setEntry(psEinstallen, 14, termin(QStringLiteral("Impfen"), 7, 9, ""));
+    QVERIFY(PlanZeitenSpeichern(t.ctx));
+    const QByteArray d = lesen(t.pfad(QStringLiteral("PLANZEIT.DAT")));
+    QCOMPARE(d.size(), 1950);
+    QCOMPARE(d.left(25), terminBytes("Abferkeln", 113, 115, "Abf."));
+    QCOMPARE(d.mid((15 + 5) * 26, 25), terminBytes("Eisen \xc4", -3, 250, "Fe"));
+    QCOMPARE(d.mid(1950 - 26, 25), terminBytes("Impfen", 7, 9, ""));
+    const TPlanZeiten vorher = t.ctx.Planzeiten;
+    t.ctx.Planzeiten = TPlanZeiten();
+    PlanZeitenLaden(t.ctx);
+    QVERIFY(t.ctx.Planzeiten == vorher);
+}
+
+void TestPlanFiles::loadingPlanTimes_data() {
+    QTest::addColumn<int>("groesse"); // -1: no file
+    QTest::addColumn<int>("abferkeln");
+    QTest::addColumn<int>("tragezeit");
+    QTest::addColumn<bool>("gelesen");
+    QTest::newRow("missing: defaults, silently") << -1 << 0 << 113 << false;
+    QTest::newRow("empty") << 0 << 0 << 113 << false;
+    QTest::newRow("one byte short") << 1949 << 120 << 113 << false;
+    QTest::newRow("farrowing from day 114") << 1950 << 114 << 114 << true;
+    QTest::newRow("longer file: first record") << 2000 << 110 << 110 << true;
+}
+
+void TestPlanFiles::loadingPlanTimes() {
+    QFETCH(int, groesse);
+    QFETCH(int, abferkeln);
+    QFETCH(bool, gelesen);
+    TestContext t;
+    TPlanZeiten z;
+    z.setEntry(psBelegen, 0, termin(QStringLiteral("Abferkeln"), abferkeln, 116, "A"));
+    if (groesse >= 0)
+        schreiben(t.pfad(QStringLiteral("PLANZEIT.DAT")),
+                  (roh(z) + QByteArray(100, 'x')).left(groesse));
+    PlanZeitenLaden(t.ctx);
+    QTEST(t.ctx.Tragezeit, "tragezeit");
+    QVERIFY(t.ctx.Planzeiten == (gelesen ? z : PlanZeitenStandard()));
+    const QStringList meldung{QStringLiteral("Lesefehler in der Datei PLANZEIT.DAT")};
+    QCOMPARE(t.messages.texts(), gelesen || groesse < 0 ? QStringList() : meldung);
+    // A missing plan types file leaves the list empty, silently.
+    t.ctx.Plantypen.resize(1);
+    PlanTypenLaden(t.ctx);
+    QVERIFY(t.ctx.Plantypen.empty());
+}
+
+void TestPlanFiles::filesFoundRegardlessOfCase() {
+    TestContext t;
+    TPlanZeiten z;
+    z.setEntry(psBelegen, 0, termin(QStringLiteral("Abferkeln"), 116, 118, "A"));
+    schreiben(t.pfad(QStringLiteral("planzeit.dat")), roh(z));
+    schreiben(t.pfad(QStringLiteral("PlanType.Dat")), roh(TPlanTyp()));
+    PlanZeitenLaden(t.ctx);
+    PlanTypenLaden(t.ctx);
+    QCOMPARE(t.ctx.Tragezeit, 116);
+    QCOMPARE(int(t.ctx.Plantypen.size()), 1);
+    // Saving replaces those files instead of adding a second spelling.
+    QVERIFY(PlanZeitenSpeichern(t.ctx) && PlanTypenSpeichern(t.ctx));
+    QCOMPARE(QDir(t.dir.path()).entryList(QDir::Files, QDir::Name),
+             (QStringList{"PlanType.Dat", "planzeit.dat"}));
+}
+
+void TestPlanFiles::failedWriteIsTold_data() {
+    QTest::addColumn<QString>("datei");
+    QTest::newRow("plan times") << QStringLiteral("PLANZEIT.DAT");
+    QTest::newRow("plan types") << QStringLiteral("PLANTYPE.DAT");
+}
+
+void TestPlanFiles::failedWriteIsTold() {
+    QFETCH(QString, datei);
+    TestContext t;
+    QVERIFY(QDir(t.dir.path()).mkdir(datei)); // a folder in the file's place
+    const bool ok = datei == QStringLiteral("PLANZEIT.DAT") ? PlanZeitenSpeichern(t.ctx)
+                                                            : PlanTypenSpeichern(t.ctx);
+    QVERIFY(!ok);
+    QCOMPARE(
+        t.messages.texts(),
+        QStringList{QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(datei)});
+}
+
+void TestPlanFiles::taskNamesFromTheirOffsets() {
+    TPlanZeiten z;
+    auto name = [&z](int offset, const QByteArray& text) {
+        z.bytes()[std::size_t(offset)] = std::uint8_t(text.size());
+        std::copy(text.begin(), text.end(), z.bytes().begin() + offset + 1);
+    };
+    const int sau[4] = {1170, 1196, 1222, 1248};
+    for (int i = 0; i < 4; ++i)
+        name(sau[i], "Sau" + QByteArray::number(i + 1));
+    for (int i = 0; i < 8; ++i)
+        name(52 + 26 * i, "Wurf" + QByteArray::number(i + 1));
+    // Neighbours that are no task dates: page 0 rows 1 and 10, page 3 row 4, page 1 row 2.
+    for (int offset : {26, 260, 1274, 442})
+        name(offset, "nein");
+
+    const TTerminnamen n = TerminnamenBilden(z);
+    for (int slot = 0; slot < 20; ++slot) {
+        QString erwartet;
+        if (slot < 4) erwartet = QStringLiteral("Sau%1").arg(slot + 1);
+        if (slot >= 10 && slot < 18) erwartet = QStringLiteral("Wurf%1").arg(slot - 9);
+        QCOMPARE(n[std::size_t(slot)], erwartet);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestPlanFiles)
+#include "tst_planfiles.moc"

@@ -1,0 +1,202 @@
+#include "controls/tnumedit.h"
+#include "plan/planfiles.h"
+#include "plan/tarbeitsplanzeiten.h"
+#include "support/testcontext.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+namespace {
+
+struct Editor {
+    explicit Editor(TestContext& t) : dlg(t.ctx) {
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    }
+    template <class T> T* c(const QString& name) {
+        T* w = dlg.findChild<T*>(name);
+        if (!w) qFatal("control %s missing", qPrintable(name));
+        return w;
+    }
+    // The four fields of row k: Edit2k+1, NumEdit2k+1, NumEdit2k+2, Edit2k+2.
+    QLineEdit* name(int k) { return c<QLineEdit>(QStringLiteral("Edit%1").arg(2 * k + 1)); }
+    TNumEdit* von(int k) { return c<TNumEdit>(QStringLiteral("NumEdit%1").arg(2 * k + 1)); }
+    TNumEdit* bis(int k) { return c<TNumEdit>(QStringLiteral("NumEdit%1").arg(2 * k + 2)); }
+    QLineEdit* kuerzel(int k) { return c<QLineEdit>(QStringLiteral("Edit%1").arg(2 * k + 2)); }
+    // Clicks the tab as the user does; the focus stays where it was.
+    void seite(int s) {
+        QTabBar* tabs = dlg.seiten();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(s).center());
+        QCOMPARE(tabs->currentIndex(), s);
+    }
+    void tippen(QLineEdit* w, const QString& text) {
+        w->setFocus();
+        w->selectAll();
+        QTest::keyClicks(w, text);
+    }
+    TArbeitsplanzeiten dlg;
+};
+
+TPlanTermin termin(const QString& name, int von, int bis, const QString& kuerzel) {
+    TPlanTermin t;
+    t.setName(name);
+    t.setErsterTag(std::int16_t(von));
+    t.setLetzterTag(std::int16_t(bis));
+    t.setKuerzel(kuerzel);
+    return t;
+}
+
+// Runs `bedienen` on the modal dialog once it is open and closes it as cancelled if it is
+// still open then, so that a failed step cannot leave the test hanging.
+void modalBedienen(std::function<void(QWidget*)> bedienen) {
+    QTimer::singleShot(0, [bedienen] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w) return modalBedienen(bedienen);
+        bedienen(w);
+        if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->reject();
+    });
+}
+
+} // namespace
+
+class TestTArbeitsplanzeiten : public QObject {
+    Q_OBJECT
+private slots:
+    void pagesShowTheirRows_data();
+    void pagesShowTheirRows();
+    void editedRowsStoredOnPageChangeAndOk();
+    void enterMovesOnEscapeCancels();
+    void confirmingStoresFixedNamesAndSaves();
+    void escapeDiscardsChanges();
+};
+
+void TestTArbeitsplanzeiten::pagesShowTheirRows_data() {
+    QTest::addColumn<int>("seite");
+    QTest::addColumn<QStringList>("fest"); // names of rows 0 and 1, empty when editable
+    QTest::addColumn<QList<int>>("sterne");
+    QTest::newRow("ab Belegen") << 0 << QStringList{"Abferkeln", "Trächtig.Kontr."}
+                                << QList<int>{2, 3, 4, 5, 6, 7, 8, 9};
+    QTest::newRow("ab Abferkeln") << 1 << QStringList{"Absetzen", ""} << QList<int>{};
+    QTest::newRow("ab Absetzen") << 2 << QStringList{"Neubelegen", ""} << QList<int>{};
+    QTest::newRow("Wurfunabh.") << 3 << QStringList{"", ""} << QList<int>{0, 1, 2, 3};
+    QTest::newRow("ab Einstallen") << 4 << QStringList{"", ""} << QList<int>{};
+}
+
+void TestTArbeitsplanzeiten::pagesShowTheirRows() {
+    QFETCH(int, seite);
+    QFETCH(QStringList, fest);
+    QFETCH(QList<int>, sterne);
+    TestContext t;
+    TPlanZeiten z;
+    for (int k = 0; k < 15; ++k)
+        z.setEntry(seite, k,
+                   termin(QStringLiteral("Z%1").arg(k), k, 10 + k, QStringLiteral("K%1").arg(k)));
+    Editor e(t);
+    e.dlg.setPlanzeiten(z);
+    QCOMPARE(e.dlg.windowTitle(), QStringLiteral("Einstellungen zum Arbeitsplan"));
+    QCOMPARE(e.dlg.seiten()->tabText(seite), QString::fromLatin1(QTest::currentDataTag()));
+    QCOMPARE(e.dlg.seiten()->currentIndex(), 0); // opening shows page 0
+    if (seite != 0) e.seite(seite);
+    for (int k = 0; k < TArbeitsplanzeiten::kZeilen; ++k) {
+        const QString f = k < 2 ? fest[k] : QString();
+        QCOMPARE(e.name(k)->text(), f.isEmpty() ? QStringLiteral("Z%1").arg(k) : f);
+        QCOMPARE(e.name(k)->isReadOnly(), !f.isEmpty());
+        QCOMPARE(e.von(k)->Wert(), double(k));
+        QCOMPARE(e.bis(k)->Wert(), double(10 + k));
+        QCOMPARE(e.kuerzel(k)->text(), QStringLiteral("K%1").arg(k));
+        QCOMPARE(e.c<QLabel>(QStringLiteral("Stern%1").arg(k))->text(),
+                 sterne.contains(k) ? QStringLiteral("*") : QString());
+    }
+}
+
+void TestTArbeitsplanzeiten::editedRowsStoredOnPageChangeAndOk() {
+    TestContext t;
+    TPlanZeiten z = PlanZeitenStandard();
+    for (int k = 12; k < 15; ++k)
+        z.setEntry(1, k, termin(QStringLiteral("verborgen"), k, k, "V"));
+    Editor e(t);
+    e.dlg.setPlanzeiten(z);
+    e.seite(1);
+    e.tippen(e.name(1), QStringLiteral("  Kastrieren  "));
+    e.tippen(e.von(1), QStringLiteral("-3")); // a day field takes no minus sign
+    e.tippen(e.bis(1), QStringLiteral("5"));
+    e.tippen(e.kuerzel(1), QStringLiteral(" K "));
+    e.tippen(e.von(2), QStringLiteral("12"));
+    e.seite(2); // the focus is still in the number field
+    QCOMPARE(e.name(1)->text(), QString());
+    e.seite(1);
+    QCOMPARE(e.name(1)->text(), QStringLiteral("Kastrieren"));
+    QCOMPARE(e.von(2)->Wert(), 12.0);
+    e.tippen(e.bis(2), QStringLiteral("14")); // confirmed without changing the tab
+    QTest::mouseClick(e.c<QPushButton>(QStringLiteral("OKBtn")), Qt::LeftButton);
+    QCOMPARE(e.dlg.result(), int(QDialog::Accepted));
+
+    const TPlanZeiten& r = e.dlg.planzeiten();
+    QVERIFY(r.entry(1, 1) == termin(QStringLiteral("Kastrieren"), 3, 5, "K"));
+    QCOMPARE(int(r.entry(1, 2).ErsterTag()), 12);
+    QCOMPARE(int(r.entry(1, 2).LetzterTag()), 14);
+    for (int k = 12; k < 15; ++k)
+        QVERIFY(r.entry(1, k) == z.entry(1, k)); // never shown
+    QVERIFY(r.entry(2, 0) == z.entry(2, 0));
+    QVERIFY(t.ctx.Planzeiten == PlanZeitenStandard()); // the editor works on its copy
+}
+
+void TestTArbeitsplanzeiten::enterMovesOnEscapeCancels() {
+    TestContext t;
+    Editor e(t);
+    e.name(2)->setFocus();
+    for (QWidget* naechstes :
+         {(QWidget*)e.von(2), (QWidget*)e.bis(2), (QWidget*)e.kuerzel(2), (QWidget*)e.name(3)}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), naechstes);
+    }
+    QVERIFY(e.dlg.isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!e.dlg.isVisible());
+    QCOMPARE(e.dlg.result(), int(QDialog::Rejected));
+}
+
+void TestTArbeitsplanzeiten::confirmingStoresFixedNamesAndSaves() {
+    TestContext t;
+    bool bedient = false;
+    modalBedienen([&bedient](QWidget* w) {
+        auto* ok = w->findChild<QPushButton*>(QStringLiteral("OKBtn"));
+        if (!ok) return;
+        bedient = true;
+        QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    QVERIFY(PlanZeitenBearbeiten(t.ctx, nullptr));
+    QVERIFY(bedient);
+    TPlanZeiten erwartet = PlanZeitenStandard();
+    erwartet.setEntry(0, 1, termin(QStringLiteral("Trächtig.Kontr."), 0, 0, ""));
+    QVERIFY(t.ctx.Planzeiten == erwartet);
+    // Saved at once; the gestation length changes only with the next start.
+    QFile f(t.pfad(QStringLiteral("PLANZEIT.DAT")));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray(reinterpret_cast<const char*>(erwartet.bytes().data()), 1950));
+    QCOMPARE(t.ctx.Tragezeit, 113);
+}
+
+void TestTArbeitsplanzeiten::escapeDiscardsChanges() {
+    TestContext t;
+    modalBedienen([](QWidget* w) {
+        if (auto* name = w->findChild<QLineEdit*>(QStringLiteral("Edit5"))) {
+            name->setFocus();
+            QTest::keyClicks(name, QStringLiteral("Umstallen"));
+            QTest::keyClick(name, Qt::Key_Escape);
+        }
+    });
+    QVERIFY(!PlanZeitenBearbeiten(t.ctx, nullptr));
+    QVERIFY(t.ctx.Planzeiten == PlanZeitenStandard());
+    QVERIFY(!QFile::exists(t.pfad(QStringLiteral("PLANZEIT.DAT"))));
+}
+
+QTEST_MAIN(TestTArbeitsplanzeiten)
+#include "tst_tarbeitsplanzeiten.moc"

@@ -1,0 +1,386 @@
+#include "plan/planfiles.h"
+#include "plan/tarbplantyp.h"
+#include "support/testcontext.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+TPlanTyp typ(const QString& name, std::int16_t gruppe, const QStringList& staelle) {
+    TPlanTyp t;
+    t.setName(name);
+    for (int i = 0; i < staelle.size(); ++i)
+        t.setStall(i, staelle[i]);
+    t.setGruppe(gruppe);
+    return t;
+}
+
+// Two stored plan types: "Sauen" by stalls (C, then A), "Gruppen" by group 3 with the state
+// flags leer, tragend and verkauft and the page flags 1 and 3.
+void vorbereiten(TestContext& t) {
+    t.ctx.Hilfslisten[5] = QStringList{"Stall A", "Stall B", "Stall C", "Stall D"};
+    TPlanTyp sauen = typ(QStringLiteral("Sauen"), -2, {"Stall C", "Stall A"});
+    sauen.setStatusFlag(stBelegt, 1);
+    TPlanTyp gruppen = typ(QStringLiteral("Gruppen"), 3, {});
+    for (int s : {stLeer, stTragend, stVerkauft})
+        gruppen.setStatusFlag(s, 1);
+    gruppen.setSeitenFlag(1, 1);
+    gruppen.setSeitenFlag(3, 1);
+    gruppen.setAlleAuflisten(1);
+    t.ctx.Plantypen = {sauen, gruppen};
+}
+
+struct Editor {
+    explicit Editor(TestContext& t) : dlg(t.ctx) {
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        // Entering the name box drops its list down (an empty list has nothing to show).
+        if (name()->count() > 0) QTRY_VERIFY(name()->view()->isVisible());
+    }
+    template <class T> T* c(const char* n) {
+        T* w = dlg.findChild<T*>(QString::fromLatin1(n));
+        if (!w) qFatal("control %s missing", n);
+        return w;
+    }
+    QComboBox* name() { return c<QComboBox>("ComboBox2"); }
+    QListWidget* staelle() { return c<QListWidget>("ListBox1"); }
+    QComboBox* gruppe() { return c<QComboBox>("ComboBox1"); }
+    QCheckBox* box(const char* n) { return c<QCheckBox>(n); }
+    // Keys go where the user's keys go: into the open list, else to the focus widget.
+    static QWidget* ziel() {
+        if (QWidget* p = QApplication::activePopupWidget())
+            return p->focusWidget() ? p->focusWidget() : p;
+        return QApplication::focusWidget();
+    }
+    void tippen(const QString& text) {
+        for (QChar ch : text) {
+            if (ch.unicode() < 0x80) {
+                QTest::keyClicks(ziel(), QString(ch));
+                continue;
+            }
+            // QTest maps ASCII only; an umlaut comes as a key with its text.
+            QKeyEvent druck(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(ziel(), &druck);
+            QKeyEvent los(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(ziel(), &los);
+        }
+    }
+    void taste(Qt::Key k) { QTest::keyClick(ziel(), k); }
+    // Check boxes and radio buttons react on their indicator and text, at the left.
+    void klick(QWidget* w) {
+        const bool knopf = qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w);
+        QTest::mouseClick(w, Qt::LeftButton, {}, knopf ? QPoint(6, w->height() / 2) : QPoint());
+    }
+    // Types a name and leaves the name box with Tab.
+    void waehlen(const QString& text) {
+        tippen(text);
+        taste(Qt::Key_Tab);
+    }
+    const TPlanTyp& satz(int i) { return dlg.plantypen()[std::size_t(i)]; }
+    QStringList ausgewaehlt() {
+        QStringList out;
+        for (int i = 0; i < staelle()->count(); ++i)
+            if (staelle()->item(i)->isSelected()) out << staelle()->item(i)->text();
+        return out;
+    }
+    TArbPlanTyp dlg;
+};
+
+QStringList staelleIn(const TPlanTyp& t) {
+    QStringList out;
+    for (int i = 0; i < 20; ++i)
+        out << t.Stall(i);
+    while (!out.isEmpty() && out.last().isEmpty())
+        out.removeLast();
+    return out;
+}
+
+} // namespace
+
+class TestTArbPlanTyp : public QObject {
+    Q_OBJECT
+private slots:
+    void openingState();
+    void typedNameSelectsRegardlessOfCase_data();
+    void typedNameSelectsRegardlessOfCase();
+    void newNameAddedWithDefaults();
+    void emptyNameClosesUnchanged_data();
+    void emptyNameClosesUnchanged();
+    void deleteAsksAndRemoves();
+    void groupShownAndRadioButtonsWriteIt();
+    void stallSelectionWrittenInListOrder();
+    void checkBoxesWriteTheirFlags();
+    void okWritesListAndFile();
+    void cancelDiscards();
+};
+
+void TestTArbPlanTyp::openingState() {
+    TestContext t;
+    vorbereiten(t);
+    t.ctx.einstellungen.maxGruppe = 4;
+    Editor e(t);
+    QCOMPARE(e.dlg.windowTitle(), QStringLiteral("Arbeitsplandefinition"));
+    QCOMPARE(e.name()->itemText(1), QStringLiteral("Gruppen"));
+    QCOMPARE(e.name()->currentIndex(), -1);
+    QCOMPARE(e.name()->currentText(), QString());
+    QVERIFY(!e.c<QPushButton>("DelBtn")->isEnabled());
+    QCOMPARE(e.ausgewaehlt(), t.ctx.Hilfslisten[5]);
+    QStringList gruppen;
+    for (int i = 0; i < e.gruppe()->count(); ++i)
+        gruppen << e.gruppe()->itemText(i);
+    QCOMPARE(gruppen, (QStringList{"JS", "0", "1", "2", "3", "4"}));
+    QCOMPARE(e.box("saeugende")->text(), QStringLiteral("säugend"));
+    QCOMPARE(e.box("CheckBox6")->text(),
+             QStringLiteral("Auflistung incl. Sauen ohne aktuelleTermine"));
+}
+
+void TestTArbPlanTyp::typedNameSelectsRegardlessOfCase_data() {
+    QTest::addColumn<QString>("getippt");
+    QTest::addColumn<int>("index");
+    QTest::newRow("upper case") << "GRUPPEN" << 1;
+    QTest::newRow("mixed case") << "sAUEN" << 0;
+    QTest::newRow("umlaut") << "SÄUE" << 2;
+}
+
+void TestTArbPlanTyp::typedNameSelectsRegardlessOfCase() {
+    QFETCH(QString, getippt);
+    QFETCH(int, index);
+    TestContext t;
+    vorbereiten(t);
+    t.ctx.Plantypen.push_back(typ(QStringLiteral("Säue"), 0, {}));
+    Editor e(t);
+    e.tippen(getippt.left(2) + QStringLiteral("x"));
+    e.taste(Qt::Key_Backspace);
+    QCOMPARE(e.name()->currentIndex(), -1);
+    e.tippen(getippt.mid(2));
+    QCOMPARE(e.name()->currentIndex(), index);
+    QVERIFY(e.c<QPushButton>("DelBtn")->isEnabled());
+    e.taste(Qt::Key_Tab);
+    QVERIFY(!e.name()->view()->isVisible());
+    QCOMPARE(e.name()->count(), 3); // nothing added
+    QCOMPARE(e.name()->currentIndex(), index);
+    QVERIFY(e.satz(index) == t.ctx.Plantypen[std::size_t(index)]);
+}
+
+void TestTArbPlanTyp::newNameAddedWithDefaults() {
+    TestContext t;
+    vorbereiten(t);
+    Editor e(t);
+    e.waehlen(QStringLiteral("Abferkelabteil Nord")); // 19 characters
+    QCOMPARE(e.name()->count(), 3);
+    QCOMPARE(e.name()->itemText(2), QStringLiteral("Abferkelabteil Nord"));
+    QCOMPARE(e.name()->currentIndex(), 2);
+    const TPlanTyp& n = e.satz(2);
+    QCOMPARE(n.Name(), QStringLiteral("Abferkelabteil ")); // cut to 15
+    for (int s = 0; s < 7; ++s)
+        QCOMPARE(int(n.StatusFlag(s)), 1);
+    for (int p = 0; p < 5; ++p)
+        QCOMPARE(int(n.SeitenFlag(p)), 1);
+    QCOMPARE(int(n.AlleAuflisten()), 1);
+    QCOMPARE(int(n.Gruppe()), -2);
+    QCOMPARE(staelleIn(n), t.ctx.Hilfslisten[5]);
+    // And shown: all checked, all stalls, selection by stalls.
+    QVERIFY(e.box("Umrauscher")->isChecked() && e.box("CheckBox6")->isChecked());
+    QCOMPARE(e.ausgewaehlt(), t.ctx.Hilfslisten[5]);
+    QVERIFY(e.c<QRadioButton>("RadioButton1")->isChecked());
+    QVERIFY(!e.gruppe()->isEnabled());
+}
+
+void TestTArbPlanTyp::emptyNameClosesUnchanged_data() {
+    QTest::addColumn<QString>("getippt");
+    QTest::addColumn<bool>("mitEnter");
+    QTest::newRow("nothing typed, Tab") << QString() << false;
+    QTest::newRow("typed and erased, Enter") << QStringLiteral("N") << true;
+}
+
+void TestTArbPlanTyp::emptyNameClosesUnchanged() {
+    QFETCH(QString, getippt);
+    QFETCH(bool, mitEnter);
+    TestContext t;
+    vorbereiten(t);
+    const std::vector<TPlanTyp> vorher = t.ctx.Plantypen;
+    Editor e(t);
+    // A change to a shown plan type first, then back into the name box.
+    e.waehlen(QStringLiteral("Sauen"));
+    e.klick(e.box("tragende"));
+    QCOMPARE(int(e.satz(0).StatusFlag(stTragend)), 1);
+    e.name()->setFocus(Qt::MouseFocusReason);
+    QTRY_VERIFY(e.name()->view()->isVisible());
+    e.name()->lineEdit()->selectAll();
+    e.taste(Qt::Key_Delete);
+    e.tippen(getippt);
+    for (int i = 0; i < getippt.size(); ++i)
+        e.taste(Qt::Key_Backspace);
+    e.taste(mitEnter ? Qt::Key_Return : Qt::Key_Tab);
+    QVERIFY(!e.dlg.isVisible());
+    QCOMPARE(e.dlg.result(), int(QDialog::Rejected));
+    QVERIFY(t.ctx.Plantypen == vorher);
+    QVERIFY(!QFile::exists(t.pfad(QStringLiteral("PLANTYPE.DAT"))));
+}
+
+void TestTArbPlanTyp::deleteAsksAndRemoves() {
+    TestContext t;
+    vorbereiten(t);
+    Editor e(t);
+    e.waehlen(QStringLiteral("gruppen"));
+    auto* del = e.c<QPushButton>("DelBtn");
+    t.messages.planAnswer(MessageService::Answer::No);
+    e.klick(del);
+    QCOMPARE(t.messages.texts(),
+             QStringList{QStringLiteral("Soll die Plandefinition \"Gruppen\" gelöscht werden?")});
+    QCOMPARE(e.name()->count(), 2);
+    t.messages.planAnswer(MessageService::Answer::Yes);
+    e.klick(del);
+    QCOMPARE(e.name()->count(), 1);
+    QCOMPARE(int(e.dlg.plantypen().size()), 1);
+    QCOMPARE(e.satz(0).Name(), QStringLiteral("Sauen"));
+    QCOMPARE(e.name()->currentIndex(), -1);
+    QVERIFY(!del->isEnabled());
+    e.klick(e.c<QPushButton>("OKBtn"));
+    QCOMPARE(e.dlg.result(), int(QDialog::Accepted));
+    QCOMPARE(int(t.ctx.Plantypen.size()), 1);
+    QCOMPARE(t.ctx.Plantypen[0].Name(), QStringLiteral("Sauen"));
+    QCOMPARE(QFileInfo(t.pfad(QStringLiteral("PLANTYPE.DAT"))).size(), 351);
+}
+
+void TestTArbPlanTyp::groupShownAndRadioButtonsWriteIt() {
+    TestContext t;
+    vorbereiten(t);
+    Editor e(t);
+    auto* staelle = e.c<QRadioButton>("RadioButton1");
+    auto* gruppe = e.c<QRadioButton>("RadioButton2");
+    // Showing a stored group keeps it.
+    e.waehlen(QStringLiteral("Gruppen"));
+    QVERIFY(gruppe->isChecked());
+    QCOMPARE(e.gruppe()->currentText(), QStringLiteral("3"));
+    QVERIFY(!e.staelle()->isEnabled());
+    QCOMPARE(int(e.satz(1).Gruppe()), 3);
+    // Choosing "JS" and leaving the group box.
+    e.gruppe()->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 4; ++i)
+        e.taste(Qt::Key_Up);
+    QCOMPARE(e.gruppe()->currentText(), QStringLiteral("JS"));
+    e.taste(Qt::Key_Tab);
+    QCOMPARE(int(e.satz(1).Gruppe()), -1);
+
+    e.klick(staelle);
+    QCOMPARE(int(e.satz(1).Gruppe()), -2);
+    QCOMPARE(e.gruppe()->currentIndex(), -1);
+    QVERIFY(!e.gruppe()->isEnabled() && e.staelle()->isEnabled());
+    e.klick(gruppe);
+    QCOMPARE(int(e.satz(1).Gruppe()), 0);
+    QCOMPARE(e.gruppe()->currentText(), QStringLiteral("0"));
+    QVERIFY(e.gruppe()->isEnabled() && !e.staelle()->isEnabled());
+}
+
+void TestTArbPlanTyp::stallSelectionWrittenInListOrder() {
+    TestContext t;
+    vorbereiten(t);
+    for (int i = 5; i <= 25; ++i)
+        t.ctx.Hilfslisten[5] << QStringLiteral("S%1").arg(i);
+    // Slots after the first empty one are not shown.
+    t.ctx.Plantypen.push_back(typ(QStringLiteral("Lücke"), -2, {"Stall D", "", "Stall B"}));
+    Editor e(t);
+    e.waehlen(QStringLiteral("Lücke"));
+    QCOMPARE(e.ausgewaehlt(), QStringList{"Stall D"});
+    // Clicked in another order: stored in list order.
+    QListWidget* l = e.staelle();
+    l->setFocus(Qt::TabFocusReason);
+    auto klicken = [l](int r) {
+        l->scrollToItem(l->item(r));
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
+                          l->visualItemRect(l->item(r)).center());
+    };
+    klicken(1);
+    klicken(0);
+    e.taste(Qt::Key_Tab);
+    QCOMPARE(staelleIn(e.satz(2)), (QStringList{"Stall A", "Stall B", "Stall D"}));
+    const auto& b = e.satz(2).bytes();
+    QVERIFY(std::all_of(b.begin() + 28 + 3 * 16, b.begin() + 348, [](auto x) { return x == 0; }));
+    // 25 stalls selected: the first 20 in list order are stored.
+    l->setFocus(Qt::TabFocusReason);
+    l->selectAll();
+    e.taste(Qt::Key_Tab);
+    QCOMPARE(staelleIn(e.satz(2)), t.ctx.Hilfslisten[5].mid(0, 20));
+}
+
+void TestTArbPlanTyp::checkBoxesWriteTheirFlags() {
+    TestContext t;
+    vorbereiten(t);
+    Editor e(t);
+    e.waehlen(QStringLiteral("Gruppen"));
+    // Each box and the offset of its flag in the record.
+    const std::pair<const char*, int> boxen[] = {
+        {"leere", 16},     {"Umrauscher", 17}, {"belegte", 18},   {"tragende", 19},
+        {"saeugende", 20}, {"Jungsauen", 22},  {"CheckBox1", 23}, {"CheckBox2", 24},
+        {"CheckBox3", 25}, {"CheckBox4", 26},  {"CheckBox5", 27}, {"CheckBox6", 350}};
+    TPlanTyp erwartet = t.ctx.Plantypen[1];
+    for (const auto& [name, offset] : boxen) {
+        QCOMPARE(e.box(name)->isChecked(), erwartet.bytes()[std::size_t(offset)] == 1);
+        e.box(name)->setFocus(Qt::TabFocusReason);
+        e.taste(Qt::Key_Space);
+        erwartet.bytes()[std::size_t(offset)] ^= 1;
+    }
+    // Every flag toggled; "verkauft" has no box and keeps its flag.
+    QVERIFY(e.satz(1) == erwartet);
+    QCOMPARE(int(e.satz(1).StatusFlag(stVerkauft)), 1);
+}
+
+void TestTArbPlanTyp::okWritesListAndFile() {
+    TestContext t;
+    vorbereiten(t);
+    Editor e(t);
+    e.waehlen(QStringLiteral("Sauen"));
+    e.klick(e.box("saeugende"));
+    e.name()->setFocus(Qt::MouseFocusReason);
+    QTRY_VERIFY(e.name()->view()->isVisible());
+    e.name()->lineEdit()->selectAll();
+    e.tippen(QStringLiteral("Deckzentrum"));
+    // Clicking OK leaves the name box first: the new name is added.
+    e.klick(e.c<QPushButton>("OKBtn"));
+    QCOMPARE(e.dlg.result(), int(QDialog::Accepted));
+    QCOMPARE(int(t.ctx.Plantypen.size()), 3);
+    QCOMPARE(int(t.ctx.Plantypen[0].StatusFlag(stSaeugend)), 1);
+    QCOMPARE(t.ctx.Plantypen[2].Name(), QStringLiteral("Deckzentrum"));
+    QFile f(t.pfad(QStringLiteral("PLANTYPE.DAT")));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QByteArray erwartet;
+    for (const TPlanTyp& p : t.ctx.Plantypen)
+        erwartet += QByteArray(reinterpret_cast<const char*>(p.bytes().data()), 351);
+    QCOMPARE(f.readAll(), erwartet);
+}
+
+void TestTArbPlanTyp::cancelDiscards() {
+    TestContext t;
+    vorbereiten(t);
+    const std::vector<TPlanTyp> vorher = t.ctx.Plantypen;
+    bool offen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dlg = qobject_cast<TArbPlanTyp*>(QApplication::activeModalWidget());
+        if (!dlg) return;
+        offen = true;
+        dlg->findChild<QComboBox*>(QStringLiteral("ComboBox2"))->setEditText(QStringLiteral("Neu"));
+        QTest::mouseClick(dlg->findChild<QCheckBox*>(QStringLiteral("leere")), Qt::LeftButton, {},
+                          QPoint(6, 6));
+        QTest::mouseClick(dlg->findChild<QPushButton*>(QStringLiteral("CancelBtn")),
+                          Qt::LeftButton);
+        if (dlg->isVisible()) dlg->reject();
+    });
+    QVERIFY(!PlanTypenBearbeiten(t.ctx, nullptr));
+    QVERIFY(offen);
+    QVERIFY(t.ctx.Plantypen == vorher);
+    QVERIFY(!QFile::exists(t.pfad(QStringLiteral("PLANTYPE.DAT"))));
+}
+
+QTEST_MAIN(TestTArbPlanTyp)
+#include "tst_tarbplantyp.moc"
