@@ -11,6 +11,10 @@
 #include "entry/tsauwurfeingabe.h"
 #include "herd/hilfslisten.h"
 #include "herd/textfunktionen.h"
+#include "plan/planfiles.h"
+#include "plan/tarbeitsplanzeiten.h"
+#include "plan/tarbplantyp.h"
+#include "plan/terminnamen.h"
 #include "platform/druckausgabe.h"
 #include "platform/messages.h"
 
@@ -57,6 +61,9 @@ void TPVMain::starten() {
     HilfslistenLaden(ctx_);
     QApplication::restoreOverrideCursor();
     MenueFreigeben();
+    // Plan times (they give the gestation length) and plan types.
+    PlanZeitenLaden(ctx_);
+    PlanTypenLaden(ctx_);
     // The windows that live as long as the program.
     SauAuswahl = new TSauAuswahl(ctx_, this);
     auswahlVorbereiten();
@@ -120,8 +127,10 @@ void TPVMain::menueAufbauen() {
     QMenu* plan = bar->addMenu(QStringLiteral("Arbeits&plan"));
     plan->setObjectName(QStringLiteral("Arbeitsplan1"));
     item(plan, "Plan1", QStringLiteral("&Plan"));
-    item(plan, "PlanZeiten", QStringLiteral("&Zeiten"));
-    item(plan, "PlanTypen", QStringLiteral("&Typen"));
+    connect(item(plan, "PlanZeiten", QStringLiteral("&Zeiten")), &QAction::triggered, this,
+            [this] { PlanZeitenBearbeiten(ctx_, this); });
+    connect(item(plan, "PlanTypen", QStringLiteral("&Typen")), &QAction::triggered, this,
+            [this] { PlanTypenBearbeiten(ctx_, this); });
 
     // A top-level item without a submenu.
     QAction* futter = bar->addAction(QStringLiteral("&Futter"));
@@ -167,7 +176,7 @@ bool TPVMain::FormCloseQuery() {
 }
 
 std::array<QString, 20> TPVMain::terminnamen() const {
-    return {};
+    return TerminnamenBilden(ctx_.Planzeiten);
 }
 
 void TPVMain::auswahlVorbereiten() {
@@ -229,8 +238,14 @@ bool TPVMain::datenpfadWechseln(const QString& neu) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     HerdeLaden(ctx_);
     HilfslistenLaden(ctx_);
+    ctx_.Planzeiten = PlanZeitenStandard();
+    ctx_.Tragezeit = 113;
+    ctx_.Plantypen.clear();
+    PlanZeitenLaden(ctx_);
+    PlanTypenLaden(ctx_);
     QApplication::restoreOverrideCursor();
     MenueFreigeben();
+    auswahlVorbereiten();
     return true;
 }
 

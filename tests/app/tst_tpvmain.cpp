@@ -2,8 +2,10 @@
 #include "app/schnellhilfe.h"
 #include "app/tpvmain.h"
 #include "herd/herdfile.h"
+#include "plan/planfiles.h"
 #include "platform/canvas.h"
 #include "platform/druckausgabe.h"
+#include "support/modaltreiber.h"
 #include "support/testcontext.h"
 
 #include <QAction>
@@ -56,6 +58,7 @@ private slots:
     void settingsShapeWindow_data();
     void settingsShapeWindow();
     void secondStartRestoresMinimisedWindow();
+    void planTimesGiveGestationAndTaskNames();
 };
 
 void TestTPVMain::menuCaptionsAndKeys_data() {
@@ -295,6 +298,43 @@ void TestTPVMain::secondStartRestoresMinimisedWindow() {
     w.zuVorderst();
     QVERIFY(!w.isMinimized());
     QVERIFY(w.isVisible());
+}
+
+void TestTPVMain::planTimesGiveGestationAndTaskNames() {
+    TestContext t;
+    TPlanZeiten z = PlanZeitenStandard();
+    TPlanTermin abferkeln = z.entry(0, 0);
+    abferkeln.setErsterTag(114);
+    z.setEntry(0, 0, abferkeln);
+    TPlanTermin eisen = z.entry(0, 2);
+    eisen.setName(QStringLiteral("Eisen"));
+    z.setEntry(0, 2, eisen);
+    t.ctx.Planzeiten = z;
+    QVERIFY(PlanZeitenSpeichern(t.ctx));
+    t.ctx.Planzeiten = PlanZeitenStandard();
+
+    TPVMain w(t.ctx);
+    QCOMPARE(t.ctx.Tragezeit, 114);
+    ModalTreiber treiber;
+    QString name;
+    bool termin1 = false, termin2 = true;
+    treiber.dann([&](QDialog* karte) {
+        name = karte->findChild<QLabel*>(QStringLiteral("LWurfTermin1"))->text();
+        termin1 = karte->findChild<QWidget*>(QStringLiteral("termin1"))->isEnabled();
+        termin2 = karte->findChild<QWidget*>(QStringLiteral("termin2"))->isEnabled();
+        karte->reject();
+    });
+    QString titel;
+    treiber.dann([&](QDialog* d) {
+        titel = d->windowTitle();
+        d->reject();
+    });
+    w.menuItem(QStringLiteral("NeueSau1"))->trigger();
+    w.menuItem(QStringLiteral("PlanZeiten"))->trigger();
+    QCOMPARE(name, QStringLiteral("Eisen"));
+    QVERIFY(termin1);
+    QVERIFY(!termin2);
+    QCOMPARE(titel, QStringLiteral("Einstellungen zum Arbeitsplan"));
 }
 
 QTEST_MAIN(TestTPVMain)
