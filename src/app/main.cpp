@@ -1,5 +1,6 @@
 #include "app/appcontext.h"
 #include "app/datenpfad.h"
+#include "app/deutsch.h"
 #include "app/singleinstance.h"
 #include "app/tpvmain.h"
 #include "herd/textfunktionen.h"
@@ -7,9 +8,6 @@
 #include "platform/qtmessages.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -20,11 +18,7 @@ int main(int argc, char* argv[]) {
     SingleInstance instanz(SingleInstance::standardKey());
     if (!instanz.starten()) return 0;
 
-    // Standard buttons and dialogs in German.
-    QTranslator qtDeutsch;
-    if (qtDeutsch.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtDeutsch);
+    QtDeutschLaden(app);
 
     QtMessages messages;
     SystemClock clock;

@@ -1,4 +1,5 @@
 #include "app/aboutbox.h"
+#include "app/deutsch.h"
 #include "app/schnellhilfe.h"
 #include "app/tpvmain.h"
 #include "herd/herdfile.h"
@@ -15,6 +16,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -59,6 +62,7 @@ private slots:
     void settingsShapeWindow();
     void secondStartRestoresMinimisedWindow();
     void planTimesGiveGestationAndTaskNames();
+    void standardButtonsSpeakGerman();
 };
 
 void TestTPVMain::menuCaptionsAndKeys_data() {
@@ -335,6 +339,15 @@ void TestTPVMain::planTimesGiveGestationAndTaskNames() {
     QVERIFY(termin1);
     QVERIFY(!termin2);
     QCOMPARE(titel, QStringLiteral("Einstellungen zum Arbeitsplan"));
+}
+
+void TestTPVMain::standardButtonsSpeakGerman() {
+    QVERIFY(QtDeutschLaden(*qApp));
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Porvanta"), QStringLiteral("?"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Ja"));
+    QCOMPARE(box.button(QMessageBox::No)->text().remove(u'&'), QStringLiteral("Nein"));
+    QCOMPARE(box.button(QMessageBox::Cancel)->text().remove(u'&'), QStringLiteral("Abbrechen"));
 }
 
 QTEST_MAIN(TestTPVMain)
