@@ -1,4 +1,5 @@
 #include "teinstellungen.h"
+#include "controls/dialogknoepfe.h"
 
 #include "app/appcontext.h"
 #include "app/schnellhilfe.h"
@@ -64,13 +65,8 @@ TEinstellungen::TEinstellungen(AppContext& ctx, QWidget* parent) : QDialog(paren
     seiten_->addTab(seiteWaehrung(), QStringLiteral("&Währung"));
     connect(seiten_, &QTabWidget::currentChanged, this, &TEinstellungen::seiteGewechselt);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
-                                         QDialogButtonBox::Help);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKBtn"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelBtn"));
-    buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("HelpBtn"));
+    QDialogButtonBox* buttons = DialogKnoepfe(this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(seiten_);

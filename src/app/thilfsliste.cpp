@@ -1,4 +1,5 @@
 #include "thilfsliste.h"
+#include "controls/dialogknoepfe.h"
 
 #include "app/appcontext.h"
 #include "controls/enteralstab.h"
@@ -59,18 +60,11 @@ THilfsliste::THilfsliste(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
     Edit1->hide();
     Edit1->installEventFilter(this);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
-                                         QDialogButtonBox::Help);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKBtn"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelBtn"));
-    buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("HelpBtn"));
-    for (QAbstractButton* b : buttons->buttons())
-        if (auto* p = qobject_cast<QPushButton*>(b)) p->setAutoDefault(false);
+    QDialogButtonBox* buttons = DialogKnoepfe(this);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         OKBtnClick();
         accept();
     });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(seiten_);

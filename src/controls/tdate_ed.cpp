@@ -1,6 +1,5 @@
 #include "tdate_ed.h"
 
-#include "eingabefilter.h"
 #include "platform/clock.h"
 
 #include <QFocusEvent>
@@ -24,14 +23,10 @@ QString datumFiltern(const QString& s) {
     return out;
 }
 
-bool steuerzeichen(QChar c) {
-    return c.unicode() < 0x20 || c.unicode() == 0x7f;
-}
-
 } // namespace
 
-tdate_ed::tdate_ed(const Clock& clock, QWidget* parent) : QLineEdit(parent), clock_(clock) {
-    setValidator(new EingabeFilter(datumFiltern, durchlassen_, this));
+tdate_ed::tdate_ed(const Clock& clock, QWidget* parent)
+    : FilterFeld(datumFiltern, parent), clock_(clock) {
     resize(90, QLineEdit::sizeHint().height());
     setSizePolicy(QSizePolicy::Fixed, sizePolicy().verticalPolicy());
     textSetzen(heuteText());
@@ -45,11 +40,6 @@ QString tdate_ed::heuteText() const {
     return clock_.today().toString(QStringLiteral("dd.MM.yy"));
 }
 
-void tdate_ed::textSetzen(const QString& s) {
-    Durchlass d(durchlassen_);
-    setText(s);
-}
-
 TKurzDatum tdate_ed::Getdatum() const {
     QString s = text();
     if (!autoPreset_ && s.isEmpty()) return {};
@@ -61,18 +51,8 @@ void tdate_ed::SetDatum(TKurzDatum d) {
 }
 
 void tdate_ed::keyPressEvent(QKeyEvent* e) {
+    if (sondertaste(e)) return;
     const QString t = e->text();
-    // Pasting goes through the filter; navigation and control keys keep their meaning.
-    if (e->matches(QKeySequence::Paste) || isReadOnly()) {
-        QLineEdit::keyPressEvent(e);
-        return;
-    }
-    if (t.isEmpty() || steuerzeichen(t[0])) {
-        Durchlass d(durchlassen_);
-        QLineEdit::keyPressEvent(e);
-        return;
-    }
-    e->accept();
     for (QChar c : t) {
         if (c == u',') c = u'.';
         if (c == u'+' && text().isEmpty()) {
@@ -82,8 +62,7 @@ void tdate_ed::keyPressEvent(QKeyEvent* e) {
         if (!datumsZeichen(c)) continue;
         const int vor = hasSelectedText() ? selectionStart() : cursorPosition();
         if (c == u'.' && vor > 0 && text().at(vor - 1) == u'.') continue;
-        Durchlass d(durchlassen_);
-        insert(QString(c));
+        einfuegen(QString(c));
     }
 }
 

@@ -2,13 +2,13 @@
 
 #include "herd/kurzdatum.h"
 
-#include <QLineEdit>
+#include "filterfeld.h"
 
 class Clock;
 
 // The date field: a line edit for the 4-byte record date. Accepts only what a date can be
 // typed with and shows the normalised date when it is left.
-class tdate_ed : public QLineEdit {
+class tdate_ed : public FilterFeld {
     Q_OBJECT
     Q_PROPERTY(bool AutoPreset READ AutoPreset WRITE setAutoPreset)
     Q_PROPERTY(bool Stadium READ Stadium WRITE setStadium)
@@ -30,10 +30,6 @@ public:
 
     QSize sizeHint() const override;
 
-    // Shows a text as it is, past the typing filter (e.g. a proposal such as "~1.7.13", which
-    // reads as no date).
-    void textSetzen(const QString& s);
-
 signals:
     // The field was left and its text normalised; the window's exit checks hang here.
     void verlassen();
@@ -49,6 +45,5 @@ private:
     const Clock& clock_;
     bool autoPreset_ = true;
     bool stadium_ = true;
-    bool drin_ = false;        // entered and not yet left
-    bool durchlassen_ = false; // text comes from us or from an already filtered key
+    bool drin_ = false; // entered and not yet left
 };

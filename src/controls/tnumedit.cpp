@@ -1,6 +1,5 @@
 #include "tnumedit.h"
 
-#include "eingabefilter.h"
 #include "herd/waehrung.h"
 #include "numformat.h"
 #include "platform/messages.h"
@@ -13,10 +12,6 @@
 
 namespace {
 
-bool steuerzeichen(QChar c) {
-    return c.unicode() < 0x20 || c.unicode() == 0x7f;
-}
-
 // C's %g, as the messages show the bounds.
 QString g(double v) {
     return QString::asprintf("%g", v);
@@ -25,9 +20,8 @@ QString g(double v) {
 } // namespace
 
 TNumEdit::TNumEdit(MessageService& messages, const Waehrungstabelle& waehrungen, QWidget* parent)
-    : QLineEdit(parent), messages_(messages), waehrungen_(waehrungen) {
-    setValidator(
-        new EingabeFilter([this](const QString& s) { return filtern(s); }, durchlassen_, this));
+    : FilterFeld([this](const QString& s) { return filtern(s); }, parent), messages_(messages),
+      waehrungen_(waehrungen) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     farbeSetzen();
     anzeigen();
@@ -105,11 +99,6 @@ QString TNumEdit::bearbeitungsText() const {
     }
     if (!mask_.isEmpty()) return numformat::formatFloat(mask_, wert_, dp, tausenderzeichen());
     return numformat::plain(wert_, dp);
-}
-
-void TNumEdit::textSetzen(const QString& s) {
-    Durchlass d(durchlassen_);
-    setText(s);
 }
 
 void TNumEdit::anzeigen() {
@@ -193,19 +182,10 @@ void TNumEdit::laengeBegrenzen() {
 }
 
 void TNumEdit::keyPressEvent(QKeyEvent* e) {
+    // Control keys never insert a character; they keep their line-edit meaning (backspace,
+    // clipboard, undo; Enter and Escape go on to the window).
+    if (sondertaste(e)) return;
     const QString t = e->text();
-    // Pasting goes through the filter. Control keys never insert a character; they keep their
-    // line-edit meaning (backspace, clipboard, undo; Enter and Escape go on to the window).
-    if (e->matches(QKeySequence::Paste) || isReadOnly()) {
-        QLineEdit::keyPressEvent(e);
-        return;
-    }
-    if (t.isEmpty() || steuerzeichen(t[0])) {
-        Durchlass d(durchlassen_);
-        QLineEdit::keyPressEvent(e);
-        return;
-    }
-    e->accept();
     const QChar dp = dezimalzeichen();
     QString rein;
     for (QChar c : t) {
@@ -217,8 +197,7 @@ void TNumEdit::keyPressEvent(QKeyEvent* e) {
         rein += c;
     }
     if (rein.isEmpty()) return;
-    Durchlass d(durchlassen_);
-    insert(rein);
+    einfuegen(rein);
 }
 
 void TNumEdit::focusInEvent(QFocusEvent* e) {

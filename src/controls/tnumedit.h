@@ -2,7 +2,7 @@
 
 #include "herd/records.h"
 
-#include <QLineEdit>
+#include "filterfeld.h"
 #include <cstdint>
 
 class MessageService;
@@ -10,7 +10,7 @@ struct Waehrungstabelle;
 
 // The number field: a value shown by kind (masks, currency, percentage, whole number), edited
 // as a plain number, read back and checked against Min and Max when the field is left.
-class TNumEdit : public QLineEdit {
+class TNumEdit : public FilterFeld {
     Q_OBJECT
     Q_PROPERTY(double Wert READ Wert WRITE setWert)
     Q_PROPERTY(TNumericType NumericType READ NumericType WRITE setNumericType)
@@ -99,7 +99,6 @@ private:
     QString filtern(const QString& s) const;
     bool imBereich(double v) const; // tells the user when not
     void anzeigen();
-    void textSetzen(const QString& s);
     void laengeBegrenzen();
     void farbeSetzen();
 
@@ -119,7 +118,6 @@ private:
     bool unEnabledGray_ = false;
     double divisor_ = 1;
 
-    bool drin_ = false;        // entered and not yet left
-    int alteLaenge_ = 32767;   // length limit outside editing
-    bool durchlassen_ = false; // text comes from us or from an already filtered key
+    bool drin_ = false;      // entered and not yet left
+    int alteLaenge_ = 32767; // length limit outside editing
 };

@@ -1,4 +1,5 @@
 #include "tanomalein.h"
+#include "controls/dialogknoepfe.h"
 
 #include "app/appcontext.h"
 #include "controls/enteralstab.h"
@@ -83,15 +84,8 @@ TAnomalEin::TAnomalEin(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_
     tdate_ed1->SetDatum({});
     connect(tdate_ed1, &tdate_ed::verlassen, this, &TAnomalEin::tdate_ed1Exit);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
-                                         QDialogButtonBox::Help);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKBtn"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelBtn"));
-    buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("HelpBtn"));
-    for (QAbstractButton* b : buttons->buttons())
-        if (auto* p = qobject_cast<QPushButton*>(b)) p->setAutoDefault(false);
+    QDialogButtonBox* buttons = DialogKnoepfe(this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* felder = new QVBoxLayout;
     felder->addWidget(ComboBox1);

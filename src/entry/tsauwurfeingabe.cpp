@@ -474,9 +474,8 @@ void TSauWurfEingabe::verbinden() {
         connect(Eber[std::size_t(k)]->lineEdit(), &QLineEdit::editingFinished, this,
                 [this, k] { EberExit(k); });
 
-    connect(Belegen[0], &tdate_ed::verlassen, this, &TSauWurfEingabe::Belegen1Exit);
-    connect(Belegen[1], &tdate_ed::verlassen, this, &TSauWurfEingabe::Belegen2Exit);
-    connect(Belegen[2], &tdate_ed::verlassen, this, &TSauWurfEingabe::Belegen3Exit);
+    for (int k = 0; k < 3; ++k)
+        connect(Belegen[std::size_t(k)], &tdate_ed::verlassen, this, [this, k] { BelegenExit(k); });
     for (tdate_ed* t : tkdatum)
         connect(t, &tdate_ed::verlassen, this, [this, t] { TKExit(t); });
     connect(tk[0], &QCheckBox::clicked, this, &TSauWurfEingabe::regelnAnwenden);
@@ -864,39 +863,21 @@ void TSauWurfEingabe::datumFehler(tdate_ed* feld, const wurfregeln::Pruefung& p)
     if (p.fokusZurueck) feld->setFocus();
 }
 
-void TSauWurfEingabe::Belegen1Exit() {
-    const TKurzDatum d = Belegen[0]->Getdatum();
+void TSauWurfEingabe::BelegenExit(int k) {
+    const TKurzDatum d = Belegen[std::size_t(k)]->Getdatum();
     if (d.vorhanden()) {
-        const bool erste = panelSeite_ == 1;
-        const TKurzDatum vorher =
-            panelSeite_ > 1 ? wuerfe_[std::size_t(panelSeite_ - 2)].Absetzen() : TKurzDatum{};
-        const auto p = wurfregeln::pruefeBelegen1(d, erste, Zugang->Getdatum(), vorher);
+        wurfregeln::Pruefung p;
+        if (k == 0) {
+            const TKurzDatum vorher =
+                panelSeite_ > 1 ? wuerfe_[std::size_t(panelSeite_ - 2)].Absetzen() : TKurzDatum{};
+            p = wurfregeln::pruefeBelegen1(d, panelSeite_ == 1, Zugang->Getdatum(), vorher);
+        } else if (k == 1) {
+            p = wurfregeln::pruefeBelegen2(Belegen[0]->Getdatum(), d);
+        } else {
+            p = wurfregeln::pruefeBelegen3(Belegen[1]->Getdatum(), d);
+        }
         if (!p.meldung.isEmpty())
-            datumFehler(Belegen[0], p);
-        else
-            vorschlagAktualisieren();
-    }
-    regelnAnwenden();
-}
-
-void TSauWurfEingabe::Belegen2Exit() {
-    const TKurzDatum d = Belegen[1]->Getdatum();
-    if (d.vorhanden()) {
-        const auto p = wurfregeln::pruefeBelegen2(Belegen[0]->Getdatum(), d);
-        if (!p.meldung.isEmpty())
-            datumFehler(Belegen[1], p);
-        else
-            vorschlagAktualisieren();
-    }
-    regelnAnwenden();
-}
-
-void TSauWurfEingabe::Belegen3Exit() {
-    const TKurzDatum d = Belegen[2]->Getdatum();
-    if (d.vorhanden()) {
-        const auto p = wurfregeln::pruefeBelegen3(Belegen[1]->Getdatum(), d);
-        if (!p.meldung.isEmpty())
-            datumFehler(Belegen[2], p);
+            datumFehler(Belegen[std::size_t(k)], p);
         else
             vorschlagAktualisieren();
     }

@@ -79,9 +79,7 @@ private:
     void vorschlagAktualisieren();
     void abgesetzteBerechnen();
     void datumFehler(tdate_ed* feld, const wurfregeln::Pruefung& p);
-    void Belegen1Exit();
-    void Belegen2Exit();
-    void Belegen3Exit();
+    void BelegenExit(int k); // mating date k (0..2) left
     void TKExit(tdate_ed* feld);
     void AbferkelnExit();
     void AbferkelnUebernehmen();

@@ -1,4 +1,5 @@
 #include "tarbeitsplanzeiten.h"
+#include "controls/dialogknoepfe.h"
 
 #include "app/appcontext.h"
 #include "controls/enteralstab.h"
@@ -103,13 +104,8 @@ TArbeitsplanzeiten::TArbeitsplanzeiten(AppContext& ctx, QWidget* parent)
     }
     grid->setColumnStretch(0, 1);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKBtn"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelBtn"));
-    for (QAbstractButton* knopf : buttons->buttons())
-        if (auto* p = qobject_cast<QPushButton*>(knopf)) p->setAutoDefault(false);
+    QDialogButtonBox* buttons = DialogKnoepfe(this, false);
     connect(buttons, &QDialogButtonBox::accepted, this, &TArbeitsplanzeiten::OKBtnClick);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(0);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLineEdit>
+#include <functional>
+
+// A line edit that takes only what its kind of field accepts. Typed keys are filtered by the
+// field itself; pasted, dropped or composed text goes through `filter`. Text the field puts in
+// itself passes unchanged.
+class FilterFeld : public QLineEdit {
+    Q_OBJECT
+public:
+    // Shows a text as it is, past the typing filter.
+    void textSetzen(const QString& s);
+
+protected:
+    FilterFeld(std::function<QString(const QString&)> filter, QWidget* parent);
+
+    // Paste, navigation and control keys keep their line-edit meaning: true when the key was
+    // handled here, false when it types characters the field has to filter.
+    bool sondertaste(QKeyEvent* e);
+    // Inserts already filtered text at the cursor.
+    void einfuegen(const QString& s);
+    static bool steuerzeichen(QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; }
+
+private:
+    bool durchlassen_ = false; // text comes from us or from an already filtered key
+};
