@@ -1,32 +1,58 @@
 #include "herdfile.h"
 
+#include "platform/codepage.h"
 #include "platform/messages.h"
 #include "saustatus.h"
 
-#include <QHash>
 #include <QIODevice>
 #include <algorithm>
+#include <array>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
 const QString kLesefehler = QStringLiteral("Fehler beim Lesen der Datei SAUWURF.DAT!");
 
+// Boar usage keyed by the name's bytes as stored (length byte, then the characters), so that
+// a litter costs no text conversion; Windows-1252 decoding is one-to-one, so equal bytes are
+// equal names. Names are decoded once each, in the order they were first seen.
 class EberNutzung {
 public:
-    void eintragen(const QString& name, int tage) {
-        auto it = index_.constFind(name);
-        if (it == index_.constEnd()) {
-            index_.insert(name, int(liste_.size()));
-            liste_.emplace_back(name, tage);
-        } else if (liste_[std::size_t(*it)].second < tage) {
-            liste_[std::size_t(*it)].second = tage;
-        }
+    // `feld` is a string[10] field with a length byte other than 0.
+    void eintragen(const std::uint8_t* feld, int tage) {
+        const std::size_t laenge = std::min<std::size_t>(feld[0], 10);
+        Schluessel k{};
+        std::copy(feld, feld + 1 + laenge, k.begin());
+        k[0] = std::uint8_t(laenge);
+        const auto [it, neu] = index_.try_emplace(k, liste_.size());
+        if (neu)
+            liste_.push_back({k, tage});
+        else if (liste_[it->second].tage < tage)
+            liste_[it->second].tage = tage;
     }
-    const std::vector<std::pair<QString, int>>& liste() const { return liste_; }
+    std::vector<std::pair<QString, int>> liste() const {
+        std::vector<std::pair<QString, int>> out;
+        out.reserve(liste_.size());
+        for (const Eintrag& e : liste_)
+            out.emplace_back(cp1252::decode(e.name.data() + 1, e.name[0]), e.tage);
+        return out;
+    }
 
 private:
-    QHash<QString, int> index_;
-    std::vector<std::pair<QString, int>> liste_;
+    using Schluessel = std::array<std::uint8_t, 11>;
+    struct Hash {
+        std::size_t operator()(const Schluessel& k) const {
+            return std::hash<std::string_view>()(
+                std::string_view(reinterpret_cast<const char*>(k.data()), k.size()));
+        }
+    };
+    struct Eintrag {
+        Schluessel name;
+        int tage;
+    };
+    std::unordered_map<Schluessel, std::size_t, Hash> index_;
+    std::vector<Eintrag> liste_;
 };
 
 } // namespace
@@ -63,6 +89,13 @@ HerdeGelesen HerdeLesen(QIODevice& dev, QDate heute, MessageService& msg) {
     const TKurzDatum heuteK = TKurzDatum::aus(heute);
     EberNutzung eber;
     Sau* aktuell = nullptr;
+    // The current sow's litters gather here and move into her list when she is complete, so
+    // that every litter list is allocated once and holds no spare room.
+    std::vector<TWurfRec> wuerfe;
+    const auto sauAbschliessen = [&] {
+        if (aktuell) aktuell->wuerfe.assign(wuerfe.begin(), wuerfe.end());
+        wuerfe.clear();
+    };
     TSauRec::Bytes puffer;
     for (;;) {
         const qint64 vorher = dev.pos();
@@ -77,21 +110,24 @@ HerdeGelesen HerdeLesen(QIODevice& dev, QDate heute, MessageService& msg) {
             continue;
         }
         if (puffer[1] == 0) {
-            if (!r.herde.empty() && r.herde.back().wuerfe.empty())
-                r.herde.back().wuerfe.push_back(TWurfRec::leer(1));
-            r.herde.push_back(Sau{TSauRec(puffer), {}});
-            aktuell = &r.herde.back();
+            if (aktuell && wuerfe.empty()) wuerfe.push_back(TWurfRec::leer(1));
+            sauAbschliessen();
+            aktuell = &r.herde.emplace_back();
+            aktuell->rec.bytes() = puffer;
             continue;
         }
         if (!aktuell) continue;
-        TWurfRec w(puffer);
-        if (!w.Belegen(1).vorhanden() && aktuell->rec.Abgang().vorhanden()) continue;
-        for (int k = 1; k <= 3; ++k) {
-            const QString name = w.Eber(k);
-            if (!name.isEmpty()) eber.eintragen(name, TageZwischen(w.Belegen(k), heuteK));
+        const TWurfRec& w = wuerfe.emplace_back(puffer);
+        if (!w.Belegen(1).vorhanden() && aktuell->rec.Abgang().vorhanden()) {
+            wuerfe.pop_back();
+            continue;
         }
-        aktuell->wuerfe.push_back(w);
+        for (int k = 1; k <= 3; ++k) {
+            const std::uint8_t* name = puffer.data() + wurfofs::Eber + 11 * std::size_t(k - 1);
+            if (name[0] != 0) eber.eintragen(name, TageZwischen(w.Belegen(k), heuteK));
+        }
     }
+    sauAbschliessen();
     StatusNeuBerechnen(r.herde);
     r.eberliste = EberlisteOrdnen(eber.liste());
     return r;

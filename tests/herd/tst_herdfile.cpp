@@ -148,6 +148,7 @@ private slots:
     void leererWurfIstNullBytes();
     void eberliste_data();
     void eberliste();
+    void eberNachNamenNichtNachBytes();
     void lesefehler_data();
     void lesefehler();
 
@@ -333,6 +334,27 @@ void TestHerdfile::eberliste() {
     }
     FakeMessages msg;
     QCOMPARE(lesen(daten, msg).eberliste, eber);
+}
+
+// A boar is known by the characters of its name: bytes behind the name's end and a length
+// byte beyond the field do not make another boar.
+void TestHerdfile::eberNachNamenNichtNachBytes() {
+    const auto belegt = [](int tageZurueck) { return K(kHeute.addDays(-tageZurueck)); };
+    const std::size_t eber1 = 14; // Eber[1]: length byte, then 10 characters
+    TWurfRec w1 = wurfRec(1, belegt(300));
+    w1.setEber(1, QStringLiteral("Max"));
+    TWurfRec w2 = wurfRec(2, belegt(20));
+    w2.setEber(1, QStringLiteral("Max"));
+    std::copy_n("XYZ", 3, w2.bytes().begin() + eber1 + 4);
+    TWurfRec w3 = wurfRec(3, belegt(50));
+    w3.setEber(1, QStringLiteral("Maximilian"));
+    w3.bytes()[eber1] = 200;
+    TWurfRec w4 = wurfRec(4, belegt(100));
+    w4.setEber(1, QStringLiteral("Maximilian"));
+
+    FakeMessages msg;
+    const HerdeGelesen r = lesen(datei(sauRec("1"), w1, w2, w3, w4), msg);
+    QCOMPARE(r.eberliste, (QStringList{QStringLiteral("Maximilian"), QStringLiteral("Max")}));
 }
 
 void TestHerdfile::lesefehler_data() {
