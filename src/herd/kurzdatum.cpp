@@ -142,18 +142,23 @@ TKurzDatum TextZuKurzDatum(QString& s, QDate heute) {
     return d;
 }
 
-// Steps n calendar days forward; the date keeps its Zusatz.
+// Steps n calendar days forward; the date keeps its Zusatz. A day at or beyond the end of
+// its month steps to the 1st of the next month; months outside 1..12 have 31 days, and the
+// month after 12 or above is January of the next year. Whole months go in one step.
 static TKurzDatum schritteVor(int n, TKurzDatum d) {
     int tag = d.Tag, monat = d.Monat, jahr = d.Jahr;
-    for (int i = 0; i < n; ++i) {
-        if (tag < monatsLaenge(monat, jahr)) {
-            ++tag;
-        } else {
-            tag = 1;
-            if (++monat > 12) {
-                monat = 1;
-                jahr = (jahr + 1) % 256;
-            }
+    while (n > 0) {
+        const int laenge = monatsLaenge(monat, jahr);
+        const int imMonat = tag < laenge ? laenge - tag : 0;
+        if (n <= imMonat) {
+            tag += n;
+            break;
+        }
+        n -= imMonat + 1;
+        tag = 1;
+        if (++monat > 12) {
+            monat = 1;
+            jahr = (jahr + 1) % 256;
         }
     }
     return TKurzDatum{std::uint8_t(tag), std::uint8_t(monat), std::uint8_t(jahr), d.Zusatz};

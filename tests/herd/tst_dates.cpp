@@ -173,6 +173,15 @@ void TestDates::tageAddieren_data() {
     QTest::newRow("1 after 31.12.99") << 1 << D(31, 12, 99) << "1.1.00";
     QTest::newRow("0 days") << 0 << D(5, 3, 113) << "5.3.13";
     QTest::newRow("255 days") << 255 << D(1, 1, 113) << "13.9.13";
+    // Days beyond the month's end, and months outside 1..12 (31 days, 13 and up roll over).
+    QTest::newRow("1 after 31.2.13") << 1 << D(31, 2, 113) << "1.3.13";
+    QTest::newRow("3 after 30.2.12") << 3 << D(30, 2, 112) << "3.3.12";
+    QTest::newRow("2 after 31.4.13") << 2 << D(31, 4, 113) << "2.5.13";
+    QTest::newRow("1 after 15.13.13") << 1 << D(15, 13, 113) << "16.13.13";
+    QTest::newRow("20 after 20.13.13") << 20 << D(20, 13, 113) << "9.1.14";
+    QTest::newRow("40 after 1.0.13") << 40 << D(1, 0, 113) << "10.1.13";
+    QTest::newRow("1 after day 0") << 1 << D(0, 3, 113) << "1.3.13";
+    QTest::newRow("255 after 31.12. of year byte 255") << 255 << D(31, 12, 255) << "11.9.00";
 }
 
 void TestDates::tageAddieren() {
