@@ -8,11 +8,13 @@
 
 namespace {
 
-qint64 fuehrendeZahl(const QString& s) {
+// The digits are the same bytes in Windows-1252 as in the text.
+qint64 fuehrendeZahl(const SauNrBytes& s) {
     qint64 n = 0;
-    for (QChar c : s) {
-        if (c < u'0' || c > u'9') break;
-        if (n < 1000000000000LL) n = n * 10 + (c.unicode() - u'0');
+    for (std::size_t i = 0; i < s.n; ++i) {
+        const std::uint8_t c = s.b[i];
+        if (c < '0' || c > '9') break;
+        if (n < 1000000000000LL) n = n * 10 + (c - '0');
     }
     return n;
 }
@@ -22,12 +24,32 @@ int datumsWert(TKurzDatum d) {
 }
 
 void stammdaten(AuswahlEintrag& e, const Sau& sau) {
-    e.nummer = sau.rec.SauNr();
-    e.nummerCp = cp1252::encode(e.nummer);
-    e.numerisch = fuehrendeZahl(e.nummer);
+    const std::uint8_t* feld = sau.rec.bytes().data() + sauofs::SauNr;
+    SauNrBytes nr;
+    nr.n = std::min<std::uint8_t>(feld[0], 10);
+    std::copy(feld + 1, feld + 1 + nr.n, nr.b.begin());
+    // The text is made only when the number changed (refreshing leaves most alone).
+    if (!(nr == e.nummerCp) || e.nummer.size() != nr.n) {
+        e.nummerCp = nr;
+        e.nummer = cp1252::decode(nr.b.data(), nr.n);
+    }
+    e.numerisch = fuehrendeZahl(e.nummerCp);
     e.status = sau.rec.Status();
     e.zugang = sau.rec.Zugang();
     e.letzterWurf = sau.wuerfe.empty() ? 0 : sau.wuerfe.back().WurfNr();
+}
+
+constexpr std::size_t kVoraus = 16;
+
+// Brings what an entry reads of a sow's litters into the cache: the first litter's number
+// and the dates of the last litter.
+void vorausLaden(const Sau& sau) {
+    if (sau.wuerfe.empty()) return;
+    __builtin_prefetch(sau.wuerfe.front().bytes().data());
+    const std::uint8_t* w = sau.wuerfe.back().bytes().data();
+    __builtin_prefetch(w);
+    __builtin_prefetch(w + 64);
+    __builtin_prefetch(w + 128);
 }
 
 } // namespace
@@ -60,12 +82,17 @@ bool Auswahlliste::nach(const AuswahlEintrag& a, const AuswahlEintrag& b, Sortie
 
 void Auswahlliste::aufbauen(const Herde& herde, int tragezeit, Sortierung s) {
     eintraege_.clear();
-    eintraege_.reserve(herde.size());
     // Inserting each sow before the first entry it does not sort after puts later sows
-    // before earlier ones among equal keys: a stable sort of the reversed herd.
-    for (std::size_t i = herde.size(); i-- > 0;) {
+    // before earlier ones among equal keys: a stable sort of the reversed herd. The herd is
+    // read in its own order (its litters lie in memory in that order), the entries are
+    // placed from the back.
+    const std::size_t n = herde.size();
+    eintraege_.resize(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        // The last litter lies apart from its sow; ask for it a few sows ahead.
+        if (i + kVoraus < n) vorausLaden(herde[i + kVoraus]);
         const Sau& sau = herde[i];
-        AuswahlEintrag e;
+        AuswahlEintrag& e = eintraege_[n - 1 - i];
         e.index = int(i);
         stammdaten(e, sau);
         e.status = std::uint8_t(SauStatus(sau));
@@ -80,7 +107,6 @@ void Auswahlliste::aufbauen(const Herde& herde, int tragezeit, Sortierung s) {
             else if (sau.wuerfe.size() >= 2)
                 e.abferkeln = sau.wuerfe[sau.wuerfe.size() - 2].Abferkeln();
         }
-        eintraege_.push_back(std::move(e));
     }
     sortieren(herde, s);
 }
@@ -109,10 +135,113 @@ void Auswahlliste::auffrischen(const Herde& herde, int tragezeit) {
     }
 }
 
+namespace {
+
+// An entry's sort key as two numbers compared in turn: a sorts after b exactly when its key
+// is greater (see Auswahlliste::nach), equal keys are equal entries.
+struct Schluessel {
+    std::uint64_t hoch = 0;
+    std::uint64_t tief = 0;
+    std::uint32_t pos = 0; // position before sorting
+};
+
+constexpr std::uint64_t kVorzeichen = std::uint64_t(1) << 63;
+
+// Signed numbers in the order of their unsigned images.
+std::uint64_t ohneVorzeichen(std::int64_t v) {
+    return std::uint64_t(v) ^ kVorzeichen;
+}
+
+// `gruppen` holds the group of every sow by herd index (read in herd order, which is cheaper
+// than reaching into the herd in the entries' order).
+Schluessel schluessel(const AuswahlEintrag& e, Sortierung s,
+                      const std::vector<std::int8_t>& gruppen) {
+    Schluessel k;
+    switch (s) {
+    case Sortierung::Alphanum:
+        // The ten bytes big-endian with zeros behind the number, then its length: a number
+        // that another begins with stands before it, as in the byte comparison.
+        for (std::size_t i = 0; i < 10; ++i) {
+            const std::uint64_t b = i < e.nummerCp.n ? e.nummerCp.b[i] : 0;
+            if (i < 8)
+                k.hoch |= b << (56 - 8 * i);
+            else
+                k.tief |= b << (56 - 8 * (i - 8));
+        }
+        k.tief |= e.nummerCp.n;
+        break;
+    case Sortierung::Numerisch:
+        k.hoch = ohneVorzeichen(e.numerisch);
+        break;
+    case Sortierung::Einstalldatum:
+        k.hoch = std::uint64_t(datumsWert(e.zugang));
+        break;
+    case Sortierung::Status:
+        k.hoch = e.status;
+        break;
+    case Sortierung::Abferkeldatum:
+        k.hoch =
+            e.abferkelnSpaeter ? std::uint64_t(1) << 32 : std::uint64_t(datumsWert(e.abferkeln));
+        break;
+    case Sortierung::Gruppe:
+        k.hoch = ohneVorzeichen(e.index >= 0 && std::size_t(e.index) < gruppen.size()
+                                    ? gruppen[std::size_t(e.index)]
+                                    : 0);
+        break;
+    }
+    return k;
+}
+
+// Stable radix sort by (hoch, tief), a byte at a time from the lowest; bytes that are the
+// same in every key are left out.
+void radixSortieren(std::vector<Schluessel>& keys) {
+    std::uint64_t hochOder = 0, hochUnd = ~std::uint64_t(0);
+    std::uint64_t tiefOder = 0, tiefUnd = ~std::uint64_t(0);
+    for (const Schluessel& k : keys) {
+        hochOder |= k.hoch;
+        hochUnd &= k.hoch;
+        tiefOder |= k.tief;
+        tiefUnd &= k.tief;
+    }
+    std::vector<Schluessel> ablage(keys.size());
+    const auto durchgang = [&](std::uint64_t Schluessel::*feld, int shift) {
+        std::array<std::size_t, 257> start{};
+        for (const Schluessel& k : keys)
+            ++start[((k.*feld >> shift) & 0xFF) + 1];
+        for (std::size_t i = 1; i < start.size(); ++i)
+            start[i] += start[i - 1];
+        for (const Schluessel& k : keys)
+            ablage[start[(k.*feld >> shift) & 0xFF]++] = k;
+        keys.swap(ablage);
+    };
+    for (int shift = 0; shift < 64; shift += 8)
+        if (((tiefOder ^ tiefUnd) >> shift) & 0xFF) durchgang(&Schluessel::tief, shift);
+    for (int shift = 0; shift < 64; shift += 8)
+        if (((hochOder ^ hochUnd) >> shift) & 0xFF) durchgang(&Schluessel::hoch, shift);
+}
+
+} // namespace
+
 void Auswahlliste::sortieren(const Herde& herde, Sortierung s) {
-    std::stable_sort(
-        eintraege_.begin(), eintraege_.end(),
-        [&](const AuswahlEintrag& a, const AuswahlEintrag& b) { return nach(b, a, s, herde); });
+    // The stable sort by `nach`, done on small keys with a radix sort; then every entry
+    // moves once.
+    std::vector<std::int8_t> gruppen;
+    if (s == Sortierung::Gruppe) {
+        gruppen.reserve(herde.size());
+        for (const Sau& sau : herde)
+            gruppen.push_back(sau.rec.Gruppe());
+    }
+    std::vector<Schluessel> keys(eintraege_.size());
+    for (std::size_t i = 0; i < eintraege_.size(); ++i) {
+        keys[i] = schluessel(eintraege_[i], s, gruppen);
+        keys[i].pos = std::uint32_t(i);
+    }
+    radixSortieren(keys);
+    std::vector<AuswahlEintrag> sortiert;
+    sortiert.reserve(eintraege_.size());
+    for (const Schluessel& k : keys)
+        sortiert.push_back(std::move(eintraege_[k.pos]));
+    eintraege_.swap(sortiert);
 }
 
 void Auswahlliste::sortierenDurchTauschen(const Herde& herde, Sortierung s) {
@@ -129,15 +258,23 @@ void Auswahlliste::sortierenDurchTauschen(const Herde& herde, Sortierung s) {
 
 void Auswahlliste::sichtbareAufbauen(Herde& herde, const std::array<bool, 7>& filter) {
     sichtbar_.clear();
+    // The state of every shown sow by herd index (-1 for a sow not shown), so that the
+    // groups are put right in one pass in herd order.
+    std::vector<std::int16_t> gezeigt(herde.size(), -1);
     for (std::size_t i = 0; i < eintraege_.size(); ++i) {
         const AuswahlEintrag& e = eintraege_[i];
         if (!filter[std::size_t(filterFuerStatus(e.status))]) continue;
         sichtbar_.push_back(int(i));
-        if (e.index < 0 || std::size_t(e.index) >= herde.size()) continue;
-        TSauRec& rec = herde[std::size_t(e.index)].rec;
-        if (e.status == stLeereJS && rec.Gruppe() == 0)
+        if (e.index >= 0 && std::size_t(e.index) < herde.size())
+            gezeigt[std::size_t(e.index)] = e.status;
+    }
+    for (std::size_t i = 0; i < herde.size(); ++i) {
+        if (gezeigt[i] < 0) continue;
+        const bool jung = gezeigt[i] == stLeereJS;
+        TSauRec& rec = herde[i].rec;
+        if (jung && rec.Gruppe() == 0)
             rec.setGruppe(-1);
-        else if (e.status != stLeereJS && rec.Gruppe() == -1)
+        else if (!jung && rec.Gruppe() == -1)
             rec.setGruppe(0);
     }
 }

@@ -2,19 +2,34 @@
 
 #include "herd/sauherde.h"
 
-#include <QByteArray>
 #include <QString>
+#include <algorithm>
 #include <array>
+#include <compare>
+#include <cstdint>
 #include <vector>
 
 // The entries of the sow selection, free of widgets: one per sow, in sorted order, and the
 // lines shown under the state filters.
 enum class Sortierung { Alphanum = 0, Numerisch, Einstalldatum, Status, Abferkeldatum, Gruppe };
 
+// SauNr as stored in the record: at most 10 bytes of Windows-1252, ordered byte by byte
+// (a shorter number before a longer one it begins).
+struct SauNrBytes {
+    std::array<std::uint8_t, 10> b{};
+    std::uint8_t n = 0;
+
+    std::strong_ordering operator<=>(const SauNrBytes& o) const {
+        return std::lexicographical_compare_three_way(b.begin(), b.begin() + n, o.b.begin(),
+                                                      o.b.begin() + o.n);
+    }
+    bool operator==(const SauNrBytes& o) const { return (*this <=> o) == 0; }
+};
+
 struct AuswahlEintrag {
     int index = 0;       // position in the herd
     QString nummer;      // SauNr
-    QByteArray nummerCp; // SauNr as stored, compared byte by byte
+    SauNrBytes nummerCp; // SauNr as stored, compared byte by byte
     qint64 numerisch = 0;
     std::uint8_t status = 0;
     int ersterWurf = 0;
