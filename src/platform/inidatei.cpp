@@ -27,6 +27,7 @@ void IniDatei::lesen(const QByteArray& text) {
         const qsizetype gleich = zeile.indexOf(u'=');
         if (gleich <= 0 || !aktuell) continue;
         const QString key = zeile.left(gleich).trimmed();
+        if (key.isEmpty()) continue; // no key, no entry (it could not be written back)
         const QString value = zeile.mid(gleich + 1);
         bool ersetzt = false;
         for (auto& [k, v] : aktuell->eintraege)

@@ -37,6 +37,7 @@ private slots:
     void olderFile();
     void olderFileWinsOverStore();
     void keysWithSlashStayLiteral();
+    void lineWithoutKeyIsSkipped();
 };
 
 void TestEinstellungenSpeicher::emptyStoreGivesDefaults() {
@@ -333,6 +334,19 @@ void TestEinstellungenSpeicher::keysWithSlashStayLiteral() {
     IniDatei r;
     r.lesen(s.text());
     QCOMPARE(*r.wert(QStringLiteral("FREMD"), QStringLiteral("A")), QStringLiteral("b"));
+}
+
+// A line whose key is only blanks is no entry: it was kept under an empty key and written
+// back as "=value", which the next reading drops (found by the fuzz target of the store).
+void TestEinstellungenSpeicher::lineWithoutKeyIsSkipped() {
+    IniDatei s;
+    s.lesen("; Kommentar\r\n[EINSTELLUNGEN]\r\nVOLLBILD=1\r\n  =leer\r\n[leer]\r\n");
+    QVERIFY(!s.wert(QStringLiteral("EINSTELLUNGEN"), QString()).has_value());
+    const QByteArray text = s.text();
+    QCOMPARE(text, QByteArray("[EINSTELLUNGEN]\nVOLLBILD=1\n\n[leer]\n"));
+    IniDatei r;
+    r.lesen(text);
+    QCOMPARE(r.text(), text);
 }
 
 QTEST_GUILESS_MAIN(TestEinstellungenSpeicher)
