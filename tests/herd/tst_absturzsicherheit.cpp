@@ -1,0 +1,392 @@
+// Saving the herd when things go wrong: the program killed in the middle of a save, names
+// left behind by such a kill, a disk that refuses to grow the file, a data directory that
+// cannot be written, and a backup copy that cannot be made.
+//
+// The kills need a second process: this test program started again with "--kind-speichern"
+// saves a large herd and is killed with SIGKILL at a random moment of the save.
+
+#include "app/appcontext.h"
+#include "herd/herdfile.h"
+#include "herdtesthilfe.h"
+#include "platform/clock.h"
+#include "platform/consolemessages.h"
+#include "sperren.h"
+#include "support/testcontext.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QThread>
+
+#include <cstdio>
+#include <sys/stat.h>
+
+namespace {
+
+const QDate kHeute(2013, 3, 10);
+const QString kDat = QStringLiteral("SAUWURF.DAT");
+const QString kBak = QStringLiteral("SAUWURF.BAK");
+const QString kSchreibfehler =
+    QStringLiteral("Die Datei SAUWURF.DAT konnte nicht geschrieben werden!");
+
+// A herd of `sauen` sows with one to eight litters each, every byte depending on `seed`, in
+// the state the loader leaves it (so that loading gives it back unchanged).
+Herde grosseHerde(int sauen, quint32 seed) {
+    QRandomGenerator rnd(seed);
+    Herde h;
+    h.reserve(std::size_t(sauen));
+    for (int i = 0; i < sauen; ++i) {
+        Sau s;
+        s.rec.setSauNr(QStringLiteral("%1-%2").arg(seed).arg(i));
+        s.rec.setStall(QStringLiteral("Stall %1").arg(rnd.bounded(9)));
+        s.rec.setZugang(D(1 + rnd.bounded(28), 1 + rnd.bounded(12), 105 + rnd.bounded(8)));
+        s.rec.setSauNotiz(QStringLiteral("Notiz %1 zu Sau %2").arg(rnd.generate()).arg(i));
+        s.rec.setGruppe(std::int8_t(rnd.bounded(8)));
+        const int wuerfe = 1 + rnd.bounded(8);
+        for (int w = 1; w <= wuerfe; ++w) {
+            TWurfRec r = TWurfRec::leer(std::uint8_t(w));
+            r.setBelegen(1, D(1 + rnd.bounded(28), 1 + rnd.bounded(12), 105 + w));
+            r.setEber(1, QStringLiteral("Eber %1").arg(rnd.bounded(20)));
+            r.setWurfNotiz(QStringLiteral("Wurf %1 %2").arg(w).arg(rnd.generate()));
+            s.wuerfe.push_back(r);
+        }
+        h.push_back(std::move(s));
+    }
+    StatusNeuBerechnen(h);
+    return h;
+}
+
+QByteArray dateiAus(const Herde& h) {
+    QBuffer b;
+    b.open(QIODevice::WriteOnly);
+    HerdeSchreiben(b, h);
+    return b.data();
+}
+
+QByteArray inhalt(const QString& pfad) {
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly)) return "<fehlt>";
+    return f.readAll();
+}
+
+bool schreiben(const QString& pfad, const QByteArray& daten) {
+    QFile f(pfad);
+    return f.open(QIODevice::WriteOnly) && f.write(daten) == daten.size();
+}
+
+QStringList namen(const QString& ordner) {
+    QStringList l = QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    l.sort();
+    return l;
+}
+
+ino_t inode(const QString& pfad) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(pfad).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
+// The herds of the kill test: the backup before the first save (C), and the two herds the
+// saves switch between (A and B), of different sizes.
+struct Herden {
+    static constexpr quint32 kA = 11, kB = 12, kC = 13;
+    static int sauen(quint32 seed) { return seed == kA ? 2500 : seed == kB ? 3000 : 400; }
+};
+
+// Child mode: saves the herd of `seed` into `ordner` with the backup on. Says "bereit" just
+// before the save and "fertig" after it.
+int kindSpeichern(const QString& ordner, quint32 seed) {
+    ConsoleMessages msg;
+    FixedClock uhr(kHeute);
+    AppContext ctx(msg, uhr);
+    ctx.Datenpfad = ordner + u'/';
+    ctx.einstellungen.backupdatei = true;
+    ctx.Sauenliste = grosseHerde(Herden::sauen(seed), seed);
+    ctx.Geaendert = true;
+    std::printf("bereit\n");
+    std::fflush(stdout);
+    const bool ok = HerdeSpeichern(ctx);
+    std::printf("fertig\n");
+    std::fflush(stdout);
+    return ok ? 0 : 1;
+}
+
+} // namespace
+
+class TestAbsturzsicherheit : public QObject {
+    Q_OBJECT
+
+private slots:
+    void abbruchMittenImSpeichern();
+    void liegengebliebeneNamenStoerenNicht();
+    void fehlschlagDannErfolg_data();
+    void fehlschlagDannErfolg();
+    void sicherungsdateiBleibtEigeneDatei();
+    void sicherungOhneHarteVerknuepfung_data();
+    void sicherungOhneHarteVerknuepfung();
+};
+
+// A save killed at any moment leaves the herd file byte for byte the complete old or the
+// complete new herd, and the backup a complete earlier herd file; the herd file loads. Every
+// third save runs where no hard link can be made, so that the backup is copied.
+void TestAbsturzsicherheit::abbruchMittenImSpeichern() {
+    TestContext tc(kHeute);
+    const QString ordner = tc.dir.path();
+    const QString dat = tc.pfad(kDat);
+    const QString bak = tc.pfad(kBak);
+    const QString linkSperre = tc.pfad(kBak + QStringLiteral(".tmp"));
+    const QByteArray a = dateiAus(grosseHerde(Herden::sauen(Herden::kA), Herden::kA));
+    const QByteArray b = dateiAus(grosseHerde(Herden::sauen(Herden::kB), Herden::kB));
+    const QByteArray c = dateiAus(grosseHerde(Herden::sauen(Herden::kC), Herden::kC));
+    QVERIFY(schreiben(dat, a));
+    QVERIFY(schreiben(bak, c));
+
+    const auto starten = [&](QProcess& p, quint32 seed) {
+        p.setProgram(QCoreApplication::applicationFilePath());
+        p.setArguments({QStringLiteral("--kind-speichern"), ordner, QString::number(seed)});
+        p.start();
+        if (!p.waitForStarted(10000)) return false;
+        while (!p.canReadLine())
+            if (!p.waitForReadyRead(20000)) return false;
+        return p.readLine().trimmed() == "bereit";
+    };
+
+    // One save to its end gives the time a save takes here.
+    qint64 dauer = 0;
+    {
+        QProcess p;
+        QVERIFY(starten(p, Herden::kB));
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(p.waitForFinished(30000));
+        dauer = std::max<qint64>(t.elapsed(), 1);
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(inhalt(dat) == b);
+        QVERIFY(inhalt(bak) == a);
+    }
+
+    const quint32 seed = QRandomGenerator::global()->generate();
+    QRandomGenerator rnd(seed);
+    int alt = 0, neu = 0, kopiert = 0;
+    const int kAbbrueche = 60;
+    for (int i = 0; i < kAbbrueche; ++i) {
+        const QByteArray vorher = inhalt(dat);
+        const bool warA = vorher == a;
+        const quint32 ziel = warA ? Herden::kB : Herden::kA;
+        const QByteArray nachher = warA ? b : a;
+        const bool kopieren = i % 3 == 2;
+        if (kopieren) {
+            // A name in the way that cannot be removed: the hard link fails, the backup is
+            // copied instead. (A kill may have left the backup's temporary link there.)
+            QFile::remove(linkSperre);
+            QVERIFY(QDir().mkpath(linkSperre + QStringLiteral("/belegt")));
+            ++kopiert;
+        }
+
+        QProcess p;
+        QVERIFY2(starten(p, ziel), qPrintable(QStringLiteral("run %1").arg(i)));
+        const qint64 warten = qint64(rnd.bounded(double(dauer) * 2.0) * 1000.0); // microseconds
+        QThread::usleep(static_cast<unsigned long>(warten));
+        p.kill();
+        QVERIFY(p.waitForFinished(10000));
+        if (kopieren) QVERIFY(QDir(linkSperre).removeRecursively());
+
+        const QByteArray jetzt = inhalt(dat);
+        const QString wo =
+            QStringLiteral("kill %1 after %2 us (seed %3)").arg(i).arg(warten).arg(seed);
+        QVERIFY2(jetzt == vorher || jetzt == nachher, qPrintable(wo));
+        (jetzt == vorher ? alt : neu) += 1;
+        const QByteArray sicherung = inhalt(bak);
+        QVERIFY2(sicherung == a || sicherung == b || sicherung == c, qPrintable(wo));
+
+        tc.messages.clear();
+        HerdeLaden(tc.ctx);
+        QCOMPARE(tc.messages.texts(), QStringList());
+        QVERIFY2(dateiAus(tc.ctx.Sauenliste) == jetzt, qPrintable(wo));
+    }
+    qInfo("%d kills (%d with the backup copied): %d left the old herd, %d the new one; a save "
+          "took %lld ms; seed %u",
+          kAbbrueche, kopiert, alt, neu, dauer, seed);
+
+    // Whatever the kills left behind, the next save works and clears Geaendert.
+    const QStringList rest = namen(ordner);
+    tc.ctx.Sauenliste = grosseHerde(50, 99);
+    tc.ctx.Geaendert = true;
+    tc.ctx.einstellungen.backupdatei = true;
+    const QByteArray letzte = inhalt(dat);
+    QVERIFY(HerdeSpeichern(tc.ctx));
+    QCOMPARE(tc.ctx.Geaendert, false);
+    QVERIFY(inhalt(dat) == dateiAus(tc.ctx.Sauenliste));
+    QVERIFY(inhalt(bak) == letzte);
+    QVERIFY2(namen(ordner).size() <= rest.size(), qPrintable(rest.join(u' ')));
+}
+
+// Names a killed save can leave behind (a complete temporary herd file, the backup's
+// temporary link, also as a second name of the herd file) do not disturb the next save and
+// are not taken for the herd.
+void TestAbsturzsicherheit::liegengebliebeneNamenStoerenNicht() {
+    TestContext tc(kHeute);
+    const Herde alt = grosseHerde(30, 1);
+    const QByteArray altBytes = dateiAus(alt);
+    QVERIFY(schreiben(tc.pfad(kDat), altBytes));
+    QVERIFY(schreiben(tc.pfad(QStringLiteral("SAUWURF.DAT.Xk3pQz")), dateiAus(grosseHerde(5, 2))));
+    QCOMPARE(::link(QFile::encodeName(tc.pfad(kDat)).constData(),
+                    QFile::encodeName(tc.pfad(kBak + QStringLiteral(".tmp"))).constData()),
+             0);
+
+    HerdeLaden(tc.ctx);
+    QVERIFY(dateiAus(tc.ctx.Sauenliste) == altBytes);
+
+    tc.ctx.Sauenliste = grosseHerde(40, 3);
+    tc.ctx.Geaendert = true;
+    QVERIFY(HerdeSpeichern(tc.ctx));
+    QCOMPARE(tc.ctx.Geaendert, false);
+    QCOMPARE(tc.messages.texts(), QStringList());
+    QVERIFY(inhalt(tc.pfad(kDat)) == dateiAus(tc.ctx.Sauenliste));
+    QVERIFY(inhalt(tc.pfad(kBak)) == altBytes);
+    // The backup's temporary name is cleared; the stray temporary file is left alone.
+    QCOMPARE(namen(tc.dir.path()), (QStringList{kBak, kDat, QStringLiteral("SAUWURF.DAT.Xk3pQz")}));
+}
+
+void TestAbsturzsicherheit::fehlschlagDannErfolg_data() {
+    QTest::addColumn<qint64>("grenze"); // bytes a file may grow to; -1: read-only directory
+
+    const qint64 neu = dateiAus(grosseHerde(300, 5)).size();
+    QTest::newRow("read-only data directory") << qint64(-1);
+    QTest::newRow("no byte") << qint64(0);
+    QTest::newRow("half a record") << qint64(256);
+    QTest::newRow("one record") << qint64(512);
+    QTest::newRow("one block of 128 KiB") << qint64(128 * 1024);
+    QTest::newRow("all but the last byte") << neu - 1;
+}
+
+// A save that fails part-way tells the user once and changes nothing: the herd file, the
+// backup and the directory stay as they were, the herd in memory and Geaendert stay. Once the
+// disk takes it, the next save writes the herd, keeps the backup of the file before it and
+// clears Geaendert.
+void TestAbsturzsicherheit::fehlschlagDannErfolg() {
+    QFETCH(qint64, grenze);
+
+    TestContext tc(kHeute);
+    const QString ordner = tc.dir.path();
+    const QByteArray altBytes = dateiAus(grosseHerde(200, 4));
+    const QByteArray aelter = dateiAus(grosseHerde(3, 6));
+    QVERIFY(schreiben(tc.pfad(kDat), altBytes));
+    QVERIFY(schreiben(tc.pfad(kBak), aelter));
+    const QStringList vorher = namen(ordner);
+
+    const Herde neu = grosseHerde(300, 5);
+    tc.ctx.Sauenliste = neu;
+    tc.ctx.Geaendert = true;
+    tc.ctx.einstellungen.backupdatei = true;
+    bool ok = true;
+    if (grenze < 0) {
+        OrdnerSchreibschutz schutz(ordner);
+        if (!schutz.wirksam())
+            QSKIP("This process can write into a directory without write permission.");
+        ok = HerdeSpeichern(tc.ctx);
+    } else {
+        Groessengrenze g{rlim_t(grenze)};
+        ok = HerdeSpeichern(tc.ctx);
+    }
+    QCOMPARE(ok, false);
+    QCOMPARE(tc.messages.texts(), QStringList{kSchreibfehler});
+    QCOMPARE(tc.ctx.Geaendert, true);
+    QVERIFY(dateiAus(tc.ctx.Sauenliste) == dateiAus(neu));
+    QVERIFY(inhalt(tc.pfad(kDat)) == altBytes);
+    QVERIFY(inhalt(tc.pfad(kBak)) == aelter);
+    QCOMPARE(namen(ordner), vorher);
+
+    tc.messages.clear();
+    QVERIFY(HerdeSpeichern(tc.ctx));
+    QCOMPARE(tc.ctx.Geaendert, false);
+    QCOMPARE(tc.messages.texts(), QStringList());
+    QVERIFY(inhalt(tc.pfad(kDat)) == dateiAus(neu));
+    QVERIFY(inhalt(tc.pfad(kBak)) == altBytes);
+    QCOMPARE(namen(ordner), vorher);
+}
+
+// The backup is a file of its own: after saves it never shares its contents' storage with the
+// herd file (a later write into one cannot reach the other), and the herd file always holds
+// the herd that was saved last, never the backup.
+void TestAbsturzsicherheit::sicherungsdateiBleibtEigeneDatei() {
+    TestContext tc(kHeute);
+    tc.ctx.einstellungen.backupdatei = true;
+    QByteArray zuletzt;
+    for (int i = 0; i < 4; ++i) {
+        tc.ctx.Sauenliste = grosseHerde(20 + i, quint32(20 + i));
+        QVERIFY(HerdeSpeichern(tc.ctx));
+        const QByteArray jetzt = dateiAus(tc.ctx.Sauenliste);
+        QVERIFY(inhalt(tc.pfad(kDat)) == jetzt);
+        if (i > 0) {
+            QVERIFY(inhalt(tc.pfad(kBak)) == zuletzt);
+            QVERIFY(inode(tc.pfad(kBak)) != inode(tc.pfad(kDat)));
+        }
+        zuletzt = jetzt;
+    }
+    // Loading and saving again unchanged keeps the two apart as well.
+    HerdeLaden(tc.ctx);
+    QVERIFY(HerdeSpeichern(tc.ctx));
+    QVERIFY(inode(tc.pfad(kBak)) != inode(tc.pfad(kDat)));
+    QVERIFY(inhalt(tc.pfad(kBak)) == zuletzt);
+    QVERIFY(inhalt(tc.pfad(kDat)) == zuletzt);
+}
+
+void TestAbsturzsicherheit::sicherungOhneHarteVerknuepfung_data() {
+    QTest::addColumn<bool>("kopieGelingt");
+    QTest::newRow("copy written") << true;
+    QTest::newRow("copy refused by the disk") << false;
+}
+
+// Where no hard link can be made the backup is copied through a temporary file: it is then a
+// complete copy of the previous herd file, or, when the copy cannot be written, the previous
+// backup stays whole. The save itself goes through in both cases.
+void TestAbsturzsicherheit::sicherungOhneHarteVerknuepfung() {
+    QFETCH(bool, kopieGelingt);
+
+    TestContext tc(kHeute);
+    const QString ordner = tc.dir.path();
+    // The previous herd file is larger than what the disk will take below; the new herd is
+    // small enough.
+    const QByteArray altBytes = dateiAus(grosseHerde(400, 7));
+    const QByteArray aelter = dateiAus(grosseHerde(2, 8));
+    QVERIFY(schreiben(tc.pfad(kDat), altBytes));
+    QVERIFY(schreiben(tc.pfad(kBak), aelter));
+    const QString sperre = tc.pfad(kBak + QStringLiteral(".tmp"));
+    QVERIFY(QDir().mkpath(sperre + QStringLiteral("/belegt")));
+
+    tc.ctx.einstellungen.backupdatei = true;
+    tc.ctx.Sauenliste = grosseHerde(10, 9);
+    tc.ctx.Geaendert = true;
+    const QByteArray neu = dateiAus(tc.ctx.Sauenliste);
+    bool ok = false;
+    if (kopieGelingt) {
+        ok = HerdeSpeichern(tc.ctx);
+    } else {
+        Groessengrenze g{rlim_t(altBytes.size() / 2)};
+        QVERIFY(neu.size() < altBytes.size() / 2);
+        ok = HerdeSpeichern(tc.ctx);
+    }
+    QVERIFY(ok);
+    QCOMPARE(tc.ctx.Geaendert, false);
+    QCOMPARE(tc.messages.texts(), QStringList());
+    QVERIFY(inhalt(tc.pfad(kDat)) == neu);
+    QVERIFY(inhalt(tc.pfad(kBak)) == (kopieGelingt ? altBytes : aelter));
+    QCOMPARE(namen(ordner), (QStringList{kBak, kBak + QStringLiteral(".tmp"), kDat}));
+}
+
+int main(int argc, char** argv) {
+    if (argc == 4 && qstrcmp(argv[1], "--kind-speichern") == 0)
+        return kindSpeichern(QString::fromLocal8Bit(argv[2]),
+                             quint32(QByteArray(argv[3]).toUInt()));
+    QCoreApplication app(argc, argv);
+    TestAbsturzsicherheit test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_absturzsicherheit.moc"
