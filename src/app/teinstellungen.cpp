@@ -81,6 +81,11 @@ TEinstellungen::TEinstellungen(AppContext& ctx, QWidget* parent) : QDialog(paren
     });
 }
 
+// The focus still moves while the widgets go; the window no longer listens by then.
+TEinstellungen::~TEinstellungen() {
+    disconnect(fokusVerbindung_);
+}
+
 QCheckBox* TEinstellungen::box(const char* name, const QString& text) {
     auto* b = new QCheckBox(text);
     b->setObjectName(QString::fromLatin1(name));
@@ -264,11 +269,12 @@ QWidget* TEinstellungen::seiteDatenverzeichnis() {
     connect(plus, &QPushButton::clicked, this, &TEinstellungen::OrdnerAnlegen);
     // The panel goes away when the focus leaves it.
     // Tied to the panel so that the connection ends with it.
-    connect(qApp, &QApplication::focusChanged, PanelOrdner, [this](QWidget*, QWidget* jetzt) {
-        if (PanelOrdner->isVisible() && jetzt && jetzt->window() == this &&
-            !PanelOrdner->isAncestorOf(jetzt))
-            PanelOrdner->hide();
-    });
+    fokusVerbindung_ =
+        connect(qApp, &QApplication::focusChanged, PanelOrdner, [this](QWidget*, QWidget* jetzt) {
+            if (PanelOrdner->isVisible() && jetzt && jetzt->window() == this &&
+                !PanelOrdner->isAncestorOf(jetzt))
+                PanelOrdner->hide();
+        });
     auto* unten = new QHBoxLayout;
     unten->addWidget(neu);
     unten->addWidget(PanelOrdner, 1);

@@ -21,6 +21,7 @@ class TEinstellungen : public QDialog {
     Q_OBJECT
 public:
     explicit TEinstellungen(AppContext& ctx, QWidget* parent = nullptr);
+    ~TEinstellungen() override;
 
     void WerteLaden();
     void WerteUebernehmen();
@@ -68,4 +69,5 @@ private:
     QLineEdit* Edit1 = nullptr;
     QCheckBox* CheckBoxEuro = nullptr;
     QLineEdit* EuroView = nullptr;
+    QMetaObject::Connection fokusVerbindung_;
 };

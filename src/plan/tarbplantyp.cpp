@@ -51,6 +51,11 @@ bool verlassen(const QFocusEvent* e) {
 
 } // namespace
 
+// The focus still moves while the widgets go; the window no longer listens by then.
+TArbPlanTyp::~TArbPlanTyp() {
+    disconnect(fokusVerbindung_);
+}
+
 TArbPlanTyp::TArbPlanTyp(AppContext& ctx, QWidget* parent)
     : QDialog(parent), ctx_(ctx), typen_(ctx.Plantypen) {
     setObjectName(QStringLiteral("ArbPlanTyp"));
@@ -161,14 +166,15 @@ TArbPlanTyp::TArbPlanTyp(AppContext& ctx, QWidget* parent)
     ComboBox1->installEventFilter(this);
     // The name box is left when another control of this window takes the focus; its own
     // list, another window or closing this one do not leave it.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* neu) {
-        if (neu == ComboBox2) {
-            imNamen_ = true;
-        } else if (imNamen_ && neu && neu->window() == this) {
-            imNamen_ = false;
-            ComboBox2Exit();
-        }
-    });
+    fokusVerbindung_ =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* neu) {
+            if (neu == ComboBox2) {
+                imNamen_ = true;
+            } else if (imNamen_ && neu && neu->window() == this) {
+                imNamen_ = false;
+                ComboBox2Exit();
+            }
+        });
     connect(ComboBox2->lineEdit(), &QLineEdit::textEdited, this, &TArbPlanTyp::namenGetippt);
     connect(ComboBox2, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (i >= 0) zeigen(i);

@@ -20,6 +20,7 @@ class TArbPlanTyp : public QDialog {
     Q_OBJECT
 public:
     explicit TArbPlanTyp(AppContext& ctx, QWidget* parent = nullptr);
+    ~TArbPlanTyp() override;
 
     // The editor's records, in the order of the names in ComboBox2.
     const std::vector<TPlanTyp>& plantypen() const { return typen_; }
@@ -74,6 +75,7 @@ private:
     QRadioButton* RadioButton2 = nullptr;
     QPushButton* DelBtn = nullptr;
     QPushButton* OKBtn = nullptr;
+    QMetaObject::Connection fokusVerbindung_;
 };
 
 // Opens the editor modally on ctx.Plantypen; on OK the edited list replaces it and is saved.
