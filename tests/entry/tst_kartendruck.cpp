@@ -1,12 +1,8 @@
 #include "entry/kartendruck.h"
 #include "herd/herdtesthilfe.h"
-#include "platform/druckausgabe.h"
 #include "platform/recordingcanvas.h"
 
 #include <QMap>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // Canvas 840 x 1188, one unit per point: U = 10, "M" at size 12 is 14.4 high (14 on the
@@ -90,14 +86,6 @@ TWurfRec vollerWurf() {
     return w;
 }
 
-class KarteAlsPdf : public Druckbar {
-public:
-    std::vector<TWurfRec> wuerfe{wurf(1), wurf(2), vollerWurf()};
-    void druckInhalt(Canvas& c) override {
-        KarteDrucken(c, sau(QStringLiteral("ruhig")), wuerfe, karte({5, 1, 2, 3, 4}), 113);
-    }
-};
-
 } // namespace
 
 class TestKartendruck : public QObject {
@@ -114,7 +102,6 @@ private slots:
     void litterTableColumnWidth();
     void sowWithoutLittersGetsHeaderNoteAndRuledLines();
     void nothingBelowTheFoot();
-    void pdfHoldsTheCard();
 };
 
 void TestKartendruck::headerCurrentLitterAndLargeDates() {
@@ -176,9 +163,6 @@ void TestKartendruck::componentsInItemOrder() {
 void TestKartendruck::currentLitterAndPreviousNote_data() {
     QTest::addColumn<QString>("wuerfe"); // litter numbers, "b" = mated
     QTest::addColumn<QStringList>("erwartet");
-    QTest::newRow("last mated") << "1b 2b 3b"
-                                << QStringList{"108: 30 zu Wurf 2: | 110 Notiz 2",
-                                               "135: 40 aktueller Wurf (3):"};
     QTest::newRow("last just opened")
         << "1b 2b 3"
         << QStringList{"108: 30 zu Wurf 1: | 110 Notiz 1", "135: 40 aktueller Wurf (2):"};
@@ -283,22 +267,6 @@ void TestKartendruck::nothingBelowTheFoot() {
         QVERIFY(it.kind != Item::Text || it.y2 <= 1188);
     }
     QCOMPARE(zeilen(c, 1100), QStringList{"1106: 150 Belegdatum: | 600 Abferkeldatum:"});
-}
-
-void TestKartendruck::pdfHoldsTheCard() {
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("karte.pdf"));
-    KarteAlsPdf k;
-    QVERIFY(druckausgabe::alsPdf(k, pdf));
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        QSKIP("pdftotext is not installed");
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    QVERIFY(p.waitForFinished(20000));
-    const QString text = QString::fromUtf8(p.readAllStandardOutput());
-    for (const char* s : {"4711", "aktueller Wurf (3):", "geb.Ferkel", "zu Wurf 2:", "Grätscher"})
-        QVERIFY2(text.contains(QString::fromUtf8(s)), qPrintable(text));
-    QCOMPARE(text.count(u'\f'), 1);
 }
 
 QTEST_MAIN(TestKartendruck)
