@@ -217,7 +217,7 @@ void TestKartendruck::litterTable() {
     QCOMPARE(linien(c).mid(1, 2),
              (QStringList{"122 30-220", QStringLiteral("%1 30-800").arg(90 + 18 * n + 14)}));
     // Captions, the column of litter 1, the number of litter 2, then the next component.
-    const Item& weiter = c.texts().at(4 + 2 * n + 1);
+    const Item weiter = c.texts().at(4 + 2 * n + 1); // a copy: texts() is a new list
     QCOMPARE(weiter.text, QStringLiteral("aktueller Wurf (1):"));
     QCOMPARE(weiter.y1, 108.0 + 18 * n);
 }
