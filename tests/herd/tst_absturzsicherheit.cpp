@@ -172,6 +172,7 @@ void TestAbsturzsicherheit::abbruchMittenImSpeichern() {
     const quint32 seed = QRandomGenerator::global()->generate();
     QRandomGenerator rnd(seed);
     int alt = 0, neu = 0, kopiert = 0;
+    QList<QByteArray> geladen;
     const int kAbbrueche = 60;
     for (int i = 0; i < kAbbrueche; ++i) {
         const QByteArray vorher = inhalt(dat);
@@ -203,10 +204,14 @@ void TestAbsturzsicherheit::abbruchMittenImSpeichern() {
         const QByteArray sicherung = inhalt(bak);
         QVERIFY2(sicherung == a || sicherung == b || sicherung == c, qPrintable(wo));
 
-        tc.messages.clear();
-        HerdeLaden(tc.ctx);
-        QCOMPARE(tc.messages.texts(), QStringList());
-        QVERIFY2(dateiAus(tc.ctx.Sauenliste) == jetzt, qPrintable(wo));
+        // The same bytes load the same way; each of the two herds is loaded once.
+        if (!geladen.contains(jetzt)) {
+            tc.messages.clear();
+            HerdeLaden(tc.ctx);
+            QCOMPARE(tc.messages.texts(), QStringList());
+            QVERIFY2(dateiAus(tc.ctx.Sauenliste) == jetzt, qPrintable(wo));
+            geladen.append(jetzt);
+        }
     }
     qInfo("%d kills (%d with the backup copied): %d left the old herd, %d the new one; a save "
           "took %lld ms; seed %u",
