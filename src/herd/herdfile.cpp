@@ -142,7 +142,7 @@ bool HerdeSchreiben(QIODevice& dev, const Herde& herde) {
         block.append(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
         if (block.size() >= kBlock) {
             if (dev.write(block) != block.size()) return false;
-            block.clear();
+            block.resize(0); // keeps the buffer for the next block
         }
         return true;
     };
