@@ -12,7 +12,9 @@ void IniDatei::lesen(const QByteArray& text) {
     Section* aktuell = nullptr;
     const QString alles = QString::fromUtf8(text);
     for (QString zeile : alles.split(u'\n')) {
-        if (zeile.endsWith(u'\r')) zeile.chop(1);
+        // Line ends of any number of CRs (a file that went through several editors).
+        while (zeile.endsWith(u'\r'))
+            zeile.chop(1);
         const QString t = zeile.trimmed();
         if (t.isEmpty() || t.startsWith(u';') || t.startsWith(u'#')) continue;
         if (t.startsWith(u'[') && t.endsWith(u']')) {

@@ -38,6 +38,7 @@ private slots:
     void olderFileWinsOverStore();
     void keysWithSlashStayLiteral();
     void lineWithoutKeyIsSkipped();
+    void oddLinesReadBackAsWritten();
 };
 
 void TestEinstellungenSpeicher::emptyStoreGivesDefaults() {
@@ -347,6 +348,20 @@ void TestEinstellungenSpeicher::lineWithoutKeyIsSkipped() {
     IniDatei r;
     r.lesen(text);
     QCOMPARE(r.text(), text);
+}
+
+void TestEinstellungenSpeicher::oddLinesReadBackAsWritten() {
+    // Several CRs before the line end, a key of blanks only, a comment line.
+    IniDatei s;
+    s.lesen("[EINSTELLUNGEN]\r\nVOLLBILD=1\r\r\n  =leer\n; Kommentar\nMAXEBER= 5 \n");
+    QCOMPARE(*s.wert(QStringLiteral("EINSTELLUNGEN"), QStringLiteral("VOLLBILD")),
+             QStringLiteral("1"));
+    QCOMPARE(*s.wert(QStringLiteral("EINSTELLUNGEN"), QStringLiteral("MAXEBER")),
+             QStringLiteral(" 5 "));
+    IniDatei r;
+    r.lesen(s.text());
+    QCOMPARE(r.text(), s.text());
+    QCOMPARE(s.text(), QByteArray("[EINSTELLUNGEN]\nVOLLBILD=1\nMAXEBER= 5 \n"));
 }
 
 QTEST_GUILESS_MAIN(TestEinstellungenSpeicher)
