@@ -51,6 +51,7 @@ lauf() {
     local rc=0
     "$dir/fuzz/fuzz_$ziel" "$korpus" "fuzz/corpus/$ziel" -max_total_time="$sekunden" \
         -timeout=10 -max_len="$max_len" -print_final_stats=1 -artifact_prefix="$funde/" \
+        -seed="${FUZZ_SEED:-0}" \
         >"$log" 2>&1 || rc=$?
     local laeufe
     laeufe=$(awk '/stat::number_of_executed_units/ {print $2}' "$log" | tail -1)
