@@ -926,17 +926,21 @@ void TSauWurfEingabe::AbsetzenExit() {
         if (!p.meldung.isEmpty()) {
             datumFehler(Absetzen, p);
         } else if (TageZwischen(f, d) == 0) {
-            if (ctx_.messages().warningOkCancel(wurfregeln::kAbort) == MessageService::Answer::Ok) {
-                todgeboren->setWert(geborene->Wert());
-                ausfallSetzen(0);
-                Zugesetzt->setWert(0);
-            } else {
-                todgeboren->setWert(0);
-            }
+            if (ohneLebendeFerkel(wurfregeln::kAbort)) todgeboren->setWert(geborene->Wert());
         }
     }
     abgesetzteBerechnen();
     regelnAnwenden();
+}
+
+bool TSauWurfEingabe::ohneLebendeFerkel(const QString& warnung) {
+    if (ctx_.messages().warningOkCancel(warnung) != MessageService::Answer::Ok) {
+        todgeboren->setWert(0);
+        return false;
+    }
+    ausfallSetzen(0);
+    Zugesetzt->setWert(0);
+    return true;
 }
 
 void TSauWurfEingabe::GeltenExit() {
@@ -946,13 +950,7 @@ void TSauWurfEingabe::GeltenExit() {
 void TSauWurfEingabe::todgeborenExit() {
     if (todgeboren->Wert() > geborene->Wert()) todgeboren->setWert(geborene->Wert());
     if (geborene->Wert() > 0 && gerundet(todgeboren) == gerundet(geborene)) {
-        if (ctx_.messages().warningOkCancel(wurfregeln::kAlleTot) == MessageService::Answer::Ok) {
-            Absetzen->SetDatum(Abferkeln->Getdatum());
-            ausfallSetzen(0);
-            Zugesetzt->setWert(0);
-        } else {
-            todgeboren->setWert(0);
-        }
+        if (ohneLebendeFerkel(wurfregeln::kAlleTot)) Absetzen->SetDatum(Abferkeln->Getdatum());
     }
     abgesetzteBerechnen();
     regelnAnwenden();

@@ -91,6 +91,9 @@ private:
     void AusfallExit();
     void eintraegeOeffnen(int modus, int anzahl);
     void ausfallSetzen(int wert);
+    // A litter without live piglets: asks; OK clears losses and fostering (true), Cancel puts
+    // the dead count back to 0 (false).
+    bool ohneLebendeFerkel(const QString& warnung);
     void umnummerieren(int delta);
     bool letzteWurfseite() const;
 

@@ -370,6 +370,13 @@ void TestTSauWurfEingabe::allBornDeadSetsWeaning() {
     t.messages.planAnswer(MessageService::Answer::Cancel);
     k.tippen("todgeboren", QStringLiteral("12"));
     QCOMPARE(k.c<TNumEdit>("todgeboren")->Wert(), 0.0);
+    // Weaning on the farrowing day is taken as an abortion: OK makes every piglet dead.
+    t.messages.clear();
+    t.messages.planAnswer(MessageService::Answer::Ok);
+    k.tippen("Absetzen", QStringLiteral("24.4.13"));
+    QCOMPARE(t.messages.texts(), QStringList{wurfregeln::kAbort});
+    QCOMPARE(k.c<TNumEdit>("todgeboren")->Wert(), 12.0);
+    QCOMPARE(k.c<TNumEdit>("Ausfall")->Wert(), 0.0);
 }
 
 void TestTSauWurfEingabe::weanedCountAndExtraLosses() {
