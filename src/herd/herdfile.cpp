@@ -7,6 +7,8 @@
 #include <QIODevice>
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <new>
 #include <string_view>
 #include <unordered_map>
 
@@ -84,6 +86,59 @@ void StatusNeuBerechnen(Herde& herde) {
     }
 }
 
+namespace {
+
+// Hands out the device's bytes as 512-byte records, read in large blocks. A record that
+// cannot be read whole (cut short at the end, or a failing device) ends the reading and is
+// counted, as reading a file record by record gives.
+class Satzleser {
+public:
+    explicit Satzleser(QIODevice& dev) : dev_(dev), puffer_(kBlock) {}
+
+    // The next whole record, or nullptr when there is none.
+    const std::uint8_t* naechster() {
+        if (fuellung_ - pos_ < kSatz && !nachfuellen()) return nullptr;
+        const std::uint8_t* satz = puffer_.data() + pos_;
+        pos_ += kSatz;
+        return satz;
+    }
+    // Whether the reading ended with a record that could not be read.
+    bool fehler() const { return fehler_; }
+
+private:
+    static constexpr std::size_t kSatz = 512;
+    static constexpr std::size_t kBlock = kSatz * 128;
+
+    bool nachfuellen() {
+        if (ende_) return false;
+        const std::size_t rest = fuellung_ - pos_;
+        std::memmove(puffer_.data(), puffer_.data() + pos_, rest);
+        fuellung_ = rest;
+        pos_ = 0;
+        while (fuellung_ < puffer_.size()) {
+            const qint64 n = dev_.read(reinterpret_cast<char*>(puffer_.data() + fuellung_),
+                                       qint64(puffer_.size() - fuellung_));
+            if (n <= 0) {
+                ende_ = true;
+                // A failing device, or bytes of a record that ends with the file.
+                fehler_ = n < 0 || fuellung_ % kSatz != 0;
+                break;
+            }
+            fuellung_ += std::size_t(n);
+        }
+        return fuellung_ >= kSatz;
+    }
+
+    QIODevice& dev_;
+    std::vector<std::uint8_t> puffer_;
+    std::size_t fuellung_ = 0;
+    std::size_t pos_ = 0;
+    bool ende_ = false;
+    bool fehler_ = false;
+};
+
+} // namespace
+
 HerdeGelesen HerdeLesen(QIODevice& dev, QDate heute, MessageService& msg) {
     HerdeGelesen r;
     const TKurzDatum heuteK = TKurzDatum::aus(heute);
@@ -96,36 +151,39 @@ HerdeGelesen HerdeLesen(QIODevice& dev, QDate heute, MessageService& msg) {
         if (aktuell) aktuell->wuerfe.assign(wuerfe.begin(), wuerfe.end());
         wuerfe.clear();
     };
-    TSauRec::Bytes puffer;
-    for (;;) {
-        const qint64 vorher = dev.pos();
-        const qint64 n = dev.read(reinterpret_cast<char*>(puffer.data()), qint64(puffer.size()));
-        if (n == 0) break;
-        if (n != qint64(puffer.size())) {
-            ++r.lesefehler;
-            msg.error(kLesefehler);
-            // A device that neither delivers nor moves on has nothing more to give.
-            if (n < 0 && dev.pos() == vorher) break;
-            if (dev.atEnd()) break;
-            continue;
+    // Room for as many sows as the file has records: only the part that is used is ever
+    // touched, so the rest costs address space, not memory, and the list never moves.
+    if (!dev.isSequential()) {
+        try {
+            r.herde.reserve(std::size_t(std::max<qint64>(0, dev.size() - dev.pos()) / 512));
+        } catch (const std::bad_alloc&) {
+            // Then the list grows as it goes.
         }
-        if (puffer[1] == 0) {
+    }
+    Satzleser leser(dev);
+    while (const std::uint8_t* satz = leser.naechster()) {
+        if (satz[1] == 0) {
             if (aktuell && wuerfe.empty()) wuerfe.push_back(TWurfRec::leer(1));
             sauAbschliessen();
             aktuell = &r.herde.emplace_back();
-            aktuell->rec.bytes() = puffer;
+            std::copy_n(satz, TSauRec::Size, aktuell->rec.bytes().begin());
             continue;
         }
         if (!aktuell) continue;
-        const TWurfRec& w = wuerfe.emplace_back(puffer);
+        const TWurfRec& w = wuerfe.emplace_back();
+        std::copy_n(satz, TWurfRec::Size, wuerfe.back().bytes().begin());
         if (!w.Belegen(1).vorhanden() && aktuell->rec.Abgang().vorhanden()) {
             wuerfe.pop_back();
             continue;
         }
         for (int k = 1; k <= 3; ++k) {
-            const std::uint8_t* name = puffer.data() + wurfofs::Eber + 11 * std::size_t(k - 1);
+            const std::uint8_t* name = satz + wurfofs::Eber + 11 * std::size_t(k - 1);
             if (name[0] != 0) eber.eintragen(name, TageZwischen(w.Belegen(k), heuteK));
         }
+    }
+    if (leser.fehler()) {
+        ++r.lesefehler;
+        msg.error(kLesefehler);
     }
     sauAbschliessen();
     StatusNeuBerechnen(r.herde);

@@ -1,6 +1,7 @@
 // Saving the herd when things go wrong: the program killed in the middle of a save, names
 // left behind by such a kill, a disk that refuses to grow the file, a data directory that
-// cannot be written, and a backup copy that cannot be made.
+// cannot be written, and a backup copy that cannot be made; and loading from a disk that
+// fails part-way.
 //
 // The kills need a second process: this test program started again with "--kind-speichern"
 // saves a large herd and is killed with SIGKILL at a random moment of the save.
@@ -24,6 +25,7 @@
 #include <QThread>
 
 #include <cstdio>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace {
@@ -115,6 +117,31 @@ int kindSpeichern(const QString& ordner, quint32 seed) {
     return ok ? 0 : 1;
 }
 
+// Serves `daten` in pieces of at most `stueck` bytes and fails every read from byte
+// `versagtAb` on.
+class VersagendesGeraet : public QIODevice {
+public:
+    VersagendesGeraet(QByteArray daten, qint64 stueck, qint64 versagtAb)
+        : daten_(std::move(daten)), stueck_(stueck), versagtAb_(versagtAb) {
+        open(QIODevice::ReadOnly);
+    }
+    qint64 size() const override { return daten_.size(); }
+
+protected:
+    qint64 readData(char* ziel, qint64 max) override {
+        if (pos() >= versagtAb_) return -1;
+        const qint64 n = std::min({max, stueck_, versagtAb_ - pos(), daten_.size() - pos()});
+        std::memcpy(ziel, daten_.constData() + pos(), std::size_t(n));
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray daten_;
+    qint64 stueck_;
+    qint64 versagtAb_;
+};
+
 } // namespace
 
 class TestAbsturzsicherheit : public QObject {
@@ -128,6 +155,8 @@ private slots:
     void sicherungsdateiBleibtEigeneDatei();
     void sicherungOhneHarteVerknuepfung_data();
     void sicherungOhneHarteVerknuepfung();
+    void lesenVonVersagendemGeraet_data();
+    void lesenVonVersagendemGeraet();
 };
 
 // A save killed at any moment leaves the herd file byte for byte the complete old or the
@@ -382,6 +411,51 @@ void TestAbsturzsicherheit::sicherungOhneHarteVerknuepfung() {
     QVERIFY(inhalt(tc.pfad(kDat)) == neu);
     QVERIFY(inhalt(tc.pfad(kBak)) == (kopieGelingt ? altBytes : aelter));
     QCOMPARE(namen(ordner), (QStringList{kBak, kBak + QStringLiteral(".tmp"), kDat}));
+}
+
+void TestAbsturzsicherheit::lesenVonVersagendemGeraet_data() {
+    QTest::addColumn<qint64>("stueck");
+    QTest::addColumn<qint64>("versagtAb");
+    QTest::addColumn<int>("saetze"); // whole records read
+    QTest::addColumn<int>("fehler");
+
+    const qint64 alles = 1 << 30;
+    QTest::newRow("delivered in pieces of 100 bytes") << qint64(100) << alles << -1 << 0;
+    QTest::newRow("delivered a byte at a time") << qint64(1) << alles << -1 << 0;
+    QTest::newRow("fails at the start") << qint64(4096) << qint64(0) << 0 << 1;
+    QTest::newRow("fails after three records") << qint64(4096) << qint64(3 * 512) << 3 << 1;
+    QTest::newRow("fails inside the fourth record")
+        << qint64(300) << qint64(3 * 512 + 200) << 3 << 1;
+    QTest::newRow("fails after 200 records") << qint64(65536) << qint64(200 * 512) << 200 << 1;
+}
+
+// A disk that fails while the herd is read: what was read whole stays, one message tells of
+// the failure. A device that hands out the bytes in small pieces is no failure.
+void TestAbsturzsicherheit::lesenVonVersagendemGeraet() {
+    QFETCH(qint64, stueck);
+    QFETCH(qint64, versagtAb);
+    QFETCH(int, saetze);
+    QFETCH(int, fehler);
+
+    const Herde herde = grosseHerde(60, 31);
+    const QByteArray bytes = dateiAus(herde);
+    if (saetze < 0) saetze = int(bytes.size() / 512);
+    // The records read whole, as a herd.
+    QBuffer teil;
+    teil.setData(bytes.left(qsizetype(saetze) * 512));
+    teil.open(QIODevice::ReadOnly);
+    FakeMessages still;
+    const HerdeGelesen erwartet = HerdeLesen(teil, kHeute, still);
+
+    VersagendesGeraet dev(bytes, stueck, versagtAb);
+    FakeMessages msg;
+    const HerdeGelesen r = HerdeLesen(dev, kHeute, msg);
+    QCOMPARE(r.lesefehler, fehler);
+    QCOMPARE(msg.texts(),
+             fehler ? QStringList{QStringLiteral("Fehler beim Lesen der Datei SAUWURF.DAT!")}
+                    : QStringList());
+    QVERIFY(dateiAus(r.herde) == dateiAus(erwartet.herde));
+    QCOMPARE(r.eberliste, erwartet.eberliste);
 }
 
 int main(int argc, char** argv) {
