@@ -8,7 +8,7 @@
 
 namespace {
 
-// The digits are the same bytes in Windows-1252 as in the text.
+// Digits are the same in Windows-1252 as in Unicode, so the stored bytes serve.
 qint64 fuehrendeZahl(const SauNrBytes& s) {
     qint64 n = 0;
     for (std::size_t i = 0; i < s.n; ++i) {
