@@ -19,6 +19,13 @@ void FilterFeld::einfuegen(const QString& s) {
     insert(s);
 }
 
+bool FilterFeld::verlaesst(const QFocusEvent* e) {
+    if (!drin_ || e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason)
+        return false;
+    drin_ = false;
+    return true;
+}
+
 bool FilterFeld::sondertaste(QKeyEvent* e) {
     const QString t = e->text();
     if (e->matches(QKeySequence::Paste) || isReadOnly()) {

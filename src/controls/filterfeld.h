@@ -12,6 +12,10 @@ public:
     // Shows a text as it is, past the typing filter.
     void textSetzen(const QString& s);
 
+signals:
+    // The field was left with its text read and shown normalised; exit checks hang here.
+    void verlassen();
+
 protected:
     FilterFeld(std::function<QString(const QString&)> filter, QWidget* parent);
 
@@ -21,6 +25,12 @@ protected:
     // Inserts already filtered text at the cursor.
     void einfuegen(const QString& s);
     static bool steuerzeichen(QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; }
+    // Whether a focus-out leaves the field: switching windows or opening a popup does not, nor
+    // does a focus-out never preceded by entering (focus taken back by another field's check).
+    // Clears drin_ when it does.
+    bool verlaesst(const QFocusEvent* e);
+
+    bool drin_ = false; // entered and not yet left
 
 private:
     bool durchlassen_ = false; // text comes from us or from an already filtered key

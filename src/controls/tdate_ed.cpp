@@ -73,10 +73,7 @@ void tdate_ed::focusInEvent(QFocusEvent* e) {
 
 void tdate_ed::focusOutEvent(QFocusEvent* e) {
     QLineEdit::focusOutEvent(e);
-    // Switching windows or opening a popup does not leave the field.
-    if (!drin_ || e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason)
-        return;
-    drin_ = false;
+    if (!verlaesst(e)) return;
     SetDatum(Getdatum());
     emit verlassen();
 }

@@ -30,10 +30,6 @@ public:
 
     QSize sizeHint() const override;
 
-signals:
-    // The field was left and its text normalised; the window's exit checks hang here.
-    void verlassen();
-
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
@@ -45,5 +41,4 @@ private:
     const Clock& clock_;
     bool autoPreset_ = true;
     bool stadium_ = true;
-    bool drin_ = false; // entered and not yet left
 };

@@ -212,11 +212,7 @@ void TNumEdit::focusInEvent(QFocusEvent* e) {
 
 void TNumEdit::focusOutEvent(QFocusEvent* e) {
     QLineEdit::focusOutEvent(e);
-    // Switching windows or opening a popup does not leave the field. Nor does a focus-out
-    // that was never preceded by entering (focus taken back by another field's check).
-    if (!drin_ || e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason)
-        return;
-    drin_ = false;
+    if (!verlaesst(e)) return;
     setMaxLength(alteLaenge_);
     const double zahl = numformat::parse(text(), dezimalzeichen());
     if (validate_ && (zahl < min_ || zahl > max_)) {

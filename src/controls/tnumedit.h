@@ -85,10 +85,6 @@ public:
     // The value as offered for editing.
     QString bearbeitungsText() const;
 
-signals:
-    // The field was left with an accepted value.
-    void verlassen();
-
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
@@ -118,6 +114,5 @@ private:
     bool unEnabledGray_ = false;
     double divisor_ = 1;
 
-    bool drin_ = false;      // entered and not yet left
     int alteLaenge_ = 32767; // length limit outside editing
 };

@@ -33,14 +33,10 @@ TPlanZeiten PlanZeitenStandard() {
                                        {psAbferkeln, 0, "Absetzen", 28, 30, "Abs"},
                                        {psAbsetzen, 0, "Neubelegen", 4, 9, "Neub"}};
     TPlanZeiten z;
-    for (const Vorgabe& v : vorgaben) {
-        TPlanTermin t;
-        t.setName(QString::fromLatin1(v.name));
-        t.setErsterTag(v.von);
-        t.setLetzterTag(v.bis);
-        t.setKuerzel(QString::fromLatin1(v.kuerzel));
-        z.setEntry(v.seite, v.zeile, t);
-    }
+    for (const Vorgabe& v : vorgaben)
+        z.setEntry(v.seite, v.zeile,
+                   TPlanTermin::mit(QString::fromUtf8(v.name), v.von, v.bis,
+                                    QString::fromUtf8(v.kuerzel)));
     return z;
 }
 

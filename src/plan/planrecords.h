@@ -30,6 +30,16 @@ class TPlanTermin : public ByteRecord<kPlanTerminSize> {
 public:
     using ByteRecord::ByteRecord;
 
+    static TPlanTermin mit(const QString& name, int ersterTag, int letzterTag,
+                           const QString& kuerzel) {
+        TPlanTermin t;
+        t.setName(name);
+        t.setErsterTag(std::int16_t(ersterTag));
+        t.setLetzterTag(std::int16_t(letzterTag));
+        t.setKuerzel(kuerzel);
+        return t;
+    }
+
     QString Name() const { return str(planofs::Name, 15); }
     void setName(const QString& s) { setStr(planofs::Name, 15, s); }
     std::int16_t ErsterTag() const { return i16(planofs::ErsterTag); }

@@ -60,15 +60,6 @@ QByteArray terminBytes(const QByteArray& name, qint16 von, qint16 bis, const QBy
     return b;
 }
 
-TPlanTermin termin(const QString& name, int von, int bis, const QString& kuerzel) {
-    TPlanTermin t;
-    t.setName(name);
-    t.setErsterTag(std::int16_t(von));
-    t.setLetzterTag(std::int16_t(bis));
-    t.setKuerzel(kuerzel);
-    return t;
-}
-
 } // namespace
 
 class TestPlanFiles : public QObject {
@@ -143,9 +134,11 @@ void TestPlanFiles::oldPlanTypesConvertedAndWrittenBackNew() {
 
 void TestPlanFiles::planTimesRoundTrip() {
     TestContext t;
-    t.ctx.Planzeiten.setEntry(psAbferkeln, 5, termin(QStringLiteral("Eisen Ä"), -3, 250, "Fe"));
+    t.ctx.Planzeiten.setEntry(psAbferkeln, 5,
+                              TPlanTermin::mit(QStringLiteral("Eisen Ä"), -3, 250, "Fe"));
     // Days but no abbreviation: kept, only the plan leaves it out.
-    t.ctx.Planzeiten.setEntry(psEinstallen, 14, termin(QStringLiteral("Impfen"), 7, 9, ""));
+    t.ctx.Planzeiten.setEntry(psEinstallen, 14,
+                              TPlanTermin::mit(QStringLiteral("Impfen"), 7, 9, ""));
     QVERIFY(PlanZeitenSpeichern(t.ctx));
     const QByteArray d = lesen(t.pfad(QStringLiteral("PLANZEIT.DAT")));
     QCOMPARE(d.size(), 1950);
@@ -176,7 +169,7 @@ void TestPlanFiles::loadingPlanTimes() {
     QFETCH(bool, gelesen);
     TestContext t;
     TPlanZeiten z;
-    z.setEntry(psBelegen, 0, termin(QStringLiteral("Abferkeln"), abferkeln, 116, "A"));
+    z.setEntry(psBelegen, 0, TPlanTermin::mit(QStringLiteral("Abferkeln"), abferkeln, 116, "A"));
     if (groesse >= 0)
         schreiben(t.pfad(QStringLiteral("PLANZEIT.DAT")),
                   (roh(z) + QByteArray(100, 'x')).left(groesse));
@@ -194,7 +187,7 @@ void TestPlanFiles::loadingPlanTimes() {
 void TestPlanFiles::filesFoundRegardlessOfCase() {
     TestContext t;
     TPlanZeiten z;
-    z.setEntry(psBelegen, 0, termin(QStringLiteral("Abferkeln"), 116, 118, "A"));
+    z.setEntry(psBelegen, 0, TPlanTermin::mit(QStringLiteral("Abferkeln"), 116, 118, "A"));
     schreiben(t.pfad(QStringLiteral("planzeit.dat")), roh(z));
     schreiben(t.pfad(QStringLiteral("PlanType.Dat")), roh(TPlanTyp()));
     PlanZeitenLaden(t.ctx);

@@ -44,15 +44,6 @@ struct Editor {
     TArbeitsplanzeiten dlg;
 };
 
-TPlanTermin termin(const QString& name, int von, int bis, const QString& kuerzel) {
-    TPlanTermin t;
-    t.setName(name);
-    t.setErsterTag(std::int16_t(von));
-    t.setLetzterTag(std::int16_t(bis));
-    t.setKuerzel(kuerzel);
-    return t;
-}
-
 // Runs `bedienen` on the modal dialog once it is open and closes it as cancelled if it is
 // still open then, so that a failed step cannot leave the test hanging.
 void modalBedienen(std::function<void(QWidget*)> bedienen) {
@@ -97,7 +88,8 @@ void TestTArbeitsplanzeiten::pagesShowTheirRows() {
     TPlanZeiten z;
     for (int k = 0; k < 15; ++k)
         z.setEntry(seite, k,
-                   termin(QStringLiteral("Z%1").arg(k), k, 10 + k, QStringLiteral("K%1").arg(k)));
+                   TPlanTermin::mit(QStringLiteral("Z%1").arg(k), k, 10 + k,
+                                    QStringLiteral("K%1").arg(k)));
     Editor e(t);
     e.dlg.setPlanzeiten(z);
     QCOMPARE(e.dlg.windowTitle(), QStringLiteral("Einstellungen zum Arbeitsplan"));
@@ -120,7 +112,7 @@ void TestTArbeitsplanzeiten::editedRowsStoredOnPageChangeAndOk() {
     TestContext t;
     TPlanZeiten z = PlanZeitenStandard();
     for (int k = 12; k < 15; ++k)
-        z.setEntry(1, k, termin(QStringLiteral("verborgen"), k, k, "V"));
+        z.setEntry(1, k, TPlanTermin::mit(QStringLiteral("verborgen"), k, k, "V"));
     Editor e(t);
     e.dlg.setPlanzeiten(z);
     e.seite(1);
@@ -139,7 +131,7 @@ void TestTArbeitsplanzeiten::editedRowsStoredOnPageChangeAndOk() {
     QCOMPARE(e.dlg.result(), int(QDialog::Accepted));
 
     const TPlanZeiten& r = e.dlg.planzeiten();
-    QVERIFY(r.entry(1, 1) == termin(QStringLiteral("Kastrieren"), 3, 5, "K"));
+    QVERIFY(r.entry(1, 1) == TPlanTermin::mit(QStringLiteral("Kastrieren"), 3, 5, "K"));
     QCOMPARE(int(r.entry(1, 2).ErsterTag()), 12);
     QCOMPARE(int(r.entry(1, 2).LetzterTag()), 14);
     for (int k = 12; k < 15; ++k)
@@ -175,7 +167,7 @@ void TestTArbeitsplanzeiten::confirmingStoresFixedNamesAndSaves() {
     QVERIFY(PlanZeitenBearbeiten(t.ctx, nullptr));
     QVERIFY(bedient);
     TPlanZeiten erwartet = PlanZeitenStandard();
-    erwartet.setEntry(0, 1, termin(QStringLiteral("Trächtig.Kontr."), 0, 0, ""));
+    erwartet.setEntry(0, 1, TPlanTermin::mit(QStringLiteral("Trächtig.Kontr."), 0, 0, ""));
     QVERIFY(t.ctx.Planzeiten == erwartet);
     // Saved at once; the gestation length changes only with the next start.
     QFile f(t.pfad(QStringLiteral("PLANZEIT.DAT")));
