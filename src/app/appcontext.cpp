@@ -46,3 +46,8 @@ bool HerdeSpeichern(AppContext& ctx) {
     ctx.Geaendert = false;
     return true;
 }
+
+bool AenderungFesthalten(AppContext& ctx) {
+    ctx.Geaendert = true;
+    return !ctx.einstellungen.einzelspeicherung || HerdeSpeichern(ctx);
+}

@@ -52,3 +52,6 @@ void HerdeLaden(AppContext& ctx);
 // on) and clears Geaendert. On failure tells the user, leaves the file and Geaendert as they
 // were and returns false.
 bool HerdeSpeichern(AppContext& ctx);
+// After a change to the herd: marks it changed and, with EINZELSPEICHERUNG on, saves it at
+// once. Returns false only when that save failed (the user has been told).
+bool AenderungFesthalten(AppContext& ctx);

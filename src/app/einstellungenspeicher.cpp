@@ -361,8 +361,19 @@ void ausAlterDatei(const QString& text, Einstellungen& e) {
     }
 }
 
-Quelle lesen(const QString& storeDatei, const QString& alteDatei, Einstellungen& e,
-             QString& datenpfad, const QString& standardPfad) {
+bool pfadSchreiben(const QString& storeDatei, const QString& datenpfad) {
+    IniDatei store;
+    store.laden(storeDatei);
+    store.setzen(kGrund, QStringLiteral("PFAD"), datenpfad);
+    return store.speichern(storeDatei);
+}
+
+} // namespace einstellungen
+
+using namespace einstellungen;
+
+Quelle EinstellungenLesen(const QString& storeDatei, const QString& alteDatei, Einstellungen& e,
+                          QString& datenpfad, const QString& standardPfad) {
     QFile alt(alteDatei);
     if (!alteDatei.isEmpty() && alt.open(QIODevice::ReadOnly)) {
         ausAlterDatei(cp1252::decode(alt.read(1024 * 1024)), e);
@@ -375,18 +386,9 @@ Quelle lesen(const QString& storeDatei, const QString& alteDatei, Einstellungen&
     return Quelle::Store;
 }
 
-bool schreiben(const QString& storeDatei, const Einstellungen& e) {
+bool EinstellungenSchreiben(const QString& storeDatei, const Einstellungen& e) {
     IniDatei store;
     store.laden(storeDatei);
     inStore(e, store);
     return store.speichern(storeDatei);
 }
-
-bool pfadSchreiben(const QString& storeDatei, const QString& datenpfad) {
-    IniDatei store;
-    store.laden(storeDatei);
-    store.setzen(kGrund, QStringLiteral("PFAD"), datenpfad);
-    return store.speichern(storeDatei);
-}
-
-} // namespace einstellungen

@@ -26,13 +26,15 @@ void inStore(const Einstellungen& e, IniDatei& store);
 void ausAlterDatei(const QString& text, Einstellungen& e);
 
 enum class Quelle { Store, AlteDatei };
-// The whole start-up reading: the older file `alteDatei` when it exists (the data directory
-// then stays empty, meaning the working directory), else the store file.
-Quelle lesen(const QString& storeDatei, const QString& alteDatei, Einstellungen& e,
-             QString& datenpfad, const QString& standardPfad);
-// Writes every setting except the data directory; keeps other keys of the store.
-bool schreiben(const QString& storeDatei, const Einstellungen& e);
 // Stores the data directory alone.
 bool pfadSchreiben(const QString& storeDatei, const QString& datenpfad);
 
 } // namespace einstellungen
+
+// The whole start-up reading: the older file `alteDatei` when it exists (the data directory
+// then stays empty, meaning the working directory), else the store file.
+einstellungen::Quelle EinstellungenLesen(const QString& storeDatei, const QString& alteDatei,
+                                         Einstellungen& e, QString& datenpfad,
+                                         const QString& standardPfad);
+// Writes every setting except the data directory; keeps other keys of the store.
+bool EinstellungenSchreiben(const QString& storeDatei, const Einstellungen& e);

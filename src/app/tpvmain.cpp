@@ -49,8 +49,8 @@ TPVMain::~TPVMain() {
 }
 
 void TPVMain::starten() {
-    einstellungen::lesen(ctx_.einstellungsDatei, ctx_.alteEinstellungsDatei, ctx_.einstellungen,
-                         ctx_.Datenpfad, ctx_.standardDatenpfad);
+    EinstellungenLesen(ctx_.einstellungsDatei, ctx_.alteEinstellungsDatei, ctx_.einstellungen,
+                       ctx_.Datenpfad, ctx_.standardDatenpfad);
     // A developer can point the program at another data directory, e.g. a demo herd.
     const QString vorgabe = qEnvironmentVariable("PORVANTA_DATENPFAD");
     if (!vorgabe.isEmpty()) ctx_.Datenpfad = PfadMitTrenner(vorgabe);
@@ -175,10 +175,6 @@ bool TPVMain::FormCloseQuery() {
     }
 }
 
-std::array<QString, 20> TPVMain::terminnamen() const {
-    return TerminnamenBilden(ctx_.Planzeiten);
-}
-
 void TPVMain::auswahlVorbereiten() {
     SauAuswahl->Vorbereiten(ctx_.einstellungen.anzeige, 0, ctx_.einstellungen.sortierung);
 }
@@ -198,7 +194,7 @@ void TPVMain::closeEvent(QCloseEvent* e) {
     e->accept();
     // The settings outlive the run.
     if (!ctx_.einstellungsDatei.isEmpty())
-        einstellungen::schreiben(ctx_.einstellungsDatei, ctx_.einstellungen);
+        EinstellungenSchreiben(ctx_.einstellungsDatei, ctx_.einstellungen);
 }
 
 void TPVMain::Einstellungen1Click() {
@@ -212,7 +208,7 @@ void TPVMain::Einstellungen1Click() {
     dlg.WerteUebernehmen();
     schnellhilfe::setzen(ctx_.einstellungen.schnellhilfe);
     if (!ctx_.einstellungsDatei.isEmpty() &&
-        !einstellungen::schreiben(ctx_.einstellungsDatei, ctx_.einstellungen))
+        !EinstellungenSchreiben(ctx_.einstellungsDatei, ctx_.einstellungen))
         ctx_.messages().error(
             QStringLiteral("Die Einstellungen konnten nicht gespeichert werden!"));
     const QString neu = PfadMitTrenner(dlg.gewaehlterPfad());
@@ -250,7 +246,7 @@ bool TPVMain::datenpfadWechseln(const QString& neu) {
 }
 
 void TPVMain::NeueSau1Click() {
-    const TTerminnamen namen = terminnamen();
+    const Terminnamen namen(ctx_.Planzeiten);
     std::optional<TSauRec> vorlage;
     for (;;) {
         TSauWurfEingabe karte(ctx_, this);
@@ -271,7 +267,7 @@ void TPVMain::NeueSau1Click() {
 }
 
 void TPVMain::Eingabe1Click() {
-    const TTerminnamen namen = terminnamen();
+    const Terminnamen namen(ctx_.Planzeiten);
     bool weiter = true;
     while (weiter) {
         auswahlVorbereiten();

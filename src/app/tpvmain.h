@@ -58,7 +58,6 @@ private:
     void auswahlVorbereiten();
     void anzeigeHolen();
     // The names of the user's plan dates for the card.
-    std::array<QString, 20> terminnamen() const;
 
     AppContext& ctx_;
     QMdiArea* mdi_ = nullptr;

@@ -78,8 +78,8 @@ public:
         // that no digit is cut off.
         const QString ziffern(std::max<qsizetype>(3, QString::number(l_.zeilen()).size()), u'0');
         const int nrBreite = fm.horizontalAdvance(ziffern);
-        p->drawText(QRect(r.left(), r.top(), nrBreite, r.height()), Qt::AlignRight | Qt::AlignVCenter,
-                    QString::number(i.row() + 1));
+        p->drawText(QRect(r.left(), r.top(), nrBreite, r.height()),
+                    Qt::AlignRight | Qt::AlignVCenter, QString::number(i.row() + 1));
         p->setFont(opt.font);
         p->setPen(opt.palette.color(gewaehlt ? QPalette::HighlightedText : QPalette::Text));
         const int x0 = r.left() + nrBreite + fm.horizontalAdvance(QStringLiteral("0"));
@@ -516,12 +516,9 @@ void TSauAuswahl::LoeschenBtnClick() {
                                  MessageService::Buttons::YesNo) != MessageService::Answer::Yes)
         return;
     ctx_.Sauenliste.erase(ctx_.Sauenliste.begin() + idx);
-    ctx_.Geaendert = true;
-    if (ctx_.einstellungen.einzelspeicherung) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        HerdeSpeichern(ctx_);
-        QApplication::restoreOverrideCursor();
-    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    AenderungFesthalten(ctx_);
+    QApplication::restoreOverrideCursor();
     eintraegeAufbauen();
 }
 

@@ -505,7 +505,7 @@ void TSauWurfEingabe::verbinden() {
 // ---------------------------------------------------------------------------------------
 // Opening, loading, pages, storing
 
-void TSauWurfEingabe::TermineBeschriften(const TTerminnamen& namen) {
+void TSauWurfEingabe::TermineBeschriften(const Terminnamen& namen) {
     for (std::size_t i = 0; i < 4; ++i) {
         LSauTermin[i]->setText(namen[i]);
         Impfung[i]->setEnabled(!namen[i].isEmpty());
@@ -1082,12 +1082,9 @@ void TSauWurfEingabe::done(int r) {
         // The card goes on with the herd's litters (a later read-out must not bring back
         // a removed one).
         wuerfe_ = sau.wuerfe;
-        ctx_.Geaendert = true;
-        if (ctx_.einstellungen.einzelspeicherung) {
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-            HerdeSpeichern(ctx_);
-            QApplication::restoreOverrideCursor();
-        }
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        AenderungFesthalten(ctx_);
+        QApplication::restoreOverrideCursor();
     }
     schliessenMitOK_ = false;
     QDialog::done(r);

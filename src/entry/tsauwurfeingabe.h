@@ -31,7 +31,7 @@ class TSauWurfEingabe : public QDialog, public Druckbar {
 public:
     explicit TSauWurfEingabe(AppContext& ctx, QWidget* parent = nullptr);
 
-    void TermineBeschriften(const TTerminnamen& namen);
+    void TermineBeschriften(const Terminnamen& namen);
     void SauOeffnen(int index);
     void SauVorbelegen(const TSauRec& rec);
     void SauAuslesen(TSauRec& rec);

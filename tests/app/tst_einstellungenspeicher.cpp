@@ -163,11 +163,11 @@ void TestEinstellungenSpeicher::writeReadRoundTripOfEveryKey() {
     QTemporaryDir dir;
     const QString datei = dir.filePath(QStringLiteral("PV.INI"));
     QVERIFY(einstellungen::pfadSchreiben(datei, QStringLiteral("/daten/herde/")));
-    QVERIFY(einstellungen::schreiben(datei, e));
+    QVERIFY(EinstellungenSchreiben(datei, e));
     Einstellungen r;
     QString pfad;
-    QCOMPARE(einstellungen::lesen(datei, dir.filePath(QStringLiteral("fehlt/PV.ini")), r, pfad,
-                                  QStringLiteral("/prog/")),
+    QCOMPARE(EinstellungenLesen(datei, dir.filePath(QStringLiteral("fehlt/PV.ini")), r, pfad,
+                                QStringLiteral("/prog/")),
              einstellungen::Quelle::Store);
     QCOMPARE(r.anzeige, e.anzeige);
     QCOMPARE(r.sortierung, e.sortierung);
@@ -310,7 +310,7 @@ void TestEinstellungenSpeicher::olderFileWinsOverStore() {
     }
     Einstellungen e;
     QString pfad = QStringLiteral("/vorher/");
-    QCOMPARE(einstellungen::lesen(store, alt, e, pfad, QStringLiteral("/prog/")),
+    QCOMPARE(EinstellungenLesen(store, alt, e, pfad, QStringLiteral("/prog/")),
              einstellungen::Quelle::AlteDatei);
     QCOMPARE(e.sortierung, 2);
     QCOMPARE(e.maxGruppe, 7);    // the store was not read

@@ -233,7 +233,7 @@ void TestPlanFiles::taskNamesFromTheirOffsets() {
     for (int offset : {26, 260, 1274, 442})
         name(offset, "nein");
 
-    const TTerminnamen n = TerminnamenBilden(z);
+    const Terminnamen n = Terminnamen(z);
     for (int slot = 0; slot < 20; ++slot) {
         QString erwartet;
         if (slot < 4) erwartet = QStringLiteral("Sau%1").arg(slot + 1);
