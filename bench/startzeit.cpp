@@ -5,6 +5,7 @@
 //   porvanta_startzeit <datenverzeichnis>
 
 #include "app/appcontext.h"
+#include "app/startorte.h"
 #include "app/tpvmain.h"
 #include "entry/tsauauswahl.h"
 #include "platform/clock.h"
@@ -65,10 +66,12 @@ int main(int argc, char** argv) {
     ConsoleMessages messages;
     SystemClock uhr;
     AppContext ctx(messages, uhr);
-    ctx.Datenpfad = QString::fromLocal8Bit(argv[1]) + u'/';
-    ctx.standardDatenpfad = ctx.Datenpfad;
-    ctx.einstellungsDatei = einstellungen.filePath(QStringLiteral("PV.INI"));
-    qputenv("PORVANTA_DATENPFAD", argv[1]);
+    Startorte orte;
+    orte.konfigOrdner = einstellungen.path();
+    orte.arbeitsOrdner = einstellungen.path();
+    orte.programmOrdner = einstellungen.path();
+    orte.datenpfadVorgabe = QString::fromLocal8Bit(argv[1]);
+    StartorteSetzen(ctx, orte);
 
     const long rssVorher = prozess::rssKiB();
     QElapsedTimer t;

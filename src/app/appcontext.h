@@ -38,6 +38,7 @@ public:
     QString einstellungsDatei;
     QString alteEinstellungsDatei;
     QString standardDatenpfad;
+    QString datenpfadVorgabe; // a developer's data directory, wins over the settings
 
     QString datei(const QString& name) const; // a data file, found regardless of case
 

@@ -89,8 +89,9 @@ private:
     const IniDatei& s_;
 };
 
+// No trimming: "EIN " is not true.
 bool wahr(const QString& v) {
-    const QString g = GrossText(v.trimmed());
+    const QString g = GrossText(v);
     return g == QLatin1String("TRUE") || g == QLatin1String("EIN") || g == QLatin1String("WAHR");
 }
 
@@ -103,12 +104,6 @@ std::optional<int> nachGleich(const QString& v) {
 } // namespace
 
 namespace einstellungen {
-
-QString storeDatei() {
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(dir);
-    return dir + u'/' + QString::fromLatin1(kStoreName);
-}
 
 void ausStore(const IniDatei& store, Einstellungen& e, QString& datenpfad,
               const QString& standardPfad) {

@@ -13,9 +13,6 @@ namespace einstellungen {
 inline constexpr const char* kStoreName = "PV.INI";
 inline constexpr const char* kAlteDatei = "PV.ini";
 
-// The store in the per-user configuration folder.
-QString storeDatei();
-
 // Fills `e` and `datenpfad` from the store (values missing there get their defaults).
 // `standardPfad` is the data directory when the store names none.
 void ausStore(const IniDatei& store, Einstellungen& e, QString& datenpfad,

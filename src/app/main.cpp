@@ -1,9 +1,9 @@
 #include "app/appcontext.h"
-#include "app/datenpfad.h"
 #include "app/deutsch.h"
 #include "app/singleinstance.h"
+#include "app/skriptlauf.h"
+#include "app/startorte.h"
 #include "app/tpvmain.h"
-#include "herd/textfunktionen.h"
 #include "platform/clock.h"
 #include "platform/qtmessages.h"
 
@@ -23,12 +23,11 @@ int main(int argc, char* argv[]) {
     QtMessages messages;
     SystemClock clock;
     AppContext ctx(messages, clock);
-    // A developer can point the program at another data directory, e.g. a demo herd.
-    const QString pfad = qEnvironmentVariable("PORVANTA_DATENPFAD");
-    ctx.Datenpfad = pfad.isEmpty() ? StandardDatenpfad() : PfadMitTrenner(pfad);
+    StartorteSetzen(ctx, Startorte::ausSystem());
 
     TPVMain main(ctx);
     QObject::connect(&instanz, &SingleInstance::anzeigenGewuenscht, &main, &TPVMain::zuVorderst);
     main.show();
+    Skriptlauf::ausUmgebung(&main);
     return app.exec();
 }

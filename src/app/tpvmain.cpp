@@ -51,9 +51,7 @@ TPVMain::~TPVMain() {
 void TPVMain::starten() {
     EinstellungenLesen(ctx_.einstellungsDatei, ctx_.alteEinstellungsDatei, ctx_.einstellungen,
                        ctx_.Datenpfad, ctx_.standardDatenpfad);
-    // A developer can point the program at another data directory, e.g. a demo herd.
-    const QString vorgabe = qEnvironmentVariable("PORVANTA_DATENPFAD");
-    if (!vorgabe.isEmpty()) ctx_.Datenpfad = PfadMitTrenner(vorgabe);
+    if (!ctx_.datenpfadVorgabe.isEmpty()) ctx_.Datenpfad = ctx_.datenpfadVorgabe;
     schnellhilfe::setzen(ctx_.einstellungen.schnellhilfe);
     if (ctx_.einstellungen.vollbild) setWindowState(windowState() | Qt::WindowMaximized);
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -193,8 +191,7 @@ void TPVMain::closeEvent(QCloseEvent* e) {
     }
     e->accept();
     // The settings outlive the run.
-    if (!ctx_.einstellungsDatei.isEmpty())
-        EinstellungenSchreiben(ctx_.einstellungsDatei, ctx_.einstellungen);
+    EinstellungenSchreiben(ctx_.einstellungsDatei, ctx_.einstellungen);
 }
 
 void TPVMain::Einstellungen1Click() {
@@ -207,8 +204,7 @@ void TPVMain::Einstellungen1Click() {
     }
     dlg.WerteUebernehmen();
     schnellhilfe::setzen(ctx_.einstellungen.schnellhilfe);
-    if (!ctx_.einstellungsDatei.isEmpty() &&
-        !EinstellungenSchreiben(ctx_.einstellungsDatei, ctx_.einstellungen))
+    if (!EinstellungenSchreiben(ctx_.einstellungsDatei, ctx_.einstellungen))
         ctx_.messages().error(
             QStringLiteral("Die Einstellungen konnten nicht gespeichert werden!"));
     const QString neu = PfadMitTrenner(dlg.gewaehlterPfad());
@@ -229,8 +225,7 @@ bool TPVMain::datenpfadWechseln(const QString& neu) {
         }
     }
     ctx_.Datenpfad = neu;
-    if (!ctx_.einstellungsDatei.isEmpty())
-        einstellungen::pfadSchreiben(ctx_.einstellungsDatei, neu);
+    einstellungen::pfadSchreiben(ctx_.einstellungsDatei, neu);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     HerdeLaden(ctx_);
     HilfslistenLaden(ctx_);

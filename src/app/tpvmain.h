@@ -57,7 +57,6 @@ private:
     // Prepares the selection window for one sow with the filters and order of the settings.
     void auswahlVorbereiten();
     void anzeigeHolen();
-    // The names of the user's plan dates for the card.
 
     AppContext& ctx_;
     QMdiArea* mdi_ = nullptr;

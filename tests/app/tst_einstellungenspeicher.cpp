@@ -235,6 +235,8 @@ void TestEinstellungenSpeicher::olderFile_data() {
                                                << "mitWurf" << QVariant(false);
     QTest::newRow("ANZEIGE") << "ANZEIGE=TRUE,false,wahr,ein,Ein,0,1"
                              << "anzeige" << QVariant(QStringLiteral("1011100"));
+    QTest::newRow("a blank after the word is not true") << "VOLLBILD=EIN "
+                                                        << "vollbild" << QVariant(false);
     QTest::newRow("ZIELLAUFWERK upper-cased") << "ZIELLAUFWERK=d:\\sicher"
                                               << "ziel" << QVariant(QStringLiteral("D:\\SICHER"));
     QTest::newRow("BESTANDSKARTE positions") << "BESTANDSKARTE=3,1,5,0,0"

@@ -1,8 +1,13 @@
 #include "testcontext.h"
 
+#include "app/startorte.h"
+
 TestContext::TestContext(QDate heute) : clock(heute), ctx(messages, clock) {
-    ctx.Datenpfad = dir.path() + u'/';
-    ctx.standardDatenpfad = ctx.Datenpfad;
-    ctx.einstellungsDatei = dir.path() + QStringLiteral("/config/PV.INI");
-    ctx.alteEinstellungsDatei = dir.path() + QStringLiteral("/arbeitsverzeichnis/PV.ini");
+    // The same start-up wiring as the program, on folders of the temporary directory.
+    Startorte orte;
+    orte.konfigOrdner = dir.filePath(QStringLiteral("config"));
+    orte.arbeitsOrdner = dir.filePath(QStringLiteral("arbeitsverzeichnis"));
+    orte.programmOrdner = dir.path();
+    orte.benutzerDatenOrdner = dir.filePath(QStringLiteral("benutzer"));
+    StartorteSetzen(ctx, orte);
 }

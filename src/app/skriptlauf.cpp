@@ -1,0 +1,135 @@
+#include "skriptlauf.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+QWidget* aktivesFenster(QWidget* haupt) {
+    if (QWidget* m = QApplication::activeModalWidget()) return m;
+    return haupt;
+}
+
+QString ohneKuerzel(QString text) {
+    return text.remove(u'&');
+}
+
+void tastenDruck(QWidget* ziel, int key, const QString& text) {
+    QKeyEvent druck(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(ziel, &druck);
+    QKeyEvent los(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(ziel, &los);
+}
+
+} // namespace
+
+Skriptlauf::Skriptlauf(QWidget* hauptfenster, QStringList zeilen, QObject* parent)
+    : QObject(parent), haupt_(hauptfenster), zeilen_(std::move(zeilen)) {
+    connect(&timer_, &QTimer::timeout, this, &Skriptlauf::schritt);
+    timer_.start(50);
+}
+
+Skriptlauf* Skriptlauf::ausUmgebung(QWidget* hauptfenster) {
+    const QString datei = qEnvironmentVariable("PORVANTA_SKRIPT");
+    if (datei.isEmpty()) return nullptr;
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        std::fprintf(stderr, "Skript %s nicht lesbar\n", qPrintable(datei));
+        QMetaObject::invokeMethod(
+            qApp, [] { QCoreApplication::exit(3); }, Qt::QueuedConnection);
+        return nullptr;
+    }
+    QStringList zeilen;
+    for (const QString& z : QString::fromUtf8(f.readAll()).split(u'\n'))
+        if (!z.trimmed().isEmpty()) zeilen << z;
+    return new Skriptlauf(hauptfenster, zeilen, hauptfenster);
+}
+
+void Skriptlauf::schritt() {
+    if (naechste_ >= zeilen_.size()) return;
+    const QString zeile = zeilen_[naechste_];
+    const qsizetype blank = zeile.indexOf(u' ');
+    const QString befehl = blank < 0 ? zeile : zeile.left(blank);
+    const QString arg = blank < 0 ? QString() : zeile.mid(blank + 1);
+    // The action may open a modal dialog whose loop runs the next steps: move on first.
+    ++naechste_;
+    if (ausfuehren(befehl, arg)) {
+        versuche_ = 0;
+        return;
+    }
+    --naechste_;
+    if (++versuche_ > 200) {
+        std::fprintf(stderr, "Skriptschritt nicht ausführbar: %s\n", qPrintable(zeile));
+        std::fflush(stderr);
+        std::_Exit(3);
+    }
+}
+
+bool Skriptlauf::ausfuehren(const QString& befehl, const QString& arg) {
+    QWidget* fenster = aktivesFenster(haupt_);
+    if (befehl == QLatin1String("klick")) {
+        if (auto* a = haupt_->findChild<QAction*>(arg); a && fenster == haupt_) {
+            if (!a->isEnabled()) return false;
+            QMetaObject::invokeMethod(a, &QAction::trigger, Qt::QueuedConnection);
+            return true;
+        }
+        for (QAbstractButton* b : fenster->findChildren<QAbstractButton*>()) {
+            if (b->isVisible() && b->isEnabled() &&
+                (b->objectName() == arg || ohneKuerzel(b->text()) == arg)) {
+                QMetaObject::invokeMethod(b, &QAbstractButton::click, Qt::QueuedConnection);
+                return true;
+            }
+        }
+        return false;
+    }
+    if (befehl == QLatin1String("fokus")) {
+        QWidget* w = fenster->findChild<QWidget*>(arg);
+        if (!w || !w->isEnabled() || !w->isVisible()) return false;
+        w->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    QWidget* fokus = QApplication::focusWidget();
+    if (befehl == QLatin1String("tippe")) {
+        if (!fokus) return false;
+        for (QChar c : arg)
+            tastenDruck(fokus, c.unicode() < 128 ? c.toUpper().unicode() : 0, c);
+        return true;
+    }
+    if (befehl == QLatin1String("taste")) {
+        if (!fokus) return false;
+        const QKeySequence k = QKeySequence::fromString(arg);
+        if (k.isEmpty()) return false;
+        tastenDruck(fokus, k[0].key(),
+                    arg == QLatin1String("Space") ? QStringLiteral(" ") : QString());
+        return true;
+    }
+    if (befehl == QLatin1String("zeige")) {
+        QWidget* w = fenster->findChild<QWidget*>(arg);
+        if (!w) return false;
+        QString wert;
+        if (auto* c = qobject_cast<QCheckBox*>(w))
+            wert = c->isChecked() ? "1" : "0";
+        else if (auto* e = qobject_cast<QLineEdit*>(w))
+            wert = e->text();
+        else if (auto* l = qobject_cast<QLabel*>(w))
+            wert = l->text();
+        QTextStream(stdout) << arg << '=' << wert << Qt::endl;
+        return true;
+    }
+    if (befehl == QLatin1String("beenden")) {
+        if (fenster != haupt_) return false;
+        QMetaObject::invokeMethod(haupt_, &QWidget::close, Qt::QueuedConnection);
+        return true;
+    }
+    std::fprintf(stderr, "Unbekannter Skriptbefehl: %s\n", qPrintable(befehl));
+    std::_Exit(3);
+}

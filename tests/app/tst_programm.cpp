@@ -1,0 +1,98 @@
+// The program as shipped: the built executable started offscreen on its own home, working
+// and program folders, driven by a script of user actions.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestProgramm : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+
+    QString ordner(const QString& name) const {
+        QDir().mkpath(dir_.filePath(name));
+        return dir_.filePath(name);
+    }
+    QString programm() const {
+        return ordner(QStringLiteral("prog")) + QStringLiteral("/porvanta");
+    }
+    QString store() const {
+        return dir_.filePath(QStringLiteral("config/Porvanta/Porvanta/PV.INI"));
+    }
+
+    // Runs the program on the script; returns what it printed.
+    QString starten(const QStringList& skript) {
+        QFile s(dir_.filePath(QStringLiteral("skript.txt")));
+        if (!s.open(QIODevice::WriteOnly)) return {};
+        s.write(skript.join(u'\n').toUtf8());
+        s.close();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("PORVANTA_DATENPFAD"));
+        env.insert(QStringLiteral("HOME"), ordner(QStringLiteral("home")));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), ordner(QStringLiteral("config")));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), ordner(QStringLiteral("data")));
+        env.insert(QStringLiteral("USER"),
+                   QStringLiteral("porvanta-test-%1").arg(qApp->applicationPid()));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("PORVANTA_SKRIPT"), s.fileName());
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(ordner(QStringLiteral("arbeit")));
+        p.start(programm(), {});
+        if (!p.waitForFinished(60000)) {
+            p.kill();
+            p.waitForFinished();
+        }
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) qWarning() << err;
+        return p.exitCode() == 0 && p.exitStatus() == QProcess::NormalExit
+                   ? QString::fromUtf8(p.readAllStandardOutput())
+                   : QStringLiteral("Fehler %1").arg(p.exitCode());
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        // A copy of its own, so the program's directory is a fresh one.
+        QVERIFY(QFile::copy(QStringLiteral(PORVANTA_PROGRAMM), programm()));
+    }
+
+    void settingsOutliveTheRun() {
+        QCOMPARE(starten({"klick Einstellungen1", "klick CheckBox2", "klick CheckBox6",
+                          "klick OKBtn", "beenden"}),
+                 QString());
+        QVERIFY(QFile::exists(store()));
+        QCOMPARE(starten({"klick Einstellungen1", "zeige CheckBox2", "zeige CheckBox6",
+                          "klick CancelBtn", "beenden"}),
+                 QStringLiteral("CheckBox2=0\nCheckBox6=0\n"));
+    }
+
+    void herdIsSavedInTheProgramDirectory() {
+        QCOMPARE(starten({"klick NeueSau1", "fokus SauNr", "tippe 4711", "klick OKBtn",
+                          "klick Nein", "beenden", "klick Ja"}),
+                 QString());
+        QFile herde(dir_.filePath(QStringLiteral("prog/SAUWURF.DAT")));
+        QVERIFY(herde.open(QIODevice::ReadOnly));
+        QVERIFY(herde.readAll().contains("4711"));
+        QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("arbeit/SAUWURF.DAT"))));
+    }
+
+    void olderSettingsFileInWorkingDirectoryWins() {
+        const QByteArray alt = "EINZELSPEICHERUNG=WAHR\r\nVOLLBILD=WAHR\r\n";
+        QFile f(ordner(QStringLiteral("arbeit")) + QStringLiteral("/PV.ini"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(alt);
+        f.close();
+        QCOMPARE(starten({"klick Einstellungen1", "zeige CheckBox2", "zeige CheckBox6",
+                          "klick OKBtn", "beenden"}),
+                 QStringLiteral("CheckBox2=1\nCheckBox6=1\n"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), alt);
+        f.close();
+        QVERIFY(f.remove());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProgramm)
+#include "tst_programm.moc"
