@@ -43,7 +43,7 @@ QString tdate_ed::heuteText() const {
 TKurzDatum tdate_ed::Getdatum() const {
     QString s = text();
     if (!autoPreset_ && s.isEmpty()) return {};
-    return TextZuKurzDatum(s, clock_.today());
+    return TextZuKurzDatum(s, clock_.today(), Jahrlesart::Feld);
 }
 
 void tdate_ed::SetDatum(TKurzDatum d) {

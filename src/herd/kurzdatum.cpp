@@ -17,10 +17,10 @@ long zahlAm(const QString& s) {
     return any ? n : 0;
 }
 
-int monatsLaenge(int monat, int jahrByte) {
+int monatsLaenge(int monat, int jahr) {
     switch (monat) {
     case 2:
-        return jahrByte % 4 == 0 ? 29 : 28;
+        return jahr % 4 == 0 ? 29 : 28;
     case 4:
     case 6:
     case 9:
@@ -42,6 +42,31 @@ int teilLesen(QString& rest) {
     rest = rest.mid(2);
     if (!rest.isEmpty() && rest[0] == u'.') rest = rest.mid(1);
     return wert;
+}
+
+// The year piece as a year byte. Every digit counts, however many there are: the number is
+// reduced to one byte as a whole. Years 1900..2155 typed with four digits are read as typed.
+// The date field first takes 108 off a number above 99 (so 2013 gives 113 and 113 gives 5);
+// a byte below 80 then means 2000..2079.
+int jahrByte(const QString& s, Jahrlesart lesart) {
+    qsizetype i = 0;
+    while (i < s.size() && s[i] == u' ')
+        ++i;
+    std::uint64_t wert = 0; // exact up to 18 digits, then only "large"
+    bool gross = false;
+    int rest256 = 0;
+    for (; i < s.size() && s[i] >= u'0' && s[i] <= u'9'; ++i) {
+        const int ziffer = s[i].unicode() - u'0';
+        rest256 = (rest256 * 10 + ziffer) % 256;
+        if (wert > 100000000000000000ULL)
+            gross = true;
+        else
+            wert = wert * 10 + std::uint64_t(ziffer);
+    }
+    if (!gross && wert >= 1900 && wert <= 2155) return int(wert - 1900);
+    int jahr = rest256;
+    if (lesart == Jahrlesart::Feld && (gross || wert > 99)) jahr = (jahr + 256 - 108) % 256;
+    return jahr < 80 ? jahr + 100 : jahr;
 }
 
 } // namespace
@@ -71,7 +96,7 @@ QString KurzDatumText(TKurzDatum d) {
     return s;
 }
 
-TKurzDatum TextZuKurzDatum(QString& s, QDate heute) {
+TKurzDatum TextZuKurzDatum(QString& s, QDate heute, Jahrlesart lesart) {
     TKurzDatum d = TKurzDatum::aus(heute);
     QString t = s;
     const qsizetype slash = t.indexOf(u'/');
@@ -121,16 +146,7 @@ TKurzDatum TextZuKurzDatum(QString& s, QDate heute) {
         int monat = d.Monat;
         int jahr = d.Jahr;
         if (!rest.isEmpty()) monat = teilLesen(rest);
-        if (!rest.isEmpty()) {
-            const long y = zahlAm(rest);
-            if (y >= 1900 && y <= 2155) {
-                jahr = int(y - 1900); // a four-digit year as typed
-            } else {
-                // Two digits: 00..79 mean 2000..2079. Anything else is cut to one byte.
-                jahr = int(y % 256);
-                if (jahr < 80) jahr += 100;
-            }
-        }
+        if (!rest.isEmpty()) jahr = jahrByte(rest, lesart);
         d.Tag = std::uint8_t(tag);
         d.Monat = std::uint8_t(monat);
         d.Jahr = std::uint8_t(jahr);
@@ -165,17 +181,15 @@ static TKurzDatum schritteVor(int n, TKurzDatum d) {
 }
 
 QString TageAddieren(int n, TKurzDatum d) {
-    return KurzDatumText(schritteVor(n, d));
+    TKurzDatum r = schritteVor(n, d);
+    r.Zusatz = 0; // a computed date carries no suffix
+    return KurzDatumText(r);
 }
 
 TKurzDatum TageAddierenDatum(int n, TKurzDatum d) {
-    // What the display text reads back to: a two-digit year 00..79 means 2000..2079,
-    // 80..99 means 1980..1999; the Zusatz is dropped.
-    TKurzDatum r = schritteVor(n, d);
-    if (r.Tag == 0 || r.Tag > 31 || r.Monat > 12) return {};
-    int jj = r.Jahr % 100;
-    if (jj < 80) jj += 100;
-    return TKurzDatum{r.Tag, r.Monat, std::uint8_t(jj), 0};
+    // The text holds day, month and year, so today's date plays no part in reading it back.
+    QString text = TageAddieren(n, d);
+    return TextZuKurzDatum(text, QDate(2000, 1, 1));
 }
 
 int Tagesnummer(TKurzDatum dt) {
@@ -203,6 +217,16 @@ bool DatumVor(TKurzDatum a, TKurzDatum b) {
     return a.Jahr * 10000 + a.Monat * 100 + a.Tag < b.Jahr * 10000 + b.Monat * 100 + b.Tag;
 }
 
+namespace {
+// Year, then month, then day: also right for damaged bytes of 100 and more.
+int vergleich(TKurzDatum a, TKurzDatum b) {
+    if (a.Jahr != b.Jahr) return a.Jahr < b.Jahr ? -1 : 1;
+    if (a.Monat != b.Monat) return a.Monat < b.Monat ? -1 : 1;
+    if (a.Tag != b.Tag) return a.Tag < b.Tag ? -1 : 1;
+    return 0;
+}
+} // namespace
+
 bool DatumZwischen(TKurzDatum a, TKurzDatum b, TKurzDatum c) {
-    return !DatumVor(b, a) && !DatumVor(c, b);
+    return vergleich(a, b) <= 0 && vergleich(b, c) <= 0;
 }

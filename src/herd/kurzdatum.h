@@ -22,13 +22,18 @@ struct TKurzDatum {
 // Display form: "5.3.13", "15.11.00/2"; empty for day 0.
 QString KurzDatumText(TKurzDatum d);
 
-// Reads a typed or computed date relative to `heute`. `s` is replaced by the display form of
-// the result. Years 1900..2155 typed with four digits are read as typed.
-TKurzDatum TextZuKurzDatum(QString& s, QDate heute);
+// How a year piece of more than two digits becomes the year byte: as one byte (computed
+// texts), or by the date field's rule that takes 108 off first. Either way years 1900..2155
+// typed with four digits are read as typed.
+enum class Jahrlesart { Text, Feld };
 
-// Date n days (0..255) after d, as display text.
+// Reads a typed or computed date relative to `heute`. `s` is replaced by the display form of
+// the result.
+TKurzDatum TextZuKurzDatum(QString& s, QDate heute, Jahrlesart lesart = Jahrlesart::Text);
+
+// Date n days (0..255) after d, as display text (without the Zusatz).
 QString TageAddieren(int n, TKurzDatum d);
-// The same, as the date that text reads back to (Zusatz 0).
+// The same, as the date that text reads back to.
 TKurzDatum TageAddierenDatum(int n, TKurzDatum d);
 
 // Days from a to b; 0 when the distance is 32766 or more; the empty date counts as day -31.

@@ -23,6 +23,8 @@ private slots:
     void pastedTextFiltered_data();
     void pastedTextFiltered();
     void switchingWindowsIsNoExit();
+    void typedYears_data();
+    void typedYears();
     void setDatumShowsGetdatumReads_data();
     void setDatumShowsGetdatumReads();
 
@@ -175,6 +177,25 @@ void TestTDateEd::setDatumShowsGetdatumReads_data() {
     QTest::newRow("2005") << QList{5, 3, 105, 0} << "5.3.05";
     QTest::newRow("1980") << QList{1, 1, 80, 0} << "1.1.80";
     QTest::newRow("Zusatz") << QList{15, 11, 100, 2} << "15.11.00/2";
+}
+
+// Years typed with more than two digits: 1900..2155 as typed, any other number loses 108
+// before it is cut to a byte; every digit counts.
+void TestTDateEd::typedYears_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("jahr");
+    QTest::newRow("2013") << "5.3.2013" << 113;
+    QTest::newRow("1950 as typed") << "5.3.1950" << 50;
+    QTest::newRow("three digits") << "5.3.113" << 105;
+    QTest::newRow("beyond 2155") << "5.3.2200" << 144;
+    QTest::newRow("ten digits") << "5.3.1234567890" << 102;
+}
+
+void TestTDateEd::typedYears() {
+    QFETCH(QString, text);
+    QFETCH(int, jahr);
+    f->feld->setText(text);
+    QCOMPARE(int(f->feld->Getdatum().Jahr), jahr);
 }
 
 void TestTDateEd::setDatumShowsGetdatumReads() {

@@ -84,6 +84,8 @@ void TestDates::textZuKurzDatum_data() {
     QTest::newRow("four-digit year 2080") << h << "5.3.2080" << D(5, 3, 180) << "5.3.80";
     QTest::newRow("four-digit year 2155") << h << "5.3.2155" << D(5, 3, 255) << "5.3.55";
     QTest::newRow("three-digit year is one byte") << h << "5.3.113" << D(5, 3, 113) << "5.3.13";
+    QTest::newRow("every digit of a long year counts")
+        << h << "5.3.1234567890" << D(5, 3, 210) << "5.3.10";
     QTest::newRow("day 32") << h << "32.1.13" << D(0, 0, 0) << "";
     QTest::newRow("month 13") << h << "1.13.13" << D(0, 0, 0) << "";
     QTest::newRow("day 32 keeps Zusatz") << h << "32.1.13/2" << D(0, 0, 0, 2) << "";
@@ -163,6 +165,7 @@ void TestDates::tageAddieren_data() {
     QTest::addColumn<QString>("text");
 
     QTest::newRow("1 after 28.2.12") << 1 << D(28, 2, 112) << "29.2.12";
+    QTest::newRow("the Zusatz stays behind") << 1 << D(28, 2, 112, 3) << "29.2.12";
     QTest::newRow("113 after 1.12.12") << 113 << D(1, 12, 112) << "24.3.13";
     QTest::newRow("1 after 28.2.13") << 1 << D(28, 2, 113) << "1.3.13";
     QTest::newRow("1 after 29.2.12") << 1 << D(29, 2, 112) << "1.3.12";
@@ -182,6 +185,8 @@ void TestDates::tageAddieren_data() {
     QTest::newRow("40 after 1.0.13") << 40 << D(1, 0, 113) << "10.1.13";
     QTest::newRow("1 after day 0") << 1 << D(0, 3, 113) << "1.3.13";
     QTest::newRow("255 after 31.12. of year byte 255") << 255 << D(31, 12, 255) << "11.9.00";
+    // A damaged month byte: the text "1.100.13" reads back as 1.10.00.
+    QTest::newRow("0 after month byte 100") << 0 << D(1, 100, 113) << "1.100.13";
 }
 
 void TestDates::tageAddieren() {
@@ -310,6 +315,8 @@ void TestDates::datumZwischen_data() {
         << D(1, 3, 113, 5) << D(1, 3, 113) << D(1, 3, 113, 2) << true;
     QTest::newRow("bounds reversed") << bis << D(15, 3, 113) << von << false;
     QTest::newRow("across a year end") << D(1, 12, 112) << D(5, 1, 113) << D(31, 1, 113) << true;
+    QTest::newRow("damaged day byte: month counts first")
+        << D(1, 2, 113) << D(150, 1, 113) << D(28, 2, 113) << false;
 }
 
 void TestDates::datumZwischen() {

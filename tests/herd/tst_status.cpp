@@ -175,6 +175,9 @@ void TestStatus::theorAbferkeltermin_data() {
         << w("B1:15.11.111") << 113 << QDate(2011, 11, 15).addDays(113);
     QTest::newRow("mating with Zusatz gives Zusatz 0")
         << w("B1:1.12.112.2") << 113 << b1.addDays(113);
+    // Month byte 100: the text "1.100.13" reads back as 1.10.00.
+    QTest::newRow("impossible month read back from its text")
+        << w("B1:1.100.113") << 0 << QDate(2000, 10, 1);
 }
 
 void TestStatus::theorAbferkeltermin() {
