@@ -13,6 +13,8 @@
 #include "herd/records.h"
 #include "herd/sauherde.h"
 #include "herd/saustatus.h"
+#include "plan/planfiles.h"
+#include "plan/planrecords.h"
 #include "platform/codepage.h"
 #include "platform/consolemessages.h"
 #include "platform/filelookup.h"
@@ -185,10 +187,43 @@ struct Plan {
     int wuerfe; // litters before she leaves (0: culled as young sow)
 };
 
+// The farm's plan times: the standard tasks, the litter tasks of the card (days after the
+// mating), the piglet work after farrowing and the sows' own routine.
+TPlanZeiten DemoPlanzeiten() {
+    struct Aufgabe {
+        int seite, zeile;
+        const char* name;
+        int von, bis;
+        const char* kuerzel;
+    };
+    static const Aufgabe aufgaben[] = {
+        {psBelegen, 0, "Abferkeln", 114, 116, "Abf."},
+        {psBelegen, 1, "1. Tk-Kontrolle", 21, 28, "TK"},
+        {psBelegen, 2, "Muttertierimpf.", 84, 90, "MImp"},
+        {psBelegen, 3, "Entwurmung", 98, 104, "Wurm"},
+        {psBelegen, 4, "Umstallen", 106, 110, "Umst"},
+        {psBelegen, 5, "Eisen/Kastrat.", 117, 120, "Eis"},
+        {psAbferkeln, 0, "Absetzen", 28, 30, "Abs"},
+        {psAbferkeln, 1, "Eisengabe", 2, 3, "Eis"},
+        {psAbferkeln, 2, "Kastration", 3, 7, "Kast"},
+        {psAbferkeln, 3, "Ferkelimpfung", 18, 21, "FImp"},
+        {psAbsetzen, 0, "Neubelegen", 4, 7, "Neub"},
+        {psWurfunabhaengig, 0, "Parvo-Impfung", 180, 0, "Parv"},
+        {psEinstallen, 0, "Quarant.-Impf.", 7, 14, "QImp"},
+    };
+    TPlanZeiten z;
+    for (const Aufgabe& a : aufgaben)
+        z.setEntry(a.seite, a.zeile,
+                   TPlanTermin::mit(QString::fromUtf8(a.name), a.von, a.bis,
+                                    QString::fromUtf8(a.kuerzel)));
+    return z;
+}
+
 class Generator {
 public:
     Generator(std::uint32_t seed, QDate heute)
-        : z_(seed), heute_(int(heute.toJulianDay())), beginn_(heute_ - kBuchTage), v_(kBuchTage) {}
+        : z_(seed), heute_(int(heute.toJulianDay())), beginn_(heute_ - kBuchTage), v_(kBuchTage),
+          plan_(DemoPlanzeiten()) {}
 
     const Vokabular& vokabular() const { return v_; }
 
@@ -451,11 +486,13 @@ private:
                 }
             }
             if (termine) {
-                const std::array<std::pair<int, int>, 4> tage{
-                    {{84, 90}, {98, 104}, {106, 110}, {117, 119}}};
-                for (int t = 0; t < 4; ++t) {
-                    const int tag = mk + z_.zahl(tage[t].first, tage[t].second);
-                    if (tag <= heute_ && (t == 3 || tag < f)) w.setWurfTermin(t + 1, Datum(tag));
+                // Only tasks with a name have a date on the card.
+                for (int t = 0; t < 8; ++t) {
+                    const TPlanTermin a = plan_.entry(psBelegen, 2 + t);
+                    if (a.Name().isEmpty()) continue;
+                    const int tag = mk + z_.zahl(a.ErsterTag(), a.LetzterTag());
+                    const bool nachWurf = a.ErsterTag() > 116;
+                    if (tag <= heute_ && (nachWurf || tag < f)) w.setWurfTermin(t + 1, Datum(tag));
                 }
             }
             if (fuettert) {
@@ -502,8 +539,10 @@ private:
             }
         }
         const int ende = abgang != 0 ? abgang : heute_;
-        if (termine && ende - p.zugang > 30)
-            s.setSauTermin(1, Datum(ende - z_.zahl(0, std::min(180, ende - p.zugang - 1))));
+        const TPlanTermin sauAufgabe = plan_.entry(psWurfunabhaengig, 0);
+        if (termine && !sauAufgabe.Name().isEmpty() && ende - p.zugang > 30)
+            s.setSauTermin(1, Datum(ende - z_.zahl(0, std::min(int(sauAufgabe.ErsterTag()),
+                                                               ende - p.zugang - 1))));
 
         const TSauStatus st = SauStatus(sau);
         s.setStatus(st);
@@ -545,6 +584,7 @@ private:
     int heute_;
     int beginn_;
     Vokabular v_;
+    TPlanZeiten plan_;
     int nummer_ = 0;
     std::array<int, 6> buchstabeNr_{};
 };
@@ -563,8 +603,16 @@ bool Statistik(const QString& verzeichnis, QDate heute) {
     const HerdeGelesen g = HerdeLesen(f, heute, meldungen);
     const TKurzDatum heuteK = TKurzDatum::aus(heute);
 
+    // Task dates belong to named tasks of the plan times (the standard ones without the file).
+    TPlanZeiten plan = PlanZeitenStandard();
+    QFile pf(findFileNoCase(verzeichnis, QString::fromLatin1(kPlanZeitenDatei)));
+    if (pf.open(QIODevice::ReadOnly)) plan = PlanZeitenLesen(pf).zeiten;
+    const auto benannt = [&](int seite, int zeile) {
+        return !plan.entry(seite, zeile).Name().isEmpty();
+    };
+
     std::array<long, 7> status{};
-    long wuerfe = 0, spaeter = 0, doppelt = 0;
+    long wuerfe = 0, spaeter = 0, doppelt = 0, unbenannt = 0;
     QSet<QString> nummern;
     const auto pruefen = [&](TKurzDatum d) {
         if (d.vorhanden() && DatumVor(heuteK, d)) ++spaeter;
@@ -575,16 +623,20 @@ bool Statistik(const QString& verzeichnis, QDate heute) {
         nummern.insert(sau.rec.SauNr());
         pruefen(sau.rec.Zugang());
         pruefen(sau.rec.Abgang());
-        for (int i = 1; i <= 4; ++i)
+        for (int i = 1; i <= 4; ++i) {
             pruefen(sau.rec.SauTermin(i));
+            if (sau.rec.SauTermin(i).vorhanden() && !benannt(psWurfunabhaengig, i - 1)) ++unbenannt;
+        }
         for (const TWurfRec& w : sau.wuerfe) {
             ++wuerfe;
             for (int i = 1; i <= 3; ++i)
                 pruefen(w.Belegen(i));
             for (int i = 1; i <= 2; ++i)
                 pruefen(w.TKDatum(i));
-            for (int i = 1; i <= 8; ++i)
+            for (int i = 1; i <= 8; ++i) {
                 pruefen(w.WurfTermin(i));
+                if (w.WurfTermin(i).vorhanden() && !benannt(psBelegen, i + 1)) ++unbenannt;
+            }
             pruefen(w.Abferkeln());
             pruefen(w.Absetzen());
         }
@@ -596,9 +648,9 @@ bool Statistik(const QString& verzeichnis, QDate heute) {
     for (int st = 0; st < 7; ++st)
         std::printf("  %-11s %7ld  %5.1f %%\n", qPrintable(StatusName(st)), status[st],
                     sauen > 0 ? 100.0 * double(status[st]) / double(sauen) : 0.0);
-    std::printf("  Daten nach %s: %ld, doppelte SauNr: %ld\n",
-                qPrintable(heute.toString(Qt::ISODate)), spaeter, doppelt);
-    return g.lesefehler == 0 && spaeter == 0 && doppelt == 0;
+    std::printf("  Daten nach %s: %ld, doppelte SauNr: %ld, Termine ohne Namen: %ld\n",
+                qPrintable(heute.toString(Qt::ISODate)), spaeter, doppelt, unbenannt);
+    return g.lesefehler == 0 && spaeter == 0 && doppelt == 0 && unbenannt == 0;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -667,6 +719,12 @@ int main(int argc, char** argv) {
     if (!writeFileSafely(listenPfad,
                          [&](QIODevice& d) { return d.write(listen) == listen.size(); })) {
         std::fprintf(stderr, "%s: Schreiben fehlgeschlagen\n", qPrintable(listenPfad));
+        return 2;
+    }
+    const QString planPfad = dir.filePath(QString::fromLatin1(kPlanZeitenDatei));
+    if (!writeFileSafely(planPfad,
+                         [](QIODevice& d) { return PlanZeitenSchreiben(d, DemoPlanzeiten()); })) {
+        std::fprintf(stderr, "%s: Schreiben fehlgeschlagen\n", qPrintable(planPfad));
         return 2;
     }
     const auto fertig = std::chrono::steady_clock::now();
