@@ -40,6 +40,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(oben);
     layout->addWidget(buttons);
+    // Wide enough for the whole title, whatever the window manager adds to it.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle() + QStringLiteral(" — Porvanta")) +
+                    160);
 }
 
 QString TAboutBox::releaseText() {

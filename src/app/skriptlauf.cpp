@@ -9,6 +9,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QTextStream>
 #include <cstdio>
 
@@ -124,6 +125,9 @@ bool Skriptlauf::ausfuehren(const QString& befehl, const QString& arg) {
             wert = l->text();
         QTextStream(stdout) << arg << '=' << wert << Qt::endl;
         return true;
+    }
+    if (befehl == QLatin1String("bild")) {
+        return fenster->grab().save(arg);
     }
     if (befehl == QLatin1String("beenden")) {
         if (fenster != haupt_) return false;

@@ -13,6 +13,7 @@
 //   tippe TEXT      types TEXT into the widget that has the focus
 //   taste KEY       presses a key there (Return, Tab, Escape, Space, Up, Down, ...)
 //   zeige NAME      prints "NAME=value" of a check box, line edit or label to stdout
+//   bild FILE       saves a picture of the active window (PNG)
 //   beenden         closes the main window
 // An action whose widget is not there yet is tried again until it is, for at most ten seconds;
 // then the program ends with exit code 3.

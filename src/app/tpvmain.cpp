@@ -309,9 +309,7 @@ void TPVMain::Drucken1Click() {
 }
 
 void TPVMain::Druckereinrichten1Click() {
-    QPrintDialog dlg(&druckausgabe::standardDrucker(), this);
-    dlg.setWindowTitle(QStringLiteral("Drucker einrichten"));
-    dlg.exec();
+    druckausgabe::druckerEinrichten(this);
 }
 
 void TPVMain::Info1Click() {

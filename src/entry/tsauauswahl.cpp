@@ -27,6 +27,7 @@
 #include <QStandardItemModel>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 
 // The visible lines as a model: only the rows on screen are ever drawn.
 class AuswahlModell : public QAbstractListModel {
@@ -197,6 +198,7 @@ TSauAuswahl::TSauAuswahl(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
     Edit1 = new QLineEdit;
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMaxLength(10);
+    Edit1->setPlaceholderText(QStringLiteral("Sau-Nr."));
     Edit1->installEventFilter(this);
 
     Gruppe = new QComboBox;
@@ -332,14 +334,16 @@ void TSauAuswahl::Vorbereiten(const std::array<bool, 7>& filterWerte, int modus,
 
     if (liste_.eintraege().size() != ctx_.Sauenliste.size()) {
         eintraegeAufbauen();
-        return;
+    } else {
+        if (sortNeu || ctx_.einstellungen.autosort)
+            Sortieren();
+        else if (filterNeu)
+            ListboxAufbauen();
+        // The sows may have changed since the last sort: the user re-sorts when he wants.
+        if (!ctx_.einstellungen.autosort) Button1->show();
     }
-    if (sortNeu || ctx_.einstellungen.autosort)
-        Sortieren();
-    else {
-        if (filterNeu) ListboxAufbauen();
-        Button1->show();
-    }
+    // Lines selected in the multi-select mode do not stay behind: only the current one.
+    if (modus != 2) zeileWaehlen(std::max(aktuelleZeile(), 0));
 }
 
 void TSauAuswahl::AnzeigeHolen(std::array<bool, 7>& f, int& s) const {
@@ -393,14 +397,18 @@ void TSauAuswahl::zeileWaehlen(int zeile) {
     if (modus_ == 2)
         ListBox1->selectionModel()->setCurrentIndex(i, QItemSelectionModel::NoUpdate);
     else
-        ListBox1->setCurrentIndex(i);
+        ListBox1->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
     ListBox1->scrollTo(i);
 }
 
 int TSauAuswahl::GewaehlteSau() const {
     const QModelIndexList sel = ListBox1->selectionModel()->selectedIndexes();
     if (sel.isEmpty()) return -1;
-    const int z = sel.first().row();
+    // One line is chosen: the current one when it is selected.
+    const QModelIndex aktuell = ListBox1->currentIndex();
+    const int z = aktuell.isValid() && ListBox1->selectionModel()->isSelected(aktuell)
+                      ? aktuell.row()
+                      : sel.first().row();
     return z < liste_.zeilen() ? liste_.zeile(z).index : -1;
 }
 
@@ -513,7 +521,8 @@ void TSauAuswahl::LoeschenBtnClick() {
     const QString nr = ctx_.Sauenliste[std::size_t(idx)].rec.SauNr();
     if (ctx_.messages().question(QStringLiteral("Wollen Sie die Sau ") + nr +
                                      QStringLiteral(" wirklich komplett entfernen!"),
-                                 MessageService::Buttons::YesNo) != MessageService::Answer::Yes)
+                                 MessageService::Buttons::YesNoDefaultNo) !=
+        MessageService::Answer::Yes)
         return;
     ctx_.Sauenliste.erase(ctx_.Sauenliste.begin() + idx);
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -351,7 +351,7 @@ void TArbPlanTyp::DelBtnClick() {
     if (i < 0) return;
     const QString frage = QStringLiteral("Soll die Plandefinition \"%1\" gelöscht werden?")
                               .arg(ComboBox2->currentText());
-    if (ctx_.messages().question(frage, MessageService::Buttons::YesNo) !=
+    if (ctx_.messages().question(frage, MessageService::Buttons::YesNoDefaultNo) !=
         MessageService::Answer::Yes)
         return;
     typen_.erase(typen_.begin() + i);

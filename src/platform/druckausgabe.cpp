@@ -1,15 +1,19 @@
 #include "druckausgabe.h"
 
+#include "messages.h"
 #include "paintercanvas.h"
+#include "qtmessages.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 void Druckbar::druckanfrage() {
     druckausgabe::drucken(*this, QApplication::activeWindow());
@@ -17,9 +21,30 @@ void Druckbar::druckanfrage() {
 
 namespace druckausgabe {
 
+namespace {
+
+void fehler(Druckbar& d, const QString& text) {
+    if (MessageService* m = d.druckMeldungen()) {
+        m->error(text);
+        return;
+    }
+    QtMessages().error(text);
+}
+
+} // namespace
+
 QPrinter& standardDrucker() {
     static QPrinter printer(QPrinter::HighResolution);
     return printer;
+}
+
+void druckerEinrichten(QWidget* parent) {
+    QPrintDialog dlg(&standardDrucker(), parent);
+    dlg.setWindowTitle(QStringLiteral("Drucker einrichten"));
+    if (auto* knoepfe = dlg.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = knoepfe->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    dlg.exec();
 }
 
 bool aufDrucker(Druckbar& d, QPrinter& printer) {
@@ -49,12 +74,17 @@ void vorschau(Druckbar& d, QWidget* parent) {
 
 void drucken(Druckbar& d, QWidget* parent) {
     QPrinter& printer = standardDrucker();
-    if (QPrinterInfo::availablePrinterNames().isEmpty() &&
-        printer.outputFormat() == QPrinter::NativeFormat) {
+    // Without a printer (and no file chosen in the printer set-up) there is nowhere to print.
+    if (printer.outputFileName().isEmpty() && QPrinterInfo::availablePrinterNames().isEmpty()) {
         vorschau(d, parent);
         return;
     }
-    aufDrucker(d, printer);
+    if (aufDrucker(d, printer)) return;
+    fehler(d, QStringLiteral("Der Drucker %1 kann nicht benutzt werden. In der Druckvorschau "
+                             "kann ein anderer Drucker gewählt oder als PDF gespeichert werden.")
+                  .arg(printer.outputFileName().isEmpty() ? printer.printerName()
+                                                          : printer.outputFileName()));
+    vorschau(d, parent);
 }
 
 bool alsPdf(Druckbar& d, const QString& datei) {
@@ -72,9 +102,7 @@ bool pdfSpeichern(Druckbar& d, QWidget* parent) {
                                      QStringLiteral("PDF-Dateien (*.pdf)"));
     if (datei.isEmpty()) return false;
     if (alsPdf(d, datei)) return true;
-    QMessageBox::critical(
-        parent, QStringLiteral("Fehler"),
-        QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(datei));
+    fehler(d, QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(datei));
     return false;
 }
 

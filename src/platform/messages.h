@@ -8,7 +8,8 @@
 class MessageService {
 public:
     enum class Answer { Ok, Cancel, Yes, No };
-    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    // YesNoDefaultNo: for questions before something is destroyed; Enter answers No.
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, YesNoDefaultNo };
 
     virtual ~MessageService() = default;
 

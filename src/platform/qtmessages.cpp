@@ -70,6 +70,10 @@ MessageService::Answer QtMessages::question(const QString& text, Buttons buttons
     case Buttons::YesNo:
         b = QMessageBox::Yes | QMessageBox::No;
         break;
+    case Buttons::YesNoDefaultNo:
+        b = QMessageBox::Yes | QMessageBox::No;
+        standard = QMessageBox::No;
+        break;
     case Buttons::YesNoCancel:
         b = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
         break;

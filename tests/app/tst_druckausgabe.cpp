@@ -1,8 +1,17 @@
 #include "platform/canvas.h"
 #include "platform/druckausgabe.h"
+#include "platform/qtmessages.h"
 #include "platform/recordingcanvas.h"
+#include "support/fakemessages.h"
+#include "support/modaltreiber.h"
 
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -23,7 +32,9 @@ public:
         hoehe = c.pageHeight();
     }
     QPageLayout::Orientation druckAusrichtung() const override { return QPageLayout::Landscape; }
+    MessageService* druckMeldungen() const override { return meldungen; }
     double breite = 0, hoehe = 0;
+    FakeMessages* meldungen = nullptr;
 };
 
 } // namespace
@@ -33,7 +44,68 @@ class TestDruckausgabe : public QObject {
 private slots:
     void pdfHoldsTheDrawnPagesAndTexts();
     void recordingCanvasKeepsPagesAndPositions();
+    void printingWithoutUsablePrinterOpensPreview_data();
+    void printingWithoutUsablePrinterOpensPreview();
+    void enterAnswersTheDefaultButton_data();
+    void enterAnswersTheDefaultButton();
+    void printerSetupConfirmsWithOk();
 };
+
+void TestDruckausgabe::printerSetupConfirmsWithOk() {
+    ModalTreiber treiber;
+    QString text;
+    treiber.dann([&](QDialog* d) {
+        if (auto* k = d->findChild<QDialogButtonBox*>())
+            text = k->button(QDialogButtonBox::Ok)->text();
+    });
+    druckausgabe::druckerEinrichten(nullptr);
+    QCOMPARE(text, QStringLiteral("OK"));
+}
+
+void TestDruckausgabe::printingWithoutUsablePrinterOpensPreview_data() {
+    QTest::addColumn<QString>("datei");
+    QTest::addColumn<bool>("meldung");
+    QTest::newRow("no printer installed") << QString() << false;
+    QTest::newRow("printer cannot start") << QStringLiteral("/gibt/es/nicht/x.pdf") << true;
+}
+
+void TestDruckausgabe::printingWithoutUsablePrinterOpensPreview() {
+    QFETCH(QString, datei);
+    QFETCH(bool, meldung);
+    if (datei.isEmpty() && !QPrinterInfo::availablePrinterNames().isEmpty())
+        QSKIP("a printer is installed here");
+    druckausgabe::standardDrucker().setOutputFileName(datei);
+    FakeMessages m;
+    ZweiSeiten d;
+    d.meldungen = &m;
+    ModalTreiber treiber;
+    bool vorschau = false;
+    treiber.dann([&](QDialog* dlg) { vorschau = qobject_cast<QPrintPreviewDialog*>(dlg); });
+    druckausgabe::drucken(d);
+    druckausgabe::standardDrucker().setOutputFileName({});
+    QVERIFY(vorschau);
+    QCOMPARE(m.shown.size(), meldung ? 1 : 0);
+    if (meldung) QVERIFY(m.shown[0].text.startsWith(QStringLiteral("Der Drucker")));
+}
+
+void TestDruckausgabe::enterAnswersTheDefaultButton_data() {
+    QTest::addColumn<int>("knoepfe");
+    QTest::addColumn<int>("antwort");
+    QTest::newRow("Ja/Nein") << int(MessageService::Buttons::YesNo)
+                             << int(MessageService::Answer::Yes);
+    QTest::newRow("before deleting")
+        << int(MessageService::Buttons::YesNoDefaultNo) << int(MessageService::Answer::No);
+}
+
+void TestDruckausgabe::enterAnswersTheDefaultButton() {
+    QFETCH(int, knoepfe);
+    QFETCH(int, antwort);
+    ModalTreiber treiber;
+    treiber.dann([](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); });
+    QtMessages m;
+    QCOMPARE(int(m.question(QStringLiteral("Wirklich?"), MessageService::Buttons(knoepfe))),
+             antwort);
+}
 
 void TestDruckausgabe::pdfHoldsTheDrawnPagesAndTexts() {
     QTemporaryDir dir;

@@ -267,6 +267,9 @@ void TestTPVMain::aboutBoxShowsRelease() {
                  .hasMatch(),
              qPrintable(release));
     QCOMPARE(release, QStringLiteral("Release  2.0.0.1"));
+    // Wide enough that a title bar shows the whole title with the program's name.
+    QVERIFY(box.minimumWidth() >
+            box.fontMetrics().horizontalAdvance(QStringLiteral("Infos — Porvanta")) + 100);
 }
 
 void TestTPVMain::settingsShapeWindow_data() {

@@ -69,6 +69,8 @@ private slots:
     void litterChoiceReturnsPosition();
     void okWithEmptyListCancels();
     void filtersAndSortOrderReadBack();
+    void backToOneSowLeavesOnlyTheCurrentLine();
+    void newSortOrderWithoutAutosortOffersResort();
 };
 
 void TestTSauAuswahl::modesShowTheirControls_data() {
@@ -191,6 +193,7 @@ void TestTSauAuswahl::deletingTheOnlySow() {
     t.messages.planAnswer(MessageService::Answer::Yes);
     w.c<QPushButton>("LoeschenBtn")->click();
     QCOMPARE(t.messages.texts(), QStringList{"Wollen Sie die Sau 77 wirklich komplett entfernen!"});
+    QCOMPARE(t.messages.shown[0].buttons, MessageService::Buttons::YesNoDefaultNo);
     QVERIFY(t.ctx.Sauenliste.empty());
     QCOMPARE(w.c<QLineEdit>("Edit2")->text(), QStringLiteral("0"));
     QCOMPARE(QFileInfo(t.pfad(QStringLiteral("SAUWURF.DAT"))).size(), 0); // saved at once
@@ -239,6 +242,28 @@ void TestTSauAuswahl::filtersAndSortOrderReadBack() {
     w.a.AnzeigeHolen(f, s);
     QCOMPARE(f, (std::array<bool, 7>{true, true, true, false, true, false, true}));
     QCOMPARE(s, 4);
+}
+
+void TestTSauAuswahl::backToOneSowLeavesOnlyTheCurrentLine() {
+    TestContext t;
+    herde(t, {"1", "2", "3", "4"});
+    Auswahl w(t, 2);
+    for (int z : {0, 1, 3})
+        w.klick(z);
+    w.a.Vorbereiten(kAlle, 0, 0);
+    const QModelIndexList sel = w.liste()->selectionModel()->selectedIndexes();
+    QCOMPARE(sel.size(), 1);
+    QCOMPARE(sel[0], w.liste()->currentIndex());
+    QCOMPARE(w.a.GewaehlteSau(), w.a.GewaehlteSauen().front());
+}
+
+void TestTSauAuswahl::newSortOrderWithoutAutosortOffersResort() {
+    TestContext t;
+    t.ctx.einstellungen.autosort = false;
+    herde(t, {"2", "1"});
+    Auswahl w(t, 0, 0);
+    w.a.Vorbereiten(kAlle, 0, 1);
+    QVERIFY(w.c<QPushButton>("Button1")->isVisible());
 }
 
 QTEST_MAIN(TestTSauAuswahl)

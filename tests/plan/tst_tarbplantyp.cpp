@@ -247,6 +247,7 @@ void TestTArbPlanTyp::deleteAsksAndRemoves() {
     e->klick(del);
     QCOMPARE(t->messages.texts(),
              QStringList{QStringLiteral("Soll die Plandefinition \"Gruppen\" gelöscht werden?")});
+    QCOMPARE(t->messages.shown[0].buttons, MessageService::Buttons::YesNoDefaultNo);
     QCOMPARE(e->name()->count(), 4);
     t->messages.planAnswer(MessageService::Answer::Yes);
     e->klick(del);

@@ -21,8 +21,17 @@ MessageService::Answer FakeMessages::warningOkCancel(const QString& text) {
 }
 
 MessageService::Answer FakeMessages::question(const QString& text, Buttons buttons) {
-    shown.append({Shown::Question, text});
-    return next(buttons == Buttons::Ok || buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes);
+    shown.append({Shown::Question, text, buttons});
+    // Unplanned, the default button answers (what Enter would do).
+    switch (buttons) {
+    case Buttons::Ok:
+    case Buttons::OkCancel:
+        return next(Answer::Ok);
+    case Buttons::YesNoDefaultNo:
+        return next(Answer::No);
+    default:
+        return next(Answer::Yes);
+    }
 }
 
 MessageService::Answer FakeMessages::next(Answer fallback) {

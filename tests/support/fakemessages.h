@@ -5,13 +5,14 @@
 #include <QList>
 #include <QString>
 
-// Records every message and answers questions from a planned list (default: the first
-// button of the set, e.g. Yes or OK).
+// Records every message and answers questions from a planned list (default: the default
+// button of the set, e.g. Yes, OK, or No before something is destroyed).
 class FakeMessages final : public MessageService {
 public:
     struct Shown {
         enum Kind { Error, ErrorOkCancel, Warning, WarningOkCancel, Question, Information } kind;
         QString text;
+        Buttons buttons = Buttons::Ok; // of a question
     };
 
     void error(const QString& text) override;
