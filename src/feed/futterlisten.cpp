@@ -2,6 +2,7 @@
 
 #include "platform/paintercanvas.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <cmath>
 
@@ -46,9 +47,13 @@ void ZeileZeichnen(Canvas& c, double y, const QStringList& zellen, const Spalten
 }
 
 void ZeilenDelegate::paint(QPainter* p, const QStyleOptionViewItem& o, const QModelIndex& i) const {
+    // The background and selection as the style draws them, the text by columns.
     QStyleOptionViewItem leer = o;
+    initStyleOption(&leer, i);
     leer.text.clear();
-    QStyledItemDelegate::paint(p, leer, i);
+    const QWidget* w = o.widget;
+    QStyle* stil = w ? w->style() : QApplication::style();
+    stil->drawControl(QStyle::CE_ItemViewItem, &leer, p, w);
     p->save();
     p->translate(o.rect.topLeft());
     p->setPen(o.state & QStyle::State_Selected ? o.palette.highlightedText().color()

@@ -68,6 +68,7 @@ TFuttermix::TFuttermix(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
     HeaderControl1->setModel(kopfModell_);
     HeaderControl1->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     HeaderControl1->setStretchLastSection(false);
+    HeaderControl1->setFixedHeight(HeaderControl1->fontMetrics().height() + 8);
 
     ListBox1 = new QListWidget;
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
@@ -99,6 +100,7 @@ TFuttermix::TFuttermix(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
     ListBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     summen_ = new SummenFeld(enden_, this);
+    summen_->setFixedHeight(summen_->sizeHint().height());
     ZielInfo = new QLabel;
     ZielInfo->setObjectName(QStringLiteral("ZielInfo"));
     panel_ = knoepfeBauen();
@@ -180,6 +182,7 @@ void TFuttermix::verbinden() {
     connect(HeaderControl1, &QHeaderView::sectionResized, this, [this] {
         if (!imLayout_) spaltenAusKopf();
     });
+    ListBox1->installEventFilter(this);
     for (QObject* o : {static_cast<QObject*>(ComboBox1), static_cast<QObject*>(ListBox2),
                        static_cast<QObject*>(NumEdit1), static_cast<QObject*>(CheckBox1)})
         o->installEventFilter(this);
@@ -410,7 +413,8 @@ void TFuttermix::CsvBtnClick() {
 }
 
 void TFuttermix::druckInhalt(Canvas& canvas) {
-    MischungDrucken(canvas, mix_, ctx_.einstellungen.printerFont, preisKopf());
+    const Waehrungstabelle& w = ctx_.einstellungen.waehrung;
+    MischungDrucken(canvas, mix_, ctx_.einstellungen.printerFont, w.kuerzelVon(w.anzeige));
 }
 
 void TFuttermix::ComboBox1Enter() {
@@ -459,7 +463,9 @@ void TFuttermix::NumEdit1Exit() {
 }
 
 bool TFuttermix::eventFilter(QObject* o, QEvent* e) {
-    if (e->type() == QEvent::FocusIn) {
+    if (e->type() == QEvent::Resize && (o == ListBox1 || o == ListBox2)) {
+        spaltenAnlegen(); // the lists have their new size only after the window's
+    } else if (e->type() == QEvent::FocusIn) {
         const auto grund = static_cast<QFocusEvent*>(e)->reason();
         if (o == ComboBox1 && grund != Qt::PopupFocusReason && grund != Qt::ActiveWindowFocusReason)
             ComboBox1Enter();
