@@ -1,3 +1,4 @@
+#include "app/tpvmain.h"
 #include "controls/tnumedit.h"
 #include "feed/futterdateien.h"
 #include "feed/tfuttermix.h"
@@ -9,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QtTest>
 
@@ -105,6 +108,7 @@ private slots:
     void zieleWerdenNichtGespeichert();
     void optimierenOhneLoesungMeldetUndLaesstAnteile();
     void komponenteOhneNamenAbgelehnt();
+    void jedesMalEinNeuesFensterEscapeSchliesst();
 };
 
 void TestTFuttermix::getippterNameWirdAngehaengtGewaehlteErsetzt() {
@@ -348,6 +352,29 @@ void TestTFuttermix::komponenteOhneNamenAbgelehnt() {
     QCOMPARE(f.w.ListBox2->item(4)->text(), QStringLiteral("> neu"));
     QVERIFY(f.w.mix().KomponentenGeaendert);
     d.tc.messages.planAnswer(A::No);
+}
+
+void TestTFuttermix::jedesMalEinNeuesFensterEscapeSchliesst() {
+    Futterdaten d;
+    TPVMain haupt(d.tc.ctx);
+    haupt.show();
+    QVERIFY(QTest::qWaitForWindowActive(&haupt));
+    haupt.menuItem(QStringLiteral("Futter1"))->trigger();
+    haupt.menuItem(QStringLiteral("Futter1"))->trigger();
+    const auto fenster = haupt.mdiArea()->subWindowList();
+    QCOMPARE(fenster.size(), 2);
+    auto* w = qobject_cast<TFuttermix*>(fenster[1]->widget());
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Futtermischung"));
+    QVERIFY(fenster[0]->widget() != w);
+    // A change in one window is its own.
+    w->ListBox2->setCurrentRow(0);
+    w->HinzufuegenBtn->click();
+    QCOMPARE(qobject_cast<TFuttermix*>(fenster[0]->widget())->mix().Anzahl, 0);
+    d.tc.messages.planAnswer(A::No);
+    QTest::keyClick(w->ListBox2, Qt::Key_Escape);
+    QTRY_COMPARE(haupt.mdiArea()->subWindowList().size(), 1);
+    QCOMPARE(d.tc.messages.texts(), QStringList{"Mischungen  abspeichern?"});
 }
 
 QTEST_MAIN(TestTFuttermix)
