@@ -70,35 +70,7 @@ TFuttermix::TFuttermix(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
     HeaderControl1->setStretchLastSection(false);
     HeaderControl1->setFixedHeight(HeaderControl1->fontMetrics().height() + 8);
 
-    ListBox1 = new QListWidget;
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setToolTip(QStringLiteral("Komponenten in der Mischung"));
-    ListBox1->setItemDelegate(new ZeilenDelegate(
-        enden_, [] { return 0; }, ListBox1));
-    ListBox2 = new QListWidget;
-    ListBox2->setObjectName(QStringLiteral("ListBox2"));
-    ListBox2->setToolTip(QStringLiteral("Futterkomponenten zur Auswahl"));
-    ListBox2->setProperty("enterSelbst", true);
-    ListBox2->setItemDelegate(new ZeilenDelegate(
-        enden_,
-        [this] {
-            return ListBox2->viewport()->mapTo(this, QPoint()).x() -
-                   ListBox1->viewport()->mapTo(this, QPoint()).x();
-        },
-        ListBox2));
-
-    CheckBox1 = new QCheckBox(ListBox1->viewport());
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->setToolTip(QStringLiteral("fester Bestandteil"));
-    NumEdit1 = new TNumEdit(ctx.messages(), ctx.einstellungen.waehrung, ListBox1->viewport());
-    NumEdit1->setObjectName(QStringLiteral("NumEdit1"));
-    NumEdit1->setToolTip(QStringLiteral("Mischungsanteil g/kg"));
-    NumEdit1->setPositiveMask(QStringLiteral("0.000"));
-    NumEdit1->setAlignment(Qt::AlignRight);
-    const int zeile = NumEdit1->sizeHint().height();
-    ListBox1->setFixedHeight(zeile * kMischungPosten + 2 * ListBox1->frameWidth());
-    ListBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-
+    listenBauen();
     summen_ = new SummenFeld(enden_, this);
     summen_->setFixedHeight(summen_->sizeHint().height());
     ZielInfo = new QLabel;
@@ -131,6 +103,37 @@ TFuttermix::TFuttermix(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
     verbinden();
     new EnterAlsTab(this);
     resize(1000, 640);
+}
+
+void TFuttermix::listenBauen() {
+    ListBox1 = new QListWidget;
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setToolTip(QStringLiteral("Komponenten in der Mischung"));
+    ListBox1->setItemDelegate(new ZeilenDelegate(
+        enden_, [] { return 0; }, ListBox1));
+    ListBox2 = new QListWidget;
+    ListBox2->setObjectName(QStringLiteral("ListBox2"));
+    ListBox2->setToolTip(QStringLiteral("Futterkomponenten zur Auswahl"));
+    ListBox2->setProperty("enterSelbst", true);
+    ListBox2->setItemDelegate(new ZeilenDelegate(
+        enden_,
+        [this] {
+            return ListBox2->viewport()->mapTo(this, QPoint()).x() -
+                   ListBox1->viewport()->mapTo(this, QPoint()).x();
+        },
+        ListBox2));
+
+    CheckBox1 = new QCheckBox(ListBox1->viewport());
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->setToolTip(QStringLiteral("fester Bestandteil"));
+    NumEdit1 = new TNumEdit(ctx_.messages(), ctx_.einstellungen.waehrung, ListBox1->viewport());
+    NumEdit1->setObjectName(QStringLiteral("NumEdit1"));
+    NumEdit1->setToolTip(QStringLiteral("Mischungsanteil g/kg"));
+    NumEdit1->setPositiveMask(QStringLiteral("0.000"));
+    NumEdit1->setAlignment(Qt::AlignRight);
+    const int zeile = NumEdit1->sizeHint().height();
+    ListBox1->setFixedHeight(zeile * kMischungPosten + 2 * ListBox1->frameWidth());
+    ListBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 QWidget* TFuttermix::knoepfeBauen() {

@@ -61,6 +61,7 @@ protected:
 
 private:
     QWidget* knoepfeBauen();
+    void listenBauen();
     void verbinden();
     void spaltenAnlegen();
     void spaltenAusKopf();

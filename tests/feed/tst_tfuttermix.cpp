@@ -160,6 +160,24 @@ void TestTFuttermix::fremdeWaehrungNurInDerMischungUmgerechnet() {
     QVERIFY(inhalt(d.tc.pfad(QStringLiteral("KOMPONEN.DAT"))) == komponenten);
     QCOMPARE(f.w.mix().Komponenten[0].Wert(fwPreis), 20.0);
     QCOMPARE(f.w.mix().Komponenten[0].Waehrung(), Euro);
+    // Edited in the dialog, the price keeps its own currency.
+    ModalTreiber treiber;
+    treiber.dann([](QDialog* dlg) {
+        auto* preis = dlg->findChild<TNumEdit*>(QStringLiteral("Preisein"));
+        QCOMPARE(preis->Waehrung(), Euro);
+        QCOMPARE(preis->Wert(), 20.0);
+        preis->setWert(21);
+        dlg->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+    });
+    f.w.ListBox2->setCurrentRow(0);
+    f.w.ListBox2->setFocus();
+    QTest::keyClick(f.w.ListBox2, Qt::Key_Return);
+    QCOMPARE(treiber.behandelt(), 1);
+    QVERIFY(f.w.SpeichernBtnClick());
+    const auto gespeichert = KomponentenLaden(d.tc.ctx.Datenpfad);
+    QCOMPARE(gespeichert[0].Wert(fwPreis), 21.0);
+    QCOMPARE(gespeichert[0].Waehrung(), Euro);
+    QCOMPARE(d.tc.messages.texts().last(), QStringLiteral("Geänderte Komponentenliste speichern?"));
 }
 
 void TestTFuttermix::alleEntferntFragtNachLoeschen_data() {
@@ -292,6 +310,8 @@ void TestTFuttermix::zieleWerdenNichtGespeichert() {
         ModalTreiber treiber;
         treiber.dann([](QDialog* dlg) {
             QVERIFY(!dlg->findChild<QLineEdit*>(QStringLiteral("Edit1"))->isVisible());
+            QVERIFY(!dlg->findChild<TNumEdit*>(QStringLiteral("Preisein"))->isVisible());
+            QVERIFY(dlg->findChild<TNumEdit*>(QStringLiteral("NumEdit1"))->hasFocus());
             dlg->findChild<TNumEdit*>(QStringLiteral("NumEdit3"))->setWert(170);
             dlg->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
         });
