@@ -387,7 +387,7 @@ void TFuttermix::OptimierenBtnClick() {
                     aus.unvereinbar.join(QStringLiteral(", "));
         ctx_.messages().error(text);
     } else if (!aus.bindend.isEmpty()) {
-        ZielInfo->setText(QStringLiteral("Bestimmen den Preis: ") +
+        ZielInfo->setText(QStringLiteral("Bindende Vorgaben: ") +
                           aus.bindend.join(QStringLiteral(", ")));
     }
 }
@@ -523,6 +523,8 @@ void TFuttermix::keyPressEvent(QKeyEvent* e) {
 }
 
 void TFuttermix::closeEvent(QCloseEvent* e) {
+    // A name still being typed counts as entered, as if the box had been left.
+    if (ComboBox1->hasFocus()) ComboBox1Exit();
     if (SpeichernBtnClick())
         e->accept();
     else
