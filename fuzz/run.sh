@@ -48,6 +48,7 @@ lauf() {
     mkdir -p "$korpus" "$funde" "$dir/logs"
     local max_len=4096
     [ "$ziel" = herdfile ] && max_len=16384
+    [ "$ziel" = mischungen ] && max_len=8192
     local rc=0
     "$dir/fuzz/fuzz_$ziel" "$korpus" "fuzz/corpus/$ziel" -max_total_time="$sekunden" \
         -timeout=10 -max_len="$max_len" -print_final_stats=1 -artifact_prefix="$funde/" \

@@ -9,6 +9,7 @@
 #include "app/thilfsliste.h"
 #include "entry/tsauauswahl.h"
 #include "entry/tsauwurfeingabe.h"
+#include "feed/tfuttermix.h"
 #include "herd/hilfslisten.h"
 #include "herd/textfunktionen.h"
 #include "plan/planfiles.h"
@@ -134,6 +135,7 @@ void TPVMain::menueAufbauen() {
     QAction* futter = bar->addAction(QStringLiteral("&Futter"));
     futter->setObjectName(QStringLiteral("Futter1"));
     items_.insert(futter->objectName(), futter);
+    connect(futter, &QAction::triggered, this, [this] { FuttermixOeffnen(ctx_, mdi_); });
 
     QMenu* opt = bar->addMenu(QStringLiteral("&Optionen"));
     opt->setObjectName(QStringLiteral("Optionen1"));

@@ -1,0 +1,86 @@
+#include "futterdateien.h"
+
+#include "platform/filelookup.h"
+#include "platform/safewrite.h"
+
+#include <QFile>
+#include <algorithm>
+
+namespace {
+
+// Reads exactly `n` bytes; false at the end, on a short record or on an error.
+bool ganzerSatz(QIODevice& dev, std::uint8_t* ziel, qint64 n) {
+    qint64 gelesen = 0;
+    while (gelesen < n) {
+        const qint64 r = dev.read(reinterpret_cast<char*>(ziel) + gelesen, n - gelesen);
+        if (r <= 0) return false;
+        gelesen += r;
+    }
+    return true;
+}
+
+template <class R> std::vector<R> alleLesen(QIODevice& dev) {
+    std::vector<R> liste;
+    R r;
+    while (ganzerSatz(dev, r.bytes().data(), qint64(R::Size)))
+        liste.push_back(r);
+    return liste;
+}
+
+bool schreiben(QIODevice& dev, const std::uint8_t* daten, std::size_t n) {
+    return dev.write(reinterpret_cast<const char*>(daten), qint64(n)) == qint64(n);
+}
+
+template <class R> std::vector<R> laden(const QString& datenpfad, const char* name) {
+    QFile f(findFileNoCase(datenpfad, QString::fromLatin1(name)));
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return alleLesen<R>(f);
+}
+
+} // namespace
+
+std::vector<TKomponentenRec> KomponentenLesen(QIODevice& dev) {
+    return alleLesen<TKomponentenRec>(dev);
+}
+
+std::vector<TMischungRec> MischungenLesen(QIODevice& dev) {
+    return alleLesen<TMischungRec>(dev);
+}
+
+bool KomponentenSchreiben(QIODevice& dev, const std::vector<TKomponentenRec>& liste) {
+    for (const TKomponentenRec& k : liste)
+        if (!schreiben(dev, k.bytes().data(), kKomponenteSize)) return false;
+    return true;
+}
+
+bool MischungenSchreiben(QIODevice& dev, const std::vector<TMischungRec>& liste) {
+    for (TMischungRec m : liste) {
+        std::fill(m.bytes().begin() + std::ptrdiff_t(TMischungRec::ReserveOfs), m.bytes().end(),
+                  std::uint8_t(0));
+        if (!schreiben(dev, m.bytes().data(), kMischungSize)) return false;
+    }
+    return true;
+}
+
+std::vector<TKomponentenRec> KomponentenLaden(const QString& datenpfad) {
+    return laden<TKomponentenRec>(datenpfad, kKomponentenDatei);
+}
+
+std::vector<TMischungRec> MischungenLaden(const QString& datenpfad) {
+    return laden<TMischungRec>(datenpfad, kMischungsDatei);
+}
+
+bool KomponentenSpeichern(const QString& datenpfad, const std::vector<TKomponentenRec>& liste) {
+    return writeFileSafely(findFileNoCase(datenpfad, QString::fromLatin1(kKomponentenDatei)),
+                           [&](QIODevice& d) { return KomponentenSchreiben(d, liste); });
+}
+
+bool MischungenSpeichern(const QString& datenpfad, const std::vector<TMischungRec>& liste) {
+    return writeFileSafely(findFileNoCase(datenpfad, QString::fromLatin1(kMischungsDatei)),
+                           [&](QIODevice& d) { return MischungenSchreiben(d, liste); });
+}
+
+QString Schreibfehler(const char* datei) {
+    return QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!")
+        .arg(QString::fromLatin1(datei));
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "futterrecords.h"
+
+#include <QString>
+#include <vector>
+
+class QIODevice;
+
+inline constexpr const char* kKomponentenDatei = "KOMPONEN.DAT";
+inline constexpr const char* kMischungsDatei = "MISCHUNG.DAT";
+
+// Whole records up to the end of the device; a record cut short or a read error ends the
+// reading with what was read.
+std::vector<TKomponentenRec> KomponentenLesen(QIODevice& dev);
+std::vector<TMischungRec> MischungenLesen(QIODevice& dev);
+// All records in list order; the reserved slot of a mix is written as zeros.
+bool KomponentenSchreiben(QIODevice& dev, const std::vector<TKomponentenRec>& liste);
+bool MischungenSchreiben(QIODevice& dev, const std::vector<TMischungRec>& liste);
+
+// The files in the data directory `datenpfad`, found regardless of letter case. A missing or
+// unreadable file reads as an empty list.
+std::vector<TKomponentenRec> KomponentenLaden(const QString& datenpfad);
+std::vector<TMischungRec> MischungenLaden(const QString& datenpfad);
+// Atomic rewrite; false when it failed (the previous file is left as it was).
+bool KomponentenSpeichern(const QString& datenpfad, const std::vector<TKomponentenRec>& liste);
+bool MischungenSpeichern(const QString& datenpfad, const std::vector<TMischungRec>& liste);
+// "Die Datei <name> konnte nicht geschrieben werden!"
+QString Schreibfehler(const char* datei);

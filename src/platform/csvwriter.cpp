@@ -1,0 +1,62 @@
+#include "csvwriter.h"
+
+#include "safewrite.h"
+
+#include <QIODevice>
+#include <cmath>
+
+QString CsvWriter::feld(const QString& s) {
+    if (!s.contains(u';') && !s.contains(u'"') && !s.contains(u'\n') && !s.contains(u'\r'))
+        return s;
+    QString q = s;
+    q.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return u'"' + q + u'"';
+}
+
+void CsvWriter::anhaengen(const QString& roh) {
+    if (zeileOffen_) tabelle_ += u';';
+    tabelle_ += roh;
+    zeileOffen_ = true;
+}
+
+CsvWriter& CsvWriter::text(const QString& s) {
+    anhaengen(feld(s));
+    return *this;
+}
+
+CsvWriter& CsvWriter::zahl(double v, int nachkomma) {
+    if (!std::isfinite(v)) return leer();
+    // No "-0,00" for a value that rounds to zero.
+    if (std::abs(v) < 0.5 * std::pow(10.0, -nachkomma)) v = 0.0;
+    QString s = QString::number(v, 'f', nachkomma);
+    s.replace(u'.', u',');
+    anhaengen(s);
+    return *this;
+}
+
+CsvWriter& CsvWriter::ganz(qint64 v) {
+    anhaengen(QString::number(v));
+    return *this;
+}
+
+CsvWriter& CsvWriter::datum(const QDate& d) {
+    anhaengen(d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : QString());
+    return *this;
+}
+
+void CsvWriter::zeileEnde() {
+    tabelle_ += QStringLiteral("\r\n");
+    zeileOffen_ = false;
+}
+
+QByteArray CsvWriter::bytes() const {
+    QByteArray b("\xEF\xBB\xBF");
+    b += tabelle_.toUtf8();
+    if (zeileOffen_) b += "\r\n";
+    return b;
+}
+
+bool CsvWriter::speichern(const QString& pfad) const {
+    const QByteArray b = bytes();
+    return writeFileSafely(pfad, [&](QIODevice& d) { return d.write(b) == b.size(); });
+}

@@ -1,0 +1,401 @@
+#include "app/tpvmain.h"
+#include "controls/tnumedit.h"
+#include "feed/futterdateien.h"
+#include "feed/tfuttermix.h"
+#include "support/modaltreiber.h"
+#include "support/testcontext.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+using A = MessageService::Answer;
+
+TKomponentenRec komponente(const QString& name, std::initializer_list<double> werte,
+                           TWaehrung w = DM) {
+    TKomponentenRec k;
+    k.setName(name);
+    int m = 0;
+    for (double v : werte)
+        k.setWert(m++, v);
+    k.setWaehrung(w);
+    return k;
+}
+
+TMischungRec mischung(const QString& name, const std::vector<TKomponentenRec>& teile,
+                      double anteil) {
+    TMischungRec r;
+    r.setName(name);
+    for (std::size_t i = 0; i < teile.size(); ++i) {
+        TMischungsPosten p;
+        p.setName(teile[i].Name());
+        for (int m = 0; m < kFutterWerte; ++m)
+            p.setInhalt(m, teile[i].Wert(m));
+        p.setAnteil(anteil);
+        p.beitraegeBerechnen();
+        r.setPosten(int(i), p);
+    }
+    return r;
+}
+
+QByteArray inhalt(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
+}
+
+// A data directory with three components (wheat in Euro) and the mixes "Alpha" and "Beta".
+struct Futterdaten {
+    TestContext tc;
+    std::vector<TKomponentenRec> komp{
+        komponente("Weizen", {880, 13.8, 120, 3.4, 1.9, 580, 26, 18, 17, 0.6, 3.3, 0.1, 20}, Euro),
+        komponente("Gerste", {880, 12.6, 105, 3.8, 1.8, 520, 50, 22, 21, 0.7, 3.5, 0.2, 34}),
+        komponente("Sojaschrot", {880, 14.1, 440, 27, 6, 70, 60, 15, 60, 3, 6.5, 0.2, 70})};
+
+    Futterdaten() {
+        QVERIFY(KomponentenSpeichern(tc.ctx.Datenpfad, komp));
+        QVERIFY(MischungenSpeichern(tc.ctx.Datenpfad, {mischung("Alpha", {komp[1]}, 1.0),
+                                                       mischung("Beta", {komp[0], komp[2]}, 0.5)}));
+    }
+    QString mischungen() const { return tc.pfad(QStringLiteral("MISCHUNG.DAT")); }
+    std::vector<TMischungRec> gespeichert() const { return MischungenLaden(tc.ctx.Datenpfad); }
+};
+
+struct Fenster {
+    explicit Fenster(AppContext& ctx) : w(ctx) {
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+    }
+    void hinzufuegen(int komponente) {
+        w.ListBox2->setCurrentRow(komponente);
+        w.HinzufuegenBtn->click();
+    }
+    void namenTippen(const QString& name) {
+        w.ComboBox1->setFocus(Qt::TabFocusReason);
+        w.ComboBox1->lineEdit()->clear();
+        QTest::keyClicks(w.ComboBox1->lineEdit(), name);
+        w.ListBox2->setFocus(Qt::TabFocusReason);
+    }
+    void waehlen(int i) {
+        w.ComboBox1->setFocus(Qt::TabFocusReason);
+        w.ComboBox1->setCurrentIndex(i);
+        emit w.ComboBox1->activated(i);
+    }
+    TFuttermix w;
+};
+
+} // namespace
+
+class TestTFuttermix : public QObject {
+    Q_OBJECT
+private slots:
+    void getippterNameWirdAngehaengtGewaehlteErsetzt();
+    void fremdeWaehrungNurInDerMischungUmgerechnet();
+    void alleEntferntFragtNachLoeschen_data();
+    void alleEntferntFragtNachLoeschen();
+    void speicherAbfrage_data();
+    void speicherAbfrage();
+    void hoechstensFuenfzehnEintraege();
+    void anteilTippenRechnetBeitraegeUndPfeilNimmtEditorMit();
+    void zieleWerdenNichtGespeichert();
+    void optimierenOhneLoesungMeldetUndLaesstAnteile();
+    void komponenteOhneNamenAbgelehnt();
+    void jedesMalEinNeuesFensterEscapeSchliesst();
+};
+
+void TestTFuttermix::getippterNameWirdAngehaengtGewaehlteErsetzt() {
+    Futterdaten d;
+    const QByteArray alpha = QByteArray(
+        reinterpret_cast<const char*>(d.gespeichert()[0].bytes().data()), int(kMischungSize));
+    {
+        Fenster f(d.tc.ctx);
+        f.namenTippen(QStringLiteral("Laktation"));
+        f.hinzufuegen(2);
+        QVERIFY(f.w.SpeichernBtnClick());
+        QCOMPARE(f.w.ComboBox1->count(), 3);
+        QCOMPARE(f.w.ComboBox1->currentIndex(), 2);
+    }
+    auto liste = d.gespeichert();
+    QCOMPARE(int(liste.size()), 3);
+    QCOMPARE(liste[2].Name(), QStringLiteral("Laktation"));
+    QCOMPARE(liste[2].Posten(0).Name(), QStringLiteral("Sojaschrot"));
+    {
+        Fenster f(d.tc.ctx);
+        f.waehlen(1);
+        QCOMPARE(f.w.mix().Anzahl, 2);
+        QCOMPARE(f.w.ListBox1->count(), 2);
+        f.w.mix().AnteilSetzen(0, 0.25);
+        QVERIFY(f.w.SpeichernBtnClick());
+    }
+    liste = d.gespeichert();
+    QCOMPARE(int(liste.size()), 3);
+    QCOMPARE(liste[1].Name(), QStringLiteral("Beta"));
+    QCOMPARE(liste[1].Posten(0).Anteil(), 0.25);
+    QCOMPARE(liste[1].Posten(0).Beitrag(fwRProt), 30.0);
+    QVERIFY(QByteArray(reinterpret_cast<const char*>(liste[0].bytes().data()),
+                       int(kMischungSize)) == alpha);
+    QCOMPARE(d.tc.messages.texts(),
+             (QStringList{"Mischungen Laktation abspeichern?", "Mischungen Beta abspeichern?"}));
+}
+
+void TestTFuttermix::fremdeWaehrungNurInDerMischungUmgerechnet() {
+    Futterdaten d;
+    const QByteArray komponenten = inhalt(d.tc.pfad(QStringLiteral("KOMPONEN.DAT")));
+    Fenster f(d.tc.ctx);
+    f.hinzufuegen(0); // Weizen, 20 Euro/dt, shown in DM
+    const TMischungsPosten p = f.w.mix().Posten[0];
+    QVERIFY(qAbs(p.Inhalt(fwPreis) - 20 * 1.95583) < 1e-9);
+    QCOMPARE(f.w.ListBox2->item(0)->data(Qt::UserRole).toStringList().last(),
+             QStringLiteral("39,12"));
+    f.namenTippen(QStringLiteral("Neu"));
+    QVERIFY(f.w.SpeichernBtnClick());
+    QVERIFY(inhalt(d.tc.pfad(QStringLiteral("KOMPONEN.DAT"))) == komponenten);
+    QCOMPARE(f.w.mix().Komponenten[0].Wert(fwPreis), 20.0);
+    QCOMPARE(f.w.mix().Komponenten[0].Waehrung(), Euro);
+    // Edited in the dialog, the price keeps its own currency.
+    ModalTreiber treiber;
+    treiber.dann([](QDialog* dlg) {
+        auto* preis = dlg->findChild<TNumEdit*>(QStringLiteral("Preisein"));
+        QCOMPARE(preis->Waehrung(), Euro);
+        QCOMPARE(preis->Wert(), 20.0);
+        preis->setWert(21);
+        dlg->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+    });
+    f.w.ListBox2->setCurrentRow(0);
+    f.w.ListBox2->setFocus();
+    QTest::keyClick(f.w.ListBox2, Qt::Key_Return);
+    QCOMPARE(treiber.behandelt(), 1);
+    QVERIFY(f.w.SpeichernBtnClick());
+    const auto gespeichert = KomponentenLaden(d.tc.ctx.Datenpfad);
+    QCOMPARE(gespeichert[0].Wert(fwPreis), 21.0);
+    QCOMPARE(gespeichert[0].Waehrung(), Euro);
+    QCOMPARE(d.tc.messages.texts().last(), QStringLiteral("Geänderte Komponentenliste speichern?"));
+}
+
+void TestTFuttermix::alleEntferntFragtNachLoeschen_data() {
+    QTest::addColumn<int>("antwort");
+    QTest::addColumn<int>("bleiben");
+    QTest::addColumn<bool>("geschlossen");
+    QTest::newRow("Nein behält sie") << int(A::No) << 2 << true;
+    QTest::newRow("Ja löscht sie sofort") << int(A::Yes) << 1 << true;
+    QTest::newRow("Abbrechen bleibt offen") << int(A::Cancel) << 2 << false;
+}
+
+void TestTFuttermix::alleEntferntFragtNachLoeschen() {
+    QFETCH(int, antwort);
+    QFETCH(int, bleiben);
+    QFETCH(bool, geschlossen);
+    Futterdaten d;
+    Fenster f(d.tc.ctx);
+    f.waehlen(1);
+    f.w.ListBox1->setCurrentRow(1);
+    f.w.EntfernenBtn->click();
+    QCOMPARE(f.w.ListBox1->currentRow(), 0); // the line before when the last went
+    QVERIFY(f.w.EntfernenBtn->isEnabled());
+    f.w.EntfernenBtn->click();
+    QVERIFY(!f.w.EntfernenBtn->isEnabled());
+    QVERIFY(!f.w.OptimierenBtn->isEnabled());
+    QVERIFY(!f.w.SpeichernBtn->isEnabled());
+    d.tc.messages.planAnswer(A(antwort));
+    QCOMPARE(f.w.close(), geschlossen);
+    QCOMPARE(d.tc.messages.texts(), QStringList{"Mischung Beta löschen?"});
+    QCOMPARE(int(d.gespeichert().size()), bleiben);
+    QCOMPARE(d.gespeichert()[0].Name(), QStringLiteral("Alpha"));
+}
+
+void TestTFuttermix::speicherAbfrage_data() {
+    QTest::addColumn<bool>("komponenteGeaendert");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QList<int>>("antworten");
+    QTest::addColumn<QStringList>("texte");
+    QTest::addColumn<bool>("geschlossen");
+    QTest::addColumn<int>("mischungen");
+    QTest::addColumn<int>("komponenten");
+    const QString k = QStringLiteral("Geänderte Komponentenliste speichern?");
+    QTest::newRow("Ja") << false << "Neu" << QList<int>{int(A::Yes)}
+                        << QStringList{"Mischungen Neu abspeichern?"} << true << 3 << 3;
+    QTest::newRow("Nein") << false << "Neu" << QList<int>{int(A::No)}
+                          << QStringList{"Mischungen Neu abspeichern?"} << true << 2 << 3;
+    QTest::newRow("Abbrechen") << false << "Neu" << QList<int>{int(A::Cancel)}
+                               << QStringList{"Mischungen Neu abspeichern?"} << false << 2 << 3;
+    QTest::newRow("ohne Namen") << false << "  " << QList<int>{int(A::Yes)}
+                                << QStringList{"Mischungen    abspeichern?",
+                                               "Die Mischung hat keinen Namen!"}
+                                << false << 2 << 3;
+    QTest::newRow("Komponenten ja")
+        << true << "Neu" << QList<int>{int(A::Yes), int(A::No)}
+        << QStringList{k, "Mischungen Neu abspeichern?"} << true << 2 << 2;
+    QTest::newRow("Komponenten nein")
+        << true << "Neu" << QList<int>{int(A::No), int(A::No)}
+        << QStringList{k, "Mischungen Neu abspeichern?"} << true << 2 << 3;
+}
+
+void TestTFuttermix::speicherAbfrage() {
+    QFETCH(bool, komponenteGeaendert);
+    QFETCH(QString, name);
+    QFETCH(QList<int>, antworten);
+    QFETCH(QStringList, texte);
+    QFETCH(bool, geschlossen);
+    QFETCH(int, mischungen);
+    QFETCH(int, komponenten);
+    Futterdaten d;
+    Fenster f(d.tc.ctx);
+    if (komponenteGeaendert) {
+        f.w.ListBox2->setCurrentRow(1);
+        f.w.ListBox2->setFocus();
+        QTest::keyClick(f.w.ListBox2, Qt::Key_Delete);
+        QCOMPARE(f.w.ListBox2->currentRow(), 0);
+    }
+    f.namenTippen(name);
+    f.hinzufuegen(0);
+    for (int a : antworten)
+        d.tc.messages.planAnswer(A(a));
+    QCOMPARE(f.w.close(), geschlossen);
+    QCOMPARE(d.tc.messages.texts(), texte);
+    QCOMPARE(int(d.gespeichert().size()), mischungen);
+    QCOMPARE(int(KomponentenLaden(d.tc.ctx.Datenpfad).size()), komponenten);
+}
+
+void TestTFuttermix::hoechstensFuenfzehnEintraege() {
+    Futterdaten d;
+    Fenster f(d.tc.ctx);
+    f.hinzufuegen(3); // "> neu" is no component
+    QCOMPARE(f.w.mix().Anzahl, 0);
+    QCOMPARE(f.w.ListBox2->item(3)->text(), QStringLiteral("> neu"));
+    for (int i = 0; i < 16; ++i)
+        f.hinzufuegen(i % 3);
+    QCOMPARE(f.w.mix().Anzahl, 15);
+    QCOMPARE(f.w.ListBox1->count(), 15);
+    QCOMPARE(f.w.ListBox1->currentRow(), 14);
+}
+
+void TestTFuttermix::anteilTippenRechnetBeitraegeUndPfeilNimmtEditorMit() {
+    Futterdaten d;
+    Fenster f(d.tc.ctx);
+    f.hinzufuegen(1);
+    f.hinzufuegen(2);
+    f.w.ListBox1->setCurrentRow(0);
+    QVERIFY(f.w.NumEdit1->isVisible());
+    f.w.NumEdit1->setFocus(Qt::TabFocusReason);
+    f.w.NumEdit1->selectAll();
+    QTest::keyClicks(f.w.NumEdit1, QStringLiteral("0,8"));
+    QTest::keyClick(f.w.NumEdit1, Qt::Key_Down);
+    QCOMPARE(f.w.mix().Posten[0].Anteil(), 0.8);
+    QCOMPARE(f.w.mix().Summen[fwRProt], 84.0);
+    QCOMPARE(f.w.ListBox1->currentRow(), 1);
+    QVERIFY(f.w.NumEdit1->hasFocus());
+    QCOMPARE(f.w.NumEdit1->geometry().y(), f.w.ListBox1->visualItemRect(f.w.ListBox1->item(1)).y());
+    QTest::keyClick(f.w.NumEdit1, Qt::Key_Up);
+    QCOMPARE(f.w.ListBox1->currentRow(), 0);
+    f.w.CheckBox1->click();
+    QVERIFY(f.w.mix().Posten[0].Fest());
+    QVERIFY(f.w.mix().Geaendert);
+    f.w.ListBox2->setFocus(Qt::TabFocusReason);
+    QVERIFY(!f.w.NumEdit1->isVisible());
+}
+
+void TestTFuttermix::zieleWerdenNichtGespeichert() {
+    Futterdaten d;
+    {
+        Fenster f(d.tc.ctx);
+        QCOMPARE(f.w.mix().Ziele[fwTS], 880.0);
+        ModalTreiber treiber;
+        treiber.dann([](QDialog* dlg) {
+            QVERIFY(!dlg->findChild<QLineEdit*>(QStringLiteral("Edit1"))->isVisible());
+            QVERIFY(!dlg->findChild<TNumEdit*>(QStringLiteral("Preisein"))->isVisible());
+            QVERIFY(dlg->findChild<TNumEdit*>(QStringLiteral("NumEdit1"))->hasFocus());
+            dlg->findChild<TNumEdit*>(QStringLiteral("NumEdit3"))->setWert(170);
+            dlg->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+        });
+        f.w.ZielBtn->click();
+        QCOMPARE(f.w.mix().Ziele[fwRProt], 170.0);
+        QVERIFY(f.w.mix().Geaendert);
+        d.tc.messages.planAnswer(A::No);
+        f.waehlen(0);
+        f.w.close();
+    }
+    Fenster f(d.tc.ctx);
+    QCOMPARE(f.w.mix().Ziele[fwTS], 880.0);
+    QCOMPARE(f.w.mix().Ziele[fwRProt], 0.0);
+}
+
+void TestTFuttermix::optimierenOhneLoesungMeldetUndLaesstAnteile() {
+    Futterdaten d;
+    Fenster f(d.tc.ctx);
+    f.hinzufuegen(0);
+    f.hinzufuegen(1);
+    f.w.mix().AnteilSetzen(0, 0.4);
+    f.w.mix().Ziele[fwRProt] = 300; // more than either gives
+    f.w.OptimierenBtn->click();
+    QCOMPARE(d.tc.messages.texts(), QStringList{"Es konnte kein Optimum ermittelt werden.\n"
+                                                "Bitte überprüfen Sie die Vorgaben.\n"
+                                                "Nicht gleichzeitig erreichbar: TS, RProt"});
+    QCOMPARE(f.w.mix().Posten[0].Anteil(), 0.4);
+    QVERIFY(f.w.mix().Geaendert);
+    d.tc.messages.clear();
+    f.hinzufuegen(2);
+    f.w.OptimierenBtn->click();
+    QVERIFY(d.tc.messages.texts().isEmpty());
+    QVERIFY(qAbs(f.w.mix().Summen[fwRProt] - 300) < 1e-6);
+    QVERIFY(qAbs(f.w.mix().Summen[fwTS] - 880) < 1e-6);
+    QVERIFY(f.w.ZielInfo->text().contains(QStringLiteral("RProt")));
+    d.tc.messages.planAnswer(A::No);
+}
+
+void TestTFuttermix::komponenteOhneNamenAbgelehnt() {
+    Futterdaten d;
+    Fenster f(d.tc.ctx);
+    ModalTreiber treiber;
+    treiber.dann([&](QDialog* dlg) {
+        dlg->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+        QVERIFY(dlg->isVisible());
+        dlg->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral(" Kalk "));
+        dlg->findChild<TNumEdit*>(QStringLiteral("NumEdit10"))->setWert(380);
+        dlg->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+    });
+    f.w.ListBox2->setCurrentRow(3);
+    f.w.ListBox2->setFocus();
+    QTest::keyClick(f.w.ListBox2, Qt::Key_Return);
+    QCOMPARE(d.tc.messages.texts(), QStringList{"Die Komponente hat keinen Namen!"});
+    QCOMPARE(int(f.w.mix().Komponenten.size()), 4);
+    QCOMPARE(f.w.mix().Komponenten[3].Name(), QStringLiteral("Kalk"));
+    QCOMPARE(f.w.mix().Komponenten[3].Wert(fwCa), 380.0);
+    QCOMPARE(f.w.ListBox2->count(), 5);
+    QCOMPARE(f.w.ListBox2->item(4)->text(), QStringLiteral("> neu"));
+    QVERIFY(f.w.mix().KomponentenGeaendert);
+    d.tc.messages.planAnswer(A::No);
+}
+
+void TestTFuttermix::jedesMalEinNeuesFensterEscapeSchliesst() {
+    Futterdaten d;
+    TPVMain haupt(d.tc.ctx);
+    haupt.show();
+    QVERIFY(QTest::qWaitForWindowActive(&haupt));
+    haupt.menuItem(QStringLiteral("Futter1"))->trigger();
+    haupt.menuItem(QStringLiteral("Futter1"))->trigger();
+    const auto fenster = haupt.mdiArea()->subWindowList();
+    QCOMPARE(fenster.size(), 2);
+    auto* w = qobject_cast<TFuttermix*>(fenster[1]->widget());
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Futtermischung"));
+    QVERIFY(fenster[0]->widget() != w);
+    // A change in one window is its own.
+    w->ListBox2->setCurrentRow(0);
+    w->HinzufuegenBtn->click();
+    QCOMPARE(qobject_cast<TFuttermix*>(fenster[0]->widget())->mix().Anzahl, 0);
+    d.tc.messages.planAnswer(A::No);
+    QTest::keyClick(w->ListBox2, Qt::Key_Escape);
+    QTRY_COMPARE(haupt.mdiArea()->subWindowList().size(), 1);
+    QCOMPARE(d.tc.messages.texts(), QStringList{"Mischungen  abspeichern?"});
+}
+
+QTEST_MAIN(TestTFuttermix)
+#include "tst_tfuttermix.moc"
