@@ -3,15 +3,15 @@
 #include "herd/kurzdatum.h"
 #include "herd/saustatus.h"
 #include "platform/canvas.h"
+#include "platform/seitenhelfer.h"
 
 #include <QStringList>
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
 int gerundet(double v) {
-    return int(std::lround(v));
+    return Seitenhelfer::gerundet(v);
 }
 
 QString zahl(int v) {
@@ -39,11 +39,11 @@ class Karte {
 public:
     Karte(Canvas& c, const TSauRec& sau, const std::vector<TWurfRec>& wuerfe,
           const Einstellungen& e, int tragezeit)
-        : c_(c), sau_(sau), wuerfe_(wuerfe), e_(e), tragezeit_(tragezeit) {
+        : c_(c), seiten_(c, 84), sau_(sau), wuerfe_(wuerfe), e_(e), tragezeit_(tragezeit) {
         schrift(12);
-        U = int(c_.pageWidth()) / 84;
-        H = std::max(1, gerundet(1.25 * c_.textHeight()));
-        fuss_ = c_.pageHeight() - 3 * H;
+        seiten_.zeilenhoeheNeu();
+        U = seiten_.U();
+        H = seiten_.H();
         // The last litter, or the one before when the last is just opened.
         if (!wuerfe_.empty()) {
             aktuell_ = int(wuerfe_.size()) - 1;
@@ -86,10 +86,13 @@ private:
 
     // Nothing is drawn below the foot of the page; a text must also end on the paper.
     void text(double x, int y, const QString& s) {
-        if (s.isEmpty() || y > fuss_ || y + c_.textHeight() > c_.pageHeight()) return;
+        if (s.isEmpty() || seiten_.ueberFuss(y) || y + c_.textHeight() > c_.pageHeight()) return;
         c_.drawText(x, y, s);
     }
-    void rechts(int xEnde, int y, const QString& s) { text(xEnde - c_.textWidth(s), y, s); }
+    void rechts(int xEnde, int y, const QString& s) {
+        if (s.isEmpty() || seiten_.ueberFuss(y) || y + c_.textHeight() > c_.pageHeight()) return;
+        seiten_.rechts(xEnde, y, s);
+    }
     void kursiv(int x, int y, const QString& s) {
         schrift(12, Canvas::Italic);
         text(x, y, s);
@@ -97,7 +100,7 @@ private:
     }
     void linie(int y) { linie(y, 3 * U, 80 * U); }
     void linie(int y, int x1, int x2) {
-        if (y > fuss_) return;
+        if (seiten_.ueberFuss(y)) return;
         c_.drawLine(x1, y, x2, y);
     }
 
@@ -275,12 +278,12 @@ private:
     }
 
     Canvas& c_;
+    Seitenhelfer seiten_;
     const TSauRec& sau_;
     const std::vector<TWurfRec>& wuerfe_;
     const Einstellungen& e_;
     int tragezeit_;
     int U = 1, H = 1;
-    double fuss_ = 0;
     int aktuell_ = -1; // index of the current litter, -1 without litters
     int y_ = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPen>
 #include <QPrinter>
 
 PainterCanvas::PainterCanvas(QPainter& painter, double width, double height, QPrinter* printer)
@@ -27,6 +28,17 @@ void PainterCanvas::drawLine(double x1, double y1, double x2, double y2) {
 
 void PainterCanvas::drawRect(double x, double y, double w, double h) {
     painter_.drawRect(QRectF(x, y, w, h));
+}
+
+void PainterCanvas::setPen(double breite, Linie art) {
+    QPen pen(painter_.pen().color());
+    pen.setWidthF(breite);
+    pen.setStyle(art == Gepunktet ? Qt::DotLine : Qt::SolidLine);
+    painter_.setPen(pen);
+}
+
+void PainterCanvas::fillRect(double x, double y, double w, double h, std::uint32_t rgb) {
+    painter_.fillRect(QRectF(x, y, w, h), QColor::fromRgb(QRgb(rgb)));
 }
 
 double PainterCanvas::textWidth(const QString& text) const {

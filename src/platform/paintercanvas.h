@@ -17,6 +17,8 @@ public:
     void drawText(double x, double y, const QString& text) override;
     void drawLine(double x1, double y1, double x2, double y2) override;
     void drawRect(double x, double y, double w, double h) override;
+    void setPen(double breite, Linie art = Durchgezogen) override;
+    void fillRect(double x, double y, double w, double h, std::uint32_t rgb) override;
     double textWidth(const QString& text) const override;
     double textHeight() const override;
     double pageWidth() const override { return width_; }

@@ -13,11 +13,23 @@ void RecordingCanvas::drawText(double x, double y, const QString& text) {
 }
 
 void RecordingCanvas::drawLine(double x1, double y1, double x2, double y2) {
-    items_.append(Item{Item::Line, x1, y1, x2, y2, {}, family_, pointSize_, style_, page_});
+    items_.append(
+        Item{Item::Line, x1, y1, x2, y2, {}, family_, pointSize_, style_, page_, linie_, breite_});
 }
 
 void RecordingCanvas::drawRect(double x, double y, double w, double h) {
-    items_.append(Item{Item::Rect, x, y, x + w, y + h, {}, family_, pointSize_, style_, page_});
+    items_.append(Item{
+        Item::Rect, x, y, x + w, y + h, {}, family_, pointSize_, style_, page_, linie_, breite_});
+}
+
+void RecordingCanvas::setPen(double breite, Linie art) {
+    breite_ = breite;
+    linie_ = art;
+}
+
+void RecordingCanvas::fillRect(double x, double y, double w, double h, std::uint32_t rgb) {
+    items_.append(
+        Item{Item::Fill, x, y, x + w, y + h, {}, family_, pointSize_, style_, page_, 0, 0, rgb});
 }
 
 double RecordingCanvas::textWidth(const QString& text) const {

@@ -9,13 +9,16 @@
 class RecordingCanvas final : public Canvas {
 public:
     struct Item {
-        enum Kind { Text, Line, Rect, Page } kind;
+        enum Kind { Text, Line, Rect, Page, Fill } kind;
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
         QString text;
         QString family;
         double pointSize = 0;
         int style = 0;
         int page = 0;
+        int linie = 0;           // pen style of lines and frames
+        double breite = 0;       // pen width
+        std::uint32_t farbe = 0; // colour of a fill
     };
 
     RecordingCanvas(double width, double height, double unitsPerPoint = 1.0)
@@ -25,6 +28,8 @@ public:
     void drawText(double x, double y, const QString& text) override;
     void drawLine(double x1, double y1, double x2, double y2) override;
     void drawRect(double x, double y, double w, double h) override;
+    void setPen(double breite, Linie art = Durchgezogen) override;
+    void fillRect(double x, double y, double w, double h, std::uint32_t rgb) override;
     double textWidth(const QString& text) const override;
     double textHeight() const override;
     double pageWidth() const override { return width_; }
@@ -41,5 +46,7 @@ private:
     double pointSize_ = 10;
     int style_ = 0;
     int page_ = 0;
+    int linie_ = Durchgezogen;
+    double breite_ = 0;
     QList<Item> items_;
 };
