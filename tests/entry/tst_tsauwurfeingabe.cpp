@@ -4,6 +4,7 @@
 #include "entry/wurfregeln.h"
 #include "herd/herdfile.h"
 #include "herd/saustatus.h"
+#include "support/modaltreiber.h"
 #include "support/testcontext.h"
 
 #include <QCheckBox>
@@ -68,6 +69,20 @@ struct Karte {
             QTest::keyClicks(e, text);
         QTest::keyClick(e, Qt::Key_Tab);
     }
+    // Types into a field without leaving it.
+    void eintippen(const char* feld, const QString& text) {
+        auto* e = c<QLineEdit>(feld);
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClicks(e, text);
+    }
+    // The name of the control that has the focus (a box's line edit counts as its box).
+    static QString fokus() {
+        for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
+            if (!w->objectName().isEmpty() && !w->objectName().startsWith(u'q'))
+                return w->objectName();
+        return {};
+    }
     TSauWurfEingabe k;
 };
 
@@ -88,10 +103,9 @@ class TestTSauWurfEingabe : public QObject {
 private slots:
     void weanedLastLitterAddsPageThatStaysAfterCancel();
     void departedSowGetsNoNewPageAndLosesUnmatedLitter();
-    void newSowFirstLitterNumber_data();
     void newSowFirstLitterNumber();
-    void duplicateNamesAreTrimmedAndCaseSensitive_data();
-    void duplicateNamesAreTrimmedAndCaseSensitive();
+    void duplicateNameRefusedOnOK_data();
+    void duplicateNameRefusedOnOK();
     void noteLinesAsBytes();
     void litterTabWithoutNameGoesBack();
     void boarBoxesFollowMaxEber();
@@ -107,11 +121,18 @@ private slots:
     void secondMatingEmptyKeepsThirdClosed();
     void departureChecks_data();
     void departureChecks();
-    void singleSaveOrChangedFlag_data();
-    void singleSaveOrChangedFlag();
     void renumberWithAltKeypad();
     void stallFoundFromTheEnd();
     void printsTheCardsSow();
+    void datesOpenTheNextFieldAtOnce_data();
+    void datesOpenTheNextFieldAtOnce();
+    void tabOrderFollowsTheCycle();
+    void entriesShareFourteenSlots_data();
+    void entriesShareFourteenSlots();
+    void pageChangeByKeyOrWheel_data();
+    void pageChangeByKeyOrWheel();
+    void countsOutsideTheirRange_data();
+    void countsOutsideTheirRange();
 };
 
 void TestTSauWurfEingabe::weanedLastLitterAddsPageThatStaysAfterCancel() {
@@ -121,6 +142,7 @@ void TestTSauWurfEingabe::weanedLastLitterAddsPageThatStaysAfterCancel() {
     {
         Karte k(t, 0);
         QCOMPARE(k.k.windowTitle(), QStringLiteral("7"));
+        QCOMPARE(Karte::fokus(), QStringLiteral("SauNr"));
         QCOMPARE(k.k.notebook()->count(), 3);
         QCOMPARE(k.k.notebook()->tabText(0), QStringLiteral("Sau"));
         QCOMPARE(k.k.notebook()->tabText(1), QStringLiteral("3.Wurf"));
@@ -152,17 +174,7 @@ void TestTSauWurfEingabe::departedSowGetsNoNewPageAndLosesUnmatedLitter() {
     QVERIFY(t.ctx.Geaendert);
 }
 
-void TestTSauWurfEingabe::newSowFirstLitterNumber_data() {
-    QTest::addColumn<QString>("eingabe");
-    QTest::addColumn<int>("wurfNr");
-    QTest::newRow("4") << "4" << 4;
-    QTest::newRow("0") << "0" << 1;
-    QTest::newRow("empty") << "" << 1;
-}
-
 void TestTSauWurfEingabe::newSowFirstLitterNumber() {
-    QFETCH(QString, eingabe);
-    QFETCH(int, wurfNr);
     TestContext t;
     Karte k(t, -1);
     QCOMPARE(k.k.windowTitle(), QStringLiteral("Neue Sau"));
@@ -173,7 +185,7 @@ void TestTSauWurfEingabe::newSowFirstLitterNumber() {
     QCOMPARE(k.c<QLabel>("LAbnehmer")->text(), QStringLiteral("Eingabebegin mit Wurf"));
     QCOMPARE(k.c<TNumEdit>("NumEdit3")->Wert(), 1.0);
     k.tippen("SauNr", QStringLiteral("A7"));
-    k.tippen("NumEdit3", eingabe);
+    k.tippen("NumEdit3", QStringLiteral("4"));
     k.c<QPushButton>("OKBtn")->click();
     QCOMPARE(k.k.result(), int(QDialog::Accepted));
     QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(1));
@@ -181,22 +193,21 @@ void TestTSauWurfEingabe::newSowFirstLitterNumber() {
     QCOMPARE(s.rec.SauNr(), QStringLiteral("A7"));
     QCOMPARE(s.rec.Verkaufsgewicht(), std::uint16_t(0));
     QCOMPARE(s.wuerfe.size(), std::size_t(1));
-    QCOMPARE(int(s.wuerfe[0].WurfNr()), wurfNr);
+    QCOMPARE(int(s.wuerfe[0].WurfNr()), 4);
     // Saved at once (single saving is on by default).
     QVERIFY(!t.ctx.Geaendert);
     QCOMPARE(QFileInfo(t.pfad(QStringLiteral("SAUWURF.DAT"))).size(), 1024);
 }
 
-void TestTSauWurfEingabe::duplicateNamesAreTrimmedAndCaseSensitive_data() {
+void TestTSauWurfEingabe::duplicateNameRefusedOnOK_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("erlaubt");
     QTest::newRow("12 with blank") << "12 " << false;
-    QTest::newRow("blank 12") << " 12" << false;
     QTest::newRow("a1 beside A1") << "a1" << true;
     QTest::newRow("empty") << "" << false;
 }
 
-void TestTSauWurfEingabe::duplicateNamesAreTrimmedAndCaseSensitive() {
+void TestTSauWurfEingabe::duplicateNameRefusedOnOK() {
     QFETCH(QString, name);
     QFETCH(bool, erlaubt);
     TestContext t;
@@ -236,7 +247,11 @@ void TestTSauWurfEingabe::noteLinesAsBytes() {
     Karte k(t, 0);
     QCOMPARE(k.c<QPlainTextEdit>("Memo1")->toPlainText(),
              QStringLiteral("eine lange alte Notiz\nmit zwei Zeilen"));
-    k.c<QPlainTextEdit>("Memo1")->setPlainText(QStringLiteral("ab\n\nc"));
+    auto* memo = k.c<QPlainTextEdit>("Memo1");
+    memo->setFocus();
+    QTest::keyClicks(memo, QString(340, u'x'));
+    QCOMPARE(memo->toPlainText().size(), 335);
+    memo->setPlainText(QStringLiteral("ab\n\nc"));
     k.c<QPushButton>("OKBtn")->click();
     const auto& b = t.ctx.Sauenliste[0].rec.bytes();
     const QByteArray notiz(reinterpret_cast<const char*>(b.data()) + 169, 335);
@@ -297,11 +312,13 @@ void TestTSauWurfEingabe::farrowingProposal() {
     QCOMPARE(k.c<QLineEdit>("Abferkeln")->text(), QStringLiteral("~1.7.13"));
     k.tippen("Belegen2", QStringLiteral("31.3.13"));
     QCOMPARE(k.c<QLineEdit>("Abferkeln")->text(), QStringLiteral("~22.7.13"));
+    k.tippen("Belegen2", QString());
+    QCOMPARE(k.c<QLineEdit>("Abferkeln")->text(), QStringLiteral("~1.7.13"));
     // Shift+Enter takes the proposal over.
     auto* ab = k.c<tdate_ed>("Abferkeln");
     ab->setFocus();
     QTest::keyClick(ab, Qt::Key_Return, Qt::ShiftModifier);
-    QCOMPARE(ab->Getdatum(), dt(22, 7, 2013));
+    QCOMPARE(ab->Getdatum(), dt(1, 7, 2013));
     QVERIFY(k.c<QWidget>("geborene")->isEnabled());
     QVERIFY(t.messages.shown.isEmpty());
 }
@@ -337,6 +354,11 @@ void TestTSauWurfEingabe::farrowingTenPercentWarning() {
     QCOMPARE(t.messages.count(wurfregeln::kAbstandWarnung), warnung ? 1 : 0);
     QVERIFY(k.c<tdate_ed>("Abferkeln")->Getdatum().vorhanden());
     QCOMPARE(k.c<QWidget>("Abferkeln")->hasFocus(), warnung);
+    // Passing over the unchanged date again does not warn again.
+    k.c<QWidget>("Abferkeln")->setFocus();
+    QTest::keyClick(k.c<QWidget>("Abferkeln"), Qt::Key_Tab);
+    QCOMPARE(t.messages.count(wurfregeln::kAbstandWarnung), warnung ? 1 : 0);
+    QCOMPARE(Karte::fokus(), QStringLiteral("geborene"));
 }
 
 void TestTSauWurfEingabe::noPigletsKeepsFieldsClosed() {
@@ -366,6 +388,11 @@ void TestTSauWurfEingabe::allBornDeadSetsWeaning() {
     QVERIFY(k.c<QLineEdit>("Absetzen")->isReadOnly());
     QVERIFY(!k.c<QWidget>("abgesetzte")->isEnabled());
     QVERIFY(!k.c<QWidget>("Absetzgew")->isEnabled());
+    // The read-only weaning date is passed over, so the abortion question does not come.
+    k.c<QWidget>("Ausfall")->setFocus();
+    QTest::keyClick(k.c<QWidget>("Ausfall"), Qt::Key_Tab);
+    QVERIFY(Karte::fokus() != QStringLiteral("Absetzen"));
+    QCOMPARE(t.messages.texts(), QStringList{wurfregeln::kAlleTot});
     // Cancel puts the dead count back to 0.
     t.messages.planAnswer(MessageService::Answer::Cancel);
     k.tippen("todgeboren", QStringLiteral("12"));
@@ -453,45 +480,32 @@ void TestTSauWurfEingabe::secondMatingEmptyKeepsThirdClosed() {
 void TestTSauWurfEingabe::departureChecks_data() {
     QTest::addColumn<QString>("abgang");
     QTest::addColumn<QString>("meldung");
-    QTest::newRow("before stalling in") << "1.12.11"
-                                        << "Der angegebene Verkauf liegt vor der Einstallung!";
     QTest::newRow("before last litter entries")
         << "1.2.13"
         << "Der Verkaufstermin liegt vor Eintragungen im letzten Wurf!";
     QTest::newRow("after everything") << "1.3.13"
                                       << "";
+    QTest::newRow("cleared") << ""
+                             << "";
 }
 
+// The state follows the departure date at once, also when it is refused or cleared.
 void TestTSauWurfEingabe::departureChecks() {
     QFETCH(QString, abgang);
     QFETCH(QString, meldung);
     TestContext t;
-    t.ctx.Sauenliste.push_back(sau("5", {wurf(1, dt(10, 2, 2013))}));
+    Sau s = sau("5", {wurf(1, dt(10, 2, 2013))});
+    const QString ohneAbgang = StatusName(SauStatus(s));
+    s.rec.setAbgang(dt(5, 3, 2013));
+    t.ctx.Sauenliste.push_back(s);
     Karte k(t, 0);
+    QCOMPARE(k.c<QLineEdit>("StatusFeld")->text(), QStringLiteral("verkauft"));
     k.tippen("Abgang", abgang);
     QCOMPARE(t.messages.texts().join(u'|'), meldung);
-    QCOMPARE(k.c<tdate_ed>("Abgang")->Getdatum().vorhanden(), meldung.isEmpty());
-    if (meldung.isEmpty())
-        QCOMPARE(k.c<QLineEdit>("StatusFeld")->text(), QStringLiteral("verkauft"));
-}
-
-void TestTSauWurfEingabe::singleSaveOrChangedFlag_data() {
-    QTest::addColumn<bool>("einzeln");
-    QTest::newRow("single saving") << true;
-    QTest::newRow("changed flag") << false;
-}
-
-void TestTSauWurfEingabe::singleSaveOrChangedFlag() {
-    QFETCH(bool, einzeln);
-    TestContext t;
-    t.ctx.einstellungen.einzelspeicherung = einzeln;
-    t.ctx.Sauenliste.push_back(sau("5", {wurf(1, dt(10, 2, 2013))}));
-    Karte k(t, 0);
-    k.tippen("TVG", QStringLiteral("DE 123"));
-    k.c<QPushButton>("OKBtn")->click();
-    QCOMPARE(t.ctx.Sauenliste[0].rec.TVG(), QStringLiteral("DE 123"));
-    QCOMPARE(t.ctx.Geaendert, !einzeln);
-    QCOMPARE(QFile::exists(t.pfad(QStringLiteral("SAUWURF.DAT"))), einzeln);
+    const bool bleibt = meldung.isEmpty() && !abgang.isEmpty();
+    QCOMPARE(k.c<tdate_ed>("Abgang")->Getdatum().vorhanden(), bleibt);
+    QCOMPARE(k.c<QLineEdit>("StatusFeld")->text(),
+             bleibt ? QStringLiteral("verkauft") : ohneAbgang);
 }
 
 void TestTSauWurfEingabe::renumberWithAltKeypad() {
@@ -545,6 +559,9 @@ void TestTSauWurfEingabe::printsTheCardsSow() {
     k.tippen("Notiz", QStringLiteral("ruhige Sau"));
     const QString pdf = t.pfad(QStringLiteral("karte.pdf"));
     QVERIFY(druckausgabe::alsPdf(k.k, pdf));
+    // Printing stores nothing into the herd: after Cancel the litter is as before.
+    k.k.reject();
+    QVERIFY(t.ctx.Sauenliste[0].wuerfe[1].WurfNotiz().isEmpty());
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QSKIP("pdftotext is not installed");
     QProcess p;
@@ -556,6 +573,224 @@ void TestTSauWurfEingabe::printsTheCardsSow() {
     QVERIFY(text.contains(QStringLiteral("ruhige Sau")));
     QVERIFY(text.contains(QStringLiteral("geb.Ferkel")));
     QCOMPARE(text.count(u'\f'), 1);
+}
+
+void TestTSauWurfEingabe::datesOpenTheNextFieldAtOnce_data() {
+    QTest::addColumn<TWurfRec>("w");
+    QTest::addColumn<QString>("feld");
+    QTest::addColumn<QString>("datum");
+    QTest::addColumn<int>("taste");
+    QTest::addColumn<QStringList>("offen"); // open while the date is typed, before leaving
+    const QStringList erstes{"Eber1", "mal1", "Belegnote1", "Belegen2", "tkdatum1", "Abferkeln"};
+    QTest::newRow("Belegen1 Enter") << wurf(1) << "Belegen1"
+                                    << "1.3.13" << int(Qt::Key_Return) << erstes;
+    QTest::newRow("Belegen2 Tab") << wurf(1, dt(1, 2, 2013)) << "Belegen2"
+                                  << "1.3.13" << int(Qt::Key_Tab)
+                                  << QStringList{"Eber2", "mal2", "Belegnote2", "Belegen3"};
+    QTest::newRow("Abferkeln Enter")
+        << wurf(1, dt(1, 1, 2013)) << "Abferkeln"
+        << "24.4.13" << int(Qt::Key_Return) << QStringList{"geborene", "todgeboren"};
+    QTest::newRow("Absetzen Tab") << wurf(1, dt(1, 1, 2013), dt(24, 4, 2013), {}, 12) << "Absetzen"
+                                  << "20.5.13" << int(Qt::Key_Tab)
+                                  << QStringList{"abgesetzte", "Absetzgew"};
+}
+
+// A farmer enters a whole cycle by keyboard: the field a date opens is the next one.
+void TestTSauWurfEingabe::datesOpenTheNextFieldAtOnce() {
+    QFETCH(TWurfRec, w);
+    QFETCH(QString, feld);
+    QFETCH(QString, datum);
+    QFETCH(int, taste);
+    QFETCH(QStringList, offen);
+    TestContext t(QDate(2013, 6, 1));
+    t.ctx.Sauenliste.push_back(sau("5", {w}));
+    Karte k(t, 0);
+    k.k.seiteWaehlen(1);
+    k.eintippen(feld.toLatin1(), datum);
+    for (const QString& n : offen)
+        QVERIFY2(k.c<QWidget>(n.toLatin1())->isEnabled(), qPrintable(n));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(taste));
+    QCOMPARE(Karte::fokus(), offen.first());
+    QVERIFY(t.messages.shown.isEmpty());
+}
+
+void TestTSauWurfEingabe::tabOrderFollowsTheCycle() {
+    TestContext t(QDate(2013, 8, 1));
+    t.ctx.einstellungen.futtermengen = true;
+    TWurfRec w = wurf(1, dt(1, 1, 2013), dt(5, 6, 2013), dt(1, 7, 2013), 12);
+    w.setBelegen(2, dt(22, 1, 2013));
+    w.setBelegen(3, dt(12, 2, 2013));
+    w.setTKDatum(1, dt(1, 2, 2013));
+    w.setTKErgebnis(1, 1);
+    w.setTKDatum(2, dt(1, 3, 2013));
+    w.setTodgeborene(1);
+    w.setVerlusttag(1, 3);
+    w.setEintrag(14, QStringLiteral("Spreizer"));
+    t.ctx.Sauenliste.push_back(sau("5", {w}));
+    Karte k(t, 0);
+    Terminnamen namen;
+    for (QString& n : namen)
+        n = QStringLiteral("x");
+    k.k.TermineBeschriften(namen);
+    k.k.seiteWaehlen(1);
+    const QStringList erwartet{"Belegen1",  "Eber1",      "mal1",        "Belegnote1", "Belegen2",
+                               "Eber2",     "mal2",       "Belegnote2",  "Belegen3",   "Eber3",
+                               "mal3",      "Belegnote3", "tkdatum1",    "tk1",        "tkdatum2",
+                               "tk2",       "Abferkeln",  "geborene",    "todgeboren", "Gelten",
+                               "Geburtgew", "Zugesetzt",  "FerkelnNote", "Anomal",     "AnomalBtn",
+                               "Ausfall",   "AusfallBtn", "Absetzen",    "abgesetzte", "Absetzgew",
+                               "termin1",   "termin2",    "termin3",     "termin4",    "Termin5",
+                               "Termin6",   "Termin7",    "Termin8",     "Futter1",    "Futter2",
+                               "Futter3",   "Futter4",    "Notiz"};
+    k.c<QWidget>("Belegen1")->setFocus();
+    QStringList gesehen{Karte::fokus()};
+    while (gesehen.size() <= erwartet.size()) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        gesehen << Karte::fokus();
+    }
+    QCOMPARE(gesehen.mid(0, erwartet.size()), erwartet);
+    QVERIFY2(gesehen.last().endsWith(QStringLiteral("Btn")), qPrintable(gesehen.last()));
+    QVERIFY(t.messages.shown.isEmpty());
+}
+
+void TestTSauWurfEingabe::entriesShareFourteenSlots_data() {
+    QTest::addColumn<QString>("feld");
+    QTest::addColumn<QString>("eingabe");
+    QTest::addColumn<int>("fenster"); // -1 no window, 0 cancelled, 1 OK
+    QTest::addColumn<QString>("meldung");
+    QTest::addColumn<int>("ausfall");
+    QTest::addColumn<int>("anomal");
+    // 2 losses and 11 anomalies: one slot is free.
+    QTest::newRow("losses that fit") << "Ausfall"
+                                     << "3" << 1 << "" << 3 << 11;
+    QTest::newRow("losses beyond") << "Ausfall"
+                                   << "4" << -1
+                                   << "Ausfälle und Besonderheiten haben zusammen nur 14 "
+                                      "Einträge.\n\rEs sind höchstens 3 Ausfälle möglich."
+                                   << 2 << 11;
+    QTest::newRow("anomalies beyond") << "Anomal"
+                                      << "13" << -1
+                                      << "Ausfälle und Besonderheiten haben zusammen nur 14 "
+                                         "Einträge.\n\rEs sind höchstens 12 Besonderheiten "
+                                         "möglich."
+                                      << 2 << 11;
+    QTest::newRow("losses cancelled") << "Ausfall"
+                                      << "3" << 0 << "" << 2 << 11;
+    QTest::newRow("anomalies cancelled") << "Anomal"
+                                         << "12" << 0 << "" << 2 << 11;
+}
+
+void TestTSauWurfEingabe::entriesShareFourteenSlots() {
+    QFETCH(QString, feld);
+    QFETCH(QString, eingabe);
+    QFETCH(int, fenster);
+    QFETCH(QString, meldung);
+    QFETCH(int, ausfall);
+    QFETCH(int, anomal);
+    TestContext t(QDate(2013, 6, 1));
+    TWurfRec w = wurf(1, dt(1, 1, 2013), dt(24, 4, 2013), dt(20, 5, 2013), 12);
+    w.setVerlusttag(1, 2);
+    w.setVerlusttag(2, 3);
+    for (int slot = 14; slot >= 4; --slot)
+        w.setEintrag(slot, QStringLiteral("Spreizer %1").arg(slot));
+    t.ctx.Sauenliste.push_back(sau("5", {w}));
+    Karte k(t, 0);
+    k.k.seiteWaehlen(1);
+    ModalTreiber treiber;
+    if (fenster == 1)
+        treiber.dann([](QDialog* d) { d->findChild<QPushButton*>("OKBtn")->click(); });
+    k.tippen(feld.toLatin1(), eingabe);
+    QCOMPARE(treiber.behandelt(), fenster < 0 ? 0 : 1);
+    QCOMPARE(t.messages.texts().join(u'|'), meldung);
+    QCOMPARE(k.c<TNumEdit>("Ausfall")->Wert(), double(ausfall));
+    QCOMPARE(k.c<TNumEdit>("Anomal")->Wert(), double(anomal));
+    QCOMPARE(k.c<TNumEdit>("abgesetzte")->Wert(), double(12 - ausfall));
+    k.k.seiteWaehlen(0);
+    const TWurfRec& r = t.ctx.Sauenliste[0].wuerfe[0];
+    QCOMPARE(Verluste(r), ausfall);
+    QCOMPARE(Anomalien(r), anomal);
+    QCOMPARE(r.Eintrag(4), QStringLiteral("Spreizer 4"));
+}
+
+void TestTSauWurfEingabe::pageChangeByKeyOrWheel_data() {
+    QTest::addColumn<QString>("weg");
+    QTest::newRow("arrow on the tab bar") << "pfeil";
+    QTest::newRow("Ctrl+Tab") << "ctrltab";
+    QTest::newRow("Ctrl+PgDown") << "ctrlbild";
+    QTest::newRow("mouse wheel") << "rad";
+}
+
+void TestTSauWurfEingabe::pageChangeByKeyOrWheel() {
+    QFETCH(QString, weg);
+    TestContext t;
+    TWurfRec eins = wurf(1, dt(1, 6, 2012), dt(23, 9, 2012), dt(20, 10, 2012), 11);
+    eins.setWurfNotiz(QStringLiteral("eins"));
+    TWurfRec zwei = wurf(2, dt(1, 11, 2012));
+    zwei.setWurfNotiz(QStringLiteral("zwei"));
+    t.ctx.Sauenliste.push_back(sau("5", {eins, zwei}));
+    Karte k(t, 0);
+    k.k.seiteWaehlen(1);
+    QTabBar* bar = k.k.notebook();
+    QWidget* notiz = k.c<QWidget>("Notiz");
+    notiz->setFocus();
+    if (weg == QStringLiteral("pfeil")) {
+        bar->setFocus();
+        QTest::keyClick(bar, Qt::Key_Right);
+    } else if (weg == QStringLiteral("ctrltab")) {
+        QTest::keyClick(notiz, Qt::Key_Tab, Qt::ControlModifier);
+    } else if (weg == QStringLiteral("ctrlbild")) {
+        QTest::keyClick(notiz, Qt::Key_PageDown, Qt::ControlModifier);
+    } else {
+        const QPointF p = bar->tabRect(1).center();
+        QWheelEvent rad(p, bar->mapToGlobal(p), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                        Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bar, &rad);
+    }
+    QCOMPARE(bar->currentIndex(), 2);
+    QCOMPARE(k.c<QLineEdit>("Notiz")->text(), QStringLiteral("zwei"));
+    k.tippen("Notiz", QStringLiteral("neu"));
+    k.k.seiteWaehlen(0);
+    QCOMPARE(t.ctx.Sauenliste[0].wuerfe[0].WurfNotiz(), QStringLiteral("eins"));
+    QCOMPARE(t.ctx.Sauenliste[0].wuerfe[1].WurfNotiz(), QStringLiteral("neu"));
+}
+
+void TestTSauWurfEingabe::countsOutsideTheirRange_data() {
+    QTest::addColumn<QString>("feld");
+    QTest::addColumn<QString>("eingabe");
+    QTest::addColumn<QString>("meldung");
+    QTest::addColumn<int>("abgesetzte");
+    QTest::newRow("born -3") << "geborene"
+                             << "-3"
+                             << "Der Wert muß größer oder gleich 0 sein!" << 3;
+    QTest::newRow("born 300") << "geborene"
+                              << "300"
+                              << "Der Wert darf nicht über 255 liegen!" << 3;
+    QTest::newRow("dead 256") << "todgeboren"
+                              << "256"
+                              << "Der Wert darf nicht über 255 liegen!" << 3;
+    QTest::newRow("fostered away beyond the born") << "Zugesetzt"
+                                                   << "-5"
+                                                   << "" << 0;
+}
+
+void TestTSauWurfEingabe::countsOutsideTheirRange() {
+    QFETCH(QString, feld);
+    QFETCH(QString, eingabe);
+    QFETCH(QString, meldung);
+    QFETCH(int, abgesetzte);
+    TestContext t(QDate(2013, 6, 1));
+    t.ctx.Sauenliste.push_back(
+        sau("5", {wurf(1, dt(1, 1, 2013), dt(24, 4, 2013), dt(20, 5, 2013), 3)}));
+    Karte k(t, 0);
+    k.k.seiteWaehlen(1);
+    k.tippen(feld.toLatin1(), eingabe);
+    QCOMPARE(t.messages.texts().join(u'|'), meldung);
+    QCOMPARE(Karte::fokus(), meldung.isEmpty() ? QStringLiteral("FerkelnNote") : feld);
+    QCOMPARE(k.c<TNumEdit>("abgesetzte")->Wert(), double(abgesetzte));
+    QVERIFY(!k.c<QLineEdit>("abgesetzte")->text().startsWith(u'-'));
+    k.k.seiteWaehlen(0);
+    QCOMPARE(int(t.ctx.Sauenliste[0].wuerfe[0].Geborene()), 3);
+    QCOMPARE(int(t.ctx.Sauenliste[0].wuerfe[0].Todgeborene()), 0);
 }
 
 QTEST_MAIN(TestTSauWurfEingabe)
