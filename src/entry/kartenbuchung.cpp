@@ -47,6 +47,12 @@ QString AbgangPruefen(TKurzDatum zugang, TKurzDatum abgang, const std::vector<TW
     return {};
 }
 
+bool EberAufnehmen(QStringList& eberliste, const QString& name, const QStringList& angebot) {
+    if (name.isEmpty() || angebot.contains(name) || eberliste.contains(name)) return false;
+    eberliste.prepend(name);
+    return true;
+}
+
 int KarteUebernehmen(AppContext& ctx, int index, const TSauRec& rec,
                      std::vector<TWurfRec> neueListe, int ersterWurf) {
     if (index < 0 || std::size_t(index) >= ctx.Sauenliste.size()) {

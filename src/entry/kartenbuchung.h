@@ -4,6 +4,7 @@
 #include "herd/sauherde.h"
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class AppContext;
@@ -28,6 +29,10 @@ bool SauNrZulaessig(const Herde& herde, const QString& name, int eigenerIndex,
 // The checks of a departure date against stalling in and the last litter's latest entry:
 // the message of the first that fails, empty when the date may stay.
 QString AbgangPruefen(TKurzDatum zugang, TKurzDatum abgang, const std::vector<TWurfRec>& wuerfe);
+
+// A boar name left in a boar box: a name that is neither offered by the box nor in the boar
+// list goes to the front of the list (boxes made later offer it first). True when added.
+bool EberAufnehmen(QStringList& eberliste, const QString& name, const QStringList& angebot);
 
 // Commits a card closed with OK. A new sow (`index` < 0) gets her first litter numbered
 // `ersterWurf` (1 when below 1) appended to `neueListe` and is added at the end of the herd.

@@ -1,6 +1,7 @@
 #include "wurfpanel.h"
 
 #include "controls/numformat.h"
+#include "entry/kartenbuchung.h"
 #include "entry/kartenfelder.h"
 #include "entry/tanomalein.h"
 #include "herd/saustatus.h"
@@ -29,14 +30,12 @@ void WurfPanel::verbinden() {
         connect(Belegen[std::size_t(k)], &tdate_ed::verlassen, this, [this, k] { BelegenExit(k); });
         QComboBox* box = Eber[std::size_t(k)];
         connect(box->lineEdit(), &QLineEdit::editingFinished, this, [this, box] {
-            // A new boar goes to the front of the boar list.
             const QString name = LeerzeichenEntfernen(box->currentText());
             box->setEditText(name);
-            if (name.isEmpty() ||
-                box->findText(name, Qt::MatchFixedString | Qt::MatchCaseSensitive) >= 0 ||
-                ctx_.Eberliste.contains(name))
-                return;
-            ctx_.Eberliste.prepend(name);
+            QStringList angebot;
+            for (int i = 0; i < box->count(); ++i)
+                angebot << box->itemText(i);
+            kartenbuchung::EberAufnehmen(ctx_.Eberliste, name, angebot);
         });
     }
     for (tdate_ed* t : tkdatum)

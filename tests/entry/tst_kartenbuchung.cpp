@@ -39,6 +39,8 @@ private slots:
     void nameCheck();
     void departureChecks_data();
     void departureChecks();
+    void boarNames_data();
+    void boarNames();
     void committingNewSow_data();
     void committingNewSow();
     void committingDepartedSow_data();
@@ -110,6 +112,25 @@ void TestKartenbuchung::departureChecks() {
     TWurfRec w = wurf(2, dt(1, 1, 2013));
     w.setAbferkeln(dt(24, 4, 2013));
     QCOMPARE(AbgangPruefen(dt(1, 1, 2012), abgang, {wurf(1, dt(1, 2, 2012)), w}), meldung);
+}
+
+void TestKartenbuchung::boarNames_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("danach");
+    // The box offers the first two of Max, Moritz, Otto.
+    QTest::newRow("new name first") << "Bruno" << QStringList{"Bruno", "Max", "Moritz", "Otto"};
+    QTest::newRow("offered") << "Moritz" << QStringList{"Max", "Moritz", "Otto"};
+    QTest::newRow("known, not offered") << "Otto" << QStringList{"Max", "Moritz", "Otto"};
+    QTest::newRow("case differs") << "otto" << QStringList{"otto", "Max", "Moritz", "Otto"};
+    QTest::newRow("empty") << "" << QStringList{"Max", "Moritz", "Otto"};
+}
+
+void TestKartenbuchung::boarNames() {
+    QFETCH(QString, name);
+    QFETCH(QStringList, danach);
+    QStringList eber{"Max", "Moritz", "Otto"};
+    EberAufnehmen(eber, name, {"Max", "Moritz"});
+    QCOMPARE(eber, danach);
 }
 
 void TestKartenbuchung::committingNewSow_data() {
