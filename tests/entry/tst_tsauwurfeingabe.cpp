@@ -113,6 +113,7 @@ private slots:
     void typingOpensTheNextFields_data();
     void typingOpensTheNextFields();
     void tabOrderFollowsTheCycle();
+    void wholeCycleByKeyboard();
     void entriesShareFourteenSlots_data();
     void entriesShareFourteenSlots();
     void pageChangeByKeyOrWheel_data();
@@ -610,6 +611,50 @@ void TestTSauWurfEingabe::tabOrderFollowsTheCycle() {
     }
     QCOMPARE(gesehen.mid(0, erwartet.size()), erwartet);
     QVERIFY2(gesehen.last().endsWith(QStringLiteral("Btn")), qPrintable(gesehen.last()));
+    QVERIFY(t.messages.shown.isEmpty());
+}
+
+void TestTSauWurfEingabe::wholeCycleByKeyboard() {
+    TestContext t(QDate(2013, 8, 1));
+    t.ctx.Sauenliste.push_back(sau("5", {wurf(1)}));
+    Karte k(t, 0);
+    k.k.TermineBeschriften(Terminnamen{}); // no tasks: their dates stay closed
+    k.k.seiteWaehlen(1);
+    k.c<QWidget>("Belegen1")->setFocus();
+    // Each field in the order Enter reaches it, with what is typed there.
+    const std::pair<const char*, const char*> schritte[] = {{"Belegen1", "1.3.13"},
+                                                            {"Eber1", "Max"},
+                                                            {"mal1", ""},
+                                                            {"Belegnote1", ""},
+                                                            {"Belegen2", ""},
+                                                            {"tkdatum1", "1.4.13"},
+                                                            {"tk1", ""},
+                                                            {"Abferkeln", "22.6.13"},
+                                                            {"geborene", "12"},
+                                                            {"todgeboren", "1"},
+                                                            {"Gelten", "6"},
+                                                            {"Geburtgew", "1400"},
+                                                            {"Zugesetzt", ""},
+                                                            {"FerkelnNote", ""},
+                                                            {"Anomal", ""},
+                                                            {"Ausfall", ""},
+                                                            {"Absetzen", "20.7.13"},
+                                                            {"abgesetzte", ""},
+                                                            {"Absetzgew", "7.5"},
+                                                            {"Notiz", "gut"}};
+    for (const auto& [feld, text] : schritte) {
+        QCOMPARE(Karte::fokus(), QString::fromLatin1(feld));
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(text));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    k.c<QPushButton>("OKBtn")->click();
+    const TWurfRec& w = t.ctx.Sauenliste[0].wuerfe[0];
+    QCOMPARE(w.Eber(1), QStringLiteral("Max"));
+    QCOMPARE(int(w.TKErgebnis(1)), 0);
+    QCOMPARE(w.Abferkeln(), dt(22, 6, 2013));
+    QCOMPARE(Abgesetzte(w), 11);
+    QCOMPARE(w.Absetzgewicht(), std::uint16_t(7500));
+    QCOMPARE(w.WurfNotiz(), QStringLiteral("gut"));
     QVERIFY(t.messages.shown.isEmpty());
 }
 
