@@ -142,7 +142,7 @@ void TSauWurfEingabe::sauFelderAnlegen() {
     TVG->setObjectName(QStringLiteral("TVG"));
     TVG->setMaxLength(15);
     Rasse = combo(QStringLiteral("Rasse"), true, 15);
-    NumEdit2 = zahl(ctx_, QStringLiteral("NumEdit2"), TNumEdit::ntGeneral, 70);
+    NumEdit2 = zahl(ctx_, QStringLiteral("NumEdit2"), TNumEdit::ntGeneral, 70, 0, 65535);
     NumEdit2->setPositiveMask(QStringLiteral("###0"));
     Einkauf = zahl(ctx_, QStringLiteral("Einkauf"), TNumEdit::ntCurrency, 110);
     for (std::size_t i = 0; i < 4; ++i) {
@@ -154,7 +154,7 @@ void TSauWurfEingabe::sauFelderAnlegen() {
     }
     Abgang = datum(ctx_, QStringLiteral("Abgang"));
     Abnehmer = combo(QStringLiteral("Abnehmer"), true, 15);
-    NumEdit3 = zahl(ctx_, QStringLiteral("NumEdit3"), TNumEdit::ntGeneral, 70);
+    NumEdit3 = zahl(ctx_, QStringLiteral("NumEdit3"), TNumEdit::ntGeneral, 70, 0, 65535);
     NumEdit3->setPositiveMask(QStringLiteral("###0"));
     Verkauf = zahl(ctx_, QStringLiteral("Verkauf"), TNumEdit::ntCurrency, 110);
     Memo1 = new QPlainTextEdit;
@@ -284,6 +284,7 @@ void TSauWurfEingabe::SauOeffnen(int index) {
         sau_ = ctx_.Sauenliste[std::size_t(index)].rec;
         setWindowTitle(sau_.SauNr());
         setProperty("helpContext", 250);
+        NumEdit3->setMax(65535); // her sale weight
         laden();
         SauNr->setFocus();
         return;
@@ -299,6 +300,7 @@ void TSauWurfEingabe::SauOeffnen(int index) {
     LAbnehmer->setText(QStringLiteral("Eingabebegin mit Wurf"));
     LAbnehmer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LAbnehmer->setBuddy(NumEdit3);
+    NumEdit3->setMax(255); // here the number of the first litter
     laden();
     NumEdit3->setWert(1);
     SauNr->setFocus();

@@ -154,6 +154,8 @@ void TestTSauWurfEingabe::newSowFirstLitterNumber() {
     QCOMPARE(k.c<QLabel>("LAbnehmer")->text(), QStringLiteral("Eingabebegin mit Wurf"));
     QCOMPARE(k.c<TNumEdit>("NumEdit3")->Wert(), 1.0);
     k.tippen("SauNr", QStringLiteral("A7"));
+    k.tippen("NumEdit3", QStringLiteral("300")); // a litter number is one byte
+    QCOMPARE(t.messages.texts(), QStringList{"Der Wert darf nicht über 255 liegen!"});
     k.tippen("NumEdit3", QStringLiteral("4"));
     k.c<QPushButton>("OKBtn")->click();
     QCOMPARE(k.k.result(), int(QDialog::Accepted));
