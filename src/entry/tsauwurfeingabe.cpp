@@ -377,6 +377,9 @@ void TSauWurfEingabe::seiteBlaettern(int schritt) {
 }
 
 void TSauWurfEingabe::seiteWechseln(int seite) {
+    // A litter field being edited is left first, so that its checks run as on Tab.
+    if (QWidget* f = QApplication::focusWidget(); f && panel_->isAncestorOf(f))
+        Notebook->setFocus(Qt::OtherFocusReason);
     if (seite > 0 && SauNr->text().trimmed().isEmpty()) {
         seite = 0;
         ctx_.messages().error(QStringLiteral("Die Sau hat keine Bezeichnung"));

@@ -706,15 +706,16 @@ void TestTSauWurfEingabe::pageChangeByKeyOrWheel() {
     Karte k(t, 0);
     k.k.seiteWaehlen(1);
     QTabBar* bar = k.k.notebook();
-    QWidget* notiz = k.c<QWidget>("Notiz");
-    notiz->setFocus();
+    // A date typed and not yet left is checked before the page changes.
+    k.eintippen("Belegen1", QStringLiteral("1.1.11"));
+    QWidget* feld = QApplication::focusWidget();
     if (weg == QStringLiteral("pfeil")) {
         bar->setFocus();
         QTest::keyClick(bar, Qt::Key_Right);
     } else if (weg == QStringLiteral("ctrltab")) {
-        QTest::keyClick(notiz, Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyClick(feld, Qt::Key_Tab, Qt::ControlModifier);
     } else if (weg == QStringLiteral("ctrlbild")) {
-        QTest::keyClick(notiz, Qt::Key_PageDown, Qt::ControlModifier);
+        QTest::keyClick(feld, Qt::Key_PageDown, Qt::ControlModifier);
     } else {
         const QPointF p = bar->tabRect(1).center();
         QWheelEvent rad(p, bar->mapToGlobal(p), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
@@ -722,11 +723,15 @@ void TestTSauWurfEingabe::pageChangeByKeyOrWheel() {
         QApplication::sendEvent(bar, &rad);
     }
     QCOMPARE(bar->currentIndex(), 2);
+    QCOMPARE(t.messages.texts(),
+             QStringList{"Das Datum liegt nicht nach dem Einstallen vom 1.1.12!"});
     QCOMPARE(k.c<QLineEdit>("Notiz")->text(), QStringLiteral("zwei"));
     k.tippen("Notiz", QStringLiteral("neu"));
     k.k.seiteWaehlen(0);
-    QCOMPARE(t.ctx.Sauenliste[0].wuerfe[0].WurfNotiz(), QStringLiteral("eins"));
-    QCOMPARE(t.ctx.Sauenliste[0].wuerfe[1].WurfNotiz(), QStringLiteral("neu"));
+    const std::vector<TWurfRec>& w = t.ctx.Sauenliste[0].wuerfe;
+    QVERIFY(!w[0].Belegen(1).vorhanden());
+    QCOMPARE(w[0].WurfNotiz(), QStringLiteral("eins"));
+    QCOMPARE(w[1].WurfNotiz(), QStringLiteral("neu"));
 }
 
 void TestTSauWurfEingabe::countsOutsideTheirRange_data() {
