@@ -23,6 +23,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace kartenfelder;
 
@@ -482,6 +483,12 @@ void TSauWurfEingabe::wurfSpeichern() {
 void TSauWurfEingabe::umnummerieren(int delta) {
     if (panelSeite_ != 1 || Notebook->currentIndex() != 1 || wuerfe_.empty()) return;
     if (delta < 0 && wuerfe_.front().WurfNr() <= 1) return;
+    // A litter number is one byte: none goes beyond 255.
+    const auto hoechste =
+        std::max_element(wuerfe_.begin(), wuerfe_.end(), [](const TWurfRec& a, const TWurfRec& b) {
+            return a.WurfNr() < b.WurfNr();
+        });
+    if (delta > 0 && hoechste->WurfNr() >= 255) return;
     wurfSpeichern();
     for (TWurfRec& w : wuerfe_)
         w.setWurfNr(std::uint8_t(w.WurfNr() + delta));

@@ -449,6 +449,12 @@ void TestTSauWurfEingabe::renumberWithAltKeypad() {
     QTest::keyClick(k.c<QWidget>("Belegen1"), Qt::Key_Plus, Qt::AltModifier | Qt::KeypadModifier);
     k.c<QPushButton>("OKBtn")->click();
     QCOMPARE(int(t.ctx.Sauenliste[0].wuerfe[1].WurfNr()), 3);
+    // Not beyond 255, the highest number a litter can carry.
+    t.ctx.Sauenliste.push_back(sau("6", {wurf(255, dt(1, 6, 2012))}));
+    Karte m(t, 1);
+    m.k.seiteWaehlen(1);
+    QTest::keyClick(m.c<QWidget>("Belegen1"), Qt::Key_Plus, Qt::AltModifier | Qt::KeypadModifier);
+    QCOMPARE(m.k.notebook()->tabText(1), QStringLiteral("255.Wurf"));
 }
 
 void TestTSauWurfEingabe::stallFoundFromTheEnd() {
