@@ -555,6 +555,10 @@ void TSauWurfEingabe::done(int r) {
     QDialog::done(r);
 }
 
+MessageService* TSauWurfEingabe::druckMeldungen() const {
+    return &ctx_.messages();
+}
+
 void TSauWurfEingabe::druckInhalt(Canvas& canvas) {
     // The shown litter page is printed as it stands, but nothing goes into the herd.
     wurfSpeichern();

@@ -43,6 +43,7 @@ public:
     // Printing the card's sow on the standard printer, in a preview or as PDF.
     void druckInhalt(Canvas& canvas) override;
     QString druckTitel() const override { return QStringLiteral("Sauenkarte"); }
+    MessageService* druckMeldungen() const override;
     void KarteDrucken();
 
     void OKBtnClick();
