@@ -267,6 +267,11 @@ QString TageSeitText(const TArbeitsplanZeile& z, TKurzDatum ersterTag, bool druc
     }
 }
 
+int TagLeisteMaximum(int verfuegbar, int tagBreite) {
+    if (tagBreite <= 0 || 7 * tagBreite <= verfuegbar) return 0;
+    return std::max(1, 8 - std::max(0, verfuegbar) / tagBreite);
+}
+
 QString Arbeitsplan::titel() const {
     return QStringLiteral("Arbeitsplan ") + typ.Name() + QStringLiteral(" ab ") +
            KurzDatumText(ersterTag);

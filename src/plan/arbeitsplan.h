@@ -54,6 +54,11 @@ QString TagesKopf(TKurzDatum ersterTag, int j);
 // In print it stays empty for gilts not yet mated.
 QString TageSeitText(const TArbeitsplanZeile& z, TKurzDatum ersterTag, bool druck = false);
 
+// The day scroll bar's maximum when seven day columns of `tagBreite` do not fit into
+// `verfuegbar`; 0 when they fit and no scroll bar is needed. At position p the day columns
+// before day p - 1 are hidden.
+int TagLeisteMaximum(int verfuegbar, int tagBreite);
+
 // What the work plan window holds: its copy of the plan times, the current plan type, the
 // first day, the column switches and the rows.
 class Arbeitsplan {

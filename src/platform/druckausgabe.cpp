@@ -1,5 +1,6 @@
 #include "druckausgabe.h"
 
+#include "messages.h"
 #include "paintercanvas.h"
 
 #include <QApplication>
@@ -33,28 +34,27 @@ bool aufDrucker(Druckbar& d, QPrinter& printer) {
     return painter.end();
 }
 
+namespace {
+
+void fehler(Druckbar& d, QWidget* parent, const QString& text) {
+    if (MessageService* m = d.druckMeldungen())
+        m->error(text);
+    else
+        QMessageBox::critical(parent, QStringLiteral("Fehler"), text);
+}
+
+QString dateiFehler(const QString& datei) {
+    return QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(datei);
+}
+
+} // namespace
+
 void vorschau(Druckbar& d, QWidget* parent) {
-    QPrinter& printer = standardDrucker();
-    printer.setPageOrientation(d.druckAusrichtung());
-    QPrintPreviewDialog dlg(&printer, parent);
-    dlg.setWindowTitle(QStringLiteral("Druckvorschau"));
-    QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg, [&d](QPrinter* p) {
-        QPainter painter(p);
-        const QRectF seite = p->pageLayout().paintRectPixels(p->resolution());
-        PainterCanvas canvas(painter, seite.width(), seite.height(), p);
-        d.druckInhalt(canvas);
-    });
-    dlg.exec();
+    ausgeben(d, Ziel::Vorschau, parent);
 }
 
 void drucken(Druckbar& d, QWidget* parent) {
-    QPrinter& printer = standardDrucker();
-    if (QPrinterInfo::availablePrinterNames().isEmpty() &&
-        printer.outputFormat() == QPrinter::NativeFormat) {
-        vorschau(d, parent);
-        return;
-    }
-    aufDrucker(d, printer);
+    ausgeben(d, Ziel::Drucker, parent);
 }
 
 bool alsPdf(Druckbar& d, const QString& datei) {
@@ -66,15 +66,45 @@ bool alsPdf(Druckbar& d, const QString& datei) {
 }
 
 bool pdfSpeichern(Druckbar& d, QWidget* parent) {
-    const QString datei =
-        QFileDialog::getSaveFileName(parent, QStringLiteral("Als PDF speichern"),
-                                     QDir::home().filePath(d.druckTitel() + QStringLiteral(".pdf")),
-                                     QStringLiteral("PDF-Dateien (*.pdf)"));
-    if (datei.isEmpty()) return false;
-    if (alsPdf(d, datei)) return true;
-    QMessageBox::critical(
-        parent, QStringLiteral("Fehler"),
-        QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(datei));
+    return ausgeben(d, Ziel::Pdf, parent);
+}
+
+bool ausgeben(Druckbar& d, Ziel ziel, QWidget* parent, const QString& datei) {
+    QPrinter& printer = standardDrucker();
+    if (ziel == Ziel::Drucker && QPrinterInfo::availablePrinterNames().isEmpty() &&
+        printer.outputFormat() == QPrinter::NativeFormat)
+        ziel = Ziel::Vorschau;
+    switch (ziel) {
+    case Ziel::Drucker:
+        if (aufDrucker(d, printer)) return true;
+        fehler(d, parent, QStringLiteral("Der Ausdruck konnte nicht gestartet werden!"));
+        return false;
+    case Ziel::Vorschau: {
+        printer.setPageOrientation(d.druckAusrichtung());
+        QPrintPreviewDialog dlg(&printer, parent);
+        dlg.setWindowTitle(QStringLiteral("Druckvorschau"));
+        QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg, [&d](QPrinter* p) {
+            QPainter painter(p);
+            const QRectF seite = p->pageLayout().paintRectPixels(p->resolution());
+            PainterCanvas canvas(painter, seite.width(), seite.height(), p);
+            d.druckInhalt(canvas);
+        });
+        dlg.exec();
+        return true;
+    }
+    case Ziel::Pdf: {
+        const QString pfad =
+            !datei.isEmpty() ? datei
+                             : QFileDialog::getSaveFileName(
+                                   parent, QStringLiteral("Als PDF speichern"),
+                                   QDir::home().filePath(d.druckTitel() + QStringLiteral(".pdf")),
+                                   QStringLiteral("PDF-Dateien (*.pdf)"));
+        if (pfad.isEmpty()) return false;
+        if (alsPdf(d, pfad)) return true;
+        fehler(d, parent, dateiFehler(pfad));
+        return false;
+    }
+    }
     return false;
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 
 class Canvas;
+class MessageService;
 class QPrinter;
 class QWidget;
 
@@ -17,6 +18,8 @@ public:
     virtual void druckInhalt(Canvas& canvas) = 0;
     virtual QPageLayout::Orientation druckAusrichtung() const { return QPageLayout::Portrait; }
     virtual QString druckTitel() const { return QStringLiteral("Porvanta"); }
+    // Where failures are told; without one a message box shows them.
+    virtual MessageService* druckMeldungen() const { return nullptr; }
 
     // The print request of the main window's "Drucken": prints on the standard printer.
     virtual void druckanfrage();
@@ -27,10 +30,16 @@ namespace druckausgabe {
 // The program's printer; "Drucker einrichten" changes its settings.
 QPrinter& standardDrucker();
 
+enum class Ziel { Drucker, Vorschau, Pdf };
+// The one way out for every printout: the standard printer (the preview when no printer is
+// installed), the preview, or a PDF file (`datei`, asked for when empty). Failures are told
+// through the window's message service. False when nothing was put out.
+bool ausgeben(Druckbar& d, Ziel ziel, QWidget* parent = nullptr, const QString& datei = {});
+
 // Draws the printout on `printer` (a real printer or a PDF file). False if it cannot start.
 bool aufDrucker(Druckbar& d, QPrinter& printer);
-// Prints on the standard printer; without any installed printer a preview opens instead, from
-// which the pages can be saved as PDF.
+// Short forms of ausgeben(): prints on the standard printer (without any installed printer a
+// preview opens instead, from which the pages can be saved as PDF), the preview, a PDF file.
 void drucken(Druckbar& d, QWidget* parent = nullptr);
 void vorschau(Druckbar& d, QWidget* parent = nullptr);
 bool alsPdf(Druckbar& d, const QString& datei);
