@@ -8,6 +8,7 @@
 #include "plan/arbeitsplan.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFrame>
@@ -75,8 +76,12 @@ TArbPlanStart::TArbPlanStart(AppContext& ctx, QWidget* parent) : QDialog(parent)
 
     QDialogButtonBox* knoepfe = DialogKnoepfe(this);
     connect(knoepfe, &QDialogButtonBox::accepted, this, &TArbPlanStart::OKBtnClick);
-    connect(RadioButton1, &QRadioButton::clicked, this, &TArbPlanStart::RadioButtonClick);
-    connect(RadioButton2, &QRadioButton::clicked, this, &TArbPlanStart::RadioButtonClick);
+    // The two sit in frames of their own: a group keeps them exclusive.
+    auto* gruppe = new QButtonGroup(this);
+    gruppe->addButton(RadioButton1);
+    gruppe->addButton(RadioButton2);
+    // Toggled also follows the arrow keys between the two buttons.
+    connect(RadioButton1, &QRadioButton::toggled, this, &TArbPlanStart::RadioButtonClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(rahmen(QStringLiteral("Start nach Datum"), RadioButton1, tdate_ed1,
