@@ -247,7 +247,9 @@ QString TagesKopf(TKurzDatum ersterTag, int j) {
 }
 
 QString TageSeitText(const TArbeitsplanZeile& z, TKurzDatum ersterTag, bool druck) {
+    // Without its base date there is nothing to count from.
     const auto seit = [&](TKurzDatum basis) {
+        if (!basis.vorhanden()) return QString();
         return QString::number(TageZwischen(basis, ersterTag)) + u'.';
     };
     switch (z.Status) {

@@ -51,7 +51,7 @@ QString WochentagKurz(TKurzDatum d);
 QString TagesKopf(TKurzDatum ersterTag, int j);
 
 // The "Tag" column: days since the state's base event and ".", "UR" when returning to heat.
-// In print it stays empty for gilts not yet mated.
+// Empty without a base date; in print also empty for gilts not yet mated.
 QString TageSeitText(const TArbeitsplanZeile& z, TKurzDatum ersterTag, bool druck = false);
 
 // The day scroll bar's maximum when seven day columns of `tagBreite` do not fit into

@@ -262,6 +262,9 @@ void TestArbeitsplan::headsCaptionAndTagColumn() {
     QCOMPARE(TageSeitText(z, p.ersterTag, true), QStringLiteral("UR"));
     z.Status = stLeereJS;
     QCOMPARE(TageSeitText(z, p.ersterTag, true), QString());
+    z.Status = stLeer; // a litter opened without weaning the one before
+    z.Absetzen = {};
+    QCOMPARE(TageSeitText(z, p.ersterTag), QString());
 }
 
 void TestArbeitsplan::csvQuotesAndDates() {

@@ -1,3 +1,4 @@
+#include "app/tpvmain.h"
 #include "controls/tdate_ed.h"
 #include "controls/tnumedit.h"
 #include "herd/herdtesthilfe.h"
@@ -7,8 +8,12 @@
 #include "support/modaltreiber.h"
 #include "support/testcontext.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -72,6 +77,7 @@ private slots:
     void dayScrollingHidesTheDaysBeforeThePosition();
     void printHasCaptionAndNotesOnlyWhenSwitchedOn();
     void pdfAndCsvAreWrittenAndFailuresTold();
+    void mainWindowKeepsThePlanForTheWholeRun();
 };
 
 void TestTArbeitsplan::startDialogEnablesByRadioAndCountsWeeks() {
@@ -236,6 +242,26 @@ void TestTArbeitsplan::pdfAndCsvAreWrittenAndFailuresTold() {
     QVERIFY2(text.contains(QStringLiteral("ab 4.3.13")), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("Seite 1")));
     QVERIFY(text.contains(QStringLiteral("Abf.,")));
+}
+
+void TestTArbeitsplan::mainWindowKeepsThePlanForTheWholeRun() {
+    Planfenster f;
+    QVERIFY(HerdeSpeichern(f.t.ctx)); // the main window loads the herd file
+    TPVMain w(f.t.ctx);
+    w.show();
+    QPointer<TArbeitsplan> plan = w.arbeitsplan();
+    QVERIFY(plan && !plan->isVisible());
+    QVERIFY(w.menuItem(QStringLiteral("Plan1"))->isEnabled());
+    ModalTreiber treiber;
+    treiber.dann([](QDialog* d) { kind<QPushButton>(d, "OKBtn")->click(); });
+    w.menuItem(QStringLiteral("Plan1"))->trigger();
+    QCOMPARE(treiber.behandelt(), 1);
+    QTRY_VERIFY(plan->isVisible());
+    QCOMPARE(w.mdiArea()->activeSubWindow()->widget(), plan.data());
+    QCOMPARE(plan->windowTitle(), QStringLiteral("Arbeitsplan  ab 10.3.13"));
+    w.mdiArea()->activeSubWindow()->close();
+    QCoreApplication::processEvents();
+    QVERIFY(plan && !plan->isVisible());
 }
 
 QTEST_MAIN(TestTArbeitsplan)
