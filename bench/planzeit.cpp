@@ -115,7 +115,17 @@ int main(int argc, char** argv) {
     leiste->setValue(0);
     QApplication::processEvents();
 
-    if (argc > 3) main.grab().save(QString::fromLocal8Bit(argv[3]));
+    if (argc > 3) {
+        // The picture shows the first rows with tasks.
+        const auto& zeilen = plan->plan().zeilen;
+        std::size_t i = 0;
+        while (i < zeilen.size() && zeilen[i].Tage[0].isEmpty() && zeilen[i].Tage[3].isEmpty())
+            ++i;
+        plan->liste()->scrollTo(plan->liste()->model()->index(int(i), 0),
+                                QAbstractItemView::PositionAtTop);
+        QApplication::processEvents();
+        main.grab().save(QString::fromLocal8Bit(argv[3]));
+    }
     const QString pdf = argc > 4 ? QString::fromLocal8Bit(argv[4]) : tmp.filePath("plan.pdf");
     Gezaehlt druck(*plan);
     t.restart();
