@@ -1,32 +1,68 @@
 #include "arbeitsplan.h"
 
 #include "herd/saustatus.h"
+#include "platform/codepage.h"
 
 #include <algorithm>
+#include <cstring>
+#include <unordered_map>
 
 namespace {
 
 constexpr int kTage = 7;
 constexpr int kZellenBreite = 8;
 
-// The day texts of one sow while her pages are walked.
+// The day texts of one sow while her pages are walked, kept to the cell width as they grow.
 struct Tagestexte {
-    std::array<QString, kTage> text;
+    std::array<std::array<char16_t, kZellenBreite>, kTage> zeichen{};
+    std::array<int, kTage> laenge{};
     bool faellig = false;
 
-    void eintragen(int tag, const QString& kuerzel) {
-        QString& t = text[std::size_t(tag)];
-        // Anything past the cell width is cut anyway.
-        if (t.size() < kZellenBreite) t += kuerzel + QStringLiteral(", ");
+    // `kuerzelKomma`: the abbreviation followed by ", ".
+    void eintragen(int tag, const QString& kuerzelKomma) {
         faellig = true;
+        auto& z = zeichen[std::size_t(tag)];
+        int& n = laenge[std::size_t(tag)];
+        for (qsizetype i = 0; i < kuerzelKomma.size() && n < kZellenBreite; ++i)
+            z[std::size_t(n++)] = kuerzelKomma[i].unicode();
     }
+};
+
+// Short texts that repeat from sow to sow (day cells, stalls) are made once per plan and
+// shared by the rows: a plan of many thousand rows holds only a few distinct ones.
+template <std::size_t N, class Zeichen> class Textvorrat {
+public:
+    template <class Machen> const QString& text(const Zeichen* z, std::size_t n, Machen machen) {
+        Schluessel k{};
+        std::memcpy(k.z.data(), z, std::min(n, N) * sizeof(Zeichen));
+        k.n = std::min(n, N);
+        auto it = texte_.find(k);
+        if (it == texte_.end()) it = texte_.emplace(k, machen()).first;
+        return it->second;
+    }
+
+private:
+    struct Schluessel {
+        std::array<Zeichen, N> z;
+        std::size_t n;
+        bool operator==(const Schluessel&) const = default;
+    };
+    struct Streuung {
+        std::size_t operator()(const Schluessel& k) const {
+            std::size_t h = k.n;
+            for (std::size_t i = 0; i < k.n; ++i)
+                h = h * 131 + std::size_t(k.z[i]);
+            return h;
+        }
+    };
+    std::unordered_map<Schluessel, QString, Streuung> texte_;
 };
 
 // The abbreviations of one page with their windows, read once per plan.
 struct Eintrag {
     int zeile;
     int von, bis;
-    QString kuerzel;
+    QString kuerzelKomma;
 };
 using Seite = std::vector<Eintrag>;
 
@@ -35,7 +71,8 @@ Seite seite(const TPlanZeiten& zeiten, int s) {
     for (int r = 0; r < kPlanZeilen; ++r) {
         const TPlanTermin t = zeiten.entry(s, r);
         const QString k = t.Kuerzel();
-        if (!k.isEmpty()) out.push_back({r, t.ErsterTag(), t.LetzterTag(), k});
+        if (!k.isEmpty())
+            out.push_back({r, t.ErsterTag(), t.LetzterTag(), k + QStringLiteral(", ")});
     }
     return out;
 }
@@ -59,6 +96,13 @@ const TWurfRec* aktuellerWurf(const Sau& sau) {
 }
 
 constexpr auto alle = [](int) { return true; };
+
+// The first 81 characters of the sow's note, read without decoding the rest.
+QString notizAnfang(const TSauRec& sau) {
+    const auto* p = sau.bytes().data() + sauofs::SauNotiz;
+    const auto* ende = std::find(p, p + 81, std::uint8_t(0));
+    return ende == p ? QString() : cp1252::decode(p, std::size_t(ende - p));
+}
 
 int sortSchluessel(TKurzDatum d) {
     return d.Jahr * 10000 + d.Monat * 100 + d.Tag; // as DatumVor compares
@@ -93,31 +137,40 @@ public:
             staelle_.push_back(typ.Stall(i));
     }
 
-    std::optional<TArbeitsplanZeile> operator()(const Sau& sau) const {
-        if (sau.rec.Abgang().vorhanden()) return std::nullopt;
+    // Fills `z` and returns true when the sow is listed.
+    bool operator()(const Sau& sau, TArbeitsplanZeile& z) const {
+        if (sau.rec.Abgang().vorhanden()) return false;
         const TSauStatus status = SauStatus(sau);
-        if (!imFilter(sau.rec, status)) return std::nullopt;
+        if (!typ_.StatusFlag(status)) return false;
+        const auto* roh = sau.rec.bytes().data() + sauofs::Stall;
+        const QString& stall = stallVorrat_.text(roh + 1, std::min<std::size_t>(roh[0], 15),
+                                                 [&sau] { return sau.rec.Stall(); });
+        if (!imFilter(sau.rec, stall)) return false;
 
-        TArbeitsplanZeile z;
         z.Status = status;
         z.SauNr = sau.rec.SauNr();
-        z.Stall = sau.rec.Stall();
+        z.Stall = stall;
         z.Zugang = sau.rec.Zugang();
         Tagestexte t;
         const TWurfRec* w = aktuellerWurf(sau);
         if (w) wurfSeiten(*w, z, t);
         sauSeiten(sau.rec, t);
-        if (!t.faellig && !typ_.AlleAuflisten()) return std::nullopt;
-        for (int d = 0; d < kTage; ++d)
-            z.Tage[std::size_t(d)] = t.text[std::size_t(d)].left(kZellenBreite);
-        z.Notiz = sau.rec.SauNotiz().left(81);
-        return z;
+        if (!t.faellig && !typ_.AlleAuflisten()) return false;
+        for (std::size_t d = 0; d < kTage; ++d) {
+            const auto& zeichen = t.zeichen[d];
+            const auto n = std::size_t(t.laenge[d]);
+            if (n == 0) continue;
+            z.Tage[d] = zellen_.text(zeichen.data(), n, [&] {
+                return QString(reinterpret_cast<const QChar*>(zeichen.data()), qsizetype(n));
+            });
+        }
+        z.Notiz = notizAnfang(sau.rec);
+        return true;
     }
 
 private:
-    bool imFilter(const TSauRec& sau, TSauStatus status) const {
-        if (!typ_.StatusFlag(status)) return false;
-        const QString stall = sau.Stall();
+    // Stall slots, then the group.
+    bool imFilter(const TSauRec& sau, const QString& stall) const {
         if (std::find(staelle_.begin(), staelle_.end(), stall) != staelle_.end()) return true;
         if (typ_.Gruppe() == TPlanTyp::NachStaellen) return false;
         return sau.Gruppe() == typ_.Gruppe();
@@ -132,7 +185,7 @@ private:
         for (const Eintrag& e : s) {
             if (!zeileGilt(e.zeile)) continue;
             const int x = nBasis + tag;
-            if (e.von <= x && x <= e.bis) t.eintragen(tag, e.kuerzel);
+            if (e.von <= x && x <= e.bis) t.eintragen(tag, e.kuerzelKomma);
         }
     }
 
@@ -144,46 +197,64 @@ private:
         const TKurzDatum belegt = w.Belegen(letzteBelegungImPlan(w));
         if (belegt.vorhanden()) z.Belegen = belegt;
 
-        const bool seite0 = belegt.vorhanden() && !geferkelt;
-        const bool seite1 = geferkelt && !w.Absetzen().vorhanden();
-        const bool seite2 = w.Absetzen().vorhanden();
-        const int n0 = n(belegt), n1 = n(w.Abferkeln()), n2 = n(w.Absetzen());
-        const auto offen = [&w](int r) {
-            if (r == 1) return !w.TKDatum(1).vorhanden();
-            if (r >= 2 && r <= 9) return !w.WurfTermin(r - 1).vorhanden();
-            return true;
-        };
+        // Only the pages that apply and hold entries are walked; their base dates are counted
+        // once.
+        const Seite& s0 = seiten_[psBelegen];
+        const Seite& s1 = seiten_[psAbferkeln];
+        const Seite& s2 = seiten_[psAbsetzen];
+        const bool seite0 = !s0.empty() && belegt.vorhanden() && !geferkelt;
+        const bool seite1 = !s1.empty() && geferkelt && !w.Absetzen().vorhanden();
+        const bool seite2 = !s2.empty() && w.Absetzen().vorhanden();
+        if (!seite0 && !seite1 && !seite2) return;
+        const int n0 = seite0 ? n(belegt) : 0;
+        const int n1 = seite1 ? n(w.Abferkeln()) : 0;
+        const int n2 = seite2 ? n(w.Absetzen()) : 0;
+        // Rows 1..9 of page 0 drop out once their date is recorded.
+        std::array<bool, kPlanZeilen> offen{};
+        offen.fill(true);
+        if (seite0) {
+            offen[1] = !w.TKDatum(1).vorhanden();
+            for (int r = 2; r <= 9; ++r)
+                offen[std::size_t(r)] = !w.WurfTermin(r - 1).vorhanden();
+        }
+        const auto gilt = [&offen](int r) { return offen[std::size_t(r)]; };
         for (int d = 0; d < kTage; ++d) {
-            if (seite0) fenster(seiten_[psBelegen], n0, d, t, offen);
-            if (seite1) fenster(seiten_[psAbferkeln], n1, d, t, alle);
-            if (seite2) fenster(seiten_[psAbsetzen], n2, d, t, alle);
+            if (seite0) fenster(s0, n0, d, t, gilt);
+            if (seite1) fenster(s1, n1, d, t, alle);
+            if (seite2) fenster(s2, n2, d, t, alle);
         }
     }
 
     void sauSeiten(const TSauRec& sau, Tagestexte& t) const {
+        const Seite& s3 = seiten_[psWurfunabhaengig];
+        const Seite& s4 = seiten_[psEinstallen];
+        // Rows 0..3 of page 3 wait for the sow's own task dates; an open date is always due.
         std::array<int, 4> nTermin{};
         std::array<bool, 4> terminOffen{};
-        for (int i = 0; i < 4; ++i) {
-            const TKurzDatum d = sau.SauTermin(i + 1);
-            terminOffen[std::size_t(i)] = !d.vorhanden();
-            nTermin[std::size_t(i)] = n(d);
+        for (const Eintrag& e : s3) {
+            if (e.zeile > 3) break;
+            const TKurzDatum d = sau.SauTermin(e.zeile + 1);
+            terminOffen[std::size_t(e.zeile)] = !d.vorhanden();
+            if (d.vorhanden()) nTermin[std::size_t(e.zeile)] = n(d);
         }
-        const bool seite4 = sau.Zugang().vorhanden();
-        const int n4 = n(sau.Zugang());
+        const bool seite4 = !s4.empty() && sau.Zugang().vorhanden();
+        const int n4 = seite4 ? n(sau.Zugang()) : 0;
         for (int d = 0; d < kTage; ++d) {
-            for (const Eintrag& e : seiten_[psWurfunabhaengig]) {
+            for (const Eintrag& e : s3) {
                 const std::size_t i = std::size_t(e.zeile);
-                // Rows 0..3 wait for the sow's own task date; later rows are always due.
+                // Later rows are always due.
                 if (e.zeile > 3 || terminOffen[i] || nTermin[i] + d >= e.von)
-                    t.eintragen(d, e.kuerzel);
+                    t.eintragen(d, e.kuerzelKomma);
             }
-            if (seite4) fenster(seiten_[psEinstallen], n4, d, t, alle);
+            if (seite4) fenster(s4, n4, d, t, alle);
         }
     }
 
     const TPlanTyp& typ_;
     std::array<Seite, kPlanSeiten> seiten_;
     std::vector<QString> staelle_;
+    mutable Textvorrat<kZellenBreite, char16_t> zellen_;
+    mutable Textvorrat<15, std::uint8_t> stallVorrat_;
     TKurzDatum erster_;
     int tragezeit_;
 };
@@ -193,12 +264,47 @@ private:
 std::optional<TArbeitsplanZeile> SauAuswerten(const Sau& sau, const TPlanZeiten& zeiten,
                                               const TPlanTyp& typ, TKurzDatum ersterTag,
                                               int tragezeit) {
-    return Auswertung(zeiten, typ, ersterTag, tragezeit)(sau);
+    TArbeitsplanZeile z;
+    if (!Auswertung(zeiten, typ, ersterTag, tragezeit)(sau, z)) return std::nullopt;
+    return z;
 }
+
+namespace {
+
+// The records of a sow a few places ahead are fetched while this one is evaluated.
+void vorladen(const Sau& sau) {
+    const auto* s = sau.rec.bytes().data();
+    __builtin_prefetch(s + 128);
+    if (sau.wuerfe.empty()) return;
+    const auto* w = sau.wuerfe.back().bytes().data();
+    __builtin_prefetch(w);
+    __builtin_prefetch(w + 64);
+    __builtin_prefetch(w + 128);
+}
+
+// Puts element folge[k] at place k, moving each row once.
+void umordnen(std::vector<TArbeitsplanZeile>& zeilen, const std::vector<std::size_t>& folge) {
+    std::vector<bool> fertig(zeilen.size());
+    for (std::size_t start = 0; start < zeilen.size(); ++start) {
+        if (fertig[start] || folge[start] == start) continue;
+        TArbeitsplanZeile merk = std::move(zeilen[start]);
+        std::size_t k = start;
+        while (folge[k] != start) {
+            zeilen[k] = std::move(zeilen[folge[k]]);
+            fertig[k] = true;
+            k = folge[k];
+        }
+        zeilen[k] = std::move(merk);
+        fertig[k] = true;
+    }
+}
+
+} // namespace
 
 std::vector<TArbeitsplanZeile> PlanZeilen(const Herde& herde, const TPlanZeiten& zeiten,
                                           const TPlanTyp& typ, TKurzDatum ersterTag, int tragezeit,
                                           const std::function<void(int)>& fortschritt) {
+    constexpr std::size_t kVoraus = 4;
     const Auswertung auswerten(zeiten, typ, ersterTag, tragezeit);
     std::vector<TArbeitsplanZeile> zeilen;
     zeilen.reserve(herde.size());
@@ -206,24 +312,26 @@ std::vector<TArbeitsplanZeile> PlanZeilen(const Herde& herde, const TPlanZeiten&
     schluessel.reserve(herde.size());
     for (std::size_t i = 0; i < herde.size(); ++i) {
         if (fortschritt) fortschritt(int(i));
-        if (auto z = auswerten(herde[i])) {
-            schluessel.push_back(sortSchluessel(z->Ferkeln));
-            zeilen.push_back(std::move(*z));
-        }
+        if (i + kVoraus < herde.size()) vorladen(herde[i + kVoraus]);
+        TArbeitsplanZeile& z = zeilen.emplace_back();
+        if (auswerten(herde[i], z))
+            schluessel.push_back(sortSchluessel(z.Ferkeln));
+        else
+            zeilen.pop_back();
     }
     // Each sow went in before the first row of an equal or later date: ascending dates,
-    // equal dates in reverse herd order. A stable sort of the reversed rows gives the same.
+    // equal dates in reverse herd order. Sorting by date, then by falling position, gives
+    // the same order.
+    std::vector<std::uint64_t> folgeSchluessel(zeilen.size());
+    for (std::size_t k = 0; k < zeilen.size(); ++k)
+        folgeSchluessel[k] = std::uint64_t(std::uint32_t(schluessel[k])) << 32 |
+                             std::uint32_t(zeilen.size() - 1 - k);
+    std::sort(folgeSchluessel.begin(), folgeSchluessel.end());
     std::vector<std::size_t> folge(zeilen.size());
     for (std::size_t k = 0; k < folge.size(); ++k)
-        folge[k] = folge.size() - 1 - k;
-    std::stable_sort(folge.begin(), folge.end(), [&schluessel](std::size_t a, std::size_t b) {
-        return schluessel[a] < schluessel[b];
-    });
-    std::vector<TArbeitsplanZeile> sortiert;
-    sortiert.reserve(zeilen.size());
-    for (std::size_t k : folge)
-        sortiert.push_back(std::move(zeilen[k]));
-    return sortiert;
+        folge[k] = zeilen.size() - 1 - std::size_t(folgeSchluessel[k] & 0xFFFFFFFFu);
+    umordnen(zeilen, folge);
+    return zeilen;
 }
 
 TKurzDatum KalenderwochenStart(int jahr, int woche) {

@@ -156,6 +156,9 @@ void TestArbeitsplan::sowTaskWaitsForItsDate() {
     s.rec.setSauTermin(1, vor(0));
     QCOMPARE(tage(*SauAuswerten(s, zeiten, StandardPlanTyp({}), K(kErster), 113)),
              QStringList(7, QString()));
+    s.rec.setSauNotiz(QStringLiteral("ä").repeated(90)); // the row keeps 81 characters
+    QCOMPARE(SauAuswerten(s, zeiten, StandardPlanTyp({}), K(kErster), 113)->Notiz,
+             QStringLiteral("ä").repeated(81));
     s.rec.setSauTermin(1, vor(178)); // due from day 2 on, with no end
     QCOMPARE(tage(*SauAuswerten(s, zeiten, StandardPlanTyp({}), K(kErster), 113)),
              QStringList({{}, {}}) + QStringList(5, QStringLiteral("Impf, ")));
