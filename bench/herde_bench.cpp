@@ -1,7 +1,7 @@
 // The herd at scale: loading, saving, the selection rebuild and its six sort orders, the
 // work plan, each against a baseline measured in the same run, on demo herds of 1,000, 10,000
-// and 40,000 sows. After the runs a table gives per operation and size the time, the baseline and the
-// ratio (the fastest repetition of each).
+// and 40,000 sows. After the runs a table gives per operation and size the time, the baseline
+// and the ratio (the fastest repetition of each).
 //
 //   porvanta_bench [--frisch] [--groessen=1000,10000,40000] [Google Benchmark options]
 //
