@@ -1,7 +1,7 @@
-// The herd at scale: loading, saving, the selection rebuild and its six sort orders, each
-// against a baseline measured in the same run, on demo herds of 1,000, 10,000 and 40,000
-// sows. After the runs a table gives per operation and size the time, the baseline and the
-// ratio (the fastest repetition of each).
+// The herd at scale: loading, saving, the selection rebuild and its six sort orders, the
+// work plan, each against a baseline measured in the same run, on demo herds of 1,000, 10,000
+// and 40,000 sows. After the runs a table gives per operation and size the time, the baseline
+// and the ratio (the fastest repetition of each).
 //
 //   porvanta_bench [--frisch] [--groessen=1000,10000,40000] [Google Benchmark options]
 //
@@ -11,6 +11,7 @@
 #include "app/appcontext.h"
 #include "entry/auswahlliste.h"
 #include "herd/herdfile.h"
+#include "plan/arbeitsplan.h"
 #include "platform/clock.h"
 #include "platform/consolemessages.h"
 
@@ -357,6 +358,68 @@ public:
     std::map<std::string, Ergebnis> ergebnisse;
 };
 
+// ---------------------------------------------------------------------------------------
+// Work plan
+
+const TKurzDatum kPlanStart = TKurzDatum::aus(QDate(2024, 3, 11));
+
+// Baseline: one pass over every sow and every litter record, each byte read once.
+void SauenAlleWuerfe(benchmark::State& state) {
+    const Herde& h = Herden::alle().herde(int(state.range(0)));
+    for (auto _ : state) {
+        std::uint64_t summe = 0;
+        for (const Sau& s : h) {
+            summe += satzSumme(s.rec.bytes());
+            for (const TWurfRec& w : s.wuerfe)
+                summe += satzSumme(w.bytes());
+        }
+        benchmark::DoNotOptimize(summe);
+    }
+}
+
+// The default plan type over the herd's first 20 stalls: nearly every sow is listed.
+TPlanTyp planTyp(const Herde& h) {
+    QStringList staelle;
+    for (const Sau& s : h)
+        if (staelle.size() < kPlanTypStaelle && !staelle.contains(s.rec.Stall()))
+            staelle << s.rec.Stall();
+    return StandardPlanTyp(staelle);
+}
+
+void ArbeitsplanAufbauen(benchmark::State& state) {
+    const Herde& h = Herden::alle().herde(int(state.range(0)));
+    const TPlanTyp typ = planTyp(h);
+    const TPlanZeiten zeiten = PlanZeitenStandard();
+    for (auto _ : state) {
+        auto zeilen = PlanZeilen(h, zeiten, typ, kPlanStart, kTragezeit);
+        benchmark::DoNotOptimize(zeilen.data());
+        state.counters["Zeilen"] = double(zeilen.size());
+    }
+}
+
+// The literal build: every row inserted before the first row of an equal or later date.
+void ArbeitsplanAufbauenEinfuegend(benchmark::State& state) {
+    const Herde& h = Herden::alle().herde(int(state.range(0)));
+    const TPlanTyp typ = planTyp(h);
+    const TPlanZeiten zeiten = PlanZeitenStandard();
+    const auto schnell = PlanZeilen(h, zeiten, typ, kPlanStart, kTragezeit);
+    for (auto _ : state) {
+        std::vector<TArbeitsplanZeile> zeilen;
+        for (const Sau& s : h) {
+            auto z = SauAuswerten(s, zeiten, typ, kPlanStart, kTragezeit);
+            if (!z) continue;
+            auto pos = zeilen.begin();
+            while (pos != zeilen.end() && DatumVor(pos->Ferkeln, z->Ferkeln))
+                ++pos;
+            zeilen.insert(pos, std::move(*z));
+        }
+        bool gleich = zeilen.size() == schnell.size();
+        for (std::size_t i = 0; gleich && i < zeilen.size(); ++i)
+            gleich = zeilen[i].SauNr == schnell[i].SauNr;
+        if (!gleich) state.SkipWithError("order differs from the fast build");
+    }
+}
+
 std::vector<int> gGroessen{1000, 10000, 40000};
 // The literal passes grow with the square of the herd; beyond this they are not run.
 constexpr int kTauschendBis = 10000;
@@ -377,10 +440,13 @@ void registrieren() {
         reg("Sauen_Durchlauf", SauenDurchlauf)->Arg(n);
         reg("Sauen_letzte_Wuerfe", SauenLetzteWuerfe)->Arg(n);
         reg("Auswahl_aufbauen", AuswahlAufbauen)->Arg(n);
+        reg("Sauen_alle_Wuerfe", SauenAlleWuerfe)->Arg(n);
+        reg("Arbeitsplan_aufbauen", ArbeitsplanAufbauen)->Arg(n);
         for (int s = 0; s < 6; ++s)
             reg(std::string("Sortieren_").append(kSortNamen[s]), Sortieren)->Args({n, s});
         if (n <= kTauschendBis) {
             reg("Auswahl_aufbauen_einfuegend", AuswahlAufbauenEinfuegend)->Arg(n);
+            reg("Arbeitsplan_aufbauen_einfuegend", ArbeitsplanAufbauenEinfuegend)->Arg(n);
             for (int s = 0; s < 6; ++s)
                 reg(std::string("Sortieren_").append(kSortNamen[s]).append("_tauschend"),
                     SortierenTauschend)
@@ -429,6 +495,8 @@ void tabelle(const Sammler& s) {
               lauf("Sauen_Durchlauf", n), "<= 5");
         zeile("Auswahl aufbauen / Sauen + letzte Würfe", n, lauf("Auswahl_aufbauen", n),
               lauf("Sauen_letzte_Wuerfe", n), "");
+        zeile("Arbeitsplan aufbauen / Sauen + alle Würfe", n, lauf("Arbeitsplan_aufbauen", n),
+              lauf("Sauen_alle_Wuerfe", n), "<= 3");
         for (int k = 0; k < 6; ++k) {
             std::string name = "Sortieren_";
             name += kSortNamen[k];
@@ -448,6 +516,8 @@ void tabelle(const Sammler& s) {
         if (n > kTauschendBis) continue;
         zeile("Aufbauen einfügend / schnell", n, lauf("Auswahl_aufbauen_einfuegend", n),
               lauf("Auswahl_aufbauen", n), "");
+        zeile("Arbeitsplan einfügend / schnell", n, lauf("Arbeitsplan_aufbauen_einfuegend", n),
+              lauf("Arbeitsplan_aufbauen", n), "");
         for (int k = 0; k < 6; ++k) {
             std::string name = "Sortieren_";
             name += kSortNamen[k];

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks (Release, in build-bench/) and runs them: loading, saving, the
-# selection rebuild and its sorts against their baselines on demo herds of 1,000, 10,000 and
-# 40,000 sows; then the memory with the 40,000-sow herd loaded and the start-up of the
-# program on it. Arguments go to the benchmark program, e.g.
+# selection rebuild and its sorts and the work plan against their baselines on demo herds of
+# 1,000, 10,000 and 40,000 sows; then the memory with the 40,000-sow herd loaded, the start-up
+# of the program on it and the work plan on it. Arguments go to the benchmark program, e.g.
 #   bench/run.sh --groessen=40000 --benchmark_filter='Laden|lesen'
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,13 +10,14 @@ scripts/setup.sh
 dir=build-bench
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPORVANTA_TESTS=OFF >/dev/null
 cmake --build "$dir" -j "${JOBS:-$(nproc)}" \
-    --target porvanta_bench porvanta_speicher porvanta_startzeit demoherde >/dev/null
+    --target porvanta_bench porvanta_speicher porvanta_startzeit porvanta_planzeit demoherde \
+    >/dev/null
 
 # Loading and saving allocate as at a fresh start; the selection in a warm program.
 "$dir/bench/porvanta_bench" --frisch --benchmark_color=false --benchmark_repetitions=3 \
     --benchmark_filter='HerdeLaden|Datei_lesen|HerdeSpeichern|Schreiben_fsync' "$@"
 "$dir/bench/porvanta_bench" --benchmark_color=false --benchmark_repetitions=3 \
-    --benchmark_filter='Durchlauf|Sauen_letzte|Auswahl|Sortieren' "$@"
+    --benchmark_filter='Durchlauf|Sauen_letzte|Sauen_alle|Auswahl|Sortieren|Arbeitsplan' "$@"
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -36,6 +37,10 @@ echo
 echo "Programmstart ohne Herde:"
 ohne=$("$dir/bench/porvanta_startzeit" "$tmp/leer" 2>/dev/null)
 grep -v '^rss_kib' <<<"$ohne"
+
+echo
+echo "Arbeitsplan mit 40.000 Sauen (Plan bis gezeichnet, Rollen, ganzer Plan als PDF):"
+"$dir/bench/porvanta_planzeit" "$tmp/herde" 2024-03-11 2>/dev/null
 
 rss_mit=$(awk '/^rss_kib/ {print $2}' <<<"$mit")
 rss_ohne=$(awk '/^rss_kib/ {print $2}' <<<"$ohne")

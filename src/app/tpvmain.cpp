@@ -13,6 +13,7 @@
 #include "herd/hilfslisten.h"
 #include "herd/textfunktionen.h"
 #include "plan/planfiles.h"
+#include "plan/tarbeitsplan.h"
 #include "plan/tarbeitsplanzeiten.h"
 #include "plan/tarbplantyp.h"
 #include "plan/terminnamen.h"
@@ -66,6 +67,10 @@ void TPVMain::starten() {
     // The windows that live as long as the program.
     SauAuswahl = new TSauAuswahl(ctx_, this);
     auswahlVorbereiten();
+    Arbeitsplan = new TArbeitsplan(ctx_);
+    QMdiSubWindow* planRahmen = mdi_->addSubWindow(Arbeitsplan);
+    planRahmen->setAttribute(Qt::WA_DeleteOnClose, false); // closing only hides it
+    planRahmen->hide();
     // F7 and F8 from whatever window has the focus.
     qApp->installEventFilter(this);
 }
@@ -125,7 +130,8 @@ void TPVMain::menueAufbauen() {
 
     QMenu* plan = bar->addMenu(QStringLiteral("Arbeits&plan"));
     plan->setObjectName(QStringLiteral("Arbeitsplan1"));
-    item(plan, "Plan1", QStringLiteral("&Plan"));
+    connect(item(plan, "Plan1", QStringLiteral("&Plan")), &QAction::triggered, this,
+            [this] { Arbeitsplan->Plan1Click(); });
     connect(item(plan, "PlanZeiten", QStringLiteral("&Zeiten")), &QAction::triggered, this,
             [this] { PlanZeitenBearbeiten(ctx_, this); });
     connect(item(plan, "PlanTypen", QStringLiteral("&Typen")), &QAction::triggered, this,

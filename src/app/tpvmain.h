@@ -8,6 +8,7 @@ class AppContext;
 class QAction;
 class QMdiArea;
 class QMenu;
+class TArbeitsplan;
 class TSauAuswahl;
 
 // The main window: MDI frame with the program's menu. It loads the herd when it is created
@@ -22,6 +23,7 @@ public:
     QMdiArea* mdiArea() const { return mdi_; }
     QAction* menuItem(const QString& objectName) const { return items_.value(objectName); }
     TSauAuswahl* sauAuswahl() const { return SauAuswahl; }
+    TArbeitsplan* arbeitsplan() const { return Arbeitsplan; }
 
     // Enables the items that need at least one sow.
     void MenueFreigeben();
@@ -61,5 +63,6 @@ private:
     AppContext& ctx_;
     QMdiArea* mdi_ = nullptr;
     TSauAuswahl* SauAuswahl = nullptr;
+    TArbeitsplan* Arbeitsplan = nullptr;
     QHash<QString, QAction*> items_;
 };

@@ -2,36 +2,24 @@
 
 #include "messages.h"
 #include "paintercanvas.h"
-#include "qtmessages.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QDir>
+#include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QPainter>
 #include <QPrintDialog>
+#include <QPushButton>
+#include <QMessageBox>
+#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QPushButton>
 
 void Druckbar::druckanfrage() {
     druckausgabe::drucken(*this, QApplication::activeWindow());
 }
 
 namespace druckausgabe {
-
-namespace {
-
-void fehler(Druckbar& d, const QString& text) {
-    if (MessageService* m = d.druckMeldungen()) {
-        m->error(text);
-        return;
-    }
-    QtMessages().error(text);
-}
-
-} // namespace
 
 QPrinter& standardDrucker() {
     static QPrinter printer(QPrinter::HighResolution);
@@ -58,33 +46,27 @@ bool aufDrucker(Druckbar& d, QPrinter& printer) {
     return painter.end();
 }
 
+namespace {
+
+void fehler(Druckbar& d, QWidget* parent, const QString& text) {
+    if (MessageService* m = d.druckMeldungen())
+        m->error(text);
+    else
+        QMessageBox::critical(parent, QStringLiteral("Fehler"), text);
+}
+
+QString dateiFehler(const QString& datei) {
+    return QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(datei);
+}
+
+} // namespace
+
 void vorschau(Druckbar& d, QWidget* parent) {
-    QPrinter& printer = standardDrucker();
-    printer.setPageOrientation(d.druckAusrichtung());
-    QPrintPreviewDialog dlg(&printer, parent);
-    dlg.setWindowTitle(QStringLiteral("Druckvorschau"));
-    QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg, [&d](QPrinter* p) {
-        QPainter painter(p);
-        const QRectF seite = p->pageLayout().paintRectPixels(p->resolution());
-        PainterCanvas canvas(painter, seite.width(), seite.height(), p);
-        d.druckInhalt(canvas);
-    });
-    dlg.exec();
+    ausgeben(d, Ziel::Vorschau, parent);
 }
 
 void drucken(Druckbar& d, QWidget* parent) {
-    QPrinter& printer = standardDrucker();
-    // Without a printer (and no file chosen in the printer set-up) there is nowhere to print.
-    if (printer.outputFileName().isEmpty() && QPrinterInfo::availablePrinterNames().isEmpty()) {
-        vorschau(d, parent);
-        return;
-    }
-    if (aufDrucker(d, printer)) return;
-    fehler(d, QStringLiteral("Der Drucker %1 kann nicht benutzt werden. In der Druckvorschau "
-                             "kann ein anderer Drucker gewählt oder als PDF gespeichert werden.")
-                  .arg(printer.outputFileName().isEmpty() ? printer.printerName()
-                                                          : printer.outputFileName()));
-    vorschau(d, parent);
+    ausgeben(d, Ziel::Drucker, parent);
 }
 
 bool alsPdf(Druckbar& d, const QString& datei) {
@@ -96,13 +78,51 @@ bool alsPdf(Druckbar& d, const QString& datei) {
 }
 
 bool pdfSpeichern(Druckbar& d, QWidget* parent) {
-    const QString datei =
-        QFileDialog::getSaveFileName(parent, QStringLiteral("Als PDF speichern"),
-                                     QDir::home().filePath(d.druckTitel() + QStringLiteral(".pdf")),
-                                     QStringLiteral("PDF-Dateien (*.pdf)"));
-    if (datei.isEmpty()) return false;
-    if (alsPdf(d, datei)) return true;
-    fehler(d, QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(datei));
+    return ausgeben(d, Ziel::Pdf, parent);
+}
+
+bool ausgeben(Druckbar& d, Ziel ziel, QWidget* parent, const QString& datei) {
+    QPrinter& printer = standardDrucker();
+    // Without a printer (and no file chosen in the printer set-up) there is nowhere to print.
+    if (ziel == Ziel::Drucker && printer.outputFileName().isEmpty() &&
+        QPrinterInfo::availablePrinterNames().isEmpty())
+        ziel = Ziel::Vorschau;
+    switch (ziel) {
+    case Ziel::Drucker:
+        if (aufDrucker(d, printer)) return true;
+        // Never nothing: the user is told, and the preview offers another printer or a PDF.
+        fehler(d, parent,
+               QStringLiteral("Der Drucker %1 kann nicht benutzt werden. In der Druckvorschau "
+                              "kann ein anderer Drucker gewählt oder als PDF gespeichert werden.")
+                   .arg(printer.outputFileName().isEmpty() ? printer.printerName()
+                                                           : printer.outputFileName()));
+        return ausgeben(d, Ziel::Vorschau, parent);
+    case Ziel::Vorschau: {
+        printer.setPageOrientation(d.druckAusrichtung());
+        QPrintPreviewDialog dlg(&printer, parent);
+        dlg.setWindowTitle(QStringLiteral("Druckvorschau"));
+        QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg, [&d](QPrinter* p) {
+            QPainter painter(p);
+            const QRectF seite = p->pageLayout().paintRectPixels(p->resolution());
+            PainterCanvas canvas(painter, seite.width(), seite.height(), p);
+            d.druckInhalt(canvas);
+        });
+        dlg.exec();
+        return true;
+    }
+    case Ziel::Pdf: {
+        const QString pfad =
+            !datei.isEmpty() ? datei
+                             : QFileDialog::getSaveFileName(
+                                   parent, QStringLiteral("Als PDF speichern"),
+                                   QDir::home().filePath(d.druckTitel() + QStringLiteral(".pdf")),
+                                   QStringLiteral("PDF-Dateien (*.pdf)"));
+        if (pfad.isEmpty()) return false;
+        if (alsPdf(d, pfad)) return true;
+        fehler(d, parent, dateiFehler(pfad));
+        return false;
+    }
+    }
     return false;
 }
 

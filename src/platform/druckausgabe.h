@@ -18,7 +18,7 @@ public:
     virtual void druckInhalt(Canvas& canvas) = 0;
     virtual QPageLayout::Orientation druckAusrichtung() const { return QPageLayout::Portrait; }
     virtual QString druckTitel() const { return QStringLiteral("Porvanta"); }
-    // Where print errors are told; null means message boxes.
+    // Where failures are told; without one a message box shows them.
     virtual MessageService* druckMeldungen() const { return nullptr; }
 
     // The print request of the main window's "Drucken": prints on the standard printer.
@@ -34,11 +34,16 @@ QPrinter& standardDrucker();
 // "OK", since nothing is printed here.
 void druckerEinrichten(QWidget* parent);
 
+enum class Ziel { Drucker, Vorschau, Pdf };
+// The one way out for every printout: the standard printer (the preview when no printer is
+// installed; a message and the preview when the printer cannot be used), the preview, or a PDF file (`datei`, asked for when empty). Failures are told
+// through the window's message service. False when nothing was put out.
+bool ausgeben(Druckbar& d, Ziel ziel, QWidget* parent = nullptr, const QString& datei = {});
+
 // Draws the printout on `printer` (a real printer or a PDF file). False if it cannot start.
 bool aufDrucker(Druckbar& d, QPrinter& printer);
-// Prints on the standard printer. Without any installed printer a preview opens instead, from
-// which the pages can be saved as PDF; when the printer cannot be used the user is told and
-// the preview opens too. Never silently nothing.
+// Short forms of ausgeben(): prints on the standard printer (without any installed printer a
+// preview opens instead, from which the pages can be saved as PDF), the preview, a PDF file.
 void drucken(Druckbar& d, QWidget* parent = nullptr);
 void vorschau(Druckbar& d, QWidget* parent = nullptr);
 bool alsPdf(Druckbar& d, const QString& datei);

@@ -241,7 +241,8 @@ void TestTPVMain::printRequestGoesToActiveChild() {
     QCoreApplication::processEvents();
 
     auto* plain = new QWidget;
-    w.mdiArea()->addSubWindow(plain)->show();
+    QMdiSubWindow* plainSub = w.mdiArea()->addSubWindow(plain);
+    plainSub->show();
     auto* fenster = new DruckFenster;
     QMdiSubWindow* sub = w.mdiArea()->addSubWindow(fenster);
     sub->show();
@@ -250,7 +251,7 @@ void TestTPVMain::printRequestGoesToActiveChild() {
     QTRY_COMPARE(fenster->anfragen, 1);
 
     // A child that cannot print ignores the request.
-    w.mdiArea()->setActiveSubWindow(w.mdiArea()->subWindowList().first());
+    w.mdiArea()->setActiveSubWindow(plainSub);
     w.menuItem(QStringLiteral("Drucken1"))->trigger();
     QCoreApplication::processEvents();
     QCOMPARE(fenster->anfragen, 1);

@@ -1,0 +1,326 @@
+#include "herd/herdtesthilfe.h"
+#include "plan/arbeitsplan.h"
+#include "plan/arbeitsplancsv.h"
+#include "plan/arbeitsplandruck.h"
+#include "platform/recordingcanvas.h"
+
+#include <QtTest>
+#include <random>
+
+// The plan starts on Monday 4.3.2024; days before it are counted back with QDate.
+namespace {
+
+const QDate kErster(2024, 3, 4);
+
+TKurzDatum vor(int tage) {
+    return K(kErster.addDays(-tage));
+}
+
+Sau sau(const QString& nr, const QString& stall = {}) {
+    Sau s;
+    s.rec.setSauNr(nr);
+    s.rec.setStall(stall);
+    return s;
+}
+
+Sau belegt(const QString& nr, int tageVorher) {
+    Sau s = sau(nr);
+    TWurfRec w = TWurfRec::leer(1);
+    w.setBelegen(1, vor(tageVorher));
+    s.wuerfe.push_back(w);
+    return s;
+}
+
+QStringList tage(const TArbeitsplanZeile& z) {
+    return QStringList(z.Tage.begin(), z.Tage.end());
+}
+
+std::vector<TArbeitsplanZeile> plan(const Herde& h, const TPlanZeiten& z = PlanZeitenStandard(),
+                                    const TPlanTyp& typ = StandardPlanTyp({})) {
+    return PlanZeilen(h, z, typ, K(kErster), 113);
+}
+
+QStringList nummern(const std::vector<TArbeitsplanZeile>& zeilen) {
+    QStringList out;
+    for (const auto& z : zeilen)
+        out << z.SauNr;
+    return out;
+}
+
+// The literal build: each row goes before the first row whose date is the same or later;
+// dates compared field by field, an empty one before all others.
+QStringList einfuegend(const Herde& h) {
+    const auto frueher = [](TKurzDatum a, TKurzDatum b) {
+        return std::tuple(a.Jahr, a.Monat, a.Tag) < std::tuple(b.Jahr, b.Monat, b.Tag);
+    };
+    std::vector<TArbeitsplanZeile> zeilen;
+    for (const Sau& s : h) {
+        auto z = SauAuswerten(s, PlanZeitenStandard(), StandardPlanTyp({}), K(kErster), 113);
+        if (!z) continue;
+        auto pos = zeilen.begin();
+        while (pos != zeilen.end() && frueher(pos->Ferkeln, z->Ferkeln))
+            ++pos;
+        zeilen.insert(pos, *z);
+    }
+    return nummern(zeilen);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Sau)
+Q_DECLARE_METATYPE(TPlanZeiten)
+
+class TestArbeitsplan : public QObject {
+    Q_OBJECT
+private slots:
+    void dayCellsFollowTheWindows_data();
+    void dayCellsFollowTheWindows();
+    void sowTaskWaitsForItsDate();
+    void filterAndListAll();
+    void rowsAscendByDateEqualDatesInReverseHerdOrder();
+    void fastOrderEqualsLiteralInsertion();
+    void calendarWeekStart_data();
+    void calendarWeekStart();
+    void headsCaptionAndTagColumn();
+    void csvQuotesAndDates();
+    void printRepeatsHeadsBreaksPagesAndAddsNotes();
+};
+
+void TestArbeitsplan::dayCellsFollowTheWindows_data() {
+    QTest::addColumn<Sau>("s");
+    QTest::addColumn<TPlanZeiten>("zeiten");
+    QTest::addColumn<QStringList>("erwartet");
+    const QString a = QStringLiteral("Abf., ");
+    QTest::newRow("mated 113 days before")
+        << belegt("1", 113) << PlanZeitenStandard() << QStringList{a, a, a, {}, {}, {}, {}};
+    QTest::newRow("mated 110 days before")
+        << belegt("1", 110) << PlanZeitenStandard() << QStringList{{}, {}, {}, a, a, a, {}};
+    TPlanZeiten zwei = PlanZeitenStandard();
+    zwei.setEntry(psBelegen, 0,
+                  TPlanTermin::mit(QStringLiteral("Abferkeln"), 113, 113, QStringLiteral("Abfe")));
+    zwei.setEntry(psBelegen, 12,
+                  TPlanTermin::mit(QStringLiteral("Impfen"), 113, 114, QStringLiteral("Impf")));
+    QTest::newRow("two abbreviations cut to 8")
+        << belegt("1", 113) << zwei
+        << QStringList{QStringLiteral("Abfe, Im"), QStringLiteral("Impf, "), {}, {}, {}, {}, {}};
+    // Page 0 rows 1..9 drop out once their date is recorded; row 0 does not.
+    TPlanZeiten tk = PlanZeitenStandard();
+    tk.setEntry(psBelegen, 1, TPlanTermin::mit({}, 20, 20, QStringLiteral("TK")));
+    tk.setEntry(psBelegen, 2, TPlanTermin::mit({}, 20, 20, QStringLiteral("T1")));
+    Sau kontrolliert = belegt("1", 20);
+    kontrolliert.wuerfe[0].setTKDatum(1, vor(1));
+    QTest::newRow("recorded check and task")
+        << kontrolliert << tk << QStringList{QStringLiteral("T1, "), {}, {}, {}, {}, {}, {}};
+    kontrolliert.wuerfe[0].setWurfTermin(1, vor(1));
+    QTest::newRow("both recorded") << kontrolliert << tk << QStringList(7, QString());
+    // Farrowed 29 days before: weaning (28..30) on days 0 and 1, the mating page is over.
+    Sau ferkelt = belegt("1", 142);
+    ferkelt.wuerfe[0].setAbferkeln(vor(29));
+    QTest::newRow("after farrowing")
+        << ferkelt << PlanZeitenStandard()
+        << QStringList{QStringLiteral("Abs, "), QStringLiteral("Abs, "), {}, {}, {}, {}, {}};
+    // A litter opened without mating: the one before it is current.
+    Sau offen = ferkelt;
+    offen.wuerfe[0].setAbsetzen(vor(8));
+    offen.wuerfe.push_back(TWurfRec::leer(2));
+    QTest::newRow("opened litter, weaned before")
+        << offen << PlanZeitenStandard()
+        << QStringList{QStringLiteral("Neub, "), QStringLiteral("Neub, "), {}, {}, {}, {}, {}};
+    // Without a current litter only pages 3 and 4 count.
+    TPlanZeiten einstall = PlanZeitenStandard();
+    einstall.setEntry(psEinstallen, 0, TPlanTermin::mit({}, 2, 3, QStringLiteral("Ein")));
+    Sau js = sau("1");
+    js.rec.setZugang(vor(0));
+    js.wuerfe.push_back(TWurfRec::leer(1));
+    js.wuerfe[0].setAbferkeln(vor(29)); // ignored: the litter has no mating
+    QTest::newRow("no current litter")
+        << js << einstall
+        << QStringList{{}, {}, QStringLiteral("Ein, "), QStringLiteral("Ein, "), {}, {}, {}};
+}
+
+void TestArbeitsplan::dayCellsFollowTheWindows() {
+    QFETCH(Sau, s);
+    QFETCH(TPlanZeiten, zeiten);
+    QFETCH(QStringList, erwartet);
+    const auto z = SauAuswerten(s, zeiten, StandardPlanTyp({}), K(kErster), 113);
+    QVERIFY(z);
+    QCOMPARE(tage(*z), erwartet);
+}
+
+void TestArbeitsplan::sowTaskWaitsForItsDate() {
+    TPlanZeiten zeiten = PlanZeitenStandard();
+    zeiten.setEntry(psWurfunabhaengig, 0, TPlanTermin::mit({}, 180, 0, QStringLiteral("Impf")));
+    Sau s = sau("1");
+    const QStringList alle(7, QStringLiteral("Impf, "));
+    QCOMPARE(tage(*SauAuswerten(s, zeiten, StandardPlanTyp({}), K(kErster), 113)), alle);
+    s.rec.setSauTermin(1, vor(0));
+    QCOMPARE(tage(*SauAuswerten(s, zeiten, StandardPlanTyp({}), K(kErster), 113)),
+             QStringList(7, QString()));
+    s.rec.setSauNotiz(QStringLiteral("ä").repeated(90)); // the row keeps 81 characters
+    QCOMPARE(SauAuswerten(s, zeiten, StandardPlanTyp({}), K(kErster), 113)->Notiz,
+             QStringLiteral("ä").repeated(81));
+    s.rec.setSauTermin(1, vor(178)); // due from day 2 on, with no end
+    QCOMPARE(tage(*SauAuswerten(s, zeiten, StandardPlanTyp({}), K(kErster), 113)),
+             QStringList({{}, {}}) + QStringList(5, QStringLiteral("Impf, ")));
+}
+
+void TestArbeitsplan::filterAndListAll() {
+    Herde h{sau("leer"),
+            belegt("faellig", 113),
+            sau("A1", QStringLiteral("A")),
+            sau("G3", QStringLiteral("X")),
+            sau("JS", QStringLiteral("X")),
+            belegt("weg", 113)};
+    h[3].rec.setGruppe(3);
+    h[4].rec.setGruppe(-1);
+    h[5].rec.setAbgang(vor(1));
+    TPlanTyp typ = StandardPlanTyp({QStringLiteral("A")}); // an empty stall fills unused slots
+    QCOMPARE(nummern(plan(h, PlanZeitenStandard(), typ)), QStringList({"A1", "leer", "faellig"}));
+    typ.setAlleAuflisten(0);
+    QCOMPARE(nummern(plan(h, PlanZeitenStandard(), typ)), QStringList({"faellig"}));
+    typ.setAlleAuflisten(1);
+    typ.setGruppe(3);
+    QCOMPARE(nummern(plan(h, PlanZeitenStandard(), typ)),
+             QStringList({"G3", "A1", "leer", "faellig"}));
+    typ.setGruppe(TPlanTyp::Jungsauen);
+    typ.setStatusFlag(stLeereJS, 0); // gilts not yet mated: all but the mated one
+    QCOMPARE(nummern(plan(h, PlanZeitenStandard(), typ)), QStringList({"faellig"}));
+    typ.setStatusFlag(stLeereJS, 1);
+    typ.setStatusFlag(stVerkauft, 1);
+    QCOMPARE(nummern(plan(h, PlanZeitenStandard(), typ)),
+             QStringList({"JS", "A1", "leer", "faellig"}));
+}
+
+void TestArbeitsplan::rowsAscendByDateEqualDatesInReverseHerdOrder() {
+    const Herde h{belegt("a", 100), belegt("b", 50), belegt("c", 100), sau("d"), belegt("e", 50)};
+    QCOMPARE(nummern(plan(h)), QStringList({"d", "c", "a", "e", "b"}));
+}
+
+void TestArbeitsplan::fastOrderEqualsLiteralInsertion() {
+    std::mt19937 rng(7);
+    const auto zufall = [&rng](int n) { return int(rng() % std::uint32_t(n)); };
+    Herde h;
+    for (int i = 0; i < 3000; ++i) {
+        Sau s = sau(QString::number(i));
+        const int wuerfe = zufall(4);
+        for (int w = 1; w <= wuerfe; ++w) {
+            TWurfRec r = TWurfRec::leer(std::uint8_t(w));
+            if (zufall(6)) r.setBelegen(1, vor(zufall(40) * 5)); // few distinct dates
+            if (zufall(3) == 0) r.setBelegen(2, vor(zufall(40) * 5));
+            if (zufall(4) == 0) r.setAbferkeln(vor(zufall(30)));
+            s.wuerfe.push_back(r);
+        }
+        if (zufall(20) == 0) s.rec.setAbgang(vor(3));
+        h.push_back(s);
+    }
+    const QStringList schnell = nummern(plan(h));
+    QVERIFY(schnell.size() > 2000);
+    QCOMPARE(schnell, einfuegend(h));
+}
+
+void TestArbeitsplan::calendarWeekStart_data() {
+    QTest::addColumn<int>("jahr");
+    QTest::addColumn<int>("woche");
+    QTest::addColumn<QDate>("start");
+    QTest::newRow("1 January a Sunday") << 2023 << 1 << QDate(2023, 1, 2);
+    QTest::newRow("1 January a Thursday") << 2015 << 1 << QDate(2014, 12, 29);
+    QTest::newRow("1 January a Monday, week 10") << 2024 << 10 << QDate(2024, 3, 4);
+    QTest::newRow("week 53") << 2015 << 53 << QDate(2015, 12, 28);
+}
+
+void TestArbeitsplan::calendarWeekStart() {
+    QFETCH(int, jahr);
+    QFETCH(int, woche);
+    QFETCH(QDate, start);
+    QCOMPARE(KalenderwochenStart(jahr, woche), K(start));
+}
+
+void TestArbeitsplan::headsCaptionAndTagColumn() {
+    Arbeitsplan p;
+    p.ersterTag = K(QDate(2024, 3, 9)); // a Saturday
+    p.typ.setName(QStringLiteral("Stall A"));
+    QCOMPARE(p.titel(), QStringLiteral("Arbeitsplan Stall A ab 9.3.24"));
+    QStringList koepfe;
+    for (int s : p.spalten())
+        koepfe << p.kopf(s);
+    QCOMPARE(koepfe, QStringList({"Sau", "Ferk.D", "W.", "Tag", "Stall", "9.3.24   Sa  ",
+                                  "10.3.24   So  ", "11.3.24   Mo  ", "12.3.24   Di",
+                                  "13.3.24   Mi", "14.3.24   Do", "15.3.24   Fr"}));
+    p.mitWurf = p.mitStall = false;
+    QCOMPARE(p.spalten().size(), std::size_t(10));
+    QCOMPARE(p.kopf(p.spalten()[2]), QStringLiteral("Tag"));
+
+    TArbeitsplanZeile z;
+    z.Belegen = K(QDate(2024, 3, 1));
+    z.Ferkeln = K(QDate(2024, 2, 20));
+    z.Absetzen = K(QDate(2024, 2, 29));
+    z.Zugang = K(QDate(2024, 1, 9));
+    const QList<std::pair<TSauStatus, QString>> faelle{{stLeer, "9."},     {stBelegt, "8."},
+                                                       {stTragend, "8."},  {stSaeugend, "18."},
+                                                       {stLeereJS, "60."}, {stUmrauschen, "UR"}};
+    for (const auto& [status, text] : faelle) {
+        z.Status = status;
+        QCOMPARE(TageSeitText(z, p.ersterTag), text);
+    }
+    QCOMPARE(TageSeitText(z, p.ersterTag, true), QStringLiteral("UR"));
+    z.Status = stLeereJS;
+    QCOMPARE(TageSeitText(z, p.ersterTag, true), QString());
+    z.Status = stLeer; // a litter opened without weaning the one before
+    z.Absetzen = {};
+    QCOMPARE(TageSeitText(z, p.ersterTag), QString());
+}
+
+void TestArbeitsplan::csvQuotesAndDates() {
+    QCOMPARE(CsvZeile({"a", "b;c", "sagt \"ja\"", "x\ny", ""}),
+             QStringLiteral("a;\"b;c\";\"sagt \"\"ja\"\"\";\"x\ny\";"));
+    Arbeitsplan p;
+    p.ersterTag = K(kErster);
+    p.mitStall = false;
+    p.aufbauen({belegt("4711", 113)}, 113);
+    p.zeilen[0].Notiz = QStringLiteral("lahmt; rechts");
+    const QByteArray csv = ArbeitsplanCsv(p);
+    QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
+    const QStringList zeilen = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
+    QCOMPARE(zeilen.size(), 3); // heads, one row, the empty rest after the last CR LF
+    QCOMPARE(zeilen[0], QStringLiteral("Sau;Ferk.D;W.;Tag;04.03.2024 Mo;05.03.2024 Di;"
+                                       "06.03.2024 Mi;07.03.2024 Do;08.03.2024 Fr;"
+                                       "09.03.2024 Sa;10.03.2024 So;Notiz"));
+    QCOMPARE(zeilen[1], QStringLiteral("4711;04.03.2024;1;113.;Abf., ;Abf., ;Abf., ;;;;;"
+                                       "\"lahmt; rechts\""));
+}
+
+void TestArbeitsplan::printRepeatsHeadsBreaksPagesAndAddsNotes() {
+    Arbeitsplan p;
+    p.ersterTag = K(kErster);
+    Herde h;
+    for (int i = 0; i < 40; ++i)
+        h.push_back(belegt(QString::number(1000 + i), 113));
+    h[39].rec.setSauNotiz(QStringLiteral("Bein\nlinks\x01weg")); // the first row
+    p.aufbauen(h, 113);
+    // 1350 x 700: U = 10; 12 pt gives h = 14.4 and a pitch of 18; the foot lies at 646.
+    RecordingCanvas c(1350, 700);
+    ArbeitsplanDrucken(c, p, QStringLiteral("Arial"), true);
+    QList<double> sauY;
+    QStringList notizen, seiten;
+    for (const auto& it : c.texts()) {
+        if (it.text.startsWith(QStringLiteral("Seite"))) seiten << it.text;
+        if (it.text.startsWith(QStringLiteral(" - "))) notizen << it.text;
+        if (it.x1 == 45 && it.text.startsWith(u'1') && it.page == 0) sauY << it.y1;
+    }
+    QCOMPARE(seiten, QStringList({"Seite 1", "Seite 2"}));
+    QCOMPARE(notizen, QStringList({" - Bein,links"}));
+    // Rows from 6h = 86.4, the note takes a line, the last row of page 1 lies above the foot.
+    QCOMPARE(sauY.first(), 86.4);
+    QCOMPARE(sauY[1], 86.4 + 2 * 18);
+    QVERIFY(sauY.last() < 646 && sauY.last() + 18 >= 646);
+    int heads = 0, gepunktet = 0;
+    for (const auto& it : c.items()) {
+        if (it.kind == RecordingCanvas::Item::Text && it.text == QStringLiteral("Ferkeln")) ++heads;
+        if (it.kind == RecordingCanvas::Item::Line && it.linie == Canvas::Gepunktet) ++gepunktet;
+    }
+    QCOMPARE(heads, 2);
+    QCOMPARE(gepunktet, 20);
+}
+
+QTEST_MAIN(TestArbeitsplan)
+#include "tst_arbeitsplan.moc"

@@ -1,0 +1,268 @@
+#include "app/tpvmain.h"
+#include "controls/tdate_ed.h"
+#include "controls/tnumedit.h"
+#include "herd/herdtesthilfe.h"
+#include "plan/tarbeitsplan.h"
+#include "plan/tarbplanstart.h"
+#include "platform/recordingcanvas.h"
+#include "support/modaltreiber.h"
+#include "support/testcontext.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QtTest>
+
+// Today is Sunday 10.3.2013 in the test context.
+namespace {
+
+template <class T> T* kind(QWidget* w, const char* name) {
+    T* c = w->findChild<T*>(QString::fromLatin1(name));
+    if (!c) qFatal("control %s missing", name);
+    return c;
+}
+
+// A herd of sows mated 113 days before 4.3.13, every second with a note.
+struct Planfenster {
+    explicit Planfenster(int sauen = 3) {
+        TPlanTyp typ = StandardPlanTyp({});
+        typ.setName(QStringLiteral("Deckstall"));
+        t.ctx.Plantypen = {StandardPlanTyp({}), typ};
+        for (int i = 0; i < sauen; ++i) {
+            Sau s;
+            s.rec.setSauNr(QString::number(100 + i));
+            if (i % 2 == 0) s.rec.setSauNotiz(QStringLiteral("Notiz %1").arg(i));
+            TWurfRec w = TWurfRec::leer(1);
+            w.setBelegen(1, K(QDate(2013, 3, 4).addDays(-113)));
+            s.wuerfe.push_back(w);
+            t.ctx.Sauenliste.push_back(s);
+        }
+    }
+    QStringList koepfe() const {
+        QStringList out;
+        QAbstractItemModel* m = w.liste()->model();
+        for (int i = 0; i < m->columnCount(); ++i)
+            out << m->headerData(i, Qt::Horizontal).toString();
+        return out;
+    }
+    // The day columns (1..7) the header hides.
+    QList<int> versteckt() const {
+        QList<int> out;
+        QHeaderView* h = w.liste()->horizontalHeader();
+        for (int j = 1; j <= 7; ++j)
+            if (h->isSectionHidden(h->count() - 8 + j)) out << j;
+        return out;
+    }
+    TestContext t;
+    TArbeitsplan w{t.ctx};
+};
+
+} // namespace
+
+class TestTArbeitsplan : public QObject {
+    Q_OBJECT
+private slots:
+    void startDialogEnablesByRadioAndCountsWeeks();
+    void planMenuRunsDialogAndShowsCaptionHeadsAndRows();
+    void columnSwitchesChangeTheHeads();
+    void dayScrollingHidesTheDaysBeforeThePosition();
+    void printHasCaptionAndNotesOnlyWhenSwitchedOn();
+    void pdfAndCsvAreWrittenAndFailuresTold();
+    void mainWindowKeepsThePlanForTheWholeRun();
+};
+
+void TestTArbeitsplan::startDialogEnablesByRadioAndCountsWeeks() {
+    Planfenster f;
+    TArbPlanStart dlg(f.t.ctx);
+    auto* datum = kind<tdate_ed>(&dlg, "tdate_ed1");
+    auto* woche = kind<TNumEdit>(&dlg, "NumEdit1");
+    auto* typen = kind<QComboBox>(&dlg, "ComboBox1");
+    QCOMPARE(dlg.windowTitle(), QStringLiteral("Arbeitsplan"));
+    QCOMPARE(datum->text(), QStringLiteral("10.3.13"));
+    QVERIFY(datum->isEnabled() && !woche->isEnabled());
+    QCOMPARE(typen->count(), 2);
+    QCOMPARE(typen->currentIndex(), -1);
+    dlg.show();
+    kind<QRadioButton>(&dlg, "RadioButton2")->click();
+    QVERIFY(!datum->isEnabled() && woche->isEnabled());
+    woche->setFocus();
+    woche->selectAll();
+    QTest::keyClicks(woche, QStringLiteral("10"));
+    typen->setCurrentIndex(1);
+    kind<QPushButton>(&dlg, "OKBtn")->click();
+    // 1.1.2013 is a Tuesday: week 1 starts on 31.12.2012, week 10 on 4.3.2013.
+    QCOMPARE(dlg.ersterTag(), K(QDate(2013, 3, 4)));
+    QCOMPARE(dlg.planTyp(), 1);
+    kind<QRadioButton>(&dlg, "RadioButton1")->click();
+    QVERIFY(datum->isEnabled() && !woche->isEnabled());
+}
+
+void TestTArbeitsplan::planMenuRunsDialogAndShowsCaptionHeadsAndRows() {
+    Planfenster f;
+    ModalTreiber treiber;
+    treiber.dann([](QDialog* d) {
+        auto* datum = kind<tdate_ed>(d, "tdate_ed1");
+        datum->setFocus();
+        datum->selectAll();
+        QTest::keyClicks(datum, QStringLiteral("4.3.13"));
+        kind<QComboBox>(d, "ComboBox1")->setCurrentIndex(1);
+        kind<QPushButton>(d, "OKBtn")->click();
+    });
+    f.w.Plan1Click();
+    QCOMPARE(f.w.windowTitle(), QStringLiteral("Arbeitsplan Deckstall ab 4.3.13"));
+    QVERIFY(f.w.isVisible());
+    QCOMPARE(f.koepfe(), QStringList({"Sau", "Ferk.D", "W.", "Tag", "Stall", "4.3.13   Mo  ",
+                                      "5.3.13   Di  ", "6.3.13   Mi  ", "7.3.13   Do",
+                                      "8.3.13   Fr", "9.3.13   Sa", "10.3.13   So"}));
+    QAbstractItemModel* m = f.w.liste()->model();
+    QCOMPARE(m->rowCount(), 4); // three sows and the blank line
+    QCOMPARE(m->index(0, 0).data().toString(), QStringLiteral("102")); // reverse herd order
+    QCOMPARE(m->index(0, 5).data().toString(), QStringLiteral("Abf., "));
+    QCOMPARE(m->index(3, 0).data().toString(), QString());
+
+    // The chosen type stays; Cancel hides the window; Escape too.
+    treiber.dann([](QDialog* d) { d->reject(); });
+    f.w.Plan1Click();
+    QVERIFY(!f.w.isVisible());
+    f.w.planAufstellen(K(QDate(2013, 3, 11)), -1);
+    QCOMPARE(f.w.windowTitle(), QStringLiteral("Arbeitsplan Deckstall ab 11.3.13"));
+    QTest::keyClick(&f.w, Qt::Key_Escape);
+    QVERIFY(!f.w.isVisible());
+}
+
+void TestTArbeitsplan::columnSwitchesChangeTheHeads() {
+    Planfenster f;
+    f.t.ctx.einstellungen.mitWurf = false;
+    f.t.ctx.einstellungen.mitStall = false;
+    f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
+    QCOMPARE(f.koepfe().mid(0, 4), QStringList({"Sau", "Ferk.D", "Tag", "4.3.13   Mo  "}));
+    QCOMPARE(f.w.liste()->model()->index(0, 2).data().toString(), QStringLiteral("113."));
+    f.t.ctx.einstellungen.mitTage = false;
+    f.t.ctx.einstellungen.mitStall = true;
+    f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
+    QCOMPARE(f.koepfe().mid(0, 3), QStringList({"Sau", "Ferk.D", "Stall"}));
+}
+
+void TestTArbeitsplan::dayScrollingHidesTheDaysBeforeThePosition() {
+    Planfenster f;
+    f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
+    f.w.resize(2000, 400);
+    QVERIFY(QTest::qWaitForWindowExposed(&f.w));
+    QVERIFY(!f.w.tagLeiste()->isVisible()); // all seven fit
+    QVERIFY(f.versteckt().isEmpty());
+
+    f.w.resize(500, 400);
+    QTRY_VERIFY(f.w.tagLeiste()->isVisible());
+    QScrollBar* leiste = f.w.tagLeiste();
+    const int tag = f.w.liste()->horizontalHeader()->fontMetrics().horizontalAdvance(
+        QStringLiteral("00.00.00   Mit _"));
+    int fest = 0;
+    for (int i = 0; i < 5; ++i)
+        fest += f.w.liste()->horizontalHeader()->sectionSize(i);
+    QCOMPARE(leiste->value(), 1);
+    QCOMPARE(leiste->maximum(), TagLeisteMaximum(f.w.liste()->viewport()->width() - fest, tag));
+    QVERIFY(leiste->maximum() > 3);
+    leiste->setValue(2);
+    QCOMPARE(f.versteckt(), QList<int>({1}));
+    leiste->setValue(4); // a jump hides every day before it
+    QCOMPARE(f.versteckt(), QList<int>({1, 2, 3}));
+    leiste->setValue(3);
+    QCOMPARE(f.versteckt(), QList<int>({1, 2}));
+    QHeaderView* h = f.w.liste()->horizontalHeader();
+    const QString kopf = h->model()->headerData(h->count() - 5, Qt::Horizontal).toString();
+    QCOMPARE(h->sectionSize(h->count() - 5),
+             qRound(1.2 * h->fontMetrics().horizontalAdvance(kopf)));
+    leiste->setValue(1);
+    QVERIFY(f.versteckt().isEmpty());
+    QCOMPARE(TagLeisteMaximum(3 * tag + 5, tag), 5);
+    QCOMPARE(TagLeisteMaximum(7 * tag, tag), 0);
+    QCOMPARE(TagLeisteMaximum(-10, tag), 8);
+}
+
+void TestTArbeitsplan::printHasCaptionAndNotesOnlyWhenSwitchedOn() {
+    Planfenster f(60);
+    f.w.planAufstellen(K(QDate(2013, 3, 4)), 1);
+    const auto drucken = [&f] {
+        RecordingCanvas c(1350, 800); // 37 lines a page
+        f.w.druckInhalt(c);
+        return c;
+    };
+    RecordingCanvas ohne = drucken();
+    int titel = 0, notizen = 0;
+    for (const auto& it : ohne.texts()) {
+        if (it.text == f.w.windowTitle() && it.style == Canvas::Bold) ++titel;
+        if (it.text.startsWith(QStringLiteral(" - "))) ++notizen;
+    }
+    QCOMPARE(titel, ohne.pageCount());
+    QVERIFY(ohne.pageCount() >= 2);
+    QCOMPARE(notizen, 0);
+    f.t.ctx.einstellungen.mitKommentar = true;
+    RecordingCanvas mit = drucken();
+    for (const auto& it : mit.texts())
+        if (it.text.startsWith(QStringLiteral(" - Notiz"))) ++notizen;
+    QCOMPARE(notizen, 30);
+    QVERIFY(mit.pageCount() > ohne.pageCount());
+}
+
+void TestTArbeitsplan::pdfAndCsvAreWrittenAndFailuresTold() {
+    Planfenster f;
+    f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
+    const QString pdf = f.t.pfad(QStringLiteral("plan.pdf"));
+    QVERIFY(druckausgabe::ausgeben(f.w, druckausgabe::Ziel::Pdf, nullptr, pdf));
+    const QString csv = f.t.pfad(QStringLiteral("plan.csv"));
+    QVERIFY(f.w.csvSchreiben(csv));
+    QFile datei(csv);
+    QVERIFY(datei.open(QIODevice::ReadOnly));
+    QVERIFY(datei.readAll().startsWith("\xEF\xBB\xBFSau;Ferk.D;W.;Tag;Stall;04.03.2013 Mo;"));
+    QVERIFY(f.t.messages.shown.isEmpty());
+
+    // A folder where the files should go: both fail and say so.
+    const QString weg = f.t.pfad(QStringLiteral("ordner"));
+    QVERIFY(QDir().mkpath(weg));
+    QVERIFY(!druckausgabe::ausgeben(f.w, druckausgabe::Ziel::Pdf, nullptr, weg));
+    QVERIFY(!f.w.csvSchreiben(weg));
+    const QString fehler = QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(weg);
+    QCOMPARE(f.t.messages.count(fehler), 2);
+
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext is not installed");
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(p.waitForFinished(20000));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    QVERIFY2(text.contains(QStringLiteral("ab 4.3.13")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("Seite 1")));
+    QVERIFY(text.contains(QStringLiteral("Abf.,")));
+}
+
+void TestTArbeitsplan::mainWindowKeepsThePlanForTheWholeRun() {
+    Planfenster f;
+    QVERIFY(HerdeSpeichern(f.t.ctx)); // the main window loads the herd file
+    TPVMain w(f.t.ctx);
+    w.show();
+    QPointer<TArbeitsplan> plan = w.arbeitsplan();
+    QVERIFY(plan && !plan->isVisible());
+    QVERIFY(w.menuItem(QStringLiteral("Plan1"))->isEnabled());
+    ModalTreiber treiber;
+    treiber.dann([](QDialog* d) { kind<QPushButton>(d, "OKBtn")->click(); });
+    w.menuItem(QStringLiteral("Plan1"))->trigger();
+    QCOMPARE(treiber.behandelt(), 1);
+    QTRY_VERIFY(plan->isVisible());
+    QCOMPARE(w.mdiArea()->activeSubWindow()->widget(), plan.data());
+    QCOMPARE(plan->windowTitle(), QStringLiteral("Arbeitsplan  ab 10.3.13"));
+    w.mdiArea()->activeSubWindow()->close();
+    QCoreApplication::processEvents();
+    QVERIFY(plan && !plan->isVisible());
+}
+
+QTEST_MAIN(TestTArbeitsplan)
+#include "tst_tarbeitsplan.moc"
