@@ -1,6 +1,7 @@
 #include "tsauauswahl.h"
 
 #include "app/appcontext.h"
+#include "entry/auswahlbuchung.h"
 #include "controls/tnumedit.h"
 #include "herd/saustatus.h"
 #include "herd/textfunktionen.h"
@@ -470,13 +471,7 @@ void TSauAuswahl::auswahlGeaendert(int zeile, bool gewaehlt) {
     if (item >= 2) {
         const int gruppe = item - 2;
         TSauRec& rec = ctx_.Sauenliste[std::size_t(liste_.zeile(zeile).index)].rec;
-        if (gewaehlt && rec.Gruppe() != gruppe) {
-            rec.setGruppe(std::int8_t(gruppe));
-            GruppeGeaendert = true;
-        } else if (!gewaehlt && rec.Gruppe() == gruppe) {
-            rec.setGruppe(0);
-            GruppeGeaendert = true;
-        }
+        if (auswahlbuchung::GruppeSetzen(rec, gruppe, gewaehlt)) GruppeGeaendert = true;
         ListBox1->viewport()->update();
     }
     anzahlZeigen();
@@ -524,9 +519,8 @@ void TSauAuswahl::LoeschenBtnClick() {
                                  MessageService::Buttons::YesNoDefaultNo) !=
         MessageService::Answer::Yes)
         return;
-    ctx_.Sauenliste.erase(ctx_.Sauenliste.begin() + idx);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    AenderungFesthalten(ctx_);
+    auswahlbuchung::SauEntfernen(ctx_, idx);
     QApplication::restoreOverrideCursor();
     eintraegeAufbauen();
 }
@@ -536,11 +530,10 @@ void TSauAuswahl::done(int r) {
         switch (ctx_.messages().question(QStringLiteral("Geänderte Gruppenzuordnung speichern?"),
                                          MessageService::Buttons::YesNoCancel)) {
         case MessageService::Answer::Yes:
-            ctx_.Geaendert = true;
-            HerdeSpeichern(ctx_);
+            auswahlbuchung::GruppenAbschliessen(ctx_, true);
             break;
         case MessageService::Answer::No:
-            HerdeLaden(ctx_);
+            auswahlbuchung::GruppenAbschliessen(ctx_, false);
             eintraegeAufbauen();
             break;
         default:

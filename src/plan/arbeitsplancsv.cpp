@@ -1,6 +1,7 @@
 #include "arbeitsplancsv.h"
 
 #include "plan/arbeitsplan.h"
+#include "platform/csvwriter.h"
 
 namespace {
 
@@ -16,21 +17,6 @@ QString csvKopf(const Arbeitsplan& plan, int spalte) {
 }
 
 } // namespace
-
-QString CsvZeile(const QStringList& felder) {
-    QStringList out;
-    out.reserve(felder.size());
-    for (const QString& f : felder) {
-        if (f.contains(u';') || f.contains(u'"') || f.contains(u'\n') || f.contains(u'\r')) {
-            QString q = f;
-            q.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-            out << u'"' + q + u'"';
-        } else {
-            out << f;
-        }
-    }
-    return out.join(u';');
-}
 
 QList<QStringList> ArbeitsplanCsvFelder(const Arbeitsplan& plan) {
     const std::vector<int> spalten = plan.spalten();
@@ -50,11 +36,12 @@ QList<QStringList> ArbeitsplanCsvFelder(const Arbeitsplan& plan) {
     return out;
 }
 
-QByteArray ArbeitsplanCsv(const Arbeitsplan& plan) {
-    QByteArray out("\xEF\xBB\xBF");
-    for (const QStringList& f : ArbeitsplanCsvFelder(plan)) {
-        out += CsvZeile(f).toUtf8();
-        out += "\r\n";
+CsvWriter ArbeitsplanCsv(const Arbeitsplan& plan) {
+    CsvWriter csv;
+    for (const QStringList& zeile : ArbeitsplanCsvFelder(plan)) {
+        for (const QString& f : zeile)
+            csv.text(f);
+        csv.zeileEnde();
     }
-    return out;
+    return csv;
 }

@@ -2,11 +2,11 @@
 
 #include "app/appcontext.h"
 #include "plan/arbeitsplancsv.h"
+#include "platform/csvwriter.h"
 #include "plan/arbeitsplandruck.h"
 #include "plan/tarbplanstart.h"
 #include "platform/messages.h"
 #include "platform/paintercanvas.h"
-#include "platform/safewrite.h"
 #include "platform/zeilenmodell.h"
 
 #include <QApplication>
@@ -306,9 +306,7 @@ void TArbeitsplan::druckInhalt(Canvas& canvas) {
 }
 
 bool TArbeitsplan::csvSchreiben(const QString& datei) {
-    const QByteArray daten = ArbeitsplanCsv(plan_);
-    if (writeFileSafely(datei, [&daten](QIODevice& d) { return d.write(daten) == daten.size(); }))
-        return true;
+    if (ArbeitsplanCsv(plan_).speichern(datei)) return true;
     ctx_.messages().error(
         QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(datei));
     return false;

@@ -381,19 +381,25 @@ void TestTFuttermix::jedesMalEinNeuesFensterEscapeSchliesst() {
     QVERIFY(QTest::qWaitForWindowActive(&haupt));
     haupt.menuItem(QStringLiteral("Futter1"))->trigger();
     haupt.menuItem(QStringLiteral("Futter1"))->trigger();
-    const auto fenster = haupt.mdiArea()->subWindowList();
+    // The feed windows among the main window's children (the work plan lives there too).
+    const auto futterfenster = [&haupt] {
+        QList<TFuttermix*> out;
+        for (QMdiSubWindow* s : haupt.mdiArea()->subWindowList())
+            if (auto* f = qobject_cast<TFuttermix*>(s->widget())) out << f;
+        return out;
+    };
+    const auto fenster = futterfenster();
     QCOMPARE(fenster.size(), 2);
-    auto* w = qobject_cast<TFuttermix*>(fenster[1]->widget());
-    QVERIFY(w);
+    TFuttermix* w = fenster[1];
     QCOMPARE(w->windowTitle(), QStringLiteral("Futtermischung"));
-    QVERIFY(fenster[0]->widget() != w);
+    QVERIFY(fenster[0] != w);
     // A change in one window is its own.
     w->ListBox2->setCurrentRow(0);
     w->HinzufuegenBtn->click();
-    QCOMPARE(qobject_cast<TFuttermix*>(fenster[0]->widget())->mix().Anzahl, 0);
+    QCOMPARE(fenster[0]->mix().Anzahl, 0);
     d.tc.messages.planAnswer(A::No);
     QTest::keyClick(w->ListBox2, Qt::Key_Escape);
-    QTRY_COMPARE(haupt.mdiArea()->subWindowList().size(), 1);
+    QTRY_COMPARE(futterfenster().size(), 1);
     QCOMPARE(d.tc.messages.texts(), QStringList{"Mischungen  abspeichern?"});
 }
 
