@@ -1,0 +1,230 @@
+#include "auswertung.h"
+
+#include "herd/kurzdatum.h"
+
+namespace {
+
+// Day count from a to b; 0 when either date is empty.
+int tage(TKurzDatum a, TKurzDatum b) {
+    return a.vorhanden() && b.vorhanden() ? TageZwischen(a, b) : 0;
+}
+
+// Upper case as GrossText does it (a..z, ä ö ü), on the Windows-1252 bytes.
+Kurzname gross(Kurzname n) {
+    for (std::size_t i = 0; i < n.laenge; ++i) {
+        const auto c = std::uint8_t(n.z[i]);
+        if ((c >= 'a' && c <= 'z') || c == 0xE4 || c == 0xF6 || c == 0xFC) n.z[i] = char(c - 32);
+    }
+    return n;
+}
+
+bool imZeitraum(TKurzDatum d, const TAuswertungsFilter& f) {
+    return d.vorhanden() && DatumZwischen(f.Von, d, f.Bis);
+}
+
+} // namespace
+
+Filtervergleich::Filtervergleich(const TAuswertungsFilter& f)
+    : f_(f), eberGesetzt_(!f.EberFilter.isEmpty()), herkunftGesetzt_(!f.HerkunftFilter.isEmpty()),
+      rasseGesetzt_(!f.RasseFilter.isEmpty()), eber_(Kurzname::aus(f.EberFilter)),
+      herkunft_(Kurzname::aus(f.HerkunftFilter)), rasse_(Kurzname::aus(f.RasseFilter)) {
+    eberGross_ = gross(eber_).text();
+}
+
+bool Filtervergleich::herkunftPasst(const KopieSau& s) const {
+    return !herkunftGesetzt_ || s.Herkunft == herkunft_;
+}
+
+bool Filtervergleich::rassePasst(const KopieSau& s) const {
+    return !rasseGesetzt_ || s.Rasse == rasse_;
+}
+
+namespace {
+
+// Steps 9 to 15: the figures of a litter with a successful mating.
+void erfolgreicherWurf(const Auswertungskopie& kopie, int sau, int i, TKurzDatum letzteBelegung,
+                       TKennzahlen& k) {
+    const auto wuerfe = kopie.wuerfe(sau);
+    const KopieWurf& w = wuerfe[std::size_t(i)];
+    // The first two litters take the empty days after them, later ones those before.
+    if (i > 1 && wuerfe[std::size_t(i - 1)].Absetzen.vorhanden())
+        k.Leertage = tage(wuerfe[std::size_t(i - 1)].Absetzen, w.Belegen[0]);
+    else if (std::size_t(i + 1) < wuerfe.size() &&
+             wuerfe[std::size_t(i + 1)].Belegen[0].vorhanden())
+        k.Leertage = tage(w.Absetzen, wuerfe[std::size_t(i + 1)].Belegen[0]);
+    if (w.gefarrowed()) {
+        k.Traechtigkeit = tage(letzteBelegung, w.Abferkeln);
+        k.Saeugetage = w.Absetzen.vorhanden() ? tage(w.Abferkeln, w.Absetzen) : 0;
+    }
+    k.TragenUndSaeugen = k.Traechtigkeit + k.Saeugetage;
+    if (k.Wuerfe == 1)
+        k.Zwischenwurfzeit = tage(w.Belegen[0], letzteBelegung) + k.Leertage + k.TragenUndSaeugen;
+
+    k.Geborene = w.Geborene;
+    k.Todgeborene = w.Todgeborene;
+    k.Weibliche = w.Weibliche;
+    if (w.Geburtsgewicht > 0) {
+        k.GeburtsgewichtSumme = double(w.Geburtsgewicht) * w.Geborene;
+        k.GeburtsgewichtAnzahl += w.Geborene;
+    }
+    for (const KopieBefund& b : kopie.befunde(w)) {
+        if (b.Verlusttag > 0)
+            k.AusfallListe.push_back({b.Eintrag, b.Verlusttag, 1});
+        else
+            k.AnomalieListe.push_back({b.Eintrag, 0, 1});
+    }
+    k.AnomalienAnzahl = std::int32_t(k.AnomalieListe.size());
+    k.AusfaelleAnzahl = std::int32_t(k.AusfallListe.size());
+    if (k.Saeugetage > 0)
+        k.Abgesetzte = w.Geborene - w.Todgeborene - k.AusfaelleAnzahl + w.Ausgleich;
+    if (w.Ausgleich > 0) k.AusgleichZu += w.Ausgleich;
+    if (w.Ausgleich < 0) k.AusgleichAb += -w.Ausgleich;
+    if (w.Absetzgewicht > 0) {
+        const int n = w.Geborene - k.AusfaelleAnzahl + w.Ausgleich;
+        k.AbsetzgewichtSumme = n * double(w.Absetzgewicht) * 0.001;
+        k.AbsetzgewichtAnzahl += n;
+    }
+}
+
+} // namespace
+
+void WurfKennzahlen(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
+                    TKennzahlen& k, TAuswertungsModus modus, const Einstellungen& e) {
+    k.Leeren();
+    const KopieSau& s = kopie.sau(sau);
+    const auto wuerfe = kopie.wuerfe(sau);
+    const KopieWurf& w = wuerfe[std::size_t(i)];
+    bool erfolgt = modus != amEber;
+    if (i == 0) k.Einstalltage = tage(s.Zugang, w.Belegen[0]);
+    k.Wuerfe = w.Absetzen.vorhanden() ? 1 : 0;
+
+    TKurzDatum letzte = w.Belegen[0];
+    k.ErstBelegungen += 1;
+    for (int b = 1; b < 3; ++b) {
+        if (!w.Belegen[std::size_t(b)].vorhanden()) continue;
+        letzte = w.Belegen[std::size_t(b)];
+        (b == 1 ? k.ZweitBelegungen : k.DrittBelegungen) += 1;
+        k.Umrauschtage = tage(w.Belegen[0], w.Belegen[std::size_t(b)]);
+    }
+    if (!w.gefarrowed() && s.Abgang.vorhanden()) k.LeerBisAbgang = tage(letzte, s.Abgang);
+    if (!w.Absetzen.vorhanden() && s.Abgang.vorhanden() && w.gefarrowed())
+        k.LeerBisAbgang = tage(w.Abferkeln, s.Abgang);
+
+    const Kurzname eberGross = f.eberGesetzt() ? gross(f.eber()) : Kurzname{};
+    for (int b = 0; b < 3; ++b) {
+        if (f.eberGesetzt() && !(gross(w.Eber[std::size_t(b)]) == eberGross)) continue;
+        if (!w.Belegen[std::size_t(b)].vorhanden()) continue;
+        k.Deckungen += 1;
+        if (w.Mal[std::size_t(b)] > 1) k.Mehrfach += 1;
+        const bool treffer = b == 2 ? w.TKDatum[0].vorhanden() && w.TKErgebnis[0] != 0
+                                    : !w.Belegen[std::size_t(b + 1)].vorhanden();
+        if (treffer) {
+            k.Treffer += 1;
+            erfolgt = true;
+        }
+    }
+    if (w.Belegen[0].vorhanden() && erfolgt) erfolgreicherWurf(kopie, sau, i, letzte, k);
+
+    if (s.Abgang.vorhanden() && k.LeerBisAbgang == 0 && std::size_t(i + 1) == wuerfe.size())
+        k.LeerBisAbgang = tage(w.Absetzen, s.Abgang);
+    if (e.mitVerkauf) k.Zwischenwurfzeit += k.LeerBisAbgang;
+    if (e.mitEinstall) k.Zwischenwurfzeit += k.Einstalltage;
+}
+
+bool WurfImFilter(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i) {
+    const TAuswertungsFilter& fi = f.filter();
+    const KopieSau& s = kopie.sau(sau);
+    const KopieWurf& w = kopie.wuerfe(sau)[std::size_t(i)];
+    const int k = w.Belegen[2].vorhanden() ? 2 : w.Belegen[1].vorhanden() ? 1 : 0;
+    TKurzDatum d;
+    switch (fi.Datumsart) {
+    case daEinstallen:
+        d = s.Zugang;
+        break;
+    case daBelegen:
+        d = w.Belegen[std::size_t(k)];
+        break;
+    case daFerkeln:
+        d = w.Abferkeln;
+        break;
+    case daAbsetzen:
+        d = w.Absetzen;
+        break;
+    }
+    if (!imZeitraum(d, fi)) return false;
+    const bool abgang = s.Abgang.vorhanden();
+    if (fi.NurGanzeWuerfe && !w.Absetzen.vorhanden() && !(!fi.NurVorhandeneSauen && abgang))
+        return false;
+    if (fi.NurVorhandeneSauen && abgang) return false;
+    if (fi.NurErsterWurf && w.WurfNr != 1) return false;
+    if (f.eberGesetzt() && !(f.eber() == w.Eber[std::size_t(k)])) return false;
+    return f.herkunftPasst(s) && f.rassePasst(s);
+}
+
+QString Filterbeschreibung(const TAuswertungsFilter& f) {
+    static const char* const arten[] = {"Einstallen", "Belegen", "Abferkeln", "Absetzen"};
+    QString t = QString::fromLatin1(arten[std::min<int>(f.Datumsart, 3)]);
+    t += u' ' + KurzDatumText(f.Von) + QStringLiteral(" - ") + KurzDatumText(f.Bis);
+    if (!f.HerkunftFilter.isEmpty()) t += QStringLiteral("  Herkunft: ") + f.HerkunftFilter;
+    if (!f.RasseFilter.isEmpty()) t += QStringLiteral("  Rasse: ") + f.RasseFilter;
+    if (!f.EberFilter.isEmpty()) t += QStringLiteral("  Eber: ") + f.EberFilter;
+    return t;
+}
+
+double RemontierungsquoteBerechnen(const Filtervergleich& f, const Auswertungskopie& kopie) {
+    const TAuswertungsFilter& fi = f.filter();
+    long zugaenge = 0, abgaenge = 0, bestand = 0;
+    for (int i = 0; i < kopie.sauenAnzahl(); ++i) {
+        const KopieSau& s = kopie.sau(i);
+        if (!f.rassePasst(s) || !f.herkunftPasst(s)) continue;
+        if (!fi.Von.vorhanden() || imZeitraum(s.Zugang, fi)) ++zugaenge;
+        if (s.Abgang.vorhanden() && (!fi.Von.vorhanden() || !DatumVor(s.Abgang, fi.Von)) &&
+            (!fi.Bis.vorhanden() || !DatumVor(fi.Bis, s.Abgang)))
+            ++abgaenge;
+        if (!s.Abgang.vorhanden() || !fi.Bis.vorhanden())
+            ++bestand;
+        else if (DatumVor(s.Zugang, fi.Bis) && DatumVor(fi.Bis, s.Abgang))
+            ++bestand;
+    }
+    const long anfang = bestand + abgaenge - zugaenge;
+    if (anfang > 0) return double(abgaenge) / double(anfang) * 100.0;
+    if (bestand > 0) return double(abgaenge) / double(bestand) * 100.0;
+    return 0.0;
+}
+
+void KennzahlenBerechnen(TAuswertungsStand& stand, const Auswertungskopie& kopie,
+                         const Einstellungen& e, const std::function<void(int)>& fortschritt) {
+    stand.Summe.Leeren();
+    const Filtervergleich f(stand.filter);
+    TKennzahlen wurf;
+    const auto einer = [&](int sau, int i) {
+        WurfKennzahlen(f, kopie, sau, i, wurf, stand.Modus, e);
+        KennzahlenAddieren(stand.Summe, wurf);
+    };
+    switch (stand.Modus) {
+    case amSauWurf:
+        if (stand.Sau >= 0 && stand.Wurf >= 0) einer(stand.Sau, stand.Wurf);
+        stand.Summe.Sauen = 1;
+        return;
+    case amSau:
+        if (stand.Sau >= 0)
+            for (int i = 0; i < int(kopie.wuerfe(stand.Sau).size()); ++i)
+                einer(stand.Sau, i);
+        stand.Summe.Sauen = 1;
+        return;
+    case amEber:
+    case amAuswahl:
+        break;
+    }
+    for (int s = 0; s < kopie.sauenAnzahl(); ++s) {
+        if (fortschritt) fortschritt(s);
+        bool gezaehlt = false;
+        for (int i = 0; i < int(kopie.wuerfe(s).size()); ++i) {
+            if (!WurfImFilter(f, kopie, s, i)) continue;
+            einer(s, i);
+            if (!gezaehlt) ++stand.Summe.Sauen;
+            gezaehlt = true;
+        }
+    }
+    stand.Summe.Remontierungsquote = RemontierungsquoteBerechnen(f, kopie);
+}
