@@ -152,7 +152,7 @@ public:
             zeileZeichnen(c_, s, r, y_, st_.Modus == amEber);
         }
         schrift(12);
-        y_ += h_;
+        y_ += 2 * h_; // the next line, then one empty line
         if (st_.Modus == amSau && st_.Sau >= 0) wurfTabelle();
     }
 

@@ -73,7 +73,7 @@ TAuswertung::TAuswertung(AppContext& ctx, QWidget* parent) : TAuswertungBasis(ct
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     ScrollBox1 = new QScrollArea;
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1->setWidgetResizable(false);
+    ScrollBox1->setWidgetResizable(true); // the pane takes the client area, at least its own size
     PaintBox2 = new Flaeche([this](QPainter& p) { kennzahlenMalen(p); });
     PaintBox2->setObjectName(QStringLiteral("PaintBox2"));
     ScrollBox1->setWidget(PaintBox2);
@@ -196,8 +196,7 @@ void TAuswertung::neuLayouten() {
     int hoehe = 17 * h;
     if (stand_.AnomalienOffen) hoehe += int(stand_.Summe.AnomalieListe.size() + 1) * h;
     if (stand_.AusfaelleOffen) hoehe += int(stand_.Summe.AusfallListe.size() + 1) * h;
-    hoehe = std::max({hoehe, pane.hoehe + h, ScrollBox1->viewport()->height()});
-    PaintBox2->resize(std::max(600, ScrollBox1->viewport()->width()), hoehe);
+    PaintBox2->setMinimumSize(600, std::max(hoehe, pane.hoehe + h));
     PaintBox1->update();
     PaintBox2->update();
 }
@@ -262,11 +261,6 @@ void TAuswertung::keyPressEvent(QKeyEvent* e) {
         return;
     }
     TAuswertungBasis::keyPressEvent(e);
-}
-
-void TAuswertung::resizeEvent(QResizeEvent* e) {
-    TAuswertungBasis::resizeEvent(e);
-    neuLayouten();
 }
 
 TAuswertung* AuswertungOeffnen(AppContext& ctx, TAuswertungsModus modus, TSauAuswahl* auswahl,

@@ -55,7 +55,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void berechnen();
