@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks (Release, in build-bench/) and runs them: loading, saving, the
-# selection rebuild and its sorts against their baselines on demo herds of 1,000, 10,000 and
-# 40,000 sows; then the memory with the 40,000-sow herd loaded and the start-up of the
+# selection rebuild and its sorts, and the herd evaluation "Auswahl", against their baselines
+# on demo herds of 1,000, 10,000 and 40,000 sows; then the memory with the 40,000-sow herd loaded and the start-up of the
 # program on it. Arguments go to the benchmark program, e.g.
 #   bench/run.sh --groessen=40000 --benchmark_filter='Laden|lesen'
 set -euo pipefail
@@ -10,13 +10,16 @@ scripts/setup.sh
 dir=build-bench
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPORVANTA_TESTS=OFF >/dev/null
 cmake --build "$dir" -j "${JOBS:-$(nproc)}" \
-    --target porvanta_bench porvanta_speicher porvanta_startzeit demoherde >/dev/null
+    --target porvanta_bench porvanta_auswertung_bench porvanta_speicher porvanta_startzeit demoherde >/dev/null
 
 # Loading and saving allocate as at a fresh start; the selection in a warm program.
 "$dir/bench/porvanta_bench" --frisch --benchmark_color=false --benchmark_repetitions=3 \
     --benchmark_filter='HerdeLaden|Datei_lesen|HerdeSpeichern|Schreiben_fsync' "$@"
 "$dir/bench/porvanta_bench" --benchmark_color=false --benchmark_repetitions=3 \
     --benchmark_filter='Durchlauf|Sauen_letzte|Auswahl|Sortieren' "$@"
+
+# The herd evaluation over the whole herd.
+"$dir/bench/porvanta_auswertung_bench" --benchmark_color=false --benchmark_repetitions=3 "$@"
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT

@@ -1,13 +1,10 @@
 #include "auswertung.h"
 
-#include "herd/kurzdatum.h"
+#include "evaluation/tagezahl.h"
 
 namespace {
 
-// Day count from a to b; 0 when either date is empty.
-int tage(TKurzDatum a, TKurzDatum b) {
-    return a.vorhanden() && b.vorhanden() ? TageZwischen(a, b) : 0;
-}
+using tagezahl::tage;
 
 // Upper case as GrossText does it (a..z, ä ö ü), on the Windows-1252 bytes.
 Kurzname gross(Kurzname n) {
@@ -19,7 +16,7 @@ Kurzname gross(Kurzname n) {
 }
 
 bool imZeitraum(TKurzDatum d, const TAuswertungsFilter& f) {
-    return d.vorhanden() && DatumZwischen(f.Von, d, f.Bis);
+    return d.vorhanden() && tagezahl::zwischen(f.Von, d, f.Bis);
 }
 
 } // namespace
@@ -178,12 +175,12 @@ double RemontierungsquoteBerechnen(const Filtervergleich& f, const Auswertungsko
         const KopieSau& s = kopie.sau(i);
         if (!f.rassePasst(s) || !f.herkunftPasst(s)) continue;
         if (!fi.Von.vorhanden() || imZeitraum(s.Zugang, fi)) ++zugaenge;
-        if (s.Abgang.vorhanden() && (!fi.Von.vorhanden() || !DatumVor(s.Abgang, fi.Von)) &&
-            (!fi.Bis.vorhanden() || !DatumVor(fi.Bis, s.Abgang)))
+        if (s.Abgang.vorhanden() && (!fi.Von.vorhanden() || !tagezahl::vor(s.Abgang, fi.Von)) &&
+            (!fi.Bis.vorhanden() || !tagezahl::vor(fi.Bis, s.Abgang)))
             ++abgaenge;
         if (!s.Abgang.vorhanden() || !fi.Bis.vorhanden())
             ++bestand;
-        else if (DatumVor(s.Zugang, fi.Bis) && DatumVor(fi.Bis, s.Abgang))
+        else if (tagezahl::vor(s.Zugang, fi.Bis) && tagezahl::vor(fi.Bis, s.Abgang))
             ++bestand;
     }
     const long anfang = bestand + abgaenge - zugaenge;

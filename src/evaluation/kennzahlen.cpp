@@ -12,13 +12,6 @@ Kurzname Kurzname::aus(const QString& text) {
     return k;
 }
 
-Kurzname Kurzname::ausBytes(const std::uint8_t* feld, std::size_t max) {
-    Kurzname k;
-    k.laenge = std::uint8_t(std::min<std::size_t>({feld[0], max, 15}));
-    std::memcpy(k.z.data(), feld + 1, k.laenge);
-    return k;
-}
-
 QString Kurzname::text() const {
     return cp1252::decode(reinterpret_cast<const std::uint8_t*>(z.data()), laenge);
 }
@@ -89,11 +82,17 @@ void KennzahlenAddieren(TKennzahlen& d, const TKennzahlen& q) {
         if (!eintragen(d.AnomalieListe, e)) d.AnomalienOhneNamen += e.Anzahl;
     for (const TBefundEintrag& e : q.AusfallListe) {
         if (!eintragen(d.AusfallListe, e)) d.AusfaelleOhneNamen += e.Anzahl;
-        if (e.Tag > 0 && e.Tag < 76) d.Verlusttage[e.Tag] += e.Anzahl;
+        if (e.Tag > 0 && e.Tag < 76) {
+            d.Verlusttage[e.Tag] += e.Anzahl;
+            d.verlusttageBelegt = true;
+        }
     }
     // A sum added into a sum brings its day counts along; a litter's own array is empty.
-    for (std::size_t t = 1; t < d.Verlusttage.size(); ++t)
-        d.Verlusttage[t] += q.Verlusttage[t];
+    if (q.verlusttageBelegt) {
+        for (std::size_t t = 1; t < d.Verlusttage.size(); ++t)
+            d.Verlusttage[t] += q.Verlusttage[t];
+        d.verlusttageBelegt = true;
+    }
     d.AnomalienOhneNamen += q.AnomalienOhneNamen;
     d.AusfaelleOhneNamen += q.AusfaelleOhneNamen;
     d.AnomalienAnzahl = summe(d.AnomalieListe) + d.AnomalienOhneNamen;

@@ -13,14 +13,27 @@ struct Kurzname {
     std::array<char, 15> z{};
 
     static Kurzname aus(const QString& text);
-    // From a record field: length byte (clamped to `max`), then the characters.
-    static Kurzname ausBytes(const std::uint8_t* feld, std::size_t max);
+    // From a record field: length byte (clamped to `max`), then the characters. Reads 16
+    // bytes from `feld`, whatever the field's size.
+    static Kurzname ausBytes(const std::uint8_t* feld, std::size_t max) {
+        Kurzname k;
+        k.laden(feld, max);
+        return k;
+    }
+    // The same into this name, in place: the copy loops use it to avoid a temporary.
+    void laden(const std::uint8_t* feld, std::size_t max) {
+        std::memcpy(this, feld, sizeof *this);
+        if (laenge > max) laenge = std::uint8_t(max);
+    }
     QString text() const;
     bool leer() const { return laenge == 0; }
     bool operator==(const Kurzname& o) const {
+        // Bytes past the length are not part of the name.
         return laenge == o.laenge && std::memcmp(z.data(), o.z.data(), laenge) == 0;
     }
 };
+
+static_assert(sizeof(Kurzname) == 16);
 
 // One named finding of a litter or a sum: an anomaly or a cause of loss.
 struct TBefundEintrag {
@@ -69,6 +82,7 @@ struct TKennzahlen {
     // Counts of names that found no room in a full list; they stay in the totals.
     std::int32_t AnomalienOhneNamen = 0;
     std::int32_t AusfaelleOhneNamen = 0;
+    bool verlusttageBelegt = false; // some day count is not 0
 
     // Every counter to zero, both lists emptied (their storage is kept).
     void Leeren();

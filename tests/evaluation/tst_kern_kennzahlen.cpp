@@ -3,6 +3,8 @@
 
 #include "auswertungtesthilfe.h"
 #include "evaluation/kennzahlzeilen.h"
+#include "evaluation/tagezahl.h"
+#include "herd/saustatus.h"
 
 #include <QTest>
 #include <random>
@@ -64,13 +66,18 @@ private slots:
     void zeilenJeModus_data();
     void zeilenJeModus();
     void unabhaengigNachgerechnet();
+    void datumsrechnungWieHerdfunktionen();
 };
 
 void TstKennzahlen::kopieLaesstWuerfeAusUndNummeriertNeu() {
+    TWurfRec erster = Wurf(1, 0, 115, 140, 12, 1);
+    Verluste(erster, {{"erdrückt", 2}, {"Durchfall", 3}});
+    erster.setEintrag(5, QStringLiteral("Spreizer"));
+    erster.setEintrag(13, QStringLiteral("Zitterer"));
+    erster.setEintrag(14, QStringLiteral("Afterlos"));
     const Herde h{Sau1("1", 0,
-                       {Wurf(1, 0, 115, 140, 12, 1), Wurf(2, 150, 265, 290, 9, 9),
-                        Wurf(3, 300, 415, 440, 0, 0), Wurf(4, 450, 500, 500, 3, 0),
-                        Wurf(5, 600, 715, -1, 12, 0), Wurf(6, 750)})};
+                       {erster, Wurf(2, 150, 265, 290, 9, 9), Wurf(3, 300, 415, 440, 0, 0),
+                        Wurf(4, 450, 500, 500, 3, 0), Wurf(5, 600, 715, -1, 12, 0), Wurf(6, 750)})};
     const Auswertungskopie k(h);
     const auto w = k.wuerfe(0);
     QCOMPARE(int(w.size()), 3);
@@ -79,6 +86,12 @@ void TstKennzahlen::kopieLaesstWuerfeAusUndNummeriertNeu() {
         QCOMPARE(w[std::size_t(i)].herdenIndex, herkunft[i]);
         QCOMPARE(int(w[std::size_t(i)].WurfNr), i + 1);
     }
+    // The card's counts: losses from slot 1 up, anomalies from slot 14 down.
+    QCOMPARE(int(w[0].Verluste), Verluste(erster));
+    QCOMPARE(int(w[0].Anomalien), Anomalien(erster));
+    QCOMPARE(int(w[0].Anomalien), 2);
+    QCOMPARE(int(k.befunde(w[0]).size()), 5);
+    QCOMPARE(k.befunde(w[0])[2].Eintrag.text(), QStringLiteral("Spreizer"));
     QCOMPARE(k.wurfIndex(0, 2), 1);
     QCOMPARE(k.wurfIndex(0, 4), -1); // the suckling litter is not in the copy
 }
@@ -397,6 +410,22 @@ void TstKennzahlen::unabhaengigNachgerechnet() {
     QCOMPARE(s.Geborene, geborene);
     QCOMPARE(s.AusfaelleAnzahl, ausfaelle);
     QCOMPARE(s.Abgesetzte, abgesetzte);
+}
+
+// The inline date arithmetic of the loops against the herd's own functions, over every
+// byte combination of day, month and year (the loops read dates straight from records).
+void TstKennzahlen::datumsrechnungWieHerdfunktionen() {
+    const TKurzDatum bezug = TKurzDatum::aus(QDate(2020, 2, 29));
+    for (int j = 0; j < 256; ++j)
+        for (int m = 0; m < 16; ++m)
+            for (int t = 0; t < 40; ++t) {
+                const TKurzDatum d{std::uint8_t(t), std::uint8_t(m), std::uint8_t(j), 0};
+                if (tagezahl::nummer(d) != Tagesnummer(d) ||
+                    tagezahl::vor(d, bezug) != DatumVor(d, bezug) ||
+                    tagezahl::zwischen(bezug, d, bezug) != DatumZwischen(bezug, d, bezug) ||
+                    (t > 0 && tagezahl::tage(bezug, d) != TageZwischen(bezug, d)))
+                    QFAIL(qPrintable(QStringLiteral("%1.%2.[%3]").arg(t).arg(m).arg(j)));
+            }
 }
 
 QTEST_GUILESS_MAIN(TstKennzahlen)
