@@ -95,7 +95,19 @@ TAuswertungFilter::TAuswertungFilter(AppContext& ctx, QWidget* parent) : QDialog
     raster->addWidget(CheckBox2, 1, 2);
     raster->addWidget(CheckBox3, 2, 2);
 
-    // Origins and breeds in order of first occurrence; the boars of the herd.
+    listenFuellen(ctx);
+
+    QDialogButtonBox* knoepfe = DialogKnoepfe(this);
+    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* l = new QVBoxLayout(this);
+    l->addWidget(oben);
+    l->addLayout(raster);
+    l->addWidget(knoepfe);
+    new EnterAlsTab(this);
+}
+
+// Origins and breeds in order of first occurrence; the boars of the herd.
+void TAuswertungFilter::listenFuellen(const AppContext& ctx) {
     QSet<QString> herkunft, rasse;
     for (const Sau& s : ctx.Sauenliste) {
         const QString h = s.rec.Herkunft(), r = s.rec.Rasse();
@@ -111,14 +123,6 @@ TAuswertungFilter::TAuswertungFilter(AppContext& ctx, QWidget* parent) : QDialog
     ComboBox1->addItems(ctx.Eberliste);
     for (QComboBox* c : {ComboBox1, ComboBox2, ComboBox3})
         c->setCurrentIndex(-1);
-
-    QDialogButtonBox* knoepfe = DialogKnoepfe(this);
-    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    auto* l = new QVBoxLayout(this);
-    l->addWidget(oben);
-    l->addLayout(raster);
-    l->addWidget(knoepfe);
-    new EnterAlsTab(this);
 }
 
 void TAuswertungFilter::periodeSetzen() {

@@ -28,6 +28,7 @@ public:
     void FilterLesen(TAuswertungsFilter& f) const;
 
 private:
+    void listenFuellen(const AppContext& ctx);
     void periodeSetzen();
 
     QGroupBox* RadioGroup1 = nullptr;
