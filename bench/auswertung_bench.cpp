@@ -84,8 +84,8 @@ void AuswertungAuswahl(benchmark::State& state) {
         const Auswertungskopie kopie(h);
         TAuswertungsStand st;
         st.Modus = amAuswahl;
-        st.filter.Von = TKurzDatum::aus(1980, 1, 1);
-        st.filter.Bis = TKurzDatum::aus(kHeute.year(), 12, 31);
+        st.filter.Von = TKurzDatum::aus(1, 1, 1980);
+        st.filter.Bis = TKurzDatum::aus(31, 12, kHeute.year());
         st.filter.NurGanzeWuerfe = true;
         KennzahlenBerechnen(st, kopie, e);
         wuerfe = std::size_t(st.Summe.Wuerfe);

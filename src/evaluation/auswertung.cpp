@@ -38,9 +38,9 @@ bool Filtervergleich::rassePasst(const KopieSau& s) const {
 
 namespace {
 
-// Steps 9 to 15: the figures of a litter with a successful mating.
+// Steps 9 to 15 without the finding lists: the figures of a litter with a successful mating.
 void erfolgreicherWurf(const Auswertungskopie& kopie, int sau, int i, TKurzDatum letzteBelegung,
-                       TKennzahlen& k) {
+                       TKennzahlenWerte& k) {
     const auto wuerfe = kopie.wuerfe(sau);
     const KopieWurf& w = wuerfe[std::size_t(i)];
     // The first two litters take the empty days after them, later ones those before.
@@ -64,14 +64,8 @@ void erfolgreicherWurf(const Auswertungskopie& kopie, int sau, int i, TKurzDatum
         k.GeburtsgewichtSumme = double(w.Geburtsgewicht) * w.Geborene;
         k.GeburtsgewichtAnzahl += w.Geborene;
     }
-    for (const KopieBefund& b : kopie.befunde(w)) {
-        if (b.Verlusttag > 0)
-            k.AusfallListe.push_back({b.Eintrag, b.Verlusttag, 1});
-        else
-            k.AnomalieListe.push_back({b.Eintrag, 0, 1});
-    }
-    k.AnomalienAnzahl = std::int32_t(k.AnomalieListe.size());
-    k.AusfaelleAnzahl = std::int32_t(k.AusfallListe.size());
+    for (const KopieBefund& b : kopie.befunde(w))
+        ++(b.Verlusttag > 0 ? k.AusfaelleAnzahl : k.AnomalienAnzahl);
     if (k.Saeugetage > 0)
         k.Abgesetzte = w.Geborene - w.Todgeborene - k.AusfaelleAnzahl + w.Ausgleich;
     if (w.Ausgleich > 0) k.AusgleichZu += w.Ausgleich;
@@ -83,11 +77,11 @@ void erfolgreicherWurf(const Auswertungskopie& kopie, int sau, int i, TKurzDatum
     }
 }
 
-} // namespace
-
-void WurfKennzahlen(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
-                    TKennzahlen& k, TAuswertungsModus modus, const Einstellungen& e) {
-    k.Leeren();
+// Steps 1 to 17 into `k` (cleared first) without the finding lists; true when the litter's
+// findings count (step 13 was reached).
+bool wurfWerte(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
+               TKennzahlenWerte& k, TAuswertungsModus modus, const Einstellungen& e) {
+    k = kLeereWerte;
     const KopieSau& s = kopie.sau(sau);
     const auto wuerfe = kopie.wuerfe(sau);
     const KopieWurf& w = wuerfe[std::size_t(i)];
@@ -97,35 +91,64 @@ void WurfKennzahlen(const Filtervergleich& f, const Auswertungskopie& kopie, int
 
     TKurzDatum letzte = w.Belegen[0];
     k.ErstBelegungen += 1;
-    for (int b = 1; b < 3; ++b) {
-        if (!w.Belegen[std::size_t(b)].vorhanden()) continue;
-        letzte = w.Belegen[std::size_t(b)];
+    for (std::size_t b = 1; b < 3; ++b) {
+        if (!w.Belegen[b].vorhanden()) continue;
+        letzte = w.Belegen[b];
         (b == 1 ? k.ZweitBelegungen : k.DrittBelegungen) += 1;
-        k.Umrauschtage = tage(w.Belegen[0], w.Belegen[std::size_t(b)]);
+        k.Umrauschtage = tage(w.Belegen[0], w.Belegen[b]);
     }
     if (!w.gefarrowed() && s.Abgang.vorhanden()) k.LeerBisAbgang = tage(letzte, s.Abgang);
     if (!w.Absetzen.vorhanden() && s.Abgang.vorhanden() && w.gefarrowed())
         k.LeerBisAbgang = tage(w.Abferkeln, s.Abgang);
 
     const Kurzname eberGross = f.eberGesetzt() ? gross(f.eber()) : Kurzname{};
-    for (int b = 0; b < 3; ++b) {
-        if (f.eberGesetzt() && !(gross(w.Eber[std::size_t(b)]) == eberGross)) continue;
-        if (!w.Belegen[std::size_t(b)].vorhanden()) continue;
+    for (std::size_t b = 0; b < 3; ++b) {
+        if (f.eberGesetzt() && !(gross(w.Eber[b]) == eberGross)) continue;
+        if (!w.Belegen[b].vorhanden()) continue;
         k.Deckungen += 1;
-        if (w.Mal[std::size_t(b)] > 1) k.Mehrfach += 1;
+        if (w.Mal[b] > 1) k.Mehrfach += 1;
         const bool treffer = b == 2 ? w.TKDatum[0].vorhanden() && w.TKErgebnis[0] != 0
-                                    : !w.Belegen[std::size_t(b + 1)].vorhanden();
+                                    : !w.Belegen[b + 1].vorhanden();
         if (treffer) {
             k.Treffer += 1;
             erfolgt = true;
         }
     }
-    if (w.Belegen[0].vorhanden() && erfolgt) erfolgreicherWurf(kopie, sau, i, letzte, k);
+    const bool befunde = w.Belegen[0].vorhanden() && erfolgt;
+    if (befunde) erfolgreicherWurf(kopie, sau, i, letzte, k);
 
     if (s.Abgang.vorhanden() && k.LeerBisAbgang == 0 && std::size_t(i + 1) == wuerfe.size())
         k.LeerBisAbgang = tage(w.Absetzen, s.Abgang);
     if (e.mitVerkauf) k.Zwischenwurfzeit += k.LeerBisAbgang;
     if (e.mitEinstall) k.Zwischenwurfzeit += k.Einstalltage;
+    return befunde;
+}
+
+} // namespace
+
+void WurfKennzahlen(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
+                    TKennzahlen& k, TAuswertungsModus modus, const Einstellungen& e) {
+    k.Leeren();
+    if (!wurfWerte(f, kopie, sau, i, k, modus, e)) return;
+    for (const KopieBefund& b : kopie.befunde(kopie.wuerfe(sau)[std::size_t(i)])) {
+        TBefundEintrag& eintrag =
+            (b.Verlusttag > 0 ? k.AusfallListe : k.AnomalieListe).emplace_back();
+        eintrag.Name = b.Eintrag;
+        eintrag.Tag = b.Verlusttag;
+        eintrag.Anzahl = 1;
+    }
+}
+
+// WurfKennzahlen and KennzahlenAddieren in one: the litter's findings go straight into the sum,
+// in the order the litter's own lists would bring them.
+void WurfKennzahlenAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
+                            TKennzahlen& summe, TAuswertungsModus modus, const Einstellungen& e) {
+    TKennzahlenWerte w;
+    const bool befunde = wurfWerte(f, kopie, sau, i, w, modus, e);
+    WerteAddieren(summe, w);
+    if (!befunde) return;
+    for (const KopieBefund& b : kopie.befunde(kopie.wuerfe(sau)[std::size_t(i)]))
+        BefundAddieren(summe, b.Verlusttag > 0, b.Eintrag, b.Verlusttag, 1);
 }
 
 bool WurfImFilter(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i) {
@@ -193,10 +216,8 @@ void KennzahlenBerechnen(TAuswertungsStand& stand, const Auswertungskopie& kopie
                          const Einstellungen& e, const std::function<void(int)>& fortschritt) {
     stand.Summe.Leeren();
     const Filtervergleich f(stand.filter);
-    TKennzahlen wurf;
     const auto einer = [&](int sau, int i) {
-        WurfKennzahlen(f, kopie, sau, i, wurf, stand.Modus, e);
-        KennzahlenAddieren(stand.Summe, wurf);
+        WurfKennzahlenAddieren(f, kopie, sau, i, stand.Summe, stand.Modus, e);
     };
     switch (stand.Modus) {
     case amSauWurf:

@@ -57,6 +57,10 @@ private:
 // The figures of litter `i` of sow `sau` of the working copy into `k` (cleared first).
 void WurfKennzahlen(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
                     TKennzahlen& k, TAuswertungsModus modus, const Einstellungen& e);
+// The same added into `summe` at once (the figures of WurfKennzahlen, then
+// KennzahlenAddieren, without the litter's own record).
+void WurfKennzahlenAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
+                            TKennzahlen& summe, TAuswertungsModus modus, const Einstellungen& e);
 // Whether litter `i` of sow `sau` passes period and filter.
 bool WurfImFilter(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i);
 QString Filterbeschreibung(const TAuswertungsFilter& f);

@@ -84,7 +84,11 @@ Auswertungskopie::Auswertungskopie(const Herde& herde) {
         wuerfe += s.wuerfe.size();
     wuerfe_.reserve(wuerfe);
     befunde_.reserve(wuerfe * 2);
-    for (const Sau& s : herde) {
+    for (std::size_t si = 0; si < herde.size(); ++si) {
+        const Sau& s = herde[si];
+        // The next sow's litters lie elsewhere on the heap: ask for her first one early.
+        if (si + 1 < herde.size() && !herde[si + 1].wuerfe.empty())
+            vorholen(&herde[si + 1].wuerfe.front());
         const auto& b = s.rec.bytes();
         KopieSau& k = sauen_.emplace_back();
         k.SauNr.laden(b.data() + sauofs::SauNr, 10);

@@ -16,31 +16,20 @@ QString Kurzname::text() const {
     return cp1252::decode(reinterpret_cast<const std::uint8_t*>(z.data()), laenge);
 }
 
+const TKennzahlenWerte kLeereWerte{};
+
 void TKennzahlen::Leeren() {
-    auto anomalien = std::move(AnomalieListe);
-    auto ausfaelle = std::move(AusfallListe);
-    anomalien.clear();
-    ausfaelle.clear();
-    *this = TKennzahlen{};
-    AnomalieListe = std::move(anomalien);
-    AusfallListe = std::move(ausfaelle);
+    static_cast<TKennzahlenWerte&>(*this) = TKennzahlenWerte{};
+    Sauen = 0;
+    Remontierungsquote = 0;
+    AnomalienOhneNamen = AusfaelleOhneNamen = 0;
+    AnomalieListe.clear();
+    AusfallListe.clear();
+    if (verlusttageBelegt) Verlusttage.fill(0);
+    verlusttageBelegt = false;
 }
 
 namespace {
-
-// Adds one entry into `liste`: to the first entry of the same name, or as a new entry.
-// Returns false when the list is full and the name is new.
-bool eintragen(std::vector<TBefundEintrag>& liste, const TBefundEintrag& e) {
-    for (TBefundEintrag& d : liste) {
-        if (d.Name == e.Name) {
-            d.Anzahl += e.Anzahl;
-            return true;
-        }
-    }
-    if (int(liste.size()) >= TKennzahlen::kMaxNamen) return false;
-    liste.push_back({e.Name, 0, e.Anzahl});
-    return true;
-}
 
 std::int32_t summe(const std::vector<TBefundEintrag>& liste) {
     std::int32_t n = 0;
@@ -51,7 +40,7 @@ std::int32_t summe(const std::vector<TBefundEintrag>& liste) {
 
 } // namespace
 
-void KennzahlenAddieren(TKennzahlen& d, const TKennzahlen& q) {
+void WerteAddieren(TKennzahlenWerte& d, const TKennzahlenWerte& q) {
     d.Wuerfe += q.Wuerfe;
     d.Zwischenwurfzeit += q.Zwischenwurfzeit;
     d.Traechtigkeit += q.Traechtigkeit;
@@ -77,17 +66,34 @@ void KennzahlenAddieren(TKennzahlen& d, const TKennzahlen& q) {
     d.Mehrfach += q.Mehrfach;
     d.AusgleichAb += q.AusgleichAb;
     d.AusgleichZu += q.AusgleichZu;
+}
 
-    for (const TBefundEintrag& e : q.AnomalieListe)
-        if (!eintragen(d.AnomalieListe, e)) d.AnomalienOhneNamen += e.Anzahl;
-    for (const TBefundEintrag& e : q.AusfallListe) {
-        if (!eintragen(d.AusfallListe, e)) d.AusfaelleOhneNamen += e.Anzahl;
-        if (e.Tag > 0 && e.Tag < 76) {
-            d.Verlusttage[e.Tag] += e.Anzahl;
-            d.verlusttageBelegt = true;
+void BefundAddieren(TKennzahlen& d, bool ausfall, const Kurzname& name, int tag, int anzahl) {
+    std::vector<TBefundEintrag>& liste = ausfall ? d.AusfallListe : d.AnomalieListe;
+    (ausfall ? d.AusfaelleAnzahl : d.AnomalienAnzahl) += anzahl;
+    if (ausfall && tag > 0 && tag < 76) {
+        d.Verlusttage[std::size_t(tag)] += anzahl;
+        d.verlusttageBelegt = true;
+    }
+    for (TBefundEintrag& e : liste) {
+        if (e.Name == name) {
+            e.Anzahl += anzahl;
+            return;
         }
     }
-    // A sum added into a sum brings its day counts along; a litter's own array is empty.
+    if (int(liste.size()) < TKennzahlen::kMaxNamen)
+        liste.push_back({name, 0, anzahl});
+    else
+        (ausfall ? d.AusfaelleOhneNamen : d.AnomalienOhneNamen) += anzahl;
+}
+
+void KennzahlenAddieren(TKennzahlen& d, const TKennzahlen& q) {
+    WerteAddieren(d, q);
+    for (const TBefundEintrag& e : q.AnomalieListe)
+        BefundAddieren(d, false, e.Name, 0, e.Anzahl);
+    for (const TBefundEintrag& e : q.AusfallListe)
+        BefundAddieren(d, true, e.Name, e.Tag, e.Anzahl);
+    // A sum added into a sum brings its day counts and unnamed counts along.
     if (q.verlusttageBelegt) {
         for (std::size_t t = 1; t < d.Verlusttage.size(); ++t)
             d.Verlusttage[t] += q.Verlusttage[t];

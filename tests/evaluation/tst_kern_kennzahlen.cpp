@@ -410,6 +410,34 @@ void TstKennzahlen::unabhaengigNachgerechnet() {
     QCOMPARE(s.Geborene, geborene);
     QCOMPARE(s.AusfaelleAnzahl, ausfaelle);
     QCOMPARE(s.Abgesetzte, abgesetzte);
+
+    // The herd loop adds each litter at once; litter records added one by one give the same.
+    const Auswertungskopie kopie(h);
+    const Filtervergleich fv(f);
+    TKennzahlen einzeln, wurf;
+    for (int sau = 0; sau < kopie.sauenAnzahl(); ++sau)
+        for (int i = 0; i < int(kopie.wuerfe(sau).size()); ++i)
+            if (WurfImFilter(fv, kopie, sau, i)) {
+                WurfKennzahlen(fv, kopie, sau, i, wurf, amAuswahl, {});
+                KennzahlenAddieren(einzeln, wurf);
+            }
+    const auto werte = [](const TKennzahlen& k) {
+        return QList<double>{
+            double(k.Wuerfe),        double(k.Zwischenwurfzeit), double(k.Leertage),
+            double(k.Traechtigkeit), double(k.Saeugetage),       double(k.Umrauschtage),
+            double(k.Einstalltage),  double(k.LeerBisAbgang),    double(k.Geborene),
+            double(k.Todgeborene),   double(k.Abgesetzte),       k.GeburtsgewichtSumme,
+            k.AbsetzgewichtSumme,    double(k.AnomalienAnzahl),  double(k.AusfaelleAnzahl),
+            double(k.Deckungen),     double(k.Treffer),          double(k.AusgleichZu),
+            double(k.AusgleichAb)};
+    };
+    QCOMPARE(werte(s), werte(einzeln));
+    QCOMPARE(s.Verlusttage, einzeln.Verlusttage);
+    QCOMPARE(int(s.AusfallListe.size()), int(einzeln.AusfallListe.size()));
+    for (std::size_t i = 0; i < s.AusfallListe.size(); ++i) {
+        QCOMPARE(s.AusfallListe[i].Name.text(), einzeln.AusfallListe[i].Name.text());
+        QCOMPARE(s.AusfallListe[i].Anzahl, einzeln.AusfallListe[i].Anzahl);
+    }
 }
 
 // The inline date arithmetic of the loops against the herd's own functions, over every
