@@ -38,56 +38,60 @@ bool Filtervergleich::rassePasst(const KopieSau& s) const {
 
 namespace {
 
-// Steps 9 to 15 without the finding lists: the figures of a litter with a successful mating.
+// The day figures of a litter, each set once by the steps before it is added.
+struct Tagwerte {
+    int einstall = 0, umrausch = 0, leerBisAbgang = 0, leer = 0, trag = 0, saeuge = 0, zwz = 0;
+};
+
+// Steps 9 to 15 without the finding lists: a litter with a successful mating.
 void erfolgreicherWurf(const Auswertungskopie& kopie, int sau, int i, TKurzDatum letzteBelegung,
-                       TKennzahlenWerte& k) {
+                       bool abgesetzt, Tagwerte& t, TKennzahlenWerte& k) {
     const auto wuerfe = kopie.wuerfe(sau);
     const KopieWurf& w = wuerfe[std::size_t(i)];
     // The first two litters take the empty days after them, later ones those before.
     if (i > 1 && wuerfe[std::size_t(i - 1)].Absetzen.vorhanden())
-        k.Leertage = tage(wuerfe[std::size_t(i - 1)].Absetzen, w.Belegen[0]);
+        t.leer = tage(wuerfe[std::size_t(i - 1)].Absetzen, w.Belegen[0]);
     else if (std::size_t(i + 1) < wuerfe.size() &&
              wuerfe[std::size_t(i + 1)].Belegen[0].vorhanden())
-        k.Leertage = tage(w.Absetzen, wuerfe[std::size_t(i + 1)].Belegen[0]);
+        t.leer = tage(w.Absetzen, wuerfe[std::size_t(i + 1)].Belegen[0]);
     if (w.gefarrowed()) {
-        k.Traechtigkeit = tage(letzteBelegung, w.Abferkeln);
-        k.Saeugetage = w.Absetzen.vorhanden() ? tage(w.Abferkeln, w.Absetzen) : 0;
+        t.trag = tage(letzteBelegung, w.Abferkeln);
+        t.saeuge = w.Absetzen.vorhanden() ? tage(w.Abferkeln, w.Absetzen) : 0;
     }
-    k.TragenUndSaeugen = k.Traechtigkeit + k.Saeugetage;
-    if (k.Wuerfe == 1)
-        k.Zwischenwurfzeit = tage(w.Belegen[0], letzteBelegung) + k.Leertage + k.TragenUndSaeugen;
+    if (abgesetzt) t.zwz = tage(w.Belegen[0], letzteBelegung) + t.leer + t.trag + t.saeuge;
 
-    k.Geborene = w.Geborene;
-    k.Todgeborene = w.Todgeborene;
-    k.Weibliche = w.Weibliche;
+    k.Geborene += w.Geborene;
+    k.Todgeborene += w.Todgeborene;
+    k.Weibliche += w.Weibliche;
     if (w.Geburtsgewicht > 0) {
-        k.GeburtsgewichtSumme = double(w.Geburtsgewicht) * w.Geborene;
+        k.GeburtsgewichtSumme += double(w.Geburtsgewicht) * w.Geborene;
         k.GeburtsgewichtAnzahl += w.Geborene;
     }
+    int ausfaelle = 0;
     for (const KopieBefund& b : kopie.befunde(w))
-        ++(b.Verlusttag > 0 ? k.AusfaelleAnzahl : k.AnomalienAnzahl);
-    if (k.Saeugetage > 0)
-        k.Abgesetzte = w.Geborene - w.Todgeborene - k.AusfaelleAnzahl + w.Ausgleich;
+        ausfaelle += b.Verlusttag > 0;
+    if (t.saeuge > 0) k.Abgesetzte += w.Geborene - w.Todgeborene - ausfaelle + w.Ausgleich;
     if (w.Ausgleich > 0) k.AusgleichZu += w.Ausgleich;
     if (w.Ausgleich < 0) k.AusgleichAb += -w.Ausgleich;
     if (w.Absetzgewicht > 0) {
-        const int n = w.Geborene - k.AusfaelleAnzahl + w.Ausgleich;
-        k.AbsetzgewichtSumme = n * double(w.Absetzgewicht) * 0.001;
+        const int n = w.Geborene - ausfaelle + w.Ausgleich;
+        k.AbsetzgewichtSumme += n * double(w.Absetzgewicht) * 0.001;
         k.AbsetzgewichtAnzahl += n;
     }
 }
 
-// Steps 1 to 17 into `k` (cleared first) without the finding lists; true when the litter's
-// findings count (step 13 was reached).
-bool wurfWerte(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
-               TKennzahlenWerte& k, TAuswertungsModus modus, const Einstellungen& e) {
-    k = kLeereWerte;
+// Steps 1 to 17 added into `k` (a cleared litter record or a sum), without the finding lists
+// and their counts; true when the litter's findings count (step 13 was reached).
+bool wurfAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
+                  TKennzahlenWerte& k, TAuswertungsModus modus, const Einstellungen& e) {
     const KopieSau& s = kopie.sau(sau);
     const auto wuerfe = kopie.wuerfe(sau);
     const KopieWurf& w = wuerfe[std::size_t(i)];
+    Tagwerte t;
     bool erfolgt = modus != amEber;
-    if (i == 0) k.Einstalltage = tage(s.Zugang, w.Belegen[0]);
-    k.Wuerfe = w.Absetzen.vorhanden() ? 1 : 0;
+    if (i == 0) t.einstall = tage(s.Zugang, w.Belegen[0]);
+    const bool abgesetzt = w.Absetzen.vorhanden();
+    k.Wuerfe += abgesetzt;
 
     TKurzDatum letzte = w.Belegen[0];
     k.ErstBelegungen += 1;
@@ -95,11 +99,11 @@ bool wurfWerte(const Filtervergleich& f, const Auswertungskopie& kopie, int sau,
         if (!w.Belegen[b].vorhanden()) continue;
         letzte = w.Belegen[b];
         (b == 1 ? k.ZweitBelegungen : k.DrittBelegungen) += 1;
-        k.Umrauschtage = tage(w.Belegen[0], w.Belegen[b]);
+        t.umrausch = tage(w.Belegen[0], w.Belegen[b]);
     }
-    if (!w.gefarrowed() && s.Abgang.vorhanden()) k.LeerBisAbgang = tage(letzte, s.Abgang);
-    if (!w.Absetzen.vorhanden() && s.Abgang.vorhanden() && w.gefarrowed())
-        k.LeerBisAbgang = tage(w.Abferkeln, s.Abgang);
+    if (!w.gefarrowed() && s.Abgang.vorhanden()) t.leerBisAbgang = tage(letzte, s.Abgang);
+    if (!abgesetzt && s.Abgang.vorhanden() && w.gefarrowed())
+        t.leerBisAbgang = tage(w.Abferkeln, s.Abgang);
 
     const Kurzname eberGross = f.eberGesetzt() ? gross(f.eber()) : Kurzname{};
     for (std::size_t b = 0; b < 3; ++b) {
@@ -115,12 +119,20 @@ bool wurfWerte(const Filtervergleich& f, const Auswertungskopie& kopie, int sau,
         }
     }
     const bool befunde = w.Belegen[0].vorhanden() && erfolgt;
-    if (befunde) erfolgreicherWurf(kopie, sau, i, letzte, k);
+    if (befunde) erfolgreicherWurf(kopie, sau, i, letzte, abgesetzt, t, k);
 
-    if (s.Abgang.vorhanden() && k.LeerBisAbgang == 0 && std::size_t(i + 1) == wuerfe.size())
-        k.LeerBisAbgang = tage(w.Absetzen, s.Abgang);
-    if (e.mitVerkauf) k.Zwischenwurfzeit += k.LeerBisAbgang;
-    if (e.mitEinstall) k.Zwischenwurfzeit += k.Einstalltage;
+    if (s.Abgang.vorhanden() && t.leerBisAbgang == 0 && std::size_t(i + 1) == wuerfe.size())
+        t.leerBisAbgang = tage(w.Absetzen, s.Abgang);
+    if (e.mitVerkauf) t.zwz += t.leerBisAbgang;
+    if (e.mitEinstall) t.zwz += t.einstall;
+    k.Einstalltage += t.einstall;
+    k.Umrauschtage += t.umrausch;
+    k.LeerBisAbgang += t.leerBisAbgang;
+    k.Leertage += t.leer;
+    k.Traechtigkeit += t.trag;
+    k.Saeugetage += t.saeuge;
+    k.TragenUndSaeugen += t.trag + t.saeuge;
+    k.Zwischenwurfzeit += t.zwz;
     return befunde;
 }
 
@@ -129,7 +141,7 @@ bool wurfWerte(const Filtervergleich& f, const Auswertungskopie& kopie, int sau,
 void WurfKennzahlen(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
                     TKennzahlen& k, TAuswertungsModus modus, const Einstellungen& e) {
     k.Leeren();
-    if (!wurfWerte(f, kopie, sau, i, k, modus, e)) return;
+    if (!wurfAddieren(f, kopie, sau, i, k, modus, e)) return;
     for (const KopieBefund& b : kopie.befunde(kopie.wuerfe(sau)[std::size_t(i)])) {
         TBefundEintrag& eintrag =
             (b.Verlusttag > 0 ? k.AusfallListe : k.AnomalieListe).emplace_back();
@@ -137,16 +149,15 @@ void WurfKennzahlen(const Filtervergleich& f, const Auswertungskopie& kopie, int
         eintrag.Tag = b.Verlusttag;
         eintrag.Anzahl = 1;
     }
+    k.AnomalienAnzahl = std::int32_t(k.AnomalieListe.size());
+    k.AusfaelleAnzahl = std::int32_t(k.AusfallListe.size());
 }
 
 // WurfKennzahlen and KennzahlenAddieren in one: the litter's findings go straight into the sum,
 // in the order the litter's own lists would bring them.
 void WurfKennzahlenAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
                             TKennzahlen& summe, TAuswertungsModus modus, const Einstellungen& e) {
-    TKennzahlenWerte w;
-    const bool befunde = wurfWerte(f, kopie, sau, i, w, modus, e);
-    WerteAddieren(summe, w);
-    if (!befunde) return;
+    if (!wurfAddieren(f, kopie, sau, i, summe, modus, e)) return;
     for (const KopieBefund& b : kopie.befunde(kopie.wuerfe(sau)[std::size_t(i)]))
         BefundAddieren(summe, b.Verlusttag > 0, b.Eintrag, b.Verlusttag, 1);
 }

@@ -16,8 +16,6 @@ QString Kurzname::text() const {
     return cp1252::decode(reinterpret_cast<const std::uint8_t*>(z.data()), laenge);
 }
 
-const TKennzahlenWerte kLeereWerte{};
-
 void TKennzahlen::Leeren() {
     static_cast<TKennzahlenWerte&>(*this) = TKennzahlenWerte{};
     Sauen = 0;

@@ -91,10 +91,6 @@ struct TKennzahlenWerte {
     std::int32_t AusgleichZu = 0;
 };
 
-// All zero; copied rather than value-initialised in the litter loop (a short copy beats the
-// string-store instruction compilers pick for clearing).
-extern const TKennzahlenWerte kLeereWerte;
-
 // The figures of one litter or the sums over many.
 struct TKennzahlen : TKennzahlenWerte {
     static constexpr int kMaxNamen = 255;
