@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the benchmarks (Release, in build-bench/) and runs them: loading, saving, the
-# selection rebuild and its sorts and the work plan against their baselines on demo herds of
-# 1,000, 10,000 and 40,000 sows; then the memory with the 40,000-sow herd loaded, the start-up
-# of the program on it and the work plan on it. Arguments go to the benchmark program, e.g.
+# selection rebuild and its sorts, the work plan and the herd evaluation "Auswahl" against
+# their baselines on demo herds of 1,000, 10,000 and 40,000 sows; then the memory with the
+# 40,000-sow herd loaded, the start-up of the program on it and the work plan on it.
+# Arguments go to the benchmark program, e.g.
 #   bench/run.sh --groessen=40000 --benchmark_filter='Laden|lesen'
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,14 +11,17 @@ scripts/setup.sh
 dir=build-bench
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPORVANTA_TESTS=OFF >/dev/null
 cmake --build "$dir" -j "${JOBS:-$(nproc)}" \
-    --target porvanta_bench porvanta_speicher porvanta_startzeit porvanta_planzeit demoherde \
-    >/dev/null
+    --target porvanta_bench porvanta_auswertung_bench porvanta_speicher porvanta_startzeit \
+    porvanta_planzeit demoherde >/dev/null
 
 # Loading and saving allocate as at a fresh start; the selection in a warm program.
 "$dir/bench/porvanta_bench" --frisch --benchmark_color=false --benchmark_repetitions=3 \
     --benchmark_filter='HerdeLaden|Datei_lesen|HerdeSpeichern|Schreiben_fsync' "$@"
 "$dir/bench/porvanta_bench" --benchmark_color=false --benchmark_repetitions=3 \
     --benchmark_filter='Durchlauf|Sauen_letzte|Sauen_alle|Auswahl|Sortieren|Arbeitsplan' "$@"
+
+# The herd evaluation over the whole herd.
+"$dir/bench/porvanta_auswertung_bench" --benchmark_color=false --benchmark_repetitions=3 "$@"
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT

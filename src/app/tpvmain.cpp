@@ -10,6 +10,7 @@
 #include "entry/tsauauswahl.h"
 #include "entry/tsauwurfeingabe.h"
 #include "feed/tfuttermix.h"
+#include "evaluation/tauswertung.h"
 #include "herd/hilfslisten.h"
 #include "herd/textfunktionen.h"
 #include "plan/planfiles.h"
@@ -114,10 +115,17 @@ void TPVMain::menueAufbauen() {
 
     QMenu* ausw = bar->addMenu(QStringLiteral("&Auswertung"));
     ausw->setObjectName(QStringLiteral("Auswertung1"));
-    item(ausw, "AuswertWurf", QStringLiteral("&Wurf"));
-    item(ausw, "AuswertSau", QStringLiteral("&Sau"));
-    item(ausw, "AuswertEber", QStringLiteral("&Eber"));
-    item(ausw, "Auswahl1", QStringLiteral("&Auswahl"));
+    const auto auswertung = [this](TAuswertungsModus m) {
+        return [this, m] { AuswertungOeffnen(ctx_, m, SauAuswahl, mdi_, this); };
+    };
+    connect(item(ausw, "AuswertWurf", QStringLiteral("&Wurf")), &QAction::triggered, this,
+            auswertung(amSauWurf));
+    connect(item(ausw, "AuswertSau", QStringLiteral("&Sau")), &QAction::triggered, this,
+            auswertung(amSau));
+    connect(item(ausw, "AuswertEber", QStringLiteral("&Eber")), &QAction::triggered, this,
+            auswertung(amEber));
+    connect(item(ausw, "Auswahl1", QStringLiteral("&Auswahl")), &QAction::triggered, this,
+            auswertung(amAuswahl));
     QMenu* vergleich = ausw->addMenu(QStringLiteral("&Vergleich"));
     vergleich->setObjectName(QStringLiteral("Vergleich1"));
     items_.insert(vergleich->objectName(), vergleich->menuAction());

@@ -1,0 +1,162 @@
+// The herd evaluation "Auswahl" at scale: working copy, filter, figures and replacement rate
+// over the whole herd, against one pass that reads every sow and litter record, on demo herds
+// of 1,000, 10,000 and 40,000 sows. A table after the runs gives the time, the baseline and
+// the ratio (the fastest repetition of each).
+//
+//   porvanta_auswertung_bench [--groessen=1000,10000,40000] [Google Benchmark options]
+
+#include "app/appcontext.h"
+#include "evaluation/auswertung.h"
+#include "platform/clock.h"
+#include "platform/consolemessages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <memory>
+
+namespace {
+
+const QDate kHeute(2024, 3, 10);
+std::vector<int> gGroessen{1000, 10000, 40000};
+
+// The demo herd of `n` sows, made once by the demo tool and loaded as the program does.
+const Herde& herde(int n) {
+    static std::map<int, std::unique_ptr<Herde>> herden;
+    auto& h = herden[n];
+    if (h) return *h;
+    QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/porvanta-bench-XXXXXX"));
+    const int rc = QProcess::execute(QStringLiteral(PORVANTA_DEMOHERDE),
+                                     {dir.path(), QString::number(n), QStringLiteral("--seed"),
+                                      QStringLiteral("1"), QStringLiteral("--heute"),
+                                      kHeute.toString(Qt::ISODate)});
+    if (rc != 0) {
+        std::fprintf(stderr, "demoherde failed (%d)\n", rc);
+        std::exit(2);
+    }
+    ConsoleMessages msg;
+    FixedClock uhr(kHeute);
+    AppContext ctx(msg, uhr);
+    ctx.Datenpfad = dir.path() + u'/';
+    HerdeLaden(ctx);
+    h = std::make_unique<Herde>(std::move(ctx.Sauenliste));
+    return *h;
+}
+
+std::uint64_t satzSumme(const std::array<std::uint8_t, 512>& b) {
+    std::uint64_t w = 0;
+    for (std::size_t i = 0; i < b.size(); i += 8) {
+        std::uint64_t x;
+        std::memcpy(&x, b.data() + i, 8);
+        w ^= x;
+    }
+    return w;
+}
+
+// Baseline: every byte of every sow and litter record read once.
+void SauenWuerfeDurchlauf(benchmark::State& state) {
+    const Herde& h = herde(int(state.range(0)));
+    for (auto _ : state) {
+        std::uint64_t summe = 0;
+        for (const Sau& s : h) {
+            summe += satzSumme(s.rec.bytes());
+            for (const TWurfRec& w : s.wuerfe)
+                summe += satzSumme(w.bytes());
+        }
+        benchmark::DoNotOptimize(summe);
+    }
+}
+
+// What opening "Auswahl" computes: the working copy, then filter, figures and replacement
+// rate over every sow; the period covers the whole herd book.
+void AuswertungAuswahl(benchmark::State& state) {
+    const Herde& h = herde(int(state.range(0)));
+    const Einstellungen e;
+    std::size_t wuerfe = 0;
+    for (auto _ : state) {
+        const Auswertungskopie kopie(h);
+        TAuswertungsStand st;
+        st.Modus = amAuswahl;
+        st.filter.Von = TKurzDatum::aus(1, 1, 1980);
+        st.filter.Bis = TKurzDatum::aus(31, 12, kHeute.year());
+        st.filter.NurGanzeWuerfe = true;
+        KennzahlenBerechnen(st, kopie, e);
+        wuerfe = std::size_t(st.Summe.Wuerfe);
+        benchmark::DoNotOptimize(st.Summe.Geborene);
+    }
+    state.counters["Wuerfe"] = double(wuerfe);
+}
+
+class Sammler : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& r : runs) {
+            if (r.run_type != Run::RT_Iteration || r.error_occurred) continue;
+            const double ms =
+                r.GetAdjustedRealTime() * (r.time_unit == benchmark::kMillisecond   ? 1.0
+                                           : r.time_unit == benchmark::kMicrosecond ? 1e-3
+                                                                                    : 1e-6);
+            const std::string name = r.run_name.function_name + "/" + r.run_name.args;
+            auto [it, neu] = ms_.try_emplace(name, ms);
+            if (!neu) it->second = std::min(it->second, ms);
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    const double* zeit(const std::string& n) const {
+        auto it = ms_.find(n);
+        return it == ms_.end() ? nullptr : &it->second;
+    }
+
+private:
+    std::map<std::string, double> ms_;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    std::vector<char*> args;
+    for (int i = 0; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a.rfind("--groessen=", 0) == 0) {
+            gGroessen.clear();
+            for (const QString& t : QString::fromStdString(a.substr(11)).split(u','))
+                gGroessen.push_back(t.toInt());
+        } else {
+            args.push_back(argv[i]);
+        }
+    }
+    int n = int(args.size());
+    benchmark::Initialize(&n, args.data());
+    if (benchmark::ReportUnrecognizedArguments(n, args.data())) return 1;
+    for (int g : gGroessen) {
+        benchmark::RegisterBenchmark("Auswertung_Auswahl", AuswertungAuswahl)
+            ->Arg(g)
+            ->UseRealTime()
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("Sauen_Wuerfe_Durchlauf", SauenWuerfeDurchlauf)
+            ->Arg(g)
+            ->UseRealTime()
+            ->Unit(benchmark::kMillisecond);
+    }
+    Sammler s;
+    benchmark::RunSpecifiedBenchmarks(&s);
+    std::printf("\n%-44s %7s %12s %12s %8s %8s\n", "Operation / Basis", "Sauen", "Zeit ms",
+                "Basis ms", "Faktor", "Ziel");
+    for (int g : gGroessen) {
+        const double* a = s.zeit("Auswertung_Auswahl/" + std::to_string(g));
+        const double* b = s.zeit("Sauen_Wuerfe_Durchlauf/" + std::to_string(g));
+        if (a && b)
+            std::printf("%-44s %7d %12.3f %12.3f %8.2f %8s\n",
+                        "Auswertung Auswahl / Sauen + Würfe lesen", g, *a, *b, *a / *b, "<= 3");
+    }
+    benchmark::Shutdown();
+    return 0;
+}

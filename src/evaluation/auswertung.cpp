@@ -1,0 +1,259 @@
+#include "auswertung.h"
+
+#include "evaluation/tagezahl.h"
+
+namespace {
+
+using tagezahl::tage;
+
+// Upper case as GrossText does it (a..z, ä ö ü), on the Windows-1252 bytes.
+Kurzname gross(Kurzname n) {
+    for (std::size_t i = 0; i < n.laenge; ++i) {
+        const auto c = std::uint8_t(n.z[i]);
+        if ((c >= 'a' && c <= 'z') || c == 0xE4 || c == 0xF6 || c == 0xFC) n.z[i] = char(c - 32);
+    }
+    return n;
+}
+
+bool imZeitraum(TKurzDatum d, const TAuswertungsFilter& f) {
+    return d.vorhanden() && tagezahl::zwischen(f.Von, d, f.Bis);
+}
+
+} // namespace
+
+Filtervergleich::Filtervergleich(const TAuswertungsFilter& f)
+    : f_(f), eberGesetzt_(!f.EberFilter.isEmpty()), herkunftGesetzt_(!f.HerkunftFilter.isEmpty()),
+      rasseGesetzt_(!f.RasseFilter.isEmpty()), eber_(Kurzname::aus(f.EberFilter)),
+      herkunft_(Kurzname::aus(f.HerkunftFilter)), rasse_(Kurzname::aus(f.RasseFilter)) {
+    eberGross_ = gross(eber_).text();
+}
+
+bool Filtervergleich::herkunftPasst(const KopieSau& s) const {
+    return !herkunftGesetzt_ || s.Herkunft == herkunft_;
+}
+
+bool Filtervergleich::rassePasst(const KopieSau& s) const {
+    return !rasseGesetzt_ || s.Rasse == rasse_;
+}
+
+namespace {
+
+// The day figures of a litter, each set once by the steps before it is added.
+struct Tagwerte {
+    int einstall = 0, umrausch = 0, leerBisAbgang = 0, leer = 0, trag = 0, saeuge = 0, zwz = 0;
+};
+
+// Steps 9 to 15 without the finding lists: a litter with a successful mating.
+void erfolgreicherWurf(const Auswertungskopie& kopie, int sau, int i, TKurzDatum letzteBelegung,
+                       bool abgesetzt, Tagwerte& t, TKennzahlenWerte& k) {
+    const auto wuerfe = kopie.wuerfe(sau);
+    const KopieWurf& w = wuerfe[std::size_t(i)];
+    // The first two litters take the empty days after them, later ones those before.
+    if (i > 1 && wuerfe[std::size_t(i - 1)].Absetzen.vorhanden())
+        t.leer = tage(wuerfe[std::size_t(i - 1)].Absetzen, w.Belegen[0]);
+    else if (std::size_t(i + 1) < wuerfe.size() &&
+             wuerfe[std::size_t(i + 1)].Belegen[0].vorhanden())
+        t.leer = tage(w.Absetzen, wuerfe[std::size_t(i + 1)].Belegen[0]);
+    if (w.gefarrowed()) {
+        t.trag = tage(letzteBelegung, w.Abferkeln);
+        t.saeuge = w.Absetzen.vorhanden() ? tage(w.Abferkeln, w.Absetzen) : 0;
+    }
+    if (abgesetzt) t.zwz = tage(w.Belegen[0], letzteBelegung) + t.leer + t.trag + t.saeuge;
+
+    k.Geborene += w.Geborene;
+    k.Todgeborene += w.Todgeborene;
+    k.Weibliche += w.Weibliche;
+    if (w.Geburtsgewicht > 0) {
+        k.GeburtsgewichtSumme += double(w.Geburtsgewicht) * w.Geborene;
+        k.GeburtsgewichtAnzahl += w.Geborene;
+    }
+    int ausfaelle = 0;
+    for (const KopieBefund& b : kopie.befunde(w))
+        ausfaelle += b.Verlusttag > 0;
+    if (t.saeuge > 0) k.Abgesetzte += w.Geborene - w.Todgeborene - ausfaelle + w.Ausgleich;
+    if (w.Ausgleich > 0) k.AusgleichZu += w.Ausgleich;
+    if (w.Ausgleich < 0) k.AusgleichAb += -w.Ausgleich;
+    if (w.Absetzgewicht > 0) {
+        const int n = w.Geborene - ausfaelle + w.Ausgleich;
+        k.AbsetzgewichtSumme += n * double(w.Absetzgewicht) * 0.001;
+        k.AbsetzgewichtAnzahl += n;
+    }
+}
+
+// Steps 1 to 17 added into `k` (a cleared litter record or a sum), without the finding lists
+// and their counts; true when the litter's findings count (step 13 was reached).
+bool wurfAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
+                  TKennzahlenWerte& k, TAuswertungsModus modus, const Einstellungen& e) {
+    const KopieSau& s = kopie.sau(sau);
+    const auto wuerfe = kopie.wuerfe(sau);
+    const KopieWurf& w = wuerfe[std::size_t(i)];
+    Tagwerte t;
+    bool erfolgt = modus != amEber;
+    if (i == 0) t.einstall = tage(s.Zugang, w.Belegen[0]);
+    const bool abgesetzt = w.Absetzen.vorhanden();
+    k.Wuerfe += abgesetzt;
+
+    TKurzDatum letzte = w.Belegen[0];
+    k.ErstBelegungen += 1;
+    for (std::size_t b = 1; b < 3; ++b) {
+        if (!w.Belegen[b].vorhanden()) continue;
+        letzte = w.Belegen[b];
+        (b == 1 ? k.ZweitBelegungen : k.DrittBelegungen) += 1;
+        t.umrausch = tage(w.Belegen[0], w.Belegen[b]);
+    }
+    if (!w.gefarrowed() && s.Abgang.vorhanden()) t.leerBisAbgang = tage(letzte, s.Abgang);
+    if (!abgesetzt && s.Abgang.vorhanden() && w.gefarrowed())
+        t.leerBisAbgang = tage(w.Abferkeln, s.Abgang);
+
+    const Kurzname eberGross = f.eberGesetzt() ? gross(f.eber()) : Kurzname{};
+    for (std::size_t b = 0; b < 3; ++b) {
+        if (f.eberGesetzt() && !(gross(w.Eber[b]) == eberGross)) continue;
+        if (!w.Belegen[b].vorhanden()) continue;
+        k.Deckungen += 1;
+        if (w.Mal[b] > 1) k.Mehrfach += 1;
+        const bool treffer = b == 2 ? w.TKDatum[0].vorhanden() && w.TKErgebnis[0] != 0
+                                    : !w.Belegen[b + 1].vorhanden();
+        if (treffer) {
+            k.Treffer += 1;
+            erfolgt = true;
+        }
+    }
+    const bool befunde = w.Belegen[0].vorhanden() && erfolgt;
+    if (befunde) erfolgreicherWurf(kopie, sau, i, letzte, abgesetzt, t, k);
+
+    if (s.Abgang.vorhanden() && t.leerBisAbgang == 0 && std::size_t(i + 1) == wuerfe.size())
+        t.leerBisAbgang = tage(w.Absetzen, s.Abgang);
+    if (e.mitVerkauf) t.zwz += t.leerBisAbgang;
+    if (e.mitEinstall) t.zwz += t.einstall;
+    k.Einstalltage += t.einstall;
+    k.Umrauschtage += t.umrausch;
+    k.LeerBisAbgang += t.leerBisAbgang;
+    k.Leertage += t.leer;
+    k.Traechtigkeit += t.trag;
+    k.Saeugetage += t.saeuge;
+    k.TragenUndSaeugen += t.trag + t.saeuge;
+    k.Zwischenwurfzeit += t.zwz;
+    return befunde;
+}
+
+} // namespace
+
+void WurfKennzahlen(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
+                    TKennzahlen& k, TAuswertungsModus modus, const Einstellungen& e) {
+    k.Leeren();
+    if (!wurfAddieren(f, kopie, sau, i, k, modus, e)) return;
+    for (const KopieBefund& b : kopie.befunde(kopie.wuerfe(sau)[std::size_t(i)])) {
+        TBefundEintrag& eintrag =
+            (b.Verlusttag > 0 ? k.AusfallListe : k.AnomalieListe).emplace_back();
+        eintrag.Name = b.Eintrag;
+        eintrag.Tag = b.Verlusttag;
+        eintrag.Anzahl = 1;
+    }
+    k.AnomalienAnzahl = std::int32_t(k.AnomalieListe.size());
+    k.AusfaelleAnzahl = std::int32_t(k.AusfallListe.size());
+}
+
+// WurfKennzahlen and KennzahlenAddieren in one: the litter's findings go straight into the sum,
+// in the order the litter's own lists would bring them.
+void WurfKennzahlenAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
+                            TKennzahlen& summe, TAuswertungsModus modus, const Einstellungen& e) {
+    if (!wurfAddieren(f, kopie, sau, i, summe, modus, e)) return;
+    for (const KopieBefund& b : kopie.befunde(kopie.wuerfe(sau)[std::size_t(i)]))
+        BefundAddieren(summe, b.Verlusttag > 0, b.Eintrag, b.Verlusttag, 1);
+}
+
+bool WurfImFilter(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i) {
+    const TAuswertungsFilter& fi = f.filter();
+    const KopieSau& s = kopie.sau(sau);
+    const KopieWurf& w = kopie.wuerfe(sau)[std::size_t(i)];
+    const int k = w.Belegen[2].vorhanden() ? 2 : w.Belegen[1].vorhanden() ? 1 : 0;
+    TKurzDatum d;
+    switch (fi.Datumsart) {
+    case daEinstallen:
+        d = s.Zugang;
+        break;
+    case daBelegen:
+        d = w.Belegen[std::size_t(k)];
+        break;
+    case daFerkeln:
+        d = w.Abferkeln;
+        break;
+    case daAbsetzen:
+        d = w.Absetzen;
+        break;
+    }
+    if (!imZeitraum(d, fi)) return false;
+    const bool abgang = s.Abgang.vorhanden();
+    if (fi.NurGanzeWuerfe && !w.Absetzen.vorhanden() && !(!fi.NurVorhandeneSauen && abgang))
+        return false;
+    if (fi.NurVorhandeneSauen && abgang) return false;
+    if (fi.NurErsterWurf && w.WurfNr != 1) return false;
+    if (f.eberGesetzt() && !(f.eber() == w.Eber[std::size_t(k)])) return false;
+    return f.herkunftPasst(s) && f.rassePasst(s);
+}
+
+QString Filterbeschreibung(const TAuswertungsFilter& f) {
+    static const char* const arten[] = {"Einstallen", "Belegen", "Abferkeln", "Absetzen"};
+    QString t = QString::fromLatin1(arten[std::min<int>(f.Datumsart, 3)]);
+    t += u' ' + KurzDatumText(f.Von) + QStringLiteral(" - ") + KurzDatumText(f.Bis);
+    if (!f.HerkunftFilter.isEmpty()) t += QStringLiteral("  Herkunft: ") + f.HerkunftFilter;
+    if (!f.RasseFilter.isEmpty()) t += QStringLiteral("  Rasse: ") + f.RasseFilter;
+    if (!f.EberFilter.isEmpty()) t += QStringLiteral("  Eber: ") + f.EberFilter;
+    return t;
+}
+
+double RemontierungsquoteBerechnen(const Filtervergleich& f, const Auswertungskopie& kopie) {
+    const TAuswertungsFilter& fi = f.filter();
+    long zugaenge = 0, abgaenge = 0, bestand = 0;
+    for (int i = 0; i < kopie.sauenAnzahl(); ++i) {
+        const KopieSau& s = kopie.sau(i);
+        if (!f.rassePasst(s) || !f.herkunftPasst(s)) continue;
+        if (!fi.Von.vorhanden() || imZeitraum(s.Zugang, fi)) ++zugaenge;
+        if (s.Abgang.vorhanden() && (!fi.Von.vorhanden() || !tagezahl::vor(s.Abgang, fi.Von)) &&
+            (!fi.Bis.vorhanden() || !tagezahl::vor(fi.Bis, s.Abgang)))
+            ++abgaenge;
+        if (!s.Abgang.vorhanden() || !fi.Bis.vorhanden())
+            ++bestand;
+        else if (tagezahl::vor(s.Zugang, fi.Bis) && tagezahl::vor(fi.Bis, s.Abgang))
+            ++bestand;
+    }
+    const long anfang = bestand + abgaenge - zugaenge;
+    if (anfang > 0) return double(abgaenge) / double(anfang) * 100.0;
+    if (bestand > 0) return double(abgaenge) / double(bestand) * 100.0;
+    return 0.0;
+}
+
+void KennzahlenBerechnen(TAuswertungsStand& stand, const Auswertungskopie& kopie,
+                         const Einstellungen& e, const std::function<void(int)>& fortschritt) {
+    stand.Summe.Leeren();
+    const Filtervergleich f(stand.filter);
+    const auto einer = [&](int sau, int i) {
+        WurfKennzahlenAddieren(f, kopie, sau, i, stand.Summe, stand.Modus, e);
+    };
+    switch (stand.Modus) {
+    case amSauWurf:
+        if (stand.Sau >= 0 && stand.Wurf >= 0) einer(stand.Sau, stand.Wurf);
+        stand.Summe.Sauen = 1;
+        return;
+    case amSau:
+        if (stand.Sau >= 0)
+            for (int i = 0; i < int(kopie.wuerfe(stand.Sau).size()); ++i)
+                einer(stand.Sau, i);
+        stand.Summe.Sauen = 1;
+        return;
+    case amEber:
+    case amAuswahl:
+        break;
+    }
+    for (int s = 0; s < kopie.sauenAnzahl(); ++s) {
+        if (fortschritt) fortschritt(s);
+        bool gezaehlt = false;
+        for (int i = 0; i < int(kopie.wuerfe(s).size()); ++i) {
+            if (!WurfImFilter(f, kopie, s, i)) continue;
+            einer(s, i);
+            if (!gezaehlt) ++stand.Summe.Sauen;
+            gezaehlt = true;
+        }
+    }
+    stand.Summe.Remontierungsquote = RemontierungsquoteBerechnen(f, kopie);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "evaluation/auswertungskopie.h"
+#include "evaluation/kennzahlen.h"
+#include "herd/einstellungen.h"
+
+#include <QString>
+#include <functional>
+
+enum TAuswertungsModus : std::uint8_t { amSauWurf = 0, amSau = 1, amEber = 2, amAuswahl = 3 };
+enum TDatumsart : std::uint8_t { daEinstallen = 0, daBelegen = 1, daFerkeln = 2, daAbsetzen = 3 };
+
+// The period and filter of a herd-wide evaluation, as read from the filter dialog.
+struct TAuswertungsFilter {
+    TKurzDatum Von, Bis;
+    TDatumsart Datumsart = daBelegen;
+    bool NurGanzeWuerfe = false;
+    bool NurErsterWurf = false;
+    bool NurVorhandeneSauen = false;
+    QString EberFilter, HerkunftFilter, RasseFilter; // empty = no filter
+};
+
+// What an evaluation window holds besides its controls: the display flags, the chosen sow
+// and litter, the mode, the filter and the sum.
+struct TAuswertungsStand {
+    bool AnomalienOffen = false;
+    bool AusfaelleOffen = false;
+    int Sau = -1;  // the chosen sow in the working copy
+    int Wurf = -1; // the chosen litter (index in the sow's kept litters), -1 for none
+    int SauIndex = -1;
+    TAuswertungsModus Modus = amAuswahl;
+    TAuswertungsFilter filter;
+    TKennzahlen Summe;
+    // "Wurf" mode: the number the chosen litter has in the sow's own list; the litter may
+    // have been left out of the working copy.
+    int gewaehlteWurfNr = 0;
+};
+
+// The filter in the forms the loops compare with.
+class Filtervergleich {
+public:
+    explicit Filtervergleich(const TAuswertungsFilter& f);
+    const TAuswertungsFilter& filter() const { return f_; }
+    bool eberGesetzt() const { return eberGesetzt_; }
+    const Kurzname& eber() const { return eber_; }
+    const QString& eberGross() const { return eberGross_; }
+    bool herkunftPasst(const KopieSau& s) const;
+    bool rassePasst(const KopieSau& s) const;
+
+private:
+    TAuswertungsFilter f_;
+    bool eberGesetzt_, herkunftGesetzt_, rasseGesetzt_;
+    Kurzname eber_, herkunft_, rasse_;
+    QString eberGross_;
+};
+
+// The figures of litter `i` of sow `sau` of the working copy into `k` (cleared first).
+void WurfKennzahlen(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
+                    TKennzahlen& k, TAuswertungsModus modus, const Einstellungen& e);
+// The same added into `summe` at once (the figures of WurfKennzahlen, then
+// KennzahlenAddieren, without the litter's own record).
+void WurfKennzahlenAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
+                            TKennzahlen& summe, TAuswertungsModus modus, const Einstellungen& e);
+// Whether litter `i` of sow `sau` passes period and filter.
+bool WurfImFilter(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i);
+QString Filterbeschreibung(const TAuswertungsFilter& f);
+double RemontierungsquoteBerechnen(const Filtervergleich& f, const Auswertungskopie& kopie);
+
+// Computes `stand.Summe` for the stand's mode. Herd modes call `fortschritt` with each sow
+// index (may be empty).
+void KennzahlenBerechnen(TAuswertungsStand& stand, const Auswertungskopie& kopie,
+                         const Einstellungen& e,
+                         const std::function<void(int)>& fortschritt = nullptr);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "evaluation/auswertung.h"
+
+#include <QDialog>
+#include <array>
+
+class AppContext;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class tdate_ed;
+
+// "Auswahl": the period, the date kind and the filter of a herd-wide evaluation.
+class TAuswertungFilter : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAuswertungFilter(AppContext& ctx, QWidget* parent = nullptr);
+
+    // Visibility of the groups: period, the three check boxes, boar, origin, breed.
+    void FilterSichtbarkeit(const std::array<bool, 7>& sichtbar);
+    // Hidden boxes read as off or empty; a hidden period leaves Von and Bis as they are.
+    void FilterLesen(TKurzDatum& Von, TKurzDatum& Bis, QString& Rasse, QString& Herkunft,
+                     QString& Eber, bool& NurVorhandeneSauen, bool& NurErsterWurf,
+                     bool& NurGanzeWuerfe, TDatumsart& Datumsart) const;
+    void FilterLesen(TAuswertungsFilter& f) const;
+
+private:
+    void listenFuellen(const AppContext& ctx);
+    void periodeSetzen();
+
+    QGroupBox* RadioGroup1 = nullptr;
+    QButtonGroup* radios_ = nullptr;
+    QWidget* Panel1 = nullptr;
+    tdate_ed* Beleg1 = nullptr;
+    tdate_ed* Beleg2 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QComboBox* ComboBox3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Rasse = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QCheckBox* CheckBox2 = nullptr;
+    QCheckBox* CheckBox3 = nullptr;
+};
