@@ -1,21 +1,18 @@
 #include "auswertunglayout.h"
 
 #include "herd/kurzdatum.h"
+#include "platform/csvwriter.h"
 
 #include <QRegularExpression>
 #include <QStringList>
 
 namespace {
 
-// One CSV line: semicolons, fields with a separator, quote or line break quoted.
-QString csvZeile(const QStringList& felder) {
-    QStringList aus;
-    for (QString f : felder) {
-        if (f.contains(u';') || f.contains(u'"') || f.contains(u'\n') || f.contains(u'\r'))
-            f = u'"' + f.replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
-        aus << f;
-    }
-    return aus.join(u';') + QStringLiteral("\r\n");
+// One CSV line of the given fields.
+void csvZeile(CsvWriter& csv, const QStringList& felder) {
+    for (const QString& f : felder)
+        csv.text(f);
+    csv.zeileEnde();
 }
 
 QString datum(TKurzDatum d) {
@@ -34,8 +31,9 @@ QString zelle(const KennzahlZelle& z) {
 
 QByteArray AuswertungCsv(const TAuswertungsStand& st, const Auswertungskopie& kopie,
                          const Einstellungen& e) {
-    QString t = csvZeile({QStringLiteral("Kennzahl"), QStringLiteral("mittel"),
-                          QStringLiteral("gesamt"), QStringLiteral("je Wurf")});
+    CsvWriter t;
+    csvZeile(t, {QStringLiteral("Kennzahl"), QStringLiteral("mittel"), QStringLiteral("gesamt"),
+                 QStringLiteral("je Wurf")});
     if (!(st.Modus == amSauWurf && st.Wurf < 0)) {
         for (const KennzahlZeile& r : KennzahlZeilen(st, e, false)) {
             QStringList f{r.text.trimmed(), {}, {}, {}};
@@ -47,28 +45,26 @@ QByteArray AuswertungCsv(const TAuswertungsStand& st, const Auswertungskopie& ko
                                                               : 2;
                 f[spalte] = zelle(z);
             }
-            t += csvZeile(f);
+            csvZeile(t, f);
         }
     }
     if (st.Modus == amSau && st.Sau >= 0) {
-        t += QStringLiteral("\r\n");
-        t +=
-            csvZeile({QStringLiteral("Wurf"), QStringLiteral("Belegen"), QStringLiteral("Eber"),
-                      QStringLiteral("Ferkeln"), QStringLiteral("geb"), QStringLiteral("tot"),
-                      QStringLiteral("w"), QStringLiteral("Ausgl."), QStringLiteral("Ausf."),
-                      QStringLiteral("Anom."), QStringLiteral("Absetzen"), QStringLiteral("abg.")});
+        t.zeileEnde();
+        csvZeile(t, {QStringLiteral("Wurf"), QStringLiteral("Belegen"), QStringLiteral("Eber"),
+                     QStringLiteral("Ferkeln"), QStringLiteral("geb"), QStringLiteral("tot"),
+                     QStringLiteral("w"), QStringLiteral("Ausgl."), QStringLiteral("Ausf."),
+                     QStringLiteral("Anom."), QStringLiteral("Absetzen"), QStringLiteral("abg.")});
         for (const KopieWurf& w : kopie.wuerfe(st.Sau)) {
             const int k = w.Belegen[2].vorhanden() ? 2 : w.Belegen[1].vorhanden() ? 1 : 0;
             const bool f = w.gefarrowed(), a = w.Absetzen.vorhanden();
             const auto n = [&](int v) { return f ? QString::number(v) : QString(); };
-            t +=
-                csvZeile({QString::number(w.WurfNr), datum(w.Belegen[std::size_t(k)]),
-                          w.Eber[std::size_t(k)].text(), datum(w.Abferkeln), n(w.Geborene),
-                          n(w.Todgeborene), e.weibliche ? n(w.Weibliche) : QString(),
-                          n(w.Ausgleich), n(w.Verluste), n(w.Anomalien), datum(w.Absetzen),
-                          a ? QString::number(w.Geborene - w.Todgeborene - w.Verluste + w.Ausgleich)
-                            : QString()});
+            csvZeile(t, {QString::number(w.WurfNr), datum(w.Belegen[std::size_t(k)]),
+                         w.Eber[std::size_t(k)].text(), datum(w.Abferkeln), n(w.Geborene),
+                         n(w.Todgeborene), e.weibliche ? n(w.Weibliche) : QString(), n(w.Ausgleich),
+                         n(w.Verluste), n(w.Anomalien), datum(w.Absetzen),
+                         a ? QString::number(w.Geborene - w.Todgeborene - w.Verluste + w.Ausgleich)
+                           : QString()});
         }
     }
-    return QByteArrayLiteral("\xEF\xBB\xBF") + t.toUtf8();
+    return t.bytes();
 }
