@@ -24,10 +24,11 @@ QString ohneKuerzel(QString text) {
     return text.remove(u'&');
 }
 
-void tastenDruck(QWidget* ziel, int key, const QString& text) {
-    QKeyEvent druck(QEvent::KeyPress, key, Qt::NoModifier, text);
+void tastenDruck(QWidget* ziel, int key, const QString& text,
+                 Qt::KeyboardModifiers mod = Qt::NoModifier) {
+    QKeyEvent druck(QEvent::KeyPress, key, mod, text);
     QApplication::sendEvent(ziel, &druck);
-    QKeyEvent los(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QKeyEvent los(QEvent::KeyRelease, key, mod, text);
     QApplication::sendEvent(ziel, &los);
 }
 
@@ -110,7 +111,8 @@ bool Skriptlauf::ausfuehren(const QString& befehl, const QString& arg) {
         const QKeySequence k = QKeySequence::fromString(arg);
         if (k.isEmpty()) return false;
         tastenDruck(fokus, k[0].key(),
-                    arg == QLatin1String("Space") ? QStringLiteral(" ") : QString());
+                    arg == QLatin1String("Space") ? QStringLiteral(" ") : QString(),
+                    k[0].keyboardModifiers());
         return true;
     }
     if (befehl == QLatin1String("zeige")) {

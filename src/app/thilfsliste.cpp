@@ -70,6 +70,7 @@ THilfsliste::THilfsliste(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
     layout->addWidget(seiten_);
     layout->addWidget(buttons);
     seiten_->setCurrentWidget(boxen_[5]);
+    boxen_[5]->setFocus(); // the user types into the list at once
     resize(600, 420);
 
     new EnterAlsTab(this, [this](QWidget* w) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "entry/wurfregeln.h"
 #include "herd/records.h"
 #include "plan/terminnamen.h"
 #include "platform/druckausgabe.h"
@@ -10,9 +9,7 @@
 #include <vector>
 
 class AppContext;
-class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -21,6 +18,7 @@ class QStackedWidget;
 class QTabBar;
 class TNumEdit;
 class tdate_ed;
+class WurfPanel;
 class WurfUebersicht;
 
 // "Eingabe": one sow with all her litters. Page "Sau" holds her master data, one page per
@@ -45,6 +43,7 @@ public:
     // Printing the card's sow on the standard printer, in a preview or as PDF.
     void druckInhalt(Canvas& canvas) override;
     QString druckTitel() const override { return QStringLiteral("Sauenkarte"); }
+    MessageService* druckMeldungen() const override;
     void KarteDrucken();
 
     void OKBtnClick();
@@ -56,63 +55,45 @@ protected:
 private:
     void aufbauen();
     QWidget* sauSeiteAufbauen();
-    QWidget* wurfPanelAufbauen();
+    void sauFelderAnlegen();
     void einstellungenAnwenden();
     void verbinden();
 
     void laden();
     void seiteWechseln(int seite);
+    void seiteBlaettern(int schritt);
+    // The sow record as the card shows it, without touching the herd.
+    void sauLesen(TSauRec& rec);
+    // The store step: the sow record, and the litter copies written into the sow's list.
     void kartenSpeichern(TSauRec& rec);
     void registerErneuern();
     QString registerText(int i) const;
     void statusZeigen();
+    void memoBegrenzen();
 
     bool namePruefen();
     void AbgangExit();
-    void EberExit(int k);
 
-    // the litter panel
     void wurfZeigen(int seite);
     void wurfSpeichern();
-    wurfregeln::Stand stand() const;
-    void regelnAnwenden();
-    void vorschlagAktualisieren();
-    void abgesetzteBerechnen();
-    void datumFehler(tdate_ed* feld, const wurfregeln::Pruefung& p);
-    void BelegenExit(int k); // mating date k (0..2) left
-    void TKExit(tdate_ed* feld);
-    void AbferkelnExit();
-    void AbferkelnUebernehmen();
-    void AbsetzenExit();
-    void GeltenExit();
-    void todgeborenExit();
-    void abgesetzteExit();
-    void AnomalExit();
-    void AusfallExit();
-    void eintraegeOeffnen(int modus, int anzahl);
-    void ausfallSetzen(int wert);
-    // A litter without live piglets: asks; OK clears losses and fostering (true), Cancel puts
-    // the dead count back to 0 (false).
-    bool ohneLebendeFerkel(const QString& warnung);
     void umnummerieren(int delta);
-    bool letzteWurfseite() const;
 
     AppContext& ctx_;
     int index_ = -1;
     TSauRec sau_;
     std::vector<TWurfRec> neueListe_; // the litter list of a new sow
     std::vector<TWurfRec> wuerfe_;    // the card's litter copies
-    int panelSeite_ = 0;
-    TWurfRec wurf_;
-    int anomalAlt_ = 0;
-    int ausfallAlt_ = 0;
+    int panelSeite_ = 0;              // the litter copy shown in the panel, 0 for none
     bool schliessenMitOK_ = false;
+    bool seitenSperre_ = false; // the card itself selects a tab
 
     std::vector<TWurfRec>& sauListe();
 
-    // controls of the sow page
     QTabBar* Notebook = nullptr;
     QStackedWidget* seiten_ = nullptr;
+    WurfPanel* panel_ = nullptr; // the litter panel
+
+    // controls of the sow page
     QLineEdit* SauNr = nullptr;
     QComboBox* Stall = nullptr;
     QLineEdit* StatusFeld = nullptr;
@@ -134,40 +115,6 @@ private:
     QLabel* LVerkauf = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     WurfUebersicht* PaintBox1 = nullptr;
-
-    // controls of the litter panel
-    QWidget* WurfPanel = nullptr;
-    std::array<tdate_ed*, 3> Belegen{};
-    std::array<QComboBox*, 3> Eber{};
-    std::array<TNumEdit*, 3> mal{};
-    std::array<QComboBox*, 3> Belegnote{};
-    std::array<tdate_ed*, 2> tkdatum{};
-    std::array<QCheckBox*, 2> tk{};
-    std::array<tdate_ed*, 8> termin{};
-    std::array<QLabel*, 8> LWurfTermin{};
-    tdate_ed* Abferkeln = nullptr;
-    tdate_ed* Absetzen = nullptr;
-    TNumEdit* geborene = nullptr;
-    TNumEdit* todgeboren = nullptr;
-    TNumEdit* Gelten = nullptr;
-    QLabel* LGelten = nullptr;
-    TNumEdit* Zugesetzt = nullptr;
-    TNumEdit* Geburtgew = nullptr;
-    QLabel* LGeburtgew = nullptr;
-    QLabel* LGeburtgewG = nullptr;
-    TNumEdit* Absetzgew = nullptr;
-    QLabel* LAbsetzgew = nullptr;
-    QLabel* LAbsetzgewKg = nullptr;
-    QComboBox* FerkelnNote = nullptr;
-    QLineEdit* Notiz = nullptr;
-    TNumEdit* Anomal = nullptr;
-    QPushButton* AnomalBtn = nullptr;
-    TNumEdit* Ausfall = nullptr;
-    QPushButton* AusfallBtn = nullptr;
-    TNumEdit* abgesetzte = nullptr;
-    std::array<TNumEdit*, 4> Futter{};
-    QGroupBox* FutterBox = nullptr;
-    QGroupBox* TerminBox = nullptr;
 
     QPushButton* OKBtn = nullptr;
     QPushButton* CancelBtn = nullptr;

@@ -1,5 +1,8 @@
 #include "wurfregeln.h"
 
+#include "herd/saustatus.h"
+
+#include <algorithm>
 #include <cstdlib>
 
 namespace wurfregeln {
@@ -101,7 +104,16 @@ bool weichtZuStarkAb(const Stand& s, int tragezeit) {
 
 int abgesetzte(const Stand& s) {
     if (!s.absetzen.vorhanden()) return 0;
-    return s.geborene - s.todgeboren - s.ausfall + s.zugesetzt;
+    return std::max(0, s.geborene - s.todgeboren - s.ausfall + s.zugesetzt);
+}
+
+QString eintraegePruefen(const TWurfRec& w, int modus, int anzahl) {
+    const int frei = 14 - (modus == 1 ? Anomalien(w) : Verluste(w));
+    if (anzahl <= frei) return {};
+    return QStringLiteral("Ausfälle und Besonderheiten haben zusammen nur 14 Einträge.\n\r"
+                          "Es sind höchstens %1 %2 möglich.")
+        .arg(frei)
+        .arg(modus == 1 ? QStringLiteral("Ausfälle") : QStringLiteral("Besonderheiten"));
 }
 
 void anomalienEntfernen(TWurfRec& w) {

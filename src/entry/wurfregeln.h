@@ -62,8 +62,12 @@ Pruefung pruefeAbsetzen(TKurzDatum abferkeln, TKurzDatum absetzen);
 // The farrowing date differs more than a tenth of the gestation from the expected one.
 bool weichtZuStarkAb(const Stand& s, int tragezeit);
 
-// Weaned piglets as the panel shows them.
+// Weaned piglets as the panel shows them (never below 0).
 int abgesetzte(const Stand& s);
+
+// Losses and anomalies share the 14 entry slots: the message when `anzahl` entries of one kind
+// (mode 0 anomalies, 1 losses) do not fit beside the other kind's entries in `w`, else empty.
+QString eintraegePruefen(const TWurfRec& w, int modus, int anzahl);
 
 // Removes every anomaly entry (from slot 14 down to the first loss slot) or every loss entry
 // (from slot 1 up while the slot holds a loss).

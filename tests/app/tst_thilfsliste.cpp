@@ -66,6 +66,7 @@ void TestTHilfsliste::pagesAndInitialState() {
         QCOMPARE(tabs->widget(i)->objectName(), namen[i]);
     }
     QCOMPARE(tabs->currentWidget()->objectName(), QStringLiteral("ListStall"));
+    QCOMPARE(QApplication::focusWidget(), tabs->currentWidget()); // typing goes to the list
     QCOMPARE(eintraege(e.dlg.liste(0)), (QStringList{"DL", "Pietrain", ">"}));
     QCOMPARE(eintraege(e.dlg.liste(5)), QStringList{">"});
     QCOMPARE(e.dlg.liste(0)->currentRow(), 0);

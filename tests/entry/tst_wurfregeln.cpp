@@ -159,6 +159,7 @@ void TestWurfregeln::weanedCount_data() {
     QTest::addColumn<int>("erwartet");
     QTest::newRow("12 born, 1 dead, 2 losses, +1") << 12 << 1 << 2 << 1 << true << 10;
     QTest::newRow("fostered off") << 12 << 0 << 0 << -3 << true << 9;
+    QTest::newRow("fostered off beyond the born: none") << 3 << 0 << 0 << -5 << true << 0;
     QTest::newRow("not weaned yet") << 12 << 1 << 2 << 1 << false << 0;
 }
 
