@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 
 class Canvas;
@@ -29,3 +30,6 @@ double ListeDrucken(Canvas& c, int h, Druckbereich b, const std::function<void(d
 
 // The unit of a printout: the page width divided into `teile` parts, at least 1.
 int Druckeinheit(const Canvas& c, int teile);
+
+// `s` cut to fit `breite`, so that a long text does not run into the next column.
+QString Eingepasst(const Canvas& c, const QString& s, double breite);

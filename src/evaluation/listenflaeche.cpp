@@ -84,6 +84,16 @@ void Listenflaeche::resizeEvent(QResizeEvent* e) {
     bereichSetzen();
 }
 
+void Listenflaeche::keyPressEvent(QKeyEvent* e) {
+    QScrollBar* bar = verticalScrollBar();
+    if (e->key() == Qt::Key_Home)
+        bar->setValue(bar->minimum());
+    else if (e->key() == Qt::Key_End)
+        bar->setValue(bar->maximum());
+    else
+        QAbstractScrollArea::keyPressEvent(e);
+}
+
 void Listenflaeche::paintEvent(QPaintEvent*) {
     QPainter p(viewport());
     p.fillRect(viewport()->rect(), Qt::white);

@@ -78,10 +78,11 @@ bool BewegungenDrucken(Canvas& c, const std::vector<TBewegung>& liste, int von, 
     };
     auto zeile = [&](int i, double y) {
         const TBewegung& b = liste[std::size_t(i - 1)];
-        c.drawText(3 * u, y, b.SauNr);
-        c.drawText(18 * u, y, b.TVG);
+        // Names stop short of the next column; dates are never cut.
+        c.drawText(3 * u, y, Eingepasst(c, b.SauNr, 14.5 * u));
+        c.drawText(18 * u, y, Eingepasst(c, b.TVG, 19.5 * u));
         c.drawText(38 * u, y, KurzDatumText(b.Zugang));
-        c.drawText(46 * u, y, b.Herkunft);
+        c.drawText(46 * u, y, Eingepasst(c, b.Herkunft, 11.5 * u));
         c.drawText(58 * u, y, KurzDatumText(b.Abgang));
         c.drawText(66 * u, y, b.Abnehmer);
     };

@@ -114,6 +114,10 @@ void TstListenfenster::tastenUndPanel() {
     QCOMPARE(bar->value(), w->ScrollBox1->viewport()->height());
     QTest::keyClick(w->ScrollBox1, Qt::Key_PageUp);
     QCOMPARE(bar->value(), 0);
+    QTest::keyClick(w->ScrollBox1, Qt::Key_End);
+    QCOMPARE(bar->value(), bar->maximum());
+    QTest::keyClick(w->ScrollBox1, Qt::Key_Home);
+    QCOMPARE(bar->value(), 0);
 
     QTest::mouseClick(w->DruckBtn, Qt::LeftButton);
     QVERIFY(w->Panel1->isVisible());

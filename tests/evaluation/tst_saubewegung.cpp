@@ -162,6 +162,17 @@ void TstSaubewegung::druckSeiten() {
         QCOMPARE(i.pointSize, 12.0);
         QVERIFY(i.y1 < 1200 - 42);
     }
+    // A long origin stops before the departure date.
+    RecordingCanvas lang(860, 1200);
+    BewegungenDrucken(lang,
+                      BewegungenBilden(Herde{
+                          SauMit("1", D(5, 3, 2012), D(6, 3, 2013), "Zuchtbetrieb Lindenhof")}),
+                      1, 1, "Arial");
+    const auto t = lang.texts();
+    QCOMPARE(t.at(7).text, QStringLiteral("Zuchtbetrieb Li"));
+    QVERIFY(t.at(7).x2 < t.at(8).x1);
+    QCOMPARE(t.at(8).text, QStringLiteral("6.3.13"));
+
     // Cancelled after the first page: no second one.
     RecordingCanvas abbruch(860, 1200);
     QVERIFY(!BewegungenDrucken(abbruch, liste, 1, 200, "Arial", [](int, int) { return false; }));
