@@ -3,6 +3,9 @@
 #include "platform/canvas.h"
 #include "platform/csvwriter.h"
 
+#include <algorithm>
+#include <unordered_map>
+
 #include <cmath>
 
 namespace {
@@ -33,44 +36,92 @@ std::int32_t& Anzahl(TAbgangTag& t, Ferkelereignis art) {
     return t.Abgesetzt;
 }
 
+Ferkelbuch::Ferkelbuch() : platz_(256 * 16 * 32, -1) {}
+
+Ferkelbuch::Tag& Ferkelbuch::tag(TKurzDatum d) {
+    const int schluessel = datumsSchluessel(d);
+    int* p = nullptr;
+    if (d.Monat < 16 && d.Tag < 32)
+        p = &platz_[std::size_t(d.Jahr) << 9 | std::size_t(d.Monat) << 5 | d.Tag];
+    else
+        p = &andere_.try_emplace(schluessel, -1).first->second;
+    if (*p < 0) {
+        *p = int(tage_.size());
+        tage_.push_back(Tag{schluessel, {}, {0, 0, 0}});
+    }
+    return tage_[std::size_t(*p)];
+}
+
 void Ferkelbuch::Hinzufuegen(TKurzDatum d, Ferkelereignis art, int n) {
-    Tag& tag = tage_[datumsSchluessel(d)];
-    std::size_t& i = tag.erste[int(art)];
-    while (i < tag.zeilen.size() && Anzahl(tag.zeilen[i], art) == 0)
+    Tag& t = tag(d);
+    std::size_t& i = t.erste[int(art)];
+    while (i < t.zeilen.size() && Anzahl(t.zeilen[i], art) == 0)
         ++i;
-    if (i < tag.zeilen.size()) {
-        Anzahl(tag.zeilen[i], art) += n;
+    if (i < t.zeilen.size()) {
+        Anzahl(t.zeilen[i], art) += n;
         return;
     }
     TAbgangTag neu;
     neu.Datum = d;
     Anzahl(neu, art) = n;
-    tag.zeilen.push_back(neu);
+    t.zeilen.push_back(neu);
 }
 
 std::vector<TAbgangTag> Ferkelbuch::Tage() const {
+    std::vector<const Tag*> folge;
+    folge.reserve(tage_.size());
+    std::size_t zeilen = 0;
+    for (const Tag& t : tage_) {
+        folge.push_back(&t);
+        zeilen += t.zeilen.size();
+    }
+    std::sort(folge.begin(), folge.end(),
+              [](const Tag* a, const Tag* b) { return a->schluessel < b->schluessel; });
     std::vector<TAbgangTag> alle;
-    for (const auto& [schluessel, tag] : tage_)
-        alle.insert(alle.end(), tag.zeilen.begin(), tag.zeilen.end());
+    alle.reserve(zeilen);
+    for (const Tag* t : folge)
+        alle.insert(alle.end(), t->zeilen.begin(), t->zeilen.end());
     return alle;
 }
 
+namespace {
+
+// Loss days recur on the same farrowing dates: each sum is worked out once.
+class Tagesrechner {
+public:
+    TKurzDatum nach(int n, TKurzDatum d) {
+        const std::uint64_t k = std::uint64_t(n) << 32 | std::uint64_t(d.Tag) << 24 |
+                                std::uint64_t(d.Monat) << 16 | std::uint64_t(d.Jahr) << 8 |
+                                d.Zusatz;
+        auto [it, neu] = bekannt_.try_emplace(k);
+        if (neu) it->second = TageAddierenDatum(n, d);
+        return it->second;
+    }
+
+private:
+    std::unordered_map<std::uint64_t, TKurzDatum> bekannt_;
+};
+
+} // namespace
+
 Ferkelliste FerkelbuchBilden(const Herde& herde) {
     Ferkelbuch buch;
+    Tagesrechner rechner;
     for (const Sau& sau : herde) {
         for (const TWurfRec& w : sau.wuerfe) {
             const int lebend = int(w.Geborene()) - int(w.Todgeborene());
-            if (lebend <= 0 || !w.Abferkeln().vorhanden()) continue;
-            buch.Hinzufuegen(w.Abferkeln(), Ferkelereignis::Geburt, lebend);
+            if (lebend <= 0) continue;
+            const TKurzDatum abferkeln = w.Abferkeln();
+            if (!abferkeln.vorhanden()) continue;
+            buch.Hinzufuegen(abferkeln, Ferkelereignis::Geburt, lebend);
             int l = 0;
             while (l < 14 && w.Verlusttag(l + 1) > 0) {
-                const TKurzDatum tag = TageAddierenDatum(w.Verlusttag(l + 1) - 1, w.Abferkeln());
+                const TKurzDatum tag = rechner.nach(w.Verlusttag(l + 1) - 1, abferkeln);
                 buch.Hinzufuegen(tag, Ferkelereignis::Verlust, 1);
                 ++l;
             }
-            if (w.Absetzen().vorhanden())
-                buch.Hinzufuegen(w.Absetzen(), Ferkelereignis::Absetzen,
-                                 lebend + w.Ausgleich() - l);
+            if (const TKurzDatum absetzen = w.Absetzen(); absetzen.vorhanden())
+                buch.Hinzufuegen(absetzen, Ferkelereignis::Absetzen, lebend + w.Ausgleich() - l);
         }
     }
     Ferkelliste liste;

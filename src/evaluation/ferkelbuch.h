@@ -6,7 +6,7 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
+#include <unordered_map>
 #include <vector>
 
 class Canvas;
@@ -31,14 +31,22 @@ public:
     // The lines in order, and the stock: born less weaned less lost over all lines.
     std::vector<TAbgangTag> Tage() const;
 
+    Ferkelbuch();
+
 private:
     struct Tag {
+        int schluessel = 0;
         std::vector<TAbgangTag> zeilen;
         // Per kind the first line that may still hold a count of it: a line without a count
         // of a kind never gets one, so this only moves on.
         std::size_t erste[3] = {0, 0, 0};
     };
-    std::map<int, Tag> tage_;
+    Tag& tag(TKurzDatum d);
+
+    std::vector<Tag> tage_;
+    // The day of a date by its bytes; dates outside the table (damaged ones) in `andere_`.
+    std::vector<int> platz_;
+    std::unordered_map<int, int> andere_;
 };
 
 struct Ferkelliste {
