@@ -4,7 +4,6 @@
 #include "platform/csvwriter.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 #include <cmath>
 
@@ -47,9 +46,22 @@ Ferkelbuch::Tag& Ferkelbuch::tag(TKurzDatum d) {
         p = &andere_.try_emplace(schluessel, -1).first->second;
     if (*p < 0) {
         *p = int(tage_.size());
-        tage_.push_back(Tag{schluessel, {}, {0, 0, 0}});
+        tage_.push_back(Tag{schluessel, {}, {0, 0, 0}, {}, 0});
     }
     return tage_[std::size_t(*p)];
+}
+
+TKurzDatum Ferkelbuch::TageNach(TKurzDatum d, int n) {
+    if (n < 0 || n > 255) return TageAddierenDatum(n, d);
+    Tag& t = tag(d);
+    if (t.nach.empty()) {
+        t.nach.resize(256);
+        t.nachZusatz = d.Zusatz;
+    }
+    if (t.nachZusatz != d.Zusatz) return TageAddierenDatum(n, d);
+    TKurzDatum& r = t.nach[std::size_t(n)];
+    if (!r.vorhanden()) r = TageAddierenDatum(n, d);
+    return r;
 }
 
 void Ferkelbuch::Hinzufuegen(TKurzDatum d, Ferkelereignis art, int n) {
@@ -84,29 +96,8 @@ std::vector<TAbgangTag> Ferkelbuch::Tage() const {
     return alle;
 }
 
-namespace {
-
-// Loss days recur on the same farrowing dates: each sum is worked out once.
-class Tagesrechner {
-public:
-    TKurzDatum nach(int n, TKurzDatum d) {
-        const std::uint64_t k = std::uint64_t(n) << 32 | std::uint64_t(d.Tag) << 24 |
-                                std::uint64_t(d.Monat) << 16 | std::uint64_t(d.Jahr) << 8 |
-                                d.Zusatz;
-        auto [it, neu] = bekannt_.try_emplace(k);
-        if (neu) it->second = TageAddierenDatum(n, d);
-        return it->second;
-    }
-
-private:
-    std::unordered_map<std::uint64_t, TKurzDatum> bekannt_;
-};
-
-} // namespace
-
 Ferkelliste FerkelbuchBilden(const Herde& herde) {
     Ferkelbuch buch;
-    Tagesrechner rechner;
     for (const Sau& sau : herde) {
         for (const TWurfRec& w : sau.wuerfe) {
             const int lebend = int(w.Geborene()) - int(w.Todgeborene());
@@ -116,7 +107,7 @@ Ferkelliste FerkelbuchBilden(const Herde& herde) {
             buch.Hinzufuegen(abferkeln, Ferkelereignis::Geburt, lebend);
             int l = 0;
             while (l < 14 && w.Verlusttag(l + 1) > 0) {
-                const TKurzDatum tag = rechner.nach(w.Verlusttag(l + 1) - 1, abferkeln);
+                const TKurzDatum tag = buch.TageNach(abferkeln, w.Verlusttag(l + 1) - 1);
                 buch.Hinzufuegen(tag, Ferkelereignis::Verlust, 1);
                 ++l;
             }

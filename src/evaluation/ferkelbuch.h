@@ -31,6 +31,9 @@ public:
     // The lines in order, and the stock: born less weaned less lost over all lines.
     std::vector<TAbgangTag> Tage() const;
 
+    // TageAddierenDatum(n, d), worked out once per date and n.
+    TKurzDatum TageNach(TKurzDatum d, int n);
+
     Ferkelbuch();
 
 private:
@@ -40,6 +43,9 @@ private:
         // Per kind the first line that may still hold a count of it: a line without a count
         // of a kind never gets one, so this only moves on.
         std::size_t erste[3] = {0, 0, 0};
+        // The dates n days later, for the Zusatz of `nachZusatz`.
+        std::vector<TKurzDatum> nach;
+        std::uint8_t nachZusatz = 0;
     };
     Tag& tag(TKurzDatum d);
 
