@@ -1,7 +1,6 @@
 #include "listenflaeche.h"
 
 #include "app/appcontext.h"
-#include "controls/enteralstab.h"
 #include "controls/tnumedit.h"
 #include "platform/csvwriter.h"
 #include "platform/messages.h"
@@ -126,7 +125,6 @@ void Listenfenster::aufbauen(const QString& vonText, const QString& bisText) {
     layout->addWidget(ScrollBox1, 1);
     layout->addWidget(knoepfeBauen());
     panelBauen(vonText, bisText);
-    new EnterAlsTab(this);
     setFocusProxy(ScrollBox1);
 }
 
@@ -186,7 +184,25 @@ void Listenfenster::panelBauen(const QString& vonText, const QString& bisText) {
         druckausgabe::vorschau(*this, this);
     });
     connect(PdfBtn, &QPushButton::clicked, this, &Listenfenster::PdfBtnClick);
+    for (QWidget* w : {static_cast<QWidget*>(NumEdit1), static_cast<QWidget*>(NumEdit2),
+                       static_cast<QWidget*>(OKBtn), static_cast<QWidget*>(CancelBtn),
+                       static_cast<QWidget*>(VorschauBtn), static_cast<QWidget*>(PdfBtn)})
+        w->installEventFilter(this);
     Panel1->hide();
+}
+
+bool Listenfenster::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() != QEvent::KeyPress) return QWidget::eventFilter(o, e);
+    const int taste = static_cast<QKeyEvent*>(e)->key();
+    if (taste != Qt::Key_Return && taste != Qt::Key_Enter) return QWidget::eventFilter(o, e);
+    // Enter goes from the first field to the second; from there OK, the default, prints.
+    if (o == NumEdit1)
+        NumEdit2->setFocus();
+    else if (auto* b = qobject_cast<QPushButton*>(o); b && b != OKBtn)
+        b->click();
+    else
+        OKBtnClick();
+    return true;
 }
 
 void Listenfenster::panelPlatzieren() {

@@ -6,6 +6,7 @@
 #include "controls/tnumedit.h"
 #include "evaluation/tabsetzen.h"
 #include "evaluation/tsaubewegung.h"
+#include "support/modaltreiber.h"
 #include "support/testcontext.h"
 #include <QPointer>
 #include <QPushButton>
@@ -139,10 +140,17 @@ void TstListenfenster::bereichGetippt() {
     w.druckanfrage();
     w.NumEdit1->selectAll();
     QTest::keyClicks(w.NumEdit1, QStringLiteral("2999"));
-    w.NumEdit2->setFocus();
+    QTest::keyClick(w.NumEdit1, Qt::Key_Return);
+    QVERIFY(w.NumEdit2->hasFocus());
     w.NumEdit2->selectAll();
     QTest::keyClicks(w.NumEdit2, QStringLiteral("9999"));
-    w.BereichUebernehmen();
+    // Enter in the second field prints: without a printer the preview opens.
+    ModalTreiber treiber;
+    bool vorschau = false;
+    treiber.dann([&](QDialog* d) { vorschau = d->windowTitle() == "Druckvorschau"; });
+    QTest::keyClick(w.NumEdit2, Qt::Key_Return);
+    QVERIFY(vorschau);
+    QVERIFY(w.Panel1->isHidden());
     RecordingCanvas c(860, 1200);
     w.druckInhalt(c);
     QStringList nummern;
