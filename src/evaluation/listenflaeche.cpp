@@ -52,6 +52,8 @@ private:
 
 Listenflaeche::Listenflaeche(QWidget* parent) : QAbstractScrollArea(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // No frame, so that the lines stand under their heads.
+    setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setObjectName(QStringLiteral("PaintBox2"));
 }
