@@ -11,8 +11,8 @@ scripts/setup.sh
 dir=build-bench
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPORVANTA_TESTS=OFF >/dev/null
 cmake --build "$dir" -j "${JOBS:-$(nproc)}" \
-    --target porvanta_bench porvanta_auswertung_bench porvanta_speicher porvanta_startzeit \
-    porvanta_planzeit demoherde >/dev/null
+    --target porvanta_bench porvanta_auswertung_bench porvanta_berichte_bench porvanta_speicher \
+    porvanta_startzeit porvanta_planzeit demoherde >/dev/null
 
 # Loading and saving allocate as at a fresh start; the selection in a warm program.
 "$dir/bench/porvanta_bench" --frisch --benchmark_color=false --benchmark_repetitions=3 \
@@ -22,6 +22,11 @@ cmake --build "$dir" -j "${JOBS:-$(nproc)}" \
 
 # The herd evaluation over the whole herd.
 "$dir/bench/porvanta_auswertung_bench" --benchmark_color=false --benchmark_repetitions=3 "$@"
+
+echo
+echo "Tierbewegungen und Ferkelbuch:"
+QT_QPA_PLATFORM=offscreen "$dir/bench/porvanta_berichte_bench" \
+    $(printf '%s\n' "$@" | grep -e '^--groessen=' || true)
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT

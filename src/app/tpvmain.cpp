@@ -9,6 +9,8 @@
 #include "app/thilfsliste.h"
 #include "entry/tsauauswahl.h"
 #include "entry/tsauwurfeingabe.h"
+#include "evaluation/tabsetzen.h"
+#include "evaluation/tsaubewegung.h"
 #include "feed/tfuttermix.h"
 #include "evaluation/tauswertung.h"
 #include "herd/hilfslisten.h"
@@ -133,8 +135,10 @@ void TPVMain::menueAufbauen() {
     item(vergleich, "Herkunft1", QStringLiteral("Herkunft"));
     item(vergleich, "Rasse1", QStringLiteral("Rasse"));
     item(ausw, "Hitliste1", QStringLiteral("&Hitliste"));
-    item(ausw, "TierbewSauen1", QStringLiteral("Tierbew. Sauen"));
-    item(ausw, "FerkelAbgang1", QStringLiteral("Ferkel Abgang"));
+    connect(item(ausw, "TierbewSauen1", QStringLiteral("Tierbew. Sauen")), &QAction::triggered,
+            this, [this] { SaubewegungOeffnen(ctx_, mdi_); });
+    connect(item(ausw, "FerkelAbgang1", QStringLiteral("Ferkel Abgang")), &QAction::triggered,
+            this, [this] { AbsetzenOeffnen(ctx_, mdi_); });
 
     QMenu* plan = bar->addMenu(QStringLiteral("Arbeits&plan"));
     plan->setObjectName(QStringLiteral("Arbeitsplan1"));

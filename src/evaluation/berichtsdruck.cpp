@@ -1,0 +1,56 @@
+#include "berichtsdruck.h"
+
+#include "platform/canvas.h"
+
+#include <algorithm>
+#include <cmath>
+
+Druckbereich Druckbereich::geklemmt(int von, int bis, int anzahl) {
+    return {std::max(1, von), std::min(bis, std::max(0, anzahl))};
+}
+
+int Druckzeilenhoehe(Canvas& c) {
+    return std::max(1, int(std::lround(c.textHeight() * 1.2)));
+}
+
+double ListeDrucken(Canvas& c, int h, Druckbereich b, const std::function<void(double)>& kopf,
+                    const std::function<void(int, double)>& zeile,
+                    const Druckfortschritt& fortschritt) {
+    const int gesamt = std::max(0, b.bis - b.von + 1);
+    int i = b.von;
+    double y = 0;
+    for (bool erste = true;; erste = false) {
+        if (!erste) c.newPage();
+        y = 2.0 * h;
+        kopf(y);
+        y += h;
+        bool leer = true;
+        while (i <= b.bis && (leer || y < c.pageHeight() - 3.0 * h)) {
+            zeile(i, y);
+            y += h;
+            ++i;
+            leer = false;
+        }
+        if (fortschritt && !fortschritt(i - b.von < 0 ? 0 : std::min(gesamt, i - b.von), gesamt))
+            return -1;
+        if (i > b.bis) return y;
+    }
+}
+
+int Druckeinheit(const Canvas& c, int teile) {
+    return std::max(1, int(c.pageWidth()) / std::max(1, teile));
+}
+
+QString Eingepasst(const Canvas& c, const QString& s, double breite) {
+    if (c.textWidth(s) <= breite) return s;
+    // Longest prefix that fits, found by halving.
+    qsizetype lo = 0, hi = s.size();
+    while (lo < hi) {
+        const qsizetype mitte = (lo + hi + 1) / 2;
+        if (c.textWidth(s.left(mitte)) <= breite)
+            lo = mitte;
+        else
+            hi = mitte - 1;
+    }
+    return s.left(lo);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class Canvas;
+
+// The lines von..bis (from 1) that a printout of `anzahl` lines covers: von at least 1, bis
+// at most anzahl. von > bis is kept; such a printout is one page of heads.
+struct Druckbereich {
+    int von = 1;
+    int bis = 0;
+    static Druckbereich geklemmt(int von, int bis, int anzahl);
+};
+
+// Told after every printed page with the lines done so far; false cancels the printout.
+using Druckfortschritt = std::function<bool(int erledigt, int gesamt)>;
+
+// The line pitch of these lists: 1.2 text heights of the canvas's font before the printer
+// font is set, rounded, at least 1.
+int Druckzeilenhoehe(Canvas& c);
+
+// The pages of a list printed by range: each page begins at y = 2 h with `kopf(y)`, then
+// lines follow one pitch apart while they lie above the page height less three pitches; a
+// page that has room for none still takes one, so every printout ends. Returns the y after
+// the last line, or a negative value when `fortschritt` cancelled.
+double ListeDrucken(Canvas& c, int h, Druckbereich b, const std::function<void(double y)>& kopf,
+                    const std::function<void(int i, double y)>& zeile,
+                    const Druckfortschritt& fortschritt = {});
+
+// The unit of a printout: the page width divided into `teile` parts, at least 1.
+int Druckeinheit(const Canvas& c, int teile);
+
+// `s` cut to fit `breite`, so that a long text does not run into the next column.
+QString Eingepasst(const Canvas& c, const QString& s, double breite);
