@@ -10,9 +10,9 @@
 #include "entry/tsauauswahl.h"
 #include "entry/tsauwurfeingabe.h"
 #include "evaluation/tabsetzen.h"
+#include "evaluation/tauswertung.h"
 #include "evaluation/tsaubewegung.h"
 #include "feed/tfuttermix.h"
-#include "evaluation/tauswertung.h"
 #include "herd/hilfslisten.h"
 #include "herd/textfunktionen.h"
 #include "plan/planfiles.h"
@@ -137,8 +137,8 @@ void TPVMain::menueAufbauen() {
     item(ausw, "Hitliste1", QStringLiteral("&Hitliste"));
     connect(item(ausw, "TierbewSauen1", QStringLiteral("Tierbew. Sauen")), &QAction::triggered,
             this, [this] { SaubewegungOeffnen(ctx_, mdi_); });
-    connect(item(ausw, "FerkelAbgang1", QStringLiteral("Ferkel Abgang")), &QAction::triggered,
-            this, [this] { AbsetzenOeffnen(ctx_, mdi_); });
+    connect(item(ausw, "FerkelAbgang1", QStringLiteral("Ferkel Abgang")), &QAction::triggered, this,
+            [this] { AbsetzenOeffnen(ctx_, mdi_); });
 
     QMenu* plan = bar->addMenu(QStringLiteral("Arbeits&plan"));
     plan->setObjectName(QStringLiteral("Arbeitsplan1"));
@@ -318,7 +318,9 @@ void TPVMain::zuVorderst() {
 
 void TPVMain::Drucken1Click() {
     QWidget* aktiv = nullptr;
-    if (QMdiSubWindow* sub = mdi_->activeSubWindow()) aktiv = sub->widget();
+    // A hidden child (the work plan before its first use) is not the active window.
+    if (QMdiSubWindow* sub = mdi_->activeSubWindow(); sub && sub->isVisible())
+        aktiv = sub->widget();
     QWidget* fenster = QApplication::activeWindow();
     if (fenster && fenster != this) aktiv = fenster;
     if (auto* d = dynamic_cast<Druckbar*>(aktiv)) {

@@ -1,8 +1,8 @@
 #include "tsauauswahl.h"
 
 #include "app/appcontext.h"
-#include "entry/auswahlbuchung.h"
 #include "controls/tnumedit.h"
+#include "entry/auswahlbuchung.h"
 #include "herd/saustatus.h"
 #include "herd/textfunktionen.h"
 #include "platform/messages.h"

@@ -2,9 +2,9 @@
 
 #include "app/appcontext.h"
 #include "plan/arbeitsplancsv.h"
-#include "platform/csvwriter.h"
 #include "plan/arbeitsplandruck.h"
 #include "plan/tarbplanstart.h"
+#include "platform/csvwriter.h"
 #include "platform/messages.h"
 #include "platform/paintercanvas.h"
 #include "platform/zeilenmodell.h"

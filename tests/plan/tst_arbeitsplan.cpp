@@ -1,8 +1,8 @@
 #include "herd/herdtesthilfe.h"
 #include "plan/arbeitsplan.h"
 #include "plan/arbeitsplancsv.h"
-#include "platform/csvwriter.h"
 #include "plan/arbeitsplandruck.h"
+#include "platform/csvwriter.h"
 #include "platform/recordingcanvas.h"
 
 #include <QtTest>
