@@ -5,12 +5,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
-#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTextStream>
+#include <QTest>
 #include <cstdio>
 
 namespace {
@@ -24,20 +24,13 @@ QString ohneKuerzel(QString text) {
     return text.remove(u'&');
 }
 
-void tastenDruck(QWidget* ziel, int key, const QString& text,
-                 Qt::KeyboardModifiers mod = Qt::NoModifier) {
-    QKeyEvent druck(QEvent::KeyPress, key, mod, text);
-    QApplication::sendEvent(ziel, &druck);
-    QKeyEvent los(QEvent::KeyRelease, key, mod, text);
-    QApplication::sendEvent(ziel, &los);
-}
 
 } // namespace
 
 Skriptlauf::Skriptlauf(QWidget* hauptfenster, QStringList zeilen, QObject* parent)
     : QObject(parent), haupt_(hauptfenster), zeilen_(std::move(zeilen)) {
     connect(&timer_, &QTimer::timeout, this, &Skriptlauf::schritt);
-    timer_.start(50);
+    timer_.start(150); // long enough for a mnemonic's animated click
 }
 
 Skriptlauf* Skriptlauf::ausUmgebung(QWidget* hauptfenster) {
@@ -69,7 +62,7 @@ void Skriptlauf::schritt() {
         return;
     }
     --naechste_;
-    if (++versuche_ > 200) {
+    if (++versuche_ > 70) {
         std::fprintf(stderr, "Skriptschritt nicht ausführbar: %s\n", qPrintable(zeile));
         std::fflush(stderr);
         std::_Exit(3);
@@ -99,20 +92,18 @@ bool Skriptlauf::ausfuehren(const QString& befehl, const QString& arg) {
         w->setFocus(Qt::OtherFocusReason);
         return true;
     }
-    QWidget* fokus = QApplication::focusWidget();
+    QWidget* fokus = QApplication::focusWidget() ? QApplication::focusWidget() : fenster;
     if (befehl == QLatin1String("tippe")) {
         if (!fokus) return false;
-        for (QChar c : arg)
-            tastenDruck(fokus, c.unicode() < 128 ? c.toUpper().unicode() : 0, c);
+        QTest::keyClicks(fokus, arg);
         return true;
     }
     if (befehl == QLatin1String("taste")) {
         if (!fokus) return false;
         const QKeySequence k = QKeySequence::fromString(arg);
         if (k.isEmpty()) return false;
-        tastenDruck(fokus, k[0].key(),
-                    arg == QLatin1String("Space") ? QStringLiteral(" ") : QString(),
-                    k[0].keyboardModifiers());
+        // As typed on the keyboard: shortcuts and mnemonics work, too.
+        QTest::keyClick(fokus, k[0].key(), k[0].keyboardModifiers());
         return true;
     }
     if (befehl == QLatin1String("zeige")) {
