@@ -9,6 +9,9 @@ class QAction;
 class QMdiArea;
 class QMenu;
 class TSauAuswahl;
+class THilfe;
+class TNotizen;
+class TRechner;
 
 // The main window: MDI frame with the program's menu. It loads the herd when it is created
 // and asks to save unsaved changes when it closes.
@@ -22,6 +25,9 @@ public:
     QMdiArea* mdiArea() const { return mdi_; }
     QAction* menuItem(const QString& objectName) const { return items_.value(objectName); }
     TSauAuswahl* sauAuswahl() const { return SauAuswahl; }
+    TNotizen* notizen() const { return Notizen; }
+    TRechner* rechner() const { return Rechner; }
+    THilfe* hilfe() const { return Hilfe; }
 
     // Enables the items that need at least one sow.
     void MenueFreigeben();
@@ -37,6 +43,7 @@ public slots:
     void Hilfe1Click();
     void Rechner1Click();
     void Notiz1Click();
+    void Datensicherung1Click();
     void Einstellungen1Click();
     void Hilfslisten1Click();
     void NeueSau1Click();
@@ -61,5 +68,8 @@ private:
     AppContext& ctx_;
     QMdiArea* mdi_ = nullptr;
     TSauAuswahl* SauAuswahl = nullptr;
+    TNotizen* Notizen = nullptr;
+    TRechner* Rechner = nullptr;
+    THilfe* Hilfe = nullptr;
     QHash<QString, QAction*> items_;
 };
