@@ -154,10 +154,10 @@ void TPVMain::menueAufbauen() {
     opt->addSeparator();
     connect(item(opt, "Einstellungen1", QStringLiteral("&Einstellungen")), &QAction::triggered,
             this, &TPVMain::Einstellungen1Click);
-    connect(item(opt, "Datensicherung1", QStringLiteral("&Datensicherung"), 601),
-            &QAction::triggered, this, &TPVMain::Datensicherung1Click);
+    connect(item(opt, "Datensicherung1", QStringLiteral("&Datensicherung")), &QAction::triggered,
+            this, &TPVMain::Datensicherung1Click);
     opt->addSeparator();
-    connect(item(opt, "Hilfe1", QStringLiteral("&Hilfe"), 100), &QAction::triggered, this,
+    connect(item(opt, "Hilfe1", QStringLiteral("&Hilfe")), &QAction::triggered, this,
             &TPVMain::Hilfe1Click);
     connect(item(opt, "Info1", QStringLiteral("&Info")), &QAction::triggered, this,
             &TPVMain::Info1Click);
