@@ -35,7 +35,7 @@ void HerdeLaden(AppContext& ctx) {
 
 bool HerdeSpeichern(AppContext& ctx) {
     // The day's first save keeps the herd as it was that morning.
-    if (!datensicherung::TagesKopie(ctx.Datenpfad, ctx.heute()))
+    if (ctx.tagesKopie && !datensicherung::TagesKopie(ctx.Datenpfad, ctx.heute()))
         ctx.messages().warning(
             QStringLiteral("Die Tageskopie der Datei %1 im Ordner Sicherungen konnte nicht "
                            "angelegt werden.")

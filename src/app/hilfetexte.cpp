@@ -15,12 +15,13 @@ constexpr std::array kTabelle{
     Zeile{200, "saukarte.html"},       Zeile{220, "sauauswahl.html"},
     Zeile{250, "saukarte.html"},       Zeile{251, "saukarte.html"},
     Zeile{252, "saukarte.html"},       Zeile{253, "anomalien.html"},
-    Zeile{270, "saukarte.html"},       Zeile{401, "notizen.html"},
-    Zeile{403, "datensicherung.html"}, Zeile{404, "einstellungen.html"},
-    Zeile{600, "einstellungen.html"},  Zeile{601, "datensicherung.html"},
-    Zeile{604, "einstellungen.html"},  Zeile{605, "einstellungen.html"},
-    Zeile{606, "einstellungen.html"},  Zeile{700, "drucken.html"},
-    Zeile{1000, "notizen.html"},       Zeile{1001, "rechner.html"},
+    Zeile{270, "saukarte.html"},       Zeile{300, "auswertung.html"},
+    Zeile{401, "notizen.html"},        Zeile{403, "datensicherung.html"},
+    Zeile{404, "einstellungen.html"},  Zeile{600, "einstellungen.html"},
+    Zeile{601, "datensicherung.html"}, Zeile{604, "einstellungen.html"},
+    Zeile{605, "einstellungen.html"},  Zeile{606, "einstellungen.html"},
+    Zeile{700, "drucken.html"},        Zeile{1000, "notizen.html"},
+    Zeile{1001, "rechner.html"},
 };
 
 } // namespace

@@ -72,7 +72,7 @@ void TDatensicherung::aufbauen() {
 
     auto* mitte = new QHBoxLayout;
     auto* links = new QVBoxLayout;
-    auto* Label1 = new QLabel(QStringLiteral("&Dateien"));
+    auto* Label1 = new QLabel(QStringLiteral("Dateien"));
     Label1->setObjectName(QStringLiteral("Label1"));
     ListBox1 = new QListWidget;
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
@@ -84,31 +84,7 @@ void TDatensicherung::aufbauen() {
     mitte->addLayout(links, 1);
 
     auto* rechts = new QVBoxLayout;
-    auto* sich = new QGroupBox(QStringLiteral("Sicherung"));
-    sich->setObjectName(QStringLiteral("RadioGroup3"));
-    auto* sl = new QVBoxLayout(sich);
-    RadioGroup3 = new QButtonGroup(this);
-    laufwerk_[0] = knopf(RadioGroup3, sl, QStringLiteral("RadioGroup3_0"), {}, 0);
-    laufwerk_[1] = knopf(RadioGroup3, sl, QStringLiteral("RadioGroup3_1"), {}, 1);
-    auto* pfadZeile = new QHBoxLayout;
-    laufwerk_[2] = new QRadioButton;
-    laufwerk_[2]->setObjectName(QStringLiteral("RadioGroup3_2"));
-    laufwerk_[2]->setAccessibleName(QStringLiteral("Ordner"));
-    RadioGroup3->addButton(laufwerk_[2], 2);
-    EditPfad = new QLineEdit;
-    EditPfad->setObjectName(QStringLiteral("EditPfad"));
-    EditPfad->setMinimumWidth(220);
-    EditPfad->installEventFilter(this);
-    Button1 = new QPushButton(QStringLiteral("..."));
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setAutoDefault(false);
-    Button1->setFixedWidth(32);
-    pfadZeile->addWidget(laufwerk_[2]);
-    pfadZeile->addWidget(EditPfad, 1);
-    pfadZeile->addWidget(Button1);
-    sl->addLayout(pfadZeile);
-    rechts->addWidget(sich);
-    medienBeschriften();
+    rechts->addWidget(zielGruppeAufbauen());
 
     auto* richtung = new QGroupBox(QStringLiteral("Richtung"));
     richtung->setObjectName(QStringLiteral("Richtung"));
@@ -150,6 +126,39 @@ void TDatensicherung::aufbauen() {
     for (QWidget* w : findChildren<QWidget*>())
         if (w != ordnerPanel_) w->setProperty("helpContext", 403);
 
+    connect(Abbruch, &QPushButton::clicked, this, &QDialog::reject);
+    verbinden();
+}
+
+QWidget* TDatensicherung::zielGruppeAufbauen() {
+    auto* sich = new QGroupBox(QStringLiteral("Sicherung"));
+    sich->setObjectName(QStringLiteral("RadioGroup3"));
+    auto* sl = new QVBoxLayout(sich);
+    RadioGroup3 = new QButtonGroup(this);
+    laufwerk_[0] = knopf(RadioGroup3, sl, QStringLiteral("RadioGroup3_0"), {}, 0);
+    laufwerk_[1] = knopf(RadioGroup3, sl, QStringLiteral("RadioGroup3_1"), {}, 1);
+    auto* pfadZeile = new QHBoxLayout;
+    laufwerk_[2] = new QRadioButton;
+    laufwerk_[2]->setObjectName(QStringLiteral("RadioGroup3_2"));
+    laufwerk_[2]->setAccessibleName(QStringLiteral("Ordner"));
+    RadioGroup3->addButton(laufwerk_[2], 2);
+    EditPfad = new QLineEdit;
+    EditPfad->setObjectName(QStringLiteral("EditPfad"));
+    EditPfad->setMinimumWidth(220);
+    EditPfad->installEventFilter(this);
+    Button1 = new QPushButton(QStringLiteral("..."));
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setAutoDefault(false);
+    Button1->setFixedWidth(32);
+    pfadZeile->addWidget(laufwerk_[2]);
+    pfadZeile->addWidget(EditPfad, 1);
+    pfadZeile->addWidget(Button1);
+    sl->addLayout(pfadZeile);
+    medienBeschriften();
+    return sich;
+}
+
+void TDatensicherung::verbinden() {
     connect(RadioGroup3, &QButtonGroup::idClicked, this, [this](int id) {
         EditPfad->setFocusPolicy(id == 2 ? Qt::StrongFocus : Qt::NoFocus);
         fuellen();
@@ -166,7 +175,6 @@ void TDatensicherung::aufbauen() {
         if (ordnerPanel_->isVisible()) DirectoryListBox1->setFocus();
     });
     connect(StartBtn, &QPushButton::clicked, this, &TDatensicherung::starten);
-    connect(Abbruch, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QWidget* TDatensicherung::ordnerPanelAufbauen() {

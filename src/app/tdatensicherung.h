@@ -35,7 +35,9 @@ protected:
 
 private:
     void aufbauen();
+    QWidget* zielGruppeAufbauen();
     QWidget* ordnerPanelAufbauen();
+    void verbinden();
     void medienBeschriften();
     bool sicherung() const;
     // The medium or folder chosen in "Sicherung"; empty when no medium is there.

@@ -59,6 +59,7 @@ void TPVMain::starten() {
                        ctx_.Datenpfad, ctx_.standardDatenpfad);
     if (!ctx_.datenpfadVorgabe.isEmpty()) ctx_.Datenpfad = ctx_.datenpfadVorgabe;
     schnellhilfe::setzen(ctx_.einstellungen.schnellhilfe);
+    ctx_.tagesKopie = true;
     if (ctx_.einstellungen.vollbild) setWindowState(windowState() | Qt::WindowMaximized);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     HerdeLaden(ctx_);

@@ -209,6 +209,15 @@ void TestDatensicherung::tageskopieEinmalUndVierzehn() {
     QCOMPARE(da.size(), 14);
     QCOMPARE(da.first(), QStringLiteral("SAUWURF-2013-03-07.DAT"));
     QCOMPARE(da.last(), QStringLiteral("SAUWURF-2013-03-20.DAT"));
+    // The program's saves keep the day's copy before writing.
+    TestContext t;
+    herdeMitSauen(t, 1);
+    const QByteArray morgens = lesen(t.pfad("SAUWURF.DAT"));
+    HerdeLaden(t.ctx);
+    t.ctx.tagesKopie = true;
+    t.ctx.Sauenliste.clear();
+    QVERIFY(HerdeSpeichern(t.ctx));
+    QCOMPARE(lesen(t.pfad("Sicherungen/SAUWURF-2013-03-10.DAT")), morgens);
 }
 
 void TestDatensicherung::fensterOeffnetMitOrdner() {
