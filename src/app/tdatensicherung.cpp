@@ -220,6 +220,8 @@ void TDatensicherung::medienBeschriften() {
         if (da) text += QStringLiteral(" (%1)").arg(QDir(medien_[i]).dirName());
         laufwerk_[i]->setText(text);
         laufwerk_[i]->setEnabled(da);
+        laufwerk_[i]->setToolTip(da ? medien_[i]
+                                    : QStringLiteral("Kein Wechseldatenträger eingesteckt"));
     }
 }
 
