@@ -5,6 +5,7 @@
 #include "herd/herdfile.h"
 #include "herd/hilfslisten.h"
 #include "plan/planfiles.h"
+#include "platform/codepage.h"
 #include "platform/filelookup.h"
 #include "platform/safewrite.h"
 
@@ -55,7 +56,10 @@ bool enthalten(const std::vector<Eintrag>& liste, const QString& name) {
 
 void hinzu(std::vector<Eintrag>& liste, const QString& verzeichnis, const QString& name,
            const QString& pfad, bool sicherung) {
-    if (name.isEmpty() || enthalten(liste, name)) return;
+    // Only plain names: a list file must not lead the copy out of the directory.
+    if (name.isEmpty() || name == QStringLiteral(".") || name == QStringLiteral("..") ||
+        name.contains(u'/') || name.contains(u'\\') || enthalten(liste, name))
+        return;
     const QString datei = pfad.isEmpty() ? findFileNoCase(verzeichnis, name) : pfad;
     EintragEinfuegen(liste, Eintrag{name, QFileInfo(datei).lastModified()}, sicherung);
 }
@@ -94,7 +98,7 @@ Dateiliste DateienSammeln(const QString& verzeichnis, const QStringList& masken,
     if (!sicherung) {
         QFile split(findFileNoCase(verzeichnis, QStringLiteral("Split.txt")));
         if (split.open(QIODevice::ReadOnly)) {
-            const QString zeile = QString::fromLatin1(split.readLine(4096)).trimmed();
+            const QString zeile = cp1252::decode(split.readLine(4096)).trimmed();
             hinzu(l, verzeichnis, zeile.left(12).trimmed(), {}, sicherung);
         }
     }

@@ -173,6 +173,9 @@ void TestDatensicherung::ruecksicherungMitSplit() {
     QCOMPARE(n.first(), QStringLiteral("TEIL1.ZIP"));
     QCOMPARE(n.last(), QStringLiteral("SAUWURF.DAT"));
     QVERIFY(!namen(DateienSammeln(d, kMasken, true, {})).contains(QStringLiteral("TEIL1.ZIP")));
+    // A name leading out of the medium is not offered.
+    schreiben(d + "Split.txt", "../../SAUWURF.DAT\r\n");
+    QCOMPARE(namen(DateienSammeln(d, kMasken, false, {})).size(), 2);
 }
 
 void TestDatensicherung::abgebrochenesKopierenLaesstZielStehen() {

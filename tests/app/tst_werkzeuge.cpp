@@ -1,5 +1,6 @@
 #include "app/rechnerlogik.h"
 #include "app/tnotizen.h"
+#include "app/tpvmain.h"
 #include "app/trechner.h"
 #include "support/testcontext.h"
 
@@ -32,6 +33,7 @@ private slots:
     void rechnerFenster();
     void notizenLesenUndSchreiben();
     void notizenOhneAenderungUnberuehrt();
+    void hauptfensterF7F8UndEnde();
 };
 
 void TestWerkzeuge::rechnen_data() {
@@ -148,6 +150,22 @@ void TestWerkzeuge::notizenOhneAenderungUnberuehrt() {
     QFile::remove(t.pfad("notiz.txt"));
     w.close();
     QVERIFY(!QFile::exists(t.pfad("notiz.txt")));
+}
+
+void TestWerkzeuge::hauptfensterF7F8UndEnde() {
+    TestContext t;
+    TPVMain main(t.ctx);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QTest::keyClick(&main, Qt::Key_F7);
+    QVERIFY(main.rechner()->isVisible());
+    QCOMPARE(main.rechner()->focusWidget(), main.rechner()->gleich());
+    QTest::keyClick(main.rechner()->gleich(), Qt::Key_F8);
+    QVERIFY(main.notizen()->isVisible());
+    QTest::keyClicks(main.notizen()->memo(), QStringLiteral("Futter bestellen"));
+    // Ending the program with the pad still open keeps what was typed.
+    QVERIFY(main.close());
+    QCOMPARE(lesen(t.pfad("notiz.txt")), QByteArray("Futter bestellen\r\n"));
 }
 
 QTEST_MAIN(TestWerkzeuge)
