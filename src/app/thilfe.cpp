@@ -3,6 +3,7 @@
 #include "app/hilfetexte.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -51,6 +52,13 @@ void THilfe::zeigen(int kontext) {
                         .arg(hilfetexte::Bekannt(kontext) ? seite
                                                           : seite + QStringLiteral(" (unbekannt)"))
                         .toUtf8());
+    }
+    // Over a modal dialog the help must be modal too, or the dialog would block it.
+    QWidget* modal = QApplication::activeModalWidget();
+    const bool ueberModal = modal && modal != this;
+    if (ueberModal != (windowModality() == Qt::ApplicationModal)) {
+        hide();
+        setWindowModality(ueberModal ? Qt::ApplicationModal : Qt::NonModal);
     }
     show();
     raise();

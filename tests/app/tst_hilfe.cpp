@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QtTest>
 #include <memory>
 
@@ -36,6 +37,7 @@ class TestHilfe : public QObject {
 private slots:
     void jederKontextHatEineSeite();
     void f1UndHilfeKnopf();
+    void ueberModalemDialog();
 };
 
 void TestHilfe::jederKontextHatEineSeite() {
@@ -96,6 +98,27 @@ void TestHilfe::f1UndHilfeKnopf() {
     QCOMPARE(zeilen.size(), 3);
     QVERIFY(zeilen[0].endsWith("\t403\t:/hilfe/datensicherung.html"));
     THilfe::protokollSetzen({});
+}
+
+void TestHilfe::ueberModalemDialog() {
+    TestContext t;
+    TPVMain main(t.ctx);
+    main.show();
+    TDatensicherung dlg(t.ctx, &main);
+    bool modal = false, zu = false;
+    QTimer::singleShot(0, &dlg, [&] {
+        QTest::keyClick(dlg.findChild<QWidget*>(QStringLiteral("ListBox1")), Qt::Key_F1);
+        // Reachable while the dialog waits: modal over it.
+        modal = main.hilfe()->isVisible() && main.hilfe()->windowModality() == Qt::ApplicationModal;
+        QTest::keyClick(main.hilfe(), Qt::Key_Escape);
+        zu = !main.hilfe()->isVisible();
+        dlg.reject();
+    });
+    dlg.exec();
+    QVERIFY(modal);
+    QVERIFY(zu);
+    main.Hilfe1Click();
+    QCOMPARE(main.hilfe()->windowModality(), Qt::NonModal);
 }
 
 QTEST_MAIN(TestHilfe)
