@@ -1,5 +1,7 @@
 #include "appcontext.h"
 
+#include "app/datensicherung.h"
+
 #include "herd/herdfile.h"
 #include "platform/clock.h"
 #include "platform/filelookup.h"
@@ -32,6 +34,12 @@ void HerdeLaden(AppContext& ctx) {
 }
 
 bool HerdeSpeichern(AppContext& ctx) {
+    // The day's first save keeps the herd as it was that morning.
+    if (ctx.tagesKopie && !datensicherung::TagesKopie(ctx.Datenpfad, ctx.heute()))
+        ctx.messages().warning(
+            QStringLiteral("Die Tageskopie der Datei %1 im Ordner Sicherungen konnte nicht "
+                           "angelegt werden.")
+                .arg(QString::fromLatin1(kHerdeDatei)));
     const QString pfad = ctx.datei(QString::fromLatin1(kHerdeDatei));
     SafeWriteOptions opt;
     if (ctx.einstellungen.backupdatei)

@@ -39,6 +39,8 @@ public:
     QString alteEinstellungsDatei;
     QString standardDatenpfad;
     QString datenpfadVorgabe; // a developer's data directory, wins over the settings
+    // The program keeps a copy of the herd file before the first save of each day.
+    bool tagesKopie = false;
 
     QString datei(const QString& name) const; // a data file, found regardless of case
 

@@ -5,8 +5,12 @@
 #include "app/einstellungenspeicher.h"
 #include "app/sauvorlage.h"
 #include "app/schnellhilfe.h"
+#include "app/tdatensicherung.h"
 #include "app/teinstellungen.h"
+#include "app/thilfe.h"
 #include "app/thilfsliste.h"
+#include "app/tnotizen.h"
+#include "app/trechner.h"
 #include "entry/tsauauswahl.h"
 #include "entry/tsauwurfeingabe.h"
 #include "evaluation/tabsetzen.h"
@@ -32,6 +36,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QUrl>
@@ -58,6 +63,7 @@ void TPVMain::starten() {
                        ctx_.Datenpfad, ctx_.standardDatenpfad);
     if (!ctx_.datenpfadVorgabe.isEmpty()) ctx_.Datenpfad = ctx_.datenpfadVorgabe;
     schnellhilfe::setzen(ctx_.einstellungen.schnellhilfe);
+    ctx_.tagesKopie = true;
     if (ctx_.einstellungen.vollbild) setWindowState(windowState() | Qt::WindowMaximized);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     HerdeLaden(ctx_);
@@ -74,7 +80,10 @@ void TPVMain::starten() {
     QMdiSubWindow* planRahmen = mdi_->addSubWindow(Arbeitsplan);
     planRahmen->setAttribute(Qt::WA_DeleteOnClose, false); // closing only hides it
     planRahmen->hide();
-    // F7 and F8 from whatever window has the focus.
+    Notizen = new TNotizen(ctx_, this);
+    Rechner = new TRechner(this);
+    Hilfe = new THilfe(this);
+    // F1, F7 and F8 from whatever window has the focus.
     qApp->installEventFilter(this);
 }
 
@@ -164,7 +173,8 @@ void TPVMain::menueAufbauen() {
     opt->addSeparator();
     connect(item(opt, "Einstellungen1", QStringLiteral("&Einstellungen")), &QAction::triggered,
             this, &TPVMain::Einstellungen1Click);
-    item(opt, "Datensicherung1", QStringLiteral("&Datensicherung"));
+    connect(item(opt, "Datensicherung1", QStringLiteral("&Datensicherung")), &QAction::triggered,
+            this, &TPVMain::Datensicherung1Click);
     opt->addSeparator();
     connect(item(opt, "Hilfe1", QStringLiteral("&Hilfe")), &QAction::triggered, this,
             &TPVMain::Hilfe1Click);
@@ -210,6 +220,8 @@ void TPVMain::closeEvent(QCloseEvent* e) {
         return;
     }
     e->accept();
+    // Notes typed but not yet closed are kept too.
+    if (Notizen) Notizen->speichernWennGeaendert();
     // The settings outlive the run.
     EinstellungenSchreiben(ctx_.einstellungsDatei, ctx_.einstellungen);
 }
@@ -257,6 +269,10 @@ bool TPVMain::datenpfadWechseln(const QString& neu) {
     QApplication::restoreOverrideCursor();
     MenueFreigeben();
     auswahlVorbereiten();
+    if (Notizen) {
+        Notizen->speichernWennGeaendert();
+        Notizen->laden();
+    }
     return true;
 }
 
@@ -340,23 +356,53 @@ void TPVMain::Info1Click() {
 }
 
 void TPVMain::Hilfe1Click() {
-    const QFileInfo prog(QCoreApplication::applicationFilePath());
-    const QString hilfe =
-        prog.absolutePath() + u'/' + prog.completeBaseName() + QStringLiteral(".chm");
-    if (QFileInfo::exists(hilfe)) QDesktopServices::openUrl(QUrl::fromLocalFile(hilfe));
+    if (Hilfe) Hilfe->zeigen(100);
 }
 
 void TPVMain::Rechner1Click() {
-    // The calculator window joins the program later; the key is already reserved for it.
+    if (Rechner) Rechner->zeigen();
 }
 
 void TPVMain::Notiz1Click() {
-    // The notes window joins the program later; the key is already reserved for it.
+    if (!Notizen) return;
+    Notizen->show();
+    Notizen->raise();
+    Notizen->activateWindow();
+    Notizen->memo()->setFocus();
+}
+
+void TPVMain::Datensicherung1Click() {
+    if (ctx_.Geaendert && !FormCloseQuery()) return;
+    anzeigeHolen();
+    if (!EinstellungenSchreiben(ctx_.einstellungsDatei, ctx_.einstellungen))
+        ctx_.messages().error(
+            QStringLiteral("Die Einstellungen konnten nicht gespeichert werden!"));
+    // The notes belong to the backup as they stand now.
+    if (Notizen) Notizen->speichernWennGeaendert();
+    const QStringList masken{QStringLiteral("PV.INI"), QStringLiteral("*.DAT"),
+                             QStringLiteral("NOTIZ.TXT")};
+    TDatensicherung dlg(ctx_, this);
+    dlg.SicherungOeffnen(ctx_.einstellungen.ziellaufwerk, masken);
+    if (dlg.exec() == QDialog::Accepted) {
+        dlg.ZielHolen(ctx_.einstellungen.ziellaufwerk);
+        EinstellungenSchreiben(ctx_.einstellungsDatei, ctx_.einstellungen);
+    }
+    if (dlg.zurueckgesichert()) {
+        schnellhilfe::setzen(ctx_.einstellungen.schnellhilfe);
+        MenueFreigeben();
+        auswahlVorbereiten();
+        if (Notizen) Notizen->laden();
+    }
 }
 
 bool TPVMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         const auto* k = static_cast<QKeyEvent*>(event);
+        if (k->key() == Qt::Key_F1 && k->modifiers() == Qt::NoModifier && Hilfe) {
+            QWidget* fokus = QApplication::focusWidget();
+            Hilfe->zeigen(THilfe::kontextVon(fokus ? fokus : static_cast<QWidget*>(watched)));
+            return true;
+        }
         if (k->key() == Qt::Key_F7 && k->modifiers() == Qt::NoModifier) {
             Rechner1Click();
             return true;
@@ -365,6 +411,10 @@ bool TPVMain::eventFilter(QObject* watched, QEvent* event) {
             Notiz1Click();
             return true;
         }
+    }
+    if (event->type() == QEvent::Show && watched->isWidgetType() && Hilfe) {
+        auto* w = static_cast<QWidget*>(watched);
+        if (w->isWindow()) Hilfe->knoepfeVerbinden(w);
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -10,6 +10,9 @@ class QMdiArea;
 class QMenu;
 class TArbeitsplan;
 class TSauAuswahl;
+class THilfe;
+class TNotizen;
+class TRechner;
 
 // The main window: MDI frame with the program's menu. It loads the herd when it is created
 // and asks to save unsaved changes when it closes.
@@ -24,6 +27,9 @@ public:
     QAction* menuItem(const QString& objectName) const { return items_.value(objectName); }
     TSauAuswahl* sauAuswahl() const { return SauAuswahl; }
     TArbeitsplan* arbeitsplan() const { return Arbeitsplan; }
+    TNotizen* notizen() const { return Notizen; }
+    TRechner* rechner() const { return Rechner; }
+    THilfe* hilfe() const { return Hilfe; }
 
     // Enables the items that need at least one sow.
     void MenueFreigeben();
@@ -39,6 +45,7 @@ public slots:
     void Hilfe1Click();
     void Rechner1Click();
     void Notiz1Click();
+    void Datensicherung1Click();
     void Einstellungen1Click();
     void Hilfslisten1Click();
     void NeueSau1Click();
@@ -64,5 +71,8 @@ private:
     QMdiArea* mdi_ = nullptr;
     TSauAuswahl* SauAuswahl = nullptr;
     TArbeitsplan* Arbeitsplan = nullptr;
+    TNotizen* Notizen = nullptr;
+    TRechner* Rechner = nullptr;
+    THilfe* Hilfe = nullptr;
     QHash<QString, QAction*> items_;
 };

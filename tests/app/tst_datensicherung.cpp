@@ -1,0 +1,324 @@
+#include "app/datensicherung.h"
+#include "app/einstellungenspeicher.h"
+#include "app/tdatensicherung.h"
+#include "herd/herdfile.h"
+#include "support/testcontext.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace datensicherung;
+
+namespace {
+
+const QStringList kMasken{"PV.INI", "*.DAT", "NOTIZ.TXT"};
+
+void schreiben(const QString& pfad, const QByteArray& inhalt, const QDateTime& zeit = {}) {
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(inhalt);
+    f.flush();
+    if (zeit.isValid()) QVERIFY(f.setFileTime(zeit, QFileDevice::FileModificationTime));
+}
+
+QByteArray lesen(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
+}
+
+QStringList namen(const Dateiliste& l) {
+    QStringList out;
+    for (const Eintrag& e : l.eintraege)
+        out << e.name;
+    return out;
+}
+
+// The names of the list box; the helper lists, which the window saves, left out.
+QStringList listbox(const QListWidget* box, bool nurGewaehlt = false) {
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i)
+        if ((!nurGewaehlt || box->item(i)->isSelected()) &&
+            box->item(i)->text().compare(QStringLiteral("HILFSLST.DAT"), Qt::CaseInsensitive))
+            out << box->item(i)->text();
+    return out;
+}
+
+// A herd on disk, so that a reload can be seen.
+void herdeMitSauen(TestContext& t, int anzahl) {
+    Herde h;
+    for (int i = 0; i < anzahl; ++i) {
+        Sau s;
+        s.rec.setSauNr(QString::number(i + 1));
+        s.wuerfe.push_back(TWurfRec::leer(1));
+        h.push_back(s);
+    }
+    QFile f(t.pfad(QString::fromLatin1(kHerdeDatei)));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QVERIFY(HerdeSchreiben(f, h));
+}
+
+const QDateTime k2012(QDate(2012, 5, 1), QTime(10, 0));
+
+} // namespace
+
+class TestDatensicherung : public QObject {
+    Q_OBJECT
+private slots:
+    void datumLesen_data();
+    void datumLesen();
+    void jahresOrdnung_data();
+    void jahresOrdnung();
+    void listeDerDatendateien();
+    void ruecksicherungMitSplit();
+    void abgebrochenesKopierenLaesstZielStehen();
+    void tageskopieEinmalUndVierzehn();
+    void fensterOeffnetMitOrdner();
+    void fensterUngueltigesDatum();
+    void fensterRichtungWechselt();
+    void sicherungKopiertUndMerktDatum();
+    void ruecksicherungHebtAufUndLaedtNeu();
+};
+
+void TestDatensicherung::datumLesen_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDateTime>("erwartet");
+    QTest::newRow("mit Zeit") << "03.04.2012 17:45" << QDateTime(QDate(2012, 4, 3), QTime(17, 45));
+    QTest::newRow("ohne Zeit") << "01.01.2010" << QDateTime(QDate(2010, 1, 1), QTime(0, 0));
+    QTest::newRow("Wort") << "gestern" << QDateTime();
+    QTest::newRow("31. Februar") << "31.02.2012 00:00" << QDateTime();
+    QTest::newRow("25 Uhr") << "01.02.2012 25:00" << QDateTime();
+    QTest::newRow("leer") << "" << QDateTime();
+}
+
+void TestDatensicherung::datumLesen() {
+    QFETCH(QString, text);
+    QFETCH(QDateTime, erwartet);
+    QDateTime d;
+    QCOMPARE(DatumLesen(text, d), erwartet.isValid());
+    if (erwartet.isValid()) {
+        QCOMPARE(d, erwartet);
+        QCOMPARE(DatumLesen(DatumText(d), d), true);
+        QCOMPARE(d, erwartet);
+    }
+}
+
+void TestDatensicherung::jahresOrdnung_data() {
+    QTest::addColumn<QStringList>("ein");
+    QTest::addColumn<bool>("sicherung");
+    QTest::addColumn<QStringList>("aus");
+    QTest::newRow("neuere Jahre vorn, nie hinter das letzte")
+        << QStringList{"A.DAT", "AUS2009.DAT", "AUS2011.DAT", "AUS2010.DAT"} << true
+        << QStringList{"AUS2011.DAT", "AUS2010.DAT", "AUS2009.DAT", "A.DAT"};
+    QTest::newRow("in leere Liste")
+        << QStringList{"AUS2009.DAT", "B.DAT"} << true << QStringList{"AUS2009.DAT", "B.DAT"};
+    QTest::newRow("gleiches Jahr bleibt dahinter")
+        << QStringList{"X2010.DAT", "Z.DAT", "Y2010.DAT"} << true
+        << QStringList{"X2010.DAT", "Y2010.DAT", "Z.DAT"};
+    QTest::newRow("Rücksicherung hängt an")
+        << QStringList{"A.DAT", "AUS2009.DAT", "AUS2011.DAT"} << false
+        << QStringList{"A.DAT", "AUS2009.DAT", "AUS2011.DAT"};
+    QTest::newRow("keine Jahreszahl") << QStringList{"A.DAT", "ABC3011.DAT", "K1.DAT"} << true
+                                      << QStringList{"A.DAT", "ABC3011.DAT", "K1.DAT"};
+}
+
+void TestDatensicherung::jahresOrdnung() {
+    QFETCH(QStringList, ein);
+    QFETCH(bool, sicherung);
+    QFETCH(QStringList, aus);
+    std::vector<Eintrag> l;
+    for (const QString& n : ein)
+        EintragEinfuegen(l, {n, {}}, sicherung);
+    QStringList ist;
+    for (const Eintrag& e : l)
+        ist << e.name;
+    QCOMPARE(ist, aus);
+}
+
+void TestDatensicherung::listeDerDatendateien() {
+    QTemporaryDir dir;
+    const QString d = dir.path() + u'/';
+    for (const char* n : {"SAUWURF.DAT", "NOTIZ.TXT", "PLANZEIT.DAT"})
+        schreiben(d + QLatin1String(n), "x", k2012);
+    schreiben(d + "ALT.DAT", "x", QDateTime(QDate(2009, 1, 1), QTime(0, 0)));
+    schreiben(d + "anderes.txt", "x", k2012);
+    QDateTime letzte;
+    QVERIFY(DatumLesen(QStringLiteral("01.01.2010"), letzte));
+    const Dateiliste l = DateienSammeln(d, kMasken, true, letzte);
+    QCOMPARE(namen(l).first(), QStringLiteral("NOTIZ.TXT"));
+    QCOMPARE(namen(l).last(), QStringLiteral("SAUWURF.DAT"));
+    QCOMPARE(namen(l).size(), 4);
+    for (std::size_t i = 0; i < l.eintraege.size(); ++i)
+        QCOMPARE(l.gewaehlt[i], l.eintraege[i].name != QStringLiteral("ALT.DAT"));
+    // The settings file joins the list first when the masks name it.
+    schreiben(dir.filePath("store.ini"), "[EINSTELLUNGEN]\n", k2012);
+    QCOMPARE(namen(DateienSammeln(d, kMasken, true, letzte, dir.filePath("store.ini"))).first(),
+             QStringLiteral("PV.INI"));
+    // Restore direction: nothing preselected.
+    const Dateiliste r = DateienSammeln(d, kMasken, false, letzte);
+    QCOMPARE(r.gewaehlt, std::vector<bool>(r.eintraege.size(), false));
+}
+
+void TestDatensicherung::ruecksicherungMitSplit() {
+    QTemporaryDir dir;
+    const QString d = dir.path() + u'/';
+    schreiben(d + "Split.txt", "TEIL1.ZIP    weitere Angaben\r\nzweite Zeile\r\n");
+    schreiben(d + "SAUWURF.DAT", "x");
+    schreiben(d + "HILFSLST.DAT", "x");
+    const QStringList n = namen(DateienSammeln(d, kMasken, false, {}));
+    QCOMPARE(n.first(), QStringLiteral("TEIL1.ZIP"));
+    QCOMPARE(n.last(), QStringLiteral("SAUWURF.DAT"));
+    QVERIFY(!namen(DateienSammeln(d, kMasken, true, {})).contains(QStringLiteral("TEIL1.ZIP")));
+    // A name leading out of the medium is not offered.
+    schreiben(d + "Split.txt", "../../SAUWURF.DAT\r\n");
+    QCOMPARE(namen(DateienSammeln(d, kMasken, false, {})).size(), 2);
+}
+
+void TestDatensicherung::abgebrochenesKopierenLaesstZielStehen() {
+    QTemporaryDir dir;
+    const QString von = dir.filePath("neu.DAT"), nach = dir.filePath("ziel.DAT");
+    const QByteArray gross(300000, 'n');
+    schreiben(von, gross);
+    schreiben(nach, "alter Stand");
+    QString fehler;
+    QVERIFY(!DateiKopieren(von, nach, fehler, [](qint64 bisher) { return bisher < 100000; }));
+    QVERIFY(fehler.contains(von));
+    QCOMPARE(lesen(nach), QByteArray("alter Stand"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no temporary left behind
+    QVERIFY(!DateiKopieren(dir.filePath("fehlt.DAT"), nach, fehler));
+    QVERIFY(fehler.contains(QStringLiteral("fehlt.DAT")));
+    QCOMPARE(lesen(nach), QByteArray("alter Stand"));
+    QVERIFY(DateiKopieren(von, nach, fehler));
+    QCOMPARE(lesen(nach), gross);
+}
+
+void TestDatensicherung::tageskopieEinmalUndVierzehn() {
+    QTemporaryDir dir;
+    const QString d = dir.path() + u'/';
+    QVERIFY(TagesKopie(d, QDate(2013, 3, 1))); // no herd yet: nothing to keep
+    QVERIFY(!QFileInfo::exists(d + "Sicherungen"));
+    schreiben(d + "SAUWURF.DAT", "morgens");
+    QVERIFY(TagesKopie(d, QDate(2013, 3, 1)));
+    schreiben(d + "SAUWURF.DAT", "mittags");
+    QVERIFY(TagesKopie(d, QDate(2013, 3, 1)));
+    QCOMPARE(lesen(d + "Sicherungen/SAUWURF-2013-03-01.DAT"), QByteArray("morgens"));
+    for (int i = 2; i <= 20; ++i)
+        QVERIFY(TagesKopie(d, QDate(2013, 3, i)));
+    const QStringList da = QDir(d + "Sicherungen").entryList(QDir::Files, QDir::Name);
+    QCOMPARE(da.size(), 14);
+    QCOMPARE(da.first(), QStringLiteral("SAUWURF-2013-03-07.DAT"));
+    QCOMPARE(da.last(), QStringLiteral("SAUWURF-2013-03-20.DAT"));
+    // The program's saves keep the day's copy before writing.
+    TestContext t;
+    herdeMitSauen(t, 1);
+    const QByteArray morgens = lesen(t.pfad("SAUWURF.DAT"));
+    HerdeLaden(t.ctx);
+    t.ctx.tagesKopie = true;
+    t.ctx.Sauenliste.clear();
+    QVERIFY(HerdeSpeichern(t.ctx));
+    QCOMPARE(lesen(t.pfad("Sicherungen/SAUWURF-2013-03-10.DAT")), morgens);
+}
+
+void TestDatensicherung::fensterOeffnetMitOrdner() {
+    TestContext t;
+    t.ctx.einstellungen.lastBackup = QStringLiteral("01.01.2010");
+    for (const char* n : {"SAUWURF.DAT", "NOTIZ.TXT", "PLANZEIT.DAT"})
+        schreiben(t.pfad(QLatin1String(n)), "x", k2012);
+    TDatensicherung w(t.ctx);
+    w.SicherungOeffnen(QStringLiteral("/mnt/sicher/"), kMasken);
+    auto* box = w.findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    QCOMPARE(listbox(box), (QStringList{"NOTIZ.TXT", "PLANZEIT.DAT", "SAUWURF.DAT"}));
+    QCOMPARE(listbox(box, true), listbox(box));
+    QVERIFY(w.findChild<QRadioButton*>(QStringLiteral("RadioGroup3_2"))->isChecked());
+    QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("EditPfad"))->text(),
+             QStringLiteral("/mnt/sicher/"));
+    QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(),
+             QStringLiteral("01.01.2010"));
+    QCOMPARE(w.property("helpContext").toInt(), 601);
+    QString ziel;
+    w.ZielHolen(ziel);
+    QCOMPARE(ziel, QStringLiteral("/mnt/sicher/"));
+    QVERIFY(t.messages.shown.isEmpty());
+}
+
+void TestDatensicherung::fensterUngueltigesDatum() {
+    TestContext t;
+    t.ctx.einstellungen.lastBackup = QStringLiteral("gestern");
+    TDatensicherung w(t.ctx);
+    QCOMPARE(t.messages.texts(), QStringList{"gestern ist kein gültiges Datum"});
+    QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(),
+             QStringLiteral("01.01.1985 00:00"));
+    QCOMPARE(t.ctx.einstellungen.lastBackup, QStringLiteral("01.01.1985 00:00"));
+}
+
+void TestDatensicherung::fensterRichtungWechselt() {
+    TestContext t;
+    QTemporaryDir medium;
+    schreiben(medium.filePath("SAUWURF.DAT"), "x", k2012);
+    schreiben(medium.filePath("PLANTYPE.DAT"), "x", k2012);
+    schreiben(t.pfad("PLANZEIT.DAT"), "x", k2012);
+    TDatensicherung w(t.ctx);
+    w.SicherungOeffnen(medium.path(), kMasken);
+    auto* box = w.findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    QCOMPARE(listbox(box), QStringList{"PLANZEIT.DAT"});
+    w.findChild<QRadioButton*>(QStringLiteral("Richtung_1"))->click();
+    QCOMPARE(listbox(box), (QStringList{"PLANTYPE.DAT", "SAUWURF.DAT"}));
+    QVERIFY(listbox(box, true).isEmpty());
+    w.findChild<QRadioButton*>(QStringLiteral("Richtung_0"))->click();
+    QCOMPARE(listbox(box), QStringList{"PLANZEIT.DAT"});
+}
+
+void TestDatensicherung::sicherungKopiertUndMerktDatum() {
+    TestContext t;
+    QTemporaryDir medium;
+    schreiben(t.pfad("PLANZEIT.DAT"), "plan", k2012);
+    schreiben(t.pfad("NOTIZ.TXT"), "notiz", k2012);
+    schreiben(medium.filePath("PLANZEIT.DAT"), "alt");
+    TDatensicherung w(t.ctx);
+    w.SicherungOeffnen(medium.path() + u'/', kMasken);
+    w.findChild<QPushButton*>(QStringLiteral("StartBtn"))->click();
+    QCOMPARE(w.result(), int(QDialog::Accepted));
+    QCOMPARE(lesen(medium.filePath("PLANZEIT.DAT")), QByteArray("plan"));
+    QCOMPARE(lesen(medium.filePath("NOTIZ.TXT")), QByteArray("notiz"));
+    QDateTime neu;
+    QVERIFY(DatumLesen(t.ctx.einstellungen.lastBackup, neu));
+    QVERIFY(neu.secsTo(QDateTime::currentDateTime()) < 120);
+    // Written at once, not only when the program ends.
+    QVERIFY(lesen(t.ctx.einstellungsDatei).contains(t.ctx.einstellungen.lastBackup.toLatin1()));
+}
+
+void TestDatensicherung::ruecksicherungHebtAufUndLaedtNeu() {
+    TestContext t;
+    QTemporaryDir medium;
+    herdeMitSauen(t, 1);
+    const QByteArray vorher = lesen(t.pfad("SAUWURF.DAT"));
+    HerdeLaden(t.ctx);
+    QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(1));
+    {
+        TestContext quelle;
+        herdeMitSauen(quelle, 3);
+        QVERIFY(QFile::copy(quelle.pfad("SAUWURF.DAT"), medium.filePath("SAUWURF.DAT")));
+    }
+    TDatensicherung w(t.ctx);
+    w.SicherungOeffnen(medium.path() + u'/', kMasken);
+    w.findChild<QRadioButton*>(QStringLiteral("Richtung_1"))->click();
+    auto* box = w.findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    box->item(0)->setSelected(true);
+    t.messages.planAnswer(MessageService::Answer::Yes);
+    w.findChild<QPushButton*>(QStringLiteral("StartBtn"))->click();
+    QCOMPARE(t.messages.shown.size(), 1);
+    QCOMPARE(t.messages.shown[0].buttons, MessageService::Buttons::YesNoDefaultNo);
+    QVERIFY(t.messages.shown[0].text.contains(QStringLiteral("SAUWURF.DAT")));
+    QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(3));
+    const QStringList ordner =
+        QDir(t.ctx.Datenpfad).entryList({QStringLiteral("Vor Rücksicherung *")}, QDir::Dirs);
+    QCOMPARE(ordner.size(), 1);
+    QCOMPARE(lesen(t.pfad(ordner[0] + "/SAUWURF.DAT")), vorher);
+}
+
+QTEST_MAIN(TestDatensicherung)
+#include "tst_datensicherung.moc"
