@@ -133,6 +133,17 @@ Bericht auswertung(AppContext& ctx, const Befehlszeile& b) {
     if (int(sau) + int(auswahl) + int(b.hat(QStringLiteral("--eber")) && !auswahl) != 1)
         fehler(QStringLiteral("auswertung braucht genau eines von --sau NR, --eber NAME und "
                               "--auswahl."));
+    const QStringList nurHerde = {QStringLiteral("--datumsart"),
+                                  QStringLiteral("--von"),
+                                  QStringLiteral("--bis"),
+                                  QStringLiteral("--herkunft"),
+                                  QStringLiteral("--rasse"),
+                                  QStringLiteral("--nur-ganze-wuerfe"),
+                                  QStringLiteral("--alle-wuerfe"),
+                                  QStringLiteral("--nur-vorhandene"),
+                                  QStringLiteral("--nur-erster-wurf")};
+    for (const QString& o : nurHerde)
+        if (sau && b.hat(o)) fehler(QStringLiteral("%1 gilt nicht mit --sau.").arg(o));
     QString titel;
     if (sau) {
         const int i = sauSuchen(ctx, b.wert(QStringLiteral("--sau")));

@@ -236,6 +236,8 @@ private slots:
         QTest::newRow("datumsart") << z("auswertung --auswahl --datumsart gestern --csv o.csv")
                                    << "--datumsart: \"gestern\" ist keine Datumsart";
         QTest::newRow("modus fehlt") << z("auswertung --csv o.csv") << "genau eines von --sau";
+        QTest::newRow("filter mit sau")
+            << z("auswertung --sau 1 --von 1.1.20 --csv o.csv") << "--von gilt nicht mit --sau.";
         QTest::newRow("sau fehlt")
             << z("auswertung --sau 99999 --csv o.csv") << "Die Sau 99999 gibt es nicht.";
         QTest::newRow("wurf fehlt")
