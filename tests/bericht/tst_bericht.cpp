@@ -42,6 +42,12 @@ QString poppler(const QString& programm, const QStringList& args) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+void schreiben(const QString& datei, const QByteArray& inhalt) {
+    QFile f(datei);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(inhalt);
+}
+
 int seiten(const QString& pdf) {
     static const QRegularExpression re(QStringLiteral("Pages:\\s+(\\d+)"));
     return re.match(poppler(QStringLiteral("pdfinfo"), {pdf})).captured(1).toInt();
@@ -117,6 +123,13 @@ private slots:
         k.close();
         QFile keinOrdner(pfad(QStringLiteral("datei")));
         QVERIFY(keinOrdner.open(QIODevice::WriteOnly));
+        // The per-user store names the herd; a settings file of its own also drops "Stall".
+        const QString herdeIni =
+            QStringLiteral("[EINSTELLUNGEN]\r\nPFAD=%1\r\n").arg(pfad(QStringLiteral("herde")));
+        QVERIFY(QDir().mkpath(pfad(QStringLiteral("config/Porvanta/Porvanta"))));
+        schreiben(pfad(QStringLiteral("config/Porvanta/Porvanta/PV.INI")), herdeIni.toUtf8());
+        schreiben(pfad(QStringLiteral("pv.ini")),
+                  (herdeIni + QStringLiteral("[ARBPLAN]\r\nMITSTALL=0\r\n")).toUtf8());
         QVERIFY(QDir().mkpath(pfad(QStringLiteral("nurlesen"))));
         QFile::setPermissions(pfad(QStringLiteral("nurlesen")), QFile::ReadOwner | QFile::ExeOwner);
     }
@@ -170,6 +183,11 @@ private slots:
                                       << "Sauenfutter" << 1 << ok;
         QTest::newRow("mischung csv") << z("mischung Sauenfutter --csv o.csv") << "herde"
                                       << "Fest;Menge;Name;TS;MJ" << -1 << ok;
+        QTest::newRow("herde aus den einstellungen") << z("bewegungen --csv o.csv") << ""
+                                                     << "Nr.;Sau-Nr." << 201 << ok;
+        QTest::newRow("einstellungsdatei")
+            << z("--einstellungen pv.ini arbeitsplan --csv o.csv") << ""
+            << "Sau;Ferk.D;W.;Tag;02.03.2026 Mo;" << 142 << ok;
         QTest::newRow("beschädigte herde")
             << z("bewegungen --csv o.csv") << "kaputt"
             << "Nr.;Sau-Nr." << 200 << "Fehler beim Lesen der Datei SAUWURF.DAT!";
@@ -183,7 +201,8 @@ private slots:
         const QString datei = pfad(args.last());
         QFile::remove(datei);
         args.last() = datei;
-        const Lauf l = starten(QStringList{QStringLiteral("--daten"), pfad(daten)} + args);
+        if (!daten.isEmpty()) args = QStringList{QStringLiteral("--daten"), pfad(daten)} + args;
+        const Lauf l = starten(args);
         QCOMPARE(l.status, 0);
         if (meldung.isEmpty())
             QCOMPARE(l.fehler, QString());
