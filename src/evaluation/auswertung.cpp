@@ -257,3 +257,29 @@ void KennzahlenBerechnen(TAuswertungsStand& stand, const Auswertungskopie& kopie
     }
     stand.Summe.Remontierungsquote = RemontierungsquoteBerechnen(f, kopie);
 }
+
+void SauWurfWaehlen(TAuswertungsStand& stand, const Auswertungskopie& kopie, const Sau& sau,
+                    int sauIndex, int wurfInListe) {
+    stand.Modus = amSauWurf;
+    stand.Sau = stand.SauIndex = sauIndex;
+    stand.Wurf = kopie.wurfIndex(sauIndex, wurfInListe);
+    stand.gewaehlteWurfNr = wurfInListe >= 0 && std::size_t(wurfInListe) < sau.wuerfe.size()
+                                ? sau.wuerfe[std::size_t(wurfInListe)].WurfNr()
+                                : 0;
+}
+
+void SauWaehlen(TAuswertungsStand& stand, int sauIndex) {
+    stand.Modus = amSau;
+    stand.Sau = stand.SauIndex = sauIndex;
+    stand.Wurf = -1;
+}
+
+void HerdeWaehlen(TAuswertungsStand& stand, TAuswertungsModus modus,
+                  const TAuswertungsFilter& filter) {
+    stand.Modus = modus;
+    stand.filter = filter;
+    stand.filter.EberFilter.truncate(15);
+    stand.filter.HerkunftFilter.truncate(15);
+    stand.filter.RasseFilter.truncate(15);
+    stand.Sau = stand.Wurf = -1;
+}

@@ -71,3 +71,11 @@ double RemontierungsquoteBerechnen(const Filtervergleich& f, const Auswertungsko
 void KennzahlenBerechnen(TAuswertungsStand& stand, const Auswertungskopie& kopie,
                          const Einstellungen& e,
                          const std::function<void(int)>& fortschritt = nullptr);
+
+// The stand for one sow and one of her litters (`wurfInListe` indexes her own list), for one
+// sow alone, and for the herd by boar or by selection; the filter texts are cut to 15.
+void SauWurfWaehlen(TAuswertungsStand& stand, const Auswertungskopie& kopie, const Sau& sau,
+                    int sauIndex, int wurfInListe);
+void SauWaehlen(TAuswertungsStand& stand, int sauIndex);
+void HerdeWaehlen(TAuswertungsStand& stand, TAuswertungsModus modus,
+                  const TAuswertungsFilter& filter);

@@ -128,32 +128,19 @@ int TAuswertung::zeilenhoehe() const {
 }
 
 void TAuswertung::SauWurfAuswerten(int sauIndex, int wurfInListe) {
-    stand_.Modus = amSauWurf;
-    stand_.Sau = stand_.SauIndex = sauIndex;
-    stand_.Wurf = kopie_.wurfIndex(sauIndex, wurfInListe);
-    const auto& wuerfe = ctx_.Sauenliste[std::size_t(sauIndex)].wuerfe;
-    stand_.gewaehlteWurfNr = wurfInListe >= 0 && std::size_t(wurfInListe) < wuerfe.size()
-                                 ? wuerfe[std::size_t(wurfInListe)].WurfNr()
-                                 : 0;
+    SauWurfWaehlen(stand_, kopie_, ctx_.Sauenliste[std::size_t(sauIndex)], sauIndex, wurfInListe);
     setWindowTitle(QStringLiteral("Sau /Wurf"));
     berechnen();
 }
 
 void TAuswertung::SauAuswerten(int sauIndex) {
-    stand_.Modus = amSau;
-    stand_.Sau = stand_.SauIndex = sauIndex;
-    stand_.Wurf = -1;
+    SauWaehlen(stand_, sauIndex);
     setWindowTitle(QStringLiteral("Sau"));
     berechnen();
 }
 
 void TAuswertung::HerdeAuswerten(TAuswertungsModus modus, const TAuswertungsFilter& filter) {
-    stand_.Modus = modus;
-    stand_.filter = filter;
-    stand_.filter.EberFilter.truncate(15);
-    stand_.filter.HerkunftFilter.truncate(15);
-    stand_.filter.RasseFilter.truncate(15);
-    stand_.Sau = stand_.Wurf = -1;
+    HerdeWaehlen(stand_, modus, filter);
     setWindowTitle(QStringLiteral("Auswertung  ") + Filterbeschreibung(stand_.filter));
     berechnen();
 }
