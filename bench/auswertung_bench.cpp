@@ -6,6 +6,7 @@
 //   porvanta_auswertung_bench [--groessen=1000,10000,40000] [Google Benchmark options]
 
 #include "app/appcontext.h"
+#include "benchherde.h"
 #include "evaluation/auswertung.h"
 #include "platform/clock.h"
 #include "platform/consolemessages.h"
@@ -33,31 +34,8 @@ const Herde& herde(int n) {
     auto& h = herden[n];
     if (h) return *h;
     QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/porvanta-bench-XXXXXX"));
-    const int rc = QProcess::execute(QStringLiteral(PORVANTA_DEMOHERDE),
-                                     {dir.path(), QString::number(n), QStringLiteral("--seed"),
-                                      QStringLiteral("1"), QStringLiteral("--heute"),
-                                      kHeute.toString(Qt::ISODate)});
-    if (rc != 0) {
-        std::fprintf(stderr, "demoherde failed (%d)\n", rc);
-        std::exit(2);
-    }
-    ConsoleMessages msg;
-    FixedClock uhr(kHeute);
-    AppContext ctx(msg, uhr);
-    ctx.Datenpfad = dir.path() + u'/';
-    HerdeLaden(ctx);
-    h = std::make_unique<Herde>(std::move(ctx.Sauenliste));
+    h = std::make_unique<Herde>(benchherde::demoHerde(n, kHeute, dir));
     return *h;
-}
-
-std::uint64_t satzSumme(const std::array<std::uint8_t, 512>& b) {
-    std::uint64_t w = 0;
-    for (std::size_t i = 0; i < b.size(); i += 8) {
-        std::uint64_t x;
-        std::memcpy(&x, b.data() + i, 8);
-        w ^= x;
-    }
-    return w;
 }
 
 // Baseline: every byte of every sow and litter record read once.
@@ -66,9 +44,9 @@ void SauenWuerfeDurchlauf(benchmark::State& state) {
     for (auto _ : state) {
         std::uint64_t summe = 0;
         for (const Sau& s : h) {
-            summe += satzSumme(s.rec.bytes());
+            summe += benchherde::satzSumme(s.rec.bytes());
             for (const TWurfRec& w : s.wuerfe)
-                summe += satzSumme(w.bytes());
+                summe += benchherde::satzSumme(w.bytes());
         }
         benchmark::DoNotOptimize(summe);
     }

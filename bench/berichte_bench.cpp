@@ -6,6 +6,7 @@
 //   porvanta_berichte_bench [--groessen=1000,10000,40000] [--pdf=FILE]
 
 #include "app/appcontext.h"
+#include "benchherde.h"
 #include "evaluation/ferkelbuch.h"
 #include "evaluation/saubewegung.h"
 #include "platform/canvas.h"
@@ -30,23 +31,6 @@ namespace {
 
 const QDate kHeute(2024, 3, 10);
 
-Herde demoHerde(int n, QTemporaryDir& dir) {
-    const int rc = QProcess::execute(QStringLiteral(PORVANTA_DEMOHERDE),
-                                     {dir.path(), QString::number(n), QStringLiteral("--seed"),
-                                      QStringLiteral("1"), QStringLiteral("--heute"),
-                                      kHeute.toString(Qt::ISODate)});
-    if (rc != 0) {
-        std::fprintf(stderr, "demoherde failed (%d)\n", rc);
-        std::exit(2);
-    }
-    ConsoleMessages msg;
-    FixedClock uhr(kHeute);
-    AppContext ctx(msg, uhr);
-    ctx.Datenpfad = dir.path() + u'/';
-    HerdeLaden(ctx);
-    return std::move(ctx.Sauenliste);
-}
-
 // The fastest of `mal` runs, in milliseconds.
 double bestzeit(const std::function<void()>& f, int mal = 7) {
     double best = 1e300;
@@ -59,23 +43,13 @@ double bestzeit(const std::function<void()>& f, int mal = 7) {
     return best;
 }
 
-std::uint64_t satzSumme(const std::array<std::uint8_t, 512>& b) {
-    std::uint64_t w = 0;
-    for (std::size_t i = 0; i < b.size(); i += 8) {
-        std::uint64_t x;
-        std::memcpy(&x, b.data() + i, 8);
-        w ^= x;
-    }
-    return w;
-}
-
 // Baseline: every byte of every sow and litter record read once.
 void durchlauf(const Herde& h) {
     std::uint64_t s = 0;
     for (const Sau& sau : h) {
-        s += satzSumme(sau.rec.bytes());
+        s += benchherde::satzSumme(sau.rec.bytes());
         for (const TWurfRec& w : sau.wuerfe)
-            s += satzSumme(w.bytes());
+            s += benchherde::satzSumme(w.bytes());
     }
     benchmark::DoNotOptimize(s);
 }
@@ -202,7 +176,7 @@ int main(int argc, char** argv) {
     std::vector<TBewegung> groesste;
     for (int n : groessen) {
         QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/porvanta-bench-XXXXXX"));
-        const Herde h = demoHerde(n, dir);
+        const Herde h = benchherde::demoHerde(n, kHeute, dir);
         const double basis = bestzeit([&] { durchlauf(h); });
         const double bew = bestzeit([&] { benchmark::DoNotOptimize(BewegungenBilden(h)); });
         const double fer = bestzeit([&] { benchmark::DoNotOptimize(FerkelbuchBilden(h)); });

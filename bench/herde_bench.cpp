@@ -9,6 +9,7 @@
 // bench/run.sh measures loading and saving so, the selection without it.
 
 #include "app/appcontext.h"
+#include "benchherde.h"
 #include "entry/auswahlliste.h"
 #include "herd/herdfile.h"
 #include "plan/arbeitsplan.h"
@@ -189,16 +190,6 @@ void SchreibenFsync(benchmark::State& state) {
 // ---------------------------------------------------------------------------------------
 // Selection
 
-std::uint64_t satzSumme(const std::array<std::uint8_t, 512>& b) {
-    std::uint64_t w = 0;
-    for (std::size_t i = 0; i < b.size(); i += 8) {
-        std::uint64_t x;
-        std::memcpy(&x, b.data() + i, 8);
-        w ^= x;
-    }
-    return w;
-}
-
 // Baseline: one pass over all sow records, every byte of each read once.
 void SauenDurchlauf(benchmark::State& state) {
     const int n = int(state.range(0));
@@ -206,7 +197,7 @@ void SauenDurchlauf(benchmark::State& state) {
     for (auto _ : state) {
         std::uint64_t summe = 0;
         for (const Sau& s : h)
-            summe += satzSumme(s.rec.bytes());
+            summe += benchherde::satzSumme(s.rec.bytes());
         benchmark::DoNotOptimize(summe);
     }
 }
@@ -219,8 +210,8 @@ void SauenLetzteWuerfe(benchmark::State& state) {
     for (auto _ : state) {
         std::uint64_t summe = 0;
         for (const Sau& s : h) {
-            summe += satzSumme(s.rec.bytes());
-            if (!s.wuerfe.empty()) summe += satzSumme(s.wuerfe.back().bytes());
+            summe += benchherde::satzSumme(s.rec.bytes());
+            if (!s.wuerfe.empty()) summe += benchherde::satzSumme(s.wuerfe.back().bytes());
         }
         benchmark::DoNotOptimize(summe);
     }
@@ -369,9 +360,9 @@ void SauenAlleWuerfe(benchmark::State& state) {
     for (auto _ : state) {
         std::uint64_t summe = 0;
         for (const Sau& s : h) {
-            summe += satzSumme(s.rec.bytes());
+            summe += benchherde::satzSumme(s.rec.bytes());
             for (const TWurfRec& w : s.wuerfe)
-                summe += satzSumme(w.bytes());
+                summe += benchherde::satzSumme(w.bytes());
         }
         benchmark::DoNotOptimize(summe);
     }

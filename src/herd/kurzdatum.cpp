@@ -187,9 +187,17 @@ QString TageAddieren(int n, TKurzDatum d) {
 }
 
 TKurzDatum TageAddierenDatum(int n, TKurzDatum d) {
-    // The text holds day, month and year, so today's date plays no part in reading it back.
-    QString text = TageAddieren(n, d);
-    return TextZuKurzDatum(text, QDate(2000, 1, 1));
+    TKurzDatum r = schritteVor(n, d);
+    if (r.Tag == 0) return {}; // no text, no date
+    // A real day and month read back from the text "d.m.yy" as they are, the year by its two
+    // digits; anything else goes the way of the text itself.
+    if (r.Tag <= 31 && r.Monat >= 1 && r.Monat <= 12) {
+        const int jj = r.Jahr % 100;
+        return TKurzDatum{r.Tag, r.Monat, std::uint8_t(jj < 80 ? jj + 100 : jj), 0};
+    }
+    r.Zusatz = 0;
+    QString text = KurzDatumText(r);
+    return TextZuKurzDatum(text, QDate(2000, 1, 1)); // the text names day, month and year
 }
 
 int Tagesnummer(TKurzDatum dt) {

@@ -187,6 +187,7 @@ void TestDates::tageAddieren_data() {
     QTest::newRow("255 after 31.12. of year byte 255") << 255 << D(31, 12, 255) << "11.9.00";
     // A damaged month byte: the text "1.100.13" reads back as 1.10.00.
     QTest::newRow("0 after month byte 100") << 0 << D(1, 100, 113) << "1.100.13";
+    QTest::newRow("0 after the empty date") << 0 << D(0, 0, 0) << "";
 }
 
 void TestDates::tageAddieren() {
@@ -194,6 +195,10 @@ void TestDates::tageAddieren() {
     QFETCH(TKurzDatum, datum);
     QFETCH(QString, text);
     QCOMPARE(TageAddieren(n, datum), text);
+    // The date is what the text reads back to; no text, no date.
+    QString s = text;
+    QCOMPARE(TageAddierenDatum(n, datum),
+             text.isEmpty() ? TKurzDatum{} : TextZuKurzDatum(s, QDate(1990, 6, 15)));
 }
 
 // Between 1901 and 2099 the month-length rule is the calendar's.
