@@ -10,6 +10,7 @@
 #include "entry/tsauauswahl.h"
 #include "entry/tsauwurfeingabe.h"
 #include "evaluation/tabsetzen.h"
+#include "evaluation/thitliste.h"
 #include "evaluation/tsaubewegung.h"
 #include "feed/tfuttermix.h"
 #include "evaluation/tauswertung.h"
@@ -134,7 +135,8 @@ void TPVMain::menueAufbauen() {
     item(vergleich, "Eber1", QStringLiteral("Eber"));
     item(vergleich, "Herkunft1", QStringLiteral("Herkunft"));
     item(vergleich, "Rasse1", QStringLiteral("Rasse"));
-    item(ausw, "Hitliste1", QStringLiteral("&Hitliste"));
+    connect(item(ausw, "Hitliste1", QStringLiteral("&Hitliste")), &QAction::triggered, this,
+            [this] { HitlisteOeffnen(ctx_, mdi_, this); });
     connect(item(ausw, "TierbewSauen1", QStringLiteral("Tierbew. Sauen")), &QAction::triggered,
             this, [this] { SaubewegungOeffnen(ctx_, mdi_); });
     connect(item(ausw, "FerkelAbgang1", QStringLiteral("Ferkel Abgang")), &QAction::triggered,
