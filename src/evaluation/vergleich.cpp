@@ -140,7 +140,8 @@ void VergleichKopfZeichnen(Canvas& c, Vergleichsart art, bool weibliche) {
 
 void VergleichZeileZeichnen(Canvas& c, const TVergleichszeile& r, double y, bool weibliche) {
     const double s = weibliche ? 60 : 0;
-    c.drawText(0, y, r.Name);
+    // A long name stops short of the count.
+    c.drawText(0, y, Eingepasst(c, r.Name, 96));
     c.drawText(100, y, r.Anzahl);
     if (!r.mitWerten) return;
     if (r.mitZeit) {

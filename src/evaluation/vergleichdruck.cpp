@@ -49,7 +49,7 @@ double druckKopf(Canvas& c, int seite, double y, double u, double h, Vergleichsa
 
 void druckZeile(Canvas& c, const TVergleichszeile& r, double y, double u, bool weibliche) {
     const double s = weibliche ? 8 : 0;
-    c.drawText(3 * u, y, r.Name);
+    c.drawText(3 * u, y, Eingepasst(c, r.Name, 11.5 * u));
     c.drawText(15 * u, y, r.Anzahl);
     if (!r.mitWerten) return;
     if (r.mitZeit) {
