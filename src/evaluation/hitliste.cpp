@@ -71,7 +71,7 @@ std::vector<THitEintrag> HitlisteBilden(const Auswertungskopie& kopie,
         summe.Leeren();
         for (int i = 0; i < int(kopie.wuerfe(s).size()); ++i)
             if (WurfImFilter(f, kopie, s, i))
-                WurfKennzahlenAddieren(f, kopie, s, i, summe, amAuswahl, e);
+                WurfZahlenAddieren(f, kopie, s, i, summe, amAuswahl, e);
         if (summe.Wuerfe > 0) liste.push_back(HitEintrag(kopie.sau(s).SauNr.text(), summe, e));
     }
     // Each entry went in before the first one not greater: descending, the later sow first

@@ -62,7 +62,7 @@ TVergleichsgruppen VergleichBilden(const Auswertungskopie& kopie, const TAuswert
                 g.Gruppennamen.append(k.text());
             }
             TKennzahlen& gruppe = g.Gruppen[std::size_t(it->second)];
-            WurfKennzahlenAddieren(f, kopie, s, i, gruppe, modus, e);
+            WurfZahlenAddieren(f, kopie, s, i, gruppe, modus, e);
             if (ersterWurf) ++gruppe.Sauen;
             ersterWurf = false;
         }

@@ -73,6 +73,8 @@ void TstHitliste::indexGewichte_data() {
     QTest::newRow("INDEX1 scores weaned: 15 weaned") << 20 << 5 << 1 << true << 75.0;
     QTest::newRow("INDEX1 scores weaned: 20 weaned") << 20 << 0 << 1 << true << 100.0;
     QTest::newRow("INDEX3 without re-mating twice") << 20 << 0 << 3 << true << 200.0;
+    QTest::newRow("INDEX4 anomaly per weaned litter") << 20 << 0 << 4 << true << -100.0;
+    QTest::newRow("INDEX5 loss per weaned litter") << 20 << 0 << 5 << true << -100.0;
     QTest::newRow("INDEX6 per weaned litter") << 20 << 0 << 6 << true << 100.0;
     QTest::newRow("INDEX7 female 10 a year") << 20 << 0 << 7 << true << 50.0;
     QTest::newRow("INDEX7 ignored when off") << 20 << 0 << 7 << false << 0.0;
@@ -86,6 +88,8 @@ void TstHitliste::indexGewichte() {
     QFETCH(double, index);
     Sau s = JahresSau(QStringLiteral("1"), geb, tot);
     s.wuerfe[0].setWeibliche(10);
+    // One loss and one anomaly for the weights subtracted per weaned litter.
+    if (weightNr == 4 || weightNr == 5) Verluste(s.wuerfe[0], {{"erdrückt", 3}, {"Spreizer", 0}});
     Einstellungen e;
     e.index = Gewichte(weightNr, 100);
     e.weibliche = weibliche;

@@ -76,6 +76,7 @@ void TstVergleich::wieLineareSuche() {
     for (int i = 0; i < 300; ++i) {
         Sau s = HerkunftSau(QString::number(i), QString::fromUtf8(orte[(i * 7) % 5]), i % 14);
         if (i % 3 == 0) s.wuerfe.push_back(Wurf(2, 160, 275, 300, 9));
+        if (i % 7 == 1) Verluste(s.wuerfe[0], {{"erdrückt", 3}, {"Spreizer", 0}});
         herde.push_back(s);
     }
     const Auswertungskopie kopie(herde, true);
@@ -98,11 +99,14 @@ void TstVergleich::wieLineareSuche() {
         }
     const TVergleichsgruppen g = VergleichBilden(kopie, AllesFilter(), vaHerkunft, Einstellungen{});
     QCOMPARE(g.Gruppennamen, namen);
+    QVERIFY(g.Gruppen[0].AusfaelleAnzahl > 0 && g.Gruppen[0].AnomalienAnzahl > 0);
     for (std::size_t n = 0; n < gruppen.size(); ++n) {
         QCOMPARE(g.Gruppen[n].Sauen, gruppen[n].Sauen);
         QCOMPARE(g.Gruppen[n].Wuerfe, gruppen[n].Wuerfe);
         QCOMPARE(g.Gruppen[n].Geborene, gruppen[n].Geborene);
         QCOMPARE(g.Gruppen[n].Zwischenwurfzeit, gruppen[n].Zwischenwurfzeit);
+        QCOMPARE(g.Gruppen[n].AusfaelleAnzahl, gruppen[n].AusfaelleAnzahl);
+        QCOMPARE(g.Gruppen[n].AnomalienAnzahl, gruppen[n].AnomalienAnzahl);
     }
 }
 
