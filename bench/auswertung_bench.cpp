@@ -8,6 +8,8 @@
 #include "app/appcontext.h"
 #include "benchherde.h"
 #include "evaluation/auswertung.h"
+#include "evaluation/hitliste.h"
+#include "evaluation/vergleich.h"
 #include "platform/clock.h"
 #include "platform/consolemessages.h"
 
@@ -72,6 +74,37 @@ void AuswertungAuswahl(benchmark::State& state) {
     state.counters["Wuerfe"] = double(wuerfe);
 }
 
+TAuswertungsFilter ganzesHerdbuch() {
+    TAuswertungsFilter f;
+    f.Von = TKurzDatum::aus(1, 1, 1980);
+    f.Bis = TKurzDatum::aus(31, 12, kHeute.year());
+    return f;
+}
+
+// "Hitliste": the live herd's copy, then every sow's sum, index and the ordered list.
+void Hitliste(benchmark::State& state) {
+    const Herde& h = herde(int(state.range(0)));
+    Einstellungen e;
+    e.index = {20, 40, 10, 10, 10, 10, 0};
+    for (auto _ : state) {
+        const Auswertungskopie kopie(h, true);
+        const auto liste = HitlisteBilden(kopie, ganzesHerdbuch(), e);
+        benchmark::DoNotOptimize(liste.data());
+    }
+}
+
+// "Vergleich" by boar (arg 1), origin (2) or breed (3), with the rows as shown.
+void Vergleich(benchmark::State& state) {
+    const Herde& h = herde(int(state.range(0)));
+    const auto art = Vergleichsart(state.range(1));
+    const Einstellungen e;
+    for (auto _ : state) {
+        const Auswertungskopie kopie(h, true);
+        const auto zeilen = VergleichZeilen(VergleichBilden(kopie, ganzesHerdbuch(), art, e), art);
+        benchmark::DoNotOptimize(zeilen.data());
+    }
+}
+
 class Sammler : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
@@ -119,6 +152,15 @@ int main(int argc, char** argv) {
             ->Arg(g)
             ->UseRealTime()
             ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("Hitliste", Hitliste)
+            ->Arg(g)
+            ->UseRealTime()
+            ->Unit(benchmark::kMillisecond);
+        for (int art = 1; art <= 3; ++art)
+            benchmark::RegisterBenchmark("Vergleich", Vergleich)
+                ->Args({g, art})
+                ->UseRealTime()
+                ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark("Sauen_Wuerfe_Durchlauf", SauenWuerfeDurchlauf)
             ->Arg(g)
             ->UseRealTime()
@@ -134,6 +176,15 @@ int main(int argc, char** argv) {
         if (a && b)
             std::printf("%-44s %7d %12.3f %12.3f %8.2f %8s\n",
                         "Auswertung Auswahl / Sauen + Würfe lesen", g, *a, *b, *a / *b, "<= 3");
+        const std::pair<std::string, const char*> weitere[] = {
+            {"Hitliste/" + std::to_string(g), "Hitliste / Sauen + Würfe lesen"},
+            {"Vergleich/" + std::to_string(g) + "/1", "Vergleich Eber / Sauen + Würfe lesen"},
+            {"Vergleich/" + std::to_string(g) + "/2", "Vergleich Herkunft / Sauen + Würfe lesen"},
+            {"Vergleich/" + std::to_string(g) + "/3", "Vergleich Rasse / Sauen + Würfe lesen"}};
+        for (const auto& [name, text] : weitere)
+            if (const double* z = s.zeit(name); z && b)
+                std::printf("%-44s %7d %12.3f %12.3f %8.2f %8s\n", text, g, *z, *b, *z / *b,
+                            "<= 3");
     }
     benchmark::Shutdown();
     return 0;

@@ -124,7 +124,7 @@ void ausStore(const IniDatei& store, Einstellungen& e, QString& datenpfad,
     e.mitWurf = l.logisch(kArbPlan, QStringLiteral("MITWURF"), init.mitWurf);
     e.weibliche = l.logisch(kGrund, QStringLiteral("WEIBLICHE"), true);
     e.autosort = l.logisch(kGrund, QStringLiteral("AUTOSORT"), false);
-    static constexpr int kIndexStandard[7] = {0, 100, 0, 0, 0, 0, 0};
+    const std::array<int, 7> kIndexStandard = Einstellungen().index;
     for (int i = 0; i < 7; ++i)
         e.index[std::size_t(i)] =
             l.ganz(kAuswertung, QStringLiteral("INDEX%1").arg(i + 1), kIndexStandard[i]);

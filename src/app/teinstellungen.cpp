@@ -159,10 +159,11 @@ QWidget* TEinstellungen::seiteIndex() {
     auto* l = new QVBoxLayout(w);
     auto* gruppe = new QGroupBox(QStringLiteral("Zusammensetzung des Leistungsindexes in %:"));
     auto* form = new QFormLayout(gruppe);
+    // INDEX1 weights weaned piglets, INDEX2 born ones.
     static constexpr BoxText kGewichte[7] = {
-        {"NumEdit2", "geborene Ferkel"},  {"NumEdit3", "abgesetzte Ferkel"},
-        {"NumEdit4", "Umrauscher"},       {"NumEdit5", "Anomalitäten"},
-        {"NumEdit6", "Ausfälle"},         {"NumEdit7", "Wurfanzahl"},
+        {"NumEdit2", "abgesetzte Ferkel"}, {"NumEdit3", "geborene Ferkel"},
+        {"NumEdit4", "Umrauscher"},        {"NumEdit5", "Anomalitäten"},
+        {"NumEdit6", "Ausfälle"},          {"NumEdit7", "Wurfanzahl"},
         {"NumEdit12", "weibliche Ferkel"}};
     for (int i = 0; i < 7; ++i) {
         TNumEdit* n = zahl(kGewichte[i].name, true);

@@ -15,7 +15,9 @@
 #include "entry/tsauwurfeingabe.h"
 #include "evaluation/tabsetzen.h"
 #include "evaluation/tauswertung.h"
+#include "evaluation/thitliste.h"
 #include "evaluation/tsaubewegung.h"
+#include "evaluation/tvergleich.h"
 #include "feed/tfuttermix.h"
 #include "herd/hilfslisten.h"
 #include "herd/textfunktionen.h"
@@ -140,10 +142,17 @@ void TPVMain::menueAufbauen() {
     QMenu* vergleich = ausw->addMenu(QStringLiteral("&Vergleich"));
     vergleich->setObjectName(QStringLiteral("Vergleich1"));
     items_.insert(vergleich->objectName(), vergleich->menuAction());
-    item(vergleich, "Eber1", QStringLiteral("Eber"));
-    item(vergleich, "Herkunft1", QStringLiteral("Herkunft"));
-    item(vergleich, "Rasse1", QStringLiteral("Rasse"));
-    item(ausw, "Hitliste1", QStringLiteral("&Hitliste"));
+    const auto vergleichen = [this](Vergleichsart art) {
+        return [this, art] { VergleichOeffnen(ctx_, art, mdi_, this); };
+    };
+    connect(item(vergleich, "Eber1", QStringLiteral("Eber")), &QAction::triggered, this,
+            vergleichen(vaEber));
+    connect(item(vergleich, "Herkunft1", QStringLiteral("Herkunft")), &QAction::triggered, this,
+            vergleichen(vaHerkunft));
+    connect(item(vergleich, "Rasse1", QStringLiteral("Rasse")), &QAction::triggered, this,
+            vergleichen(vaRasse));
+    connect(item(ausw, "Hitliste1", QStringLiteral("&Hitliste")), &QAction::triggered, this,
+            [this] { HitlisteOeffnen(ctx_, mdi_, this); });
     connect(item(ausw, "TierbewSauen1", QStringLiteral("Tierbew. Sauen")), &QAction::triggered,
             this, [this] { SaubewegungOeffnen(ctx_, mdi_); });
     connect(item(ausw, "FerkelAbgang1", QStringLiteral("Ferkel Abgang")), &QAction::triggered, this,

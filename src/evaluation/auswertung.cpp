@@ -162,6 +162,13 @@ void WurfKennzahlenAddieren(const Filtervergleich& f, const Auswertungskopie& ko
         BefundAddieren(summe, b.Verlusttag > 0, b.Eintrag, b.Verlusttag, 1);
 }
 
+void WurfZahlenAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
+                        TKennzahlen& summe, TAuswertungsModus modus, const Einstellungen& e) {
+    if (!wurfAddieren(f, kopie, sau, i, summe, modus, e)) return;
+    for (const KopieBefund& b : kopie.befunde(kopie.wuerfe(sau)[std::size_t(i)]))
+        ++(b.Verlusttag > 0 ? summe.AusfaelleAnzahl : summe.AnomalienAnzahl);
+}
+
 bool WurfImFilter(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i) {
     const TAuswertungsFilter& fi = f.filter();
     const KopieSau& s = kopie.sau(sau);

@@ -61,6 +61,10 @@ void WurfKennzahlen(const Filtervergleich& f, const Auswertungskopie& kopie, int
 // KennzahlenAddieren, without the litter's own record).
 void WurfKennzahlenAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
                             TKennzahlen& summe, TAuswertungsModus modus, const Einstellungen& e);
+// The same with the findings counted only, their name lists left as they are (for lists
+// that show the totals alone).
+void WurfZahlenAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
+                        TKennzahlen& summe, TAuswertungsModus modus, const Einstellungen& e);
 // Whether litter `i` of sow `sau` passes period and filter.
 bool WurfImFilter(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i);
 QString Filterbeschreibung(const TAuswertungsFilter& f);

@@ -77,7 +77,7 @@ bool WurfAuswerten(const TWurfRec& w) {
     return !f.vorhanden() || tage(f, datum(b + wurfofs::Absetzen)) != 0;
 }
 
-Auswertungskopie::Auswertungskopie(const Herde& herde) {
+Auswertungskopie::Auswertungskopie(const Herde& herde, bool alleWuerfe) {
     sauen_.reserve(herde.size());
     std::size_t wuerfe = 0;
     for (const Sau& s : herde)
@@ -101,7 +101,7 @@ Auswertungskopie::Auswertungskopie(const Herde& herde) {
         for (std::size_t i = 0; i < s.wuerfe.size(); ++i) {
             const TWurfRec& w = s.wuerfe[i];
             vorholen(i + 1 < s.wuerfe.size() ? &s.wuerfe[i + 1] : nullptr);
-            if (!WurfAuswerten(w)) continue;
+            if (!alleWuerfe && !WurfAuswerten(w)) continue;
             KopieWurf& kw = wuerfe_.emplace_back();
             wurfKopie(kw, w, befunde_);
             kw.WurfNr = std::uint8_t(++nr);

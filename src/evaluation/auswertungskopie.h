@@ -43,10 +43,11 @@ struct KopieSau {
 // The private copy of the herd an evaluation window works on, built when it opens. Sows keep
 // their index; litters born all dead and litters whose farrowing and weaning fall on one day
 // (an abortion, or farrowed and not yet weaned) are left out, the rest renumbered from 1.
+// With `alleWuerfe` every litter is kept (the live herd as the hit list and comparison read it).
 class Auswertungskopie {
 public:
     Auswertungskopie() = default;
-    explicit Auswertungskopie(const Herde& herde);
+    explicit Auswertungskopie(const Herde& herde, bool alleWuerfe = false);
 
     int sauenAnzahl() const { return int(sauen_.size()); }
     const KopieSau& sau(int i) const { return sauen_[std::size_t(i)]; }

@@ -28,7 +28,7 @@ struct Einstellungen {
     bool mitTage = true;
     bool mitWurf = true;
     // AUSWERTUNG
-    std::array<int, 7> index{100, 0, 0, 0, 0, 0, 0};
+    std::array<int, 7> index{0, 100, 0, 0, 0, 0, 0}; // INDEX2: born piglets per year
     bool gebGewicht = true;
     bool absGewicht = true;
     bool mitKommentar = false;

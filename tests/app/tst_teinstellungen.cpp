@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -54,6 +55,7 @@ private slots:
     void indexNormalisation_data();
     void indexNormalisation();
     void femaleWeightFollowsCheckBox();
+    void indexLabelsNameTheirWeight();
     void cardComponentsMove();
     void currencyPage();
     void newFolder();
@@ -125,6 +127,27 @@ void TestTEinstellungen::femaleWeightFollowsCheckBox() {
     d.c<QCheckBox>("CheckBox4")->click();
     QVERIFY(!d.c<QWidget>("NumEdit12")->isHidden());
     QVERIFY(!d.c<QLabel>("Label12")->isHidden());
+}
+
+void TestTEinstellungen::indexLabelsNameTheirWeight() {
+    // The hit list multiplies weaned piglets by INDEX1 and born ones by INDEX2.
+    TestContext t;
+    Dialog d(t);
+    const auto beschriftung = [&](const char* feld) {
+        QWidget* w = d.c<QWidget>(feld);
+        auto* form = qobject_cast<QFormLayout*>(w->parentWidget()->layout());
+        auto* label = form ? qobject_cast<QLabel*>(form->labelForField(w)) : nullptr;
+        return label ? label->text() : QString();
+    };
+    QCOMPARE(beschriftung("NumEdit2"), QStringLiteral("abgesetzte Ferkel"));
+    QCOMPARE(beschriftung("NumEdit3"), QStringLiteral("geborene Ferkel"));
+    const char* felder[7] = {"NumEdit2", "NumEdit3", "NumEdit4", "NumEdit5",
+                             "NumEdit6", "NumEdit7", "NumEdit12"};
+    for (const char* f : felder)
+        d.tippen(f, f == QByteArray("NumEdit3") ? QStringLiteral("100") : QStringLiteral("0"));
+    d.dlg.WerteUebernehmen();
+    QCOMPARE(t.ctx.einstellungen.index[1], 100); // INDEX2: born piglets
+    QCOMPARE(t.ctx.einstellungen.index[0], 0);
 }
 
 void TestTEinstellungen::cardComponentsMove() {
