@@ -7,7 +7,9 @@
 #include "evaluation/auswertung.h"
 #include "evaluation/auswertunglayout.h"
 #include "evaluation/ferkelbuch.h"
+#include "evaluation/hitliste.h"
 #include "evaluation/saubewegung.h"
+#include "evaluation/vergleich.h"
 #include "feed/futtermix.h"
 #include "feed/mischungsbericht.h"
 #include "plan/arbeitsplan.h"
@@ -193,6 +195,44 @@ Bericht ausfallzeitpunkt(AppContext& ctx, const Befehlszeile& b) {
             {}};
 }
 
+// The hit list and the comparisons read the live herd: suckling litters take part.
+Bericht hitliste(AppContext& ctx, const Befehlszeile& b) {
+    keineWorte(b);
+    const TAuswertungsFilter f = filterLesen(ctx, b);
+    auto liste = std::make_shared<std::vector<THitEintrag>>(
+        HitlisteBilden(Auswertungskopie(ctx.Sauenliste, true), f, ctx.einstellungen));
+    const QString text = Filterbeschreibung(f);
+    const QString schrift = ctx.einstellungen.printerFont;
+    const bool weibliche = ctx.einstellungen.weibliche;
+    return {QStringLiteral("Hitliste"), QPageLayout::Portrait,
+            [=](Canvas& c) {
+                HitlisteDrucken(c, *liste, 1, int(liste->size()), text, weibliche, schrift);
+            },
+            [=] { return HitlisteAlsCsv(*liste, weibliche).bytes(); }};
+}
+
+Bericht vergleich(AppContext& ctx, const Befehlszeile& b) {
+    const QString was = b.worte.value(1);
+    Vergleichsart art = vaEber;
+    if (was == QLatin1String("herkunft"))
+        art = vaHerkunft;
+    else if (was == QLatin1String("rasse"))
+        art = vaRasse;
+    if (b.worte.size() != 2 || (art == vaEber && was != QLatin1String("eber")))
+        fehler(QStringLiteral("vergleich braucht eber, herkunft oder rasse."));
+    const TAuswertungsFilter f = filterLesen(ctx, b);
+    auto zeilen = std::make_shared<std::vector<TVergleichszeile>>(VergleichZeilen(
+        VergleichBilden(Auswertungskopie(ctx.Sauenliste, true), f, art, ctx.einstellungen), art));
+    const QString text = Filterbeschreibung(f);
+    const QString schrift = ctx.einstellungen.printerFont;
+    const bool weibliche = ctx.einstellungen.weibliche;
+    return {VergleichTitel(art, QString()).trimmed(), QPageLayout::Landscape,
+            [=](Canvas& c) {
+                VergleichDrucken(c, *zeilen, 1, int(zeilen->size()), art, text, weibliche, schrift);
+            },
+            [=] { return VergleichAlsCsv(*zeilen, art, weibliche).bytes(); }};
+}
+
 Bericht bewegungen(AppContext& ctx, const Befehlszeile& b) {
     keineWorte(b);
     auto liste = std::make_shared<std::vector<TBewegung>>(BewegungenBilden(ctx.Sauenliste));
@@ -257,6 +297,8 @@ Bericht BerichtBauen(AppContext& ctx, const Befehlszeile& b) {
     if (name == QLatin1String("arbeitsplan")) return arbeitsplan(ctx, b);
     if (name == QLatin1String("auswertung")) return auswertung(ctx, b);
     if (name == QLatin1String("ausfallzeitpunkt")) return ausfallzeitpunkt(ctx, b);
+    if (name == QLatin1String("hitliste")) return hitliste(ctx, b);
+    if (name == QLatin1String("vergleich")) return vergleich(ctx, b);
     if (name == QLatin1String("bewegungen")) return bewegungen(ctx, b);
     if (name == QLatin1String("ferkelbuch")) return ferkelbuch(ctx, b);
     if (name == QLatin1String("karte")) return karte(ctx, b);

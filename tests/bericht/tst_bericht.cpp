@@ -179,6 +179,11 @@ private slots:
                                      << "Übersicht Ausfallzeitpunkt" << 1 << ok;
         QTest::newRow("karten pdf") << z("karte 1 A16 2 --pdf o.pdf") << "herde"
                                     << "DE 0357 341708" << 3 << ok;
+        QTest::newRow("hitliste pdf") << z("hitliste --von 1.1.18 --pdf o.pdf") << "herde"
+                                      << "Hitliste" << -1 << ok;
+        QTest::newRow("rassenvergleich pdf")
+            << z("vergleich rasse --von 1.1.18 --pdf o.pdf") << "herde"
+            << "Rassenvergleich" << -1 << ok;
         QTest::newRow("mischung pdf") << z("mischung Sauenfutter --pdf o.pdf") << "herde"
                                       << "Sauenfutter" << 1 << ok;
         QTest::newRow("mischung csv") << z("mischung Sauenfutter --csv o.csv") << "herde"
@@ -232,10 +237,8 @@ private slots:
         const auto z = [](const char* s) { return QString::fromUtf8(s).split(u' '); };
         QTest::newRow("kein bericht") << z("--csv o.csv") << "Es ist kein Bericht angegeben";
         QTest::newRow("unbekannt") << z("tagebuch --csv o.csv") << "Unbekannter Bericht tagebuch.";
-        QTest::newRow("hitliste") << z("hitliste --csv o.csv")
-                                  << "Der Bericht hitliste ist in dieser Version noch nicht";
-        QTest::newRow("vergleich") << z("vergleich eber --pdf o.pdf")
-                                   << "Der Bericht vergleich ist in dieser Version noch nicht";
+        QTest::newRow("vergleich ohne art")
+            << z("vergleich kuh --pdf o.pdf") << "vergleich braucht eber, herkunft oder rasse.";
         QTest::newRow("keine ausgabe") << z("bewegungen") << "Bitte genau eine Ausgabe angeben";
         QTest::newRow("zwei ausgaben")
             << z("bewegungen --csv o.csv --pdf o.pdf") << "Bitte genau eine Ausgabe angeben";
