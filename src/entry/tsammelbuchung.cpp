@@ -104,7 +104,12 @@ TSammelbuchung::TSammelbuchung(AppContext& ctx, QWidget* parent) : QDialog(paren
     haupt->addLayout(raster_);
     haupt->addStretch();
     haupt->addWidget(knoepfe);
-    new EnterAlsTab(this);
+    // The boxes after the date open before Enter looks for the next field.
+    new EnterAlsTab(this, [this](QWidget* w) {
+        if (w == tdate_ed1) datumVerlassen();
+        return false;
+    });
+    connect(tdate_ed1, &QLineEdit::textEdited, this, &TSammelbuchung::datumVerlassen);
     EingabepunktSetzen(QString(), 0);
 }
 
