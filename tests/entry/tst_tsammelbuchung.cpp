@@ -201,6 +201,14 @@ void TestTSammelbuchung::batchPrintOnePagePerSowInOrder() {
         if (i.text == u"A" || i.text == u"B" || i.text == u"C")
             namen << i.text + QString::number(i.page);
     QCOMPARE(namen, (QStringList{"C0", "A1", "B2"}));
+
+    // The same pages as one PDF file.
+    const QString pdf = t.pfad(QStringLiteral("karten.pdf"));
+    QVERIFY(druckausgabe::alsPdf(druck, pdf));
+    QFile f(pdf);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray inhalt = f.readAll();
+    QCOMPARE(inhalt.count("/Type /Page\n") + inhalt.count("/Type /Page\r"), qsizetype(3));
 }
 
 QTEST_MAIN(TestTSammelbuchung)
