@@ -32,7 +32,19 @@ TSammelbuchung::TSammelbuchung(AppContext& ctx, QWidget* parent) : QDialog(paren
     setObjectName(QStringLiteral("Sammelbuchung"));
     setWindowTitle(QStringLiteral("Sammelbuchung"));
     setProperty("helpContext", 270);
+    felderAnlegen();
+    anordnen();
+    // The boxes after the date open before Enter looks for the next field.
+    new EnterAlsTab(this, [this](QWidget* w) {
+        if (w == tdate_ed1) datumVerlassen();
+        return false;
+    });
+    connect(tdate_ed1, &QLineEdit::textEdited, this, &TSammelbuchung::datumVerlassen);
+    connect(tdate_ed1, &tdate_ed::verlassen, this, &TSammelbuchung::datumVerlassen);
+    EingabepunktSetzen(QString(), 0);
+}
 
+void TSammelbuchung::felderAnlegen() {
     Anzahl = new QLineEdit;
     Anzahl->setObjectName(QStringLiteral("Anzahl"));
     Anzahl->setReadOnly(true);
@@ -53,7 +65,6 @@ TSammelbuchung::TSammelbuchung(AppContext& ctx, QWidget* parent) : QDialog(paren
     tdate_ed1->setObjectName(QStringLiteral("tdate_ed1"));
     tdate_ed1->setAutoPreset(false);
     LDatum = beschriftung("LDatum", QStringLiteral("Datum"), tdate_ed1);
-    connect(tdate_ed1, &tdate_ed::verlassen, this, &TSammelbuchung::datumVerlassen);
 
     ComboBox1 = new QComboBox;
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
@@ -81,7 +92,9 @@ TSammelbuchung::TSammelbuchung(AppContext& ctx, QWidget* parent) : QDialog(paren
     Absetzgewicht->setValidate(true);
     Absetzgewicht->setMaximumWidth(80);
     LGewicht = beschriftung("LGewicht", QStringLiteral("Absetzgewicht kg"), Absetzgewicht);
+}
 
+void TSammelbuchung::anordnen() {
     raster_ = new QGridLayout;
     raster_->addWidget(LSauen, 0, 0);
     raster_->addWidget(Anzahl, 0, 1);
@@ -104,13 +117,6 @@ TSammelbuchung::TSammelbuchung(AppContext& ctx, QWidget* parent) : QDialog(paren
     haupt->addLayout(raster_);
     haupt->addStretch();
     haupt->addWidget(knoepfe);
-    // The boxes after the date open before Enter looks for the next field.
-    new EnterAlsTab(this, [this](QWidget* w) {
-        if (w == tdate_ed1) datumVerlassen();
-        return false;
-    });
-    connect(tdate_ed1, &QLineEdit::textEdited, this, &TSammelbuchung::datumVerlassen);
-    EingabepunktSetzen(QString(), 0);
 }
 
 void TSammelbuchung::SauenSetzen(const std::vector<int>& sauen) {

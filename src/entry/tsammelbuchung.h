@@ -27,6 +27,8 @@ public:
     void OKBtnClick();
 
 private:
+    void felderAnlegen();
+    void anordnen();
     void datumVerlassen();
 
     AppContext& ctx_;

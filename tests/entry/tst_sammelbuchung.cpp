@@ -54,12 +54,8 @@ private slots:
     void bookingPerEntryPoint_data();
     void bookingPerEntryPoint();
     void unfittingSowToldOthersBooked();
-    void cancelRule_data();
-    void cancelRule();
-    void noReloadsTheHerdFile();
     void entryList_data();
     void entryList();
-    void filtersPerEntryPoint();
     void numberingView_data();
     void numberingView();
 };
@@ -191,43 +187,6 @@ void TestSammelbuchung::unfittingSowToldOthersBooked() {
     QCOMPARE(t.ctx.Sauenliste[2].wuerfe[0].Belegen(2), tag);
 }
 
-void TestSammelbuchung::cancelRule_data() {
-    QTest::addColumn<Buchung>("b");
-    QTest::addColumn<bool>("ok");
-    Buchung ohne = buchung(epAbsetzen);
-    ohne.datum = {};
-    QTest::newRow("weaning without date") << ohne << false;
-    QTest::newRow("weaning with date") << buchung(epAbsetzen) << true;
-    Buchung stall = buchung(epStall);
-    QTest::newRow("stall without name") << stall << false;
-    stall.stall = QStringLiteral("Warte");
-    stall.datum = {};
-    QTest::newRow("stall needs no date") << stall << true;
-}
-
-void TestSammelbuchung::cancelRule() {
-    QFETCH(Buchung, b);
-    QFETCH(bool, ok);
-    QCOMPARE(Vollstaendig(b), ok);
-}
-
-void TestSammelbuchung::noReloadsTheHerdFile() {
-    TestContext t;
-    t.ctx.Sauenliste = {sau("A", {wurf(1, 1, true)})};
-    QVERIFY(HerdeSpeichern(t.ctx));
-    t.ctx.Sauenliste[0].rec.setStall(QStringLiteral("Karte")); // a card change not yet saved
-    SauenBuchen(t.ctx, {0}, buchung(epAbsetzen));
-    QVERIFY(Abschliessen(t.ctx, false));
-    QVERIFY(!t.ctx.Geaendert);
-    QCOMPARE(t.ctx.Sauenliste[0].rec.Stall(), QString());
-    QVERIFY(!t.ctx.Sauenliste[0].wuerfe[0].Absetzen().vorhanden());
-
-    SauenBuchen(t.ctx, {0}, buchung(epAbsetzen));
-    QVERIFY(Abschliessen(t.ctx, true));
-    HerdeLaden(t.ctx);
-    QCOMPARE(t.ctx.Sauenliste[0].wuerfe[0].Absetzen(), tag);
-}
-
 void TestSammelbuchung::entryList_data() {
     QTest::addColumn<Terminnamen>("namen");
     QTest::addColumn<QStringList>("liste");
@@ -266,25 +225,6 @@ void TestSammelbuchung::entryList() {
     QFETCH(Terminnamen, namen);
     QFETCH(QStringList, liste);
     QCOMPARE(Eingabepunkte(namen), liste);
-}
-
-void TestSammelbuchung::filtersPerEntryPoint() {
-    using F = std::array<bool, 7>;
-    const F alle{true, true, true, true, false, true, true};
-    const F erwartet[18] = {alle,
-                            {true, true, true, false, false, true, true},
-                            {false, true, true, false, false, false, false},
-                            {false, true, true, false, false, false, false},
-                            {false, false, false, true, false, false, false},
-                            alle,
-                            alle,
-                            alle,
-                            alle,
-                            alle};
-    for (int ep = 0; ep < 18; ++ep) {
-        const F f = ep >= 10 ? F{false, true, true, true, false, false, true} : erwartet[ep];
-        QVERIFY2(Filter(ep) == f, qPrintable(QString::number(ep)));
-    }
 }
 
 void TestSammelbuchung::numberingView_data() {
