@@ -110,18 +110,21 @@ void TPVMain::menueAufbauen() {
             &QAction::triggered, this, &TPVMain::Eingabe1Click);
     connect(item(daten, "Hilfslisten1", QStringLiteral("&Hilfslisten"), 150), &QAction::triggered,
             this, &TPVMain::Hilfslisten1Click);
-    item(daten, "Sammel1", QStringLiteral("&Sammel"), 270);
+    connect(item(daten, "Sammel1", QStringLiteral("&Sammel"), 270), &QAction::triggered, this,
+            &TPVMain::Sammel1Click);
     QAction* baum =
         item(daten, "baum1", QStringLiteral("baum"), 0, QKeySequence(Qt::CTRL | Qt::Key_A));
     // Hidden, yet its key works: the action stays on the window.
     baum->setVisible(false);
+    connect(baum, &QAction::triggered, this, &TPVMain::baum1Click);
     addAction(baum);
     daten->addSeparator();
     connect(item(daten, "Drucken1", QStringLiteral("&Drucken"), 700), &QAction::triggered, this,
             &TPVMain::Drucken1Click);
     connect(item(daten, "Druckereinrichten1", QStringLiteral("D&rucker einrichten"), 700),
             &QAction::triggered, this, &TPVMain::Druckereinrichten1Click);
-    item(daten, "Sammelausdruck1", QStringLiteral("Sammelausdruck"));
+    connect(item(daten, "Sammelausdruck1", QStringLiteral("Sammelausdruck")), &QAction::triggered,
+            this, &TPVMain::Sammelausdruck1Click);
     daten->addSeparator();
     connect(item(daten, "Beenden1", QStringLiteral("&Beenden")), &QAction::triggered, this,
             &QWidget::close);

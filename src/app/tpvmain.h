@@ -50,6 +50,9 @@ public slots:
     void Hilfslisten1Click();
     void NeueSau1Click();
     void Eingabe1Click();
+    void Sammel1Click();
+    void Sammelausdruck1Click();
+    void baum1Click();
 
 protected:
     void closeEvent(QCloseEvent* e) override;

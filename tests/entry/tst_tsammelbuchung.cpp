@@ -1,0 +1,215 @@
+#include "app/appcontext.h"
+#include "controls/tdate_ed.h"
+#include "controls/tnumedit.h"
+#include "entry/sammeldruck.h"
+#include "entry/tsammelbuchung.h"
+#include "platform/recordingcanvas.h"
+#include "support/testcontext.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+TKurzDatum dt(int d, int m, int y) {
+    return TKurzDatum::aus(d, m, y);
+}
+
+// Three sows: "A" weaned, "B" suckling, "C" mated.
+void herdeAnlegen(AppContext& ctx) {
+    const auto sau = [](const QString& nr, bool abgeferkelt, bool abgesetzt) {
+        Sau s;
+        s.rec.setSauNr(nr);
+        s.rec.setZugang(dt(1, 1, 2012));
+        TWurfRec w = TWurfRec::leer(2);
+        w.setBelegen(1, dt(1, 10, 2012));
+        if (abgeferkelt) w.setAbferkeln(dt(20, 1, 2013));
+        if (abgesetzt) w.setAbsetzen(dt(15, 2, 2013));
+        s.wuerfe.push_back(w);
+        return s;
+    };
+    ctx.Sauenliste = {sau("A", true, true), sau("B", true, false), sau("C", false, false)};
+    QVERIFY(HerdeSpeichern(ctx));
+}
+
+struct Fenster {
+    explicit Fenster(TestContext& t, int punkt, const QString& text = QStringLiteral("Punkt"))
+        : dlg(t.ctx) {
+        dlg.EingabepunktSetzen(text, punkt);
+        dlg.SauenSetzen({0, 1, 2});
+    }
+    template <class T> T* c(const char* name) {
+        return dlg.findChild<T*>(QString::fromLatin1(name));
+    }
+    // Runs the dialog modally; `f` fills it in and OK is pressed.
+    int ok(std::function<void()> f) {
+        QTimer::singleShot(0, &dlg, [&] {
+            f();
+            c<QPushButton>("OKBtn")->click();
+            if (dlg.isVisible()) dlg.done(-1);
+        });
+        return dlg.exec();
+    }
+    TSammelbuchung dlg;
+};
+
+} // namespace
+
+class TestTSammelbuchung : public QObject {
+    Q_OBJECT
+private slots:
+    void controlsPerEntryPoint_data();
+    void controlsPerEntryPoint();
+    void enterMovesOnAndDateEnables();
+    void okBooksAndAsks_data();
+    void okBooksAndAsks();
+    void noDateClosesWithoutChange();
+    void batchPrintOnePagePerSowInOrder();
+};
+
+void TestTSammelbuchung::controlsPerEntryPoint_data() {
+    QTest::addColumn<int>("punkt");
+    QTest::addColumn<QString>("sichtbar");
+    QTest::addColumn<QString>("beschriftung");
+    QTest::addColumn<QStringList>("angebot");
+    const QStringList eber{"E3", "E2", "E1"};
+    const QStringList abnehmer{"Schlachthof", "Händler"};
+    QTest::newRow("Stall ändern") << 0 << "Stallwahl"
+                                  << "Eber" << QStringList();
+    QTest::newRow("Belegen") << 1 << "tdate_ed1 ComboBox1 NumEdit1"
+                             << "Eber" << eber;
+    QTest::newRow("1. TK.-Kontr.") << 2 << "tdate_ed1 CheckBox1"
+                                   << "Eber" << QStringList();
+    QTest::newRow("2. TK.-Kontr.") << 3 << "tdate_ed1 CheckBox1"
+                                   << "Eber" << QStringList();
+    QTest::newRow("Absetzen") << 4 << "tdate_ed1 Absetzgewicht"
+                              << "Eber" << QStringList();
+    QTest::newRow("Abgang") << 5 << "tdate_ed1 ComboBox1"
+                            << "Abnehmer" << abnehmer;
+    QTest::newRow("sow date") << 7 << "tdate_ed1"
+                              << "Eber" << QStringList();
+    QTest::newRow("litter date") << 12 << "tdate_ed1"
+                                 << "Eber" << QStringList();
+}
+
+void TestTSammelbuchung::controlsPerEntryPoint() {
+    QFETCH(int, punkt);
+    QFETCH(QString, sichtbar);
+    QFETCH(QString, beschriftung);
+    QFETCH(QStringList, angebot);
+    TestContext t;
+    t.ctx.Eberliste = {"E1", "E2", "E3"};
+    t.ctx.Hilfslisten[3] = {"Schlachthof", "Händler"};
+    t.ctx.Hilfslisten[5] = {"Warte", "Abferkel"};
+    Fenster f(t, 1);
+    f.dlg.EingabepunktSetzen(QStringLiteral("Text"), punkt); // arranged again for another point
+    f.dlg.show();
+    QStringList gezeigt;
+    for (const char* n :
+         {"Stallwahl", "tdate_ed1", "ComboBox1", "NumEdit1", "CheckBox1", "Absetzgewicht"})
+        if (f.c<QWidget>(n)->isVisible()) gezeigt << QString::fromLatin1(n);
+    QCOMPARE(gezeigt.join(u' '), sichtbar);
+    QCOMPARE(f.c<QLabel>("LEber")->text(), beschriftung);
+    QCOMPARE(f.c<QLabel>("Label1")->text(), QStringLiteral("Text"));
+    QCOMPARE(f.c<QLineEdit>("Anzahl")->text(), QStringLiteral("3"));
+    auto* box = f.c<QComboBox>("ComboBox1");
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    QCOMPARE(items, angebot);
+    QCOMPARE(f.c<QComboBox>("Stallwahl")->count(), 2);
+}
+
+void TestTSammelbuchung::enterMovesOnAndDateEnables() {
+    TestContext t;
+    Fenster f(t, 1);
+    f.dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.dlg));
+    auto* datum = f.c<tdate_ed>("tdate_ed1");
+    QVERIFY(!f.c<QWidget>("ComboBox1")->isEnabled());
+    QVERIFY(!f.c<QWidget>("NumEdit1")->isEnabled());
+    QCOMPARE(datum->text(), QStringLiteral("10.03.13")); // today to begin with
+    datum->clear();
+    datum->setFocus();
+    QTest::keyClick(datum, Qt::Key_Return); // left empty: nothing enabled
+    QVERIFY(!f.c<QWidget>("ComboBox1")->isEnabled());
+    datum->setFocus();
+    QTest::keyClicks(datum, QStringLiteral("4.3.13"));
+    QTest::keyClick(datum, Qt::Key_Return);
+    QVERIFY(f.c<QWidget>("ComboBox1")->isEnabled());
+    QVERIFY(f.c<QWidget>("NumEdit1")->isEnabled());
+    QWidget* fokus = QApplication::focusWidget();
+    QVERIFY(fokus == f.c<QWidget>("ComboBox1") ||
+            fokus->parentWidget() == f.c<QWidget>("ComboBox1"));
+    QVERIFY(f.dlg.isVisible());
+}
+
+void TestTSammelbuchung::okBooksAndAsks_data() {
+    QTest::addColumn<bool>("ja");
+    QTest::newRow("Yes saves") << true;
+    QTest::newRow("No reloads") << false;
+}
+
+// Weaning for all three: "C" has not farrowed and is told; the others are booked, with the
+// weight in grams.
+void TestTSammelbuchung::okBooksAndAsks() {
+    QFETCH(bool, ja);
+    TestContext t;
+    herdeAnlegen(t.ctx);
+    Fenster f(t, 4);
+    t.messages.planAnswer(ja ? MessageService::Answer::Yes : MessageService::Answer::No);
+    const int ergebnis = f.ok([&] {
+        f.c<tdate_ed>("tdate_ed1")->setText(QStringLiteral("4.3.13"));
+        f.c<TNumEdit>("Absetzgewicht")->setWert(61.25);
+    });
+    QCOMPARE(ergebnis, int(ja ? QDialog::Accepted : QDialog::Rejected));
+    QCOMPARE(t.messages.texts(),
+             (QStringList{"Zur Sau C liegt keine Abferkeleintrag vor!", "Sauen abspeichern?"}));
+    QVERIFY(t.messages.shown[1].buttons == MessageService::Buttons::YesNo);
+    QVERIFY(!t.ctx.Geaendert);
+    HerdeLaden(t.ctx); // what is in the file
+    const TWurfRec& b = t.ctx.Sauenliste[1].wuerfe.back();
+    QCOMPARE(b.Absetzen() == dt(4, 3, 2013), ja);
+    QCOMPARE(int(b.Absetzgewicht()), ja ? 61250 : 0);
+    QCOMPARE(t.ctx.Sauenliste[0].wuerfe.back().Absetzen(), ja ? dt(4, 3, 2013) : dt(15, 2, 2013));
+    QVERIFY(!t.ctx.Sauenliste[2].wuerfe.back().Absetzen().vorhanden());
+}
+
+void TestTSammelbuchung::noDateClosesWithoutChange() {
+    TestContext t;
+    herdeAnlegen(t.ctx);
+    Fenster f(t, 4);
+    QCOMPARE(f.ok([&] { f.c<tdate_ed>("tdate_ed1")->clear(); }), int(QDialog::Rejected));
+    QVERIFY(t.messages.shown.isEmpty());
+    QVERIFY(!t.ctx.Geaendert);
+    QVERIFY(!t.ctx.Sauenliste[1].wuerfe.back().Absetzen().vorhanden());
+}
+
+void TestTSammelbuchung::batchPrintOnePagePerSowInOrder() {
+    TestContext t;
+    herdeAnlegen(t.ctx);
+    Sammeldruck druck(t.ctx, {2, 0, 1});
+    RecordingCanvas c(2100, 2970);
+    druck.druckInhalt(c);
+    QCOMPARE(c.pageCount(), 3);
+    QStringList namen;
+    for (const auto& i : c.texts())
+        if (i.text == u"A" || i.text == u"B" || i.text == u"C")
+            namen << i.text + QString::number(i.page);
+    QCOMPARE(namen, (QStringList{"C0", "A1", "B2"}));
+
+    // The same pages as one PDF file.
+    const QString pdf = t.pfad(QStringLiteral("karten.pdf"));
+    QVERIFY(druckausgabe::alsPdf(druck, pdf));
+    QFile f(pdf);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray inhalt = f.readAll();
+    QCOMPARE(inhalt.count("/Type /Page\n") + inhalt.count("/Type /Page\r"), qsizetype(3));
+}
+
+QTEST_MAIN(TestTSammelbuchung)
+#include "tst_tsammelbuchung.moc"
