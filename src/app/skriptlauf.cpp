@@ -9,8 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QTextStream>
 #include <QTest>
+#include <QTextStream>
 #include <cstdio>
 
 namespace {
@@ -23,7 +23,6 @@ QWidget* aktivesFenster(QWidget* haupt) {
 QString ohneKuerzel(QString text) {
     return text.remove(u'&');
 }
-
 
 } // namespace
 

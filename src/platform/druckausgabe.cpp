@@ -4,16 +4,16 @@
 #include "paintercanvas.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
-#include <QPrintDialog>
-#include <QPushButton>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 void Druckbar::druckanfrage() {
     druckausgabe::drucken(*this, QApplication::activeWindow());

@@ -36,8 +36,9 @@ void druckerEinrichten(QWidget* parent);
 
 enum class Ziel { Drucker, Vorschau, Pdf };
 // The one way out for every printout: the standard printer (the preview when no printer is
-// installed; a message and the preview when the printer cannot be used), the preview, or a PDF file (`datei`, asked for when empty). Failures are told
-// through the window's message service. False when nothing was put out.
+// installed; a message and the preview when the printer cannot be used), the preview, or a PDF file
+// (`datei`, asked for when empty). Failures are told through the window's message service. False
+// when nothing was put out.
 bool ausgeben(Druckbar& d, Ziel ziel, QWidget* parent = nullptr, const QString& datei = {});
 
 // Draws the printout on `printer` (a real printer or a PDF file). False if it cannot start.
