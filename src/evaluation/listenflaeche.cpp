@@ -1,6 +1,7 @@
 #include "listenflaeche.h"
 
 #include "app/appcontext.h"
+#include "controls/fensterschliessen.h"
 #include "controls/tnumedit.h"
 #include "platform/csvwriter.h"
 #include "platform/messages.h"
@@ -232,10 +233,8 @@ void Listenfenster::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Escape) {
         if (Panel1->isVisible())
             CancelBtnClick();
-        else if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            sub->close();
         else
-            close();
+            FensterSchliessen(this);
         return;
     }
     QWidget::keyPressEvent(e);

@@ -1,5 +1,6 @@
 #include "tausfallzeitp.h"
 
+#include "controls/fensterschliessen.h"
 #include "platform/paintercanvas.h"
 
 #include <QContextMenuEvent>
@@ -56,10 +57,7 @@ void TAusfallzeitp::Zeitpunkte(const std::array<std::int32_t, 76>& verlusttage) 
 
 void TAusfallzeitp::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Escape) {
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            sub->close();
-        else
-            close();
+        FensterSchliessen(this);
         return;
     }
     QWidget::keyPressEvent(e);

@@ -2,6 +2,7 @@
 
 #include "app/appcontext.h"
 #include "controls/enteralstab.h"
+#include "controls/fensterschliessen.h"
 #include "entry/tsauauswahl.h"
 #include "evaluation/tausfallzeitp.h"
 #include "evaluation/tauswertungfilter.h"
@@ -241,10 +242,7 @@ void TAuswertung::druckInhalt(Canvas& canvas) {
 
 void TAuswertung::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Escape) {
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            sub->close();
-        else
-            close();
+        FensterSchliessen(this);
         return;
     }
     TAuswertungBasis::keyPressEvent(e);

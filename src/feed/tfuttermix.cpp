@@ -2,6 +2,7 @@
 
 #include "app/appcontext.h"
 #include "controls/enteralstab.h"
+#include "controls/fensterschliessen.h"
 #include "controls/tnumedit.h"
 #include "futterdateien.h"
 #include "herd/waehrung.h"
@@ -513,10 +514,7 @@ bool TFuttermix::eventFilter(QObject* o, QEvent* e) {
 
 void TFuttermix::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Escape) {
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            sub->close();
-        else
-            close();
+        FensterSchliessen(this);
         return;
     }
     QWidget::keyPressEvent(e);
