@@ -183,7 +183,7 @@ private slots:
                                       << "Hitliste" << -1 << ok;
         QTest::newRow("rassenvergleich pdf")
             << z("vergleich rasse --von 1.1.18 --pdf o.pdf") << "herde"
-            << "Rassenvergleich" << -1 << ok;
+            << "Vergleich Rasse" << -1 << ok;
         QTest::newRow("mischung pdf") << z("mischung Sauenfutter --pdf o.pdf") << "herde"
                                       << "Sauenfutter" << 1 << ok;
         QTest::newRow("mischung csv") << z("mischung Sauenfutter --csv o.csv") << "herde"
