@@ -570,3 +570,10 @@ void TSauWurfEingabe::druckInhalt(Canvas& canvas) {
 void TSauWurfEingabe::KarteDrucken() {
     druckausgabe::drucken(*this, this);
 }
+
+// The fields lose the focus while they are taken down; their signals must not reach a window
+// that is already gone.
+TSauWurfEingabe::~TSauWurfEingabe() {
+    for (QObject* kind : findChildren<QObject*>())
+        QObject::disconnect(kind, nullptr, this, nullptr);
+}

@@ -28,6 +28,7 @@ class TSauWurfEingabe : public QDialog, public Druckbar {
     Q_OBJECT
 public:
     explicit TSauWurfEingabe(AppContext& ctx, QWidget* parent = nullptr);
+    ~TSauWurfEingabe() override;
 
     void TermineBeschriften(const Terminnamen& namen);
     void SauOeffnen(int index);

@@ -402,3 +402,10 @@ void WurfPanel::zaehlerZeigen(int modus) {
     }
     regelnAnwenden();
 }
+
+// The fields lose the focus while they are taken down; their signals must not reach a window
+// that is already gone.
+WurfPanel::~WurfPanel() {
+    for (QObject* kind : findChildren<QObject*>())
+        QObject::disconnect(kind, nullptr, this, nullptr);
+}

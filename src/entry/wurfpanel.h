@@ -24,6 +24,7 @@ class WurfPanel : public QWidget {
     Q_OBJECT
 public:
     explicit WurfPanel(AppContext& ctx, QWidget* parent = nullptr);
+    ~WurfPanel() override;
 
     // Where the shown litter stands in the card.
     struct Lage {

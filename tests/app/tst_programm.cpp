@@ -33,7 +33,7 @@ class TestProgramm : public QObject {
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), ordner(QStringLiteral("config")));
         env.insert(QStringLiteral("XDG_DATA_HOME"), ordner(QStringLiteral("data")));
         env.insert(QStringLiteral("USER"),
-                   QStringLiteral("porvanta-test-%1").arg(qApp->applicationPid()));
+                   QStringLiteral("porvanta-test-%1").arg(QCoreApplication::applicationPid()));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("PORVANTA_SKRIPT"), s.fileName());
         QProcess p;
