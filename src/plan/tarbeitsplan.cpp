@@ -139,8 +139,12 @@ QWidget* TArbeitsplan::rahmen() {
 
 void TArbeitsplan::fensterZeigen() {
     show();
-    rahmen()->show();
-    rahmen()->raise();
+    QWidget* r = rahmen();
+    // In the main window: at least as large as the window's space allows up to a full plan.
+    if (QWidget* flaeche = r != this ? r->parentWidget() : nullptr)
+        r->resize(r->size().expandedTo(flaeche->size().boundedTo(QSize(1100, 700))));
+    r->show();
+    r->raise();
 }
 
 MessageService* TArbeitsplan::druckMeldungen() const {
