@@ -1,6 +1,7 @@
 #include "feed/futterdateien.h"
 #include "feed/futtermix.h"
 #include "herd/sperren.h"
+#include "support/begrenztesgeraet.h"
 #include "support/testcontext.h"
 
 #include <QBuffer>
@@ -27,25 +28,6 @@ void schreiben(const QString& pfad, const QByteArray& daten) {
     QVERIFY(f.open(QIODevice::WriteOnly));
     QCOMPARE(f.write(daten), daten.size());
 }
-
-// Accepts `grenze` bytes, then refuses every write.
-class BegrenztesGeraet : public QIODevice {
-public:
-    explicit BegrenztesGeraet(qint64 grenze) : grenze_(grenze) {}
-    QByteArray daten;
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* d, qint64 n) override {
-        const qint64 k = std::min(n, grenze_ - daten.size());
-        if (k <= 0) return -1;
-        daten.append(d, k);
-        return k;
-    }
-
-private:
-    qint64 grenze_;
-};
 
 // A mix file of noise: two whole records, the second with the name "Sau säugend".
 QByteArray mischungsDatei() {

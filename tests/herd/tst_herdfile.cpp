@@ -5,6 +5,7 @@
 #include "herd/herdfile.h"
 #include "herdtesthilfe.h"
 #include "sperren.h"
+#include "support/begrenztesgeraet.h"
 #include "support/testcontext.h"
 
 #include <QBuffer>
@@ -98,25 +99,6 @@ QStringList eintraege(const QString& ordner) {
     l.sort();
     return l;
 }
-
-// Accepts `grenze` bytes, then refuses every write.
-class BegrenztesGeraet : public QIODevice {
-public:
-    explicit BegrenztesGeraet(qint64 grenze) : grenze_(grenze) {}
-    QByteArray daten;
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* d, qint64 n) override {
-        const qint64 k = std::min(n, grenze_ - daten.size());
-        if (k <= 0) return -1;
-        daten.append(d, k);
-        return k;
-    }
-
-private:
-    qint64 grenze_;
-};
 
 enum AlteSicherung { Keine, Aeltere, Verknuepft };
 
