@@ -54,3 +54,27 @@ QString Eingepasst(const Canvas& c, const QString& s, double breite) {
     }
     return s.left(lo);
 }
+
+bool SeitenDrucken(Canvas& c, double h, double y, Druckbereich b,
+                   const std::function<double(int, double)>& kopf,
+                   const std::function<void(int, double)>& zeile,
+                   const Druckfortschritt& fortschritt) {
+    const int gesamt = std::max(0, b.bis - b.von + 1);
+    int i = b.von;
+    for (int seite = 1;; ++seite) {
+        if (seite > 1) {
+            c.newPage();
+            y = 3 * h;
+        }
+        y = kopf(seite, y);
+        // A page always takes one line, so that every printout ends.
+        for (bool erste = true; i <= b.bis && (erste || y < c.pageHeight() - 3 * h);
+             erste = false) {
+            zeile(i, y);
+            y += h;
+            ++i;
+        }
+        if (fortschritt && !fortschritt(std::min(gesamt, i - b.von), gesamt)) return false;
+        if (i > b.bis) return true;
+    }
+}

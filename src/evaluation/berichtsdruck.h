@@ -28,6 +28,15 @@ double ListeDrucken(Canvas& c, int h, Druckbereich b, const std::function<void(d
                     const std::function<void(int i, double y)>& zeile,
                     const Druckfortschritt& fortschritt = {});
 
+// The pages of a numbered list whose first page begins lower (title and filter above): every
+// page draws `kopf(seite, y)`, which returns where its lines begin; later pages begin at 3 h.
+// Lines follow h apart while they lie above the page height less 3 h, at least one per page.
+// False when `fortschritt` cancelled.
+bool SeitenDrucken(Canvas& c, double h, double y, Druckbereich b,
+                   const std::function<double(int seite, double y)>& kopf,
+                   const std::function<void(int i, double y)>& zeile,
+                   const Druckfortschritt& fortschritt = {});
+
 // The unit of a printout: the page width divided into `teile` parts, at least 1.
 int Druckeinheit(const Canvas& c, int teile);
 

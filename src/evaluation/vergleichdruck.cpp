@@ -87,24 +87,13 @@ bool VergleichDrucken(Canvas& c, const std::vector<TVergleichszeile>& zeilen, in
     c.drawText(50 * u - c.textWidth(filtertext) / 2, y, filtertext);
     y = double(std::lround(y + 1.5 * h));
     const Druckbereich b = Druckbereich::geklemmt(von, bis, int(zeilen.size()));
-    const int gesamt = std::max(0, b.bis - b.von + 1);
-    int i = b.von;
-    for (int seite = 1;; ++seite) {
-        if (seite > 1) {
-            c.newPage();
-            y = 3 * h;
-        }
-        y = druckKopf(c, seite, y, u, h, art, weibliche);
-        // A page always takes one group, so that every printout ends.
-        for (bool erste = true; i <= b.bis && (erste || y < c.pageHeight() - 3 * h);
-             erste = false) {
-            druckZeile(c, zeilen[std::size_t(i - 1)], y, u, weibliche);
-            y += h;
-            ++i;
-        }
-        if (fortschritt && !fortschritt(std::min(gesamt, i - b.von), gesamt)) return false;
-        if (i > b.bis) return true;
-    }
+    return SeitenDrucken(
+        c, h, y, b,
+        [&](int seite, double oben) { return druckKopf(c, seite, oben, u, h, art, weibliche); },
+        [&](int i, double zeileY) {
+            druckZeile(c, zeilen[std::size_t(i - 1)], zeileY, u, weibliche);
+        },
+        fortschritt);
 }
 
 CsvWriter VergleichAlsCsv(const std::vector<TVergleichszeile>& zeilen, Vergleichsart art,
