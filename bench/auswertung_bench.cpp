@@ -5,7 +5,7 @@
 //
 //   porvanta_auswertung_bench [--groessen=1000,10000,40000] [Google Benchmark options]
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "benchherde.h"
 #include "evaluation/auswertung.h"
 #include "evaluation/hitliste.h"

@@ -3,7 +3,7 @@
 // What the benchmarks share: a demo herd made by the demo tool and loaded as the program does,
 // and the baseline's sum over one record.
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "platform/clock.h"
 #include "platform/consolemessages.h"
 

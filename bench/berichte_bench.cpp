@@ -5,7 +5,7 @@
 //
 //   porvanta_berichte_bench [--groessen=1000,10000,40000] [--pdf=FILE]
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "benchherde.h"
 #include "evaluation/ferkelbuch.h"
 #include "evaluation/saubewegung.h"

@@ -8,7 +8,7 @@
 // --frisch makes every iteration allocate as a freshly started program does (see main);
 // bench/run.sh measures loading and saving so, the selection without it.
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "benchherde.h"
 #include "entry/auswahlliste.h"
 #include "herd/herdfile.h"

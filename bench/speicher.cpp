@@ -3,7 +3,7 @@
 //
 //   porvanta_speicher <datenverzeichnis>
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "entry/auswahlliste.h"
 #include "herd/herdfile.h"
 #include "platform/clock.h"

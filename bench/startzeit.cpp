@@ -4,8 +4,8 @@
 //
 //   porvanta_startzeit <datenverzeichnis>
 
-#include "app/appcontext.h"
-#include "app/startorte.h"
+#include "programm/appcontext.h"
+#include "programm/startorte.h"
 #include "app/tpvmain.h"
 #include "entry/tsauauswahl.h"
 #include "platform/clock.h"

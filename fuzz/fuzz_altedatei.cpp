@@ -1,7 +1,7 @@
 // The older settings text "PV.ini": any text reads without a fault and leaves the settings in
 // their ranges where the reader bounds them.
 
-#include "app/einstellungenspeicher.h"
+#include "programm/einstellungenspeicher.h"
 #include "fuzzhilfe.h"
 #include "platform/codepage.h"
 

@@ -1,7 +1,7 @@
 // The settings store: any text reads without a fault, the store as read is written and read
 // back to the same text, and every setting is taken from it without a fault.
 
-#include "app/einstellungenspeicher.h"
+#include "programm/einstellungenspeicher.h"
 #include "fuzzhilfe.h"
 #include "herd/textfunktionen.h"
 #include "platform/inidatei.h"

@@ -2,7 +2,7 @@
 // litter numbering view.
 #include "tpvmain.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "app/tauswahl.h"
 #include "app/tformbaum.h"
 #include "entry/sammelbuchung.h"

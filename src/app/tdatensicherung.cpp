@@ -1,7 +1,7 @@
 #include "tdatensicherung.h"
 
-#include "app/appcontext.h"
-#include "app/einstellungenspeicher.h"
+#include "programm/appcontext.h"
+#include "programm/einstellungenspeicher.h"
 #include "controls/enteralstab.h"
 #include "herd/hilfslisten.h"
 #include "herd/textfunktionen.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/datensicherung.h"
+#include "programm/datensicherung.h"
 
 #include <QDialog>
 #include <QStringList>

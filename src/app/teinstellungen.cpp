@@ -1,7 +1,7 @@
 #include "teinstellungen.h"
 #include "controls/dialogknoepfe.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "app/schnellhilfe.h"
 #include "controls/enteralstab.h"
 #include "controls/tnumedit.h"

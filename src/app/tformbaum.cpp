@@ -1,6 +1,6 @@
 #include "tformbaum.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "entry/sammelbuchung.h"
 
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "thilfe.h"
 
-#include "app/hilfetexte.h"
+#include "programm/hilfetexte.h"
 
 #include <QAbstractButton>
 #include <QApplication>

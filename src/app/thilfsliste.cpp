@@ -1,7 +1,7 @@
 #include "thilfsliste.h"
 #include "controls/dialogknoepfe.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "controls/enteralstab.h"
 #include "herd/textfunktionen.h"
 

@@ -1,6 +1,6 @@
 #include "tnotizen.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "platform/codepage.h"
 #include "platform/filelookup.h"
 #include "platform/messages.h"

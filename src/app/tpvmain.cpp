@@ -1,9 +1,9 @@
 #include "tpvmain.h"
 
 #include "aboutbox.h"
-#include "app/appcontext.h"
-#include "app/einstellungenspeicher.h"
-#include "app/sauvorlage.h"
+#include "programm/appcontext.h"
+#include "programm/einstellungenspeicher.h"
+#include "entry/sauvorlage.h"
 #include "app/schnellhilfe.h"
 #include "app/tdatensicherung.h"
 #include "app/teinstellungen.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/rechnerlogik.h"
+#include "programm/rechnerlogik.h"
 
 #include <QWidget>
 

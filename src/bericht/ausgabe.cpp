@@ -1,8 +1,8 @@
 #include "bericht/ausgabe.h"
 
-#include "app/appcontext.h"
-#include "app/einstellungenspeicher.h"
-#include "app/startorte.h"
+#include "programm/appcontext.h"
+#include "programm/einstellungenspeicher.h"
+#include "programm/startorte.h"
 #include "bericht/argumente.h"
 #include "bericht/berichte.h"
 #include "herd/hilfslisten.h"

@@ -1,6 +1,6 @@
 #include "bericht/berichte.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "bericht/argumente.h"
 #include "entry/kartendruck.h"
 #include "evaluation/ausfallchart.h"

@@ -1,4 +1,4 @@
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "bericht/argumente.h"
 #include "bericht/ausgabe.h"
 #include "bericht/berichte.h"

@@ -1,7 +1,7 @@
 #include "tnumedit.h"
 
 #include "herd/waehrung.h"
-#include "numformat.h"
+#include "herd/numformat.h"
 #include "platform/messages.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "auswahlbuchung.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "herd/records.h"
 
 namespace auswahlbuchung {

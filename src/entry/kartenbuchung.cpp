@@ -1,6 +1,6 @@
 #include "kartenbuchung.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "entry/wurfregeln.h"
 #include "herd/textfunktionen.h"
 

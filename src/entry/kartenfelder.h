@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "controls/tdate_ed.h"
 #include "controls/tnumedit.h"
 

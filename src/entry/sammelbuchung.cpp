@@ -1,6 +1,6 @@
 #include "sammelbuchung.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "plan/terminnamen.h"
 #include "platform/messages.h"
 

@@ -1,6 +1,6 @@
 #include "sammeldruck.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "entry/kartendruck.h"
 #include "platform/canvas.h"
 

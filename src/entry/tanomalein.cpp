@@ -1,7 +1,7 @@
 #include "tanomalein.h"
 #include "controls/dialogknoepfe.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "controls/enteralstab.h"
 #include "controls/tdate_ed.h"
 

@@ -1,6 +1,6 @@
 #include "tsauauswahl.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "controls/tnumedit.h"
 #include "entry/auswahlbuchung.h"
 #include "herd/saustatus.h"

@@ -1,6 +1,6 @@
 #include "wurfpanel.h"
 
-#include "controls/numformat.h"
+#include "herd/numformat.h"
 #include "entry/kartenbuchung.h"
 #include "entry/kartenfelder.h"
 #include "entry/tanomalein.h"

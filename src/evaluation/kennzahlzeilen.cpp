@@ -1,6 +1,6 @@
 #include "kennzahlzeilen.h"
 
-#include "controls/numformat.h"
+#include "herd/numformat.h"
 
 namespace {
 

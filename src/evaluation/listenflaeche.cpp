@@ -1,6 +1,6 @@
 #include "listenflaeche.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "controls/fensterschliessen.h"
 #include "controls/tnumedit.h"
 #include "platform/csvwriter.h"

@@ -1,6 +1,6 @@
 #include "tabsetzen.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "platform/csvwriter.h"
 
 TAbsetzen::TAbsetzen(AppContext& ctx, QWidget* parent) : Listenfenster(ctx, parent) {

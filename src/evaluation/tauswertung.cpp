@@ -1,6 +1,6 @@
 #include "tauswertung.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "controls/enteralstab.h"
 #include "controls/fensterschliessen.h"
 #include "entry/tsauauswahl.h"

@@ -1,6 +1,6 @@
 #include "thitliste.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "platform/csvwriter.h"
 
 #include <QMdiArea>

@@ -1,6 +1,6 @@
 #include "tsaubewegung.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "platform/csvwriter.h"
 
 TSaubewegung::TSaubewegung(AppContext& ctx, QWidget* parent) : Listenfenster(ctx, parent) {

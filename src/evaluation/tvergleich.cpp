@@ -1,6 +1,6 @@
 #include "tvergleich.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "platform/csvwriter.h"
 
 TVergleich::TVergleich(AppContext& ctx, QWidget* parent) : Auswertungsliste(ctx, parent) {

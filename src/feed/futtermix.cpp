@@ -1,6 +1,6 @@
 #include "futtermix.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "futterdateien.h"
 #include "herd/textfunktionen.h"
 #include "herd/waehrung.h"

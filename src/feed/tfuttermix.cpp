@@ -1,6 +1,6 @@
 #include "tfuttermix.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "controls/enteralstab.h"
 #include "controls/fensterschliessen.h"
 #include "controls/tnumedit.h"

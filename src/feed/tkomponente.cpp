@@ -1,6 +1,6 @@
 #include "tkomponente.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "controls/dialogknoepfe.h"
 #include "controls/enteralstab.h"
 #include "controls/tnumedit.h"

@@ -1,6 +1,6 @@
 #include "hilfslisten.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "platform/codepage.h"
 #include "platform/messages.h"
 #include "platform/safewrite.h"

@@ -1,6 +1,6 @@
 #include "planfiles.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "platform/messages.h"
 #include "platform/safewrite.h"
 

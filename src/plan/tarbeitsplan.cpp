@@ -1,6 +1,6 @@
 #include "tarbeitsplan.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "plan/arbeitsplancsv.h"
 #include "plan/arbeitsplandruck.h"
 #include "plan/tarbplanstart.h"

@@ -1,7 +1,7 @@
 #include "tarbeitsplanzeiten.h"
 #include "controls/dialogknoepfe.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "controls/enteralstab.h"
 #include "controls/tnumedit.h"
 #include "herd/textfunktionen.h"

@@ -1,6 +1,6 @@
 #include "tarbplantyp.h"
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "controls/enteralstab.h"
 #include "herd/textfunktionen.h"
 #include "plan/planfiles.h"

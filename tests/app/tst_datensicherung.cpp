@@ -1,5 +1,5 @@
-#include "app/datensicherung.h"
-#include "app/einstellungenspeicher.h"
+#include "programm/datensicherung.h"
+#include "programm/einstellungenspeicher.h"
 #include "app/tdatensicherung.h"
 #include "herd/herdfile.h"
 #include "support/testcontext.h"

@@ -1,4 +1,4 @@
-#include "app/sauvorlage.h"
+#include "entry/sauvorlage.h"
 #include "app/tpvmain.h"
 #include "controls/tdate_ed.h"
 #include "controls/tnumedit.h"

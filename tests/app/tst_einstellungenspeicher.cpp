@@ -1,4 +1,4 @@
-#include "app/einstellungenspeicher.h"
+#include "programm/einstellungenspeicher.h"
 #include "platform/inidatei.h"
 
 #include <QFile>

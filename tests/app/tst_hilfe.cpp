@@ -1,4 +1,4 @@
-#include "app/hilfetexte.h"
+#include "programm/hilfetexte.h"
 #include "app/tdatensicherung.h"
 #include "app/teinstellungen.h"
 #include "app/thilfe.h"

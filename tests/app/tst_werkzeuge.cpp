@@ -1,4 +1,4 @@
-#include "app/rechnerlogik.h"
+#include "programm/rechnerlogik.h"
 #include "app/tnotizen.h"
 #include "app/tpvmain.h"
 #include "app/trechner.h"

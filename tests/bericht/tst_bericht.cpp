@@ -1,6 +1,6 @@
 // The report tool as built, run on a generated herd: its PDF and CSV, its CSV against the
 // windows' CSV export, and its refusals.
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "evaluation/auswertung.h"
 #include "evaluation/tabsetzen.h"
 #include "evaluation/tauswertung.h"

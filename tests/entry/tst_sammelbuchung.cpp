@@ -1,4 +1,4 @@
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "entry/sammelbuchung.h"
 #include "plan/terminnamen.h"
 #include "support/testcontext.h"

@@ -1,4 +1,4 @@
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "controls/tdate_ed.h"
 #include "controls/tnumedit.h"
 #include "entry/sammeldruck.h"

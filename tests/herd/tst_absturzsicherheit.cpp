@@ -6,7 +6,7 @@
 // The kills need a second process: this test program started again with "--kind-speichern"
 // saves a large herd and is killed with SIGKILL at a random moment of the save.
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "herd/herdfile.h"
 #include "herdtesthilfe.h"
 #include "platform/clock.h"

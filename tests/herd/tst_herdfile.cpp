@@ -1,7 +1,7 @@
 // The herd file: reading and its rules, writing, and loading and saving through the
 // application context on a data directory.
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "herd/herdfile.h"
 #include "herdtesthilfe.h"
 #include "sperren.h"

@@ -1,6 +1,6 @@
 #include "testcontext.h"
 
-#include "app/startorte.h"
+#include "programm/startorte.h"
 
 TestContext::TestContext(QDate heute) : clock(heute), ctx(messages, clock) {
     // The same start-up wiring as the program, on folders of the temporary directory.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/appcontext.h"
+#include "programm/appcontext.h"
 #include "fakemessages.h"
 #include "platform/clock.h"
 

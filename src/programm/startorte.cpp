@@ -1,7 +1,7 @@
 #include "startorte.h"
 
-#include "app/appcontext.h"
-#include "app/einstellungenspeicher.h"
+#include "programm/appcontext.h"
+#include "programm/einstellungenspeicher.h"
 #include "herd/textfunktionen.h"
 
 #include <QCoreApplication>

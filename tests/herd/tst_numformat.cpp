@@ -1,6 +1,6 @@
 // Pictures, fixed and general number text, reading typed numbers, integer access.
 
-#include "controls/numformat.h"
+#include "herd/numformat.h"
 
 #include <QTest>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "datensicherung.h"
 
-#include "app/appcontext.h"
-#include "app/einstellungenspeicher.h"
+#include "programm/appcontext.h"
+#include "programm/einstellungenspeicher.h"
 #include "herd/herdfile.h"
 #include "herd/hilfslisten.h"
 #include "plan/planfiles.h"

@@ -1,6 +1,6 @@
 #include "appcontext.h"
 
-#include "app/datensicherung.h"
+#include "programm/datensicherung.h"
 
 #include "herd/herdfile.h"
 #include "platform/clock.h"
