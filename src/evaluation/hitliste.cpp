@@ -18,10 +18,6 @@ double prozent(double a, int basis) {
     return basis != 0 ? a / basis * 100.0 : 0.0;
 }
 
-void rechts(Canvas& c, double xEnde, double y, const QString& s) {
-    c.drawText(xEnde - c.textWidth(s), y, s);
-}
-
 QString z(double x, int d) {
     return Zahl(x, 0, d);
 }
@@ -104,15 +100,15 @@ void HitKopfZeichnen(Canvas& c, bool weibliche) {
 void HitZeileZeichnen(Canvas& c, const THitEintrag& e, double y, bool weibliche) {
     const double s = weibliche ? 60 : 0;
     c.drawText(0, y, e.SauNr);
-    rechts(c, 120, y, z(e.Leistungsindex, 1));
-    rechts(c, 160, y, QString::number(e.Wuerfe));
-    rechts(c, 220, y, z(e.GeboreneJahr, 1));
-    rechts(c, 280, y, z(e.AbgesetzteJahr, 1));
-    if (weibliche) rechts(c, 340, y, z(e.WeiblicheJahr, 1));
-    rechts(c, 350 + s, y, z(e.Umrauscher1Prozent, 1));
-    rechts(c, 410 + s, y, z(e.Umrauscher2Prozent, 1));
-    rechts(c, 480 + s, y, z(e.AnomalienProzent, 1));
-    rechts(c, 550 + s, y, z(e.AusfaelleProzent, 1));
+    TextRechts(c, 120, y, z(e.Leistungsindex, 1));
+    TextRechts(c, 160, y, QString::number(e.Wuerfe));
+    TextRechts(c, 220, y, z(e.GeboreneJahr, 1));
+    TextRechts(c, 280, y, z(e.AbgesetzteJahr, 1));
+    if (weibliche) TextRechts(c, 340, y, z(e.WeiblicheJahr, 1));
+    TextRechts(c, 350 + s, y, z(e.Umrauscher1Prozent, 1));
+    TextRechts(c, 410 + s, y, z(e.Umrauscher2Prozent, 1));
+    TextRechts(c, 480 + s, y, z(e.AnomalienProzent, 1));
+    TextRechts(c, 550 + s, y, z(e.AusfaelleProzent, 1));
 }
 
 namespace {
@@ -143,15 +139,15 @@ double druckKopf(Canvas& c, int seite, double y, double u, double h, bool weibli
 void druckZeile(Canvas& c, const THitEintrag& e, double y, double u, bool weibliche) {
     const double s = weibliche ? 5 : 0;
     c.drawText(3 * u, y, e.SauNr);
-    rechts(c, 18 * u, y, z(e.Leistungsindex, 1));
-    rechts(c, 23 * u, y, QString::number(e.Wuerfe));
-    rechts(c, 32 * u, y, z(e.GeboreneJahr, 1));
-    rechts(c, 38 * u, y, z(e.AbgesetzteJahr, 1));
-    if (weibliche) rechts(c, 44 * u, y, z(e.WeiblicheJahr, 1));
-    rechts(c, (45 + s) * u, y, z(e.Umrauscher1Prozent, 1));
-    rechts(c, (52 + s) * u, y, z(e.Umrauscher2Prozent, 1));
-    rechts(c, (60 + s) * u, y, z(e.AnomalienProzent, 1));
-    rechts(c, (68 + s) * u, y, z(e.AusfaelleProzent, 1));
+    TextRechts(c, 18 * u, y, z(e.Leistungsindex, 1));
+    TextRechts(c, 23 * u, y, QString::number(e.Wuerfe));
+    TextRechts(c, 32 * u, y, z(e.GeboreneJahr, 1));
+    TextRechts(c, 38 * u, y, z(e.AbgesetzteJahr, 1));
+    if (weibliche) TextRechts(c, 44 * u, y, z(e.WeiblicheJahr, 1));
+    TextRechts(c, (45 + s) * u, y, z(e.Umrauscher1Prozent, 1));
+    TextRechts(c, (52 + s) * u, y, z(e.Umrauscher2Prozent, 1));
+    TextRechts(c, (60 + s) * u, y, z(e.AnomalienProzent, 1));
+    TextRechts(c, (68 + s) * u, y, z(e.AusfaelleProzent, 1));
 }
 
 } // namespace

@@ -30,10 +30,6 @@ const Kurzname& schluessel(const Auswertungskopie& kopie, int sau, int i, Vergle
     return eber;
 }
 
-void rechts(Canvas& c, double xEnde, double y, const QString& s) {
-    c.drawText(xEnde - c.textWidth(s), y, s);
-}
-
 QString z(double x, int d) {
     return Zahl(x, 0, d);
 }
@@ -145,19 +141,19 @@ void VergleichZeileZeichnen(Canvas& c, const TVergleichszeile& r, double y, bool
     c.drawText(100, y, r.Anzahl);
     if (!r.mitWerten) return;
     if (r.mitZeit) {
-        rechts(c, 200, y, z(r.WuerfeJahr, 2));
-        rechts(c, 255, y, z(r.GeboreneJahr, 1));
-        rechts(c, 305, y, z(r.AbgesetzteJahr, 1));
-        if (weibliche) rechts(c, 360, y, z(r.WeiblicheJahr, 1));
+        TextRechts(c, 200, y, z(r.WuerfeJahr, 2));
+        TextRechts(c, 255, y, z(r.GeboreneJahr, 1));
+        TextRechts(c, 305, y, z(r.AbgesetzteJahr, 1));
+        if (weibliche) TextRechts(c, 360, y, z(r.WeiblicheJahr, 1));
     }
-    rechts(c, 355 + s, y, z(r.Saeugetage, 0));
-    rechts(c, 400 + s, y, z(r.Leertage, 0));
+    TextRechts(c, 355 + s, y, z(r.Saeugetage, 0));
+    TextRechts(c, 400 + s, y, z(r.Leertage, 0));
     if (r.mitBelegungen) {
-        rechts(c, 460 + s, y, z(r.Umrauscher1, 1));
-        rechts(c, 520 + s, y, z(r.Umrauscher2, 1));
+        TextRechts(c, 460 + s, y, z(r.Umrauscher1, 1));
+        TextRechts(c, 520 + s, y, z(r.Umrauscher2, 1));
     }
     if (r.mitGeborenen) {
-        rechts(c, 580 + s, y, z(r.Anomalien, 1));
-        rechts(c, 640 + s, y, z(r.Ausfaelle, 1));
+        TextRechts(c, 580 + s, y, z(r.Anomalien, 1));
+        TextRechts(c, 640 + s, y, z(r.Ausfaelle, 1));
     }
 }

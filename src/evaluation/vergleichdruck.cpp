@@ -8,10 +8,6 @@
 
 namespace {
 
-void rechts(Canvas& c, double xEnde, double y, const QString& s) {
-    c.drawText(xEnde - c.textWidth(s), y, s);
-}
-
 QString z(double x, int d) {
     return Zahl(x, 0, d);
 }
@@ -53,20 +49,20 @@ void druckZeile(Canvas& c, const TVergleichszeile& r, double y, double u, bool w
     c.drawText(15 * u, y, r.Anzahl);
     if (!r.mitWerten) return;
     if (r.mitZeit) {
-        rechts(c, 28 * u, y, z(r.WuerfeJahr, 2));
-        rechts(c, 35 * u, y, z(r.GeboreneJahr, 1));
-        rechts(c, 43 * u, y, z(r.AbgesetzteJahr, 1));
-        if (weibliche) rechts(c, 51 * u, y, z(r.WeiblicheJahr, 1));
+        TextRechts(c, 28 * u, y, z(r.WuerfeJahr, 2));
+        TextRechts(c, 35 * u, y, z(r.GeboreneJahr, 1));
+        TextRechts(c, 43 * u, y, z(r.AbgesetzteJahr, 1));
+        if (weibliche) TextRechts(c, 51 * u, y, z(r.WeiblicheJahr, 1));
     }
-    rechts(c, (52 + s) * u, y, z(r.Saeugetage, 1));
-    rechts(c, (59 + s) * u, y, z(r.Leertage, 1));
+    TextRechts(c, (52 + s) * u, y, z(r.Saeugetage, 1));
+    TextRechts(c, (59 + s) * u, y, z(r.Leertage, 1));
     if (r.mitBelegungen) {
-        rechts(c, (68 + s) * u, y, z(r.Umrauscher1, 1));
-        rechts(c, (76 + s) * u, y, z(r.Umrauscher2, 1));
+        TextRechts(c, (68 + s) * u, y, z(r.Umrauscher1, 1));
+        TextRechts(c, (76 + s) * u, y, z(r.Umrauscher2, 1));
     }
     if (r.mitGeborenen) {
-        rechts(c, (84 + s) * u, y, z(r.Anomalien, 1));
-        rechts(c, (92 + s) * u, y, z(r.Ausfaelle, 1));
+        TextRechts(c, (84 + s) * u, y, z(r.Anomalien, 1));
+        TextRechts(c, (92 + s) * u, y, z(r.Ausfaelle, 1));
     }
 }
 

@@ -8,6 +8,7 @@
 class Canvas {
 public:
     enum Style { Normal = 0, Bold = 1, Italic = 2, Underline = 4 };
+
     enum Linie { Durchgezogen = 0, Gepunktet = 1 };
 
     virtual ~Canvas() = default;
@@ -26,3 +27,8 @@ public:
     virtual double pageHeight() const = 0;
     virtual void newPage() = 0;
 };
+
+// Text ending at xEnde.
+inline void TextRechts(Canvas& c, double xEnde, double y, const QString& s) {
+    c.drawText(xEnde - c.textWidth(s), y, s);
+}

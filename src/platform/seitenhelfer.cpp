@@ -36,5 +36,5 @@ double Seitenhelfer::zeile(double y) {
 }
 
 void Seitenhelfer::rechts(double xEnde, double y, const QString& s) {
-    c_.drawText(xEnde - c_.textWidth(s), y, s);
+    TextRechts(c_, xEnde, y, s);
 }
