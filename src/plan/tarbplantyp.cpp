@@ -1,10 +1,10 @@
 #include "tarbplantyp.h"
 
-#include "programm/appcontext.h"
 #include "controls/enteralstab.h"
 #include "herd/textfunktionen.h"
 #include "plan/planfiles.h"
 #include "platform/messages.h"
+#include "programm/appcontext.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -61,6 +61,30 @@ TArbPlanTyp::TArbPlanTyp(AppContext& ctx, QWidget* parent)
     setObjectName(QStringLiteral("ArbPlanTyp"));
     setWindowTitle(QStringLiteral("Arbeitsplandefinition"));
 
+    auto* label = namensfeldAufbauen();
+    stallUndGruppeAufbauen();
+    QGroupBox* status = nullptr;
+    QGroupBox* terminart = nullptr;
+    kaestchenAufbauen(status, terminart);
+    DelBtn = new QPushButton(QStringLiteral("Löschen"));
+    DelBtn->setObjectName(QStringLiteral("DelBtn"));
+    DelBtn->setEnabled(false);
+    OKBtn = new QPushButton(QStringLiteral("OK"));
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    CancelBtn = new QPushButton(QStringLiteral("Abbrechen"));
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    for (QPushButton* b : {DelBtn, OKBtn, CancelBtn})
+        b->setAutoDefault(false);
+
+    anordnen(label, status, terminart);
+    tabReihenfolge();
+    verbinden();
+    new EnterAlsTab(this);
+    resize(520, 460);
+}
+
+// The plan name: typed or chosen from the stored plan types.
+QLabel* TArbPlanTyp::namensfeldAufbauen() {
     auto* label = new QLabel(QStringLiteral("Planbezeichnung :"));
     ComboBox2 = new QComboBox;
     ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
@@ -72,6 +96,11 @@ TArbPlanTyp::TArbPlanTyp(AppContext& ctx, QWidget* parent)
     ComboBox2->setCurrentIndex(-1);
     label->setBuddy(ComboBox2);
 
+    return label;
+}
+
+// Which sows: the stalls of the helper list, or one group.
+void TArbPlanTyp::stallUndGruppeAufbauen() {
     RadioButton1 = new QRadioButton(QStringLiteral("Ställe"));
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
     RadioButton1->setChecked(true);
@@ -79,7 +108,7 @@ TArbPlanTyp::TArbPlanTyp(AppContext& ctx, QWidget* parent)
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setToolTip(QStringLiteral("alle zu berücksichtigenden Ställe markieren"));
     ListBox1->setSelectionMode(QAbstractItemView::MultiSelection);
-    ListBox1->addItems(ctx_.Hilfslisten[5]);
+    ListBox1->addItems(ctx_.Hilfslisten[hlStaelle]);
     ListBox1->selectAll();
     RadioButton2 = new QRadioButton(QStringLiteral("Gruppe"));
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
@@ -90,11 +119,14 @@ TArbPlanTyp::TArbPlanTyp(AppContext& ctx, QWidget* parent)
         ComboBox1->addItem(QString::number(g));
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setEnabled(false);
+}
 
-    auto* status = new QGroupBox(QStringLiteral("Status"));
+// The state boxes and the kinds of task, each bound to a flag of the plan type.
+void TArbPlanTyp::kaestchenAufbauen(QGroupBox*& status, QGroupBox*& terminart) {
+    status = new QGroupBox(QStringLiteral("Status"));
     status->setObjectName(QStringLiteral("GroupBox1"));
     auto* statusLayout = new QVBoxLayout(status);
-    auto* terminart = new QGroupBox(QStringLiteral("Terminart"));
+    terminart = new QGroupBox(QStringLiteral("Terminart"));
     terminart->setObjectName(QStringLiteral("GroupBox2"));
     auto* terminLayout = new QVBoxLayout(terminart);
     auto box = [this](const BoxText& b, Bindung::Art art, QVBoxLayout* in) {
@@ -111,17 +143,9 @@ TArbPlanTyp::TArbPlanTyp(AppContext& ctx, QWidget* parent)
         box(b, Bindung::Seite, terminLayout);
     box({"CheckBox6", "Auflistung incl. Sauen ohne aktuelleTermine", 0}, Bindung::AlleAuflisten,
         terminLayout);
+}
 
-    DelBtn = new QPushButton(QStringLiteral("Löschen"));
-    DelBtn->setObjectName(QStringLiteral("DelBtn"));
-    DelBtn->setEnabled(false);
-    OKBtn = new QPushButton(QStringLiteral("OK"));
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    auto* CancelBtn = new QPushButton(QStringLiteral("Abbrechen"));
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    for (QPushButton* b : {DelBtn, OKBtn, CancelBtn})
-        b->setAutoDefault(false);
-
+void TArbPlanTyp::anordnen(QLabel* label, QGroupBox* status, QGroupBox* terminart) {
     auto* links = new QVBoxLayout;
     links->addWidget(RadioButton1);
     links->addWidget(ListBox1, 1);
@@ -146,8 +170,9 @@ TArbPlanTyp::TArbPlanTyp(AppContext& ctx, QWidget* parent)
     layout->addLayout(name);
     layout->addLayout(mitte, 1);
     layout->addLayout(knoepfe);
+}
 
-    // Tab order as the controls stand on the form.
+void TArbPlanTyp::tabReihenfolge() {
     QWidget* reihe[] = {ComboBox2, RadioButton1, ListBox1, RadioButton2, ComboBox1};
     for (std::size_t i = 1; i < std::size(reihe); ++i)
         setTabOrder(reihe[i - 1], reihe[i]);
@@ -159,7 +184,9 @@ TArbPlanTyp::TArbPlanTyp(AppContext& ctx, QWidget* parent)
     setTabOrder(vorher, DelBtn);
     setTabOrder(DelBtn, OKBtn);
     setTabOrder(OKBtn, CancelBtn);
+}
 
+void TArbPlanTyp::verbinden() {
     ComboBox2->installEventFilter(this);
     ComboBox2->view()->installEventFilter(this);
     ListBox1->installEventFilter(this);
@@ -192,9 +219,6 @@ TArbPlanTyp::TArbPlanTyp(AppContext& ctx, QWidget* parent)
     connect(DelBtn, &QPushButton::clicked, this, &TArbPlanTyp::DelBtnClick);
     connect(OKBtn, &QPushButton::clicked, this, &TArbPlanTyp::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-
-    new EnterAlsTab(this);
-    resize(520, 460);
 }
 
 TPlanTyp TArbPlanTyp::neuerPlanTyp() const {
@@ -368,7 +392,7 @@ void TArbPlanTyp::OKBtnClick() {
     // Existing records are overwritten in place, new ones appended, removed ones dropped:
     // the list becomes the editor's list.
     ctx_.Plantypen = typen_;
-    PlanTypenSpeichern(ctx_);
+    PlanTypenSpeichern(ctx_.Plantypen, ctx_.Datenpfad, ctx_.messages());
     accept();
 }
 

@@ -9,6 +9,8 @@
 class AppContext;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -45,6 +47,12 @@ private:
         int index;
     };
 
+    QLabel* namensfeldAufbauen();
+    void stallUndGruppeAufbauen();
+    void kaestchenAufbauen(QGroupBox*& status, QGroupBox*& terminart);
+    void anordnen(QLabel* label, QGroupBox* status, QGroupBox* terminart);
+    void tabReihenfolge(); // as the controls stand on the form
+    void verbinden();
     void namenGetippt(const QString& text);
     void ComboBox2Exit();
     void zeigen(int index);
@@ -75,6 +83,7 @@ private:
     QRadioButton* RadioButton2 = nullptr;
     QPushButton* DelBtn = nullptr;
     QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
     QMetaObject::Connection fokusVerbindung_;
 };
 

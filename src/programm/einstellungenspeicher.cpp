@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <initializer_list>
+#include <span>
+#include <vector>
 
 namespace {
 
@@ -204,153 +207,142 @@ void inStore(const Einstellungen& e, IniDatei& s) {
     s.setzen(kGrund, QStringLiteral("PRINTERFONT"), e.printerFont);
 }
 
+namespace {
+
+// One line kind of the older text file: its key and what its value sets. `teile` is the value
+// split at commas.
+struct AlterEintrag {
+    const char* key;
+    void (*lesen)(Einstellungen& e, const QString& v, const QStringList& teile);
+};
+
+void wahrheiten(const QStringList& teile, std::initializer_list<bool*> ziele) {
+    qsizetype i = 0;
+    for (bool* z : ziele)
+        if (i < teile.size()) *z = wahr(teile[i++]);
+}
+
+// What the windows show and how the herd is saved.
+constexpr AlterEintrag kAlteAnzeige[] = {
+    {"ANZEIGE=",
+     [](Einstellungen& e, const QString&, const QStringList& t) {
+         for (qsizetype i = 0; i < 7 && i < t.size(); ++i)
+             e.anzeige[std::size_t(i)] = wahr(t[i]);
+     }},
+    {"SORTIERUNG=",
+     [](Einstellungen& e, const QString& v, const QStringList&) {
+         if (const auto n = alsInt(v)) e.sortierung = *n;
+     }},
+    {"EINZELSPEICHERUNG=",
+     [](Einstellungen& e, const QString& v, const QStringList&) { e.einzelspeicherung = wahr(v); }},
+    {"BACKUPERSTELLEN=",
+     [](Einstellungen& e, const QString& v, const QStringList&) { e.backupdatei = wahr(v); }},
+    {"SCHNELLHILFE=",
+     [](Einstellungen& e, const QString& v, const QStringList&) { e.schnellhilfe = wahr(v); }},
+    {"ZIELLAUFWERK=",
+     [](Einstellungen& e, const QString& v, const QStringList&) { e.ziellaufwerk = GrossText(v); }},
+    {"VOLLBILD=",
+     [](Einstellungen& e, const QString& v, const QStringList&) { e.vollbild = wahr(v); }},
+    {"FUTTERMENGEN=",
+     [](Einstellungen& e, const QString& v, const QStringList&) { e.futtermengen = wahr(v); }},
+    {"ARBPLANSTALL=",
+     [](Einstellungen& e, const QString&, const QStringList& t) {
+         wahrheiten(t, {&e.mitStall, &e.mitTage, &e.mitWurf});
+     }},
+    {"INDEX=",
+     [](Einstellungen& e, const QString&, const QStringList& t) {
+         for (qsizetype i = 0; i < 7 && i < t.size(); ++i)
+             if (const auto n = alsInt(t[i])) e.index[std::size_t(i)] = *n;
+     }},
+};
+
+// The currencies.
+constexpr AlterEintrag kAlteWaehrung[] = {
+    {"STANDARDWAEHRUNG=",
+     [](Einstellungen& e, const QString& v, const QStringList&) {
+         if (const auto c = waehrungAusText(v)) e.waehrung.anzeige = *c;
+     }},
+    {"DM/EURO=",
+     [](Einstellungen& e, const QString& v, const QStringList&) {
+         if (const auto r = alsReal(v)) e.waehrung.kurs[1] = *r;
+     }},
+    {"OS/EURO=",
+     [](Einstellungen& e, const QString& v, const QStringList&) {
+         if (const auto r = alsReal(v)) e.waehrung.kurs[2] = *r;
+     }},
+    {"FR/EURO=",
+     [](Einstellungen& e, const QString& v, const QStringList&) {
+         if (const auto r = alsReal(v)) e.waehrung.kurs[3] = *r;
+     }},
+    {"X/EURO=",
+     [](Einstellungen& e, const QString& v, const QStringList&) {
+         const qsizetype slash = v.indexOf(u'/');
+         if (const auto r = alsReal(slash >= 0 ? v.left(slash) : v)) e.waehrung.kurs[4] = *r;
+         if (slash >= 0) e.waehrung.kuerzel[4] = v.mid(slash + 1, 2);
+     }},
+    {"EUROZEICHEN=", [](Einstellungen& e, const QString& v,
+                        const QStringList&) { e.waehrung.kuerzel[0] = v.left(1); }},
+};
+
+// Printing, the card and the evaluations, and the limits.
+constexpr AlterEintrag kAlteAusgabe[] = {
+    {"LASTBACKUP=",
+     [](Einstellungen& e, const QString& v, const QStringList&) { e.lastBackup = v; }},
+    {"PRINTERFONT=",
+     [](Einstellungen& e, const QString& v, const QStringList&) { e.printerFont = v; }},
+    {"WEIBLICHE=",
+     [](Einstellungen& e, const QString& v, const QStringList&) { e.weibliche = wahr(v); }},
+    {"AUTOSORT=",
+     [](Einstellungen& e, const QString& v, const QStringList&) { e.autosort = wahr(v); }},
+    {"BESTANDSKARTE=",
+     [](Einstellungen& e, const QString& v, const QStringList&) {
+         for (int i = 0; i < 5; ++i) {
+             const qsizetype pos = 2 * i;
+             const QChar c = pos < v.size() ? v[pos] : QChar(u'0');
+             e.item[std::size_t(i)] = c.isDigit() ? c.digitValue() : 0;
+         }
+     }},
+    {"GEWICHTE=",
+     [](Einstellungen& e, const QString&, const QStringList& t) {
+         wahrheiten(t, {&e.gebGewicht, &e.absGewicht});
+     }},
+    {"MITVERKAUF=",
+     [](Einstellungen& e, const QString& v, const QStringList&) { e.mitVerkauf = wahr(v); }},
+    {"MITKOMMENTAR=",
+     [](Einstellungen& e, const QString& v, const QStringList&) { e.mitKommentar = wahr(v); }},
+    {"MITEINSTALL=",
+     [](Einstellungen& e, const QString& v, const QStringList&) { e.mitEinstall = wahr(v); }},
+    {"MAXEBER=",
+     [](Einstellungen& e, const QString& v, const QStringList&) {
+         if (const auto n = nachGleich(v)) e.maxEber = *n;
+     }},
+    {"MAXGRUPPE=",
+     [](Einstellungen& e, const QString& v, const QStringList&) {
+         if (const auto n = nachGleich(v)) e.maxGruppe = *n;
+     }},
+};
+
+} // namespace
+
 void ausAlterDatei(const QString& text, Einstellungen& e) {
-    enum Key {
-        Anzeige,
-        Sortierung,
-        Einzel,
-        Backup,
-        Schnellhilfe,
-        Ziel,
-        Vollbild,
-        Futter,
-        ArbPlanStall,
-        Index,
-        Standardwaehrung,
-        DmEuro,
-        OsEuro,
-        FrEuro,
-        XEuro,
-        Eurozeichen,
-        LastBackup,
-        PrinterFont,
-        Weibliche,
-        Autosort,
-        Bestandskarte,
-        Gewichte,
-        MitVerkauf,
-        MitKommentar,
-        MitEinstall,
-        MaxEber,
-        MaxGruppe,
-        Anzahl
-    };
-    static const char* const keys[Anzahl] = {
-        "ANZEIGE=",         "SORTIERUNG=",       "EINZELSPEICHERUNG=",
-        "BACKUPERSTELLEN=", "SCHNELLHILFE=",     "ZIELLAUFWERK=",
-        "VOLLBILD=",        "FUTTERMENGEN=",     "ARBPLANSTALL=",
-        "INDEX=",           "STANDARDWAEHRUNG=", "DM/EURO=",
-        "OS/EURO=",         "FR/EURO=",          "X/EURO=",
-        "EUROZEICHEN=",     "LASTBACKUP=",       "PRINTERFONT=",
-        "WEIBLICHE=",       "AUTOSORT=",         "BESTANDSKARTE=",
-        "GEWICHTE=",        "MITVERKAUF=",       "MITKOMMENTAR=",
-        "MITEINSTALL=",     "MAXEBER=",          "MAXGRUPPE="};
-    Waehrungstabelle& w = e.waehrung;
+    // Every key is looked for in each line, in this order; after a key is found the rest of
+    // the line is its value, and later keys are looked for in that value only.
+    static const std::vector<AlterEintrag> eintraege = [] {
+        std::vector<AlterEintrag> alle;
+        for (const auto& tabelle : {std::span<const AlterEintrag>(kAlteAnzeige),
+                                    std::span<const AlterEintrag>(kAlteWaehrung),
+                                    std::span<const AlterEintrag>(kAlteAusgabe)})
+            alle.insert(alle.end(), tabelle.begin(), tabelle.end());
+        return alle;
+    }();
     for (QString zeile : text.split(u'\n')) {
         if (zeile.endsWith(u'\r')) zeile.chop(1);
         QString s = zeile;
-        for (int k = 0; k < Anzahl; ++k) {
-            const QString key = QString::fromLatin1(keys[k]);
+        for (const AlterEintrag& a : eintraege) {
+            const QString key = QString::fromLatin1(a.key);
             if (!s.contains(key)) continue;
             const QString v = s.mid(key.size(), 255);
-            const QStringList teile = v.split(u',');
-            switch (Key(k)) {
-            case Anzeige:
-                for (qsizetype i = 0; i < 7 && i < teile.size(); ++i)
-                    e.anzeige[std::size_t(i)] = wahr(teile[i]);
-                break;
-            case Sortierung:
-                if (const auto n = alsInt(v)) e.sortierung = *n;
-                break;
-            case Einzel:
-                e.einzelspeicherung = wahr(v);
-                break;
-            case Backup:
-                e.backupdatei = wahr(v);
-                break;
-            case Schnellhilfe:
-                e.schnellhilfe = wahr(v);
-                break;
-            case Ziel:
-                e.ziellaufwerk = GrossText(v);
-                break;
-            case Vollbild:
-                e.vollbild = wahr(v);
-                break;
-            case Futter:
-                e.futtermengen = wahr(v);
-                break;
-            case ArbPlanStall:
-                if (teile.size() >= 1) e.mitStall = wahr(teile[0]);
-                if (teile.size() >= 2) e.mitTage = wahr(teile[1]);
-                if (teile.size() >= 3) e.mitWurf = wahr(teile[2]);
-                break;
-            case Index:
-                for (qsizetype i = 0; i < 7 && i < teile.size(); ++i)
-                    if (const auto n = alsInt(teile[i])) e.index[std::size_t(i)] = *n;
-                break;
-            case Standardwaehrung:
-                if (const auto c = waehrungAusText(v)) w.anzeige = *c;
-                break;
-            case DmEuro:
-                if (const auto r = alsReal(v)) w.kurs[1] = *r;
-                break;
-            case OsEuro:
-                if (const auto r = alsReal(v)) w.kurs[2] = *r;
-                break;
-            case FrEuro:
-                if (const auto r = alsReal(v)) w.kurs[3] = *r;
-                break;
-            case XEuro: {
-                const qsizetype slash = v.indexOf(u'/');
-                if (const auto r = alsReal(slash >= 0 ? v.left(slash) : v)) w.kurs[4] = *r;
-                if (slash >= 0) w.kuerzel[4] = v.mid(slash + 1, 2);
-                break;
-            }
-            case Eurozeichen:
-                w.kuerzel[0] = v.left(1);
-                break;
-            case LastBackup:
-                e.lastBackup = v;
-                break;
-            case PrinterFont:
-                e.printerFont = v;
-                break;
-            case Weibliche:
-                e.weibliche = wahr(v);
-                break;
-            case Autosort:
-                e.autosort = wahr(v);
-                break;
-            case Bestandskarte:
-                for (int i = 0; i < 5; ++i) {
-                    const qsizetype pos = 2 * i;
-                    const QChar c = pos < v.size() ? v[pos] : QChar(u'0');
-                    e.item[std::size_t(i)] = c.isDigit() ? c.digitValue() : 0;
-                }
-                break;
-            case Gewichte:
-                if (teile.size() >= 1) e.gebGewicht = wahr(teile[0]);
-                if (teile.size() >= 2) e.absGewicht = wahr(teile[1]);
-                break;
-            case MitVerkauf:
-                e.mitVerkauf = wahr(v);
-                break;
-            case MitKommentar:
-                e.mitKommentar = wahr(v);
-                break;
-            case MitEinstall:
-                e.mitEinstall = wahr(v);
-                break;
-            case MaxEber:
-                if (const auto n = nachGleich(v)) e.maxEber = *n;
-                break;
-            case MaxGruppe:
-                if (const auto n = nachGleich(v)) e.maxGruppe = *n;
-                break;
-            case Anzahl:
-                break;
-            }
+            a.lesen(e, v, v.split(u','));
             s = v;
         }
     }
