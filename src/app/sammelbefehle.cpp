@@ -2,7 +2,6 @@
 // litter numbering view.
 #include "tpvmain.h"
 
-#include "programm/appcontext.h"
 #include "app/tauswahl.h"
 #include "app/tformbaum.h"
 #include "entry/sammelbuchung.h"
@@ -11,6 +10,7 @@
 #include "entry/tsauauswahl.h"
 #include "plan/terminnamen.h"
 #include "platform/messages.h"
+#include "programm/appcontext.h"
 
 void TPVMain::Sammel1Click() {
     if (ctx_.Geaendert) {
@@ -34,7 +34,7 @@ void TPVMain::Sammel1Click() {
         return;
     }
     const int punkt = wahl.GewaehlterEintrag();
-    SauAuswahl->Vorbereiten(sammelbuchung::Filter(punkt), 2, ctx_.einstellungen.sortierung);
+    SauAuswahl->Vorbereiten(sammelbuchung::Filter(punkt), awSauen, ctx_.einstellungen.sortierung);
     if (SauAuswahl->exec() == QDialog::Accepted) {
         const std::vector<int> sauen = SauAuswahl->GewaehlteSauen();
         if (sauen.empty()) {
@@ -51,7 +51,7 @@ void TPVMain::Sammel1Click() {
 }
 
 void TPVMain::Sammelausdruck1Click() {
-    SauAuswahl->Vorbereiten({true, true, true, true, false, true, true}, 2,
+    SauAuswahl->Vorbereiten({true, true, true, true, false, true, true}, awSauen,
                             ctx_.einstellungen.sortierung);
     const bool ok = SauAuswahl->exec() == QDialog::Accepted;
     const std::vector<int> sauen = ok ? SauAuswahl->GewaehlteSauen() : std::vector<int>{};

@@ -1,12 +1,12 @@
 #include "tdatensicherung.h"
 
-#include "programm/appcontext.h"
-#include "programm/einstellungenspeicher.h"
 #include "controls/enteralstab.h"
 #include "herd/hilfslisten.h"
 #include "herd/textfunktionen.h"
 #include "platform/filelookup.h"
 #include "platform/messages.h"
+#include "programm/appcontext.h"
+#include "programm/einstellungenspeicher.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -51,7 +51,7 @@ TDatensicherung::TDatensicherung(AppContext& ctx, QWidget* parent)
     setProperty("helpContext", 601);
     aufbauen();
     new EnterAlsTab(this);
-    if (!HilfslistenSpeichern(ctx_))
+    if (!HilfslistenSpeichern(ctx_.Hilfslisten, ctx_.Datenpfad, ctx_.messages()))
         ctx_.messages().error(QStringLiteral("Die Hilfslisten konnten nicht gespeichert werden!"));
     fuellen();
     ListBox1->setFocus();

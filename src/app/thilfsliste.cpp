@@ -1,9 +1,9 @@
 #include "thilfsliste.h"
 #include "controls/dialogknoepfe.h"
 
-#include "programm/appcontext.h"
 #include "controls/enteralstab.h"
 #include "herd/textfunktionen.h"
+#include "programm/appcontext.h"
 
 #include <QDialogButtonBox>
 #include <QKeyEvent>
@@ -168,5 +168,5 @@ void THilfsliste::OKBtnClick() {
             if (LeerzeichenEntfernen(t) != kAnhaengen) ziel.append(t.left(15));
         }
     }
-    HilfslistenSpeichern(ctx_);
+    HilfslistenSpeichern(ctx_.Hilfslisten, ctx_.Datenpfad, ctx_.messages());
 }

@@ -1,9 +1,6 @@
 #include "tpvmain.h"
 
 #include "aboutbox.h"
-#include "programm/appcontext.h"
-#include "programm/einstellungenspeicher.h"
-#include "entry/sauvorlage.h"
 #include "app/schnellhilfe.h"
 #include "app/tdatensicherung.h"
 #include "app/teinstellungen.h"
@@ -11,6 +8,7 @@
 #include "app/thilfsliste.h"
 #include "app/tnotizen.h"
 #include "app/trechner.h"
+#include "entry/sauvorlage.h"
 #include "entry/tsauauswahl.h"
 #include "entry/tsauwurfeingabe.h"
 #include "evaluation/tabsetzen.h"
@@ -28,6 +26,8 @@
 #include "plan/terminnamen.h"
 #include "platform/druckausgabe.h"
 #include "platform/messages.h"
+#include "programm/appcontext.h"
+#include "programm/einstellungenspeicher.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -68,13 +68,9 @@ void TPVMain::starten() {
     ctx_.tagesKopie = true;
     if (ctx_.einstellungen.vollbild) setWindowState(windowState() | Qt::WindowMaximized);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    HerdeLaden(ctx_);
-    HilfslistenLaden(ctx_);
+    DatenLaden(ctx_);
     QApplication::restoreOverrideCursor();
     MenueFreigeben();
-    // Plan times (they give the gestation length) and plan types.
-    PlanZeitenLaden(ctx_);
-    PlanTypenLaden(ctx_);
     // The windows that live as long as the program.
     SauAuswahl = new TSauAuswahl(ctx_, this);
     auswahlVorbereiten();
@@ -101,7 +97,18 @@ QAction* TPVMain::item(QMenu* menu, const char* name, const QString& caption, in
 
 void TPVMain::menueAufbauen() {
     QMenuBar* bar = menuBar();
+    datenMenue(bar);
+    auswertungsMenue(bar);
+    planMenue(bar);
+    // A top-level item without a submenu.
+    QAction* futter = bar->addAction(QStringLiteral("&Futter"));
+    futter->setObjectName(QStringLiteral("Futter1"));
+    items_.insert(futter->objectName(), futter);
+    connect(futter, &QAction::triggered, this, [this] { FuttermixOeffnen(ctx_, mdi_); });
+    optionenMenue(bar);
+}
 
+void TPVMain::datenMenue(QMenuBar* bar) {
     QMenu* daten = bar->addMenu(QStringLiteral("&Daten"));
     daten->setObjectName(QStringLiteral("Daten1"));
     connect(item(daten, "NeueSau1", QStringLiteral("&Neue Sau"), 200), &QAction::triggered, this,
@@ -128,7 +135,9 @@ void TPVMain::menueAufbauen() {
     daten->addSeparator();
     connect(item(daten, "Beenden1", QStringLiteral("&Beenden")), &QAction::triggered, this,
             &QWidget::close);
+}
 
+void TPVMain::auswertungsMenue(QMenuBar* bar) {
     QMenu* ausw = bar->addMenu(QStringLiteral("&Auswertung"));
     ausw->setObjectName(QStringLiteral("Auswertung1"));
     const auto auswertung = [this](TAuswertungsModus m) {
@@ -160,7 +169,9 @@ void TPVMain::menueAufbauen() {
             this, [this] { SaubewegungOeffnen(ctx_, mdi_); });
     connect(item(ausw, "FerkelAbgang1", QStringLiteral("Ferkel Abgang")), &QAction::triggered, this,
             [this] { AbsetzenOeffnen(ctx_, mdi_); });
+}
 
+void TPVMain::planMenue(QMenuBar* bar) {
     QMenu* plan = bar->addMenu(QStringLiteral("Arbeits&plan"));
     plan->setObjectName(QStringLiteral("Arbeitsplan1"));
     connect(item(plan, "Plan1", QStringLiteral("&Plan")), &QAction::triggered, this,
@@ -169,13 +180,9 @@ void TPVMain::menueAufbauen() {
             [this] { PlanZeitenBearbeiten(ctx_, this); });
     connect(item(plan, "PlanTypen", QStringLiteral("&Typen")), &QAction::triggered, this,
             [this] { PlanTypenBearbeiten(ctx_, this); });
+}
 
-    // A top-level item without a submenu.
-    QAction* futter = bar->addAction(QStringLiteral("&Futter"));
-    futter->setObjectName(QStringLiteral("Futter1"));
-    items_.insert(futter->objectName(), futter);
-    connect(futter, &QAction::triggered, this, [this] { FuttermixOeffnen(ctx_, mdi_); });
-
+void TPVMain::optionenMenue(QMenuBar* bar) {
     QMenu* opt = bar->addMenu(QStringLiteral("&Optionen"));
     opt->setObjectName(QStringLiteral("Optionen1"));
     connect(item(opt, "Rechner1", QStringLiteral("&Rechner"), 0, QKeySequence(Qt::Key_F7)),
@@ -216,7 +223,7 @@ bool TPVMain::FormCloseQuery() {
 }
 
 void TPVMain::auswahlVorbereiten() {
-    SauAuswahl->Vorbereiten(ctx_.einstellungen.anzeige, 0, ctx_.einstellungen.sortierung);
+    SauAuswahl->Vorbereiten(ctx_.einstellungen.anzeige, awEineSau, ctx_.einstellungen.sortierung);
 }
 
 void TPVMain::anzeigeHolen() {
@@ -271,13 +278,7 @@ bool TPVMain::datenpfadWechseln(const QString& neu) {
     ctx_.Datenpfad = neu;
     einstellungen::pfadSchreiben(ctx_.einstellungsDatei, neu);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    HerdeLaden(ctx_);
-    HilfslistenLaden(ctx_);
-    ctx_.Planzeiten = PlanZeitenStandard();
-    ctx_.Tragezeit = 113;
-    ctx_.Plantypen.clear();
-    PlanZeitenLaden(ctx_);
-    PlanTypenLaden(ctx_);
+    DatenLaden(ctx_);
     QApplication::restoreOverrideCursor();
     MenueFreigeben();
     auswahlVorbereiten();

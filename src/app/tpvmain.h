@@ -7,6 +7,7 @@
 class AppContext;
 class QAction;
 class QMdiArea;
+class QMenuBar;
 class QMenu;
 class TArbeitsplan;
 class TSauAuswahl;
@@ -60,6 +61,10 @@ protected:
 
 private:
     void menueAufbauen();
+    void datenMenue(QMenuBar* bar);
+    void auswertungsMenue(QMenuBar* bar);
+    void planMenue(QMenuBar* bar);
+    void optionenMenue(QMenuBar* bar);
     QAction* item(QMenu* menu, const char* name, const QString& caption, int helpContext = 0,
                   const QKeySequence& key = {});
     void starten();

@@ -1,8 +1,5 @@
 #include "bericht/ausgabe.h"
 
-#include "programm/appcontext.h"
-#include "programm/einstellungenspeicher.h"
-#include "programm/startorte.h"
 #include "bericht/argumente.h"
 #include "bericht/berichte.h"
 #include "herd/hilfslisten.h"
@@ -10,6 +7,9 @@
 #include "plan/planfiles.h"
 #include "platform/druckausgabe.h"
 #include "platform/safewrite.h"
+#include "programm/appcontext.h"
+#include "programm/einstellungenspeicher.h"
+#include "programm/startorte.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,10 +59,7 @@ void DatenLaden(AppContext& ctx, const Befehlszeile& b) {
     if (!ordner.isDir() || !ordner.isReadable() || !ordner.isExecutable())
         throw Berichtsfehler{QStringLiteral("Das Datenverzeichnis %1 kann nicht gelesen werden.")
                                  .arg(QDir::toNativeSeparators(ordner.filePath()))};
-    HerdeLaden(ctx);
-    HilfslistenLaden(ctx);
-    PlanZeitenLaden(ctx);
-    PlanTypenLaden(ctx);
+    DatenLaden(ctx);
 }
 
 bool PdfSchreiben(const Bericht& bericht, const QString& datei) {

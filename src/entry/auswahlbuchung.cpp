@@ -1,13 +1,14 @@
 #include "auswahlbuchung.h"
 
-#include "programm/appcontext.h"
 #include "herd/records.h"
+#include "programm/appcontext.h"
 
 namespace auswahlbuchung {
 
 void SauEntfernen(AppContext& ctx, int index) {
     if (index < 0 || std::size_t(index) >= ctx.Sauenliste.size()) return;
     ctx.Sauenliste.erase(ctx.Sauenliste.begin() + index);
+    ctx.BestandGeaendert();
     AenderungFesthalten(ctx);
 }
 
@@ -25,7 +26,7 @@ bool GruppeSetzen(TSauRec& rec, int gruppe, bool gewaehlt) {
 
 bool GruppenAbschliessen(AppContext& ctx, bool speichern) {
     if (speichern) {
-        ctx.Geaendert = true;
+        ctx.AenderungMerken();
         return HerdeSpeichern(ctx);
     }
     HerdeLaden(ctx);

@@ -1,8 +1,8 @@
 #include "kartenbuchung.h"
 
-#include "programm/appcontext.h"
 #include "entry/wurfregeln.h"
 #include "herd/textfunktionen.h"
+#include "programm/appcontext.h"
 
 namespace kartenbuchung {
 
@@ -59,6 +59,7 @@ int KarteUebernehmen(AppContext& ctx, int index, const TSauRec& rec,
         neueListe.push_back(TWurfRec::leer(std::uint8_t(ersterWurf >= 1 ? ersterWurf : 1)));
         ctx.Sauenliste.push_back(Sau{rec, std::move(neueListe)});
         index = int(ctx.Sauenliste.size()) - 1;
+        ctx.BestandGeaendert();
     }
     Sau& sau = ctx.Sauenliste[std::size_t(index)];
     if (rec.Abgang().vorhanden() && !sau.wuerfe.empty() &&

@@ -1,8 +1,8 @@
 #include "sammelbuchung.h"
 
-#include "programm/appcontext.h"
 #include "plan/terminnamen.h"
 #include "platform/messages.h"
+#include "programm/appcontext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -107,7 +107,7 @@ int SauenBuchen(AppContext& ctx, const std::vector<int>& sauen, const Buchung& b
         else
             ctx.messages().error(meldung);
     }
-    if (gebucht > 0) ctx.Geaendert = true;
+    if (gebucht > 0) ctx.AenderungMerken();
     return gebucht;
 }
 

@@ -1,11 +1,11 @@
 #include "tsauauswahl.h"
 
-#include "programm/appcontext.h"
 #include "controls/tnumedit.h"
 #include "entry/auswahlbuchung.h"
 #include "herd/saustatus.h"
 #include "herd/textfunktionen.h"
 #include "platform/messages.h"
+#include "programm/appcontext.h"
 
 #include <QAbstractListModel>
 #include <QApplication>
@@ -125,7 +125,19 @@ TSauAuswahl::TSauAuswahl(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
     setWindowTitle(QStringLiteral("Sau-Auswahl"));
     setProperty("helpContext", 220);
 
-    // The column header above the list: number, then the four sections.
+    kopfAufbauen();
+    listeAufbauen();
+    auto* anzeige = anzeigeAufbauen();
+    sortierungAufbauen();
+    sucheAufbauen();
+    wurfPanelAufbauen();
+    knoepfeAufbauen();
+    anordnen(anzeige);
+    resize(640, 520);
+}
+
+// The column header above the list: number, then the four sections.
+void TSauAuswahl::kopfAufbauen() {
     Kopf = new QHeaderView(Qt::Horizontal);
     Kopf->setObjectName(QStringLiteral("HeaderControl1"));
     auto* kopfModell = new QStandardItemModel(0, 5, Kopf);
@@ -142,7 +154,9 @@ TSauAuswahl::TSauAuswahl(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
     Kopf->setSectionsClickable(false);
     Kopf->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     Kopf->setFixedHeight(Kopf->fontMetrics().height() + 8);
+}
 
+void TSauAuswahl::listeAufbauen() {
     modell_ = new AuswahlModell(liste_, this);
     ListBox1 = new QListView;
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
@@ -153,6 +167,18 @@ TSauAuswahl::TSauAuswahl(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
     ListBox1->installEventFilter(this);
     ListBox1->viewport()->installEventFilter(this);
 
+    connect(ListBox1, &QListView::clicked, this,
+            [this](const QModelIndex& i) { zeileGeklickt(i.row()); });
+    connect(ListBox1, &QListView::doubleClicked, this, [this](const QModelIndex&) {
+        if (modus_ == awEineSau)
+            OKBtnClick();
+        else if (modus_ == awSauMitWurf)
+            wurfWahlZeigen();
+    });
+}
+
+// The state boxes and the count of listed sows.
+QGroupBox* TSauAuswahl::anzeigeAufbauen() {
     auto* anzeige = new QGroupBox(QStringLiteral("Anzeige"));
     auto* al = new QVBoxLayout(anzeige);
     static const char* const kBoxen[7][2] = {{"CheckBox1", "Leer"},      {"CheckBox2", "Belegt"},
@@ -176,6 +202,10 @@ TSauAuswahl::TSauAuswahl(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
     anzahl->addWidget(new QLabel(QStringLiteral("Sauen")));
     al->addLayout(anzahl);
 
+    return anzeige;
+}
+
+void TSauAuswahl::sortierungAufbauen() {
     RadioGroup2 = new QGroupBox(QStringLiteral("Sortierung"));
     RadioGroup2->setObjectName(QStringLiteral("RadioGroup2"));
     sortierKnoepfe_ = new QButtonGroup(this);
@@ -195,10 +225,13 @@ TSauAuswahl::TSauAuswahl(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
     Button1->hide();
     connect(Button1, &QPushButton::clicked, this, &TSauAuswahl::Sortieren);
     sl->addWidget(Button1);
+}
 
+// The search field, and for groups the group choice with its count and "alle".
+void TSauAuswahl::sucheAufbauen() {
     Edit1 = new QLineEdit;
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setMaxLength(10);
+    Edit1->setMaxLength(feldgroesse::SauNr);
     Edit1->setPlaceholderText(QStringLiteral("Sau-Nr."));
     Edit1->installEventFilter(this);
 
@@ -222,11 +255,10 @@ TSauAuswahl::TSauAuswahl(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
         ListBox1->selectAll();
         anzahlZeigen();
     });
+}
 
-    LoeschenBtn = new QPushButton(QStringLiteral("Sau löschen"));
-    LoeschenBtn->setObjectName(QStringLiteral("LoeschenBtn"));
-    connect(LoeschenBtn, &QPushButton::clicked, this, &TSauAuswahl::LoeschenBtnClick);
-
+// The litter choice shown over the list in mode 1.
+void TSauAuswahl::wurfPanelAufbauen() {
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     auto* pl = new QVBoxLayout(Panel1);
@@ -242,6 +274,12 @@ TSauAuswahl::TSauAuswahl(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
         Panel1->hide();
         QDialog::done(QDialog::Accepted);
     });
+}
+
+void TSauAuswahl::knoepfeAufbauen() {
+    LoeschenBtn = new QPushButton(QStringLiteral("Sau löschen"));
+    LoeschenBtn->setObjectName(QStringLiteral("LoeschenBtn"));
+    connect(LoeschenBtn, &QPushButton::clicked, this, &TSauAuswahl::LoeschenBtnClick);
 
     ProgressBar1 = new QProgressBar;
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
@@ -257,16 +295,9 @@ TSauAuswahl::TSauAuswahl(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     CancelBtn->setAutoDefault(false);
     HelpBtn->setAutoDefault(false);
+}
 
-    connect(ListBox1, &QListView::clicked, this,
-            [this](const QModelIndex& i) { zeileGeklickt(i.row()); });
-    connect(ListBox1, &QListView::doubleClicked, this, [this](const QModelIndex&) {
-        if (modus_ == 0)
-            OKBtnClick();
-        else if (modus_ == 1)
-            wurfWahlZeigen();
-    });
-
+void TSauAuswahl::anordnen(QGroupBox* anzeige) {
     auto* links = new QVBoxLayout;
     links->addWidget(Kopf);
     links->addWidget(ListBox1, 1);
@@ -291,7 +322,6 @@ TSauAuswahl::TSauAuswahl(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(links, 1);
     layout->addLayout(rechts);
-    resize(640, 520);
 }
 
 TSauAuswahl::~TSauAuswahl() = default;
@@ -310,17 +340,17 @@ std::array<bool, 7> TSauAuswahl::filter() const {
 
 void TSauAuswahl::Vorbereiten(const std::array<bool, 7>& filterWerte, int modus, int sortWert) {
     modus_ = modus;
-    ListBox1->setSelectionMode(modus == 2 ? QAbstractItemView::MultiSelection
-                                          : QAbstractItemView::SingleSelection);
-    OKBtn->setDefault(modus != 2);
-    OKBtn->setAutoDefault(modus != 2);
-    Edit1->setVisible(modus != 2);
+    ListBox1->setSelectionMode(modus == awSauen ? QAbstractItemView::MultiSelection
+                                                : QAbstractItemView::SingleSelection);
+    OKBtn->setDefault(modus != awSauen);
+    OKBtn->setAutoDefault(modus != awSauen);
+    Edit1->setVisible(modus != awSauen);
     for (QWidget* w : {static_cast<QWidget*>(Gruppe), static_cast<QWidget*>(NumEdit1),
                        static_cast<QWidget*>(LTiere), static_cast<QWidget*>(LGruppe),
                        static_cast<QWidget*>(Button2)})
-        w->setVisible(modus == 2);
-    Kopf->setVisible(modus != 2);
-    LoeschenBtn->setVisible(modus == 0);
+        w->setVisible(modus == awSauen);
+    Kopf->setVisible(modus != awSauen);
+    LoeschenBtn->setVisible(modus == awEineSau);
 
     bool filterNeu = false;
     for (std::size_t i = 0; i < 7; ++i)
@@ -333,7 +363,8 @@ void TSauAuswahl::Vorbereiten(const std::array<bool, 7>& filterWerte, int modus,
         b->setChecked(true);
     const bool sortNeu = sortierKnoepfe_->checkedId() != sortAlt;
 
-    if (liste_.eintraege().size() != ctx_.Sauenliste.size()) {
+    // The entries name sows by position: after sows came or went they are made anew.
+    if (bestandGesehen_ != ctx_.Bestand || liste_.eintraege().size() != ctx_.Sauenliste.size()) {
         eintraegeAufbauen();
     } else {
         if (sortNeu || ctx_.einstellungen.autosort)
@@ -344,7 +375,7 @@ void TSauAuswahl::Vorbereiten(const std::array<bool, 7>& filterWerte, int modus,
         if (!ctx_.einstellungen.autosort) Button1->show();
     }
     // Lines selected in the multi-select mode do not stay behind: only the current one.
-    if (modus != 2) zeileWaehlen(std::max(aktuelleZeile(), 0));
+    if (modus != awSauen) zeileWaehlen(std::max(aktuelleZeile(), 0));
 }
 
 void TSauAuswahl::AnzeigeHolen(std::array<bool, 7>& f, int& s) const {
@@ -355,6 +386,7 @@ void TSauAuswahl::AnzeigeHolen(std::array<bool, 7>& f, int& s) const {
 void TSauAuswahl::eintraegeAufbauen() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     liste_.aufbauen(ctx_.Sauenliste, ctx_.Tragezeit, sortierung());
+    bestandGesehen_ = ctx_.Bestand;
     ListboxAufbauen();
     gewaehlterWurf_ = -1;
     QApplication::restoreOverrideCursor();
@@ -391,11 +423,11 @@ int TSauAuswahl::aktuelleZeile() const {
 
 void TSauAuswahl::zeileWaehlen(int zeile) {
     if (zeile < 0 || zeile >= liste_.zeilen()) {
-        if (modus_ != 2) ListBox1->clearSelection();
+        if (modus_ != awSauen) ListBox1->clearSelection();
         return;
     }
     const QModelIndex i = modell_->index(zeile);
-    if (modus_ == 2)
+    if (modus_ == awSauen)
         ListBox1->selectionModel()->setCurrentIndex(i, QItemSelectionModel::NoUpdate);
     else
         ListBox1->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
@@ -424,7 +456,7 @@ std::vector<int> TSauAuswahl::GewaehlteSauen() const {
 void TSauAuswahl::showEvent(QShowEvent* e) {
     liste_.auffrischen(ctx_.Sauenliste, ctx_.Tragezeit);
     modell_->zeilenGeaendert();
-    if (Edit1->isVisible() || modus_ != 2)
+    if (Edit1->isVisible() || modus_ != awSauen)
         Edit1->setFocus();
     else
         ListBox1->setFocus();
@@ -439,7 +471,7 @@ void TSauAuswahl::suchen(const QString& text) {
 
 void TSauAuswahl::zeileGeklickt(int zeile) {
     if (zeile < 0 || zeile >= liste_.zeilen()) return;
-    if (modus_ == 2) {
+    if (modus_ == awSauen) {
         auswahlGeaendert(zeile, ListBox1->selectionModel()->isSelected(modell_->index(zeile)));
         return;
     }
@@ -503,7 +535,7 @@ void TSauAuswahl::OKBtnClick() {
         reject();
         return;
     }
-    if (modus_ == 1 && gewaehlterWurf_ < 0) {
+    if (modus_ == awSauMitWurf && gewaehlterWurf_ < 0) {
         wurfWahlZeigen();
         return;
     }
@@ -512,7 +544,7 @@ void TSauAuswahl::OKBtnClick() {
 
 void TSauAuswahl::LoeschenBtnClick() {
     const int idx = GewaehlteSau();
-    if (idx < 0 || modus_ != 0) return;
+    if (idx < 0 || modus_ != awEineSau) return;
     const QString nr = ctx_.Sauenliste[std::size_t(idx)].rec.SauNr();
     if (ctx_.messages().question(QStringLiteral("Wollen Sie die Sau ") + nr +
                                      QStringLiteral(" wirklich komplett entfernen!"),
@@ -561,7 +593,7 @@ bool TSauAuswahl::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         const QString t = k->text();
-        if (modus_ != 2 && !t.isEmpty() && t[0].isPrint()) {
+        if (modus_ != awSauen && !t.isEmpty() && t[0].isPrint()) {
             const int pos =
                 Edit1->hasSelectedText() ? Edit1->selectionStart() : Edit1->cursorPosition();
             suchen(Edit1->text().left(pos) + t);

@@ -51,6 +51,14 @@ protected:
     void done(int r) override;
 
 private:
+    void kopfAufbauen();
+    void listeAufbauen();
+    QGroupBox* anzeigeAufbauen();
+    void sortierungAufbauen();
+    void sucheAufbauen();
+    void wurfPanelAufbauen();
+    void knoepfeAufbauen();
+    void anordnen(QGroupBox* anzeige);
     void eintraegeAufbauen();
     Sortierung sortierung() const;
     std::array<bool, 7> filter() const;
@@ -64,6 +72,7 @@ private:
 
     AppContext& ctx_;
     Auswahlliste liste_;
+    std::uint64_t bestandGesehen_ = 0; // the herd's Bestand the entries were made from
     int modus_ = 0;
     int gewaehlterWurf_ = -1;
     bool GruppeGeaendert = false;

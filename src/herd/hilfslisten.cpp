@@ -1,7 +1,7 @@
 #include "hilfslisten.h"
 
-#include "programm/appcontext.h"
 #include "platform/codepage.h"
+#include "platform/filelookup.h"
 #include "platform/messages.h"
 #include "platform/safewrite.h"
 
@@ -39,20 +39,20 @@ bool HilfslistenSchreiben(QIODevice& dev, const THilfslisten& listen) {
     return dev.write(out) == out.size();
 }
 
-void HilfslistenLaden(AppContext& ctx) {
-    for (QStringList& l : ctx.Hilfslisten)
+void HilfslistenLaden(THilfslisten& listen, const QString& verzeichnis, MessageService& msg) {
+    for (QStringList& l : listen)
         l.clear();
-    QFile f(ctx.datei(QString::fromLatin1(kHilfslistenDatei)));
+    QFile f(findFileNoCase(verzeichnis, QString::fromLatin1(kHilfslistenDatei)));
     if (!f.open(QIODevice::ReadOnly)) return;
-    HilfslistenLesen(f, ctx.Hilfslisten, ctx.messages());
+    HilfslistenLesen(f, listen, msg);
 }
 
-bool HilfslistenSpeichern(AppContext& ctx) {
-    const QString pfad = ctx.datei(QString::fromLatin1(kHilfslistenDatei));
-    if (writeFileSafely(pfad,
-                        [&](QIODevice& d) { return HilfslistenSchreiben(d, ctx.Hilfslisten); }))
+bool HilfslistenSpeichern(const THilfslisten& listen, const QString& verzeichnis,
+                          MessageService& msg) {
+    const QString pfad = findFileNoCase(verzeichnis, QString::fromLatin1(kHilfslistenDatei));
+    if (writeFileSafely(pfad, [&](QIODevice& d) { return HilfslistenSchreiben(d, listen); }))
         return true;
-    ctx.messages().error(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!")
-                             .arg(QString::fromLatin1(kHilfslistenDatei)));
+    msg.error(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!")
+                  .arg(QString::fromLatin1(kHilfslistenDatei)));
     return false;
 }

@@ -1,6 +1,6 @@
 #include "planfiles.h"
 
-#include "programm/appcontext.h"
+#include "platform/filelookup.h"
 #include "platform/messages.h"
 #include "platform/safewrite.h"
 
@@ -26,9 +26,15 @@ bool schreiben(QIODevice& dev, const std::uint8_t* daten, std::size_t n) {
     return dev.write(reinterpret_cast<const char*>(daten), qint64(n)) == qint64(n);
 }
 
-void schreibfehler(AppContext& ctx, const char* datei) {
-    ctx.messages().error(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!")
-                             .arg(QString::fromLatin1(datei)));
+// Writes a plan file atomically; tells the user when that fails.
+template <class Schreiber>
+bool speichern(const QString& verzeichnis, const char* datei, MessageService& msg,
+               Schreiber schreiber) {
+    if (writeFileSafely(findFileNoCase(verzeichnis, QString::fromLatin1(datei)), schreiber))
+        return true;
+    msg.error(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!")
+                  .arg(QString::fromLatin1(datei)));
+    return false;
 }
 
 } // namespace
@@ -75,46 +81,39 @@ bool PlanTypenSchreiben(QIODevice& dev, const std::vector<TPlanTyp>& typen) {
     return true;
 }
 
-void PlanZeitenLaden(AppContext& ctx) {
-    const QString pfad = ctx.datei(QString::fromLatin1(kPlanZeitenDatei));
-    if (!QFileInfo::exists(pfad)) return;
+std::optional<TPlanZeiten> PlanZeitenLaden(const QString& verzeichnis, MessageService& msg) {
+    const QString pfad = findFileNoCase(verzeichnis, QString::fromLatin1(kPlanZeitenDatei));
+    if (!QFileInfo::exists(pfad)) return std::nullopt;
     QFile f(pfad);
     const PlanZeitenGelesen r =
         f.open(QIODevice::ReadOnly) ? PlanZeitenLesen(f) : PlanZeitenGelesen{{}, true};
     if (r.fehler) {
-        ctx.messages().error(QStringLiteral("Lesefehler in der Datei PLANZEIT.DAT"));
-        return;
+        msg.error(QStringLiteral("Lesefehler in der Datei PLANZEIT.DAT"));
+        return std::nullopt;
     }
-    ctx.Planzeiten = r.zeiten;
-    // The gestation length is one byte.
-    ctx.Tragezeit = std::uint8_t(ctx.Planzeiten.entry(psBelegen, 0).ErsterTag());
+    return r.zeiten;
 }
 
-bool PlanZeitenSpeichern(AppContext& ctx) {
-    const QString pfad = ctx.datei(QString::fromLatin1(kPlanZeitenDatei));
-    if (writeFileSafely(pfad, [&](QIODevice& d) { return PlanZeitenSchreiben(d, ctx.Planzeiten); }))
-        return true;
-    schreibfehler(ctx, kPlanZeitenDatei);
-    return false;
+bool PlanZeitenSpeichern(const TPlanZeiten& zeiten, const QString& verzeichnis,
+                         MessageService& msg) {
+    return speichern(verzeichnis, kPlanZeitenDatei, msg,
+                     [&](QIODevice& d) { return PlanZeitenSchreiben(d, zeiten); });
 }
 
-void PlanTypenLaden(AppContext& ctx) {
-    ctx.Plantypen.clear();
-    QFile f(ctx.datei(QString::fromLatin1(kPlanTypenDatei)));
-    if (!f.exists()) return;
+std::vector<TPlanTyp> PlanTypenLaden(const QString& verzeichnis, MessageService& msg) {
+    QFile f(findFileNoCase(verzeichnis, QString::fromLatin1(kPlanTypenDatei)));
+    if (!f.exists()) return {};
     if (!f.open(QIODevice::ReadOnly)) {
-        ctx.messages().error(QStringLiteral("Lesefehler in der Datei PLANTYPE.DAT"));
-        return;
+        msg.error(QStringLiteral("Lesefehler in der Datei PLANTYPE.DAT"));
+        return {};
     }
     PlanTypenGelesen r = PlanTypenLesen(f, f.size());
-    ctx.Plantypen = std::move(r.typen);
-    if (r.fehler) ctx.messages().error(QStringLiteral("Lesefehler in der Datei PLANTYPE.DAT"));
+    if (r.fehler) msg.error(QStringLiteral("Lesefehler in der Datei PLANTYPE.DAT"));
+    return std::move(r.typen);
 }
 
-bool PlanTypenSpeichern(AppContext& ctx) {
-    const QString pfad = ctx.datei(QString::fromLatin1(kPlanTypenDatei));
-    if (writeFileSafely(pfad, [&](QIODevice& d) { return PlanTypenSchreiben(d, ctx.Plantypen); }))
-        return true;
-    schreibfehler(ctx, kPlanTypenDatei);
-    return false;
+bool PlanTypenSpeichern(const std::vector<TPlanTyp>& typen, const QString& verzeichnis,
+                        MessageService& msg) {
+    return speichern(verzeichnis, kPlanTypenDatei, msg,
+                     [&](QIODevice& d) { return PlanTypenSchreiben(d, typen); });
 }

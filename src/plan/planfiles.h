@@ -3,10 +3,12 @@
 #include "planrecords.h"
 
 #include <QtGlobal>
+#include <optional>
 #include <vector>
 
 class QIODevice;
-class AppContext;
+class QString;
+class MessageService;
 
 inline constexpr const char* kPlanZeitenDatei = "PLANZEIT.DAT";
 inline constexpr const char* kPlanTypenDatei = "PLANTYPE.DAT";
@@ -29,13 +31,14 @@ PlanTypenGelesen PlanTypenLesen(QIODevice& dev, qint64 groesse);
 // Always the 351-byte records, in list order.
 bool PlanTypenSchreiben(QIODevice& dev, const std::vector<TPlanTyp>& typen);
 
-// Reads "PLANZEIT.DAT" into ctx.Planzeiten and sets ctx.Tragezeit from the farrowing task.
-// A missing file leaves both as they are (the defaults at start-up). A short or unreadable
-// file gives "Lesefehler in der Datei PLANZEIT.DAT" and changes nothing.
-void PlanZeitenLaden(AppContext& ctx);
-// Writes ctx.Planzeiten atomically; tells the user and returns false when that fails.
-bool PlanZeitenSpeichern(AppContext& ctx);
-// Replaces ctx.Plantypen by the records of "PLANTYPE.DAT"; a missing file leaves it empty.
-void PlanTypenLaden(AppContext& ctx);
-// Writes ctx.Plantypen atomically; tells the user and returns false when that fails.
-bool PlanTypenSpeichern(AppContext& ctx);
+// The plan times of "PLANZEIT.DAT" in `verzeichnis`. Nothing when the file is missing; nothing
+// and "Lesefehler in der Datei PLANZEIT.DAT" when it is short or unreadable.
+std::optional<TPlanZeiten> PlanZeitenLaden(const QString& verzeichnis, MessageService& msg);
+// Writes the plan times atomically; tells the user and returns false when that fails.
+bool PlanZeitenSpeichern(const TPlanZeiten& zeiten, const QString& verzeichnis,
+                         MessageService& msg);
+// The records of "PLANTYPE.DAT"; none when the file is missing.
+std::vector<TPlanTyp> PlanTypenLaden(const QString& verzeichnis, MessageService& msg);
+// Writes the plan types atomically; tells the user and returns false when that fails.
+bool PlanTypenSpeichern(const std::vector<TPlanTyp>& typen, const QString& verzeichnis,
+                        MessageService& msg);

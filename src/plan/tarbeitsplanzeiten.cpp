@@ -1,11 +1,11 @@
 #include "tarbeitsplanzeiten.h"
 #include "controls/dialogknoepfe.h"
 
-#include "programm/appcontext.h"
 #include "controls/enteralstab.h"
 #include "controls/tnumedit.h"
 #include "herd/textfunktionen.h"
 #include "plan/planfiles.h"
+#include "programm/appcontext.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -181,6 +181,6 @@ bool PlanZeitenBearbeiten(AppContext& ctx, QWidget* parent) {
     dlg.setPlanzeiten(ctx.Planzeiten);
     if (dlg.exec() != QDialog::Accepted) return false;
     ctx.Planzeiten = dlg.planzeiten();
-    PlanZeitenSpeichern(ctx);
+    PlanZeitenSpeichern(ctx.Planzeiten, ctx.Datenpfad, ctx.messages());
     return true;
 }

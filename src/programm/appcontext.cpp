@@ -3,6 +3,7 @@
 #include "programm/datensicherung.h"
 
 #include "herd/herdfile.h"
+#include "plan/planfiles.h"
 #include "platform/clock.h"
 #include "platform/filelookup.h"
 #include "platform/messages.h"
@@ -17,20 +18,24 @@ QDate AppContext::heute() const {
     return clock_->today();
 }
 
-QString AppContext::datei(const QString& name) const {
+QString Datenorte::datei(const QString& name) const {
     return findFileNoCase(Datenpfad, name);
 }
 
-void HerdeLaden(AppContext& ctx) {
-    ctx.Sauenliste.clear();
-    ctx.Eberliste.clear();
-    QFile f(ctx.datei(QString::fromLatin1(kHerdeDatei)));
+void HerdeLaden(HerdZustand& herde, const QString& verzeichnis, MessageService& msg, QDate heute) {
+    herde.Sauenliste.clear();
+    herde.Eberliste.clear();
+    QFile f(findFileNoCase(verzeichnis, QString::fromLatin1(kHerdeDatei)));
     if (f.open(QIODevice::ReadOnly)) {
-        HerdeGelesen r = HerdeLesen(f, ctx.heute(), ctx.messages());
-        ctx.Sauenliste = std::move(r.herde);
-        ctx.Eberliste = std::move(r.eberliste);
+        HerdeGelesen r = HerdeLesen(f, heute, msg);
+        herde.Sauenliste = std::move(r.herde);
+        herde.Eberliste = std::move(r.eberliste);
     }
-    ctx.Geaendert = false;
+    herde.NeuGelesen();
+}
+
+void HerdeLaden(AppContext& ctx) {
+    HerdeLaden(ctx, ctx.Datenpfad, ctx.messages(), ctx.heute());
 }
 
 bool HerdeSpeichern(AppContext& ctx) {
@@ -56,6 +61,15 @@ bool HerdeSpeichern(AppContext& ctx) {
 }
 
 bool AenderungFesthalten(AppContext& ctx) {
-    ctx.Geaendert = true;
+    ctx.AenderungMerken();
     return !ctx.einstellungen.einzelspeicherung || HerdeSpeichern(ctx);
+}
+
+void DatenLaden(AppContext& ctx) {
+    HerdeLaden(ctx);
+    ctx.Zuruecksetzen();
+    HilfslistenLaden(ctx.Hilfslisten, ctx.Datenpfad, ctx.messages());
+    if (const auto zeiten = PlanZeitenLaden(ctx.Datenpfad, ctx.messages()))
+        ctx.PlanzeitenGelesen(*zeiten);
+    ctx.Plantypen = PlanTypenLaden(ctx.Datenpfad, ctx.messages());
 }

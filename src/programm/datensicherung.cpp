@@ -1,13 +1,13 @@
 #include "datensicherung.h"
 
-#include "programm/appcontext.h"
-#include "programm/einstellungenspeicher.h"
 #include "herd/herdfile.h"
 #include "herd/hilfslisten.h"
 #include "plan/planfiles.h"
 #include "platform/codepage.h"
 #include "platform/filelookup.h"
 #include "platform/safewrite.h"
+#include "programm/appcontext.h"
+#include "programm/einstellungenspeicher.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -220,13 +220,7 @@ void NeuLaden(AppContext& ctx) {
     QString pfad; // the data directory stays the one in use
     EinstellungenLesen(ctx.einstellungsDatei, ctx.alteEinstellungsDatei, ctx.einstellungen, pfad,
                        ctx.standardDatenpfad);
-    HerdeLaden(ctx);
-    HilfslistenLaden(ctx);
-    ctx.Planzeiten = PlanZeitenStandard();
-    ctx.Tragezeit = 113;
-    ctx.Plantypen.clear();
-    PlanZeitenLaden(ctx);
-    PlanTypenLaden(ctx);
+    DatenLaden(ctx);
 }
 
 bool TagesKopie(const QString& datenpfad, const QDate& heute, int behalten) {

@@ -187,7 +187,7 @@ void TestTHilfsliste::okDropsListSixAndCancelChangesNothing() {
         e.ok();
     }
     QVERIFY(t.ctx.Hilfslisten[6].isEmpty());
-    HilfslistenLaden(t.ctx);
+    HilfslistenLaden(t.ctx.Hilfslisten, t.ctx.Datenpfad, t.messages);
     QCOMPARE(t.ctx.Hilfslisten[0], QStringList{"DL"});
     QVERIFY(t.ctx.Hilfslisten[6].isEmpty());
 }

@@ -318,7 +318,7 @@ void TestTPVMain::planTimesGiveGestationAndTaskNames() {
     eisen.setName(QStringLiteral("Eisen"));
     z.setEntry(0, 2, eisen);
     t.ctx.Planzeiten = z;
-    QVERIFY(PlanZeitenSpeichern(t.ctx));
+    QVERIFY(PlanZeitenSpeichern(t.ctx.Planzeiten, t.ctx.Datenpfad, t.messages));
     t.ctx.Planzeiten = PlanZeitenStandard();
 
     TPVMain w(t.ctx);

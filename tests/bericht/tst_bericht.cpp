@@ -1,6 +1,5 @@
 // The report tool as built, run on a generated herd: its PDF and CSV, its CSV against the
 // windows' CSV export, and its refusals.
-#include "programm/appcontext.h"
 #include "evaluation/auswertung.h"
 #include "evaluation/tabsetzen.h"
 #include "evaluation/tauswertung.h"
@@ -9,6 +8,7 @@
 #include "herd/hilfslisten.h"
 #include "plan/planfiles.h"
 #include "plan/tarbeitsplan.h"
+#include "programm/appcontext.h"
 #include "support/modaltreiber.h"
 #include "support/testcontext.h"
 
@@ -97,10 +97,7 @@ class TestBericht : public QObject {
     // A context that loads the herd as the program does, for the windows.
     void laden(TestContext& t) {
         t.ctx.Datenpfad = pfad(QStringLiteral("herde/"));
-        HerdeLaden(t.ctx);
-        HilfslistenLaden(t.ctx);
-        PlanZeitenLaden(t.ctx);
-        PlanTypenLaden(t.ctx);
+        DatenLaden(t.ctx);
     }
 
 private slots:

@@ -100,20 +100,20 @@ void TestHilfslistenDatei::fileFoundRegardlessOfCase() {
                         "ckt") +
                 satz(1, "Durchfall"));
     }
-    HilfslistenLaden(t.ctx);
+    HilfslistenLaden(t.ctx.Hilfslisten, t.ctx.Datenpfad, t.messages);
     QCOMPARE(t.ctx.Hilfslisten[1], (QStringList{"erdrückt", "Durchfall"}));
     t.ctx.Hilfslisten[1].append(QStringLiteral("lebensschwach"));
-    QVERIFY(HilfslistenSpeichern(t.ctx));
+    QVERIFY(HilfslistenSpeichern(t.ctx.Hilfslisten, t.ctx.Datenpfad, t.messages));
     // Saved in place, no second file with another spelling.
     QCOMPARE(QDir(t.dir.path()).entryList(QDir::Files), QStringList{"HILFSLST.DAT"});
-    HilfslistenLaden(t.ctx);
+    HilfslistenLaden(t.ctx.Hilfslisten, t.ctx.Datenpfad, t.messages);
     QCOMPARE(t.ctx.Hilfslisten[1].size(), 3);
 }
 
 void TestHilfslistenDatei::missingFileIsSilent() {
     TestContext t;
     t.ctx.Hilfslisten[2] = QStringList{"alt"};
-    HilfslistenLaden(t.ctx);
+    HilfslistenLaden(t.ctx.Hilfslisten, t.ctx.Datenpfad, t.messages);
     for (const QStringList& l : t.ctx.Hilfslisten)
         QVERIFY(l.isEmpty());
     QVERIFY(t.messages.shown.isEmpty());

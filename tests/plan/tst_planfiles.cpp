@@ -106,7 +106,7 @@ void TestPlanFiles::oldPlanTypesConvertedAndWrittenBackNew() {
     erster[28 + 9] = 'Z';        // a byte behind the first stall name's length
     erster[28 + 33] = char(200); // a length byte beyond the 10 characters of the field
     schreiben(t.pfad(QStringLiteral("PLANTYPE.DAT")), erster + alterSatz("Gruppe 3", {}, 3, 0x11));
-    PlanTypenLaden(t.ctx);
+    DatenLaden(t.ctx);
     QCOMPARE(int(t.ctx.Plantypen.size()), 2);
 
     QByteArray erwartet(351, '\0');
@@ -122,12 +122,12 @@ void TestPlanFiles::oldPlanTypesConvertedAndWrittenBackNew() {
     QCOMPARE(roh(t.ctx.Plantypen[0]).toHex(' '), erwartet.toHex(' '));
     QCOMPARE(t.ctx.Plantypen[1].Gruppe(), std::int16_t(3));
 
-    QVERIFY(PlanTypenSpeichern(t.ctx));
+    QVERIFY(PlanTypenSpeichern(t.ctx.Plantypen, t.ctx.Datenpfad, t.messages));
     const QByteArray neu = lesen(t.pfad(QStringLiteral("PLANTYPE.DAT")));
     QCOMPARE(neu.size(), 2 * 351);
     QCOMPARE(neu.left(351), roh(t.ctx.Plantypen[0]));
     const std::vector<TPlanTyp> vorher = t.ctx.Plantypen;
-    PlanTypenLaden(t.ctx); // now the newer format
+    DatenLaden(t.ctx); // now the newer format
     QVERIFY(t.ctx.Plantypen == vorher);
     QVERIFY(t.messages.shown.isEmpty());
 }
@@ -139,7 +139,7 @@ void TestPlanFiles::planTimesRoundTrip() {
     // Days but no abbreviation: kept, only the plan leaves it out.
     t.ctx.Planzeiten.setEntry(psEinstallen, 14,
                               TPlanTermin::mit(QStringLiteral("Impfen"), 7, 9, ""));
-    QVERIFY(PlanZeitenSpeichern(t.ctx));
+    QVERIFY(PlanZeitenSpeichern(t.ctx.Planzeiten, t.ctx.Datenpfad, t.messages));
     const QByteArray d = lesen(t.pfad(QStringLiteral("PLANZEIT.DAT")));
     QCOMPARE(d.size(), 1950);
     QCOMPARE(d.left(25), terminBytes("Abferkeln", 113, 115, "Abf."));
@@ -147,7 +147,7 @@ void TestPlanFiles::planTimesRoundTrip() {
     QCOMPARE(d.mid(1950 - 26, 25), terminBytes("Impfen", 7, 9, ""));
     const TPlanZeiten vorher = t.ctx.Planzeiten;
     t.ctx.Planzeiten = TPlanZeiten();
-    PlanZeitenLaden(t.ctx);
+    DatenLaden(t.ctx);
     QVERIFY(t.ctx.Planzeiten == vorher);
 }
 
@@ -173,14 +173,14 @@ void TestPlanFiles::loadingPlanTimes() {
     if (groesse >= 0)
         schreiben(t.pfad(QStringLiteral("PLANZEIT.DAT")),
                   (roh(z) + QByteArray(100, 'x')).left(groesse));
-    PlanZeitenLaden(t.ctx);
+    DatenLaden(t.ctx);
     QTEST(t.ctx.Tragezeit, "tragezeit");
     QVERIFY(t.ctx.Planzeiten == (gelesen ? z : PlanZeitenStandard()));
     const QStringList meldung{QStringLiteral("Lesefehler in der Datei PLANZEIT.DAT")};
     QCOMPARE(t.messages.texts(), gelesen || groesse < 0 ? QStringList() : meldung);
     // A missing plan types file leaves the list empty, silently.
     t.ctx.Plantypen.resize(1);
-    PlanTypenLaden(t.ctx);
+    DatenLaden(t.ctx);
     QVERIFY(t.ctx.Plantypen.empty());
 }
 
@@ -190,12 +190,12 @@ void TestPlanFiles::filesFoundRegardlessOfCase() {
     z.setEntry(psBelegen, 0, TPlanTermin::mit(QStringLiteral("Abferkeln"), 116, 118, "A"));
     schreiben(t.pfad(QStringLiteral("planzeit.dat")), roh(z));
     schreiben(t.pfad(QStringLiteral("PlanType.Dat")), roh(TPlanTyp()));
-    PlanZeitenLaden(t.ctx);
-    PlanTypenLaden(t.ctx);
+    DatenLaden(t.ctx);
     QCOMPARE(t.ctx.Tragezeit, 116);
     QCOMPARE(int(t.ctx.Plantypen.size()), 1);
     // Saving replaces those files instead of adding a second spelling.
-    QVERIFY(PlanZeitenSpeichern(t.ctx) && PlanTypenSpeichern(t.ctx));
+    QVERIFY(PlanZeitenSpeichern(t.ctx.Planzeiten, t.ctx.Datenpfad, t.messages) &&
+            PlanTypenSpeichern(t.ctx.Plantypen, t.ctx.Datenpfad, t.messages));
     QCOMPARE(QDir(t.dir.path()).entryList(QDir::Files, QDir::Name),
              (QStringList{"PlanType.Dat", "planzeit.dat"}));
 }
@@ -210,8 +210,9 @@ void TestPlanFiles::failedWriteIsTold() {
     QFETCH(QString, datei);
     TestContext t;
     QVERIFY(QDir(t.dir.path()).mkdir(datei)); // a folder in the file's place
-    const bool ok = datei == QStringLiteral("PLANZEIT.DAT") ? PlanZeitenSpeichern(t.ctx)
-                                                            : PlanTypenSpeichern(t.ctx);
+    const bool ok = datei == QStringLiteral("PLANZEIT.DAT")
+                        ? PlanZeitenSpeichern(t.ctx.Planzeiten, t.ctx.Datenpfad, t.messages)
+                        : PlanTypenSpeichern(t.ctx.Plantypen, t.ctx.Datenpfad, t.messages);
     QVERIFY(!ok);
     QCOMPARE(
         t.messages.texts(),
