@@ -1,6 +1,5 @@
 #include "bericht/berichte.h"
 
-#include "programm/appcontext.h"
 #include "bericht/argumente.h"
 #include "entry/kartendruck.h"
 #include "evaluation/ausfallchart.h"
@@ -17,6 +16,7 @@
 #include "plan/arbeitsplandruck.h"
 #include "platform/canvas.h"
 #include "platform/csvwriter.h"
+#include "programm/appcontext.h"
 
 #include <memory>
 
@@ -90,7 +90,7 @@ void keineWorte(const Befehlszeile& b) {
 
 Bericht arbeitsplan(AppContext& ctx, const Befehlszeile& b) {
     keineWorte(b);
-    auto plan = std::make_shared<Arbeitsplan>(ctx.Hilfslisten[5]);
+    auto plan = std::make_shared<Arbeitsplan>(ctx.Hilfslisten[hlStaelle]);
     plan->zeiten = ctx.Planzeiten;
     if (b.hat(QStringLiteral("--plantyp"))) {
         const QString name = b.wert(QStringLiteral("--plantyp")).trimmed();

@@ -22,7 +22,7 @@ void AnomalDaten::AnomalOeffnen(const TWurfRec& block, TKurzDatum referenz, int 
     anzahl_ = std::clamp(anzahl, 0, kSlots);
     texte_.clear();
     auswahl_ = -1;
-    if (modus_ == 1) {
+    if (modus_ == eaAusfaelle) {
         for (int i = 1; i <= anzahl_; ++i) {
             if (kopie_.Verlusttag(i) == 0) kopie_.setVerlusttag(i, 1);
             texte_.append(kopie_.Eintrag(i));
@@ -39,7 +39,7 @@ void AnomalDaten::AnomalOeffnen(const TWurfRec& block, TKurzDatum referenz, int 
 
 void AnomalDaten::AnomalUebernehmen(TWurfRec& block) const {
     TWurfRec w = kopie_;
-    if (modus_ == 1) {
+    if (modus_ == eaAusfaelle) {
         for (int i = 1; i <= anzahl_; ++i) {
             w.setEintrag(i, texte_[i - 1].left(15));
             w.setVerlusttag(i, tage_[std::size_t(i - 1)]);
@@ -99,7 +99,7 @@ AnomalDaten::Anzeige AnomalDaten::zeilenAnzeige(int zeile) const {
     if (!gueltig(zeile)) return a;
     const QString& text = texte_[zeile];
     const int tag = tage_[std::size_t(zeile)];
-    if (modus_ == 1 && tag != 0) {
+    if (modus_ == eaAusfaelle && tag != 0) {
         a.mitDatum = true;
         a.datum = TageAddieren(tag - 1, referenz_);
         a.text = text;

@@ -10,9 +10,12 @@
 // What the losses and anomalies window works on: a copy of the litter's 14 entry slots, the
 // mode (0 anomalies from slot 14 down, 1 losses from slot 1 up), the farrowing date the loss
 // days count from, and one line per entry with its text and day byte.
+// Which entries of the 14 slots a list holds.
+enum Eintragsart : int { eaBesonderheiten = 0, eaAusfaelle = 1 };
+
 class AnomalDaten {
 public:
-    static constexpr int kSlots = 14;
+    static constexpr int kSlots = feldgroesse::Eintraege;
 
     // Fills the lines from the block. A mode other than 1 counts as anomalies; the count is
     // kept within 0..14. Nothing is selected afterwards.

@@ -19,10 +19,6 @@ qint64 fuehrendeZahl(const SauNrBytes& s) {
     return n;
 }
 
-int datumsWert(TKurzDatum d) {
-    return d.Jahr * 10000 + d.Monat * 100 + d.Tag;
-}
-
 void stammdaten(AuswahlEintrag& e, const Sau& sau) {
     const std::uint8_t* feld = sau.rec.bytes().data() + sauofs::SauNr;
     SauNrBytes nr;
@@ -68,12 +64,12 @@ bool Auswahlliste::nach(const AuswahlEintrag& a, const AuswahlEintrag& b, Sortie
     case Sortierung::Numerisch:
         return a.numerisch > b.numerisch;
     case Sortierung::Einstalldatum:
-        return datumsWert(a.zugang) > datumsWert(b.zugang);
+        return DatumsSchluessel(a.zugang) > DatumsSchluessel(b.zugang);
     case Sortierung::Status:
         return a.status > b.status;
     case Sortierung::Abferkeldatum:
         if (a.abferkelnSpaeter != b.abferkelnSpaeter) return a.abferkelnSpaeter;
-        return !a.abferkelnSpaeter && datumsWert(a.abferkeln) > datumsWert(b.abferkeln);
+        return !a.abferkelnSpaeter && DatumsSchluessel(a.abferkeln) > DatumsSchluessel(b.abferkeln);
     case Sortierung::Gruppe:
         return herde[std::size_t(a.index)].rec.Gruppe() > herde[std::size_t(b.index)].rec.Gruppe();
     }
@@ -174,14 +170,14 @@ Schluessel schluessel(const AuswahlEintrag& e, Sortierung s,
         k.hoch = ohneVorzeichen(e.numerisch);
         break;
     case Sortierung::Einstalldatum:
-        k.hoch = std::uint64_t(datumsWert(e.zugang));
+        k.hoch = std::uint64_t(DatumsSchluessel(e.zugang));
         break;
     case Sortierung::Status:
         k.hoch = e.status;
         break;
     case Sortierung::Abferkeldatum:
-        k.hoch =
-            e.abferkelnSpaeter ? std::uint64_t(1) << 32 : std::uint64_t(datumsWert(e.abferkeln));
+        k.hoch = e.abferkelnSpaeter ? std::uint64_t(1) << 32
+                                    : std::uint64_t(DatumsSchluessel(e.abferkeln));
         break;
     case Sortierung::Gruppe:
         k.hoch = ohneVorzeichen(e.index >= 0 && std::size_t(e.index) < gruppen.size()

@@ -11,6 +11,10 @@
 
 // The entries of the sow selection, free of widgets: one per sow, in sorted order, and the
 // lines shown under the state filters.
+// What the selection window is opened for: one sow, one sow and then one of her litters, or
+// several sows with their groups.
+enum Auswahlmodus : int { awEineSau = 0, awSauMitWurf = 1, awSauen = 2 };
+
 enum class Sortierung { Alphanum = 0, Numerisch, Einstalldatum, Status, Abferkeldatum, Gruppe };
 
 // SauNr as stored in the record: at most 10 bytes of Windows-1252, ordered byte by byte

@@ -44,11 +44,7 @@ public:
         seiten_.zeilenhoeheNeu();
         U = seiten_.U();
         H = seiten_.H();
-        // The last litter, or the one before when the last is just opened.
-        if (!wuerfe_.empty()) {
-            aktuell_ = int(wuerfe_.size()) - 1;
-            if (!wuerfe_.back().Belegen(1).vorhanden() && wuerfe_.size() > 1) --aktuell_;
-        }
+        aktuell_ = AktuellerWurf(wuerfe_);
     }
 
     void drucken() {
@@ -186,7 +182,7 @@ private:
             const int anomalien = Anomalien(w);
             QString besonders =
                 QStringLiteral("  Besond.:  ") + zahl(anomalien) + QStringLiteral("   ");
-            for (int s = 14; s > 14 - anomalien; --s)
+            for (int s = feldgroesse::Eintraege; s > feldgroesse::Eintraege - anomalien; --s)
                 besonders += w.Eintrag(s) + QStringLiteral(" / ");
             besonders.chop(2);
             text(3 * U, y_, besonders);
@@ -220,9 +216,7 @@ private:
         y_ += H;
         schrift(54, Canvas::Bold);
         text(3 * U, y_, KurzDatumText(w.Belegen(LetzteBelegung(w))));
-        const TKurzDatum ferkeln =
-            w.Abferkeln().vorhanden() ? w.Abferkeln() : TheorAbferkeltermin(w, tragezeit_);
-        rechts(80 * U, y_, KurzDatumText(ferkeln));
+        rechts(80 * U, y_, KurzDatumText(AbferkelnOderErwartet(w, tragezeit_)));
         y_ += gerundet(1.3 * c_.textHeight());
         schrift(12);
         linie(y_ - H);
@@ -254,14 +248,14 @@ private:
             if (!w.Belegen(1).vorhanden()) continue;
             // Every slot with a loss day counts here, not only the leading ones.
             int ausfaelle = 0;
-            for (int s = 1; s <= 14; ++s)
+            for (int s = 1; s <= feldgroesse::Eintraege; ++s)
                 if (w.Verlusttag(s) != 0) ++ausfaelle;
             wert(zahl(w.Geborene()));
             wert(strichFuerNull(w.Todgeborene(), zahl(w.Todgeborene())));
             if (e_.weibliche) wert(strichFuerNull(w.Weibliche(), zahl(w.Weibliche())));
             wert(strichFuerNull(ausfaelle, zahl(ausfaelle)));
             wert(strichFuerNull(w.Ausgleich(), mitVorzeichen(w.Ausgleich())));
-            wert(zahl(int(w.Geborene()) - int(w.Todgeborene()) - ausfaelle + int(w.Ausgleich())));
+            wert(zahl(AbgesetzteFerkel(w.Geborene(), w.Todgeborene(), ausfaelle, w.Ausgleich())));
         }
         linie(oben + hoeheM(), 3 * U, 17 * U + (n - 1) * breite);
         y_ = oben + int(zeilen.size()) * H;

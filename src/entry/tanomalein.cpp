@@ -1,9 +1,9 @@
 #include "tanomalein.h"
 #include "controls/dialogknoepfe.h"
 
-#include "programm/appcontext.h"
 #include "controls/enteralstab.h"
 #include "controls/tdate_ed.h"
+#include "programm/appcontext.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -72,7 +72,7 @@ TAnomalEin::TAnomalEin(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox1->addItems(ctx_.Hilfslisten[1]);
+    ComboBox1->addItems(ctx_.Hilfslisten[hlAusfallursachen]);
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setEditText(QString());
     // Every change of the text, the last one before leaving included, goes into the line.

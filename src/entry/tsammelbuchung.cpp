@@ -1,12 +1,12 @@
 #include "tsammelbuchung.h"
 
-#include "programm/appcontext.h"
 #include "controls/dialogknoepfe.h"
 #include "controls/enteralstab.h"
 #include "controls/tdate_ed.h"
 #include "controls/tnumedit.h"
 #include "entry/sammelbuchung.h"
 #include "platform/messages.h"
+#include "programm/appcontext.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -59,7 +59,7 @@ void TSammelbuchung::felderAnlegen() {
 
     Stallwahl = new QComboBox;
     Stallwahl->setObjectName(QStringLiteral("Stallwahl"));
-    Stallwahl->addItems(ctx_.Hilfslisten[5]);
+    Stallwahl->addItems(ctx_.Hilfslisten[hlStaelle]);
     Stallwahl->setCurrentIndex(-1);
     tdate_ed1 = new tdate_ed(ctx_.clock());
     tdate_ed1->setObjectName(QStringLiteral("tdate_ed1"));
@@ -148,7 +148,7 @@ void TSammelbuchung::EingabepunktSetzen(const QString& text, int index) {
     } else {
         // The buyer's box reaches to the right edge of the row.
         raster_->addWidget(ComboBox1, 4, 1, 1, 3);
-        if (index == epAbgang) ComboBox1->addItems(ctx_.Hilfslisten[3]);
+        if (index == epAbgang) ComboBox1->addItems(ctx_.Hilfslisten[hlHerkunft]);
     }
     LEber->setText(index == epAbgang ? QStringLiteral("Abnehmer") : QStringLiteral("Eber"));
     ComboBox1->setCurrentIndex(-1);

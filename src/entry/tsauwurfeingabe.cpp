@@ -129,8 +129,8 @@ void TSauWurfEingabe::aufbauen() {
 void TSauWurfEingabe::sauFelderAnlegen() {
     SauNr = new QLineEdit;
     SauNr->setObjectName(QStringLiteral("SauNr"));
-    SauNr->setMaxLength(10);
-    Stall = combo(QStringLiteral("Stall"), false, 15);
+    SauNr->setMaxLength(feldgroesse::SauNr);
+    Stall = combo(QStringLiteral("Stall"), false, feldgroesse::Text);
     Stall->setToolTip(QStringLiteral("derzeitiger Aufenthalt im Bestand"));
     StatusFeld = new QLineEdit;
     StatusFeld->setObjectName(QStringLiteral("StatusFeld"));
@@ -138,11 +138,11 @@ void TSauWurfEingabe::sauFelderAnlegen() {
     StatusFeld->setFocusPolicy(Qt::NoFocus);
     Zugang = datum(ctx_, QStringLiteral("Zugang"));
     Zugang->setToolTip(QStringLiteral("Datum der Einstallung"));
-    Herkunft = combo(QStringLiteral("Herkunft"), true, 15);
+    Herkunft = combo(QStringLiteral("Herkunft"), true, feldgroesse::Text);
     TVG = new QLineEdit;
     TVG->setObjectName(QStringLiteral("TVG"));
-    TVG->setMaxLength(15);
-    Rasse = combo(QStringLiteral("Rasse"), true, 15);
+    TVG->setMaxLength(feldgroesse::Text);
+    Rasse = combo(QStringLiteral("Rasse"), true, feldgroesse::Text);
     NumEdit2 = zahl(ctx_, QStringLiteral("NumEdit2"), TNumEdit::ntGeneral, 70, 0, 65535);
     NumEdit2->setPositiveMask(QStringLiteral("###0"));
     Einkauf = zahl(ctx_, QStringLiteral("Einkauf"), TNumEdit::ntCurrency, 110);
@@ -154,7 +154,7 @@ void TSauWurfEingabe::sauFelderAnlegen() {
         LSauTermin[i]->setObjectName(QStringLiteral("LSauTermin%1").arg(i + 1));
     }
     Abgang = datum(ctx_, QStringLiteral("Abgang"));
-    Abnehmer = combo(QStringLiteral("Abnehmer"), true, 15);
+    Abnehmer = combo(QStringLiteral("Abnehmer"), true, feldgroesse::Text);
     NumEdit3 = zahl(ctx_, QStringLiteral("NumEdit3"), TNumEdit::ntGeneral, 70, 0, 65535);
     NumEdit3->setPositiveMask(QStringLiteral("###0"));
     Verkauf = zahl(ctx_, QStringLiteral("Verkauf"), TNumEdit::ntCurrency, 110);
@@ -224,10 +224,10 @@ QWidget* TSauWurfEingabe::sauSeiteAufbauen() {
 }
 
 void TSauWurfEingabe::einstellungenAnwenden() {
-    Stall->addItems(ctx_.Hilfslisten[5]);
-    Herkunft->addItems(ctx_.Hilfslisten[3]);
-    Abnehmer->addItems(ctx_.Hilfslisten[3]);
-    Rasse->addItems(ctx_.Hilfslisten[0]);
+    Stall->addItems(ctx_.Hilfslisten[hlStaelle]);
+    Herkunft->addItems(ctx_.Hilfslisten[hlHerkunft]);
+    Abnehmer->addItems(ctx_.Hilfslisten[hlHerkunft]);
+    Rasse->addItems(ctx_.Hilfslisten[hlRassen]);
     for (QComboBox* c : {Herkunft, Abnehmer, Rasse})
         c->setCurrentIndex(-1);
 }
@@ -320,7 +320,7 @@ void TSauWurfEingabe::SauAuslesen(TSauRec& rec) {
 
 void TSauWurfEingabe::laden() {
     // The stall is looked for from the last entry down to the second; otherwise the first.
-    const QStringList& staelle = ctx_.Hilfslisten[5];
+    const QStringList& staelle = ctx_.Hilfslisten[hlStaelle];
     int stall = staelle.isEmpty() ? -1 : 0;
     for (qsizetype i = staelle.size() - 1; i >= 1; --i)
         if (staelle[i] == sau_.Stall()) {
@@ -410,15 +410,17 @@ void TSauWurfEingabe::statusZeigen() {
 
 void TSauWurfEingabe::sauLesen(TSauRec& rec) {
     rec = sau_;
-    const auto feld = [](const QString& s, int n) { return LeerzeichenEntfernen(s).left(n); };
-    rec.setStall(feld(Stall->currentText(), 15));
-    rec.setSauNr(feld(SauNr->text(), 10));
-    rec.setHerkunft(feld(Herkunft->currentText(), 15));
-    rec.setTVG(feld(TVG->text(), 15));
-    rec.setRasse(feld(Rasse->currentText(), 15));
-    rec.setAbnehmer(feld(Abnehmer->currentText(), 15));
+    const auto text = [](const QString& s, int n = feldgroesse::Text) {
+        return LeerzeichenEntfernen(s).left(n);
+    };
+    rec.setStall(text(Stall->currentText()));
+    rec.setSauNr(text(SauNr->text(), feldgroesse::SauNr));
+    rec.setHerkunft(text(Herkunft->currentText()));
+    rec.setTVG(text(TVG->text()));
+    rec.setRasse(text(Rasse->currentText()));
+    rec.setAbnehmer(text(Abnehmer->currentText()));
     rec.setZugang(Zugang->Getdatum());
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < feldgroesse::SauTermine; ++i)
         rec.setSauTermin(i + 1, Impfung[std::size_t(i)]->Getdatum());
     rec.setAbgang(Abgang->Getdatum());
     rec.setEinkaufspreis(Einkauf->Wert());

@@ -1,9 +1,9 @@
 #include "wurfpanel.h"
 
-#include "herd/numformat.h"
 #include "entry/kartenbuchung.h"
 #include "entry/kartenfelder.h"
 #include "entry/tanomalein.h"
+#include "herd/numformat.h"
 #include "herd/saustatus.h"
 #include "herd/textfunktionen.h"
 #include "platform/messages.h"
@@ -53,9 +53,9 @@ void WurfPanel::verbinden() {
     connect(Anomal, &TNumEdit::verlassen, this, &WurfPanel::AnomalExit);
     connect(Ausfall, &TNumEdit::verlassen, this, &WurfPanel::AusfallExit);
     connect(AnomalBtn, &QPushButton::clicked, this,
-            [this] { eintraegeOeffnen(0, Anomal->AsInteger()); });
+            [this] { eintraegeOeffnen(eaBesonderheiten, Anomal->AsInteger()); });
     connect(AusfallBtn, &QPushButton::clicked, this, [this] {
-        eintraegeOeffnen(1, Ausfall->AsInteger());
+        eintraegeOeffnen(eaAusfaelle, Ausfall->AsInteger());
         abgesetzteBerechnen();
     });
     for (QWidget* w : std::initializer_list<QWidget*>{Anomal, Ausfall, Abferkeln})
@@ -347,23 +347,23 @@ void WurfPanel::abgesetzteExit() {
 
 void WurfPanel::AnomalExit() {
     regelnAnwenden();
-    eintraegeGeaendert(0);
+    eintraegeGeaendert(eaBesonderheiten);
 }
 
 void WurfPanel::AusfallExit() {
     regelnAnwenden();
-    eintraegeGeaendert(1);
+    eintraegeGeaendert(eaAusfaelle);
     abgesetzteBerechnen();
 }
 
 void WurfPanel::eintraegeGeaendert(int modus) {
-    TNumEdit* feld = modus == 1 ? Ausfall : Anomal;
-    int& alt = modus == 1 ? ausfallAlt_ : anomalAlt_;
+    TNumEdit* feld = modus == eaAusfaelle ? Ausfall : Anomal;
+    int& alt = modus == eaAusfaelle ? ausfallAlt_ : anomalAlt_;
     const int neu = feld->AsInteger();
     if (neu == alt) return;
     alt = neu;
     if (neu <= 0) {
-        if (modus == 1)
+        if (modus == eaAusfaelle)
             wurfregeln::verlusteEntfernen(wurf_);
         else
             wurfregeln::anomalienEntfernen(wurf_);
@@ -382,7 +382,8 @@ void WurfPanel::eintraegeGeaendert(int modus) {
 bool WurfPanel::eintraegeOeffnen(int modus, int anzahl) {
     if (anzahl < 1) return false;
     TAnomalEin fenster(ctx_, this);
-    fenster.AnomalOeffnen(wurf_, Abferkeln->Getdatum(), modus, std::min(anzahl, 14));
+    fenster.AnomalOeffnen(wurf_, Abferkeln->Getdatum(), modus,
+                          std::min(anzahl, feldgroesse::Eintraege));
     if (fenster.exec() == QDialog::Accepted) {
         fenster.AnomalUebernehmen(wurf_);
         return true;
@@ -392,7 +393,7 @@ bool WurfPanel::eintraegeOeffnen(int modus, int anzahl) {
 }
 
 void WurfPanel::zaehlerZeigen(int modus) {
-    if (modus == 1) {
+    if (modus == eaAusfaelle) {
         Ausfall->setWert(Verluste(wurf_));
         ausfallAlt_ = Ausfall->AsInteger();
         abgesetzteBerechnen();

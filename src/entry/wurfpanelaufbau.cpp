@@ -48,9 +48,9 @@ QWidget* WurfPanel::belegGruppe() {
     for (int k = 0; k < 3; ++k) {
         const auto n = std::size_t(k);
         Belegen[n] = datum(ctx_, nummeriert("Belegen", k));
-        Eber[n] = combo(nummeriert("Eber", k), true, 10);
+        Eber[n] = combo(nummeriert("Eber", k), true, feldgroesse::Eber);
         mal[n] = zahl(ctx_, nummeriert("mal", k), TNumEdit::ntInteger, 40, 0, 255);
-        Belegnote[n] = combo(nummeriert("Belegnote", k), true, 15);
+        Belegnote[n] = combo(nummeriert("Belegnote", k), true, feldgroesse::Text);
         bg->addWidget(label(QStringLiteral("%1.").arg(k + 1), Belegen[n]), k + 1, 0);
         bg->addWidget(Belegen[n], k + 1, 1);
         bg->addWidget(Eber[n], k + 1, 2);
@@ -86,7 +86,7 @@ QWidget* WurfPanel::ferkelGruppe() {
     Zugesetzt->setPositiveMask(QStringLiteral("'+'#0"));
     Zugesetzt->setNegativeMask(QStringLiteral("'-'#0"));
     Zugesetzt->setZeroMask(QStringLiteral("0"));
-    FerkelnNote = combo(QStringLiteral("FerkelnNote"), true, 15);
+    FerkelnNote = combo(QStringLiteral("FerkelnNote"), true, feldgroesse::Text);
     Anomal = zahl(ctx_, QStringLiteral("Anomal"), TNumEdit::ntInteger, 40);
     AnomalBtn = new QPushButton(QStringLiteral("..."));
     AnomalBtn->setObjectName(QStringLiteral("AnomalBtn"));
@@ -187,9 +187,9 @@ void WurfPanel::einstellungenAnwenden() {
     if (e.maxEber >= 1 && eber.size() > e.maxEber) eber = eber.mid(0, e.maxEber);
     for (std::size_t k = 0; k < 3; ++k) {
         Eber[k]->addItems(eber);
-        Belegnote[k]->addItems(ctx_.Hilfslisten[4]);
+        Belegnote[k]->addItems(ctx_.Hilfslisten[hlBemerkungen]);
     }
-    FerkelnNote->addItems(ctx_.Hilfslisten[4]);
+    FerkelnNote->addItems(ctx_.Hilfslisten[hlBemerkungen]);
     for (QComboBox* c : findChildren<QComboBox*>())
         c->setCurrentIndex(-1);
 }

@@ -1,5 +1,6 @@
 #include "wurfregeln.h"
 
+#include "entry/anomalien.h"
 #include "herd/saustatus.h"
 
 #include <algorithm>
@@ -104,25 +105,25 @@ bool weichtZuStarkAb(const Stand& s, int tragezeit) {
 
 int abgesetzte(const Stand& s) {
     if (!s.absetzen.vorhanden()) return 0;
-    return std::max(0, s.geborene - s.todgeboren - s.ausfall + s.zugesetzt);
+    return std::max(0, AbgesetzteFerkel(s.geborene, s.todgeboren, s.ausfall, s.zugesetzt));
 }
 
 QString eintraegePruefen(const TWurfRec& w, int modus, int anzahl) {
-    const int frei = 14 - (modus == 1 ? Anomalien(w) : Verluste(w));
+    const int frei = feldgroesse::Eintraege - (modus == eaAusfaelle ? Anomalien(w) : Verluste(w));
     if (anzahl <= frei) return {};
     return QStringLiteral("Ausfälle und Besonderheiten haben zusammen nur 14 Einträge.\n\r"
                           "Es sind höchstens %1 %2 möglich.")
         .arg(frei)
-        .arg(modus == 1 ? QStringLiteral("Ausfälle") : QStringLiteral("Besonderheiten"));
+        .arg(modus == eaAusfaelle ? QStringLiteral("Ausfälle") : QStringLiteral("Besonderheiten"));
 }
 
 void anomalienEntfernen(TWurfRec& w) {
-    for (int slot = 14; slot >= 1 && w.Verlusttag(slot) == 0; --slot)
+    for (int slot = feldgroesse::Eintraege; slot >= 1 && w.Verlusttag(slot) == 0; --slot)
         w.setEintrag(slot, {});
 }
 
 void verlusteEntfernen(TWurfRec& w) {
-    for (int slot = 1; slot <= 14 && w.Verlusttag(slot) > 0; ++slot) {
+    for (int slot = 1; slot <= feldgroesse::Eintraege && w.Verlusttag(slot) > 0; ++slot) {
         w.setVerlusttag(slot, 0);
         w.setEintrag(slot, {});
     }

@@ -1,6 +1,7 @@
 #include "auswertung.h"
 
 #include "evaluation/tagezahl.h"
+#include "herd/saustatus.h"
 
 namespace {
 
@@ -70,7 +71,8 @@ void erfolgreicherWurf(const Auswertungskopie& kopie, int sau, int i, TKurzDatum
     int ausfaelle = 0;
     for (const KopieBefund& b : kopie.befunde(w))
         ausfaelle += b.Verlusttag > 0;
-    if (t.saeuge > 0) k.Abgesetzte += w.Geborene - w.Todgeborene - ausfaelle + w.Ausgleich;
+    if (t.saeuge > 0)
+        k.Abgesetzte += AbgesetzteFerkel(w.Geborene, w.Todgeborene, ausfaelle, w.Ausgleich);
     if (w.Ausgleich > 0) k.AusgleichZu += w.Ausgleich;
     if (w.Ausgleich < 0) k.AusgleichAb += -w.Ausgleich;
     if (w.Absetzgewicht > 0) {

@@ -1,6 +1,7 @@
 #include "auswertunglayout.h"
 
 #include "herd/kurzdatum.h"
+#include "herd/saustatus.h"
 #include "platform/csvwriter.h"
 
 #include <QRegularExpression>
@@ -62,7 +63,8 @@ QByteArray AuswertungCsv(const TAuswertungsStand& st, const Auswertungskopie& ko
                          w.Eber[std::size_t(k)].text(), datum(w.Abferkeln), n(w.Geborene),
                          n(w.Todgeborene), e.weibliche ? n(w.Weibliche) : QString(), n(w.Ausgleich),
                          n(w.Verluste), n(w.Anomalien), datum(w.Absetzen),
-                         a ? QString::number(w.Geborene - w.Todgeborene - w.Verluste + w.Ausgleich)
+                         a ? QString::number(AbgesetzteFerkel(w.Geborene, w.Todgeborene, w.Verluste,
+                                                              w.Ausgleich))
                            : QString()});
         }
     }

@@ -1,6 +1,7 @@
 #include "auswertunglayout.h"
 
 #include "herd/kurzdatum.h"
+#include "herd/saustatus.h"
 #include "platform/canvas.h"
 
 #include <cmath>
@@ -15,7 +16,7 @@ int gerundet(double v) {
 }
 
 void rechts(Canvas& c, double xEnde, double y, const QString& s) {
-    if (!s.isEmpty()) c.drawText(xEnde - c.textWidth(s), y, s);
+    if (!s.isEmpty()) TextRechts(c, xEnde, y, s);
 }
 
 void text(Canvas& c, double x, double y, const QString& s) {
@@ -256,7 +257,8 @@ private:
         if (w.Absetzen.vorhanden()) {
             rechts(c_, 65 * u_, y_, KurzDatumText(w.Absetzen));
             rechts(c_, 70 * u_, y_,
-                   QString::number(w.Geborene - w.Todgeborene - w.Verluste + w.Ausgleich));
+                   QString::number(
+                       AbgesetzteFerkel(w.Geborene, w.Todgeborene, w.Verluste, w.Ausgleich)));
         }
     }
 

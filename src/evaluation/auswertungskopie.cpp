@@ -49,14 +49,14 @@ void wurfKopie(KopieWurf& k, const TWurfRec& w, std::vector<KopieBefund>& befund
     // Slots with a name or a loss day, in slot order; the card's two counts from the masks:
     // losses from slot 1 up, anomalies (a name, no day) from slot 14 down.
     unsigned verlust = 0, anomalie = 0;
-    for (unsigned n = 0; n < 14; ++n) {
+    for (unsigned n = 0; n < unsigned(feldgroesse::Eintraege); ++n) {
         const bool tag = b[wurfofs::Verlusttag + n] != 0;
         const bool name = b[wurfofs::Eintrag + 16 * n] != 0;
         verlust |= unsigned(tag) << n;
         anomalie |= unsigned(!tag && name) << n;
     }
     k.Verluste = std::uint8_t(std::countr_one(verlust));
-    k.Anomalien = std::uint8_t(std::countl_one(anomalie << (32 - 14)));
+    k.Anomalien = std::uint8_t(std::countl_one(anomalie << (32 - feldgroesse::Eintraege)));
     k.befundAnfang = std::uint32_t(befunde.size());
     for (unsigned belegt = verlust | anomalie; belegt != 0; belegt &= belegt - 1) {
         const unsigned n = unsigned(std::countr_zero(belegt));

@@ -1,21 +1,13 @@
 #include "ferkelbuch.h"
 
+#include "herd/kurzdatum.h"
 #include "platform/canvas.h"
 #include "platform/csvwriter.h"
 
 #include <algorithm>
-
 #include <cmath>
 
 namespace {
-
-int datumsSchluessel(TKurzDatum d) {
-    return d.Jahr * 10000 + d.Monat * 100 + d.Tag;
-}
-
-void rechtsbuendig(Canvas& c, double xEnde, double y, const QString& s) {
-    c.drawText(xEnde - c.textWidth(s), y, s);
-}
 
 QString wennPositiv(std::int32_t v) {
     return v > 0 ? QString::number(v) : QString();
@@ -38,7 +30,7 @@ std::int32_t& Anzahl(TAbgangTag& t, Ferkelereignis art) {
 Ferkelbuch::Ferkelbuch() : platz_(256 * 16 * 32, -1) {}
 
 Ferkelbuch::Tag& Ferkelbuch::tag(TKurzDatum d) {
-    const int schluessel = datumsSchluessel(d);
+    const int schluessel = DatumsSchluessel(d);
     int* p = nullptr;
     if (d.Monat < 16 && d.Tag < 32)
         p = &platz_[std::size_t(d.Jahr) << 9 | std::size_t(d.Monat) << 5 | d.Tag];
@@ -106,7 +98,7 @@ Ferkelliste FerkelbuchBilden(const Herde& herde) {
             if (!abferkeln.vorhanden()) continue;
             buch.Hinzufuegen(abferkeln, Ferkelereignis::Geburt, lebend);
             int l = 0;
-            while (l < 14 && w.Verlusttag(l + 1) > 0) {
+            while (l < feldgroesse::Eintraege && w.Verlusttag(l + 1) > 0) {
                 const TKurzDatum tag = buch.TageNach(abferkeln, w.Verlusttag(l + 1) - 1);
                 buch.Hinzufuegen(tag, Ferkelereignis::Verlust, 1);
                 ++l;
@@ -133,17 +125,17 @@ void FerkelKopfZeichnen(Canvas& c) {
 void FerkelZeileZeichnen(Canvas& c, const TAbgangTag& t, int n, double y,
                          const std::function<void(bool)>& grau) {
     if (grau) grau(true);
-    rechtsbuendig(c, 25, y, QString::number(n + 1));
+    TextRechts(c, 25, y, QString::number(n + 1));
     if (grau) grau(false);
     c.drawText(100, y, KurzDatumText(t.Datum));
-    rechtsbuendig(c, 250, y, wennPositiv(t.Geboren));
-    rechtsbuendig(c, 370, y, wennPositiv(t.Abgesetzt));
-    rechtsbuendig(c, 490, y, wennPositiv(t.Verlust));
+    TextRechts(c, 250, y, wennPositiv(t.Geboren));
+    TextRechts(c, 370, y, wennPositiv(t.Abgesetzt));
+    TextRechts(c, 490, y, wennPositiv(t.Verlust));
 }
 
 void FerkelBestandZeichnen(Canvas& c, std::int32_t bestand, double y) {
     c.drawText(150, y, QStringLiteral("Bestand : "));
-    rechtsbuendig(c, 250, y, QString::number(bestand));
+    TextRechts(c, 250, y, QString::number(bestand));
 }
 
 bool FerkelbuchDrucken(Canvas& c, const Ferkelliste& liste, int von, int bis,
@@ -162,17 +154,17 @@ bool FerkelbuchDrucken(Canvas& c, const Ferkelliste& liste, int von, int bis,
     };
     auto zeile = [&](int i, double y) {
         const TAbgangTag& t = liste.Tage[std::size_t(i - 1)];
-        rechtsbuendig(c, 8 * u, y, QString::number(i));
-        rechtsbuendig(c, 26 * u, y, KurzDatumText(t.Datum));
-        rechtsbuendig(c, 39 * u, y, wennPositiv(t.Geboren));
-        rechtsbuendig(c, 58 * u, y, wennPositiv(t.Abgesetzt));
-        rechtsbuendig(c, 73 * u, y, wennPositiv(t.Verlust));
+        TextRechts(c, 8 * u, y, QString::number(i));
+        TextRechts(c, 26 * u, y, KurzDatumText(t.Datum));
+        TextRechts(c, 39 * u, y, wennPositiv(t.Geboren));
+        TextRechts(c, 58 * u, y, wennPositiv(t.Abgesetzt));
+        TextRechts(c, 73 * u, y, wennPositiv(t.Verlust));
     };
     const Druckbereich bereich = Druckbereich::geklemmt(von, bis, int(liste.Tage.size()));
     const double y = ListeDrucken(c, h, bereich, kopf, zeile, fortschritt);
     if (y < 0) return false;
     c.drawText(20 * u, y, QStringLiteral("Bestand"));
-    rechtsbuendig(c, 39 * u, y, QString::number(liste.Bestand));
+    TextRechts(c, 39 * u, y, QString::number(liste.Bestand));
     return true;
 }
 

@@ -1,24 +1,11 @@
 #include "saubewegung.h"
 
+#include "herd/kurzdatum.h"
 #include "platform/canvas.h"
 #include "platform/csvwriter.h"
 
-#include <cmath>
-
 #include <algorithm>
-
-namespace {
-
-// The order DatumVor gives: year, month, day.
-int datumsSchluessel(TKurzDatum d) {
-    return d.Jahr * 10000 + d.Monat * 100 + d.Tag;
-}
-
-void rechtsbuendig(Canvas& c, double xEnde, double y, const QString& s) {
-    c.drawText(xEnde - c.textWidth(s), y, s);
-}
-
-} // namespace
+#include <cmath>
 
 std::vector<TBewegung> BewegungenBilden(const Herde& herde) {
     // Each sow went in before the first line not earlier than her own: ascending dates, the
@@ -30,7 +17,7 @@ std::vector<TBewegung> BewegungenBilden(const Herde& herde) {
     std::vector<Eintrag> folge;
     folge.reserve(herde.size());
     for (auto it = herde.rbegin(); it != herde.rend(); ++it)
-        folge.push_back({datumsSchluessel(it->rec.Zugang()), &it->rec});
+        folge.push_back({DatumsSchluessel(it->rec.Zugang()), &it->rec});
     std::stable_sort(folge.begin(), folge.end(), [](const Eintrag& a, const Eintrag& b) {
         return a.schluessel < b.schluessel;
     });
@@ -53,7 +40,7 @@ void BewegungKopfZeichnen(Canvas& c) {
 void BewegungZeileZeichnen(Canvas& c, const TBewegung& b, int n, double y,
                            const std::function<void(bool)>& grau) {
     if (grau) grau(true);
-    rechtsbuendig(c, 25, y, QString::number(n + 1));
+    TextRechts(c, 25, y, QString::number(n + 1));
     if (grau) grau(false);
     c.drawText(30, y, b.SauNr);
     c.drawText(130, y, b.TVG);

@@ -1,6 +1,5 @@
 #include "tauswertung.h"
 
-#include "programm/appcontext.h"
 #include "controls/enteralstab.h"
 #include "controls/fensterschliessen.h"
 #include "entry/tsauauswahl.h"
@@ -9,6 +8,7 @@
 #include "platform/messages.h"
 #include "platform/paintercanvas.h"
 #include "platform/recordingcanvas.h"
+#include "programm/appcontext.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -253,7 +253,8 @@ TAuswertung* AuswertungOeffnen(AppContext& ctx, TAuswertungsModus modus, TSauAus
     TAuswertung* w = nullptr;
     if (modus == amSauWurf || modus == amSau) {
         if (!auswahl || ctx.Sauenliste.empty()) return nullptr;
-        auswahl->Vorbereiten(ctx.einstellungen.anzeige, modus == amSauWurf ? 1 : 0,
+        auswahl->Vorbereiten(ctx.einstellungen.anzeige,
+                             modus == amSauWurf ? awSauMitWurf : awEineSau,
                              ctx.einstellungen.sortierung);
         const bool ok = auswahl->exec() == QDialog::Accepted && auswahl->GewaehlteSau() >= 0;
         auswahl->AnzeigeHolen(ctx.einstellungen.anzeige, ctx.einstellungen.sortierung);

@@ -1,5 +1,19 @@
 #include "kurzdatum.h"
 
+int Monatslaenge(int monat, int jahr) {
+    switch (monat) {
+    case 2:
+        return jahr % 4 == 0 ? 29 : 28;
+    case 4:
+    case 6:
+    case 9:
+    case 11:
+        return 30;
+    default:
+        return 31;
+    }
+}
+
 namespace {
 
 // Leading blanks skipped, then the run of digits; no digits give 0.
@@ -15,20 +29,6 @@ long zahlAm(const QString& s) {
         ++i;
     }
     return any ? n : 0;
-}
-
-int monatsLaenge(int monat, int jahr) {
-    switch (monat) {
-    case 2:
-        return jahr % 4 == 0 ? 29 : 28;
-    case 4:
-    case 6:
-    case 9:
-    case 11:
-        return 30;
-    default:
-        return 31;
-    }
 }
 
 // Reads "d.m.y" pieces: returns the piece and the rest starting at the third character,
@@ -115,23 +115,8 @@ TKurzDatum TextZuKurzDatum(QString& s, QDate heute, Jahrlesart lesart) {
                 break;
             }
             rest -= tag;
-            switch (monat) {
-            case 1:
-            case 2:
-            case 4:
-            case 6:
-            case 8:
-            case 9:
-            case 11:
-                tag = 31;
-                break;
-            case 3:
-                tag = jahr % 4 == 0 ? 29 : 28;
-                break;
-            default:
-                tag = 30;
-                break;
-            }
+            // The month before has its length; a damaged month number steps back 30 days.
+            tag = monat >= 1 && monat <= 12 ? Monatslaenge(monat == 1 ? 12 : monat - 1, jahr) : 30;
             if (--monat < 1) {
                 monat = 12;
                 jahr = (jahr + 255) % 256;
@@ -164,7 +149,7 @@ TKurzDatum TextZuKurzDatum(QString& s, QDate heute, Jahrlesart lesart) {
 static TKurzDatum schritteVor(int n, TKurzDatum d) {
     int tag = d.Tag, monat = d.Monat, jahr = d.Jahr;
     while (n > 0) {
-        const int laenge = monatsLaenge(monat, jahr);
+        const int laenge = Monatslaenge(monat, jahr);
         const int imMonat = tag < laenge ? laenge - tag : 0;
         if (n <= imMonat) {
             tag += n;
@@ -222,7 +207,7 @@ int TageZwischen(TKurzDatum a, TKurzDatum b) {
 }
 
 bool DatumVor(TKurzDatum a, TKurzDatum b) {
-    return a.Jahr * 10000 + a.Monat * 100 + a.Tag < b.Jahr * 10000 + b.Monat * 100 + b.Tag;
+    return DatumsSchluessel(a) < DatumsSchluessel(b);
 }
 
 namespace {

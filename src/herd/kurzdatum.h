@@ -41,5 +41,14 @@ int TageZwischen(TKurzDatum a, TKurzDatum b);
 // The day number of a date (1.1.1900 is day 1); -31 for the empty date.
 int Tagesnummer(TKurzDatum d);
 
+// Days of a month (1..12) in a year byte; every fourth year from 1900 is a leap year, as the
+// record dates have always counted. Other month numbers have 31 days.
+int Monatslaenge(int monat, int jahr);
+
+// The order of dates as DatumVor compares them: year, month and day as one number.
+constexpr int DatumsSchluessel(TKurzDatum d) {
+    return d.Jahr * 10000 + d.Monat * 100 + d.Tag;
+}
+
 bool DatumVor(TKurzDatum a, TKurzDatum b);
 bool DatumZwischen(TKurzDatum a, TKurzDatum b, TKurzDatum c);

@@ -37,28 +37,39 @@ constexpr std::size_t WurfNr = 1, Belegen = 2, Eber = 14, Mal = 47, Belegnote = 
 
 constexpr std::size_t kHerdRecordSize = 512;
 
+// Lengths of the text fields (characters) and counts of the repeated fields.
+namespace feldgroesse {
+constexpr int SauNr = 10, Eber = 10, Text = 15, WurfNotiz = 75;
+constexpr int SauTermine = 4, Belegungen = 3, TKs = 2, WurfTermine = 8, Futtertage = 4;
+constexpr int Eintraege = 14; // loss and anomaly slots of a litter
+} // namespace feldgroesse
+
 // One sow. Array-like fields are indexed from 1 as in the program's vocabulary.
 class TSauRec : public ByteRecord<kHerdRecordSize> {
 public:
     using ByteRecord::ByteRecord;
 
     std::uint8_t Art() const { return u8(sauofs::Art); }
-    QString SauNr() const { return str(sauofs::SauNr, 10); }
-    void setSauNr(const QString& s) { setStr(sauofs::SauNr, 10, s); }
-    QString Stall() const { return str(sauofs::Stall, 15); }
-    void setStall(const QString& s) { setStr(sauofs::Stall, 15, s); }
+    QString SauNr() const { return str(sauofs::SauNr, feldgroesse::SauNr); }
+    void setSauNr(const QString& s) { setStr(sauofs::SauNr, feldgroesse::SauNr, s); }
+    QString Stall() const { return str(sauofs::Stall, feldgroesse::Text); }
+    void setStall(const QString& s) { setStr(sauofs::Stall, feldgroesse::Text, s); }
     std::uint8_t Status() const { return u8(sauofs::Status); }
     void setStatus(std::uint8_t v) { setU8(sauofs::Status, v); }
     TKurzDatum Zugang() const { return datum(sauofs::Zugang); }
     void setZugang(TKurzDatum d) { setDatum(sauofs::Zugang, d); }
-    QString Herkunft() const { return str(sauofs::Herkunft, 15); }
-    void setHerkunft(const QString& s) { setStr(sauofs::Herkunft, 15, s); }
-    QString TVG() const { return str(sauofs::TVG, 15); }
-    void setTVG(const QString& s) { setStr(sauofs::TVG, 15, s); }
-    QString Rasse() const { return str(sauofs::Rasse, 15); }
-    void setRasse(const QString& s) { setStr(sauofs::Rasse, 15, s); }
-    TKurzDatum SauTermin(int i) const { return datum(sauofs::SauTermin + 4 * idx(i, 4)); }
-    void setSauTermin(int i, TKurzDatum d) { setDatum(sauofs::SauTermin + 4 * idx(i, 4), d); }
+    QString Herkunft() const { return str(sauofs::Herkunft, feldgroesse::Text); }
+    void setHerkunft(const QString& s) { setStr(sauofs::Herkunft, feldgroesse::Text, s); }
+    QString TVG() const { return str(sauofs::TVG, feldgroesse::Text); }
+    void setTVG(const QString& s) { setStr(sauofs::TVG, feldgroesse::Text, s); }
+    QString Rasse() const { return str(sauofs::Rasse, feldgroesse::Text); }
+    void setRasse(const QString& s) { setStr(sauofs::Rasse, feldgroesse::Text, s); }
+    TKurzDatum SauTermin(int i) const {
+        return datum(sauofs::SauTermin + 4 * idx(i, feldgroesse::SauTermine));
+    }
+    void setSauTermin(int i, TKurzDatum d) {
+        setDatum(sauofs::SauTermin + 4 * idx(i, feldgroesse::SauTermine), d);
+    }
     TKurzDatum Abgang() const { return datum(sauofs::Abgang); }
     void setAbgang(TKurzDatum d) { setDatum(sauofs::Abgang, d); }
     std::uint16_t Verkaufsgewicht() const { return u16(sauofs::Verkaufsgewicht); }
@@ -69,8 +80,8 @@ public:
     void setVerkaufspreis(double v) { setReal(sauofs::Verkaufspreis, v); }
     double Einkaufspreis() const { return real(sauofs::Einkaufspreis); }
     void setEinkaufspreis(double v) { setReal(sauofs::Einkaufspreis, v); }
-    QString Abnehmer() const { return str(sauofs::Abnehmer, 15); }
-    void setAbnehmer(const QString& s) { setStr(sauofs::Abnehmer, 15, s); }
+    QString Abnehmer() const { return str(sauofs::Abnehmer, feldgroesse::Text); }
+    void setAbnehmer(const QString& s) { setStr(sauofs::Abnehmer, feldgroesse::Text, s); }
     TWaehrung VerkaufWaehrung() const { return TWaehrung(u8(sauofs::VerkaufWaehrung)); }
     void setVerkaufWaehrung(TWaehrung w) { setU8(sauofs::VerkaufWaehrung, w); }
     TWaehrung EinkaufWaehrung() const { return TWaehrung(u8(sauofs::EinkaufWaehrung)); }
@@ -101,22 +112,44 @@ public:
 
     std::uint8_t WurfNr() const { return u8(wurfofs::WurfNr); }
     void setWurfNr(std::uint8_t n) { setU8(wurfofs::WurfNr, n); }
-    TKurzDatum Belegen(int i) const { return datum(wurfofs::Belegen + 4 * idx(i, 3)); }
-    void setBelegen(int i, TKurzDatum d) { setDatum(wurfofs::Belegen + 4 * idx(i, 3), d); }
-    QString Eber(int i) const { return str(wurfofs::Eber + 11 * idx(i, 3), 10); }
-    void setEber(int i, const QString& s) { setStr(wurfofs::Eber + 11 * idx(i, 3), 10, s); }
-    std::uint8_t Mal(int i) const { return u8(wurfofs::Mal + idx(i, 3)); }
-    void setMal(int i, std::uint8_t v) { setU8(wurfofs::Mal + idx(i, 3), v); }
-    QString Belegnote(int i) const { return str(wurfofs::Belegnote + 16 * idx(i, 3), 15); }
-    void setBelegnote(int i, const QString& s) {
-        setStr(wurfofs::Belegnote + 16 * idx(i, 3), 15, s);
+    TKurzDatum Belegen(int i) const {
+        return datum(wurfofs::Belegen + 4 * idx(i, feldgroesse::Belegungen));
     }
-    TKurzDatum TKDatum(int i) const { return datum(wurfofs::TKDatum + 4 * idx(i, 2)); }
-    void setTKDatum(int i, TKurzDatum d) { setDatum(wurfofs::TKDatum + 4 * idx(i, 2), d); }
-    std::uint8_t TKErgebnis(int i) const { return u8(wurfofs::TKErgebnis + idx(i, 2)); }
-    void setTKErgebnis(int i, std::uint8_t v) { setU8(wurfofs::TKErgebnis + idx(i, 2), v); }
-    TKurzDatum WurfTermin(int i) const { return datum(wurfofs::WurfTermin + 4 * idx(i, 8)); }
-    void setWurfTermin(int i, TKurzDatum d) { setDatum(wurfofs::WurfTermin + 4 * idx(i, 8), d); }
+    void setBelegen(int i, TKurzDatum d) {
+        setDatum(wurfofs::Belegen + 4 * idx(i, feldgroesse::Belegungen), d);
+    }
+    QString Eber(int i) const {
+        return str(wurfofs::Eber + 11 * idx(i, feldgroesse::Belegungen), feldgroesse::Eber);
+    }
+    void setEber(int i, const QString& s) {
+        setStr(wurfofs::Eber + 11 * idx(i, feldgroesse::Belegungen), feldgroesse::Eber, s);
+    }
+    std::uint8_t Mal(int i) const { return u8(wurfofs::Mal + idx(i, feldgroesse::Belegungen)); }
+    void setMal(int i, std::uint8_t v) { setU8(wurfofs::Mal + idx(i, feldgroesse::Belegungen), v); }
+    QString Belegnote(int i) const {
+        return str(wurfofs::Belegnote + 16 * idx(i, feldgroesse::Belegungen), feldgroesse::Text);
+    }
+    void setBelegnote(int i, const QString& s) {
+        setStr(wurfofs::Belegnote + 16 * idx(i, feldgroesse::Belegungen), feldgroesse::Text, s);
+    }
+    TKurzDatum TKDatum(int i) const {
+        return datum(wurfofs::TKDatum + 4 * idx(i, feldgroesse::TKs));
+    }
+    void setTKDatum(int i, TKurzDatum d) {
+        setDatum(wurfofs::TKDatum + 4 * idx(i, feldgroesse::TKs), d);
+    }
+    std::uint8_t TKErgebnis(int i) const {
+        return u8(wurfofs::TKErgebnis + idx(i, feldgroesse::TKs));
+    }
+    void setTKErgebnis(int i, std::uint8_t v) {
+        setU8(wurfofs::TKErgebnis + idx(i, feldgroesse::TKs), v);
+    }
+    TKurzDatum WurfTermin(int i) const {
+        return datum(wurfofs::WurfTermin + 4 * idx(i, feldgroesse::WurfTermine));
+    }
+    void setWurfTermin(int i, TKurzDatum d) {
+        setDatum(wurfofs::WurfTermin + 4 * idx(i, feldgroesse::WurfTermine), d);
+    }
     TKurzDatum Abferkeln() const { return datum(wurfofs::Abferkeln); }
     void setAbferkeln(TKurzDatum d) { setDatum(wurfofs::Abferkeln, d); }
     TKurzDatum Absetzen() const { return datum(wurfofs::Absetzen); }
@@ -129,20 +162,32 @@ public:
     void setWeibliche(std::uint8_t v) { setU8(wurfofs::Weibliche, v); }
     std::int8_t Ausgleich() const { return i8(wurfofs::Ausgleich); }
     void setAusgleich(std::int8_t v) { setI8(wurfofs::Ausgleich, v); }
-    QString FerkelnNote() const { return str(wurfofs::FerkelnNote, 15); }
-    void setFerkelnNote(const QString& s) { setStr(wurfofs::FerkelnNote, 15, s); }
+    QString FerkelnNote() const { return str(wurfofs::FerkelnNote, feldgroesse::Text); }
+    void setFerkelnNote(const QString& s) { setStr(wurfofs::FerkelnNote, feldgroesse::Text, s); }
     std::uint16_t Geburtsgewicht() const { return u16(wurfofs::Geburtsgewicht); }
     void setGeburtsgewicht(std::uint16_t v) { setU16(wurfofs::Geburtsgewicht, v); }
     std::uint16_t Absetzgewicht() const { return u16(wurfofs::Absetzgewicht); }
     void setAbsetzgewicht(std::uint16_t v) { setU16(wurfofs::Absetzgewicht, v); }
-    std::uint16_t Futter(int i) const { return u16(wurfofs::Futter + 2 * idx(i, 4)); }
-    void setFutter(int i, std::uint16_t v) { setU16(wurfofs::Futter + 2 * idx(i, 4), v); }
-    QString Eintrag(int i) const { return str(wurfofs::Eintrag + 16 * idx(i, 14), 15); }
-    void setEintrag(int i, const QString& s) { setStr(wurfofs::Eintrag + 16 * idx(i, 14), 15, s); }
-    std::uint8_t Verlusttag(int i) const { return u8(wurfofs::Verlusttag + idx(i, 14)); }
-    void setVerlusttag(int i, std::uint8_t v) { setU8(wurfofs::Verlusttag + idx(i, 14), v); }
-    QString WurfNotiz() const { return str(wurfofs::WurfNotiz, 75); }
-    void setWurfNotiz(const QString& s) { setStr(wurfofs::WurfNotiz, 75, s); }
+    std::uint16_t Futter(int i) const {
+        return u16(wurfofs::Futter + 2 * idx(i, feldgroesse::Futtertage));
+    }
+    void setFutter(int i, std::uint16_t v) {
+        setU16(wurfofs::Futter + 2 * idx(i, feldgroesse::Futtertage), v);
+    }
+    QString Eintrag(int i) const {
+        return str(wurfofs::Eintrag + 16 * idx(i, feldgroesse::Eintraege), feldgroesse::Text);
+    }
+    void setEintrag(int i, const QString& s) {
+        setStr(wurfofs::Eintrag + 16 * idx(i, feldgroesse::Eintraege), feldgroesse::Text, s);
+    }
+    std::uint8_t Verlusttag(int i) const {
+        return u8(wurfofs::Verlusttag + idx(i, feldgroesse::Eintraege));
+    }
+    void setVerlusttag(int i, std::uint8_t v) {
+        setU8(wurfofs::Verlusttag + idx(i, feldgroesse::Eintraege), v);
+    }
+    QString WurfNotiz() const { return str(wurfofs::WurfNotiz, feldgroesse::WurfNotiz); }
+    void setWurfNotiz(const QString& s) { setStr(wurfofs::WurfNotiz, feldgroesse::WurfNotiz, s); }
 
 private:
     // An index outside 1..n lands past the field array, where the bounds check refuses it.

@@ -17,6 +17,11 @@ int LetzteBelegung(const TWurfRec& w) {
     return 1;
 }
 
+int LetzteBelegungInFolge(const TWurfRec& w) {
+    if (!w.Belegen(2).vorhanden()) return 1;
+    return w.Belegen(3).vorhanden() ? 3 : 2;
+}
+
 int LetzteTK(const TWurfRec& w) {
     return w.TKDatum(2).vorhanden() ? 2 : 1;
 }
@@ -54,28 +59,33 @@ bool TKNegativ(const TWurfRec& w) {
 
 TKurzDatum TheorAbferkeltermin(const TWurfRec& w, int tragezeit) {
     if (!w.Belegen(1).vorhanden() || TKNegativ(w)) return {};
-    TKurzDatum basis = w.Belegen(1);
-    if (w.Belegen(2).vorhanden()) {
-        basis = w.Belegen(2);
-        if (w.Belegen(3).vorhanden()) basis = w.Belegen(3);
-    }
-    return TageAddierenDatum(tragezeit, basis);
+    return TageAddierenDatum(tragezeit, w.Belegen(LetzteBelegungInFolge(w)));
+}
+
+TKurzDatum AbferkelnOderErwartet(const TWurfRec& w, int tragezeit) {
+    return w.Abferkeln().vorhanden() ? w.Abferkeln() : TheorAbferkeltermin(w, tragezeit);
+}
+
+int AktuellerWurf(const std::vector<TWurfRec>& wuerfe) {
+    int i = int(wuerfe.size()) - 1;
+    if (i > 0 && !wuerfe.back().Belegen(1).vorhanden()) --i;
+    return i;
 }
 
 int Verluste(const TWurfRec& w) {
     int n = 0;
-    while (n < 14 && w.Verlusttag(n + 1) > 0)
+    while (n < feldgroesse::Eintraege && w.Verlusttag(n + 1) > 0)
         ++n;
     return n;
 }
 
 int Anomalien(const TWurfRec& w) {
-    int slot = 14;
+    int slot = feldgroesse::Eintraege;
     while (slot > 0 && w.Verlusttag(slot) == 0 && !w.Eintrag(slot).isEmpty())
         --slot;
-    return 14 - slot;
+    return feldgroesse::Eintraege - slot;
 }
 
 int Abgesetzte(const TWurfRec& w) {
-    return int(w.Geborene()) - int(w.Todgeborene()) - Verluste(w) + int(w.Ausgleich());
+    return AbgesetzteFerkel(w.Geborene(), w.Todgeborene(), Verluste(w), w.Ausgleich());
 }

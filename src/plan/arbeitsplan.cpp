@@ -77,22 +77,11 @@ Seite seite(const TPlanZeiten& zeiten, int s) {
     return out;
 }
 
-// Last mating as the plan counts it: 2 needs mating 2, 3 needs matings 2 and 3.
-int letzteBelegungImPlan(const TWurfRec& w) {
-    if (!w.Belegen(2).vorhanden()) return 1;
-    return w.Belegen(3).vorhanden() ? 3 : 2;
-}
-
+// The current litter as the plan takes it: one without a first mating does not count.
 const TWurfRec* aktuellerWurf(const Sau& sau) {
-    if (sau.wuerfe.empty()) return nullptr;
-    const TWurfRec* w = &sau.wuerfe.back();
-    if (!w->Belegen(1).vorhanden()) {
-        if (sau.wuerfe.size() < 2) return nullptr;
-        w = &sau.wuerfe[sau.wuerfe.size() - 2];
-        // The litter before an opened one always has its matings; guard all the same.
-        if (!w->Belegen(1).vorhanden()) return nullptr;
-    }
-    return w;
+    const int i = AktuellerWurf(sau.wuerfe);
+    if (i < 0 || !sau.wuerfe[std::size_t(i)].Belegen(1).vorhanden()) return nullptr;
+    return &sau.wuerfe[std::size_t(i)];
 }
 
 constexpr auto alle = [](int) { return true; };
@@ -102,10 +91,6 @@ QString notizAnfang(const TSauRec& sau) {
     const auto* p = sau.bytes().data() + sauofs::SauNotiz;
     const auto* ende = std::find(p, p + 81, std::uint8_t(0));
     return ende == p ? QString() : cp1252::decode(p, std::size_t(ende - p));
-}
-
-int sortSchluessel(TKurzDatum d) {
-    return d.Jahr * 10000 + d.Monat * 100 + d.Tag; // as DatumVor compares
 }
 
 } // namespace
@@ -193,8 +178,8 @@ private:
         z.WurfNr = w.WurfNr();
         z.Absetzen = w.Absetzen();
         const bool geferkelt = w.Abferkeln().vorhanden();
-        z.Ferkeln = geferkelt ? w.Abferkeln() : TheorAbferkeltermin(w, tragezeit_);
-        const TKurzDatum belegt = w.Belegen(letzteBelegungImPlan(w));
+        z.Ferkeln = AbferkelnOderErwartet(w, tragezeit_);
+        const TKurzDatum belegt = w.Belegen(LetzteBelegungInFolge(w));
         if (belegt.vorhanden()) z.Belegen = belegt;
 
         // Only the pages that apply and hold entries are walked; their base dates are counted
@@ -315,7 +300,7 @@ std::vector<TArbeitsplanZeile> PlanZeilen(const Herde& herde, const TPlanZeiten&
         if (i + kVoraus < herde.size()) vorladen(herde[i + kVoraus]);
         TArbeitsplanZeile& z = zeilen.emplace_back();
         if (auswerten(herde[i], z))
-            schluessel.push_back(sortSchluessel(z.Ferkeln));
+            schluessel.push_back(DatumsSchluessel(z.Ferkeln));
         else
             zeilen.pop_back();
     }

@@ -1,6 +1,5 @@
 #include "tarbeitsplan.h"
 
-#include "programm/appcontext.h"
 #include "plan/arbeitsplancsv.h"
 #include "plan/arbeitsplandruck.h"
 #include "plan/tarbplanstart.h"
@@ -8,6 +7,7 @@
 #include "platform/messages.h"
 #include "platform/paintercanvas.h"
 #include "platform/zeilenmodell.h"
+#include "programm/appcontext.h"
 
 #include <QApplication>
 #include <QDir>
@@ -66,7 +66,7 @@ QPushButton* knopf(const char* name, const QString& text) {
 } // namespace
 
 TArbeitsplan::TArbeitsplan(AppContext& ctx, QWidget* parent)
-    : QWidget(parent), ctx_(ctx), plan_(ctx.Hilfslisten[5]) {
+    : QWidget(parent), ctx_(ctx), plan_(ctx.Hilfslisten[hlStaelle]) {
     setObjectName(QStringLiteral("Arbeitsplan"));
     setWindowTitle(QStringLiteral("Arbeitsplan"));
 
@@ -166,7 +166,7 @@ void TArbeitsplan::planAufstellen(TKurzDatum ersterTag, int planTyp) {
         plan_.typ = ctx_.Plantypen[std::size_t(planTyp)];
         typGewaehlt_ = true;
     } else if (!typGewaehlt_) {
-        plan_.typ = StandardPlanTyp(ctx_.Hilfslisten[5]); // the stall list may have changed
+        plan_.typ = StandardPlanTyp(ctx_.Hilfslisten[hlStaelle]); // the stall list may have changed
     }
     plan_.ersterTag = ersterTag;
     plan_.mitStall = ctx_.einstellungen.mitStall;

@@ -1,0 +1,96 @@
+#include "entry/auswahlbuchung.h"
+#include "entry/kartenbuchung.h"
+#include "herd/saustatus.h"
+#include "herdtesthilfe.h"
+#include "support/testcontext.h"
+
+#include <QtTest>
+
+// The rules every window reads from one place: the current litter, the latest mating in its
+// two readings, month lengths and the date order; and the herd's change counts that open
+// windows follow.
+class TestWurfregelnKern : public QObject {
+    Q_OBJECT
+
+    // A litter with the given mating dates (day 0 = none) and, when set, a farrowing date.
+    static TWurfRec wurf(int nr, std::array<int, 3> belegen, int abferkeln = 0) {
+        TWurfRec w = TWurfRec::leer(std::uint8_t(nr));
+        for (int k = 0; k < 3; ++k)
+            if (belegen[std::size_t(k)]) w.setBelegen(k + 1, D(belegen[std::size_t(k)], 3, 113));
+        if (abferkeln) w.setAbferkeln(D(abferkeln, 7, 113));
+        return w;
+    }
+
+private slots:
+    void aktuellerWurfUndLetzteBelegung_data() {
+        QTest::addColumn<std::vector<TWurfRec>>("wuerfe");
+        QTest::addColumn<int>("aktuell");
+        QTest::addColumn<int>("letzte");   // any mating present
+        QTest::addColumn<int>("inFolge");  // 3 only after 2
+        QTest::addColumn<int>("erwartet"); // day in July of the expected farrowing, 0 = none
+        QTest::newRow("no litters") << std::vector<TWurfRec>{} << -1 << 0 << 0 << 0;
+        QTest::newRow("one litter, not mated")
+            << std::vector{wurf(1, {0, 0, 0})} << 0 << 1 << 1 << 0;
+        QTest::newRow("opened litter after a mated one")
+            << std::vector{wurf(1, {10, 0, 0}), wurf(2, {0, 0, 0})} << 0 << 1 << 1 << 1;
+        QTest::newRow("second mating") << std::vector{wurf(1, {10, 12, 0})} << 0 << 2 << 2 << 3;
+        QTest::newRow("third after second")
+            << std::vector{wurf(1, {10, 12, 14})} << 0 << 3 << 3 << 5;
+        QTest::newRow("third without second")
+            << std::vector{wurf(1, {10, 0, 14})} << 0 << 3 << 1 << 1;
+        QTest::newRow("recorded farrowing wins")
+            << std::vector{wurf(1, {10, 0, 0}, 20)} << 0 << 1 << 1 << 20;
+    }
+    void aktuellerWurfUndLetzteBelegung() {
+        QFETCH(std::vector<TWurfRec>, wuerfe);
+        QFETCH(int, aktuell);
+        QCOMPARE(AktuellerWurf(wuerfe), aktuell);
+        if (aktuell < 0) return;
+        const TWurfRec& w = wuerfe[std::size_t(aktuell)];
+        QTEST(LetzteBelegung(w), "letzte");
+        QTEST(LetzteBelegungInFolge(w), "inFolge");
+        QFETCH(int, erwartet);
+        // 10.3.13 + 113 days is 1.7.13.
+        QCOMPARE(AbferkelnOderErwartet(w, 113), erwartet ? D(erwartet, 7, 113) : TKurzDatum{});
+    }
+
+    void monateUndDatumsfolge() {
+        QCOMPARE(Monatslaenge(2, 100), 29); // 2000
+        QCOMPARE(Monatslaenge(2, 0), 29);   // 1900 counts as a leap year, as always
+        QCOMPARE(Monatslaenge(2, 113), 28);
+        QCOMPARE(Monatslaenge(4, 113), 30);
+        QCOMPARE(Monatslaenge(12, 113), 31);
+        QCOMPARE(Monatslaenge(13, 113), 31); // a damaged month
+        const TKurzDatum a = D(31, 1, 113), b = D(1, 2, 113), c = D(1, 1, 114);
+        QVERIFY(DatumsSchluessel(a) < DatumsSchluessel(b) &&
+                DatumsSchluessel(b) < DatumsSchluessel(c));
+        QCOMPARE(DatumVor(b, a), false);
+        // Subtracting steps back through the month before: 1.3.12 - 1 day is 29.2.12.
+        QString text = QStringLiteral("-1");
+        QCOMPARE(TextZuKurzDatum(text, QDate(2012, 3, 1)), D(29, 2, 112));
+    }
+
+    // Sows coming or going move Bestand; any change moves Stand; a reload moves both and
+    // clears Geaendert.
+    void aenderungenWerdenGezaehlt() {
+        TestContext t;
+        AppContext& ctx = t.ctx;
+        ctx.einstellungen.einzelspeicherung = false;
+        TSauRec rec;
+        rec.setSauNr(QStringLiteral("1"));
+        const auto stand = [&] { return std::pair{ctx.Stand, ctx.Bestand}; };
+        kartenbuchung::KarteUebernehmen(ctx, -1, rec, {}, 1);
+        QCOMPARE(stand(), (std::pair<std::uint64_t, std::uint64_t>{2, 1}));
+        QVERIFY(ctx.Geaendert);
+        kartenbuchung::KarteUebernehmen(ctx, 0, rec, ctx.Sauenliste[0].wuerfe, 1);
+        QCOMPARE(stand(), (std::pair<std::uint64_t, std::uint64_t>{3, 1}));
+        auswahlbuchung::SauEntfernen(ctx, 0);
+        QCOMPARE(stand(), (std::pair<std::uint64_t, std::uint64_t>{5, 2}));
+        HerdeLaden(ctx);
+        QCOMPARE(stand(), (std::pair<std::uint64_t, std::uint64_t>{6, 3}));
+        QVERIFY(!ctx.Geaendert);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWurfregelnKern)
+#include "tst_wurfregeln_kern.moc"
