@@ -1,7 +1,8 @@
-#include "programm/datensicherung.h"
-#include "programm/einstellungenspeicher.h"
 #include "app/tdatensicherung.h"
 #include "herd/herdfile.h"
+#include "programm/datensicherung.h"
+#include "programm/einstellungenspeicher.h"
+#include "support/apphilfe.h"
 #include "support/testcontext.h"
 
 #include <QDir>
@@ -18,24 +19,14 @@ namespace {
 
 const QStringList kMasken{"PV.INI", "*.DAT", "NOTIZ.TXT"};
 
-void schreiben(const QString& pfad, const QByteArray& inhalt, const QDateTime& zeit = {}) {
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(inhalt);
-    f.flush();
-    if (zeit.isValid()) QVERIFY(f.setFileTime(zeit, QFileDevice::FileModificationTime));
-}
-
-QByteArray lesen(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
-}
-
-QStringList namen(const Dateiliste& l) {
+QStringList namen(const std::vector<Eintrag>& l) {
     QStringList out;
-    for (const Eintrag& e : l.eintraege)
+    for (const Eintrag& e : l)
         out << e.name;
     return out;
+}
+QStringList namen(const Dateiliste& l) {
+    return namen(l.eintraege);
 }
 
 // The names of the list box; the helper lists, which the window saves, left out.
@@ -46,20 +37,6 @@ QStringList listbox(const QListWidget* box, bool nurGewaehlt = false) {
             box->item(i)->text().compare(QStringLiteral("HILFSLST.DAT"), Qt::CaseInsensitive))
             out << box->item(i)->text();
     return out;
-}
-
-// A herd on disk, so that a reload can be seen.
-void herdeMitSauen(TestContext& t, int anzahl) {
-    Herde h;
-    for (int i = 0; i < anzahl; ++i) {
-        Sau s;
-        s.rec.setSauNr(QString::number(i + 1));
-        s.wuerfe.push_back(TWurfRec::leer(1));
-        h.push_back(s);
-    }
-    QFile f(t.pfad(QString::fromLatin1(kHerdeDatei)));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QVERIFY(HerdeSchreiben(f, h));
 }
 
 const QDateTime k2012(QDate(2012, 5, 1), QTime(10, 0));
@@ -133,19 +110,16 @@ void TestDatensicherung::jahresOrdnung() {
     std::vector<Eintrag> l;
     for (const QString& n : ein)
         EintragEinfuegen(l, {n, {}}, sicherung);
-    QStringList ist;
-    for (const Eintrag& e : l)
-        ist << e.name;
-    QCOMPARE(ist, aus);
+    QCOMPARE(namen(l), aus);
 }
 
 void TestDatensicherung::listeDerDatendateien() {
     QTemporaryDir dir;
     const QString d = dir.path() + u'/';
     for (const char* n : {"SAUWURF.DAT", "NOTIZ.TXT", "PLANZEIT.DAT"})
-        schreiben(d + QLatin1String(n), "x", k2012);
-    schreiben(d + "ALT.DAT", "x", QDateTime(QDate(2009, 1, 1), QTime(0, 0)));
-    schreiben(d + "anderes.txt", "x", k2012);
+        QVERIFY(schreiben(d + QLatin1String(n), "x", k2012));
+    QVERIFY(schreiben(d + "ALT.DAT", "x", QDateTime(QDate(2009, 1, 1), QTime(0, 0))));
+    QVERIFY(schreiben(d + "anderes.txt", "x", k2012));
     QDateTime letzte;
     QVERIFY(DatumLesen(QStringLiteral("01.01.2010"), letzte));
     const Dateiliste l = DateienSammeln(d, kMasken, true, letzte);
@@ -155,7 +129,7 @@ void TestDatensicherung::listeDerDatendateien() {
     for (std::size_t i = 0; i < l.eintraege.size(); ++i)
         QCOMPARE(l.gewaehlt[i], l.eintraege[i].name != QStringLiteral("ALT.DAT"));
     // The settings file joins the list first when the masks name it.
-    schreiben(dir.filePath("store.ini"), "[EINSTELLUNGEN]\n", k2012);
+    QVERIFY(schreiben(dir.filePath("store.ini"), "[EINSTELLUNGEN]\n", k2012));
     QCOMPARE(namen(DateienSammeln(d, kMasken, true, letzte, dir.filePath("store.ini"))).first(),
              QStringLiteral("PV.INI"));
     // Restore direction: nothing preselected.
@@ -166,15 +140,15 @@ void TestDatensicherung::listeDerDatendateien() {
 void TestDatensicherung::ruecksicherungMitSplit() {
     QTemporaryDir dir;
     const QString d = dir.path() + u'/';
-    schreiben(d + "Split.txt", "TEIL1.ZIP    weitere Angaben\r\nzweite Zeile\r\n");
-    schreiben(d + "SAUWURF.DAT", "x");
-    schreiben(d + "HILFSLST.DAT", "x");
+    QVERIFY(schreiben(d + "Split.txt", "TEIL1.ZIP    weitere Angaben\r\nzweite Zeile\r\n"));
+    QVERIFY(schreiben(d + "SAUWURF.DAT", "x"));
+    QVERIFY(schreiben(d + "HILFSLST.DAT", "x"));
     const QStringList n = namen(DateienSammeln(d, kMasken, false, {}));
     QCOMPARE(n.first(), QStringLiteral("TEIL1.ZIP"));
     QCOMPARE(n.last(), QStringLiteral("SAUWURF.DAT"));
     QVERIFY(!namen(DateienSammeln(d, kMasken, true, {})).contains(QStringLiteral("TEIL1.ZIP")));
     // A name leading out of the medium is not offered.
-    schreiben(d + "Split.txt", "../../SAUWURF.DAT\r\n");
+    QVERIFY(schreiben(d + "Split.txt", "../../SAUWURF.DAT\r\n"));
     QCOMPARE(namen(DateienSammeln(d, kMasken, false, {})).size(), 2);
 }
 
@@ -182,8 +156,8 @@ void TestDatensicherung::abgebrochenesKopierenLaesstZielStehen() {
     QTemporaryDir dir;
     const QString von = dir.filePath("neu.DAT"), nach = dir.filePath("ziel.DAT");
     const QByteArray gross(300000, 'n');
-    schreiben(von, gross);
-    schreiben(nach, "alter Stand");
+    QVERIFY(schreiben(von, gross));
+    QVERIFY(schreiben(nach, "alter Stand"));
     QString fehler;
     QVERIFY(!DateiKopieren(von, nach, fehler, [](qint64 bisher) { return bisher < 100000; }));
     QVERIFY(fehler.contains(von));
@@ -201,9 +175,9 @@ void TestDatensicherung::tageskopieEinmalUndVierzehn() {
     const QString d = dir.path() + u'/';
     QVERIFY(TagesKopie(d, QDate(2013, 3, 1))); // no herd yet: nothing to keep
     QVERIFY(!QFileInfo::exists(d + "Sicherungen"));
-    schreiben(d + "SAUWURF.DAT", "morgens");
+    QVERIFY(schreiben(d + "SAUWURF.DAT", "morgens"));
     QVERIFY(TagesKopie(d, QDate(2013, 3, 1)));
-    schreiben(d + "SAUWURF.DAT", "mittags");
+    QVERIFY(schreiben(d + "SAUWURF.DAT", "mittags"));
     QVERIFY(TagesKopie(d, QDate(2013, 3, 1)));
     QCOMPARE(lesen(d + "Sicherungen/SAUWURF-2013-03-01.DAT"), QByteArray("morgens"));
     for (int i = 2; i <= 20; ++i)
@@ -214,7 +188,7 @@ void TestDatensicherung::tageskopieEinmalUndVierzehn() {
     QCOMPARE(da.last(), QStringLiteral("SAUWURF-2013-03-20.DAT"));
     // The program's saves keep the day's copy before writing.
     TestContext t;
-    herdeMitSauen(t, 1);
+    QVERIFY(herdeSchreiben(t.pfad("SAUWURF.DAT"), 1));
     const QByteArray morgens = lesen(t.pfad("SAUWURF.DAT"));
     HerdeLaden(t.ctx);
     t.ctx.tagesKopie = true;
@@ -227,7 +201,7 @@ void TestDatensicherung::fensterOeffnetMitOrdner() {
     TestContext t;
     t.ctx.einstellungen.lastBackup = QStringLiteral("01.01.2010");
     for (const char* n : {"SAUWURF.DAT", "NOTIZ.TXT", "PLANZEIT.DAT"})
-        schreiben(t.pfad(QLatin1String(n)), "x", k2012);
+        QVERIFY(schreiben(t.pfad(QLatin1String(n)), "x", k2012));
     TDatensicherung w(t.ctx);
     w.SicherungOeffnen(QStringLiteral("/mnt/sicher/"), kMasken);
     auto* box = w.findChild<QListWidget*>(QStringLiteral("ListBox1"));
@@ -258,9 +232,9 @@ void TestDatensicherung::fensterUngueltigesDatum() {
 void TestDatensicherung::fensterRichtungWechselt() {
     TestContext t;
     QTemporaryDir medium;
-    schreiben(medium.filePath("SAUWURF.DAT"), "x", k2012);
-    schreiben(medium.filePath("PLANTYPE.DAT"), "x", k2012);
-    schreiben(t.pfad("PLANZEIT.DAT"), "x", k2012);
+    QVERIFY(schreiben(medium.filePath("SAUWURF.DAT"), "x", k2012));
+    QVERIFY(schreiben(medium.filePath("PLANTYPE.DAT"), "x", k2012));
+    QVERIFY(schreiben(t.pfad("PLANZEIT.DAT"), "x", k2012));
     TDatensicherung w(t.ctx);
     w.SicherungOeffnen(medium.path(), kMasken);
     auto* box = w.findChild<QListWidget*>(QStringLiteral("ListBox1"));
@@ -275,9 +249,9 @@ void TestDatensicherung::fensterRichtungWechselt() {
 void TestDatensicherung::sicherungKopiertUndMerktDatum() {
     TestContext t;
     QTemporaryDir medium;
-    schreiben(t.pfad("PLANZEIT.DAT"), "plan", k2012);
-    schreiben(t.pfad("NOTIZ.TXT"), "notiz", k2012);
-    schreiben(medium.filePath("PLANZEIT.DAT"), "alt");
+    QVERIFY(schreiben(t.pfad("PLANZEIT.DAT"), "plan", k2012));
+    QVERIFY(schreiben(t.pfad("NOTIZ.TXT"), "notiz", k2012));
+    QVERIFY(schreiben(medium.filePath("PLANZEIT.DAT"), "alt"));
     TDatensicherung w(t.ctx);
     w.SicherungOeffnen(medium.path() + u'/', kMasken);
     w.findChild<QPushButton*>(QStringLiteral("StartBtn"))->click();
@@ -294,15 +268,11 @@ void TestDatensicherung::sicherungKopiertUndMerktDatum() {
 void TestDatensicherung::ruecksicherungHebtAufUndLaedtNeu() {
     TestContext t;
     QTemporaryDir medium;
-    herdeMitSauen(t, 1);
+    QVERIFY(herdeSchreiben(t.pfad("SAUWURF.DAT"), 1));
     const QByteArray vorher = lesen(t.pfad("SAUWURF.DAT"));
     HerdeLaden(t.ctx);
     QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(1));
-    {
-        TestContext quelle;
-        herdeMitSauen(quelle, 3);
-        QVERIFY(QFile::copy(quelle.pfad("SAUWURF.DAT"), medium.filePath("SAUWURF.DAT")));
-    }
+    QVERIFY(herdeSchreiben(medium.filePath("SAUWURF.DAT"), 3));
     TDatensicherung w(t.ctx);
     w.SicherungOeffnen(medium.path() + u'/', kMasken);
     w.findChild<QRadioButton*>(QStringLiteral("Richtung_1"))->click();

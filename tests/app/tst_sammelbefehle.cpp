@@ -4,6 +4,7 @@
 #include "entry/tsauauswahl.h"
 #include "plan/planrecords.h"
 #include "plan/terminnamen.h"
+#include "support/apphilfe.h"
 #include "support/modaltreiber.h"
 #include "support/testcontext.h"
 
@@ -14,10 +15,6 @@
 #include <QtTest>
 
 namespace {
-
-template <class T> T* kind(QWidget* w, const char* name) {
-    return w->findChild<T*>(QString::fromLatin1(name));
-}
 
 TKurzDatum dt(int d, int m, int y) {
     return TKurzDatum::aus(d, m, y);

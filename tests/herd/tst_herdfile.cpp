@@ -1,20 +1,16 @@
 // The herd file: reading and its rules, writing, and loading and saving through the
 // application context on a data directory.
 
-#include "programm/appcontext.h"
 #include "herd/herdfile.h"
 #include "herdtesthilfe.h"
-#include "sperren.h"
+#include "programm/appcontext.h"
 #include "support/begrenztesgeraet.h"
 #include "support/testcontext.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
 
-#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -84,22 +80,6 @@ Herde kleineHerde(int n, const QString& praefix = QStringLiteral("S")) {
     return h;
 }
 
-QByteArray dateiInhalt(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-bool schreibeDatei(const QString& pfad, const QByteArray& inhalt) {
-    QFile f(pfad);
-    return f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size();
-}
-
-QStringList eintraege(const QString& ordner) {
-    QStringList l = QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    l.sort();
-    return l;
-}
-
 enum AlteSicherung { Keine, Aeltere, Verknuepft };
 
 } // namespace
@@ -123,8 +103,6 @@ private slots:
     void schreibfehler();
 
     void speichernUndLaden();
-    void speichernFehlschlag_data();
-    void speichernFehlschlag();
     void sicherungsdatei_data();
     void sicherungsdatei();
     void dateinameOhneGrossKlein();
@@ -434,7 +412,7 @@ void TestHerdfile::speichernUndLaden() {
     QVERIFY(HerdeSpeichern(tc.ctx));
     QCOMPARE(tc.ctx.Geaendert, false);
     QCOMPARE(tc.messages.texts(), QStringList());
-    QVERIFY(dateiInhalt(tc.pfad(kDat)) == dateiAus(h));
+    QVERIFY(inhalt(tc.pfad(kDat)) == dateiAus(h));
 
     tc.ctx.Sauenliste.clear();
     tc.ctx.Geaendert = true;
@@ -442,48 +420,6 @@ void TestHerdfile::speichernUndLaden() {
     QVERIFY(abbild(tc.ctx.Sauenliste) == abbild(h));
     QCOMPARE(tc.ctx.Eberliste, QStringList{QStringLiteral("Max")});
     QCOMPARE(tc.ctx.Geaendert, false);
-}
-
-void TestHerdfile::speichernFehlschlag_data() {
-    QTest::addColumn<bool>("schreibgeschuetzt");
-    QTest::newRow("read-only data directory") << true;
-    QTest::newRow("SAUWURF.DAT is a directory") << false;
-}
-
-// A failed save tells the user, keeps the herd and Geaendert, and leaves the old file and the
-// directory as they were.
-void TestHerdfile::speichernFehlschlag() {
-    QFETCH(bool, schreibgeschuetzt);
-
-    TestContext tc(kHeute);
-    const QString ordner = tc.dir.path();
-    const QString dat = tc.pfad(kDat);
-    if (schreibgeschuetzt) {
-        tc.ctx.Sauenliste = kleineHerde(1, QStringLiteral("Alt"));
-        QVERIFY(HerdeSpeichern(tc.ctx));
-    } else {
-        QVERIFY(QDir(ordner).mkdir(kDat));
-    }
-    const QByteArray alt = dateiInhalt(dat);
-    const QStringList eintraegeVorher = eintraege(ordner);
-    const Herde neu = kleineHerde(4);
-    tc.ctx.Sauenliste = neu;
-    tc.ctx.Geaendert = true;
-    tc.messages.clear();
-
-    std::optional<OrdnerSchreibschutz> schutz;
-    if (schreibgeschuetzt && !schutz.emplace(ordner).wirksam())
-        QSKIP("This process can write into a directory without write permission.");
-    const bool ok = HerdeSpeichern(tc.ctx);
-    schutz.reset();
-    QCOMPARE(ok, false);
-    QCOMPARE(tc.messages.texts(),
-             QStringList{"Die Datei SAUWURF.DAT konnte nicht geschrieben werden!"});
-    QCOMPARE(tc.messages.shown[0].kind, FakeMessages::Shown::Error);
-    QCOMPARE(tc.ctx.Geaendert, true);
-    QVERIFY(abbild(tc.ctx.Sauenliste) == abbild(neu));
-    QVERIFY(dateiInhalt(dat) == alt);
-    QCOMPARE(eintraege(ordner), eintraegeVorher);
 }
 
 void TestHerdfile::sicherungsdatei_data() {
@@ -509,17 +445,17 @@ void TestHerdfile::sicherungsdatei() {
     const QString dat = tc.pfad(kDat), bak = tc.pfad(kBak);
     const QByteArray vorher = dateiAus(kleineHerde(2, QStringLiteral("Alt")));
     const QByteArray aelter = dateiAus(kleineHerde(1, QStringLiteral("Uralt")));
-    if (alteDatei) QVERIFY(schreibeDatei(dat, vorher));
-    if (alteSicherung == Aeltere) QVERIFY(schreibeDatei(bak, aelter));
+    if (alteDatei) QVERIFY(schreiben(dat, vorher));
+    if (alteSicherung == Aeltere) QVERIFY(schreiben(bak, aelter));
     if (alteSicherung == Verknuepft)
         QCOMPARE(::link(QFile::encodeName(dat).constData(), QFile::encodeName(bak).constData()), 0);
 
     tc.ctx.einstellungen.backupdatei = backupdatei;
     tc.ctx.Sauenliste = kleineHerde(3);
     QVERIFY(HerdeSpeichern(tc.ctx));
-    QVERIFY(dateiInhalt(dat) == dateiAus(tc.ctx.Sauenliste));
-    QCOMPARE(eintraege(tc.dir.path()), (backupdatei ? QStringList{kBak, kDat} : QStringList{kDat}));
-    if (backupdatei) QVERIFY(dateiInhalt(bak) == (alteDatei ? vorher : aelter));
+    QVERIFY(inhalt(dat) == dateiAus(tc.ctx.Sauenliste));
+    QCOMPARE(namen(tc.dir.path()), (backupdatei ? QStringList{kBak, kDat} : QStringList{kDat}));
+    if (backupdatei) QVERIFY(inhalt(bak) == (alteDatei ? vorher : aelter));
     QCOMPARE(tc.messages.texts(), QStringList());
 }
 
@@ -528,17 +464,17 @@ void TestHerdfile::dateinameOhneGrossKlein() {
     TestContext tc(kHeute);
     const QString dat = QStringLiteral("SauWurf.Dat"), bak = QStringLiteral("sauwurf.bak");
     const Herde alt = kleineHerde(2, QStringLiteral("Alt"));
-    QVERIFY(schreibeDatei(tc.pfad(dat), dateiAus(alt)));
-    QVERIFY(schreibeDatei(tc.pfad(bak), QByteArray("old backup")));
+    QVERIFY(schreiben(tc.pfad(dat), dateiAus(alt)));
+    QVERIFY(schreiben(tc.pfad(bak), QByteArray("old backup")));
 
     HerdeLaden(tc.ctx);
     QVERIFY(abbild(tc.ctx.Sauenliste) == abbild(alt));
     tc.ctx.Sauenliste.push_back(kleineHerde(1, QStringLiteral("Neu"))[0]);
     QVERIFY(HerdeSpeichern(tc.ctx));
     QCOMPARE(tc.messages.texts(), QStringList());
-    QCOMPARE(eintraege(tc.dir.path()), (QStringList{dat, bak}));
-    QVERIFY(dateiInhalt(tc.pfad(dat)) == dateiAus(tc.ctx.Sauenliste));
-    QVERIFY(dateiInhalt(tc.pfad(bak)) == dateiAus(alt));
+    QCOMPARE(namen(tc.dir.path()), (QStringList{dat, bak}));
+    QVERIFY(inhalt(tc.pfad(dat)) == dateiAus(tc.ctx.Sauenliste));
+    QVERIFY(inhalt(tc.pfad(bak)) == dateiAus(alt));
 }
 
 QTEST_GUILESS_MAIN(TestHerdfile)
