@@ -5,13 +5,8 @@
 #include "support/apphilfe.h"
 #include "support/testcontext.h"
 
-#include <QDir>
-#include <QFile>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace datensicherung;
 
@@ -54,9 +49,8 @@ private slots:
     void ruecksicherungMitSplit();
     void abgebrochenesKopierenLaesstZielStehen();
     void tageskopieEinmalUndVierzehn();
-    void fensterOeffnetMitOrdner();
+    void fensterOeffnetUndWechseltRichtung();
     void fensterUngueltigesDatum();
-    void fensterRichtungWechselt();
     void sicherungKopiertUndMerktDatum();
     void ruecksicherungHebtAufUndLaedtNeu();
 };
@@ -197,26 +191,37 @@ void TestDatensicherung::tageskopieEinmalUndVierzehn() {
     QCOMPARE(lesen(t.pfad("Sicherungen/SAUWURF-2013-03-10.DAT")), morgens);
 }
 
-void TestDatensicherung::fensterOeffnetMitOrdner() {
+// Backing up lists the data files changed since the last backup, all chosen; restoring lists
+// the medium's files, none chosen.
+void TestDatensicherung::fensterOeffnetUndWechseltRichtung() {
     TestContext t;
+    QTemporaryDir medium;
+    const QString ziel = medium.path() + u'/';
     t.ctx.einstellungen.lastBackup = QStringLiteral("01.01.2010");
     for (const char* n : {"SAUWURF.DAT", "NOTIZ.TXT", "PLANZEIT.DAT"})
         QVERIFY(schreiben(t.pfad(QLatin1String(n)), "x", k2012));
+    QVERIFY(schreiben(ziel + "SAUWURF.DAT", "x", k2012));
+    QVERIFY(schreiben(ziel + "PLANTYPE.DAT", "x", k2012));
     TDatensicherung w(t.ctx);
-    w.SicherungOeffnen(QStringLiteral("/mnt/sicher/"), kMasken);
-    auto* box = w.findChild<QListWidget*>(QStringLiteral("ListBox1"));
-    QCOMPARE(listbox(box), (QStringList{"NOTIZ.TXT", "PLANZEIT.DAT", "SAUWURF.DAT"}));
-    QCOMPARE(listbox(box, true), listbox(box));
-    QVERIFY(w.findChild<QRadioButton*>(QStringLiteral("RadioGroup3_2"))->isChecked());
-    QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("EditPfad"))->text(),
-             QStringLiteral("/mnt/sicher/"));
-    QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(),
-             QStringLiteral("01.01.2010"));
+    w.SicherungOeffnen(ziel, kMasken);
+    auto* box = kind<QListWidget>(&w, "ListBox1");
+    const QStringList daten{"NOTIZ.TXT", "PLANZEIT.DAT", "SAUWURF.DAT"};
+    QCOMPARE(listbox(box), daten);
+    QCOMPARE(listbox(box, true), daten);
+    QVERIFY(kind<QRadioButton>(&w, "RadioGroup3_2")->isChecked());
+    QCOMPARE(kind<QLineEdit>(&w, "EditPfad")->text(), ziel);
+    QCOMPARE(kind<QLineEdit>(&w, "Edit2")->text(), QStringLiteral("01.01.2010"));
     QCOMPARE(w.property("helpContext").toInt(), 601);
-    QString ziel;
-    w.ZielHolen(ziel);
-    QCOMPARE(ziel, QStringLiteral("/mnt/sicher/"));
+    QString geholt;
+    w.ZielHolen(geholt);
+    QCOMPARE(geholt, ziel);
     QVERIFY(t.messages.shown.isEmpty());
+
+    kind<QRadioButton>(&w, "Richtung_1")->click();
+    QCOMPARE(listbox(box), (QStringList{"PLANTYPE.DAT", "SAUWURF.DAT"}));
+    QVERIFY(listbox(box, true).isEmpty());
+    kind<QRadioButton>(&w, "Richtung_0")->click();
+    QCOMPARE(listbox(box), daten);
 }
 
 void TestDatensicherung::fensterUngueltigesDatum() {
@@ -229,23 +234,6 @@ void TestDatensicherung::fensterUngueltigesDatum() {
     QCOMPARE(t.ctx.einstellungen.lastBackup, QStringLiteral("01.01.1985 00:00"));
 }
 
-void TestDatensicherung::fensterRichtungWechselt() {
-    TestContext t;
-    QTemporaryDir medium;
-    QVERIFY(schreiben(medium.filePath("SAUWURF.DAT"), "x", k2012));
-    QVERIFY(schreiben(medium.filePath("PLANTYPE.DAT"), "x", k2012));
-    QVERIFY(schreiben(t.pfad("PLANZEIT.DAT"), "x", k2012));
-    TDatensicherung w(t.ctx);
-    w.SicherungOeffnen(medium.path(), kMasken);
-    auto* box = w.findChild<QListWidget*>(QStringLiteral("ListBox1"));
-    QCOMPARE(listbox(box), QStringList{"PLANZEIT.DAT"});
-    w.findChild<QRadioButton*>(QStringLiteral("Richtung_1"))->click();
-    QCOMPARE(listbox(box), (QStringList{"PLANTYPE.DAT", "SAUWURF.DAT"}));
-    QVERIFY(listbox(box, true).isEmpty());
-    w.findChild<QRadioButton*>(QStringLiteral("Richtung_0"))->click();
-    QCOMPARE(listbox(box), QStringList{"PLANZEIT.DAT"});
-}
-
 void TestDatensicherung::sicherungKopiertUndMerktDatum() {
     TestContext t;
     QTemporaryDir medium;
@@ -254,7 +242,7 @@ void TestDatensicherung::sicherungKopiertUndMerktDatum() {
     QVERIFY(schreiben(medium.filePath("PLANZEIT.DAT"), "alt"));
     TDatensicherung w(t.ctx);
     w.SicherungOeffnen(medium.path() + u'/', kMasken);
-    w.findChild<QPushButton*>(QStringLiteral("StartBtn"))->click();
+    kind<QPushButton>(&w, "StartBtn")->click();
     QCOMPARE(w.result(), int(QDialog::Accepted));
     QCOMPARE(lesen(medium.filePath("PLANZEIT.DAT")), QByteArray("plan"));
     QCOMPARE(lesen(medium.filePath("NOTIZ.TXT")), QByteArray("notiz"));
@@ -275,11 +263,11 @@ void TestDatensicherung::ruecksicherungHebtAufUndLaedtNeu() {
     QVERIFY(herdeSchreiben(medium.filePath("SAUWURF.DAT"), 3));
     TDatensicherung w(t.ctx);
     w.SicherungOeffnen(medium.path() + u'/', kMasken);
-    w.findChild<QRadioButton*>(QStringLiteral("Richtung_1"))->click();
-    auto* box = w.findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    kind<QRadioButton>(&w, "Richtung_1")->click();
+    auto* box = kind<QListWidget>(&w, "ListBox1");
     box->item(0)->setSelected(true);
     t.messages.planAnswer(MessageService::Answer::Yes);
-    w.findChild<QPushButton*>(QStringLiteral("StartBtn"))->click();
+    kind<QPushButton>(&w, "StartBtn")->click();
     QCOMPARE(t.messages.shown.size(), 1);
     QCOMPARE(t.messages.shown[0].buttons, MessageService::Buttons::YesNoDefaultNo);
     QVERIFY(t.messages.shown[0].text.contains(QStringLiteral("SAUWURF.DAT")));

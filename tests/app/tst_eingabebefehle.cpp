@@ -7,12 +7,8 @@
 #include "support/modaltreiber.h"
 #include "support/testcontext.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
 

@@ -2,8 +2,6 @@
 #include "programm/einstellungenspeicher.h"
 #include "support/apphilfe.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {

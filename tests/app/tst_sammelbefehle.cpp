@@ -8,11 +8,8 @@
 #include "support/modaltreiber.h"
 #include "support/testcontext.h"
 
-#include <QAction>
-#include <QListView>
-#include <QListWidget>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
 

@@ -4,17 +4,8 @@
 #include "support/apphilfe.h"
 #include "support/testcontext.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
-#include <QFormLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
 

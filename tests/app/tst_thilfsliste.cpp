@@ -3,12 +3,8 @@
 #include "support/apphilfe.h"
 #include "support/testcontext.h"
 
-#include <QFile>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTabWidget>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
 

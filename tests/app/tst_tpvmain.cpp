@@ -10,17 +10,8 @@
 #include "support/modaltreiber.h"
 #include "support/testcontext.h"
 
-#include <QAction>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
 

@@ -5,10 +5,8 @@
 #include "support/apphilfe.h"
 #include "support/testcontext.h"
 
-#include <QFile>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 
 // The calculator's keys and the notes pad.
 class TestWerkzeuge : public QObject {
