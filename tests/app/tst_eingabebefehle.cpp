@@ -123,7 +123,9 @@ void TestEingabebefehle::entryLoopsThroughSelection() {
         kind<QPushButton>(karte, "OKBtn")->click();
     });
     treiber.dann([](QDialog* auswahl) { kind<QPushButton>(auswahl, "CancelBtn")->click(); });
-    w.Eingabe1Click();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_F2);
     QCOMPARE(treiber.behandelt(), 3);
     QCOMPARE(titel, QStringLiteral("2"));
     QCOMPARE(t.ctx.Sauenliste[1].rec.TVG(), QStringLiteral("X"));
