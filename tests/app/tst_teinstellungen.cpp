@@ -44,8 +44,8 @@ private slots:
     void indexLabelsNameTheirWeight();
     void cardComponentsMove();
     void currencyPage();
+    void newFolder_data();
     void newFolder();
-    void newFolderFailure();
     void changedDataDirectoryReloadsHerd();
 };
 
@@ -176,33 +176,42 @@ void TestTEinstellungen::currencyPage() {
     QCOMPARE(w.kurs[4], 1.5);
 }
 
+void TestTEinstellungen::newFolder_data() {
+    QTest::addColumn<QString>("basis"); // under the data directory
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("pfad"); // the data directory afterwards
+    QTest::addColumn<QStringList>("meldungen");
+    QTest::newRow("made, blanks trimmed") << ""
+                                          << " Herde 2027 "
+                                          << "Herde 2027/" << QStringList();
+    // A file stands where the parent folder would be.
+    QTest::newRow("cannot be made")
+        << "datei/"
+        << "neu"
+        << "datei/" << QStringList{"Der Ordner kann nicht angelegt werden."};
+}
+
 void TestTEinstellungen::newFolder() {
+    QFETCH(QString, basis);
+    QFETCH(QString, name);
+    QFETCH(QString, pfad);
+    QFETCH(QStringList, meldungen);
     TestContext t;
+    QVERIFY(schreiben(t.pfad(QStringLiteral("datei")), {}));
     Dialog d(t);
+    d.c<QLineEdit>("EditPfad")->setText(t.pfad(basis));
     d.dlg.seiten()->setCurrentIndex(4);
     d.c<QPushButton>("BtnNeuerOrdner")->click();
     QVERIFY(d.c<QWidget>("PanelOrdner")->isVisible());
-    QTest::keyClicks(d.c<QLineEdit>("EditOrdner"), QStringLiteral(" Herde 2027 "));
-    d.c<QPushButton>("BtnPlus")->click();
+    QTest::keyClicks(d.c<QLineEdit>("EditOrdner"), name);
+    if (meldungen.isEmpty())
+        d.c<QPushButton>("BtnPlus")->click();
+    else
+        QTest::keyClick(d.c<QLineEdit>("EditOrdner"), Qt::Key_Return);
+    QCOMPARE(t.messages.texts(), meldungen);
     QVERIFY(!d.c<QWidget>("PanelOrdner")->isVisible());
-    QCOMPARE(d.c<QLineEdit>("EditPfad")->text(), t.ctx.Datenpfad + QStringLiteral("Herde 2027/"));
-    QVERIFY(QFileInfo(t.ctx.Datenpfad + QStringLiteral("Herde 2027")).isDir());
-    QVERIFY(t.messages.shown.isEmpty());
-}
-
-void TestTEinstellungen::newFolderFailure() {
-    TestContext t;
-    // A file stands where the parent folder would be: the folder cannot be made.
-    QVERIFY(schreiben(t.pfad(QStringLiteral("datei")), {}));
-    Dialog d(t);
-    d.c<QLineEdit>("EditPfad")->setText(t.pfad(QStringLiteral("datei/")));
-    d.dlg.seiten()->setCurrentIndex(4);
-    d.c<QPushButton>("BtnNeuerOrdner")->click();
-    QTest::keyClicks(d.c<QLineEdit>("EditOrdner"), QStringLiteral("neu"));
-    QTest::keyClick(d.c<QLineEdit>("EditOrdner"), Qt::Key_Return);
-    QCOMPARE(t.messages.texts(), QStringList{"Der Ordner kann nicht angelegt werden."});
-    QCOMPARE(d.c<QLineEdit>("EditPfad")->text(), t.pfad(QStringLiteral("datei/")));
-    QVERIFY(!d.c<QWidget>("PanelOrdner")->isVisible());
+    QCOMPARE(d.c<QLineEdit>("EditPfad")->text(), t.pfad(pfad));
+    if (meldungen.isEmpty()) QVERIFY(QFileInfo(t.pfad(pfad)).isDir());
 }
 
 void TestTEinstellungen::changedDataDirectoryReloadsHerd() {

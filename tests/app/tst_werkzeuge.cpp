@@ -83,9 +83,7 @@ void TestWerkzeuge::rechnerFenster() {
 void TestWerkzeuge::notizenLesenUndSchreiben() {
     TestContext t;
     // Found whatever its letter case; Windows-1252 with CR LF.
-    QVERIFY(schreiben(t.pfad("NOTIZ.TXT"), "Eber \xfc"
-                                           "berpr\xfc"
-                                           "fen\r\nStall 3\r\n"));
+    QVERIFY(schreiben(t.pfad("NOTIZ.TXT"), "Eber \374berpr\374fen\r\nStall 3\r\n"));
     TNotizen w(t.ctx);
     QCOMPARE(w.windowTitle(), QStringLiteral("Notizen"));
     QCOMPARE(w.memo()->toPlainText(), QStringLiteral("Eber überprüfen\nStall 3"));
@@ -98,10 +96,8 @@ void TestWerkzeuge::notizenLesenUndSchreiben() {
     w.memo()->insertPlainText(QStringLiteral("prüfen"));
     QTest::keyClick(w.memo(), Qt::Key_Escape);
     QVERIFY(!w.isVisible());
-    QCOMPARE(lesen(t.pfad("NOTIZ.TXT")), QByteArray("Eber \xfc"
-                                                    "berpr\xfc"
-                                                    "fen\r\nStall 3\r\nSau 12 pr\xfc"
-                                                    "fen\r\n"));
+    QCOMPARE(lesen(t.pfad("NOTIZ.TXT")),
+             QByteArray("Eber \374berpr\374fen\r\nStall 3\r\nSau 12 pr\374fen\r\n"));
     QVERIFY(t.messages.shown.isEmpty());
 }
 
