@@ -105,7 +105,6 @@ private slots:
     void speichernUndLaden();
     void sicherungsdatei_data();
     void sicherungsdatei();
-    void dateinameOhneGrossKlein();
 };
 
 void TestHerdfile::ladeRegeln_data() {
@@ -426,55 +425,51 @@ void TestHerdfile::sicherungsdatei_data() {
     QTest::addColumn<bool>("backupdatei");
     QTest::addColumn<bool>("alteDatei");
     QTest::addColumn<int>("alteSicherung");
+    QTest::addColumn<QString>("dat"); // the names the files have before the save
+    QTest::addColumn<QString>("bak");
 
-    QTest::newRow("on, previous file and an older backup") << true << true << int(Aeltere);
-    QTest::newRow("on, first save, older backup") << true << false << int(Aeltere);
+    QTest::newRow("on, previous file and an older backup")
+        << true << true << int(Aeltere) << kDat << kBak;
+    QTest::newRow("on, first save, older backup") << true << false << int(Aeltere) << kDat << kBak;
     // Left so by a save whose final rename failed.
-    QTest::newRow("on, backup is a second name of the file") << true << true << int(Verknuepft);
-    QTest::newRow("off, previous file") << false << true << int(Keine);
+    QTest::newRow("on, backup is a second name of the file")
+        << true << true << int(Verknuepft) << kDat << kBak;
+    QTest::newRow("off, previous file") << false << true << int(Keine) << kDat << kBak;
+    QTest::newRow("names in other letter case") << true << true << int(Aeltere) << "SauWurf.Dat"
+                                                << "sauwurf.bak";
 }
 
-// With BACKUPDATEI on, the file a save replaces survives as SAUWURF.BAK (without a previous
-// file an older backup stays); with it off no backup is made. Nothing else is left behind.
+// The herd file and its backup are found whatever their letter case. With BACKUPDATEI on, the
+// file a save replaces survives as the backup (without a previous file an older backup stays);
+// with it off no backup is made. Nothing else is left behind.
 void TestHerdfile::sicherungsdatei() {
     QFETCH(bool, backupdatei);
     QFETCH(bool, alteDatei);
     QFETCH(int, alteSicherung);
+    QFETCH(QString, dat);
+    QFETCH(QString, bak);
 
     TestContext tc(kHeute);
-    const QString dat = tc.pfad(kDat), bak = tc.pfad(kBak);
-    const QByteArray vorher = dateiAus(kleineHerde(2, QStringLiteral("Alt")));
+    const Herde alt = kleineHerde(2, QStringLiteral("Alt"));
     const QByteArray aelter = dateiAus(kleineHerde(1, QStringLiteral("Uralt")));
-    if (alteDatei) QVERIFY(schreiben(dat, vorher));
-    if (alteSicherung == Aeltere) QVERIFY(schreiben(bak, aelter));
+    if (alteDatei) QVERIFY(schreiben(tc.pfad(dat), dateiAus(alt)));
+    if (alteSicherung == Aeltere) QVERIFY(schreiben(tc.pfad(bak), aelter));
     if (alteSicherung == Verknuepft)
-        QCOMPARE(::link(QFile::encodeName(dat).constData(), QFile::encodeName(bak).constData()), 0);
+        QCOMPARE(::link(QFile::encodeName(tc.pfad(dat)).constData(),
+                        QFile::encodeName(tc.pfad(bak)).constData()),
+                 0);
 
+    HerdeLaden(tc.ctx);
+    QVERIFY(abbild(tc.ctx.Sauenliste) == abbild(alteDatei ? alt : Herde{}));
     tc.ctx.einstellungen.backupdatei = backupdatei;
     tc.ctx.Sauenliste = kleineHerde(3);
     QVERIFY(HerdeSpeichern(tc.ctx));
-    QVERIFY(inhalt(dat) == dateiAus(tc.ctx.Sauenliste));
-    QCOMPARE(namen(tc.dir.path()), (backupdatei ? QStringList{kBak, kDat} : QStringList{kDat}));
-    if (backupdatei) QVERIFY(inhalt(bak) == (alteDatei ? vorher : aelter));
-    QCOMPARE(tc.messages.texts(), QStringList());
-}
-
-// The herd file and its backup are found whatever their letter case and saved in place.
-void TestHerdfile::dateinameOhneGrossKlein() {
-    TestContext tc(kHeute);
-    const QString dat = QStringLiteral("SauWurf.Dat"), bak = QStringLiteral("sauwurf.bak");
-    const Herde alt = kleineHerde(2, QStringLiteral("Alt"));
-    QVERIFY(schreiben(tc.pfad(dat), dateiAus(alt)));
-    QVERIFY(schreiben(tc.pfad(bak), QByteArray("old backup")));
-
-    HerdeLaden(tc.ctx);
-    QVERIFY(abbild(tc.ctx.Sauenliste) == abbild(alt));
-    tc.ctx.Sauenliste.push_back(kleineHerde(1, QStringLiteral("Neu"))[0]);
-    QVERIFY(HerdeSpeichern(tc.ctx));
-    QCOMPARE(tc.messages.texts(), QStringList());
-    QCOMPARE(namen(tc.dir.path()), (QStringList{dat, bak}));
     QVERIFY(inhalt(tc.pfad(dat)) == dateiAus(tc.ctx.Sauenliste));
-    QVERIFY(inhalt(tc.pfad(bak)) == dateiAus(alt));
+    QStringList danach = backupdatei ? QStringList{bak, dat} : QStringList{dat};
+    danach.sort();
+    QCOMPARE(namen(tc.dir.path()), danach);
+    if (backupdatei) QVERIFY(inhalt(tc.pfad(bak)) == (alteDatei ? dateiAus(alt) : aelter));
+    QCOMPARE(tc.messages.texts(), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestHerdfile)
