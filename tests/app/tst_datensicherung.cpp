@@ -1,16 +1,12 @@
-#include "programm/datensicherung.h"
-#include "programm/einstellungenspeicher.h"
 #include "app/tdatensicherung.h"
 #include "herd/herdfile.h"
+#include "programm/datensicherung.h"
+#include "programm/einstellungenspeicher.h"
+#include "support/apphilfe.h"
 #include "support/testcontext.h"
 
-#include <QDir>
-#include <QFile>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace datensicherung;
 
@@ -18,24 +14,14 @@ namespace {
 
 const QStringList kMasken{"PV.INI", "*.DAT", "NOTIZ.TXT"};
 
-void schreiben(const QString& pfad, const QByteArray& inhalt, const QDateTime& zeit = {}) {
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(inhalt);
-    f.flush();
-    if (zeit.isValid()) QVERIFY(f.setFileTime(zeit, QFileDevice::FileModificationTime));
-}
-
-QByteArray lesen(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
-}
-
-QStringList namen(const Dateiliste& l) {
+QStringList namen(const std::vector<Eintrag>& l) {
     QStringList out;
-    for (const Eintrag& e : l.eintraege)
+    for (const Eintrag& e : l)
         out << e.name;
     return out;
+}
+QStringList namen(const Dateiliste& l) {
+    return namen(l.eintraege);
 }
 
 // The names of the list box; the helper lists, which the window saves, left out.
@@ -46,20 +32,6 @@ QStringList listbox(const QListWidget* box, bool nurGewaehlt = false) {
             box->item(i)->text().compare(QStringLiteral("HILFSLST.DAT"), Qt::CaseInsensitive))
             out << box->item(i)->text();
     return out;
-}
-
-// A herd on disk, so that a reload can be seen.
-void herdeMitSauen(TestContext& t, int anzahl) {
-    Herde h;
-    for (int i = 0; i < anzahl; ++i) {
-        Sau s;
-        s.rec.setSauNr(QString::number(i + 1));
-        s.wuerfe.push_back(TWurfRec::leer(1));
-        h.push_back(s);
-    }
-    QFile f(t.pfad(QString::fromLatin1(kHerdeDatei)));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QVERIFY(HerdeSchreiben(f, h));
 }
 
 const QDateTime k2012(QDate(2012, 5, 1), QTime(10, 0));
@@ -77,9 +49,8 @@ private slots:
     void ruecksicherungMitSplit();
     void abgebrochenesKopierenLaesstZielStehen();
     void tageskopieEinmalUndVierzehn();
-    void fensterOeffnetMitOrdner();
+    void fensterOeffnetUndWechseltRichtung();
     void fensterUngueltigesDatum();
-    void fensterRichtungWechselt();
     void sicherungKopiertUndMerktDatum();
     void ruecksicherungHebtAufUndLaedtNeu();
 };
@@ -133,19 +104,16 @@ void TestDatensicherung::jahresOrdnung() {
     std::vector<Eintrag> l;
     for (const QString& n : ein)
         EintragEinfuegen(l, {n, {}}, sicherung);
-    QStringList ist;
-    for (const Eintrag& e : l)
-        ist << e.name;
-    QCOMPARE(ist, aus);
+    QCOMPARE(namen(l), aus);
 }
 
 void TestDatensicherung::listeDerDatendateien() {
     QTemporaryDir dir;
     const QString d = dir.path() + u'/';
     for (const char* n : {"SAUWURF.DAT", "NOTIZ.TXT", "PLANZEIT.DAT"})
-        schreiben(d + QLatin1String(n), "x", k2012);
-    schreiben(d + "ALT.DAT", "x", QDateTime(QDate(2009, 1, 1), QTime(0, 0)));
-    schreiben(d + "anderes.txt", "x", k2012);
+        QVERIFY(schreiben(d + QLatin1String(n), "x", k2012));
+    QVERIFY(schreiben(d + "ALT.DAT", "x", QDateTime(QDate(2009, 1, 1), QTime(0, 0))));
+    QVERIFY(schreiben(d + "anderes.txt", "x", k2012));
     QDateTime letzte;
     QVERIFY(DatumLesen(QStringLiteral("01.01.2010"), letzte));
     const Dateiliste l = DateienSammeln(d, kMasken, true, letzte);
@@ -155,7 +123,7 @@ void TestDatensicherung::listeDerDatendateien() {
     for (std::size_t i = 0; i < l.eintraege.size(); ++i)
         QCOMPARE(l.gewaehlt[i], l.eintraege[i].name != QStringLiteral("ALT.DAT"));
     // The settings file joins the list first when the masks name it.
-    schreiben(dir.filePath("store.ini"), "[EINSTELLUNGEN]\n", k2012);
+    QVERIFY(schreiben(dir.filePath("store.ini"), "[EINSTELLUNGEN]\n", k2012));
     QCOMPARE(namen(DateienSammeln(d, kMasken, true, letzte, dir.filePath("store.ini"))).first(),
              QStringLiteral("PV.INI"));
     // Restore direction: nothing preselected.
@@ -166,15 +134,15 @@ void TestDatensicherung::listeDerDatendateien() {
 void TestDatensicherung::ruecksicherungMitSplit() {
     QTemporaryDir dir;
     const QString d = dir.path() + u'/';
-    schreiben(d + "Split.txt", "TEIL1.ZIP    weitere Angaben\r\nzweite Zeile\r\n");
-    schreiben(d + "SAUWURF.DAT", "x");
-    schreiben(d + "HILFSLST.DAT", "x");
+    QVERIFY(schreiben(d + "Split.txt", "TEIL1.ZIP    weitere Angaben\r\nzweite Zeile\r\n"));
+    QVERIFY(schreiben(d + "SAUWURF.DAT", "x"));
+    QVERIFY(schreiben(d + "HILFSLST.DAT", "x"));
     const QStringList n = namen(DateienSammeln(d, kMasken, false, {}));
     QCOMPARE(n.first(), QStringLiteral("TEIL1.ZIP"));
     QCOMPARE(n.last(), QStringLiteral("SAUWURF.DAT"));
     QVERIFY(!namen(DateienSammeln(d, kMasken, true, {})).contains(QStringLiteral("TEIL1.ZIP")));
     // A name leading out of the medium is not offered.
-    schreiben(d + "Split.txt", "../../SAUWURF.DAT\r\n");
+    QVERIFY(schreiben(d + "Split.txt", "../../SAUWURF.DAT\r\n"));
     QCOMPARE(namen(DateienSammeln(d, kMasken, false, {})).size(), 2);
 }
 
@@ -182,8 +150,8 @@ void TestDatensicherung::abgebrochenesKopierenLaesstZielStehen() {
     QTemporaryDir dir;
     const QString von = dir.filePath("neu.DAT"), nach = dir.filePath("ziel.DAT");
     const QByteArray gross(300000, 'n');
-    schreiben(von, gross);
-    schreiben(nach, "alter Stand");
+    QVERIFY(schreiben(von, gross));
+    QVERIFY(schreiben(nach, "alter Stand"));
     QString fehler;
     QVERIFY(!DateiKopieren(von, nach, fehler, [](qint64 bisher) { return bisher < 100000; }));
     QVERIFY(fehler.contains(von));
@@ -201,9 +169,9 @@ void TestDatensicherung::tageskopieEinmalUndVierzehn() {
     const QString d = dir.path() + u'/';
     QVERIFY(TagesKopie(d, QDate(2013, 3, 1))); // no herd yet: nothing to keep
     QVERIFY(!QFileInfo::exists(d + "Sicherungen"));
-    schreiben(d + "SAUWURF.DAT", "morgens");
+    QVERIFY(schreiben(d + "SAUWURF.DAT", "morgens"));
     QVERIFY(TagesKopie(d, QDate(2013, 3, 1)));
-    schreiben(d + "SAUWURF.DAT", "mittags");
+    QVERIFY(schreiben(d + "SAUWURF.DAT", "mittags"));
     QVERIFY(TagesKopie(d, QDate(2013, 3, 1)));
     QCOMPARE(lesen(d + "Sicherungen/SAUWURF-2013-03-01.DAT"), QByteArray("morgens"));
     for (int i = 2; i <= 20; ++i)
@@ -214,7 +182,7 @@ void TestDatensicherung::tageskopieEinmalUndVierzehn() {
     QCOMPARE(da.last(), QStringLiteral("SAUWURF-2013-03-20.DAT"));
     // The program's saves keep the day's copy before writing.
     TestContext t;
-    herdeMitSauen(t, 1);
+    QVERIFY(herdeSchreiben(t.pfad("SAUWURF.DAT"), 1));
     const QByteArray morgens = lesen(t.pfad("SAUWURF.DAT"));
     HerdeLaden(t.ctx);
     t.ctx.tagesKopie = true;
@@ -223,26 +191,37 @@ void TestDatensicherung::tageskopieEinmalUndVierzehn() {
     QCOMPARE(lesen(t.pfad("Sicherungen/SAUWURF-2013-03-10.DAT")), morgens);
 }
 
-void TestDatensicherung::fensterOeffnetMitOrdner() {
+// Backing up lists the data files changed since the last backup, all chosen; restoring lists
+// the medium's files, none chosen.
+void TestDatensicherung::fensterOeffnetUndWechseltRichtung() {
     TestContext t;
+    QTemporaryDir medium;
+    const QString ziel = medium.path() + u'/';
     t.ctx.einstellungen.lastBackup = QStringLiteral("01.01.2010");
     for (const char* n : {"SAUWURF.DAT", "NOTIZ.TXT", "PLANZEIT.DAT"})
-        schreiben(t.pfad(QLatin1String(n)), "x", k2012);
+        QVERIFY(schreiben(t.pfad(QLatin1String(n)), "x", k2012));
+    QVERIFY(schreiben(ziel + "SAUWURF.DAT", "x", k2012));
+    QVERIFY(schreiben(ziel + "PLANTYPE.DAT", "x", k2012));
     TDatensicherung w(t.ctx);
-    w.SicherungOeffnen(QStringLiteral("/mnt/sicher/"), kMasken);
-    auto* box = w.findChild<QListWidget*>(QStringLiteral("ListBox1"));
-    QCOMPARE(listbox(box), (QStringList{"NOTIZ.TXT", "PLANZEIT.DAT", "SAUWURF.DAT"}));
-    QCOMPARE(listbox(box, true), listbox(box));
-    QVERIFY(w.findChild<QRadioButton*>(QStringLiteral("RadioGroup3_2"))->isChecked());
-    QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("EditPfad"))->text(),
-             QStringLiteral("/mnt/sicher/"));
-    QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(),
-             QStringLiteral("01.01.2010"));
+    w.SicherungOeffnen(ziel, kMasken);
+    auto* box = kind<QListWidget>(&w, "ListBox1");
+    const QStringList daten{"NOTIZ.TXT", "PLANZEIT.DAT", "SAUWURF.DAT"};
+    QCOMPARE(listbox(box), daten);
+    QCOMPARE(listbox(box, true), daten);
+    QVERIFY(kind<QRadioButton>(&w, "RadioGroup3_2")->isChecked());
+    QCOMPARE(kind<QLineEdit>(&w, "EditPfad")->text(), ziel);
+    QCOMPARE(kind<QLineEdit>(&w, "Edit2")->text(), QStringLiteral("01.01.2010"));
     QCOMPARE(w.property("helpContext").toInt(), 601);
-    QString ziel;
-    w.ZielHolen(ziel);
-    QCOMPARE(ziel, QStringLiteral("/mnt/sicher/"));
+    QString geholt;
+    w.ZielHolen(geholt);
+    QCOMPARE(geholt, ziel);
     QVERIFY(t.messages.shown.isEmpty());
+
+    kind<QRadioButton>(&w, "Richtung_1")->click();
+    QCOMPARE(listbox(box), (QStringList{"PLANTYPE.DAT", "SAUWURF.DAT"}));
+    QVERIFY(listbox(box, true).isEmpty());
+    kind<QRadioButton>(&w, "Richtung_0")->click();
+    QCOMPARE(listbox(box), daten);
 }
 
 void TestDatensicherung::fensterUngueltigesDatum() {
@@ -255,32 +234,15 @@ void TestDatensicherung::fensterUngueltigesDatum() {
     QCOMPARE(t.ctx.einstellungen.lastBackup, QStringLiteral("01.01.1985 00:00"));
 }
 
-void TestDatensicherung::fensterRichtungWechselt() {
-    TestContext t;
-    QTemporaryDir medium;
-    schreiben(medium.filePath("SAUWURF.DAT"), "x", k2012);
-    schreiben(medium.filePath("PLANTYPE.DAT"), "x", k2012);
-    schreiben(t.pfad("PLANZEIT.DAT"), "x", k2012);
-    TDatensicherung w(t.ctx);
-    w.SicherungOeffnen(medium.path(), kMasken);
-    auto* box = w.findChild<QListWidget*>(QStringLiteral("ListBox1"));
-    QCOMPARE(listbox(box), QStringList{"PLANZEIT.DAT"});
-    w.findChild<QRadioButton*>(QStringLiteral("Richtung_1"))->click();
-    QCOMPARE(listbox(box), (QStringList{"PLANTYPE.DAT", "SAUWURF.DAT"}));
-    QVERIFY(listbox(box, true).isEmpty());
-    w.findChild<QRadioButton*>(QStringLiteral("Richtung_0"))->click();
-    QCOMPARE(listbox(box), QStringList{"PLANZEIT.DAT"});
-}
-
 void TestDatensicherung::sicherungKopiertUndMerktDatum() {
     TestContext t;
     QTemporaryDir medium;
-    schreiben(t.pfad("PLANZEIT.DAT"), "plan", k2012);
-    schreiben(t.pfad("NOTIZ.TXT"), "notiz", k2012);
-    schreiben(medium.filePath("PLANZEIT.DAT"), "alt");
+    QVERIFY(schreiben(t.pfad("PLANZEIT.DAT"), "plan", k2012));
+    QVERIFY(schreiben(t.pfad("NOTIZ.TXT"), "notiz", k2012));
+    QVERIFY(schreiben(medium.filePath("PLANZEIT.DAT"), "alt"));
     TDatensicherung w(t.ctx);
     w.SicherungOeffnen(medium.path() + u'/', kMasken);
-    w.findChild<QPushButton*>(QStringLiteral("StartBtn"))->click();
+    kind<QPushButton>(&w, "StartBtn")->click();
     QCOMPARE(w.result(), int(QDialog::Accepted));
     QCOMPARE(lesen(medium.filePath("PLANZEIT.DAT")), QByteArray("plan"));
     QCOMPARE(lesen(medium.filePath("NOTIZ.TXT")), QByteArray("notiz"));
@@ -294,22 +256,18 @@ void TestDatensicherung::sicherungKopiertUndMerktDatum() {
 void TestDatensicherung::ruecksicherungHebtAufUndLaedtNeu() {
     TestContext t;
     QTemporaryDir medium;
-    herdeMitSauen(t, 1);
+    QVERIFY(herdeSchreiben(t.pfad("SAUWURF.DAT"), 1));
     const QByteArray vorher = lesen(t.pfad("SAUWURF.DAT"));
     HerdeLaden(t.ctx);
     QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(1));
-    {
-        TestContext quelle;
-        herdeMitSauen(quelle, 3);
-        QVERIFY(QFile::copy(quelle.pfad("SAUWURF.DAT"), medium.filePath("SAUWURF.DAT")));
-    }
+    QVERIFY(herdeSchreiben(medium.filePath("SAUWURF.DAT"), 3));
     TDatensicherung w(t.ctx);
     w.SicherungOeffnen(medium.path() + u'/', kMasken);
-    w.findChild<QRadioButton*>(QStringLiteral("Richtung_1"))->click();
-    auto* box = w.findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    kind<QRadioButton>(&w, "Richtung_1")->click();
+    auto* box = kind<QListWidget>(&w, "ListBox1");
     box->item(0)->setSelected(true);
     t.messages.planAnswer(MessageService::Answer::Yes);
-    w.findChild<QPushButton*>(QStringLiteral("StartBtn"))->click();
+    kind<QPushButton>(&w, "StartBtn")->click();
     QCOMPARE(t.messages.shown.size(), 1);
     QCOMPARE(t.messages.shown[0].buttons, MessageService::Buttons::YesNoDefaultNo);
     QVERIFY(t.messages.shown[0].text.contains(QStringLiteral("SAUWURF.DAT")));

@@ -5,16 +5,9 @@
 #include "support/fakemessages.h"
 #include "support/modaltreiber.h"
 
-#include <QDialogButtonBox>
-#include <QMessageBox>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QProcess>
-#include <QPushButton>
-#include <QStandardPaths>
-#include <QTemporaryDir>
+#include <QtPrintSupport>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
 

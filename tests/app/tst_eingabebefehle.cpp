@@ -1,23 +1,16 @@
-#include "entry/sauvorlage.h"
 #include "app/tpvmain.h"
 #include "controls/tdate_ed.h"
 #include "controls/tnumedit.h"
+#include "entry/sauvorlage.h"
 #include "entry/tsauauswahl.h"
+#include "support/apphilfe.h"
 #include "support/modaltreiber.h"
 #include "support/testcontext.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
-
-template <class T> T* kind(QWidget* w, const char* name) {
-    return w->findChild<T*>(QString::fromLatin1(name));
-}
 
 void neueSauEintragen(QDialog* karte, const QString& nr) {
     kind<QLineEdit>(karte, "SauNr")->setText(nr);
@@ -64,21 +57,23 @@ void TestEingabebefehle::twoNewSowsInARowWithPrefill() {
         kind<QPlainTextEdit>(karte, "Memo1")->setPlainText(QStringLiteral("ruhig"));
         neueSauEintragen(karte, QStringLiteral("101"));
     });
-    QString stall, herkunft, tvg, notiz, nummer, wurfNr;
-    double gewicht = 0, preis = 0;
-    int waehrung = -1;
-    TKurzDatum zugang;
+    QStringList vorbelegt;
     treiber.dann([&](QDialog* karte) {
-        nummer = kind<QLineEdit>(karte, "SauNr")->text();
-        stall = kind<QComboBox>(karte, "Stall")->currentText();
-        zugang = kind<tdate_ed>(karte, "Zugang")->Getdatum();
-        herkunft = kind<QComboBox>(karte, "Herkunft")->currentText();
-        tvg = kind<QLineEdit>(karte, "TVG")->text();
-        gewicht = kind<TNumEdit>(karte, "NumEdit2")->Wert();
-        preis = kind<TNumEdit>(karte, "Einkauf")->Wert();
-        waehrung = kind<TNumEdit>(karte, "Einkauf")->Waehrung();
-        notiz = kind<QPlainTextEdit>(karte, "Memo1")->toPlainText();
-        wurfNr = kind<QLineEdit>(karte, "NumEdit3")->text();
+        const TKurzDatum zugang = kind<tdate_ed>(karte, "Zugang")->Getdatum();
+        vorbelegt = {kind<QLineEdit>(karte, "SauNr")->text(),
+                     kind<QComboBox>(karte, "Stall")->currentText(),
+                     QStringLiteral("%1.%2.%3/%4")
+                         .arg(zugang.Tag)
+                         .arg(zugang.Monat)
+                         .arg(zugang.Jahr)
+                         .arg(zugang.Zusatz),
+                     kind<QComboBox>(karte, "Herkunft")->currentText(),
+                     kind<QLineEdit>(karte, "TVG")->text(),
+                     QString::number(kind<TNumEdit>(karte, "NumEdit2")->Wert()),
+                     QString::number(kind<TNumEdit>(karte, "Einkauf")->Wert()),
+                     QString::number(kind<TNumEdit>(karte, "Einkauf")->Waehrung()),
+                     kind<QPlainTextEdit>(karte, "Memo1")->toPlainText(),
+                     kind<QLineEdit>(karte, "NumEdit3")->text()};
         neueSauEintragen(karte, QStringLiteral("102"));
     });
     t.messages.planAnswer(MessageService::Answer::Yes);
@@ -86,23 +81,15 @@ void TestEingabebefehle::twoNewSowsInARowWithPrefill() {
     w.NeueSau1Click();
     QCOMPARE(treiber.behandelt(), 2);
     QCOMPARE(t.messages.count(QStringLiteral("Weitere neue Sau erfassen?")), 2);
-    QCOMPARE(nummer, QString());
-    QCOMPARE(stall, QStringLiteral("Wartestall"));
-    QCOMPARE(zugang, TKurzDatum::aus(1, 2, 2013));
-    QCOMPARE(herkunft, QStringLiteral("Müller"));
-    QCOMPARE(tvg, QStringLiteral("DE 1"));
-    QCOMPARE(gewicht, 110.0);
-    QCOMPARE(preis, 350.0);
-    QCOMPARE(waehrung, int(Euro));
-    QCOMPARE(notiz, QStringLiteral("ruhig"));
-    QCOMPARE(wurfNr, QStringLiteral("1"));
+    // The second card starts with the first one's fields, but without number and currency.
+    QCOMPARE(vorbelegt, (QStringList{"", "Wartestall", "1.2.113/0", "Müller", "DE 1", "110", "350",
+                                     QString::number(int(Euro)), "ruhig", "1"}));
     QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(2));
-    QCOMPARE(t.ctx.Sauenliste[0].rec.SauNr(), QStringLiteral("101"));
-    QCOMPARE(t.ctx.Sauenliste[1].rec.SauNr(), QStringLiteral("102"));
     QCOMPARE(t.ctx.Sauenliste[0].rec.EinkaufWaehrung(), DM);
-    // Each sow has her own first litter.
-    QCOMPARE(t.ctx.Sauenliste[0].wuerfe.size(), std::size_t(1));
-    QCOMPARE(t.ctx.Sauenliste[1].wuerfe.size(), std::size_t(1));
+    for (int i = 0; i < 2; ++i) { // each sow with her own first litter
+        QCOMPARE(t.ctx.Sauenliste[i].rec.SauNr(), QString::number(101 + i));
+        QCOMPARE(t.ctx.Sauenliste[i].wuerfe.size(), std::size_t(1));
+    }
     QVERIFY(w.menuItem(QStringLiteral("Eingabe1"))->isEnabled());
     QCOMPARE(int(w.sauAuswahl()->liste().eintraege().size()), 2);
 }
@@ -121,13 +108,7 @@ void TestEingabebefehle::noEndsTheSeries() {
 
 void TestEingabebefehle::entryLoopsThroughSelection() {
     TestContext t;
-    for (const char* nr : {"5", "6"}) {
-        Sau s;
-        s.rec.setSauNr(QString::fromLatin1(nr));
-        s.wuerfe.push_back(TWurfRec::leer(1));
-        t.ctx.Sauenliste.push_back(s);
-    }
-    QVERIFY(HerdeSpeichern(t.ctx)); // the main window loads the herd file
+    QVERIFY(herdeSchreiben(t.pfad(QStringLiteral("SAUWURF.DAT")), 2));
     TPVMain w(t.ctx);
     ModalTreiber treiber;
     treiber.dann([](QDialog* auswahl) {
@@ -142,9 +123,11 @@ void TestEingabebefehle::entryLoopsThroughSelection() {
         kind<QPushButton>(karte, "OKBtn")->click();
     });
     treiber.dann([](QDialog* auswahl) { kind<QPushButton>(auswahl, "CancelBtn")->click(); });
-    w.Eingabe1Click();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_F2);
     QCOMPARE(treiber.behandelt(), 3);
-    QCOMPARE(titel, QStringLiteral("6"));
+    QCOMPARE(titel, QStringLiteral("2"));
     QCOMPARE(t.ctx.Sauenliste[1].rec.TVG(), QStringLiteral("X"));
 }
 

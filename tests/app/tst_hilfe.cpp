@@ -1,4 +1,3 @@
-#include "programm/hilfetexte.h"
 #include "app/tdatensicherung.h"
 #include "app/teinstellungen.h"
 #include "app/thilfe.h"
@@ -9,15 +8,11 @@
 #include "feed/tfuttermix.h"
 #include "plan/tarbeitsplanzeiten.h"
 #include "plan/tarbplantyp.h"
+#include "programm/hilfetexte.h"
 #include "support/testcontext.h"
 
-#include <QAction>
-#include <QFile>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTextBrowser>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 namespace {

@@ -1,9 +1,5 @@
 // The program as shipped: the built executable started offscreen on its own home, working
 // and program folders, driven by a script of user actions.
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class TestProgramm : public QObject {

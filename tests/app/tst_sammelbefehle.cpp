@@ -4,20 +4,14 @@
 #include "entry/tsauauswahl.h"
 #include "plan/planrecords.h"
 #include "plan/terminnamen.h"
+#include "support/apphilfe.h"
 #include "support/modaltreiber.h"
 #include "support/testcontext.h"
 
-#include <QAction>
-#include <QListView>
-#include <QListWidget>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
-
-template <class T> T* kind(QWidget* w, const char* name) {
-    return w->findChild<T*>(QString::fromLatin1(name));
-}
 
 TKurzDatum dt(int d, int m, int y) {
     return TKurzDatum::aus(d, m, y);

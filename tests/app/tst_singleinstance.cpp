@@ -1,8 +1,5 @@
 #include "app/singleinstance.h"
 
-#include <QProcess>
-#include <QSignalSpy>
-#include <QUuid>
 #include <QtTest>
 
 #include <csignal>

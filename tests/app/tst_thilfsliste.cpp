@@ -1,22 +1,12 @@
 #include "app/thilfsliste.h"
 #include "herd/hilfslisten.h"
+#include "support/apphilfe.h"
 #include "support/testcontext.h"
 
-#include <QFile>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTabWidget>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
-
-QStringList eintraege(const QListWidget* box) {
-    QStringList out;
-    for (int i = 0; i < box->count(); ++i)
-        out << box->item(i)->text();
-    return out;
-}
 
 struct Editor {
     explicit Editor(TestContext& t) : dlg(t.ctx) {
@@ -53,18 +43,12 @@ void TestTHilfsliste::pagesAndInitialState() {
     TestContext t;
     t.ctx.Hilfslisten[0] = QStringList{"DL", "Pietrain"};
     Editor e(t);
-    QCOMPARE(e.dlg.windowTitle(), QStringLiteral("Hilfsliste"));
     QCOMPARE(e.dlg.property("helpContext").toInt(), 150);
     QTabWidget* tabs = e.dlg.seiten();
-    QCOMPARE(tabs->tabPosition(), QTabWidget::South);
-    const QStringList titel{"&Herkunft/Abn.",   "&Rassen",       "&Ställe",
-                            "&Ausfallursachen", "&Impf./Medik.", "&Vermerke"};
     const QStringList namen{"ListHandel",  "ListRasse",  "ListStall",
                             "ListAusfall", "ListMedika", "ListVermerk"};
-    for (int i = 0; i < 6; ++i) {
-        QCOMPARE(tabs->tabText(i), titel[i]);
+    for (int i = 0; i < 6; ++i)
         QCOMPARE(tabs->widget(i)->objectName(), namen[i]);
-    }
     QCOMPARE(tabs->currentWidget()->objectName(), QStringLiteral("ListStall"));
     QCOMPARE(QApplication::focusWidget(), tabs->currentWidget()); // typing goes to the list
     QCOMPARE(eintraege(e.dlg.liste(0)), (QStringList{"DL", "Pietrain", ">"}));
@@ -88,12 +72,8 @@ void TestTHilfsliste::typingOnAppendMarkAddsEntry() {
     QVERIFY(box->hasFocus());
     e.ok();
     QCOMPARE(t.ctx.Hilfslisten[0], QStringList{"P"});
-    QFile f(t.pfad(QStringLiteral("HilfsLst.DAT")));
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QByteArray d = f.readAll();
-    QCOMPARE(d.size(), kHilfslistenSatz);
-    QCOMPARE(int(d[0]), 0);
-    QCOMPARE(d.mid(1, 2), QByteArray("\x01P"));
+    QCOMPARE(lesen(t.pfad(QStringLiteral("HilfsLst.DAT"))),
+             QByteArray("\0\1P", 3) + QByteArray(kHilfslistenSatz - 3, '\0'));
 }
 
 void TestTHilfsliste::blanksOnlyEntryKeptEmpty() {

@@ -6,35 +6,14 @@
 #include "plan/planfiles.h"
 #include "platform/canvas.h"
 #include "platform/druckausgabe.h"
+#include "support/apphilfe.h"
 #include "support/modaltreiber.h"
 #include "support/testcontext.h"
 
-#include <QAction>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
-
-void herdeSchreiben(const QString& pfad, int sauen) {
-    Herde h;
-    for (int i = 0; i < sauen; ++i) {
-        Sau s;
-        s.rec.setSauNr(QString::number(i + 1));
-        s.wuerfe.push_back(TWurfRec::leer(1));
-        h.push_back(s);
-    }
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QVERIFY(HerdeSchreiben(f, h));
-}
 
 // A child window that answers the print request.
 class DruckFenster : public QWidget, public Druckbar {
@@ -49,13 +28,10 @@ public:
 class TestTPVMain : public QObject {
     Q_OBJECT
 private slots:
-    void menuCaptionsAndKeys_data();
-    void menuCaptionsAndKeys();
     void menuFollowsHerdCount_data();
     void menuFollowsHerdCount();
     void closeQuery_data();
     void closeQuery();
-    void failedSaveKeepsProgramOpen();
     void printRequestGoesToActiveChild();
     void aboutBoxShowsRelease();
     void settingsShapeWindow_data();
@@ -64,89 +40,6 @@ private slots:
     void planTimesGiveGestationAndTaskNames();
     void standardButtonsSpeakGerman();
 };
-
-void TestTPVMain::menuCaptionsAndKeys_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QKeySequence>("key");
-    QTest::addColumn<int>("help");
-    QTest::newRow("NeueSau1") << "NeueSau1"
-                              << "&Neue Sau" << QKeySequence() << 200;
-    QTest::newRow("Eingabe1") << "Eingabe1"
-                              << "&Eingabe" << QKeySequence(Qt::Key_F2) << 250;
-    QTest::newRow("Hilfslisten1") << "Hilfslisten1"
-                                  << "&Hilfslisten" << QKeySequence() << 150;
-    QTest::newRow("Sammel1") << "Sammel1"
-                             << "&Sammel" << QKeySequence() << 270;
-    QTest::newRow("baum1") << "baum1"
-                           << "baum" << QKeySequence(Qt::CTRL | Qt::Key_A) << 0;
-    QTest::newRow("Drucken1") << "Drucken1"
-                              << "&Drucken" << QKeySequence() << 700;
-    QTest::newRow("Druckereinrichten1") << "Druckereinrichten1"
-                                        << "D&rucker einrichten" << QKeySequence() << 700;
-    QTest::newRow("Sammelausdruck1") << "Sammelausdruck1"
-                                     << "Sammelausdruck" << QKeySequence() << 0;
-    QTest::newRow("Beenden1") << "Beenden1"
-                              << "&Beenden" << QKeySequence() << 0;
-    QTest::newRow("AuswertWurf") << "AuswertWurf"
-                                 << "&Wurf" << QKeySequence() << 0;
-    QTest::newRow("AuswertSau") << "AuswertSau"
-                                << "&Sau" << QKeySequence() << 0;
-    QTest::newRow("AuswertEber") << "AuswertEber"
-                                 << "&Eber" << QKeySequence() << 0;
-    QTest::newRow("Auswahl1") << "Auswahl1"
-                              << "&Auswahl" << QKeySequence() << 0;
-    QTest::newRow("Vergleich1") << "Vergleich1"
-                                << "&Vergleich" << QKeySequence() << 0;
-    QTest::newRow("Eber1") << "Eber1"
-                           << "Eber" << QKeySequence() << 0;
-    QTest::newRow("Herkunft1") << "Herkunft1"
-                               << "Herkunft" << QKeySequence() << 0;
-    QTest::newRow("Rasse1") << "Rasse1"
-                            << "Rasse" << QKeySequence() << 0;
-    QTest::newRow("Hitliste1") << "Hitliste1"
-                               << "&Hitliste" << QKeySequence() << 0;
-    QTest::newRow("TierbewSauen1") << "TierbewSauen1"
-                                   << "Tierbew. Sauen" << QKeySequence() << 0;
-    QTest::newRow("FerkelAbgang1") << "FerkelAbgang1"
-                                   << "Ferkel Abgang" << QKeySequence() << 0;
-    QTest::newRow("Plan1") << "Plan1"
-                           << "&Plan" << QKeySequence() << 0;
-    QTest::newRow("PlanZeiten") << "PlanZeiten"
-                                << "&Zeiten" << QKeySequence() << 0;
-    QTest::newRow("PlanTypen") << "PlanTypen"
-                               << "&Typen" << QKeySequence() << 0;
-    QTest::newRow("Futter1") << "Futter1"
-                             << "&Futter" << QKeySequence() << 0;
-    QTest::newRow("Rechner1") << "Rechner1"
-                              << "&Rechner" << QKeySequence(Qt::Key_F7) << 0;
-    QTest::newRow("Notiz1") << "Notiz1"
-                            << "&Notiz" << QKeySequence(Qt::Key_F8) << 0;
-    QTest::newRow("Einstellungen1") << "Einstellungen1"
-                                    << "&Einstellungen" << QKeySequence() << 0;
-    QTest::newRow("Datensicherung1") << "Datensicherung1"
-                                     << "&Datensicherung" << QKeySequence() << 0;
-    QTest::newRow("Hilfe1") << "Hilfe1"
-                            << "&Hilfe" << QKeySequence() << 0;
-    QTest::newRow("Info1") << "Info1"
-                           << "&Info" << QKeySequence() << 0;
-}
-
-void TestTPVMain::menuCaptionsAndKeys() {
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QFETCH(QKeySequence, key);
-    QFETCH(int, help);
-    TestContext t;
-    TPVMain w(t.ctx);
-    QCOMPARE(w.windowTitle(), QStringLiteral("Porvanta"));
-    QAction* a = w.menuItem(name);
-    QVERIFY2(a, qPrintable(name));
-    QCOMPARE(a->text(), caption);
-    QCOMPARE(a->shortcut(), key);
-    QCOMPARE(a->property("helpContext").toInt(), help);
-    QCOMPARE(a->isVisible(), name != QLatin1String("baum1"));
-}
 
 void TestTPVMain::menuFollowsHerdCount_data() {
     QTest::addColumn<int>("sauen");
@@ -160,8 +53,9 @@ void TestTPVMain::menuFollowsHerdCount() {
     QFETCH(int, sauen);
     QFETCH(bool, freigegeben);
     TestContext t;
-    if (sauen >= 0) herdeSchreiben(t.pfad(QStringLiteral("SAUWURF.DAT")), sauen);
+    if (sauen >= 0) QVERIFY(herdeSchreiben(t.pfad(QStringLiteral("SAUWURF.DAT")), sauen));
     TPVMain w(t.ctx);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Porvanta"));
     QCOMPARE(int(t.ctx.Sauenliste.size()), std::max(sauen, 0));
     for (const char* n :
          {"Eingabe1", "Sammel1", "AuswertWurf", "AuswertSau", "AuswertEber", "Plan1"})
@@ -181,15 +75,14 @@ void TestTPVMain::closeQuery_data() {
     QTest::addColumn<bool>("geaendert");
     QTest::addColumn<int>("antwort");
     QTest::addColumn<bool>("geschlossen");
-    QTest::addColumn<int>("sauenImFile");
+    QTest::addColumn<int>("sauenImFile"); // -1: a folder is in the herd file's place
     QTest::addColumn<int>("fragen");
+    using A = MessageService::Answer;
     QTest::newRow("unchanged closes without question") << false << -1 << true << 1 << 0;
-    QTest::newRow("Ja saves and closes")
-        << true << int(MessageService::Answer::Yes) << true << 2 << 1;
-    QTest::newRow("Nein closes without saving")
-        << true << int(MessageService::Answer::No) << true << 1 << 1;
-    QTest::newRow("Abbrechen stays open")
-        << true << int(MessageService::Answer::Cancel) << false << 1 << 1;
+    QTest::newRow("Ja saves and closes") << true << int(A::Yes) << true << 2 << 1;
+    QTest::newRow("Nein closes without saving") << true << int(A::No) << true << 1 << 1;
+    QTest::newRow("Abbrechen stays open") << true << int(A::Cancel) << false << 1 << 1;
+    QTest::newRow("failed save stays open") << true << int(A::Yes) << false << -1 << 1;
 }
 
 void TestTPVMain::closeQuery() {
@@ -200,9 +93,10 @@ void TestTPVMain::closeQuery() {
     QFETCH(int, fragen);
     TestContext t;
     const QString datei = t.pfad(QStringLiteral("SAUWURF.DAT"));
-    herdeSchreiben(datei, 1);
+    QVERIFY(herdeSchreiben(datei, 1));
     TPVMain w(t.ctx);
     w.show();
+    if (sauenImFile < 0) QVERIFY(QFile::remove(datei) && QDir().mkpath(datei));
     t.ctx.Sauenliste.push_back(Sau{TSauRec{}, {TWurfRec::leer(1)}});
     t.ctx.Geaendert = geaendert;
     if (antwort >= 0) t.messages.planAnswer(MessageService::Answer(antwort));
@@ -210,24 +104,13 @@ void TestTPVMain::closeQuery() {
     QCOMPARE(w.close(), geschlossen);
     QCOMPARE(w.isVisible(), !geschlossen);
     QCOMPARE(t.messages.count(QStringLiteral("Geänderte Tierdaten speichern?")), fragen);
-    QCOMPARE(int(QFileInfo(datei).size() / 512), sauenImFile * 2); // each sow with one litter
-}
-
-void TestTPVMain::failedSaveKeepsProgramOpen() {
-    TestContext t;
-    TPVMain w(t.ctx);
-    w.show();
-    // The herd file's place is taken by a folder: the save must fail.
-    QVERIFY(QDir().mkpath(t.pfad(QStringLiteral("SAUWURF.DAT"))));
-    t.ctx.Sauenliste.push_back(Sau{});
-    t.ctx.Geaendert = true;
-    t.messages.planAnswer(MessageService::Answer::Yes);
-    QVERIFY(!w.close());
-    QVERIFY(w.isVisible());
-    QVERIFY(t.ctx.Geaendert);
     QCOMPARE(
         t.messages.count(QStringLiteral("Die Datei SAUWURF.DAT konnte nicht geschrieben werden!")),
-        1);
+        sauenImFile < 0 ? 1 : 0);
+    if (sauenImFile < 0)
+        QVERIFY(t.ctx.Geaendert);
+    else
+        QCOMPARE(int(QFileInfo(datei).size() / 512), sauenImFile * 2); // one litter each
 }
 
 void TestTPVMain::printRequestGoesToActiveChild() {
@@ -262,12 +145,8 @@ void TestTPVMain::aboutBoxShowsRelease() {
     QCOMPARE(box.windowTitle(), QStringLiteral("Infos"));
     QCOMPARE(box.findChild<QLabel*>(QStringLiteral("ProductName"))->text(),
              QStringLiteral("Porvanta  PV 2"));
-    const QString release = box.findChild<QLabel*>(QStringLiteral("Version"))->text();
-    QVERIFY2(QRegularExpression(QStringLiteral("^Release [ 0-9]\\d\\.\\d+\\.\\d+\\.\\d+$"))
-                 .match(release)
-                 .hasMatch(),
-             qPrintable(release));
-    QCOMPARE(release, QStringLiteral("Release  2.0.0.1"));
+    QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Version"))->text(),
+             QStringLiteral("Release  2.0.0.1"));
     // Wide enough that a title bar shows the whole title with the program's name.
     QVERIFY(box.minimumWidth() >
             box.fontMetrics().horizontalAdvance(QStringLiteral("Infos — Porvanta")) + 100);
@@ -288,10 +167,7 @@ void TestTPVMain::settingsShapeWindow() {
     QFETCH(bool, tooltips);
     TestContext t;
     QDir().mkpath(QFileInfo(t.ctx.einstellungsDatei).absolutePath());
-    QFile f(t.ctx.einstellungsDatei);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(ini);
-    f.close();
+    QVERIFY(schreiben(t.ctx.einstellungsDatei, ini));
     TPVMain w(t.ctx);
     QCOMPARE(bool(w.windowState() & Qt::WindowMaximized), maximiert);
     QCOMPARE(schnellhilfe::an(), tooltips);

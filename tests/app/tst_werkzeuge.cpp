@@ -1,28 +1,12 @@
-#include "programm/rechnerlogik.h"
 #include "app/tnotizen.h"
 #include "app/tpvmain.h"
 #include "app/trechner.h"
+#include "programm/rechnerlogik.h"
+#include "support/apphilfe.h"
 #include "support/testcontext.h"
 
-#include <QFile>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QtTest>
-
-namespace {
-
-QByteArray lesen(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
-}
-
-void schreiben(const QString& pfad, const QByteArray& inhalt) {
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(inhalt);
-}
-
-} // namespace
+#include <QtWidgets>
 
 // The calculator's keys and the notes pad.
 class TestWerkzeuge : public QObject {
@@ -39,38 +23,26 @@ private slots:
 void TestWerkzeuge::rechnen_data() {
     QTest::addColumn<QString>("tasten");
     QTest::addColumn<QString>("anzeige");
-    QTest::newRow("Summe") << "12+3="
-                           << "15.";
-    QTest::newRow("Prozent vom ersten Wert") << "200+10%"
-                                             << "220.";
-    QTest::newRow("Prozent allein") << "50%"
-                                    << "0.5";
-    QTest::newRow("durch null") << "8/0="
-                                << "Überlauf";
-    QTest::newRow("acht Stellen") << "999999999"
-                                  << "99999999";
-    QTest::newRow("Speicher") << "3MCR+1="
-                              << "4.";
-    QTest::newRow("negativer Faktor") << "6*-2="
-                                      << "-12.";
-    QTest::newRow("Minus rechnet") << "9-4="
-                                   << "5.";
-    QTest::newRow("Komma und Kleinbuchstaben") << "1,5*2="
-                                               << "3.";
-    QTest::newRow("c löscht") << "7+8c"
-                              << "0.";
-    QTest::newRow("nach Überlauf neue Zahl") << "8/0=5"
-                                             << "5";
-    QTest::newRow("zu groß") << "99999999*2="
-                             << "Überlauf";
-    QTest::newRow("Rücktaste") << "123\b"
-                               << "12";
-    QTest::newRow("R beim Tippen zeigt den Speicher") << "4M5+7R="
-                                                      << "9.";
-    QTest::newRow("Nachkommastellen gekürzt") << "1/3="
-                                              << "0.3333333";
-    QTest::newRow("führende Null") << "05"
-                                   << "5";
+    const char* faelle[][3] = {
+        {"Summe", "12+3=", "15."},
+        {"Prozent vom ersten Wert", "200+10%", "220."},
+        {"Prozent allein", "50%", "0.5"},
+        {"durch null", "8/0=", "Überlauf"},
+        {"acht Stellen", "999999999", "99999999"},
+        {"Speicher", "3MCR+1=", "4."},
+        {"negativer Faktor", "6*-2=", "-12."},
+        {"Minus rechnet", "9-4=", "5."},
+        {"Komma und Kleinbuchstaben", "1,5*2=", "3."},
+        {"c löscht", "7+8c", "0."},
+        {"nach Überlauf neue Zahl", "8/0=5", "5"},
+        {"zu groß", "99999999*2=", "Überlauf"},
+        {"Rücktaste", "123\b", "12"},
+        {"R beim Tippen zeigt den Speicher", "4M5+7R=", "9."},
+        {"Nachkommastellen gekürzt", "1/3=", "0.3333333"},
+        {"führende Null", "05", "5"},
+    };
+    for (const auto& f : faelle)
+        QTest::newRow(f[0]) << QString::fromUtf8(f[1]) << QString::fromUtf8(f[2]);
 }
 
 void TestWerkzeuge::rechnen() {
@@ -111,9 +83,7 @@ void TestWerkzeuge::rechnerFenster() {
 void TestWerkzeuge::notizenLesenUndSchreiben() {
     TestContext t;
     // Found whatever its letter case; Windows-1252 with CR LF.
-    schreiben(t.pfad("NOTIZ.TXT"), "Eber \xfc"
-                                   "berpr\xfc"
-                                   "fen\r\nStall 3\r\n");
+    QVERIFY(schreiben(t.pfad("NOTIZ.TXT"), "Eber \374berpr\374fen\r\nStall 3\r\n"));
     TNotizen w(t.ctx);
     QCOMPARE(w.windowTitle(), QStringLiteral("Notizen"));
     QCOMPARE(w.memo()->toPlainText(), QStringLiteral("Eber überprüfen\nStall 3"));
@@ -126,10 +96,8 @@ void TestWerkzeuge::notizenLesenUndSchreiben() {
     w.memo()->insertPlainText(QStringLiteral("prüfen"));
     QTest::keyClick(w.memo(), Qt::Key_Escape);
     QVERIFY(!w.isVisible());
-    QCOMPARE(lesen(t.pfad("NOTIZ.TXT")), QByteArray("Eber \xfc"
-                                                    "berpr\xfc"
-                                                    "fen\r\nStall 3\r\nSau 12 pr\xfc"
-                                                    "fen\r\n"));
+    QCOMPARE(lesen(t.pfad("NOTIZ.TXT")),
+             QByteArray("Eber \374berpr\374fen\r\nStall 3\r\nSau 12 pr\374fen\r\n"));
     QVERIFY(t.messages.shown.isEmpty());
 }
 

@@ -5,6 +5,8 @@
 #include "herd/kurzdatum.h"
 
 #include <QDate>
+#include <QDir>
+#include <QFile>
 #include <QMetaType>
 #include <QTest>
 
@@ -26,3 +28,20 @@ inline char* toString(const TKurzDatum& d) {
 }
 
 Q_DECLARE_METATYPE(TKurzDatum)
+
+inline QByteArray inhalt(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
+}
+
+inline bool schreiben(const QString& pfad, const QByteArray& daten) {
+    QFile f(pfad);
+    return f.open(QIODevice::WriteOnly) && f.write(daten) == daten.size();
+}
+
+// Every name in a directory, hidden ones included, sorted.
+inline QStringList namen(const QString& ordner) {
+    QStringList l = QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    l.sort();
+    return l;
+}

@@ -6,11 +6,11 @@
 // The kills need a second process: this test program started again with "--kind-speichern"
 // saves a large herd and is killed with SIGKILL at a random moment of the save.
 
-#include "programm/appcontext.h"
 #include "herd/herdfile.h"
 #include "herdtesthilfe.h"
 #include "platform/clock.h"
 #include "platform/consolemessages.h"
+#include "programm/appcontext.h"
 #include "sperren.h"
 #include "support/testcontext.h"
 
@@ -26,6 +26,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <sys/stat.h>
 
 namespace {
@@ -68,23 +69,6 @@ QByteArray dateiAus(const Herde& h) {
     b.open(QIODevice::WriteOnly);
     HerdeSchreiben(b, h);
     return b.data();
-}
-
-QByteArray inhalt(const QString& pfad) {
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly)) return "<fehlt>";
-    return f.readAll();
-}
-
-bool schreiben(const QString& pfad, const QByteArray& daten) {
-    QFile f(pfad);
-    return f.open(QIODevice::WriteOnly) && f.write(daten) == daten.size();
-}
-
-QStringList namen(const QString& ordner) {
-    QStringList l = QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    l.sort();
-    return l;
 }
 
 ino_t inode(const QString& pfad) {
@@ -287,10 +271,11 @@ void TestAbsturzsicherheit::liegengebliebeneNamenStoerenNicht() {
 }
 
 void TestAbsturzsicherheit::fehlschlagDannErfolg_data() {
-    QTest::addColumn<qint64>("grenze"); // bytes a file may grow to; -1: read-only directory
+    QTest::addColumn<qint64>("grenze"); // bytes a file may grow to; -1 and -2 see below
 
     const qint64 neu = dateiAus(grosseHerde(300, 5)).size();
     QTest::newRow("read-only data directory") << qint64(-1);
+    QTest::newRow("SAUWURF.DAT is a directory") << qint64(-2);
     QTest::newRow("no byte") << qint64(0);
     QTest::newRow("half a record") << qint64(256);
     QTest::newRow("one record") << qint64(512);
@@ -309,31 +294,35 @@ void TestAbsturzsicherheit::fehlschlagDannErfolg() {
     const QString ordner = tc.dir.path();
     const QByteArray altBytes = dateiAus(grosseHerde(200, 4));
     const QByteArray aelter = dateiAus(grosseHerde(3, 6));
-    QVERIFY(schreiben(tc.pfad(kDat), altBytes));
+    if (grenze == -2)
+        QVERIFY(QDir(ordner).mkdir(kDat));
+    else
+        QVERIFY(schreiben(tc.pfad(kDat), altBytes));
     QVERIFY(schreiben(tc.pfad(kBak), aelter));
+    const QByteArray datVorher = inhalt(tc.pfad(kDat));
     const QStringList vorher = namen(ordner);
 
     const Herde neu = grosseHerde(300, 5);
     tc.ctx.Sauenliste = neu;
     tc.ctx.Geaendert = true;
     tc.ctx.einstellungen.backupdatei = true;
-    bool ok = true;
-    if (grenze < 0) {
-        OrdnerSchreibschutz schutz(ordner);
-        if (!schutz.wirksam())
-            QSKIP("This process can write into a directory without write permission.");
-        ok = HerdeSpeichern(tc.ctx);
-    } else {
-        Groessengrenze g{rlim_t(grenze)};
-        ok = HerdeSpeichern(tc.ctx);
-    }
+    std::optional<OrdnerSchreibschutz> schutz;
+    std::optional<Groessengrenze> g;
+    if (grenze == -1 && !schutz.emplace(ordner).wirksam())
+        QSKIP("This process can write into a directory without write permission.");
+    if (grenze >= 0) g.emplace(rlim_t(grenze));
+    const bool ok = HerdeSpeichern(tc.ctx);
+    schutz.reset();
+    g.reset();
     QCOMPARE(ok, false);
     QCOMPARE(tc.messages.texts(), QStringList{kSchreibfehler});
+    QCOMPARE(tc.messages.shown[0].kind, FakeMessages::Shown::Error);
     QCOMPARE(tc.ctx.Geaendert, true);
     QVERIFY(dateiAus(tc.ctx.Sauenliste) == dateiAus(neu));
-    QVERIFY(inhalt(tc.pfad(kDat)) == altBytes);
+    QVERIFY(inhalt(tc.pfad(kDat)) == datVorher);
     QVERIFY(inhalt(tc.pfad(kBak)) == aelter);
     QCOMPARE(namen(ordner), vorher);
+    if (grenze == -2) return;
 
     tc.messages.clear();
     QVERIFY(HerdeSpeichern(tc.ctx));

@@ -1,20 +1,16 @@
 // The herd file: reading and its rules, writing, and loading and saving through the
 // application context on a data directory.
 
-#include "programm/appcontext.h"
 #include "herd/herdfile.h"
 #include "herdtesthilfe.h"
-#include "sperren.h"
+#include "programm/appcontext.h"
 #include "support/begrenztesgeraet.h"
 #include "support/testcontext.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
 
-#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -84,22 +80,6 @@ Herde kleineHerde(int n, const QString& praefix = QStringLiteral("S")) {
     return h;
 }
 
-QByteArray dateiInhalt(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-bool schreibeDatei(const QString& pfad, const QByteArray& inhalt) {
-    QFile f(pfad);
-    return f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size();
-}
-
-QStringList eintraege(const QString& ordner) {
-    QStringList l = QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    l.sort();
-    return l;
-}
-
 enum AlteSicherung { Keine, Aeltere, Verknuepft };
 
 } // namespace
@@ -123,11 +103,8 @@ private slots:
     void schreibfehler();
 
     void speichernUndLaden();
-    void speichernFehlschlag_data();
-    void speichernFehlschlag();
     void sicherungsdatei_data();
     void sicherungsdatei();
-    void dateinameOhneGrossKlein();
 };
 
 void TestHerdfile::ladeRegeln_data() {
@@ -434,7 +411,7 @@ void TestHerdfile::speichernUndLaden() {
     QVERIFY(HerdeSpeichern(tc.ctx));
     QCOMPARE(tc.ctx.Geaendert, false);
     QCOMPARE(tc.messages.texts(), QStringList());
-    QVERIFY(dateiInhalt(tc.pfad(kDat)) == dateiAus(h));
+    QVERIFY(inhalt(tc.pfad(kDat)) == dateiAus(h));
 
     tc.ctx.Sauenliste.clear();
     tc.ctx.Geaendert = true;
@@ -444,101 +421,55 @@ void TestHerdfile::speichernUndLaden() {
     QCOMPARE(tc.ctx.Geaendert, false);
 }
 
-void TestHerdfile::speichernFehlschlag_data() {
-    QTest::addColumn<bool>("schreibgeschuetzt");
-    QTest::newRow("read-only data directory") << true;
-    QTest::newRow("SAUWURF.DAT is a directory") << false;
-}
-
-// A failed save tells the user, keeps the herd and Geaendert, and leaves the old file and the
-// directory as they were.
-void TestHerdfile::speichernFehlschlag() {
-    QFETCH(bool, schreibgeschuetzt);
-
-    TestContext tc(kHeute);
-    const QString ordner = tc.dir.path();
-    const QString dat = tc.pfad(kDat);
-    if (schreibgeschuetzt) {
-        tc.ctx.Sauenliste = kleineHerde(1, QStringLiteral("Alt"));
-        QVERIFY(HerdeSpeichern(tc.ctx));
-    } else {
-        QVERIFY(QDir(ordner).mkdir(kDat));
-    }
-    const QByteArray alt = dateiInhalt(dat);
-    const QStringList eintraegeVorher = eintraege(ordner);
-    const Herde neu = kleineHerde(4);
-    tc.ctx.Sauenliste = neu;
-    tc.ctx.Geaendert = true;
-    tc.messages.clear();
-
-    std::optional<OrdnerSchreibschutz> schutz;
-    if (schreibgeschuetzt && !schutz.emplace(ordner).wirksam())
-        QSKIP("This process can write into a directory without write permission.");
-    const bool ok = HerdeSpeichern(tc.ctx);
-    schutz.reset();
-    QCOMPARE(ok, false);
-    QCOMPARE(tc.messages.texts(),
-             QStringList{"Die Datei SAUWURF.DAT konnte nicht geschrieben werden!"});
-    QCOMPARE(tc.messages.shown[0].kind, FakeMessages::Shown::Error);
-    QCOMPARE(tc.ctx.Geaendert, true);
-    QVERIFY(abbild(tc.ctx.Sauenliste) == abbild(neu));
-    QVERIFY(dateiInhalt(dat) == alt);
-    QCOMPARE(eintraege(ordner), eintraegeVorher);
-}
-
 void TestHerdfile::sicherungsdatei_data() {
     QTest::addColumn<bool>("backupdatei");
     QTest::addColumn<bool>("alteDatei");
     QTest::addColumn<int>("alteSicherung");
+    QTest::addColumn<QString>("dat"); // the names the files have before the save
+    QTest::addColumn<QString>("bak");
 
-    QTest::newRow("on, previous file and an older backup") << true << true << int(Aeltere);
-    QTest::newRow("on, first save, older backup") << true << false << int(Aeltere);
+    QTest::newRow("on, previous file and an older backup")
+        << true << true << int(Aeltere) << kDat << kBak;
+    QTest::newRow("on, first save, older backup") << true << false << int(Aeltere) << kDat << kBak;
     // Left so by a save whose final rename failed.
-    QTest::newRow("on, backup is a second name of the file") << true << true << int(Verknuepft);
-    QTest::newRow("off, previous file") << false << true << int(Keine);
+    QTest::newRow("on, backup is a second name of the file")
+        << true << true << int(Verknuepft) << kDat << kBak;
+    QTest::newRow("off, previous file") << false << true << int(Keine) << kDat << kBak;
+    QTest::newRow("names in other letter case") << true << true << int(Aeltere) << "SauWurf.Dat"
+                                                << "sauwurf.bak";
 }
 
-// With BACKUPDATEI on, the file a save replaces survives as SAUWURF.BAK (without a previous
-// file an older backup stays); with it off no backup is made. Nothing else is left behind.
+// The herd file and its backup are found whatever their letter case. With BACKUPDATEI on, the
+// file a save replaces survives as the backup (without a previous file an older backup stays);
+// with it off no backup is made. Nothing else is left behind.
 void TestHerdfile::sicherungsdatei() {
     QFETCH(bool, backupdatei);
     QFETCH(bool, alteDatei);
     QFETCH(int, alteSicherung);
+    QFETCH(QString, dat);
+    QFETCH(QString, bak);
 
     TestContext tc(kHeute);
-    const QString dat = tc.pfad(kDat), bak = tc.pfad(kBak);
-    const QByteArray vorher = dateiAus(kleineHerde(2, QStringLiteral("Alt")));
+    const Herde alt = kleineHerde(2, QStringLiteral("Alt"));
     const QByteArray aelter = dateiAus(kleineHerde(1, QStringLiteral("Uralt")));
-    if (alteDatei) QVERIFY(schreibeDatei(dat, vorher));
-    if (alteSicherung == Aeltere) QVERIFY(schreibeDatei(bak, aelter));
+    if (alteDatei) QVERIFY(schreiben(tc.pfad(dat), dateiAus(alt)));
+    if (alteSicherung == Aeltere) QVERIFY(schreiben(tc.pfad(bak), aelter));
     if (alteSicherung == Verknuepft)
-        QCOMPARE(::link(QFile::encodeName(dat).constData(), QFile::encodeName(bak).constData()), 0);
+        QCOMPARE(::link(QFile::encodeName(tc.pfad(dat)).constData(),
+                        QFile::encodeName(tc.pfad(bak)).constData()),
+                 0);
 
+    HerdeLaden(tc.ctx);
+    QVERIFY(abbild(tc.ctx.Sauenliste) == abbild(alteDatei ? alt : Herde{}));
     tc.ctx.einstellungen.backupdatei = backupdatei;
     tc.ctx.Sauenliste = kleineHerde(3);
     QVERIFY(HerdeSpeichern(tc.ctx));
-    QVERIFY(dateiInhalt(dat) == dateiAus(tc.ctx.Sauenliste));
-    QCOMPARE(eintraege(tc.dir.path()), (backupdatei ? QStringList{kBak, kDat} : QStringList{kDat}));
-    if (backupdatei) QVERIFY(dateiInhalt(bak) == (alteDatei ? vorher : aelter));
+    QVERIFY(inhalt(tc.pfad(dat)) == dateiAus(tc.ctx.Sauenliste));
+    QStringList danach = backupdatei ? QStringList{bak, dat} : QStringList{dat};
+    danach.sort();
+    QCOMPARE(namen(tc.dir.path()), danach);
+    if (backupdatei) QVERIFY(inhalt(tc.pfad(bak)) == (alteDatei ? dateiAus(alt) : aelter));
     QCOMPARE(tc.messages.texts(), QStringList());
-}
-
-// The herd file and its backup are found whatever their letter case and saved in place.
-void TestHerdfile::dateinameOhneGrossKlein() {
-    TestContext tc(kHeute);
-    const QString dat = QStringLiteral("SauWurf.Dat"), bak = QStringLiteral("sauwurf.bak");
-    const Herde alt = kleineHerde(2, QStringLiteral("Alt"));
-    QVERIFY(schreibeDatei(tc.pfad(dat), dateiAus(alt)));
-    QVERIFY(schreibeDatei(tc.pfad(bak), QByteArray("old backup")));
-
-    HerdeLaden(tc.ctx);
-    QVERIFY(abbild(tc.ctx.Sauenliste) == abbild(alt));
-    tc.ctx.Sauenliste.push_back(kleineHerde(1, QStringLiteral("Neu"))[0]);
-    QVERIFY(HerdeSpeichern(tc.ctx));
-    QCOMPARE(tc.messages.texts(), QStringList());
-    QCOMPARE(eintraege(tc.dir.path()), (QStringList{dat, bak}));
-    QVERIFY(dateiInhalt(tc.pfad(dat)) == dateiAus(tc.ctx.Sauenliste));
-    QVERIFY(dateiInhalt(tc.pfad(bak)) == dateiAus(alt));
 }
 
 QTEST_GUILESS_MAIN(TestHerdfile)
