@@ -5,8 +5,8 @@
 #include "plan/tarbeitsplan.h"
 #include "plan/tarbplanstart.h"
 #include "platform/recordingcanvas.h"
+#include "support/fensterfixtur.h"
 #include "support/modaltreiber.h"
-#include "support/testcontext.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -38,13 +38,10 @@ struct Planfenster {
         typ.setName(QStringLiteral("Deckstall"));
         t.ctx.Plantypen = {StandardPlanTyp({}), typ};
         for (int i = 0; i < sauen; ++i) {
-            Sau s;
-            s.rec.setSauNr(QString::number(100 + i));
-            if (i % 2 == 0) s.rec.setSauNotiz(QStringLiteral("Notiz %1").arg(i));
-            TWurfRec w = TWurfRec::leer(1);
-            w.setBelegen(1, K(QDate(2013, 3, 4).addDays(-113)));
-            s.wuerfe.push_back(w);
-            t.ctx.Sauenliste.push_back(s);
+            t.ctx.Sauenliste.push_back(
+                sau(QString::number(100 + i), {wurf(1, K(QDate(2013, 3, 4).addDays(-113)))}, {}));
+            if (i % 2 == 0)
+                t.ctx.Sauenliste.back().rec.setSauNotiz(QStringLiteral("Notiz %1").arg(i));
         }
     }
     QStringList koepfe() const {
