@@ -17,7 +17,7 @@ class TestWurfregeln : public QObject {
 private slots:
     void dateChecks_data();
     void dateChecks();
-    void farrowingCheckUsesLatestFilledMating();
+    void farrowingCheckUsesLatestMating();
     void enablingStages();
     void weanedCount_data();
     void weanedCount();
@@ -90,7 +90,7 @@ void TestWurfregeln::dateChecks() {
     QCOMPARE(p.fokusZurueck, fokus);
 }
 
-void TestWurfregeln::farrowingCheckUsesLatestFilledMating() {
+void TestWurfregeln::farrowingCheckUsesLatestMating() {
     Stand s;
     s.belegenText[0] = s.belegenText[1] = true;
     s.belegen[0] = dt(1, 1, 2013);
@@ -106,6 +106,16 @@ void TestWurfregeln::farrowingCheckUsesLatestFilledMating() {
     QVERIFY(weichtZuStarkAb(s, 113));
     s.abferkeln = dt(24, 5, 2013);
     QVERIFY(!weichtZuStarkAb(s, 113));
+    // With a third mating that one counts (10.2.13 + 113 = 3.6.13), not the second.
+    s.belegenText[2] = true;
+    s.belegen[2] = dt(10, 2, 2013);
+    s.abferkeln = dt(5, 2, 2013);
+    QCOMPARE(pruefeAbferkeln(s).meldung,
+             QStringLiteral("Das Datum liegt vor dem letzten Belegen!"));
+    s.abferkeln = dt(4, 6, 2013); // 22 days after the second mating's date
+    QVERIFY(pruefeAbferkeln(s).meldung.isEmpty());
+    QVERIFY(!weichtZuStarkAb(s, 113));
+    QCOMPARE(abferkelVorschlag(s, 113), QStringLiteral("~3.6.13"));
     // A third mating counts only after a second.
     Stand t;
     t.belegen[0] = dt(10, 3, 2013);
