@@ -27,6 +27,13 @@ struct Karte : Fenster<TSauWurfEingabe> {
         QVERIFY(zeigen());
         if (seite) w.seiteWaehlen(seite);
     }
+    // Sow "5" with the given litters joins the herd and her card is shown.
+    Karte(TestContext& t, std::vector<TWurfRec> wuerfe, int seite = 0)
+        : Karte(t, neu(t, std::move(wuerfe)), seite) {}
+    static int neu(TestContext& t, std::vector<TWurfRec> wuerfe) {
+        t.ctx.Sauenliste.push_back(sau("5", std::move(wuerfe)));
+        return int(t.ctx.Sauenliste.size()) - 1;
+    }
     QTabBar* tabs() { return w.notebook(); }
     double wert(const char* n) { return c<TNumEdit>(n)->Wert(); }
     QString text(const char* n) { return c<QLineEdit>(n)->text(); }
@@ -36,11 +43,6 @@ struct Karte : Fenster<TSauWurfEingabe> {
         QTest::keyClick(c<QWidget>(n), Qt::Key(k), m);
     }
 };
-
-// Sow "5" with the given litters as the whole herd.
-void sau5(TestContext& t, std::vector<TWurfRec> w) {
-    t.ctx.Sauenliste.push_back(sau("5", std::move(w)));
-}
 
 const auto kAltPlus = Qt::AltModifier | Qt::KeypadModifier;
 
@@ -172,8 +174,7 @@ void TestTSauWurfEingabe::noteLinesAsBytes() {
 
 void TestTSauWurfEingabe::litterTabWithoutNameGoesBack() {
     TestContext t;
-    sau5(t, {wurf(1, dt(1, 2, 2013))});
-    Karte k(t, 0);
+    Karte k(t, {wurf(1, dt(1, 2, 2013))});
     k.tippen("SauNr", QString());
     k.w.seiteWaehlen(1);
     QCOMPARE(k.tabs()->currentIndex(), 0);
@@ -188,8 +189,7 @@ void TestTSauWurfEingabe::boarBoxesFollowMaxEber() {
     TestContext t;
     t.ctx.Eberliste = QStringList{"Max", "Moritz", "Otto"};
     t.ctx.einstellungen.maxEber = 5;
-    sau5(t, {wurf(1)});
-    QCOMPARE(Karte(t, 0).c<QComboBox>("Eber1")->count(), 3);
+    QCOMPARE(Karte(t, {wurf(1)}).c<QComboBox>("Eber1")->count(), 3);
     t.ctx.einstellungen.maxEber = 2;
     Karte k(t, 0);
     QCOMPARE(k.c<QComboBox>("Eber2")->count(), 2);
@@ -199,8 +199,7 @@ void TestTSauWurfEingabe::boarBoxesFollowMaxEber() {
 void TestTSauWurfEingabe::farrowingProposal() {
     TestContext t;
     t.ctx.Tragezeit = 113;
-    sau5(t, {wurf(1)});
-    Karte k(t, 0, 1);
+    Karte k(t, {wurf(1)}, 1);
     k.tippen("Belegen1", QStringLiteral("10.3.13"));
     QCOMPARE(k.text("Abferkeln"), QStringLiteral("~1.7.13"));
     k.tippen("Belegen2", QStringLiteral("31.3.13"));
@@ -234,8 +233,7 @@ void TestTSauWurfEingabe::farrowingChecks() {
     QFETCH(QString, meldung);
     QFETCH(bool, behalten);
     TestContext t(QDate(2013, 6, 1));
-    sau5(t, {wurf(1, dt(1, 1, 2013))});
-    Karte k(t, 0, 1);
+    Karte k(t, {wurf(1, dt(1, 1, 2013))}, 1);
     k.tippen("Abferkeln", datum);
     QCOMPARE(t.messages.texts().join(u'|'), meldung);
     QCOMPARE(k.datum("Abferkeln").vorhanden(), behalten);
@@ -250,8 +248,7 @@ void TestTSauWurfEingabe::farrowingChecks() {
 
 void TestTSauWurfEingabe::allBornDeadSetsWeaning() {
     TestContext t(QDate(2013, 6, 1));
-    sau5(t, {wurf(1, dt(1, 1, 2013), dt(24, 4, 2013))});
-    Karte k(t, 0, 1);
+    Karte k(t, {wurf(1, dt(1, 1, 2013), dt(24, 4, 2013))}, 1);
     k.tippen("geborene", QStringLiteral("12"));
     t.messages.planAnswer(MessageService::Answer::Ok);
     k.tippen("todgeboren", QStringLiteral("12"));
@@ -287,8 +284,7 @@ void TestTSauWurfEingabe::weanedCountLossesAndWeight() {
     w.setVerlusttag(2, 5);
     w.setEintrag(2, QStringLiteral("Durchfall"));
     w.setEintrag(14, QStringLiteral("Spreizer"));
-    sau5(t, {w});
-    Karte k(t, 0, 1);
+    Karte k(t, {w}, 1);
     QCOMPARE(k.wert("abgesetzte"), 10.0);
     QCOMPARE(k.wert("Ausfall"), 2.0);
     QCOMPARE(k.wert("Anomal"), 1.0);
@@ -321,8 +317,7 @@ void TestTSauWurfEingabe::weanedCountLossesAndWeight() {
 
 void TestTSauWurfEingabe::secondMatingEmptyKeepsThirdClosed() {
     TestContext t;
-    sau5(t, {wurf(1, dt(1, 2, 2013))});
-    Karte k(t, 0, 1);
+    Karte k(t, {wurf(1, dt(1, 2, 2013))}, 1);
     for (const char* n : {"Belegen3", "Eber2", "mal2", "Belegnote2", "tk1", "tkdatum2"})
         QVERIFY2(!k.offen(n), n);
     QCOMPARE(k.wert("mal1"), 1.0);
@@ -365,9 +360,10 @@ void TestTSauWurfEingabe::departureChecks() {
 
 void TestTSauWurfEingabe::renumberWithAltKeypad() {
     TestContext t;
-    sau5(t, {wurf(1, dt(1, 6, 2012), dt(23, 9, 2012), dt(20, 10, 2012), 11),
-             wurf(2, dt(1, 11, 2012))});
-    Karte k(t, 0, 2);
+    Karte k(
+        t,
+        {wurf(1, dt(1, 6, 2012), dt(23, 9, 2012), dt(20, 10, 2012), 11), wurf(2, dt(1, 11, 2012))},
+        2);
     k.taste("Belegen1", Qt::Key_Plus, kAltPlus);
     QCOMPARE(k.tabs()->tabText(1), QStringLiteral("1.Wurf")); // only on the first page
     k.w.seiteWaehlen(1);
@@ -437,8 +433,7 @@ void TestTSauWurfEingabe::tabOrderFollowsTheCycle() {
     w.setTodgeborene(1);
     w.setVerlusttag(1, 3);
     w.setEintrag(14, QStringLiteral("Spreizer"));
-    sau5(t, {w});
-    Karte k(t, 0);
+    Karte k(t, {w});
     Terminnamen namen;
     namen.fill(QStringLiteral("x"));
     k.w.TermineBeschriften(namen);
@@ -466,8 +461,7 @@ void TestTSauWurfEingabe::tabOrderFollowsTheCycle() {
 // once, and Enter goes on to it.
 void TestTSauWurfEingabe::wholeCycleByKeyboard() {
     TestContext t(QDate(2013, 8, 1));
-    sau5(t, {wurf(1)});
-    Karte k(t, 0);
+    Karte k(t, {wurf(1)});
     k.w.TermineBeschriften(Terminnamen{}); // no tasks: their dates stay closed
     k.w.seiteWaehlen(1);
     k.eintippen("Belegen1", QStringLiteral("1.3.13"));
@@ -550,8 +544,7 @@ void TestTSauWurfEingabe::entriesShareFourteenSlots() {
     w.setVerlusttag(2, 3);
     for (int slot = 14; slot >= 4; --slot)
         w.setEintrag(slot, QStringLiteral("Spreizer %1").arg(slot));
-    sau5(t, {w});
-    Karte k(t, 0, 1);
+    Karte k(t, {w}, 1);
     ModalTreiber treiber;
     if (fenster == 1)
         treiber.dann([](QDialog* d) { d->findChild<QPushButton*>("OKBtn")->click(); });
@@ -583,8 +576,7 @@ void TestTSauWurfEingabe::pageChangeByKeyOrWheel() {
     eins.setWurfNotiz(QStringLiteral("eins"));
     TWurfRec zwei = wurf(2, dt(1, 11, 2012));
     zwei.setWurfNotiz(QStringLiteral("zwei"));
-    sau5(t, {eins, zwei});
-    Karte k(t, 0, 1);
+    Karte k(t, {eins, zwei}, 1);
     QTabBar* bar = k.tabs();
     // A date typed and not yet left is checked before the page changes.
     k.eintippen("Belegen1", QStringLiteral("1.1.11"));
@@ -635,8 +627,7 @@ void TestTSauWurfEingabe::countsOutsideTheirRange() {
     QFETCH(QString, meldung);
     QFETCH(int, abgesetzte);
     TestContext t(QDate(2013, 6, 1));
-    sau5(t, {wurf(1, dt(1, 1, 2013), dt(24, 4, 2013), dt(20, 5, 2013), 3)});
-    Karte k(t, 0, 1);
+    Karte k(t, {wurf(1, dt(1, 1, 2013), dt(24, 4, 2013), dt(20, 5, 2013), 3)}, 1);
     k.tippen(feld.toLatin1(), eingabe);
     QCOMPARE(t.messages.texts().join(u'|'), meldung);
     QCOMPARE(Karte::fokus(), meldung.isEmpty() ? QStringLiteral("FerkelnNote") : feld);
