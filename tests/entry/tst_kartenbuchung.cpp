@@ -1,34 +1,10 @@
 #include "entry/kartenbuchung.h"
-#include "support/testcontext.h"
+#include "support/fensterfixtur.h"
 
 #include <QFileInfo>
 #include <QtTest>
 
 using namespace kartenbuchung;
-
-namespace {
-
-TKurzDatum dt(int d, int m, int y) {
-    return TKurzDatum::aus(d, m, y);
-}
-
-TWurfRec wurf(int nr, TKurzDatum belegen = {}, TKurzDatum absetzen = {}) {
-    TWurfRec w = TWurfRec::leer(std::uint8_t(nr));
-    w.setBelegen(1, belegen);
-    w.setAbsetzen(absetzen);
-    return w;
-}
-
-Sau sau(const QString& nr, std::vector<TWurfRec> wuerfe, TKurzDatum abgang = {}) {
-    Sau s;
-    s.rec.setSauNr(nr);
-    s.rec.setZugang(dt(1, 1, 2012));
-    s.rec.setAbgang(abgang);
-    s.wuerfe = std::move(wuerfe);
-    return s;
-}
-
-} // namespace
 
 class TestKartenbuchung : public QObject {
     Q_OBJECT
@@ -51,11 +27,13 @@ void TestKartenbuchung::nextLitterOnOpening_data() {
     QTest::addColumn<Sau>("s");
     QTest::addColumn<int>("seiten");
     QTest::addColumn<int>("letzteNr");
-    const TWurfRec abgesetzt = wurf(3, dt(1, 6, 2012), dt(20, 10, 2012));
+    const TWurfRec abgesetzt = wurf(3, dt(1, 6, 2012), {}, dt(20, 10, 2012));
     QTest::newRow("weaned: next litter") << sau("7", {abgesetzt}) << 2 << 4;
     QTest::newRow("not weaned") << sau("7", {wurf(3, dt(1, 6, 2012))}) << 1 << 3;
     QTest::newRow("no litter") << sau("7", {}) << 1 << 1;
-    QTest::newRow("departed") << sau("7", {abgesetzt}, dt(1, 12, 2012)) << 1 << 3;
+    Sau weg = sau("7", {abgesetzt});
+    weg.rec.setAbgang(dt(1, 12, 2012));
+    QTest::newRow("departed") << weg << 1 << 3;
     QTest::newRow("no name") << sau("", {abgesetzt}) << 1 << 3;
 }
 
@@ -168,7 +146,7 @@ void TestKartenbuchung::committingDepartedSow() {
     QFETCH(bool, einzeln);
     TestContext t;
     t.ctx.einstellungen.einzelspeicherung = einzeln;
-    const TWurfRec erster = wurf(1, dt(1, 6, 2012), dt(20, 10, 2012));
+    const TWurfRec erster = wurf(1, dt(1, 6, 2012), {}, dt(20, 10, 2012));
     t.ctx.Sauenliste.push_back(sau("9", {erster, wurf(2)}));
     TSauRec rec = t.ctx.Sauenliste[0].rec;
     rec.setAbgang(dt(1, 12, 2012));

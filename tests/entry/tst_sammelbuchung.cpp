@@ -1,7 +1,7 @@
 #include "entry/sammelbuchung.h"
 #include "plan/terminnamen.h"
 #include "programm/appcontext.h"
-#include "support/testcontext.h"
+#include "support/fensterfixtur.h"
 
 #include <QtTest>
 #include <functional>
@@ -9,10 +9,6 @@
 using namespace sammelbuchung;
 
 namespace {
-
-TKurzDatum dt(int d, int m, int y) {
-    return TKurzDatum::aus(d, m, y);
-}
 
 const TKurzDatum tag = dt(4, 3, 2013);
 
@@ -26,14 +22,6 @@ TWurfRec wurf(int nr, int matings, bool abgeferkelt = false, bool abgesetzt = fa
     if (abgeferkelt) w.setAbferkeln(dt(20, 1, 2013));
     if (abgesetzt) w.setAbsetzen(dt(15, 2, 2013));
     return w;
-}
-
-Sau sau(const QString& nr, std::vector<TWurfRec> wuerfe) {
-    Sau s;
-    s.rec.setSauNr(nr);
-    s.rec.setZugang(dt(1, 1, 2012));
-    s.wuerfe = std::move(wuerfe);
-    return s;
 }
 
 Buchung buchung(int ep, int mal = 1, bool tragend = false, double kg = 0) {
