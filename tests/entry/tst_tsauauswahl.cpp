@@ -49,10 +49,8 @@ private slots:
     void groupHidesUnlistedSows();
     void deletingTheOnlySow();
     void litterChoiceReturnsPosition();
-    void okWithEmptyListCancels();
-    void filtersAndSortOrderReadBack();
     void backToOneSowLeavesOnlyTheCurrentLine();
-    void newSortOrderWithoutAutosortOffersResort();
+    void filtersAndSortOrderReadBack();
 };
 
 void TestTSauAuswahl::modesShowTheirControls_data() {
@@ -179,6 +177,10 @@ void TestTSauAuswahl::deletingTheOnlySow() {
     QVERIFY(t.ctx.Sauenliste.empty());
     QCOMPARE(w.c<QLineEdit>("Edit2")->text(), QStringLiteral("0"));
     QCOMPARE(QFileInfo(t.pfad(QStringLiteral("SAUWURF.DAT"))).size(), 0); // saved at once
+    // OK on the empty list cancels.
+    w.c<QPushButton>("OKBtn")->click();
+    QCOMPARE(w.w.result(), int(QDialog::Rejected));
+    QCOMPARE(w.w.GewaehlteSau(), -1);
 }
 
 void TestTSauAuswahl::litterChoiceReturnsPosition() {
@@ -201,26 +203,6 @@ void TestTSauAuswahl::litterChoiceReturnsPosition() {
     QCOMPARE(w.w.GewaehlteSau(), 0);
 }
 
-void TestTSauAuswahl::okWithEmptyListCancels() {
-    TestContext t;
-    Auswahl w(t, 0);
-    w.c<QPushButton>("OKBtn")->click();
-    QCOMPARE(w.w.result(), int(QDialog::Rejected));
-    QCOMPARE(w.w.GewaehlteSau(), -1);
-}
-
-void TestTSauAuswahl::filtersAndSortOrderReadBack() {
-    TestContext t;
-    herde(t, {"1"});
-    Auswahl w(t, 0, 4, {true, false, true, false, true, false, true});
-    w.c<QCheckBox>("CheckBox2")->click();
-    std::array<bool, 7> f{};
-    int s = -1;
-    w.w.AnzeigeHolen(f, s);
-    QCOMPARE(f, (std::array<bool, 7>{true, true, true, false, true, false, true}));
-    QCOMPARE(s, 4);
-}
-
 void TestTSauAuswahl::backToOneSowLeavesOnlyTheCurrentLine() {
     TestContext t;
     herde(t, {"1", "2", "3", "4"});
@@ -234,13 +216,20 @@ void TestTSauAuswahl::backToOneSowLeavesOnlyTheCurrentLine() {
     QCOMPARE(w.w.GewaehlteSau(), w.w.GewaehlteSauen().front());
 }
 
-void TestTSauAuswahl::newSortOrderWithoutAutosortOffersResort() {
+// A new sort order without autosort offers to sort again; the boxes and the order read back.
+void TestTSauAuswahl::filtersAndSortOrderReadBack() {
     TestContext t;
     t.ctx.einstellungen.autosort = false;
     herde(t, {"2", "1"});
     Auswahl w(t, 0, 0);
-    w.w.Vorbereiten(kAlle, 0, 1);
+    w.w.Vorbereiten({true, false, true, false, true, false, true}, 0, 4);
     QVERIFY(w.c<QPushButton>("Button1")->isVisible());
+    w.c<QCheckBox>("CheckBox2")->click();
+    std::array<bool, 7> f{};
+    int s = -1;
+    w.w.AnzeigeHolen(f, s);
+    QCOMPARE(f, (std::array<bool, 7>{true, true, true, false, true, false, true}));
+    QCOMPARE(s, 4);
 }
 
 QTEST_MAIN(TestTSauAuswahl)
