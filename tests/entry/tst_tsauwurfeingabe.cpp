@@ -7,7 +7,6 @@
 #include "support/fensterfixtur.h"
 #include "support/modaltreiber.h"
 
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -533,7 +532,6 @@ void TestTSauWurfEingabe::entriesShareFourteenSlots_data() {
 void TestTSauWurfEingabe::entriesShareFourteenSlots() {
     QFETCH(QString, feld);
     QFETCH(QString, eingabe);
-    QFETCH(QString, meldung);
     QFETCH(int, fenster);
     QFETCH(int, ausfall);
     QFETCH(int, anomal);
@@ -549,7 +547,7 @@ void TestTSauWurfEingabe::entriesShareFourteenSlots() {
         treiber.dann([](QDialog* d) { d->findChild<QPushButton*>("OKBtn")->click(); });
     k.tippen(feld.toLatin1(), eingabe);
     QCOMPARE(treiber.behandelt(), fenster < 0 ? 0 : 1);
-    QCOMPARE(t.messages.texts().join(u'|'), meldung);
+    QTEST(t.messages.texts().join(u'|'), "meldung");
     QCOMPARE(k.wert("Ausfall"), double(ausfall));
     QCOMPARE(k.wert("Anomal"), double(anomal));
     QCOMPARE(k.wert("abgesetzte"), double(12 - ausfall));

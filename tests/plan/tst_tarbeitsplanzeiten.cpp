@@ -4,10 +4,8 @@
 #include "support/fensterfixtur.h"
 #include "support/modaltreiber.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QtTest>

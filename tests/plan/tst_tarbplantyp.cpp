@@ -1,12 +1,9 @@
 #include "plan/tarbplantyp.h"
 #include "support/fensterfixtur.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
