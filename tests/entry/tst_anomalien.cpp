@@ -94,20 +94,18 @@ void TestAnomalien::openEditOk() {
     QFETCH(QStringList, vorher);
     QFETCH(int, modus);
     QFETCH(int, anzahl);
-    QFETCH(QStringList, zeilen);
     QFETCH(QString, text0);
-    QFETCH(QStringList, nachher);
     TWurfRec w = wurfMit(vorher);
     AnomalDaten a;
     a.AnomalOeffnen(w, kFerkeln, modus, anzahl);
-    QCOMPARE(gezeichnet(a), zeilen);
+    QTEST(gezeichnet(a), "zeilen");
     QCOMPARE(a.auswahl(), -1);
     if (text0 != u'=') {
         a.zeileAnklicken(0);
         a.textAendern(text0);
     }
     a.AnomalUebernehmen(w);
-    QCOMPARE(belegt(w), nachher);
+    QTEST(belegt(w), "nachher");
 }
 
 void TestAnomalien::lossDateToDay_data() {
@@ -121,7 +119,6 @@ void TestAnomalien::lossDateToDay_data() {
     QTest::newRow("10 days after") << f << f.addDays(10) << true << 11;
     QTest::newRow("254 days after is the last accepted") << f << f.addDays(254) << true << 255;
     QTest::newRow("255 days after") << f << f.addDays(255) << false << 1;
-    QTest::newRow("300 days after") << f << f.addDays(300) << false << 1;
     QTest::newRow("the day before") << f << f.addDays(-1) << false << 1;
     QTest::newRow("over 29 February") << QDate(2012, 2, 20) << QDate(2012, 3, 1) << true << 11;
     // The empty date lies 0 days from any date after 1989: the farrowing day.
@@ -131,12 +128,11 @@ void TestAnomalien::lossDateToDay_data() {
 void TestAnomalien::lossDateToDay() {
     QFETCH(QDate, referenz);
     QFETCH(QDate, eingabe);
-    QFETCH(bool, angenommen);
     QFETCH(int, tag);
     AnomalDaten a;
     a.AnomalOeffnen(wurfMit({"1:a:40", "2:b:40"}), TKurzDatum::aus(referenz), 1, 2);
     a.zeileAnklicken(0);
-    QCOMPARE(a.datumVerlassen(TKurzDatum::aus(eingabe)), angenommen);
+    QTEST(a.datumVerlassen(TKurzDatum::aus(eingabe)), "angenommen");
     QCOMPARE(int(a.zeilenTag(1)), 40); // only the selected line
     const QDate gezeigt = referenz.addDays(tag - 1);
     QCOMPARE(a.zeilenDatum(0), TKurzDatum::aus(gezeigt));

@@ -1,5 +1,6 @@
 #include "entry/auswahlliste.h"
 #include "herd/herdfile.h"
+#include "herd/saustatus.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -26,32 +27,71 @@ QStringList nummern(const Auswahlliste& l) {
     return out;
 }
 
-// The order the herd gets by inserting each sow before the first entry it does not sort
-// after, done literally.
-std::vector<int> eingefuegt(const Herde& h, Sortierung s, int tragezeit) {
-    Auswahlliste einzeln;
-    std::vector<AuswahlEintrag> liste;
-    for (std::size_t i = 0; i < h.size(); ++i) {
-        Herde eine{h[i]};
-        einzeln.aufbauen(eine, tragezeit, s);
-        AuswahlEintrag e = einzeln.eintraege().front();
-        e.index = int(i);
-        std::size_t pos = 0;
-        while (pos < liste.size() && Auswahlliste::nach(e, liste[pos], s, h))
-            ++pos;
-        liste.insert(liste.begin() + std::ptrdiff_t(pos), e);
-    }
-    std::vector<int> out;
-    for (const auto& e : liste)
-        out.push_back(e.index);
-    return out;
-}
-
 std::vector<int> indizes(const Auswahlliste& l) {
     std::vector<int> out;
     for (const auto& e : l.eintraege())
         out.push_back(e.index);
     return out;
+}
+
+// The reference order, from the records alone: a key per sow (the stored number's bytes, or
+// one number), the stable sort ascending. `frisch`: after a refresh, where a sow without a
+// farrowing date sorts last; right after building such a sow has the empty date, which sorts
+// first.
+using RefSchluessel = std::pair<std::vector<std::uint8_t>, qint64>;
+
+qint64 tagWert(TKurzDatum d) {
+    return (qint64(d.Jahr) << 16) | (d.Monat << 8) | d.Tag;
+}
+
+TKurzDatum refAbferkeln(const Sau& s, bool frisch) {
+    if (s.wuerfe.empty()) return {};
+    const TWurfRec& w = s.wuerfe.back();
+    const TKurzDatum vorher =
+        s.wuerfe.size() >= 2 ? s.wuerfe[s.wuerfe.size() - 2].Abferkeln() : TKurzDatum{};
+    if (frisch) {
+        if (!w.Belegen(1).vorhanden()) return vorher;
+        return w.Abferkeln().vorhanden() ? w.Abferkeln() : TheorAbferkeltermin(w, 113);
+    }
+    if (w.Abferkeln().vorhanden()) return w.Abferkeln();
+    for (int k = 3; k >= 1; --k)
+        if (w.Belegen(k).vorhanden()) return TageAddierenDatum(113, w.Belegen(k));
+    return vorher;
+}
+
+RefSchluessel refSchluessel(const Sau& s, Sortierung sort, bool frisch) {
+    const auto& b = s.rec.bytes();
+    const std::size_t n = std::min<std::size_t>(b[sauofs::SauNr], 10);
+    const auto nr = b.begin() + sauofs::SauNr + 1;
+    switch (sort) {
+    case Sortierung::Alphanum:
+        return {std::vector<std::uint8_t>(nr, nr + std::ptrdiff_t(n)), 0};
+    case Sortierung::Numerisch: {
+        qint64 z = 0;
+        for (auto p = nr; p != nr + std::ptrdiff_t(n) && *p >= '0' && *p <= '9'; ++p)
+            z = z * 10 + (*p - '0');
+        return {{}, z};
+    }
+    case Sortierung::Einstalldatum:
+        return {{}, tagWert(s.rec.Zugang())};
+    case Sortierung::Status:
+        return {{}, SauStatus(s)};
+    case Sortierung::Abferkeldatum: {
+        const TKurzDatum d = refAbferkeln(s, frisch);
+        return {{}, frisch && !d.vorhanden() ? qint64(1) << 40 : tagWert(d)};
+    }
+    case Sortierung::Gruppe:
+        return {{}, s.rec.Gruppe()};
+    }
+    return {};
+}
+
+std::vector<int> referenz(const Herde& h, std::vector<int> ordnung, Sortierung s, bool frisch) {
+    std::stable_sort(ordnung.begin(), ordnung.end(), [&](int a, int b) {
+        return refSchluessel(h[std::size_t(a)], s, frisch) <
+               refSchluessel(h[std::size_t(b)], s, frisch);
+    });
+    return ordnung;
 }
 
 Herde zufallsHerde(int n, quint32 seed) {
@@ -120,38 +160,46 @@ Herde weiteSchluessel(int n, quint32 seed) {
 class TestAuswahlliste : public QObject {
     Q_OBJECT
 private slots:
-    void alphanumAndNumeric_data();
-    void alphanumAndNumeric();
+    void fixedOrders_data();
+    void fixedOrders();
     void equalKeysLaterSowFirst();
-    void fastSortsEqualTheLiteralOnes_data();
-    void fastSortsEqualTheLiteralOnes();
+    void fastSortsEqualTheReference_data();
+    void fastSortsEqualTheReference();
     void youngSowGroupFollowsState();
-    void filtersAndSearch();
+    void stateFilters_data();
+    void stateFilters();
+    void search();
     void farrowingDateRules();
 };
 
-void TestAuswahlliste::alphanumAndNumeric_data() {
-    QTest::addColumn<QStringList>("herde");
+void TestAuswahlliste::fixedOrders_data() {
+    QTest::addColumn<QStringList>("herde"); // "number" or "number d.m.yyyy" (stalled in)
     QTest::addColumn<int>("sort");
     QTest::addColumn<QStringList>("erwartet");
-    QTest::newRow("alphanum") << QStringList{"A7", "3", "12"} << 0 << QStringList{"12", "3", "A7"};
-    QTest::newRow("alphanum other order")
-        << QStringList{"12", "A7", "3"} << 0 << QStringList{"12", "3", "A7"};
-    QTest::newRow("numeric") << QStringList{"12", "3", "A7"} << 1 << QStringList{"A7", "3", "12"};
-    QTest::newRow("numeric other order")
-        << QStringList{"A7", "12", "3"} << 1 << QStringList{"A7", "3", "12"};
+    const auto zeile = [](const char* n, QStringList h, Sortierung s, QStringList e) {
+        QTest::newRow(n) << h << int(s) << e;
+    };
+    zeile("alphanum", {"A7", "3", "12"}, Sortierung::Alphanum, {"12", "3", "A7"});
+    zeile("alphanum other order", {"12", "A7", "3"}, Sortierung::Alphanum, {"12", "3", "A7"});
+    zeile("numeric", {"12", "3", "A7"}, Sortierung::Numerisch, {"A7", "3", "12"});
+    zeile("numeric other order", {"A7", "12", "3"}, Sortierung::Numerisch, {"A7", "3", "12"});
+    // Year before month before day; equal dates: the later sow first.
+    zeile("stalling in",
+          {"a 2.1.2013", "b 1.2.2012", "c 31.12.2012", "d 1.1.2013", "e 31.12.2012", "f 1.12.1999"},
+          Sortierung::Einstalldatum, {"f", "b", "e", "c", "d", "a"});
 }
 
-void TestAuswahlliste::alphanumAndNumeric() {
+void TestAuswahlliste::fixedOrders() {
     QFETCH(QStringList, herde);
     QFETCH(int, sort);
-    QFETCH(QStringList, erwartet);
     Herde h;
-    for (const QString& n : herde)
-        h.push_back(sau(n));
+    for (const QString& n : herde) {
+        const QStringList t = n.split(u' ');
+        h.push_back(sau(t[0], 0, TKurzDatum::aus(QDate::fromString(t.value(1), "d.M.yyyy"))));
+    }
     Auswahlliste l;
     l.aufbauen(h, 113, Sortierung(sort));
-    QCOMPARE(nummern(l), erwartet);
+    QTEST(nummern(l), "erwartet");
 }
 
 void TestAuswahlliste::equalKeysLaterSowFirst() {
@@ -164,7 +212,7 @@ void TestAuswahlliste::equalKeysLaterSowFirst() {
     QCOMPARE(nummern(l), (QStringList{"4", "2", "3", "1"}));
 }
 
-void TestAuswahlliste::fastSortsEqualTheLiteralOnes_data() {
+void TestAuswahlliste::fastSortsEqualTheReference_data() {
     QTest::addColumn<int>("sort");
     QTest::addColumn<bool>("weit");
     for (int s = 0; s < 6; ++s) {
@@ -173,24 +221,31 @@ void TestAuswahlliste::fastSortsEqualTheLiteralOnes_data() {
     }
 }
 
-void TestAuswahlliste::fastSortsEqualTheLiteralOnes() {
+void TestAuswahlliste::fastSortsEqualTheReference() {
     QFETCH(int, sort);
     QFETCH(bool, weit);
     const Herde h =
         weit ? weiteSchluessel(400, 41 + quint32(sort)) : zufallsHerde(400, 17 + quint32(sort));
-    const Sortierung s = Sortierung(sort);
-    Auswahlliste schnell;
-    schnell.aufbauen(h, 113, s);
-    QCOMPARE(indizes(schnell), eingefuegt(h, s, 113));
-    // Re-sorting by every other key, also after a refresh (sows with no farrowing date then
-    // sort last): the passes of neighbour swaps and the stable sort agree.
+    std::vector<int> rueckwaerts(h.size()); // building starts from the reversed herd
+    for (std::size_t i = 0; i < h.size(); ++i)
+        rueckwaerts[i] = int(h.size() - 1 - i);
+    Auswahlliste l;
+    l.aufbauen(h, 113, Sortierung(sort));
+    QCOMPARE(indizes(l), referenz(h, rueckwaerts, Sortierung(sort), false));
+    // Re-sorting by every other key, also after a refresh; the neighbour swaps agree.
+    bool frisch = false;
     for (int k = 1; k < 6; ++k) {
         const Sortierung andere = Sortierung((sort + k) % 6);
-        if (k == 3) schnell.auffrischen(h, 113);
-        Auswahlliste tauschen = schnell;
-        schnell.sortieren(h, andere);
+        if (k == 3) {
+            l.auffrischen(h, 113);
+            frisch = true;
+        }
+        const std::vector<int> erwartet = referenz(h, indizes(l), andere, frisch);
+        Auswahlliste tauschen = l;
+        l.sortieren(h, andere);
         tauschen.sortierenDurchTauschen(h, andere);
-        QCOMPARE(indizes(schnell), indizes(tauschen));
+        QCOMPARE(indizes(l), erwartet);
+        QCOMPARE(indizes(tauschen), erwartet);
     }
 }
 
@@ -215,27 +270,65 @@ void TestAuswahlliste::youngSowGroupFollowsState() {
     QCOMPARE(int(h[0].rec.Gruppe()), 0);
 }
 
-void TestAuswahlliste::filtersAndSearch() {
+void TestAuswahlliste::stateFilters_data() {
+    // Boxes: Leer, Belegt, Tragend, Säugend, Verkauft, leer JS, umrauschen.
+    QTest::addColumn<QString>("boxen"); // "1" shown
+    QTest::addColumn<QStringList>("erwartet");
+    QTest::newRow("all") << "1111111" << QStringList{"B", "JS", "JS2", "L", "T", "UR", "V"};
+    QTest::newRow("without sold") << "1111011" << QStringList{"B", "JS", "JS2", "L", "T", "UR"};
+    QTest::newRow("without young sows") << "1111101" << QStringList{"B", "L", "T", "UR", "V"};
+    QTest::newRow("without returns") << "1111110" << QStringList{"B", "JS", "JS2", "L", "T", "V"};
+    QTest::newRow("young sows only") << "0000010" << QStringList{"JS", "JS2"};
+    QTest::newRow("returns only") << "0000001" << QStringList{"UR"};
+    QTest::newRow("mated and empty") << "1100000" << QStringList{"B", "L"};
+}
+
+void TestAuswahlliste::stateFilters() {
+    QFETCH(QString, boxen);
+    const auto belegt = [](TKurzDatum tk, int ergebnis) {
+        TWurfRec w = TWurfRec::leer(2);
+        w.setBelegen(1, dt(1, 2, 2013));
+        w.setTKDatum(1, tk);
+        w.setTKErgebnis(1, std::uint8_t(ergebnis));
+        return w;
+    };
+    TWurfRec abgesetzt = TWurfRec::leer(1);
+    abgesetzt.setBelegen(1, dt(1, 6, 2012));
+    abgesetzt.setAbsetzen(dt(1, 11, 2012));
+    // Mated with no check; checked positive; checked negative: returned to heat.
+    Herde h{sau("B", 0, {}, {abgesetzt, belegt({}, 0)}),
+            sau("T", 0, {}, {abgesetzt, belegt(dt(1, 3, 2013), 1)}),
+            sau("UR", 0, {}, {abgesetzt, belegt(dt(1, 3, 2013), 0)}),
+            sau("L", 0, {}, {abgesetzt}),
+            sau("JS"),
+            sau("JS2", 0, {}, {TWurfRec::leer(1)}),
+            sau("V", 0, {}, {abgesetzt})};
+    h[6].rec.setAbgang(dt(1, 3, 2013));
+    StatusNeuBerechnen(h);
+    std::array<bool, 7> f{};
+    for (std::size_t i = 0; i < 7; ++i)
+        f[i] = boxen[qsizetype(i)] == u'1';
+    Auswahlliste l;
+    l.aufbauen(h, 113, Sortierung::Alphanum);
+    l.sichtbareAufbauen(h, f);
+    QStringList gezeigt;
+    for (int z = 0; z < l.zeilen(); ++z)
+        gezeigt << l.zeile(z).nummer;
+    QTEST(gezeigt, "erwartet");
+}
+
+void TestAuswahlliste::search() {
     Herde h{sau("3"), sau("120"), sau("12"), sau("a12"), sau("V", 3)};
     h[4].rec.setAbgang(dt(1, 3, 2013));
-    for (Sau& s : h)
-        s.wuerfe.push_back(TWurfRec::leer(1));
-    for (int i = 0; i < 4; ++i)
-        h[std::size_t(i)].wuerfe.push_back(TWurfRec::leer(2)); // "leer"
     StatusNeuBerechnen(h);
     Auswahlliste l;
     l.aufbauen(h, 113, Sortierung::Alphanum);
-    std::array<bool, 7> f{true, true, true, true, false, true, true};
-    l.sichtbareAufbauen(h, f);
-    QCOMPARE(l.zeilen(), 4); // sold sow hidden
-    QCOMPARE(l.zeile(0).nummer, QStringLiteral("12"));
+    l.sichtbareAufbauen(h, {true, true, true, true, false, true, true});
+    QCOMPARE(l.zeilen(), 4);                     // sold sow hidden
     QCOMPARE(l.suchen(QStringLiteral("12")), 0); // also on the first line
     QCOMPARE(l.suchen(QStringLiteral("120")), 1);
     QCOMPARE(l.suchen(QStringLiteral("A1")), 3); // upper-cased on both sides
     QCOMPARE(l.suchen(QStringLiteral("9")), -1);
-    f[4] = true;
-    l.sichtbareAufbauen(h, f);
-    QCOMPARE(l.zeilen(), 5);
 }
 
 void TestAuswahlliste::farrowingDateRules() {

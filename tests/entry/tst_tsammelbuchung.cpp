@@ -1,60 +1,42 @@
-#include "programm/appcontext.h"
 #include "controls/tdate_ed.h"
 #include "controls/tnumedit.h"
 #include "entry/sammeldruck.h"
 #include "entry/tsammelbuchung.h"
 #include "platform/recordingcanvas.h"
-#include "support/testcontext.h"
+#include "support/fensterfixtur.h"
+#include "support/modaltreiber.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
 namespace {
 
-TKurzDatum dt(int d, int m, int y) {
-    return TKurzDatum::aus(d, m, y);
-}
-
 // Three sows: "A" weaned, "B" suckling, "C" mated.
 void herdeAnlegen(AppContext& ctx) {
-    const auto sau = [](const QString& nr, bool abgeferkelt, bool abgesetzt) {
-        Sau s;
-        s.rec.setSauNr(nr);
-        s.rec.setZugang(dt(1, 1, 2012));
-        TWurfRec w = TWurfRec::leer(2);
-        w.setBelegen(1, dt(1, 10, 2012));
-        if (abgeferkelt) w.setAbferkeln(dt(20, 1, 2013));
-        if (abgesetzt) w.setAbsetzen(dt(15, 2, 2013));
-        s.wuerfe.push_back(w);
-        return s;
-    };
-    ctx.Sauenliste = {sau("A", true, true), sau("B", true, false), sau("C", false, false)};
+    const TKurzDatum belegt = dt(1, 10, 2012), geferkelt = dt(20, 1, 2013);
+    ctx.Sauenliste = {sau("A", {wurf(2, belegt, geferkelt, dt(15, 2, 2013))}),
+                      sau("B", {wurf(2, belegt, geferkelt)}), sau("C", {wurf(2, belegt)})};
     QVERIFY(HerdeSpeichern(ctx));
 }
 
-struct Fenster {
-    explicit Fenster(TestContext& t, int punkt, const QString& text = QStringLiteral("Punkt"))
-        : dlg(t.ctx) {
-        dlg.EingabepunktSetzen(text, punkt);
-        dlg.SauenSetzen({0, 1, 2});
+struct Buchen : Fenster<TSammelbuchung> {
+    explicit Buchen(TestContext& t, int punkt) : Fenster(t) {
+        w.EingabepunktSetzen(QStringLiteral("Punkt"), punkt);
+        w.SauenSetzen({0, 1, 2});
     }
-    template <class T> T* c(const char* name) {
-        return dlg.findChild<T*>(QString::fromLatin1(name));
-    }
-    // Runs the dialog modally; `f` fills it in and OK is pressed.
+    // Runs the dialog modally; `f` fills it in and OK is pressed, which must close it.
     int ok(std::function<void()> f) {
-        QTimer::singleShot(0, &dlg, [&] {
+        ModalTreiber treiber;
+        treiber.dann([&](QDialog*) {
             f();
             c<QPushButton>("OKBtn")->click();
-            if (dlg.isVisible()) dlg.done(-1);
         });
-        return dlg.exec();
+        const int ergebnis = w.exec();
+        return treiber.abgewiesen() ? -1 : ergebnis;
     }
-    TSammelbuchung dlg;
 };
 
 } // namespace
@@ -98,37 +80,33 @@ void TestTSammelbuchung::controlsPerEntryPoint_data() {
 
 void TestTSammelbuchung::controlsPerEntryPoint() {
     QFETCH(int, punkt);
-    QFETCH(QString, sichtbar);
-    QFETCH(QString, beschriftung);
-    QFETCH(QStringList, angebot);
     TestContext t;
     t.ctx.Eberliste = {"E1", "E2", "E3"};
     t.ctx.Hilfslisten[3] = {"Schlachthof", "Händler"};
     t.ctx.Hilfslisten[5] = {"Warte", "Abferkel"};
-    Fenster f(t, 1);
-    f.dlg.EingabepunktSetzen(QStringLiteral("Text"), punkt); // arranged again for another point
-    f.dlg.show();
+    Buchen f(t, 1);
+    f.w.EingabepunktSetzen(QStringLiteral("Text"), punkt); // arranged again for another point
+    f.w.show();
     QStringList gezeigt;
     for (const char* n :
          {"Stallwahl", "tdate_ed1", "ComboBox1", "NumEdit1", "CheckBox1", "Absetzgewicht"})
         if (f.c<QWidget>(n)->isVisible()) gezeigt << QString::fromLatin1(n);
-    QCOMPARE(gezeigt.join(u' '), sichtbar);
-    QCOMPARE(f.c<QLabel>("LEber")->text(), beschriftung);
+    QTEST(gezeigt.join(u' '), "sichtbar");
+    QTEST(f.c<QLabel>("LEber")->text(), "beschriftung");
     QCOMPARE(f.c<QLabel>("Label1")->text(), QStringLiteral("Text"));
     QCOMPARE(f.c<QLineEdit>("Anzahl")->text(), QStringLiteral("3"));
     auto* box = f.c<QComboBox>("ComboBox1");
     QStringList items;
     for (int i = 0; i < box->count(); ++i)
         items << box->itemText(i);
-    QCOMPARE(items, angebot);
+    QTEST(items, "angebot");
     QCOMPARE(f.c<QComboBox>("Stallwahl")->count(), 2);
 }
 
 void TestTSammelbuchung::enterMovesOnAndDateEnables() {
     TestContext t;
-    Fenster f(t, 1);
-    f.dlg.show();
-    QVERIFY(QTest::qWaitForWindowActive(&f.dlg));
+    Buchen f(t, 1);
+    QVERIFY(f.zeigen());
     auto* datum = f.c<tdate_ed>("tdate_ed1");
     QVERIFY(!f.c<QWidget>("ComboBox1")->isEnabled());
     QVERIFY(!f.c<QWidget>("NumEdit1")->isEnabled());
@@ -145,7 +123,7 @@ void TestTSammelbuchung::enterMovesOnAndDateEnables() {
     QWidget* fokus = QApplication::focusWidget();
     QVERIFY(fokus == f.c<QWidget>("ComboBox1") ||
             fokus->parentWidget() == f.c<QWidget>("ComboBox1"));
-    QVERIFY(f.dlg.isVisible());
+    QVERIFY(f.w.isVisible());
 }
 
 void TestTSammelbuchung::okBooksAndAsks_data() {
@@ -160,7 +138,7 @@ void TestTSammelbuchung::okBooksAndAsks() {
     QFETCH(bool, ja);
     TestContext t;
     herdeAnlegen(t.ctx);
-    Fenster f(t, 4);
+    Buchen f(t, 4);
     t.messages.planAnswer(ja ? MessageService::Answer::Yes : MessageService::Answer::No);
     const int ergebnis = f.ok([&] {
         f.c<tdate_ed>("tdate_ed1")->setText(QStringLiteral("4.3.13"));
@@ -182,7 +160,7 @@ void TestTSammelbuchung::okBooksAndAsks() {
 void TestTSammelbuchung::noDateClosesWithoutChange() {
     TestContext t;
     herdeAnlegen(t.ctx);
-    Fenster f(t, 4);
+    Buchen f(t, 4);
     QCOMPARE(f.ok([&] { f.c<tdate_ed>("tdate_ed1")->clear(); }), int(QDialog::Rejected));
     QVERIFY(t.messages.shown.isEmpty());
     QVERIFY(!t.ctx.Geaendert);

@@ -1,56 +1,37 @@
 #include "controls/tnumedit.h"
 #include "entry/tsauauswahl.h"
 #include "herd/herdfile.h"
-#include "support/testcontext.h"
+#include "support/fensterfixtur.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
 
-TKurzDatum dt(int d, int m, int y) {
-    return TKurzDatum::aus(d, m, y);
-}
-
+// Sows mated on 1.2.2013 ("belegt"), in the given groups.
 void herde(TestContext& t, const QStringList& nummern, const QList<int>& gruppen = {}) {
     for (qsizetype i = 0; i < nummern.size(); ++i) {
-        Sau s;
-        s.rec.setSauNr(nummern[i]);
-        TWurfRec w = TWurfRec::leer(1);
-        w.setBelegen(1, dt(1, 2, 2013)); // "belegt"
-        s.wuerfe.push_back(w);
-        s.rec.setGruppe(std::int8_t(gruppen.value(i, 0)));
-        t.ctx.Sauenliste.push_back(s);
+        t.ctx.Sauenliste.push_back(sau(nummern[i], {wurf(1, dt(1, 2, 2013))}));
+        t.ctx.Sauenliste.back().rec.setGruppe(std::int8_t(gruppen.value(i, 0)));
     }
     StatusNeuBerechnen(t.ctx.Sauenliste);
 }
 
 const std::array<bool, 7> kAlle{true, true, true, true, true, true, true};
 
-struct Auswahl {
-    Auswahl(TestContext& t, int modus, int sort = 0, std::array<bool, 7> f = kAlle) : a(t.ctx) {
-        a.Vorbereiten(f, modus, sort);
-        a.show();
-        QVERIFY(QTest::qWaitForWindowActive(&a));
-    }
-    template <class T> T* c(const char* name) {
-        T* w = a.findChild<T*>(QString::fromLatin1(name));
-        if (!w) qFatal("control %s missing", name);
-        return w;
+struct Auswahl : Fenster<TSauAuswahl> {
+    Auswahl(TestContext& t, int modus, int sort = 0, std::array<bool, 7> f = kAlle) : Fenster(t) {
+        w.Vorbereiten(f, modus, sort);
+        QVERIFY(zeigen());
     }
     QListView* liste() { return c<QListView>("ListBox1"); }
-    void klick(int zeile) {
-        const QRect r = liste()->visualRect(liste()->model()->index(zeile, 0));
-        QTest::mouseClick(liste()->viewport(), Qt::LeftButton, {}, r.center());
-    }
-    TSauAuswahl a;
+    using Fenster::klick;
+    void klick(int zeile) { klick(liste(), zeile); }
 };
 
 } // namespace
@@ -67,10 +48,8 @@ private slots:
     void groupHidesUnlistedSows();
     void deletingTheOnlySow();
     void litterChoiceReturnsPosition();
-    void okWithEmptyListCancels();
-    void filtersAndSortOrderReadBack();
     void backToOneSowLeavesOnlyTheCurrentLine();
-    void newSortOrderWithoutAutosortOffersResort();
+    void filtersAndSortOrderReadBack();
 };
 
 void TestTSauAuswahl::modesShowTheirControls_data() {
@@ -85,7 +64,7 @@ void TestTSauAuswahl::modesShowTheirControls() {
     TestContext t;
     herde(t, {"1", "2"});
     Auswahl w(t, modus);
-    QCOMPARE(w.a.windowTitle(), QStringLiteral("Sau-Auswahl"));
+    QCOMPARE(w.w.windowTitle(), QStringLiteral("Sau-Auswahl"));
     QCOMPARE(w.c<QWidget>("Edit1")->isVisible(), modus != 2);
     QCOMPARE(w.c<QWidget>("Gruppe")->isVisible(), modus == 2);
     QCOMPARE(w.c<QWidget>("Button2")->isVisible(), modus == 2);
@@ -101,16 +80,16 @@ void TestTSauAuswahl::typingSearchesFromTheTop() {
     herde(t, {"3", "120", "12", "45"});
     Auswahl w(t, 0);
     // alphanumeric: 12, 120, 3, 45
-    w.a.zeileWaehlen(3);
+    w.w.zeileWaehlen(3);
     QTest::keyClick(w.c<QLineEdit>("Edit1"), '1');
-    QCOMPARE(w.a.aktuelleZeile(), 0);
+    QCOMPARE(w.w.aktuelleZeile(), 0);
     QTest::keyClick(w.c<QLineEdit>("Edit1"), '2');
-    QCOMPARE(w.a.aktuelleZeile(), 0);
+    QCOMPARE(w.w.aktuelleZeile(), 0);
     QTest::keyClick(w.c<QLineEdit>("Edit1"), '0');
-    QCOMPARE(w.a.aktuelleZeile(), 1);
-    QCOMPARE(w.a.GewaehlteSau(), 1);
+    QCOMPARE(w.w.aktuelleZeile(), 1);
+    QCOMPARE(w.w.GewaehlteSau(), 1);
     QTest::keyClick(w.c<QLineEdit>("Edit1"), '9'); // no match: selection unchanged
-    QCOMPARE(w.a.aktuelleZeile(), 1);
+    QCOMPARE(w.w.aktuelleZeile(), 1);
 }
 
 void TestTSauAuswahl::upDownMoveAndClickPutsNumber() {
@@ -120,9 +99,9 @@ void TestTSauAuswahl::upDownMoveAndClickPutsNumber() {
     auto* e = w.c<QLineEdit>("Edit1");
     e->setFocus();
     QTest::keyClick(e, Qt::Key_Up); // no wrap
-    QCOMPARE(w.a.aktuelleZeile(), 0);
+    QCOMPARE(w.w.aktuelleZeile(), 0);
     QTest::keyClick(e, Qt::Key_Down);
-    QCOMPARE(w.a.aktuelleZeile(), 1);
+    QCOMPARE(w.w.aktuelleZeile(), 1);
     QCOMPARE(e->text(), QStringLiteral("2"));
     w.klick(2);
     QCOMPARE(e->text(), QStringLiteral("3"));
@@ -140,8 +119,6 @@ void TestTSauAuswahl::groupsAssignAndAskOnClose_data() {
 
 void TestTSauAuswahl::groupsAssignAndAskOnClose() {
     QFETCH(int, antwort);
-    QFETCH(int, gruppeImFile);
-    QFETCH(bool, offen);
     TestContext t;
     herde(t, {"1", "2", "3"}, {3, 3, 1});
     QVERIFY(HerdeSpeichern(t.ctx));
@@ -153,21 +130,21 @@ void TestTSauAuswahl::groupsAssignAndAskOnClose() {
     QCOMPARE(gruppe->count(), 2 + 8); // 0..7
     gruppe->setCurrentIndex(5);       // "3"
     emit gruppe->activated(5);
-    QCOMPARE(w.a.GewaehlteSauen(), (std::vector<int>{0, 1}));
+    QCOMPARE(w.w.GewaehlteSauen(), (std::vector<int>{0, 1}));
     QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 2.0);
     w.klick(0); // deselect sow 1: out of group 3
     QCOMPARE(int(t.ctx.Sauenliste[0].rec.Gruppe()), 0);
-    QVERIFY(w.a.gruppeGeaendert());
+    QVERIFY(w.w.gruppeGeaendert());
     w.klick(2); // select sow 3: into group 3
     QCOMPARE(int(t.ctx.Sauenliste[2].rec.Gruppe()), 3);
     QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 2.0);
     t.messages.planAnswer(MessageService::Answer(antwort));
     w.c<QPushButton>("CancelBtn")->click();
     QCOMPARE(t.messages.count(QStringLiteral("Geänderte Gruppenzuordnung speichern?")), 1);
-    QCOMPARE(w.a.isVisible(), offen);
+    QTEST(w.w.isVisible(), "offen");
     QFile f(t.pfad(QStringLiteral("SAUWURF.DAT")));
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(int(std::int8_t(f.readAll().at(164))), gruppeImFile);
+    QTEST(int(std::int8_t(f.readAll().at(164))), "gruppeImFile");
     if (antwort == int(MessageService::Answer::No))
         QCOMPARE(int(t.ctx.Sauenliste[0].rec.Gruppe()), 3);
 }
@@ -181,7 +158,7 @@ void TestTSauAuswahl::groupHidesUnlistedSows() {
     auto* gruppe = w.c<QComboBox>("Gruppe");
     gruppe->setCurrentIndex(5);
     emit gruppe->activated(5);
-    QCOMPARE(w.a.GewaehlteSauen(), (std::vector<int>{0, 2}));
+    QCOMPARE(w.w.GewaehlteSauen(), (std::vector<int>{0, 2}));
     w.c<QPushButton>("Button2")->click();
     QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 2.0);
 }
@@ -197,51 +174,30 @@ void TestTSauAuswahl::deletingTheOnlySow() {
     QVERIFY(t.ctx.Sauenliste.empty());
     QCOMPARE(w.c<QLineEdit>("Edit2")->text(), QStringLiteral("0"));
     QCOMPARE(QFileInfo(t.pfad(QStringLiteral("SAUWURF.DAT"))).size(), 0); // saved at once
+    // OK on the empty list cancels.
+    w.c<QPushButton>("OKBtn")->click();
+    QCOMPARE(w.w.result(), int(QDialog::Rejected));
+    QCOMPARE(w.w.GewaehlteSau(), -1);
 }
 
 void TestTSauAuswahl::litterChoiceReturnsPosition() {
     TestContext t;
-    Sau s;
-    s.rec.setSauNr(QStringLiteral("5"));
-    for (int nr = 2; nr <= 4; ++nr)
-        s.wuerfe.push_back(TWurfRec::leer(std::uint8_t(nr)));
-    t.ctx.Sauenliste.push_back(s);
+    t.ctx.Sauenliste.push_back(sau("5", {wurf(2), wurf(3), wurf(4)}));
     StatusNeuBerechnen(t.ctx.Sauenliste);
     Auswahl w(t, 1);
     w.c<QPushButton>("OKBtn")->click(); // no litter yet: the choice opens
-    QVERIFY(w.a.isVisible());
+    QVERIFY(w.w.isVisible());
     auto* wuerfe = w.c<QListWidget>("ListBox2");
     QVERIFY(wuerfe->isVisible());
     QCOMPARE(wuerfe->count(), 3);
     QCOMPARE(wuerfe->item(0)->text(), QStringLiteral("2"));
     QCOMPARE(wuerfe->currentRow(), 2);
-    const QPoint p = wuerfe->visualItemRect(wuerfe->item(1)).center();
-    QTest::mouseClick(wuerfe->viewport(), Qt::LeftButton, {}, p);
+    Auswahl::klick(wuerfe, 1);
     QTest::mouseDClick(wuerfe->viewport(), Qt::LeftButton, {},
                        wuerfe->visualItemRect(wuerfe->item(1)).center());
-    QCOMPARE(w.a.result(), int(QDialog::Accepted));
-    QCOMPARE(w.a.GewaehlterWurf(), 1);
-    QCOMPARE(w.a.GewaehlteSau(), 0);
-}
-
-void TestTSauAuswahl::okWithEmptyListCancels() {
-    TestContext t;
-    Auswahl w(t, 0);
-    w.c<QPushButton>("OKBtn")->click();
-    QCOMPARE(w.a.result(), int(QDialog::Rejected));
-    QCOMPARE(w.a.GewaehlteSau(), -1);
-}
-
-void TestTSauAuswahl::filtersAndSortOrderReadBack() {
-    TestContext t;
-    herde(t, {"1"});
-    Auswahl w(t, 0, 4, {true, false, true, false, true, false, true});
-    w.c<QCheckBox>("CheckBox2")->click();
-    std::array<bool, 7> f{};
-    int s = -1;
-    w.a.AnzeigeHolen(f, s);
-    QCOMPARE(f, (std::array<bool, 7>{true, true, true, false, true, false, true}));
-    QCOMPARE(s, 4);
+    QCOMPARE(w.w.result(), int(QDialog::Accepted));
+    QCOMPARE(w.w.GewaehlterWurf(), 1);
+    QCOMPARE(w.w.GewaehlteSau(), 0);
 }
 
 void TestTSauAuswahl::backToOneSowLeavesOnlyTheCurrentLine() {
@@ -250,20 +206,27 @@ void TestTSauAuswahl::backToOneSowLeavesOnlyTheCurrentLine() {
     Auswahl w(t, 2);
     for (int z : {0, 1, 3})
         w.klick(z);
-    w.a.Vorbereiten(kAlle, 0, 0);
+    w.w.Vorbereiten(kAlle, 0, 0);
     const QModelIndexList sel = w.liste()->selectionModel()->selectedIndexes();
     QCOMPARE(sel.size(), 1);
     QCOMPARE(sel[0], w.liste()->currentIndex());
-    QCOMPARE(w.a.GewaehlteSau(), w.a.GewaehlteSauen().front());
+    QCOMPARE(w.w.GewaehlteSau(), w.w.GewaehlteSauen().front());
 }
 
-void TestTSauAuswahl::newSortOrderWithoutAutosortOffersResort() {
+// A new sort order without autosort offers to sort again; the boxes and the order read back.
+void TestTSauAuswahl::filtersAndSortOrderReadBack() {
     TestContext t;
     t.ctx.einstellungen.autosort = false;
     herde(t, {"2", "1"});
     Auswahl w(t, 0, 0);
-    w.a.Vorbereiten(kAlle, 0, 1);
+    w.w.Vorbereiten({true, false, true, false, true, false, true}, 0, 4);
     QVERIFY(w.c<QPushButton>("Button1")->isVisible());
+    w.c<QCheckBox>("CheckBox2")->click();
+    std::array<bool, 7> f{};
+    int s = -1;
+    w.w.AnzeigeHolen(f, s);
+    QCOMPARE(f, (std::array<bool, 7>{true, true, true, false, true, false, true}));
+    QCOMPARE(s, 4);
 }
 
 QTEST_MAIN(TestTSauAuswahl)

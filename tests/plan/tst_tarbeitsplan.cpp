@@ -5,8 +5,8 @@
 #include "plan/tarbeitsplan.h"
 #include "plan/tarbplanstart.h"
 #include "platform/recordingcanvas.h"
+#include "support/fensterfixtur.h"
 #include "support/modaltreiber.h"
-#include "support/testcontext.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -14,11 +14,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QtTest>
 
@@ -38,13 +36,10 @@ struct Planfenster {
         typ.setName(QStringLiteral("Deckstall"));
         t.ctx.Plantypen = {StandardPlanTyp({}), typ};
         for (int i = 0; i < sauen; ++i) {
-            Sau s;
-            s.rec.setSauNr(QString::number(100 + i));
-            if (i % 2 == 0) s.rec.setSauNotiz(QStringLiteral("Notiz %1").arg(i));
-            TWurfRec w = TWurfRec::leer(1);
-            w.setBelegen(1, K(QDate(2013, 3, 4).addDays(-113)));
-            s.wuerfe.push_back(w);
-            t.ctx.Sauenliste.push_back(s);
+            t.ctx.Sauenliste.push_back(
+                sau(QString::number(100 + i), {wurf(1, K(QDate(2013, 3, 4).addDays(-113)))}, {}));
+            if (i % 2 == 0)
+                t.ctx.Sauenliste.back().rec.setSauNotiz(QStringLiteral("Notiz %1").arg(i));
         }
     }
     QStringList koepfe() const {
@@ -218,6 +213,7 @@ void TestTArbeitsplan::pdfAndCsvAreWrittenAndFailuresTold() {
     f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
     const QString pdf = f.t.pfad(QStringLiteral("plan.pdf"));
     QVERIFY(druckausgabe::ausgeben(f.w, druckausgabe::Ziel::Pdf, nullptr, pdf));
+    QVERIFY(QFileInfo(pdf).size() > 0);
     const QString csv = f.t.pfad(QStringLiteral("plan.csv"));
     QVERIFY(f.w.csvSchreiben(csv));
     QFile datei(csv);
@@ -232,16 +228,6 @@ void TestTArbeitsplan::pdfAndCsvAreWrittenAndFailuresTold() {
     QVERIFY(!f.w.csvSchreiben(weg));
     const QString fehler = QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(weg);
     QCOMPARE(f.t.messages.count(fehler), 2);
-
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        QSKIP("pdftotext is not installed");
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    QVERIFY(p.waitForFinished(20000));
-    const QString text = QString::fromUtf8(p.readAllStandardOutput());
-    QVERIFY2(text.contains(QStringLiteral("ab 4.3.13")), qPrintable(text));
-    QVERIFY(text.contains(QStringLiteral("Seite 1")));
-    QVERIFY(text.contains(QStringLiteral("Abf.,")));
 }
 
 void TestTArbeitsplan::mainWindowKeepsThePlanForTheWholeRun() {

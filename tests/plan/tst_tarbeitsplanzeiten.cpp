@@ -1,30 +1,19 @@
 #include "controls/tnumedit.h"
 #include "plan/planfiles.h"
 #include "plan/tarbeitsplanzeiten.h"
-#include "support/testcontext.h"
+#include "support/fensterfixtur.h"
+#include "support/modaltreiber.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTimer>
 #include <QtTest>
-#include <functional>
 
 namespace {
 
-struct Editor {
-    explicit Editor(TestContext& t) : dlg(t.ctx) {
-        dlg.show();
-        QVERIFY(QTest::qWaitForWindowActive(&dlg));
-    }
-    template <class T> T* c(const QString& name) {
-        T* w = dlg.findChild<T*>(name);
-        if (!w) qFatal("control %s missing", qPrintable(name));
-        return w;
-    }
+struct Editor : Fenster<TArbeitsplanzeiten> {
+    explicit Editor(TestContext& t) : Fenster(t) { QVERIFY(zeigen()); }
     // The four fields of row k: Edit2k+1, NumEdit2k+1, NumEdit2k+2, Edit2k+2.
     QLineEdit* name(int k) { return c<QLineEdit>(QStringLiteral("Edit%1").arg(2 * k + 1)); }
     TNumEdit* von(int k) { return c<TNumEdit>(QStringLiteral("NumEdit%1").arg(2 * k + 1)); }
@@ -32,28 +21,16 @@ struct Editor {
     QLineEdit* kuerzel(int k) { return c<QLineEdit>(QStringLiteral("Edit%1").arg(2 * k + 2)); }
     // Clicks the tab as the user does; the focus stays where it was.
     void seite(int s) {
-        QTabBar* tabs = dlg.seiten();
+        QTabBar* tabs = w.seiten();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(s).center());
         QCOMPARE(tabs->currentIndex(), s);
     }
-    void tippen(QLineEdit* w, const QString& text) {
-        w->setFocus();
-        w->selectAll();
-        QTest::keyClicks(w, text);
+    static void tippen(QLineEdit* e, const QString& text) {
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClicks(e, text);
     }
-    TArbeitsplanzeiten dlg;
 };
-
-// Runs `bedienen` on the modal dialog once it is open and closes it as cancelled if it is
-// still open then, so that a failed step cannot leave the test hanging.
-void modalBedienen(std::function<void(QWidget*)> bedienen) {
-    QTimer::singleShot(0, [bedienen] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w) return modalBedienen(bedienen);
-        bedienen(w);
-        if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->reject();
-    });
-}
 
 } // namespace
 
@@ -63,9 +40,8 @@ private slots:
     void pagesShowTheirRows_data();
     void pagesShowTheirRows();
     void editedRowsStoredOnPageChangeAndOk();
-    void enterMovesOnEscapeCancels();
     void confirmingStoresFixedNamesAndSaves();
-    void escapeDiscardsChanges();
+    void enterMovesOnEscapeDiscards();
 };
 
 void TestTArbeitsplanzeiten::pagesShowTheirRows_data() {
@@ -91,10 +67,10 @@ void TestTArbeitsplanzeiten::pagesShowTheirRows() {
                    TPlanTermin::mit(QStringLiteral("Z%1").arg(k), k, 10 + k,
                                     QStringLiteral("K%1").arg(k)));
     Editor e(t);
-    e.dlg.setPlanzeiten(z);
-    QCOMPARE(e.dlg.windowTitle(), QStringLiteral("Einstellungen zum Arbeitsplan"));
-    QCOMPARE(e.dlg.seiten()->tabText(seite), QString::fromLatin1(QTest::currentDataTag()));
-    QCOMPARE(e.dlg.seiten()->currentIndex(), 0); // opening shows page 0
+    e.w.setPlanzeiten(z);
+    QCOMPARE(e.w.windowTitle(), QStringLiteral("Einstellungen zum Arbeitsplan"));
+    QCOMPARE(e.w.seiten()->tabText(seite), QString::fromLatin1(QTest::currentDataTag()));
+    QCOMPARE(e.w.seiten()->currentIndex(), 0); // opening shows page 0
     if (seite != 0) e.seite(seite);
     for (int k = 0; k < TArbeitsplanzeiten::kZeilen; ++k) {
         const QString f = k < 2 ? fest[k] : QString();
@@ -114,7 +90,7 @@ void TestTArbeitsplanzeiten::editedRowsStoredOnPageChangeAndOk() {
     for (int k = 12; k < 15; ++k)
         z.setEntry(1, k, TPlanTermin::mit(QStringLiteral("verborgen"), k, k, "V"));
     Editor e(t);
-    e.dlg.setPlanzeiten(z);
+    e.w.setPlanzeiten(z);
     e.seite(1);
     e.tippen(e.name(1), QStringLiteral("  Kastrieren  "));
     e.tippen(e.von(1), QStringLiteral("-3")); // a day field takes no minus sign
@@ -128,9 +104,9 @@ void TestTArbeitsplanzeiten::editedRowsStoredOnPageChangeAndOk() {
     QCOMPARE(e.von(2)->Wert(), 12.0);
     e.tippen(e.bis(2), QStringLiteral("14")); // confirmed without changing the tab
     QTest::mouseClick(e.c<QPushButton>(QStringLiteral("OKBtn")), Qt::LeftButton);
-    QCOMPARE(e.dlg.result(), int(QDialog::Accepted));
+    QCOMPARE(e.w.result(), int(QDialog::Accepted));
 
-    const TPlanZeiten& r = e.dlg.planzeiten();
+    const TPlanZeiten& r = e.w.planzeiten();
     QVERIFY(r.entry(1, 1) == TPlanTermin::mit(QStringLiteral("Kastrieren"), 3, 5, "K"));
     QCOMPARE(int(r.entry(1, 2).ErsterTag()), 12);
     QCOMPARE(int(r.entry(1, 2).LetzterTag()), 14);
@@ -140,32 +116,14 @@ void TestTArbeitsplanzeiten::editedRowsStoredOnPageChangeAndOk() {
     QVERIFY(t.ctx.Planzeiten == PlanZeitenStandard()); // the editor works on its copy
 }
 
-void TestTArbeitsplanzeiten::enterMovesOnEscapeCancels() {
-    TestContext t;
-    Editor e(t);
-    e.name(2)->setFocus();
-    for (QWidget* naechstes :
-         {(QWidget*)e.von(2), (QWidget*)e.bis(2), (QWidget*)e.kuerzel(2), (QWidget*)e.name(3)}) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), naechstes);
-    }
-    QVERIFY(e.dlg.isVisible());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QVERIFY(!e.dlg.isVisible());
-    QCOMPARE(e.dlg.result(), int(QDialog::Rejected));
-}
-
 void TestTArbeitsplanzeiten::confirmingStoresFixedNamesAndSaves() {
     TestContext t;
-    bool bedient = false;
-    modalBedienen([&bedient](QWidget* w) {
-        auto* ok = w->findChild<QPushButton*>(QStringLiteral("OKBtn"));
-        if (!ok) return;
-        bedient = true;
-        QTest::mouseClick(ok, Qt::LeftButton);
+    ModalTreiber treiber;
+    treiber.dann([](QDialog* d) {
+        QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("OKBtn")), Qt::LeftButton);
     });
     QVERIFY(PlanZeitenBearbeiten(t.ctx, nullptr));
-    QVERIFY(bedient);
+    QCOMPARE(treiber.behandelt(), 1);
     TPlanZeiten erwartet = PlanZeitenStandard();
     erwartet.setEntry(0, 1, TPlanTermin::mit(QStringLiteral("Trächtig.Kontr."), 0, 0, ""));
     QVERIFY(t.ctx.Planzeiten == erwartet);
@@ -176,16 +134,26 @@ void TestTArbeitsplanzeiten::confirmingStoresFixedNamesAndSaves() {
     QCOMPARE(t.ctx.Tragezeit, 113);
 }
 
-void TestTArbeitsplanzeiten::escapeDiscardsChanges() {
+void TestTArbeitsplanzeiten::enterMovesOnEscapeDiscards() {
     TestContext t;
-    modalBedienen([](QWidget* w) {
-        if (auto* name = w->findChild<QLineEdit*>(QStringLiteral("Edit5"))) {
-            name->setFocus();
-            QTest::keyClicks(name, QStringLiteral("Umstallen"));
-            QTest::keyClick(name, Qt::Key_Escape);
+    ModalTreiber treiber;
+    treiber.dann([](QDialog* d) {
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        const auto feld = [d](const char* n, int i) {
+            return d->findChild<QWidget*>(QStringLiteral("%1%2").arg(n).arg(i));
+        };
+        feld("Edit", 5)->setFocus(); // row 2
+        QTest::keyClicks(feld("Edit", 5), QStringLiteral("Umstallen"));
+        for (QWidget* naechstes :
+             {feld("NumEdit", 5), feld("NumEdit", 6), feld("Edit", 6), feld("Edit", 7)}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget(), naechstes);
         }
+        QVERIFY(d->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     });
     QVERIFY(!PlanZeitenBearbeiten(t.ctx, nullptr));
+    QCOMPARE(treiber.abgewiesen(), 0); // Escape closed it
     QVERIFY(t.ctx.Planzeiten == PlanZeitenStandard());
     QVERIFY(!QFile::exists(t.pfad(QStringLiteral("PLANZEIT.DAT"))));
 }

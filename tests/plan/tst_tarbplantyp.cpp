@@ -1,12 +1,9 @@
 #include "plan/tarbplantyp.h"
-#include "support/testcontext.h"
+#include "support/fensterfixtur.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -44,17 +41,11 @@ void vorbereiten(TestContext& t) {
                        typ(QStringLiteral("Lücke"), -2, {"Stall D", "", "Stall B"})};
 }
 
-struct Editor {
-    explicit Editor(TestContext& t) : dlg(t.ctx) {
-        dlg.show();
-        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+struct Editor : Fenster<TArbPlanTyp> {
+    explicit Editor(TestContext& t) : Fenster(t) {
+        QVERIFY(zeigen());
         // Entering the name box drops its list down (an empty list has nothing to show).
         if (name()->count() > 0) QTRY_VERIFY(name()->view()->isVisible());
-    }
-    template <class T> T* c(const char* n) {
-        T* w = dlg.findChild<T*>(QString::fromLatin1(n));
-        if (!w) qFatal("control %s missing", n);
-        return w;
     }
     QComboBox* name() { return c<QComboBox>("ComboBox2"); }
     QListWidget* staelle() { return c<QListWidget>("ListBox1"); }
@@ -90,14 +81,13 @@ struct Editor {
         tippen(text);
         taste(Qt::Key_Tab);
     }
-    const TPlanTyp& satz(int i) { return dlg.plantypen()[std::size_t(i)]; }
+    const TPlanTyp& satz(int i) { return w.plantypen()[std::size_t(i)]; }
     QStringList ausgewaehlt() {
         QStringList out;
         for (int i = 0; i < staelle()->count(); ++i)
             if (staelle()->item(i)->isSelected()) out << staelle()->item(i)->text();
         return out;
     }
-    TArbPlanTyp dlg;
 };
 
 QStringList staelleIn(const TPlanTyp& t) {
@@ -145,7 +135,7 @@ void TestTArbPlanTyp::cleanup() {
 }
 
 void TestTArbPlanTyp::openingState() {
-    QCOMPARE(e->dlg.windowTitle(), QStringLiteral("Arbeitsplandefinition"));
+    QCOMPARE(e->w.windowTitle(), QStringLiteral("Arbeitsplandefinition"));
     QCOMPARE(e->name()->itemText(1), QStringLiteral("Gruppen"));
     QCOMPARE(e->name()->currentIndex(), -1);
     QCOMPARE(e->name()->currentText(), QString());
@@ -234,8 +224,8 @@ void TestTArbPlanTyp::closingWithoutOkChangesNothing() {
             e->taste(Qt::Key_Backspace);
         e->taste(Qt::Key(taste));
     }
-    QVERIFY(!e->dlg.isVisible());
-    QCOMPARE(e->dlg.result(), int(QDialog::Rejected));
+    QVERIFY(!e->w.isVisible());
+    QCOMPARE(e->w.result(), int(QDialog::Rejected));
     QVERIFY(t->ctx.Plantypen == vorher);
     QVERIFY(!QFile::exists(t->pfad(QStringLiteral("PLANTYPE.DAT"))));
 }
@@ -256,7 +246,7 @@ void TestTArbPlanTyp::deleteAsksAndRemoves() {
     QCOMPARE(e->name()->currentIndex(), -1);
     QVERIFY(!del->isEnabled());
     e->klick(e->c<QPushButton>("OKBtn"));
-    QCOMPARE(e->dlg.result(), int(QDialog::Accepted));
+    QCOMPARE(e->w.result(), int(QDialog::Accepted));
     QCOMPARE(int(t->ctx.Plantypen.size()), 3);
     QCOMPARE(t->ctx.Plantypen[1].Name(), QStringLiteral("Säue"));
     QCOMPARE(QFileInfo(t->pfad(QStringLiteral("PLANTYPE.DAT"))).size(), 3 * 351);
@@ -342,7 +332,7 @@ void TestTArbPlanTyp::okWritesListAndFile() {
     e->tippen(QStringLiteral("Deckzentrum"));
     // Clicking OK leaves the name box first: the new name is added.
     e->klick(e->c<QPushButton>("OKBtn"));
-    QCOMPARE(e->dlg.result(), int(QDialog::Accepted));
+    QCOMPARE(e->w.result(), int(QDialog::Accepted));
     QCOMPARE(int(t->ctx.Plantypen.size()), 5);
     QCOMPARE(int(t->ctx.Plantypen[0].StatusFlag(stSaeugend)), 1);
     QCOMPARE(t->ctx.Plantypen[4].Name(), QStringLiteral("Deckzentrum"));

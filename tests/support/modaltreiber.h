@@ -21,6 +21,8 @@ public:
     }
     void dann(Handler h) { handler_.append(std::move(h)); }
     int behandelt() const { return behandelt_; }
+    // Dialogs the driver had to reject because they were still open after their handler.
+    int abgewiesen() const { return abgewiesen_; }
 
 private:
     void pruefen() {
@@ -29,11 +31,15 @@ private:
         letzter_ = d;
         ++behandelt_;
         if (!handler_.isEmpty()) handler_.takeFirst()(d);
-        if (d->isVisible() && d == letzter_) d->reject();
+        if (d->isVisible() && d == letzter_) {
+            ++abgewiesen_;
+            d->reject();
+        }
     }
 
     QTimer timer_;
     QList<Handler> handler_;
     QPointer<QDialog> letzter_;
     int behandelt_ = 0;
+    int abgewiesen_ = 0;
 };

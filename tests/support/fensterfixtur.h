@@ -1,0 +1,83 @@
+#pragma once
+
+#include "herd/sauherde.h"
+#include "support/testcontext.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QLineEdit>
+#include <QtTest>
+#include <vector>
+
+// What the window suites share: record dates, litters and sows built field by field, and a
+// window on a test context whose controls are found by their objectName.
+
+inline TKurzDatum dt(int d, int m, int y) {
+    return TKurzDatum::aus(d, m, y);
+}
+
+// A litter with its first mating, farrowing, weaning and born piglets.
+inline TWurfRec wurf(int nr, TKurzDatum belegen = {}, TKurzDatum abferkeln = {},
+                     TKurzDatum absetzen = {}, int geb = 0) {
+    TWurfRec w = TWurfRec::leer(std::uint8_t(nr));
+    w.setBelegen(1, belegen);
+    w.setAbferkeln(abferkeln);
+    w.setAbsetzen(absetzen);
+    w.setGeborene(std::uint8_t(geb));
+    return w;
+}
+
+// A sow stalled in on 1.1.2012 unless said otherwise.
+inline Sau sau(const QString& nr, std::vector<TWurfRec> wuerfe = {},
+               TKurzDatum zugang = dt(1, 1, 2012)) {
+    Sau s;
+    s.rec.setSauNr(nr);
+    s.rec.setZugang(zugang);
+    s.wuerfe = std::move(wuerfe);
+    return s;
+}
+
+// A window of type W on the test context's application context.
+template <class W> struct Fenster {
+    explicit Fenster(TestContext& t) : w(t.ctx) {}
+
+    // Shows the window and waits until it is active.
+    bool zeigen() {
+        w.show();
+        w.activateWindow();
+        return QTest::qWaitForWindowActive(&w);
+    }
+    template <class T> T* c(const QString& name) {
+        T* x = w.template findChild<T*>(name);
+        if (!x) qFatal("control %s missing", qPrintable(name));
+        return x;
+    }
+    template <class T> T* c(const char* name) { return c<T>(QString::fromLatin1(name)); }
+    // Types into a field without leaving it.
+    void eintippen(const char* feld, const QString& text) {
+        auto* e = c<QLineEdit>(feld);
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClicks(e, text);
+    }
+    // Types into a field (empty text clears it) and leaves it with Tab.
+    void tippen(const char* feld, const QString& text) {
+        eintippen(feld, text);
+        if (text.isEmpty()) QTest::keyClick(c<QLineEdit>(feld), Qt::Key_Delete);
+        QTest::keyClick(c<QLineEdit>(feld), Qt::Key_Tab);
+    }
+    // Clicks a line of a list.
+    static void klick(QAbstractItemView* v, int zeile) {
+        const QRect r = v->visualRect(v->model()->index(zeile, 0));
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    // The name of the control that has the focus (a box's line edit counts as its box).
+    static QString fokus() {
+        for (QWidget* x = QApplication::focusWidget(); x; x = x->parentWidget())
+            if (!x->objectName().isEmpty() && !x->objectName().startsWith(u'q'))
+                return x->objectName();
+        return {};
+    }
+
+    W w;
+};
