@@ -34,156 +34,148 @@ QStringList texte(const RecordingCanvas& c, int seite = -1) {
 class TstDruck : public QObject {
     Q_OBJECT
 private slots:
-    void sauSeite();
-    void langeWurftabelleGehtAufZweiteSeite();
-    void auswahlMitFilterzeileUndDetails();
-    void csvMitDezimalkommaUndWurftabelle();
-    void ausfallSchritt_data();
-    void ausfallSchritt();
-    void ausfallBalken();
-};
-
-void TstDruck::sauSeite() {
-    const Herde h = SauMitWuerfen(2);
-    const Auswertungskopie kopie(h);
-    TAuswertungsStand st;
-    st.Modus = amSau;
-    st.Sau = 0;
-    KennzahlenBerechnen(st, kopie, {});
-    RecordingCanvas c(800, 1100);
-    AuswertungDrucken(c, st, kopie, {});
-    const QStringList t = texte(c);
-    QCOMPARE(c.pageCount(), 1);
-    QCOMPARE(t.first(), QStringLiteral("Auswertung   Sau  4711"));
-    QVERIFY(t.contains(QStringLiteral("Würfe:   2")));
-    QVERIFY(t.contains(QStringLiteral("Leertage")));
-    QVERIFY(!t.contains(QStringLiteral("Sauen :   1")));
-    QVERIFY(t.contains(QStringLiteral("geb/ tot/w")));
-    // The litter line: born ends at 38 u, fostering with its sign, weaned = 12 - 1 - 1 + 2.
-    const double u = 800 / 80;
-    bool geboren = false, ausgleich = false, abgesetzt = false;
-    for (const auto& it : c.texts()) {
-        geboren |= it.text == QStringLiteral("12") && qFuzzyCompare(it.x2, 38 * u);
-        ausgleich |= it.text == QStringLiteral("+2") && qFuzzyCompare(it.x2, 48 * u);
-        abgesetzt |= it.text == QStringLiteral("12") && qFuzzyCompare(it.x2, 70 * u);
+    void sauSeite() {
+        const Herde h = SauMitWuerfen(2);
+        const Auswertungskopie kopie(h);
+        TAuswertungsStand st;
+        st.Modus = amSau;
+        st.Sau = 0;
+        KennzahlenBerechnen(st, kopie, {});
+        RecordingCanvas c(800, 1100);
+        AuswertungDrucken(c, st, kopie, {});
+        const QStringList t = texte(c);
+        QCOMPARE(c.pageCount(), 1);
+        QCOMPARE(t.first(), QStringLiteral("Auswertung   Sau  4711"));
+        QVERIFY(t.contains(QStringLiteral("Würfe:   2")));
+        QVERIFY(t.contains(QStringLiteral("Leertage")));
+        QVERIFY(!t.contains(QStringLiteral("Sauen :   1")));
+        QVERIFY(t.contains(QStringLiteral("geb/ tot/w")));
+        // The litter line: born ends at 38 u, fostering with its sign, weaned = 12 - 1 - 1 + 2.
+        const double u = 800 / 80;
+        bool geboren = false, ausgleich = false, abgesetzt = false;
+        for (const auto& it : c.texts()) {
+            geboren |= it.text == QStringLiteral("12") && qFuzzyCompare(it.x2, 38 * u);
+            ausgleich |= it.text == QStringLiteral("+2") && qFuzzyCompare(it.x2, 48 * u);
+            abgesetzt |= it.text == QStringLiteral("12") && qFuzzyCompare(it.x2, 70 * u);
+        }
+        QVERIFY(geboren && ausgleich && abgesetzt);
     }
-    QVERIFY(geboren && ausgleich && abgesetzt);
-}
 
-void TstDruck::langeWurftabelleGehtAufZweiteSeite() {
-    const Herde h = SauMitWuerfen(40);
-    const Auswertungskopie kopie(h);
-    TAuswertungsStand st;
-    st.Modus = amSau;
-    st.Sau = 0;
-    KennzahlenBerechnen(st, kopie, {});
-    RecordingCanvas c(800, 1100);
-    AuswertungDrucken(c, st, kopie, {});
-    QCOMPARE(c.pageCount(), 2);
-    QVERIFY(texte(c, 1).contains(QStringLiteral("Belegen")));
-    // Nothing passes the foot of a page.
-    const double fuss = 1100 - 3 * 12 * 1.2;
-    for (const auto& it : c.items())
-        QVERIFY2(it.y1 <= fuss + 1, qPrintable(it.text));
-}
+    void langeWurftabelleGehtAufZweiteSeite() {
+        const Herde h = SauMitWuerfen(40);
+        const Auswertungskopie kopie(h);
+        TAuswertungsStand st;
+        st.Modus = amSau;
+        st.Sau = 0;
+        KennzahlenBerechnen(st, kopie, {});
+        RecordingCanvas c(800, 1100);
+        AuswertungDrucken(c, st, kopie, {});
+        QCOMPARE(c.pageCount(), 2);
+        QVERIFY(texte(c, 1).contains(QStringLiteral("Belegen")));
+        // Nothing passes the foot of a page.
+        const double fuss = 1100 - 3 * 12 * 1.2;
+        for (const auto& it : c.items())
+            QVERIFY2(it.y1 <= fuss + 1, qPrintable(it.text));
+    }
 
-void TstDruck::auswahlMitFilterzeileUndDetails() {
-    const Herde h = SauMitWuerfen(3);
-    const Auswertungskopie kopie(h);
-    TAuswertungsStand st;
-    st.Modus = amAuswahl;
-    st.filter = AllesFilter();
-    st.filter.HerkunftFilter.clear();
-    st.AusfaelleOffen = true;
-    KennzahlenBerechnen(st, kopie, {});
-    RecordingCanvas c(800, 1100);
-    AuswertungDrucken(c, st, kopie, {});
-    const QStringList t = texte(c);
-    QVERIFY(t.contains(Filterbeschreibung(st.filter)));
-    QVERIFY(t.contains(QStringLiteral("Sauen :   1")));
-    QVERIFY(t.contains(QStringLiteral("Remontierungsquote")));
-    QVERIFY(t.contains(QStringLiteral("erdrückt")));
-    for (const auto& it : c.texts())
-        if (it.text == QStringLiteral("erdrückt")) QCOMPARE(it.pointSize, 10.0);
-    QVERIFY(!t.contains(QStringLiteral("Belegen"))); // no litter table outside "Sau"
-}
+    void auswahlMitFilterzeileUndDetails() {
+        const Herde h = SauMitWuerfen(3);
+        const Auswertungskopie kopie(h);
+        TAuswertungsStand st;
+        st.Modus = amAuswahl;
+        st.filter = AllesFilter();
+        st.filter.HerkunftFilter.clear();
+        st.AusfaelleOffen = true;
+        KennzahlenBerechnen(st, kopie, {});
+        RecordingCanvas c(800, 1100);
+        AuswertungDrucken(c, st, kopie, {});
+        const QStringList t = texte(c);
+        QVERIFY(t.contains(Filterbeschreibung(st.filter)));
+        QVERIFY(t.contains(QStringLiteral("Sauen :   1")));
+        QVERIFY(t.contains(QStringLiteral("Remontierungsquote")));
+        QVERIFY(t.contains(QStringLiteral("erdrückt")));
+        for (const auto& it : c.texts())
+            if (it.text == QStringLiteral("erdrückt")) QCOMPARE(it.pointSize, 10.0);
+        QVERIFY(!t.contains(QStringLiteral("Belegen"))); // no litter table outside "Sau"
+    }
 
-void TstDruck::csvMitDezimalkommaUndWurftabelle() {
-    const Herde h = SauMitWuerfen(2);
-    const Auswertungskopie kopie(h);
-    TAuswertungsStand st;
-    st.Modus = amSau;
-    st.Sau = 0;
-    KennzahlenBerechnen(st, kopie, {});
-    const QByteArray b = AuswertungCsv(st, kopie, {});
-    QVERIFY(b.startsWith("\xEF\xBB\xBF"));
-    const QStringList z = QString::fromUtf8(b.mid(3)).split(QStringLiteral("\r\n"));
-    QCOMPARE(z[0], QStringLiteral("Kennzahl;mittel;gesamt;je Wurf"));
-    QVERIFY(z.contains(QStringLiteral("lebend/tot;27,7/2,5;22/2;11,0/1,0")));
-    QVERIFY(z.contains(QStringLiteral("Zwischenwurfzeit;145 Tage;2,52 Würfe/Jahr;")));
-    QVERIFY(z.contains(QStringLiteral("1;01.01.2020;Ajax;25.04.2020;12;1;0;2;1;0;20.05.2020;12")));
-}
+    void csvMitDezimalkommaUndWurftabelle() {
+        const Herde h = SauMitWuerfen(2);
+        const Auswertungskopie kopie(h);
+        TAuswertungsStand st;
+        st.Modus = amSau;
+        st.Sau = 0;
+        KennzahlenBerechnen(st, kopie, {});
+        const QByteArray b = AuswertungCsv(st, kopie, {});
+        QVERIFY(b.startsWith("\xEF\xBB\xBF"));
+        const QStringList z = QString::fromUtf8(b.mid(3)).split(QStringLiteral("\r\n"));
+        QCOMPARE(z[0], QStringLiteral("Kennzahl;mittel;gesamt;je Wurf"));
+        QVERIFY(z.contains(QStringLiteral("lebend/tot;27,7/2,5;22/2;11,0/1,0")));
+        QVERIFY(z.contains(QStringLiteral("Zwischenwurfzeit;145 Tage;2,52 Würfe/Jahr;")));
+        QVERIFY(
+            z.contains(QStringLiteral("1;01.01.2020;Ajax;25.04.2020;12;1;0;2;1;0;20.05.2020;12")));
+    }
 
-void TstDruck::ausfallSchritt_data() {
-    QTest::addColumn<double>("textHoehe");
-    QTest::addColumn<double>("f");
-    QTest::addColumn<int>("schritt");
-    QTest::newRow("1 -> 1.5 -> 2") << 12.0 << 12.0 << 2;
-    QTest::newRow("2 -> 2.5 -> 2 (gerade)") << 12.0 << 6.0 << 2;
-    QTest::newRow("3 -> 4") << 12.0 << 4.0 << 4;
-    QTest::newRow("12 -> 1.7 -> 20") << 12.0 << 1.0 << 20;
-    QTest::newRow("15 -> 2.0 -> 20") << 15.0 << 1.0 << 20;
-    QTest::newRow("25 -> 3.0 -> 30") << 12.5 << 0.5 << 30;
-    QTest::newRow("klein: mindestens 1") << 12.0 << 100.0 << 2;
-}
+    void ausfallSchritt_data() {
+        QTest::addColumn<double>("textHoehe");
+        QTest::addColumn<double>("f");
+        QTest::addColumn<int>("schritt");
+        QTest::newRow("1 -> 1.5 -> 2") << 12.0 << 12.0 << 2;
+        QTest::newRow("2 -> 2.5 -> 2 (gerade)") << 12.0 << 6.0 << 2;
+        QTest::newRow("3 -> 4") << 12.0 << 4.0 << 4;
+        QTest::newRow("12 -> 1.7 -> 20") << 12.0 << 1.0 << 20;
+        QTest::newRow("15 -> 2.0 -> 20") << 15.0 << 1.0 << 20;
+        QTest::newRow("25 -> 3.0 -> 30") << 12.5 << 0.5 << 30;
+        QTest::newRow("klein: mindestens 1") << 12.0 << 100.0 << 2;
+    }
+    void ausfallSchritt() {
+        QFETCH(double, textHoehe);
+        QFETCH(double, f);
+        QTEST(AusfallSchritt(textHoehe, f), "schritt");
+    }
 
-void TstDruck::ausfallSchritt() {
-    QFETCH(double, textHoehe);
-    QFETCH(double, f);
-    QTEST(AusfallSchritt(textHoehe, f), "schritt");
-}
+    void ausfallBalken() {
+        Ausfalltage t{};
+        t[0] = 10;  // day 1
+        t[4] = 5;   // day 5
+        t[59] = 20; // day 60: raises the scale, draws no bar
+        RecordingCanvas c(640, 400);
+        c.setFont(QStringLiteral("System"), 10, 0);
+        const AusfallMasse m = AusfallzeitpunktZeichnen(c, t, 640, 400);
+        QCOMPARE(m.L, 24);       // "0000" at 6 per character
+        QCOMPARE(m.B, 400 - 18); // text height 12 x 1.5
+        QCOMPARE(m.c, (640 - 24 - 30) / 40);
+        QCOMPARE(m.M, 20);
+        QList<RecordingCanvas::Item> balken;
+        for (const auto& it : c.items())
+            if (it.kind == RecordingCanvas::Item::Rect) balken << it;
+        QCOMPARE(balken.size(), 40);
+        const double f = double(m.B - 30) / 20;
+        QCOMPARE(balken[0].x1, double(std::lround(0.6 * m.c + m.L)));
+        QCOMPARE(balken[0].x2, double(std::lround(1.4 * m.c + m.L)));
+        QCOMPARE(balken[0].y1, double(m.B - std::lround(f * 10)));
+        QCOMPARE(balken[4].y1, double(m.B - std::lround(f * 5)));
+        QCOMPARE(balken[1].y1, double(m.B)); // no losses: no height
+        const QStringList tx = texte(c);
+        QVERIFY(tx.contains(QStringLiteral("40.")) && tx.contains(QStringLiteral("Tag")));
+        QVERIFY(!tx.contains(QStringLiteral("42.")));
 
-void TstDruck::ausfallBalken() {
-    Ausfalltage t{};
-    t[0] = 10;  // day 1
-    t[4] = 5;   // day 5
-    t[59] = 20; // day 60: raises the scale, draws no bar
-    RecordingCanvas c(640, 400);
-    c.setFont(QStringLiteral("System"), 10, 0);
-    const AusfallMasse m = AusfallzeitpunktZeichnen(c, t, 640, 400);
-    QCOMPARE(m.L, 24);       // "0000" at 6 per character
-    QCOMPARE(m.B, 400 - 18); // text height 12 x 1.5
-    QCOMPARE(m.c, (640 - 24 - 30) / 40);
-    QCOMPARE(m.M, 20);
-    QList<RecordingCanvas::Item> balken;
-    for (const auto& it : c.items())
-        if (it.kind == RecordingCanvas::Item::Rect) balken << it;
-    QCOMPARE(balken.size(), 40);
-    const double f = double(m.B - 30) / 20;
-    QCOMPARE(balken[0].x1, double(std::lround(0.6 * m.c + m.L)));
-    QCOMPARE(balken[0].x2, double(std::lround(1.4 * m.c + m.L)));
-    QCOMPARE(balken[0].y1, double(m.B - std::lround(f * 10)));
-    QCOMPARE(balken[4].y1, double(m.B - std::lround(f * 5)));
-    QCOMPARE(balken[1].y1, double(m.B)); // no losses: no height
-    const QStringList tx = texte(c);
-    QVERIFY(tx.contains(QStringLiteral("40.")) && tx.contains(QStringLiteral("Tag")));
-    QVERIFY(!tx.contains(QStringLiteral("42.")));
+        // All counts 0: M = 1 and one count label.
+        RecordingCanvas leer(640, 400);
+        leer.setFont(QStringLiteral("System"), 10, 0);
+        const AusfallMasse m0 = AusfallzeitpunktZeichnen(leer, Ausfalltage{}, 640, 400);
+        QCOMPARE(m0.M, 1);
+        int zahlen = 0;
+        for (const auto& it : leer.texts())
+            zahlen += it.x2 <= m0.L - 2 + 0.01 && it.text != QStringLiteral("Tag");
+        QCOMPARE(zahlen, 1);
 
-    // All counts 0: M = 1 and one count label.
-    RecordingCanvas leer(640, 400);
-    leer.setFont(QStringLiteral("System"), 10, 0);
-    const AusfallMasse m0 = AusfallzeitpunktZeichnen(leer, Ausfalltage{}, 640, 400);
-    QCOMPARE(m0.M, 1);
-    int zahlen = 0;
-    for (const auto& it : leer.texts())
-        zahlen += it.x2 <= m0.L - 2 + 0.01 && it.text != QStringLiteral("Tag");
-    QCOMPARE(zahlen, 1);
-
-    // Narrower than L + 70: columns collapse onto the axis.
-    RecordingCanvas eng(80, 400);
-    eng.setFont(QStringLiteral("System"), 10, 0);
-    QCOMPARE(AusfallzeitpunktZeichnen(eng, t, 80, 400).c, 0);
-}
+        // Narrower than L + 70: columns collapse onto the axis.
+        RecordingCanvas eng(80, 400);
+        eng.setFont(QStringLiteral("System"), 10, 0);
+        QCOMPARE(AusfallzeitpunktZeichnen(eng, t, 80, 400).c, 0);
+    }
+};
 
 QTEST_GUILESS_MAIN(TstDruck)
 #include "tst_kern_druck.moc"
