@@ -22,6 +22,26 @@ Herde SauMitWuerfen(int n) {
     return {Sau1(QStringLiteral("4711"), 0, w)};
 }
 
+// The evaluation of such a sow (sow mode) or of the herd (selection, with the losses opened
+// and the origin filter cleared), printed.
+struct Gedruckt {
+    Herde h;
+    Auswertungskopie kopie{h};
+    TAuswertungsStand st;
+    RecordingCanvas c{800, 1100};
+    Gedruckt(int wuerfe, TAuswertungsModus modus) : h(SauMitWuerfen(wuerfe)) {
+        st.Modus = modus;
+        st.Sau = 0;
+        if (modus == amAuswahl) {
+            st.filter = AllesFilter();
+            st.filter.HerkunftFilter.clear();
+            st.AusfaelleOffen = true;
+        }
+        KennzahlenBerechnen(st, kopie, {});
+        AuswertungDrucken(c, st, kopie, {});
+    }
+};
+
 QStringList texte(const RecordingCanvas& c, int seite = -1) {
     QStringList t;
     for (const auto& it : c.texts())
@@ -35,14 +55,8 @@ class TstDruck : public QObject {
     Q_OBJECT
 private slots:
     void sauSeite() {
-        const Herde h = SauMitWuerfen(2);
-        const Auswertungskopie kopie(h);
-        TAuswertungsStand st;
-        st.Modus = amSau;
-        st.Sau = 0;
-        KennzahlenBerechnen(st, kopie, {});
-        RecordingCanvas c(800, 1100);
-        AuswertungDrucken(c, st, kopie, {});
+        const Gedruckt d(2, amSau);
+        const RecordingCanvas& c = d.c;
         const QStringList t = texte(c);
         QCOMPARE(c.pageCount(), 1);
         QCOMPARE(t.first(), QStringLiteral("Auswertung   Sau  4711"));
@@ -62,14 +76,8 @@ private slots:
     }
 
     void langeWurftabelleGehtAufZweiteSeite() {
-        const Herde h = SauMitWuerfen(40);
-        const Auswertungskopie kopie(h);
-        TAuswertungsStand st;
-        st.Modus = amSau;
-        st.Sau = 0;
-        KennzahlenBerechnen(st, kopie, {});
-        RecordingCanvas c(800, 1100);
-        AuswertungDrucken(c, st, kopie, {});
+        const Gedruckt d(40, amSau);
+        const RecordingCanvas& c = d.c;
         QCOMPARE(c.pageCount(), 2);
         QVERIFY(texte(c, 1).contains(QStringLiteral("Belegen")));
         // Nothing passes the foot of a page.
@@ -79,18 +87,10 @@ private slots:
     }
 
     void auswahlMitFilterzeileUndDetails() {
-        const Herde h = SauMitWuerfen(3);
-        const Auswertungskopie kopie(h);
-        TAuswertungsStand st;
-        st.Modus = amAuswahl;
-        st.filter = AllesFilter();
-        st.filter.HerkunftFilter.clear();
-        st.AusfaelleOffen = true;
-        KennzahlenBerechnen(st, kopie, {});
-        RecordingCanvas c(800, 1100);
-        AuswertungDrucken(c, st, kopie, {});
+        const Gedruckt d(3, amAuswahl);
+        const RecordingCanvas& c = d.c;
         const QStringList t = texte(c);
-        QVERIFY(t.contains(Filterbeschreibung(st.filter)));
+        QVERIFY(t.contains(Filterbeschreibung(d.st.filter)));
         QVERIFY(t.contains(QStringLiteral("Sauen :   1")));
         QVERIFY(t.contains(QStringLiteral("Remontierungsquote")));
         QVERIFY(t.contains(QStringLiteral("erdrückt")));
@@ -100,13 +100,8 @@ private slots:
     }
 
     void csvMitDezimalkommaUndWurftabelle() {
-        const Herde h = SauMitWuerfen(2);
-        const Auswertungskopie kopie(h);
-        TAuswertungsStand st;
-        st.Modus = amSau;
-        st.Sau = 0;
-        KennzahlenBerechnen(st, kopie, {});
-        const QByteArray b = AuswertungCsv(st, kopie, {});
+        const Gedruckt d(2, amSau);
+        const QByteArray b = AuswertungCsv(d.st, d.kopie, {});
         QVERIFY(b.startsWith("\xEF\xBB\xBF"));
         const QStringList z = QString::fromUtf8(b.mid(3)).split(QStringLiteral("\r\n"));
         QCOMPARE(z[0], QStringLiteral("Kennzahl;mittel;gesamt;je Wurf"));
