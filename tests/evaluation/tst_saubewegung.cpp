@@ -9,8 +9,15 @@
 
 namespace {
 
+QStringList Nummern(const std::vector<TBewegung>& liste) {
+    QStringList nr;
+    for (const auto& b : liste)
+        nr << b.SauNr;
+    return nr;
+}
+
 // Each sow in turn inserted before the first line whose Zugang is not earlier than hers.
-std::vector<QString> WoertlichEingefuegt(const Herde& herde) {
+QStringList WoertlichEingefuegt(const Herde& herde) {
     std::vector<TBewegung> liste;
     for (const Sau& s : herde) {
         auto it = liste.begin();
@@ -18,17 +25,7 @@ std::vector<QString> WoertlichEingefuegt(const Herde& herde) {
             ++it;
         liste.insert(it, TBewegung{s.rec.SauNr(), s.rec.Zugang(), {}, {}, {}, {}});
     }
-    std::vector<QString> nr;
-    for (const auto& b : liste)
-        nr.push_back(b.SauNr);
-    return nr;
-}
-
-std::vector<QString> Nummern(const std::vector<TBewegung>& liste) {
-    std::vector<QString> nr;
-    for (const auto& b : liste)
-        nr.push_back(b.SauNr);
-    return nr;
+    return Nummern(liste);
 }
 
 std::vector<TBewegung> Zeilen(int n) {
@@ -61,8 +58,7 @@ private slots:
     void reihenfolge() {
         QFETCH(Herde, herde);
         QFETCH(QStringList, erwartet);
-        const auto nr = Nummern(BewegungenBilden(herde));
-        QCOMPARE(QStringList(nr.begin(), nr.end()), erwartet);
+        QCOMPARE(Nummern(BewegungenBilden(herde)), erwartet);
     }
 
     void wieDieEinfuegung() {

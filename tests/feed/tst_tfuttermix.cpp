@@ -64,7 +64,6 @@ struct Futterdaten {
         QVERIFY(MischungenSpeichern(tc.ctx.Datenpfad, {mischung("Alpha", {komp[1]}, 1.0),
                                                        mischung("Beta", {komp[0], komp[2]}, 0.5)}));
     }
-    QString mischungen() const { return tc.pfad(QStringLiteral("MISCHUNG.DAT")); }
     std::vector<TMischungRec> gespeichert() const { return MischungenLaden(tc.ctx.Datenpfad); }
 };
 
