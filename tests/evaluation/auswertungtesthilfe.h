@@ -20,7 +20,7 @@ inline TWurfRec Wurf(int nr, int beleg, int ferkeln = -1, int absetzen = -1, int
                      int tot = 0) {
     TWurfRec w = TWurfRec::leer(std::uint8_t(nr));
     w.setBelegen(1, Tag(beleg));
-    w.setEber(1, QStringLiteral("Ajax"));
+    w.setEber(1, "Ajax");
     w.setMal(1, 1);
     w.setAbferkeln(Tag(ferkeln));
     w.setAbsetzen(Tag(absetzen));

@@ -76,7 +76,7 @@ QStringList Text(const std::vector<TAbgangTag>& tage) {
 }
 
 Herde EineSau(std::vector<TWurfRec> wuerfe) {
-    Sau s = SauMit(QStringLiteral("1"), D(1, 1, 2012));
+    Sau s = SauMit("1", D(1, 1, 2012));
     s.wuerfe = std::move(wuerfe);
     return Herde{s};
 }
@@ -140,8 +140,8 @@ private slots:
         QCOMPARE(bei450, QStringList{QString()});
         QCOMPARE(bei510, QStringList{QString()});
         QVERIFY(c.texts().first().x2 == 25); // running number ends at 25
-        QCOMPARE(c.texts().first().text, QStringLiteral("1"));
-        QVERIFY(SeitenTexte(c, 0).contains(QStringLiteral("5.3.12")));
+        QCOMPARE(c.texts().first().text, "1");
+        QVERIFY(SeitenTexte(c, 0).contains("5.3.12"));
     }
 
     void bewegungenDruckBereich_data() {
@@ -161,7 +161,7 @@ private slots:
         QFETCH(int, letzte);
         const auto liste = Zeilen(200);
         RecordingCanvas c(860, 1200);
-        QVERIFY(BewegungenDrucken(c, liste, von, bis, QStringLiteral("Arial")));
+        QVERIFY(BewegungenDrucken(c, liste, von, bis, "Arial"));
         QStringList nummern;
         for (const auto& i : c.texts())
             if (i.x1 == 30) nummern << i.text; // SauNr at 3 u, u = 10
@@ -176,11 +176,10 @@ private slots:
         const auto liste = Zeilen(200);
         RecordingCanvas c(860, 1200);
         int meldungen = 0;
-        QVERIFY(
-            BewegungenDrucken(c, liste, 1, 200, QStringLiteral("Arial"), [&](int fertig, int n) {
-                ++meldungen;
-                return fertig <= n;
-            }));
+        QVERIFY(BewegungenDrucken(c, liste, 1, 200, "Arial", [&](int fertig, int n) {
+            ++meldungen;
+            return fertig <= n;
+        }));
         // h = 1.2 x 12 rounded = 14; lines from 42 while below 1200 - 42: 80 a page.
         QCOMPARE(c.pageCount(), 3);
         QCOMPARE(meldungen, 3);
@@ -200,9 +199,9 @@ private slots:
                               SauMit("1", D(5, 3, 2012), D(6, 3, 2013), "Zuchtbetrieb Lindenhof")}),
                           1, 1, "Arial");
         const auto t = lang.texts();
-        QCOMPARE(t.at(7).text, QStringLiteral("Zuchtbetrieb Li"));
+        QCOMPARE(t.at(7).text, "Zuchtbetrieb Li");
         QVERIFY(t.at(7).x2 < t.at(8).x1);
-        QCOMPARE(t.at(8).text, QStringLiteral("6.3.13"));
+        QCOMPARE(t.at(8).text, "6.3.13");
 
         // Cancelled after the first page: no second one.
         RecordingCanvas abbruch(860, 1200);
@@ -216,7 +215,7 @@ private slots:
             Herde{SauMit("1;2", D(5, 3, 2012), D(7, 8, 2013), "Hof", "Händler"), SauMit("2", {})});
         const QString text = QString::fromUtf8(BewegungenAlsCsv(liste).bytes());
         QVERIFY(BewegungenAlsCsv(liste).bytes().startsWith("\xEF\xBB\xBF"));
-        const QStringList zeilen = text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        const QStringList zeilen = text.split("\r\n", Qt::SkipEmptyParts);
         QCOMPARE(zeilen, (QStringList{"Nr.;Sau-Nr.;TVG-Nr.;Einstallung;Herkunft;Abgang;Abnehmer",
                                       "1;2;T2;;;;",
                                       "2;\"1;2\";\"T1;2\";05.03.2012;Hof;07.08.2013;Händler"}));
@@ -273,7 +272,7 @@ private slots:
 
     void ferkelbuchDruck() {
         // 100 litters on 100 days: 200 lines.
-        Sau s = SauMit(QStringLiteral("1"), D(1, 1, 2012));
+        Sau s = SauMit("1", D(1, 1, 2012));
         for (int i = 0; i < 100; ++i)
             s.wuerfe.push_back(
                 WurfMit(10, 0, 0, TageAddierenDatum(i, D(1, 1, 2012)), {}, {i % 3 + 2}));
@@ -282,23 +281,23 @@ private slots:
         QCOMPARE(l.Bestand, 900);
 
         RecordingCanvas c(860, 1200);
-        QVERIFY(FerkelbuchDrucken(c, l, 0, 500, QStringLiteral("Arial")));
+        QVERIFY(FerkelbuchDrucken(c, l, 0, 500, "Arial"));
         QCOMPARE(c.pageCount(), 3); // 80 lines a page, as with the register
         for (int p = 0; p < 3; ++p)
             QCOMPARE(SeitenTexte(c, p).mid(0, 5),
                      (QStringList{"Index", "Datum", "Geboren", "Abgesetzt", "Verlust"}));
         const auto t = c.texts();
-        QCOMPARE(t.at(t.size() - 2).text, QStringLiteral("Bestand"));
-        QCOMPARE(t.last().text, QStringLiteral("900"));
+        QCOMPARE(t.at(t.size() - 2).text, "Bestand");
+        QCOMPARE(t.last().text, "900");
         QCOMPARE(t.last().x2, 390.0); // ends at 39 u
         QCOMPARE(t.last().page, 2);
         // The running number of the last line, just above the stock.
         QCOMPARE(t.at(t.size() - 2).y1 - 14, t.at(t.size() - 7).y1);
-        QCOMPARE(t.at(t.size() - 7).text, QStringLiteral("200"));
+        QCOMPARE(t.at(t.size() - 7).text, "200");
 
         // On 4.1 the loss came before the births, so its line stands first.
         RecordingCanvas teil(860, 1200);
-        QVERIFY(FerkelbuchDrucken(teil, l, 5, 6, QStringLiteral("Arial")));
+        QVERIFY(FerkelbuchDrucken(teil, l, 5, 6, "Arial"));
         QCOMPARE(SeitenTexte(teil, 0).mid(5),
                  (QStringList{"5", "4.1.12", "", "", "1", "6", "4.1.12", "10", "", "", "Bestand",
                               "900"}));
@@ -307,8 +306,8 @@ private slots:
     void ferkelbuchCsv() {
         const Ferkelliste l =
             FerkelbuchBilden(EineSau({WurfMit(12, 2, 1, D(10, 3, 2012), D(7, 4, 2012), {3})}));
-        const QStringList zeilen = QString::fromUtf8(FerkelbuchAlsCsv(l).bytes())
-                                       .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        const QStringList zeilen =
+            QString::fromUtf8(FerkelbuchAlsCsv(l).bytes()).split("\r\n", Qt::SkipEmptyParts);
         QCOMPARE(zeilen,
                  (QStringList{"Index;Datum;Geboren;Abgesetzt;Verlust", "1;10.03.2012;10;0;0",
                               "2;12.03.2012;0;0;1", "3;07.04.2012;0;10;0", ";Bestand;-1"}));

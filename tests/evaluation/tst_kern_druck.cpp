@@ -19,7 +19,7 @@ Herde SauMitWuerfen(int n) {
         Verluste(r, {{"erdrückt", 3}});
         w.push_back(r);
     }
-    return {Sau1(QStringLiteral("4711"), 0, w)};
+    return {Sau1("4711", 0, w)};
 }
 
 // The evaluation of such a sow (sow mode) or of the herd (selection, with the losses opened
@@ -59,18 +59,18 @@ private slots:
         const RecordingCanvas& c = d.c;
         const QStringList t = texte(c);
         QCOMPARE(c.pageCount(), 1);
-        QCOMPARE(t.first(), QStringLiteral("Auswertung   Sau  4711"));
-        QVERIFY(t.contains(QStringLiteral("Würfe:   2")));
-        QVERIFY(t.contains(QStringLiteral("Leertage")));
-        QVERIFY(!t.contains(QStringLiteral("Sauen :   1")));
-        QVERIFY(t.contains(QStringLiteral("geb/ tot/w")));
+        QCOMPARE(t.first(), "Auswertung   Sau  4711");
+        QVERIFY(t.contains("Würfe:   2"));
+        QVERIFY(t.contains("Leertage"));
+        QVERIFY(!t.contains("Sauen :   1"));
+        QVERIFY(t.contains("geb/ tot/w"));
         // The litter line: born ends at 38 u, fostering with its sign, weaned = 12 - 1 - 1 + 2.
         const double u = 800 / 80;
         bool geboren = false, ausgleich = false, abgesetzt = false;
         for (const auto& it : c.texts()) {
-            geboren |= it.text == QStringLiteral("12") && qFuzzyCompare(it.x2, 38 * u);
-            ausgleich |= it.text == QStringLiteral("+2") && qFuzzyCompare(it.x2, 48 * u);
-            abgesetzt |= it.text == QStringLiteral("12") && qFuzzyCompare(it.x2, 70 * u);
+            geboren |= it.text == "12" && qFuzzyCompare(it.x2, 38 * u);
+            ausgleich |= it.text == "+2" && qFuzzyCompare(it.x2, 48 * u);
+            abgesetzt |= it.text == "12" && qFuzzyCompare(it.x2, 70 * u);
         }
         QVERIFY(geboren && ausgleich && abgesetzt);
     }
@@ -79,7 +79,7 @@ private slots:
         const Gedruckt d(40, amSau);
         const RecordingCanvas& c = d.c;
         QCOMPARE(c.pageCount(), 2);
-        QVERIFY(texte(c, 1).contains(QStringLiteral("Belegen")));
+        QVERIFY(texte(c, 1).contains("Belegen"));
         // Nothing passes the foot of a page.
         const double fuss = 1100 - 3 * 12 * 1.2;
         for (const auto& it : c.items())
@@ -91,24 +91,23 @@ private slots:
         const RecordingCanvas& c = d.c;
         const QStringList t = texte(c);
         QVERIFY(t.contains(Filterbeschreibung(d.st.filter)));
-        QVERIFY(t.contains(QStringLiteral("Sauen :   1")));
-        QVERIFY(t.contains(QStringLiteral("Remontierungsquote")));
-        QVERIFY(t.contains(QStringLiteral("erdrückt")));
+        QVERIFY(t.contains("Sauen :   1"));
+        QVERIFY(t.contains("Remontierungsquote"));
+        QVERIFY(t.contains("erdrückt"));
         for (const auto& it : c.texts())
-            if (it.text == QStringLiteral("erdrückt")) QCOMPARE(it.pointSize, 10.0);
-        QVERIFY(!t.contains(QStringLiteral("Belegen"))); // no litter table outside "Sau"
+            if (it.text == "erdrückt") QCOMPARE(it.pointSize, 10.0);
+        QVERIFY(!t.contains("Belegen")); // no litter table outside "Sau"
     }
 
     void csvMitDezimalkommaUndWurftabelle() {
         const Gedruckt d(2, amSau);
         const QByteArray b = AuswertungCsv(d.st, d.kopie, {});
         QVERIFY(b.startsWith("\xEF\xBB\xBF"));
-        const QStringList z = QString::fromUtf8(b.mid(3)).split(QStringLiteral("\r\n"));
-        QCOMPARE(z[0], QStringLiteral("Kennzahl;mittel;gesamt;je Wurf"));
-        QVERIFY(z.contains(QStringLiteral("lebend/tot;27,7/2,5;22/2;11,0/1,0")));
-        QVERIFY(z.contains(QStringLiteral("Zwischenwurfzeit;145 Tage;2,52 Würfe/Jahr;")));
-        QVERIFY(
-            z.contains(QStringLiteral("1;01.01.2020;Ajax;25.04.2020;12;1;0;2;1;0;20.05.2020;12")));
+        const QStringList z = QString::fromUtf8(b.mid(3)).split("\r\n");
+        QCOMPARE(z[0], "Kennzahl;mittel;gesamt;je Wurf");
+        QVERIFY(z.contains("lebend/tot;27,7/2,5;22/2;11,0/1,0"));
+        QVERIFY(z.contains("Zwischenwurfzeit;145 Tage;2,52 Würfe/Jahr;"));
+        QVERIFY(z.contains("1;01.01.2020;Ajax;25.04.2020;12;1;0;2;1;0;20.05.2020;12"));
     }
 
     void ausfallSchritt_data() {
@@ -135,7 +134,7 @@ private slots:
         t[4] = 5;   // day 5
         t[59] = 20; // day 60: raises the scale, draws no bar
         RecordingCanvas c(640, 400);
-        c.setFont(QStringLiteral("System"), 10, 0);
+        c.setFont("System", 10, 0);
         const AusfallMasse m = AusfallzeitpunktZeichnen(c, t, 640, 400);
         QCOMPARE(m.L, 24);       // "0000" at 6 per character
         QCOMPARE(m.B, 400 - 18); // text height 12 x 1.5
@@ -152,22 +151,22 @@ private slots:
         QCOMPARE(balken[4].y1, double(m.B - std::lround(f * 5)));
         QCOMPARE(balken[1].y1, double(m.B)); // no losses: no height
         const QStringList tx = texte(c);
-        QVERIFY(tx.contains(QStringLiteral("40.")) && tx.contains(QStringLiteral("Tag")));
-        QVERIFY(!tx.contains(QStringLiteral("42.")));
+        QVERIFY(tx.contains("40.") && tx.contains("Tag"));
+        QVERIFY(!tx.contains("42."));
 
         // All counts 0: M = 1 and one count label.
         RecordingCanvas leer(640, 400);
-        leer.setFont(QStringLiteral("System"), 10, 0);
+        leer.setFont("System", 10, 0);
         const AusfallMasse m0 = AusfallzeitpunktZeichnen(leer, Ausfalltage{}, 640, 400);
         QCOMPARE(m0.M, 1);
         int zahlen = 0;
         for (const auto& it : leer.texts())
-            zahlen += it.x2 <= m0.L - 2 + 0.01 && it.text != QStringLiteral("Tag");
+            zahlen += it.x2 <= m0.L - 2 + 0.01 && it.text != "Tag";
         QCOMPARE(zahlen, 1);
 
         // Narrower than L + 70: columns collapse onto the axis.
         RecordingCanvas eng(80, 400);
-        eng.setFont(QStringLiteral("System"), 10, 0);
+        eng.setFont("System", 10, 0);
         QCOMPARE(AusfallzeitpunktZeichnen(eng, t, 80, 400).c, 0);
     }
 };

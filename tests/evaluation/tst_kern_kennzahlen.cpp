@@ -13,7 +13,7 @@ Q_DECLARE_METATYPE(Herde)
 
 namespace {
 
-const QString X = QStringLiteral("Xaver"), Y = QStringLiteral("Yannick");
+const QString X = "Xaver", Y = "Yannick";
 
 const KennzahlZeile* zeile(const std::vector<KennzahlZeile>& z, const QString& text) {
     for (const KennzahlZeile& r : z)
@@ -60,9 +60,9 @@ private slots:
     void kopieLaesstWuerfeAusUndNummeriertNeu() {
         TWurfRec erster = Wurf(1, 0, 115, 140, 12, 1);
         Verluste(erster, {{"erdrückt", 2}, {"Durchfall", 3}});
-        erster.setEintrag(5, QStringLiteral("Spreizer"));
-        erster.setEintrag(13, QStringLiteral("Zitterer"));
-        erster.setEintrag(14, QStringLiteral("Afterlos"));
+        erster.setEintrag(5, "Spreizer");
+        erster.setEintrag(13, "Zitterer");
+        erster.setEintrag(14, "Afterlos");
         const Herde h{
             Sau1("1", 0,
                  {erster, Wurf(2, 150, 265, 290, 9, 9), Wurf(3, 300, 415, 440, 0, 0),
@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(int(w[0].Anomalien), Anomalien(erster));
         QCOMPARE(int(w[0].Anomalien), 2);
         QCOMPARE(int(k.befunde(w[0]).size()), 5);
-        QCOMPARE(k.befunde(w[0])[2].Eintrag.text(), QStringLiteral("Spreizer"));
+        QCOMPARE(k.befunde(w[0])[2].Eintrag.text(), "Spreizer");
         QCOMPARE(k.wurfIndex(0, 2), 1);
         QCOMPARE(k.wurfIndex(0, 4), -1); // the suckling litter is not in the copy
     }
@@ -156,8 +156,7 @@ private slots:
         QTest::newRow("zweimal X") << Belegt({X, X}) << 2 << 1 << 10 << 21 << true;
         // No hit, so no piglets; the re-mating days are set before the hit test all the same.
         QTest::newRow("X, dann Y") << Belegt({X, Y}) << 1 << 0 << 0 << 21 << false;
-        QTest::newRow("nur X, Groß/klein")
-            << Belegt({QStringLiteral("xAVER")}) << 1 << 1 << 10 << 0 << false;
+        QTest::newRow("nur X, Groß/klein") << Belegt({"xAVER"}) << 1 << 1 << 10 << 0 << false;
         // The third mating hits only after a positive check (re-mating days not checked).
         QTest::newRow("dreimal X, TK positiv") << DreimalX(1) << 3 << 1 << 11 << -1 << true;
         QTest::newRow("dreimal X, TK negativ") << DreimalX(0) << 3 << 0 << 0 << -1 << true;
@@ -192,8 +191,7 @@ private slots:
         st.Summe = Auswerten(h, amSau);
         QCOMPARE(st.Summe.Traechtigkeit, 115 + 117);
         const auto z = KennzahlZeilen(st, {}, false);
-        QCOMPARE(zeile(z, QStringLiteral("Trächtigkeitsdauer"))->zellen.at(0).zahl,
-                 QStringLiteral(" 116"));
+        QCOMPARE(zeile(z, "Trächtigkeitsdauer")->zellen.at(0).zahl, " 116");
     }
 
     void ausfaelleZusammengefasstUndVerlusttage() {
@@ -201,14 +199,14 @@ private slots:
         Verluste(a, {{"erdrückt", 2}});
         Verluste(b, {{"erdrückt", 2}, {"Erdrückt", 3}});
         Verluste(c, {{"Durchfall", 80}});
-        c.setEintrag(14, QStringLiteral("Spreizer"));
+        c.setEintrag(14, "Spreizer");
         const Herde h{Sau1("1", 0, {a}), Sau1("2", 0, {b}), Sau1("3", 0, {c})};
         TAuswertungsStand st;
         st.Modus = amAuswahl;
         st.Summe = Auswerten(h, amAuswahl);
         const TKennzahlen& s = st.Summe;
         QCOMPARE(int(s.AusfallListe.size()), 3);
-        QCOMPARE(s.AusfallListe[0].Name.text(), QStringLiteral("erdrückt"));
+        QCOMPARE(s.AusfallListe[0].Name.text(), "erdrückt");
         QCOMPARE(s.AusfallListe[0].Anzahl, 2);
         QCOMPARE(s.AusfaelleAnzahl, 4);
         QCOMPARE(s.AnomalienAnzahl, 1);
@@ -223,12 +221,12 @@ private slots:
         st.AusfaelleOffen = true;
         const auto z = KennzahlZeilen(st, {}, false);
         std::size_t i = 0;
-        while (z[i].text != QStringLiteral("Ausfälle"))
+        while (z[i].text != "Ausfälle")
             ++i;
-        QCOMPARE(z[i + 1].text, QStringLiteral("erdrückt"));
-        QCOMPARE(z[i + 1].zellen.at(0).zahl, QStringLiteral("50,0"));
-        QCOMPARE(z[i + 1].zellen.at(1).zahl, QStringLiteral("2"));
-        QCOMPARE(z[i + 3].text, QStringLiteral("Durchfall"));
+        QCOMPARE(z[i + 1].text, "erdrückt");
+        QCOMPARE(z[i + 1].zellen.at(0).zahl, "50,0");
+        QCOMPARE(z[i + 1].zellen.at(1).zahl, "2");
+        QCOMPARE(z[i + 3].text, "Durchfall");
     }
 
     void remontierungsquote_data() {
@@ -262,15 +260,15 @@ private slots:
         const auto zelle = [&](const char* t, int i) {
             return zeile(z, QString::fromUtf8(t))->zellen.at(std::size_t(i));
         };
-        QCOMPARE(zelle("Zwischenwurfzeit", 0).zahl, QStringLiteral("   0"));
+        QCOMPARE(zelle("Zwischenwurfzeit", 0).zahl, "   0");
         QCOMPARE(zelle("Zwischenwurfzeit", 1).zahl, QString());
-        QCOMPARE(zelle("Zwischenwurfzeit", 1).rest, QStringLiteral(" Würfe/Jahr"));
+        QCOMPARE(zelle("Zwischenwurfzeit", 1).rest, " Würfe/Jahr");
         QCOMPARE(zelle("geborene Ferkel/Jahr", 0).zahl, QString());
-        QCOMPARE(zelle("abgesetzte Ferkel/Jahr", 2).zahl.trimmed(), QStringLiteral("0,0"));
-        QCOMPARE(zelle("Umrauscher         1 mal", 0).zahl, QStringLiteral("0"));
-        QCOMPARE(zelle("Umrauscher         2 mal", 0).rest, QStringLiteral(" %"));
-        QVERIFY(zeile(z, QStringLiteral("Anomalitäten"))->zellen.empty());
-        QVERIFY(!zeile(z, QStringLiteral("Saldo Wurfausgleiche :")));
+        QCOMPARE(zelle("abgesetzte Ferkel/Jahr", 2).zahl.trimmed(), "0,0");
+        QCOMPARE(zelle("Umrauscher         1 mal", 0).zahl, "0");
+        QCOMPARE(zelle("Umrauscher         2 mal", 0).rest, " %");
+        QVERIFY(zeile(z, "Anomalitäten")->zellen.empty());
+        QVERIFY(!zeile(z, "Saldo Wurfausgleiche :"));
     }
 
     void zeilenJeModus_data() {
@@ -288,7 +286,7 @@ private slots:
         QTest::newRow("Auswahl") << int(amAuswahl) << false
                                  << (sau + QStringList{"Remontierungsquote"});
         QStringList druck = sau;
-        druck[9] = QStringLiteral("Leertage");
+        druck[9] = "Leertage";
         QTest::newRow("Sau, Druck") << int(amSau) << true << druck;
         const QStringList eber =
             QStringLiteral("Deckungen|mehrfach|Trefferquote|geborene Ferkel/Jahr|Geburtsgewicht|"
@@ -296,7 +294,7 @@ private slots:
                 .split(u'|');
         QTest::newRow("Eber") << int(amEber) << false << eber;
         QStringList eberDruck = eber;
-        eberDruck.insert(4, QStringLiteral("weibliche Ferkel"));
+        eberDruck.insert(4, "weibliche Ferkel");
         QTest::newRow("Eber, Druck") << int(amEber) << true << eberDruck;
     }
     void zeilenJeModus() {
@@ -334,7 +332,7 @@ private slots:
                     w.setEintrag(slot, QStringLiteral("U%1").arg(zahl(0, 5)));
                     w.setVerlusttag(slot, std::uint8_t(zahl(1, 90)));
                 }
-                if (zahl(0, 4) == 0) w.setEintrag(14, QStringLiteral("Spreizer"));
+                if (zahl(0, 4) == 0) w.setEintrag(14, "Spreizer");
                 sau.wuerfe.push_back(w);
                 tag = (a > 0 ? a : f) + zahl(4, 30);
             }

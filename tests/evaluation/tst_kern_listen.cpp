@@ -50,17 +50,15 @@ class TstListen : public QObject {
 private slots:
     void nurSauenMitAbgesetztemWurf() {
         // Sow "2" has only a suckling litter: it passes the filter, yet she is not listed.
-        Herde herde{JahresSau(QStringLiteral("1"), 12),
-                    Sau1(QStringLiteral("2"), 0, {Wurf(1, 0, 115)})};
+        Herde herde{JahresSau("1", 12), Sau1("2", 0, {Wurf(1, 0, 115)})};
         // Her suckling litter's born piglets count in the live herd (born over 365 days).
-        herde.push_back(
-            Sau1(QStringLiteral("3"), 0, {Wurf(1, 0, 115, 365, 10), Wurf(2, 370, 485, -1, 10)}));
+        herde.push_back(Sau1("3", 0, {Wurf(1, 0, 115, 365, 10), Wurf(2, 370, 485, -1, 10)}));
         Einstellungen e;
         e.index = Gewichte(2, 100);
         const auto liste = Bilden(herde, e);
         QCOMPARE(liste.size(), std::size_t(2));
-        QCOMPARE(liste[0].SauNr, QStringLiteral("3"));
-        QCOMPARE(liste[1].SauNr, QStringLiteral("1"));
+        QCOMPARE(liste[0].SauNr, "3");
+        QCOMPARE(liste[1].SauNr, "1");
         QCOMPARE(liste[0].Wuerfe, 1);
         QVERIFY(liste[0].GeboreneJahr > liste[1].GeboreneJahr);
     }
@@ -87,7 +85,7 @@ private slots:
         QFETCH(int, weightNr);
         QFETCH(bool, weibliche);
         QFETCH(double, index);
-        Sau s = JahresSau(QStringLiteral("1"), geb, tot);
+        Sau s = JahresSau("1", geb, tot);
         s.wuerfe[0].setWeibliche(10);
         // One loss and one anomaly for the weights subtracted per weaned litter.
         if (weightNr == 4 || weightNr == 5)
@@ -125,7 +123,7 @@ private slots:
         QCOMPARE(liste.size(), erwartet.size());
         for (std::size_t i = 0; i < liste.size(); ++i)
             QCOMPARE(liste[i].SauNr, erwartet[i].SauNr);
-        QCOMPARE(liste[1].SauNr, QStringLiteral("11")); // the last of the 12s stands first
+        QCOMPARE(liste[1].SauNr, "11"); // the last of the 12s stands first
     }
 
     void weiblicheSpalteVerschiebt_data() {
@@ -139,16 +137,16 @@ private slots:
         QFETCH(double, umrX);
         RecordingCanvas c(800, 600);
         HitKopfZeichnen(c, weibliche);
-        QCOMPARE(finde(c, QStringLiteral("weibl.")) != nullptr, weibliche);
-        QCOMPARE(finde(c, QStringLiteral("1*Umr"))->x1, umrX);
-        QCOMPARE(finde(c, QStringLiteral("Ausfälle"))->x1, umrX + 190);
+        QCOMPARE(finde(c, "weibl.") != nullptr, weibliche);
+        QCOMPARE(finde(c, "1*Umr")->x1, umrX);
+        QCOMPARE(finde(c, "Ausfälle")->x1, umrX + 190);
         THitEintrag e;
-        e.SauNr = QStringLiteral("7");
+        e.SauNr = "7";
         e.AusfaelleProzent = 12.5;
         e.WeiblicheJahr = 3.25;
         HitZeileZeichnen(c, e, 20, weibliche);
-        QCOMPARE(finde(c, QStringLiteral("12,5"))->x2, umrX + 230);
-        QCOMPARE(finde(c, QStringLiteral("3,3")) != nullptr, weibliche);
+        QCOMPARE(finde(c, "12,5")->x2, umrX + 230);
+        QCOMPARE(finde(c, "3,3") != nullptr, weibliche);
     }
 
     void hitlisteDruckWiederholtKoepfe() {
@@ -156,22 +154,20 @@ private slots:
         for (int i = 0; i < 100; ++i)
             liste[std::size_t(i)].SauNr = QStringLiteral("S%1").arg(i + 1);
         RecordingCanvas c(800, 1000);
-        QVERIFY(HitlisteDrucken(c, liste, 1, 100, QStringLiteral("Belegen"), true, "Arial"));
+        QVERIFY(HitlisteDrucken(c, liste, 1, 100, "Belegen", true, "Arial"));
         SeitenPruefen(c, 1000, "S", {"Sau-Nr.", "weibl."}, "Hitliste", 100);
     }
 
     void csvWieAngezeigt() {
         THitEintrag e;
-        e.SauNr = QStringLiteral("A;1");
+        e.SauNr = "A;1";
         e.Leistungsindex = 98.25;
         e.Wuerfe = 3;
         const QString ohne = QString::fromUtf8(HitlisteAlsCsv({e}, false).bytes());
-        QVERIFY(ohne.startsWith(QChar(0xFEFF)) || ohne.startsWith(QStringLiteral("Sau-Nr")));
-        QVERIFY(!ohne.contains(QStringLiteral("weibl.")));
-        QVERIFY(ohne.contains(QStringLiteral("\"A;1\";98,3;3;")) ||
-                ohne.contains(QStringLiteral("\"A;1\";98,2;3;")));
-        QVERIFY(QString::fromUtf8(HitlisteAlsCsv({e}, true).bytes())
-                    .contains(QStringLiteral("weibl.")));
+        QVERIFY(ohne.startsWith(QChar(0xFEFF)) || ohne.startsWith("Sau-Nr"));
+        QVERIFY(!ohne.contains("weibl."));
+        QVERIFY(ohne.contains("\"A;1\";98,3;3;") || ohne.contains("\"A;1\";98,2;3;"));
+        QVERIFY(QString::fromUtf8(HitlisteAlsCsv({e}, true).bytes()).contains("weibl."));
     }
 
     void gruppenInErsterFolge_data() {
@@ -257,10 +253,10 @@ private slots:
         // Three matings and no positive check: none was a hit. Weaned with 10 born.
         TWurfRec w = Wurf(1, 0, 115, 140, 10);
         w.setBelegen(2, Tag(21));
-        w.setEber(2, QStringLiteral("Ajax"));
+        w.setEber(2, "Ajax");
         w.setBelegen(3, Tag(42));
-        w.setEber(3, QStringLiteral("Zeus"));
-        Sau s = Sau1(QStringLiteral("1"), 0, {w});
+        w.setEber(3, "Zeus");
+        Sau s = Sau1("1", 0, {w});
         const TVergleichsgruppen eber = Bilden({s}, vaEber);
         QCOMPARE(eber.Gruppennamen, QStringList{"ZEUS"});
         const TKennzahlen& k = eber.Gruppen[0];
@@ -276,7 +272,7 @@ private slots:
         QCOMPARE(Bilden({s}, vaHerkunft).Gruppen[0].Geborene, 10);
         // On screen: the litter count alone, no per-year figures without days.
         const auto zeilen = VergleichZeilen(eber, vaEber);
-        QCOMPARE(zeilen[0].Anzahl, QStringLiteral("1"));
+        QCOMPARE(zeilen[0].Anzahl, "1");
         QVERIFY(zeilen[0].mitWerten && !zeilen[0].mitZeit && !zeilen[0].mitGeborenen);
         QVERIFY(zeilen[0].mitBelegungen);
         QCOMPARE(zeilen[0].Umrauscher1, 100.0);
@@ -284,35 +280,33 @@ private slots:
 
     void sauNurEinmalGezaehlt() {
         TWurfRec zweiter = Wurf(2, 160, 275, 300, 12);
-        zweiter.setEber(1, QStringLiteral("Zeus"));
-        Herde herde{Sau1(QStringLiteral("1"), 0, {Wurf(1, 0, 115, 140, 10), zweiter}),
-                    Sau1(QStringLiteral("2"), 0, {Wurf(1, 0, 115, 140, 8)})};
+        zweiter.setEber(1, "Zeus");
+        Herde herde{Sau1("1", 0, {Wurf(1, 0, 115, 140, 10), zweiter}),
+                    Sau1("2", 0, {Wurf(1, 0, 115, 140, 8)})};
         const TVergleichsgruppen g = Bilden(herde, vaEber);
         QCOMPARE(g.Gruppennamen, (QStringList{"AJAX", "ZEUS"}));
         QCOMPARE(g.Gruppen[0].Sauen, 2);
         QCOMPARE(g.Gruppen[1].Sauen, 0);
         // The boar comparison shows no sow count; origins show sows/litters.
-        QCOMPARE(VergleichZeilen(g, vaEber)[0].Anzahl, QStringLiteral("2"));
-        QCOMPARE(VergleichZeilen(Bilden(herde, vaHerkunft), vaHerkunft)[0].Anzahl,
-                 QStringLiteral("2/3"));
+        QCOMPARE(VergleichZeilen(g, vaEber)[0].Anzahl, "2");
+        QCOMPARE(VergleichZeilen(Bilden(herde, vaHerkunft), vaHerkunft)[0].Anzahl, "2/3");
         RecordingCanvas c(800, 600);
         VergleichKopfZeichnen(c, vaEber, false);
         for (const auto& it : c.texts())
-            QVERIFY(it.text != QStringLiteral("Sauen/"));
+            QVERIFY(it.text != "Sauen/");
     }
 
     void vergleichDruckWiederholtKoepfe() {
         std::vector<TVergleichszeile> zeilen(60);
         for (int i = 0; i < 60; ++i) {
             zeilen[std::size_t(i)].Name = QStringLiteral("G%1").arg(i + 1);
-            zeilen[std::size_t(i)].Anzahl = QStringLiteral("1/2");
+            zeilen[std::size_t(i)].Anzahl = "1/2";
         }
         RecordingCanvas c(1320, 900);
-        QVERIFY(
-            VergleichDrucken(c, zeilen, 1, 60, vaRasse, QStringLiteral("Belegen"), false, "Arial"));
+        QVERIFY(VergleichDrucken(c, zeilen, 1, 60, vaRasse, "Belegen", false, "Arial"));
         SeitenPruefen(c, 900, "G", {"Name", "Ausfall"}, "Vergleich Rasse", 60);
         const QString csv = QString::fromUtf8(VergleichAlsCsv(zeilen, vaRasse, false).bytes());
-        QVERIFY(csv.contains(QStringLiteral("G1;1/2;;;;;;;;;")));
+        QVERIFY(csv.contains("G1;1/2;;;;;;;;;"));
     }
 };
 

@@ -91,11 +91,11 @@ private slots:
         QFETCH(QString, item);
         QFETCH(QString, verborgen);
         QFETCH(QString, titel);
-        const bool dialog = verborgen != QStringLiteral("-");
+        const bool dialog = verborgen != "-";
         TestContext t;
         if (dialog) AuswertungsherdeFuellen(t.ctx);
         TPVMain w(t.ctx);
-        auto* mdi = w.findChild<QMdiArea*>(QStringLiteral("MDIClient"));
+        auto* mdi = w.findChild<QMdiArea*>("MDIClient");
         // The list windows among the children (the work plan lives there too).
         const auto listen = [mdi] {
             QList<QMdiSubWindow*> l;
@@ -126,7 +126,7 @@ private slots:
         if (dialog) {
             QVERIFY(!sichtbar.contains(verborgen));
             QCOMPARE(int(sichtbar.size()), verborgen.isEmpty() ? 3 : 2);
-            QCOMPARE(sub->isMaximized(), item == QStringLiteral("Hitliste1"));
+            QCOMPARE(sub->isMaximized(), item == "Hitliste1");
         } else {
             auto* fenster = static_cast<Listenfenster*>(sub->widget());
             fenster->druckanfrage(); // the panel with 1 .. 0
@@ -188,11 +188,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.druckanfrage();
         w.NumEdit1->selectAll();
-        QTest::keyClicks(w.NumEdit1, QStringLiteral("2999"));
+        QTest::keyClicks(w.NumEdit1, "2999");
         QTest::keyClick(w.NumEdit1, Qt::Key_Return);
         QVERIFY(w.NumEdit2->hasFocus());
         w.NumEdit2->selectAll();
-        QTest::keyClicks(w.NumEdit2, QStringLiteral("9999"));
+        QTest::keyClicks(w.NumEdit2, "9999");
         // Enter in the second field prints: without a printer the preview opens.
         ModalTreiber treiber;
         bool vorschau = false;
@@ -216,10 +216,10 @@ private slots:
         w.druckanfrage();
         w.BereichUebernehmen();
         QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("b.pdf"));
+        const QString pdf = dir.filePath("b.pdf");
         bool gesehen = false;
         QTimer::singleShot(0, &w, [&] {
-            if (auto* p = w.findChild<QProgressDialog*>(QStringLiteral("Fortschritt"))) {
+            if (auto* p = w.findChild<QProgressDialog*>("Fortschritt")) {
                 gesehen = true;
                 p->cancel();
             }
@@ -240,17 +240,17 @@ private slots:
         w.NumEdit1->setWert(3);
         w.NumEdit2->setWert(40);
         w.BereichUebernehmen();
-        QVERIFY(w.PdfSpeichern(dir.filePath(QStringLiteral("f.pdf"))));
-        QVERIFY(lesen(dir.filePath(QStringLiteral("f.pdf"))).startsWith("%PDF-"));
+        QVERIFY(w.PdfSpeichern(dir.filePath("f.pdf")));
+        QVERIFY(lesen(dir.filePath("f.pdf")).startsWith("%PDF-"));
         // Every line as a table, the stock last.
-        QVERIFY(w.CsvSpeichern(dir.filePath(QStringLiteral("f.csv"))));
-        const QList<QByteArray> zeilen = lesen(dir.filePath(QStringLiteral("f.csv"))).split('\n');
+        QVERIFY(w.CsvSpeichern(dir.filePath("f.csv")));
+        const QList<QByteArray> zeilen = lesen(dir.filePath("f.csv")).split('\n');
         QCOMPARE(zeilen.size(), int(w.liste().Tage.size()) + 3);
         QCOMPARE(zeilen.at(zeilen.size() - 2).trimmed(),
                  ";Bestand;" + QByteArray::number(w.liste().Bestand));
-        QVERIFY(!w.CsvSpeichern(dir.filePath(QStringLiteral("fehlt/f.csv"))));
+        QVERIFY(!w.CsvSpeichern(dir.filePath("fehlt/f.csv")));
         QCOMPARE(t_->messages.shown.size(), 1);
-        QVERIFY(t_->messages.shown.first().text.startsWith(QStringLiteral("Die Datei ")));
+        QVERIFY(t_->messages.shown.first().text.startsWith("Die Datei "));
     }
 
     // The hit list window: the list by index, two head lines, the hit list printout over
@@ -280,8 +280,8 @@ private slots:
         for (int seite : {0, c.pageCount() - 1})
             QCOMPARE(SeitenTexte(c, seite), SeitenTexte(erwartet, seite));
         QTemporaryDir dir;
-        QVERIFY(w.CsvSpeichern(dir.filePath(QStringLiteral("h.csv"))));
-        const QByteArray inhalt = lesen(dir.filePath(QStringLiteral("h.csv")));
+        QVERIFY(w.CsvSpeichern(dir.filePath("h.csv")));
+        const QByteArray inhalt = lesen(dir.filePath("h.csv"));
         QVERIFY(inhalt.startsWith("\xEF\xBB\xBFSau-Nr;Index;"));
         QCOMPARE(inhalt.count("\r\n"), 3001);
         QVERIFY(t.messages.shown.isEmpty());
@@ -295,14 +295,14 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(int(w.zeilen().size()), 4);
-        QCOMPARE(w.zeilen()[0].Name, QStringLiteral("H0"));
-        QCOMPARE(w.zeilen()[0].Anzahl, QStringLiteral("750/750"));
+        QCOMPARE(w.zeilen()[0].Name, "H0");
+        QCOMPARE(w.zeilen()[0].Anzahl, "750/750");
         QCOMPARE(w.druckAusrichtung(), QPageLayout::Landscape);
         w.druckanfrage();
         w.BereichUebernehmen();
         QTemporaryDir dir;
-        QVERIFY(w.PdfSpeichern(dir.filePath(QStringLiteral("v.pdf"))));
-        QVERIFY(lesen(dir.filePath(QStringLiteral("v.pdf"))).startsWith("%PDF-"));
+        QVERIFY(w.PdfSpeichern(dir.filePath("v.pdf")));
+        QVERIFY(lesen(dir.filePath("v.pdf")).startsWith("%PDF-"));
         QVERIFY(t.messages.shown.isEmpty());
     }
 

@@ -26,14 +26,14 @@ namespace {
 Herde Beispielherde() {
     TWurfRec a = Wurf(1, 0, 115, 140, 12, 1), b = Wurf(2, 147, 262, 290, 11);
     Verluste(a, {{"erdrückt", 2}, {"Durchfall", 4}});
-    a.setEintrag(14, QStringLiteral("Spreizer"));
+    a.setEintrag(14, "Spreizer");
     b.setAusgleich(2);
-    Sau s1 = Sau1(QStringLiteral("17"), 0, {a, b});
-    s1.rec.setHerkunft(QStringLiteral("A"));
-    Sau s2 = Sau1(QStringLiteral("18"), 0, {Wurf(1, 10, 125, 150, 9)});
-    s2.rec.setHerkunft(QStringLiteral("A"));
-    s2.rec.setRasse(QStringLiteral("DL"));
-    Sau s3 = Sau1(QStringLiteral("19"), 0, {Wurf(1, 20, 135, -1, 14)});
+    Sau s1 = Sau1("17", 0, {a, b});
+    s1.rec.setHerkunft("A");
+    Sau s2 = Sau1("18", 0, {Wurf(1, 10, 125, 150, 9)});
+    s2.rec.setHerkunft("A");
+    s2.rec.setRasse("DL");
+    Sau s3 = Sau1("19", 0, {Wurf(1, 20, 135, -1, 14)});
     return {s1, s2, s3};
 }
 
@@ -56,15 +56,15 @@ private slots:
     void filterListenUndVorgaben() {
         TestContext t;
         t.ctx.Sauenliste = Beispielherde();
-        t.ctx.Eberliste = QStringList{QStringLiteral("Ajax"), QStringLiteral("Bruno")};
+        t.ctx.Eberliste = QStringList{"Ajax", "Bruno"};
         TAuswertungFilter d(t.ctx);
-        QCOMPARE(d.windowTitle(), QStringLiteral("Auswahl"));
+        QCOMPARE(d.windowTitle(), "Auswahl");
         QCOMPARE(d.property("helpContext").toInt(), 300);
         const auto* herkunft = kind<QComboBox>(&d, "ComboBox2");
         QCOMPARE(herkunft->count(), 1); // two sows from "A", one without origin
-        QCOMPARE(herkunft->itemText(0), QStringLiteral("A"));
+        QCOMPARE(herkunft->itemText(0), "A");
         QCOMPARE(kind<QComboBox>(&d, "ComboBox3")->count(), 1);
-        QCOMPARE(kind<QComboBox>(&d, "ComboBox1")->itemText(1), QStringLiteral("Bruno"));
+        QCOMPARE(kind<QComboBox>(&d, "ComboBox1")->itemText(1), "Bruno");
         QVERIFY(kind<QCheckBox>(&d, "CheckBox1")->isChecked());
         QVERIFY(kind<QRadioButton>(&d, "RadioGroup1_1")->isChecked());
         TAuswertungsFilter f;
@@ -86,7 +86,7 @@ private slots:
         for (const char* c : {"CheckBox1", "CheckBox2", "CheckBox3"})
             kind<QCheckBox>(&d, c)->setChecked(true);
         for (const char* c : {"ComboBox1", "ComboBox2", "ComboBox3"})
-            kind<QComboBox>(&d, c)->setEditText(QStringLiteral("X"));
+            kind<QComboBox>(&d, c)->setEditText("X");
         std::array<bool, 7> sichtbar{true, true, true, true, true, true, true};
         sichtbar[std::size_t(gruppe)] = false;
         d.FilterSichtbarkeit(sichtbar);
@@ -191,7 +191,7 @@ private slots:
         RecordingCanvas c(800, 1100);
         w.druckInhalt(c);
         QVERIFY(texte(c).contains(QString::fromUtf8(kNichtAusgewertet)));
-        QVERIFY(!texte(c).contains(QStringLiteral("Zwischenwurfzeit")));
+        QVERIFY(!texte(c).contains("Zwischenwurfzeit"));
     }
 
     void zeitpunktOeffnetDiagramm() {
@@ -202,7 +202,7 @@ private slots:
         QPointer<QWidget> chart = w.Button1Click();
         auto* z = qobject_cast<TAusfallzeitp*>(chart.data());
         QVERIFY(z);
-        QCOMPARE(z->windowTitle(), QStringLiteral("Ausfallzeitpunkt"));
+        QCOMPARE(z->windowTitle(), "Ausfallzeitpunkt");
         QCOMPARE(z->tage()[1], 1); // "erdrückt" on day 2
         QCOMPARE(z->tage()[3], 1);
         QTest::keyClick(z, Qt::Key_Escape);
@@ -212,20 +212,20 @@ private slots:
     void menueAuswahlUeberFilterdialog() {
         TestContext t;
         {
-            QFile f(t.pfad(QStringLiteral("SAUWURF.DAT")));
+            QFile f(t.pfad("SAUWURF.DAT"));
             QVERIFY(f.open(QIODevice::WriteOnly));
             QVERIFY(HerdeSchreiben(f, Beispielherde()));
         }
         TPVMain m(t.ctx);
         ModalTreiber treiber;
         treiber.dann([](QDialog* d) {
-            QCOMPARE(d->windowTitle(), QStringLiteral("Auswahl"));
-            auto* von = d->findChild<tdate_ed*>(QStringLiteral("Beleg1"));
+            QCOMPARE(d->windowTitle(), "Auswahl");
+            auto* von = d->findChild<tdate_ed*>("Beleg1");
             von->SetDatum(Tag(0));
-            d->findChild<tdate_ed*>(QStringLiteral("Beleg2"))->SetDatum(Tag(5000));
+            d->findChild<tdate_ed*>("Beleg2")->SetDatum(Tag(5000));
             d->accept();
         });
-        m.menuItem(QStringLiteral("Auswahl1"))->trigger();
+        m.menuItem("Auswahl1")->trigger();
         QCOMPARE(treiber.behandelt(), 1);
         // The evaluation windows among the children (the work plan lives there too).
         const auto auswertungen = [&m] { return m.mdiArea()->findChildren<TAuswertung*>(); };
@@ -235,7 +235,7 @@ private slots:
         QCOMPARE(w->stand().Summe.Sauen, 2); // the suckling sow's only litter is left out
         // Cancel opens nothing.
         treiber.dann([](QDialog* d) { d->reject(); });
-        m.menuItem(QStringLiteral("AuswertEber"))->trigger();
+        m.menuItem("AuswertEber")->trigger();
         QCOMPARE(auswertungen().size(), 1);
     }
 };

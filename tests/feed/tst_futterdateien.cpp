@@ -50,9 +50,9 @@ struct Beispiel {
     Futtermix mix{tc.ctx};
     Beispiel() {
         TKomponentenRec w, s, k;
-        w.setName(QStringLiteral("Weizen"));
-        s.setName(QStringLiteral("Soja; \"HP\""));
-        k.setName(QStringLiteral("Kalk"));
+        w.setName("Weizen");
+        s.setName("Soja; \"HP\"");
+        k.setName("Kalk");
         for (int m = 0; m < kFutterWerte; ++m) {
             w.setWert(m, m == fwTS ? 880 : m + 1);
             s.setWert(m, m == fwTS ? 880 : 10 * (m + 1));
@@ -66,7 +66,7 @@ struct Beispiel {
         mix.AnteilSetzen(0, 0.6);
         mix.FestSetzen(0, true);
         mix.AnteilSetzen(1, 0.4);
-        mix.Name = QStringLiteral("Laktation");
+        mix.Name = "Laktation";
     }
 };
 
@@ -77,7 +77,7 @@ class TestFutterdateien : public QObject {
 private slots:
     void felderAnIhrenStellen() {
         TKomponentenRec k;
-        k.setName(QStringLiteral("Sojaöl"));
+        k.setName("Sojaöl");
         k.setWert(fwPreis, 1.5);
         k.setWaehrung(Euro);
         QCOMPARE(k.bytes()[0], 6);
@@ -115,7 +115,7 @@ private slots:
         if (mischung) {
             const auto liste = MischungenLesen(ein);
             QCOMPARE(int(liste.size()), datei.size() / 2890);
-            if (!liste.empty()) QCOMPARE(liste[1].Name(), QStringLiteral("Sau säugend"));
+            if (!liste.empty()) QCOMPARE(liste[1].Name(), "Sau säugend");
             QVERIFY(MischungenSchreiben(b, liste));
             // The reserved 16th slot is written as zeros.
             for (int s = 0; s < erwartet.size(); s += 2890)
@@ -162,7 +162,7 @@ private slots:
     void schreibfehlerBehaeltAlteDateiUndMeldet() {
         TestContext tc;
         const QByteArray alt = mischungsDatei();
-        schreiben(tc.pfad(QStringLiteral("MISCHUNG.DAT")), alt);
+        schreiben(tc.pfad("MISCHUNG.DAT"), alt);
         Futtermix mix(tc.ctx);
         QCOMPARE(int(mix.Mischungen.size()), 2);
         mix.Laden(0);
@@ -170,27 +170,27 @@ private slots:
         bool weiter = true;
         {
             Groessengrenze g{rlim_t(4000)}; // less than the two records
-            weiter = mix.SpeicherAbfrage(QStringLiteral("Neue"), -1);
+            weiter = mix.SpeicherAbfrage("Neue", -1);
         }
         QVERIFY(!weiter);
         QCOMPARE(tc.messages.texts().last(),
-                 QStringLiteral("Die Datei MISCHUNG.DAT konnte nicht geschrieben werden!"));
+                 "Die Datei MISCHUNG.DAT konnte nicht geschrieben werden!");
         // Nothing lost: the mix is still there and still changed, the list as in the file.
         QVERIFY(mix.Geaendert);
         QCOMPARE(mix.Posten[0].Anteil(), 0.5);
         QCOMPARE(int(mix.Mischungen.size()), 2);
-        QVERIFY(inhalt(tc.pfad(QStringLiteral("MISCHUNG.DAT"))) == alt);
+        QVERIFY(inhalt(tc.pfad("MISCHUNG.DAT")) == alt);
     }
 
     void dateinameOhneGrossKlein() {
         TestContext tc;
-        schreiben(tc.pfad(QStringLiteral("komponen.dat")), rauschen(300, 5));
+        schreiben(tc.pfad("komponen.dat"), rauschen(300, 5));
         Futtermix mix(tc.ctx);
         QCOMPARE(int(mix.Komponenten.size()), 3);
         mix.KomponenteLoeschen(0);
         QVERIFY(mix.SpeicherAbfrage(QString(), -1));
-        QCOMPARE(inhalt(tc.pfad(QStringLiteral("komponen.dat"))).size(), 200);
-        QVERIFY(!QFile::exists(tc.pfad(QStringLiteral("KOMPONEN.DAT"))));
+        QCOMPARE(inhalt(tc.pfad("komponen.dat")).size(), 200);
+        QVERIFY(!QFile::exists(tc.pfad("KOMPONEN.DAT")));
     }
 
     void csvFelder_data() {
@@ -214,7 +214,7 @@ private slots:
         QFETCH(double, zahl);
         QFETCH(QByteArray, erwartet);
         CsvWriter w;
-        w.text(QStringLiteral("A"));
+        w.text("A");
         if (art == 0) w.text(text);
         if (art == 1) w.zahl(zahl, 3);
         if (art == 2) w.datum(QDate(2013, 3, 5));
@@ -227,7 +227,7 @@ private slots:
     void csvDerMischung() {
         Beispiel b;
         const QList<QByteArray> zeilen =
-            MischungAlsCsv(b.mix, QStringLiteral(" Preis in DM")).bytes().mid(3).split('\n');
+            MischungAlsCsv(b.mix, " Preis in DM").bytes().mid(3).split('\n');
         QCOMPARE(zeilen.size(), 7); // heads, 3 entries, totals, targets, nothing after the last
         QCOMPARE(zeilen[0], QByteArray("Fest;Menge;Name;TS;MJ;RProt;Lys;Meth;St\xC3\xA4rk;RFas;"
                                        "RFett;RAsche;Ca;P;Na;Preis in DM\r"));
@@ -241,7 +241,7 @@ private slots:
     void druckInSpalten() {
         Beispiel b;
         RecordingCanvas c(1200, 800); // u = 10, h = round(1.2 * 14.4) = 17
-        MischungDrucken(c, b.mix, QStringLiteral("Arial"), QStringLiteral("DM"));
+        MischungDrucken(c, b.mix, "Arial", "DM");
         QHash<QString, RecordingCanvas::Item> text;
         for (const auto& i : c.texts())
             text.insert(i.text, i);

@@ -218,10 +218,9 @@ private slots:
         const OptimierAusgang a = Optimieren(p, 2, z);
         QVERIFY(!a.ok);
         QVERIFY(p == vorher);
-        QVERIFY2(a.unvereinbar.contains(QStringLiteral("RProt")),
-                 qPrintable(a.unvereinbar.join(',')));
-        QVERIFY(a.unvereinbar.contains(QStringLiteral("TS")));
-        QVERIFY(!a.unvereinbar.contains(QStringLiteral("Na")));
+        QVERIFY2(a.unvereinbar.contains("RProt"), qPrintable(a.unvereinbar.join(',')));
+        QVERIFY(a.unvereinbar.contains("TS"));
+        QVERIFY(!a.unvereinbar.contains("Na"));
     }
 
     void zufallsmischungenSindZulaessigUndOptimal() {

@@ -102,7 +102,7 @@ private slots:
             reinterpret_cast<const char*>(d.gespeichert()[0].bytes().data()), int(kMischungSize));
         {
             Fenster f(d.tc.ctx);
-            f.namenTippen(QStringLiteral("Laktation"));
+            f.namenTippen("Laktation");
             f.hinzufuegen(2);
             QVERIFY(f.w.SpeichernBtnClick());
             QCOMPARE(f.w.ComboBox1->count(), 3);
@@ -110,8 +110,8 @@ private slots:
         }
         auto liste = d.gespeichert();
         QCOMPARE(int(liste.size()), 3);
-        QCOMPARE(liste[2].Name(), QStringLiteral("Laktation"));
-        QCOMPARE(liste[2].Posten(0).Name(), QStringLiteral("Sojaschrot"));
+        QCOMPARE(liste[2].Name(), "Laktation");
+        QCOMPARE(liste[2].Posten(0).Name(), "Sojaschrot");
         {
             Fenster f(d.tc.ctx);
             f.waehlen(1);
@@ -122,7 +122,7 @@ private slots:
         }
         liste = d.gespeichert();
         QCOMPARE(int(liste.size()), 3);
-        QCOMPARE(liste[1].Name(), QStringLiteral("Beta"));
+        QCOMPARE(liste[1].Name(), "Beta");
         QCOMPARE(liste[1].Posten(0).Anteil(), 0.25);
         QCOMPARE(liste[1].Posten(0).Beitrag(fwRProt), 30.0);
         QVERIFY(QByteArray(reinterpret_cast<const char*>(liste[0].bytes().data()),
@@ -133,26 +133,25 @@ private slots:
 
     void fremdeWaehrungNurInDerMischungUmgerechnet() {
         Futterdaten d;
-        const QByteArray komponenten = inhalt(d.tc.pfad(QStringLiteral("KOMPONEN.DAT")));
+        const QByteArray komponenten = inhalt(d.tc.pfad("KOMPONEN.DAT"));
         Fenster f(d.tc.ctx);
         f.hinzufuegen(0); // Weizen, 20 Euro/dt, shown in DM
         const TMischungsPosten p = f.w.mix().Posten[0];
         QVERIFY(qAbs(p.Inhalt(fwPreis) - 20 * 1.95583) < 1e-9);
-        QCOMPARE(f.w.ListBox2->item(0)->data(Qt::UserRole).toStringList().last(),
-                 QStringLiteral("39,12"));
-        f.namenTippen(QStringLiteral("Neu"));
+        QCOMPARE(f.w.ListBox2->item(0)->data(Qt::UserRole).toStringList().last(), "39,12");
+        f.namenTippen("Neu");
         QVERIFY(f.w.SpeichernBtnClick());
-        QVERIFY(inhalt(d.tc.pfad(QStringLiteral("KOMPONEN.DAT"))) == komponenten);
+        QVERIFY(inhalt(d.tc.pfad("KOMPONEN.DAT")) == komponenten);
         QCOMPARE(f.w.mix().Komponenten[0].Wert(fwPreis), 20.0);
         QCOMPARE(f.w.mix().Komponenten[0].Waehrung(), Euro);
         // Edited in the dialog, the price keeps its own currency.
         ModalTreiber treiber;
         treiber.dann([](QDialog* dlg) {
-            auto* preis = dlg->findChild<TNumEdit*>(QStringLiteral("Preisein"));
+            auto* preis = dlg->findChild<TNumEdit*>("Preisein");
             QCOMPARE(preis->Waehrung(), Euro);
             QCOMPARE(preis->Wert(), 20.0);
             preis->setWert(21);
-            dlg->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+            dlg->findChild<QPushButton*>("OKBtn")->click();
         });
         f.w.ListBox2->setCurrentRow(0);
         f.w.ListBox2->setFocus();
@@ -162,8 +161,7 @@ private slots:
         const auto gespeichert = KomponentenLaden(d.tc.ctx.Datenpfad);
         QCOMPARE(gespeichert[0].Wert(fwPreis), 21.0);
         QCOMPARE(gespeichert[0].Waehrung(), Euro);
-        QCOMPARE(d.tc.messages.texts().last(),
-                 QStringLiteral("Geänderte Komponentenliste speichern?"));
+        QCOMPARE(d.tc.messages.texts().last(), "Geänderte Komponentenliste speichern?");
     }
 
     void alleEntferntFragtNachLoeschen_data() {
@@ -193,7 +191,7 @@ private slots:
         QCOMPARE(f.w.close(), geschlossen);
         QCOMPARE(d.tc.messages.texts(), QStringList{"Mischung Beta löschen?"});
         QCOMPARE(int(d.gespeichert().size()), bleiben);
-        QCOMPARE(d.gespeichert()[0].Name(), QStringLiteral("Alpha"));
+        QCOMPARE(d.gespeichert()[0].Name(), "Alpha");
     }
 
     void speicherAbfrage_data() {
@@ -204,7 +202,7 @@ private slots:
         QTest::addColumn<bool>("geschlossen");
         QTest::addColumn<int>("mischungen");
         QTest::addColumn<int>("komponenten");
-        const QString k = QStringLiteral("Geänderte Komponentenliste speichern?");
+        const QString k = "Geänderte Komponentenliste speichern?";
         QTest::newRow("Ja") << false << "Neu" << QList<int>{int(A::Yes)}
                             << QStringList{"Mischungen Neu abspeichern?"} << true << 3 << 3;
         QTest::newRow("Nein") << false << "Neu" << QList<int>{int(A::No)}
@@ -253,7 +251,7 @@ private slots:
         Fenster f(d.tc.ctx);
         f.hinzufuegen(3); // "> neu" is no component
         QCOMPARE(f.w.mix().Anzahl, 0);
-        QCOMPARE(f.w.ListBox2->item(3)->text(), QStringLiteral("> neu"));
+        QCOMPARE(f.w.ListBox2->item(3)->text(), "> neu");
         for (int i = 0; i < 16; ++i)
             f.hinzufuegen(i % 3);
         QCOMPARE(f.w.mix().Anzahl, 15);
@@ -270,7 +268,7 @@ private slots:
         QVERIFY(f.w.NumEdit1->isVisible());
         f.w.NumEdit1->setFocus(Qt::TabFocusReason);
         f.w.NumEdit1->selectAll();
-        QTest::keyClicks(f.w.NumEdit1, QStringLiteral("0,8"));
+        QTest::keyClicks(f.w.NumEdit1, "0,8");
         QTest::keyClick(f.w.NumEdit1, Qt::Key_Down);
         QCOMPARE(f.w.mix().Posten[0].Anteil(), 0.8);
         QCOMPARE(f.w.mix().Summen[fwRProt], 84.0);
@@ -294,11 +292,11 @@ private slots:
             QCOMPARE(f.w.mix().Ziele[fwTS], 880.0);
             ModalTreiber treiber;
             treiber.dann([](QDialog* dlg) {
-                QVERIFY(!dlg->findChild<QLineEdit*>(QStringLiteral("Edit1"))->isVisible());
-                QVERIFY(!dlg->findChild<TNumEdit*>(QStringLiteral("Preisein"))->isVisible());
-                QVERIFY(dlg->findChild<TNumEdit*>(QStringLiteral("NumEdit1"))->hasFocus());
-                dlg->findChild<TNumEdit*>(QStringLiteral("NumEdit3"))->setWert(170);
-                dlg->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+                QVERIFY(!dlg->findChild<QLineEdit*>("Edit1")->isVisible());
+                QVERIFY(!dlg->findChild<TNumEdit*>("Preisein")->isVisible());
+                QVERIFY(dlg->findChild<TNumEdit*>("NumEdit1")->hasFocus());
+                dlg->findChild<TNumEdit*>("NumEdit3")->setWert(170);
+                dlg->findChild<QPushButton*>("OKBtn")->click();
             });
             f.w.ZielBtn->click();
             QCOMPARE(f.w.mix().Ziele[fwRProt], 170.0);
@@ -331,7 +329,7 @@ private slots:
         QVERIFY(d.tc.messages.texts().isEmpty());
         QVERIFY(qAbs(f.w.mix().Summen[fwRProt] - 300) < 1e-6);
         QVERIFY(qAbs(f.w.mix().Summen[fwTS] - 880) < 1e-6);
-        QVERIFY(f.w.ZielInfo->text().contains(QStringLiteral("RProt")));
+        QVERIFY(f.w.ZielInfo->text().contains("RProt"));
         d.tc.messages.planAnswer(A::No);
     }
 
@@ -340,21 +338,21 @@ private slots:
         Fenster f(d.tc.ctx);
         ModalTreiber treiber;
         treiber.dann([&](QDialog* dlg) {
-            dlg->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+            dlg->findChild<QPushButton*>("OKBtn")->click();
             QVERIFY(dlg->isVisible());
-            dlg->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral(" Kalk "));
-            dlg->findChild<TNumEdit*>(QStringLiteral("NumEdit10"))->setWert(380);
-            dlg->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+            dlg->findChild<QLineEdit*>("Edit1")->setText(" Kalk ");
+            dlg->findChild<TNumEdit*>("NumEdit10")->setWert(380);
+            dlg->findChild<QPushButton*>("OKBtn")->click();
         });
         f.w.ListBox2->setCurrentRow(3);
         f.w.ListBox2->setFocus();
         QTest::keyClick(f.w.ListBox2, Qt::Key_Return);
         QCOMPARE(d.tc.messages.texts(), QStringList{"Die Komponente hat keinen Namen!"});
         QCOMPARE(int(f.w.mix().Komponenten.size()), 4);
-        QCOMPARE(f.w.mix().Komponenten[3].Name(), QStringLiteral("Kalk"));
+        QCOMPARE(f.w.mix().Komponenten[3].Name(), "Kalk");
         QCOMPARE(f.w.mix().Komponenten[3].Wert(fwCa), 380.0);
         QCOMPARE(f.w.ListBox2->count(), 5);
-        QCOMPARE(f.w.ListBox2->item(4)->text(), QStringLiteral("> neu"));
+        QCOMPARE(f.w.ListBox2->item(4)->text(), "> neu");
         QVERIFY(f.w.mix().KomponentenGeaendert);
         d.tc.messages.planAnswer(A::No);
     }
@@ -364,8 +362,8 @@ private slots:
         TPVMain haupt(d.tc.ctx);
         haupt.show();
         QVERIFY(QTest::qWaitForWindowActive(&haupt));
-        haupt.menuItem(QStringLiteral("Futter1"))->trigger();
-        haupt.menuItem(QStringLiteral("Futter1"))->trigger();
+        haupt.menuItem("Futter1")->trigger();
+        haupt.menuItem("Futter1")->trigger();
         // The feed windows among the main window's children (the work plan lives there too).
         const auto futterfenster = [&haupt] {
             QList<TFuttermix*> out;
@@ -376,7 +374,7 @@ private slots:
         const auto fenster = futterfenster();
         QCOMPARE(fenster.size(), 2);
         TFuttermix* w = fenster[1];
-        QCOMPARE(w->windowTitle(), QStringLiteral("Futtermischung"));
+        QCOMPARE(w->windowTitle(), "Futtermischung");
         QVERIFY(fenster[0] != w);
         // A change in one window is its own.
         w->ListBox2->setCurrentRow(0);
