@@ -72,9 +72,11 @@ inline TKennzahlen Auswerten(const Herde& herde, TAuswertungsModus modus,
 
 // A list printout of `zeilen` lines (texts at x = 30 starting with `anfang`, heads aside) on
 // pages `hoehe` high: each page with "Seite: n" and the heads, the title on the first only, no
-// line starting below the height less three lines, each page but the last full.
+// line starting below the height less three lines, each page but the last full, and `letzte`
+// on the last page.
 inline void SeitenPruefen(const RecordingCanvas& c, double hoehe, const QString& anfang,
-                          const QStringList& koepfe, const QString& titel, int zeilen) {
+                          const QStringList& koepfe, const QString& titel, int zeilen,
+                          const QString& letzte) {
     QVERIFY(c.pageCount() >= 2);
     const double h = c.textHeight();
     int gedruckt = 0;
@@ -95,6 +97,7 @@ inline void SeitenPruefen(const RecordingCanvas& c, double hoehe, const QString&
         QCOMPARE(texte.contains(titel), p == 0);
         QVERIFY(unten < hoehe - 3 * h);
         if (p + 1 < c.pageCount()) QVERIFY(unten + h >= hoehe - 3 * h);
+        if (p + 1 == c.pageCount()) QVERIFY(texte.contains(letzte));
     }
     QCOMPARE(gedruckt, zeilen);
 }

@@ -155,7 +155,7 @@ private slots:
             liste[std::size_t(i)].SauNr = QStringLiteral("S%1").arg(i + 1);
         RecordingCanvas c(800, 1000);
         QVERIFY(HitlisteDrucken(c, liste, 1, 100, "Belegen", true, "Arial"));
-        SeitenPruefen(c, 1000, "S", {"Sau-Nr.", "weibl."}, "Hitliste", 100);
+        SeitenPruefen(c, 1000, "S", {"Sau-Nr.", "weibl."}, "Hitliste", 100, "S100");
     }
 
     void csvWieAngezeigt() {
@@ -304,7 +304,7 @@ private slots:
         }
         RecordingCanvas c(1320, 900);
         QVERIFY(VergleichDrucken(c, zeilen, 1, 60, vaRasse, "Belegen", false, "Arial"));
-        SeitenPruefen(c, 900, "G", {"Name", "Ausfall"}, "Vergleich Rasse", 60);
+        SeitenPruefen(c, 900, "G", {"Name", "Ausfall"}, "Vergleich Rasse", 60, "G60");
         const QString csv = QString::fromUtf8(VergleichAlsCsv(zeilen, vaRasse, false).bytes());
         QVERIFY(csv.contains("G1;1/2;;;;;;;;;"));
     }

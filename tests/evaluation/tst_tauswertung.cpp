@@ -117,6 +117,8 @@ private slots:
         QCOMPARE(f.Datumsart, daEinstallen);
     }
 
+    // The buttons and title of each mode; the window prints what the evaluation printout gives
+    // for its state, and Escape closes it.
     void knoepfeJeModus_data() {
         QTest::addColumn<int>("modus");
         QTest::addColumn<bool>("anomalien");
@@ -128,9 +130,6 @@ private slots:
         QTest::newRow("Eber") << int(amEber) << true << false << false << "Auswertung  Belegen";
         QTest::newRow("Auswahl") << int(amAuswahl) << true << true << true << "Auswertung  Belegen";
     }
-
-    // The buttons and title of each mode; the window prints what the evaluation printout gives
-    // for its state, and Escape closes it.
     void knoepfeJeModus() {
         QFETCH(int, modus);
         TestContext t;
