@@ -4,8 +4,10 @@
 
 #include "evaluation/auswertung.h"
 #include "herd/sauherde.h"
+#include "platform/recordingcanvas.h"
 
 #include <QDate>
+#include <QTest>
 #include <initializer_list>
 #include <utility>
 
@@ -18,7 +20,7 @@ inline TWurfRec Wurf(int nr, int beleg, int ferkeln = -1, int absetzen = -1, int
                      int tot = 0) {
     TWurfRec w = TWurfRec::leer(std::uint8_t(nr));
     w.setBelegen(1, Tag(beleg));
-    w.setEber(1, QStringLiteral("Ajax"));
+    w.setEber(1, "Ajax");
     w.setMal(1, 1);
     w.setAbferkeln(Tag(ferkeln));
     w.setAbsetzen(Tag(absetzen));
@@ -66,4 +68,36 @@ inline TKennzahlen Auswerten(const Herde& herde, TAuswertungsModus modus,
     st.Wurf = wurf;
     KennzahlenBerechnen(st, kopie, e);
     return st.Summe;
+}
+
+// A list printout of `zeilen` lines (texts at x = 30 starting with `anfang`, heads aside) on
+// pages `hoehe` high: each page with "Seite: n" and the heads, the title on the first only, no
+// line starting below the height less three lines, each page but the last full, and `letzte`
+// on the last page.
+inline void SeitenPruefen(const RecordingCanvas& c, double hoehe, const QString& anfang,
+                          const QStringList& koepfe, const QString& titel, int zeilen,
+                          const QString& letzte) {
+    QVERIFY(c.pageCount() >= 2);
+    const double h = c.textHeight();
+    int gedruckt = 0;
+    for (int p = 0; p < c.pageCount(); ++p) {
+        QStringList texte;
+        double unten = 0;
+        for (const auto& it : c.texts()) {
+            if (it.page != p) continue;
+            texte << it.text;
+            if (it.x1 == 30 && it.text.startsWith(anfang) && !koepfe.contains(it.text)) {
+                ++gedruckt;
+                unten = std::max(unten, it.y1);
+            }
+        }
+        QVERIFY(texte.contains(QStringLiteral("Seite: %1").arg(p + 1, 2)));
+        for (const QString& k : koepfe)
+            QVERIFY2(texte.contains(k), qPrintable(k));
+        QCOMPARE(texte.contains(titel), p == 0);
+        QVERIFY(unten < hoehe - 3 * h);
+        if (p + 1 < c.pageCount()) QVERIFY(unten + h >= hoehe - 3 * h);
+        if (p + 1 == c.pageCount()) QVERIFY(texte.contains(letzte));
+    }
+    QCOMPARE(gedruckt, zeilen);
 }

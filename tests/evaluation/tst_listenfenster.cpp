@@ -1,21 +1,27 @@
-// The register and day book windows: opened from the menu, painting only the lines in view,
-// keys, the print panel with its range, a cancelled long printout, PDF and table files.
+// The list windows (register, day book, hit list, comparisons): opened from the menu, through
+// the filter dialog where there is one, painting only the lines in view, keys, the print panel
+// with its range, a cancelled long printout, PDF and table files.
 
 #include "app/tpvmain.h"
+#include "auswertungtesthilfe.h"
 #include "berichtshilfe.h"
 #include "controls/tnumedit.h"
+#include "evaluation/hitliste.h"
 #include "evaluation/tabsetzen.h"
+#include "evaluation/thitliste.h"
 #include "evaluation/tsaubewegung.h"
+#include "evaluation/tvergleich.h"
 #include "support/modaltreiber.h"
 #include "support/testcontext.h"
-#include <QPointer>
-#include <QPushButton>
 
+#include <QComboBox>
 #include <QFile>
 #include <QFrame>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -32,9 +38,18 @@ void HerdeFuellen(AppContext& ctx) {
     }
 }
 
-template <class W> W* Oeffnen(QMdiArea& mdi) {
-    QMdiSubWindow* sub = mdi.activeSubWindow();
-    return sub ? qobject_cast<W*>(sub->widget()) : nullptr;
+// 3,000 sows over a year each in the evaluation period, born counts and origins repeating.
+void AuswertungsherdeFuellen(AppContext& ctx) {
+    for (int i = 0; i < 3000; ++i) {
+        Sau s = Sau1(QString::number(i + 1), 0, {Wurf(1, i % 30, 115 + i % 30, 365, 6 + i % 9)});
+        s.rec.setHerkunft(QStringLiteral("H%1").arg(i % 4));
+        ctx.Sauenliste.push_back(s);
+    }
+}
+
+QByteArray lesen(const QString& datei) {
+    QFile f(datei);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -42,174 +57,258 @@ template <class W> W* Oeffnen(QMdiArea& mdi) {
 class TstListenfenster : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void ausDemMenue_data();
-    void ausDemMenue();
-    void maltNurSichtbares();
-    void tastenUndPanel();
-    void bereichGetippt();
-    void langerDruckAbbrechen();
-    void dateien();
+    void init() {
+        t_ = std::make_unique<TestContext>();
+        HerdeFuellen(t_->ctx);
+    }
+
+    // `verborgen`: the filter group the dialog hides ("-": the window opens without a dialog,
+    // here over an empty herd).
+    void ausDemMenue_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("verborgen");
+        QTest::addColumn<QString>("titel");
+        QTest::newRow("Tierbew. Sauen") << "TierbewSauen1"
+                                        << "-"
+                                        << "Sauenbewegungen";
+        QTest::newRow("Ferkel Abgang") << "FerkelAbgang1"
+                                       << "-"
+                                       << "Ferkelabgänge";
+        QTest::newRow("Hitliste") << "Hitliste1"
+                                  << ""
+                                  << "Hitliste    Belegen";
+        QTest::newRow("Eber") << "Eber1"
+                              << "ComboBox1"
+                              << "Ebervergleich  Belegen";
+        QTest::newRow("Herkunft") << "Herkunft1"
+                                  << "ComboBox2"
+                                  << "Herkunftsvergleich  Belegen";
+        QTest::newRow("Rasse") << "Rasse1"
+                               << "ComboBox3"
+                               << "Rassenvergleich  Belegen";
+    }
+    void ausDemMenue() {
+        QFETCH(QString, item);
+        QFETCH(QString, verborgen);
+        QFETCH(QString, titel);
+        const bool dialog = verborgen != "-";
+        TestContext t;
+        if (dialog) AuswertungsherdeFuellen(t.ctx);
+        TPVMain w(t.ctx);
+        auto* mdi = w.findChild<QMdiArea*>("MDIClient");
+        // The list windows among the children (the work plan lives there too).
+        const auto listen = [mdi] {
+            QList<QMdiSubWindow*> l;
+            for (QMdiSubWindow* s : mdi->subWindowList())
+                if (qobject_cast<Listenfenster*>(s->widget())) l << s;
+            return l;
+        };
+        ModalTreiber treiber;
+        QStringList sichtbar;
+        if (dialog) {
+            // Cancel opens nothing.
+            treiber.dann([](QDialog* d) { d->reject(); });
+            w.menuItem(item)->trigger();
+            QVERIFY(listen().isEmpty());
+            treiber.dann([&](QDialog* d) {
+                for (const char* n : {"ComboBox1", "ComboBox2", "ComboBox3"})
+                    if (!d->findChild<QComboBox*>(QString::fromLatin1(n))->isHidden())
+                        sichtbar << QString::fromLatin1(n);
+                d->accept();
+            });
+        }
+        w.menuItem(item)->trigger();
+        QCOMPARE(treiber.behandelt(), dialog ? 2 : 0);
+        QCOMPARE(listen().size(), 1);
+        QMdiSubWindow* sub = listen().first();
+        QVERIFY2(sub->widget()->windowTitle().startsWith(titel),
+                 qPrintable(sub->widget()->windowTitle()));
+        if (dialog) {
+            QVERIFY(!sichtbar.contains(verborgen));
+            QCOMPARE(int(sichtbar.size()), verborgen.isEmpty() ? 3 : 2);
+            QCOMPARE(sub->isMaximized(), item == "Hitliste1");
+        } else {
+            auto* fenster = static_cast<Listenfenster*>(sub->widget());
+            fenster->druckanfrage(); // the panel with 1 .. 0
+            QVERIFY(!fenster->Panel1->isHidden());
+            QCOMPARE(fenster->NumEdit2->AsInteger(), 0);
+        }
+    }
+
+    void maltNurSichtbares() {
+        TSaubewegung w(t_->ctx);
+        w.resize(640, 400);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(int(w.liste().size()), 3000);
+        QTRY_VERIFY(w.ScrollBox1->letzteGemalt() >= 0);
+        const int h = w.ScrollBox1->zeilenhoehe();
+        const int sichtbar = w.ScrollBox1->viewport()->height() / h + 1;
+        QCOMPARE(w.ScrollBox1->ersteGemalt(), 0);
+        QVERIFY(w.ScrollBox1->letzteGemalt() <= sichtbar);
+        // The whole list can be reached: the last line comes into view at the end.
+        QScrollBar* bar = w.ScrollBox1->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        QTRY_COMPARE(w.ScrollBox1->letzteGemalt(), 2999);
+        QVERIFY(w.ScrollBox1->ersteGemalt() > 2999 - sichtbar - 1);
+    }
+
+    void tastenUndPanel() {
+        QMdiArea mdi;
+        mdi.resize(800, 600);
+        mdi.show();
+        TAbsetzen* w = AbsetzenOeffnen(t_->ctx, &mdi);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QScrollBar* bar = w->ScrollBox1->verticalScrollBar();
+        const std::pair<Qt::Key, int> tasten[] = {
+            {Qt::Key_PageDown, w->ScrollBox1->viewport()->height()},
+            {Qt::Key_PageUp, 0},
+            {Qt::Key_End, bar->maximum()},
+            {Qt::Key_Home, 0}};
+        for (const auto& [taste, wert] : tasten) {
+            QTest::keyClick(w->ScrollBox1, taste);
+            QCOMPARE(bar->value(), wert);
+        }
+        QTest::mouseClick(w->DruckBtn, Qt::LeftButton);
+        QVERIFY(w->Panel1->isVisible());
+        QCOMPARE(w->NumEdit1->AsInteger(), 1);
+        QCOMPARE(w->NumEdit2->AsInteger(), int(w->liste().Tage.size()));
+        // Escape first closes the panel, then the window.
+        QTest::keyClick(w->NumEdit1, Qt::Key_Escape);
+        QVERIFY(!w->Panel1->isVisible());
+        QPointer<TAbsetzen> weg(w);
+        QTest::keyClick(w->ScrollBox1, Qt::Key_Escape);
+        QTRY_VERIFY(weg.isNull());
+        QVERIFY(mdi.subWindowList().isEmpty());
+    }
+
+    void bereichGetippt() {
+        TSaubewegung w(t_->ctx);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.druckanfrage();
+        w.NumEdit1->selectAll();
+        QTest::keyClicks(w.NumEdit1, "2999");
+        QTest::keyClick(w.NumEdit1, Qt::Key_Return);
+        QVERIFY(w.NumEdit2->hasFocus());
+        w.NumEdit2->selectAll();
+        QTest::keyClicks(w.NumEdit2, "9999");
+        // Enter in the second field prints: without a printer the preview opens.
+        ModalTreiber treiber;
+        bool vorschau = false;
+        treiber.dann([&](QDialog* d) { vorschau = d->windowTitle() == "Druckvorschau"; });
+        QTest::keyClick(w.NumEdit2, Qt::Key_Return);
+        QVERIFY(vorschau);
+        QVERIFY(w.Panel1->isHidden());
+        RecordingCanvas c(860, 1200);
+        w.druckInhalt(c);
+        QStringList nummern;
+        for (const auto& i : c.texts())
+            if (i.x1 == 30) nummern << i.text;
+        QCOMPARE(nummern, (QStringList{w.liste()[2998].SauNr, w.liste()[2999].SauNr}));
+        QVERIFY(t_->messages.shown.isEmpty());
+    }
+
+    void langerDruckAbbrechen() {
+        TSaubewegung w(t_->ctx);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.druckanfrage();
+        w.BereichUebernehmen();
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("b.pdf");
+        bool gesehen = false;
+        QTimer::singleShot(0, &w, [&] {
+            if (auto* p = w.findChild<QProgressDialog*>("Fortschritt")) {
+                gesehen = true;
+                p->cancel();
+            }
+        });
+        QVERIFY(!w.PdfSpeichern(pdf));
+        QVERIFY(gesehen);
+        QVERIFY(w.abgebrochen());
+        QVERIFY(!QFile::exists(pdf));
+        QVERIFY(t_->messages.shown.isEmpty());
+    }
+
+    void dateien() {
+        TAbsetzen w(t_->ctx);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTemporaryDir dir;
+        // A short range as PDF.
+        w.NumEdit1->setWert(3);
+        w.NumEdit2->setWert(40);
+        w.BereichUebernehmen();
+        QVERIFY(w.PdfSpeichern(dir.filePath("f.pdf")));
+        QVERIFY(lesen(dir.filePath("f.pdf")).startsWith("%PDF-"));
+        // Every line as a table, the stock last.
+        QVERIFY(w.CsvSpeichern(dir.filePath("f.csv")));
+        const QList<QByteArray> zeilen = lesen(dir.filePath("f.csv")).split('\n');
+        QCOMPARE(zeilen.size(), int(w.liste().Tage.size()) + 3);
+        QCOMPARE(zeilen.at(zeilen.size() - 2).trimmed(),
+                 ";Bestand;" + QByteArray::number(w.liste().Bestand));
+        QVERIFY(!w.CsvSpeichern(dir.filePath("fehlt/f.csv")));
+        QCOMPARE(t_->messages.shown.size(), 1);
+        QVERIFY(t_->messages.shown.first().text.startsWith("Die Datei "));
+    }
+
+    // The hit list window: the list by index, two head lines, the hit list printout over
+    // every place, portrait, and the table.
+    void hitlisteFenster() {
+        TestContext t;
+        AuswertungsherdeFuellen(t.ctx);
+        t.ctx.einstellungen.index = {0, 100, 0, 0, 0, 0, 0};
+        THitliste w(t.ctx);
+        w.Auswerten(AllesFilter());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(int(w.liste().size()), 3000);
+        QVERIFY(w.liste().front().Leistungsindex >= w.liste().back().Leistungsindex);
+        QCOMPARE(w.PaintBox1->height(), 2 * w.ScrollBox1->zeilenhoehe() + 2);
+        w.druckanfrage();
+        QCOMPARE(w.NumEdit2->AsInteger(), 3000);
+        w.BereichUebernehmen();
+        w.Panel1->hide();
+        QCOMPARE(w.druckAusrichtung(), QPageLayout::Portrait);
+        RecordingCanvas c(800, 1100), erwartet(800, 1100);
+        w.druckInhalt(c);
+        HitlisteDrucken(erwartet, w.liste(), 1, 3000, Filterbeschreibung(AllesFilter()),
+                        t.ctx.einstellungen.weibliche, t.ctx.einstellungen.printerFont);
+        QVERIFY(c.pageCount() > 10);
+        QCOMPARE(c.pageCount(), erwartet.pageCount());
+        for (int seite : {0, c.pageCount() - 1})
+            QCOMPARE(SeitenTexte(c, seite), SeitenTexte(erwartet, seite));
+        QTemporaryDir dir;
+        QVERIFY(w.CsvSpeichern(dir.filePath("h.csv")));
+        const QByteArray inhalt = lesen(dir.filePath("h.csv"));
+        QVERIFY(inhalt.startsWith("\xEF\xBB\xBFSau-Nr;Index;"));
+        QCOMPARE(inhalt.count("\r\n"), 3001);
+        QVERIFY(t.messages.shown.isEmpty());
+    }
+
+    void vergleichFenster() {
+        TestContext t;
+        AuswertungsherdeFuellen(t.ctx);
+        TVergleich w(t.ctx);
+        w.Auswerten(vaHerkunft, AllesFilter());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(int(w.zeilen().size()), 4);
+        QCOMPARE(w.zeilen()[0].Name, "H0");
+        QCOMPARE(w.zeilen()[0].Anzahl, "750/750");
+        QCOMPARE(w.druckAusrichtung(), QPageLayout::Landscape);
+        w.druckanfrage();
+        w.BereichUebernehmen();
+        QTemporaryDir dir;
+        QVERIFY(w.PdfSpeichern(dir.filePath("v.pdf")));
+        QVERIFY(lesen(dir.filePath("v.pdf")).startsWith("%PDF-"));
+        QVERIFY(t.messages.shown.isEmpty());
+    }
 
 private:
     std::unique_ptr<TestContext> t_;
 };
-
-void TstListenfenster::init() {
-    t_ = std::make_unique<TestContext>();
-    HerdeFuellen(t_->ctx);
-}
-
-void TstListenfenster::ausDemMenue_data() {
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("titel");
-    QTest::newRow("Tierbew. Sauen") << "TierbewSauen1"
-                                    << "Sauenbewegungen";
-    QTest::newRow("Ferkel Abgang") << "FerkelAbgang1"
-                                   << "Ferkelabgänge";
-}
-
-void TstListenfenster::ausDemMenue() {
-    QFETCH(QString, item);
-    QFETCH(QString, titel);
-    TestContext leer;
-    TPVMain w(leer.ctx);
-    w.menuItem(item)->trigger();
-    auto* mdi = w.findChild<QMdiArea*>(QStringLiteral("MDIClient"));
-    // The list window among the children (the work plan lives there too).
-    const auto fensterListe = mdi->findChildren<Listenfenster*>();
-    QCOMPARE(fensterListe.size(), 1);
-    Listenfenster* fenster = fensterListe.first();
-    QCOMPARE(fenster->windowTitle(), titel);
-    // The print request shows the panel, here over an empty herd: 1 .. 0.
-    fenster->druckanfrage();
-    QVERIFY(!fenster->Panel1->isHidden());
-    QCOMPARE(fenster->NumEdit2->AsInteger(), 0);
-}
-
-void TstListenfenster::maltNurSichtbares() {
-    TSaubewegung w(t_->ctx);
-    w.resize(640, 400);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QCOMPARE(int(w.liste().size()), 3000);
-    QTRY_VERIFY(w.ScrollBox1->letzteGemalt() >= 0);
-    const int h = w.ScrollBox1->zeilenhoehe();
-    const int sichtbar = w.ScrollBox1->viewport()->height() / h + 1;
-    QCOMPARE(w.ScrollBox1->ersteGemalt(), 0);
-    QVERIFY(w.ScrollBox1->letzteGemalt() <= sichtbar);
-    // The whole list can be reached: the last line comes into view at the end.
-    QScrollBar* bar = w.ScrollBox1->verticalScrollBar();
-    bar->setValue(bar->maximum());
-    QTRY_COMPARE(w.ScrollBox1->letzteGemalt(), 2999);
-    QVERIFY(w.ScrollBox1->ersteGemalt() > 2999 - sichtbar - 1);
-}
-
-void TstListenfenster::tastenUndPanel() {
-    QMdiArea mdi;
-    mdi.resize(800, 600);
-    mdi.show();
-    TAbsetzen* w = AbsetzenOeffnen(t_->ctx, &mdi);
-    QVERIFY(QTest::qWaitForWindowExposed(w));
-    QScrollBar* bar = w->ScrollBox1->verticalScrollBar();
-    QTest::keyClick(w->ScrollBox1, Qt::Key_PageDown);
-    QCOMPARE(bar->value(), w->ScrollBox1->viewport()->height());
-    QTest::keyClick(w->ScrollBox1, Qt::Key_PageUp);
-    QCOMPARE(bar->value(), 0);
-    QTest::keyClick(w->ScrollBox1, Qt::Key_End);
-    QCOMPARE(bar->value(), bar->maximum());
-    QTest::keyClick(w->ScrollBox1, Qt::Key_Home);
-    QCOMPARE(bar->value(), 0);
-
-    QTest::mouseClick(w->DruckBtn, Qt::LeftButton);
-    QVERIFY(w->Panel1->isVisible());
-    QCOMPARE(w->NumEdit1->AsInteger(), 1);
-    QCOMPARE(w->NumEdit2->AsInteger(), int(w->liste().Tage.size()));
-    // Escape first closes the panel, then the window.
-    QTest::keyClick(w->NumEdit1, Qt::Key_Escape);
-    QVERIFY(!w->Panel1->isVisible());
-    QPointer<TAbsetzen> weg(w);
-    QTest::keyClick(w->ScrollBox1, Qt::Key_Escape);
-    QTRY_VERIFY(weg.isNull());
-    QVERIFY(mdi.subWindowList().isEmpty());
-}
-
-void TstListenfenster::bereichGetippt() {
-    TSaubewegung w(t_->ctx);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.druckanfrage();
-    w.NumEdit1->selectAll();
-    QTest::keyClicks(w.NumEdit1, QStringLiteral("2999"));
-    QTest::keyClick(w.NumEdit1, Qt::Key_Return);
-    QVERIFY(w.NumEdit2->hasFocus());
-    w.NumEdit2->selectAll();
-    QTest::keyClicks(w.NumEdit2, QStringLiteral("9999"));
-    // Enter in the second field prints: without a printer the preview opens.
-    ModalTreiber treiber;
-    bool vorschau = false;
-    treiber.dann([&](QDialog* d) { vorschau = d->windowTitle() == "Druckvorschau"; });
-    QTest::keyClick(w.NumEdit2, Qt::Key_Return);
-    QVERIFY(vorschau);
-    QVERIFY(w.Panel1->isHidden());
-    RecordingCanvas c(860, 1200);
-    w.druckInhalt(c);
-    QStringList nummern;
-    for (const auto& i : c.texts())
-        if (i.x1 == 30) nummern << i.text;
-    QCOMPARE(nummern, (QStringList{w.liste()[2998].SauNr, w.liste()[2999].SauNr}));
-    QVERIFY(t_->messages.shown.isEmpty());
-}
-
-void TstListenfenster::langerDruckAbbrechen() {
-    TSaubewegung w(t_->ctx);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.druckanfrage();
-    w.BereichUebernehmen();
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("b.pdf"));
-    bool gesehen = false;
-    QTimer::singleShot(0, &w, [&] {
-        if (auto* p = w.findChild<QProgressDialog*>(QStringLiteral("Fortschritt"))) {
-            gesehen = true;
-            p->cancel();
-        }
-    });
-    QVERIFY(!w.PdfSpeichern(pdf));
-    QVERIFY(gesehen);
-    QVERIFY(w.abgebrochen());
-    QVERIFY(!QFile::exists(pdf));
-    QVERIFY(t_->messages.shown.isEmpty());
-}
-
-void TstListenfenster::dateien() {
-    TAbsetzen w(t_->ctx);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QTemporaryDir dir;
-    // A short range as PDF.
-    w.NumEdit1->setWert(3);
-    w.NumEdit2->setWert(40);
-    w.BereichUebernehmen();
-    const QString pdf = dir.filePath(QStringLiteral("f.pdf"));
-    QVERIFY(w.PdfSpeichern(pdf));
-    QFile f(pdf);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QVERIFY(f.read(5) == "%PDF-");
-    // Every line as a table, the stock last.
-    const QString csv = dir.filePath(QStringLiteral("f.csv"));
-    QVERIFY(w.CsvSpeichern(csv));
-    QFile c(csv);
-    QVERIFY(c.open(QIODevice::ReadOnly));
-    const QList<QByteArray> zeilen = c.readAll().split('\n');
-    QCOMPARE(zeilen.size(), int(w.liste().Tage.size()) + 3);
-    QCOMPARE(zeilen.at(zeilen.size() - 2).trimmed(),
-             ";Bestand;" + QByteArray::number(w.liste().Bestand));
-    QVERIFY(!w.CsvSpeichern(dir.filePath(QStringLiteral("fehlt/f.csv"))));
-    QCOMPARE(t_->messages.shown.size(), 1);
-    QVERIFY(t_->messages.shown.first().text.startsWith(QStringLiteral("Die Datei ")));
-}
 
 QTEST_MAIN(TstListenfenster)
 #include "tst_listenfenster.moc"

@@ -2,6 +2,8 @@
 
 #include "app/tpvmain.h"
 #include "auswertungtesthilfe.h"
+#include "controls/tdate_ed.h"
+#include "evaluation/auswertunglayout.h"
 #include "evaluation/tausfallzeitp.h"
 #include "evaluation/tauswertung.h"
 #include "evaluation/tauswertungfilter.h"
@@ -13,28 +15,25 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QtTest>
 
-#include "controls/tdate_ed.h"
-
 namespace {
 
 Herde Beispielherde() {
     TWurfRec a = Wurf(1, 0, 115, 140, 12, 1), b = Wurf(2, 147, 262, 290, 11);
     Verluste(a, {{"erdrückt", 2}, {"Durchfall", 4}});
-    a.setEintrag(14, QStringLiteral("Spreizer"));
+    a.setEintrag(14, "Spreizer");
     b.setAusgleich(2);
-    Sau s1 = Sau1(QStringLiteral("17"), 0, {a, b});
-    s1.rec.setHerkunft(QStringLiteral("A"));
-    Sau s2 = Sau1(QStringLiteral("18"), 0, {Wurf(1, 10, 125, 150, 9)});
-    s2.rec.setHerkunft(QStringLiteral("A"));
-    s2.rec.setRasse(QStringLiteral("DL"));
-    Sau s3 = Sau1(QStringLiteral("19"), 0, {Wurf(1, 20, 135, -1, 14)});
+    Sau s1 = Sau1("17", 0, {a, b});
+    s1.rec.setHerkunft("A");
+    Sau s2 = Sau1("18", 0, {Wurf(1, 10, 125, 150, 9)});
+    s2.rec.setHerkunft("A");
+    s2.rec.setRasse("DL");
+    Sau s3 = Sau1("19", 0, {Wurf(1, 20, 135, -1, 14)});
     return {s1, s2, s3};
 }
 
@@ -42,221 +41,203 @@ template <class T> T* kind(QWidget* w, const char* name) {
     return w->findChild<T*>(QString::fromLatin1(name));
 }
 
+QStringList texte(const RecordingCanvas& c) {
+    QStringList t;
+    for (const auto& it : c.texts())
+        t << it.text;
+    return t;
+}
+
 } // namespace
 
 class TstTAuswertung : public QObject {
     Q_OBJECT
 private slots:
-    void filterListenUndVorgaben();
-    void filterVerborgeneGruppenLesenLeer_data();
-    void filterVerborgeneGruppenLesenLeer();
-    void filterPeriodeNebenDatumsart();
-    void knoepfeJeModus_data();
-    void knoepfeJeModus();
-    void detaillistenUmschalten();
-    void ausgelassenerWurfImWurfModus();
-    void druckUndEscape();
-    void zeitpunktOeffnetDiagramm();
-    void menueAuswahlUeberFilterdialog();
-};
-
-void TstTAuswertung::filterListenUndVorgaben() {
-    TestContext t;
-    t.ctx.Sauenliste = Beispielherde();
-    t.ctx.Eberliste = QStringList{QStringLiteral("Ajax"), QStringLiteral("Bruno")};
-    TAuswertungFilter d(t.ctx);
-    QCOMPARE(d.windowTitle(), QStringLiteral("Auswahl"));
-    QCOMPARE(d.property("helpContext").toInt(), 300);
-    const auto* herkunft = kind<QComboBox>(&d, "ComboBox2");
-    QCOMPARE(herkunft->count(), 1); // two sows from "A", one without origin
-    QCOMPARE(herkunft->itemText(0), QStringLiteral("A"));
-    QCOMPARE(kind<QComboBox>(&d, "ComboBox3")->count(), 1);
-    QCOMPARE(kind<QComboBox>(&d, "ComboBox1")->itemText(1), QStringLiteral("Bruno"));
-    QVERIFY(kind<QCheckBox>(&d, "CheckBox1")->isChecked());
-    QVERIFY(kind<QRadioButton>(&d, "RadioGroup1_1")->isChecked());
-    TAuswertungsFilter f;
-    d.FilterLesen(f);
-    QCOMPARE(f.Von, TKurzDatum::aus(QDate(2013, 3, 10)));
-    QCOMPARE(f.Datumsart, daBelegen);
-    QVERIFY(f.NurGanzeWuerfe && !f.NurVorhandeneSauen && !f.NurErsterWurf);
-}
-
-void TstTAuswertung::filterVerborgeneGruppenLesenLeer_data() {
-    QTest::addColumn<int>("gruppe");
-    for (int i = 0; i < 7; ++i)
-        QTest::newRow(QByteArray::number(i)) << i;
-}
-
-void TstTAuswertung::filterVerborgeneGruppenLesenLeer() {
-    QFETCH(int, gruppe);
-    TestContext t;
-    TAuswertungFilter d(t.ctx);
-    for (const char* c : {"CheckBox1", "CheckBox2", "CheckBox3"})
-        kind<QCheckBox>(&d, c)->setChecked(true);
-    for (const char* c : {"ComboBox1", "ComboBox2", "ComboBox3"})
-        kind<QComboBox>(&d, c)->setEditText(QStringLiteral("X"));
-    std::array<bool, 7> sichtbar{true, true, true, true, true, true, true};
-    sichtbar[std::size_t(gruppe)] = false;
-    d.FilterSichtbarkeit(sichtbar);
-    TAuswertungsFilter f; // the caller's empty dates
-    d.FilterLesen(f);
-    const bool gelesen[7] = {f.Von.vorhanden() && f.Bis.vorhanden(),
-                             f.NurGanzeWuerfe,
-                             f.NurVorhandeneSauen,
-                             f.NurErsterWurf,
-                             !f.EberFilter.isEmpty(),
-                             !f.HerkunftFilter.isEmpty(),
-                             !f.RasseFilter.isEmpty()};
-    for (int i = 0; i < 7; ++i)
-        QCOMPARE(gelesen[i], i != gruppe);
-}
-
-void TstTAuswertung::filterPeriodeNebenDatumsart() {
-    TestContext t;
-    TAuswertungFilter d(t.ctx);
-    auto* panel = kind<QWidget>(&d, "Panel1");
-    auto* gruppe = kind<QWidget>(&d, "RadioGroup1");
-    kind<QRadioButton>(&d, "RadioGroup1_3")->click();
-    QCOMPARE(panel->y(), gruppe->y() + 8 + gruppe->height() / 4 * 3);
-    kind<QRadioButton>(&d, "RadioGroup1_0")->click();
-    QCOMPARE(panel->y(), gruppe->y() + 8);
-    TAuswertungsFilter f;
-    d.FilterLesen(f);
-    QCOMPARE(f.Datumsart, daEinstallen);
-}
-
-void TstTAuswertung::knoepfeJeModus_data() {
-    QTest::addColumn<int>("modus");
-    QTest::addColumn<bool>("anomalien");
-    QTest::addColumn<bool>("ausfaelle");
-    QTest::addColumn<bool>("zeitpunkt");
-    QTest::addColumn<QString>("titel");
-    QTest::newRow("Wurf") << int(amSauWurf) << true << true << false << "Sau /Wurf";
-    QTest::newRow("Sau") << int(amSau) << true << true << false << "Sau";
-    QTest::newRow("Eber") << int(amEber) << true << false << false << "Auswertung  Belegen";
-    QTest::newRow("Auswahl") << int(amAuswahl) << true << true << true << "Auswertung  Belegen";
-}
-
-void TstTAuswertung::knoepfeJeModus() {
-    QFETCH(int, modus);
-    TestContext t;
-    t.ctx.Sauenliste = Beispielherde();
-    TAuswertung w(t.ctx);
-    if (modus == amSauWurf)
-        w.SauWurfAuswerten(0, 1);
-    else if (modus == amSau)
-        w.SauAuswerten(0);
-    else
-        w.HerdeAuswerten(TAuswertungsModus(modus), AllesFilter());
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QTEST(!kind<QToolButton>(&w, "BitBtn1")->isHidden(), "anomalien");
-    QTEST(!kind<QToolButton>(&w, "BitBtn2")->isHidden(), "ausfaelle");
-    QTEST(!kind<QPushButton>(&w, "Button1")->isHidden(), "zeitpunkt");
-    QFETCH(QString, titel);
-    QVERIFY2(w.windowTitle().startsWith(titel), qPrintable(w.windowTitle()));
-    QVERIFY(kind<QWidget>(&w, "Gauge1")->isHidden());
-}
-
-void TstTAuswertung::detaillistenUmschalten() {
-    TestContext t;
-    t.ctx.Sauenliste = Beispielherde();
-    TAuswertung w(t.ctx);
-    w.SauAuswerten(0);
-    w.show();
-    auto* pane = kind<QWidget>(&w, "PaintBox2");
-    auto* b1 = kind<QToolButton>(&w, "BitBtn1");
-    auto* b2 = kind<QToolButton>(&w, "BitBtn2");
-    const int h = b2->y() - b1->y(); // "Ausfälle" follows "Anomalitäten"
-    const int y = b2->y();
-    QTest::mouseClick(b1, Qt::LeftButton);
-    QVERIFY(w.stand().AnomalienOffen);
-    QCOMPARE(b2->y(), y + int(w.stand().Summe.AnomalieListe.size()) * h); // one line each
-    QTest::mouseClick(b2, Qt::LeftButton);
-    QVERIFY(w.stand().AusfaelleOffen);
-    QVERIFY(pane->height() >= 17 * h + (1 + 1) * h + (2 + 1) * h);
-    QTest::mouseClick(b1, Qt::LeftButton);
-    QVERIFY(!w.stand().AnomalienOffen);
-    QCOMPARE(b2->y(), y);
-}
-
-void TstTAuswertung::ausgelassenerWurfImWurfModus() {
-    TestContext t;
-    t.ctx.Sauenliste = Beispielherde();
-    TAuswertung w(t.ctx);
-    w.SauWurfAuswerten(2, 0); // suckling: not in the working copy
-    QCOMPARE(w.stand().Wurf, -1);
-    QCOMPARE(AngezeigteWurfNr(w.stand(), w.kopie()), 1);
-    RecordingCanvas c(800, 1100);
-    w.druckInhalt(c);
-    QStringList t2;
-    for (const auto& it : c.texts())
-        t2 << it.text;
-    QVERIFY(t2.contains(QString::fromUtf8(kNichtAusgewertet)));
-    QVERIFY(!t2.contains(QStringLiteral("Zwischenwurfzeit")));
-}
-
-void TstTAuswertung::druckUndEscape() {
-    TestContext t;
-    t.ctx.Sauenliste = Beispielherde();
-    QPointer<TAuswertung> w = new TAuswertung(t.ctx);
-    w->SauAuswerten(0);
-    w->show();
-    RecordingCanvas c(800, 1100);
-    w->druckInhalt(c);
-    QStringList texte;
-    for (const auto& it : c.texts())
-        texte << it.text;
-    QCOMPARE(texte.first(), QStringLiteral("Auswertung   Sau  17"));
-    QVERIFY(texte.contains(QStringLiteral("Belegen")));
-    QTest::keyClick(w.data(), Qt::Key_Escape);
-    QTRY_VERIFY(w.isNull());
-}
-
-void TstTAuswertung::zeitpunktOeffnetDiagramm() {
-    TestContext t;
-    t.ctx.Sauenliste = Beispielherde();
-    TAuswertung w(t.ctx);
-    w.HerdeAuswerten(amAuswahl, AllesFilter());
-    QPointer<QWidget> chart = w.Button1Click();
-    auto* z = qobject_cast<TAusfallzeitp*>(chart.data());
-    QVERIFY(z);
-    QCOMPARE(z->windowTitle(), QStringLiteral("Ausfallzeitpunkt"));
-    QCOMPARE(z->tage()[1], 1); // "erdrückt" on day 2
-    QCOMPARE(z->tage()[3], 1);
-    QTest::keyClick(z, Qt::Key_Escape);
-    QTRY_VERIFY(chart.isNull());
-}
-
-void TstTAuswertung::menueAuswahlUeberFilterdialog() {
-    TestContext t;
-    {
-        QFile f(t.pfad(QStringLiteral("SAUWURF.DAT")));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QVERIFY(HerdeSchreiben(f, Beispielherde()));
+    void filterListenUndVorgaben() {
+        TestContext t;
+        t.ctx.Sauenliste = Beispielherde();
+        t.ctx.Eberliste = QStringList{"Ajax", "Bruno"};
+        TAuswertungFilter d(t.ctx);
+        QCOMPARE(d.windowTitle(), "Auswahl");
+        QCOMPARE(d.property("helpContext").toInt(), 300);
+        const auto* herkunft = kind<QComboBox>(&d, "ComboBox2");
+        QCOMPARE(herkunft->count(), 1); // two sows from "A", one without origin
+        QCOMPARE(herkunft->itemText(0), "A");
+        QCOMPARE(kind<QComboBox>(&d, "ComboBox3")->count(), 1);
+        QCOMPARE(kind<QComboBox>(&d, "ComboBox1")->itemText(1), "Bruno");
+        QVERIFY(kind<QCheckBox>(&d, "CheckBox1")->isChecked());
+        QVERIFY(kind<QRadioButton>(&d, "RadioGroup1_1")->isChecked());
+        TAuswertungsFilter f;
+        d.FilterLesen(f);
+        QCOMPARE(f.Von, TKurzDatum::aus(QDate(2013, 3, 10)));
+        QCOMPARE(f.Datumsart, daBelegen);
+        QVERIFY(f.NurGanzeWuerfe && !f.NurVorhandeneSauen && !f.NurErsterWurf);
     }
-    TPVMain m(t.ctx);
-    ModalTreiber treiber;
-    treiber.dann([](QDialog* d) {
-        QCOMPARE(d->windowTitle(), QStringLiteral("Auswahl"));
-        auto* von = d->findChild<tdate_ed*>(QStringLiteral("Beleg1"));
-        von->SetDatum(Tag(0));
-        d->findChild<tdate_ed*>(QStringLiteral("Beleg2"))->SetDatum(Tag(5000));
-        d->accept();
-    });
-    m.menuItem(QStringLiteral("Auswahl1"))->trigger();
-    QCOMPARE(treiber.behandelt(), 1);
-    // The evaluation windows among the children (the work plan lives there too).
-    const auto auswertungen = [&m] { return m.mdiArea()->findChildren<TAuswertung*>(); };
-    QCOMPARE(auswertungen().size(), 1);
-    TAuswertung* w = auswertungen().first();
-    QCOMPARE(w->stand().Modus, amAuswahl);
-    QCOMPARE(w->stand().Summe.Sauen, 2); // the suckling sow's only litter is left out
-    // Cancel opens nothing.
-    treiber.dann([](QDialog* d) { d->reject(); });
-    m.menuItem(QStringLiteral("AuswertEber"))->trigger();
-    QCOMPARE(auswertungen().size(), 1);
-}
+
+    void filterVerborgeneGruppenLesenLeer_data() {
+        QTest::addColumn<int>("gruppe");
+        for (int i = 0; i < 7; ++i)
+            QTest::newRow(QByteArray::number(i)) << i;
+    }
+    void filterVerborgeneGruppenLesenLeer() {
+        QFETCH(int, gruppe);
+        TestContext t;
+        TAuswertungFilter d(t.ctx);
+        for (const char* c : {"CheckBox1", "CheckBox2", "CheckBox3"})
+            kind<QCheckBox>(&d, c)->setChecked(true);
+        for (const char* c : {"ComboBox1", "ComboBox2", "ComboBox3"})
+            kind<QComboBox>(&d, c)->setEditText("X");
+        std::array<bool, 7> sichtbar{true, true, true, true, true, true, true};
+        sichtbar[std::size_t(gruppe)] = false;
+        d.FilterSichtbarkeit(sichtbar);
+        TAuswertungsFilter f; // the caller's empty dates
+        d.FilterLesen(f);
+        const bool gelesen[7] = {f.Von.vorhanden() && f.Bis.vorhanden(),
+                                 f.NurGanzeWuerfe,
+                                 f.NurVorhandeneSauen,
+                                 f.NurErsterWurf,
+                                 !f.EberFilter.isEmpty(),
+                                 !f.HerkunftFilter.isEmpty(),
+                                 !f.RasseFilter.isEmpty()};
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(gelesen[i], i != gruppe);
+    }
+
+    void filterPeriodeNebenDatumsart() {
+        TestContext t;
+        TAuswertungFilter d(t.ctx);
+        auto* panel = kind<QWidget>(&d, "Panel1");
+        auto* gruppe = kind<QWidget>(&d, "RadioGroup1");
+        kind<QRadioButton>(&d, "RadioGroup1_3")->click();
+        QCOMPARE(panel->y(), gruppe->y() + 8 + gruppe->height() / 4 * 3);
+        kind<QRadioButton>(&d, "RadioGroup1_0")->click();
+        QCOMPARE(panel->y(), gruppe->y() + 8);
+        TAuswertungsFilter f;
+        d.FilterLesen(f);
+        QCOMPARE(f.Datumsart, daEinstallen);
+    }
+
+    // The buttons and title of each mode; the window prints what the evaluation printout gives
+    // for its state, and Escape closes it.
+    void knoepfeJeModus_data() {
+        QTest::addColumn<int>("modus");
+        QTest::addColumn<bool>("anomalien");
+        QTest::addColumn<bool>("ausfaelle");
+        QTest::addColumn<bool>("zeitpunkt");
+        QTest::addColumn<QString>("titel");
+        QTest::newRow("Wurf") << int(amSauWurf) << true << true << false << "Sau /Wurf";
+        QTest::newRow("Sau") << int(amSau) << true << true << false << "Sau";
+        QTest::newRow("Eber") << int(amEber) << true << false << false << "Auswertung  Belegen";
+        QTest::newRow("Auswahl") << int(amAuswahl) << true << true << true << "Auswertung  Belegen";
+    }
+    void knoepfeJeModus() {
+        QFETCH(int, modus);
+        TestContext t;
+        t.ctx.Sauenliste = Beispielherde();
+        QPointer<TAuswertung> w = new TAuswertung(t.ctx);
+        if (modus == amSauWurf)
+            w->SauWurfAuswerten(0, 1);
+        else if (modus == amSau)
+            w->SauAuswerten(0);
+        else
+            w->HerdeAuswerten(TAuswertungsModus(modus), AllesFilter());
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QTEST(!kind<QToolButton>(w, "BitBtn1")->isHidden(), "anomalien");
+        QTEST(!kind<QToolButton>(w, "BitBtn2")->isHidden(), "ausfaelle");
+        QTEST(!kind<QPushButton>(w, "Button1")->isHidden(), "zeitpunkt");
+        QFETCH(QString, titel);
+        QVERIFY2(w->windowTitle().startsWith(titel), qPrintable(w->windowTitle()));
+        QVERIFY(kind<QWidget>(w, "Gauge1")->isHidden());
+        RecordingCanvas gedruckt(800, 1100), erwartet(800, 1100);
+        w->druckInhalt(gedruckt);
+        AuswertungDrucken(erwartet, w->stand(), w->kopie(), t.ctx.einstellungen);
+        QCOMPARE(texte(gedruckt), texte(erwartet));
+        QVERIFY(texte(gedruckt).size() > 10);
+        QTest::keyClick(w.data(), Qt::Key_Escape);
+        QTRY_VERIFY(w.isNull());
+    }
+
+    void detaillistenUmschalten() {
+        TestContext t;
+        t.ctx.Sauenliste = Beispielherde();
+        TAuswertung w(t.ctx);
+        w.SauAuswerten(0);
+        w.show();
+        auto* pane = kind<QWidget>(&w, "PaintBox2");
+        auto* b1 = kind<QToolButton>(&w, "BitBtn1");
+        auto* b2 = kind<QToolButton>(&w, "BitBtn2");
+        const int h = b2->y() - b1->y(); // "Ausfälle" follows "Anomalitäten"
+        const int y = b2->y();
+        QTest::mouseClick(b1, Qt::LeftButton);
+        QVERIFY(w.stand().AnomalienOffen);
+        QCOMPARE(b2->y(), y + int(w.stand().Summe.AnomalieListe.size()) * h); // one line each
+        QTest::mouseClick(b2, Qt::LeftButton);
+        QVERIFY(w.stand().AusfaelleOffen);
+        QVERIFY(pane->height() >= 17 * h + (1 + 1) * h + (2 + 1) * h);
+        QTest::mouseClick(b1, Qt::LeftButton);
+        QVERIFY(!w.stand().AnomalienOffen);
+        QCOMPARE(b2->y(), y);
+    }
+
+    void ausgelassenerWurfImWurfModus() {
+        TestContext t;
+        t.ctx.Sauenliste = Beispielherde();
+        TAuswertung w(t.ctx);
+        w.SauWurfAuswerten(2, 0); // suckling: not in the working copy
+        QCOMPARE(w.stand().Wurf, -1);
+        QCOMPARE(AngezeigteWurfNr(w.stand(), w.kopie()), 1);
+        RecordingCanvas c(800, 1100);
+        w.druckInhalt(c);
+        QVERIFY(texte(c).contains(QString::fromUtf8(kNichtAusgewertet)));
+        QVERIFY(!texte(c).contains("Zwischenwurfzeit"));
+    }
+
+    void zeitpunktOeffnetDiagramm() {
+        TestContext t;
+        t.ctx.Sauenliste = Beispielherde();
+        TAuswertung w(t.ctx);
+        w.HerdeAuswerten(amAuswahl, AllesFilter());
+        QPointer<QWidget> chart = w.Button1Click();
+        auto* z = qobject_cast<TAusfallzeitp*>(chart.data());
+        QVERIFY(z);
+        QCOMPARE(z->windowTitle(), "Ausfallzeitpunkt");
+        QCOMPARE(z->tage()[1], 1); // "erdrückt" on day 2
+        QCOMPARE(z->tage()[3], 1);
+        QTest::keyClick(z, Qt::Key_Escape);
+        QTRY_VERIFY(chart.isNull());
+    }
+
+    void menueAuswahlUeberFilterdialog() {
+        TestContext t;
+        {
+            QFile f(t.pfad("SAUWURF.DAT"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(HerdeSchreiben(f, Beispielherde()));
+        }
+        TPVMain m(t.ctx);
+        ModalTreiber treiber;
+        treiber.dann([](QDialog* d) {
+            QCOMPARE(d->windowTitle(), "Auswahl");
+            auto* von = d->findChild<tdate_ed*>("Beleg1");
+            von->SetDatum(Tag(0));
+            d->findChild<tdate_ed*>("Beleg2")->SetDatum(Tag(5000));
+            d->accept();
+        });
+        m.menuItem("Auswahl1")->trigger();
+        QCOMPARE(treiber.behandelt(), 1);
+        // The evaluation windows among the children (the work plan lives there too).
+        const auto auswertungen = [&m] { return m.mdiArea()->findChildren<TAuswertung*>(); };
+        QCOMPARE(auswertungen().size(), 1);
+        TAuswertung* w = auswertungen().first();
+        QCOMPARE(w->stand().Modus, amAuswahl);
+        QCOMPARE(w->stand().Summe.Sauen, 2); // the suckling sow's only litter is left out
+        // Cancel opens nothing.
+        treiber.dann([](QDialog* d) { d->reject(); });
+        m.menuItem("AuswertEber")->trigger();
+        QCOMPARE(auswertungen().size(), 1);
+    }
+};
 
 QTEST_MAIN(TstTAuswertung)
 #include "tst_tauswertung.moc"

@@ -1,6 +1,12 @@
+// The feed files (components and mixes, byte for byte, short files, failing writes) and the
+// mix report (CSV and printout).
+
 #include "feed/futterdateien.h"
 #include "feed/futtermix.h"
+#include "feed/mischungsbericht.h"
 #include "herd/sperren.h"
+#include "platform/csvwriter.h"
+#include "platform/recordingcanvas.h"
 #include "support/begrenztesgeraet.h"
 #include "support/testcontext.h"
 
@@ -38,139 +44,226 @@ QByteArray mischungsDatei() {
     return d;
 }
 
+// A mix of wheat (fixed, 0.6) and soybean meal (0.4) and an entry with share 0.
+struct Beispiel {
+    TestContext tc;
+    Futtermix mix{tc.ctx};
+    Beispiel() {
+        TKomponentenRec w, s, k;
+        w.setName("Weizen");
+        s.setName("Soja; \"HP\"");
+        k.setName("Kalk");
+        for (int m = 0; m < kFutterWerte; ++m) {
+            w.setWert(m, m == fwTS ? 880 : m + 1);
+            s.setWert(m, m == fwTS ? 880 : 10 * (m + 1));
+        }
+        w.setWaehrung(DM);
+        s.setWaehrung(DM);
+        mix.Komponenten = {w, s, k};
+        mix.Hinzufuegen(0);
+        mix.Hinzufuegen(1);
+        mix.Hinzufuegen(2);
+        mix.AnteilSetzen(0, 0.6);
+        mix.FestSetzen(0, true);
+        mix.AnteilSetzen(1, 0.4);
+        mix.Name = "Laktation";
+    }
+};
+
 } // namespace
 
 class TestFutterdateien : public QObject {
     Q_OBJECT
 private slots:
-    void felderAnIhrenStellen();
-    void rundreiseBytegenau_data();
-    void rundreiseBytegenau();
-    void kurzeDateiSoWeitEsGeht_data();
-    void kurzeDateiSoWeitEsGeht();
-    void versagendesGeraetMeldetFehler();
-    void schreibfehlerBehaeltAlteDateiUndMeldet();
-    void dateinameOhneGrossKlein();
+    void felderAnIhrenStellen() {
+        TKomponentenRec k;
+        k.setName("Sojaöl");
+        k.setWert(fwPreis, 1.5);
+        k.setWaehrung(Euro);
+        QCOMPARE(k.bytes()[0], 6);
+        QCOMPARE(k.bytes()[5], std::uint8_t(0xF6)); // Windows-1252
+        QCOMPARE(k.bytes()[93], 0x81);              // Real48 1.5: exponent 129
+        TMischungsPosten p;
+        p.setInhalt(fwPreis, 2);
+        p.setBeitrag(fwPreis, 2);
+        p.setFest(true);
+        QCOMPARE(p.bytes()[23 + 12 * 12], 0x82);
+        QCOMPARE(p.bytes()[29 + 12 * 12], 0x82);
+        QCOMPARE(p.bytes()[0], 1);
+        TMischungRec m;
+        m.setPosten(14, p);
+        QCOMPARE(m.bytes()[26 + 14 * 179], 1);
+        QCOMPARE(m.Posten(14), p);
+    }
+
+    void rundreiseBytegenau_data() {
+        QTest::addColumn<bool>("mischung");
+        QTest::addColumn<QByteArray>("datei");
+        QTest::newRow("Komponenten") << false << rauschen(7 * 100, 1);
+        QTest::newRow("Mischungen") << true << mischungsDatei();
+        QTest::newRow("leer") << true << QByteArray();
+    }
+    void rundreiseBytegenau() {
+        QFETCH(bool, mischung);
+        QFETCH(QByteArray, datei);
+        QBuffer ein(&datei);
+        ein.open(QIODevice::ReadOnly);
+        QByteArray aus;
+        QBuffer b(&aus);
+        b.open(QIODevice::WriteOnly);
+        QByteArray erwartet = datei;
+        if (mischung) {
+            const auto liste = MischungenLesen(ein);
+            QCOMPARE(int(liste.size()), datei.size() / 2890);
+            if (!liste.empty()) QCOMPARE(liste[1].Name(), "Sau säugend");
+            QVERIFY(MischungenSchreiben(b, liste));
+            // The reserved 16th slot is written as zeros.
+            for (int s = 0; s < erwartet.size(); s += 2890)
+                erwartet.replace(s + 2711, 179, QByteArray(179, '\0'));
+        } else {
+            const auto liste = KomponentenLesen(ein);
+            QCOMPARE(int(liste.size()), 7);
+            QVERIFY(KomponentenSchreiben(b, liste));
+        }
+        QVERIFY(aus == erwartet);
+    }
+
+    void kurzeDateiSoWeitEsGeht_data() {
+        QTest::addColumn<bool>("mischung");
+        QTest::addColumn<int>("bytes");
+        QTest::addColumn<int>("saetze");
+        QTest::newRow("Komponenten 2,5") << false << 250 << 2;
+        QTest::newRow("Komponenten 99 Bytes") << false << 99 << 0;
+        QTest::newRow("Mischungen 1 und ein Byte") << true << 2891 << 1;
+    }
+    void kurzeDateiSoWeitEsGeht() {
+        QFETCH(bool, mischung);
+        QFETCH(int, bytes);
+        QFETCH(int, saetze);
+        QByteArray d = rauschen(bytes, 3);
+        QBuffer ein(&d);
+        ein.open(QIODevice::ReadOnly);
+        const int n =
+            mischung ? int(MischungenLesen(ein).size()) : int(KomponentenLesen(ein).size());
+        QCOMPARE(n, saetze);
+    }
+
+    void versagendesGeraetMeldetFehler() {
+        std::vector<TKomponentenRec> k(3);
+        BegrenztesGeraet dev(250);
+        QVERIFY(dev.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        QVERIFY(!KomponentenSchreiben(dev, k));
+        std::vector<TMischungRec> m(2);
+        BegrenztesGeraet dev2(2890 + 100);
+        QVERIFY(dev2.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        QVERIFY(!MischungenSchreiben(dev2, m));
+    }
+
+    void schreibfehlerBehaeltAlteDateiUndMeldet() {
+        TestContext tc;
+        const QByteArray alt = mischungsDatei();
+        schreiben(tc.pfad("MISCHUNG.DAT"), alt);
+        Futtermix mix(tc.ctx);
+        QCOMPARE(int(mix.Mischungen.size()), 2);
+        mix.Laden(0);
+        mix.AnteilSetzen(0, 0.5);
+        bool weiter = true;
+        {
+            Groessengrenze g{rlim_t(4000)}; // less than the two records
+            weiter = mix.SpeicherAbfrage("Neue", -1);
+        }
+        QVERIFY(!weiter);
+        QCOMPARE(tc.messages.texts().last(),
+                 "Die Datei MISCHUNG.DAT konnte nicht geschrieben werden!");
+        // Nothing lost: the mix is still there and still changed, the list as in the file.
+        QVERIFY(mix.Geaendert);
+        QCOMPARE(mix.Posten[0].Anteil(), 0.5);
+        QCOMPARE(int(mix.Mischungen.size()), 2);
+        QVERIFY(inhalt(tc.pfad("MISCHUNG.DAT")) == alt);
+    }
+
+    void dateinameOhneGrossKlein() {
+        TestContext tc;
+        schreiben(tc.pfad("komponen.dat"), rauschen(300, 5));
+        Futtermix mix(tc.ctx);
+        QCOMPARE(int(mix.Komponenten.size()), 3);
+        mix.KomponenteLoeschen(0);
+        QVERIFY(mix.SpeicherAbfrage(QString(), -1));
+        QCOMPARE(inhalt(tc.pfad("komponen.dat")).size(), 200);
+        QVERIFY(!QFile::exists(tc.pfad("KOMPONEN.DAT")));
+    }
+
+    void csvFelder_data() {
+        QTest::addColumn<int>("art");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("zahl");
+        QTest::addColumn<QByteArray>("erwartet");
+        QTest::newRow("schlicht") << 0 << "Weizen" << 0.0 << QByteArray("Weizen");
+        QTest::newRow("Semikolon") << 0 << "a;b" << 0.0 << QByteArray("\"a;b\"");
+        QTest::newRow("Anführung") << 0 << "20\" Sack" << 0.0 << QByteArray("\"20\"\" Sack\"");
+        QTest::newRow("Zeilenumbruch") << 0 << "a\nb" << 0.0 << QByteArray("\"a\nb\"");
+        QTest::newRow("Umlaut") << 0 << "Stärke" << 0.0 << QByteArray("St\xC3\xA4rke");
+        QTest::newRow("Komma") << 1 << "" << 1234.5678 << QByteArray("1234,568");
+        QTest::newRow("keine -0") << 1 << "" << -0.0001 << QByteArray("0,000");
+        QTest::newRow("negativ") << 1 << "" << -2.5 << QByteArray("-2,500");
+        QTest::newRow("Datum") << 2 << "" << 0.0 << QByteArray("05.03.2013");
+    }
+    void csvFelder() {
+        QFETCH(int, art);
+        QFETCH(QString, text);
+        QFETCH(double, zahl);
+        QFETCH(QByteArray, erwartet);
+        CsvWriter w;
+        w.text("A");
+        if (art == 0) w.text(text);
+        if (art == 1) w.zahl(zahl, 3);
+        if (art == 2) w.datum(QDate(2013, 3, 5));
+        w.zeileEnde();
+        QCOMPARE(w.bytes(), QByteArray("\xEF\xBB\xBF"
+                                       "A;") +
+                                erwartet + "\r\n");
+    }
+
+    void csvDerMischung() {
+        Beispiel b;
+        const QList<QByteArray> zeilen =
+            MischungAlsCsv(b.mix, " Preis in DM").bytes().mid(3).split('\n');
+        QCOMPARE(zeilen.size(), 7); // heads, 3 entries, totals, targets, nothing after the last
+        QCOMPARE(zeilen[0], QByteArray("Fest;Menge;Name;TS;MJ;RProt;Lys;Meth;St\xC3\xA4rk;RFas;"
+                                       "RFett;RAsche;Ca;P;Na;Preis in DM\r"));
+        QCOMPARE(zeilen[1],
+                 QByteArray("X;0,600;Weizen;528;1,2;2;2,4;3,0;4;4;5;5;6,0;6,6;7,2;7,80\r"));
+        QVERIFY(zeilen[2].startsWith(";0,400;\"Soja; \"\"HP\"\"\";352;8,0;"));
+        QVERIFY(zeilen[4].startsWith(";;Gesamt;880;"));
+        QCOMPARE(zeilen[5], QByteArray(";;Ziel;880;0,0;0;0,0;0,0;0;0;0;0;0,0;0,0;0,0\r"));
+    }
+
+    void druckInSpalten() {
+        Beispiel b;
+        RecordingCanvas c(1200, 800); // u = 10, h = round(1.2 * 14.4) = 17
+        MischungDrucken(c, b.mix, "Arial", "DM");
+        QHash<QString, RecordingCanvas::Item> text;
+        for (const auto& i : c.texts())
+            text.insert(i.text, i);
+        QCOMPARE(text.value("Mischung : ").x2, 500.0);
+        QCOMPARE(text.value("Mischung : ").y1, 51.0);
+        QCOMPARE(text.value("Laktation").x1, 510.0);
+        QCOMPARE(text.value("Laktation").style, int(Canvas::Bold));
+        QCOMPARE(text.value(" TS").x2, 280.0);
+        QCOMPARE(text.value("RFett").x2, 280.0 + 7 * 70);
+        QCOMPARE(text.value("DM").x2, 1120.0);
+        QCOMPARE(text.value("DM").y1, 85.0);
+        QCOMPARE(text.value("x").x1, 30.0);
+        QCOMPARE(text.value("x").y1, 102.0);
+        QCOMPARE(text.value("0,600").x2, 90.0);
+        QCOMPARE(text.value("  Weizen").x1, 90.0);
+        QVERIFY(!text.contains("  Kalk")); // share 0 is not printed
+        QCOMPARE(text.value("Gesamt :         ").x1, 30.0);
+        QCOMPARE(text.value("880").x2, 280.0);
+        QVERIFY(text.value("880").y1 > text.value("  Soja; \"HP\"").y1);
+        QCOMPARE(c.pageCount(), 1);
+    }
 };
 
-void TestFutterdateien::felderAnIhrenStellen() {
-    TKomponentenRec k;
-    k.setName(QStringLiteral("Sojaöl"));
-    k.setWert(fwPreis, 1.5);
-    k.setWaehrung(Euro);
-    QCOMPARE(k.bytes()[0], 6);
-    QCOMPARE(k.bytes()[5], std::uint8_t(0xF6)); // Windows-1252
-    QCOMPARE(k.bytes()[93], 0x81);              // Real48 1.5: exponent 129
-    TMischungsPosten p;
-    p.setInhalt(fwPreis, 2);
-    p.setBeitrag(fwPreis, 2);
-    p.setFest(true);
-    QCOMPARE(p.bytes()[23 + 12 * 12], 0x82);
-    QCOMPARE(p.bytes()[29 + 12 * 12], 0x82);
-    QCOMPARE(p.bytes()[0], 1);
-    TMischungRec m;
-    m.setPosten(14, p);
-    QCOMPARE(m.bytes()[26 + 14 * 179], 1);
-    QCOMPARE(m.Posten(14), p);
-}
-
-void TestFutterdateien::rundreiseBytegenau_data() {
-    QTest::addColumn<bool>("mischung");
-    QTest::addColumn<QByteArray>("datei");
-    QTest::newRow("Komponenten") << false << rauschen(7 * 100, 1);
-    QTest::newRow("Mischungen") << true << mischungsDatei();
-    QTest::newRow("leer") << true << QByteArray();
-}
-
-void TestFutterdateien::rundreiseBytegenau() {
-    QFETCH(bool, mischung);
-    QFETCH(QByteArray, datei);
-    QBuffer ein(&datei);
-    ein.open(QIODevice::ReadOnly);
-    QByteArray aus;
-    QBuffer b(&aus);
-    b.open(QIODevice::WriteOnly);
-    QByteArray erwartet = datei;
-    if (mischung) {
-        const auto liste = MischungenLesen(ein);
-        QCOMPARE(int(liste.size()), datei.size() / 2890);
-        if (!liste.empty()) QCOMPARE(liste[1].Name(), QStringLiteral("Sau säugend"));
-        QVERIFY(MischungenSchreiben(b, liste));
-        // The reserved 16th slot is written as zeros.
-        for (int s = 0; s < erwartet.size(); s += 2890)
-            erwartet.replace(s + 2711, 179, QByteArray(179, '\0'));
-    } else {
-        const auto liste = KomponentenLesen(ein);
-        QCOMPARE(int(liste.size()), 7);
-        QVERIFY(KomponentenSchreiben(b, liste));
-    }
-    QVERIFY(aus == erwartet);
-}
-
-void TestFutterdateien::kurzeDateiSoWeitEsGeht_data() {
-    QTest::addColumn<bool>("mischung");
-    QTest::addColumn<int>("bytes");
-    QTest::addColumn<int>("saetze");
-    QTest::newRow("Komponenten 2,5") << false << 250 << 2;
-    QTest::newRow("Komponenten 99 Bytes") << false << 99 << 0;
-    QTest::newRow("Mischungen 1 und ein Byte") << true << 2891 << 1;
-}
-
-void TestFutterdateien::kurzeDateiSoWeitEsGeht() {
-    QFETCH(bool, mischung);
-    QFETCH(int, bytes);
-    QFETCH(int, saetze);
-    QByteArray d = rauschen(bytes, 3);
-    QBuffer ein(&d);
-    ein.open(QIODevice::ReadOnly);
-    const int n = mischung ? int(MischungenLesen(ein).size()) : int(KomponentenLesen(ein).size());
-    QCOMPARE(n, saetze);
-}
-
-void TestFutterdateien::versagendesGeraetMeldetFehler() {
-    std::vector<TKomponentenRec> k(3);
-    BegrenztesGeraet dev(250);
-    QVERIFY(dev.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    QVERIFY(!KomponentenSchreiben(dev, k));
-    std::vector<TMischungRec> m(2);
-    BegrenztesGeraet dev2(2890 + 100);
-    QVERIFY(dev2.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    QVERIFY(!MischungenSchreiben(dev2, m));
-}
-
-void TestFutterdateien::schreibfehlerBehaeltAlteDateiUndMeldet() {
-    TestContext tc;
-    const QByteArray alt = mischungsDatei();
-    schreiben(tc.pfad(QStringLiteral("MISCHUNG.DAT")), alt);
-    Futtermix mix(tc.ctx);
-    QCOMPARE(int(mix.Mischungen.size()), 2);
-    mix.Laden(0);
-    mix.AnteilSetzen(0, 0.5);
-    bool weiter = true;
-    {
-        Groessengrenze g{rlim_t(4000)}; // less than the two records
-        weiter = mix.SpeicherAbfrage(QStringLiteral("Neue"), -1);
-    }
-    QVERIFY(!weiter);
-    QCOMPARE(tc.messages.texts().last(),
-             QStringLiteral("Die Datei MISCHUNG.DAT konnte nicht geschrieben werden!"));
-    // Nothing lost: the mix is still there and still changed, the list as in the file.
-    QVERIFY(mix.Geaendert);
-    QCOMPARE(mix.Posten[0].Anteil(), 0.5);
-    QCOMPARE(int(mix.Mischungen.size()), 2);
-    QVERIFY(inhalt(tc.pfad(QStringLiteral("MISCHUNG.DAT"))) == alt);
-}
-
-void TestFutterdateien::dateinameOhneGrossKlein() {
-    TestContext tc;
-    schreiben(tc.pfad(QStringLiteral("komponen.dat")), rauschen(300, 5));
-    Futtermix mix(tc.ctx);
-    QCOMPARE(int(mix.Komponenten.size()), 3);
-    mix.KomponenteLoeschen(0);
-    QVERIFY(mix.SpeicherAbfrage(QString(), -1));
-    QCOMPARE(inhalt(tc.pfad(QStringLiteral("komponen.dat"))).size(), 200);
-    QVERIFY(!QFile::exists(tc.pfad(QStringLiteral("KOMPONEN.DAT"))));
-}
-
-QTEST_GUILESS_MAIN(TestFutterdateien)
+QTEST_MAIN(TestFutterdateien)
 #include "tst_futterdateien.moc"

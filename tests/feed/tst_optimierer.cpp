@@ -131,161 +131,153 @@ TMischungsPosten zufallsPosten(QRandomGenerator& g, int nr) {
 class TestOptimierer : public QObject {
     Q_OBJECT
 private slots:
-    void alleFestBestehtMitVNull();
-    void standardZieleGebenRechteSeiten();
-    void festeKommenNachVorneInDerGefundenenReihenfolge_data();
-    void festeKommenNachVorneInDerGefundenenReihenfolge();
-    void gleicheQuotientenDieNiedrigereZeileGeht();
-    void unerfuellbarLaesstAnteileUndNenntZiele();
-    void zufallsmischungenSindZulaessigUndOptimal();
-};
-
-void TestOptimierer::alleFestBestehtMitVNull() {
-    Posten p{};
-    p[0] = posten("Weizen", {880, 13.8, 120}, true, 0.6);
-    p[1] = posten("Gerste", {880, 12.6, 105}, true, 0.4);
-    const Posten vorher = p;
-    const OptimierAusgang a = Optimieren(p, 2, standardZiele());
-    QVERIFY(a.ok);
-    QVERIFY(p == vorher);
-}
-
-void TestOptimierer::standardZieleGebenRechteSeiten() {
-    Posten p{};
-    p[0] = posten("A", {880, 13, 120, 4, 2, 500, 40, 20, 15, 1, 3, 0.2, 20});
-    p[1] = posten("B", {880, 12, 105, 4, 2, 450, 50, 22, 20, 1, 3, 0.2, 18});
-    const MischungsLP lp = LPAufstellen(p, 0, 2, standardZiele());
-    const std::array<double, kNaehrwerte> erwartet{880, 0, 0, 0, 0, 0, 880, 880, 880, 0, 0, 0};
-    QCOMPARE(lp.v, 2);
-    QCOMPARE(lp.b, erwartet);
-    QCOMPARE(lp.c[1], 18.0);
-    // A fixed part above an upper limit lifts the limit, one above a target clears it.
-    p[0].setFest(true);
-    p[0].setAnteil(1.0);
-    p[0].beitraegeBerechnen();
-    Ziele z = standardZiele();
-    z[fwRFas] = 30;
-    z[fwRProt] = 100;
-    const MischungsLP mitFest = LPAufstellen(p, 1, 2, z);
-    QCOMPARE(mitFest.b[fwRFas], 880.0);
-    QCOMPARE(mitFest.b[fwRProt], 0.0);
-    QCOMPARE(mitFest.b[fwTS], 0.0);
-}
-
-void TestOptimierer::festeKommenNachVorneInDerGefundenenReihenfolge_data() {
-    QTest::addColumn<QString>("fest"); // one letter per slot, upper case = fixed
-    QTest::addColumn<QString>("danach");
-    QTest::newRow("fester im letzten Platz") << "abcdefghijklmnO"
-                                             << "Obcdefghijklmna";
-    QTest::newRow("zwei feste") << "aBcDe"
-                                << "BDcae";
-    QTest::newRow("schon vorne") << "ABcd"
-                                 << "ABcd";
-    QTest::newRow("keiner") << "abc"
-                            << "abc";
-}
-
-void TestOptimierer::festeKommenNachVorneInDerGefundenenReihenfolge() {
-    QFETCH(QString, fest);
-    QFETCH(QString, danach);
-    Posten p{};
-    for (int i = 0; i < fest.size(); ++i)
-        p[i] = posten(fest.mid(i, 1), {880, 10, 100, 5, 2, 400, 40, 30, 50, 5, 5, 1, 20},
-                      fest[i].isUpper(), fest[i].isUpper() ? 0.05 : 0.0);
-    Optimieren(p, int(fest.size()), standardZiele());
-    QString ist;
-    for (int i = 0; i < fest.size(); ++i)
-        ist += p[i].Name();
-    QCOMPARE(ist, danach);
-}
-
-void TestOptimierer::gleicheQuotientenDieNiedrigereZeileGeht() {
-    // A: TS 880 / 500 and RProt 176 / 100 give the same quotient 1.76 in rows 0 and 2.
-    Posten p{};
-    p[0] = posten("A", {500, 0, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 10});
-    p[1] = posten("B", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 50});
-    Ziele z = standardZiele();
-    z[fwRProt] = 176;
-    const MischungsLP lp = LPAufstellen(p, 0, 2, z);
-    const LPLoesung l = LPLoesen(lp);
-    QCOMPARE(l.status, LPLoesung::Optimal);
-    QCOMPARE(l.basis[0], 0); // A took the TS row
-    QCOMPARE(l.basis[2], 102);
-    QCOMPARE(l.x[0], 1.76);
-    QCOMPARE(l.x[1], 0.0);
-}
-
-void TestOptimierer::unerfuellbarLaesstAnteileUndNenntZiele() {
-    // Protein 400 cannot be reached with at most 60 g crude fibre from these two.
-    Posten p{};
-    p[0] = posten("Weizen", {880, 13.8, 120, 3.4, 1.9, 580, 26, 18, 17, 0.6, 3.3, 0.1, 20}, false,
-                  0.3);
-    p[1] = posten("Raps", {890, 10.6, 350, 19, 7, 0, 125, 25, 70, 7, 11, 0.3, 25}, false, 0.7);
-    Ziele z = standardZiele();
-    z[fwRProt] = 400;
-    z[fwRFas] = 60;
-    const Posten vorher = p;
-    const OptimierAusgang a = Optimieren(p, 2, z);
-    QVERIFY(!a.ok);
-    QVERIFY(p == vorher);
-    QVERIFY2(a.unvereinbar.contains(QStringLiteral("RProt")), qPrintable(a.unvereinbar.join(',')));
-    QVERIFY(a.unvereinbar.contains(QStringLiteral("TS")));
-    QVERIFY(!a.unvereinbar.contains(QStringLiteral("Na")));
-}
-
-void TestOptimierer::zufallsmischungenSindZulaessigUndOptimal() {
-    QRandomGenerator g(20261206);
-    int loesbar = 0, unloesbar = 0;
-    for (int lauf = 0; lauf < 4000; ++lauf) {
+    void alleFestBestehtMitVNull() {
         Posten p{};
-        const int n = 1 + int(g.bounded(15));
-        for (int i = 0; i < n; ++i) {
-            p[i] = zufallsPosten(g, i);
-            // Duplicates make ties and degenerate steps.
-            if (i > 0 && g.bounded(6) == 0) p[i] = p[i - 1];
-            if (g.bounded(8) == 0) {
-                p[i].setFest(true);
-                p[i].setAnteil(g.bounded(0.2));
-                p[i].beitraegeBerechnen();
+        p[0] = posten("Weizen", {880, 13.8, 120}, true, 0.6);
+        p[1] = posten("Gerste", {880, 12.6, 105}, true, 0.4);
+        const Posten vorher = p;
+        const OptimierAusgang a = Optimieren(p, 2, standardZiele());
+        QVERIFY(a.ok);
+        QVERIFY(p == vorher);
+    }
+
+    void standardZieleGebenRechteSeiten() {
+        Posten p{};
+        p[0] = posten("A", {880, 13, 120, 4, 2, 500, 40, 20, 15, 1, 3, 0.2, 20});
+        p[1] = posten("B", {880, 12, 105, 4, 2, 450, 50, 22, 20, 1, 3, 0.2, 18});
+        const MischungsLP lp = LPAufstellen(p, 0, 2, standardZiele());
+        const std::array<double, kNaehrwerte> erwartet{880, 0, 0, 0, 0, 0, 880, 880, 880, 0, 0, 0};
+        QCOMPARE(lp.v, 2);
+        QCOMPARE(lp.b, erwartet);
+        QCOMPARE(lp.c[1], 18.0);
+        // A fixed part above an upper limit lifts the limit, one above a target clears it.
+        p[0].setFest(true);
+        p[0].setAnteil(1.0);
+        p[0].beitraegeBerechnen();
+        Ziele z = standardZiele();
+        z[fwRFas] = 30;
+        z[fwRProt] = 100;
+        const MischungsLP mitFest = LPAufstellen(p, 1, 2, z);
+        QCOMPARE(mitFest.b[fwRFas], 880.0);
+        QCOMPARE(mitFest.b[fwRProt], 0.0);
+        QCOMPARE(mitFest.b[fwTS], 0.0);
+    }
+
+    void festeKommenNachVorneInDerGefundenenReihenfolge_data() {
+        QTest::addColumn<QString>("fest"); // one letter per slot, upper case = fixed
+        QTest::addColumn<QString>("danach");
+        QTest::newRow("fester im letzten Platz") << "abcdefghijklmnO"
+                                                 << "Obcdefghijklmna";
+        QTest::newRow("zwei feste") << "aBcDe"
+                                    << "BDcae";
+        QTest::newRow("schon vorne") << "ABcd"
+                                     << "ABcd";
+        QTest::newRow("keiner") << "abc"
+                                << "abc";
+    }
+    void festeKommenNachVorneInDerGefundenenReihenfolge() {
+        QFETCH(QString, fest);
+        QFETCH(QString, danach);
+        Posten p{};
+        for (int i = 0; i < fest.size(); ++i)
+            p[i] = posten(fest.mid(i, 1), {880, 10, 100, 5, 2, 400, 40, 30, 50, 5, 5, 1, 20},
+                          fest[i].isUpper(), fest[i].isUpper() ? 0.05 : 0.0);
+        Optimieren(p, int(fest.size()), standardZiele());
+        QString ist;
+        for (int i = 0; i < fest.size(); ++i)
+            ist += p[i].Name();
+        QCOMPARE(ist, danach);
+    }
+
+    void gleicheQuotientenDieNiedrigereZeileGeht() {
+        // A: TS 880 / 500 and RProt 176 / 100 give the same quotient 1.76 in rows 0 and 2.
+        Posten p{};
+        p[0] = posten("A", {500, 0, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 10});
+        p[1] = posten("B", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 50});
+        Ziele z = standardZiele();
+        z[fwRProt] = 176;
+        const MischungsLP lp = LPAufstellen(p, 0, 2, z);
+        const LPLoesung l = LPLoesen(lp);
+        QCOMPARE(l.status, LPLoesung::Optimal);
+        QCOMPARE(l.basis[0], 0); // A took the TS row
+        QCOMPARE(l.basis[2], 102);
+        QCOMPARE(l.x[0], 1.76);
+        QCOMPARE(l.x[1], 0.0);
+    }
+
+    void unerfuellbarLaesstAnteileUndNenntZiele() {
+        // Protein 400 cannot be reached with at most 60 g crude fibre from these two.
+        Posten p{};
+        p[0] = posten("Weizen", {880, 13.8, 120, 3.4, 1.9, 580, 26, 18, 17, 0.6, 3.3, 0.1, 20},
+                      false, 0.3);
+        p[1] = posten("Raps", {890, 10.6, 350, 19, 7, 0, 125, 25, 70, 7, 11, 0.3, 25}, false, 0.7);
+        Ziele z = standardZiele();
+        z[fwRProt] = 400;
+        z[fwRFas] = 60;
+        const Posten vorher = p;
+        const OptimierAusgang a = Optimieren(p, 2, z);
+        QVERIFY(!a.ok);
+        QVERIFY(p == vorher);
+        QVERIFY2(a.unvereinbar.contains("RProt"), qPrintable(a.unvereinbar.join(',')));
+        QVERIFY(a.unvereinbar.contains("TS"));
+        QVERIFY(!a.unvereinbar.contains("Na"));
+    }
+
+    void zufallsmischungenSindZulaessigUndOptimal() {
+        QRandomGenerator g(20261206);
+        int loesbar = 0, unloesbar = 0;
+        for (int lauf = 0; lauf < 4000; ++lauf) {
+            Posten p{};
+            const int n = 1 + int(g.bounded(15));
+            for (int i = 0; i < n; ++i) {
+                p[i] = zufallsPosten(g, i);
+                // Duplicates make ties and degenerate steps.
+                if (i > 0 && g.bounded(6) == 0) p[i] = p[i - 1];
+                if (g.bounded(8) == 0) {
+                    p[i].setFest(true);
+                    p[i].setAnteil(g.bounded(0.2));
+                    p[i].beitraegeBerechnen();
+                }
+            }
+            static const double typisch[kNaehrwerte] = {880, 13, 170, 9, 3, 350,
+                                                        60,  60, 60,  8, 5, 2};
+            Ziele z{};
+            for (int r = 0; r < kNaehrwerte; ++r)
+                z[r] = r == 0 ? 880 : (g.bounded(3) == 0 ? 0 : typisch[r] * (0.3 + g.bounded(1.2)));
+            const int f = FesteNachVorne(p, n);
+            const MischungsLP lp = LPAufstellen(p, f, n, z);
+            if (lp.v == 0) continue;
+            const LPLoesung l = LPLoesen(lp);
+            const QByteArray wo = QByteArray("Lauf ") + QByteArray::number(lauf);
+            QVERIFY2(l.status != LPLoesung::Abbruch, wo);
+            if (l.status == LPLoesung::Optimal) {
+                ++loesbar;
+                const QString fehler = zeilenVerletzt(lp, l.x);
+                QVERIFY2(fehler.isEmpty(), wo + ' ' + fehler.toUtf8());
+                std::array<double, kNaehrwerte> y{};
+                QVERIFY2(dualeAusBasis(lp, l.basis, y), wo);
+                const double tol = 1e-6 * (1 + std::abs(l.kosten));
+                for (int i = 0; i < lp.v; ++i)
+                    QVERIFY2(mal(y, spalte(lp, i)) <= lp.c[i] + 1e-6, wo);
+                QVERIFY2(schlupfVorzeichen(y, 1e-7), wo);
+                double kosten = 0;
+                for (int i = 0; i < lp.v; ++i)
+                    kosten += lp.c[i] * l.x[i];
+                QVERIFY2(std::abs(mal(y, lp.b) - kosten) <= tol, wo);
+            } else {
+                ++unloesbar;
+                for (int i = 0; i < lp.v; ++i)
+                    QVERIFY2(mal(l.y, spalte(lp, i)) <= 1e-7, wo);
+                QVERIFY2(schlupfVorzeichen(l.y, 1e-7), wo);
+                QVERIFY2(mal(l.y, lp.b) > 1e-7, wo);
             }
         }
-        static const double typisch[kNaehrwerte] = {880, 13, 170, 9, 3, 350, 60, 60, 60, 8, 5, 2};
-        Ziele z{};
-        for (int r = 0; r < kNaehrwerte; ++r)
-            z[r] = r == 0 ? 880 : (g.bounded(3) == 0 ? 0 : typisch[r] * (0.3 + g.bounded(1.2)));
-        const int f = FesteNachVorne(p, n);
-        const MischungsLP lp = LPAufstellen(p, f, n, z);
-        if (lp.v == 0) continue;
-        const LPLoesung l = LPLoesen(lp);
-        const QByteArray wo = QByteArray("Lauf ") + QByteArray::number(lauf);
-        QVERIFY2(l.status != LPLoesung::Abbruch, wo);
-        if (l.status == LPLoesung::Optimal) {
-            ++loesbar;
-            const QString fehler = zeilenVerletzt(lp, l.x);
-            QVERIFY2(fehler.isEmpty(), wo + ' ' + fehler.toUtf8());
-            std::array<double, kNaehrwerte> y{};
-            QVERIFY2(dualeAusBasis(lp, l.basis, y), wo);
-            const double tol = 1e-6 * (1 + std::abs(l.kosten));
-            for (int i = 0; i < lp.v; ++i)
-                QVERIFY2(mal(y, spalte(lp, i)) <= lp.c[i] + 1e-6, wo);
-            QVERIFY2(schlupfVorzeichen(y, 1e-7), wo);
-            double kosten = 0;
-            for (int i = 0; i < lp.v; ++i)
-                kosten += lp.c[i] * l.x[i];
-            QVERIFY2(std::abs(mal(y, lp.b) - kosten) <= tol, wo);
-        } else {
-            ++unloesbar;
-            for (int i = 0; i < lp.v; ++i)
-                QVERIFY2(mal(l.y, spalte(lp, i)) <= 1e-7, wo);
-            QVERIFY2(schlupfVorzeichen(l.y, 1e-7), wo);
-            QVERIFY2(mal(l.y, lp.b) > 1e-7, wo);
-        }
+        qInfo("%d lösbar, %d unlösbar", loesbar, unloesbar);
+        // Both answers must be common, or the test proves little.
+        QVERIFY2(loesbar > 500 && unloesbar > 500,
+                 qPrintable(QStringLiteral("%1 lösbar, %2 unlösbar").arg(loesbar).arg(unloesbar)));
     }
-    qInfo("%d lösbar, %d unlösbar", loesbar, unloesbar);
-    // Both answers must be common, or the test proves little.
-    QVERIFY2(loesbar > 500 && unloesbar > 500,
-             qPrintable(QStringLiteral("%1 lösbar, %2 unlösbar").arg(loesbar).arg(unloesbar)));
-}
+};
 
 QTEST_GUILESS_MAIN(TestOptimierer)
 #include "tst_optimierer.moc"

@@ -64,7 +64,6 @@ struct Futterdaten {
         QVERIFY(MischungenSpeichern(tc.ctx.Datenpfad, {mischung("Alpha", {komp[1]}, 1.0),
                                                        mischung("Beta", {komp[0], komp[2]}, 0.5)}));
     }
-    QString mischungen() const { return tc.pfad(QStringLiteral("MISCHUNG.DAT")); }
     std::vector<TMischungRec> gespeichert() const { return MischungenLaden(tc.ctx.Datenpfad); }
 };
 
@@ -97,311 +96,296 @@ struct Fenster {
 class TestTFuttermix : public QObject {
     Q_OBJECT
 private slots:
-    void getippterNameWirdAngehaengtGewaehlteErsetzt();
-    void fremdeWaehrungNurInDerMischungUmgerechnet();
-    void alleEntferntFragtNachLoeschen_data();
-    void alleEntferntFragtNachLoeschen();
-    void speicherAbfrage_data();
-    void speicherAbfrage();
-    void hoechstensFuenfzehnEintraege();
-    void anteilTippenRechnetBeitraegeUndPfeilNimmtEditorMit();
-    void zieleWerdenNichtGespeichert();
-    void optimierenOhneLoesungMeldetUndLaesstAnteile();
-    void komponenteOhneNamenAbgelehnt();
-    void jedesMalEinNeuesFensterEscapeSchliesst();
-};
+    void getippterNameWirdAngehaengtGewaehlteErsetzt() {
+        Futterdaten d;
+        const QByteArray alpha = QByteArray(
+            reinterpret_cast<const char*>(d.gespeichert()[0].bytes().data()), int(kMischungSize));
+        {
+            Fenster f(d.tc.ctx);
+            f.namenTippen("Laktation");
+            f.hinzufuegen(2);
+            QVERIFY(f.w.SpeichernBtnClick());
+            QCOMPARE(f.w.ComboBox1->count(), 3);
+            QCOMPARE(f.w.ComboBox1->currentIndex(), 2);
+        }
+        auto liste = d.gespeichert();
+        QCOMPARE(int(liste.size()), 3);
+        QCOMPARE(liste[2].Name(), "Laktation");
+        QCOMPARE(liste[2].Posten(0).Name(), "Sojaschrot");
+        {
+            Fenster f(d.tc.ctx);
+            f.waehlen(1);
+            QCOMPARE(f.w.mix().Anzahl, 2);
+            QCOMPARE(f.w.ListBox1->count(), 2);
+            f.w.mix().AnteilSetzen(0, 0.25);
+            QVERIFY(f.w.SpeichernBtnClick());
+        }
+        liste = d.gespeichert();
+        QCOMPARE(int(liste.size()), 3);
+        QCOMPARE(liste[1].Name(), "Beta");
+        QCOMPARE(liste[1].Posten(0).Anteil(), 0.25);
+        QCOMPARE(liste[1].Posten(0).Beitrag(fwRProt), 30.0);
+        QVERIFY(QByteArray(reinterpret_cast<const char*>(liste[0].bytes().data()),
+                           int(kMischungSize)) == alpha);
+        QCOMPARE(d.tc.messages.texts(), (QStringList{"Mischungen Laktation abspeichern?",
+                                                     "Mischungen Beta abspeichern?"}));
+    }
 
-void TestTFuttermix::getippterNameWirdAngehaengtGewaehlteErsetzt() {
-    Futterdaten d;
-    const QByteArray alpha = QByteArray(
-        reinterpret_cast<const char*>(d.gespeichert()[0].bytes().data()), int(kMischungSize));
-    {
+    void fremdeWaehrungNurInDerMischungUmgerechnet() {
+        Futterdaten d;
+        const QByteArray komponenten = inhalt(d.tc.pfad("KOMPONEN.DAT"));
         Fenster f(d.tc.ctx);
-        f.namenTippen(QStringLiteral("Laktation"));
-        f.hinzufuegen(2);
+        f.hinzufuegen(0); // Weizen, 20 Euro/dt, shown in DM
+        const TMischungsPosten p = f.w.mix().Posten[0];
+        QVERIFY(qAbs(p.Inhalt(fwPreis) - 20 * 1.95583) < 1e-9);
+        QCOMPARE(f.w.ListBox2->item(0)->data(Qt::UserRole).toStringList().last(), "39,12");
+        f.namenTippen("Neu");
         QVERIFY(f.w.SpeichernBtnClick());
-        QCOMPARE(f.w.ComboBox1->count(), 3);
-        QCOMPARE(f.w.ComboBox1->currentIndex(), 2);
-    }
-    auto liste = d.gespeichert();
-    QCOMPARE(int(liste.size()), 3);
-    QCOMPARE(liste[2].Name(), QStringLiteral("Laktation"));
-    QCOMPARE(liste[2].Posten(0).Name(), QStringLiteral("Sojaschrot"));
-    {
-        Fenster f(d.tc.ctx);
-        f.waehlen(1);
-        QCOMPARE(f.w.mix().Anzahl, 2);
-        QCOMPARE(f.w.ListBox1->count(), 2);
-        f.w.mix().AnteilSetzen(0, 0.25);
-        QVERIFY(f.w.SpeichernBtnClick());
-    }
-    liste = d.gespeichert();
-    QCOMPARE(int(liste.size()), 3);
-    QCOMPARE(liste[1].Name(), QStringLiteral("Beta"));
-    QCOMPARE(liste[1].Posten(0).Anteil(), 0.25);
-    QCOMPARE(liste[1].Posten(0).Beitrag(fwRProt), 30.0);
-    QVERIFY(QByteArray(reinterpret_cast<const char*>(liste[0].bytes().data()),
-                       int(kMischungSize)) == alpha);
-    QCOMPARE(d.tc.messages.texts(),
-             (QStringList{"Mischungen Laktation abspeichern?", "Mischungen Beta abspeichern?"}));
-}
-
-void TestTFuttermix::fremdeWaehrungNurInDerMischungUmgerechnet() {
-    Futterdaten d;
-    const QByteArray komponenten = inhalt(d.tc.pfad(QStringLiteral("KOMPONEN.DAT")));
-    Fenster f(d.tc.ctx);
-    f.hinzufuegen(0); // Weizen, 20 Euro/dt, shown in DM
-    const TMischungsPosten p = f.w.mix().Posten[0];
-    QVERIFY(qAbs(p.Inhalt(fwPreis) - 20 * 1.95583) < 1e-9);
-    QCOMPARE(f.w.ListBox2->item(0)->data(Qt::UserRole).toStringList().last(),
-             QStringLiteral("39,12"));
-    f.namenTippen(QStringLiteral("Neu"));
-    QVERIFY(f.w.SpeichernBtnClick());
-    QVERIFY(inhalt(d.tc.pfad(QStringLiteral("KOMPONEN.DAT"))) == komponenten);
-    QCOMPARE(f.w.mix().Komponenten[0].Wert(fwPreis), 20.0);
-    QCOMPARE(f.w.mix().Komponenten[0].Waehrung(), Euro);
-    // Edited in the dialog, the price keeps its own currency.
-    ModalTreiber treiber;
-    treiber.dann([](QDialog* dlg) {
-        auto* preis = dlg->findChild<TNumEdit*>(QStringLiteral("Preisein"));
-        QCOMPARE(preis->Waehrung(), Euro);
-        QCOMPARE(preis->Wert(), 20.0);
-        preis->setWert(21);
-        dlg->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
-    });
-    f.w.ListBox2->setCurrentRow(0);
-    f.w.ListBox2->setFocus();
-    QTest::keyClick(f.w.ListBox2, Qt::Key_Return);
-    QCOMPARE(treiber.behandelt(), 1);
-    QVERIFY(f.w.SpeichernBtnClick());
-    const auto gespeichert = KomponentenLaden(d.tc.ctx.Datenpfad);
-    QCOMPARE(gespeichert[0].Wert(fwPreis), 21.0);
-    QCOMPARE(gespeichert[0].Waehrung(), Euro);
-    QCOMPARE(d.tc.messages.texts().last(), QStringLiteral("Geänderte Komponentenliste speichern?"));
-}
-
-void TestTFuttermix::alleEntferntFragtNachLoeschen_data() {
-    QTest::addColumn<int>("antwort");
-    QTest::addColumn<int>("bleiben");
-    QTest::addColumn<bool>("geschlossen");
-    QTest::newRow("Nein behält sie") << int(A::No) << 2 << true;
-    QTest::newRow("Ja löscht sie sofort") << int(A::Yes) << 1 << true;
-    QTest::newRow("Abbrechen bleibt offen") << int(A::Cancel) << 2 << false;
-}
-
-void TestTFuttermix::alleEntferntFragtNachLoeschen() {
-    QFETCH(int, antwort);
-    QFETCH(int, bleiben);
-    QFETCH(bool, geschlossen);
-    Futterdaten d;
-    Fenster f(d.tc.ctx);
-    f.waehlen(1);
-    f.w.ListBox1->setCurrentRow(1);
-    f.w.EntfernenBtn->click();
-    QCOMPARE(f.w.ListBox1->currentRow(), 0); // the line before when the last went
-    QVERIFY(f.w.EntfernenBtn->isEnabled());
-    f.w.EntfernenBtn->click();
-    QVERIFY(!f.w.EntfernenBtn->isEnabled());
-    QVERIFY(!f.w.OptimierenBtn->isEnabled());
-    QVERIFY(!f.w.SpeichernBtn->isEnabled());
-    d.tc.messages.planAnswer(A(antwort));
-    QCOMPARE(f.w.close(), geschlossen);
-    QCOMPARE(d.tc.messages.texts(), QStringList{"Mischung Beta löschen?"});
-    QCOMPARE(int(d.gespeichert().size()), bleiben);
-    QCOMPARE(d.gespeichert()[0].Name(), QStringLiteral("Alpha"));
-}
-
-void TestTFuttermix::speicherAbfrage_data() {
-    QTest::addColumn<bool>("komponenteGeaendert");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QList<int>>("antworten");
-    QTest::addColumn<QStringList>("texte");
-    QTest::addColumn<bool>("geschlossen");
-    QTest::addColumn<int>("mischungen");
-    QTest::addColumn<int>("komponenten");
-    const QString k = QStringLiteral("Geänderte Komponentenliste speichern?");
-    QTest::newRow("Ja") << false << "Neu" << QList<int>{int(A::Yes)}
-                        << QStringList{"Mischungen Neu abspeichern?"} << true << 3 << 3;
-    QTest::newRow("Nein") << false << "Neu" << QList<int>{int(A::No)}
-                          << QStringList{"Mischungen Neu abspeichern?"} << true << 2 << 3;
-    QTest::newRow("Abbrechen") << false << "Neu" << QList<int>{int(A::Cancel)}
-                               << QStringList{"Mischungen Neu abspeichern?"} << false << 2 << 3;
-    QTest::newRow("ohne Namen") << false << "  " << QList<int>{int(A::Yes)}
-                                << QStringList{"Mischungen    abspeichern?",
-                                               "Die Mischung hat keinen Namen!"}
-                                << false << 2 << 3;
-    QTest::newRow("Komponenten ja")
-        << true << "Neu" << QList<int>{int(A::Yes), int(A::No)}
-        << QStringList{k, "Mischungen Neu abspeichern?"} << true << 2 << 2;
-    QTest::newRow("Komponenten nein")
-        << true << "Neu" << QList<int>{int(A::No), int(A::No)}
-        << QStringList{k, "Mischungen Neu abspeichern?"} << true << 2 << 3;
-}
-
-void TestTFuttermix::speicherAbfrage() {
-    QFETCH(bool, komponenteGeaendert);
-    QFETCH(QString, name);
-    QFETCH(QList<int>, antworten);
-    QFETCH(QStringList, texte);
-    QFETCH(bool, geschlossen);
-    QFETCH(int, mischungen);
-    QFETCH(int, komponenten);
-    Futterdaten d;
-    Fenster f(d.tc.ctx);
-    if (komponenteGeaendert) {
-        f.w.ListBox2->setCurrentRow(1);
-        f.w.ListBox2->setFocus();
-        QTest::keyClick(f.w.ListBox2, Qt::Key_Delete);
-        QCOMPARE(f.w.ListBox2->currentRow(), 0);
-    }
-    f.namenTippen(name);
-    f.hinzufuegen(0);
-    for (int a : antworten)
-        d.tc.messages.planAnswer(A(a));
-    QCOMPARE(f.w.close(), geschlossen);
-    QCOMPARE(d.tc.messages.texts(), texte);
-    QCOMPARE(int(d.gespeichert().size()), mischungen);
-    QCOMPARE(int(KomponentenLaden(d.tc.ctx.Datenpfad).size()), komponenten);
-}
-
-void TestTFuttermix::hoechstensFuenfzehnEintraege() {
-    Futterdaten d;
-    Fenster f(d.tc.ctx);
-    f.hinzufuegen(3); // "> neu" is no component
-    QCOMPARE(f.w.mix().Anzahl, 0);
-    QCOMPARE(f.w.ListBox2->item(3)->text(), QStringLiteral("> neu"));
-    for (int i = 0; i < 16; ++i)
-        f.hinzufuegen(i % 3);
-    QCOMPARE(f.w.mix().Anzahl, 15);
-    QCOMPARE(f.w.ListBox1->count(), 15);
-    QCOMPARE(f.w.ListBox1->currentRow(), 14);
-}
-
-void TestTFuttermix::anteilTippenRechnetBeitraegeUndPfeilNimmtEditorMit() {
-    Futterdaten d;
-    Fenster f(d.tc.ctx);
-    f.hinzufuegen(1);
-    f.hinzufuegen(2);
-    f.w.ListBox1->setCurrentRow(0);
-    QVERIFY(f.w.NumEdit1->isVisible());
-    f.w.NumEdit1->setFocus(Qt::TabFocusReason);
-    f.w.NumEdit1->selectAll();
-    QTest::keyClicks(f.w.NumEdit1, QStringLiteral("0,8"));
-    QTest::keyClick(f.w.NumEdit1, Qt::Key_Down);
-    QCOMPARE(f.w.mix().Posten[0].Anteil(), 0.8);
-    QCOMPARE(f.w.mix().Summen[fwRProt], 84.0);
-    QCOMPARE(f.w.ListBox1->currentRow(), 1);
-    QVERIFY(f.w.NumEdit1->hasFocus());
-    QCOMPARE(f.w.NumEdit1->geometry().y(), f.w.ListBox1->visualItemRect(f.w.ListBox1->item(1)).y());
-    QTest::keyClick(f.w.NumEdit1, Qt::Key_Up);
-    QCOMPARE(f.w.ListBox1->currentRow(), 0);
-    f.w.CheckBox1->click();
-    QVERIFY(f.w.mix().Posten[0].Fest());
-    QVERIFY(f.w.mix().Geaendert);
-    f.w.ListBox2->setFocus(Qt::TabFocusReason);
-    QVERIFY(!f.w.NumEdit1->isVisible());
-}
-
-void TestTFuttermix::zieleWerdenNichtGespeichert() {
-    Futterdaten d;
-    {
-        Fenster f(d.tc.ctx);
-        QCOMPARE(f.w.mix().Ziele[fwTS], 880.0);
+        QVERIFY(inhalt(d.tc.pfad("KOMPONEN.DAT")) == komponenten);
+        QCOMPARE(f.w.mix().Komponenten[0].Wert(fwPreis), 20.0);
+        QCOMPARE(f.w.mix().Komponenten[0].Waehrung(), Euro);
+        // Edited in the dialog, the price keeps its own currency.
         ModalTreiber treiber;
         treiber.dann([](QDialog* dlg) {
-            QVERIFY(!dlg->findChild<QLineEdit*>(QStringLiteral("Edit1"))->isVisible());
-            QVERIFY(!dlg->findChild<TNumEdit*>(QStringLiteral("Preisein"))->isVisible());
-            QVERIFY(dlg->findChild<TNumEdit*>(QStringLiteral("NumEdit1"))->hasFocus());
-            dlg->findChild<TNumEdit*>(QStringLiteral("NumEdit3"))->setWert(170);
-            dlg->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+            auto* preis = dlg->findChild<TNumEdit*>("Preisein");
+            QCOMPARE(preis->Waehrung(), Euro);
+            QCOMPARE(preis->Wert(), 20.0);
+            preis->setWert(21);
+            dlg->findChild<QPushButton*>("OKBtn")->click();
         });
-        f.w.ZielBtn->click();
-        QCOMPARE(f.w.mix().Ziele[fwRProt], 170.0);
-        QVERIFY(f.w.mix().Geaendert);
-        d.tc.messages.planAnswer(A::No);
-        f.waehlen(0);
-        f.w.close();
+        f.w.ListBox2->setCurrentRow(0);
+        f.w.ListBox2->setFocus();
+        QTest::keyClick(f.w.ListBox2, Qt::Key_Return);
+        QCOMPARE(treiber.behandelt(), 1);
+        QVERIFY(f.w.SpeichernBtnClick());
+        const auto gespeichert = KomponentenLaden(d.tc.ctx.Datenpfad);
+        QCOMPARE(gespeichert[0].Wert(fwPreis), 21.0);
+        QCOMPARE(gespeichert[0].Waehrung(), Euro);
+        QCOMPARE(d.tc.messages.texts().last(), "Geänderte Komponentenliste speichern?");
     }
-    Fenster f(d.tc.ctx);
-    QCOMPARE(f.w.mix().Ziele[fwTS], 880.0);
-    QCOMPARE(f.w.mix().Ziele[fwRProt], 0.0);
-}
 
-void TestTFuttermix::optimierenOhneLoesungMeldetUndLaesstAnteile() {
-    Futterdaten d;
-    Fenster f(d.tc.ctx);
-    f.hinzufuegen(0);
-    f.hinzufuegen(1);
-    f.w.mix().AnteilSetzen(0, 0.4);
-    f.w.mix().Ziele[fwRProt] = 300; // more than either gives
-    f.w.OptimierenBtn->click();
-    QCOMPARE(d.tc.messages.texts(), QStringList{"Es konnte kein Optimum ermittelt werden.\n"
-                                                "Bitte überprüfen Sie die Vorgaben.\n"
-                                                "Nicht gleichzeitig erreichbar: TS, RProt"});
-    QCOMPARE(f.w.mix().Posten[0].Anteil(), 0.4);
-    QVERIFY(f.w.mix().Geaendert);
-    d.tc.messages.clear();
-    f.hinzufuegen(2);
-    f.w.OptimierenBtn->click();
-    QVERIFY(d.tc.messages.texts().isEmpty());
-    QVERIFY(qAbs(f.w.mix().Summen[fwRProt] - 300) < 1e-6);
-    QVERIFY(qAbs(f.w.mix().Summen[fwTS] - 880) < 1e-6);
-    QVERIFY(f.w.ZielInfo->text().contains(QStringLiteral("RProt")));
-    d.tc.messages.planAnswer(A::No);
-}
+    void alleEntferntFragtNachLoeschen_data() {
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<int>("bleiben");
+        QTest::addColumn<bool>("geschlossen");
+        QTest::newRow("Nein behält sie") << int(A::No) << 2 << true;
+        QTest::newRow("Ja löscht sie sofort") << int(A::Yes) << 1 << true;
+        QTest::newRow("Abbrechen bleibt offen") << int(A::Cancel) << 2 << false;
+    }
+    void alleEntferntFragtNachLoeschen() {
+        QFETCH(int, antwort);
+        QFETCH(int, bleiben);
+        QFETCH(bool, geschlossen);
+        Futterdaten d;
+        Fenster f(d.tc.ctx);
+        f.waehlen(1);
+        f.w.ListBox1->setCurrentRow(1);
+        f.w.EntfernenBtn->click();
+        QCOMPARE(f.w.ListBox1->currentRow(), 0); // the line before when the last went
+        QVERIFY(f.w.EntfernenBtn->isEnabled());
+        f.w.EntfernenBtn->click();
+        QVERIFY(!f.w.EntfernenBtn->isEnabled());
+        QVERIFY(!f.w.OptimierenBtn->isEnabled());
+        QVERIFY(!f.w.SpeichernBtn->isEnabled());
+        d.tc.messages.planAnswer(A(antwort));
+        QCOMPARE(f.w.close(), geschlossen);
+        QCOMPARE(d.tc.messages.texts(), QStringList{"Mischung Beta löschen?"});
+        QCOMPARE(int(d.gespeichert().size()), bleiben);
+        QCOMPARE(d.gespeichert()[0].Name(), "Alpha");
+    }
 
-void TestTFuttermix::komponenteOhneNamenAbgelehnt() {
-    Futterdaten d;
-    Fenster f(d.tc.ctx);
-    ModalTreiber treiber;
-    treiber.dann([&](QDialog* dlg) {
-        dlg->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
-        QVERIFY(dlg->isVisible());
-        dlg->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral(" Kalk "));
-        dlg->findChild<TNumEdit*>(QStringLiteral("NumEdit10"))->setWert(380);
-        dlg->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
-    });
-    f.w.ListBox2->setCurrentRow(3);
-    f.w.ListBox2->setFocus();
-    QTest::keyClick(f.w.ListBox2, Qt::Key_Return);
-    QCOMPARE(d.tc.messages.texts(), QStringList{"Die Komponente hat keinen Namen!"});
-    QCOMPARE(int(f.w.mix().Komponenten.size()), 4);
-    QCOMPARE(f.w.mix().Komponenten[3].Name(), QStringLiteral("Kalk"));
-    QCOMPARE(f.w.mix().Komponenten[3].Wert(fwCa), 380.0);
-    QCOMPARE(f.w.ListBox2->count(), 5);
-    QCOMPARE(f.w.ListBox2->item(4)->text(), QStringLiteral("> neu"));
-    QVERIFY(f.w.mix().KomponentenGeaendert);
-    d.tc.messages.planAnswer(A::No);
-}
+    void speicherAbfrage_data() {
+        QTest::addColumn<bool>("komponenteGeaendert");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QList<int>>("antworten");
+        QTest::addColumn<QStringList>("texte");
+        QTest::addColumn<bool>("geschlossen");
+        QTest::addColumn<int>("mischungen");
+        QTest::addColumn<int>("komponenten");
+        const QString k = "Geänderte Komponentenliste speichern?";
+        QTest::newRow("Ja") << false << "Neu" << QList<int>{int(A::Yes)}
+                            << QStringList{"Mischungen Neu abspeichern?"} << true << 3 << 3;
+        QTest::newRow("Nein") << false << "Neu" << QList<int>{int(A::No)}
+                              << QStringList{"Mischungen Neu abspeichern?"} << true << 2 << 3;
+        QTest::newRow("Abbrechen") << false << "Neu" << QList<int>{int(A::Cancel)}
+                                   << QStringList{"Mischungen Neu abspeichern?"} << false << 2 << 3;
+        QTest::newRow("ohne Namen")
+            << false << "  " << QList<int>{int(A::Yes)}
+            << QStringList{"Mischungen    abspeichern?", "Die Mischung hat keinen Namen!"} << false
+            << 2 << 3;
+        QTest::newRow("Komponenten ja")
+            << true << "Neu" << QList<int>{int(A::Yes), int(A::No)}
+            << QStringList{k, "Mischungen Neu abspeichern?"} << true << 2 << 2;
+        QTest::newRow("Komponenten nein")
+            << true << "Neu" << QList<int>{int(A::No), int(A::No)}
+            << QStringList{k, "Mischungen Neu abspeichern?"} << true << 2 << 3;
+    }
+    void speicherAbfrage() {
+        QFETCH(bool, komponenteGeaendert);
+        QFETCH(QString, name);
+        QFETCH(QList<int>, antworten);
+        QFETCH(QStringList, texte);
+        QFETCH(bool, geschlossen);
+        QFETCH(int, mischungen);
+        QFETCH(int, komponenten);
+        Futterdaten d;
+        Fenster f(d.tc.ctx);
+        if (komponenteGeaendert) {
+            f.w.ListBox2->setCurrentRow(1);
+            f.w.ListBox2->setFocus();
+            QTest::keyClick(f.w.ListBox2, Qt::Key_Delete);
+            QCOMPARE(f.w.ListBox2->currentRow(), 0);
+        }
+        f.namenTippen(name);
+        f.hinzufuegen(0);
+        for (int a : antworten)
+            d.tc.messages.planAnswer(A(a));
+        QCOMPARE(f.w.close(), geschlossen);
+        QCOMPARE(d.tc.messages.texts(), texte);
+        QCOMPARE(int(d.gespeichert().size()), mischungen);
+        QCOMPARE(int(KomponentenLaden(d.tc.ctx.Datenpfad).size()), komponenten);
+    }
 
-void TestTFuttermix::jedesMalEinNeuesFensterEscapeSchliesst() {
-    Futterdaten d;
-    TPVMain haupt(d.tc.ctx);
-    haupt.show();
-    QVERIFY(QTest::qWaitForWindowActive(&haupt));
-    haupt.menuItem(QStringLiteral("Futter1"))->trigger();
-    haupt.menuItem(QStringLiteral("Futter1"))->trigger();
-    // The feed windows among the main window's children (the work plan lives there too).
-    const auto futterfenster = [&haupt] {
-        QList<TFuttermix*> out;
-        for (QMdiSubWindow* s : haupt.mdiArea()->subWindowList())
-            if (auto* f = qobject_cast<TFuttermix*>(s->widget())) out << f;
-        return out;
-    };
-    const auto fenster = futterfenster();
-    QCOMPARE(fenster.size(), 2);
-    TFuttermix* w = fenster[1];
-    QCOMPARE(w->windowTitle(), QStringLiteral("Futtermischung"));
-    QVERIFY(fenster[0] != w);
-    // A change in one window is its own.
-    w->ListBox2->setCurrentRow(0);
-    w->HinzufuegenBtn->click();
-    QCOMPARE(fenster[0]->mix().Anzahl, 0);
-    d.tc.messages.planAnswer(A::No);
-    QTest::keyClick(w->ListBox2, Qt::Key_Escape);
-    QTRY_COMPARE(futterfenster().size(), 1);
-    QCOMPARE(d.tc.messages.texts(), QStringList{"Mischungen  abspeichern?"});
-}
+    void hoechstensFuenfzehnEintraege() {
+        Futterdaten d;
+        Fenster f(d.tc.ctx);
+        f.hinzufuegen(3); // "> neu" is no component
+        QCOMPARE(f.w.mix().Anzahl, 0);
+        QCOMPARE(f.w.ListBox2->item(3)->text(), "> neu");
+        for (int i = 0; i < 16; ++i)
+            f.hinzufuegen(i % 3);
+        QCOMPARE(f.w.mix().Anzahl, 15);
+        QCOMPARE(f.w.ListBox1->count(), 15);
+        QCOMPARE(f.w.ListBox1->currentRow(), 14);
+    }
+
+    void anteilTippenRechnetBeitraegeUndPfeilNimmtEditorMit() {
+        Futterdaten d;
+        Fenster f(d.tc.ctx);
+        f.hinzufuegen(1);
+        f.hinzufuegen(2);
+        f.w.ListBox1->setCurrentRow(0);
+        QVERIFY(f.w.NumEdit1->isVisible());
+        f.w.NumEdit1->setFocus(Qt::TabFocusReason);
+        f.w.NumEdit1->selectAll();
+        QTest::keyClicks(f.w.NumEdit1, "0,8");
+        QTest::keyClick(f.w.NumEdit1, Qt::Key_Down);
+        QCOMPARE(f.w.mix().Posten[0].Anteil(), 0.8);
+        QCOMPARE(f.w.mix().Summen[fwRProt], 84.0);
+        QCOMPARE(f.w.ListBox1->currentRow(), 1);
+        QVERIFY(f.w.NumEdit1->hasFocus());
+        QCOMPARE(f.w.NumEdit1->geometry().y(),
+                 f.w.ListBox1->visualItemRect(f.w.ListBox1->item(1)).y());
+        QTest::keyClick(f.w.NumEdit1, Qt::Key_Up);
+        QCOMPARE(f.w.ListBox1->currentRow(), 0);
+        f.w.CheckBox1->click();
+        QVERIFY(f.w.mix().Posten[0].Fest());
+        QVERIFY(f.w.mix().Geaendert);
+        f.w.ListBox2->setFocus(Qt::TabFocusReason);
+        QVERIFY(!f.w.NumEdit1->isVisible());
+    }
+
+    void zieleWerdenNichtGespeichert() {
+        Futterdaten d;
+        {
+            Fenster f(d.tc.ctx);
+            QCOMPARE(f.w.mix().Ziele[fwTS], 880.0);
+            ModalTreiber treiber;
+            treiber.dann([](QDialog* dlg) {
+                QVERIFY(!dlg->findChild<QLineEdit*>("Edit1")->isVisible());
+                QVERIFY(!dlg->findChild<TNumEdit*>("Preisein")->isVisible());
+                QVERIFY(dlg->findChild<TNumEdit*>("NumEdit1")->hasFocus());
+                dlg->findChild<TNumEdit*>("NumEdit3")->setWert(170);
+                dlg->findChild<QPushButton*>("OKBtn")->click();
+            });
+            f.w.ZielBtn->click();
+            QCOMPARE(f.w.mix().Ziele[fwRProt], 170.0);
+            QVERIFY(f.w.mix().Geaendert);
+            d.tc.messages.planAnswer(A::No);
+            f.waehlen(0);
+            f.w.close();
+        }
+        Fenster f(d.tc.ctx);
+        QCOMPARE(f.w.mix().Ziele[fwTS], 880.0);
+        QCOMPARE(f.w.mix().Ziele[fwRProt], 0.0);
+    }
+
+    void optimierenOhneLoesungMeldetUndLaesstAnteile() {
+        Futterdaten d;
+        Fenster f(d.tc.ctx);
+        f.hinzufuegen(0);
+        f.hinzufuegen(1);
+        f.w.mix().AnteilSetzen(0, 0.4);
+        f.w.mix().Ziele[fwRProt] = 300; // more than either gives
+        f.w.OptimierenBtn->click();
+        QCOMPARE(d.tc.messages.texts(), QStringList{"Es konnte kein Optimum ermittelt werden.\n"
+                                                    "Bitte überprüfen Sie die Vorgaben.\n"
+                                                    "Nicht gleichzeitig erreichbar: TS, RProt"});
+        QCOMPARE(f.w.mix().Posten[0].Anteil(), 0.4);
+        QVERIFY(f.w.mix().Geaendert);
+        d.tc.messages.clear();
+        f.hinzufuegen(2);
+        f.w.OptimierenBtn->click();
+        QVERIFY(d.tc.messages.texts().isEmpty());
+        QVERIFY(qAbs(f.w.mix().Summen[fwRProt] - 300) < 1e-6);
+        QVERIFY(qAbs(f.w.mix().Summen[fwTS] - 880) < 1e-6);
+        QVERIFY(f.w.ZielInfo->text().contains("RProt"));
+        d.tc.messages.planAnswer(A::No);
+    }
+
+    void komponenteOhneNamenAbgelehnt() {
+        Futterdaten d;
+        Fenster f(d.tc.ctx);
+        ModalTreiber treiber;
+        treiber.dann([&](QDialog* dlg) {
+            dlg->findChild<QPushButton*>("OKBtn")->click();
+            QVERIFY(dlg->isVisible());
+            dlg->findChild<QLineEdit*>("Edit1")->setText(" Kalk ");
+            dlg->findChild<TNumEdit*>("NumEdit10")->setWert(380);
+            dlg->findChild<QPushButton*>("OKBtn")->click();
+        });
+        f.w.ListBox2->setCurrentRow(3);
+        f.w.ListBox2->setFocus();
+        QTest::keyClick(f.w.ListBox2, Qt::Key_Return);
+        QCOMPARE(d.tc.messages.texts(), QStringList{"Die Komponente hat keinen Namen!"});
+        QCOMPARE(int(f.w.mix().Komponenten.size()), 4);
+        QCOMPARE(f.w.mix().Komponenten[3].Name(), "Kalk");
+        QCOMPARE(f.w.mix().Komponenten[3].Wert(fwCa), 380.0);
+        QCOMPARE(f.w.ListBox2->count(), 5);
+        QCOMPARE(f.w.ListBox2->item(4)->text(), "> neu");
+        QVERIFY(f.w.mix().KomponentenGeaendert);
+        d.tc.messages.planAnswer(A::No);
+    }
+
+    void jedesMalEinNeuesFensterEscapeSchliesst() {
+        Futterdaten d;
+        TPVMain haupt(d.tc.ctx);
+        haupt.show();
+        QVERIFY(QTest::qWaitForWindowActive(&haupt));
+        haupt.menuItem("Futter1")->trigger();
+        haupt.menuItem("Futter1")->trigger();
+        // The feed windows among the main window's children (the work plan lives there too).
+        const auto futterfenster = [&haupt] {
+            QList<TFuttermix*> out;
+            for (QMdiSubWindow* s : haupt.mdiArea()->subWindowList())
+                if (auto* f = qobject_cast<TFuttermix*>(s->widget())) out << f;
+            return out;
+        };
+        const auto fenster = futterfenster();
+        QCOMPARE(fenster.size(), 2);
+        TFuttermix* w = fenster[1];
+        QCOMPARE(w->windowTitle(), "Futtermischung");
+        QVERIFY(fenster[0] != w);
+        // A change in one window is its own.
+        w->ListBox2->setCurrentRow(0);
+        w->HinzufuegenBtn->click();
+        QCOMPARE(fenster[0]->mix().Anzahl, 0);
+        d.tc.messages.planAnswer(A::No);
+        QTest::keyClick(w->ListBox2, Qt::Key_Escape);
+        QTRY_COMPARE(futterfenster().size(), 1);
+        QCOMPARE(d.tc.messages.texts(), QStringList{"Mischungen  abspeichern?"});
+    }
+};
 
 QTEST_MAIN(TestTFuttermix)
 #include "tst_tfuttermix.moc"

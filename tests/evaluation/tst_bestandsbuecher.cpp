@@ -1,0 +1,318 @@
+// The register of animal movements and the piglet day book: order and adding rule, lines,
+// stock, printed pages and tables.
+
+#include "berichtshilfe.h"
+#include "evaluation/ferkelbuch.h"
+#include "evaluation/saubewegung.h"
+#include "herd/kurzdatum.h"
+#include "platform/csvwriter.h"
+
+#include <QTest>
+
+namespace {
+
+QStringList Nummern(const std::vector<TBewegung>& liste) {
+    QStringList nr;
+    for (const auto& b : liste)
+        nr << b.SauNr;
+    return nr;
+}
+
+// Each sow in turn inserted before the first line whose Zugang is not earlier than hers.
+QStringList WoertlichEingefuegt(const Herde& herde) {
+    std::vector<TBewegung> liste;
+    for (const Sau& s : herde) {
+        auto it = liste.begin();
+        while (it != liste.end() && DatumVor(it->Zugang, s.rec.Zugang()))
+            ++it;
+        liste.insert(it, TBewegung{s.rec.SauNr(), s.rec.Zugang(), {}, {}, {}, {}});
+    }
+    return Nummern(liste);
+}
+
+std::vector<TBewegung> Zeilen(int n) {
+    Herde h;
+    for (int i = 1; i <= n; ++i)
+        h.push_back(SauMit(QString::number(i), D(1 + i % 28, 1, 2012), D(2, 2, 2013)));
+    return BewegungenBilden(h);
+}
+
+struct Ereignis {
+    TKurzDatum d;
+    Ferkelereignis art;
+    int n;
+};
+
+// Walk from the start past earlier dates and past lines of the same date without a count of
+// the kind; add there on the same date, else insert a new line there.
+std::vector<TAbgangTag> WoertlichGelaufen(const std::vector<Ereignis>& ereignisse) {
+    std::vector<TAbgangTag> liste;
+    for (const Ereignis& e : ereignisse) {
+        auto it = liste.begin();
+        while (it != liste.end() &&
+               (DatumVor(it->Datum, e.d) || (!DatumVor(e.d, it->Datum) && Anzahl(*it, e.art) == 0)))
+            ++it;
+        if (it != liste.end() && !DatumVor(e.d, it->Datum)) {
+            Anzahl(*it, e.art) += e.n;
+        } else {
+            TAbgangTag neu;
+            neu.Datum = e.d;
+            Anzahl(neu, e.art) = e.n;
+            liste.insert(it, neu);
+        }
+    }
+    return liste;
+}
+
+QStringList Text(const std::vector<TAbgangTag>& tage) {
+    QStringList t;
+    for (const auto& z : tage)
+        t << QStringLiteral("%1 %2/%3/%4")
+                 .arg(KurzDatumText(z.Datum))
+                 .arg(z.Geboren)
+                 .arg(z.Verlust)
+                 .arg(z.Abgesetzt);
+    return t;
+}
+
+Herde EineSau(std::vector<TWurfRec> wuerfe) {
+    Sau s = SauMit("1", D(1, 1, 2012));
+    s.wuerfe = std::move(wuerfe);
+    return Herde{s};
+}
+
+} // namespace
+
+class TstBestandsbuecher : public QObject {
+    Q_OBJECT
+private slots:
+    void reihenfolge_data() {
+        QTest::addColumn<Herde>("herde");
+        QTest::addColumn<QStringList>("erwartet");
+        QTest::newRow("ohne Zugang zuerst") << Herde{SauMit("a", D(5, 3, 2012)), SauMit("b", {}),
+                                                     SauMit("c", D(1, 1, 2011)), SauMit("d", {})}
+                                            << QStringList{"d", "b", "c", "a"};
+        QTest::newRow("gleicher Tag in umgekehrter Herdenfolge")
+            << Herde{SauMit("a", D(5, 3, 2012)), SauMit("b", D(5, 3, 2012)),
+                     SauMit("c", D(4, 3, 2012)), SauMit("d", D(5, 3, 2012))}
+            << QStringList{"c", "d", "b", "a"};
+        QTest::newRow("Jahr vor Monat vor Tag")
+            << Herde{SauMit("a", D(1, 2, 2012)), SauMit("b", D(31, 1, 2012)),
+                     SauMit("c", D(1, 1, 2013))}
+            << QStringList{"b", "a", "c"};
+    }
+    void reihenfolge() {
+        QFETCH(Herde, herde);
+        QFETCH(QStringList, erwartet);
+        QCOMPARE(Nummern(BewegungenBilden(herde)), erwartet);
+    }
+
+    void wieDieEinfuegung() {
+        QRandomGenerator r(7);
+        for (int lauf = 0; lauf < 20; ++lauf) {
+            Herde h;
+            const int n = int(r.bounded(300));
+            for (int i = 0; i < n; ++i) {
+                Sau s = SauMit(QString::number(i), ZufallsDatum(r));
+                // The Zusatz plays no part in the order.
+                if (r.bounded(4) == 0) {
+                    TKurzDatum z = s.rec.Zugang();
+                    z.Zusatz = std::uint8_t(1 + r.bounded(3));
+                    s.rec.setZugang(z);
+                }
+                h.push_back(s);
+            }
+            QCOMPARE(Nummern(BewegungenBilden(h)), WoertlichEingefuegt(h));
+        }
+    }
+
+    void zeileOhneAbgang() {
+        const auto liste = BewegungenBilden(Herde{SauMit("7", D(5, 3, 2012), {}, "Hof A")});
+        QCOMPARE(liste.size(), std::size_t(1));
+        RecordingCanvas c(600, 100);
+        BewegungZeileZeichnen(c, liste[0], 0, 16);
+        QStringList bei450, bei510;
+        for (const auto& i : c.texts()) {
+            if (i.x1 == 450) bei450 << i.text;
+            if (i.x1 == 510) bei510 << i.text;
+            QCOMPARE(i.y1, 16.0);
+        }
+        QCOMPARE(bei450, QStringList{QString()});
+        QCOMPARE(bei510, QStringList{QString()});
+        QVERIFY(c.texts().first().x2 == 25); // running number ends at 25
+        QCOMPARE(c.texts().first().text, "1");
+        QVERIFY(SeitenTexte(c, 0).contains("5.3.12"));
+    }
+
+    void bewegungenDruckBereich_data() {
+        QTest::addColumn<int>("von");
+        QTest::addColumn<int>("bis");
+        QTest::addColumn<int>("erste");
+        QTest::addColumn<int>("letzte"); // 0: no line
+        QTest::newRow("Vorgabe 1 bis Anzahl") << 1 << 200 << 1 << 200;
+        QTest::newRow("Mitte") << 17 << 23 << 17 << 23;
+        QTest::newRow("ausserhalb geklemmt") << -5 << 9999 << 1 << 200;
+        QTest::newRow("von > bis nur Koepfe") << 9 << 3 << 0 << 0;
+    }
+    void bewegungenDruckBereich() {
+        QFETCH(int, von);
+        QFETCH(int, bis);
+        QFETCH(int, erste);
+        QFETCH(int, letzte);
+        const auto liste = Zeilen(200);
+        RecordingCanvas c(860, 1200);
+        QVERIFY(BewegungenDrucken(c, liste, von, bis, "Arial"));
+        QStringList nummern;
+        for (const auto& i : c.texts())
+            if (i.x1 == 30) nummern << i.text; // SauNr at 3 u, u = 10
+        QStringList erwartet;
+        for (int i = erste; erste > 0 && i <= letzte; ++i)
+            erwartet << liste[i - 1].SauNr;
+        QCOMPARE(nummern, erwartet);
+        if (erste == 0) QCOMPARE(c.pageCount(), 1);
+    }
+
+    void bewegungenDruckSeiten() {
+        const auto liste = Zeilen(200);
+        RecordingCanvas c(860, 1200);
+        int meldungen = 0;
+        QVERIFY(BewegungenDrucken(c, liste, 1, 200, "Arial", [&](int fertig, int n) {
+            ++meldungen;
+            return fertig <= n;
+        }));
+        // h = 1.2 x 12 rounded = 14; lines from 42 while below 1200 - 42: 80 a page.
+        QCOMPARE(c.pageCount(), 3);
+        QCOMPARE(meldungen, 3);
+        for (int s = 0; s < 3; ++s) {
+            const QStringList t = SeitenTexte(c, s);
+            QCOMPARE(t.mid(0, 4), (QStringList{"Sau-Nr.", "TVG-Nr.", "Einstallung", "Abgang"}));
+            QCOMPARE(t.size(), 4 + 6 * (s < 2 ? 80 : 40));
+        }
+        for (const auto& i : c.texts()) {
+            QCOMPARE(i.pointSize, 12.0);
+            QVERIFY(i.y1 < 1200 - 42);
+        }
+        // A long origin stops before the departure date.
+        RecordingCanvas lang(860, 1200);
+        BewegungenDrucken(lang,
+                          BewegungenBilden(Herde{
+                              SauMit("1", D(5, 3, 2012), D(6, 3, 2013), "Zuchtbetrieb Lindenhof")}),
+                          1, 1, "Arial");
+        const auto t = lang.texts();
+        QCOMPARE(t.at(7).text, "Zuchtbetrieb Li");
+        QVERIFY(t.at(7).x2 < t.at(8).x1);
+        QCOMPARE(t.at(8).text, "6.3.13");
+
+        // Cancelled after the first page: no second one.
+        RecordingCanvas abbruch(860, 1200);
+        QVERIFY(
+            !BewegungenDrucken(abbruch, liste, 1, 200, "Arial", [](int, int) { return false; }));
+        QCOMPARE(abbruch.pageCount(), 1);
+    }
+
+    void bewegungenCsv() {
+        const auto liste = BewegungenBilden(
+            Herde{SauMit("1;2", D(5, 3, 2012), D(7, 8, 2013), "Hof", "Händler"), SauMit("2", {})});
+        const QString text = QString::fromUtf8(BewegungenAlsCsv(liste).bytes());
+        QVERIFY(BewegungenAlsCsv(liste).bytes().startsWith("\xEF\xBB\xBF"));
+        const QStringList zeilen = text.split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(zeilen, (QStringList{"Nr.;Sau-Nr.;TVG-Nr.;Einstallung;Herkunft;Abgang;Abnehmer",
+                                      "1;2;T2;;;;",
+                                      "2;\"1;2\";\"T1;2\";05.03.2012;Hof;07.08.2013;Händler"}));
+    }
+
+    void wieDerLauf() {
+        QRandomGenerator r(11);
+        for (int lauf = 0; lauf < 30; ++lauf) {
+            std::vector<Ereignis> e;
+            Ferkelbuch buch;
+            for (int i = int(r.bounded(400)); i > 0; --i) {
+                TKurzDatum d = ZufallsDatum(r);
+                d.Zusatz = std::uint8_t(r.bounded(2));
+                // Counts of zero and below too: such lines never take a count again.
+                e.push_back({d, Ferkelereignis(r.bounded(3)), int(r.bounded(6)) - 1});
+                buch.Hinzufuegen(e.back().d, e.back().art, e.back().n);
+            }
+            QCOMPARE(Text(buch.Tage()), Text(WoertlichGelaufen(e)));
+        }
+    }
+
+    void wuerfe_data() {
+        QTest::addColumn<Herde>("herde");
+        QTest::addColumn<QStringList>("zeilen"); // date born/lost/weaned
+        QTest::addColumn<int>("bestand");
+        const TKurzDatum f = D(10, 3, 2012), a = D(7, 4, 2012);
+        QTest::newRow("zwei Wuerfe am selben Tag, ein Verlust")
+            << EineSau({WurfMit(10, 1, 0, f, {}, {1}), WurfMit(8, 0, 0, f, {})})
+            << QStringList{"10.3.12 17/0/0", "10.3.12 0/1/0"} << 16;
+        QTest::newRow("12 geboren, 2 tot, Verlust am 3. Tag, +1 versetzt")
+            << EineSau({WurfMit(12, 2, 1, f, a, {3})})
+            << QStringList{"10.3.12 10/0/0", "12.3.12 0/1/0", "7.4.12 0/0/10"} << -1;
+        QTest::newRow("Amme gibt ab: Bestand ausgeglichen")
+            << EineSau({WurfMit(12, 2, 1, f, a, {3}), WurfMit(9, 0, -1, f, a)})
+            << QStringList{"10.3.12 19/0/0", "12.3.12 0/1/0", "7.4.12 0/0/18"} << 0;
+        QTest::newRow("vierzehn Verluste")
+            << EineSau({WurfMit(16, 0, 0, f, {}, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2})})
+            << QStringList{"10.3.12 16/0/0", "10.3.12 0/13/0", "11.3.12 0/1/0"} << 2;
+        QTest::newRow("saeugend, Verluste bis zur Luecke")
+            << EineSau({WurfMit(11, 1, 0, f, {}, {2, 5, 0, 9})})
+            << QStringList{"10.3.12 10/0/0", "11.3.12 0/1/0", "14.3.12 0/1/0"} << 8;
+        QTest::newRow("nicht abgeferkelt oder keins lebend")
+            << EineSau({WurfMit(10, 0, 0, {}, a), WurfMit(5, 5, 0, f, a), WurfMit(3, 4, 0, f, a)})
+            << QStringList{} << 0;
+    }
+    void wuerfe() {
+        QFETCH(Herde, herde);
+        QFETCH(QStringList, zeilen);
+        QFETCH(int, bestand);
+        const Ferkelliste l = FerkelbuchBilden(herde);
+        QCOMPARE(Text(l.Tage), zeilen);
+        QCOMPARE(l.Bestand, bestand);
+    }
+
+    void ferkelbuchDruck() {
+        // 100 litters on 100 days: 200 lines.
+        Sau s = SauMit("1", D(1, 1, 2012));
+        for (int i = 0; i < 100; ++i)
+            s.wuerfe.push_back(
+                WurfMit(10, 0, 0, TageAddierenDatum(i, D(1, 1, 2012)), {}, {i % 3 + 2}));
+        const Ferkelliste l = FerkelbuchBilden(Herde{s});
+        QCOMPARE(int(l.Tage.size()), 200);
+        QCOMPARE(l.Bestand, 900);
+
+        RecordingCanvas c(860, 1200);
+        QVERIFY(FerkelbuchDrucken(c, l, 0, 500, "Arial"));
+        QCOMPARE(c.pageCount(), 3); // 80 lines a page, as with the register
+        for (int p = 0; p < 3; ++p)
+            QCOMPARE(SeitenTexte(c, p).mid(0, 5),
+                     (QStringList{"Index", "Datum", "Geboren", "Abgesetzt", "Verlust"}));
+        const auto t = c.texts();
+        QCOMPARE(t.at(t.size() - 2).text, "Bestand");
+        QCOMPARE(t.last().text, "900");
+        QCOMPARE(t.last().x2, 390.0); // ends at 39 u
+        QCOMPARE(t.last().page, 2);
+        // The running number of the last line, just above the stock.
+        QCOMPARE(t.at(t.size() - 2).y1 - 14, t.at(t.size() - 7).y1);
+        QCOMPARE(t.at(t.size() - 7).text, "200");
+
+        // On 4.1 the loss came before the births, so its line stands first.
+        RecordingCanvas teil(860, 1200);
+        QVERIFY(FerkelbuchDrucken(teil, l, 5, 6, "Arial"));
+        QCOMPARE(SeitenTexte(teil, 0).mid(5),
+                 (QStringList{"5", "4.1.12", "", "", "1", "6", "4.1.12", "10", "", "", "Bestand",
+                              "900"}));
+    }
+
+    void ferkelbuchCsv() {
+        const Ferkelliste l =
+            FerkelbuchBilden(EineSau({WurfMit(12, 2, 1, D(10, 3, 2012), D(7, 4, 2012), {3})}));
+        const QStringList zeilen =
+            QString::fromUtf8(FerkelbuchAlsCsv(l).bytes()).split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(zeilen,
+                 (QStringList{"Index;Datum;Geboren;Abgesetzt;Verlust", "1;10.03.2012;10;0;0",
+                              "2;12.03.2012;0;0;1", "3;07.04.2012;0;10;0", ";Bestand;-1"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstBestandsbuecher)
+#include "tst_bestandsbuecher.moc"

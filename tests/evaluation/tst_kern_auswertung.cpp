@@ -1,0 +1,579 @@
+// The evaluation engine: working copy, litter figures, adding, filter, replacement rate, the
+// rows derived from a sum, and their printout, CSV and loss-day chart on the recording canvas.
+
+#include "auswertungtesthilfe.h"
+#include "evaluation/ausfallchart.h"
+#include "evaluation/auswertunglayout.h"
+#include "evaluation/kennzahlzeilen.h"
+#include "evaluation/tagezahl.h"
+#include "herd/saustatus.h"
+#include "platform/recordingcanvas.h"
+
+#include <QTest>
+#include <random>
+
+Q_DECLARE_METATYPE(Herde)
+
+namespace {
+
+const QString X = "Xaver", Y = "Yannick";
+
+const KennzahlZeile* zeile(const std::vector<KennzahlZeile>& z, const QString& text) {
+    for (const KennzahlZeile& r : z)
+        if (r.text == text) return &r;
+    return nullptr;
+}
+
+// A litter mated by the given boars three weeks apart, farrowed 115 days after the last.
+TWurfRec Belegt(std::initializer_list<QString> eber, int geb = 10) {
+    TWurfRec w = TWurfRec::leer(1);
+    int k = 1, tag = 0;
+    for (const QString& e : eber) {
+        w.setBelegen(k, Tag(tag));
+        w.setEber(k++, e);
+        tag += 21;
+    }
+    w.setAbferkeln(Tag(tag - 21 + 115));
+    w.setAbsetzen(Tag(tag - 21 + 140));
+    w.setGeborene(std::uint8_t(geb));
+    return w;
+}
+
+// Three matings by Xaver, a pregnancy check after the first with the result `tk` (-1: none).
+TWurfRec DreimalX(int tk) {
+    TWurfRec w = Belegt({X, X, X}, 11);
+    if (tk >= 0) {
+        w.setTKDatum(1, Tag(25));
+        w.setTKErgebnis(1, std::uint8_t(tk));
+    }
+    return w;
+}
+
+TAuswertungsFilter EberFilter(const QString& e) {
+    TAuswertungsFilter f = AllesFilter();
+    f.EberFilter = e;
+    return f;
+}
+
+// A sow with `n` weaned litters, each with a loss and fostering.
+Herde SauMitWuerfen(int n) {
+    std::vector<TWurfRec> w;
+    for (int i = 0; i < n; ++i) {
+        TWurfRec r = Wurf(i + 1, i * 150, i * 150 + 115, i * 150 + 140, 12, 1);
+        r.setAusgleich(2);
+        Verluste(r, {{"erdrückt", 3}});
+        w.push_back(r);
+    }
+    return {Sau1("4711", 0, w)};
+}
+
+// The evaluation of such a sow (sow mode) or of the herd (selection, with the losses opened
+// and the origin filter cleared), printed.
+struct Gedruckt {
+    Herde h;
+    Auswertungskopie kopie{h};
+    TAuswertungsStand st;
+    RecordingCanvas c{800, 1100};
+    Gedruckt(int wuerfe, TAuswertungsModus modus) : h(SauMitWuerfen(wuerfe)) {
+        st.Modus = modus;
+        st.Sau = 0;
+        if (modus == amAuswahl) {
+            st.filter = AllesFilter();
+            st.filter.HerkunftFilter.clear();
+            st.AusfaelleOffen = true;
+        }
+        KennzahlenBerechnen(st, kopie, {});
+        AuswertungDrucken(c, st, kopie, {});
+    }
+};
+
+QStringList texte(const RecordingCanvas& c, int seite = -1) {
+    QStringList t;
+    for (const auto& it : c.texts())
+        if (seite < 0 || it.page == seite) t << it.text;
+    return t;
+}
+
+} // namespace
+
+class TstAuswertung : public QObject {
+    Q_OBJECT
+private slots:
+    void kopieLaesstWuerfeAusUndNummeriertNeu() {
+        TWurfRec erster = Wurf(1, 0, 115, 140, 12, 1);
+        Verluste(erster, {{"erdrückt", 2}, {"Durchfall", 3}});
+        erster.setEintrag(5, "Spreizer");
+        erster.setEintrag(13, "Zitterer");
+        erster.setEintrag(14, "Afterlos");
+        const Herde h{
+            Sau1("1", 0,
+                 {erster, Wurf(2, 150, 265, 290, 9, 9), Wurf(3, 300, 415, 440, 0, 0),
+                  Wurf(4, 450, 500, 500, 3, 0), Wurf(5, 600, 715, -1, 12, 0), Wurf(6, 750)})};
+        const Auswertungskopie k(h);
+        const auto w = k.wuerfe(0);
+        QCOMPARE(int(w.size()), 3);
+        const int herkunft[] = {0, 2, 5};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(w[std::size_t(i)].herdenIndex, herkunft[i]);
+            QCOMPARE(int(w[std::size_t(i)].WurfNr), i + 1);
+        }
+        // The card's counts: losses from slot 1 up, anomalies from slot 14 down.
+        QCOMPARE(int(w[0].Verluste), Verluste(erster));
+        QCOMPARE(int(w[0].Anomalien), Anomalien(erster));
+        QCOMPARE(int(w[0].Anomalien), 2);
+        QCOMPARE(int(k.befunde(w[0]).size()), 5);
+        QCOMPARE(k.befunde(w[0])[2].Eintrag.text(), "Spreizer");
+        QCOMPARE(k.wurfIndex(0, 2), 1);
+        QCOMPARE(k.wurfIndex(0, 4), -1); // the suckling litter is not in the copy
+    }
+
+    void sauSumme_data() {
+        QTest::addColumn<TWurfRec>("zweiter");
+        QTest::addColumn<int>("wuerfe");
+        QTest::addColumn<int>("geborene");
+        QTest::addColumn<int>("erstBelegungen");
+        QTest::newRow("letzter Wurf säugend") << Wurf(2, 145, 260, -1, 14) << 1 << 12 << 1;
+        QTest::newRow("9 geboren, 9 tot") << Wurf(2, 145, 260, 285, 9, 9) << 1 << 12 << 1;
+        QTest::newRow("0 geboren bleibt") << Wurf(2, 145, 260, 285, 0, 0) << 2 << 12 << 2;
+        QTest::newRow("nur belegt") << Wurf(2, 145) << 1 << 12 << 2;
+    }
+    void sauSumme() {
+        QFETCH(TWurfRec, zweiter);
+        const Herde h{Sau1("1", 0, {Wurf(1, 0, 115, 140, 12, 1), zweiter})};
+        const TKennzahlen s = Auswerten(h, amSau);
+        QTEST(s.Wuerfe, "wuerfe");
+        QTEST(s.Geborene, "geborene");
+        QTEST(s.ErstBelegungen, "erstBelegungen");
+        QCOMPARE(s.Sauen, 1);
+    }
+
+    void leertage_data() {
+        QTest::addColumn<int>("wurf");
+        QTest::addColumn<int>("leertage");
+        // Weaning to next mating: 7 days after litter 1, 10 after litter 2, 12 after litter 3.
+        QTest::newRow("1. Wurf: danach") << 0 << 7;
+        QTest::newRow("2. Wurf: danach") << 1 << 10;
+        QTest::newRow("3. Wurf: davor") << 2 << 10;
+        QTest::newRow("4. Wurf: davor") << 3 << 12;
+    }
+    void leertage() {
+        QFETCH(int, wurf);
+        const Herde h{Sau1("1", 0,
+                           {Wurf(1, 0, 115, 140, 10), Wurf(2, 147, 262, 290, 10),
+                            Wurf(3, 300, 415, 440, 10), Wurf(4, 452, 567, 590, 10)})};
+        const TKennzahlen s = Auswerten(h, amSauWurf, AllesFilter(), {}, wurf);
+        QTEST(s.Leertage, "leertage");
+    }
+
+    void zwischenwurfzeitMitVerkaufUndEinstallen_data() {
+        QTest::addColumn<bool>("verkauf");
+        QTest::addColumn<bool>("einstall");
+        QTest::addColumn<int>("zwz");
+        // 115 days pregnant + 25 suckling; 10 days to the sale; 30 from stalling in.
+        QTest::newRow("ohne") << false << false << 140;
+        QTest::newRow("MITVERKAUF") << true << false << 150;
+        QTest::newRow("MITEINSTALL") << false << true << 170;
+        QTest::newRow("beide") << true << true << 180;
+    }
+    void zwischenwurfzeitMitVerkaufUndEinstallen() {
+        QFETCH(bool, verkauf);
+        QFETCH(bool, einstall);
+        Einstellungen e;
+        e.mitVerkauf = verkauf;
+        e.mitEinstall = einstall;
+        const Herde h{Sau1("1", 0, {Wurf(1, 30, 145, 170, 10)}, 180)};
+        const TKennzahlen s = Auswerten(h, amSau, AllesFilter(), e);
+        QCOMPARE(s.LeerBisAbgang, 10);
+        QTEST(s.Zwischenwurfzeit, "zwz");
+    }
+
+    void eberModus_data() {
+        QTest::addColumn<TWurfRec>("wurf");
+        QTest::addColumn<int>("deckungen");
+        QTest::addColumn<int>("treffer");
+        QTest::addColumn<int>("geborene");
+        QTest::addColumn<int>("umrauschtage");
+        QTest::addColumn<bool>("imFilter");
+        QTest::newRow("Y, dann X") << Belegt({Y, X}) << 1 << 1 << 10 << 21 << true;
+        QTest::newRow("zweimal X") << Belegt({X, X}) << 2 << 1 << 10 << 21 << true;
+        // No hit, so no piglets; the re-mating days are set before the hit test all the same.
+        QTest::newRow("X, dann Y") << Belegt({X, Y}) << 1 << 0 << 0 << 21 << false;
+        QTest::newRow("nur X, Groß/klein") << Belegt({"xAVER"}) << 1 << 1 << 10 << 0 << false;
+        // The third mating hits only after a positive check (re-mating days not checked).
+        QTest::newRow("dreimal X, TK positiv") << DreimalX(1) << 3 << 1 << 11 << -1 << true;
+        QTest::newRow("dreimal X, TK negativ") << DreimalX(0) << 3 << 0 << 0 << -1 << true;
+        QTest::newRow("dreimal X, keine TK") << DreimalX(-1) << 3 << 0 << 0 << -1 << true;
+    }
+    void eberModus() {
+        QFETCH(TWurfRec, wurf);
+        QFETCH(int, umrauschtage);
+        QFETCH(bool, imFilter);
+        const Herde h{Sau1("1", 0, {wurf})};
+        const Auswertungskopie kopie(h);
+        const Filtervergleich f(EberFilter(X));
+        TKennzahlen k;
+        WurfKennzahlen(f, kopie, 0, 0, k, amEber, {});
+        QTEST(k.Deckungen, "deckungen");
+        QTEST(k.Treffer, "treffer");
+        QTEST(k.Geborene, "geborene");
+        if (umrauschtage >= 0) QCOMPARE(k.Umrauschtage, umrauschtage);
+        QCOMPARE(WurfImFilter(f, kopie, 0, 0), imFilter);
+        // The herd evaluation adds the litter only when it passes the filter.
+        const TKennzahlen s = Auswerten(h, amEber, EberFilter(X));
+        QCOMPARE(s.Sauen, imFilter ? 1 : 0);
+        QCOMPARE(s.Deckungen, imFilter ? k.Deckungen : 0);
+        QCOMPARE(s.Treffer, imFilter ? k.Treffer : 0);
+        QCOMPARE(s.Geborene, imFilter ? k.Geborene : 0);
+    }
+
+    void traechtigkeitWirdAddiert() {
+        const Herde h{Sau1("1", 0, {Wurf(1, 0, 115, 140, 10), Wurf(2, 147, 264, 290, 10)})};
+        TAuswertungsStand st;
+        st.Modus = amSau;
+        st.Summe = Auswerten(h, amSau);
+        QCOMPARE(st.Summe.Traechtigkeit, 115 + 117);
+        const auto z = KennzahlZeilen(st, {}, false);
+        QCOMPARE(zeile(z, "Trächtigkeitsdauer")->zellen.at(0).zahl, " 116");
+    }
+
+    void ausfaelleZusammengefasstUndVerlusttage() {
+        TWurfRec a = Wurf(1, 0, 115, 140, 12), b = a, c = a;
+        Verluste(a, {{"erdrückt", 2}});
+        Verluste(b, {{"erdrückt", 2}, {"Erdrückt", 3}});
+        Verluste(c, {{"Durchfall", 80}});
+        c.setEintrag(14, "Spreizer");
+        const Herde h{Sau1("1", 0, {a}), Sau1("2", 0, {b}), Sau1("3", 0, {c})};
+        TAuswertungsStand st;
+        st.Modus = amAuswahl;
+        st.Summe = Auswerten(h, amAuswahl);
+        const TKennzahlen& s = st.Summe;
+        QCOMPARE(int(s.AusfallListe.size()), 3);
+        QCOMPARE(s.AusfallListe[0].Name.text(), "erdrückt");
+        QCOMPARE(s.AusfallListe[0].Anzahl, 2);
+        QCOMPARE(s.AusfaelleAnzahl, 4);
+        QCOMPARE(s.AnomalienAnzahl, 1);
+        QCOMPARE(s.Verlusttage[2], 2);
+        QCOMPARE(s.Verlusttage[3], 1);
+        int tage = 0;
+        for (int n : s.Verlusttage)
+            tage += n;
+        QCOMPARE(tage, 3); // the loss on day 80 is counted, but on no day
+        QCOMPARE(s.Abgesetzte, 3 * 12 - 4);
+
+        st.AusfaelleOffen = true;
+        const auto z = KennzahlZeilen(st, {}, false);
+        std::size_t i = 0;
+        while (z[i].text != "Ausfälle")
+            ++i;
+        QCOMPARE(z[i + 1].text, "erdrückt");
+        QCOMPARE(z[i + 1].zellen.at(0).zahl, "50,0");
+        QCOMPARE(z[i + 1].zellen.at(1).zahl, "2");
+        QCOMPARE(z[i + 3].text, "Durchfall");
+    }
+
+    void remontierungsquote_data() {
+        QTest::addColumn<Herde>("herde");
+        QTest::addColumn<double>("quote");
+        // Period day 100 to 200.
+        QTest::newRow("über den Anfangsbestand")
+            << Herde{Sau1("A", 0, {}), Sau1("B", 0, {}, 150), Sau1("C", 120, {})} << 50.0;
+        QTest::newRow("über den Bestand") << Herde{Sau1("C", 120, {}), Sau1("D", 130, {}),
+                                                   Sau1("E", 140, {}, 160), Sau1("F", 150, {}, 170)}
+                                          << 100.0;
+        QTest::newRow("kein Bestand") << Herde{Sau1("G", 0, {}, 50)} << 0.0;
+        QTest::newRow("über Bis hinaus da")
+            << Herde{Sau1("H", 0, {}, 300), Sau1("I", 0, {}, 150)} << 50.0;
+    }
+    void remontierungsquote() {
+        QFETCH(Herde, herde);
+        TAuswertungsFilter f;
+        f.Von = Tag(100);
+        f.Bis = Tag(200);
+        QTEST(RemontierungsquoteBerechnen(Filtervergleich(f), Auswertungskopie(herde)), "quote");
+    }
+
+    void leereAuswertung() {
+        TAuswertungsStand st;
+        st.Modus = amAuswahl;
+        st.Summe = Auswerten({}, amAuswahl);
+        QCOMPARE(st.Summe.Sauen, 0);
+        QCOMPARE(st.Summe.Wuerfe, 0);
+        const auto z = KennzahlZeilen(st, {}, false);
+        const auto zelle = [&](const char* t, int i) {
+            return zeile(z, QString::fromUtf8(t))->zellen.at(std::size_t(i));
+        };
+        QCOMPARE(zelle("Zwischenwurfzeit", 0).zahl, "   0");
+        QCOMPARE(zelle("Zwischenwurfzeit", 1).zahl, QString());
+        QCOMPARE(zelle("Zwischenwurfzeit", 1).rest, " Würfe/Jahr");
+        QCOMPARE(zelle("geborene Ferkel/Jahr", 0).zahl, QString());
+        QCOMPARE(zelle("abgesetzte Ferkel/Jahr", 2).zahl.trimmed(), "0,0");
+        QCOMPARE(zelle("Umrauscher         1 mal", 0).zahl, "0");
+        QCOMPARE(zelle("Umrauscher         2 mal", 0).rest, " %");
+        QVERIFY(zeile(z, "Anomalitäten")->zellen.empty());
+        QVERIFY(!zeile(z, "Saldo Wurfausgleiche :"));
+    }
+
+    void zeilenJeModus_data() {
+        QTest::addColumn<int>("modus");
+        QTest::addColumn<bool>("druck");
+        QTest::addColumn<QStringList>("zeilen");
+        const QStringList sau =
+            QStringLiteral("Zwischenwurfzeit|geborene Ferkel/Jahr|lebend/tot|weibliche Ferkel|"
+                           "Geburtsgewicht|Trächtigkeitsdauer|abgesetzte Ferkel/Jahr|Absetzgewicht|"
+                           "Absetzalter|Leerzeit|Leer bis Verkauf|Umrauscher         1 mal|"
+                           "Umrauscher         2 mal|Anomalitäten|Ausfälle|Saldo Wurfausgleiche :")
+                .split(u'|');
+        QTest::newRow("Wurf") << int(amSauWurf) << false << sau;
+        QTest::newRow("Sau") << int(amSau) << false << sau;
+        QTest::newRow("Auswahl") << int(amAuswahl) << false
+                                 << (sau + QStringList{"Remontierungsquote"});
+        QStringList druck = sau;
+        druck[9] = "Leertage";
+        QTest::newRow("Sau, Druck") << int(amSau) << true << druck;
+        const QStringList eber =
+            QStringLiteral("Deckungen|mehrfach|Trefferquote|geborene Ferkel/Jahr|Geburtsgewicht|"
+                           "Anomalitäten")
+                .split(u'|');
+        QTest::newRow("Eber") << int(amEber) << false << eber;
+        QStringList eberDruck = eber;
+        eberDruck.insert(4, "weibliche Ferkel");
+        QTest::newRow("Eber, Druck") << int(amEber) << true << eberDruck;
+    }
+    void zeilenJeModus() {
+        QFETCH(int, modus);
+        QFETCH(bool, druck);
+        TAuswertungsStand st;
+        st.Modus = TAuswertungsModus(modus);
+        st.Summe.AusgleichZu = 3;
+        st.Summe.AusgleichAb = 1;
+        QStringList texte;
+        for (const KennzahlZeile& r : KennzahlZeilen(st, {}, druck))
+            texte << r.text;
+        QTEST(texte, "zeilen");
+    }
+
+    // A random herd summed litter by litter by a second, plain route: calendar days from QDate,
+    // fields through the record accessors.
+    void unabhaengigNachgerechnet() {
+        std::mt19937 z(17);
+        const auto zahl = [&](int lo, int hi) { return lo + int(z() % unsigned(hi - lo + 1)); };
+        Herde h;
+        for (int s = 0; s < 400; ++s) {
+            Sau sau =
+                Sau1(QString::number(s), zahl(0, 200), {}, zahl(0, 3) == 0 ? zahl(900, 2000) : -1);
+            int tag = zahl(210, 400);
+            for (int n = 0, wuerfe = zahl(0, 7); n < wuerfe; ++n) {
+                const int art = zahl(0, 19); // 0 suckling, 1 born dead, 2 abortion, 3 mated only
+                const int f = tag + 115, a = art == 0 ? -1 : art == 2 ? f : f + zahl(18, 30);
+                const int geb = zahl(0, 16);
+                TWurfRec w = Wurf(n + 1, tag, art == 3 ? -1 : f, art == 3 ? -1 : a, geb,
+                                  art == 1 ? geb : std::min(geb, zahl(0, 2)));
+                if (zahl(0, 3) == 0) w.setBelegen(2, Tag(tag + 21));
+                w.setAusgleich(std::int8_t(zahl(-2, 2)));
+                for (int slot = 1, v = zahl(0, 4); slot <= v; ++slot) {
+                    w.setEintrag(slot, QStringLiteral("U%1").arg(zahl(0, 5)));
+                    w.setVerlusttag(slot, std::uint8_t(zahl(1, 90)));
+                }
+                if (zahl(0, 4) == 0) w.setEintrag(14, "Spreizer");
+                sau.wuerfe.push_back(w);
+                tag = (a > 0 ? a : f) + zahl(4, 30);
+            }
+            h.push_back(sau);
+        }
+        int geborene = 0, wuerfe = 0, ausfaelle = 0, abgesetzte = 0, sauen = 0;
+        const auto tage = [](TKurzDatum a, TKurzDatum b) {
+            return a.alsQDate().daysTo(b.alsQDate());
+        };
+        for (const Sau& s : h) {
+            bool dabei = false;
+            for (const TWurfRec& w : s.wuerfe) {
+                if (w.Geborene() > 0 && w.Geborene() == w.Todgeborene()) continue;
+                if (w.Abferkeln().vorhanden() &&
+                    (!w.Absetzen().vorhanden() || tage(w.Abferkeln(), w.Absetzen()) == 0))
+                    continue;
+                dabei = true;
+                wuerfe += w.Absetzen().vorhanden();
+                geborene += w.Geborene();
+                int v = 0;
+                for (int slot = 1; slot <= 14; ++slot)
+                    v += w.Verlusttag(slot) > 0;
+                ausfaelle += v;
+                if (w.Absetzen().vorhanden())
+                    abgesetzte += w.Geborene() - w.Todgeborene() - v + w.Ausgleich();
+            }
+            sauen += dabei;
+        }
+        TAuswertungsFilter f = AllesFilter();
+        f.Bis = Tag(20000);
+        const TKennzahlen s = Auswerten(h, amAuswahl, f);
+        QVERIFY(wuerfe > 500);
+        QCOMPARE(s.Sauen, sauen);
+        QCOMPARE(s.Wuerfe, wuerfe);
+        QCOMPARE(s.Geborene, geborene);
+        QCOMPARE(s.AusfaelleAnzahl, ausfaelle);
+        QCOMPARE(s.Abgesetzte, abgesetzte);
+
+        // The herd loop adds each litter at once; litter records added one by one give the same.
+        const Auswertungskopie kopie(h);
+        const Filtervergleich fv(f);
+        TKennzahlen einzeln, wurf;
+        for (int sau = 0; sau < kopie.sauenAnzahl(); ++sau)
+            for (int i = 0; i < int(kopie.wuerfe(sau).size()); ++i)
+                if (WurfImFilter(fv, kopie, sau, i)) {
+                    WurfKennzahlen(fv, kopie, sau, i, wurf, amAuswahl, {});
+                    KennzahlenAddieren(einzeln, wurf);
+                }
+        const auto werte = [](const TKennzahlen& k) {
+            return QList<double>{
+                double(k.Wuerfe),        double(k.Zwischenwurfzeit), double(k.Leertage),
+                double(k.Traechtigkeit), double(k.Saeugetage),       double(k.Umrauschtage),
+                double(k.Einstalltage),  double(k.LeerBisAbgang),    double(k.Geborene),
+                double(k.Todgeborene),   double(k.Abgesetzte),       k.GeburtsgewichtSumme,
+                k.AbsetzgewichtSumme,    double(k.AnomalienAnzahl),  double(k.AusfaelleAnzahl),
+                double(k.Deckungen),     double(k.Treffer),          double(k.AusgleichZu),
+                double(k.AusgleichAb)};
+        };
+        QCOMPARE(werte(s), werte(einzeln));
+        QCOMPARE(s.Verlusttage, einzeln.Verlusttage);
+        QCOMPARE(int(s.AusfallListe.size()), int(einzeln.AusfallListe.size()));
+        for (std::size_t i = 0; i < s.AusfallListe.size(); ++i) {
+            QCOMPARE(s.AusfallListe[i].Name.text(), einzeln.AusfallListe[i].Name.text());
+            QCOMPARE(s.AusfallListe[i].Anzahl, einzeln.AusfallListe[i].Anzahl);
+        }
+    }
+
+    // The inline date arithmetic of the loops against the herd's own functions, over every
+    // byte combination of day, month and year (the loops read dates straight from records).
+    void datumsrechnungWieHerdfunktionen() {
+        const TKurzDatum bezug = TKurzDatum::aus(QDate(2020, 2, 29));
+        for (int j = 0; j < 256; ++j)
+            for (int m = 0; m < 16; ++m)
+                for (int t = 0; t < 40; ++t) {
+                    const TKurzDatum d{std::uint8_t(t), std::uint8_t(m), std::uint8_t(j), 0};
+                    if (tagezahl::nummer(d) != Tagesnummer(d) ||
+                        tagezahl::vor(d, bezug) != DatumVor(d, bezug) ||
+                        tagezahl::zwischen(bezug, d, bezug) != DatumZwischen(bezug, d, bezug) ||
+                        (t > 0 && tagezahl::tage(bezug, d) != TageZwischen(bezug, d)))
+                        QFAIL(qPrintable(QStringLiteral("%1.%2.[%3]").arg(t).arg(m).arg(j)));
+                }
+    }
+
+    void sauSeite() {
+        const Gedruckt d(2, amSau);
+        const RecordingCanvas& c = d.c;
+        const QStringList t = texte(c);
+        QCOMPARE(c.pageCount(), 1);
+        QCOMPARE(t.first(), "Auswertung   Sau  4711");
+        QVERIFY(t.contains("Würfe:   2"));
+        QVERIFY(t.contains("Leertage"));
+        QVERIFY(!t.contains("Sauen :   1"));
+        QVERIFY(t.contains("geb/ tot/w"));
+        // The litter line: born ends at 38 u, fostering with its sign, weaned = 12 - 1 - 1 + 2.
+        const double u = 800 / 80;
+        bool geboren = false, ausgleich = false, abgesetzt = false;
+        for (const auto& it : c.texts()) {
+            geboren |= it.text == "12" && qFuzzyCompare(it.x2, 38 * u);
+            ausgleich |= it.text == "+2" && qFuzzyCompare(it.x2, 48 * u);
+            abgesetzt |= it.text == "12" && qFuzzyCompare(it.x2, 70 * u);
+        }
+        QVERIFY(geboren && ausgleich && abgesetzt);
+    }
+
+    void langeWurftabelleGehtAufZweiteSeite() {
+        const Gedruckt d(40, amSau);
+        const RecordingCanvas& c = d.c;
+        QCOMPARE(c.pageCount(), 2);
+        QVERIFY(texte(c, 1).contains("Belegen"));
+        // Nothing passes the foot of a page.
+        const double fuss = 1100 - 3 * 12 * 1.2;
+        for (const auto& it : c.items())
+            QVERIFY2(it.y1 <= fuss + 1, qPrintable(it.text));
+    }
+
+    void auswahlMitFilterzeileUndDetails() {
+        const Gedruckt d(3, amAuswahl);
+        const RecordingCanvas& c = d.c;
+        const QStringList t = texte(c);
+        QVERIFY(t.contains(Filterbeschreibung(d.st.filter)));
+        QVERIFY(t.contains("Sauen :   1"));
+        QVERIFY(t.contains("Remontierungsquote"));
+        QVERIFY(t.contains("erdrückt"));
+        for (const auto& it : c.texts())
+            if (it.text == "erdrückt") QCOMPARE(it.pointSize, 10.0);
+        QVERIFY(!t.contains("Belegen")); // no litter table outside "Sau"
+    }
+
+    void csvMitDezimalkommaUndWurftabelle() {
+        const Gedruckt d(2, amSau);
+        const QByteArray b = AuswertungCsv(d.st, d.kopie, {});
+        QVERIFY(b.startsWith("\xEF\xBB\xBF"));
+        const QStringList z = QString::fromUtf8(b.mid(3)).split("\r\n");
+        QCOMPARE(z[0], "Kennzahl;mittel;gesamt;je Wurf");
+        QVERIFY(z.contains("lebend/tot;27,7/2,5;22/2;11,0/1,0"));
+        QVERIFY(z.contains("Zwischenwurfzeit;145 Tage;2,52 Würfe/Jahr;"));
+        QVERIFY(z.contains("1;01.01.2020;Ajax;25.04.2020;12;1;0;2;1;0;20.05.2020;12"));
+    }
+
+    void ausfallSchritt_data() {
+        QTest::addColumn<double>("textHoehe");
+        QTest::addColumn<double>("f");
+        QTest::addColumn<int>("schritt");
+        QTest::newRow("1 -> 1.5 -> 2") << 12.0 << 12.0 << 2;
+        QTest::newRow("2 -> 2.5 -> 2 (gerade)") << 12.0 << 6.0 << 2;
+        QTest::newRow("3 -> 4") << 12.0 << 4.0 << 4;
+        QTest::newRow("12 -> 1.7 -> 20") << 12.0 << 1.0 << 20;
+        QTest::newRow("15 -> 2.0 -> 20") << 15.0 << 1.0 << 20;
+        QTest::newRow("25 -> 3.0 -> 30") << 12.5 << 0.5 << 30;
+        QTest::newRow("klein: mindestens 1") << 12.0 << 100.0 << 2;
+    }
+    void ausfallSchritt() {
+        QFETCH(double, textHoehe);
+        QFETCH(double, f);
+        QTEST(AusfallSchritt(textHoehe, f), "schritt");
+    }
+
+    void ausfallBalken() {
+        Ausfalltage t{};
+        t[0] = 10;  // day 1
+        t[4] = 5;   // day 5
+        t[59] = 20; // day 60: raises the scale, draws no bar
+        RecordingCanvas c(640, 400);
+        c.setFont("System", 10, 0);
+        const AusfallMasse m = AusfallzeitpunktZeichnen(c, t, 640, 400);
+        QCOMPARE(m.L, 24);       // "0000" at 6 per character
+        QCOMPARE(m.B, 400 - 18); // text height 12 x 1.5
+        QCOMPARE(m.c, (640 - 24 - 30) / 40);
+        QCOMPARE(m.M, 20);
+        QList<RecordingCanvas::Item> balken;
+        for (const auto& it : c.items())
+            if (it.kind == RecordingCanvas::Item::Rect) balken << it;
+        QCOMPARE(balken.size(), 40);
+        const double f = double(m.B - 30) / 20;
+        QCOMPARE(balken[0].x1, double(std::lround(0.6 * m.c + m.L)));
+        QCOMPARE(balken[0].x2, double(std::lround(1.4 * m.c + m.L)));
+        QCOMPARE(balken[0].y1, double(m.B - std::lround(f * 10)));
+        QCOMPARE(balken[4].y1, double(m.B - std::lround(f * 5)));
+        QCOMPARE(balken[1].y1, double(m.B)); // no losses: no height
+        const QStringList tx = texte(c);
+        QVERIFY(tx.contains("40.") && tx.contains("Tag"));
+        QVERIFY(!tx.contains("42."));
+
+        // All counts 0: M = 1 and one count label.
+        RecordingCanvas leer(640, 400);
+        leer.setFont("System", 10, 0);
+        const AusfallMasse m0 = AusfallzeitpunktZeichnen(leer, Ausfalltage{}, 640, 400);
+        QCOMPARE(m0.M, 1);
+        int zahlen = 0;
+        for (const auto& it : leer.texts())
+            zahlen += it.x2 <= m0.L - 2 + 0.01 && it.text != "Tag";
+        QCOMPARE(zahlen, 1);
+
+        // Narrower than L + 70: columns collapse onto the axis.
+        RecordingCanvas eng(80, 400);
+        eng.setFont("System", 10, 0);
+        QCOMPARE(AusfallzeitpunktZeichnen(eng, t, 80, 400).c, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstAuswertung)
+#include "tst_kern_auswertung.moc"
