@@ -78,3 +78,9 @@ bool SeitenDrucken(Canvas& c, double h, double y, Druckbereich b,
         if (i > b.bis) return true;
     }
 }
+
+void Laufnummer(Canvas& c, double xEnde, double y, int n, const std::function<void(bool)>& grau) {
+    if (grau) grau(true);
+    TextRechts(c, xEnde, y, QString::number(n + 1));
+    if (grau) grau(false);
+}

@@ -37,6 +37,10 @@ bool SeitenDrucken(Canvas& c, double h, double y, Druckbereich b,
                    const std::function<void(int i, double y)>& zeile,
                    const Druckfortschritt& fortschritt = {});
 
+// The running number n + 1 of a screen line, right-aligned to end at `xEnde`, drawn between
+// `grau(true)` and `grau(false)` when `grau` is given.
+void Laufnummer(Canvas& c, double xEnde, double y, int n, const std::function<void(bool)>& grau);
+
 // The unit of a printout: the page width divided into `teile` parts, at least 1.
 int Druckeinheit(const Canvas& c, int teile);
 

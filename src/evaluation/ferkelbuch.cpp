@@ -124,9 +124,7 @@ void FerkelKopfZeichnen(Canvas& c) {
 
 void FerkelZeileZeichnen(Canvas& c, const TAbgangTag& t, int n, double y,
                          const std::function<void(bool)>& grau) {
-    if (grau) grau(true);
-    TextRechts(c, 25, y, QString::number(n + 1));
-    if (grau) grau(false);
+    Laufnummer(c, 25, y, n, grau);
     c.drawText(100, y, KurzDatumText(t.Datum));
     TextRechts(c, 250, y, wennPositiv(t.Geboren));
     TextRechts(c, 370, y, wennPositiv(t.Abgesetzt));

@@ -39,9 +39,7 @@ void BewegungKopfZeichnen(Canvas& c) {
 
 void BewegungZeileZeichnen(Canvas& c, const TBewegung& b, int n, double y,
                            const std::function<void(bool)>& grau) {
-    if (grau) grau(true);
-    TextRechts(c, 25, y, QString::number(n + 1));
-    if (grau) grau(false);
+    Laufnummer(c, 25, y, n, grau);
     c.drawText(30, y, b.SauNr);
     c.drawText(130, y, b.TVG);
     c.drawText(250, y, KurzDatumText(b.Zugang));
