@@ -100,7 +100,6 @@ void TestArbeitsplan::dayCellsFollowTheWindows_data() {
     };
     const TPlanZeiten standard = PlanZeitenStandard();
     zeile("mated 113 days before", belegt("1", 113), standard, "Abf., |Abf., |Abf., ");
-    zeile("mated 110 days before", belegt("1", 110), standard, "|||Abf., |Abf., |Abf., ");
     TPlanZeiten zwei = standard;
     zwei.setEntry(psBelegen, 0,
                   TPlanTermin::mit(QStringLiteral("Abferkeln"), 113, 113, QStringLiteral("Abfe")));
