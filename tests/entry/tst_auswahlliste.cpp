@@ -97,7 +97,7 @@ std::vector<int> referenz(const Herde& h, std::vector<int> ordnung, Sortierung s
 // Keys over their whole range: numbers of up to ten characters with bytes above 0x7F, zero
 // bytes, numbers that begin other numbers and numbers that differ only in their last
 // characters, long leading digit runs, groups from -128 to 127, dates over the full year
-// byte, sows without litters; few distinct keys, so that equal keys are common.
+// byte, sows without litters; numbers and states repeat, so that equal keys are common.
 Herde weiteSchluessel(int n, quint32 seed) {
     QRandomGenerator rnd(seed);
     QString zeichen = QStringLiteral("019AZaÄ€ÿ ");
