@@ -94,34 +94,10 @@ std::vector<int> referenz(const Herde& h, std::vector<int> ordnung, Sortierung s
     return ordnung;
 }
 
-Herde zufallsHerde(int n, quint32 seed) {
-    QRandomGenerator rnd(seed);
-    Herde h;
-    for (int i = 0; i < n; ++i) {
-        std::vector<TWurfRec> w;
-        const int wuerfe = rnd.bounded(4);
-        for (int k = 0; k < wuerfe; ++k) {
-            TWurfRec r = TWurfRec::leer(std::uint8_t(k + 1));
-            if (rnd.bounded(3))
-                r.setBelegen(1,
-                             dt(1 + rnd.bounded(28), 1 + rnd.bounded(12), 2010 + rnd.bounded(3)));
-            if (rnd.bounded(2)) r.setAbferkeln(dt(1 + rnd.bounded(28), 1 + rnd.bounded(12), 2012));
-            w.push_back(r);
-        }
-        // Few distinct keys, so that equal keys are common.
-        const QString nr = QStringLiteral("%1%2")
-                               .arg(rnd.bounded(3) ? QString() : QStringLiteral("A"))
-                               .arg(rnd.bounded(40));
-        h.push_back(sau(nr, rnd.bounded(5) - 1, dt(1, 1 + rnd.bounded(3), 2010), w));
-    }
-    StatusNeuBerechnen(h);
-    return h;
-}
-
 // Keys over their whole range: numbers of up to ten characters with bytes above 0x7F, zero
 // bytes, numbers that begin other numbers and numbers that differ only in their last
 // characters, long leading digit runs, groups from -128 to 127, dates over the full year
-// byte, sows without litters.
+// byte, sows without litters; numbers and states repeat, so that equal keys are common.
 Herde weiteSchluessel(int n, quint32 seed) {
     QRandomGenerator rnd(seed);
     QString zeichen = QStringLiteral("019AZaÄ€ÿ ");
@@ -152,6 +128,7 @@ Herde weiteSchluessel(int n, quint32 seed) {
                                 std::uint8_t(rnd.bounded(256)), 0};
         h.push_back(sau(nr, rnd.bounded(256) - 128, zugang, w));
     }
+    StatusNeuBerechnen(h);
     return h;
 }
 
@@ -180,9 +157,7 @@ void TestAuswahlliste::fixedOrders_data() {
         QTest::newRow(n) << h << int(s) << e;
     };
     zeile("alphanum", {"A7", "3", "12"}, Sortierung::Alphanum, {"12", "3", "A7"});
-    zeile("alphanum other order", {"12", "A7", "3"}, Sortierung::Alphanum, {"12", "3", "A7"});
     zeile("numeric", {"12", "3", "A7"}, Sortierung::Numerisch, {"A7", "3", "12"});
-    zeile("numeric other order", {"A7", "12", "3"}, Sortierung::Numerisch, {"A7", "3", "12"});
     // Year before month before day; equal dates: the later sow first.
     zeile("stalling in",
           {"a 2.1.2013", "b 1.2.2012", "c 31.12.2012", "d 1.1.2013", "e 31.12.2012", "f 1.12.1999"},
@@ -214,18 +189,13 @@ void TestAuswahlliste::equalKeysLaterSowFirst() {
 
 void TestAuswahlliste::fastSortsEqualTheReference_data() {
     QTest::addColumn<int>("sort");
-    QTest::addColumn<bool>("weit");
-    for (int s = 0; s < 6; ++s) {
-        QTest::addRow("%d, few keys", s) << s << false;
-        QTest::addRow("%d, keys over their range", s) << s << true;
-    }
+    for (int s = 0; s < 6; ++s)
+        QTest::addRow("%d", s) << s;
 }
 
 void TestAuswahlliste::fastSortsEqualTheReference() {
     QFETCH(int, sort);
-    QFETCH(bool, weit);
-    const Herde h =
-        weit ? weiteSchluessel(400, 41 + quint32(sort)) : zufallsHerde(400, 17 + quint32(sort));
+    const Herde h = weiteSchluessel(400, 41 + quint32(sort));
     std::vector<int> rueckwaerts(h.size()); // building starts from the reversed herd
     for (std::size_t i = 0; i < h.size(); ++i)
         rueckwaerts[i] = int(h.size() - 1 - i);

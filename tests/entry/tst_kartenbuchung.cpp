@@ -55,7 +55,6 @@ void TestKartenbuchung::nameCheck_data() {
     const QString doppelt = QStringLiteral("Die Bezeichnung 12 kommt mehrfach in der Kartei vor!"
                                            "\n\rBitte ändern Sie diese.");
     QTest::newRow("trailing blank") << "12 " << -1 << false << doppelt;
-    QTest::newRow("leading blank") << " 12" << -1 << false << doppelt;
     QTest::newRow("own name") << "12" << 0 << true << "";
     QTest::newRow("case differs") << "a1" << -1 << true << "";
     QTest::newRow("empty, no message") << "  " << -1 << false << "";

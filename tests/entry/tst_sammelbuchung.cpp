@@ -41,7 +41,6 @@ class TestSammelbuchung : public QObject {
 private slots:
     void bookingPerEntryPoint_data();
     void bookingPerEntryPoint();
-    void unfittingSowToldOthersBooked();
     void entryList_data();
     void entryList();
     void numberingView_data();
@@ -131,18 +130,6 @@ void TestSammelbuchung::bookingPerEntryPoint() {
     QCOMPARE(vorher.wuerfe.size(), nachher.wuerfe.size());
     for (std::size_t i = 0; i < vorher.wuerfe.size(); ++i)
         QVERIFY2(vorher.wuerfe[i] == nachher.wuerfe[i], qPrintable(QString::number(i)));
-}
-
-void TestSammelbuchung::unfittingSowToldOthersBooked() {
-    TestContext t;
-    t.ctx.Sauenliste = {sau("A", {wurf(1, 1, true, true)}), sau("17", {wurf(1, 1, true)}),
-                        sau("B", {wurf(1, 1)})};
-    QCOMPARE(SauenBuchen(t.ctx, {2, 1, 0}, buchung(epBelegen)), 2);
-    QCOMPARE(t.messages.texts(), QStringList{QStringLiteral("Die Sau 17 ist zur Zeit säugend!")});
-    QVERIFY(t.ctx.Geaendert);
-    QCOMPARE(t.ctx.Sauenliste[0].wuerfe.size(), std::size_t(2));
-    QCOMPARE(t.ctx.Sauenliste[1].wuerfe[0].Belegen(2).vorhanden(), false);
-    QCOMPARE(t.ctx.Sauenliste[2].wuerfe[0].Belegen(2), tag);
 }
 
 void TestSammelbuchung::entryList_data() {

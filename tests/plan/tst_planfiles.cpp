@@ -157,7 +157,6 @@ void TestPlanFiles::loadingPlanTimes_data() {
     QTest::addColumn<int>("tragezeit");
     QTest::addColumn<bool>("gelesen");
     QTest::newRow("missing: defaults, silently") << -1 << 0 << 113 << false;
-    QTest::newRow("empty") << 0 << 0 << 113 << false;
     QTest::newRow("one byte short") << 1949 << 120 << 113 << false;
     QTest::newRow("farrowing from day 114") << 1950 << 114 << 114 << true;
     QTest::newRow("longer file: first record") << 2000 << 110 << 110 << true;
