@@ -96,7 +96,7 @@ private slots:
         QTest::addColumn<int>("i16");
 
         QTest::newRow("2.5 rounds to even") << 2.5 << true << 2 << 2;
-        QTest::newRow("2.5 truncated") << 2.5 << false << 2 << 2;
+        QTest::newRow("3.5 truncated") << 3.5 << false << 3 << 3;
         QTest::newRow("-2.5 rounds to even") << -2.5 << true << -2 << -2;
         QTest::newRow("32-bit top") << 2147483647.0 << true << 2147483647 << 0;
         QTest::newRow("above 32 bits") << 2147483648.0 << true << 0 << 0;
