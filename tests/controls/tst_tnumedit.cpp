@@ -24,20 +24,221 @@ class TestTNumEdit : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() {
+        t = std::make_unique<TestContext>();
+        f = std::make_unique<FeldFenster<TNumEdit>>(t->messages, tabelle());
+        QVERIFY(f->zeigen());
+    }
+    void cleanup() {
+        f.reset();
+        t.reset();
+        QLocale::setDefault(QLocale::c());
+    }
 
-    void displayForm_data();
-    void displayForm();
-    void asInteger();
-    void editingAndLeaving_data();
-    void editingAndLeaving();
-    void enteringShowsEditingFormAndLimit();
-    void validateOnLeaving_data();
-    void validateOnLeaving();
-    void failedCheckDoesNotLeaveTheNextField();
-    void setWertFromCode();
-    void disabledTextColour();
+    void displayForm_data() {
+        QTest::addColumn<QList<int>>("art"); // NumericType, Nachkomma, Digits, Waehrung
+        QTest::addColumn<double>("wert");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("currency 0 without abbreviation") << QList{cur, 2, 0, +DM} << 0.0 << "0.00 ";
+        QTest::newRow("currency oS negative") << QList{cur, 2, 0, +oS} << -4.2 << "-4.20 S";
+        QTest::newRow("currency own") << QList{cur, 2, 0, +nw} << 3.0 << "3.00 XY";
+        QTest::newRow("currency 4 digits") << QList{cur, 2, 4, +DM} << 123.456 << "123.50 DM";
+        QTest::newRow("currency no decimals") << QList{cur, 0, 0, +Fr} << 12.5 << "13 Fr";
+        QTest::newRow("percentage") << QList{pct, 1, 0, +DM} << 0.125 << "12.5%";
+        QTest::newRow("integer") << QList{ganz, 2, 0, +DM} << 41.5 << "42";
+    }
+    void displayForm() {
+        QFETCH(QList<int>, art);
+        QFETCH(double, wert);
+        QFETCH(QString, text);
+
+        tabelle().kuerzel[4] = QStringLiteral("XY");
+        TNumEdit* n = f->feld;
+        n->setWert(wert);
+        n->setNumericType(TNumEdit::TNumericType(art[0]));
+        n->setNachkomma(art[1]);
+        n->setDigits(art[2]);
+        n->setWaehrung(TWaehrung(art[3]));
+        QCOMPARE(n->text(), dp(text));
+        QCOMPARE(n->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    }
+    void asInteger() {
+        TNumEdit* n = f->feld;
+        const auto ganz = [n](double w, bool runden) {
+            n->setUseRounding(runden);
+            n->setWert(w);
+            return QList<int>{n->AsInteger(), n->AsInteger16()};
+        };
+        QCOMPARE(ganz(3.5, false), (QList<int>{3, 3}));
+        QCOMPARE(ganz(40000, true), (QList<int>{40000, 0}));
+    }
+    void editingAndLeaving_data() {
+        QTest::addColumn<bool>("deutsch");
+        QTest::addColumn<int>("typ");
+        QTest::addColumn<bool>("positivOnly");
+        QTest::addColumn<QString>("getippt");
+        QTest::addColumn<QString>("imFeld"); // text before leaving
+        QTest::addColumn<double>("wert");
+        QTest::addColumn<QString>("text");
+
+        // Each case in the C locale and in German, where the separator is a comma.
+        const auto fall = [](const char* name, int typ, bool positivOnly, const char* getippt,
+                             const char* imFeld, double wert, const char* text) {
+            for (bool deutsch : {false, true})
+                QTest::addRow("%s%s", name, deutsch ? ", German" : "")
+                    << deutsch << typ << positivOnly << QString::fromUtf8(getippt)
+                    << QString::fromUtf8(imFeld) << wert << QString::fromUtf8(text);
+        };
+        fall("comma is the separator", gen, false, "2,5", "2.5", 2.5, "+2.5");
+        fall("point is the separator", gen, false, "2.5", "2.5", 2.5, "+2.5");
+        fall("negative", gen, false, "-5", "-5", -5.0, "-5");
+        fall("positive only refuses minus", gen, true, "-5", "5", 5.0, "+5");
+        fall("letters dropped on leaving", gen, false, "1a2", "1a2", 12.0, "+12");
+        fall("no digits give 0", gen, false, "", "", 0.0, "");
+        fall("integer drops separator", ganz, false, "1,5", "15", 15.0, "15");
+        fall("percentage", pct, false, "12,5", "12.5", 0.125, "12.5%");
+        fall("currency", cur, false, "12,5", "12.5", 12.5, "12.50 DM");
+    }
+    void editingAndLeaving() {
+        QFETCH(bool, deutsch);
+        QFETCH(int, typ);
+        QFETCH(bool, positivOnly);
+        QFETCH(QString, getippt);
+        QFETCH(QString, imFeld);
+        QFETCH(QString, text);
+
+        if (deutsch) QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        TNumEdit* n = f->feld;
+        n->setNumericType(TNumEdit::TNumericType(typ));
+        n->setPositiveMask(QStringLiteral("'+'#0.#"));
+        n->setNegativeMask(QStringLiteral("'-'#0.#"));
+        n->setZeroMask(QStringLiteral("''"));
+        n->setNachkomma(typ == TNumEdit::ntPercentage ? 1 : 2);
+        n->setPositivOnly(positivOnly);
+        QSignalSpy verlassen(n, &TNumEdit::verlassen);
+        f->tippen(getippt);
+        QCOMPARE(n->text(), dp(imFeld));
+        f->verlassen();
+        QTEST(n->Wert(), "wert");
+        QCOMPARE(n->text(), dp(text));
+        QCOMPARE(verlassen.count(), 1);
+        QVERIFY(t->messages.shown.isEmpty());
+    }
+    void enteringShowsEditingFormAndLimit() {
+        TNumEdit* n = f->feld;
+        n->setNumericType(TNumEdit::ntCurrency);
+        n->setWert(12.505);
+        n->setDigits(6);
+        n->setFocus(Qt::TabFocusReason);
+        QCOMPARE(n->text(), dp("12.505")); // all digits, at least Nachkomma places
+        f->verlassen();
+        QCOMPARE(n->Wert(), 12.505); // entering and leaving loses nothing
+        QCOMPARE(n->text(), dp("12.51 DM"));
+
+        f->tippen(QStringLiteral("12345678"));
+        QCOMPARE(n->text(), "123456"); // typing stops at Digits
+        f->verlassen();
+        QCOMPARE(n->maxLength(), 32767);
+
+        n->setWert(1234567);
+        n->setFocus(Qt::TabFocusReason);
+        QCOMPARE(n->text(), dp("1234567.00")); // a longer value is shown whole
+    }
+    void validateOnLeaving_data() {
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("max");
+        QTest::addColumn<QString>("getippt");
+        QTest::addColumn<QString>("meldung");
+
+        const QString unter = QStringLiteral("Der Wert muß größer oder gleich %1 sein!");
+        const QString ueber = QStringLiteral("Der Wert darf nicht über %1 liegen!");
+        QTest::newRow("below") << 1.0 << 10.0 << "0,5" << unter.arg("1");
+        QTest::newRow("above") << 1.0 << 10.0 << "11" << ueber.arg("10");
+        QTest::newRow("fraction bound") << 0.5 << 2.5 << "3" << ueber.arg("2.5");
+        QTest::newRow("large bound as %g") << 0.0 << 1e6 << "2000000" << ueber.arg("1e+06");
+        QTest::newRow("empty text is 0") << 1.0 << 10.0 << "" << unter.arg("1");
+    }
+    // A value outside Min..Max is told, stays typed and selected, and the focus stays; a valid
+    // value then leaves the field.
+    void validateOnLeaving() {
+        QFETCH(double, min);
+        QFETCH(double, max);
+        QFETCH(QString, getippt);
+        QFETCH(QString, meldung);
+
+        TNumEdit* n = f->feld;
+        n->setWert(min); // a valid value to keep
+        n->setValidate(true);
+        n->setMin(min);
+        n->setMax(max);
+        QSignalSpy verlassen(n, &TNumEdit::verlassen);
+        f->tippen(getippt);
+        const QString getipptText = n->text();
+        f->verlassen();
+
+        QCOMPARE(t->messages.texts(), QStringList{meldung});
+        QCOMPARE(t->messages.shown.first().kind, FakeMessages::Shown::Error);
+        QVERIFY(n->hasFocus());
+        QCOMPARE(n->text(), getipptText);
+        QCOMPARE(n->selectedText(), getipptText);
+        QCOMPARE(n->Wert(), min);
+        QCOMPARE(verlassen.count(), 0);
+
+        n->clear();
+        QTest::keyClicks(n, QString::number(min));
+        f->verlassen();
+        QVERIFY(f->anderes->hasFocus());
+        QCOMPARE(verlassen.count(), 1);
+        QCOMPARE(t->messages.shown.size(), 1);
+    }
+    void failedCheckDoesNotLeaveTheNextField() {
+        // The focus was on its way to a second checked field; that field was never entered, so
+        // taking the focus back must not run its check.
+        auto* zweites = new TNumEdit(t->messages, tabelle(), &f->fenster);
+        f->fenster.layout()->addWidget(zweites);
+        zweites->show();
+        zweites->setValidate(true);
+        zweites->setMin(5);
+        zweites->setMax(10);
+        QSignalSpy zweitesVerlassen(zweites, &TNumEdit::verlassen);
+        f->feld->setValidate(true);
+        f->feld->setMax(10);
+
+        f->tippen(QStringLiteral("20"));
+        zweites->setFocus(Qt::TabFocusReason);
+        QVERIFY(f->feld->hasFocus());
+        QCOMPARE(t->messages.texts(), QStringList{"Der Wert darf nicht über 10 liegen!"});
+        QCOMPARE(zweitesVerlassen.count(), 0);
+        QCOMPARE(zweites->text(), "0");
+    }
+    void setWertFromCode() {
+        TNumEdit* n = f->feld;
+        n->setWert(5);
+        n->setValidate(true);
+        n->setMin(1);
+        n->setMax(10);
+        QSignalSpy verlassen(n, &TNumEdit::verlassen);
+
+        n->setWert(20);
+        QCOMPARE(t->messages.texts(), QStringList{"Der Wert darf nicht über 10 liegen!"});
+        QCOMPARE(n->Wert(), 5.0);
+        QCOMPARE(n->text(), "5");
+
+        n->setWert(5); // unchanged: not checked again
+        n->setWert(7);
+        QCOMPARE(t->messages.shown.size(), 1);
+        QCOMPARE(n->text(), "7");
+        QCOMPARE(verlassen.count(), 0);
+    }
+    void disabledTextColour() {
+        TNumEdit* n = f->feld;
+        QCOMPARE(n->palette().color(QPalette::Disabled, QPalette::Text),
+                 n->palette().color(QPalette::Active, QPalette::Text));
+        n->setUnEnabledGray(true);
+        QCOMPARE(n->palette().color(QPalette::Disabled, QPalette::Text),
+                 QApplication::palette(n).color(QPalette::Disabled, QPalette::Text));
+    }
 
 private:
     Waehrungstabelle& tabelle() { return t->ctx.einstellungen.waehrung; }
@@ -45,248 +246,6 @@ private:
     std::unique_ptr<TestContext> t;
     std::unique_ptr<FeldFenster<TNumEdit>> f;
 };
-
-void TestTNumEdit::init() {
-    t = std::make_unique<TestContext>();
-    f = std::make_unique<FeldFenster<TNumEdit>>(t->messages, tabelle());
-    QVERIFY(f->zeigen());
-}
-
-void TestTNumEdit::cleanup() {
-    f.reset();
-    t.reset();
-    QLocale::setDefault(QLocale::c());
-}
-
-void TestTNumEdit::displayForm_data() {
-    QTest::addColumn<QList<int>>("art"); // NumericType, Nachkomma, Digits, Waehrung
-    QTest::addColumn<QString>("masken"); // positive;negative;zero
-    QTest::addColumn<double>("wert");
-    QTest::addColumn<QString>("text");
-
-    const QString keine, vz = QStringLiteral("'+'#0;'-'#0;''");
-    QTest::newRow("currency 0 without abbreviation")
-        << QList{cur, 2, 0, +DM} << keine << 0.0 << "0.00 ";
-    QTest::newRow("currency oS negative") << QList{cur, 2, 0, +oS} << keine << -4.2 << "-4.20 S";
-    QTest::newRow("currency own") << QList{cur, 2, 0, +nw} << keine << 3.0 << "3.00 XY";
-    QTest::newRow("currency 4 digits") << QList{cur, 2, 4, +DM} << keine << 123.456 << "123.50 DM";
-    QTest::newRow("currency no decimals") << QList{cur, 0, 0, +Fr} << keine << 12.5 << "13 Fr";
-    QTest::newRow("percentage") << QList{pct, 1, 0, +DM} << keine << 0.125 << "12.5%";
-    QTest::newRow("integer") << QList{ganz, 2, 0, +DM} << keine << 41.5 << "42";
-    QTest::newRow("signed plus") << QList{gen, 2, 0, +DM} << vz << 3.0 << "+3";
-    QTest::newRow("signed minus") << QList{gen, 2, 0, +DM} << vz << -3.0 << "-3";
-    QTest::newRow("signed zero empty") << QList{gen, 2, 0, +DM} << vz << 0.0 << "";
-}
-
-void TestTNumEdit::displayForm() {
-    QFETCH(QList<int>, art);
-    QFETCH(QString, masken);
-    QFETCH(double, wert);
-    QFETCH(QString, text);
-
-    tabelle().kuerzel[4] = QStringLiteral("XY");
-    TNumEdit* n = f->feld;
-    n->setWert(wert);
-    n->setNumericType(TNumEdit::TNumericType(art[0]));
-    if (!masken.isEmpty()) {
-        n->setPositiveMask(masken.section(u';', 0, 0));
-        n->setNegativeMask(masken.section(u';', 1, 1));
-        n->setZeroMask(masken.section(u';', 2, 2));
-    }
-    n->setNachkomma(art[1]);
-    n->setDigits(art[2]);
-    n->setWaehrung(TWaehrung(art[3]));
-    QCOMPARE(n->text(), dp(text));
-    QCOMPARE(n->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-}
-
-void TestTNumEdit::asInteger() {
-    TNumEdit* n = f->feld;
-    const auto ganz = [n](double w, bool runden) {
-        n->setUseRounding(runden);
-        n->setWert(w);
-        return QList<int>{n->AsInteger(), n->AsInteger16()};
-    };
-    QCOMPARE(ganz(2.5, true), (QList<int>{2, 2}));
-    QCOMPARE(ganz(3.5, true), (QList<int>{4, 4}));
-    QCOMPARE(ganz(3.5, false), (QList<int>{3, 3}));
-    QCOMPARE(ganz(40000, true), (QList<int>{40000, 0}));
-}
-
-void TestTNumEdit::editingAndLeaving_data() {
-    QTest::addColumn<bool>("deutsch");
-    QTest::addColumn<int>("typ");
-    QTest::addColumn<bool>("positivOnly");
-    QTest::addColumn<QString>("getippt");
-    QTest::addColumn<QString>("imFeld"); // text before leaving
-    QTest::addColumn<double>("wert");
-    QTest::addColumn<QString>("text");
-
-    // Each case in the C locale and in German, where the separator is a comma.
-    const auto fall = [](const char* name, int typ, bool positivOnly, const char* getippt,
-                         const char* imFeld, double wert, const char* text) {
-        for (bool deutsch : {false, true})
-            QTest::addRow("%s%s", name, deutsch ? ", German" : "")
-                << deutsch << typ << positivOnly << QString::fromUtf8(getippt)
-                << QString::fromUtf8(imFeld) << wert << QString::fromUtf8(text);
-    };
-    fall("comma is the separator", gen, false, "2,5", "2.5", 2.5, "+2.5");
-    fall("point is the separator", gen, false, "2.5", "2.5", 2.5, "+2.5");
-    fall("negative", gen, false, "-5", "-5", -5.0, "-5");
-    fall("positive only refuses minus", gen, true, "-5", "5", 5.0, "+5");
-    fall("letters dropped on leaving", gen, false, "1a2", "1a2", 12.0, "+12");
-    fall("no digits give 0", gen, false, "", "", 0.0, "");
-    fall("integer drops separator", ganz, false, "1,5", "15", 15.0, "15");
-    fall("percentage", pct, false, "12,5", "12.5", 0.125, "12.5%");
-    fall("currency", cur, false, "12,5", "12.5", 12.5, "12.50 DM");
-}
-
-void TestTNumEdit::editingAndLeaving() {
-    QFETCH(bool, deutsch);
-    QFETCH(int, typ);
-    QFETCH(bool, positivOnly);
-    QFETCH(QString, getippt);
-    QFETCH(QString, imFeld);
-    QFETCH(double, wert);
-    QFETCH(QString, text);
-
-    if (deutsch) QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    TNumEdit* n = f->feld;
-    n->setNumericType(TNumEdit::TNumericType(typ));
-    n->setPositiveMask(QStringLiteral("'+'#0.#"));
-    n->setNegativeMask(QStringLiteral("'-'#0.#"));
-    n->setZeroMask(QStringLiteral("''"));
-    n->setNachkomma(typ == TNumEdit::ntPercentage ? 1 : 2);
-    n->setPositivOnly(positivOnly);
-    QSignalSpy verlassen(n, &TNumEdit::verlassen);
-    f->tippen(getippt);
-    QCOMPARE(n->text(), dp(imFeld));
-    f->verlassen();
-    QCOMPARE(n->Wert(), wert);
-    QCOMPARE(n->text(), dp(text));
-    QCOMPARE(verlassen.count(), 1);
-    QVERIFY(t->messages.shown.isEmpty());
-}
-
-void TestTNumEdit::enteringShowsEditingFormAndLimit() {
-    TNumEdit* n = f->feld;
-    n->setNumericType(TNumEdit::ntCurrency);
-    n->setWert(12.505);
-    n->setDigits(6);
-    n->setFocus(Qt::TabFocusReason);
-    QCOMPARE(n->text(), dp("12.505")); // all digits, at least Nachkomma places
-    f->verlassen();
-    QCOMPARE(n->Wert(), 12.505); // entering and leaving loses nothing
-    QCOMPARE(n->text(), dp("12.51 DM"));
-
-    f->tippen(QStringLiteral("12345678"));
-    QCOMPARE(n->text(), "123456"); // typing stops at Digits
-    f->verlassen();
-    QCOMPARE(n->maxLength(), 32767);
-
-    n->setWert(1234567);
-    n->setFocus(Qt::TabFocusReason);
-    QCOMPARE(n->text(), dp("1234567.00")); // a longer value is shown whole
-}
-
-void TestTNumEdit::validateOnLeaving_data() {
-    QTest::addColumn<double>("min");
-    QTest::addColumn<double>("max");
-    QTest::addColumn<QString>("getippt");
-    QTest::addColumn<QString>("meldung");
-
-    const QString unter = QStringLiteral("Der Wert muß größer oder gleich %1 sein!");
-    const QString ueber = QStringLiteral("Der Wert darf nicht über %1 liegen!");
-    QTest::newRow("below") << 1.0 << 10.0 << "0,5" << unter.arg("1");
-    QTest::newRow("above") << 1.0 << 10.0 << "11" << ueber.arg("10");
-    QTest::newRow("fraction bound") << 0.5 << 2.5 << "3" << ueber.arg("2.5");
-    QTest::newRow("large bound as %g") << 0.0 << 1e6 << "2000000" << ueber.arg("1e+06");
-    QTest::newRow("empty text is 0") << 1.0 << 10.0 << "" << unter.arg("1");
-}
-
-// A value outside Min..Max is told, stays typed and selected, and the focus stays; a valid
-// value then leaves the field.
-void TestTNumEdit::validateOnLeaving() {
-    QFETCH(double, min);
-    QFETCH(double, max);
-    QFETCH(QString, getippt);
-    QFETCH(QString, meldung);
-
-    TNumEdit* n = f->feld;
-    n->setWert(min); // a valid value to keep
-    n->setValidate(true);
-    n->setMin(min);
-    n->setMax(max);
-    QSignalSpy verlassen(n, &TNumEdit::verlassen);
-    f->tippen(getippt);
-    const QString getipptText = n->text();
-    f->verlassen();
-
-    QCOMPARE(t->messages.texts(), QStringList{meldung});
-    QCOMPARE(t->messages.shown.first().kind, FakeMessages::Shown::Error);
-    QVERIFY(n->hasFocus());
-    QCOMPARE(n->text(), getipptText);
-    QCOMPARE(n->selectedText(), getipptText);
-    QCOMPARE(n->Wert(), min);
-    QCOMPARE(verlassen.count(), 0);
-
-    n->clear();
-    QTest::keyClicks(n, QString::number(min));
-    f->verlassen();
-    QVERIFY(f->anderes->hasFocus());
-    QCOMPARE(verlassen.count(), 1);
-    QCOMPARE(t->messages.shown.size(), 1);
-}
-
-void TestTNumEdit::failedCheckDoesNotLeaveTheNextField() {
-    // The focus was on its way to a second checked field; that field was never entered, so
-    // taking the focus back must not run its check.
-    auto* zweites = new TNumEdit(t->messages, tabelle(), &f->fenster);
-    f->fenster.layout()->addWidget(zweites);
-    zweites->show();
-    zweites->setValidate(true);
-    zweites->setMin(5);
-    zweites->setMax(10);
-    QSignalSpy zweitesVerlassen(zweites, &TNumEdit::verlassen);
-    f->feld->setValidate(true);
-    f->feld->setMax(10);
-
-    f->tippen(QStringLiteral("20"));
-    zweites->setFocus(Qt::TabFocusReason);
-    QVERIFY(f->feld->hasFocus());
-    QCOMPARE(t->messages.texts(), QStringList{"Der Wert darf nicht über 10 liegen!"});
-    QCOMPARE(zweitesVerlassen.count(), 0);
-    QCOMPARE(zweites->text(), "0");
-}
-
-void TestTNumEdit::setWertFromCode() {
-    TNumEdit* n = f->feld;
-    n->setWert(5);
-    n->setValidate(true);
-    n->setMin(1);
-    n->setMax(10);
-    QSignalSpy verlassen(n, &TNumEdit::verlassen);
-
-    n->setWert(20);
-    QCOMPARE(t->messages.texts(), QStringList{"Der Wert darf nicht über 10 liegen!"});
-    QCOMPARE(n->Wert(), 5.0);
-    QCOMPARE(n->text(), "5");
-
-    n->setWert(5); // unchanged: not checked again
-    n->setWert(7);
-    QCOMPARE(t->messages.shown.size(), 1);
-    QCOMPARE(n->text(), "7");
-    QCOMPARE(verlassen.count(), 0);
-}
-
-void TestTNumEdit::disabledTextColour() {
-    TNumEdit* n = f->feld;
-    QCOMPARE(n->palette().color(QPalette::Disabled, QPalette::Text),
-             n->palette().color(QPalette::Active, QPalette::Text));
-    n->setUnEnabledGray(true);
-    QCOMPARE(n->palette().color(QPalette::Disabled, QPalette::Text),
-             QApplication::palette(n).color(QPalette::Disabled, QPalette::Text));
-}
 
 QTEST_MAIN(TestTNumEdit)
 #include "tst_tnumedit.moc"

@@ -4,7 +4,6 @@
 #include "herd/herdfile.h"
 #include "herdtesthilfe.h"
 #include "programm/appcontext.h"
-#include "support/begrenztesgeraet.h"
 #include "support/testcontext.h"
 
 #include <QBuffer>
@@ -82,213 +81,6 @@ Herde kleineHerde(int n, const QString& praefix = QStringLiteral("S")) {
 
 enum AlteSicherung { Keine, Aeltere, Verknuepft };
 
-} // namespace
-
-class TestHerdfile : public QObject {
-    Q_OBJECT
-
-private slots:
-    void ladeRegeln_data();
-    void ladeRegeln();
-    void leererWurfIstNullBytes();
-    void eberliste_data();
-    void eberliste();
-    void eberNachNamenNichtNachBytes();
-
-    void rundreiseByteGenau();
-    void zeichenkettenBleibenImFeld_data();
-    void zeichenkettenBleibenImFeld();
-    void zuLangeTexteWerdenGekuerzt();
-    void schreibfehler_data();
-    void schreibfehler();
-
-    void speichernUndLaden();
-    void sicherungsdatei_data();
-    void sicherungsdatei();
-};
-
-void TestHerdfile::ladeRegeln_data() {
-    QTest::addColumn<QByteArray>("daten");
-    QTest::addColumn<QStringList>("sauen"); // per sow "litter numbers:state:group"
-    QTest::addColumn<QStringList>("eber");
-    QTest::addColumn<int>("lesefehler"); // records that could not be read
-
-    const QStringList keine;
-    QTest::newRow("empty file") << QByteArray() << keine << keine << 0;
-    QTest::newRow("sow followed by sow gets a blank litter")
-        << datei(sauRec("1", 2), sauRec("2", 2), wurfRec(1, kBelegt))
-        << QStringList{"1:6:-1", "1:2:2"} << keine << 0;
-    QTest::newRow("file ending in a sow")
-        << datei(sauRec("1", 2), wurfRec(1, kBelegt), sauRec("2", 3))
-        << QStringList{"1:2:2", ":6:-1"} << keine << 0;
-    QTest::newRow("departed sow drops a litter without first mating, and its boar")
-        << datei(sauRec("1", 2, kAbgang), wurfRec(1, kBelegt), wurfRec(2, {}, "Dropped"))
-        << QStringList{"1:5:2"} << keine << 0;
-    QTest::newRow("sow in the herd keeps a litter without first mating")
-        << datei(sauRec("1", 2), wurfRec(1, kBelegt), wurfRec(2, {}, "Kept"))
-        << QStringList{"1,2:0:2"} << QStringList{"Kept"} << 0;
-    // The dropped litter leaves her without litters: the next sow record gives her a blank one.
-    QTest::newRow("departed sow whose only litter has no mating, then another sow")
-        << datei(sauRec("1", 4, kAbgang), wurfRec(3), sauRec("2", 2), wurfRec(1, kBelegt))
-        << QStringList{"1:5:4", "1:2:2"} << keine << 0;
-    QTest::newRow("litters before the first sow are dropped")
-        << datei(wurfRec(5, kBelegt, "Early"), wurfRec(6), sauRec("1", 2),
-                 wurfRec(1, kBelegt, "Late"))
-        << QStringList{"1:2:2"} << QStringList{"Late"} << 0;
-    QTest::newRow("litters in file order")
-        << datei(sauRec("1", 2), wurfRec(3, kBelegt), wurfRec(1, kBelegt), wurfRec(2, kBelegt))
-        << QStringList{"3,1,2:2:2"} << keine << 0;
-    QTest::newRow("group -1 in state belegt becomes 0")
-        << datei(sauRec("1", -1), wurfRec(1, kBelegt)) << QStringList{"1:2:0"} << keine << 0;
-    QTest::newRow("group 5 with one litter without mating becomes -1")
-        << datei(sauRec("1", 5), wurfRec(1)) << QStringList{"1:6:-1"} << keine << 0;
-    // A record that cannot be read is dropped and reported once; what was read stays.
-    QTest::newRow("1024 + 100 stray bytes")
-        << datei(sauRec("1", 2), wurfRec(1, kBelegt)) + QByteArray(100, '\0')
-        << QStringList{"1:2:2"} << keine << 1;
-    QTest::newRow("511 bytes of a sow") << datei(sauRec("1")).left(511) << keine << keine << 1;
-}
-
-void TestHerdfile::ladeRegeln() {
-    QFETCH(QByteArray, daten);
-    QFETCH(QStringList, sauen);
-    QFETCH(QStringList, eber);
-    QFETCH(int, lesefehler);
-
-    FakeMessages msg;
-    const HerdeGelesen r = lesen(daten, msg);
-    QCOMPARE(msg.texts(),
-             QStringList(lesefehler, QStringLiteral("Fehler beim Lesen der Datei SAUWURF.DAT!")));
-    for (const FakeMessages::Shown& m : msg.shown)
-        QCOMPARE(m.kind, FakeMessages::Shown::Error);
-    QCOMPARE(r.lesefehler, lesefehler);
-    QStringList ist;
-    for (const Sau& s : r.herde) {
-        QStringList n;
-        for (const TWurfRec& w : s.wuerfe)
-            n << QString::number(w.WurfNr());
-        ist << n.join(u',') +
-                   QStringLiteral(":%1:%2").arg(int(s.rec.Status())).arg(int(s.rec.Gruppe()));
-    }
-    QCOMPARE(ist, sauen);
-    QCOMPARE(r.eberliste, eber);
-}
-
-// The blank litter is 512 zero bytes with litter number 1; nothing of the sow leaks into it.
-void TestHerdfile::leererWurfIstNullBytes() {
-    FakeMessages msg;
-    TSauRec s1 = sauRec("1");
-    s1.bytes()[0] = s1.bytes()[200] = 0x5A;
-    const HerdeGelesen r = lesen(datei(s1, sauRec("2"), wurfRec(4, kBelegt)), msg);
-    QCOMPARE(r.herde.size(), std::size_t(2));
-    QCOMPARE(r.herde[0].wuerfe.size(), std::size_t(1));
-    Bytes erwartet{};
-    erwartet[1] = 1;
-    QVERIFY(r.herde[0].wuerfe[0].bytes() == erwartet);
-}
-
-void TestHerdfile::eberliste_data() {
-    // Litters of one sow; per litter up to three matings "boar@days ago" ("boar@" without a
-    // date), separated by "|".
-    QTest::addColumn<QStringList>("wuerfe");
-    QTest::addColumn<QStringList>("eber");
-
-    QTest::newRow("oldest mating counts, in either order")
-        << QStringList{"A@300", "A@20", "B@100", "C@20", "C@300"} << QStringList{"B", "A", "C"};
-    QTest::newRow("equal counts by name ignoring case")
-        << QStringList{"beta@50|Alpha@50|GAMMA@50"} << QStringList{"Alpha", "beta", "GAMMA"};
-    QTest::newRow("count before name, compared as numbers")
-        << QStringList{"A@1000|B@40|C@5"} << QStringList{"C", "B", "A"};
-    QTest::newRow("names compared exactly") << QStringList{"a@30|A@10"} << QStringList{"A", "a"};
-    QTest::newRow("shorter name first on equal counts")
-        << QStringList{"Ab@5|A@5"} << QStringList{"A", "Ab"};
-    QTest::newRow("today and no date count 0 days")
-        << QStringList{"Z@1|Y@0|X@"} << QStringList{"X", "Y", "Z"};
-    QTest::newRow("empty boar names are left out")
-        << QStringList{"@9|Öko@5|"} << QStringList{"Öko"};
-}
-
-void TestHerdfile::eberliste() {
-    QFETCH(QStringList, wuerfe);
-    QFETCH(QStringList, eber);
-
-    QByteArray daten = datei(sauRec("1"));
-    int nr = 0;
-    for (const QString& w : wuerfe) {
-        TWurfRec rec = wurfRec(++nr, kBelegt);
-        const QStringList belegungen = w.split(u'|');
-        for (int k = 1; k <= belegungen.size(); ++k) {
-            const QStringList teile = belegungen[k - 1].split(u'@');
-            rec.setEber(k, teile[0]);
-            const QString tage = teile.value(1);
-            rec.setBelegen(k, tage.isEmpty() ? TKurzDatum{} : K(kHeute.addDays(-tage.toInt())));
-        }
-        daten += datei(rec);
-    }
-    FakeMessages msg;
-    QCOMPARE(lesen(daten, msg).eberliste, eber);
-}
-
-// A boar is known by the characters of its name: bytes behind the name's end and a length
-// byte beyond the field do not make another boar.
-void TestHerdfile::eberNachNamenNichtNachBytes() {
-    const auto belegt = [](int tageZurueck) { return K(kHeute.addDays(-tageZurueck)); };
-    const std::size_t eber1 = 14; // Eber[1]: length byte, then 10 characters
-    TWurfRec w2 = wurfRec(2, belegt(20), "Max");
-    std::copy_n("XYZ", 3, w2.bytes().begin() + eber1 + 4);
-    TWurfRec w3 = wurfRec(3, belegt(50), "Maximilian");
-    w3.bytes()[eber1] = 200;
-
-    FakeMessages msg;
-    const HerdeGelesen r = lesen(datei(sauRec("1"), wurfRec(1, belegt(300), "Max"), w2, w3,
-                                       wurfRec(4, belegt(100), "Maximilian")),
-                                 msg);
-    QCOMPARE(r.eberliste, (QStringList{"Maximilian", "Max"}));
-}
-
-// Records come back byte for byte, reserved bytes and out-of-range values included; only
-// bytes 504..507 of a sow are written as zero. A last sow without litters is written alone.
-void TestHerdfile::rundreiseByteGenau() {
-    QRandomGenerator zufall(512);
-    const auto rauschen = [&](auto& rec) {
-        for (auto& x : rec.bytes())
-            x = std::uint8_t(zufall.bounded(256));
-    };
-    QByteArray original;
-    for (int s = 0; s <= 60; ++s) {
-        TSauRec sau;
-        rauschen(sau);
-        sau.bytes()[sauofs::Art] = 0;
-        // Departed, so state and group are known: state 5, group kept when not negative.
-        sau.bytes()[sauofs::Abgang] = std::uint8_t(1 + zufall.bounded(255));
-        sau.setStatus(5);
-        sau.setGruppe(std::int8_t(zufall.bounded(128)));
-        original += datei(sau);
-        const int n = s == 60 ? 0 : 1 + zufall.bounded(5);
-        for (int i = 0; i < n; ++i) {
-            TWurfRec w;
-            rauschen(w);
-            w.bytes()[wurfofs::WurfNr] = std::uint8_t(1 + zufall.bounded(255));
-            w.bytes()[wurfofs::Belegen] = std::uint8_t(1 + zufall.bounded(255));
-            original += datei(w);
-        }
-    }
-    FakeMessages msg;
-    const HerdeGelesen r = lesen(original, msg);
-    QCOMPARE(msg.texts(), QStringList());
-    QCOMPARE(r.herde.size(), std::size_t(61));
-    QVERIFY(r.herde.back().wuerfe.empty());
-
-    QBuffer aus;
-    aus.open(QIODevice::WriteOnly);
-    QVERIFY(HerdeSchreiben(aus, r.herde));
-    for (qsizetype pos = 0; pos < original.size(); pos += 512)
-        if (original[pos + 1] == 0) original.replace(pos + 504, 4, QByteArray(4, '\0'));
-    QVERIFY(aus.data() == original);
-}
-
-namespace {
-
 // String fields next to another field or at the end of a record.
 struct Zeichenfeld {
     const char* name;
@@ -299,178 +91,303 @@ struct Zeichenfeld {
 
 const Zeichenfeld kZeichenfelder[] = {
     {"SauNr", true, 6, 10, [](const Bytes& b) { return TSauRec(b).SauNr(); }},
-    {"Stall", true, 17, 15, [](const Bytes& b) { return TSauRec(b).Stall(); }},
     {"Abnehmer", true, 146, 15, [](const Bytes& b) { return TSauRec(b).Abnehmer(); }},
-    {"Eber1", false, 14, 10, [](const Bytes& b) { return TWurfRec(b).Eber(1); }},
     {"Eber3", false, 36, 10, [](const Bytes& b) { return TWurfRec(b).Eber(3); }},
-    {"Belegnote3", false, 82, 15, [](const Bytes& b) { return TWurfRec(b).Belegnote(3); }},
-    {"FerkelnNote", false, 168, 15, [](const Bytes& b) { return TWurfRec(b).FerkelnNote(); }},
     {"Eintrag14", false, 406, 15, [](const Bytes& b) { return TWurfRec(b).Eintrag(14); }},
     {"WurfNotiz", false, 436, 75, [](const Bytes& b) { return TWurfRec(b).WurfNotiz(); }},
 };
 
 } // namespace
 
-void TestHerdfile::zeichenkettenBleibenImFeld_data() {
-    QTest::addColumn<int>("feld");
-    QTest::addColumn<int>("laengenbyte");
-    QTest::addColumn<int>("zeichen");
+class TestHerdfile : public QObject {
+    Q_OBJECT
 
-    for (int i = 0; i < int(std::size(kZeichenfelder)); ++i) {
-        const int n = int(kZeichenfelder[i].laenge);
-        for (int l : {255, n + 1, n - 1})
-            QTest::addRow("%s, length %d", kZeichenfelder[i].name, l) << i << l << std::min(l, n);
+private slots:
+    void ladeRegeln_data() {
+        QTest::addColumn<QByteArray>("daten");
+        QTest::addColumn<QStringList>("sauen"); // per sow "litter numbers:state:group"
+        QTest::addColumn<QStringList>("eber");
+        QTest::addColumn<int>("lesefehler"); // records that could not be read
+
+        const QStringList keine;
+        QTest::newRow("empty file") << QByteArray() << keine << keine << 0;
+        QTest::newRow("sow followed by sow gets a blank litter")
+            << datei(sauRec("1", 2), sauRec("2", 2), wurfRec(1, kBelegt))
+            << QStringList{"1:6:-1", "1:2:2"} << keine << 0;
+        QTest::newRow("file ending in a sow")
+            << datei(sauRec("1", 2), wurfRec(1, kBelegt), sauRec("2", 3))
+            << QStringList{"1:2:2", ":6:-1"} << keine << 0;
+        QTest::newRow("departed sow drops a litter without first mating, and its boar")
+            << datei(sauRec("1", 2, kAbgang), wurfRec(1, kBelegt), wurfRec(2, {}, "Dropped"))
+            << QStringList{"1:5:2"} << keine << 0;
+        QTest::newRow("sow in the herd keeps a litter without first mating")
+            << datei(sauRec("1", 2), wurfRec(1, kBelegt), wurfRec(2, {}, "Kept"))
+            << QStringList{"1,2:0:2"} << QStringList{"Kept"} << 0;
+        // The dropped litter leaves her without litters: the next sow record gives her a blank one.
+        QTest::newRow("departed sow whose only litter has no mating, then another sow")
+            << datei(sauRec("1", 4, kAbgang), wurfRec(3), sauRec("2", 2), wurfRec(1, kBelegt))
+            << QStringList{"1:5:4", "1:2:2"} << keine << 0;
+        QTest::newRow("litters before the first sow are dropped")
+            << datei(wurfRec(5, kBelegt, "Early"), wurfRec(6), sauRec("1", 2),
+                     wurfRec(1, kBelegt, "Late"))
+            << QStringList{"1:2:2"} << QStringList{"Late"} << 0;
+        QTest::newRow("litters in file order")
+            << datei(sauRec("1", 2), wurfRec(3, kBelegt), wurfRec(1, kBelegt), wurfRec(2, kBelegt))
+            << QStringList{"3,1,2:2:2"} << keine << 0;
+        QTest::newRow("group -1 in state belegt becomes 0")
+            << datei(sauRec("1", -1), wurfRec(1, kBelegt)) << QStringList{"1:2:0"} << keine << 0;
+        // A record that cannot be read is dropped and reported once; what was read stays.
+        QTest::newRow("1024 + 100 stray bytes")
+            << datei(sauRec("1", 2), wurfRec(1, kBelegt)) + QByteArray(100, '\0')
+            << QStringList{"1:2:2"} << keine << 1;
+        QTest::newRow("511 bytes of a sow") << datei(sauRec("1")).left(511) << keine << keine << 1;
     }
-}
+    void ladeRegeln() {
+        QFETCH(QByteArray, daten);
+        QFETCH(int, lesefehler);
 
-// A length byte beyond the field reads the whole field and nothing after it.
-void TestHerdfile::zeichenkettenBleibenImFeld() {
-    QFETCH(int, feld);
-    QFETCH(int, laengenbyte);
-    QFETCH(int, zeichen);
-
-    const Zeichenfeld& f = kZeichenfelder[feld];
-    Bytes b;
-    b.fill('#');
-    b[1] = f.sau ? 0 : 1;
-    b[f.offset] = std::uint8_t(laengenbyte);
-    QString inhalt;
-    for (std::size_t i = 0; i < f.laenge; ++i) {
-        b[f.offset + 1 + i] = std::uint8_t('a' + i % 26);
-        inhalt += QLatin1Char(char('a' + i % 26));
+        FakeMessages msg;
+        const HerdeGelesen r = lesen(daten, msg);
+        QCOMPARE(
+            msg.texts(),
+            QStringList(lesefehler, QStringLiteral("Fehler beim Lesen der Datei SAUWURF.DAT!")));
+        for (const FakeMessages::Shown& m : msg.shown)
+            QCOMPARE(m.kind, FakeMessages::Shown::Error);
+        QCOMPARE(r.lesefehler, lesefehler);
+        QStringList ist;
+        for (const Sau& s : r.herde) {
+            QStringList n;
+            for (const TWurfRec& w : s.wuerfe)
+                n << QString::number(w.WurfNr());
+            ist << n.join(u',') +
+                       QStringLiteral(":%1:%2").arg(int(s.rec.Status())).arg(int(s.rec.Gruppe()));
+        }
+        QTEST(ist, "sauen");
+        QTEST(r.eberliste, "eber");
     }
-    QCOMPARE(f.lesen(b), inhalt.left(zeichen));
-}
+    // The blank litter is 512 zero bytes with litter number 1; nothing of the sow leaks into it.
+    void leererWurfIstNullBytes() {
+        FakeMessages msg;
+        TSauRec s1 = sauRec("1");
+        s1.bytes()[0] = s1.bytes()[200] = 0x5A;
+        const HerdeGelesen r = lesen(datei(s1, sauRec("2"), wurfRec(4, kBelegt)), msg);
+        QCOMPARE(r.herde.size(), std::size_t(2));
+        QCOMPARE(r.herde[0].wuerfe.size(), std::size_t(1));
+        Bytes erwartet{};
+        erwartet[1] = 1;
+        QVERIFY(r.herde[0].wuerfe[0].bytes() == erwartet);
+    }
+    void eberliste_data() {
+        // Litters of one sow; per litter up to three matings "boar@days ago" ("boar@" without a
+        // date), separated by "|".
+        QTest::addColumn<QStringList>("wuerfe");
+        QTest::addColumn<QStringList>("eber");
 
-// Writing cuts a text to its field and never touches the next field; the sow's note ends at
-// the first 0 byte or after 335 bytes.
-void TestHerdfile::zuLangeTexteWerdenGekuerzt() {
-    TSauRec s;
-    s.bytes()[17] = 7; // the length byte of the next field
-    s.setSauNr(QStringLiteral("12345678901234"));
-    QCOMPARE(s.SauNr(), QStringLiteral("1234567890"));
-    QCOMPARE(int(s.bytes()[17]), 7);
+        QTest::newRow("oldest mating counts, in either order")
+            << QStringList{"A@300", "A@20", "B@100", "C@20", "C@300"} << QStringList{"B", "A", "C"};
+        QTest::newRow("equal counts by name ignoring case")
+            << QStringList{"beta@50|Alpha@50|GAMMA@50"} << QStringList{"Alpha", "beta", "GAMMA"};
+        QTest::newRow("count before name, compared as numbers")
+            << QStringList{"A@1000|B@40|C@5"} << QStringList{"C", "B", "A"};
+        QTest::newRow("names compared exactly")
+            << QStringList{"a@30|A@10"} << QStringList{"A", "a"};
+        QTest::newRow("shorter name first on equal counts")
+            << QStringList{"Ab@5|A@5"} << QStringList{"A", "Ab"};
+        QTest::newRow("today and no date count 0 days")
+            << QStringList{"Z@1|Y@0|X@"} << QStringList{"X", "Y", "Z"};
+        QTest::newRow("empty boar names are left out")
+            << QStringList{"@9|Öko@5|"} << QStringList{"Öko"};
+    }
+    void eberliste() {
+        QFETCH(QStringList, wuerfe);
 
-    TWurfRec w = TWurfRec::leer(1);
-    w.setWurfNotiz(QString(100, u'n'));
-    QCOMPARE(w.WurfNotiz(), QString(75, u'n'));
+        QByteArray daten = datei(sauRec("1"));
+        int nr = 0;
+        for (const QString& w : wuerfe) {
+            TWurfRec rec = wurfRec(++nr, kBelegt);
+            const QStringList belegungen = w.split(u'|');
+            for (int k = 1; k <= belegungen.size(); ++k) {
+                const QStringList teile = belegungen[k - 1].split(u'@');
+                rec.setEber(k, teile[0]);
+                const QString tage = teile.value(1);
+                rec.setBelegen(k, tage.isEmpty() ? TKurzDatum{} : K(kHeute.addDays(-tage.toInt())));
+            }
+            daten += datei(rec);
+        }
+        FakeMessages msg;
+        QTEST(lesen(daten, msg).eberliste, "eber");
+    }
+    // A boar is known by the characters of its name: bytes behind the name's end and a length
+    // byte beyond the field do not make another boar.
+    void eberNachNamenNichtNachBytes() {
+        const auto belegt = [](int tageZurueck) { return K(kHeute.addDays(-tageZurueck)); };
+        const std::size_t eber1 = 14; // Eber[1]: length byte, then 10 characters
+        TWurfRec w2 = wurfRec(2, belegt(20), "Max");
+        std::copy_n("XYZ", 3, w2.bytes().begin() + eber1 + 4);
+        TWurfRec w3 = wurfRec(3, belegt(50), "Maximilian");
+        w3.bytes()[eber1] = 200;
 
-    std::fill(s.bytes().begin() + 504, s.bytes().end(), std::uint8_t('p'));
-    s.setSauNotiz(QString(400, u'x'));
-    QCOMPARE(s.SauNotiz(), QString(335, u'x'));
-    QCOMPARE(s.bytes()[504], std::uint8_t('p'));
-    s.bytes()[169 + 10] = 0;
-    QCOMPARE(s.SauNotiz(), QString(10, u'x'));
-    s.setSauNotiz(QStringLiteral("Zeile 1\nZeile 2"));
-    QCOMPARE(s.SauNotiz(), QStringLiteral("Zeile 1\nZeile 2"));
-    QCOMPARE(int(s.bytes()[169 + 7]), 10);
-}
+        FakeMessages msg;
+        const HerdeGelesen r = lesen(datei(sauRec("1"), wurfRec(1, belegt(300), "Max"), w2, w3,
+                                           wurfRec(4, belegt(100), "Maximilian")),
+                                     msg);
+        QCOMPARE(r.eberliste, (QStringList{"Maximilian", "Max"}));
+    }
 
-void TestHerdfile::schreibfehler_data() {
-    QTest::addColumn<qint64>("grenze");
+    // Records come back byte for byte, reserved bytes and out-of-range values included; only
+    // bytes 504..507 of a sow are written as zero. A last sow without litters is written alone.
+    void rundreiseByteGenau() {
+        QRandomGenerator zufall(512);
+        const auto rauschen = [&](auto& rec) {
+            for (auto& x : rec.bytes())
+                x = std::uint8_t(zufall.bounded(256));
+        };
+        QByteArray original;
+        for (int s = 0; s <= 60; ++s) {
+            TSauRec sau;
+            rauschen(sau);
+            sau.bytes()[sauofs::Art] = 0;
+            // Departed, so state and group are known: state 5, group kept when not negative.
+            sau.bytes()[sauofs::Abgang] = std::uint8_t(1 + zufall.bounded(255));
+            sau.setStatus(5);
+            sau.setGruppe(std::int8_t(zufall.bounded(128)));
+            original += datei(sau);
+            const int n = s == 60 ? 0 : 1 + zufall.bounded(5);
+            for (int i = 0; i < n; ++i) {
+                TWurfRec w;
+                rauschen(w);
+                w.bytes()[wurfofs::WurfNr] = std::uint8_t(1 + zufall.bounded(255));
+                w.bytes()[wurfofs::Belegen] = std::uint8_t(1 + zufall.bounded(255));
+                original += datei(w);
+            }
+        }
+        FakeMessages msg;
+        const HerdeGelesen r = lesen(original, msg);
+        QCOMPARE(msg.texts(), QStringList());
+        QCOMPARE(r.herde.size(), std::size_t(61));
+        QVERIFY(r.herde.back().wuerfe.empty());
 
-    const qint64 gesamt = 100 * 3 * 512; // 100 sows with two litters each
-    QTest::newRow("nothing accepted") << qint64(0);
-    QTest::newRow("128 KiB - 1") << qint64(128 * 1024 - 1);
-    QTest::newRow("all but the last byte") << gesamt - 1;
-    QTest::newRow("everything") << gesamt;
-}
+        QBuffer aus;
+        aus.open(QIODevice::WriteOnly);
+        QVERIFY(HerdeSchreiben(aus, r.herde));
+        for (qsizetype pos = 0; pos < original.size(); pos += 512)
+            if (original[pos + 1] == 0) original.replace(pos + 504, 4, QByteArray(4, '\0'));
+        QVERIFY(aus.data() == original);
+    }
+    void zeichenkettenBleibenImFeld_data() {
+        QTest::addColumn<int>("feld");
+        QTest::addColumn<int>("laengenbyte");
+        QTest::addColumn<int>("zeichen");
 
-// A device that fails after N bytes: the writer says so and writes nothing after the failure.
-void TestHerdfile::schreibfehler() {
-    QFETCH(qint64, grenze);
+        for (int i = 0; i < int(std::size(kZeichenfelder)); ++i) {
+            const int n = int(kZeichenfelder[i].laenge);
+            for (int l : {255, n + 1, n - 1})
+                QTest::addRow("%s, length %d", kZeichenfelder[i].name, l)
+                    << i << l << std::min(l, n);
+        }
+    }
+    // A length byte beyond the field reads the whole field and nothing after it.
+    void zeichenkettenBleibenImFeld() {
+        QFETCH(int, feld);
+        QFETCH(int, laengenbyte);
+        QFETCH(int, zeichen);
 
-    Herde h = kleineHerde(100);
-    for (Sau& s : h)
-        s.wuerfe.push_back(wurfRec(2, D(1, 2, 113)));
-    const QByteArray soll = dateiAus(h);
-    BegrenztesGeraet dev(grenze);
-    QVERIFY(dev.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    QCOMPARE(HerdeSchreiben(dev, h), grenze == soll.size());
-    QVERIFY(soll.startsWith(dev.daten));
-    if (grenze == soll.size()) QVERIFY(dev.daten == soll);
-}
+        const Zeichenfeld& f = kZeichenfelder[feld];
+        Bytes b;
+        b.fill('#');
+        b[1] = f.sau ? 0 : 1;
+        b[f.offset] = std::uint8_t(laengenbyte);
+        QString inhalt;
+        for (std::size_t i = 0; i < f.laenge; ++i) {
+            b[f.offset + 1 + i] = std::uint8_t('a' + i % 26);
+            inhalt += QLatin1Char(char('a' + i % 26));
+        }
+        QCOMPARE(f.lesen(b), inhalt.left(zeichen));
+    }
+    // Writing cuts a text to its field and never touches the next field; the sow's note ends at
+    // the first 0 byte or after 335 bytes.
+    void zuLangeTexteWerdenGekuerzt() {
+        TSauRec s;
+        s.bytes()[17] = 7; // the length byte of the next field
+        s.setSauNr(QStringLiteral("12345678901234"));
+        QCOMPARE(s.SauNr(), QStringLiteral("1234567890"));
+        QCOMPARE(int(s.bytes()[17]), 7);
 
-// Without a herd file the herd and the boar list are empty, without a message.
-void TestHerdfile::speichernUndLaden() {
-    TestContext tc(kHeute);
-    tc.ctx.Sauenliste = kleineHerde(2);
-    tc.ctx.Eberliste = QStringList{QStringLiteral("Alt")};
-    tc.ctx.Geaendert = true;
-    HerdeLaden(tc.ctx);
-    QVERIFY(tc.ctx.Sauenliste.empty());
-    QVERIFY(tc.ctx.Eberliste.isEmpty());
-    QCOMPARE(tc.ctx.Geaendert, false);
+        TWurfRec w = TWurfRec::leer(1);
+        w.setWurfNotiz(QString(100, u'n'));
+        QCOMPARE(w.WurfNotiz(), QString(75, u'n'));
 
-    Herde h = kleineHerde(3);
-    h[2].wuerfe[0].setEber(2, QStringLiteral("Max"));
-    h[2].wuerfe[0].setBelegen(2, D(11, 1, 113));
-    tc.ctx.Sauenliste = h;
-    tc.ctx.Geaendert = true;
+        std::fill(s.bytes().begin() + 504, s.bytes().end(), std::uint8_t('p'));
+        s.setSauNotiz(QString(400, u'x'));
+        QCOMPARE(s.SauNotiz(), QString(335, u'x'));
+        QCOMPARE(s.bytes()[504], std::uint8_t('p'));
+        s.bytes()[169 + 10] = 0;
+        QCOMPARE(s.SauNotiz(), QString(10, u'x'));
+        s.setSauNotiz(QStringLiteral("Zeile 1\nZeile 2"));
+        QCOMPARE(s.SauNotiz(), QStringLiteral("Zeile 1\nZeile 2"));
+        QCOMPARE(int(s.bytes()[169 + 7]), 10);
+    }
+    void sicherungsdatei_data() {
+        QTest::addColumn<bool>("backupdatei");
+        QTest::addColumn<bool>("alteDatei");
+        QTest::addColumn<int>("alteSicherung");
+        QTest::addColumn<QString>("dat"); // the names the files have before the save
+        QTest::addColumn<QString>("bak");
 
-    QVERIFY(HerdeSpeichern(tc.ctx));
-    QCOMPARE(tc.ctx.Geaendert, false);
-    QCOMPARE(tc.messages.texts(), QStringList());
-    QVERIFY(inhalt(tc.pfad(kDat)) == dateiAus(h));
+        QTest::newRow("on, previous file and an older backup")
+            << true << true << int(Aeltere) << kDat << kBak;
+        QTest::newRow("on, first save, older backup")
+            << true << false << int(Aeltere) << kDat << kBak;
+        // Left so by a save whose final rename failed.
+        QTest::newRow("on, backup is a second name of the file")
+            << true << true << int(Verknuepft) << kDat << kBak;
+        QTest::newRow("off, previous file") << false << true << int(Keine) << kDat << kBak;
+        QTest::newRow("names in other letter case") << true << true << int(Aeltere) << "SauWurf.Dat"
+                                                    << "sauwurf.bak";
+    }
+    // Without a herd file loading empties the herd and the boar list, without a message. The herd
+    // file and its backup are found whatever their letter case. With BACKUPDATEI on, the
+    // file a save replaces survives as the backup (without a previous file an older backup stays);
+    // with it off no backup is made. Nothing else is left behind.
+    void sicherungsdatei() {
+        QFETCH(bool, backupdatei);
+        QFETCH(bool, alteDatei);
+        QFETCH(int, alteSicherung);
+        QFETCH(QString, dat);
+        QFETCH(QString, bak);
 
-    tc.ctx.Sauenliste.clear();
-    tc.ctx.Geaendert = true;
-    HerdeLaden(tc.ctx);
-    QVERIFY(abbild(tc.ctx.Sauenliste) == abbild(h));
-    QCOMPARE(tc.ctx.Eberliste, QStringList{QStringLiteral("Max")});
-    QCOMPARE(tc.ctx.Geaendert, false);
-}
+        TestContext tc(kHeute);
+        Herde alt = kleineHerde(2, QStringLiteral("Alt"));
+        alt[1].wuerfe[0].setEber(2, QStringLiteral("Max"));
+        alt[1].wuerfe[0].setBelegen(2, D(11, 1, 113));
+        const QByteArray aelter = dateiAus(kleineHerde(1, QStringLiteral("Uralt")));
+        if (alteDatei) QVERIFY(schreiben(tc.pfad(dat), dateiAus(alt)));
+        if (alteSicherung == Aeltere) QVERIFY(schreiben(tc.pfad(bak), aelter));
+        if (alteSicherung == Verknuepft)
+            QCOMPARE(::link(QFile::encodeName(tc.pfad(dat)).constData(),
+                            QFile::encodeName(tc.pfad(bak)).constData()),
+                     0);
 
-void TestHerdfile::sicherungsdatei_data() {
-    QTest::addColumn<bool>("backupdatei");
-    QTest::addColumn<bool>("alteDatei");
-    QTest::addColumn<int>("alteSicherung");
-    QTest::addColumn<QString>("dat"); // the names the files have before the save
-    QTest::addColumn<QString>("bak");
-
-    QTest::newRow("on, previous file and an older backup")
-        << true << true << int(Aeltere) << kDat << kBak;
-    QTest::newRow("on, first save, older backup") << true << false << int(Aeltere) << kDat << kBak;
-    // Left so by a save whose final rename failed.
-    QTest::newRow("on, backup is a second name of the file")
-        << true << true << int(Verknuepft) << kDat << kBak;
-    QTest::newRow("off, previous file") << false << true << int(Keine) << kDat << kBak;
-    QTest::newRow("names in other letter case") << true << true << int(Aeltere) << "SauWurf.Dat"
-                                                << "sauwurf.bak";
-}
-
-// The herd file and its backup are found whatever their letter case. With BACKUPDATEI on, the
-// file a save replaces survives as the backup (without a previous file an older backup stays);
-// with it off no backup is made. Nothing else is left behind.
-void TestHerdfile::sicherungsdatei() {
-    QFETCH(bool, backupdatei);
-    QFETCH(bool, alteDatei);
-    QFETCH(int, alteSicherung);
-    QFETCH(QString, dat);
-    QFETCH(QString, bak);
-
-    TestContext tc(kHeute);
-    const Herde alt = kleineHerde(2, QStringLiteral("Alt"));
-    const QByteArray aelter = dateiAus(kleineHerde(1, QStringLiteral("Uralt")));
-    if (alteDatei) QVERIFY(schreiben(tc.pfad(dat), dateiAus(alt)));
-    if (alteSicherung == Aeltere) QVERIFY(schreiben(tc.pfad(bak), aelter));
-    if (alteSicherung == Verknuepft)
-        QCOMPARE(::link(QFile::encodeName(tc.pfad(dat)).constData(),
-                        QFile::encodeName(tc.pfad(bak)).constData()),
-                 0);
-
-    HerdeLaden(tc.ctx);
-    QVERIFY(abbild(tc.ctx.Sauenliste) == abbild(alteDatei ? alt : Herde{}));
-    tc.ctx.einstellungen.backupdatei = backupdatei;
-    tc.ctx.Sauenliste = kleineHerde(3);
-    QVERIFY(HerdeSpeichern(tc.ctx));
-    QVERIFY(inhalt(tc.pfad(dat)) == dateiAus(tc.ctx.Sauenliste));
-    QStringList danach = backupdatei ? QStringList{bak, dat} : QStringList{dat};
-    danach.sort();
-    QCOMPARE(namen(tc.dir.path()), danach);
-    if (backupdatei) QVERIFY(inhalt(tc.pfad(bak)) == (alteDatei ? dateiAus(alt) : aelter));
-    QCOMPARE(tc.messages.texts(), QStringList());
-}
+        tc.ctx.Sauenliste = kleineHerde(2);
+        tc.ctx.Eberliste = QStringList{QStringLiteral("Alt")};
+        tc.ctx.Geaendert = true;
+        HerdeLaden(tc.ctx);
+        QVERIFY(abbild(tc.ctx.Sauenliste) == abbild(alteDatei ? alt : Herde{}));
+        QCOMPARE(tc.ctx.Eberliste, alteDatei ? QStringList{QStringLiteral("Max")} : QStringList());
+        QCOMPARE(tc.ctx.Geaendert, false);
+        tc.ctx.einstellungen.backupdatei = backupdatei;
+        tc.ctx.Sauenliste = kleineHerde(3);
+        tc.ctx.Geaendert = true;
+        QVERIFY(HerdeSpeichern(tc.ctx));
+        QCOMPARE(tc.ctx.Geaendert, false);
+        QVERIFY(inhalt(tc.pfad(dat)) == dateiAus(tc.ctx.Sauenliste));
+        QStringList danach = backupdatei ? QStringList{bak, dat} : QStringList{dat};
+        danach.sort();
+        QCOMPARE(namen(tc.dir.path()), danach);
+        if (backupdatei) QVERIFY(inhalt(tc.pfad(bak)) == (alteDatei ? dateiAus(alt) : aelter));
+        QCOMPARE(tc.messages.texts(), QStringList());
+    }
+};
 
 QTEST_GUILESS_MAIN(TestHerdfile)
 #include "tst_herdfile.moc"

@@ -31,85 +31,69 @@ THilfslisten lesen(const QByteArray& daten, FakeMessages& msg) {
 class TestHilfslistenDatei : public QObject {
     Q_OBJECT
 private slots:
-    void reading_data();
-    void reading();
-    void roundTripWritesListsInOrder();
-    void fileFoundRegardlessOfCase();
-    void missingFileIsSilent();
+    void reading_data() {
+        QTest::addColumn<QByteArray>("daten");
+        QTest::addColumn<QStringList>("liste0");
+        QTest::addColumn<QStringList>("liste6");
+        QTest::addColumn<int>("fehler");
+        QTest::newRow("0 bytes") << QByteArray() << QStringList() << QStringList() << 0;
+        QTest::newRow("list 6 loaded")
+            << satz(6, "sechs") + satz(0, "DE") << QStringList{"DE"} << QStringList{"sechs"} << 0;
+        QTest::newRow("any record order, file order within a list")
+            << satz(0, "Pietrain") + satz(5, "Stall 1") + satz(0, "Landrasse")
+            << QStringList{"Pietrain", "Landrasse"} << QStringList() << 0;
+        QTest::newRow("read error in the middle keeps what was read")
+            << satz(0, "DE") + satz(0, "DL").left(60) << QStringList{"DE"} << QStringList() << 1;
+        QTest::newRow("length byte above 15 is clamped")
+            << satz(0, "ABCDEFGHIJKLMNO", 200) << QStringList{"ABCDEFGHIJKLMNO"} << QStringList()
+            << 0;
+        QTest::newRow("Windows-1252 text")
+            << satz(0, "Gro\337e \200") << QStringList{"Große €"} << QStringList() << 0;
+    }
+    void reading() {
+        QFETCH(QByteArray, daten);
+        QFETCH(int, fehler);
+        FakeMessages msg;
+        const THilfslisten l = lesen(daten, msg);
+        QTEST(l[0], "liste0");
+        QTEST(l[6], "liste6");
+        QCOMPARE(msg.count(QStringLiteral("Lesefehler in Datei HILFSLST.DAT!")), fehler);
+        QCOMPARE(int(msg.shown.size()), fehler);
+    }
+    void roundTripWritesListsInOrder() {
+        THilfslisten l;
+        l[5] = QStringList{"Abferkel 1", "Deckzentrum"};
+        l[0] = QStringList{"Große Weiße", ""};
+        l[3] = QStringList{"Müller"};
+        QBuffer b;
+        b.open(QIODevice::WriteOnly);
+        QVERIFY(HilfslistenSchreiben(b, l));
+        const QByteArray d = b.data();
+        QCOMPARE(d.size(), 5 * kHilfslistenSatz);
+        for (int i = 0; i < 5; ++i) // list 0, then 3, then 5
+            QCOMPARE(int(d[kHilfslistenSatz * i]), (QList<int>{0, 0, 3, 5, 5}[i]));
+        FakeMessages msg;
+        QCOMPARE(lesen(d, msg), l);
+    }
+    // Without the file the lists are emptied silently; the file is saved in place.
+    void loadAndSave() {
+        TestContext t;
+        t.ctx.Hilfslisten[2] = QStringList{"alt"};
+        HilfslistenLaden(t.ctx.Hilfslisten, t.ctx.Datenpfad, t.messages);
+        for (const QStringList& l : t.ctx.Hilfslisten)
+            QVERIFY(l.isEmpty());
+        QVERIFY(schreiben(t.pfad(QStringLiteral("HILFSLST.DAT")),
+                          satz(1, "erdr\374ckt") + satz(1, "Durchfall")));
+        HilfslistenLaden(t.ctx.Hilfslisten, t.ctx.Datenpfad, t.messages);
+        QCOMPARE(t.ctx.Hilfslisten[1], (QStringList{"erdrückt", "Durchfall"}));
+        t.ctx.Hilfslisten[1].append(QStringLiteral("lebensschwach"));
+        QVERIFY(HilfslistenSpeichern(t.ctx.Hilfslisten, t.ctx.Datenpfad, t.messages));
+        QCOMPARE(QDir(t.dir.path()).entryList(QDir::Files), QStringList{"HILFSLST.DAT"});
+        HilfslistenLaden(t.ctx.Hilfslisten, t.ctx.Datenpfad, t.messages);
+        QCOMPARE(t.ctx.Hilfslisten[1].size(), 3);
+        QVERIFY(t.messages.shown.isEmpty());
+    }
 };
-
-void TestHilfslistenDatei::reading_data() {
-    QTest::addColumn<QByteArray>("daten");
-    QTest::addColumn<QStringList>("liste0");
-    QTest::addColumn<QStringList>("liste6");
-    QTest::addColumn<int>("fehler");
-    QTest::newRow("0 bytes") << QByteArray() << QStringList() << QStringList() << 0;
-    QTest::newRow("list 9 skipped")
-        << satz(9, "neun") + satz(0, "DL") << QStringList{"DL"} << QStringList() << 0;
-    QTest::newRow("list 6 loaded")
-        << satz(6, "sechs") + satz(0, "DE") << QStringList{"DE"} << QStringList{"sechs"} << 0;
-    QTest::newRow("any record order, file order within a list")
-        << satz(0, "Pietrain") + satz(5, "Stall 1") + satz(0, "Landrasse")
-        << QStringList{"Pietrain", "Landrasse"} << QStringList() << 0;
-    QTest::newRow("read error in the middle keeps what was read")
-        << satz(0, "DE") + satz(0, "DL").left(60) << QStringList{"DE"} << QStringList() << 1;
-    QTest::newRow("length byte above 15 is clamped")
-        << satz(0, "ABCDEFGHIJKLMNO", 200) << QStringList{"ABCDEFGHIJKLMNO"} << QStringList() << 0;
-    QTest::newRow("Windows-1252 text")
-        << satz(0, "Gro\337e \200") << QStringList{"Große €"} << QStringList() << 0;
-}
-
-void TestHilfslistenDatei::reading() {
-    QFETCH(QByteArray, daten);
-    QFETCH(QStringList, liste0);
-    QFETCH(QStringList, liste6);
-    QFETCH(int, fehler);
-    FakeMessages msg;
-    const THilfslisten l = lesen(daten, msg);
-    QCOMPARE(l[0], liste0);
-    QCOMPARE(l[6], liste6);
-    QCOMPARE(msg.count(QStringLiteral("Lesefehler in Datei HILFSLST.DAT!")), fehler);
-    QCOMPARE(int(msg.shown.size()), fehler);
-}
-
-void TestHilfslistenDatei::roundTripWritesListsInOrder() {
-    THilfslisten l;
-    l[5] = QStringList{"Abferkel 1", "Deckzentrum"};
-    l[0] = QStringList{"Große Weiße", ""};
-    l[3] = QStringList{"Müller"};
-    QBuffer b;
-    b.open(QIODevice::WriteOnly);
-    QVERIFY(HilfslistenSchreiben(b, l));
-    const QByteArray d = b.data();
-    QCOMPARE(d.size(), 5 * kHilfslistenSatz);
-    for (int i = 0; i < 5; ++i) // list 0, then 3, then 5
-        QCOMPARE(int(d[kHilfslistenSatz * i]), (QList<int>{0, 0, 3, 5, 5}[i]));
-    FakeMessages msg;
-    QCOMPARE(lesen(d, msg), l);
-}
-
-void TestHilfslistenDatei::fileFoundRegardlessOfCase() {
-    TestContext t;
-    QVERIFY(schreiben(t.pfad(QStringLiteral("HILFSLST.DAT")),
-                      satz(1, "erdr\374ckt") + satz(1, "Durchfall")));
-    HilfslistenLaden(t.ctx.Hilfslisten, t.ctx.Datenpfad, t.messages);
-    QCOMPARE(t.ctx.Hilfslisten[1], (QStringList{"erdrückt", "Durchfall"}));
-    t.ctx.Hilfslisten[1].append(QStringLiteral("lebensschwach"));
-    QVERIFY(HilfslistenSpeichern(t.ctx.Hilfslisten, t.ctx.Datenpfad, t.messages));
-    // Saved in place, no second file with another spelling.
-    QCOMPARE(QDir(t.dir.path()).entryList(QDir::Files), QStringList{"HILFSLST.DAT"});
-    HilfslistenLaden(t.ctx.Hilfslisten, t.ctx.Datenpfad, t.messages);
-    QCOMPARE(t.ctx.Hilfslisten[1].size(), 3);
-}
-
-void TestHilfslistenDatei::missingFileIsSilent() {
-    TestContext t;
-    t.ctx.Hilfslisten[2] = QStringList{"alt"};
-    HilfslistenLaden(t.ctx.Hilfslisten, t.ctx.Datenpfad, t.messages);
-    for (const QStringList& l : t.ctx.Hilfslisten)
-        QVERIFY(l.isEmpty());
-    QVERIFY(t.messages.shown.isEmpty());
-}
 
 QTEST_GUILESS_MAIN(TestHilfslistenDatei)
 #include "tst_hilfslistendatei.moc"

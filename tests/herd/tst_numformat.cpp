@@ -10,140 +10,107 @@ class TestNumformat : public QObject {
     Q_OBJECT
 
 private slots:
-    void formatFloat_data();
-    void formatFloat();
-    void general_data();
-    void general();
-    void fixed_data();
-    void fixed();
-    void parse_data();
-    void parse();
-    void asInteger_data();
-    void asInteger();
+    void formatFloat_data() {
+        QTest::addColumn<QString>("bild");
+        QTest::addColumn<double>("wert");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("half rounds away from zero") << "###0" << 12.5 << "13";
+        QTest::newRow("optional decimal shown") << "#0.#" << 2.5 << "2.5";
+        QTest::newRow("decimal digits, not binary: 1.005") << "0.00" << 1.005 << "1.01";
+        QTest::newRow("negative without own section") << "#0.#" << -2.25 << "-2.3";
+        QTest::newRow("signed zero is empty") << "'+'#0;'-'#0;''" << 0.0 << "";
+        QTest::newRow("rounds to zero uses zero section") << "'+'#0;'-'#0;''" << -0.4 << "";
+        QTest::newRow("empty negative section falls back") << "#0;;'null'" << -5.0 << "-5";
+        QTest::newRow("lone # shows nothing for zero") << "#" << 0.0 << "";
+        QTest::newRow("no leading zero with #") << "#.##" << 0.5 << ".5";
+        QTest::newRow("thousands with decimals") << "#,##0.00" << -1234.5 << "-1,234.50";
+        QTest::newRow("semicolon in quotes") << "'a;b'0" << 5.0 << "a;b5";
+        QTest::newRow("empty positive section is general") << ";;" << 2.25 << "2.25";
+        QTest::newRow("empty positive with negative section") << ";'-'#0" << -3.5 << "-3.5";
+    }
+    void formatFloat() {
+        QFETCH(QString, bild);
+        QFETCH(double, wert);
+        QTEST(numformat::formatFloat(bild, wert), "text");
+    }
+    void general_data() {
+        QTest::addColumn<double>("wert");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("zero") << 0.0 << "0";
+        QTest::newRow("15 whole digits") << 999999999999999.0 << "999999999999999";
+        QTest::newRow("16 whole digits") << 1e15 << "1E15";
+        QTest::newRow("below it") << 0.000001 << "1E-6";
+        QTest::newRow("negative exponent form") << -1.5e-7 << "-1.5E-7";
+    }
+    void general() {
+        QFETCH(double, wert);
+        QTEST(numformat::general(wert), "text");
+    }
+    void fixed_data() {
+        QTest::addColumn<double>("wert");
+        QTest::addColumn<int>("nachkomma");
+        QTest::addColumn<int>("stellen");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("negative zero") << -0.001 << 2 << 15 << "0.00";
+        QTest::newRow("half up") << 2.5 << 0 << 15 << "3";
+        QTest::newRow("decimal tie 1.005") << 1.005 << 2 << 15 << "1.01";
+        QTest::newRow("large") << 1e20 << 0 << 15 << "100000000000000000000";
+        QTest::newRow("4 significant digits") << 123.456 << 2 << 4 << "123.50";
+        QTest::newRow("whole part longer than digits") << 12345.678 << 2 << 4 << "12345.68";
+    }
+    void fixed() {
+        QFETCH(double, wert);
+        QFETCH(int, nachkomma);
+        QFETCH(int, stellen);
+        QFETCH(QString, text);
+        QCOMPARE(numformat::fixed(wert, nachkomma, u'.', stellen), text);
+        QCOMPARE(numformat::fixed(wert, nachkomma, u',', stellen),
+                 QString(text).replace(u'.', u','));
+    }
+    void parse_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QChar>("dp");
+        QTest::addColumn<double>("wert");
+
+        QTest::newRow("comma as separator") << "12,5" << QChar(u',') << 12.5;
+        QTest::newRow("comma not the separator") << "12,5" << QChar(u'.') << 125.0;
+        QTest::newRow("two minus signs") << "--5" << QChar(u'.') << -5.0;
+        QTest::newRow("minus after digits") << "5-" << QChar(u'.') << 5.0;
+        QTest::newRow("second separator ignored") << "1.2.3" << QChar(u'.') << 1.23;
+        QTest::newRow("letters between digits") << "1a2" << QChar(u'.') << 12.0;
+        QTest::newRow("no digits") << "abc" << QChar(u'.') << 0.0;
+        QTest::newRow("leading separator") << ".5" << QChar(u'.') << 0.5;
+    }
+    void parse() {
+        QFETCH(QString, text);
+        QFETCH(QChar, dp);
+        QTEST(numformat::parse(text, dp), "wert");
+    }
+    void asInteger_data() {
+        QTest::addColumn<double>("wert");
+        QTest::addColumn<bool>("runden");
+        QTest::addColumn<int>("i32");
+        QTest::addColumn<int>("i16");
+
+        QTest::newRow("2.5 rounds to even") << 2.5 << true << 2 << 2;
+        QTest::newRow("3.5 truncated") << 3.5 << false << 3 << 3;
+        QTest::newRow("-2.5 rounds to even") << -2.5 << true << -2 << -2;
+        QTest::newRow("32-bit top") << 2147483647.0 << true << 2147483647 << 0;
+        QTest::newRow("above 32 bits") << 2147483648.0 << true << 0 << 0;
+        QTest::newRow("rounds into 16 bits, lies outside") << 32767.4 << true << 32767 << 0;
+        QTest::newRow("above 16 bits") << 32768.0 << true << 32768 << 0;
+        QTest::newRow("not a number") << std::nan("") << true << 0 << 0;
+    }
+    void asInteger() {
+        QFETCH(double, wert);
+        QFETCH(bool, runden);
+        QTEST(numformat::asInteger(wert, runden), "i32");
+        QTEST(int(numformat::asInteger16(wert, runden)), "i16");
+    }
 };
-
-void TestNumformat::formatFloat_data() {
-    QTest::addColumn<QString>("bild");
-    QTest::addColumn<double>("wert");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("whole number rounds") << "###0" << 12.7 << "13";
-    QTest::newRow("half rounds away from zero") << "###0" << 12.5 << "13";
-    QTest::newRow("optional decimal shown") << "#0.#" << 2.5 << "2.5";
-    QTest::newRow("decimal digits, not binary: 1.005") << "0.00" << 1.005 << "1.01";
-    QTest::newRow("negative without own section") << "#0.#" << -2.25 << "-2.3";
-    QTest::newRow("signed zero is empty") << "'+'#0;'-'#0;''" << 0.0 << "";
-    QTest::newRow("rounds to zero uses zero section") << "'+'#0;'-'#0;''" << -0.4 << "";
-    QTest::newRow("empty negative section falls back") << "#0;;'null'" << -5.0 << "-5";
-    QTest::newRow("zero section text") << "#0;;'null'" << 0.0 << "null";
-    QTest::newRow("lone # shows nothing for zero") << "#" << 0.0 << "";
-    QTest::newRow("no leading zero with #") << "#.##" << 0.5 << ".5";
-    QTest::newRow("thousands") << "#,##0" << 1234567.891 << "1,234,568";
-    QTest::newRow("thousands with decimals") << "#,##0.00" << -1234.5 << "-1,234.50";
-    QTest::newRow("semicolon in quotes") << "'a;b'0" << 5.0 << "a;b5";
-    QTest::newRow("empty positive section is general") << ";;" << 2.25 << "2.25";
-    QTest::newRow("empty positive with negative section") << ";'-'#0" << -3.5 << "-3.5";
-}
-
-void TestNumformat::formatFloat() {
-    QFETCH(QString, bild);
-    QFETCH(double, wert);
-    QFETCH(QString, text);
-    QCOMPARE(numformat::formatFloat(bild, wert), text);
-}
-
-void TestNumformat::general_data() {
-    QTest::addColumn<double>("wert");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("zero") << 0.0 << "0";
-    QTest::newRow("third") << 1.0 / 3 << "0.333333333333333";
-    QTest::newRow("15 whole digits") << 999999999999999.0 << "999999999999999";
-    QTest::newRow("16 whole digits") << 1e15 << "1E15";
-    QTest::newRow("below it") << 0.000001 << "1E-6";
-    QTest::newRow("negative exponent form") << -1.5e-7 << "-1.5E-7";
-}
-
-void TestNumformat::general() {
-    QFETCH(double, wert);
-    QFETCH(QString, text);
-    QCOMPARE(numformat::general(wert), text);
-}
-
-void TestNumformat::fixed_data() {
-    QTest::addColumn<double>("wert");
-    QTest::addColumn<int>("nachkomma");
-    QTest::addColumn<int>("stellen");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("negative zero") << -0.001 << 2 << 15 << "0.00";
-    QTest::newRow("half up") << 2.5 << 0 << 15 << "3";
-    QTest::newRow("decimal tie 1.005") << 1.005 << 2 << 15 << "1.01";
-    QTest::newRow("just below half") << 0.004 << 2 << 15 << "0.00";
-    QTest::newRow("large") << 1e20 << 0 << 15 << "100000000000000000000";
-    QTest::newRow("4 significant digits") << 123.456 << 2 << 4 << "123.50";
-    QTest::newRow("whole part longer than digits") << 12345.678 << 2 << 4 << "12345.68";
-}
-
-void TestNumformat::fixed() {
-    QFETCH(double, wert);
-    QFETCH(int, nachkomma);
-    QFETCH(int, stellen);
-    QFETCH(QString, text);
-    QCOMPARE(numformat::fixed(wert, nachkomma, u'.', stellen), text);
-    QCOMPARE(numformat::fixed(wert, nachkomma, u',', stellen), QString(text).replace(u'.', u','));
-}
-
-void TestNumformat::parse_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QChar>("dp");
-    QTest::addColumn<double>("wert");
-
-    QTest::newRow("comma as separator") << "12,5" << QChar(u',') << 12.5;
-    QTest::newRow("comma not the separator") << "12,5" << QChar(u'.') << 125.0;
-    QTest::newRow("two minus signs") << "--5" << QChar(u'.') << -5.0;
-    QTest::newRow("minus after digits") << "5-" << QChar(u'.') << 5.0;
-    QTest::newRow("second separator ignored") << "1.2.3" << QChar(u'.') << 1.23;
-    QTest::newRow("letters between digits") << "1a2" << QChar(u'.') << 12.0;
-    QTest::newRow("no digits") << "abc" << QChar(u'.') << 0.0;
-    QTest::newRow("leading separator") << ".5" << QChar(u'.') << 0.5;
-}
-
-void TestNumformat::parse() {
-    QFETCH(QString, text);
-    QFETCH(QChar, dp);
-    QFETCH(double, wert);
-    QCOMPARE(numformat::parse(text, dp), wert);
-}
-
-void TestNumformat::asInteger_data() {
-    QTest::addColumn<double>("wert");
-    QTest::addColumn<bool>("runden");
-    QTest::addColumn<int>("i32");
-    QTest::addColumn<int>("i16");
-
-    QTest::newRow("2.5 rounds to even") << 2.5 << true << 2 << 2;
-    QTest::newRow("3.5 rounds to even") << 3.5 << true << 4 << 4;
-    QTest::newRow("2.5 truncated") << 2.5 << false << 2 << 2;
-    QTest::newRow("-2.5 rounds to even") << -2.5 << true << -2 << -2;
-    QTest::newRow("-2.7 truncated") << -2.7 << false << -2 << -2;
-    QTest::newRow("32-bit top") << 2147483647.0 << true << 2147483647 << 0;
-    QTest::newRow("above 32 bits") << 2147483648.0 << true << 0 << 0;
-    QTest::newRow("16-bit top") << 32767.0 << true << 32767 << 32767;
-    QTest::newRow("rounds into 16 bits, lies outside") << 32767.4 << true << 32767 << 0;
-    QTest::newRow("above 16 bits") << 32768.0 << true << 32768 << 0;
-    QTest::newRow("below 16 bits") << -32768.5 << false << -32768 << 0;
-    QTest::newRow("not a number") << std::nan("") << true << 0 << 0;
-}
-
-void TestNumformat::asInteger() {
-    QFETCH(double, wert);
-    QFETCH(bool, runden);
-    QFETCH(int, i32);
-    QFETCH(int, i16);
-    QCOMPARE(numformat::asInteger(wert, runden), i32);
-    QCOMPARE(int(numformat::asInteger16(wert, runden)), i16);
-}
 
 QTEST_APPLESS_MAIN(TestNumformat)
 #include "tst_numformat.moc"

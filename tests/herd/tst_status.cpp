@@ -52,271 +52,219 @@ class TestStatus : public QObject {
     Q_OBJECT
 
 private slots:
-    void sauStatus_data();
-    void sauStatus();
-    void statusNamen();
-    void tkNegativ_data();
-    void tkNegativ();
-    void theorAbferkeltermin_data();
-    void theorAbferkeltermin();
-    void verlusteUndAnomalien_data();
-    void verlusteUndAnomalien();
-    void abgesetzte_data();
-    void abgesetzte();
+    void sauStatus_data() {
+        QTest::addColumn<Sau>("sau");
+        QTest::addColumn<int>("status");
 
-    void textFunktionen_data();
-    void textFunktionen();
-    void umrechnen_data();
-    void umrechnen();
+        const TWurfRec saeugend = w("B1:1.1 T1:1.2+ F:25.4");
+        QTest::newRow("departed without litter") << sau({}, D(1, 5, 113)) << 5;
+        QTest::newRow("no litter") << sau({}) << 6;
+        QTest::newRow("two litters, the last without mating") << sau({saeugend, w("N2")}) << 0;
+        QTest::newRow("weaned") << sau({w("B1:1.1 T1:1.2+ F:25.4 W:20.5")}) << 0;
+        QTest::newRow("farrowed") << sau({saeugend}) << 4;
+        QTest::newRow("only the last litter counts") << sau({saeugend, w("N2 B1:1.1")}) << 2;
+        QTest::newRow("second check without first") << sau({w("B1:1.1 T2:1.2+")}) << 2;
+        QTest::newRow("any nonzero check a day after mating") << sau({w("B1:1.1 T1:2.1+255")}) << 3;
+        QTest::newRow("negative check after mating") << sau({w("B1:1.1 T1:1.2-")}) << 1;
+        QTest::newRow("second check negative after positive")
+            << sau({w("B1:1.1 T1:1.2+ T2:1.3-")}) << 1;
+        // The second check decides even when it is dated before the first one.
+        QTest::newRow("second check on the mating day") << sau({w("B1:1.1 T1:1.2+ T2:1.1+")}) << 2;
+        QTest::newRow("check before the second mating") << sau({w("B1:1.1 B2:1.3 T1:1.2+")}) << 2;
+        // Only the day byte says whether a date is there.
+        QTest::newRow("dates with day byte 0 are absent")
+            << sau({w("B1:1.1 B2:0.3 T1:1.2+ T2:0.3-")}) << 3;
+        // A third mating without a second is still the latest mating.
+        QTest::newRow("check before a third mating without second")
+            << sau({w("B1:1.1 B3:1.3 T1:1.2+")}) << 2;
+    }
+    void sauStatus() {
+        QFETCH(Sau, sau);
+        QTEST(int(SauStatus(sau)), "status");
+    }
+    void statusNamen() {
+        QStringList namen;
+        for (int i = -1; i <= 7; ++i)
+            namen << StatusName(i);
+        QCOMPARE(namen, (QStringList{"", "leer", "umrauschen", "belegt", "tragend", "säugend",
+                                     "verkauft", "leere JS", ""}));
+    }
+    void tkNegativ_data() {
+        QTest::addColumn<TWurfRec>("wurf");
+        QTest::addColumn<bool>("negativ");
+
+        QTest::newRow("no mating, negative check") << w("T1:1.2-") << false;
+        // One mating: any negative check counts, whatever its date.
+        QTest::newRow("one mating, negative before the mating") << w("B1:1.2 T1:1.1-") << true;
+        QTest::newRow("one mating, only second check negative") << w("B1:1.1 T2:1.3-") << true;
+        // Without a second mating the third one does not move the reference date.
+        QTest::newRow("third without second, negative before it")
+            << w("B1:1.1 B3:1.3 T1:1.2-") << true;
+        // More matings: the first check counts after the latest mating, the second when later.
+        QTest::newRow("two matings, negative after the second")
+            << w("B1:1.1 B2:3.1 T1:4.1-") << true;
+        QTest::newRow("two matings, negative on the second's day")
+            << w("B1:1.1 B2:3.1 T1:3.1-") << false;
+        QTest::newRow("two matings, positive, later negative")
+            << w("B1:1.1 B2:3.1 T1:1.2+ T2:1.3-") << true;
+        QTest::newRow("two matings, second negative on the first's day")
+            << w("B1:1.1 B2:3.1 T1:1.2+ T2:1.2-") << false;
+        QTest::newRow("two matings, negative, earlier positive")
+            << w("B1:1.1 B2:3.1 T1:1.2- T2:20.1+") << true;
+        QTest::newRow("two matings, only second check negative")
+            << w("B1:1.1 B2:3.1 T2:1.3-") << false;
+        QTest::newRow("three matings, negative after the third")
+            << w("B1:1.1 B2:3.1 B3:5.1 T1:6.1-") << true;
+        QTest::newRow("second mating alone, negative after it") << w("B2:3.1 T1:1.2-") << true;
+    }
+    void tkNegativ() {
+        QFETCH(TWurfRec, wurf);
+        QTEST(TKNegativ(wurf), "negativ");
+    }
+    void theorAbferkeltermin_data() {
+        QTest::addColumn<TWurfRec>("wurf");
+        QTest::addColumn<int>("tragezeit");
+        QTest::addColumn<QDate>("termin"); // invalid: no date
+
+        const QDate b1(2012, 12, 1), b2(2012, 12, 3), b3(2012, 12, 5);
+        QTest::newRow("no mating") << w("") << 113 << QDate();
+        QTest::newRow("first mating") << w("B1:1.12.112") << 113 << b1.addDays(113);
+        QTest::newRow("third mating")
+            << w("B1:1.12.112 B2:3.12.112 B3:5.12.112") << 113 << b3.addDays(113);
+        QTest::newRow("third without second is ignored")
+            << w("B1:1.12.112 B3:5.12.112") << 113 << b1.addDays(113);
+        QTest::newRow("second mating without first") << w("B2:3.12.112") << 113 << QDate();
+        QTest::newRow("negative check") << w("B1:1.12.112 T1:1.1-") << 113 << QDate();
+        QTest::newRow("mating with Zusatz gives Zusatz 0")
+            << w("B1:1.12.112.2") << 113 << b1.addDays(113);
+        // Month byte 100: the text "1.100.13" reads back as 1.10.00.
+        QTest::newRow("impossible month read back from its text")
+            << w("B1:1.100.113") << 0 << QDate(2000, 10, 1);
+    }
+    void theorAbferkeltermin() {
+        QFETCH(TWurfRec, wurf);
+        QFETCH(int, tragezeit);
+        QFETCH(QDate, termin);
+        QCOMPARE(TheorAbferkeltermin(wurf, tragezeit), termin.isValid() ? K(termin) : TKurzDatum{});
+    }
+    void verlusteUndAnomalien_data() {
+        // Slots 1..14: 'v' loss (day 3, with text), 'd' loss day without text, 'a' anomaly (text,
+        // day 0), '.' unused.
+        QTest::addColumn<QString>("plaetze");
+        QTest::addColumn<int>("verluste");
+        QTest::addColumn<int>("anomalien");
+
+        QTest::newRow("empty") << ".............." << 0 << 0;
+        QTest::newRow("losses stop at the first unused slot") << "v.v..........." << 1 << 0;
+        QTest::newRow("two anomalies") << "............aa" << 0 << 2;
+        QTest::newRow("anomalies stop at an unused slot") << "...........a.a" << 0 << 1;
+        QTest::newRow("text with a loss day in the last slot") << ".............v" << 0 << 0;
+        QTest::newRow("losses and anomalies") << "vvv........aaa" << 3 << 3;
+        QTest::newRow("anomalies down to a loss") << "vaaaaaaaaaaaaa" << 1 << 13;
+    }
+    void verlusteUndAnomalien() {
+        QFETCH(QString, plaetze);
+
+        TWurfRec w = TWurfRec::leer(1);
+        for (int i = 1; i <= 14; ++i) {
+            const QChar c = plaetze[i - 1];
+            w.setVerlusttag(i, c == u'v' || c == u'd' ? 3 : 0);
+            w.setEintrag(i, c == u'v'   ? QStringLiteral("erdrückt")
+                            : c == u'a' ? QStringLiteral("Spreizer")
+                                        : QString());
+        }
+        QTEST(Verluste(w), "verluste");
+        QTEST(Anomalien(w), "anomalien");
+    }
+    void abgesetzte_data() {
+        QTest::addColumn<QList<int>>("wurf"); // born, born dead, losses, fostered
+        QTest::addColumn<int>("abgesetzte");
+
+        QTest::newRow("fostered off") << QList<int>{12, 1, 2, -3} << 6;
+        QTest::newRow("below zero") << QList<int>{2, 2, 1, 0} << -1;
+        QTest::newRow("largest") << QList<int>{255, 0, 0, 127} << 382;
+        QTest::newRow("most fostered off") << QList<int>{20, 0, 0, -128} << -108;
+    }
+    // Computed without looking at the weaning date.
+    void abgesetzte() {
+        QFETCH(QList<int>, wurf);
+
+        TWurfRec w = TWurfRec::leer(1);
+        w.setGeborene(std::uint8_t(wurf[0]));
+        w.setTodgeborene(std::uint8_t(wurf[1]));
+        for (int i = 1; i <= wurf[2]; ++i)
+            w.setVerlusttag(i, 1);
+        w.setAusgleich(std::int8_t(wurf[3]));
+        QTEST(Abgesetzte(w), "abgesetzte");
+    }
+
+    void textFunktionen_data() {
+        QTest::addColumn<int>("funktion");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("ergebnis");
+
+        const struct {
+            int funktion;
+            const char *name, *text, *ergebnis;
+        } faelle[] = {
+            {Gross, "letters", "Sau 12a xyz", "SAU 12A XYZ"},
+            {Gross, "umlauts", "äöü ÄÖÜ", "ÄÖÜ ÄÖÜ"},
+            {Gross, "sharp s and other accents stay", "straße éàçñÿ", "STRAßE éàçñÿ"},
+            {Gross, "signs next to the letters stay", "@[`{", "@[`{"},
+            {Leerzeichen, "both ends, inner blanks stay", "  a  b  ", "a  b"},
+            {Leerzeichen, "only blanks", "    ", ""},
+            {Leerzeichen, "other white space stays", " \t\u00A0a\n ", "\t\u00A0a\n"},
+            {Pfad, "empty path", "", ""},
+            {Pfad, "path of blanks", "   ", "   "},
+            {Pfad, "path without separator", "/home/daten", "/home/daten/"},
+            {Pfad, "path with backslash", "C:\\PV\\", "C:\\PV\\"},
+            {Pfad, "separator before blanks", "/daten/  ", "/daten/  "},
+        };
+        for (const auto& f : faelle)
+            QTest::newRow(f.name) << f.funktion << QString::fromUtf8(f.text)
+                                  << QString::fromUtf8(f.ergebnis);
+    }
+    void textFunktionen() {
+        QFETCH(int, funktion);
+        QFETCH(QString, text);
+        QFETCH(QString, ergebnis);
+
+        if (funktion == Gross) {
+            QCOMPARE(GrossText(text), ergebnis);
+            for (qsizetype i = 0; i < text.size(); ++i)
+                QCOMPARE(GrossBuchstabe(text[i]), ergebnis[i]);
+        }
+        if (funktion == Leerzeichen) QCOMPARE(LeerzeichenEntfernen(text), ergebnis);
+        if (funktion == Pfad) QCOMPARE(PfadMitTrenner(text), ergebnis);
+    }
+    void umrechnen_data() {
+        QTest::addColumn<int>("anzeige");
+        QTest::addColumn<int>("waehrung");
+        QTest::addColumn<double>("betrag");
+        QTest::addColumn<int>("ohneKurs"); // a currency whose rate is 0, or -1
+        QTest::addColumn<double>("ergebnis");
+
+        QTest::newRow("same currency, also Euro of rate 0")
+            << int(Euro) << int(Euro) << 10.0 << int(Euro) << 10.0;
+        QTest::newRow("Euro by its own rate 0")
+            << int(DM) << int(Euro) << 10.0 << int(Euro) << 19.5583;
+        QTest::newRow("DM to Euro") << int(Euro) << int(DM) << 19.5583 << -1 << 10.0;
+        QTest::newRow("oS to DM") << int(DM) << int(oS) << 137.603 << -1 << 19.5583;
+        QTest::newRow("currency of rate 0 stays") << int(oS) << int(nw) << 12.5 << int(nw) << 12.5;
+    }
+    void umrechnen() {
+        QFETCH(int, anzeige);
+        QFETCH(int, waehrung);
+        QFETCH(double, betrag);
+        QFETCH(int, ohneKurs);
+
+        Waehrungstabelle t;
+        t.kurs = {1.0, 1.95583, 13.7603, 1.601, 1.0};
+        if (ohneKurs >= 0) t.kurs[std::size_t(ohneKurs)] = 0.0;
+        t.anzeige = TWaehrung(anzeige);
+        QTEST(Umrechnen(t, TWaehrung(waehrung), betrag), "ergebnis");
+    }
 };
-
-void TestStatus::sauStatus_data() {
-    QTest::addColumn<Sau>("sau");
-    QTest::addColumn<int>("status");
-
-    const TWurfRec saeugend = w("B1:1.1 T1:1.2+ F:25.4");
-    QTest::newRow("departed without litter") << sau({}, D(1, 5, 113)) << 5;
-    QTest::newRow("no litter") << sau({}) << 6;
-    QTest::newRow("one litter without mating") << sau({w("")}) << 6;
-    QTest::newRow("two litters, the last without mating") << sau({saeugend, w("N2")}) << 0;
-    QTest::newRow("weaned") << sau({w("B1:1.1 T1:1.2+ F:25.4 W:20.5")}) << 0;
-    QTest::newRow("farrowed") << sau({saeugend}) << 4;
-    QTest::newRow("only the last litter counts") << sau({saeugend, w("N2 B1:1.1")}) << 2;
-    QTest::newRow("mated, no check") << sau({w("B1:1.1")}) << 2;
-    QTest::newRow("second check without first") << sau({w("B1:1.1 T2:1.2+")}) << 2;
-    QTest::newRow("positive check on the mating day") << sau({w("B1:1.1 T1:1.1+")}) << 2;
-    QTest::newRow("any nonzero check a day after mating") << sau({w("B1:1.1 T1:2.1+255")}) << 3;
-    QTest::newRow("negative check after mating") << sau({w("B1:1.1 T1:1.2-")}) << 1;
-    QTest::newRow("second check negative after positive")
-        << sau({w("B1:1.1 T1:1.2+ T2:1.3-")}) << 1;
-    QTest::newRow("second check positive after negative")
-        << sau({w("B1:1.1 T1:1.2- T2:1.3+")}) << 3;
-    // The second check decides even when it is dated before the first one.
-    QTest::newRow("second check on the mating day") << sau({w("B1:1.1 T1:1.2+ T2:1.1+")}) << 2;
-    QTest::newRow("check before the second mating") << sau({w("B1:1.1 B2:1.3 T1:1.2+")}) << 2;
-    // Only the day byte says whether a date is there.
-    QTest::newRow("dates with day byte 0 are absent")
-        << sau({w("B1:1.1 B2:0.3 T1:1.2+ T2:0.3-")}) << 3;
-    // A third mating without a second is still the latest mating.
-    QTest::newRow("check before a third mating without second")
-        << sau({w("B1:1.1 B3:1.3 T1:1.2+")}) << 2;
-}
-
-void TestStatus::sauStatus() {
-    QFETCH(Sau, sau);
-    QFETCH(int, status);
-    QCOMPARE(int(SauStatus(sau)), status);
-}
-
-void TestStatus::statusNamen() {
-    QStringList namen;
-    for (int i = -1; i <= 7; ++i)
-        namen << StatusName(i);
-    QCOMPARE(namen, (QStringList{"", "leer", "umrauschen", "belegt", "tragend", "säugend",
-                                 "verkauft", "leere JS", ""}));
-}
-
-void TestStatus::tkNegativ_data() {
-    QTest::addColumn<TWurfRec>("wurf");
-    QTest::addColumn<bool>("negativ");
-
-    QTest::newRow("no mating, negative check") << w("T1:1.2-") << false;
-    // One mating: any negative check counts, whatever its date.
-    QTest::newRow("one mating, positive") << w("B1:1.1 T1:1.2+") << false;
-    QTest::newRow("one mating, negative before the mating") << w("B1:1.2 T1:1.1-") << true;
-    QTest::newRow("one mating, negative then positive") << w("B1:1.1 T1:1.2- T2:1.3+") << true;
-    QTest::newRow("one mating, only second check negative") << w("B1:1.1 T2:1.3-") << true;
-    // Without a second mating the third one does not move the reference date.
-    QTest::newRow("third without second, negative before it") << w("B1:1.1 B3:1.3 T1:1.2-") << true;
-    // More matings: the first check counts after the latest mating, the second when later.
-    QTest::newRow("two matings, negative after the second") << w("B1:1.1 B2:3.1 T1:4.1-") << true;
-    QTest::newRow("two matings, negative on the second's day")
-        << w("B1:1.1 B2:3.1 T1:3.1-") << false;
-    QTest::newRow("two matings, negative, later positive")
-        << w("B1:1.1 B2:3.1 T1:1.2- T2:1.3+") << false;
-    QTest::newRow("two matings, positive, later negative")
-        << w("B1:1.1 B2:3.1 T1:1.2+ T2:1.3-") << true;
-    QTest::newRow("two matings, second negative on the first's day")
-        << w("B1:1.1 B2:3.1 T1:1.2+ T2:1.2-") << false;
-    QTest::newRow("two matings, negative, earlier positive")
-        << w("B1:1.1 B2:3.1 T1:1.2- T2:20.1+") << true;
-    QTest::newRow("two matings, only second check negative") << w("B1:1.1 B2:3.1 T2:1.3-") << false;
-    QTest::newRow("three matings, negative after the third")
-        << w("B1:1.1 B2:3.1 B3:5.1 T1:6.1-") << true;
-    QTest::newRow("three matings, negative before the third")
-        << w("B1:1.1 B2:3.1 B3:5.1 T1:4.1-") << false;
-    QTest::newRow("second mating alone, negative after it") << w("B2:3.1 T1:1.2-") << true;
-    QTest::newRow("third mating alone, negative after it") << w("B3:5.1 T1:1.2-") << true;
-}
-
-void TestStatus::tkNegativ() {
-    QFETCH(TWurfRec, wurf);
-    QFETCH(bool, negativ);
-    QCOMPARE(TKNegativ(wurf), negativ);
-}
-
-void TestStatus::theorAbferkeltermin_data() {
-    QTest::addColumn<TWurfRec>("wurf");
-    QTest::addColumn<int>("tragezeit");
-    QTest::addColumn<QDate>("termin"); // invalid: no date
-
-    const QDate b1(2012, 12, 1), b2(2012, 12, 3), b3(2012, 12, 5);
-    QTest::newRow("no mating") << w("") << 113 << QDate();
-    QTest::newRow("first mating") << w("B1:1.12.112") << 113 << b1.addDays(113);
-    QTest::newRow("second mating") << w("B1:1.12.112 B2:3.12.112") << 113 << b2.addDays(113);
-    QTest::newRow("third mating") << w("B1:1.12.112 B2:3.12.112 B3:5.12.112") << 113
-                                  << b3.addDays(113);
-    QTest::newRow("third without second is ignored")
-        << w("B1:1.12.112 B3:5.12.112") << 113 << b1.addDays(113);
-    QTest::newRow("second mating without first") << w("B2:3.12.112") << 113 << QDate();
-    QTest::newRow("negative check") << w("B1:1.12.112 T1:1.1-") << 113 << QDate();
-    QTest::newRow("gestation 255") << w("B1:1.12.112") << 255 << b1.addDays(255);
-    QTest::newRow("over 29 February")
-        << w("B1:15.11.111") << 113 << QDate(2011, 11, 15).addDays(113);
-    QTest::newRow("mating with Zusatz gives Zusatz 0")
-        << w("B1:1.12.112.2") << 113 << b1.addDays(113);
-    // Month byte 100: the text "1.100.13" reads back as 1.10.00.
-    QTest::newRow("impossible month read back from its text")
-        << w("B1:1.100.113") << 0 << QDate(2000, 10, 1);
-}
-
-void TestStatus::theorAbferkeltermin() {
-    QFETCH(TWurfRec, wurf);
-    QFETCH(int, tragezeit);
-    QFETCH(QDate, termin);
-    QCOMPARE(TheorAbferkeltermin(wurf, tragezeit), termin.isValid() ? K(termin) : TKurzDatum{});
-}
-
-void TestStatus::verlusteUndAnomalien_data() {
-    // Slots 1..14: 'v' loss (day 3, with text), 'd' loss day without text, 'a' anomaly (text,
-    // day 0), '.' unused.
-    QTest::addColumn<QString>("plaetze");
-    QTest::addColumn<int>("verluste");
-    QTest::addColumn<int>("anomalien");
-
-    QTest::newRow("empty") << ".............." << 0 << 0;
-    QTest::newRow("loss days count, with or without text") << "vd............" << 2 << 0;
-    QTest::newRow("losses stop at the first unused slot") << "v.v..........." << 1 << 0;
-    QTest::newRow("fourteen losses") << "vvvvvvvvvvvvvv" << 14 << 0;
-    QTest::newRow("two anomalies") << "............aa" << 0 << 2;
-    QTest::newRow("anomalies stop at an unused slot") << "...........a.a" << 0 << 1;
-    QTest::newRow("text with a loss day in the last slot") << ".............v" << 0 << 0;
-    QTest::newRow("fourteen anomalies") << "aaaaaaaaaaaaaa" << 0 << 14;
-    QTest::newRow("losses and anomalies") << "vvv........aaa" << 3 << 3;
-    QTest::newRow("anomalies down to a loss") << "vaaaaaaaaaaaaa" << 1 << 13;
-}
-
-void TestStatus::verlusteUndAnomalien() {
-    QFETCH(QString, plaetze);
-    QFETCH(int, verluste);
-    QFETCH(int, anomalien);
-
-    TWurfRec w = TWurfRec::leer(1);
-    for (int i = 1; i <= 14; ++i) {
-        const QChar c = plaetze[i - 1];
-        w.setVerlusttag(i, c == u'v' || c == u'd' ? 3 : 0);
-        w.setEintrag(i, c == u'v'   ? QStringLiteral("erdrückt")
-                        : c == u'a' ? QStringLiteral("Spreizer")
-                                    : QString());
-    }
-    QCOMPARE(Verluste(w), verluste);
-    QCOMPARE(Anomalien(w), anomalien);
-}
-
-void TestStatus::abgesetzte_data() {
-    QTest::addColumn<QList<int>>("wurf"); // born, born dead, losses, fostered
-    QTest::addColumn<int>("abgesetzte");
-
-    QTest::newRow("fostered off") << QList<int>{12, 1, 2, -3} << 6;
-    QTest::newRow("below zero") << QList<int>{2, 2, 1, 0} << -1;
-    QTest::newRow("largest") << QList<int>{255, 0, 0, 127} << 382;
-    QTest::newRow("most fostered off") << QList<int>{20, 0, 0, -128} << -108;
-}
-
-// Computed without looking at the weaning date.
-void TestStatus::abgesetzte() {
-    QFETCH(QList<int>, wurf);
-    QFETCH(int, abgesetzte);
-
-    TWurfRec w = TWurfRec::leer(1);
-    w.setGeborene(std::uint8_t(wurf[0]));
-    w.setTodgeborene(std::uint8_t(wurf[1]));
-    for (int i = 1; i <= wurf[2]; ++i)
-        w.setVerlusttag(i, 1);
-    w.setAusgleich(std::int8_t(wurf[3]));
-    QCOMPARE(Abgesetzte(w), abgesetzte);
-}
-
-void TestStatus::textFunktionen_data() {
-    QTest::addColumn<int>("funktion");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("ergebnis");
-
-    const struct {
-        int funktion;
-        const char *name, *text, *ergebnis;
-    } faelle[] = {
-        {Gross, "letters", "Sau 12a xyz", "SAU 12A XYZ"},
-        {Gross, "umlauts", "äöü ÄÖÜ", "ÄÖÜ ÄÖÜ"},
-        {Gross, "sharp s and other accents stay", "straße éàçñÿ", "STRAßE éàçñÿ"},
-        {Gross, "signs next to the letters stay", "@[`{", "@[`{"},
-        {Leerzeichen, "both ends, inner blanks stay", "  a  b  ", "a  b"},
-        {Leerzeichen, "only blanks", "    ", ""},
-        {Leerzeichen, "other white space stays", " \t\u00A0a\n ", "\t\u00A0a\n"},
-        {Pfad, "empty path", "", ""},
-        {Pfad, "path of blanks", "   ", "   "},
-        {Pfad, "path without separator", "/home/daten", "/home/daten/"},
-        {Pfad, "path with backslash", "C:\\PV\\", "C:\\PV\\"},
-        {Pfad, "separator before blanks", "/daten/  ", "/daten/  "},
-    };
-    for (const auto& f : faelle)
-        QTest::newRow(f.name) << f.funktion << QString::fromUtf8(f.text)
-                              << QString::fromUtf8(f.ergebnis);
-}
-
-void TestStatus::textFunktionen() {
-    QFETCH(int, funktion);
-    QFETCH(QString, text);
-    QFETCH(QString, ergebnis);
-
-    if (funktion == Gross) {
-        QCOMPARE(GrossText(text), ergebnis);
-        for (qsizetype i = 0; i < text.size(); ++i)
-            QCOMPARE(GrossBuchstabe(text[i]), ergebnis[i]);
-    }
-    if (funktion == Leerzeichen) QCOMPARE(LeerzeichenEntfernen(text), ergebnis);
-    if (funktion == Pfad) QCOMPARE(PfadMitTrenner(text), ergebnis);
-}
-
-void TestStatus::umrechnen_data() {
-    QTest::addColumn<int>("anzeige");
-    QTest::addColumn<int>("waehrung");
-    QTest::addColumn<double>("betrag");
-    QTest::addColumn<int>("ohneKurs"); // a currency whose rate is 0, or -1
-    QTest::addColumn<double>("ergebnis");
-
-    QTest::newRow("same currency, also Euro of rate 0")
-        << int(Euro) << int(Euro) << 10.0 << int(Euro) << 10.0;
-    QTest::newRow("Euro to DM") << int(DM) << int(Euro) << 10.0 << -1 << 19.5583;
-    QTest::newRow("Euro by its own rate 0") << int(DM) << int(Euro) << 10.0 << int(Euro) << 19.5583;
-    QTest::newRow("DM to Euro") << int(Euro) << int(DM) << 19.5583 << -1 << 10.0;
-    QTest::newRow("oS to DM") << int(DM) << int(oS) << 137.603 << -1 << 19.5583;
-    QTest::newRow("currency of rate 0 stays") << int(oS) << int(nw) << 12.5 << int(nw) << 12.5;
-}
-
-void TestStatus::umrechnen() {
-    QFETCH(int, anzeige);
-    QFETCH(int, waehrung);
-    QFETCH(double, betrag);
-    QFETCH(int, ohneKurs);
-    QFETCH(double, ergebnis);
-
-    Waehrungstabelle t;
-    t.kurs = {1.0, 1.95583, 13.7603, 1.601, 1.0};
-    if (ohneKurs >= 0) t.kurs[std::size_t(ohneKurs)] = 0.0;
-    t.anzeige = TWaehrung(anzeige);
-    QCOMPARE(Umrechnen(t, TWaehrung(waehrung), betrag), ergebnis);
-}
 
 QTEST_GUILESS_MAIN(TestStatus)
 #include "tst_status.moc"
