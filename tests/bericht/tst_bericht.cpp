@@ -63,7 +63,6 @@ const Ausgabe kAusgaben[] = {
     {"herde", "arbeitsplan --kw 11 --csv o.csv",
      "Sau;Ferk.D;W.;Tag;Stall;09.03.2026 Mo;10.03.2026 Di;11.03.2026 Mi", -1},
     {"herde", "arbeitsplan --ab 4.3.26 --csv o.csv", "Sau;Ferk.D;W.;Tag;Stall;04.03.2026 Mi", -1},
-    {"herde", "auswertung --auswahl --von 1.1.20 --pdf o.pdf", "Auswertung", 1},
     {"herde", "auswertung --auswahl --von 1.1.2020 --csv o.csv", "Kennzahl;mittel;gesamt;je Wurf",
      18},
     {"herde", "auswertung --eber Caruso --datumsart ferkeln --von 1.1.18 --alle-wuerfe --csv o.csv",
