@@ -41,242 +41,213 @@ const QDateTime k2012(QDate(2012, 5, 1), QTime(10, 0));
 class TestDatensicherung : public QObject {
     Q_OBJECT
 private slots:
-    void datumLesen_data();
-    void datumLesen();
-    void jahresOrdnung_data();
-    void jahresOrdnung();
-    void listeDerDatendateien();
-    void ruecksicherungMitSplit();
-    void abgebrochenesKopierenLaesstZielStehen();
-    void tageskopieEinmalUndVierzehn();
-    void fensterOeffnetUndWechseltRichtung();
-    void fensterUngueltigesDatum();
-    void sicherungKopiertUndMerktDatum();
-    void ruecksicherungHebtAufUndLaedtNeu();
-};
-
-void TestDatensicherung::datumLesen_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QDateTime>("erwartet");
-    QTest::newRow("mit Zeit") << "03.04.2012 17:45" << QDateTime(QDate(2012, 4, 3), QTime(17, 45));
-    QTest::newRow("ohne Zeit") << "01.01.2010" << QDateTime(QDate(2010, 1, 1), QTime(0, 0));
-    QTest::newRow("Wort") << "gestern" << QDateTime();
-    QTest::newRow("31. Februar") << "31.02.2012 00:00" << QDateTime();
-    QTest::newRow("25 Uhr") << "01.02.2012 25:00" << QDateTime();
-    QTest::newRow("leer") << "" << QDateTime();
-}
-
-void TestDatensicherung::datumLesen() {
-    QFETCH(QString, text);
-    QFETCH(QDateTime, erwartet);
-    QDateTime d;
-    QCOMPARE(DatumLesen(text, d), erwartet.isValid());
-    if (erwartet.isValid()) {
-        QCOMPARE(d, erwartet);
-        QCOMPARE(DatumLesen(DatumText(d), d), true);
-        QCOMPARE(d, erwartet);
+    void datumLesen_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDateTime>("erwartet");
+        QTest::newRow("mit Zeit") << "03.04.2012 17:45"
+                                  << QDateTime(QDate(2012, 4, 3), QTime(17, 45));
+        QTest::newRow("ohne Zeit") << "01.01.2010" << QDateTime(QDate(2010, 1, 1), QTime(0, 0));
+        QTest::newRow("Wort") << "gestern" << QDateTime();
+        QTest::newRow("31. Februar") << "31.02.2012 00:00" << QDateTime();
     }
-}
+    void datumLesen() {
+        QFETCH(QString, text);
+        QFETCH(QDateTime, erwartet);
+        QDateTime d;
+        QCOMPARE(DatumLesen(text, d), erwartet.isValid());
+        if (erwartet.isValid()) {
+            QCOMPARE(d, erwartet);
+            QCOMPARE(DatumLesen(DatumText(d), d), true);
+            QCOMPARE(d, erwartet);
+        }
+    }
 
-void TestDatensicherung::jahresOrdnung_data() {
-    QTest::addColumn<QStringList>("ein");
-    QTest::addColumn<bool>("sicherung");
-    QTest::addColumn<QStringList>("aus");
-    QTest::newRow("neuere Jahre vorn, nie hinter das letzte")
-        << QStringList{"A.DAT", "AUS2009.DAT", "AUS2011.DAT", "AUS2010.DAT"} << true
-        << QStringList{"AUS2011.DAT", "AUS2010.DAT", "AUS2009.DAT", "A.DAT"};
-    QTest::newRow("in leere Liste")
-        << QStringList{"AUS2009.DAT", "B.DAT"} << true << QStringList{"AUS2009.DAT", "B.DAT"};
-    QTest::newRow("gleiches Jahr bleibt dahinter")
-        << QStringList{"X2010.DAT", "Z.DAT", "Y2010.DAT"} << true
-        << QStringList{"X2010.DAT", "Y2010.DAT", "Z.DAT"};
-    QTest::newRow("Rücksicherung hängt an")
-        << QStringList{"A.DAT", "AUS2009.DAT", "AUS2011.DAT"} << false
-        << QStringList{"A.DAT", "AUS2009.DAT", "AUS2011.DAT"};
-    QTest::newRow("keine Jahreszahl") << QStringList{"A.DAT", "ABC3011.DAT", "K1.DAT"} << true
-                                      << QStringList{"A.DAT", "ABC3011.DAT", "K1.DAT"};
-}
+    void jahresOrdnung_data() {
+        QTest::addColumn<QStringList>("ein");
+        QTest::addColumn<bool>("sicherung");
+        QTest::addColumn<QStringList>("aus");
+        QTest::newRow("neuere Jahre vorn, nie hinter das letzte")
+            << QStringList{"A.DAT", "AUS2009.DAT", "AUS2011.DAT", "AUS2010.DAT"} << true
+            << QStringList{"AUS2011.DAT", "AUS2010.DAT", "AUS2009.DAT", "A.DAT"};
+        QTest::newRow("gleiches Jahr bleibt dahinter")
+            << QStringList{"X2010.DAT", "Z.DAT", "Y2010.DAT"} << true
+            << QStringList{"X2010.DAT", "Y2010.DAT", "Z.DAT"};
+        QTest::newRow("Rücksicherung hängt an")
+            << QStringList{"A.DAT", "AUS2009.DAT", "AUS2011.DAT"} << false
+            << QStringList{"A.DAT", "AUS2009.DAT", "AUS2011.DAT"};
+        QTest::newRow("keine Jahreszahl") << QStringList{"A.DAT", "ABC3011.DAT", "K1.DAT"} << true
+                                          << QStringList{"A.DAT", "ABC3011.DAT", "K1.DAT"};
+    }
+    void jahresOrdnung() {
+        QFETCH(QStringList, ein);
+        QFETCH(bool, sicherung);
+        QFETCH(QStringList, aus);
+        std::vector<Eintrag> l;
+        for (const QString& n : ein)
+            EintragEinfuegen(l, {n, {}}, sicherung);
+        QCOMPARE(namen(l), aus);
+    }
 
-void TestDatensicherung::jahresOrdnung() {
-    QFETCH(QStringList, ein);
-    QFETCH(bool, sicherung);
-    QFETCH(QStringList, aus);
-    std::vector<Eintrag> l;
-    for (const QString& n : ein)
-        EintragEinfuegen(l, {n, {}}, sicherung);
-    QCOMPARE(namen(l), aus);
-}
+    void listeDerDatendateien() {
+        QTemporaryDir dir;
+        const QString d = dir.path() + u'/';
+        for (const char* n : {"SAUWURF.DAT", "NOTIZ.TXT", "PLANZEIT.DAT"})
+            QVERIFY(schreiben(d + QLatin1String(n), "x", k2012));
+        QVERIFY(schreiben(d + "ALT.DAT", "x", QDateTime(QDate(2009, 1, 1), QTime(0, 0))));
+        QVERIFY(schreiben(d + "anderes.txt", "x", k2012));
+        QDateTime letzte;
+        QVERIFY(DatumLesen(QStringLiteral("01.01.2010"), letzte));
+        const Dateiliste l = DateienSammeln(d, kMasken, true, letzte);
+        QCOMPARE(namen(l).first(), QStringLiteral("NOTIZ.TXT"));
+        QCOMPARE(namen(l).last(), QStringLiteral("SAUWURF.DAT"));
+        QCOMPARE(namen(l).size(), 4);
+        for (std::size_t i = 0; i < l.eintraege.size(); ++i)
+            QCOMPARE(l.gewaehlt[i], l.eintraege[i].name != QStringLiteral("ALT.DAT"));
+        // The settings file joins the list first when the masks name it.
+        QVERIFY(schreiben(dir.filePath("store.ini"), "[EINSTELLUNGEN]\n", k2012));
+        QCOMPARE(namen(DateienSammeln(d, kMasken, true, letzte, dir.filePath("store.ini"))).first(),
+                 QStringLiteral("PV.INI"));
+        // Restore direction: nothing preselected.
+        const Dateiliste r = DateienSammeln(d, kMasken, false, letzte);
+        QCOMPARE(r.gewaehlt, std::vector<bool>(r.eintraege.size(), false));
+    }
 
-void TestDatensicherung::listeDerDatendateien() {
-    QTemporaryDir dir;
-    const QString d = dir.path() + u'/';
-    for (const char* n : {"SAUWURF.DAT", "NOTIZ.TXT", "PLANZEIT.DAT"})
-        QVERIFY(schreiben(d + QLatin1String(n), "x", k2012));
-    QVERIFY(schreiben(d + "ALT.DAT", "x", QDateTime(QDate(2009, 1, 1), QTime(0, 0))));
-    QVERIFY(schreiben(d + "anderes.txt", "x", k2012));
-    QDateTime letzte;
-    QVERIFY(DatumLesen(QStringLiteral("01.01.2010"), letzte));
-    const Dateiliste l = DateienSammeln(d, kMasken, true, letzte);
-    QCOMPARE(namen(l).first(), QStringLiteral("NOTIZ.TXT"));
-    QCOMPARE(namen(l).last(), QStringLiteral("SAUWURF.DAT"));
-    QCOMPARE(namen(l).size(), 4);
-    for (std::size_t i = 0; i < l.eintraege.size(); ++i)
-        QCOMPARE(l.gewaehlt[i], l.eintraege[i].name != QStringLiteral("ALT.DAT"));
-    // The settings file joins the list first when the masks name it.
-    QVERIFY(schreiben(dir.filePath("store.ini"), "[EINSTELLUNGEN]\n", k2012));
-    QCOMPARE(namen(DateienSammeln(d, kMasken, true, letzte, dir.filePath("store.ini"))).first(),
-             QStringLiteral("PV.INI"));
-    // Restore direction: nothing preselected.
-    const Dateiliste r = DateienSammeln(d, kMasken, false, letzte);
-    QCOMPARE(r.gewaehlt, std::vector<bool>(r.eintraege.size(), false));
-}
+    void ruecksicherungMitSplit() {
+        QTemporaryDir dir;
+        const QString d = dir.path() + u'/';
+        QVERIFY(schreiben(d + "Split.txt", "TEIL1.ZIP    weitere Angaben\r\nzweite Zeile\r\n"));
+        QVERIFY(schreiben(d + "SAUWURF.DAT", "x"));
+        QVERIFY(schreiben(d + "HILFSLST.DAT", "x"));
+        const QStringList n = namen(DateienSammeln(d, kMasken, false, {}));
+        QCOMPARE(n.first(), QStringLiteral("TEIL1.ZIP"));
+        QCOMPARE(n.last(), QStringLiteral("SAUWURF.DAT"));
+        QVERIFY(!namen(DateienSammeln(d, kMasken, true, {})).contains(QStringLiteral("TEIL1.ZIP")));
+        // A name leading out of the medium is not offered.
+        QVERIFY(schreiben(d + "Split.txt", "../../SAUWURF.DAT\r\n"));
+        QCOMPARE(namen(DateienSammeln(d, kMasken, false, {})).size(), 2);
+    }
 
-void TestDatensicherung::ruecksicherungMitSplit() {
-    QTemporaryDir dir;
-    const QString d = dir.path() + u'/';
-    QVERIFY(schreiben(d + "Split.txt", "TEIL1.ZIP    weitere Angaben\r\nzweite Zeile\r\n"));
-    QVERIFY(schreiben(d + "SAUWURF.DAT", "x"));
-    QVERIFY(schreiben(d + "HILFSLST.DAT", "x"));
-    const QStringList n = namen(DateienSammeln(d, kMasken, false, {}));
-    QCOMPARE(n.first(), QStringLiteral("TEIL1.ZIP"));
-    QCOMPARE(n.last(), QStringLiteral("SAUWURF.DAT"));
-    QVERIFY(!namen(DateienSammeln(d, kMasken, true, {})).contains(QStringLiteral("TEIL1.ZIP")));
-    // A name leading out of the medium is not offered.
-    QVERIFY(schreiben(d + "Split.txt", "../../SAUWURF.DAT\r\n"));
-    QCOMPARE(namen(DateienSammeln(d, kMasken, false, {})).size(), 2);
-}
+    void abgebrochenesKopierenLaesstZielStehen() {
+        QTemporaryDir dir;
+        const QString von = dir.filePath("neu.DAT"), nach = dir.filePath("ziel.DAT");
+        const QByteArray gross(300000, 'n');
+        QVERIFY(schreiben(von, gross));
+        QVERIFY(schreiben(nach, "alter Stand"));
+        QString fehler;
+        QVERIFY(!DateiKopieren(von, nach, fehler, [](qint64 bisher) { return bisher < 100000; }));
+        QVERIFY(fehler.contains(von));
+        QCOMPARE(lesen(nach), QByteArray("alter Stand"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no temporary left behind
+        QVERIFY(!DateiKopieren(dir.filePath("fehlt.DAT"), nach, fehler));
+        QVERIFY(fehler.contains(QStringLiteral("fehlt.DAT")));
+        QCOMPARE(lesen(nach), QByteArray("alter Stand"));
+        QVERIFY(DateiKopieren(von, nach, fehler));
+        QCOMPARE(lesen(nach), gross);
+    }
 
-void TestDatensicherung::abgebrochenesKopierenLaesstZielStehen() {
-    QTemporaryDir dir;
-    const QString von = dir.filePath("neu.DAT"), nach = dir.filePath("ziel.DAT");
-    const QByteArray gross(300000, 'n');
-    QVERIFY(schreiben(von, gross));
-    QVERIFY(schreiben(nach, "alter Stand"));
-    QString fehler;
-    QVERIFY(!DateiKopieren(von, nach, fehler, [](qint64 bisher) { return bisher < 100000; }));
-    QVERIFY(fehler.contains(von));
-    QCOMPARE(lesen(nach), QByteArray("alter Stand"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no temporary left behind
-    QVERIFY(!DateiKopieren(dir.filePath("fehlt.DAT"), nach, fehler));
-    QVERIFY(fehler.contains(QStringLiteral("fehlt.DAT")));
-    QCOMPARE(lesen(nach), QByteArray("alter Stand"));
-    QVERIFY(DateiKopieren(von, nach, fehler));
-    QCOMPARE(lesen(nach), gross);
-}
+    void tageskopieEinmalUndVierzehn() {
+        QTemporaryDir dir;
+        const QString d = dir.path() + u'/';
+        QVERIFY(TagesKopie(d, QDate(2013, 3, 1))); // no herd yet: nothing to keep
+        QVERIFY(!QFileInfo::exists(d + "Sicherungen"));
+        QVERIFY(schreiben(d + "SAUWURF.DAT", "morgens"));
+        QVERIFY(TagesKopie(d, QDate(2013, 3, 1)));
+        QVERIFY(schreiben(d + "SAUWURF.DAT", "mittags"));
+        QVERIFY(TagesKopie(d, QDate(2013, 3, 1)));
+        QCOMPARE(lesen(d + "Sicherungen/SAUWURF-2013-03-01.DAT"), QByteArray("morgens"));
+        for (int i = 2; i <= 20; ++i)
+            QVERIFY(TagesKopie(d, QDate(2013, 3, i)));
+        const QStringList da = QDir(d + "Sicherungen").entryList(QDir::Files, QDir::Name);
+        QCOMPARE(da.size(), 14);
+        QCOMPARE(da.first(), QStringLiteral("SAUWURF-2013-03-07.DAT"));
+        QCOMPARE(da.last(), QStringLiteral("SAUWURF-2013-03-20.DAT"));
+        // The program's saves keep the day's copy before writing.
+        TestContext t;
+        QVERIFY(herdeSchreiben(t.pfad("SAUWURF.DAT"), 1));
+        const QByteArray morgens = lesen(t.pfad("SAUWURF.DAT"));
+        HerdeLaden(t.ctx);
+        t.ctx.tagesKopie = true;
+        t.ctx.Sauenliste.clear();
+        QVERIFY(HerdeSpeichern(t.ctx));
+        QCOMPARE(lesen(t.pfad("Sicherungen/SAUWURF-2013-03-10.DAT")), morgens);
+    }
 
-void TestDatensicherung::tageskopieEinmalUndVierzehn() {
-    QTemporaryDir dir;
-    const QString d = dir.path() + u'/';
-    QVERIFY(TagesKopie(d, QDate(2013, 3, 1))); // no herd yet: nothing to keep
-    QVERIFY(!QFileInfo::exists(d + "Sicherungen"));
-    QVERIFY(schreiben(d + "SAUWURF.DAT", "morgens"));
-    QVERIFY(TagesKopie(d, QDate(2013, 3, 1)));
-    QVERIFY(schreiben(d + "SAUWURF.DAT", "mittags"));
-    QVERIFY(TagesKopie(d, QDate(2013, 3, 1)));
-    QCOMPARE(lesen(d + "Sicherungen/SAUWURF-2013-03-01.DAT"), QByteArray("morgens"));
-    for (int i = 2; i <= 20; ++i)
-        QVERIFY(TagesKopie(d, QDate(2013, 3, i)));
-    const QStringList da = QDir(d + "Sicherungen").entryList(QDir::Files, QDir::Name);
-    QCOMPARE(da.size(), 14);
-    QCOMPARE(da.first(), QStringLiteral("SAUWURF-2013-03-07.DAT"));
-    QCOMPARE(da.last(), QStringLiteral("SAUWURF-2013-03-20.DAT"));
-    // The program's saves keep the day's copy before writing.
-    TestContext t;
-    QVERIFY(herdeSchreiben(t.pfad("SAUWURF.DAT"), 1));
-    const QByteArray morgens = lesen(t.pfad("SAUWURF.DAT"));
-    HerdeLaden(t.ctx);
-    t.ctx.tagesKopie = true;
-    t.ctx.Sauenliste.clear();
-    QVERIFY(HerdeSpeichern(t.ctx));
-    QCOMPARE(lesen(t.pfad("Sicherungen/SAUWURF-2013-03-10.DAT")), morgens);
-}
+    // Backing up lists the data files changed since the last backup, all chosen, and copies
+    // them; restoring lists the medium's files, none chosen.
+    void fensterOeffnetUndWechseltRichtung() {
+        TestContext t;
+        QTemporaryDir medium;
+        const QString ziel = medium.path() + u'/';
+        t.ctx.einstellungen.lastBackup = QStringLiteral("01.01.2010");
+        for (const char* n : {"SAUWURF.DAT", "NOTIZ.TXT", "PLANZEIT.DAT"})
+            QVERIFY(schreiben(t.pfad(QLatin1String(n)), n, k2012));
+        QVERIFY(schreiben(ziel + "SAUWURF.DAT", "alt", k2012));
+        QVERIFY(schreiben(ziel + "PLANTYPE.DAT", "x", k2012));
+        TDatensicherung w(t.ctx);
+        w.SicherungOeffnen(ziel, kMasken);
+        auto* box = kind<QListWidget>(&w, "ListBox1");
+        const QStringList daten{"NOTIZ.TXT", "PLANZEIT.DAT", "SAUWURF.DAT"};
+        QCOMPARE(listbox(box), daten);
+        QCOMPARE(listbox(box, true), daten);
+        QVERIFY(kind<QRadioButton>(&w, "RadioGroup3_2")->isChecked());
+        QString geholt;
+        w.ZielHolen(geholt);
+        QCOMPARE(geholt, ziel);
+        QVERIFY(t.messages.shown.isEmpty());
 
-// Backing up lists the data files changed since the last backup, all chosen; restoring lists
-// the medium's files, none chosen.
-void TestDatensicherung::fensterOeffnetUndWechseltRichtung() {
-    TestContext t;
-    QTemporaryDir medium;
-    const QString ziel = medium.path() + u'/';
-    t.ctx.einstellungen.lastBackup = QStringLiteral("01.01.2010");
-    for (const char* n : {"SAUWURF.DAT", "NOTIZ.TXT", "PLANZEIT.DAT"})
-        QVERIFY(schreiben(t.pfad(QLatin1String(n)), "x", k2012));
-    QVERIFY(schreiben(ziel + "SAUWURF.DAT", "x", k2012));
-    QVERIFY(schreiben(ziel + "PLANTYPE.DAT", "x", k2012));
-    TDatensicherung w(t.ctx);
-    w.SicherungOeffnen(ziel, kMasken);
-    auto* box = kind<QListWidget>(&w, "ListBox1");
-    const QStringList daten{"NOTIZ.TXT", "PLANZEIT.DAT", "SAUWURF.DAT"};
-    QCOMPARE(listbox(box), daten);
-    QCOMPARE(listbox(box, true), daten);
-    QVERIFY(kind<QRadioButton>(&w, "RadioGroup3_2")->isChecked());
-    QCOMPARE(kind<QLineEdit>(&w, "EditPfad")->text(), ziel);
-    QCOMPARE(kind<QLineEdit>(&w, "Edit2")->text(), QStringLiteral("01.01.2010"));
-    QCOMPARE(w.property("helpContext").toInt(), 601);
-    QString geholt;
-    w.ZielHolen(geholt);
-    QCOMPARE(geholt, ziel);
-    QVERIFY(t.messages.shown.isEmpty());
+        kind<QRadioButton>(&w, "Richtung_1")->click();
+        QCOMPARE(listbox(box), (QStringList{"PLANTYPE.DAT", "SAUWURF.DAT"}));
+        QVERIFY(listbox(box, true).isEmpty());
+        kind<QRadioButton>(&w, "Richtung_0")->click();
+        QCOMPARE(listbox(box), daten);
+        for (int i = 0; i < box->count(); ++i)
+            box->item(i)->setSelected(true);
+        kind<QPushButton>(&w, "StartBtn")->click();
+        QCOMPARE(w.result(), int(QDialog::Accepted));
+        for (const QString& n : daten)
+            QCOMPARE(lesen(ziel + n), n.toLatin1());
+        QDateTime neu;
+        QVERIFY(DatumLesen(t.ctx.einstellungen.lastBackup, neu));
+        QVERIFY(neu.secsTo(QDateTime::currentDateTime()) < 120);
+        // Written at once, not only when the program ends.
+        QVERIFY(lesen(t.ctx.einstellungsDatei).contains(t.ctx.einstellungen.lastBackup.toLatin1()));
+    }
 
-    kind<QRadioButton>(&w, "Richtung_1")->click();
-    QCOMPARE(listbox(box), (QStringList{"PLANTYPE.DAT", "SAUWURF.DAT"}));
-    QVERIFY(listbox(box, true).isEmpty());
-    kind<QRadioButton>(&w, "Richtung_0")->click();
-    QCOMPARE(listbox(box), daten);
-}
+    void fensterUngueltigesDatum() {
+        TestContext t;
+        t.ctx.einstellungen.lastBackup = QStringLiteral("gestern");
+        TDatensicherung w(t.ctx);
+        QCOMPARE(t.messages.texts(), QStringList{"gestern ist kein gültiges Datum"});
+        QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(),
+                 QStringLiteral("01.01.1985 00:00"));
+        QCOMPARE(t.ctx.einstellungen.lastBackup, QStringLiteral("01.01.1985 00:00"));
+    }
 
-void TestDatensicherung::fensterUngueltigesDatum() {
-    TestContext t;
-    t.ctx.einstellungen.lastBackup = QStringLiteral("gestern");
-    TDatensicherung w(t.ctx);
-    QCOMPARE(t.messages.texts(), QStringList{"gestern ist kein gültiges Datum"});
-    QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(),
-             QStringLiteral("01.01.1985 00:00"));
-    QCOMPARE(t.ctx.einstellungen.lastBackup, QStringLiteral("01.01.1985 00:00"));
-}
-
-void TestDatensicherung::sicherungKopiertUndMerktDatum() {
-    TestContext t;
-    QTemporaryDir medium;
-    QVERIFY(schreiben(t.pfad("PLANZEIT.DAT"), "plan", k2012));
-    QVERIFY(schreiben(t.pfad("NOTIZ.TXT"), "notiz", k2012));
-    QVERIFY(schreiben(medium.filePath("PLANZEIT.DAT"), "alt"));
-    TDatensicherung w(t.ctx);
-    w.SicherungOeffnen(medium.path() + u'/', kMasken);
-    kind<QPushButton>(&w, "StartBtn")->click();
-    QCOMPARE(w.result(), int(QDialog::Accepted));
-    QCOMPARE(lesen(medium.filePath("PLANZEIT.DAT")), QByteArray("plan"));
-    QCOMPARE(lesen(medium.filePath("NOTIZ.TXT")), QByteArray("notiz"));
-    QDateTime neu;
-    QVERIFY(DatumLesen(t.ctx.einstellungen.lastBackup, neu));
-    QVERIFY(neu.secsTo(QDateTime::currentDateTime()) < 120);
-    // Written at once, not only when the program ends.
-    QVERIFY(lesen(t.ctx.einstellungsDatei).contains(t.ctx.einstellungen.lastBackup.toLatin1()));
-}
-
-void TestDatensicherung::ruecksicherungHebtAufUndLaedtNeu() {
-    TestContext t;
-    QTemporaryDir medium;
-    QVERIFY(herdeSchreiben(t.pfad("SAUWURF.DAT"), 1));
-    const QByteArray vorher = lesen(t.pfad("SAUWURF.DAT"));
-    HerdeLaden(t.ctx);
-    QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(1));
-    QVERIFY(herdeSchreiben(medium.filePath("SAUWURF.DAT"), 3));
-    TDatensicherung w(t.ctx);
-    w.SicherungOeffnen(medium.path() + u'/', kMasken);
-    kind<QRadioButton>(&w, "Richtung_1")->click();
-    auto* box = kind<QListWidget>(&w, "ListBox1");
-    box->item(0)->setSelected(true);
-    t.messages.planAnswer(MessageService::Answer::Yes);
-    kind<QPushButton>(&w, "StartBtn")->click();
-    QCOMPARE(t.messages.shown.size(), 1);
-    QCOMPARE(t.messages.shown[0].buttons, MessageService::Buttons::YesNoDefaultNo);
-    QVERIFY(t.messages.shown[0].text.contains(QStringLiteral("SAUWURF.DAT")));
-    QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(3));
-    const QStringList ordner =
-        QDir(t.ctx.Datenpfad).entryList({QStringLiteral("Vor Rücksicherung *")}, QDir::Dirs);
-    QCOMPARE(ordner.size(), 1);
-    QCOMPARE(lesen(t.pfad(ordner[0] + "/SAUWURF.DAT")), vorher);
-}
+    void ruecksicherungHebtAufUndLaedtNeu() {
+        TestContext t;
+        QTemporaryDir medium;
+        QVERIFY(herdeSchreiben(t.pfad("SAUWURF.DAT"), 1));
+        const QByteArray vorher = lesen(t.pfad("SAUWURF.DAT"));
+        HerdeLaden(t.ctx);
+        QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(1));
+        QVERIFY(herdeSchreiben(medium.filePath("SAUWURF.DAT"), 3));
+        TDatensicherung w(t.ctx);
+        w.SicherungOeffnen(medium.path() + u'/', kMasken);
+        kind<QRadioButton>(&w, "Richtung_1")->click();
+        auto* box = kind<QListWidget>(&w, "ListBox1");
+        box->item(0)->setSelected(true);
+        t.messages.planAnswer(MessageService::Answer::Yes);
+        kind<QPushButton>(&w, "StartBtn")->click();
+        QCOMPARE(t.messages.shown.size(), 1);
+        QCOMPARE(t.messages.shown[0].buttons, MessageService::Buttons::YesNoDefaultNo);
+        QVERIFY(t.messages.shown[0].text.contains(QStringLiteral("SAUWURF.DAT")));
+        QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(3));
+        const QStringList ordner =
+            QDir(t.ctx.Datenpfad).entryList({QStringLiteral("Vor Rücksicherung *")}, QDir::Dirs);
+        QCOMPARE(ordner.size(), 1);
+        QCOMPARE(lesen(t.pfad(ordner[0] + "/SAUWURF.DAT")), vorher);
+    }
+};
 
 QTEST_MAIN(TestDatensicherung)
 #include "tst_datensicherung.moc"

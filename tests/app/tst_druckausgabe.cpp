@@ -1,7 +1,6 @@
 #include "platform/canvas.h"
 #include "platform/druckausgabe.h"
 #include "platform/qtmessages.h"
-#include "platform/recordingcanvas.h"
 #include "support/fakemessages.h"
 #include "support/modaltreiber.h"
 
@@ -35,103 +34,66 @@ public:
 class TestDruckausgabe : public QObject {
     Q_OBJECT
 private slots:
-    void pdfHoldsTheDrawnPagesAndTexts();
-    void recordingCanvasKeepsPagesAndPositions();
-    void printingWithoutUsablePrinterOpensPreview_data();
-    void printingWithoutUsablePrinterOpensPreview();
-    void enterAnswersTheDefaultButton_data();
-    void enterAnswersTheDefaultButton();
-    void printerSetupConfirmsWithOk();
+    void printingWithoutUsablePrinterOpensPreview_data() {
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<bool>("meldung");
+        QTest::newRow("no printer installed") << QString() << false;
+        QTest::newRow("printer cannot start") << QStringLiteral("/gibt/es/nicht/x.pdf") << true;
+    }
+    void printingWithoutUsablePrinterOpensPreview() {
+        QFETCH(QString, datei);
+        QFETCH(bool, meldung);
+        if (datei.isEmpty() && !QPrinterInfo::availablePrinterNames().isEmpty())
+            QSKIP("a printer is installed here");
+        druckausgabe::standardDrucker().setOutputFileName(datei);
+        FakeMessages m;
+        ZweiSeiten d;
+        d.meldungen = &m;
+        ModalTreiber treiber;
+        bool vorschau = false;
+        treiber.dann([&](QDialog* dlg) { vorschau = qobject_cast<QPrintPreviewDialog*>(dlg); });
+        druckausgabe::drucken(d);
+        druckausgabe::standardDrucker().setOutputFileName({});
+        QVERIFY(vorschau);
+        QCOMPARE(m.shown.size(), meldung ? 1 : 0);
+        if (meldung) QVERIFY(m.shown[0].text.startsWith(QStringLiteral("Der Drucker")));
+    }
+
+    void enterAnswersTheDefaultButton_data() {
+        QTest::addColumn<int>("knoepfe");
+        QTest::addColumn<int>("antwort");
+        QTest::newRow("Ja/Nein") << int(MessageService::Buttons::YesNo)
+                                 << int(MessageService::Answer::Yes);
+        QTest::newRow("before deleting")
+            << int(MessageService::Buttons::YesNoDefaultNo) << int(MessageService::Answer::No);
+    }
+    void enterAnswersTheDefaultButton() {
+        QFETCH(int, knoepfe);
+        QFETCH(int, antwort);
+        ModalTreiber treiber;
+        treiber.dann([](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); });
+        QtMessages m;
+        QCOMPARE(int(m.question(QStringLiteral("Wirklich?"), MessageService::Buttons(knoepfe))),
+                 antwort);
+    }
+
+    void pdfHoldsTheDrawnPagesAndTexts() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("karte.pdf"));
+        ZweiSeiten d;
+        QVERIFY(druckausgabe::alsPdf(d, pdf));
+        QVERIFY(d.breite > d.hoehe); // landscape
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext is not installed");
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(20000));
+        const QString text = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(text.contains(QStringLiteral("Sauenkarte Größe")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Seite zwei")));
+        QCOMPARE(text.count(u'\f'), 2); // two pages
+    }
 };
-
-void TestDruckausgabe::printerSetupConfirmsWithOk() {
-    ModalTreiber treiber;
-    QString text;
-    treiber.dann([&](QDialog* d) {
-        if (auto* k = d->findChild<QDialogButtonBox*>())
-            text = k->button(QDialogButtonBox::Ok)->text();
-    });
-    druckausgabe::druckerEinrichten(nullptr);
-    QCOMPARE(text, QStringLiteral("OK"));
-}
-
-void TestDruckausgabe::printingWithoutUsablePrinterOpensPreview_data() {
-    QTest::addColumn<QString>("datei");
-    QTest::addColumn<bool>("meldung");
-    QTest::newRow("no printer installed") << QString() << false;
-    QTest::newRow("printer cannot start") << QStringLiteral("/gibt/es/nicht/x.pdf") << true;
-}
-
-void TestDruckausgabe::printingWithoutUsablePrinterOpensPreview() {
-    QFETCH(QString, datei);
-    QFETCH(bool, meldung);
-    if (datei.isEmpty() && !QPrinterInfo::availablePrinterNames().isEmpty())
-        QSKIP("a printer is installed here");
-    druckausgabe::standardDrucker().setOutputFileName(datei);
-    FakeMessages m;
-    ZweiSeiten d;
-    d.meldungen = &m;
-    ModalTreiber treiber;
-    bool vorschau = false;
-    treiber.dann([&](QDialog* dlg) { vorschau = qobject_cast<QPrintPreviewDialog*>(dlg); });
-    druckausgabe::drucken(d);
-    druckausgabe::standardDrucker().setOutputFileName({});
-    QVERIFY(vorschau);
-    QCOMPARE(m.shown.size(), meldung ? 1 : 0);
-    if (meldung) QVERIFY(m.shown[0].text.startsWith(QStringLiteral("Der Drucker")));
-}
-
-void TestDruckausgabe::enterAnswersTheDefaultButton_data() {
-    QTest::addColumn<int>("knoepfe");
-    QTest::addColumn<int>("antwort");
-    QTest::newRow("Ja/Nein") << int(MessageService::Buttons::YesNo)
-                             << int(MessageService::Answer::Yes);
-    QTest::newRow("before deleting")
-        << int(MessageService::Buttons::YesNoDefaultNo) << int(MessageService::Answer::No);
-}
-
-void TestDruckausgabe::enterAnswersTheDefaultButton() {
-    QFETCH(int, knoepfe);
-    QFETCH(int, antwort);
-    ModalTreiber treiber;
-    treiber.dann([](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); });
-    QtMessages m;
-    QCOMPARE(int(m.question(QStringLiteral("Wirklich?"), MessageService::Buttons(knoepfe))),
-             antwort);
-}
-
-void TestDruckausgabe::pdfHoldsTheDrawnPagesAndTexts() {
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("karte.pdf"));
-    ZweiSeiten d;
-    QVERIFY(druckausgabe::alsPdf(d, pdf));
-    QVERIFY(d.breite > d.hoehe); // landscape
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        QSKIP("pdftotext is not installed");
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    QVERIFY(p.waitForFinished(20000));
-    const QString text = QString::fromUtf8(p.readAllStandardOutput());
-    QVERIFY2(text.contains(QStringLiteral("Sauenkarte Größe")), qPrintable(text));
-    QVERIFY(text.contains(QStringLiteral("Seite zwei")));
-    QCOMPARE(text.count(u'\f'), 2); // two pages
-}
-
-void TestDruckausgabe::recordingCanvasKeepsPagesAndPositions() {
-    RecordingCanvas c(1000, 1414);
-    ZweiSeiten d;
-    d.druckInhalt(c);
-    QCOMPARE(c.pageCount(), 2);
-    const auto texts = c.texts();
-    QCOMPARE(texts.size(), 2);
-    QCOMPARE(texts[0].text, QStringLiteral("Sauenkarte Größe"));
-    QCOMPARE(texts[0].x1, 100.0);
-    QCOMPARE(texts[0].y1, 141.4);
-    QCOMPARE(texts[0].style, int(Canvas::Bold));
-    QCOMPARE(texts[0].page, 0);
-    QCOMPARE(texts[1].page, 1);
-    QCOMPARE(texts[1].y1, 1414 - 3 * 12.0);
-}
 
 QTEST_MAIN(TestDruckausgabe)
 #include "tst_druckausgabe.moc"

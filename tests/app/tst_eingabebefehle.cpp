@@ -22,114 +22,110 @@ void neueSauEintragen(QDialog* karte, const QString& nr) {
 class TestEingabebefehle : public QObject {
     Q_OBJECT
 private slots:
-    void prefillRecordCopiesTheStatedFields();
-    void twoNewSowsInARowWithPrefill();
-    void noEndsTheSeries();
-    void entryLoopsThroughSelection();
+    void prefillRecordCopiesTheStatedFields() {
+        TSauRec s;
+        for (std::size_t i = 0; i < s.bytes().size(); ++i)
+            s.bytes()[i] = std::uint8_t(i * 7 + 1);
+        const TSauRec v = NeueSauVorlage(s);
+        for (std::size_t i = 0; i < 512; ++i) {
+            const bool kopiert = (i >= 17 && i < 33) || (i >= 34 && i < 102) ||
+                                 (i >= 130 && i < 134) || (i >= 140 && i < 146) ||
+                                 (i >= 169 && i < 504);
+            QCOMPARE(v.bytes()[i], kopiert ? s.bytes()[i] : std::uint8_t(0));
+        }
+    }
+
+    void twoNewSowsInARowWithPrefill() {
+        TestContext t;
+        TPVMain w(t.ctx);
+        t.ctx.Hilfslisten[5] = QStringList{"Deckzentrum", "Wartestall"};
+        QVERIFY(!w.menuItem(QStringLiteral("Eingabe1"))->isEnabled());
+        ModalTreiber treiber;
+        treiber.dann([](QDialog* karte) {
+            kind<QComboBox>(karte, "Stall")->setCurrentIndex(1);
+            kind<tdate_ed>(karte, "Zugang")->SetDatum(TKurzDatum::aus(1, 2, 2013));
+            kind<QComboBox>(karte, "Herkunft")->setEditText(QStringLiteral("Müller"));
+            kind<QLineEdit>(karte, "TVG")->setText(QStringLiteral("DE 1"));
+            kind<TNumEdit>(karte, "NumEdit2")->setWert(110);
+            kind<TNumEdit>(karte, "Einkauf")->setWaehrung(DM);
+            kind<TNumEdit>(karte, "Einkauf")->setWert(350);
+            kind<QPlainTextEdit>(karte, "Memo1")->setPlainText(QStringLiteral("ruhig"));
+            neueSauEintragen(karte, QStringLiteral("101"));
+        });
+        QStringList vorbelegt;
+        treiber.dann([&](QDialog* karte) {
+            const TKurzDatum zugang = kind<tdate_ed>(karte, "Zugang")->Getdatum();
+            vorbelegt = {kind<QLineEdit>(karte, "SauNr")->text(),
+                         kind<QComboBox>(karte, "Stall")->currentText(),
+                         QStringLiteral("%1.%2.%3/%4")
+                             .arg(zugang.Tag)
+                             .arg(zugang.Monat)
+                             .arg(zugang.Jahr)
+                             .arg(zugang.Zusatz),
+                         kind<QComboBox>(karte, "Herkunft")->currentText(),
+                         kind<QLineEdit>(karte, "TVG")->text(),
+                         QString::number(kind<TNumEdit>(karte, "NumEdit2")->Wert()),
+                         QString::number(kind<TNumEdit>(karte, "Einkauf")->Wert()),
+                         QString::number(kind<TNumEdit>(karte, "Einkauf")->Waehrung()),
+                         kind<QPlainTextEdit>(karte, "Memo1")->toPlainText(),
+                         kind<QLineEdit>(karte, "NumEdit3")->text()};
+            neueSauEintragen(karte, QStringLiteral("102"));
+        });
+        t.messages.planAnswer(MessageService::Answer::Yes);
+        t.messages.planAnswer(MessageService::Answer::No);
+        w.NeueSau1Click();
+        QCOMPARE(treiber.behandelt(), 2);
+        QCOMPARE(t.messages.count(QStringLiteral("Weitere neue Sau erfassen?")), 2);
+        // The second card starts with the first one's fields, but without number and currency.
+        QCOMPARE(vorbelegt, (QStringList{"", "Wartestall", "1.2.113/0", "Müller", "DE 1", "110",
+                                         "350", QString::number(int(Euro)), "ruhig", "1"}));
+        QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(2));
+        QCOMPARE(t.ctx.Sauenliste[0].rec.EinkaufWaehrung(), DM);
+        for (int i = 0; i < 2; ++i) { // each sow with her own first litter
+            QCOMPARE(t.ctx.Sauenliste[i].rec.SauNr(), QString::number(101 + i));
+            QCOMPARE(t.ctx.Sauenliste[i].wuerfe.size(), std::size_t(1));
+        }
+        QVERIFY(w.menuItem(QStringLiteral("Eingabe1"))->isEnabled());
+        QCOMPARE(int(w.sauAuswahl()->liste().eintraege().size()), 2);
+    }
+
+    void noEndsTheSeries() {
+        TestContext t;
+        TPVMain w(t.ctx);
+        ModalTreiber treiber;
+        treiber.dann([](QDialog* karte) { karte->reject(); });
+        w.NeueSau1Click();
+        QCOMPARE(treiber.behandelt(), 1);
+        QVERIFY(t.messages.shown.isEmpty()); // cancelled: no question
+        QVERIFY(t.ctx.Sauenliste.empty());
+        QVERIFY(!w.menuItem(QStringLiteral("Eingabe1"))->isEnabled());
+    }
+
+    void entryLoopsThroughSelection() {
+        TestContext t;
+        QVERIFY(herdeSchreiben(t.pfad(QStringLiteral("SAUWURF.DAT")), 2));
+        TPVMain w(t.ctx);
+        ModalTreiber treiber;
+        treiber.dann([](QDialog* auswahl) {
+            auto* a = qobject_cast<TSauAuswahl*>(auswahl);
+            a->zeileWaehlen(1);
+            kind<QPushButton>(a, "OKBtn")->click();
+        });
+        QString titel;
+        treiber.dann([&](QDialog* karte) {
+            titel = karte->windowTitle();
+            kind<QLineEdit>(karte, "TVG")->setText(QStringLiteral("X"));
+            kind<QPushButton>(karte, "OKBtn")->click();
+        });
+        treiber.dann([](QDialog* auswahl) { kind<QPushButton>(auswahl, "CancelBtn")->click(); });
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_F2);
+        QCOMPARE(treiber.behandelt(), 3);
+        QCOMPARE(titel, QStringLiteral("2"));
+        QCOMPARE(t.ctx.Sauenliste[1].rec.TVG(), QStringLiteral("X"));
+    }
 };
-
-void TestEingabebefehle::prefillRecordCopiesTheStatedFields() {
-    TSauRec s;
-    for (std::size_t i = 0; i < s.bytes().size(); ++i)
-        s.bytes()[i] = std::uint8_t(i * 7 + 1);
-    const TSauRec v = NeueSauVorlage(s);
-    for (std::size_t i = 0; i < 512; ++i) {
-        const bool kopiert = (i >= 17 && i < 33) || (i >= 34 && i < 102) || (i >= 130 && i < 134) ||
-                             (i >= 140 && i < 146) || (i >= 169 && i < 504);
-        QCOMPARE(v.bytes()[i], kopiert ? s.bytes()[i] : std::uint8_t(0));
-    }
-}
-
-void TestEingabebefehle::twoNewSowsInARowWithPrefill() {
-    TestContext t;
-    TPVMain w(t.ctx);
-    t.ctx.Hilfslisten[5] = QStringList{"Deckzentrum", "Wartestall"};
-    QVERIFY(!w.menuItem(QStringLiteral("Eingabe1"))->isEnabled());
-    ModalTreiber treiber;
-    treiber.dann([](QDialog* karte) {
-        kind<QComboBox>(karte, "Stall")->setCurrentIndex(1);
-        kind<tdate_ed>(karte, "Zugang")->SetDatum(TKurzDatum::aus(1, 2, 2013));
-        kind<QComboBox>(karte, "Herkunft")->setEditText(QStringLiteral("Müller"));
-        kind<QLineEdit>(karte, "TVG")->setText(QStringLiteral("DE 1"));
-        kind<TNumEdit>(karte, "NumEdit2")->setWert(110);
-        kind<TNumEdit>(karte, "Einkauf")->setWaehrung(DM);
-        kind<TNumEdit>(karte, "Einkauf")->setWert(350);
-        kind<QPlainTextEdit>(karte, "Memo1")->setPlainText(QStringLiteral("ruhig"));
-        neueSauEintragen(karte, QStringLiteral("101"));
-    });
-    QStringList vorbelegt;
-    treiber.dann([&](QDialog* karte) {
-        const TKurzDatum zugang = kind<tdate_ed>(karte, "Zugang")->Getdatum();
-        vorbelegt = {kind<QLineEdit>(karte, "SauNr")->text(),
-                     kind<QComboBox>(karte, "Stall")->currentText(),
-                     QStringLiteral("%1.%2.%3/%4")
-                         .arg(zugang.Tag)
-                         .arg(zugang.Monat)
-                         .arg(zugang.Jahr)
-                         .arg(zugang.Zusatz),
-                     kind<QComboBox>(karte, "Herkunft")->currentText(),
-                     kind<QLineEdit>(karte, "TVG")->text(),
-                     QString::number(kind<TNumEdit>(karte, "NumEdit2")->Wert()),
-                     QString::number(kind<TNumEdit>(karte, "Einkauf")->Wert()),
-                     QString::number(kind<TNumEdit>(karte, "Einkauf")->Waehrung()),
-                     kind<QPlainTextEdit>(karte, "Memo1")->toPlainText(),
-                     kind<QLineEdit>(karte, "NumEdit3")->text()};
-        neueSauEintragen(karte, QStringLiteral("102"));
-    });
-    t.messages.planAnswer(MessageService::Answer::Yes);
-    t.messages.planAnswer(MessageService::Answer::No);
-    w.NeueSau1Click();
-    QCOMPARE(treiber.behandelt(), 2);
-    QCOMPARE(t.messages.count(QStringLiteral("Weitere neue Sau erfassen?")), 2);
-    // The second card starts with the first one's fields, but without number and currency.
-    QCOMPARE(vorbelegt, (QStringList{"", "Wartestall", "1.2.113/0", "Müller", "DE 1", "110", "350",
-                                     QString::number(int(Euro)), "ruhig", "1"}));
-    QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(2));
-    QCOMPARE(t.ctx.Sauenliste[0].rec.EinkaufWaehrung(), DM);
-    for (int i = 0; i < 2; ++i) { // each sow with her own first litter
-        QCOMPARE(t.ctx.Sauenliste[i].rec.SauNr(), QString::number(101 + i));
-        QCOMPARE(t.ctx.Sauenliste[i].wuerfe.size(), std::size_t(1));
-    }
-    QVERIFY(w.menuItem(QStringLiteral("Eingabe1"))->isEnabled());
-    QCOMPARE(int(w.sauAuswahl()->liste().eintraege().size()), 2);
-}
-
-void TestEingabebefehle::noEndsTheSeries() {
-    TestContext t;
-    TPVMain w(t.ctx);
-    ModalTreiber treiber;
-    treiber.dann([](QDialog* karte) { karte->reject(); });
-    w.NeueSau1Click();
-    QCOMPARE(treiber.behandelt(), 1);
-    QVERIFY(t.messages.shown.isEmpty()); // cancelled: no question
-    QVERIFY(t.ctx.Sauenliste.empty());
-    QVERIFY(!w.menuItem(QStringLiteral("Eingabe1"))->isEnabled());
-}
-
-void TestEingabebefehle::entryLoopsThroughSelection() {
-    TestContext t;
-    QVERIFY(herdeSchreiben(t.pfad(QStringLiteral("SAUWURF.DAT")), 2));
-    TPVMain w(t.ctx);
-    ModalTreiber treiber;
-    treiber.dann([](QDialog* auswahl) {
-        auto* a = qobject_cast<TSauAuswahl*>(auswahl);
-        a->zeileWaehlen(1);
-        kind<QPushButton>(a, "OKBtn")->click();
-    });
-    QString titel;
-    treiber.dann([&](QDialog* karte) {
-        titel = karte->windowTitle();
-        kind<QLineEdit>(karte, "TVG")->setText(QStringLiteral("X"));
-        kind<QPushButton>(karte, "OKBtn")->click();
-    });
-    treiber.dann([](QDialog* auswahl) { kind<QPushButton>(auswahl, "CancelBtn")->click(); });
-    w.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    QTest::keyClick(&w, Qt::Key_F2);
-    QCOMPARE(treiber.behandelt(), 3);
-    QCOMPARE(titel, QStringLiteral("2"));
-    QCOMPARE(t.ctx.Sauenliste[1].rec.TVG(), QStringLiteral("X"));
-}
 
 QTEST_MAIN(TestEingabebefehle)
 #include "tst_eingabebefehle.moc"

@@ -37,208 +37,170 @@ struct Dialog {
 class TestTEinstellungen : public QObject {
     Q_OBJECT
 private slots:
-    void pagesAndHelpContexts();
-    void indexNormalisation_data();
-    void indexNormalisation();
-    void femaleWeightFollowsCheckBox();
-    void indexLabelsNameTheirWeight();
-    void cardComponentsMove();
-    void currencyPage();
-    void newFolder_data();
-    void newFolder();
-    void changedDataDirectoryReloadsHerd();
-};
-
-// The help context follows the page; the currency page keeps the one before it.
-void TestTEinstellungen::pagesAndHelpContexts() {
-    TestContext t;
-    Dialog d(t);
-    QTabWidget* s = d.dlg.seiten();
-    QCOMPARE(s->count(), 6);
-    for (int i : {0, 1, 2, 3, 4, 5}) {
-        s->setCurrentIndex(i);
-        QCOMPARE(d.dlg.hilfeKontext(), (std::array{600, 600, 604, 606, 605, 605}[i]));
+    void indexNormalisation_data() {
+        QTest::addColumn<bool>("weibliche");
+        QTest::addColumn<QStringList>("eingabe");
+        QTest::addColumn<QList<int>>("erwartet");
+        QTest::newRow("female not counted but scaled")
+            << false << QStringList{"10", "10", "10", "0", "0", "0", "50"}
+            << QList<int>{33, 33, 33, 0, 0, 0, 167};
+        QTest::newRow("female counted")
+            << true << QStringList{"10", "10", "10", "0", "0", "0", "10"}
+            << QList<int>{25, 25, 25, 0, 0, 0, 25};
+        QTest::newRow("halves to even") << true << QStringList{"1", "0", "0", "0", "0", "0", "7"}
+                                        << QList<int>{12, 0, 0, 0, 0, 0, 88};
+        // The hit list multiplies weaned piglets by INDEX1 and born ones by INDEX2.
+        QTest::newRow("born piglets are INDEX2")
+            << true << QStringList{"0", "100", "0", "0", "0", "0", "0"}
+            << QList<int>{0, 100, 0, 0, 0, 0, 0};
+        QTest::newRow("sum 0 keeps weights")
+            << false << QStringList{"0", "0", "0", "0", "0", "0", "40"}
+            << QList<int>{0, 0, 0, 0, 0, 0, 40};
     }
-    QVERIFY(d.c<QLineEdit>("EditPfad")->isReadOnly());
-    QCOMPARE(d.c<QLineEdit>("EditPfad")->text(), t.ctx.Datenpfad);
-}
+    void indexNormalisation() {
+        QFETCH(bool, weibliche);
+        QFETCH(QStringList, eingabe);
+        QFETCH(QList<int>, erwartet);
+        TestContext t;
+        t.ctx.einstellungen.weibliche = true;
+        Dialog d(t);
+        const char* felder[7] = {"NumEdit2", "NumEdit3", "NumEdit4", "NumEdit5",
+                                 "NumEdit6", "NumEdit7", "NumEdit12"};
+        for (int i = 0; i < 7; ++i)
+            d.tippen(felder[i], eingabe[i]);
+        d.c<QCheckBox>("CheckBox4")->setChecked(weibliche);
+        d.dlg.WerteUebernehmen();
+        QCOMPARE(QList<int>(t.ctx.einstellungen.index.begin(), t.ctx.einstellungen.index.end()),
+                 erwartet);
+        QCOMPARE(t.ctx.einstellungen.weibliche, weibliche);
+    }
 
-void TestTEinstellungen::indexNormalisation_data() {
-    QTest::addColumn<bool>("weibliche");
-    QTest::addColumn<QStringList>("eingabe");
-    QTest::addColumn<QList<int>>("erwartet");
-    QTest::newRow("female not counted but scaled")
-        << false << QStringList{"10", "10", "10", "0", "0", "0", "50"}
-        << QList<int>{33, 33, 33, 0, 0, 0, 167};
-    QTest::newRow("female counted") << true << QStringList{"10", "10", "10", "0", "0", "0", "10"}
-                                    << QList<int>{25, 25, 25, 0, 0, 0, 25};
-    QTest::newRow("halves to even") << true << QStringList{"1", "0", "0", "0", "0", "0", "7"}
-                                    << QList<int>{12, 0, 0, 0, 0, 0, 88};
-    // The hit list multiplies weaned piglets by INDEX1 and born ones by INDEX2.
-    QTest::newRow("born piglets are INDEX2")
-        << true << QStringList{"0", "100", "0", "0", "0", "0", "0"}
-        << QList<int>{0, 100, 0, 0, 0, 0, 0};
-    QTest::newRow("sum 0 keeps weights") << false << QStringList{"0", "0", "0", "0", "0", "0", "40"}
-                                         << QList<int>{0, 0, 0, 0, 0, 0, 40};
-}
+    void femaleWeightFollowsCheckBox() {
+        TestContext t;
+        t.ctx.einstellungen.weibliche = false;
+        Dialog d(t);
+        QVERIFY(d.c<QWidget>("NumEdit12")->isHidden());
+        QVERIFY(d.c<QLabel>("Label12")->isHidden());
+        d.c<QCheckBox>("CheckBox4")->click();
+        QVERIFY(!d.c<QWidget>("NumEdit12")->isHidden());
+        QVERIFY(!d.c<QLabel>("Label12")->isHidden());
+    }
 
-void TestTEinstellungen::indexNormalisation() {
-    QFETCH(bool, weibliche);
-    QFETCH(QStringList, eingabe);
-    QFETCH(QList<int>, erwartet);
-    TestContext t;
-    t.ctx.einstellungen.weibliche = true;
-    Dialog d(t);
-    const char* felder[7] = {"NumEdit2", "NumEdit3", "NumEdit4", "NumEdit5",
-                             "NumEdit6", "NumEdit7", "NumEdit12"};
-    for (int i = 0; i < 7; ++i)
-        d.tippen(felder[i], eingabe[i]);
-    d.c<QCheckBox>("CheckBox4")->setChecked(weibliche);
-    d.dlg.WerteUebernehmen();
-    QCOMPARE(QList<int>(t.ctx.einstellungen.index.begin(), t.ctx.einstellungen.index.end()),
-             erwartet);
-    QCOMPARE(t.ctx.einstellungen.weibliche, weibliche);
-}
+    void cardComponentsMove() {
+        TestContext t;
+        t.ctx.einstellungen.item = {5, 1, 2, 0, 0};
+        Dialog d(t);
+        QCOMPARE(d.eintraege("ListAusdruck"),
+                 (QStringList{"bisherige Würfe", "Notizen zur Sau", "Notizen Vorwurf"}));
+        QCOMPARE(d.eintraege("ListKomponenten"), (QStringList{"aktueller Wurf", "großes Datum"}));
+        d.c<QListWidget>("ListKomponenten")->setCurrentRow(0);
+        d.c<QPushButton>("BtnHinzu")->click();
+        QCOMPARE(d.eintraege("ListKomponenten"), QStringList{"großes Datum"});
+        QCOMPARE(d.c<QListWidget>("ListKomponenten")->currentRow(), 0);
+        QCOMPARE(d.c<QListWidget>("ListAusdruck")->currentRow(), 3);
+        d.c<QListWidget>("ListAusdruck")->setCurrentRow(0);
+        d.c<QPushButton>("BtnZurueck")->click();
+        QCOMPARE(d.eintraege("ListKomponenten"), (QStringList{"großes Datum", "bisherige Würfe"}));
+        QCOMPARE(d.c<QListWidget>("ListKomponenten")->currentRow(), 1);
+        QCOMPARE(d.c<QListWidget>("ListAusdruck")->currentRow(), 0);
+        d.dlg.WerteUebernehmen();
+        QCOMPARE(t.ctx.einstellungen.item, (std::array<int, 5>{1, 2, 3, 0, 0}));
+    }
 
-void TestTEinstellungen::femaleWeightFollowsCheckBox() {
-    TestContext t;
-    t.ctx.einstellungen.weibliche = false;
-    Dialog d(t);
-    QVERIFY(d.c<QWidget>("NumEdit12")->isHidden());
-    QVERIFY(d.c<QLabel>("Label12")->isHidden());
-    d.c<QCheckBox>("CheckBox4")->click();
-    QVERIFY(!d.c<QWidget>("NumEdit12")->isHidden());
-    QVERIFY(!d.c<QLabel>("Label12")->isHidden());
-}
+    void currencyPage() {
+        TestContext t;
+        t.ctx.einstellungen.waehrung.anzeige = DM;
+        t.ctx.einstellungen.waehrung.kuerzel[0] = QStringLiteral("E");
+        t.ctx.einstellungen.waehrung.kuerzel[4] = QStringLiteral("CH");
+        Dialog d(t);
+        auto* combo = d.c<QComboBox>("ComboBox2");
+        QCOMPARE(combo->currentIndex(), 1);
+        QCOMPARE(combo->itemText(4), QStringLiteral("CH"));
+        QVERIFY(!d.c<QCheckBox>("CheckBoxEuro")->isChecked());
+        QCOMPARE(d.c<QLineEdit>("EuroView")->text(), QString());
+        d.c<QCheckBox>("CheckBoxEuro")->click();
+        QCOMPARE(d.c<QLineEdit>("EuroView")->text(), QStringLiteral("€"));
+        d.dlg.seiten()->setCurrentIndex(5);
+        auto* edit1 = d.c<QLineEdit>("Edit1");
+        edit1->setFocus();
+        edit1->selectAll();
+        QTest::keyClicks(edit1, QStringLiteral("SFR"));
+        QCOMPARE(edit1->text(), QStringLiteral("SF"));
+        QTest::keyClick(edit1, Qt::Key_Tab);
+        QCOMPARE(combo->itemText(4), QStringLiteral("SF"));
+        combo->setCurrentIndex(4);
+        d.tippen("NumEdit11", QStringLiteral("1.5"));
+        d.dlg.WerteUebernehmen();
+        const Waehrungstabelle& w = t.ctx.einstellungen.waehrung;
+        QCOMPARE(w.anzeige, nw);
+        QCOMPARE(w.kuerzel[4], QStringLiteral("SF"));
+        QCOMPARE(w.kuerzel[0], QStringLiteral("€"));
+        QCOMPARE(w.kurs[4], 1.5);
+    }
 
-void TestTEinstellungen::indexLabelsNameTheirWeight() {
-    TestContext t;
-    Dialog d(t);
-    const auto beschriftung = [&](const char* feld) {
-        QWidget* w = d.c<QWidget>(feld);
-        auto* form = qobject_cast<QFormLayout*>(w->parentWidget()->layout());
-        auto* label = form ? qobject_cast<QLabel*>(form->labelForField(w)) : nullptr;
-        return label ? label->text() : QString();
-    };
-    QCOMPARE(beschriftung("NumEdit2"), QStringLiteral("abgesetzte Ferkel"));
-    QCOMPARE(beschriftung("NumEdit3"), QStringLiteral("geborene Ferkel"));
-}
+    void newFolder_data() {
+        QTest::addColumn<QString>("basis"); // under the data directory
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("pfad"); // the data directory afterwards
+        QTest::addColumn<QStringList>("meldungen");
+        QTest::newRow("made, blanks trimmed") << ""
+                                              << " Herde 2027 "
+                                              << "Herde 2027/" << QStringList();
+        // A file stands where the parent folder would be.
+        QTest::newRow("cannot be made")
+            << "datei/"
+            << "neu"
+            << "datei/" << QStringList{"Der Ordner kann nicht angelegt werden."};
+    }
+    void newFolder() {
+        QFETCH(QString, basis);
+        QFETCH(QString, name);
+        QFETCH(QString, pfad);
+        QFETCH(QStringList, meldungen);
+        TestContext t;
+        QVERIFY(schreiben(t.pfad(QStringLiteral("datei")), {}));
+        Dialog d(t);
+        d.c<QLineEdit>("EditPfad")->setText(t.pfad(basis));
+        d.dlg.seiten()->setCurrentIndex(4);
+        d.c<QPushButton>("BtnNeuerOrdner")->click();
+        QVERIFY(d.c<QWidget>("PanelOrdner")->isVisible());
+        QTest::keyClicks(d.c<QLineEdit>("EditOrdner"), name);
+        if (meldungen.isEmpty())
+            d.c<QPushButton>("BtnPlus")->click();
+        else
+            QTest::keyClick(d.c<QLineEdit>("EditOrdner"), Qt::Key_Return);
+        QCOMPARE(t.messages.texts(), meldungen);
+        QVERIFY(!d.c<QWidget>("PanelOrdner")->isVisible());
+        QCOMPARE(d.c<QLineEdit>("EditPfad")->text(), t.pfad(pfad));
+        if (meldungen.isEmpty()) QVERIFY(QFileInfo(t.pfad(pfad)).isDir());
+    }
 
-void TestTEinstellungen::cardComponentsMove() {
-    TestContext t;
-    t.ctx.einstellungen.item = {5, 1, 2, 0, 0};
-    Dialog d(t);
-    QCOMPARE(d.eintraege("ListAusdruck"),
-             (QStringList{"bisherige Würfe", "Notizen zur Sau", "Notizen Vorwurf"}));
-    QCOMPARE(d.eintraege("ListKomponenten"), (QStringList{"aktueller Wurf", "großes Datum"}));
-    d.c<QListWidget>("ListKomponenten")->setCurrentRow(0);
-    d.c<QPushButton>("BtnHinzu")->click();
-    QCOMPARE(d.eintraege("ListKomponenten"), QStringList{"großes Datum"});
-    QCOMPARE(d.c<QListWidget>("ListKomponenten")->currentRow(), 0);
-    QCOMPARE(d.c<QListWidget>("ListAusdruck")->currentRow(), 3);
-    d.c<QListWidget>("ListAusdruck")->setCurrentRow(0);
-    d.c<QPushButton>("BtnZurueck")->click();
-    QCOMPARE(d.eintraege("ListKomponenten"), (QStringList{"großes Datum", "bisherige Würfe"}));
-    QCOMPARE(d.c<QListWidget>("ListKomponenten")->currentRow(), 1);
-    QCOMPARE(d.c<QListWidget>("ListAusdruck")->currentRow(), 0);
-    d.dlg.WerteUebernehmen();
-    QCOMPARE(t.ctx.einstellungen.item, (std::array<int, 5>{1, 2, 3, 0, 0}));
-}
-
-void TestTEinstellungen::currencyPage() {
-    TestContext t;
-    t.ctx.einstellungen.waehrung.anzeige = DM;
-    t.ctx.einstellungen.waehrung.kuerzel[0] = QStringLiteral("E");
-    t.ctx.einstellungen.waehrung.kuerzel[4] = QStringLiteral("CH");
-    Dialog d(t);
-    auto* combo = d.c<QComboBox>("ComboBox2");
-    QCOMPARE(combo->currentIndex(), 1);
-    QCOMPARE(combo->itemText(4), QStringLiteral("CH"));
-    QVERIFY(!d.c<QCheckBox>("CheckBoxEuro")->isChecked());
-    QCOMPARE(d.c<QLineEdit>("EuroView")->text(), QString());
-    d.c<QCheckBox>("CheckBoxEuro")->click();
-    QCOMPARE(d.c<QLineEdit>("EuroView")->text(), QStringLiteral("€"));
-    d.dlg.seiten()->setCurrentIndex(5);
-    auto* edit1 = d.c<QLineEdit>("Edit1");
-    edit1->setFocus();
-    edit1->selectAll();
-    QTest::keyClicks(edit1, QStringLiteral("SFR"));
-    QCOMPARE(edit1->text(), QStringLiteral("SF"));
-    QTest::keyClick(edit1, Qt::Key_Tab);
-    QCOMPARE(combo->itemText(4), QStringLiteral("SF"));
-    combo->setCurrentIndex(4);
-    d.tippen("NumEdit11", QStringLiteral("1.5"));
-    d.dlg.WerteUebernehmen();
-    const Waehrungstabelle& w = t.ctx.einstellungen.waehrung;
-    QCOMPARE(w.anzeige, nw);
-    QCOMPARE(w.kuerzel[4], QStringLiteral("SF"));
-    QCOMPARE(w.kuerzel[0], QStringLiteral("€"));
-    QCOMPARE(w.kurs[4], 1.5);
-}
-
-void TestTEinstellungen::newFolder_data() {
-    QTest::addColumn<QString>("basis"); // under the data directory
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("pfad"); // the data directory afterwards
-    QTest::addColumn<QStringList>("meldungen");
-    QTest::newRow("made, blanks trimmed") << ""
-                                          << " Herde 2027 "
-                                          << "Herde 2027/" << QStringList();
-    // A file stands where the parent folder would be.
-    QTest::newRow("cannot be made")
-        << "datei/"
-        << "neu"
-        << "datei/" << QStringList{"Der Ordner kann nicht angelegt werden."};
-}
-
-void TestTEinstellungen::newFolder() {
-    QFETCH(QString, basis);
-    QFETCH(QString, name);
-    QFETCH(QString, pfad);
-    QFETCH(QStringList, meldungen);
-    TestContext t;
-    QVERIFY(schreiben(t.pfad(QStringLiteral("datei")), {}));
-    Dialog d(t);
-    d.c<QLineEdit>("EditPfad")->setText(t.pfad(basis));
-    d.dlg.seiten()->setCurrentIndex(4);
-    d.c<QPushButton>("BtnNeuerOrdner")->click();
-    QVERIFY(d.c<QWidget>("PanelOrdner")->isVisible());
-    QTest::keyClicks(d.c<QLineEdit>("EditOrdner"), name);
-    if (meldungen.isEmpty())
-        d.c<QPushButton>("BtnPlus")->click();
-    else
-        QTest::keyClick(d.c<QLineEdit>("EditOrdner"), Qt::Key_Return);
-    QCOMPARE(t.messages.texts(), meldungen);
-    QVERIFY(!d.c<QWidget>("PanelOrdner")->isVisible());
-    QCOMPARE(d.c<QLineEdit>("EditPfad")->text(), t.pfad(pfad));
-    if (meldungen.isEmpty()) QVERIFY(QFileInfo(t.pfad(pfad)).isDir());
-}
-
-void TestTEinstellungen::changedDataDirectoryReloadsHerd() {
-    TestContext t;
-    TPVMain w(t.ctx);
-    const QString neu = t.pfad(QStringLiteral("anderer/"));
-    QVERIFY(QDir().mkpath(neu));
-    QVERIFY(schreiben(neu + QStringLiteral("SAUWURF.DAT"), QByteArray(512, '\0')));
-    t.ctx.Geaendert = true;
-    t.messages.planAnswer(MessageService::Answer::No);
-    QTimer::singleShot(0, [&] {
-        auto* dlg = qobject_cast<TEinstellungen*>(QApplication::activeModalWidget());
-        if (!dlg) return;
-        dlg->findChild<QLineEdit*>(QStringLiteral("EditPfad"))->setText(neu);
-        dlg->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
-    });
-    w.Einstellungen1Click();
-    QCOMPARE(t.ctx.Datenpfad, neu);
-    QCOMPARE(t.messages.count(QStringLiteral("Geänderte Tierdaten speichern?")), 1);
-    QCOMPARE(int(t.ctx.Sauenliste.size()), 1);
-    QVERIFY(!t.ctx.Geaendert);
-    QVERIFY(w.menuItem(QStringLiteral("Eingabe1"))->isEnabled());
-    // The choice is stored and the settings are written.
-    const QByteArray ini = lesen(t.ctx.einstellungsDatei);
-    QVERIFY(ini.contains("PFAD=" + neu.toUtf8()));
-    QVERIFY(ini.contains("MAXGRUPPE="));
-}
+    void changedDataDirectoryReloadsHerd() {
+        TestContext t;
+        TPVMain w(t.ctx);
+        const QString neu = t.pfad(QStringLiteral("anderer/"));
+        QVERIFY(QDir().mkpath(neu));
+        QVERIFY(schreiben(neu + QStringLiteral("SAUWURF.DAT"), QByteArray(512, '\0')));
+        t.ctx.Geaendert = true;
+        t.messages.planAnswer(MessageService::Answer::No);
+        QTimer::singleShot(0, [&] {
+            auto* dlg = qobject_cast<TEinstellungen*>(QApplication::activeModalWidget());
+            if (!dlg) return;
+            dlg->findChild<QLineEdit*>(QStringLiteral("EditPfad"))->setText(neu);
+            dlg->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+        });
+        w.Einstellungen1Click();
+        QCOMPARE(t.ctx.Datenpfad, neu);
+        QCOMPARE(t.messages.count(QStringLiteral("Geänderte Tierdaten speichern?")), 1);
+        QCOMPARE(int(t.ctx.Sauenliste.size()), 1);
+        QVERIFY(!t.ctx.Geaendert);
+        QVERIFY(w.menuItem(QStringLiteral("Eingabe1"))->isEnabled());
+        // The choice is stored and the settings are written.
+        const QByteArray ini = lesen(t.ctx.einstellungsDatei);
+        QVERIFY(ini.contains("PFAD=" + neu.toUtf8()));
+        QVERIFY(ini.contains("MAXGRUPPE="));
+    }
+};
 
 QTEST_MAIN(TestTEinstellungen)
 #include "tst_teinstellungen.moc"

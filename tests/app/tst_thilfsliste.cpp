@@ -29,148 +29,134 @@ struct Editor {
 class TestTHilfsliste : public QObject {
     Q_OBJECT
 private slots:
-    void pagesAndInitialState();
-    void typingOnAppendMarkAddsEntry();
-    void blanksOnlyEntryKeptEmpty();
-    void doubleClickEditsCurrentText();
-    void insertTwiceThenOkLeavesListUnchanged();
-    void deleteRules_data();
-    void deleteRules();
-    void okDropsListSixAndCancelChangesNothing();
-};
+    void pagesAndInitialState() {
+        TestContext t;
+        t.ctx.Hilfslisten[0] = QStringList{"DL", "Pietrain"};
+        Editor e(t);
+        QTabWidget* tabs = e.dlg.seiten();
+        QCOMPARE(tabs->currentWidget(), e.dlg.liste(5));              // the stalls
+        QCOMPARE(QApplication::focusWidget(), tabs->currentWidget()); // typing goes to the list
+        QCOMPARE(eintraege(e.dlg.liste(0)), (QStringList{"DL", "Pietrain", ">"}));
+        QCOMPARE(eintraege(e.dlg.liste(5)), QStringList{">"});
+        QCOMPARE(e.dlg.liste(0)->currentRow(), 0);
+    }
 
-void TestTHilfsliste::pagesAndInitialState() {
-    TestContext t;
-    t.ctx.Hilfslisten[0] = QStringList{"DL", "Pietrain"};
-    Editor e(t);
-    QCOMPARE(e.dlg.property("helpContext").toInt(), 150);
-    QTabWidget* tabs = e.dlg.seiten();
-    const QStringList namen{"ListHandel",  "ListRasse",  "ListStall",
-                            "ListAusfall", "ListMedika", "ListVermerk"};
-    for (int i = 0; i < 6; ++i)
-        QCOMPARE(tabs->widget(i)->objectName(), namen[i]);
-    QCOMPARE(tabs->currentWidget()->objectName(), QStringLiteral("ListStall"));
-    QCOMPARE(QApplication::focusWidget(), tabs->currentWidget()); // typing goes to the list
-    QCOMPARE(eintraege(e.dlg.liste(0)), (QStringList{"DL", "Pietrain", ">"}));
-    QCOMPARE(eintraege(e.dlg.liste(5)), QStringList{">"});
-    QCOMPARE(e.dlg.liste(0)->currentRow(), 0);
-}
-
-void TestTHilfsliste::typingOnAppendMarkAddsEntry() {
-    TestContext t;
-    Editor e(t);
-    QListWidget* box = e.seite(0);
-    box->setCurrentRow(box->count() - 1);
-    QTest::keyClick(box, 'P');
-    QVERIFY(e.edit()->isVisible());
-    QCOMPARE(e.edit()->text(), QStringLiteral("P"));
-    QCOMPARE(e.edit()->geometry().top(), box->visualItemRect(box->item(0)).top());
-    QTest::keyClick(e.edit(), Qt::Key_Return);
-    QVERIFY(!e.edit()->isVisible());
-    QCOMPARE(eintraege(box), (QStringList{"P", ">"}));
-    QCOMPARE(box->currentRow(), 0);
-    QVERIFY(box->hasFocus());
-    e.ok();
-    QCOMPARE(t.ctx.Hilfslisten[0], QStringList{"P"});
-    QCOMPARE(lesen(t.pfad(QStringLiteral("HilfsLst.DAT"))),
-             QByteArray("\0\1P", 3) + QByteArray(kHilfslistenSatz - 3, '\0'));
-}
-
-void TestTHilfsliste::blanksOnlyEntryKeptEmpty() {
-    TestContext t;
-    t.ctx.Hilfslisten[4] = QStringList{"krank"};
-    Editor e(t);
-    QListWidget* box = e.seite(4);
-    QTest::keyClick(box, Qt::Key_Space);
-    QTest::keyClicks(e.edit(), QStringLiteral("   "));
-    // Leaving by focus change ends the editing, too.
-    e.dlg.findChild<QPushButton*>(QStringLiteral("CancelBtn"))->setFocus();
-    QTRY_VERIFY(!e.edit()->isVisible());
-    QCOMPARE(eintraege(box), (QStringList{"", ">"}));
-    e.ok();
-    QCOMPARE(t.ctx.Hilfslisten[4], QStringList{""});
-}
-
-void TestTHilfsliste::doubleClickEditsCurrentText() {
-    TestContext t;
-    t.ctx.Hilfslisten[1] = QStringList{"erdrückt"};
-    Editor e(t);
-    QListWidget* box = e.seite(1);
-    const QRect r = box->visualItemRect(box->item(0));
-    QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, r.center());
-    QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, r.center());
-    QVERIFY(e.edit()->isVisible());
-    QCOMPARE(e.edit()->text(), QStringLiteral("erdrückt"));
-    QCOMPARE(e.edit()->cursorPosition(), 8);
-    QTest::keyClicks(e.edit(), QStringLiteral(" von der Sau"));
-    QCOMPARE(e.edit()->text().size(), 15); // the field takes at most 15 characters
-    QTest::keyClick(e.edit(), Qt::Key_Enter);
-    QCOMPARE(box->item(0)->text(), QStringLiteral("erdrückt von de"));
-}
-
-void TestTHilfsliste::insertTwiceThenOkLeavesListUnchanged() {
-    TestContext t;
-    t.ctx.Hilfslisten[3] = QStringList{"Müller", "Schulze"};
-    Editor e(t);
-    QListWidget* box = e.seite(3);
-    box->setCurrentRow(0);
-    QTest::keyClick(box, Qt::Key_Insert);
-    QTest::keyClick(box, Qt::Key_Insert);
-    QCOMPARE(eintraege(box), (QStringList{">", ">", "Müller", "Schulze", ">"}));
-    // Insert on the final ">" does nothing.
-    box->setCurrentRow(box->count() - 1);
-    QTest::keyClick(box, Qt::Key_Insert);
-    QCOMPARE(box->count(), 5);
-    e.ok();
-    QCOMPARE(t.ctx.Hilfslisten[3], (QStringList{"Müller", "Schulze"}));
-}
-
-void TestTHilfsliste::deleteRules_data() {
-    QTest::addColumn<int>("zeile");
-    QTest::addColumn<QStringList>("danach");
-    QTest::addColumn<int>("auswahl");
-    QTest::newRow("middle keeps position") << 1 << QStringList{"A", "C", ">"} << 1;
-    QTest::newRow("last real entry selects the one before") << 2 << QStringList{"A", "B", ">"} << 1;
-    QTest::newRow("final mark stays") << 3 << QStringList{"A", "B", "C", ">"} << 3;
-}
-
-void TestTHilfsliste::deleteRules() {
-    QFETCH(int, zeile);
-    QFETCH(QStringList, danach);
-    QFETCH(int, auswahl);
-    TestContext t;
-    t.ctx.Hilfslisten[2] = QStringList{"A", "B", "C"};
-    Editor e(t);
-    QListWidget* box = e.seite(2);
-    box->setCurrentRow(zeile);
-    QTest::keyClick(box, Qt::Key_Delete);
-    QCOMPARE(eintraege(box), danach);
-    QCOMPARE(box->currentRow(), auswahl);
-}
-
-void TestTHilfsliste::okDropsListSixAndCancelChangesNothing() {
-    TestContext t;
-    t.ctx.Hilfslisten[6] = QStringList{"sechs"};
-    t.ctx.Hilfslisten[0] = QStringList{"DL"};
-    {
+    void typingOnAppendMarkAddsEntry() {
+        TestContext t;
         Editor e(t);
         QListWidget* box = e.seite(0);
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClick(&e.dlg, Qt::Key_Escape);
-        QCOMPARE(e.dlg.result(), int(QDialog::Rejected));
-    }
-    QCOMPARE(t.ctx.Hilfslisten[0], QStringList{"DL"});
-    QCOMPARE(t.ctx.Hilfslisten[6], QStringList{"sechs"});
-    QVERIFY(!QFile::exists(t.pfad(QStringLiteral("HilfsLst.DAT"))));
-    {
-        Editor e(t);
+        box->setCurrentRow(box->count() - 1);
+        QTest::keyClick(box, 'P');
+        QVERIFY(e.edit()->isVisible());
+        QCOMPARE(e.edit()->text(), QStringLiteral("P"));
+        QCOMPARE(e.edit()->geometry().top(), box->visualItemRect(box->item(0)).top());
+        QTest::keyClick(e.edit(), Qt::Key_Return);
+        QVERIFY(!e.edit()->isVisible());
+        QCOMPARE(eintraege(box), (QStringList{"P", ">"}));
+        QCOMPARE(box->currentRow(), 0);
+        QVERIFY(box->hasFocus());
         e.ok();
+        QCOMPARE(t.ctx.Hilfslisten[0], QStringList{"P"});
+        QCOMPARE(lesen(t.pfad(QStringLiteral("HilfsLst.DAT"))),
+                 QByteArray("\0\1P", 3) + QByteArray(kHilfslistenSatz - 3, '\0'));
     }
-    QVERIFY(t.ctx.Hilfslisten[6].isEmpty());
-    HilfslistenLaden(t.ctx.Hilfslisten, t.ctx.Datenpfad, t.messages);
-    QCOMPARE(t.ctx.Hilfslisten[0], QStringList{"DL"});
-    QVERIFY(t.ctx.Hilfslisten[6].isEmpty());
-}
+
+    void blanksOnlyEntryKeptEmpty() {
+        TestContext t;
+        t.ctx.Hilfslisten[4] = QStringList{"krank"};
+        Editor e(t);
+        QListWidget* box = e.seite(4);
+        QTest::keyClick(box, Qt::Key_Space);
+        QTest::keyClicks(e.edit(), QStringLiteral("   "));
+        // Leaving by focus change ends the editing, too.
+        e.dlg.findChild<QPushButton*>(QStringLiteral("CancelBtn"))->setFocus();
+        QTRY_VERIFY(!e.edit()->isVisible());
+        QCOMPARE(eintraege(box), (QStringList{"", ">"}));
+        e.ok();
+        QCOMPARE(t.ctx.Hilfslisten[4], QStringList{""});
+    }
+
+    void doubleClickEditsCurrentText() {
+        TestContext t;
+        t.ctx.Hilfslisten[1] = QStringList{"erdrückt"};
+        Editor e(t);
+        QListWidget* box = e.seite(1);
+        const QRect r = box->visualItemRect(box->item(0));
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, r.center());
+        QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, r.center());
+        QVERIFY(e.edit()->isVisible());
+        QCOMPARE(e.edit()->text(), QStringLiteral("erdrückt"));
+        QCOMPARE(e.edit()->cursorPosition(), 8);
+        QTest::keyClicks(e.edit(), QStringLiteral(" von der Sau"));
+        QCOMPARE(e.edit()->text().size(), 15); // the field takes at most 15 characters
+        QTest::keyClick(e.edit(), Qt::Key_Enter);
+        QCOMPARE(box->item(0)->text(), QStringLiteral("erdrückt von de"));
+    }
+
+    void insertTwiceThenOkLeavesListUnchanged() {
+        TestContext t;
+        t.ctx.Hilfslisten[3] = QStringList{"Müller", "Schulze"};
+        Editor e(t);
+        QListWidget* box = e.seite(3);
+        box->setCurrentRow(0);
+        QTest::keyClick(box, Qt::Key_Insert);
+        QTest::keyClick(box, Qt::Key_Insert);
+        QCOMPARE(eintraege(box), (QStringList{">", ">", "Müller", "Schulze", ">"}));
+        // Insert on the final ">" does nothing.
+        box->setCurrentRow(box->count() - 1);
+        QTest::keyClick(box, Qt::Key_Insert);
+        QCOMPARE(box->count(), 5);
+        e.ok();
+        QCOMPARE(t.ctx.Hilfslisten[3], (QStringList{"Müller", "Schulze"}));
+    }
+
+    void deleteRules_data() {
+        QTest::addColumn<int>("zeile");
+        QTest::addColumn<QStringList>("danach");
+        QTest::addColumn<int>("auswahl");
+        QTest::newRow("middle keeps position") << 1 << QStringList{"A", "C", ">"} << 1;
+        QTest::newRow("last real entry selects the one before")
+            << 2 << QStringList{"A", "B", ">"} << 1;
+        QTest::newRow("final mark stays") << 3 << QStringList{"A", "B", "C", ">"} << 3;
+    }
+    void deleteRules() {
+        QFETCH(int, zeile);
+        QFETCH(QStringList, danach);
+        QFETCH(int, auswahl);
+        TestContext t;
+        t.ctx.Hilfslisten[2] = QStringList{"A", "B", "C"};
+        Editor e(t);
+        QListWidget* box = e.seite(2);
+        box->setCurrentRow(zeile);
+        QTest::keyClick(box, Qt::Key_Delete);
+        QCOMPARE(eintraege(box), danach);
+        QCOMPARE(box->currentRow(), auswahl);
+    }
+
+    void okDropsListSixAndCancelChangesNothing() {
+        TestContext t;
+        t.ctx.Hilfslisten[6] = QStringList{"sechs"};
+        t.ctx.Hilfslisten[0] = QStringList{"DL"};
+        {
+            Editor e(t);
+            QListWidget* box = e.seite(0);
+            QTest::keyClick(box, Qt::Key_Delete);
+            QTest::keyClick(&e.dlg, Qt::Key_Escape);
+            QCOMPARE(e.dlg.result(), int(QDialog::Rejected));
+        }
+        QCOMPARE(t.ctx.Hilfslisten[0], QStringList{"DL"});
+        QCOMPARE(t.ctx.Hilfslisten[6], QStringList{"sechs"});
+        QVERIFY(!QFile::exists(t.pfad(QStringLiteral("HilfsLst.DAT"))));
+        {
+            Editor e(t);
+            e.ok();
+        }
+        QVERIFY(t.ctx.Hilfslisten[6].isEmpty());
+        HilfslistenLaden(t.ctx.Hilfslisten, t.ctx.Datenpfad, t.messages);
+        QCOMPARE(t.ctx.Hilfslisten[0], QStringList{"DL"});
+        QVERIFY(t.ctx.Hilfslisten[6].isEmpty());
+    }
+};
 
 QTEST_MAIN(TestTHilfsliste)
 #include "tst_thilfsliste.moc"

@@ -1,4 +1,3 @@
-#include "app/aboutbox.h"
 #include "app/deutsch.h"
 #include "app/schnellhilfe.h"
 #include "app/tpvmain.h"
@@ -28,207 +27,179 @@ public:
 class TestTPVMain : public QObject {
     Q_OBJECT
 private slots:
-    void menuFollowsHerdCount_data();
-    void menuFollowsHerdCount();
-    void closeQuery_data();
-    void closeQuery();
-    void printRequestGoesToActiveChild();
-    void aboutBoxShowsRelease();
-    void settingsShapeWindow_data();
-    void settingsShapeWindow();
-    void secondStartRestoresMinimisedWindow();
-    void planTimesGiveGestationAndTaskNames();
-    void standardButtonsSpeakGerman();
+    void menuFollowsHerdCount_data() {
+        QTest::addColumn<int>("sauen");
+        QTest::addColumn<bool>("freigegeben");
+        QTest::newRow("no herd file") << -1 << false;
+        QTest::newRow("empty herd file") << 0 << false;
+        QTest::newRow("one sow") << 1 << true;
+    }
+    void menuFollowsHerdCount() {
+        QFETCH(int, sauen);
+        QFETCH(bool, freigegeben);
+        TestContext t;
+        if (sauen >= 0) QVERIFY(herdeSchreiben(t.pfad(QStringLiteral("SAUWURF.DAT")), sauen));
+        TPVMain w(t.ctx);
+        QCOMPARE(int(t.ctx.Sauenliste.size()), std::max(sauen, 0));
+        for (const char* n :
+             {"Eingabe1", "Sammel1", "AuswertWurf", "AuswertSau", "AuswertEber", "Plan1"})
+            QCOMPARE(w.menuItem(QString::fromLatin1(n))->isEnabled(), freigegeben);
+        for (const char* n :
+             {"NeueSau1", "Hilfslisten1", "Auswahl1", "Hitliste1", "PlanZeiten", "Info1"})
+            QVERIFY(w.menuItem(QString::fromLatin1(n))->isEnabled());
+        QVERIFY(t.messages.shown.isEmpty());
+
+        // A sow entered later enables the items.
+        t.ctx.Sauenliste.push_back(Sau{});
+        w.MenueFreigeben();
+        QVERIFY(w.menuItem(QStringLiteral("Eingabe1"))->isEnabled());
+    }
+
+    void closeQuery_data() {
+        QTest::addColumn<bool>("geaendert");
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<bool>("geschlossen");
+        QTest::addColumn<int>("sauenImFile"); // -1: a folder is in the herd file's place
+        QTest::addColumn<int>("fragen");
+        using A = MessageService::Answer;
+        QTest::newRow("unchanged closes without question") << false << -1 << true << 1 << 0;
+        QTest::newRow("Ja saves and closes") << true << int(A::Yes) << true << 2 << 1;
+        QTest::newRow("Nein closes without saving") << true << int(A::No) << true << 1 << 1;
+        QTest::newRow("Abbrechen stays open") << true << int(A::Cancel) << false << 1 << 1;
+        QTest::newRow("failed save stays open") << true << int(A::Yes) << false << -1 << 1;
+    }
+    void closeQuery() {
+        QFETCH(bool, geaendert);
+        QFETCH(int, antwort);
+        QFETCH(bool, geschlossen);
+        QFETCH(int, sauenImFile);
+        QFETCH(int, fragen);
+        TestContext t;
+        const QString datei = t.pfad(QStringLiteral("SAUWURF.DAT"));
+        QVERIFY(herdeSchreiben(datei, 1));
+        TPVMain w(t.ctx);
+        w.show();
+        if (sauenImFile < 0) QVERIFY(QFile::remove(datei) && QDir().mkpath(datei));
+        t.ctx.Sauenliste.push_back(Sau{TSauRec{}, {TWurfRec::leer(1)}});
+        t.ctx.Geaendert = geaendert;
+        if (antwort >= 0) t.messages.planAnswer(MessageService::Answer(antwort));
+
+        QCOMPARE(w.close(), geschlossen);
+        QCOMPARE(w.isVisible(), !geschlossen);
+        QCOMPARE(t.messages.count(QStringLiteral("Geänderte Tierdaten speichern?")), fragen);
+        QCOMPARE(t.messages.count(
+                     QStringLiteral("Die Datei SAUWURF.DAT konnte nicht geschrieben werden!")),
+                 sauenImFile < 0 ? 1 : 0);
+        if (sauenImFile < 0)
+            QVERIFY(t.ctx.Geaendert);
+        else
+            QCOMPARE(int(QFileInfo(datei).size() / 512), sauenImFile * 2); // one litter each
+    }
+
+    void printRequestGoesToActiveChild() {
+        TestContext t;
+        TPVMain w(t.ctx);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+        // Nothing active: nothing happens.
+        w.menuItem(QStringLiteral("Drucken1"))->trigger();
+        QCoreApplication::processEvents();
+
+        auto* plain = new QWidget;
+        QMdiSubWindow* plainSub = w.mdiArea()->addSubWindow(plain);
+        plainSub->show();
+        auto* fenster = new DruckFenster;
+        QMdiSubWindow* sub = w.mdiArea()->addSubWindow(fenster);
+        sub->show();
+        w.mdiArea()->setActiveSubWindow(sub);
+        w.menuItem(QStringLiteral("Drucken1"))->trigger();
+        QTRY_COMPARE(fenster->anfragen, 1);
+
+        // A child that cannot print ignores the request.
+        w.mdiArea()->setActiveSubWindow(plainSub);
+        w.menuItem(QStringLiteral("Drucken1"))->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(fenster->anfragen, 1);
+    }
+
+    void settingsShapeWindow_data() {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<bool>("maximiert");
+        QTest::addColumn<bool>("tooltips");
+        QTest::newRow("empty store: maximised, no tool tips") << QByteArray() << true << false;
+        QTest::newRow("VOLLBILD=0, SCHNELLHILFE=1")
+            << QByteArray("[EINSTELLUNGEN]\nVOLLBILD=0\nSCHNELLHILFE=1\n") << false << true;
+    }
+    void settingsShapeWindow() {
+        QFETCH(QByteArray, ini);
+        QFETCH(bool, maximiert);
+        QFETCH(bool, tooltips);
+        TestContext t;
+        QDir().mkpath(QFileInfo(t.ctx.einstellungsDatei).absolutePath());
+        QVERIFY(schreiben(t.ctx.einstellungsDatei, ini));
+        TPVMain w(t.ctx);
+        QCOMPARE(bool(w.windowState() & Qt::WindowMaximized), maximiert);
+        QCOMPARE(schnellhilfe::an(), tooltips);
+        QCOMPARE(t.ctx.Datenpfad, t.ctx.standardDatenpfad);
+    }
+
+    void secondStartRestoresMinimisedWindow() {
+        TestContext t;
+        TPVMain w(t.ctx);
+        w.showMinimized();
+        QVERIFY(w.isMinimized());
+        w.zuVorderst();
+        QVERIFY(!w.isMinimized());
+        QVERIFY(w.isVisible());
+    }
+
+    void planTimesGiveGestationAndTaskNames() {
+        TestContext t;
+        TPlanZeiten z = PlanZeitenStandard();
+        TPlanTermin abferkeln = z.entry(0, 0);
+        abferkeln.setErsterTag(114);
+        z.setEntry(0, 0, abferkeln);
+        TPlanTermin eisen = z.entry(0, 2);
+        eisen.setName(QStringLiteral("Eisen"));
+        z.setEntry(0, 2, eisen);
+        t.ctx.Planzeiten = z;
+        QVERIFY(PlanZeitenSpeichern(t.ctx.Planzeiten, t.ctx.Datenpfad, t.messages));
+        t.ctx.Planzeiten = PlanZeitenStandard();
+
+        TPVMain w(t.ctx);
+        QCOMPARE(t.ctx.Tragezeit, 114);
+        ModalTreiber treiber;
+        QString name;
+        bool termin1 = false, termin2 = true;
+        treiber.dann([&](QDialog* karte) {
+            name = karte->findChild<QLabel*>(QStringLiteral("LWurfTermin1"))->text();
+            termin1 = karte->findChild<QWidget*>(QStringLiteral("termin1"))->isEnabled();
+            termin2 = karte->findChild<QWidget*>(QStringLiteral("termin2"))->isEnabled();
+            karte->reject();
+        });
+        bool planZeiten = false;
+        treiber.dann([&](QDialog* d) {
+            planZeiten = d->windowTitle() == QStringLiteral("Einstellungen zum Arbeitsplan");
+            d->reject();
+        });
+        w.menuItem(QStringLiteral("NeueSau1"))->trigger();
+        w.menuItem(QStringLiteral("PlanZeiten"))->trigger();
+        QCOMPARE(name, QStringLiteral("Eisen"));
+        QVERIFY(termin1);
+        QVERIFY(!termin2);
+        QVERIFY(planZeiten);
+    }
+
+    void standardButtonsSpeakGerman() {
+        QVERIFY(QtDeutschLaden(*qApp));
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Porvanta"), QStringLiteral("?"),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QCOMPARE(box.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Ja"));
+        QCOMPARE(box.button(QMessageBox::No)->text().remove(u'&'), QStringLiteral("Nein"));
+        QCOMPARE(box.button(QMessageBox::Cancel)->text().remove(u'&'), QStringLiteral("Abbrechen"));
+    }
 };
-
-void TestTPVMain::menuFollowsHerdCount_data() {
-    QTest::addColumn<int>("sauen");
-    QTest::addColumn<bool>("freigegeben");
-    QTest::newRow("no herd file") << -1 << false;
-    QTest::newRow("empty herd file") << 0 << false;
-    QTest::newRow("one sow") << 1 << true;
-}
-
-void TestTPVMain::menuFollowsHerdCount() {
-    QFETCH(int, sauen);
-    QFETCH(bool, freigegeben);
-    TestContext t;
-    if (sauen >= 0) QVERIFY(herdeSchreiben(t.pfad(QStringLiteral("SAUWURF.DAT")), sauen));
-    TPVMain w(t.ctx);
-    QCOMPARE(w.windowTitle(), QStringLiteral("Porvanta"));
-    QCOMPARE(int(t.ctx.Sauenliste.size()), std::max(sauen, 0));
-    for (const char* n :
-         {"Eingabe1", "Sammel1", "AuswertWurf", "AuswertSau", "AuswertEber", "Plan1"})
-        QCOMPARE(w.menuItem(QString::fromLatin1(n))->isEnabled(), freigegeben);
-    for (const char* n :
-         {"NeueSau1", "Hilfslisten1", "Auswahl1", "Hitliste1", "PlanZeiten", "Info1"})
-        QVERIFY(w.menuItem(QString::fromLatin1(n))->isEnabled());
-    QVERIFY(t.messages.shown.isEmpty());
-
-    // A sow entered later enables the items.
-    t.ctx.Sauenliste.push_back(Sau{});
-    w.MenueFreigeben();
-    QVERIFY(w.menuItem(QStringLiteral("Eingabe1"))->isEnabled());
-}
-
-void TestTPVMain::closeQuery_data() {
-    QTest::addColumn<bool>("geaendert");
-    QTest::addColumn<int>("antwort");
-    QTest::addColumn<bool>("geschlossen");
-    QTest::addColumn<int>("sauenImFile"); // -1: a folder is in the herd file's place
-    QTest::addColumn<int>("fragen");
-    using A = MessageService::Answer;
-    QTest::newRow("unchanged closes without question") << false << -1 << true << 1 << 0;
-    QTest::newRow("Ja saves and closes") << true << int(A::Yes) << true << 2 << 1;
-    QTest::newRow("Nein closes without saving") << true << int(A::No) << true << 1 << 1;
-    QTest::newRow("Abbrechen stays open") << true << int(A::Cancel) << false << 1 << 1;
-    QTest::newRow("failed save stays open") << true << int(A::Yes) << false << -1 << 1;
-}
-
-void TestTPVMain::closeQuery() {
-    QFETCH(bool, geaendert);
-    QFETCH(int, antwort);
-    QFETCH(bool, geschlossen);
-    QFETCH(int, sauenImFile);
-    QFETCH(int, fragen);
-    TestContext t;
-    const QString datei = t.pfad(QStringLiteral("SAUWURF.DAT"));
-    QVERIFY(herdeSchreiben(datei, 1));
-    TPVMain w(t.ctx);
-    w.show();
-    if (sauenImFile < 0) QVERIFY(QFile::remove(datei) && QDir().mkpath(datei));
-    t.ctx.Sauenliste.push_back(Sau{TSauRec{}, {TWurfRec::leer(1)}});
-    t.ctx.Geaendert = geaendert;
-    if (antwort >= 0) t.messages.planAnswer(MessageService::Answer(antwort));
-
-    QCOMPARE(w.close(), geschlossen);
-    QCOMPARE(w.isVisible(), !geschlossen);
-    QCOMPARE(t.messages.count(QStringLiteral("Geänderte Tierdaten speichern?")), fragen);
-    QCOMPARE(
-        t.messages.count(QStringLiteral("Die Datei SAUWURF.DAT konnte nicht geschrieben werden!")),
-        sauenImFile < 0 ? 1 : 0);
-    if (sauenImFile < 0)
-        QVERIFY(t.ctx.Geaendert);
-    else
-        QCOMPARE(int(QFileInfo(datei).size() / 512), sauenImFile * 2); // one litter each
-}
-
-void TestTPVMain::printRequestGoesToActiveChild() {
-    TestContext t;
-    TPVMain w(t.ctx);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-
-    // Nothing active: nothing happens.
-    w.menuItem(QStringLiteral("Drucken1"))->trigger();
-    QCoreApplication::processEvents();
-
-    auto* plain = new QWidget;
-    QMdiSubWindow* plainSub = w.mdiArea()->addSubWindow(plain);
-    plainSub->show();
-    auto* fenster = new DruckFenster;
-    QMdiSubWindow* sub = w.mdiArea()->addSubWindow(fenster);
-    sub->show();
-    w.mdiArea()->setActiveSubWindow(sub);
-    w.menuItem(QStringLiteral("Drucken1"))->trigger();
-    QTRY_COMPARE(fenster->anfragen, 1);
-
-    // A child that cannot print ignores the request.
-    w.mdiArea()->setActiveSubWindow(plainSub);
-    w.menuItem(QStringLiteral("Drucken1"))->trigger();
-    QCoreApplication::processEvents();
-    QCOMPARE(fenster->anfragen, 1);
-}
-
-void TestTPVMain::aboutBoxShowsRelease() {
-    TAboutBox box;
-    QCOMPARE(box.windowTitle(), QStringLiteral("Infos"));
-    QCOMPARE(box.findChild<QLabel*>(QStringLiteral("ProductName"))->text(),
-             QStringLiteral("Porvanta  PV 2"));
-    QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Version"))->text(),
-             QStringLiteral("Release  2.0.0.1"));
-    // Wide enough that a title bar shows the whole title with the program's name.
-    QVERIFY(box.minimumWidth() >
-            box.fontMetrics().horizontalAdvance(QStringLiteral("Infos — Porvanta")) + 100);
-}
-
-void TestTPVMain::settingsShapeWindow_data() {
-    QTest::addColumn<QByteArray>("ini");
-    QTest::addColumn<bool>("maximiert");
-    QTest::addColumn<bool>("tooltips");
-    QTest::newRow("empty store: maximised, no tool tips") << QByteArray() << true << false;
-    QTest::newRow("VOLLBILD=0, SCHNELLHILFE=1")
-        << QByteArray("[EINSTELLUNGEN]\nVOLLBILD=0\nSCHNELLHILFE=1\n") << false << true;
-}
-
-void TestTPVMain::settingsShapeWindow() {
-    QFETCH(QByteArray, ini);
-    QFETCH(bool, maximiert);
-    QFETCH(bool, tooltips);
-    TestContext t;
-    QDir().mkpath(QFileInfo(t.ctx.einstellungsDatei).absolutePath());
-    QVERIFY(schreiben(t.ctx.einstellungsDatei, ini));
-    TPVMain w(t.ctx);
-    QCOMPARE(bool(w.windowState() & Qt::WindowMaximized), maximiert);
-    QCOMPARE(schnellhilfe::an(), tooltips);
-    QCOMPARE(t.ctx.Datenpfad, t.ctx.standardDatenpfad);
-}
-
-void TestTPVMain::secondStartRestoresMinimisedWindow() {
-    TestContext t;
-    TPVMain w(t.ctx);
-    w.showMinimized();
-    QVERIFY(w.isMinimized());
-    w.zuVorderst();
-    QVERIFY(!w.isMinimized());
-    QVERIFY(w.isVisible());
-}
-
-void TestTPVMain::planTimesGiveGestationAndTaskNames() {
-    TestContext t;
-    TPlanZeiten z = PlanZeitenStandard();
-    TPlanTermin abferkeln = z.entry(0, 0);
-    abferkeln.setErsterTag(114);
-    z.setEntry(0, 0, abferkeln);
-    TPlanTermin eisen = z.entry(0, 2);
-    eisen.setName(QStringLiteral("Eisen"));
-    z.setEntry(0, 2, eisen);
-    t.ctx.Planzeiten = z;
-    QVERIFY(PlanZeitenSpeichern(t.ctx.Planzeiten, t.ctx.Datenpfad, t.messages));
-    t.ctx.Planzeiten = PlanZeitenStandard();
-
-    TPVMain w(t.ctx);
-    QCOMPARE(t.ctx.Tragezeit, 114);
-    ModalTreiber treiber;
-    QString name;
-    bool termin1 = false, termin2 = true;
-    treiber.dann([&](QDialog* karte) {
-        name = karte->findChild<QLabel*>(QStringLiteral("LWurfTermin1"))->text();
-        termin1 = karte->findChild<QWidget*>(QStringLiteral("termin1"))->isEnabled();
-        termin2 = karte->findChild<QWidget*>(QStringLiteral("termin2"))->isEnabled();
-        karte->reject();
-    });
-    QString titel;
-    treiber.dann([&](QDialog* d) {
-        titel = d->windowTitle();
-        d->reject();
-    });
-    w.menuItem(QStringLiteral("NeueSau1"))->trigger();
-    w.menuItem(QStringLiteral("PlanZeiten"))->trigger();
-    QCOMPARE(name, QStringLiteral("Eisen"));
-    QVERIFY(termin1);
-    QVERIFY(!termin2);
-    QCOMPARE(titel, QStringLiteral("Einstellungen zum Arbeitsplan"));
-}
-
-void TestTPVMain::standardButtonsSpeakGerman() {
-    QVERIFY(QtDeutschLaden(*qApp));
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Porvanta"), QStringLiteral("?"),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    QCOMPARE(box.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Ja"));
-    QCOMPARE(box.button(QMessageBox::No)->text().remove(u'&'), QStringLiteral("Nein"));
-    QCOMPARE(box.button(QMessageBox::Cancel)->text().remove(u'&'), QStringLiteral("Abbrechen"));
-}
 
 QTEST_MAIN(TestTPVMain)
 #include "tst_tpvmain.moc"

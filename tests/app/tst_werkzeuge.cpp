@@ -12,129 +12,115 @@
 class TestWerkzeuge : public QObject {
     Q_OBJECT
 private slots:
-    void rechnen_data();
-    void rechnen();
-    void rechnerFenster();
-    void notizenLesenUndSchreiben();
-    void notizenOhneAenderungUnberuehrt();
-    void hauptfensterF7F8UndEnde();
-};
-
-void TestWerkzeuge::rechnen_data() {
-    QTest::addColumn<QString>("tasten");
-    QTest::addColumn<QString>("anzeige");
-    const char* faelle[][3] = {
-        {"Summe", "12+3=", "15."},
-        {"Prozent vom ersten Wert", "200+10%", "220."},
-        {"Prozent allein", "50%", "0.5"},
-        {"durch null", "8/0=", "Überlauf"},
-        {"acht Stellen", "999999999", "99999999"},
-        {"Speicher", "3MCR+1=", "4."},
-        {"negativer Faktor", "6*-2=", "-12."},
-        {"Minus rechnet", "9-4=", "5."},
-        {"Komma und Kleinbuchstaben", "1,5*2=", "3."},
-        {"c löscht", "7+8c", "0."},
-        {"nach Überlauf neue Zahl", "8/0=5", "5"},
-        {"zu groß", "99999999*2=", "Überlauf"},
-        {"Rücktaste", "123\b", "12"},
-        {"R beim Tippen zeigt den Speicher", "4M5+7R=", "9."},
-        {"Nachkommastellen gekürzt", "1/3=", "0.3333333"},
-        {"führende Null", "05", "5"},
-    };
-    for (const auto& f : faelle)
-        QTest::newRow(f[0]) << QString::fromUtf8(f[1]) << QString::fromUtf8(f[2]);
-}
-
-void TestWerkzeuge::rechnen() {
-    QFETCH(QString, tasten);
-    QFETCH(QString, anzeige);
-    Rechenwerk r;
-    for (QChar k : tasten)
-        r.taste(k);
-    QCOMPARE(r.anzeige(), anzeige);
-}
-
-void TestWerkzeuge::rechnerFenster() {
-    TRechner w;
-    w.zeigen();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    QCOMPARE(w.windowTitle(), QStringLiteral("Rechner"));
-    QCOMPARE(w.property("helpContext").toInt(), 1001);
-    QCOMPARE(QApplication::focusWidget(), w.gleich());
-    // Clicks and keys go the same way; after a click "=" has the focus again.
-    w.findChild<QPushButton*>(QStringLiteral("Btn6"))->click();
-    QCOMPARE(QApplication::focusWidget(), w.gleich());
-    QTest::keyClicks(&w, QStringLiteral("*"));
-    w.findChild<QPushButton*>(QStringLiteral("BtnMinus"))->click();
-    QTest::keyClick(&w, Qt::Key_2);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(w.werk().anzeige(), QStringLiteral("-12."));
-    // "+/-" on a shown result changes the value itself.
-    w.findChild<QPushButton*>(QStringLiteral("BtnVorzeichen"))->click();
-    QCOMPARE(w.werk().anzeige(), QStringLiteral("12."));
-    QTest::keyClicks(&w, QStringLiteral("+1="));
-    QCOMPARE(w.werk().anzeige(), QStringLiteral("13."));
-    QTest::keyClick(&w, Qt::Key_Escape);
-    QVERIFY(!w.isVisible());
-    w.zeigen();
-    QCOMPARE(w.werk().anzeige(), QStringLiteral("13."));
-}
-
-void TestWerkzeuge::notizenLesenUndSchreiben() {
-    TestContext t;
-    // Found whatever its letter case; Windows-1252 with CR LF.
-    QVERIFY(schreiben(t.pfad("NOTIZ.TXT"), "Eber \374berpr\374fen\r\nStall 3\r\n"));
-    TNotizen w(t.ctx);
-    QCOMPARE(w.windowTitle(), QStringLiteral("Notizen"));
-    QCOMPARE(w.memo()->toPlainText(), QStringLiteral("Eber überprüfen\nStall 3"));
-    w.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    w.memo()->setFocus();
-    w.memo()->moveCursor(QTextCursor::End);
-    QTest::keyClick(w.memo(), Qt::Key_Return);
-    QTest::keyClicks(w.memo(), QStringLiteral("Sau 12 "));
-    w.memo()->insertPlainText(QStringLiteral("prüfen"));
-    QTest::keyClick(w.memo(), Qt::Key_Escape);
-    QVERIFY(!w.isVisible());
-    QCOMPARE(lesen(t.pfad("NOTIZ.TXT")),
-             QByteArray("Eber \374berpr\374fen\r\nStall 3\r\nSau 12 pr\374fen\r\n"));
-    QVERIFY(t.messages.shown.isEmpty());
-}
-
-void TestWerkzeuge::notizenOhneAenderungUnberuehrt() {
-    TestContext t;
-    {
-        TNotizen w(t.ctx);
-        QVERIFY(w.memo()->toPlainText().isEmpty());
-        w.show();
-        w.close();
+    void rechnen_data() {
+        QTest::addColumn<QString>("tasten");
+        QTest::addColumn<QString>("anzeige");
+        const char* faelle[][3] = {
+            {"Summe", "12+3=", "15."},
+            {"Prozent vom ersten Wert", "200+10%", "220."},
+            {"Prozent allein", "50%", "0.5"},
+            {"durch null", "8/0=", "Überlauf"},
+            {"acht Stellen", "999999999", "99999999"},
+            {"negativer Faktor", "6*-2=", "-12."},
+            {"Komma und Kleinbuchstaben", "1,5*2=", "3."},
+            {"c löscht", "7+8c", "0."},
+            {"nach Überlauf neue Zahl", "8/0=5", "5"},
+            {"zu groß", "99999999*2=", "Überlauf"},
+            {"Rücktaste", "123\b", "12"},
+            {"R beim Tippen zeigt den Speicher", "4M5+7R=", "9."},
+            {"Nachkommastellen gekürzt", "1/3=", "0.3333333"},
+        };
+        for (const auto& f : faelle)
+            QTest::newRow(f[0]) << QString::fromUtf8(f[1]) << QString::fromUtf8(f[2]);
     }
-    QVERIFY(!QFile::exists(t.pfad("notiz.txt"))); // nothing typed, nothing written
-    TNotizen w(t.ctx);
-    w.memo()->setPlainText(QStringLiteral("neu"));
-    w.memo()->document()->setModified(true);
-    QVERIFY(w.speichernWennGeaendert());
-    QCOMPARE(lesen(t.pfad("notiz.txt")), QByteArray("neu\r\n"));
-    QFile::remove(t.pfad("notiz.txt"));
-    w.close();
-    QVERIFY(!QFile::exists(t.pfad("notiz.txt")));
-}
+    void rechnen() {
+        QFETCH(QString, tasten);
+        QFETCH(QString, anzeige);
+        Rechenwerk r;
+        for (QChar k : tasten)
+            r.taste(k);
+        QCOMPARE(r.anzeige(), anzeige);
+    }
 
-void TestWerkzeuge::hauptfensterF7F8UndEnde() {
-    TestContext t;
-    TPVMain main(t.ctx);
-    main.show();
-    QVERIFY(QTest::qWaitForWindowActive(&main));
-    QTest::keyClick(&main, Qt::Key_F7);
-    QVERIFY(main.rechner()->isVisible());
-    QCOMPARE(main.rechner()->focusWidget(), main.rechner()->gleich());
-    QTest::keyClick(main.rechner()->gleich(), Qt::Key_F8);
-    QVERIFY(main.notizen()->isVisible());
-    QTest::keyClicks(main.notizen()->memo(), QStringLiteral("Futter bestellen"));
-    // Ending the program with the pad still open keeps what was typed.
-    QVERIFY(main.close());
-    QCOMPARE(lesen(t.pfad("notiz.txt")), QByteArray("Futter bestellen\r\n"));
-}
+    void rechnerFenster() {
+        TRechner w;
+        w.zeigen();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(QApplication::focusWidget(), w.gleich());
+        // Clicks and keys go the same way; after a click "=" has the focus again.
+        w.findChild<QPushButton*>(QStringLiteral("Btn6"))->click();
+        QCOMPARE(QApplication::focusWidget(), w.gleich());
+        QTest::keyClicks(&w, QStringLiteral("*"));
+        w.findChild<QPushButton*>(QStringLiteral("BtnMinus"))->click();
+        QTest::keyClick(&w, Qt::Key_2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(w.werk().anzeige(), QStringLiteral("-12."));
+        // "+/-" on a shown result changes the value itself.
+        w.findChild<QPushButton*>(QStringLiteral("BtnVorzeichen"))->click();
+        QCOMPARE(w.werk().anzeige(), QStringLiteral("12."));
+        QTest::keyClicks(&w, QStringLiteral("+1="));
+        QCOMPARE(w.werk().anzeige(), QStringLiteral("13."));
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(!w.isVisible());
+        w.zeigen();
+        QCOMPARE(w.werk().anzeige(), QStringLiteral("13."));
+    }
+
+    void notizenLesenUndSchreiben() {
+        TestContext t;
+        // Found whatever its letter case; Windows-1252 with CR LF.
+        QVERIFY(schreiben(t.pfad("NOTIZ.TXT"), "Eber \374berpr\374fen\r\nStall 3\r\n"));
+        TNotizen w(t.ctx);
+        QCOMPARE(w.memo()->toPlainText(), QStringLiteral("Eber überprüfen\nStall 3"));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.memo()->setFocus();
+        w.memo()->moveCursor(QTextCursor::End);
+        QTest::keyClick(w.memo(), Qt::Key_Return);
+        QTest::keyClicks(w.memo(), QStringLiteral("Sau 12 "));
+        w.memo()->insertPlainText(QStringLiteral("prüfen"));
+        QTest::keyClick(w.memo(), Qt::Key_Escape);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(lesen(t.pfad("NOTIZ.TXT")),
+                 QByteArray("Eber \374berpr\374fen\r\nStall 3\r\nSau 12 pr\374fen\r\n"));
+        QVERIFY(t.messages.shown.isEmpty());
+    }
+
+    void notizenOhneAenderungUnberuehrt() {
+        TestContext t;
+        {
+            TNotizen w(t.ctx);
+            QVERIFY(w.memo()->toPlainText().isEmpty());
+            w.show();
+            w.close();
+        }
+        QVERIFY(!QFile::exists(t.pfad("notiz.txt"))); // nothing typed, nothing written
+        TNotizen w(t.ctx);
+        w.memo()->setPlainText(QStringLiteral("neu"));
+        w.memo()->document()->setModified(true);
+        QVERIFY(w.speichernWennGeaendert());
+        QCOMPARE(lesen(t.pfad("notiz.txt")), QByteArray("neu\r\n"));
+        QFile::remove(t.pfad("notiz.txt"));
+        w.close();
+        QVERIFY(!QFile::exists(t.pfad("notiz.txt")));
+    }
+
+    void hauptfensterF7F8UndEnde() {
+        TestContext t;
+        TPVMain main(t.ctx);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QTest::keyClick(&main, Qt::Key_F7);
+        QVERIFY(main.rechner()->isVisible());
+        QCOMPARE(main.rechner()->focusWidget(), main.rechner()->gleich());
+        QTest::keyClick(main.rechner()->gleich(), Qt::Key_F8);
+        QVERIFY(main.notizen()->isVisible());
+        QTest::keyClicks(main.notizen()->memo(), QStringLiteral("Futter bestellen"));
+        // Ending the program with the pad still open keeps what was typed.
+        QVERIFY(main.close());
+        QCOMPARE(lesen(t.pfad("notiz.txt")), QByteArray("Futter bestellen\r\n"));
+    }
+};
 
 QTEST_MAIN(TestWerkzeuge)
 #include "tst_werkzeuge.moc"

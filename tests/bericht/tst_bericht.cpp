@@ -9,6 +9,7 @@
 #include "plan/planfiles.h"
 #include "plan/tarbeitsplan.h"
 #include "programm/appcontext.h"
+#include "support/apphilfe.h"
 #include "support/modaltreiber.h"
 #include "support/testcontext.h"
 
@@ -23,17 +24,6 @@
 namespace {
 
 const QDate kHeute(2026, 3, 2);
-
-QByteArray lesen(const QString& datei) {
-    QFile f(datei);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void schreiben(const QString& datei, const QByteArray& inhalt) {
-    QFile f(datei);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(inhalt);
-}
 
 // What a poppler tool prints for a PDF.
 QString poppler(const QString& programm, const QStringList& args) {
@@ -73,7 +63,6 @@ const Ausgabe kAusgaben[] = {
     {"herde", "arbeitsplan --kw 11 --csv o.csv",
      "Sau;Ferk.D;W.;Tag;Stall;09.03.2026 Mo;10.03.2026 Di;11.03.2026 Mi", -1},
     {"herde", "arbeitsplan --ab 4.3.26 --csv o.csv", "Sau;Ferk.D;W.;Tag;Stall;04.03.2026 Mi", -1},
-    {"herde", "auswertung --auswahl --von 1.1.20 --pdf o.pdf", "Auswertung", 1},
     {"herde", "auswertung --auswahl --von 1.1.2020 --csv o.csv", "Kennzahl;mittel;gesamt;je Wurf",
      18},
     {"herde", "auswertung --eber Caruso --datumsart ferkeln --von 1.1.18 --alle-wuerfe --csv o.csv",
@@ -99,7 +88,6 @@ const char* const kFehler[][2] = {
     {"tagebuch --csv o.csv", "Unbekannter Bericht tagebuch."},
     {"vergleich kuh --pdf o.pdf", "vergleich braucht eber, herkunft oder rasse."},
     {"bewegungen", "Bitte genau eine Ausgabe angeben"},
-    {"bewegungen --csv o.csv --pdf o.pdf", "Bitte genau eine Ausgabe angeben"},
     {"arbeitsplan --csv o.csv --kw", "Zur Option --kw fehlt der Wert."},
     {"bewegungen --sau 1 --csv o.csv", "Die Option --sau gibt es beim Bericht bewegungen nicht."},
     {"bewegungen --farbe rot --csv o.csv", "Unbekannte Option --farbe."},
@@ -123,8 +111,6 @@ const char* const kFehler[][2] = {
     {"--daten fehlt bewegungen --csv o.csv", "Das Datenverzeichnis"},
     {"--einstellungen fehlt.ini bewegungen --csv o.csv", "Die Einstellungsdatei"},
     {"bewegungen --csv datei/o.csv", "konnte nicht geschrieben werden!"},
-    {"arbeitsplan --pdf datei/o.pdf", "konnte nicht geschrieben werden!"},
-    {"ferkelbuch --csv nurlesen/o.csv", "konnte nicht geschrieben werden!"},
     {"karte 1 --pdf nurlesen/o.pdf", "konnte nicht geschrieben werden!"},
 };
 
@@ -168,12 +154,12 @@ private slots:
         mischungAnlegen(pfad("herde/"));
         // A herd file cut in the middle of a record; a file where a folder is expected.
         const QByteArray herde = lesen(pfad("herde/SAUWURF.DAT"));
-        schreiben(pfad("kaputt/SAUWURF.DAT"), herde.left(herde.size() - 300));
-        schreiben(pfad("datei"), {});
+        QVERIFY(schreiben(pfad("kaputt/SAUWURF.DAT"), herde.left(herde.size() - 300)));
+        QVERIFY(schreiben(pfad("datei"), {}));
         // The per-user store names the herd; a settings file of its own also drops "Stall".
         const QByteArray ini = "[EINSTELLUNGEN]\r\nPFAD=" + pfad("herde").toUtf8() + "\r\n";
-        schreiben(pfad("config/Porvanta/Porvanta/PV.INI"), ini);
-        schreiben(pfad("pv.ini"), ini + "[ARBPLAN]\r\nMITSTALL=0\r\n");
+        QVERIFY(schreiben(pfad("config/Porvanta/Porvanta/PV.INI"), ini));
+        QVERIFY(schreiben(pfad("pv.ini"), ini + "[ARBPLAN]\r\nMITSTALL=0\r\n"));
         QVERIFY(QDir().mkpath(pfad("nurlesen")));
         QFile::setPermissions(pfad("nurlesen"), QFile::ReadOwner | QFile::ExeOwner);
     }

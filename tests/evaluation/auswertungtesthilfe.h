@@ -70,6 +70,14 @@ inline TKennzahlen Auswerten(const Herde& herde, TAuswertungsModus modus,
     return st.Summe;
 }
 
+// The texts of a printout (of one page, `seite` >= 0), in drawing order.
+inline QStringList texte(const RecordingCanvas& c, int seite = -1) {
+    QStringList t;
+    for (const auto& it : c.texts())
+        if (seite < 0 || it.page == seite) t << it.text;
+    return t;
+}
+
 // A list printout of `zeilen` lines (texts at x = 30 starting with `anfang`, heads aside) on
 // pages `hoehe` high: each page with "Seite: n" and the heads, the title on the first only, no
 // line starting below the height less three lines, each page but the last full, and `letzte`

@@ -71,7 +71,6 @@ private slots:
         QTest::addColumn<double>("index");
         QTest::newRow("INDEX2 scores born, 20 a year = 100") << 20 << 5 << 2 << true << 100.0;
         QTest::newRow("INDEX1 scores weaned: 15 weaned") << 20 << 5 << 1 << true << 75.0;
-        QTest::newRow("INDEX1 scores weaned: 20 weaned") << 20 << 0 << 1 << true << 100.0;
         QTest::newRow("INDEX3 without re-mating twice") << 20 << 0 << 3 << true << 200.0;
         QTest::newRow("INDEX4 anomaly per weaned litter") << 20 << 0 << 4 << true << -100.0;
         QTest::newRow("INDEX5 loss per weaned litter") << 20 << 0 << 5 << true << -100.0;

@@ -9,6 +9,7 @@
 #include "evaluation/tauswertungfilter.h"
 #include "herd/herdfile.h"
 #include "platform/recordingcanvas.h"
+#include "support/apphilfe.h"
 #include "support/modaltreiber.h"
 #include "support/testcontext.h"
 
@@ -37,17 +38,6 @@ Herde Beispielherde() {
     return {s1, s2, s3};
 }
 
-template <class T> T* kind(QWidget* w, const char* name) {
-    return w->findChild<T*>(QString::fromLatin1(name));
-}
-
-QStringList texte(const RecordingCanvas& c) {
-    QStringList t;
-    for (const auto& it : c.texts())
-        t << it.text;
-    return t;
-}
-
 } // namespace
 
 class TstTAuswertung : public QObject {
@@ -58,8 +48,6 @@ private slots:
         t.ctx.Sauenliste = Beispielherde();
         t.ctx.Eberliste = QStringList{"Ajax", "Bruno"};
         TAuswertungFilter d(t.ctx);
-        QCOMPARE(d.windowTitle(), "Auswahl");
-        QCOMPARE(d.property("helpContext").toInt(), 300);
         const auto* herkunft = kind<QComboBox>(&d, "ComboBox2");
         QCOMPARE(herkunft->count(), 1); // two sows from "A", one without origin
         QCOMPARE(herkunft->itemText(0), "A");
@@ -72,6 +60,9 @@ private slots:
         QCOMPARE(f.Von, TKurzDatum::aus(QDate(2013, 3, 10)));
         QCOMPARE(f.Datumsart, daBelegen);
         QVERIFY(f.NurGanzeWuerfe && !f.NurVorhandeneSauen && !f.NurErsterWurf);
+        kind<QRadioButton>(&d, "RadioGroup1_0")->click();
+        d.FilterLesen(f);
+        QCOMPARE(f.Datumsart, daEinstallen);
     }
 
     void filterVerborgeneGruppenLesenLeer_data() {
@@ -101,20 +92,6 @@ private slots:
                                  !f.RasseFilter.isEmpty()};
         for (int i = 0; i < 7; ++i)
             QCOMPARE(gelesen[i], i != gruppe);
-    }
-
-    void filterPeriodeNebenDatumsart() {
-        TestContext t;
-        TAuswertungFilter d(t.ctx);
-        auto* panel = kind<QWidget>(&d, "Panel1");
-        auto* gruppe = kind<QWidget>(&d, "RadioGroup1");
-        kind<QRadioButton>(&d, "RadioGroup1_3")->click();
-        QCOMPARE(panel->y(), gruppe->y() + 8 + gruppe->height() / 4 * 3);
-        kind<QRadioButton>(&d, "RadioGroup1_0")->click();
-        QCOMPARE(panel->y(), gruppe->y() + 8);
-        TAuswertungsFilter f;
-        d.FilterLesen(f);
-        QCOMPARE(f.Datumsart, daEinstallen);
     }
 
     // The buttons and title of each mode; the window prints what the evaluation printout gives
@@ -201,7 +178,6 @@ private slots:
         QPointer<QWidget> chart = w.Button1Click();
         auto* z = qobject_cast<TAusfallzeitp*>(chart.data());
         QVERIFY(z);
-        QCOMPARE(z->windowTitle(), "Ausfallzeitpunkt");
         QCOMPARE(z->tage()[1], 1); // "erdrückt" on day 2
         QCOMPARE(z->tage()[3], 1);
         QTest::keyClick(z, Qt::Key_Escape);
