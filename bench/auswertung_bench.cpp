@@ -5,13 +5,13 @@
 //
 //   porvanta_auswertung_bench [--groessen=1000,10000,40000] [Google Benchmark options]
 
-#include "programm/appcontext.h"
 #include "benchherde.h"
 #include "evaluation/auswertung.h"
 #include "evaluation/hitliste.h"
 #include "evaluation/vergleich.h"
 #include "platform/clock.h"
 #include "platform/consolemessages.h"
+#include "programm/appcontext.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -136,13 +136,7 @@ int main(int argc, char** argv) {
     std::vector<char*> args;
     for (int i = 0; i < argc; ++i) {
         const std::string a = argv[i];
-        if (a.rfind("--groessen=", 0) == 0) {
-            gGroessen.clear();
-            for (const QString& t : QString::fromStdString(a.substr(11)).split(u','))
-                gGroessen.push_back(t.toInt());
-        } else {
-            args.push_back(argv[i]);
-        }
+        if (!benchherde::GroessenLesen(a, gGroessen)) args.push_back(argv[i]);
     }
     int n = int(args.size());
     benchmark::Initialize(&n, args.data());

@@ -3,9 +3,9 @@
 // What the benchmarks share: a demo herd made by the demo tool and loaded as the program does,
 // and the baseline's sum over one record.
 
-#include "programm/appcontext.h"
 #include "platform/clock.h"
 #include "platform/consolemessages.h"
+#include "programm/appcontext.h"
 
 #include <QDate>
 #include <QProcess>
@@ -16,8 +16,20 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace benchherde {
+
+// The herd sizes to measure: "--groessen=1000,40000" replaces the default 1,000, 10,000 and
+// 40,000. True when `arg` was that option.
+inline bool GroessenLesen(const std::string& arg, std::vector<int>& groessen) {
+    if (arg.rfind("--groessen=", 0) != 0) return false;
+    groessen.clear();
+    for (const QString& t : QString::fromStdString(arg.substr(11)).split(u','))
+        groessen.push_back(t.toInt());
+    return true;
+}
 
 // The demo herd of `n` sows as of `heute`, written into `dir` and loaded from there.
 inline Herde demoHerde(int n, QDate heute, QTemporaryDir& dir) {

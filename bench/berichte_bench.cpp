@@ -5,7 +5,6 @@
 //
 //   porvanta_berichte_bench [--groessen=1000,10000,40000] [--pdf=FILE]
 
-#include "programm/appcontext.h"
 #include "benchherde.h"
 #include "evaluation/ferkelbuch.h"
 #include "evaluation/saubewegung.h"
@@ -13,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/consolemessages.h"
 #include "platform/druckausgabe.h"
+#include "programm/appcontext.h"
 
 #include <QApplication>
 #include <QDir>
@@ -159,14 +159,9 @@ int main(int argc, char** argv) {
     std::vector<int> groessen{1000, 10000, 40000};
     QString pdf;
     for (int i = 1; i < argc; ++i) {
+        if (benchherde::GroessenLesen(argv[i], groessen)) continue;
         const QString a = QString::fromLocal8Bit(argv[i]);
-        if (a.startsWith(QStringLiteral("--groessen="))) {
-            groessen.clear();
-            for (const QString& t : a.mid(11).split(u','))
-                groessen.push_back(t.toInt());
-        } else if (a.startsWith(QStringLiteral("--pdf="))) {
-            pdf = a.mid(6);
-        }
+        if (a.startsWith(QStringLiteral("--pdf="))) pdf = a.mid(6);
     }
     std::printf("%-40s %7s %10s %10s %8s %8s\n", "Operation / Basis", "Sauen", "Zeit ms",
                 "Basis ms", "Faktor", "Ziel");

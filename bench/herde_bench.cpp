@@ -8,13 +8,13 @@
 // --frisch makes every iteration allocate as a freshly started program does (see main);
 // bench/run.sh measures loading and saving so, the selection without it.
 
-#include "programm/appcontext.h"
 #include "benchherde.h"
 #include "entry/auswahlliste.h"
 #include "herd/herdfile.h"
 #include "plan/arbeitsplan.h"
 #include "platform/clock.h"
 #include "platform/consolemessages.h"
+#include "programm/appcontext.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -527,11 +527,8 @@ int main(int argc, char** argv) {
     std::vector<char*> args;
     for (int i = 0; i < argc; ++i) {
         const std::string a = argv[i];
-        if (a.rfind("--groessen=", 0) == 0) {
-            gGroessen.clear();
-            for (const QString& t : QString::fromStdString(a.substr(11)).split(u','))
-                gGroessen.push_back(t.toInt());
-        } else if (a == "--frisch") {
+        if (benchherde::GroessenLesen(a, gGroessen)) continue;
+        if (a == "--frisch") {
             // Freed memory goes straight back to the system and large blocks are always
             // mapped afresh, so every iteration pays for its pages as a freshly started
             // program does: the right setting for loading and saving, which happen at start-up
