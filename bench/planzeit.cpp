@@ -5,13 +5,13 @@
 //
 //   porvanta_planzeit <datenverzeichnis> <erster tag JJJJ-MM-TT> [bild.png] [plan.pdf]
 
-#include "programm/appcontext.h"
 #include "app/tpvmain.h"
 #include "plan/tarbeitsplan.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/consolemessages.h"
 #include "platform/druckausgabe.h"
+#include "programm/appcontext.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

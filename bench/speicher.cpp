@@ -3,11 +3,11 @@
 //
 //   porvanta_speicher <datenverzeichnis>
 
-#include "programm/appcontext.h"
 #include "entry/auswahlliste.h"
 #include "herd/herdfile.h"
 #include "platform/clock.h"
 #include "platform/consolemessages.h"
+#include "programm/appcontext.h"
 #include "prozess.h"
 
 #include <QCoreApplication>

@@ -4,12 +4,12 @@
 //
 //   porvanta_startzeit <datenverzeichnis>
 
-#include "programm/appcontext.h"
-#include "programm/startorte.h"
 #include "app/tpvmain.h"
 #include "entry/tsauauswahl.h"
 #include "platform/clock.h"
 #include "platform/consolemessages.h"
+#include "programm/appcontext.h"
+#include "programm/startorte.h"
 #include "prozess.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 // The older settings text "PV.ini": any text reads without a fault and leaves the settings in
 // their ranges where the reader bounds them.
 
-#include "programm/einstellungenspeicher.h"
 #include "fuzzhilfe.h"
 #include "platform/codepage.h"
+#include "programm/einstellungenspeicher.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Einstellungen e;

@@ -1,10 +1,10 @@
 // The settings store: any text reads without a fault, the store as read is written and read
 // back to the same text, and every setting is taken from it without a fault.
 
-#include "programm/einstellungenspeicher.h"
 #include "fuzzhilfe.h"
 #include "herd/textfunktionen.h"
 #include "platform/inidatei.h"
+#include "programm/einstellungenspeicher.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes = eingabe(data, size);

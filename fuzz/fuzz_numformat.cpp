@@ -5,8 +5,8 @@
 // Input: byte 0 picks the decimal separator and the places, then the picture up to the first
 // zero byte, then the typed text.
 
-#include "herd/numformat.h"
 #include "fuzzhilfe.h"
+#include "herd/numformat.h"
 
 #include <cmath>
 

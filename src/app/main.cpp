@@ -1,12 +1,12 @@
-#include "programm/appcontext.h"
 #include "app/deutsch.h"
 #include "app/singleinstance.h"
 #include "app/skriptlauf.h"
-#include "programm/startorte.h"
 #include "app/thilfe.h"
 #include "app/tpvmain.h"
 #include "platform/clock.h"
 #include "platform/qtmessages.h"
+#include "programm/appcontext.h"
+#include "programm/startorte.h"
 
 #include <QApplication>
 #include <QStandardPaths>

@@ -1,12 +1,12 @@
 #include "teinstellungen.h"
 #include "controls/dialogknoepfe.h"
 
-#include "programm/appcontext.h"
 #include "app/schnellhilfe.h"
 #include "controls/enteralstab.h"
 #include "controls/tnumedit.h"
 #include "herd/textfunktionen.h"
 #include "platform/messages.h"
+#include "programm/appcontext.h"
 
 #include <QApplication>
 #include <QCheckBox>

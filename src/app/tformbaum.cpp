@@ -1,7 +1,7 @@
 #include "tformbaum.h"
 
-#include "programm/appcontext.h"
 #include "entry/sammelbuchung.h"
+#include "programm/appcontext.h"
 
 #include <QKeyEvent>
 #include <QListWidget>

@@ -1,10 +1,10 @@
 #include "tnotizen.h"
 
-#include "programm/appcontext.h"
 #include "platform/codepage.h"
 #include "platform/filelookup.h"
 #include "platform/messages.h"
 #include "platform/safewrite.h"
+#include "programm/appcontext.h"
 
 #include <QCloseEvent>
 #include <QFile>

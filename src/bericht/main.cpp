@@ -1,9 +1,9 @@
-#include "programm/appcontext.h"
 #include "bericht/argumente.h"
 #include "bericht/ausgabe.h"
 #include "bericht/berichte.h"
 #include "platform/clock.h"
 #include "platform/consolemessages.h"
+#include "programm/appcontext.h"
 
 #include <QGuiApplication>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "tnumedit.h"
 
-#include "herd/waehrung.h"
 #include "herd/numformat.h"
+#include "herd/waehrung.h"
 #include "platform/messages.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "programm/appcontext.h"
 #include "controls/tdate_ed.h"
 #include "controls/tnumedit.h"
+#include "programm/appcontext.h"
 
 #include <QComboBox>
 #include <QLabel>

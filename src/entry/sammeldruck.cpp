@@ -1,8 +1,8 @@
 #include "sammeldruck.h"
 
-#include "programm/appcontext.h"
 #include "entry/kartendruck.h"
 #include "platform/canvas.h"
+#include "programm/appcontext.h"
 
 Sammeldruck::Sammeldruck(AppContext& ctx, std::vector<int> sauen)
     : ctx_(ctx), sauen_(std::move(sauen)) {}

@@ -1,11 +1,11 @@
 #include "listenflaeche.h"
 
-#include "programm/appcontext.h"
 #include "controls/fensterschliessen.h"
 #include "controls/tnumedit.h"
 #include "platform/csvwriter.h"
 #include "platform/messages.h"
 #include "platform/paintercanvas.h"
+#include "programm/appcontext.h"
 
 #include <QApplication>
 #include <QDir>

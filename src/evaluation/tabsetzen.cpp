@@ -1,7 +1,7 @@
 #include "tabsetzen.h"
 
-#include "programm/appcontext.h"
 #include "platform/csvwriter.h"
+#include "programm/appcontext.h"
 
 TAbsetzen::TAbsetzen(AppContext& ctx, QWidget* parent) : Listenfenster(ctx, parent) {
     setObjectName(QStringLiteral("Absetzen"));

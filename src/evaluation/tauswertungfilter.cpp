@@ -1,9 +1,9 @@
 #include "tauswertungfilter.h"
 
-#include "programm/appcontext.h"
 #include "controls/dialogknoepfe.h"
 #include "controls/enteralstab.h"
 #include "controls/tdate_ed.h"
+#include "programm/appcontext.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

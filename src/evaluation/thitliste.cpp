@@ -1,7 +1,7 @@
 #include "thitliste.h"
 
-#include "programm/appcontext.h"
 #include "platform/csvwriter.h"
+#include "programm/appcontext.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

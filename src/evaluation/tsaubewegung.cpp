@@ -1,7 +1,7 @@
 #include "tsaubewegung.h"
 
-#include "programm/appcontext.h"
 #include "platform/csvwriter.h"
+#include "programm/appcontext.h"
 
 TSaubewegung::TSaubewegung(AppContext& ctx, QWidget* parent) : Listenfenster(ctx, parent) {
     setObjectName(QStringLiteral("Saubewegung"));

@@ -1,7 +1,7 @@
 #include "tvergleich.h"
 
-#include "programm/appcontext.h"
 #include "platform/csvwriter.h"
+#include "programm/appcontext.h"
 
 TVergleich::TVergleich(AppContext& ctx, QWidget* parent) : Auswertungsliste(ctx, parent) {
     setObjectName(QStringLiteral("Vergleich"));

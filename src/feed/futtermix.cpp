@@ -1,10 +1,10 @@
 #include "futtermix.h"
 
-#include "programm/appcontext.h"
 #include "futterdateien.h"
 #include "herd/textfunktionen.h"
 #include "herd/waehrung.h"
 #include "platform/messages.h"
+#include "programm/appcontext.h"
 
 #include <algorithm>
 

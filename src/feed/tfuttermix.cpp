@@ -1,6 +1,5 @@
 #include "tfuttermix.h"
 
-#include "programm/appcontext.h"
 #include "controls/enteralstab.h"
 #include "controls/fensterschliessen.h"
 #include "controls/tnumedit.h"
@@ -9,6 +8,7 @@
 #include "mischungsbericht.h"
 #include "platform/csvwriter.h"
 #include "platform/messages.h"
+#include "programm/appcontext.h"
 #include "tkomponente.h"
 
 #include <QApplication>

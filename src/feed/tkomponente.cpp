@@ -1,11 +1,11 @@
 #include "tkomponente.h"
 
-#include "programm/appcontext.h"
 #include "controls/dialogknoepfe.h"
 #include "controls/enteralstab.h"
 #include "controls/tnumedit.h"
 #include "herd/textfunktionen.h"
 #include "platform/messages.h"
+#include "programm/appcontext.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

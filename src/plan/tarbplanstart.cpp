@@ -1,11 +1,11 @@
 #include "tarbplanstart.h"
 
-#include "programm/appcontext.h"
 #include "controls/dialogknoepfe.h"
 #include "controls/enteralstab.h"
 #include "controls/tdate_ed.h"
 #include "controls/tnumedit.h"
 #include "plan/arbeitsplan.h"
+#include "programm/appcontext.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -1,8 +1,8 @@
 #include "startorte.h"
 
+#include "herd/textfunktionen.h"
 #include "programm/appcontext.h"
 #include "programm/einstellungenspeicher.h"
-#include "herd/textfunktionen.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "programm/appcontext.h"
 #include "fakemessages.h"
 #include "platform/clock.h"
+#include "programm/appcontext.h"
 
 #include <QTemporaryDir>
 
