@@ -1,12 +1,14 @@
 #include "auswertungsliste.h"
 
 #include "evaluation/tauswertungfilter.h"
+#include "programm/appcontext.h"
 
 #include <QApplication>
 #include <QPointer>
 #include <QProgressBar>
 
-Auswertungsliste::Auswertungsliste(AppContext& ctx, QWidget* parent) : Listenfenster(ctx, parent) {
+Auswertungsliste::Auswertungsliste(AppContext& ctx, QWidget* parent)
+    : Listenfenster(ctx, parent), weibliche_(ctx.einstellungen.weibliche) {
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8, QFont::Bold));
 }
 
@@ -18,7 +20,8 @@ void Auswertungsliste::filterSetzen(const TAuswertungsFilter& f) {
     stand_.filter.RasseFilter.truncate(15);
 }
 
-void Auswertungsliste::kopfhoeheSetzen() {
+void Auswertungsliste::listeAufbauen(const QString& von, const QString& bis) {
+    aufbauen(von, bis);
     PaintBox1->setFixedHeight(2 * ScrollBox1->zeilenhoehe() + 2);
 }
 

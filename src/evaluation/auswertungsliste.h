@@ -24,10 +24,12 @@ protected:
     // gets moves the gauge and keeps the window painted.
     void mitFortschritt(int sauen,
                         const std::function<void(const std::function<void(int)>&)>& rechnen);
-    // The heads take two text lines.
-    void kopfhoeheSetzen();
+    // The window's parts with the range labels of its print panel; the heads take two text
+    // lines.
+    void listeAufbauen(const QString& von, const QString& bis);
 
     TAuswertungsStand stand_;
+    const bool weibliche_; // female piglets shown (setting WEIBLICHE when the window opened)
 };
 
 // The filter dialog with the given groups visible (period, three check boxes, boar, origin,

@@ -9,9 +9,7 @@
 THitliste::THitliste(AppContext& ctx, QWidget* parent) : Auswertungsliste(ctx, parent) {
     setObjectName(QStringLiteral("Hitliste"));
     setWindowTitle(QStringLiteral("Hitliste"));
-    aufbauen(QStringLiteral(" von Platz"), QStringLiteral("bis Platz "));
-    kopfhoeheSetzen();
-    weibliche_ = ctx.einstellungen.weibliche;
+    listeAufbauen(QStringLiteral(" von Platz"), QStringLiteral("bis Platz "));
 }
 
 void THitliste::Auswerten(const TAuswertungsFilter& f) {

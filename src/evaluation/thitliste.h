@@ -23,7 +23,6 @@ protected:
 
 private:
     std::vector<THitEintrag> liste_;
-    bool weibliche_ = true;
 };
 
 // The menu item "Hitliste": the filter dialog with every group, then the list, maximised in

@@ -6,9 +6,7 @@
 TVergleich::TVergleich(AppContext& ctx, QWidget* parent) : Auswertungsliste(ctx, parent) {
     setObjectName(QStringLiteral("Vergleich"));
     setWindowTitle(QStringLiteral("Vergleich"));
-    aufbauen(QStringLiteral(" von Zeile"), QStringLiteral("bis Zeile "));
-    kopfhoeheSetzen();
-    weibliche_ = ctx.einstellungen.weibliche;
+    listeAufbauen(QStringLiteral(" von Zeile"), QStringLiteral("bis Zeile "));
 }
 
 QString TVergleich::druckTitel() const {

@@ -26,7 +26,6 @@ protected:
 private:
     Vergleichsart art_ = vaEber;
     std::vector<TVergleichszeile> zeilen_;
-    bool weibliche_ = true;
 };
 
 // The menu items "Eber", "Herkunft" and "Rasse": the filter dialog without the compared
