@@ -60,4 +60,15 @@ inline std::uint64_t satzSumme(const std::array<std::uint8_t, 512>& b) {
     return w;
 }
 
+// The baseline of the herd benchmarks: every byte of every sow and litter record read once.
+inline std::uint64_t HerdenSumme(const Herde& h) {
+    std::uint64_t summe = 0;
+    for (const Sau& s : h) {
+        summe += satzSumme(s.rec.bytes());
+        for (const TWurfRec& w : s.wuerfe)
+            summe += satzSumme(w.bytes());
+    }
+    return summe;
+}
+
 } // namespace benchherde

@@ -45,13 +45,7 @@ double bestzeit(const std::function<void()>& f, int mal = 7) {
 
 // Baseline: every byte of every sow and litter record read once.
 void durchlauf(const Herde& h) {
-    std::uint64_t s = 0;
-    for (const Sau& sau : h) {
-        s += benchherde::satzSumme(sau.rec.bytes());
-        for (const TWurfRec& w : sau.wuerfe)
-            s += benchherde::satzSumme(w.bytes());
-    }
-    benchmark::DoNotOptimize(s);
+    benchmark::DoNotOptimize(benchherde::HerdenSumme(h));
 }
 
 std::vector<QString> bewegungenEinfuegend(const Herde& h) {
