@@ -104,7 +104,8 @@ Auswertungskopie::Auswertungskopie(const Herde& herde, bool alleWuerfe) {
             if (!alleWuerfe && !WurfAuswerten(w)) continue;
             KopieWurf& kw = wuerfe_.emplace_back();
             wurfKopie(kw, w, befunde_);
-            kw.WurfNr = std::uint8_t(++nr);
+            // The live herd keeps the stored numbers: "first litter" means litter number 1.
+            kw.WurfNr = alleWuerfe ? w.WurfNr() : std::uint8_t(++nr);
             kw.herdenIndex = int(i);
         }
         k.wurfAnzahl = std::uint32_t(wuerfe_.size()) - k.wurfAnfang;

@@ -20,7 +20,7 @@ struct KopieWurf {
     std::array<TKurzDatum, 2> TKDatum{};
     std::array<std::uint8_t, 2> TKErgebnis{};
     TKurzDatum Abferkeln, Absetzen;
-    std::uint8_t WurfNr = 0; // 1, 2, 3 ... in the order kept
+    std::uint8_t WurfNr = 0; // 1, 2, 3 ... in the order kept; as stored with `alleWuerfe`
     std::uint8_t Geborene = 0, Todgeborene = 0, Weibliche = 0;
     std::int8_t Ausgleich = 0;
     std::uint16_t Geburtsgewicht = 0, Absetzgewicht = 0;
@@ -43,7 +43,8 @@ struct KopieSau {
 // The private copy of the herd an evaluation window works on, built when it opens. Sows keep
 // their index; litters born all dead and litters whose farrowing and weaning fall on one day
 // (an abortion, or farrowed and not yet weaned) are left out, the rest renumbered from 1.
-// With `alleWuerfe` every litter is kept (the live herd as the hit list and comparison read it).
+// With `alleWuerfe` every litter is kept with its stored number (the live herd as the hit list
+// and comparison read it).
 class Auswertungskopie {
 public:
     Auswertungskopie() = default;

@@ -63,6 +63,36 @@ private slots:
         QVERIFY(liste[0].GeboreneJahr > liste[1].GeboreneJahr);
     }
 
+    void nurErsterWurfNachGespeicherterNummer_data() {
+        QTest::addColumn<QList<int>>("nummern"); // stored litter numbers in list order
+        QTest::addColumn<int>("geboren");        // born in the litter counted, 0: not listed
+        // Her earlier litters were never entered: litter 3 is not a first litter.
+        QTest::newRow("litters 3 and 4") << QList<int>{3, 4} << 0;
+        // Litter 2 was entered before litter 1: litter 1 counts.
+        QTest::newRow("litter 2 before 1") << QList<int>{2, 1} << 11;
+        QTest::newRow("litters 1 and 2") << QList<int>{1, 2} << 11;
+    }
+    void nurErsterWurfNachGespeicherterNummer() {
+        QFETCH(QList<int>, nummern);
+        QFETCH(int, geboren);
+        std::vector<TWurfRec> wuerfe;
+        for (int i = 0; i < nummern.size(); ++i)
+            wuerfe.push_back(
+                Wurf(nummern[i], 400 * i, 400 * i + 115, 400 * i + 140, nummern[i] == 1 ? 11 : 10));
+        const Herde herde{Sau1("1", 0, wuerfe)};
+        TAuswertungsFilter f = AllesFilter();
+        f.NurErsterWurf = true;
+        const auto liste = HitlisteBilden(Auswertungskopie(herde, true), f, Einstellungen{});
+        QCOMPARE(liste.size(), std::size_t(geboren > 0));
+        const TVergleichsgruppen g =
+            VergleichBilden(Auswertungskopie(herde, true), f, vaHerkunft, Einstellungen{});
+        QCOMPARE(g.Gruppen.size(), std::size_t(geboren > 0));
+        if (geboren > 0) {
+            QCOMPARE(liste[0].Wuerfe, 1);
+            QCOMPARE(g.Gruppen[0].Geborene, geboren);
+        }
+    }
+
     void indexGewichte_data() {
         QTest::addColumn<int>("geb");
         QTest::addColumn<int>("tot");
