@@ -106,8 +106,11 @@ Bericht arbeitsplan(AppContext& ctx, const Befehlszeile& b) {
     if (b.hat(QStringLiteral("--ab")))
         plan->ersterTag = datum(ctx, QStringLiteral("--ab"), b.wert(QStringLiteral("--ab")));
     if (b.hat(QStringLiteral("--kw"))) {
-        const int kw = zahl(b, QStringLiteral("--kw"), 1, 1);
-        if (kw > 53) fehler(QStringLiteral("--kw: die Woche muss zwischen 1 und 53 liegen."));
+        int kw = 0;
+        if (!GanzeZahl(b.wert(QStringLiteral("--kw")), 1, kw) || kw > 53)
+            fehler(QStringLiteral("--kw: \"%1\" ist keine Woche; die Woche muss zwischen 1 und 53 "
+                                  "liegen.")
+                       .arg(b.wert(QStringLiteral("--kw"))));
         plan->ersterTag = KalenderwochenStart(ctx.heute().year(), kw);
     }
     plan->mitStall = ctx.einstellungen.mitStall;
@@ -220,6 +223,12 @@ Bericht vergleich(AppContext& ctx, const Befehlszeile& b) {
         art = vaRasse;
     if (b.worte.size() != 2 || (art == vaEber && was != QLatin1String("eber")))
         fehler(QStringLiteral("vergleich braucht eber, herkunft oder rasse."));
+    // The window hides the filter field of the grouping itself.
+    const QString eigenes = QStringLiteral("--") + was;
+    if (b.hat(eigenes))
+        fehler(QStringLiteral("%1 gilt nicht beim Vergleich nach %2: die Gruppen sind selbst "
+                              "nach diesem Feld gebildet.")
+                   .arg(eigenes, was));
     const TAuswertungsFilter f = filterLesen(ctx, b);
     auto zeilen = std::make_shared<std::vector<TVergleichszeile>>(VergleichZeilen(
         VergleichBilden(Auswertungskopie(ctx.Sauenliste, true), f, art, ctx.einstellungen), art));
@@ -233,8 +242,17 @@ Bericht vergleich(AppContext& ctx, const Befehlszeile& b) {
             [=] { return VergleichAlsCsv(*zeilen, art, weibliche).bytes(); }};
 }
 
+// --von and --bis choose the pages' range of a register; its CSV always holds every line.
+void nurDruckbereich(const Befehlszeile& b) {
+    if ((b.hat(QStringLiteral("--von")) || b.hat(QStringLiteral("--bis"))) &&
+        b.hat(QStringLiteral("--csv")))
+        fehler(QStringLiteral("--von und --bis wählen den Druckbereich und gelten nur mit --pdf; "
+                              "die CSV-Datei enthält immer alle Zeilen."));
+}
+
 Bericht bewegungen(AppContext& ctx, const Befehlszeile& b) {
     keineWorte(b);
+    nurDruckbereich(b);
     auto liste = std::make_shared<std::vector<TBewegung>>(BewegungenBilden(ctx.Sauenliste));
     const int von = zahl(b, QStringLiteral("--von"), 0, 1);
     const int bis = zahl(b, QStringLiteral("--bis"), 0, int(liste->size()));
@@ -246,6 +264,7 @@ Bericht bewegungen(AppContext& ctx, const Befehlszeile& b) {
 
 Bericht ferkelbuch(AppContext& ctx, const Befehlszeile& b) {
     keineWorte(b);
+    nurDruckbereich(b);
     auto liste = std::make_shared<Ferkelliste>(FerkelbuchBilden(ctx.Sauenliste));
     const int von = zahl(b, QStringLiteral("--von"), 0, 1);
     const int bis = zahl(b, QStringLiteral("--bis"), 0, int(liste->Tage.size()));

@@ -33,21 +33,28 @@ QString zelle(const KennzahlZelle& z) {
 QByteArray AuswertungCsv(const TAuswertungsStand& st, const Auswertungskopie& kopie,
                          const Einstellungen& e) {
     CsvWriter t;
+    // The head of the printout: period and filter, the counts, or why a litter is left out.
+    const bool herde = st.Modus == amEber || st.Modus == amAuswahl;
+    if (herde) csvZeile(t, {Filterbeschreibung(st.filter)});
+    if (herde) t.text(QStringLiteral("Sauen")).ganz(st.Summe.Sauen);
+    if (st.Modus != amSauWurf) t.text(QStringLiteral("Würfe")).ganz(st.Summe.Wuerfe).zeileEnde();
+    if (st.Modus == amSauWurf && st.Wurf < 0) {
+        csvZeile(t, {QString::fromUtf8(kNichtAusgewertet)});
+        return t.bytes();
+    }
     csvZeile(t, {QStringLiteral("Kennzahl"), QStringLiteral("mittel"), QStringLiteral("gesamt"),
                  QStringLiteral("je Wurf")});
-    if (!(st.Modus == amSauWurf && st.Wurf < 0)) {
-        for (const KennzahlZeile& r : KennzahlZeilen(st, e, false)) {
-            QStringList f{r.text.trimmed(), {}, {}, {}};
-            for (const KennzahlZelle& z : r.zellen) {
-                const int spalte = z.kante == Kante::Mittel || z.kante == Kante::SaldoMittel ||
-                                           z.kante == Kante::Anteil
-                                       ? 1
-                                   : z.kante == Kante::JeWurf ? 3
-                                                              : 2;
-                f[spalte] = zelle(z);
-            }
-            csvZeile(t, f);
+    for (const KennzahlZeile& r : KennzahlZeilen(st, e, false)) {
+        QStringList f{r.text.trimmed(), {}, {}, {}};
+        for (const KennzahlZelle& z : r.zellen) {
+            const int spalte = z.kante == Kante::Mittel || z.kante == Kante::SaldoMittel ||
+                                       z.kante == Kante::Anteil
+                                   ? 1
+                               : z.kante == Kante::JeWurf ? 3
+                                                          : 2;
+            f[spalte] = zelle(z);
         }
+        csvZeile(t, f);
     }
     if (st.Modus == amSau && st.Sau >= 0) {
         t.zeileEnde();

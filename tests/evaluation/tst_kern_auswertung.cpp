@@ -186,15 +186,21 @@ private slots:
         QTest::addColumn<int>("geborene");
         QTest::addColumn<int>("umrauschtage");
         QTest::addColumn<bool>("imFilter");
-        QTest::newRow("Y, dann X") << Belegt({Y, X}) << 1 << 1 << 10 << 21 << true;
-        QTest::newRow("zweimal X") << Belegt({X, X}) << 2 << 1 << 10 << 21 << true;
+        QTest::addColumn<int>("zweit");
+        QTest::addColumn<int>("dritt");
+        // Mated twice: one second mating and no third.
+        QTest::newRow("Y, dann X") << Belegt({Y, X}) << 1 << 1 << 10 << 21 << true << 1 << 0;
+        QTest::newRow("zweimal X") << Belegt({X, X}) << 2 << 1 << 10 << 21 << true << 1 << 0;
         // No hit, so no piglets; the re-mating days are set before the hit test all the same.
-        QTest::newRow("X, dann Y") << Belegt({X, Y}) << 1 << 0 << 0 << 21 << false;
-        QTest::newRow("nur X, Groß/klein") << Belegt({"xAVER"}) << 1 << 1 << 10 << 0 << false;
+        QTest::newRow("X, dann Y") << Belegt({X, Y}) << 1 << 0 << 0 << 21 << false << 1 << 0;
+        QTest::newRow("nur X, Groß/klein")
+            << Belegt({"xAVER"}) << 1 << 1 << 10 << 0 << false << 0 << 0;
         // The third mating hits only after a positive check (re-mating days not checked).
-        QTest::newRow("dreimal X, TK positiv") << DreimalX(1) << 3 << 1 << 11 << -1 << true;
-        QTest::newRow("dreimal X, TK negativ") << DreimalX(0) << 3 << 0 << 0 << -1 << true;
-        QTest::newRow("dreimal X, keine TK") << DreimalX(-1) << 3 << 0 << 0 << -1 << true;
+        QTest::newRow("dreimal X, TK positiv")
+            << DreimalX(1) << 3 << 1 << 11 << -1 << true << 1 << 1;
+        QTest::newRow("dreimal X, TK negativ")
+            << DreimalX(0) << 3 << 0 << 0 << -1 << true << 1 << 1;
+        QTest::newRow("dreimal X, keine TK") << DreimalX(-1) << 3 << 0 << 0 << -1 << true << 1 << 1;
     }
     void eberModus() {
         QFETCH(TWurfRec, wurf);
@@ -208,6 +214,8 @@ private slots:
         QTEST(k.Deckungen, "deckungen");
         QTEST(k.Treffer, "treffer");
         QTEST(k.Geborene, "geborene");
+        QTEST(k.ZweitBelegungen, "zweit");
+        QTEST(k.DrittBelegungen, "dritt");
         if (umrauschtage >= 0) QCOMPARE(k.Umrauschtage, umrauschtage);
         QCOMPARE(WurfImFilter(f, kopie, 0, 0), imFilter);
         // The herd evaluation adds the litter only when it passes the filter.
@@ -499,10 +507,30 @@ private slots:
         const QByteArray b = AuswertungCsv(d.st, d.kopie, {});
         QVERIFY(b.startsWith("\xEF\xBB\xBF"));
         const QStringList z = QString::fromUtf8(b.mid(3)).split("\r\n");
-        QCOMPARE(z[0], "Kennzahl;mittel;gesamt;je Wurf");
+        QCOMPARE(z.mid(0, 2), QStringList({"Würfe;2", "Kennzahl;mittel;gesamt;je Wurf"}));
         QVERIFY(z.contains("lebend/tot;27,7/2,5;22/2;11,0/1,0"));
         QVERIFY(z.contains("Zwischenwurfzeit;145 Tage;2,52 Würfe/Jahr;"));
         QVERIFY(z.contains("1;01.01.2020;Ajax;25.04.2020;12;1;0;2;1;0;20.05.2020;12"));
+    }
+
+    // The CSV opens with what the printout's head says.
+    void csvKopfWieDruck_data() {
+        QTest::addColumn<int>("modus");
+        QTest::addColumn<QStringList>("anfang");
+        const QString filter = Filterbeschreibung(Gedruckt(1, amAuswahl).st.filter);
+        QTest::newRow("Auswahl: filter and counts")
+            << int(amAuswahl)
+            << QStringList{filter, "Sauen;1;Würfe;3", "Kennzahl;mittel;gesamt;je Wurf"};
+        QTest::newRow("litter left out: why")
+            << int(amSauWurf) << QStringList{QString::fromUtf8(kNichtAusgewertet), ""};
+    }
+    void csvKopfWieDruck() {
+        QFETCH(int, modus);
+        QFETCH(QStringList, anfang);
+        const Gedruckt d(3, TAuswertungsModus(modus));
+        const QStringList z =
+            QString::fromUtf8(AuswertungCsv(d.st, d.kopie, {}).mid(3)).split("\r\n");
+        QCOMPARE(z.mid(0, anfang.size()), anfang);
     }
 
     void ausfallSchritt_data() {
