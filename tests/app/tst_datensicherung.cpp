@@ -103,6 +103,12 @@ private slots:
         QCOMPARE(namen(l).size(), 4);
         for (std::size_t i = 0; i < l.eintraege.size(); ++i)
             QCOMPARE(l.gewaehlt[i], l.eintraege[i].name != QStringLiteral("ALT.DAT"));
+        // On the day of the last backup the time decides: changed after it, chosen again.
+        QVERIFY(schreiben(d + "ALT.DAT", "x", k2012.addSecs(-60)));
+        QVERIFY(schreiben(d + "NOTIZ.TXT", "x", k2012.addSecs(60)));
+        const Dateiliste heute = DateienSammeln(d, kMasken, true, k2012);
+        QVERIFY(heute.gewaehlt[std::size_t(namen(heute).indexOf("NOTIZ.TXT"))]);
+        QVERIFY(!heute.gewaehlt[std::size_t(namen(heute).indexOf("ALT.DAT"))]);
         // The settings file joins the list first when the masks name it.
         QVERIFY(schreiben(dir.filePath("store.ini"), "[EINSTELLUNGEN]\n", k2012));
         QCOMPARE(namen(DateienSammeln(d, kMasken, true, letzte, dir.filePath("store.ini"))).first(),
