@@ -1,42 +1,5 @@
-#include "app/deutsch.h"
-#include "app/singleinstance.h"
-#include "app/skriptlauf.h"
-#include "app/thilfe.h"
-#include "app/tpvmain.h"
-#include "platform/clock.h"
-#include "platform/qtmessages.h"
-#include "programm/appcontext.h"
-#include "programm/startorte.h"
-
-#include <QApplication>
-#include <QStandardPaths>
+#include "app/programmlauf.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Porvanta"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Porvanta"));
-    QApplication::setOrganizationName(QStringLiteral("Porvanta"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("porvanta"));
-    // "/debug" or "-debug": help requests are logged in the per-user data folder.
-    const QStringList args = QCoreApplication::arguments();
-    if (args.contains(QStringLiteral("/debug")) || args.contains(QStringLiteral("-debug")))
-        THilfe::protokollSetzen(
-            QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
-            QStringLiteral("/hilfe-protokoll.txt"));
-
-    SingleInstance instanz(SingleInstance::standardKey());
-    if (!instanz.starten()) return 0;
-
-    QtDeutschLaden(app);
-
-    QtMessages messages;
-    SystemClock clock;
-    AppContext ctx(messages, clock);
-    StartorteSetzen(ctx, Startorte::ausSystem());
-
-    TPVMain main(ctx);
-    QObject::connect(&instanz, &SingleInstance::anzeigenGewuenscht, &main, &TPVMain::zuVorderst);
-    main.show();
-    Skriptlauf::ausUmgebung(&main);
-    return app.exec();
+    return Programmlauf(argc, argv);
 }

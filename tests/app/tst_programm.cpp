@@ -1,5 +1,6 @@
 // The program as shipped: the built executable started offscreen on its own home, working
-// and program folders, driven by a script of user actions.
+// and program folders; its test build (the same start-up with a script driver) driven by a
+// script of user actions.
 #include <QtTest>
 
 class TestProgramm : public QObject {
@@ -17,12 +18,7 @@ class TestProgramm : public QObject {
         return dir_.filePath(QStringLiteral("config/Porvanta/Porvanta/PV.INI"));
     }
 
-    // Runs the program on the script; returns what it printed.
-    QString starten(const QStringList& skript) {
-        QFile s(dir_.filePath(QStringLiteral("skript.txt")));
-        if (!s.open(QIODevice::WriteOnly)) return {};
-        s.write(skript.join(u'\n').toUtf8());
-        s.close();
+    QProcessEnvironment umgebung() {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("PORVANTA_DATENPFAD"));
         env.insert(QStringLiteral("HOME"), ordner(QStringLiteral("home")));
@@ -31,6 +27,16 @@ class TestProgramm : public QObject {
         env.insert(QStringLiteral("USER"),
                    QStringLiteral("porvanta-test-%1").arg(QCoreApplication::applicationPid()));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        return env;
+    }
+
+    // Runs the program on the script; returns what it printed.
+    QString starten(const QStringList& skript) {
+        QFile s(dir_.filePath(QStringLiteral("skript.txt")));
+        if (!s.open(QIODevice::WriteOnly)) return {};
+        s.write(skript.join(u'\n').toUtf8());
+        s.close();
+        QProcessEnvironment env = umgebung();
         env.insert(QStringLiteral("PORVANTA_SKRIPT"), s.fileName());
         QProcess p;
         p.setProcessEnvironment(env);
@@ -51,7 +57,36 @@ private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
         // A copy of its own, so the program's directory is a fresh one.
-        QVERIFY(QFile::copy(QStringLiteral(PORVANTA_PROGRAMM), programm()));
+        QVERIFY(QFile::copy(QStringLiteral(PORVANTA_TESTLAUF), programm()));
+    }
+
+    // The shipped executable runs up to its window and answers a second start, which ends at
+    // once; it carries no test library.
+    void shippedProgramStartsAsOneInstance() {
+        QProcess ldd;
+        ldd.start(QStringLiteral("ldd"), {QStringLiteral(PORVANTA_PROGRAMM)});
+        QVERIFY(ldd.waitForFinished());
+        const QByteArray bibliotheken = ldd.readAllStandardOutput();
+        QVERIFY(bibliotheken.contains("libQt6Widgets"));
+        QVERIFY(!bibliotheken.contains("libQt6Test"));
+        // A folder of its own: the program's directory is its data directory.
+        const QString ausgeliefert = ordner(QStringLiteral("ausgeliefert")) + "/porvanta";
+        QVERIFY(QFile::copy(QStringLiteral(PORVANTA_PROGRAMM), ausgeliefert));
+        QProcess erste, zweite;
+        for (QProcess* p : {&erste, &zweite}) {
+            p->setProcessEnvironment(umgebung());
+            p->setWorkingDirectory(ordner(QStringLiteral("arbeit")));
+        }
+        erste.start(ausgeliefert, {});
+        QVERIFY(erste.waitForStarted());
+        QVERIFY(!erste.waitForFinished(3000)); // still running
+        zweite.start(ausgeliefert, {});
+        QVERIFY(zweite.waitForFinished(20000));
+        QCOMPARE(zweite.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(zweite.exitCode(), 0);
+        QCOMPARE(erste.state(), QProcess::Running);
+        erste.kill();
+        erste.waitForFinished();
     }
 
     void settingsOutliveTheRun() {
