@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 #include <cmath>
 
 // Small builders shared by the card's sow page and its litter panel.
@@ -24,6 +25,9 @@ inline QComboBox* combo(const QString& name, bool editierbar, int laenge) {
     c->setEditable(editierbar);
     if (editierbar) c->lineEdit()->setMaxLength(laenge);
     c->setInsertPolicy(QComboBox::NoInsert);
+    // Wide enough for a full short entry (a boar's ten characters), however the layout shrinks.
+    c->setMinimumContentsLength(std::min(laenge, 15));
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return c;
 }
 

@@ -39,6 +39,8 @@ TSammelbuchung::TSammelbuchung(AppContext& ctx, QWidget* parent) : QDialog(paren
         if (w == tdate_ed1) datumVerlassen();
         return false;
     });
+    new VerwerfenFragen(this, ctx_.messages(),
+                        [this] { return !(Feldstand::von(this) == anfang_); });
     connect(tdate_ed1, &QLineEdit::textEdited, this, &TSammelbuchung::datumVerlassen);
     connect(tdate_ed1, &tdate_ed::verlassen, this, &TSammelbuchung::datumVerlassen);
     EingabepunktSetzen(QString(), 0);
@@ -153,6 +155,7 @@ void TSammelbuchung::EingabepunktSetzen(const QString& text, int index) {
     LEber->setText(index == epAbgang ? QStringLiteral("Abnehmer") : QStringLiteral("Eber"));
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setEditText(QString());
+    anfang_ = Feldstand::von(this);
 }
 
 void TSammelbuchung::datumVerlassen() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/verwerfenfragen.h"
+
 #include <QDialog>
 #include <vector>
 
@@ -34,6 +36,7 @@ private:
     AppContext& ctx_;
     std::vector<int> sauen_;
     int eingabepunkt_ = 0;
+    Feldstand anfang_; // the fields as the entry point set them
 
     QLabel* LSauen = nullptr;
     QLineEdit* Anzahl = nullptr;

@@ -263,6 +263,12 @@ void TSauAuswahl::Vorbereiten(const std::array<bool, 7>& filterWerte, int modus,
         w->setVisible(modus == awSauen);
     Kopf->setVisible(modus != awSauen);
     LoeschenBtn->setVisible(modus == awEineSau);
+    // Choosing sows for a batch entry or printout must not regroup them: the group box starts
+    // at "-" each time.
+    if (modus == awSauen) {
+        const QSignalBlocker still(Gruppe);
+        Gruppe->setCurrentIndex(0);
+    }
 
     bool filterNeu = false;
     for (std::size_t i = 0; i < 7; ++i)

@@ -1,6 +1,7 @@
 #include "tsauwurfeingabe.h"
 
 #include "controls/enteralstab.h"
+#include "controls/verwerfenfragen.h"
 #include "entry/kartenbuchung.h"
 #include "entry/kartendruck.h"
 #include "entry/kartenfelder.h"
@@ -254,6 +255,7 @@ void TSauWurfEingabe::verbinden() {
     connect(Abgang, &tdate_ed::verlassen, this, &TSauWurfEingabe::AbgangExit);
     connect(Memo1, &QPlainTextEdit::textChanged, this, &TSauWurfEingabe::memoBegrenzen);
     new EnterAlsTab(this);
+    new VerwerfenFragen(this, ctx_.messages(), [this] { return eingabenGeaendert(); });
 }
 
 void TSauWurfEingabe::memoBegrenzen() {
@@ -353,6 +355,8 @@ void TSauWurfEingabe::laden() {
     registerErneuern();
     if (!wuerfe_.empty()) wurfZeigen(int(wuerfe_.size()));
     seiteWechseln(0);
+    sauLesen(anfangSau_);
+    anfangWuerfe_ = wuerfe_;
 }
 
 QString TSauWurfEingabe::registerText(int i) const {
@@ -375,6 +379,11 @@ void TSauWurfEingabe::seiteWaehlen(int seite) {
 void TSauWurfEingabe::seiteBlaettern(int schritt) {
     const int n = Notebook->count();
     if (n > 1) Notebook->setCurrentIndex((Notebook->currentIndex() + schritt + n) % n);
+    // Typing goes on in the page, not on the tab bar.
+    if (Notebook->currentIndex() == 0)
+        SauNr->setFocus(Qt::TabFocusReason);
+    else if (QWidget* feld = EnterAlsTab::erstesFeld(panel_))
+        feld->setFocus(Qt::TabFocusReason);
 }
 
 void TSauWurfEingabe::seiteWechseln(int seite) {
@@ -441,6 +450,18 @@ void TSauWurfEingabe::kartenSpeichern(TSauRec& rec) {
 
 // ---------------------------------------------------------------------------------------
 // Checks of the sow page
+
+bool TSauWurfEingabe::eingabenGeaendert() {
+    TSauRec jetzt;
+    sauLesen(jetzt);
+    std::vector<TWurfRec> wuerfe = wuerfe_;
+    if (panelSeite_ >= 1 && std::size_t(panelSeite_) <= wuerfe.size())
+        wuerfe[std::size_t(panelSeite_ - 1)] = panel_->speichern();
+    if (jetzt.bytes() != anfangSau_.bytes() || wuerfe.size() != anfangWuerfe_.size()) return true;
+    for (std::size_t i = 0; i < wuerfe.size(); ++i)
+        if (wuerfe[i].bytes() != anfangWuerfe_[i].bytes()) return true;
+    return false;
+}
 
 bool TSauWurfEingabe::namePruefen() {
     QString meldung;

@@ -73,6 +73,8 @@ private:
     void memoBegrenzen();
 
     bool namePruefen();
+    // Whether the card holds anything else than what it was opened with.
+    bool eingabenGeaendert();
     void AbgangExit();
 
     void wurfZeigen(int seite);
@@ -84,7 +86,9 @@ private:
     TSauRec sau_;
     std::vector<TWurfRec> neueListe_; // the litter list of a new sow
     std::vector<TWurfRec> wuerfe_;    // the card's litter copies
-    int panelSeite_ = 0;              // the litter copy shown in the panel, 0 for none
+    TSauRec anfangSau_;               // the card as opened, read back
+    std::vector<TWurfRec> anfangWuerfe_;
+    int panelSeite_ = 0; // the litter copy shown in the panel, 0 for none
     bool schliessenMitOK_ = false;
     bool seitenSperre_ = false; // the card itself selects a tab
 

@@ -59,6 +59,12 @@ Pruefung pruefeBelegen1(TKurzDatum belegen1, bool ersteWurfseite, TKurzDatum zug
                         TKurzDatum vorherigesAbsetzen) {
     const TKurzDatum bezug = ersteWurfseite ? zugang : vorherigesAbsetzen;
     if (nach(bezug, belegen1)) return {};
+    // Without the date to compare with, say which one is missing.
+    if (!bezug.vorhanden())
+        return {ersteWurfseite
+                    ? QStringLiteral("Bitte zuerst das Einstalldatum (Zugang) der Sau eintragen!")
+                    : QStringLiteral("Bitte zuerst das Absetzen des vorherigen Wurfs eintragen!"),
+                true};
     return {QStringLiteral("Das Datum liegt nicht nach dem ") +
                 (ersteWurfseite ? QStringLiteral("Einstallen vom ")
                                 : QStringLiteral("vorherigen Absetzen vom ")) +

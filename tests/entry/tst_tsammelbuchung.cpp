@@ -115,6 +115,18 @@ void TestTSammelbuchung::enterMovesOnAndDateEnables() {
     QVERIFY(fokus == f.c<QWidget>("ComboBox1") ||
             fokus->parentWidget() == f.c<QWidget>("ComboBox1"));
     QVERIFY(f.w.isVisible());
+    // Enter after the last field rests on OK, never on "Abbrechen".
+    for (int i = 0; i < 5 && Buchen::fokus() != QLatin1String("OKBtn"); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(Buchen::fokus(), QStringLiteral("OKBtn"));
+    // Escape asks before the typed date is dropped; Nein keeps the dialog.
+    t.messages.planAnswer(MessageService::Answer::No);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(f.w.isVisible());
+    t.messages.planAnswer(MessageService::Answer::Yes);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!f.w.isVisible());
+    QCOMPARE(t.messages.count(QStringLiteral("Eingaben verwerfen?")), 2);
 }
 
 void TestTSammelbuchung::okBooksAndAsks_data() {

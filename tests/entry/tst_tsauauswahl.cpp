@@ -46,6 +46,7 @@ private slots:
     void groupsAssignAndAskOnClose_data();
     void groupsAssignAndAskOnClose();
     void groupHidesUnlistedSows();
+    void preparedAgainChoosesWithoutRegrouping();
     void deletingTheOnlySow();
     void litterChoiceReturnsPosition();
     void backToOneSowLeavesOnlyTheCurrentLine();
@@ -152,6 +153,22 @@ void TestTSauAuswahl::groupHidesUnlistedSows() {
     QCOMPARE(w.w.GewaehlteSauen(), (std::vector<int>{0, 2}));
     w.c<QPushButton>("Button2")->click();
     QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 2.0);
+}
+
+void TestTSauAuswahl::preparedAgainChoosesWithoutRegrouping() {
+    TestContext t;
+    herde(t, {"1", "2"}, {3, 0});
+    Auswahl w(t, 2);
+    auto* gruppe = w.c<QComboBox>("Gruppe");
+    gruppe->setCurrentIndex(5); // "3", for one batch entry
+    emit gruppe->activated(5);
+    w.w.hide();
+    w.w.Vorbereiten(kAlle, 2, 0); // the next batch entry
+    QVERIFY(w.zeigen());
+    QCOMPARE(gruppe->currentIndex(), 0);
+    w.klick(1);
+    QCOMPARE(int(t.ctx.Sauenliste[1].rec.Gruppe()), 0);
+    QVERIFY(!w.w.gruppeGeaendert());
 }
 
 void TestTSauAuswahl::deletingTheOnlySow() {

@@ -65,6 +65,8 @@ private slots:
     void boxesFromTheLists();
     void printsTheCardsSow();
     void wholeCycleByKeyboard();
+    void escapeAsksOnlyWhenChanged_data();
+    void escapeAsksOnlyWhenChanged();
     void entriesShareFourteenSlots_data();
     void entriesShareFourteenSlots();
     void pageChangeByKeyOrWheel_data();
@@ -337,8 +339,11 @@ void TestTSauWurfEingabe::boxesFromTheLists() {
     t.ctx.Sauenliste[0].rec.setStall(QStringLiteral("Abferkel 1"));
     t.ctx.Sauenliste[1].rec.setStall(QStringLiteral("abgerissen"));
     {
-        Karte k(t, 0);
+        Karte k(t, 0, 1);
         QCOMPARE(k.c<QComboBox>("Eber1")->count(), 3);
+        // A boar's full ten characters fit in the box.
+        QLineEdit* eber = k.c<QComboBox>("Eber1")->lineEdit();
+        QVERIFY(eber->width() >= eber->fontMetrics().horizontalAdvance("Ferdinand1"));
         QCOMPARE(k.c<QComboBox>("Stall")->currentIndex(), 2);
     }
     t.ctx.einstellungen.maxEber = 2;
@@ -393,7 +398,10 @@ void TestTSauWurfEingabe::wholeCycleByKeyboard() {
         QTest::keyClicks(QApplication::focusWidget(), f.section(u'=', 1));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
-    k.c<QPushButton>("OKBtn")->click();
+    // After the last field Enter rests on OK, and the next Enter confirms.
+    QCOMPARE(Karte::fokus(), QStringLiteral("OKBtn"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(!k.w.isVisible());
     const TWurfRec& w = t.ctx.Sauenliste[0].wuerfe[0];
     QCOMPARE(w.Eber(1), QStringLiteral("Max"));
     QCOMPARE(t.ctx.Eberliste, QStringList{"Max"}); // a new boar joins the boar list
@@ -403,6 +411,31 @@ void TestTSauWurfEingabe::wholeCycleByKeyboard() {
     QCOMPARE(w.Absetzgewicht(), std::uint16_t(7500));
     QCOMPARE(w.WurfNotiz(), QStringLiteral("gut"));
     QVERIFY(t.messages.shown.isEmpty());
+}
+
+void TestTSauWurfEingabe::escapeAsksOnlyWhenChanged_data() {
+    QTest::addColumn<QString>("feld"); // typed into, "" for nothing
+    QTest::addColumn<int>("antwort");
+    QTest::addColumn<bool>("offen");
+    QTest::newRow("unchanged closes at once") << "" << int(MessageService::Answer::No) << false;
+    QTest::newRow("sow field, Nein stays") << "TVG" << int(MessageService::Answer::No) << true;
+    QTest::newRow("litter field, Nein stays")
+        << "Belegen1" << int(MessageService::Answer::No) << true;
+    QTest::newRow("Ja discards") << "Belegen1" << int(MessageService::Answer::Yes) << false;
+}
+
+void TestTSauWurfEingabe::escapeAsksOnlyWhenChanged() {
+    QFETCH(QString, feld);
+    QFETCH(int, antwort);
+    QFETCH(bool, offen);
+    TestContext t(QDate(2013, 8, 1));
+    Karte k(t, {wurf(1)}, feld == QLatin1String("Belegen1") ? 1 : 0);
+    if (!feld.isEmpty()) k.eintippen(qPrintable(feld), QStringLiteral("1.3.13"));
+    t.messages.planAnswer(MessageService::Answer(antwort));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(t.messages.count(QStringLiteral("Eingaben verwerfen?")), feld.isEmpty() ? 0 : 1);
+    QCOMPARE(k.w.isVisible(), offen);
+    QVERIFY(!t.ctx.Sauenliste[0].wuerfe[0].Belegen(1).vorhanden());
 }
 
 void TestTSauWurfEingabe::entriesShareFourteenSlots_data() {
@@ -492,6 +525,9 @@ void TestTSauWurfEingabe::pageChangeByKeyOrWheel() {
     QCOMPARE(bar->currentIndex(), 2);
     QCOMPARE(t.messages.texts(),
              QStringList{"Das Datum liegt nicht nach dem Einstallen vom 1.1.12!"});
+    // By keyboard the typing goes on in the new page's first field.
+    if (weg.startsWith(QStringLiteral("ctrl")))
+        QCOMPARE(Karte::fokus(), QStringLiteral("Belegen1"));
     QCOMPARE(k.text("Notiz"), QStringLiteral("zwei"));
     k.tippen("Notiz", QStringLiteral("neu"));
     k.w.seiteWaehlen(0);

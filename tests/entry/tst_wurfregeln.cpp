@@ -40,7 +40,9 @@ void TestWurfregeln::dateChecks_data() {
     zeile("first mating on stalling day", 0, dt(1, 1, 2013), dt(1, 1, 2013),
           "Das Datum liegt nicht nach dem Einstallen vom 1.1.13!", true);
     zeile("no stalling date refuses", 0, {}, dt(1, 1, 2013),
-          "Das Datum liegt nicht nach dem Einstallen vom !", true);
+          "Bitte zuerst das Einstalldatum (Zugang) der Sau eintragen!", true);
+    zeile("no earlier weaning refuses", 1, {}, dt(1, 1, 2013),
+          "Bitte zuerst das Absetzen des vorherigen Wurfs eintragen!", true);
     zeile("first mating before weaning", 1, dt(20, 5, 2013), dt(19, 5, 2013),
           "Das Datum liegt nicht nach dem vorherigen Absetzen vom 20.5.13!", true);
     zeile("second mating same day", 2, dt(1, 1, 2013), dt(1, 1, 2013),
