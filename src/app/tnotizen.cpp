@@ -62,9 +62,10 @@ bool TNotizen::speichernWennGeaendert() {
     text.replace(u'\n', QStringLiteral("\r\n"));
     if (!text.isEmpty()) text += QStringLiteral("\r\n");
     const QByteArray bytes = cp1252::encode(text);
-    if (!writeFileSafely(pfad, [&](QIODevice& d) { return d.write(bytes) == bytes.size(); })) {
-        ctx_.messages().error(
-            QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(pfad));
+    QString grund;
+    if (!writeFileSafely(
+            pfad, [&](QIODevice& d) { return d.write(bytes) == bytes.size(); }, {}, &grund)) {
+        ctx_.messages().error(SchreibFehlerText(QFileInfo(pfad).fileName(), pfad, grund));
         return false;
     }
     Memo1->document()->setModified(false);

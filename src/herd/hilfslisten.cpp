@@ -50,9 +50,10 @@ void HilfslistenLaden(THilfslisten& listen, const QString& verzeichnis, MessageS
 bool HilfslistenSpeichern(const THilfslisten& listen, const QString& verzeichnis,
                           MessageService& msg) {
     const QString pfad = findFileNoCase(verzeichnis, QString::fromLatin1(kHilfslistenDatei));
-    if (writeFileSafely(pfad, [&](QIODevice& d) { return HilfslistenSchreiben(d, listen); }))
+    QString grund;
+    if (writeFileSafely(
+            pfad, [&](QIODevice& d) { return HilfslistenSchreiben(d, listen); }, {}, &grund))
         return true;
-    msg.error(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!")
-                  .arg(QString::fromLatin1(kHilfslistenDatei)));
+    msg.error(SchreibFehlerText(QString::fromLatin1(kHilfslistenDatei), pfad, grund));
     return false;
 }

@@ -30,10 +30,10 @@ bool schreiben(QIODevice& dev, const std::uint8_t* daten, std::size_t n) {
 template <class Schreiber>
 bool speichern(const QString& verzeichnis, const char* datei, MessageService& msg,
                Schreiber schreiber) {
-    if (writeFileSafely(findFileNoCase(verzeichnis, QString::fromLatin1(datei)), schreiber))
-        return true;
-    msg.error(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!")
-                  .arg(QString::fromLatin1(datei)));
+    const QString pfad = findFileNoCase(verzeichnis, QString::fromLatin1(datei));
+    QString grund;
+    if (writeFileSafely(pfad, schreiber, {}, &grund)) return true;
+    msg.error(SchreibFehlerText(QString::fromLatin1(datei), pfad, grund));
     return false;
 }
 

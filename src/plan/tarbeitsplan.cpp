@@ -6,12 +6,14 @@
 #include "platform/csvwriter.h"
 #include "platform/messages.h"
 #include "platform/paintercanvas.h"
+#include "platform/safewrite.h"
 #include "platform/zeilenmodell.h"
 #include "programm/appcontext.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIODevice>
@@ -310,9 +312,9 @@ void TArbeitsplan::druckInhalt(Canvas& canvas) {
 }
 
 bool TArbeitsplan::csvSchreiben(const QString& datei) {
-    if (ArbeitsplanCsv(plan_).speichern(datei)) return true;
-    ctx_.messages().error(
-        QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(datei));
+    QString grund;
+    if (ArbeitsplanCsv(plan_).speichern(datei, &grund)) return true;
+    ctx_.messages().error(SchreibFehlerText(QFileInfo(datei).fileName(), datei, grund));
     return false;
 }
 

@@ -56,7 +56,8 @@ QByteArray CsvWriter::bytes() const {
     return b;
 }
 
-bool CsvWriter::speichern(const QString& pfad) const {
+bool CsvWriter::speichern(const QString& pfad, QString* grund) const {
     const QByteArray b = bytes();
-    return writeFileSafely(pfad, [&](QIODevice& d) { return d.write(b) == b.size(); });
+    return writeFileSafely(
+        pfad, [&](QIODevice& d) { return d.write(b) == b.size(); }, {}, grund);
 }

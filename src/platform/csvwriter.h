@@ -19,7 +19,8 @@ public:
     // The whole table with the byte order mark; an unfinished line is ended.
     QByteArray bytes() const;
     // Atomic write; false when it failed.
-    bool speichern(const QString& pfad) const;
+    // False with the system's reason in `grund` when the file could not be written.
+    bool speichern(const QString& pfad, QString* grund = nullptr) const;
 
     static QString feld(const QString& s);
 

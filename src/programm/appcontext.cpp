@@ -9,7 +9,11 @@
 #include "platform/messages.h"
 #include "platform/safewrite.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
 
 AppContext::AppContext(MessageService& messages, const Clock& clock)
     : messages_(&messages), clock_(&clock) {}
@@ -25,13 +29,27 @@ QString Datenorte::datei(const QString& name) const {
 void HerdeLaden(HerdZustand& herde, const QString& verzeichnis, MessageService& msg, QDate heute) {
     herde.Sauenliste.clear();
     herde.Eberliste.clear();
-    QFile f(findFileNoCase(verzeichnis, QString::fromLatin1(kHerdeDatei)));
-    if (f.open(QIODevice::ReadOnly)) {
+    const QString pfad = findFileNoCase(verzeichnis, QString::fromLatin1(kHerdeDatei));
+    QFile f(pfad);
+    errno = 0;
+    const bool offen = f.open(QIODevice::ReadOnly);
+    const int fehler = errno;
+    if (offen) {
         HerdeGelesen r = HerdeLesen(f, heute, msg);
         herde.Sauenliste = std::move(r.herde);
         herde.Eberliste = std::move(r.eberliste);
     }
     herde.NeuGelesen();
+    // A missing file is an empty herd; one that is there and cannot be read is not.
+    if (!offen && QFileInfo::exists(pfad)) {
+        herde.DateiUnlesbar = true;
+        const QString grund = DateiFehlerGrund(fehler, pfad);
+        msg.error(
+            QStringLiteral("Die Datei %1 ist vorhanden, kann aber nicht gelesen werden!\n%2%3\n"
+                           "Die Herde bleibt leer; gespeichert wird erst nach Rückfrage.")
+                .arg(QString::fromLatin1(kHerdeDatei), QDir::toNativeSeparators(pfad),
+                     grund.isEmpty() ? QString() : QStringLiteral(": ") + grund));
+    }
 }
 
 void HerdeLaden(AppContext& ctx) {
@@ -39,6 +57,15 @@ void HerdeLaden(AppContext& ctx) {
 }
 
 bool HerdeSpeichern(AppContext& ctx) {
+    if (ctx.DateiUnlesbar) {
+        if (ctx.messages().question(
+                QStringLiteral("Die Datei %1 konnte beim Laden nicht gelesen werden. Soll sie "
+                               "trotzdem durch die Herde im Speicher ersetzt werden?")
+                    .arg(QString::fromLatin1(kHerdeDatei)),
+                MessageService::Buttons::YesNoDefaultNo) != MessageService::Answer::Yes)
+            return false;
+        ctx.DateiUnlesbar = false;
+    }
     // The day's first save keeps the herd as it was that morning.
     if (ctx.tagesKopie && !datensicherung::TagesKopie(ctx.Datenpfad, ctx.heute()))
         ctx.messages().warning(
@@ -49,11 +76,11 @@ bool HerdeSpeichern(AppContext& ctx) {
     SafeWriteOptions opt;
     if (ctx.einstellungen.backupdatei)
         opt.backupPath = ctx.datei(QString::fromLatin1(kHerdeSicherung));
+    QString grund;
     const bool ok = writeFileSafely(
-        pfad, [&](QIODevice& dev) { return HerdeSchreiben(dev, ctx.Sauenliste); }, opt);
+        pfad, [&](QIODevice& dev) { return HerdeSchreiben(dev, ctx.Sauenliste); }, opt, &grund);
     if (!ok) {
-        ctx.messages().error(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!")
-                                 .arg(QString::fromLatin1(kHerdeDatei)));
+        ctx.messages().error(SchreibFehlerText(QString::fromLatin1(kHerdeDatei), pfad, grund));
         return false;
     }
     ctx.Geaendert = false;

@@ -12,6 +12,8 @@ struct HerdZustand {
     Herde Sauenliste;
     QStringList Eberliste;
     bool Geaendert = false;
+    // The herd file is there but could not be read: saving over it needs the farmer's word.
+    bool DateiUnlesbar = false;
 
     // Grows with every change to the herd, a reload included.
     std::uint64_t Stand = 0;
@@ -32,6 +34,7 @@ struct HerdZustand {
     // The herd was replaced by the file's contents.
     void NeuGelesen() {
         Geaendert = false;
+        DateiUnlesbar = false;
         ++Stand;
         ++Bestand;
     }

@@ -5,6 +5,7 @@
 #include "plan/planfiles.h"
 #include "platform/canvas.h"
 #include "platform/druckausgabe.h"
+#include "platform/safewrite.h"
 #include "support/apphilfe.h"
 #include "support/modaltreiber.h"
 #include "support/testcontext.h"
@@ -87,8 +88,9 @@ private slots:
         QCOMPARE(w.close(), geschlossen);
         QCOMPARE(w.isVisible(), !geschlossen);
         QCOMPARE(t.messages.count(QStringLiteral("Geänderte Tierdaten speichern?")), fragen);
-        QCOMPARE(t.messages.count(
-                     QStringLiteral("Die Datei SAUWURF.DAT konnte nicht geschrieben werden!")),
+        QCOMPARE(t.messages.count(SchreibFehlerText(
+                     QStringLiteral("SAUWURF.DAT"), t.pfad(QStringLiteral("SAUWURF.DAT")),
+                     QStringLiteral("Unter diesem Namen steht ein Ordner."))),
                  sauenImFile < 0 ? 1 : 0);
         if (sauenImFile < 0)
             QVERIFY(t.ctx.Geaendert);

@@ -5,6 +5,7 @@
 #include "herdtesthilfe.h"
 #include "platform/clock.h"
 #include "platform/consolemessages.h"
+#include "platform/safewrite.h"
 #include "programm/appcontext.h"
 #include "sperren.h"
 #include "support/testcontext.h"
@@ -29,8 +30,6 @@ namespace {
 const QDate kHeute(2013, 3, 10);
 const QString kDat = QStringLiteral("SAUWURF.DAT");
 const QString kBak = QStringLiteral("SAUWURF.BAK");
-const QString kSchreibfehler =
-    QStringLiteral("Die Datei SAUWURF.DAT konnte nicht geschrieben werden!");
 
 // A herd of `sauen` sows with one to eight litters each, every byte depending on `seed`, in
 // the state the loader leaves it (so that loading gives it back unchanged).
@@ -249,16 +248,48 @@ private slots:
         QCOMPARE(namen(tc.dir.path()),
                  (QStringList{kBak, kDat, QStringLiteral("SAUWURF.DAT.Xk3pQz")}));
     }
+    // A herd file that is there but cannot be read is told at once, and no save replaces it
+    // without the farmer's word; a missing file is an empty herd as ever.
+    void unlesbareHerdeNurNachRueckfrage_data() {
+        QTest::addColumn<bool>("vorhanden");
+        QTest::newRow("unreadable (a folder)") << true;
+        QTest::newRow("missing") << false;
+    }
+    void unlesbareHerdeNurNachRueckfrage() {
+        QFETCH(bool, vorhanden);
+        TestContext tc(kHeute);
+        if (vorhanden) QVERIFY(QDir(tc.dir.path()).mkdir(kDat));
+        HerdeLaden(tc.ctx);
+        QVERIFY(tc.ctx.Sauenliste.empty());
+        QCOMPARE(tc.ctx.DateiUnlesbar, vorhanden);
+        QCOMPARE(tc.messages.texts().size(), vorhanden ? 1 : 0);
+        if (vorhanden)
+            QVERIFY(tc.messages.texts()[0].startsWith(
+                "Die Datei SAUWURF.DAT ist vorhanden, kann aber nicht gelesen werden!\n" +
+                tc.pfad(kDat) + ": Unter diesem Namen steht ein Ordner."));
+        tc.ctx.Sauenliste = grosseHerde(3, 1);
+        tc.messages.planAnswer(MessageService::Answer::No);
+        QCOMPARE(AenderungFesthalten(tc.ctx), !vorhanden);
+        QCOMPARE(tc.ctx.Geaendert, vorhanden);
+        QCOMPARE(QFileInfo(tc.pfad(kDat)).isDir(), vorhanden);
+        if (vorhanden)
+            QVERIFY(tc.messages.shown.back().buttons == MessageService::Buttons::YesNoDefaultNo);
+    }
+
     void fehlschlagDannErfolg_data() {
         QTest::addColumn<qint64>("grenze"); // bytes a file may grow to; -1 and -2 see below
+        QTest::addColumn<QString>("grund"); // told on the message's second line
 
         const qint64 neu = dateiAus(grosseHerde(300, 5)).size();
-        QTest::newRow("read-only data directory") << qint64(-1);
-        QTest::newRow("SAUWURF.DAT is a directory") << qint64(-2);
-        QTest::newRow("no byte") << qint64(0);
-        QTest::newRow("half a record") << qint64(256);
-        QTest::newRow("one block of 128 KiB") << qint64(128 * 1024);
-        QTest::newRow("all but the last byte") << neu - 1;
+        const QString zuGross = QStringLiteral("Die Datei wird zu groß für den Datenträger.");
+        QTest::newRow("read-only data directory")
+            << qint64(-1) << QStringLiteral("Keine Berechtigung (Zugriff verweigert).");
+        QTest::newRow("SAUWURF.DAT is a directory")
+            << qint64(-2) << QStringLiteral("Unter diesem Namen steht ein Ordner.");
+        QTest::newRow("no byte") << qint64(0) << zuGross;
+        QTest::newRow("half a record") << qint64(256) << zuGross;
+        QTest::newRow("one block of 128 KiB") << qint64(128 * 1024) << zuGross;
+        QTest::newRow("all but the last byte") << neu - 1 << zuGross;
     }
     // A save that fails part-way tells the user once and changes nothing: the herd file, the
     // backup and the directory stay as they were, the herd in memory and Geaendert stay. Once the
@@ -292,7 +323,8 @@ private slots:
         schutz.reset();
         g.reset();
         QCOMPARE(ok, false);
-        QCOMPARE(tc.messages.texts(), QStringList{kSchreibfehler});
+        QFETCH(QString, grund);
+        QCOMPARE(tc.messages.texts(), QStringList{SchreibFehlerText(kDat, tc.pfad(kDat), grund)});
         QCOMPARE(tc.messages.shown[0].kind, FakeMessages::Shown::Error);
         QCOMPARE(tc.ctx.Geaendert, true);
         QVERIFY(dateiAus(tc.ctx.Sauenliste) == dateiAus(neu));

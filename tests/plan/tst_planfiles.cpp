@@ -1,5 +1,6 @@
 #include "plan/planfiles.h"
 #include "plan/terminnamen.h"
+#include "platform/safewrite.h"
 #include "support/testcontext.h"
 
 #include <QBuffer>
@@ -213,9 +214,9 @@ void TestPlanFiles::failedWriteIsTold() {
                         ? PlanZeitenSpeichern(t.ctx.Planzeiten, t.ctx.Datenpfad, t.messages)
                         : PlanTypenSpeichern(t.ctx.Plantypen, t.ctx.Datenpfad, t.messages);
     QVERIFY(!ok);
-    QCOMPARE(
-        t.messages.texts(),
-        QStringList{QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(datei)});
+    QCOMPARE(t.messages.texts(),
+             QStringList{SchreibFehlerText(
+                 datei, t.pfad(datei), QStringLiteral("Unter diesem Namen steht ein Ordner."))});
 }
 
 void TestPlanFiles::taskNamesFromTheirOffsets() {

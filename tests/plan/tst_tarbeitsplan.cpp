@@ -5,6 +5,7 @@
 #include "plan/tarbeitsplan.h"
 #include "plan/tarbplanstart.h"
 #include "platform/recordingcanvas.h"
+#include "platform/safewrite.h"
 #include "support/fensterfixtur.h"
 #include "support/modaltreiber.h"
 
@@ -219,8 +220,11 @@ void TestTArbeitsplan::pdfAndCsvAreWrittenAndFailuresTold() {
     QVERIFY(QDir().mkpath(weg));
     QVERIFY(!druckausgabe::ausgeben(f.w, druckausgabe::Ziel::Pdf, nullptr, weg));
     QVERIFY(!f.w.csvSchreiben(weg));
-    const QString fehler = QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(weg);
-    QCOMPARE(f.t.messages.count(fehler), 2);
+    QCOMPARE(
+        f.t.messages.texts(),
+        (QStringList{QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(weg),
+                     SchreibFehlerText(QStringLiteral("ordner"), weg,
+                                       QStringLiteral("Unter diesem Namen steht ein Ordner."))}));
 }
 
 void TestTArbeitsplan::mainWindowKeepsThePlanForTheWholeRun() {
