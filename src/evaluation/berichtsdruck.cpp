@@ -41,20 +41,6 @@ int Druckeinheit(const Canvas& c, int teile) {
     return std::max(1, int(c.pageWidth()) / std::max(1, teile));
 }
 
-QString Eingepasst(const Canvas& c, const QString& s, double breite) {
-    if (c.textWidth(s) <= breite) return s;
-    // Longest prefix that fits, found by halving.
-    qsizetype lo = 0, hi = s.size();
-    while (lo < hi) {
-        const qsizetype mitte = (lo + hi + 1) / 2;
-        if (c.textWidth(s.left(mitte)) <= breite)
-            lo = mitte;
-        else
-            hi = mitte - 1;
-    }
-    return s.left(lo);
-}
-
 bool SeitenDrucken(Canvas& c, double h, double y, Druckbereich b,
                    const std::function<double(int, double)>& kopf,
                    const std::function<void(int, double)>& zeile,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/seitenhelfer.h"
+
 #include <QString>
 #include <functional>
 
@@ -43,6 +45,3 @@ void Laufnummer(Canvas& c, double xEnde, double y, int n, const std::function<vo
 
 // The unit of a printout: the page width divided into `teile` parts, at least 1.
 int Druckeinheit(const Canvas& c, int teile);
-
-// `s` cut to fit `breite`, so that a long text does not run into the next column.
-QString Eingepasst(const Canvas& c, const QString& s, double breite);
