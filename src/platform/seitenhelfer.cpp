@@ -40,6 +40,8 @@ void Seitenhelfer::rechts(double xEnde, double y, const QString& s) {
 }
 
 QString Eingepasst(const Canvas& c, const QString& s, double breite) {
+    // A text exactly as wide as the room fits, whatever the rounding of the room.
+    breite += 0.001;
     if (c.textWidth(s) <= breite) return s;
     // Longest prefix that fits, found by halving.
     qsizetype lo = 0, hi = s.size();
