@@ -191,10 +191,7 @@ Bericht ausfallzeitpunkt(AppContext& ctx, const Befehlszeile& b) {
         tage[std::size_t(t - 1)] = stand.Summe.Verlusttage[std::size_t(t)];
     return {QStringLiteral("Ausfallzeitpunkt"),
             QPageLayout::Landscape,
-            [tage](Canvas& c) {
-                c.setFont(QStringLiteral("System"), 10);
-                AusfallzeitpunktZeichnen(c, tage, int(c.pageWidth()), int(c.pageHeight()));
-            },
+            [tage](Canvas& c) { AusfallzeitpunktDrucken(c, tage); },
             {}};
 }
 

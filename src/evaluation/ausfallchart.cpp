@@ -1,6 +1,7 @@
 #include "ausfallchart.h"
 
 #include "platform/canvas.h"
+#include "platform/scaledcanvas.h"
 
 #include <QString>
 #include <algorithm>
@@ -37,12 +38,17 @@ AusfallMasse AusfallzeitpunktZeichnen(Canvas& c, const Ausfalltage& tage, int W,
     m.M = std::max(1, *std::max_element(tage.begin(), tage.end()));
     m.f = double(m.B - 30) / m.M;
 
+    double ende = 0; // where the last day label ends
     for (int k = 1; k <= 20; ++k) {
         const QString n = QString::number(2 * k);
-        c.drawText(m.L + 2 * k * m.c - int(c.textWidth(n)) / 2, m.B + 1, n + u'.');
+        const double x = m.L + 2 * k * m.c - int(c.textWidth(n)) / 2;
+        c.drawText(x, m.B + 1, n + u'.');
+        ende = x + c.textWidth(n + u'.');
     }
-    c.drawText(m.L + 40 * m.c + int(c.textWidth(QStringLiteral("40"))) / 2 +
-                   int(c.textWidth(QStringLiteral("."))),
+    // Rounded widths could put "Tag" on the point of "40.".
+    c.drawText(std::max<double>(m.L + 40 * m.c + int(c.textWidth(QStringLiteral("40"))) / 2 +
+                                    int(c.textWidth(QStringLiteral("."))),
+                                ende + 1),
                m.B + 1, QStringLiteral("Tag"));
 
     m.schritt = m.f > 0 ? AusfallSchritt(th, m.f) : 1;
@@ -56,7 +62,17 @@ AusfallMasse AusfallzeitpunktZeichnen(Canvas& c, const Ausfalltage& tage, int W,
         const long x1 = std::lround((d - 0.4) * m.c + m.L);
         const long x2 = std::lround((d + 0.4) * m.c + m.L);
         const long oben = m.B - std::lround(m.f * tage[std::size_t(d - 1)]);
+        c.fillRect(double(x1), double(oben), double(x2 - x1), double(m.B - oben), 0xFF0000);
         c.drawRect(double(x1), double(oben), double(x2 - x1), double(m.B - oben));
     }
     return m;
+}
+
+void AusfallzeitpunktDrucken(Canvas& c, const Ausfalltage& tage, int W, int H) {
+    W = std::max(W, 1);
+    H = std::max(H, 1);
+    ScaledCanvas seite(c, std::min(c.pageWidth() / W, c.pageHeight() / H));
+    seite.setFont(QStringLiteral("System"), 10);
+    seite.setPen(0);
+    AusfallzeitpunktZeichnen(seite, tage, W, H);
 }

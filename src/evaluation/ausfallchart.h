@@ -21,6 +21,10 @@ struct AusfallMasse {
 // power of ten (ties to even).
 int AusfallSchritt(double textHoehe, double f);
 
-// Paints the chart "Übersicht Ausfallzeitpunkt" on a W x H surface that the caller has
-// filled white; the caller's brush fills the bars (red on the screen).
+// Paints the chart "Übersicht Ausfallzeitpunkt" with red bars on a W x H surface that the
+// caller has filled white.
 AusfallMasse AusfallzeitpunktZeichnen(Canvas& c, const Ausfalltage& tage, int W, int H);
+
+// The chart as a W x H window shows it, scaled to fill the page with its proportions kept:
+// printer, preview, PDF and the report tool draw it this way.
+void AusfallzeitpunktDrucken(Canvas& c, const Ausfalltage& tage, int W = 640, int H = 400);

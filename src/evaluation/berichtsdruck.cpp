@@ -13,7 +13,7 @@ int Druckzeilenhoehe(Canvas& c) {
     return std::max(1, int(std::lround(c.textHeight() * 1.2)));
 }
 
-double ListeDrucken(Canvas& c, int h, Druckbereich b, const std::function<void(double)>& kopf,
+double ListeDrucken(Canvas& c, int h, Druckbereich b, const std::function<double(double)>& kopf,
                     const std::function<void(int, double)>& zeile,
                     const Druckfortschritt& fortschritt) {
     const int gesamt = std::max(0, b.bis - b.von + 1);
@@ -21,9 +21,7 @@ double ListeDrucken(Canvas& c, int h, Druckbereich b, const std::function<void(d
     double y = 0;
     for (bool erste = true;; erste = false) {
         if (!erste) c.newPage();
-        y = 2.0 * h;
-        kopf(y);
-        y += h;
+        y = kopf(2.0 * h);
         bool leer = true;
         while (i <= b.bis && (leer || y < c.pageHeight() - 3.0 * h)) {
             zeile(i, y);
@@ -39,20 +37,6 @@ double ListeDrucken(Canvas& c, int h, Druckbereich b, const std::function<void(d
 
 int Druckeinheit(const Canvas& c, int teile) {
     return std::max(1, int(c.pageWidth()) / std::max(1, teile));
-}
-
-QString Eingepasst(const Canvas& c, const QString& s, double breite) {
-    if (c.textWidth(s) <= breite) return s;
-    // Longest prefix that fits, found by halving.
-    qsizetype lo = 0, hi = s.size();
-    while (lo < hi) {
-        const qsizetype mitte = (lo + hi + 1) / 2;
-        if (c.textWidth(s.left(mitte)) <= breite)
-            lo = mitte;
-        else
-            hi = mitte - 1;
-    }
-    return s.left(lo);
 }
 
 bool SeitenDrucken(Canvas& c, double h, double y, Druckbereich b,
@@ -83,4 +67,9 @@ void Laufnummer(Canvas& c, double xEnde, double y, int n, const std::function<vo
     if (grau) grau(true);
     TextRechts(c, xEnde, y, QString::number(n + 1));
     if (grau) grau(false);
+}
+
+double LaufnummerVersatz(const Canvas& c, int anzahl) {
+    // Two pixels of room before the first digit.
+    return std::max(0.0, 2 + c.textWidth(QString::number(anzahl)) - 25);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/seitenhelfer.h"
+
 #include <QString>
 #include <functional>
 
@@ -20,11 +22,12 @@ using Druckfortschritt = std::function<bool(int erledigt, int gesamt)>;
 // font is set, rounded, at least 1.
 int Druckzeilenhoehe(Canvas& c);
 
-// The pages of a list printed by range: each page begins at y = 2 h with `kopf(y)`, then
-// lines follow one pitch apart while they lie above the page height less three pitches; a
-// page that has room for none still takes one, so every printout ends. Returns the y after
-// the last line, or a negative value when `fortschritt` cancelled.
-double ListeDrucken(Canvas& c, int h, Druckbereich b, const std::function<void(double y)>& kopf,
+// The pages of a list printed by range: each page begins at y = 2 h with `kopf(y)`, which
+// returns where its lines begin (y + h for one line of heads); then lines follow one pitch apart
+// while they lie above the page height less three pitches; a page that has room for none still
+// takes one, so every printout ends. Returns the y after the last line, or a negative value when
+// `fortschritt` cancelled.
+double ListeDrucken(Canvas& c, int h, Druckbereich b, const std::function<double(double y)>& kopf,
                     const std::function<void(int i, double y)>& zeile,
                     const Druckfortschritt& fortschritt = {});
 
@@ -41,8 +44,9 @@ bool SeitenDrucken(Canvas& c, double h, double y, Druckbereich b,
 // `grau(true)` and `grau(false)` when `grau` is given.
 void Laufnummer(Canvas& c, double xEnde, double y, int n, const std::function<void(bool)>& grau);
 
+// How far a screen list whose running numbers end at x 25 moves its columns to the right, so
+// that the number `anzahl` keeps every digit: 0 while it fits.
+double LaufnummerVersatz(const Canvas& c, int anzahl);
+
 // The unit of a printout: the page width divided into `teile` parts, at least 1.
 int Druckeinheit(const Canvas& c, int teile);
-
-// `s` cut to fit `breite`, so that a long text does not run into the next column.
-QString Eingepasst(const Canvas& c, const QString& s, double breite);

@@ -114,26 +114,29 @@ Ferkelliste FerkelbuchBilden(const Herde& herde) {
     return liste;
 }
 
-void FerkelKopfZeichnen(Canvas& c) {
-    c.drawText(40, 0, QStringLiteral("Index"));
-    c.drawText(100, 0, QStringLiteral("Datum"));
-    c.drawText(220, 0, QStringLiteral("Geboren"));
-    c.drawText(340, 0, QStringLiteral("Abgesetzt"));
-    c.drawText(460, 0, QStringLiteral("Verlust"));
+void FerkelKopfZeichnen(Canvas& c, int anzahl) {
+    const double d = LaufnummerVersatz(c, anzahl);
+    c.drawText(40 + d, 0, QStringLiteral("Index"));
+    c.drawText(100 + d, 0, QStringLiteral("Datum"));
+    c.drawText(220 + d, 0, QStringLiteral("Geboren"));
+    c.drawText(340 + d, 0, QStringLiteral("Abgesetzt"));
+    c.drawText(460 + d, 0, QStringLiteral("Verlust"));
 }
 
-void FerkelZeileZeichnen(Canvas& c, const TAbgangTag& t, int n, double y,
+void FerkelZeileZeichnen(Canvas& c, const TAbgangTag& t, int n, double y, int anzahl,
                          const std::function<void(bool)>& grau) {
-    Laufnummer(c, 25, y, n, grau);
-    c.drawText(100, y, KurzDatumText(t.Datum));
-    TextRechts(c, 250, y, wennPositiv(t.Geboren));
-    TextRechts(c, 370, y, wennPositiv(t.Abgesetzt));
-    TextRechts(c, 490, y, wennPositiv(t.Verlust));
+    const double d = LaufnummerVersatz(c, anzahl);
+    Laufnummer(c, 25 + d, y, n, grau);
+    c.drawText(100 + d, y, KurzDatumText(t.Datum));
+    TextRechts(c, 250 + d, y, wennPositiv(t.Geboren));
+    TextRechts(c, 370 + d, y, wennPositiv(t.Abgesetzt));
+    TextRechts(c, 490 + d, y, wennPositiv(t.Verlust));
 }
 
-void FerkelBestandZeichnen(Canvas& c, std::int32_t bestand, double y) {
-    c.drawText(150, y, QStringLiteral("Bestand : "));
-    TextRechts(c, 250, y, QString::number(bestand));
+void FerkelBestandZeichnen(Canvas& c, std::int32_t bestand, double y, int anzahl) {
+    const double d = LaufnummerVersatz(c, anzahl);
+    c.drawText(150 + d, y, QStringLiteral("Bestand : "));
+    TextRechts(c, 250 + d, y, QString::number(bestand));
 }
 
 bool FerkelbuchDrucken(Canvas& c, const Ferkelliste& liste, int von, int bis,
@@ -149,6 +152,7 @@ bool FerkelbuchDrucken(Canvas& c, const Ferkelliste& liste, int von, int bis,
         c.drawText(70 * u, y, QStringLiteral("Verlust"));
         const double r = std::lround(y + c.textHeight());
         c.drawLine(3 * u, r, 80 * u, r);
+        return y + h;
     };
     auto zeile = [&](int i, double y) {
         const TAbgangTag& t = liste.Tage[std::size_t(i - 1)];

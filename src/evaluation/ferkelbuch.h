@@ -66,11 +66,12 @@ std::int32_t& Anzahl(TAbgangTag& t, Ferkelereignis art);
 // Births, losses and weaning of every farrowed litter with piglets born alive.
 Ferkelliste FerkelbuchBilden(const Herde& herde);
 
-// Screen: the heads, one line (n from 0) at y, and "Bestand" at y.
-void FerkelKopfZeichnen(Canvas& c);
-void FerkelZeileZeichnen(Canvas& c, const TAbgangTag& t, int n, double y,
+// Screen: the heads, one line (n from 0) at y, and "Bestand" at y, of a list of `anzahl`
+// lines; the columns move right as far as the largest running number needs.
+void FerkelKopfZeichnen(Canvas& c, int anzahl);
+void FerkelZeileZeichnen(Canvas& c, const TAbgangTag& t, int n, double y, int anzahl,
                          const std::function<void(bool)>& grau = {});
-void FerkelBestandZeichnen(Canvas& c, std::int32_t bestand, double y);
+void FerkelBestandZeichnen(Canvas& c, std::int32_t bestand, double y, int anzahl);
 
 // Portrait pages of lines von..bis (from 1, clamped to the list) in `schrift` at 10 points,
 // then the stock. False when cancelled.

@@ -221,6 +221,8 @@ void Listenfenster::showEvent(QShowEvent* e) {
     gebaut_ = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     bilden();
+    // The heads follow the lines' columns.
+    PaintBox1->update();
     QApplication::restoreOverrideCursor();
 }
 

@@ -14,9 +14,9 @@ void TAbsetzen::bilden() {
     ScrollBox1->setzen(
         anzahl(),
         [this](Canvas& c, int n, double y, const auto& grau) {
-            FerkelZeileZeichnen(c, liste_.Tage[std::size_t(n)], n, y, grau);
+            FerkelZeileZeichnen(c, liste_.Tage[std::size_t(n)], n, y, anzahl(), grau);
         },
-        [this](Canvas& c, double y) { FerkelBestandZeichnen(c, liste_.Bestand, y); });
+        [this](Canvas& c, double y) { FerkelBestandZeichnen(c, liste_.Bestand, y, anzahl()); });
 }
 
 bool TAbsetzen::seitenDrucken(Canvas& c, int von, int bis, const Druckfortschritt& f) {

@@ -15,7 +15,7 @@ public:
 protected:
     void bilden() override;
     int anzahl() const override { return int(liste_.Tage.size()); }
-    void kopfZeichnen(Canvas& c) override { FerkelKopfZeichnen(c); }
+    void kopfZeichnen(Canvas& c) override { FerkelKopfZeichnen(c, anzahl()); }
     bool seitenDrucken(Canvas& c, int von, int bis, const Druckfortschritt& f) override;
     CsvWriter tabelle() const override;
 

@@ -3,15 +3,12 @@
 #include "controls/fensterschliessen.h"
 #include "platform/paintercanvas.h"
 
-#include <QContextMenuEvent>
-#include <QFileDialog>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
 #include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -21,12 +18,14 @@ public:
     Diagramm(const Ausfalltage& tage, QWidget* parent) : QWidget(parent), tage_(tage) {
         setObjectName(QStringLiteral("PaintBox1"));
     }
+    // The window opens at a size that shows the whole chart.
+    QSize sizeHint() const override { return {640, 400}; }
+    QSize minimumSizeHint() const override { return {320, 200}; }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.fillRect(rect(), Qt::white);
-        p.setBrush(QColor(255, 0, 0));
         PainterCanvas c(p, width(), height());
         c.setFont(QStringLiteral("System"), 10);
         AusfallzeitpunktZeichnen(c, tage_, width(), height());
@@ -42,11 +41,32 @@ TAusfallzeitp::TAusfallzeitp(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Ausfallzeitp"));
     setWindowTitle(QStringLiteral("Ausfallzeitpunkt"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // Keys reach the window itself, so that Escape closes it.
+    setFocusPolicy(Qt::StrongFocus);
     PaintBox1 = new Diagramm(Ausfalltage_, this);
+
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->setContentsMargins(4, 4, 4, 4);
+    knoepfe->addStretch();
+    const auto knopf = [&](const char* name, const QString& text, auto wenn) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, wenn);
+        knoepfe->addWidget(b);
+        return b;
+    };
+    DruckBtn = knopf("DruckBtn", QStringLiteral("&Drucken"), [this] { druckanfrage(); });
+    VorschauBtn = knopf("VorschauBtn", QStringLiteral("&Vorschau"),
+                        [this] { druckausgabe::vorschau(*this, this); });
+    PdfBtn = knopf("PdfBtn", QStringLiteral("&PDF..."),
+                   [this] { druckausgabe::pdfSpeichern(*this, this); });
+
     auto* l = new QVBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
-    l->addWidget(PaintBox1);
-    resize(640, 400);
+    l->setSpacing(0);
+    l->addWidget(PaintBox1, 1);
+    l->addLayout(knoepfe);
 }
 
 void TAusfallzeitp::Zeitpunkte(const std::array<std::int32_t, 76>& verlusttage) {
@@ -63,66 +83,27 @@ void TAusfallzeitp::keyPressEvent(QKeyEvent* e) {
     QWidget::keyPressEvent(e);
 }
 
-void TAusfallzeitp::contextMenuEvent(QContextMenuEvent* e) {
-    QMenu m(this);
-    m.addAction(QStringLiteral("&Drucken"), this, [this] { druckanfrage(); });
-    m.addAction(QStringLiteral("&Vorschau"), this, [this] { vorschau(); });
-    m.addAction(QStringLiteral("&PDF..."), this, [this] {
-        const QString datei =
-            QFileDialog::getSaveFileName(this, QStringLiteral("Als PDF speichern"), QString(),
-                                         QStringLiteral("PDF-Dateien (*.pdf)"));
-        if (!datei.isEmpty()) alsPdf(datei);
-    });
-    m.exec(e->globalPos());
-}
-
-bool TAusfallzeitp::bildDrucken(QPrinter& printer) {
-    const QPixmap bild = PaintBox1->grab();
-    printer.setPageOrientation(QPageLayout::Landscape);
-    QPainter p;
-    bool ok = p.begin(&printer);
-    if (ok) {
-        const QRect seite = printer.pageLayout().paintRectPixels(printer.resolution());
-        const QSize gross = bild.size().scaled(seite.size(), Qt::KeepAspectRatio);
-        p.drawPixmap(QRect(QPoint(0, 0), gross), bild);
-        ok = p.end();
-    }
-    printer.setPageOrientation(QPageLayout::Portrait);
-    return ok;
-}
-
-void TAusfallzeitp::druckanfrage() {
-    QPrinter& printer = druckausgabe::standardDrucker();
-    if (QPrinterInfo::availablePrinterNames().isEmpty() &&
-        printer.outputFormat() == QPrinter::NativeFormat) {
-        vorschau();
-        return;
-    }
-    bildDrucken(printer);
-}
-
-void TAusfallzeitp::vorschau() {
-    QPrinter& printer = druckausgabe::standardDrucker();
-    printer.setPageOrientation(QPageLayout::Landscape);
-    QPrintPreviewDialog dlg(&printer, this);
-    dlg.setWindowTitle(QStringLiteral("Druckvorschau"));
-    connect(&dlg, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* p) { bildDrucken(*p); });
-    dlg.exec();
-    printer.setPageOrientation(QPageLayout::Portrait);
-}
-
-bool TAusfallzeitp::alsPdf(const QString& datei) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(datei);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    return bildDrucken(printer);
-}
-
-// The chart drawn afresh at the size of the page (the route of the shared print helpers).
 void TAusfallzeitp::druckInhalt(Canvas& canvas) {
-    canvas.setFont(QStringLiteral("System"), 10);
-    AusfallzeitpunktZeichnen(canvas, Ausfalltage_, int(canvas.pageWidth()),
-                             int(canvas.pageHeight()));
+    // A window not shown yet prints at the size it opens with.
+    const QSize s = PaintBox1->isVisible() ? PaintBox1->size() : PaintBox1->sizeHint();
+    AusfallzeitpunktDrucken(canvas, Ausfalltage_, s.width(), s.height());
+}
+
+TAusfallzeitp* AusfallzeitpunktOeffnen(const std::array<std::int32_t, 76>& verlusttage,
+                                       QWidget* neben) {
+    auto* chart = new TAusfallzeitp;
+    chart->Zeitpunkte(verlusttage);
+    auto* sub = neben ? qobject_cast<QMdiSubWindow*>(neben->parentWidget()) : nullptr;
+    if (sub && sub->mdiArea()) {
+        QMdiSubWindow* rahmen = sub->mdiArea()->addSubWindow(chart);
+        rahmen->setAttribute(Qt::WA_DeleteOnClose);
+        // In a maximised area the child comes maximised too; otherwise at the chart's size.
+        rahmen->resize(rahmen->sizeHint());
+        rahmen->show();
+    } else {
+        chart->resize(chart->sizeHint());
+        chart->show();
+    }
+    chart->setFocus();
+    return chart;
 }

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-class QPrinter;
+class QPushButton;
 
 // "Ausfallzeitpunkt": the piglet losses by day of life as a bar chart.
 class TAusfallzeitp : public QWidget, public Druckbar {
@@ -17,20 +17,24 @@ public:
     void Zeitpunkte(const std::array<std::int32_t, 76>& verlusttage);
     const Ausfalltage& tage() const { return Ausfalltage_; }
 
-    // The window image on one landscape page, scaled to fit.
-    void druckanfrage() override;
+    // The chart as the window shows it, on one landscape page scaled to fit.
     void druckInhalt(Canvas& canvas) override;
     QPageLayout::Orientation druckAusrichtung() const override { return QPageLayout::Landscape; }
     QString druckTitel() const override { return windowTitle(); }
-    bool bildDrucken(QPrinter& printer);
-    void vorschau();
-    bool alsPdf(const QString& datei);
+
+    QWidget* PaintBox1 = nullptr;
+    QPushButton* DruckBtn = nullptr;
+    QPushButton* VorschauBtn = nullptr;
+    QPushButton* PdfBtn = nullptr;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
-    void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
-    QWidget* PaintBox1 = nullptr;
     Ausfalltage Ausfalltage_{};
 };
+
+// Opens the chart of `verlusttage` beside `neben`: in its MDI area as a child of the chart's
+// own size, else as a window of its own.
+TAusfallzeitp* AusfallzeitpunktOeffnen(const std::array<std::int32_t, 76>& verlusttage,
+                                       QWidget* neben);

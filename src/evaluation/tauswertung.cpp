@@ -216,15 +216,7 @@ void TAuswertung::BitBtn2Click() {
 }
 
 QWidget* TAuswertung::Button1Click() {
-    auto* chart = new TAusfallzeitp;
-    chart->Zeitpunkte(stand_.Summe.Verlusttage);
-    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (sub && sub->mdiArea()) {
-        sub->mdiArea()->addSubWindow(chart)->show();
-    } else {
-        chart->show();
-    }
-    return chart;
+    return AusfallzeitpunktOeffnen(stand_.Summe.Verlusttage, this);
 }
 
 bool TAuswertung::csvSpeichern(const QString& datei) {

@@ -12,7 +12,7 @@ TSaubewegung::TSaubewegung(AppContext& ctx, QWidget* parent) : Listenfenster(ctx
 void TSaubewegung::bilden() {
     liste_ = BewegungenBilden(ctx_.Sauenliste);
     ScrollBox1->setzen(anzahl(), [this](Canvas& c, int n, double y, const auto& grau) {
-        BewegungZeileZeichnen(c, liste_[std::size_t(n)], n, y, grau);
+        BewegungZeileZeichnen(c, liste_[std::size_t(n)], n, y, anzahl(), grau);
     });
 }
 

@@ -16,7 +16,7 @@ public:
 protected:
     void bilden() override;
     int anzahl() const override { return int(liste_.size()); }
-    void kopfZeichnen(Canvas& c) override { BewegungKopfZeichnen(c); }
+    void kopfZeichnen(Canvas& c) override { BewegungKopfZeichnen(c, anzahl()); }
     bool seitenDrucken(Canvas& c, int von, int bis, const Druckfortschritt& f) override;
     CsvWriter tabelle() const override;
 

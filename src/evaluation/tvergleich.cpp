@@ -31,12 +31,13 @@ void TVergleich::Auswerten(Vergleichsart art, const TAuswertungsFilter& f) {
 
 void TVergleich::bilden() {
     ScrollBox1->setzen(anzahl(), [this](Canvas& c, int n, double y, const auto&) {
-        VergleichZeileZeichnen(c, zeilen_[std::size_t(n)], y, weibliche_);
+        VergleichZeileZeichnen(c, zeilen_[std::size_t(n)], y, weibliche_,
+                               VergleichBildschirmVersatz(c, zeilen_));
     });
 }
 
 void TVergleich::kopfZeichnen(Canvas& c) {
-    VergleichKopfZeichnen(c, art_, weibliche_);
+    VergleichKopfZeichnen(c, art_, weibliche_, VergleichBildschirmVersatz(c, zeilen_));
 }
 
 bool TVergleich::seitenDrucken(Canvas& c, int von, int bis, const Druckfortschritt& f) {

@@ -4,6 +4,7 @@
 #include "platform/canvas.h"
 #include "platform/csvwriter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <unordered_map>
@@ -108,14 +109,35 @@ QString VergleichTitel(Vergleichsart art, const QString& filtertext) {
     return art_ + QStringLiteral("vergleich  ") + filtertext;
 }
 
-void VergleichKopfZeichnen(Canvas& c, Vergleichsart art, bool weibliche) {
+VergleichVersatz VergleichVersaetze(const Canvas& c, const std::vector<TVergleichszeile>& zeilen,
+                                    double nameX, double anzahlX, double wertEnde, double luecke) {
+    double name = 0, anzahl = 0, wert = 0;
+    for (const TVergleichszeile& r : zeilen) {
+        name = std::max(name, c.textWidth(r.Name));
+        anzahl = std::max(anzahl, c.textWidth(r.Anzahl));
+        if (r.mitWerten && r.mitZeit) wert = std::max(wert, c.textWidth(z(r.WuerfeJahr, 2)));
+    }
+    VergleichVersatz v;
+    v.name = std::max(0.0, nameX + name + luecke - anzahlX);
+    v.anzahl = std::max(0.0, anzahlX + anzahl + luecke - (wertEnde - wert));
+    return v;
+}
+
+VergleichVersatz VergleichBildschirmVersatz(const Canvas& c,
+                                            const std::vector<TVergleichszeile>& zeilen) {
+    return VergleichVersaetze(c, zeilen, 0, 100, 200, 4);
+}
+
+void VergleichKopfZeichnen(Canvas& c, Vergleichsart art, bool weibliche,
+                           const VergleichVersatz& v) {
     const double h = c.textHeight();
     const double s = weibliche ? 60 : 0;
-    const auto t = [&c](double x, double y, const char* text) {
-        c.drawText(x, y, QString::fromUtf8(text));
+    c.drawText(10, 0, QStringLiteral("Name"));
+    const double d = v.name + v.anzahl;
+    const auto t = [&c, d](double x, double y, const char* text) {
+        c.drawText(x + d, y, QString::fromUtf8(text));
     };
-    t(10, 0, "Name");
-    if (art != vaEber) t(90, 0, "Sauen/");
+    if (art != vaEber) c.drawText(90 + v.name, 0, QStringLiteral("Sauen/"));
     t(165, 0, "Würfe");
     t(230, 0, "Ferkel/Jahr");
     t(350 + s, 0, "Tage");
@@ -123,7 +145,7 @@ void VergleichKopfZeichnen(Canvas& c, Vergleichsart art, bool weibliche) {
     t(490 + s, 0, "2*Umr");
     t(545 + s, 0, "Anomal");
     t(605 + s, 0, "Ausfall");
-    t(90, h, "Würfe");
+    c.drawText(90 + v.name, h, QStringLiteral("Würfe"));
     t(165, h, "/Jahr");
     t(220, h, "geb.");
     t(275, h, "abg.");
@@ -134,26 +156,28 @@ void VergleichKopfZeichnen(Canvas& c, Vergleichsart art, bool weibliche) {
         t(x + s, h, "%");
 }
 
-void VergleichZeileZeichnen(Canvas& c, const TVergleichszeile& r, double y, bool weibliche) {
+void VergleichZeileZeichnen(Canvas& c, const TVergleichszeile& r, double y, bool weibliche,
+                            const VergleichVersatz& v) {
     const double s = weibliche ? 60 : 0;
+    const double d = v.name + v.anzahl;
     // A long name stops short of the count.
-    c.drawText(0, y, Eingepasst(c, r.Name, 96));
-    c.drawText(100, y, r.Anzahl);
+    c.drawText(0, y, Eingepasst(c, r.Name, 96 + v.name));
+    c.drawText(100 + v.name, y, r.Anzahl);
     if (!r.mitWerten) return;
     if (r.mitZeit) {
-        TextRechts(c, 200, y, z(r.WuerfeJahr, 2));
-        TextRechts(c, 255, y, z(r.GeboreneJahr, 1));
-        TextRechts(c, 305, y, z(r.AbgesetzteJahr, 1));
-        if (weibliche) TextRechts(c, 360, y, z(r.WeiblicheJahr, 1));
+        TextRechts(c, 200 + d, y, z(r.WuerfeJahr, 2));
+        TextRechts(c, 255 + d, y, z(r.GeboreneJahr, 1));
+        TextRechts(c, 305 + d, y, z(r.AbgesetzteJahr, 1));
+        if (weibliche) TextRechts(c, 360 + d, y, z(r.WeiblicheJahr, 1));
     }
-    TextRechts(c, 355 + s, y, z(r.Saeugetage, 0));
-    TextRechts(c, 400 + s, y, z(r.Leertage, 0));
+    TextRechts(c, 355 + s + d, y, z(r.Saeugetage, 0));
+    TextRechts(c, 400 + s + d, y, z(r.Leertage, 0));
     if (r.mitBelegungen) {
-        TextRechts(c, 460 + s, y, z(r.Umrauscher1, 1));
-        TextRechts(c, 520 + s, y, z(r.Umrauscher2, 1));
+        TextRechts(c, 460 + s + d, y, z(r.Umrauscher1, 1));
+        TextRechts(c, 520 + s + d, y, z(r.Umrauscher2, 1));
     }
     if (r.mitGeborenen) {
-        TextRechts(c, 580 + s, y, z(r.Anomalien, 1));
-        TextRechts(c, 640 + s, y, z(r.Ausfaelle, 1));
+        TextRechts(c, 580 + s + d, y, z(r.Anomalien, 1));
+        TextRechts(c, 640 + s + d, y, z(r.Ausfaelle, 1));
     }
 }

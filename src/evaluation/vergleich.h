@@ -44,12 +44,28 @@ std::vector<TVergleichszeile> VergleichZeilen(const TVergleichsgruppen& g, Vergl
 // "Eber", "Herkunfts" or "Rassen" + "vergleich  " + the filter text.
 QString VergleichTitel(Vergleichsart art, const QString& filtertext);
 
-// Screen heads (h = text height) and group n at y; with `weibliche` the columns from the
-// day columns on stand 60 pixels further right.
-void VergleichKopfZeichnen(Canvas& c, Vergleichsart art, bool weibliche);
-void VergleichZeileZeichnen(Canvas& c, const TVergleichszeile& z, double y, bool weibliche);
+// How far the columns after the name, and further those after the count, move right.
+struct VergleichVersatz {
+    double name = 0, anzahl = 0;
+};
 
-// Landscape pages of groups von..bis (from 1) in `schrift` at 12 points. False when cancelled.
+// The moves that leave `luecke` of room after the longest name (written at `nameX`) before
+// the count at `anzahlX`, and after the widest count before the widest litters-per-year
+// figure, which ends at `wertEnde`; 0 while everything fits.
+VergleichVersatz VergleichVersaetze(const Canvas& c, const std::vector<TVergleichszeile>& zeilen,
+                                    double nameX, double anzahlX, double wertEnde, double luecke);
+// The same for the screen: names at 0, counts at 100, figures from 200, 4 pixels of room.
+VergleichVersatz VergleichBildschirmVersatz(const Canvas& c,
+                                            const std::vector<TVergleichszeile>& zeilen);
+
+// Screen heads (h = text height) and group n at y, the columns moved by `v`; with
+// `weibliche` the columns from the day columns on stand 60 pixels further right.
+void VergleichKopfZeichnen(Canvas& c, Vergleichsart art, bool weibliche, const VergleichVersatz& v);
+void VergleichZeileZeichnen(Canvas& c, const TVergleichszeile& z, double y, bool weibliche,
+                            const VergleichVersatz& v);
+
+// Landscape pages of groups von..bis (from 1) in `schrift` at 12 points; the columns after the
+// name move right as far as the longest name needs and the page allows. False when cancelled.
 bool VergleichDrucken(Canvas& c, const std::vector<TVergleichszeile>& zeilen, int von, int bis,
                       Vergleichsart art, const QString& filtertext, bool weibliche,
                       const QString& schrift, const Druckfortschritt& fortschritt = {});

@@ -4,6 +4,7 @@
 #include "platform/canvas.h"
 #include "platform/csvwriter.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -13,17 +14,19 @@ QString z(double x, int d) {
 }
 
 // "Seite: n", the heads and the rule; returns the y of the first group.
+// The columns after the name and after the count moved by `v`.
 double druckKopf(Canvas& c, int seite, double y, double u, double h, Vergleichsart art,
-                 bool weibliche) {
+                 bool weibliche, const VergleichVersatz& v) {
+    const double d = v.name + v.anzahl;
     const double s = weibliche ? 8 : 0;
     c.drawText(100 * u, y, QStringLiteral("Seite: ") + QString::number(seite).rightJustified(2));
     y += h;
+    c.drawText(4 * u, y, QStringLiteral("Name"));
     const auto t = [&](double x, int zeile, const char* text) {
-        c.drawText(x * u, y + zeile * h, QString::fromUtf8(text));
+        c.drawText(x * u + d, y + zeile * h, QString::fromUtf8(text));
     };
-    t(4, 0, "Name");
-    if (art != vaEber) t(14, 0, "Sauen/");
-    t(14, 1, "Würfe");
+    if (art != vaEber) c.drawText(14 * u + v.name, y, QStringLiteral("Sauen/"));
+    c.drawText(14 * u + v.name, y + h, QStringLiteral("Würfe"));
     t(24, 0, "Würfe");
     t(24, 1, "/Jahr");
     t(32, 0, "Ferkel/Jahr");
@@ -39,30 +42,35 @@ double druckKopf(Canvas& c, int seite, double y, double u, double h, Vergleichsa
         t(66 + 8 * i + s, 1, "%");
     }
     const double linie = double(std::lround(y + 2.2 * h));
-    c.drawLine(3 * u, linie, 106 * u, linie);
+    c.drawLine(3 * u, linie, 106 * u + d, linie);
     return double(std::lround(y + 2.5 * h));
 }
 
-void druckZeile(Canvas& c, const TVergleichszeile& r, double y, double u, bool weibliche) {
+void druckZeile(Canvas& c, const TVergleichszeile& r, double y, double u, bool weibliche,
+                const VergleichVersatz& v) {
     const double s = weibliche ? 8 : 0;
-    c.drawText(3 * u, y, Eingepasst(c, r.Name, 11.5 * u));
-    c.drawText(15 * u, y, r.Anzahl);
+    const double d = v.name + v.anzahl;
+    const auto rechts = [&](double x, double wert, int stellen) {
+        TextRechts(c, x * u + d, y, z(wert, stellen));
+    };
+    c.drawText(3 * u, y, Eingepasst(c, r.Name, 11.5 * u + v.name));
+    c.drawText(15 * u + v.name, y, r.Anzahl);
     if (!r.mitWerten) return;
     if (r.mitZeit) {
-        TextRechts(c, 28 * u, y, z(r.WuerfeJahr, 2));
-        TextRechts(c, 35 * u, y, z(r.GeboreneJahr, 1));
-        TextRechts(c, 43 * u, y, z(r.AbgesetzteJahr, 1));
-        if (weibliche) TextRechts(c, 51 * u, y, z(r.WeiblicheJahr, 1));
+        rechts(28, r.WuerfeJahr, 2);
+        rechts(35, r.GeboreneJahr, 1);
+        rechts(43, r.AbgesetzteJahr, 1);
+        if (weibliche) rechts(51, r.WeiblicheJahr, 1);
     }
-    TextRechts(c, (52 + s) * u, y, z(r.Saeugetage, 1));
-    TextRechts(c, (59 + s) * u, y, z(r.Leertage, 1));
+    rechts(52 + s, r.Saeugetage, 1);
+    rechts(59 + s, r.Leertage, 1);
     if (r.mitBelegungen) {
-        TextRechts(c, (68 + s) * u, y, z(r.Umrauscher1, 1));
-        TextRechts(c, (76 + s) * u, y, z(r.Umrauscher2, 1));
+        rechts(68 + s, r.Umrauscher1, 1);
+        rechts(76 + s, r.Umrauscher2, 1);
     }
     if (r.mitGeborenen) {
-        TextRechts(c, (84 + s) * u, y, z(r.Anomalien, 1));
-        TextRechts(c, (92 + s) * u, y, z(r.Ausfaelle, 1));
+        rechts(84 + s, r.Anomalien, 1);
+        rechts(92 + s, r.Ausfaelle, 1);
     }
 }
 
@@ -83,11 +91,19 @@ bool VergleichDrucken(Canvas& c, const std::vector<TVergleichszeile>& zeilen, in
     c.drawText(50 * u - c.textWidth(filtertext) / 2, y, filtertext);
     y = double(std::lround(y + 1.5 * h));
     const Druckbereich b = Druckbereich::geklemmt(von, bis, int(zeilen.size()));
+    // The longest printed name and count keep half a unit of room before the next column, as
+    // far as the table still ends on the page; names give way first.
+    const std::vector<TVergleichszeile> gedruckt(zeilen.begin() + std::min(b.von - 1, b.bis),
+                                                 zeilen.begin() + std::max(0, b.bis));
+    VergleichVersatz v = VergleichVersaetze(c, gedruckt, 3 * u, 15 * u, 28 * u, u / 2);
+    const double platz = std::max(0.0, c.pageWidth() - 106 * u);
+    v.anzahl = std::min(v.anzahl, platz);
+    v.name = std::min(v.name, platz - v.anzahl);
     return SeitenDrucken(
         c, h, y, b,
-        [&](int seite, double oben) { return druckKopf(c, seite, oben, u, h, art, weibliche); },
+        [&](int seite, double oben) { return druckKopf(c, seite, oben, u, h, art, weibliche, v); },
         [&](int i, double zeileY) {
-            druckZeile(c, zeilen[std::size_t(i - 1)], zeileY, u, weibliche);
+            druckZeile(c, zeilen[std::size_t(i - 1)], zeileY, u, weibliche, v);
         },
         fortschritt);
 }

@@ -6,7 +6,11 @@
 #include <QPrinter>
 
 PainterCanvas::PainterCanvas(QPainter& painter, double width, double height, QPrinter* printer)
-    : painter_(painter), width_(width), height_(height), printer_(printer) {}
+    : painter_(painter), width_(width), height_(height), printer_(printer) {
+    // Lines start with the thinnest pen in the painter's colour: a painter's own default pen is
+    // one device dot wide, which on a printer's fine dots comes out faint grey.
+    setPen(0);
+}
 
 void PainterCanvas::setFont(const QString& family, double pointSize, int style) {
     QFont f(family);

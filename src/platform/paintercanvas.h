@@ -8,7 +8,7 @@ class QPainter;
 class QPrinter;
 
 // Draws on a QPainter: screen panes, the printer and PDF files. With a printer, newPage()
-// starts a new sheet.
+// starts a new sheet. Lines start with the thinnest pen in the painter's colour.
 class PainterCanvas final : public Canvas {
 public:
     PainterCanvas(QPainter& painter, double width, double height, QPrinter* printer = nullptr);

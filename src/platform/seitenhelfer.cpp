@@ -38,3 +38,19 @@ double Seitenhelfer::zeile(double y) {
 void Seitenhelfer::rechts(double xEnde, double y, const QString& s) {
     TextRechts(c_, xEnde, y, s);
 }
+
+QString Eingepasst(const Canvas& c, const QString& s, double breite) {
+    // A text exactly as wide as the room fits, whatever the rounding of the room.
+    breite += 0.001;
+    if (c.textWidth(s) <= breite) return s;
+    // Longest prefix that fits, found by halving.
+    qsizetype lo = 0, hi = s.size();
+    while (lo < hi) {
+        const qsizetype mitte = (lo + hi + 1) / 2;
+        if (c.textWidth(s.left(mitte)) <= breite)
+            lo = mitte;
+        else
+            hi = mitte - 1;
+    }
+    return s.left(lo);
+}

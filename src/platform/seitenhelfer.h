@@ -45,3 +45,6 @@ private:
     int seite_ = 0;
     Kopf kopf_;
 };
+
+// `s` cut to fit `breite`, so that a long text does not run into the next column.
+QString Eingepasst(const Canvas& c, const QString& s, double breite);

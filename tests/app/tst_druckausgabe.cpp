@@ -1,5 +1,6 @@
 #include "platform/canvas.h"
 #include "platform/druckausgabe.h"
+#include "platform/paintercanvas.h"
 #include "platform/qtmessages.h"
 #include "support/fakemessages.h"
 #include "support/modaltreiber.h"
@@ -92,6 +93,32 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("Sauenkarte Größe")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("Seite zwei")));
         QCOMPARE(text.count(u'\f'), 2); // two pages
+    }
+
+    // A printer has far more dots than the screen shows: its lines must still come out black,
+    // the first ones of a page as much as those after a change of pen.
+    void linesStayBlackOnFineDots_data() {
+        QTest::addColumn<bool>("gepunktetVorher");
+        QTest::newRow("first line of a page") << false;
+        QTest::newRow("after a dotted line") << true;
+    }
+    void linesStayBlackOnFineDots() {
+        QFETCH(bool, gepunktetVorher);
+        QImage bild(100, 40, QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        QPainter p(&bild);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(0.05, 0.05); // 1200 dots per inch seen at 60
+        PainterCanvas c(p, 2000, 800);
+        if (gepunktetVorher) {
+            c.setPen(0, Canvas::Gepunktet);
+            c.setPen(0);
+        }
+        c.drawLine(0, 400, 2000, 400);
+        c.drawRect(200, 100, 1000, 600);
+        p.end();
+        QVERIFY2(qGray(bild.pixel(50, 20)) < 128, "line drawn faint");
+        QVERIFY2(qGray(bild.pixel(60, 5)) < 128, "frame drawn faint");
     }
 };
 

@@ -6,6 +6,7 @@
 #include "evaluation/saubewegung.h"
 #include "herd/kurzdatum.h"
 #include "platform/csvwriter.h"
+#include "support/textlage.h"
 
 #include <QTest>
 
@@ -126,7 +127,7 @@ private slots:
         const auto liste = BewegungenBilden(Herde{SauMit("7", D(5, 3, 2012), {}, "Hof A")});
         QCOMPARE(liste.size(), std::size_t(1));
         RecordingCanvas c(600, 100);
-        BewegungZeileZeichnen(c, liste[0], 0, 16);
+        BewegungZeileZeichnen(c, liste[0], 0, 16, 1);
         QStringList bei450, bei510;
         for (const auto& i : c.texts()) {
             if (i.x1 == 450) bei450 << i.text;
@@ -175,34 +176,110 @@ private slots:
             ++meldungen;
             return fertig <= n;
         }));
-        // h = 1.2 x 12 rounded = 14; lines from 42 while below 1200 - 42: 80 a page.
+        // h = 1.2 x 12 rounded = 14; two lines of heads, lines from 56 while below 1200 - 42:
+        // 79 a page.
         QCOMPARE(c.pageCount(), 3);
         QCOMPARE(meldungen, 3);
         for (int s = 0; s < 3; ++s) {
             const QStringList t = SeitenTexte(c, s);
-            QCOMPARE(t.mid(0, 4), (QStringList{"Sau-Nr.", "TVG-Nr.", "Einstallung", "Abgang"}));
-            QCOMPARE(t.size(), 4 + 6 * (s < 2 ? 80 : 40));
+            QCOMPARE(t.mid(0, 6), (QStringList{"Sau-Nr.", "TVG-Nr.", "Einstallung", "Abgang",
+                                               "Herkunft", "Abnehmer"}));
+            QCOMPARE(t.size(), 6 + 6 * (s < 2 ? 79 : 42));
         }
         for (const auto& i : c.texts()) {
             QCOMPARE(i.pointSize, 12.0);
             QVERIFY(i.y1 < 1200 - 42);
         }
-        // A long origin stops before the departure date.
-        RecordingCanvas lang(860, 1200);
-        BewegungenDrucken(lang,
-                          BewegungenBilden(Herde{
-                              SauMit("1", D(5, 3, 2012), D(6, 3, 2013), "Zuchtbetrieb Lindenhof")}),
-                          1, 1, "Arial");
-        const auto t = lang.texts();
-        QCOMPARE(t.at(7).text, "Zuchtbetrieb Li");
-        QVERIFY(t.at(7).x2 < t.at(8).x1);
-        QCOMPARE(t.at(8).text, "6.3.13");
 
         // Cancelled after the first page: no second one.
         RecordingCanvas abbruch(860, 1200);
         QVERIFY(
             !BewegungenDrucken(abbruch, liste, 1, 200, "Arial", [](int, int) { return false; }));
         QCOMPARE(abbruch.pageCount(), 1);
+    }
+
+    // The origin keeps its name while the page has room and never runs into the departure
+    // date; origin and buyer have their heads. A4 at 1200 dots per inch: u = 110, 12 points
+    // are 120 dots a character.
+    void bewegungenDruckHerkunft_data() {
+        QTest::addColumn<QString>("herkunft");
+        QTest::addColumn<QString>("abnehmer");
+        QTest::addColumn<QString>("gedruckt");
+        QTest::newRow("own rearing") << "eigene Aufzucht"
+                                     << "EG Nordvieh"
+                                     << "eigene Aufzucht";
+        QTest::newRow("longest name") << "Zuchtbetrieb Lindenhof"
+                                      << ""
+                                      << "Zuchtbetrieb Li";
+        QTest::newRow("no room left by the buyer: cut") << "Zuchtbetrieb Lindenhof"
+                                                        << "Tierkörperbeseitigung"
+                                                        << "Zuchtbetrieb";
+    }
+    void bewegungenDruckHerkunft() {
+        QFETCH(QString, herkunft);
+        QFETCH(QString, abnehmer);
+        QFETCH(QString, gedruckt);
+        const auto liste = BewegungenBilden(Herde{
+            SauMit("1", D(5, 3, 2012), D(22, 12, 2021), herkunft, abnehmer), SauMit("2", {})});
+        RecordingCanvas c(9500, 13500, 1200.0 / 72);
+        QVERIFY(BewegungenDrucken(c, liste, 1, 2, "Arial"));
+        const QString ueber = TextUeberlappung(c);
+        QVERIFY2(ueber.isEmpty(), qPrintable(ueber));
+        const auto t = c.texts();
+        const auto bei = [&t](const QString& text) {
+            for (const auto& i : t)
+                if (i.text == text) return i;
+            return RecordingCanvas::Item{};
+        };
+        QCOMPARE(bei("Herkunft").y1, bei("Abnehmer").y1);
+        QVERIFY(bei("Herkunft").y1 > bei("Einstallung").y1);
+        QCOMPARE(bei("Herkunft").x1, bei(gedruckt).x1);
+        QVERIFY2(bei(gedruckt).x2 + 110 <= bei("22.12.21").x1, "no unit before the date");
+        if (!abnehmer.isEmpty()) QVERIFY(bei(liste[1].Abnehmer).x2 <= 9500);
+    }
+
+    // On screen the running numbers end at x 25; a list of thousands of lines moves its columns
+    // right rather than lose a digit, and heads and lines move together.
+    void laufnummerBehaeltJedeZiffer_data() {
+        QTest::addColumn<bool>("ferkelbuch");
+        QTest::addColumn<int>("anzahl");
+        QTest::addColumn<double>("punkte");
+        for (bool f : {false, true}) {
+            const char* name = f ? "day book" : "movements";
+            QTest::addRow("%s, 999 lines", name) << f << 999 << 12.0;
+            QTest::addRow("%s, 6394 lines", name) << f << 6394 << 12.0;
+            QTest::addRow("%s, 123456 lines, 10 pt", name) << f << 123456 << 10.0;
+        }
+    }
+    void laufnummerBehaeltJedeZiffer() {
+        QFETCH(bool, ferkelbuch);
+        QFETCH(int, anzahl);
+        QFETCH(double, punkte);
+        RecordingCanvas c(800, 200);
+        c.setFont("Sans", punkte, 0);
+        const TBewegung b{"12345", D(1, 2, 2021), D(3, 4, 2022), "eigene Aufzucht", "EG", "T"};
+        const TAbgangTag t{D(1, 2, 2021), 10, 0, 0};
+        if (ferkelbuch) {
+            FerkelKopfZeichnen(c, anzahl);
+            FerkelZeileZeichnen(c, t, 0, 40, anzahl);
+            FerkelZeileZeichnen(c, t, anzahl - 1, 80, anzahl);
+            FerkelBestandZeichnen(c, 12, 120, anzahl);
+        } else {
+            BewegungKopfZeichnen(c, anzahl);
+            BewegungZeileZeichnen(c, b, 0, 40, anzahl);
+            BewegungZeileZeichnen(c, b, anzahl - 1, 80, anzahl);
+        }
+        const QString ueber = TextUeberlappung(c);
+        QVERIFY2(ueber.isEmpty(), qPrintable(ueber));
+        double datumX = -1;
+        for (const auto& i : c.texts()) {
+            QVERIFY2(i.x1 >= 0, qPrintable(i.text));
+            if (i.text == "1.2.21") {
+                if (datumX >= 0) QCOMPARE(i.x1, datumX); // both lines in one column
+                datumX = i.x1;
+            }
+        }
+        QVERIFY(SeitenTexte(c, 0).contains(QString::number(anzahl)));
     }
 
     void bewegungenCsv() {

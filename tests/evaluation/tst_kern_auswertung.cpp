@@ -8,6 +8,7 @@
 #include "evaluation/tagezahl.h"
 #include "herd/saustatus.h"
 #include "platform/recordingcanvas.h"
+#include "support/textlage.h"
 
 #include <QTest>
 #include <random>
@@ -587,6 +588,47 @@ private slots:
         RecordingCanvas eng(80, 400);
         eng.setFont("System", 10, 0);
         QCOMPARE(AusfallzeitpunktZeichnen(eng, t, 80, 400).c, 0);
+    }
+
+    // On paper the chart is the window's picture scaled to the page: everything on the page,
+    // the title clear of the bars, the bars red; at the size the window opens with no label
+    // runs into another (a narrow window crowds its day labels on screen and paper alike).
+    void ausfallDruckWieImFenster_data() {
+        QTest::addColumn<int>("breite");
+        QTest::addColumn<int>("hoehe");
+        QTest::addColumn<bool>("frei");
+        QTest::newRow("window as opened") << 640 << 400 << true;
+        QTest::newRow("tall narrow window") << 400 << 700 << false;
+    }
+    void ausfallDruckWieImFenster() {
+        QFETCH(int, breite);
+        QFETCH(int, hoehe);
+        QFETCH(bool, frei);
+        Ausfalltage t{};
+        t[0] = 1920;
+        t[5] = 150;
+        t[39] = 20;
+        RecordingCanvas c(13090, 9000, 1200.0 / 72); // A4 landscape at 1200 dots per inch
+        AusfallzeitpunktDrucken(c, t, breite, hoehe);
+        const QString ueber = TextUeberlappung(c);
+        if (frei) QVERIFY2(ueber.isEmpty(), qPrintable(ueber));
+        double titelUnten = 0, balkenOben = 9000;
+        int rot = 0;
+        // Count labels end 2 pixels before the axis at the width of "0000": a four-digit one
+        // starts those 2 pixels early.
+        const double links = -2 * std::min(13090.0 / breite, 9000.0 / hoehe) - 0.01;
+        for (const auto& it : c.items()) {
+            QVERIFY2(it.x1 >= links && it.x2 <= 13090 + 0.01 && it.y1 >= 0 && it.y2 <= 9000 + 0.01,
+                     qPrintable(it.text));
+            if (it.kind == RecordingCanvas::Item::Text && it.text.startsWith("Übersicht"))
+                titelUnten = it.y2;
+            if (it.kind == RecordingCanvas::Item::Fill && it.farbe == 0xFF0000) {
+                ++rot;
+                balkenOben = std::min(balkenOben, it.y1);
+            }
+        }
+        QCOMPARE(rot, 40);
+        QVERIFY(titelUnten > 0 && titelUnten < balkenOben);
     }
 };
 

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -182,6 +183,57 @@ private slots:
         QCOMPARE(z->tage()[3], 1);
         QTest::keyClick(z, Qt::Key_Escape);
         QTRY_VERIFY(chart.isNull());
+    }
+
+    // From an evaluation child that is not maximised the chart opens at a size that shows it,
+    // from a maximised one maximised; Escape closes it, and the main menu's "Drucken" prints
+    // it (without a printer: the preview).
+    void zeitpunktAlsKindfenster_data() {
+        QTest::addColumn<bool>("maximiert");
+        QTest::newRow("evaluation not maximised") << false;
+        QTest::newRow("evaluation maximised") << true;
+    }
+    void zeitpunktAlsKindfenster() {
+        QFETCH(bool, maximiert);
+        TestContext t;
+        t.ctx.Sauenliste = Beispielherde();
+        TPVMain m(t.ctx);
+        m.showNormal();
+        m.resize(1200, 900);
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        auto* w = new TAuswertung(t.ctx);
+        w->HerdeAuswerten(amAuswahl, AllesFilter());
+        QMdiSubWindow* sub = m.mdiArea()->addSubWindow(w);
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+        sub->resize(660, 520);
+        maximiert ? sub->showMaximized() : sub->show();
+
+        QPointer<QWidget> chart = w->Button1Click();
+        auto* rahmen = qobject_cast<QMdiSubWindow*>(chart->parentWidget());
+        QVERIFY(rahmen);
+        QTRY_COMPARE(m.mdiArea()->activeSubWindow(), rahmen);
+        QCOMPARE(rahmen->isMaximized(), maximiert);
+        const QWidget* box = chart->findChild<QWidget*>("PaintBox1");
+        QVERIFY2(box->width() >= 320 && box->height() >= 200,
+                 qPrintable(QStringLiteral("%1 x %2").arg(box->width()).arg(box->height())));
+        for (const char* knopf : {"DruckBtn", "VorschauBtn", "PdfBtn"})
+            QVERIFY(chart->findChild<QPushButton*>(knopf));
+
+        ModalTreiber treiber;
+        QString titel;
+        treiber.dann([&](QDialog* d) { titel = d->windowTitle(); });
+        m.menuItem("Drucken1")->trigger();
+        QTRY_COMPARE(treiber.behandelt(), 1);
+        QCOMPARE(titel, "Druckvorschau");
+
+        // Back in the main window the chart has the keys.
+        m.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        QTRY_VERIFY(QApplication::focusWidget() == chart ||
+                    chart->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(chart.isNull());
+        QTRY_COMPARE(m.mdiArea()->subWindowList().count(rahmen), 0);
     }
 
     void menueAuswahlUeberFilterdialog() {

@@ -4,6 +4,7 @@
 #include "plan/arbeitsplandruck.h"
 #include "platform/csvwriter.h"
 #include "platform/recordingcanvas.h"
+#include "support/textlage.h"
 
 #include <QtTest>
 #include <random>
@@ -85,6 +86,9 @@ private slots:
     void headsCaptionAndTagColumn();
     void csvQuotesAndDates();
     void printRepeatsHeadsBreaksPagesAndAddsNotes();
+    void printedTextsStandClear_data();
+    void printedTextsStandClear();
+    void printDrawsEveryPageWithItsOwnPen();
 };
 
 void TestArbeitsplan::dayCellsFollowTheWindows_data() {
@@ -312,6 +316,77 @@ void TestArbeitsplan::printRepeatsHeadsBreaksPagesAndAddsNotes() {
     }
     QCOMPARE(heads, 2);
     QCOMPARE(gepunktet, 20);
+}
+
+// A4 landscape at 1200 dots per inch, as the printer and PDF give it.
+constexpr double kDotsProPunkt = 1200.0 / 72;
+
+Arbeitsplan druckPlan(bool mitWurf, bool mitTage, bool mitStall) {
+    QStringList staelle;
+    for (int i = 0; i < 9; ++i)
+        staelle << QStringLiteral("Abferkelstall %1").arg(i);
+    Arbeitsplan p(staelle);
+    p.ersterTag = K(kErster);
+    p.mitWurf = mitWurf;
+    p.mitTage = mitTage;
+    p.mitStall = mitStall;
+    Herde h;
+    for (int i = 0; i < 60; ++i) {
+        Sau s = belegt(QString::number(10000 + i), 100 + i % 20);
+        s.rec.setStall(QStringLiteral("Abferkelstall %1").arg(i % 9));
+        h.push_back(s);
+    }
+    p.aufbauen(h, 113);
+    return p;
+}
+
+void TestArbeitsplan::printedTextsStandClear_data() {
+    QTest::addColumn<bool>("mitWurf");
+    QTest::addColumn<bool>("mitTage");
+    QTest::addColumn<bool>("mitStall");
+    QTest::newRow("every column") << true << true << true;
+    QTest::newRow("without stall") << true << true << false;
+    QTest::newRow("sow and date only") << false << false << false;
+}
+
+void TestArbeitsplan::printedTextsStandClear() {
+    QFETCH(bool, mitWurf);
+    QFETCH(bool, mitTage);
+    QFETCH(bool, mitStall);
+    const Arbeitsplan p = druckPlan(mitWurf, mitTage, mitStall);
+    RecordingCanvas c(13090, 9000, kDotsProPunkt);
+    ArbeitsplanDrucken(c, p, QStringLiteral("Arial"), false);
+    QVERIFY(c.pageCount() > 1);
+    const QString ueber = TextUeberlappung(c);
+    QVERIFY2(ueber.isEmpty(), qPrintable(ueber));
+    // The first day head keeps its date and weekday (the head box ends at 5.5 text heights).
+    QStringList koepfe;
+    for (const auto& it : c.texts())
+        if (it.page == 0 && it.y1 < 5.5 * 12 * 1.2 * kDotsProPunkt &&
+            it.text.startsWith(QStringLiteral("4.3.24")))
+            koepfe << it.text.simplified();
+    QCOMPARE(koepfe, QStringList({"4.3.24 Mo"}));
+}
+
+// Whatever pen the canvas held before, the head box and the first rows are drawn with the
+// same thin solid pen as every later page.
+void TestArbeitsplan::printDrawsEveryPageWithItsOwnPen() {
+    const Arbeitsplan p = druckPlan(true, true, true);
+    RecordingCanvas c(13090, 9000, kDotsProPunkt);
+    c.setPen(40, Canvas::Gepunktet);
+    ArbeitsplanDrucken(c, p, QStringLiteral("Arial"), false);
+    int gepunktet = 0;
+    for (const auto& it : c.items()) {
+        if (it.kind != RecordingCanvas::Item::Line && it.kind != RecordingCanvas::Item::Rect)
+            continue;
+        QCOMPARE(it.breite, 0.0);
+        // Only the rule after every second row is dotted, and it is a horizontal line.
+        if (it.linie == Canvas::Gepunktet) {
+            QCOMPARE(it.y1, it.y2);
+            ++gepunktet;
+        }
+    }
+    QVERIFY(gepunktet > 0);
 }
 
 QTEST_MAIN(TestArbeitsplan)
