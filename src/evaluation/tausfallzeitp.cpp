@@ -41,6 +41,7 @@ private:
 TAusfallzeitp::TAusfallzeitp(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Ausfallzeitp"));
     setWindowTitle(QStringLiteral("Ausfallzeitpunkt"));
+    setProperty("helpContext", 360);
     setAttribute(Qt::WA_DeleteOnClose);
     PaintBox1 = new Diagramm(Ausfalltage_, this);
     auto* l = new QVBoxLayout(this);
