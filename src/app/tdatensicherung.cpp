@@ -164,12 +164,6 @@ void TDatensicherung::verbinden() {
         fuellen();
     });
     connect(Richtung, &QButtonGroup::idClicked, this, [this] { fuellen(); });
-    connect(EditPfad, &QLineEdit::editingFinished, this, [this] {
-        const QString p = PfadMitTrenner(EditPfad->text());
-        if (p == EditPfad->text() && sicherung()) return;
-        EditPfad->setText(p);
-        if (!sicherung() && laufwerk_[2]->isChecked()) fuellen();
-    });
     connect(Button1, &QPushButton::clicked, this, [this] {
         ordnerPanel_->setVisible(!ordnerPanel_->isVisible());
         if (ordnerPanel_->isVisible()) DirectoryListBox1->setFocus();
@@ -234,7 +228,16 @@ void TDatensicherung::ordnerUebernehmen() {
     fuellen();
 }
 
+void TDatensicherung::EditPfadExit() {
+    const QString p = PfadMitTrenner(EditPfad->text());
+    if (p != EditPfad->text()) EditPfad->setText(p);
+    // Restoring from the folder: the list follows a folder typed anew.
+    if (!sicherung() && laufwerk_[2]->isChecked() && zielVerzeichnis() != gefuellt_) fuellen();
+}
+
 bool TDatensicherung::eventFilter(QObject* watched, QEvent* event) {
+    // Leaving the folder field, however it is left, gives its text the separator.
+    if (watched == EditPfad && event->type() == QEvent::FocusOut) EditPfadExit();
     if (watched == EditPfad && event->type() == QEvent::MouseButtonPress &&
         !laufwerk_[2]->isChecked()) {
         laufwerk_[2]->setChecked(true);
@@ -289,6 +292,7 @@ void TDatensicherung::fuellen() {
     }
     Edit2->setText(ctx_.einstellungen.lastBackup);
     const QString quelle = sicherung() ? ctx_.Datenpfad : zielVerzeichnis();
+    gefuellt_ = sicherung() ? QString() : quelle;
     liste_ = {};
     if (sicherung() || !quelle.isEmpty())
         liste_ = DateienSammeln(quelle, masken_, sicherung(), letzte,

@@ -46,12 +46,14 @@ private:
     void starten();
     bool kopieren(const QStringList& namen, const QString& von, const QString& nach);
     void ordnerUebernehmen();
+    void EditPfadExit();
 
     AppContext& ctx_;
     QStringList masken_;
     datensicherung::Dateiliste liste_;
     QStringList medien_;
     bool zurueckgesichert_ = false;
+    QString gefuellt_; // the restore source the list shows
 
     QLineEdit* Edit2 = nullptr;
     QListWidget* ListBox1 = nullptr;

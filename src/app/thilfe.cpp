@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -17,6 +18,13 @@ namespace {
 QString& protokoll() {
     static QString datei;
     return datei;
+}
+
+// A modal dialog other than the help window itself is open.
+bool modalerDialogOffen(const QWidget* hilfe) {
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        if (w != hilfe && w->isVisible() && w->isModal()) return true;
+    return false;
 }
 } // namespace
 
@@ -53,9 +61,9 @@ void THilfe::zeigen(int kontext) {
                                                           : seite + QStringLiteral(" (unbekannt)"))
                         .toUtf8());
     }
-    // Over a modal dialog the help must be modal too, or the dialog would block it.
-    QWidget* modal = QApplication::activeModalWidget();
-    const bool ueberModal = modal && modal != this;
+    // Over a modal dialog the help must be modal too, or the dialog would block it; that
+    // holds as long as the dialog is open, also when the help itself is the active one.
+    const bool ueberModal = modalerDialogOffen(this);
     if (ueberModal != (windowModality() == Qt::ApplicationModal)) {
         hide();
         setWindowModality(ueberModal ? Qt::ApplicationModal : Qt::NonModal);
@@ -70,6 +78,11 @@ void THilfe::protokollSetzen(const QString& datei) {
 }
 
 int THilfe::kontextVon(const QWidget* w) {
+    // An open menu: the highlighted item's own number, when it has one.
+    if (const auto* menu = qobject_cast<const QMenu*>(w); menu && menu->activeAction()) {
+        const int k = menu->activeAction()->property("helpContext").toInt();
+        if (k > 0) return k;
+    }
     for (; w; w = w->parentWidget()) {
         const int k = w->property("helpContext").toInt();
         if (k > 0) return k;
@@ -80,7 +93,8 @@ int THilfe::kontextVon(const QWidget* w) {
 void THilfe::knoepfeVerbinden(QWidget* fenster) {
     for (QAbstractButton* b : fenster->findChildren<QAbstractButton*>()) {
         const QString n = b->objectName();
-        if ((n != QStringLiteral("HelpBtn") && n != QStringLiteral("BitBtn3")) ||
+        if ((n != QStringLiteral("HelpBtn") && n != QStringLiteral("BitBtn3") &&
+             n != QStringLiteral("HilfeBtn")) ||
             b->property("hilfeVerbunden").toBool())
             continue;
         b->setProperty("hilfeVerbunden", true);

@@ -18,9 +18,11 @@ public:
 
     // "/debug": every help request is appended to `datei` (time, context, page).
     static void protokollSetzen(const QString& datei);
-    // The context number of `w`: its own, else the nearest of its parents, else 100.
+    // The context number of `w`: for an open menu its highlighted item's, else its own, else
+    // the nearest of its parents, else 100.
     static int kontextVon(const QWidget* w);
-    // Lets the "Hilfe" buttons (HelpBtn, BitBtn3) of `fenster` open help; once per window.
+    // Lets the "Hilfe" buttons (HelpBtn, BitBtn3, HilfeBtn) of `fenster` open help; once per
+    // window.
     void knoepfeVerbinden(QWidget* fenster);
 
 protected:

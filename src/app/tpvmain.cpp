@@ -412,8 +412,13 @@ bool TPVMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         const auto* k = static_cast<QKeyEvent*>(event);
         if (k->key() == Qt::Key_F1 && k->modifiers() == Qt::NoModifier && Hilfe) {
-            QWidget* fokus = QApplication::focusWidget();
-            Hilfe->zeigen(THilfe::kontextVon(fokus ? fokus : static_cast<QWidget*>(watched)));
+            // An open menu answers for its highlighted item; it closes for the help.
+            QWidget* fokus = QApplication::activePopupWidget();
+            if (!fokus) fokus = QApplication::focusWidget();
+            const int kontext = THilfe::kontextVon(fokus ? fokus : static_cast<QWidget*>(watched));
+            for (int i = 0; i < 8 && QApplication::activePopupWidget(); ++i)
+                QApplication::activePopupWidget()->close();
+            Hilfe->zeigen(kontext);
             return true;
         }
         if (k->key() == Qt::Key_F7 && k->modifiers() == Qt::NoModifier) {

@@ -6,6 +6,7 @@
 TAbsetzen::TAbsetzen(AppContext& ctx, QWidget* parent) : Listenfenster(ctx, parent) {
     setObjectName(QStringLiteral("Absetzen"));
     setWindowTitle(QStringLiteral("Ferkelabgänge"));
+    setProperty("helpContext", 350);
     aufbauen(QStringLiteral(" von:"), QStringLiteral("bis: "));
 }
 

@@ -40,6 +40,7 @@ private:
 TAusfallzeitp::TAusfallzeitp(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Ausfallzeitp"));
     setWindowTitle(QStringLiteral("Ausfallzeitpunkt"));
+    setProperty("helpContext", 360);
     setAttribute(Qt::WA_DeleteOnClose);
     // Keys reach the window itself, so that Escape closes it.
     setFocusPolicy(Qt::StrongFocus);

@@ -67,6 +67,7 @@ TAuswertungBasis::TAuswertungBasis(AppContext& ctx, QWidget* parent)
 TAuswertung::TAuswertung(AppContext& ctx, QWidget* parent) : TAuswertungBasis(ctx, parent) {
     setObjectName(QStringLiteral("Auswertung"));
     setWindowTitle(QStringLiteral("Auswertung"));
+    setProperty("helpContext", 310);
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(QFont(kSchrift, 8, QFont::Bold));
 

@@ -9,6 +9,7 @@
 THitliste::THitliste(AppContext& ctx, QWidget* parent) : Auswertungsliste(ctx, parent) {
     setObjectName(QStringLiteral("Hitliste"));
     setWindowTitle(QStringLiteral("Hitliste"));
+    setProperty("helpContext", 320);
     listeAufbauen(QStringLiteral(" von Platz"), QStringLiteral("bis Platz "));
 }
 

@@ -6,6 +6,7 @@
 TSaubewegung::TSaubewegung(AppContext& ctx, QWidget* parent) : Listenfenster(ctx, parent) {
     setObjectName(QStringLiteral("Saubewegung"));
     setWindowTitle(QStringLiteral("Sauenbewegungen"));
+    setProperty("helpContext", 340);
     aufbauen(QStringLiteral(" von lfd.Nr"), QStringLiteral("bis lfd.Nr "));
 }
 

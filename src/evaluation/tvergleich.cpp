@@ -6,6 +6,7 @@
 TVergleich::TVergleich(AppContext& ctx, QWidget* parent) : Auswertungsliste(ctx, parent) {
     setObjectName(QStringLiteral("Vergleich"));
     setWindowTitle(QStringLiteral("Vergleich"));
+    setProperty("helpContext", 330);
     listeAufbauen(QStringLiteral(" von Zeile"), QStringLiteral("bis Zeile "));
 }
 

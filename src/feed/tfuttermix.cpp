@@ -52,6 +52,7 @@ QStringList werteZellen(const QString& name, const std::array<double, kFutterWer
 TFuttermix::TFuttermix(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx), mix_(ctx) {
     setObjectName(QStringLiteral("Futtermix"));
     setWindowTitle(QStringLiteral("Futtermischung"));
+    setProperty("helpContext", 800);
 
     auto* nameLabel = new QLabel(QStringLiteral("Mischungsname"));
     ComboBox1 = new QComboBox;

@@ -26,6 +26,7 @@ TKomponente::TKomponente(AppContext& ctx, const TKomponentenRec& rec, Modus modu
     setObjectName(QStringLiteral("Komponente"));
     setWindowTitle(modus == Ziel ? QStringLiteral("Vorgabewerte")
                                  : QStringLiteral("Futterkomponente"));
+    setProperty("helpContext", 810);
     auto* gitter = new QGridLayout;
     auto* nameLabel = new QLabel(QStringLiteral("Bezeichnung"));
     Edit1 = new QLineEdit(rec.Name());

@@ -71,6 +71,7 @@ TArbeitsplan::TArbeitsplan(AppContext& ctx, QWidget* parent)
     : QWidget(parent), ctx_(ctx), plan_(ctx.Hilfslisten[hlStaelle]) {
     setObjectName(QStringLiteral("Arbeitsplan"));
     setWindowTitle(QStringLiteral("Arbeitsplan"));
+    setProperty("helpContext", 500);
 
     modell_ = new Zeilenmodell(this);
     Liste = new QTableView;

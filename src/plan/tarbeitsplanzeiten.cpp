@@ -52,6 +52,7 @@ TArbeitsplanzeiten::TArbeitsplanzeiten(AppContext& ctx, QWidget* parent)
     : QDialog(parent), ctx_(ctx), zeiten_(ctx.Planzeiten) {
     setObjectName(QStringLiteral("Arbeitsplanzeiten"));
     setWindowTitle(QStringLiteral("Einstellungen zum Arbeitsplan"));
+    setProperty("helpContext", 510);
 
     TabControl1 = new QTabBar(this);
     TabControl1->setObjectName(QStringLiteral("TabControl1"));

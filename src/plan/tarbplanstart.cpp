@@ -46,6 +46,7 @@ QFrame* rahmen(const QString& hinweis, QRadioButton* knopf, QWidget* feld, const
 TArbPlanStart::TArbPlanStart(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("ArbPlanStart"));
     setWindowTitle(QStringLiteral("Arbeitsplan"));
+    setProperty("helpContext", 500);
 
     RadioButton1 = new QRadioButton;
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));

@@ -60,6 +60,7 @@ TArbPlanTyp::TArbPlanTyp(AppContext& ctx, QWidget* parent)
     : QDialog(parent), ctx_(ctx), typen_(ctx.Plantypen) {
     setObjectName(QStringLiteral("ArbPlanTyp"));
     setWindowTitle(QStringLiteral("Arbeitsplandefinition"));
+    setProperty("helpContext", 520);
 
     auto* label = namensfeldAufbauen();
     stallUndGruppeAufbauen();

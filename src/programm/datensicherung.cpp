@@ -98,8 +98,15 @@ Dateiliste DateienSammeln(const QString& verzeichnis, const QStringList& masken,
     if (!sicherung) {
         QFile split(findFileNoCase(verzeichnis, QStringLiteral("Split.txt")));
         if (split.open(QIODevice::ReadOnly)) {
-            const QString zeile = cp1252::decode(split.readLine(4096)).trimmed();
-            hinzu(l, verzeichnis, zeile.left(12).trimmed(), {}, sicherung);
+            // The name is the line's first 12 characters as they stand; only blanks after
+            // it (and the line end) are not part of it.
+            QString zeile = cp1252::decode(split.readLine(4096));
+            while (zeile.endsWith(u'\n') || zeile.endsWith(u'\r'))
+                zeile.chop(1);
+            QString name = zeile.left(12);
+            while (name.endsWith(u' '))
+                name.chop(1);
+            hinzu(l, verzeichnis, name, {}, sicherung);
         }
     }
     const QString notiz = findFileNoCase(verzeichnis, QStringLiteral("NOTIZ.TXT"));

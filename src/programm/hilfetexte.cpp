@@ -13,15 +13,20 @@ struct Zeile {
 constexpr std::array kTabelle{
     Zeile{100, "start.html"},          Zeile{150, "hilfslisten.html"},
     Zeile{200, "saukarte.html"},       Zeile{220, "sauauswahl.html"},
-    Zeile{250, "saukarte.html"},       Zeile{251, "saukarte.html"},
-    Zeile{252, "saukarte.html"},       Zeile{253, "anomalien.html"},
-    Zeile{270, "saukarte.html"},       Zeile{300, "auswertung.html"},
+    Zeile{250, "saukarte.html"},       Zeile{251, "belegen.html"},
+    Zeile{252, "wurftermine.html"},    Zeile{253, "abferkeln.html"},
+    Zeile{270, "sammelbuchung.html"},  Zeile{300, "auswahl.html"},
+    Zeile{310, "auswertung.html"},     Zeile{320, "hitliste.html"},
+    Zeile{330, "vergleich.html"},      Zeile{340, "bewegungen.html"},
+    Zeile{350, "ferkelabgaenge.html"}, Zeile{360, "ausfallzeitpunkt.html"},
     Zeile{401, "notizen.html"},        Zeile{403, "datensicherung.html"},
-    Zeile{404, "einstellungen.html"},  Zeile{600, "einstellungen.html"},
-    Zeile{601, "datensicherung.html"}, Zeile{604, "einstellungen.html"},
-    Zeile{605, "einstellungen.html"},  Zeile{606, "einstellungen.html"},
-    Zeile{700, "drucken.html"},        Zeile{1000, "notizen.html"},
-    Zeile{1001, "rechner.html"},
+    Zeile{404, "einstellungen.html"},  Zeile{500, "arbeitsplan.html"},
+    Zeile{510, "planzeiten.html"},     Zeile{520, "plantypen.html"},
+    Zeile{600, "einstellungen.html"},  Zeile{601, "datensicherung.html"},
+    Zeile{604, "leistungsindex.html"}, Zeile{605, "einstellungen.html"},
+    Zeile{606, "bestandskarte.html"},  Zeile{700, "drucken.html"},
+    Zeile{800, "futtermischung.html"}, Zeile{810, "futterkomponente.html"},
+    Zeile{1000, "notizen.html"},       Zeile{1001, "rechner.html"},
 };
 
 } // namespace

@@ -107,13 +107,10 @@ void Rechenwerk::taste(QChar roh) {
         if (!ergebnis_) rechnen(false, Op::Keine);
         speicher_ = x_;
     } else if (k == u'R') {
+        // Only the value changes: a shown result then shows the memory, while a number being
+        // typed stays on display and is what the next calculation reads.
         if (ergebnis_) y_ = x_;
         x_ = speicher_;
-        // A number being typed gives way to the recalled one, as it is shown.
-        if (!ergebnis_) {
-            anzeige_ = RechnerZahl(x_).left(kAnzeige);
-            punkt_ = anzeige_.contains(u'.');
-        }
     } else if (k == u'\b') {
         if (!anzeige_.isEmpty()) {
             if (anzeige_.endsWith(u'.')) punkt_ = false;

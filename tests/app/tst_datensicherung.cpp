@@ -133,6 +133,56 @@ private slots:
         QCOMPARE(namen(DateienSammeln(d, kMasken, false, {})).size(), 2);
     }
 
+    // The name offered from Split.txt: the first 12 characters of its first line as they
+    // stand, without the line end and the blanks after the name.
+    void splitName_data() {
+        QTest::addColumn<QByteArray>("zeile");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Name mit Angaben dahinter")
+            << QByteArray("TEIL1.ZIP    weitere\r\nzweite Zeile\r\n") << "TEIL1.ZIP";
+        QTest::newRow("länger als 12") << QByteArray("ABCDEFGHIJKLMNOP\r\n") << "ABCDEFGHIJKL";
+        QTest::newRow("führende Leerzeichen zählen mit")
+            << QByteArray("   ABCDEFGHIJKL\r\n") << "   ABCDEFGHI";
+        QTest::newRow("führende Leerzeichen, kurzer Name")
+            << QByteArray("  KURZ.ZIP\n") << "  KURZ.ZIP";
+        QTest::newRow("ohne Zeilenende") << QByteArray("TEIL2.ZIP") << "TEIL2.ZIP";
+    }
+    void splitName() {
+        QFETCH(QByteArray, zeile);
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        const QString d = dir.path() + u'/';
+        QVERIFY(schreiben(d + "Split.txt", zeile));
+        QCOMPARE(namen(DateienSammeln(d, kMasken, false, {})), QStringList{name});
+    }
+
+    // Leaving the folder field gives its text the separator, edited or not; restoring from a
+    // folder typed there lists that folder.
+    void ordnerfeldVerlassen() {
+        TestContext t;
+        QTemporaryDir medium;
+        QVERIFY(schreiben(medium.filePath("PLANTYPE.DAT"), "x"));
+        TDatensicherung w(t.ctx);
+        w.SicherungOeffnen(QStringLiteral("/ohne/trenner"), kMasken);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* pfad = kind<QLineEdit>(&w, "EditPfad");
+        pfad->setFocus();
+        QTest::keyClick(pfad, Qt::Key_Tab);
+        QCOMPARE(pfad->text(), QStringLiteral("/ohne/trenner/"));
+
+        kind<QRadioButton>(&w, "Richtung_1")->click();
+        pfad->setFocus();
+        pfad->selectAll();
+        QTest::keyClicks(pfad, medium.path());
+        QTest::keyClick(pfad, Qt::Key_Return);
+        QCOMPARE(pfad->text(), medium.path() + u'/');
+        QCOMPARE(listbox(kind<QListWidget>(&w, "ListBox1")), QStringList{"PLANTYPE.DAT"});
+        QString geholt;
+        w.ZielHolen(geholt);
+        QCOMPARE(geholt, medium.path() + u'/');
+    }
+
     void abgebrochenesKopierenLaesstZielStehen() {
         QTemporaryDir dir;
         const QString von = dir.filePath("neu.DAT"), nach = dir.filePath("ziel.DAT");

@@ -1,12 +1,27 @@
+#include "app/tauswahl.h"
 #include "app/tdatensicherung.h"
 #include "app/teinstellungen.h"
 #include "app/thilfe.h"
 #include "app/thilfsliste.h"
+#include "app/tnotizen.h"
 #include "app/tpvmain.h"
+#include "app/trechner.h"
 #include "entry/tanomalein.h"
+#include "entry/tsammelbuchung.h"
+#include "entry/tsauauswahl.h"
 #include "entry/tsauwurfeingabe.h"
+#include "evaluation/tabsetzen.h"
+#include "evaluation/tausfallzeitp.h"
+#include "evaluation/tauswertung.h"
+#include "evaluation/tauswertungfilter.h"
+#include "evaluation/thitliste.h"
+#include "evaluation/tsaubewegung.h"
+#include "evaluation/tvergleich.h"
 #include "feed/tfuttermix.h"
+#include "feed/tkomponente.h"
+#include "plan/tarbeitsplan.h"
 #include "plan/tarbeitsplanzeiten.h"
+#include "plan/tarbplanstart.h"
 #include "plan/tarbplantyp.h"
 #include "programm/hilfetexte.h"
 #include "support/testcontext.h"
@@ -17,12 +32,94 @@
 
 namespace {
 
-// Every context number a window, its controls and actions carry.
-void kontexteSammeln(const QObject* o, QSet<int>& out) {
+// The text of a help page as the help window shows it.
+QString seitenText(int kontext) {
+    QFile f(hilfetexte::Seite(kontext));
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QTextDocument d;
+    d.setHtml(QString::fromUtf8(f.readAll()));
+    return d.toPlainText();
+}
+
+// Every window of the program, built on a test context as the program builds it.
+const QStringList kFenster{"Hauptfenster",     "Sau-Auswahl",     "Karte",
+                           "Karte neue Sau",   "Anomalitäten",    "Ausfälle",
+                           "Hilfsliste",       "Eingabepunkt",    "Sammelbuchung",
+                           "Auswahl",          "Auswertung",      "Ausfallzeitpunkt",
+                           "Hitliste",         "Vergleich",       "Sauenbewegungen",
+                           "Ferkelabgänge",    "Arbeitsplan",     "Arbeitsplanstart",
+                           "Planzeiten",       "Plantypen",       "Futtermischung",
+                           "Futterkomponente", "Vorgabewerte",    "Einstellungen 0",
+                           "Einstellungen 1",  "Einstellungen 2", "Einstellungen 3",
+                           "Einstellungen 4",  "Einstellungen 5", "Datensicherung",
+                           "Notizen",          "Rechner",         "Hilfe"};
+
+std::unique_ptr<QWidget> fensterBauen(const QString& n, AppContext& ctx) {
+    if (n == "Hauptfenster") return std::make_unique<TPVMain>(ctx);
+    if (n == "Sau-Auswahl") return std::make_unique<TSauAuswahl>(ctx);
+    if (n.startsWith("Karte")) {
+        auto k = std::make_unique<TSauWurfEingabe>(ctx);
+        if (n == "Karte neue Sau") k->SauOeffnen(-1);
+        return k;
+    }
+    if (n == "Anomalitäten" || n == "Ausfälle") {
+        auto a = std::make_unique<TAnomalEin>(ctx);
+        if (n == "Ausfälle") a->AnomalOeffnen(TWurfRec::leer(1), {}, 1, 2);
+        return a;
+    }
+    if (n == "Hilfsliste") return std::make_unique<THilfsliste>(ctx);
+    if (n == "Eingabepunkt") return std::make_unique<TAuswahl>(QStringLiteral("Eingabepunkt"), 270);
+    if (n == "Sammelbuchung") return std::make_unique<TSammelbuchung>(ctx);
+    if (n == "Auswahl") return std::make_unique<TAuswertungFilter>(ctx);
+    if (n == "Auswertung") return std::make_unique<TAuswertung>(ctx);
+    if (n == "Ausfallzeitpunkt") return std::make_unique<TAusfallzeitp>();
+    if (n == "Hitliste") return std::make_unique<THitliste>(ctx);
+    if (n == "Vergleich") return std::make_unique<TVergleich>(ctx);
+    if (n == "Sauenbewegungen") return std::make_unique<TSaubewegung>(ctx);
+    if (n == "Ferkelabgänge") return std::make_unique<TAbsetzen>(ctx);
+    if (n == "Arbeitsplan") return std::make_unique<TArbeitsplan>(ctx);
+    if (n == "Arbeitsplanstart") return std::make_unique<TArbPlanStart>(ctx);
+    if (n == "Planzeiten") return std::make_unique<TArbeitsplanzeiten>(ctx);
+    if (n == "Plantypen") return std::make_unique<TArbPlanTyp>(ctx);
+    if (n == "Futtermischung") return std::make_unique<TFuttermix>(ctx);
+    if (n == "Futterkomponente" || n == "Vorgabewerte")
+        return std::make_unique<TKomponente>(ctx, TKomponentenRec{},
+                                             n == "Vorgabewerte" ? TKomponente::Ziel
+                                                                 : TKomponente::Komponente);
+    if (n.startsWith("Einstellungen")) {
+        auto e = std::make_unique<TEinstellungen>(ctx);
+        // Through the Grund page first, as the dialog opens on it.
+        for (int i = 0; i <= n.section(u' ', 1).toInt(); ++i)
+            e->seiten()->setCurrentIndex(i);
+        return e;
+    }
+    if (n == "Datensicherung") return std::make_unique<TDatensicherung>(ctx);
+    if (n == "Notizen") return std::make_unique<TNotizen>(ctx);
+    if (n == "Rechner") return std::make_unique<TRechner>();
+    if (n == "Hilfe") return std::make_unique<THilfe>();
+    return {};
+}
+
+struct Fund {
+    int kontext;
+    QString name;  // what the page has to name
+    QString woher; // the object, for the failure message
+};
+
+// The context numbers of `o` and everything in it, down to the next window of its own: a
+// control's page names the window's caption, a menu item's page the item.
+void kontexteSammeln(const QObject* o, const QString& titel, QList<Fund>& out, bool wurzel) {
+    if (const auto* w = qobject_cast<const QWidget*>(o); w && !wurzel) {
+        const bool eigenesFenster = w->isWindow() && !qobject_cast<const QMenu*>(w);
+        if (eigenesFenster || qobject_cast<const QMdiSubWindow*>(w->parentWidget())) return;
+    }
     const int k = o->property("helpContext").toInt();
-    if (k) out.insert(k);
+    if (k > 0) {
+        const auto* a = qobject_cast<const QAction*>(o);
+        out.append({k, a ? a->text().remove(u'&') : titel, o->objectName()});
+    }
     for (const QObject* c : o->children())
-        kontexteSammeln(c, out);
+        kontexteSammeln(c, titel, out, false);
 }
 
 } // namespace
@@ -30,37 +127,173 @@ void kontexteSammeln(const QObject* o, QSet<int>& out) {
 class TestHilfe : public QObject {
     Q_OBJECT
 private slots:
-    void jederKontextHatEineSeite() {
+    // Every window has a context number; every number in it has a page of its own that names
+    // the window (a menu item's page names the item).
+    void jedesFensterHatSeineSeite_data() {
+        QTest::addColumn<QString>("fenster");
+        for (const QString& n : kFenster)
+            QTest::newRow(qPrintable(n)) << n;
+    }
+    void jedesFensterHatSeineSeite() {
+        QFETCH(QString, fenster);
         TestContext t;
-        QSet<int> kontexte;
-        {
-            TPVMain main(t.ctx);
-            kontexteSammeln(&main, kontexte);
+        const std::unique_ptr<QWidget> w = fensterBauen(fenster, t.ctx);
+        QVERIFY(w);
+        QVERIFY2(w->property("helpContext").toInt() > 0, "ohne eigene Hilfe");
+        QList<Fund> funde;
+        kontexteSammeln(w.get(), w->windowTitle(), funde, true);
+        for (const Fund& f : funde) {
+            const QString wo = QStringLiteral("%1 (%2)").arg(f.woher).arg(f.kontext);
+            QVERIFY2(hilfetexte::Bekannt(f.kontext), qPrintable(wo));
+            const QString text = seitenText(f.kontext);
+            QVERIFY2(!text.isEmpty(), qPrintable(wo + QStringLiteral(": keine Seite")));
+            QVERIFY2(text.contains(f.name),
+                     qPrintable(wo + QStringLiteral(" nennt nicht: ") + f.name));
         }
-        std::vector<std::unique_ptr<QWidget>> fenster;
-        fenster.emplace_back(new TDatensicherung(t.ctx));
-        fenster.emplace_back(new THilfsliste(t.ctx));
-        fenster.emplace_back(new TAnomalEin(t.ctx));
-        fenster.emplace_back(new TSauWurfEingabe(t.ctx));
-        fenster.emplace_back(new TFuttermix(t.ctx));
-        fenster.emplace_back(new TArbeitsplanzeiten(t.ctx));
-        fenster.emplace_back(new TArbPlanTyp(t.ctx));
-        auto* einst = new TEinstellungen(t.ctx);
-        fenster.emplace_back(einst);
-        for (int i = 0; i < einst->seiten()->count(); ++i) {
-            einst->seiten()->setCurrentIndex(i);
-            kontexte.insert(einst->property("helpContext").toInt());
-        }
-        for (const auto& w : fenster)
-            kontexteSammeln(w.get(), kontexte);
-        QVERIFY(kontexte.size() >= 10);
-        for (int k : kontexte) {
-            QVERIFY2(hilfetexte::Bekannt(k), qPrintable(QString::number(k)));
-            QVERIFY2(QFile::exists(hilfetexte::Seite(k)), qPrintable(hilfetexte::Seite(k)));
-        }
+    }
+
+    void jedeSeiteIstDa() {
         for (int k : hilfetexte::Kontexte())
-            QVERIFY(QFile::exists(hilfetexte::Seite(k)));
+            QVERIFY2(!seitenText(k).isEmpty(), qPrintable(hilfetexte::Seite(k)));
         QCOMPARE(hilfetexte::Seite(4711), QStringLiteral(":/hilfe/start.html"));
+    }
+
+    // F1 in a control reaches the page that describes that control.
+    void feldFuehrtZuSeinerSeite_data() {
+        QTest::addColumn<QString>("fenster");
+        QTest::addColumn<QString>("feld");
+        QTest::addColumn<QString>("erwartet");
+        QTest::newRow("Absetzen") << "Karte"
+                                  << "Absetzen"
+                                  << "Absetztag";
+        QTest::newRow("abgesetzte") << "Karte"
+                                    << "abgesetzte"
+                                    << "abgesetzte";
+        QTest::newRow("Ausfälle") << "Karte"
+                                  << "Ausfall"
+                                  << "Ausfälle";
+        QTest::newRow("geborene") << "Karte"
+                                  << "geborene"
+                                  << "tot geborene";
+        QTest::newRow("Verlustursache") << "Ausfälle"
+                                        << "ComboBox1"
+                                        << "Ursache";
+        QTest::newRow("Belegen") << "Karte"
+                                 << "Belegen1"
+                                 << "Eber";
+        QTest::newRow("Trächtigkeit") << "Karte"
+                                      << "tkdatum1"
+                                      << "1. TK";
+        QTest::newRow("Termin der Sau") << "Karte"
+                                        << "Impfung1"
+                                        << "Termine der Sau";
+        QTest::newRow("Termin des Wurfes") << "Karte"
+                                           << "termin1"
+                                           << "Termine";
+        QTest::newRow("Stammdaten") << "Karte neue Sau"
+                                    << "SauNr"
+                                    << "Eingabebegin mit Wurf";
+        QTest::newRow("Index") << "Einstellungen 2"
+                               << "NumEdit2"
+                               << "abgesetzte Ferkel";
+        QTest::newRow("Bestandskarte") << "Einstellungen 3"
+                                       << "ListAusdruck"
+                                       << "bisherige Würfe";
+        QTest::newRow("Sammelbuchung") << "Sammelbuchung"
+                                       << "tdate_ed1"
+                                       << "Eingabepunkt";
+        QTest::newRow("Eingabepunkt") << "Eingabepunkt"
+                                      << "ListBox1"
+                                      << "Sau-Auswahl";
+        QTest::newRow("Hitliste") << "Hitliste"
+                                  << "ScrollBox1"
+                                  << "Leistungsindex";
+        QTest::newRow("Vergleich") << "Vergleich"
+                                   << "ScrollBox1"
+                                   << "Herkunft";
+        QTest::newRow("Bewegungen") << "Sauenbewegungen"
+                                    << "ScrollBox1"
+                                    << "Abnehmer";
+        QTest::newRow("Ferkelbuch") << "Ferkelabgänge"
+                                    << "ScrollBox1"
+                                    << "Bestand";
+        QTest::newRow("Auswertung") << "Auswertung"
+                                    << "Button1"
+                                    << "Ausfallzeitpunkt";
+        QTest::newRow("Arbeitsplan") << "Arbeitsplan"
+                                     << "ListBox1"
+                                     << "Kürzel";
+        QTest::newRow("Planstart") << "Arbeitsplanstart"
+                                   << "NumEdit1"
+                                   << "Kalenderwoche";
+        QTest::newRow("Planzeiten") << "Planzeiten"
+                                    << "Edit1"
+                                    << "Kürzel";
+        QTest::newRow("Plantypen") << "Plantypen"
+                                   << "ListBox1"
+                                   << "Ställe";
+        QTest::newRow("Optimieren") << "Futtermischung"
+                                    << "OptimierenBtn"
+                                    << "billigsten";
+        QTest::newRow("Komponente") << "Futterkomponente"
+                                    << "Edit1"
+                                    << "Bezeichnung";
+        QTest::newRow("Ordner der Sicherung") << "Datensicherung"
+                                              << "EditPfad"
+                                              << "Ordner";
+    }
+    void feldFuehrtZuSeinerSeite() {
+        QFETCH(QString, fenster);
+        QFETCH(QString, feld);
+        QFETCH(QString, erwartet);
+        TestContext t;
+        const std::unique_ptr<QWidget> w = fensterBauen(fenster, t.ctx);
+        const auto* f = w->findChild<QWidget*>(feld);
+        QVERIFY(f);
+        const int k = THilfe::kontextVon(f);
+        QVERIFY2(seitenText(k).contains(erwartet), qPrintable(hilfetexte::Seite(k)));
+    }
+
+    // F1 on a highlighted menu item opens the item's own page; the menu closes.
+    void f1ImMenue_data() {
+        QTest::addColumn<QString>("menue");
+        QTest::addColumn<QString>("punkt");
+        QTest::addColumn<int>("kontext");
+        QTest::newRow("Neue Sau") << "Daten1"
+                                  << "NeueSau1" << 200;
+        QTest::newRow("Eingabe") << "Daten1"
+                                 << "Eingabe1" << 250;
+        QTest::newRow("Hilfslisten") << "Daten1"
+                                     << "Hilfslisten1" << 150;
+        QTest::newRow("Sammel") << "Daten1"
+                                << "Sammel1" << 270;
+        QTest::newRow("Drucken") << "Daten1"
+                                 << "Drucken1" << 700;
+        QTest::newRow("Drucker einrichten") << "Daten1"
+                                            << "Druckereinrichten1" << 700;
+        QTest::newRow("ohne eigene Nummer") << "Daten1"
+                                            << "Beenden1" << 100;
+        QTest::newRow("Optionen") << "Optionen1"
+                                  << "Einstellungen1" << 100;
+    }
+    void f1ImMenue() {
+        QFETCH(QString, menue);
+        QFETCH(QString, punkt);
+        QFETCH(int, kontext);
+        TestContext t;
+        TPVMain main(t.ctx);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        auto* m = main.findChild<QMenu*>(menue);
+        QAction* a = main.menuItem(punkt);
+        a->setEnabled(true); // the herd is empty
+        m->popup(main.mapToGlobal(QPoint(20, 20)));
+        QVERIFY(QTest::qWaitForWindowExposed(m));
+        m->setActiveAction(a);
+        QTest::keyClick(m, Qt::Key_F1);
+        QCOMPARE(main.hilfe()->kontext(), kontext);
+        QVERIFY(main.hilfe()->isVisible());
+        QVERIFY(!m->isVisible());
     }
 
     void f1UndHilfeKnopf() {
@@ -90,23 +323,48 @@ private slots:
         THilfe::protokollSetzen({});
     }
 
+    // The card's "Hilfe" button: the new-sow page for a new sow, the card page otherwise.
+    void hilfeKnopfDerKarte() {
+        TestContext t;
+        TPVMain main(t.ctx);
+        main.show();
+        Sau s;
+        s.rec.setSauNr(QStringLiteral("17"));
+        t.ctx.Sauenliste.push_back(s);
+        for (int index : {-1, 0}) {
+            TSauWurfEingabe karte(t.ctx, &main);
+            karte.SauOeffnen(index);
+            karte.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&karte));
+            main.hilfe()->hide();
+            karte.findChild<QPushButton*>(QStringLiteral("HilfeBtn"))->click();
+            QVERIFY(main.hilfe()->isVisible());
+            QCOMPARE(main.hilfe()->kontext(), index < 0 ? 200 : 250);
+        }
+    }
+
     void ueberModalemDialog() {
         TestContext t;
         TPVMain main(t.ctx);
         main.show();
         TDatensicherung dlg(t.ctx, &main);
-        bool modal = false, zu = false;
+        bool modal = false, inhaltVorn = false, zu = false;
         QTimer::singleShot(0, &dlg, [&] {
             QTest::keyClick(dlg.findChild<QWidget*>(QStringLiteral("ListBox1")), Qt::Key_F1);
             // Reachable while the dialog waits: modal over it.
             modal =
                 main.hilfe()->isVisible() && main.hilfe()->windowModality() == Qt::ApplicationModal;
+            // "Inhalt" keeps it in front of the dialog.
+            main.hilfe()->findChild<QPushButton*>(QStringLiteral("InhaltBtn"))->click();
+            inhaltVorn = main.hilfe()->kontext() == 100 && main.hilfe()->isVisible() &&
+                         QApplication::activeModalWidget() == main.hilfe();
             QTest::keyClick(main.hilfe(), Qt::Key_Escape);
             zu = !main.hilfe()->isVisible();
             dlg.reject();
         });
         dlg.exec();
         QVERIFY(modal);
+        QVERIFY(inhaltVorn);
         QVERIFY(zu);
         main.Hilfe1Click();
         QCOMPARE(main.hilfe()->windowModality(), Qt::NonModal);

@@ -27,7 +27,14 @@ private slots:
             {"nach Überlauf neue Zahl", "8/0=5", "5"},
             {"zu groß", "99999999*2=", "Überlauf"},
             {"Rücktaste", "123\b", "12"},
-            {"R beim Tippen zeigt den Speicher", "4M5+7R=", "9."},
+            {"Speicher nach C", "3MCR+1=", "4."},
+            // "R" while typing sets the value only; the typed number stays and counts.
+            {"R vor der ersten Ziffer", "R9=", "9."},
+            {"R beim Tippen", "4M5+7R=", "12."},
+            {"R beim Tippen, weiter getippt", "4M5+7R1=", "76."},
+            {"Punkt nach R beim Tippen", "4M7R.5=", "7.5"},
+            {"R nach Ergebnis zeigt den Speicher", "5M2*3=R", "5."},
+            {"Punkt nach Ergebnis beginnt neue Zahl", "2*3=.5+1=", "1.5"},
             {"Nachkommastellen gekürzt", "1/3=", "0.3333333"},
         };
         for (const auto& f : faelle)
