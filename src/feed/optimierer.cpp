@@ -19,8 +19,10 @@ bool aktiv(Zeilen z, int r) {
 }
 
 // The dense tableau over the chosen rows in canonical form: the basic columns are unit
-// columns. Columns: the free entries, then one slack per inequality row, then one artificial
-// per row that does not start on its slack; their order is the order of Bland's rule.
+// columns. Columns: the free entries, then one slack per inequality row, then an artificial
+// for TS and for each lower limit above 0; their order is the order of Bland's rule. A lower
+// limit of 0 is kept negated, so that its slack starts in the basis. An artificial column
+// that has left the basis is dropped, except the one of TS, whose column gives that row's dual.
 struct Tableau {
     enum Art { Frei, Schlupf, Kuenstlich };
     struct Spalte {
@@ -29,12 +31,16 @@ struct Tableau {
     };
 
     int m = 0, n = 0;
-    int zeile[R]{}; // the programme's row of tableau row i
-    int start[R]{}; // the column basic in row i at the start: now column i of the inverse basis
+    int zeile[R]{};      // the programme's row of tableau row i
+    int vorzeichen[R]{}; // tableau row i is this times the programme's row
     int basis[R]{};
+    int dualSpalte[R]{}; // a column that is startWert[i] * e_i in the starting tableau
+    int startWert[R]{};
     Spalte spalte[kMaxSpalten]{};
+    bool fallen[kMaxSpalten]{};
     mpq_class t[R][kMaxSpalten];
     mpq_class b[R];
+    mpq_class kosten[kMaxSpalten];
     mpq_class d[kMaxSpalten]; // reduced costs
     mpq_class mz;             // minus the objective, updated like the reduced costs
 
@@ -43,51 +49,66 @@ struct Tableau {
             if (aktiv(zeilen, r)) zeile[m++] = r;
         for (int i = 0; i < lp.v; ++i)
             spalte[n++] = {Frei, i};
-        for (int i = 0; i < m; ++i)
-            if (zeile[i] > 0) spalte[n++] = {Schlupf, zeile[i]};
-        for (int i = 0; i < m; ++i)
-            if (MischungsLP::art(zeile[i]) != MischungsLP::Hoechstens)
-                spalte[n++] = {Kuenstlich, zeile[i]};
         for (int i = 0; i < m; ++i) {
             const int r = zeile[i];
             b[i] = lp.b[std::size_t(r)];
-            for (int j = 0; j < n; ++j) {
-                const Spalte s = spalte[j];
-                if (s.art == Frei) {
-                    t[i][j] = lp.a[std::size_t(r)][std::size_t(s.nr)];
-                } else if (s.nr == r) {
-                    const bool plus =
-                        s.art == Kuenstlich || MischungsLP::art(r) == MischungsLP::Hoechstens;
-                    t[i][j] = plus ? 1 : -1;
-                    if (plus) start[i] = basis[i] = j;
-                }
+            const auto art = MischungsLP::art(r);
+            vorzeichen[i] = art == MischungsLP::Mindestens && sgn(b[i]) == 0 ? -1 : 1;
+            for (int j = 0; j < lp.v; ++j) {
+                t[i][j] = lp.a[std::size_t(r)][std::size_t(j)];
+                if (vorzeichen[i] < 0) t[i][j] = -t[i][j];
             }
+        }
+        for (int i = 0; i < m; ++i) {
+            if (zeile[i] == 0) continue;
+            const int hoch = MischungsLP::art(zeile[i]) == MischungsLP::Hoechstens ? 1 : -1;
+            t[i][n] = hoch * vorzeichen[i];
+            dualSpalte[i] = n;
+            startWert[i] = hoch * vorzeichen[i];
+            if (sgn(t[i][n]) > 0) basis[i] = n;
+            spalte[n++] = {Schlupf, zeile[i]};
+        }
+        for (int i = 0; i < m; ++i) {
+            if (zeile[i] != 0 && sgn(t[i][dualSpalte[i]]) > 0) continue;
+            t[i][n] = 1;
+            basis[i] = n;
+            if (zeile[i] == 0) {
+                dualSpalte[i] = n;
+                startWert[i] = 1;
+            }
+            spalte[n++] = {Kuenstlich, zeile[i]};
         }
     }
 
-    // Sets the reduced costs and the objective for column costs `kosten`.
-    template <class Kosten> void kostenSetzen(Kosten kosten) {
+    // Sets the column costs, the reduced costs and the objective.
+    template <class Kosten> void kostenSetzen(Kosten k) {
+        for (int j = 0; j < n; ++j)
+            kosten[j] = k(spalte[j]);
         mpq_class h;
         for (int j = 0; j < n; ++j) {
-            d[j] = kosten(spalte[j]);
+            if (fallen[j]) continue;
+            d[j] = kosten[j];
             for (int i = 0; i < m; ++i)
-                if (const mpq_class cb = kosten(spalte[basis[i]]);
-                    sgn(cb) != 0 && sgn(t[i][j]) != 0) {
-                    h = cb * t[i][j];
+                if (sgn(kosten[basis[i]]) != 0 && sgn(t[i][j]) != 0) {
+                    h = kosten[basis[i]] * t[i][j];
                     d[j] -= h;
                 }
         }
         mz = 0;
-        for (int i = 0; i < m; ++i)
-            mz -= kosten(spalte[basis[i]]) * b[i];
+        for (int i = 0; i < m; ++i) {
+            h = kosten[basis[i]] * b[i];
+            mz -= h;
+        }
     }
 
     void pivot(int p, int k) {
+        const int geht = basis[p];
+        if (spalte[geht].art == Kuenstlich && spalte[geht].nr != 0) fallen[geht] = true;
         const mpq_class q = t[p][k];
         int nz[kMaxSpalten];
         int anzahl = 0;
         for (int j = 0; j < n; ++j)
-            if (sgn(t[p][j]) != 0) {
+            if (!fallen[j] && sgn(t[p][j]) != 0) {
                 t[p][j] /= q;
                 nz[anzahl++] = j;
             }
@@ -145,10 +166,15 @@ struct Tableau {
         }
     }
 
-    // y[r] = c_B . B^-1 e_r, read from the reduced cost of the column that started in row r.
-    template <class Kosten> void duale(Kosten kosten, std::array<mpq_class, R>& y) const {
-        for (int i = 0; i < m; ++i)
-            y[std::size_t(zeile[i])] = kosten(spalte[start[i]]) - d[start[i]];
+    // y = c_B . B^-1 for the programme's rows: column i of B^-1 is the current column that
+    // started as +-e_i, and c_B times it is its cost less its reduced cost.
+    void duale(std::array<mpq_class, R>& y) const {
+        for (int i = 0; i < m; ++i) {
+            const int j = dualSpalte[i];
+            mpq_class& yr = y[std::size_t(zeile[i])];
+            yr = kosten[j] - d[j];
+            yr *= startWert[i] * vorzeichen[i];
+        }
     }
 };
 
@@ -231,7 +257,7 @@ LPLoesung loesen(const MischungsLP& lp, Zeilen zeilen, bool nurZulaessig) {
     tb.kostenSetzen(kosten1);
     tb.simplex(l.schritte); // bounded below by 0
     if (sgn(tb.mz) < 0) {
-        tb.duale(kosten1, l.y);
+        tb.duale(l.y);
         l.status = LPLoesung::Unloesbar;
         return l;
     }
@@ -253,23 +279,15 @@ LPLoesung loesen(const MischungsLP& lp, Zeilen zeilen, bool nurZulaessig) {
         if (const Tableau::Spalte s = tb.spalte[tb.basis[i]]; s.art == Tableau::Frei)
             l.x[std::size_t(s.nr)] = tb.b[i];
     l.kosten = -tb.mz;
-    tb.duale(kosten2, l.y);
+    tb.duale(l.y);
     l.status = LPLoesung::Optimal;
     return l;
 }
 
-} // namespace
-
-LPLoesung LPLoesen(const MischungsLP& lp, Zeilen zeilen) {
-    return loesen(lp, zeilen, false);
-}
-
-Zeilen UnvereinbareZeilen(const MischungsLP& lp) {
-    const LPLoesung l = loesen(lp, kAlleZeilen, true);
-    if (l.status != LPLoesung::Unloesbar) return 0;
-    // The rows a certificate touches cannot be met together; each row is dropped in turn
-    // while the rest still cannot, the rows without a target first and TS last.
-    Zeilen z = traeger(l.y);
+// From rows that cannot be met together: each row is dropped in turn while the rest still
+// cannot, the rows without a target first and TS last; the rows a certificate touches always
+// form such a set, so the set shrinks to the support of each new one.
+Zeilen konfliktEingrenzen(const MischungsLP& lp, Zeilen z) {
     int reihe[R];
     int k = 0;
     for (const bool mitZiel : {false, true})
@@ -281,6 +299,17 @@ Zeilen UnvereinbareZeilen(const MischungsLP& lp) {
         if (ohne.status == LPLoesung::Unloesbar) z = traeger(ohne.y);
     }
     return z;
+}
+
+} // namespace
+
+LPLoesung LPLoesen(const MischungsLP& lp, Zeilen zeilen) {
+    return loesen(lp, zeilen, false);
+}
+
+Zeilen UnvereinbareZeilen(const MischungsLP& lp) {
+    const LPLoesung l = loesen(lp, kAlleZeilen, true);
+    return l.status == LPLoesung::Unloesbar ? konfliktEingrenzen(lp, traeger(l.y)) : 0;
 }
 
 double AufReal48(const mpq_class& q) {
@@ -374,7 +403,8 @@ OptimierAusgang Optimieren(std::array<TMischungsPosten, kMischungPosten>& posten
         return aus;
     }
     const LPLoesung l = LPLoesen(lp);
-    if (l.status == LPLoesung::Unloesbar) aus.unvereinbar = koepfe(UnvereinbareZeilen(lp));
+    if (l.status == LPLoesung::Unloesbar)
+        aus.unvereinbar = koepfe(konfliktEingrenzen(lp, traeger(l.y)));
     if (l.status != LPLoesung::Optimal) return aus;
     // The shares are stored as 6-byte reals; the check is made on what is stored.
     std::array<TMischungsPosten, kMischungPosten> neu = posten;
