@@ -318,7 +318,7 @@ double AufReal48(const mpq_class& q) {
     // 2^e <= a < 2^(e+1)
     long e =
         long(mpz_sizeinbase(a.get_num_mpz_t(), 2)) - long(mpz_sizeinbase(a.get_den_mpz_t(), 2));
-    if (e > 200) return sgn(q) * HUGE_VAL;
+    if (e > 200) return sgn(q) * real48::kMax;
     if (e < -200) return 0.0;
     mpq_class stufe = 1;
     if (e >= 0)
