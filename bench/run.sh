@@ -2,7 +2,8 @@
 # Builds the benchmarks (Release, in build-bench/) and runs them: loading, saving, the
 # selection rebuild and its sorts, the work plan and the herd evaluation "Auswahl" against
 # their baselines on demo herds of 1,000, 10,000 and 40,000 sows; then the memory with the
-# 40,000-sow herd loaded, the start-up of the program on it and the work plan on it.
+# 40,000-sow herd loaded, the start-up of the program on it and the work plan on it; and the
+# feed optimiser on 10,000 random mixes.
 # Arguments go to the benchmark program, e.g.
 #   bench/run.sh --groessen=40000 --benchmark_filter='Laden|lesen'
 set -euo pipefail
@@ -12,7 +13,7 @@ dir=build-bench
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPORVANTA_TESTS=OFF >/dev/null
 cmake --build "$dir" -j "${JOBS:-$(nproc)}" \
     --target porvanta_bench porvanta_auswertung_bench porvanta_berichte_bench porvanta_speicher \
-    porvanta_startzeit porvanta_planzeit demoherde >/dev/null
+    porvanta_startzeit porvanta_planzeit porvanta_futter_bench demoherde >/dev/null
 
 # Loading and saving allocate as at a fresh start; the selection in a warm program.
 "$dir/bench/porvanta_bench" --frisch --benchmark_color=false --benchmark_repetitions=3 \
@@ -22,6 +23,10 @@ cmake --build "$dir" -j "${JOBS:-$(nproc)}" \
 
 # The herd evaluation over the whole herd.
 "$dir/bench/porvanta_auswertung_bench" --benchmark_color=false --benchmark_repetitions=3 "$@"
+
+echo
+echo "Futteroptimierung:"
+"$dir/bench/porvanta_futter_bench" --benchmark_color=false
 
 echo
 echo "Tierbewegungen und Ferkelbuch:"

@@ -4,46 +4,65 @@
 
 #include <QStringList>
 #include <array>
+#include <gmpxx.h>
 
-// The linear programme of a mix: the free entries' contents and prices and the right-hand
-// side of the 12 nutrient rows. Row 0 (TS) is an equality, rows 6..8 (RFas, RFett, RAsche)
-// are upper limits, all others lower limits.
+// A set of rows of the programme, bit r for row r.
+using Zeilen = unsigned;
+constexpr Zeilen kAlleZeilen = (1u << kNaehrwerte) - 1;
+
+// The linear programme of a mix in exact rationals: the free entries' contents and prices and
+// the right-hand side of the 12 nutrient rows, each taken exactly from its double. Row 0 (TS)
+// is an equality, rows 6..8 (RFas, RFett, RAsche) are upper limits, all others lower limits.
 struct MischungsLP {
     enum Art { Gleich, Mindestens, Hoechstens };
     static Art art(int r) { return r == 0 ? Gleich : (r >= 6 && r <= 8 ? Hoechstens : Mindestens); }
 
-    int v = 0;                                                        // free entries
-    std::array<std::array<double, kMischungPosten>, kNaehrwerte> a{}; // a[r][i]
-    std::array<double, kMischungPosten> c{};                          // price of free entry i
-    std::array<double, kNaehrwerte> b{};
-    std::array<double, kNaehrwerte> fest{}; // the fixed entries' part of each nutrient
+    int v = 0;                                                           // free entries
+    std::array<std::array<mpq_class, kMischungPosten>, kNaehrwerte> a{}; // a[r][i]
+    std::array<mpq_class, kMischungPosten> c{};                          // price of free entry i
+    std::array<mpq_class, kNaehrwerte> b{};
+    std::array<mpq_class, kNaehrwerte> fest{}; // the fixed entries' part of each nutrient
+    Zeilen gesetzt = 0; // rows whose right-hand side is what a target leaves to the free entries
 };
 
 // The rows for entries 0..n-1 of which the first f are fixed: the remaining target or 0 when
-// it is not positive; an upper limit of 0 means no limit and becomes 880.
+// it is not positive; an upper limit of 0 means no limit and becomes 880. A value that is not
+// finite counts as 0.
 MischungsLP LPAufstellen(const std::array<TMischungsPosten, kMischungPosten>& posten, int f, int n,
                          const std::array<double, kNaehrwerte>& ziele);
 
 struct LPLoesung {
-    enum Status { Optimal, Unloesbar, Abbruch };
-    Status status = Abbruch;
-    std::array<double, kMischungPosten> x{}; // shares of the free entries
-    double kosten = 0;
-    // Optimal: the duals of the rows. Unloesbar: a Farkas certificate, y.A <= 0 for every
-    // column (free entries and slacks) and y.b > 0, so no mix meets the rows it touches.
-    std::array<double, kNaehrwerte> y{};
-    // Basic column per row: free entry i, slack 100 + r of row r, artificial 200 + r.
-    std::array<int, kNaehrwerte> basis{};
+    enum Status { Optimal, Unloesbar, Unbeschraenkt };
+    Status status = Unloesbar;
+    std::array<mpq_class, kMischungPosten> x{}; // shares of the free entries
+    mpq_class kosten;
+    // Optimal: the duals of the rows, y.A <= c for every column and y.b = kosten.
+    // Unloesbar: a Farkas certificate, y.A <= 0 for every column (free entries and slacks)
+    // and y.b > 0, so no mix meets the rows it touches. Rows left out have y = 0.
+    std::array<mpq_class, kNaehrwerte> y{};
     int schritte = 0;
 };
 
-// Two-phase simplex on the programme's tableau with Bland's rule (lowest column with a
-// positive reduced cost enters, the smallest quotient leaves, the lowest row on ties), at a
-// bounded number of steps.
-LPLoesung LPLoesen(const MischungsLP& lp);
+// Two-phase simplex in exact arithmetic with Bland's rule (the lowest column with a negative
+// reduced cost enters, ties in the quotient go to the lowest basic column), on the given rows
+// of the programme only.
+LPLoesung LPLoesen(const MischungsLP& lp, Zeilen zeilen = kAlleZeilen);
+
+// For a programme without solution: a set of rows that cannot be met together while every
+// smaller part of it can. Rows the user set are kept in preference, TS most of all. Empty
+// when the programme is solvable.
+Zeilen UnvereinbareZeilen(const MischungsLP& lp);
+
+// The Real48 value nearest to q (ties to even), as a double.
+double AufReal48(const mpq_class& q);
 
 // Whether shares x meet every row within a small tolerance and none is negative.
 bool ErfuelltAlleZeilen(const MischungsLP& lp, const std::array<double, kMischungPosten>& x);
+
+// Heads of the targets that entries 0..n-1 with their shares miss: TS off its target, a lower
+// limit not reached, an upper limit above 0 passed.
+QStringList VerfehlteZiele(const std::array<TMischungsPosten, kMischungPosten>& posten, int n,
+                           const std::array<double, kNaehrwerte>& ziele);
 
 // Fixed entries to the front, in the order met: each one behind the fixed block is exchanged
 // with the first entry that is not fixed. Returns the number of fixed entries.
@@ -52,6 +71,7 @@ int FesteNachVorne(std::array<TMischungsPosten, kMischungPosten>& posten, int n)
 struct OptimierAusgang {
     bool ok = false;
     QStringList unvereinbar; // heads of the targets that cannot be met together
+    QStringList verfehlt;    // heads of the targets the fixed entries alone already miss
     QStringList bindend;     // heads of the targets that set the price
 };
 

@@ -387,6 +387,8 @@ void TFuttermix::OptimierenBtnClick() {
         if (!aus.unvereinbar.isEmpty())
             text += QStringLiteral("\nNicht gleichzeitig erreichbar: ") +
                     aus.unvereinbar.join(QStringLiteral(", "));
+        if (!aus.verfehlt.isEmpty())
+            text += QStringLiteral("\nNicht erreicht: ") + aus.verfehlt.join(QStringLiteral(", "));
         ctx_.messages().error(text);
     } else if (!aus.bindend.isEmpty()) {
         ZielInfo->setText(QStringLiteral("Bindende Vorgaben: ") +

@@ -313,6 +313,24 @@ private slots:
         d.tc.messages.planAnswer(A::No);
     }
 
+    void alleFestUndZielVerfehltWirdGemeldet() {
+        Futterdaten d;
+        Fenster f(d.tc.ctx);
+        f.hinzufuegen(0);
+        f.hinzufuegen(1);
+        for (int i = 0; i < 2; ++i) {
+            f.w.mix().AnteilSetzen(i, 0.5);
+            f.w.mix().FestSetzen(i, true);
+        }
+        f.w.mix().Ziele[fwRProt] = 150; // the two give 112.5
+        f.w.OptimierenBtn->click();
+        QCOMPARE(d.tc.messages.texts(), QStringList{"Es konnte kein Optimum ermittelt werden.\n"
+                                                    "Bitte überprüfen Sie die Vorgaben.\n"
+                                                    "Nicht erreicht: RProt"});
+        QCOMPARE(f.w.mix().Posten[0].Anteil(), 0.5);
+        d.tc.messages.planAnswer(A::No);
+    }
+
     void komponenteOhneNamenAbgelehnt() {
         Futterdaten d;
         Fenster f(d.tc.ctx);
