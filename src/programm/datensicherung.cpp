@@ -15,6 +15,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <unistd.h>
+
 namespace datensicherung {
 
 bool DatumLesen(const QString& text, QDateTime& out) {
@@ -238,8 +240,14 @@ bool TagesKopie(const QString& datenpfad, const QDate& heute, int behalten) {
     const QString ziel = d.filePath(sub) + QStringLiteral("/SAUWURF-") +
                          heute.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".DAT");
     if (QFileInfo::exists(ziel)) return true;
-    QString fehler;
-    if (!d.mkpath(sub) || !DateiKopieren(herde, ziel, fehler)) return false;
+    if (!d.mkpath(sub)) return false;
+    // A second name for the file as it is: every save writes a new file and renames it over
+    // the herd file, so the day's copy keeps this morning's bytes without copying them. Where
+    // the medium has no links (a FAT stick), a real copy.
+    if (::link(QFile::encodeName(herde).constData(), QFile::encodeName(ziel).constData()) != 0) {
+        QString fehler;
+        if (!DateiKopieren(herde, ziel, fehler)) return false;
+    }
     QDir s(d.filePath(sub));
     const QStringList alle = s.entryList({QStringLiteral("SAUWURF-\?\?\?\?-\?\?-\?\?.DAT")},
                                          QDir::Files, QDir::Name | QDir::Reversed);

@@ -62,8 +62,9 @@ QString Quelle(const QString& verzeichnis, const QString& name, const QString& e
 // the data directory itself), after their files were replaced.
 void NeuLaden(AppContext& ctx);
 
-// Once a day, before the first save: SAUWURF.DAT to "Sicherungen/SAUWURF-yyyy-mm-dd.DAT";
-// the newest `behalten` stay. Returns false when the copy failed.
+// Once a day, before the first save: SAUWURF.DAT kept as "Sicherungen/SAUWURF-yyyy-mm-dd.DAT"
+// (a hard link, as the save replaces the herd file by a new one; a copy where links are not
+// possible); the newest `behalten` stay. Returns false when the copy failed.
 bool TagesKopie(const QString& datenpfad, const QDate& heute, int behalten = 14);
 
 } // namespace datensicherung

@@ -1,5 +1,6 @@
 #include "app/tdatensicherung.h"
 #include "herd/herdfile.h"
+#include "platform/safewrite.h"
 #include "programm/datensicherung.h"
 #include "programm/einstellungenspeicher.h"
 #include "support/apphilfe.h"
@@ -7,6 +8,7 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <sys/stat.h>
 
 using namespace datensicherung;
 
@@ -208,7 +210,17 @@ private slots:
         QVERIFY(!QFileInfo::exists(d + "Sicherungen"));
         QVERIFY(schreiben(d + "SAUWURF.DAT", "morgens"));
         QVERIFY(TagesKopie(d, QDate(2013, 3, 1)));
-        QVERIFY(schreiben(d + "SAUWURF.DAT", "mittags"));
+        // The day's copy is the morning's file under a second name, not a copy of its bytes.
+        struct stat herde {
+        }, kopie{};
+        QCOMPARE(::stat(QFile::encodeName(d + "SAUWURF.DAT").constData(), &herde), 0);
+        QCOMPARE(
+            ::stat(QFile::encodeName(d + "Sicherungen/SAUWURF-2013-03-01.DAT").constData(), &kopie),
+            0);
+        QCOMPARE(kopie.st_ino, herde.st_ino);
+        // Saves replace the herd file; the copy keeps the morning.
+        QVERIFY(writeFileSafely(d + "SAUWURF.DAT",
+                                [](QIODevice& f) { return f.write("mittags") == 7; }));
         QVERIFY(TagesKopie(d, QDate(2013, 3, 1)));
         QCOMPARE(lesen(d + "Sicherungen/SAUWURF-2013-03-01.DAT"), QByteArray("morgens"));
         for (int i = 2; i <= 20; ++i)
