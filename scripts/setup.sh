@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools
           qt6-translations-l10n libgl-dev libbenchmark-dev clang libclang-rt-14-dev
           xvfb xauth poppler-utils fonts-dejavu-core fonts-liberation
-          libgmp-dev)
+          libgmp-dev libqt6svg6)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -15,7 +15,8 @@
 int Programmlauf(int& argc, char** argv, const std::function<void(QWidget*)>& gezeigt) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Porvanta"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Porvanta"));
+    // No display name: it would be appended to the titles, and a maximised child's title
+    // already begins with the program's name.
     QApplication::setOrganizationName(QStringLiteral("Porvanta"));
     QGuiApplication::setDesktopFileName(QStringLiteral("porvanta"));
     // "/debug" or "-debug": help requests are logged in the per-user data folder.

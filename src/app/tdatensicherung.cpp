@@ -249,11 +249,10 @@ bool TDatensicherung::eventFilter(QObject* watched, QEvent* event) {
 
 void TDatensicherung::SicherungOeffnen(const QString& ziel, const QStringList& masken) {
     masken_ = masken;
-    const int item = ziel == QStringLiteral("A:") ? 0 : ziel == QStringLiteral("B:") ? 1 : 2;
-    if (!ziel.isEmpty()) {
-        laufwerk_[item]->setChecked(true);
-        if (item == 2) EditPfad->setText(ziel);
-    }
+    // The last target that worked; a folder when that was a medium no longer inserted.
+    const Zielwahl wahl = ZielVorschlagen(ziel, int(medien_.size()), StandardOrdner());
+    laufwerk_[wahl.item]->setChecked(true);
+    if (wahl.item == 2) EditPfad->setText(wahl.ordner);
     EditPfad->setFocusPolicy(laufwerk_[2]->isChecked() ? Qt::StrongFocus : Qt::NoFocus);
     fuellen();
 }
@@ -290,7 +289,7 @@ void TDatensicherung::fuellen() {
         ctx_.einstellungen.lastBackup = QString::fromLatin1(kStandardDatum);
         DatumLesen(ctx_.einstellungen.lastBackup, letzte);
     }
-    Edit2->setText(ctx_.einstellungen.lastBackup);
+    Edit2->setText(LetzteSicherungText(ctx_.einstellungen.lastBackup));
     const QString quelle = sicherung() ? ctx_.Datenpfad : zielVerzeichnis();
     gefuellt_ = sicherung() ? QString() : quelle;
     liste_ = {};
@@ -322,18 +321,20 @@ void TDatensicherung::starten() {
         return;
     }
     if (sicherung()) {
-        if (!QDir().mkpath(ziel)) {
-            ctx_.messages().error(
-                QStringLiteral("Der Ordner %1 konnte nicht angelegt werden!").arg(ziel));
+        const Ergebnis e = mitFortschritt([&](const Fortschritt& f) {
+            return Sichern(ctx_.Datenpfad, ctx_.einstellungsDatei, namen, ziel, f);
+        });
+        if (!e.ok) {
+            ctx_.messages().error(e.meldung);
             return;
         }
-        if (!kopieren(namen, ctx_.Datenpfad, ziel)) return;
         ctx_.einstellungen.lastBackup = DatumText(QDateTime::currentDateTime());
         Edit2->setText(ctx_.einstellungen.lastBackup);
         if (!EinstellungenSchreiben(ctx_.einstellungsDatei, ctx_.einstellungen))
             ctx_.messages().error(QStringLiteral("Die Einstellungen konnten nicht in %1 "
                                                  "gespeichert werden!")
                                       .arg(ctx_.einstellungsDatei));
+        ctx_.messages().information(e.meldung);
         accept();
         return;
     }
@@ -343,47 +344,37 @@ void TDatensicherung::starten() {
                 .arg(namen.join(QStringLiteral(", "))),
             MessageService::Buttons::YesNoDefaultNo) != MessageService::Answer::Yes)
         return;
-    QStringList bisher;
-    for (const QString& n : namen)
-        bisher << Quelle(ctx_.Datenpfad, n, ctx_.einstellungsDatei);
-    QString fehler;
-    if (VorherigeAufheben(ctx_.Datenpfad, bisher, QDateTime::currentDateTime(), fehler).isEmpty()) {
-        ctx_.messages().error(fehler + QStringLiteral("\nEs wurde nichts zurückgesichert."));
+    const Ergebnis e = mitFortschritt([&](const Fortschritt& f) {
+        return Zuruecksichern(ctx_.Datenpfad, ctx_.einstellungsDatei, namen, ziel,
+                              QDateTime::currentDateTime(), f);
+    });
+    if (e.aufgehoben.isEmpty()) {
+        ctx_.messages().error(e.meldung);
         return;
     }
-    const bool ok = kopieren(namen, ziel, ctx_.Datenpfad);
     // Whatever arrived is what the program works with from now on.
     zurueckgesichert_ = true;
     NeuLaden(ctx_);
-    if (ok) accept();
+    if (!e.ok) {
+        ctx_.messages().error(e.meldung);
+        return;
+    }
+    ctx_.messages().information(e.meldung);
+    accept();
 }
 
-bool TDatensicherung::kopieren(const QStringList& namen, const QString& von, const QString& nach) {
-    const QString ini = ctx_.einstellungsDatei;
-    qint64 gesamt = 0;
-    for (const QString& n : namen)
-        gesamt += QFileInfo(Quelle(von, n, sicherung() ? ini : QString())).size();
+Ergebnis
+TDatensicherung::mitFortschritt(const std::function<Ergebnis(const Fortschritt&)>& ablauf) {
     Gauge1->setRange(0, 1000);
     Gauge1->setValue(0);
     fortschrittPanel_->show();
     setEnabled(false);
-    qint64 fertig = 0;
-    QString fehler;
-    bool ok = true;
-    for (const QString& n : namen) {
-        const QString q = Quelle(von, n, sicherung() ? ini : QString());
-        const QString z = Quelle(nach, n, sicherung() ? QString() : ini);
-        const qint64 basis = fertig;
-        ok = DateiKopieren(q, z, fehler, [&](qint64 bisher) {
-            if (gesamt > 0) Gauge1->setValue(int((basis + bisher) * 1000 / gesamt));
-            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            return true;
-        });
-        if (!ok) break;
-        fertig += QFileInfo(q).size();
-    }
+    const Ergebnis e = ablauf([this](qint64 fertig, qint64 gesamt) {
+        if (gesamt > 0) Gauge1->setValue(int(fertig * 1000 / gesamt));
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return true;
+    });
     setEnabled(true);
     fortschrittPanel_->hide();
-    if (!ok) ctx_.messages().error(fehler + QStringLiteral("\nDas Kopieren wurde angehalten."));
-    return ok;
+    return e;
 }

@@ -44,7 +44,9 @@ private:
     QString zielVerzeichnis() const;
     void fuellen();
     void starten();
-    bool kopieren(const QStringList& namen, const QString& von, const QString& nach);
+    // Runs a copy with the gauge shown and the window locked.
+    datensicherung::Ergebnis mitFortschritt(
+        const std::function<datensicherung::Ergebnis(const datensicherung::Fortschritt&)>& ablauf);
     void ordnerUebernehmen();
     void EditPfadExit();
 

@@ -7,6 +7,7 @@
 #include "herd/textfunktionen.h"
 #include "platform/messages.h"
 #include "programm/appcontext.h"
+#include "programm/indexgewichte.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -436,13 +437,7 @@ void TEinstellungen::WerteUebernehmen() {
     e.maxGruppe = NumEdit1->AsInteger();
     for (int i = 0; i < 7; ++i)
         e.index[std::size_t(i)] = index_[i]->AsInteger();
-    int summe = 0;
-    for (int i = 0; i < 6; ++i)
-        summe += e.index[std::size_t(i)];
-    if (e.weibliche) summe += e.index[6];
-    if (summe > 0)
-        for (int& g : e.index)
-            g = int(std::nearbyint(double(g) * 100.0 / summe));
+    IndexGewichteNormieren(e.index, e.weibliche);
 
     Waehrungstabelle& w = e.waehrung;
     w.anzeige = TWaehrung(std::max(0, ComboBox2->currentIndex()));

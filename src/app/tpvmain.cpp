@@ -8,6 +8,7 @@
 #include "app/thilfsliste.h"
 #include "app/tnotizen.h"
 #include "app/trechner.h"
+#include "controls/kindfenster.h"
 #include "entry/sauvorlage.h"
 #include "entry/tsauauswahl.h"
 #include "entry/tsauwurfeingabe.h"
@@ -27,6 +28,7 @@
 #include "platform/druckausgabe.h"
 #include "platform/messages.h"
 #include "programm/appcontext.h"
+#include "programm/datensicherung.h"
 #include "programm/einstellungenspeicher.h"
 
 #include <QApplication>
@@ -34,13 +36,16 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QIcon>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QUrl>
 #include <optional>
 
@@ -48,9 +53,16 @@ TPVMain::TPVMain(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(c
     setObjectName(QStringLiteral("PVMain"));
     setWindowTitle(QStringLiteral("Porvanta"));
     setProperty("helpContext", 100);
+    // The program's icon for this window, its children and its dialogs.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/porvanta.svg")));
+    setWindowIcon(QApplication::windowIcon());
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("MDIClient"));
+    KindbereichEinrichten(mdi_);
     setCentralWidget(mdi_);
+    sicherungsHinweis_ = new QLabel;
+    sicherungsHinweis_->setObjectName(QStringLiteral("SicherungsHinweis"));
+    statusBar()->addPermanentWidget(sicherungsHinweis_);
     menueAufbauen();
     resize(1024, 720);
     starten();
@@ -71,6 +83,7 @@ void TPVMain::starten() {
     DatenLaden(ctx_);
     QApplication::restoreOverrideCursor();
     MenueFreigeben();
+    SicherungsHinweisZeigen();
     // The windows that live as long as the program.
     SauAuswahl = new TSauAuswahl(ctx_, this);
     auswahlVorbereiten();
@@ -220,6 +233,16 @@ bool TPVMain::FormCloseQuery() {
     default:
         return false;
     }
+}
+
+void TPVMain::SicherungsHinweisZeigen() {
+    const datensicherung::Hinweis h =
+        datensicherung::SicherungsHinweis(ctx_.einstellungen.lastBackup, ctx_.heute());
+    sicherungsHinweis_->setText(h.text);
+    sicherungsHinweis_->setProperty("warnen", h.warnen);
+    // Warning colour: the farmer sees at a glance that a backup is due.
+    sicherungsHinweis_->setStyleSheet(
+        h.warnen ? QStringLiteral("color: #b71c1c; font-weight: bold;") : QString());
 }
 
 void TPVMain::auswahlVorbereiten() {
@@ -400,6 +423,7 @@ void TPVMain::Datensicherung1Click() {
         dlg.ZielHolen(ctx_.einstellungen.ziellaufwerk);
         EinstellungenSchreiben(ctx_.einstellungsDatei, ctx_.einstellungen);
     }
+    SicherungsHinweisZeigen();
     if (dlg.zurueckgesichert()) {
         schnellhilfe::setzen(ctx_.einstellungen.schnellhilfe);
         MenueFreigeben();

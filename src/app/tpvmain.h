@@ -6,6 +6,7 @@
 
 class AppContext;
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMenuBar;
 class QMenu;
@@ -36,6 +37,8 @@ public:
     void MenueFreigeben();
     // Asks to save unsaved herd changes; false when the program is to stay open.
     bool FormCloseQuery();
+    // The days since the last backup in the status bar, in warning colour when one is due.
+    void SicherungsHinweisZeigen();
     // Brings the window up when another copy of the program asked for it.
     void zuVorderst();
 
@@ -82,5 +85,6 @@ private:
     TNotizen* Notizen = nullptr;
     TRechner* Rechner = nullptr;
     THilfe* Hilfe = nullptr;
+    QLabel* sicherungsHinweis_ = nullptr;
     QHash<QString, QAction*> items_;
 };

@@ -33,11 +33,6 @@ private:
     const Bericht& b_;
 };
 
-bool bytesSchreiben(const QString& datei, const QByteArray& bytes) {
-    return writeFileSafely(datei,
-                           [&bytes](QIODevice& dev) { return dev.write(bytes) == bytes.size(); });
-}
-
 } // namespace
 
 void DatenLaden(AppContext& ctx, const Befehlszeile& b) {
@@ -62,21 +57,13 @@ void DatenLaden(AppContext& ctx, const Befehlszeile& b) {
     DatenLaden(ctx);
 }
 
-bool PdfSchreiben(const Bericht& bericht, const QString& datei) {
-    // Drawn into a temporary file first, so that the target is replaced whole or not at all.
-    QTemporaryFile tmp(QDir::temp().filePath(QStringLiteral("porvanta-bericht-XXXXXX.pdf")));
-    if (!tmp.open()) return false;
-    tmp.close();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(tmp.fileName());
-    printer.setPageSize(QPageSize(QPageSize::A4));
+bool PdfSchreiben(const Bericht& bericht, const QString& datei, QString* grund) {
     Seiten seiten(bericht);
-    if (!druckausgabe::aufDrucker(seiten, printer)) return false;
-    if (!tmp.open()) return false;
-    return bytesSchreiben(datei, tmp.readAll());
+    return druckausgabe::alsPdf(seiten, datei, grund);
 }
 
-bool CsvSchreiben(const Bericht& bericht, const QString& datei) {
-    return bytesSchreiben(datei, bericht.csv());
+bool CsvSchreiben(const Bericht& bericht, const QString& datei, QString* grund) {
+    const QByteArray bytes = bericht.csv();
+    return writeFileSafely(
+        datei, [&bytes](QIODevice& dev) { return dev.write(bytes) == bytes.size(); }, {}, grund);
 }

@@ -13,6 +13,7 @@ struct Bericht;
 void DatenLaden(AppContext& ctx, const Befehlszeile& b);
 
 // Writes the report's pages as PDF, or its table as CSV, atomically: a failed write leaves
-// no file behind. False when the file could not be written.
-bool PdfSchreiben(const Bericht& bericht, const QString& datei);
-bool CsvSchreiben(const Bericht& bericht, const QString& datei);
+// no file behind. False when the file could not be written; `grund` then gets the system's
+// reason.
+bool PdfSchreiben(const Bericht& bericht, const QString& datei, QString* grund = nullptr);
+bool CsvSchreiben(const Bericht& bericht, const QString& datei, QString* grund = nullptr);

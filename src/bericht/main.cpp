@@ -5,6 +5,8 @@
 #include "platform/consolemessages.h"
 #include "programm/appcontext.h"
 
+#include "platform/safewrite.h"
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
 #include <memory>
@@ -37,9 +39,10 @@ int ausfuehren(const Befehlszeile& b) {
         if (!pdf && !bericht.csv)
             return abbrechen(
                 QStringLiteral("Den Bericht %1 gibt es nur als PDF.").arg(b.worte.first()));
-        if (!(pdf ? PdfSchreiben(bericht, datei) : CsvSchreiben(bericht, datei)))
-            return abbrechen(
-                QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(datei));
+        QString grund;
+        if (!(pdf ? PdfSchreiben(bericht, datei, &grund) : CsvSchreiben(bericht, datei, &grund)))
+            return abbrechen(SchreibFehlerText(QFileInfo(datei).fileName(),
+                                               QFileInfo(datei).absoluteFilePath(), grund));
     } catch (const Berichtsfehler& f) {
         return abbrechen(f.text);
     }

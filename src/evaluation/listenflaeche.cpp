@@ -1,16 +1,19 @@
 #include "listenflaeche.h"
 
 #include "controls/fensterschliessen.h"
+#include "controls/kindfenster.h"
 #include "controls/tnumedit.h"
 #include "platform/csvwriter.h"
 #include "platform/messages.h"
 #include "platform/paintercanvas.h"
 #include "programm/appcontext.h"
 
+#include "platform/safewrite.h"
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -297,15 +300,14 @@ MessageService* Listenfenster::druckMeldungen() const {
 }
 
 bool Listenfenster::PdfSpeichern(const QString& datei) {
-    const bool ok = druckausgabe::alsPdf(*this, datei);
+    QString grund;
+    const bool ok = druckausgabe::alsPdf(*this, datei, &grund);
     // A cancelled printout leaves no half file behind.
     if (abgebrochen_) {
         QFile::remove(datei);
         return false;
     }
-    if (!ok)
-        ctx_.messages().error(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!")
-                                  .arg(QDir::toNativeSeparators(datei)));
+    if (!ok) ctx_.messages().error(SchreibFehlerText(QFileInfo(datei).fileName(), datei, grund));
     return ok;
 }
 
@@ -321,9 +323,9 @@ void Listenfenster::PdfBtnClick() {
 }
 
 bool Listenfenster::CsvSpeichern(const QString& datei) {
-    if (tabelle().speichern(datei)) return true;
-    ctx_.messages().error(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!")
-                              .arg(QDir::toNativeSeparators(datei)));
+    QString grund;
+    if (tabelle().speichern(datei, &grund)) return true;
+    ctx_.messages().error(SchreibFehlerText(QFileInfo(datei).fileName(), datei, grund));
     return false;
 }
 
@@ -336,9 +338,6 @@ void Listenfenster::CsvBtnClick() {
 }
 
 void ListenfensterZeigen(Listenfenster* w, QMdiArea* mdi) {
-    QMdiSubWindow* sub = mdi->addSubWindow(w);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->resize(640, 520);
-    sub->show();
+    KindfensterZeigen(mdi, w, QSize(640, 520));
     w->setFocus();
 }

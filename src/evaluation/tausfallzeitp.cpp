@@ -1,6 +1,7 @@
 #include "tausfallzeitp.h"
 
 #include "controls/fensterschliessen.h"
+#include "controls/kindfenster.h"
 #include "platform/paintercanvas.h"
 
 #include <QHBoxLayout>
@@ -96,11 +97,8 @@ TAusfallzeitp* AusfallzeitpunktOeffnen(const std::array<std::int32_t, 76>& verlu
     chart->Zeitpunkte(verlusttage);
     auto* sub = neben ? qobject_cast<QMdiSubWindow*>(neben->parentWidget()) : nullptr;
     if (sub && sub->mdiArea()) {
-        QMdiSubWindow* rahmen = sub->mdiArea()->addSubWindow(chart);
-        rahmen->setAttribute(Qt::WA_DeleteOnClose);
-        // In a maximised area the child comes maximised too; otherwise at the chart's size.
-        rahmen->resize(rahmen->sizeHint());
-        rahmen->show();
+        // Beside a maximised window the chart comes maximised too; otherwise at its size.
+        KindfensterZeigen(sub->mdiArea(), chart);
     } else {
         chart->resize(chart->sizeHint());
         chart->show();

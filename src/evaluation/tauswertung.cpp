@@ -2,6 +2,7 @@
 
 #include "controls/enteralstab.h"
 #include "controls/fensterschliessen.h"
+#include "controls/kindfenster.h"
 #include "entry/tsauauswahl.h"
 #include "evaluation/tausfallzeitp.h"
 #include "evaluation/tauswertungfilter.h"
@@ -10,8 +11,10 @@
 #include "platform/recordingcanvas.h"
 #include "programm/appcontext.h"
 
+#include "platform/safewrite.h"
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMdiArea>
@@ -19,7 +22,6 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
@@ -221,11 +223,12 @@ QWidget* TAuswertung::Button1Click() {
 }
 
 bool TAuswertung::csvSpeichern(const QString& datei) {
-    QSaveFile f(datei);
     const QByteArray b = AuswertungCsv(stand_, kopie_, ctx_.einstellungen);
-    if (f.open(QIODevice::WriteOnly) && f.write(b) == b.size() && f.commit()) return true;
-    ctx_.messages().error(
-        QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(datei));
+    QString grund;
+    if (writeFileSafely(
+            datei, [&b](QIODevice& d) { return d.write(b) == b.size(); }, {}, &grund))
+        return true;
+    ctx_.messages().error(SchreibFehlerText(QFileInfo(datei).fileName(), datei, grund));
     return false;
 }
 
@@ -269,10 +272,7 @@ TAuswertung* AuswertungOeffnen(AppContext& ctx, TAuswertungsModus modus, TSauAus
         w->HerdeAuswerten(modus, f);
     }
     if (mdi) {
-        QMdiSubWindow* sub = mdi->addSubWindow(w);
-        sub->setAttribute(Qt::WA_DeleteOnClose);
-        sub->resize(660, 520);
-        sub->show();
+        KindfensterZeigen(mdi, w, QSize(660, 520));
     } else {
         w->show();
     }

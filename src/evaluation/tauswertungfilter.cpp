@@ -3,6 +3,7 @@
 #include "controls/dialogknoepfe.h"
 #include "controls/enteralstab.h"
 #include "controls/tdate_ed.h"
+#include "evaluation/filtervorgabe.h"
 #include "programm/appcontext.h"
 
 #include <QButtonGroup>
@@ -33,15 +34,30 @@ QComboBox* auswahlBox(const char* name) {
 
 } // namespace
 
-TAuswertungFilter::TAuswertungFilter(AppContext& ctx, QWidget* parent) : QDialog(parent) {
+TAuswertungFilter::TAuswertungFilter(AppContext& ctx, QWidget* parent)
+    : QDialog(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("AuswertungFilter"));
     setWindowTitle(QStringLiteral("Auswahl"));
     setProperty("helpContext", 300);
     QFont f = font();
     f.setBold(true);
     setFont(f);
+    QWidget* oben = periodeAufbauen();
+    QGridLayout* raster = auswahlAufbauen();
+    listenFuellen(ctx);
+    FilterSetzen(FilterVorgabe(ctx));
 
-    // The date kinds with the period beside the chosen one.
+    QDialogButtonBox* knoepfe = DialogKnoepfe(this);
+    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* l = new QVBoxLayout(this);
+    l->addWidget(oben);
+    l->addLayout(raster);
+    l->addWidget(knoepfe);
+    new EnterAlsTab(this);
+}
+
+// The date kinds with the period beside the chosen one.
+QWidget* TAuswertungFilter::periodeAufbauen() {
     auto* oben = new QWidget;
     RadioGroup1 = benannt(new QGroupBox(oben), "RadioGroup1");
     auto* rl = new QVBoxLayout(RadioGroup1);
@@ -59,11 +75,8 @@ TAuswertungFilter::TAuswertungFilter(AppContext& ctx, QWidget* parent) : QDialog
     Panel1 = benannt(new QWidget(oben), "Panel1");
     auto* pl = new QHBoxLayout(Panel1);
     pl->setContentsMargins(0, 0, 0, 0);
-    Beleg1 = benannt(new tdate_ed(ctx.clock()), "Beleg1");
-    Beleg2 = benannt(new tdate_ed(ctx.clock()), "Beleg2");
-    const TKurzDatum heute = TKurzDatum::aus(ctx.heute());
-    Beleg1->SetDatum(heute);
-    Beleg2->SetDatum(heute);
+    Beleg1 = benannt(new tdate_ed(ctx_.clock()), "Beleg1");
+    Beleg2 = benannt(new tdate_ed(ctx_.clock()), "Beleg2");
     pl->addWidget(new QLabel(QStringLiteral("von")));
     pl->addWidget(Beleg1);
     pl->addWidget(new QLabel(QStringLiteral("bis")));
@@ -73,7 +86,10 @@ TAuswertungFilter::TAuswertungFilter(AppContext& ctx, QWidget* parent) : QDialog
     oben->setMinimumSize(Panel1->x() + Panel1->width(), RadioGroup1->height());
     connect(radios_, &QButtonGroup::idClicked, this, [this] { periodeSetzen(); });
     periodeSetzen();
+    return oben;
+}
 
+QGridLayout* TAuswertungFilter::auswahlAufbauen() {
     auto* raster = new QGridLayout;
     Label4 = benannt(new QLabel(QStringLiteral("Eber")), "Label4");
     Label5 = benannt(new QLabel(QStringLiteral("Herkunft")), "Label5");
@@ -90,20 +106,10 @@ TAuswertungFilter::TAuswertungFilter(AppContext& ctx, QWidget* parent) : QDialog
     CheckBox1 = benannt(new QCheckBox(QStringLiteral("nur ganze Würfe")), "CheckBox1");
     CheckBox2 = benannt(new QCheckBox(QStringLiteral("nur vorhandene Sauen")), "CheckBox2");
     CheckBox3 = benannt(new QCheckBox(QStringLiteral("nur 1.Wurf(Jungsauen)")), "CheckBox3");
-    CheckBox1->setChecked(true);
     raster->addWidget(CheckBox1, 0, 2);
     raster->addWidget(CheckBox2, 1, 2);
     raster->addWidget(CheckBox3, 2, 2);
-
-    listenFuellen(ctx);
-
-    QDialogButtonBox* knoepfe = DialogKnoepfe(this);
-    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    auto* l = new QVBoxLayout(this);
-    l->addWidget(oben);
-    l->addLayout(raster);
-    l->addWidget(knoepfe);
-    new EnterAlsTab(this);
+    return raster;
 }
 
 // Origins and breeds in order of first occurrence; the boars of the herd.
@@ -143,28 +149,57 @@ void TAuswertungFilter::FilterSichtbarkeit(const std::array<bool, 7>& s) {
     Rasse->setVisible(s[6]);
 }
 
-void TAuswertungFilter::FilterLesen(TKurzDatum& Von, TKurzDatum& Bis, QString& RasseText,
-                                    QString& Herkunft, QString& Eber, bool& NurVorhandeneSauen,
-                                    bool& NurErsterWurf, bool& NurGanzeWuerfe,
-                                    TDatumsart& Datumsart) const {
+void TAuswertungFilter::FilterLesen(TAuswertungsFilter& f) const {
+    const TAuswertungsFilter g = gewaehlt();
     if (!Panel1->isHidden()) {
-        Von = Beleg1->Getdatum();
-        Bis = Beleg2->Getdatum();
+        f.Von = g.Von;
+        f.Bis = g.Bis;
     }
     const auto an = [](const QCheckBox* c) { return !c->isHidden() && c->isChecked(); };
     const auto text = [](const QComboBox* c) {
         return c->isHidden() ? QString() : c->currentText();
     };
-    NurGanzeWuerfe = an(CheckBox1);
-    NurVorhandeneSauen = an(CheckBox2);
-    NurErsterWurf = an(CheckBox3);
-    Eber = text(ComboBox1);
-    Herkunft = text(ComboBox2);
-    RasseText = text(ComboBox3);
-    Datumsart = TDatumsart(std::max(0, radios_->checkedId()));
+    f.NurGanzeWuerfe = an(CheckBox1);
+    f.NurVorhandeneSauen = an(CheckBox2);
+    f.NurErsterWurf = an(CheckBox3);
+    f.EberFilter = text(ComboBox1);
+    f.HerkunftFilter = text(ComboBox2);
+    f.RasseFilter = text(ComboBox3);
+    f.Datumsart = g.Datumsart;
 }
 
-void TAuswertungFilter::FilterLesen(TAuswertungsFilter& f) const {
-    FilterLesen(f.Von, f.Bis, f.RasseFilter, f.HerkunftFilter, f.EberFilter, f.NurVorhandeneSauen,
-                f.NurErsterWurf, f.NurGanzeWuerfe, f.Datumsart);
+TAuswertungsFilter TAuswertungFilter::gewaehlt() const {
+    TAuswertungsFilter f;
+    f.Von = Beleg1->Getdatum();
+    f.Bis = Beleg2->Getdatum();
+    f.NurGanzeWuerfe = CheckBox1->isChecked();
+    f.NurVorhandeneSauen = CheckBox2->isChecked();
+    f.NurErsterWurf = CheckBox3->isChecked();
+    f.EberFilter = ComboBox1->currentText();
+    f.HerkunftFilter = ComboBox2->currentText();
+    f.RasseFilter = ComboBox3->currentText();
+    f.Datumsart = TDatumsart(std::max(0, radios_->checkedId()));
+    return f;
+}
+
+void TAuswertungFilter::FilterSetzen(const TAuswertungsFilter& f) {
+    Beleg1->SetDatum(f.Von);
+    Beleg2->SetDatum(f.Bis);
+    CheckBox1->setChecked(f.NurGanzeWuerfe);
+    CheckBox2->setChecked(f.NurVorhandeneSauen);
+    CheckBox3->setChecked(f.NurErsterWurf);
+    const auto setzen = [](QComboBox* c, const QString& t) {
+        c->setCurrentIndex(t.isEmpty() ? -1 : c->findText(t));
+        if (c->currentText() != t) c->setEditText(t);
+    };
+    setzen(ComboBox1, f.EberFilter);
+    setzen(ComboBox2, f.HerkunftFilter);
+    setzen(ComboBox3, f.RasseFilter);
+    if (QAbstractButton* b = radios_->button(int(f.Datumsart))) b->setChecked(true);
+    periodeSetzen();
+}
+
+void TAuswertungFilter::accept() {
+    FilterMerken(ctx_, gewaehlt());
+    QDialog::accept();
 }

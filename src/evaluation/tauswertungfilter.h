@@ -9,11 +9,13 @@ class AppContext;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class tdate_ed;
 
-// "Auswahl": the period, the date kind and the filter of a herd-wide evaluation.
+// "Auswahl": the period, the date kind and the filter of a herd-wide evaluation. It opens
+// with the filter last confirmed (see FilterVorgabe) and keeps the one confirmed with OK.
 class TAuswertungFilter : public QDialog {
     Q_OBJECT
 public:
@@ -22,15 +24,20 @@ public:
     // Visibility of the groups: period, the three check boxes, boar, origin, breed.
     void FilterSichtbarkeit(const std::array<bool, 7>& sichtbar);
     // Hidden boxes read as off or empty; a hidden period leaves Von and Bis as they are.
-    void FilterLesen(TKurzDatum& Von, TKurzDatum& Bis, QString& Rasse, QString& Herkunft,
-                     QString& Eber, bool& NurVorhandeneSauen, bool& NurErsterWurf,
-                     bool& NurGanzeWuerfe, TDatumsart& Datumsart) const;
     void FilterLesen(TAuswertungsFilter& f) const;
+    // Every control as it stands, hidden or not.
+    TAuswertungsFilter gewaehlt() const;
+    void FilterSetzen(const TAuswertungsFilter& f);
+
+    void accept() override;
 
 private:
+    QWidget* periodeAufbauen();
+    QGridLayout* auswahlAufbauen();
     void listenFuellen(const AppContext& ctx);
     void periodeSetzen();
 
+    AppContext& ctx_;
     QGroupBox* RadioGroup1 = nullptr;
     QButtonGroup* radios_ = nullptr;
     QWidget* Panel1 = nullptr;

@@ -4,6 +4,7 @@
 #include "platform/safewrite.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -70,17 +71,22 @@ std::vector<TMischungRec> MischungenLaden(const QString& datenpfad) {
     return laden<TMischungRec>(datenpfad, kMischungsDatei);
 }
 
-bool KomponentenSpeichern(const QString& datenpfad, const std::vector<TKomponentenRec>& liste) {
-    return writeFileSafely(findFileNoCase(datenpfad, QString::fromLatin1(kKomponentenDatei)),
-                           [&](QIODevice& d) { return KomponentenSchreiben(d, liste); });
+bool KomponentenSpeichern(const QString& datenpfad, const std::vector<TKomponentenRec>& liste,
+                          QString* grund) {
+    return writeFileSafely(
+        findFileNoCase(datenpfad, QString::fromLatin1(kKomponentenDatei)),
+        [&](QIODevice& d) { return KomponentenSchreiben(d, liste); }, {}, grund);
 }
 
-bool MischungenSpeichern(const QString& datenpfad, const std::vector<TMischungRec>& liste) {
-    return writeFileSafely(findFileNoCase(datenpfad, QString::fromLatin1(kMischungsDatei)),
-                           [&](QIODevice& d) { return MischungenSchreiben(d, liste); });
+bool MischungenSpeichern(const QString& datenpfad, const std::vector<TMischungRec>& liste,
+                         QString* grund) {
+    return writeFileSafely(
+        findFileNoCase(datenpfad, QString::fromLatin1(kMischungsDatei)),
+        [&](QIODevice& d) { return MischungenSchreiben(d, liste); }, {}, grund);
 }
 
-QString Schreibfehler(const char* datei) {
-    return QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!")
-        .arg(QString::fromLatin1(datei));
+QString Schreibfehler(const QString& datenpfad, const char* datei, const QString& grund) {
+    const QString name = QString::fromLatin1(datei);
+    return SchreibFehlerText(name, QFileInfo(findFileNoCase(datenpfad, name)).absoluteFilePath(),
+                             grund);
 }

@@ -23,7 +23,10 @@ bool MischungenSchreiben(QIODevice& dev, const std::vector<TMischungRec>& liste)
 std::vector<TKomponentenRec> KomponentenLaden(const QString& datenpfad);
 std::vector<TMischungRec> MischungenLaden(const QString& datenpfad);
 // Atomic rewrite; false when it failed (the previous file is left as it was).
-bool KomponentenSpeichern(const QString& datenpfad, const std::vector<TKomponentenRec>& liste);
-bool MischungenSpeichern(const QString& datenpfad, const std::vector<TMischungRec>& liste);
-// "Die Datei <name> konnte nicht geschrieben werden!"
-QString Schreibfehler(const char* datei);
+// `grund`, when given, gets the system's reason of a failure.
+bool KomponentenSpeichern(const QString& datenpfad, const std::vector<TKomponentenRec>& liste,
+                          QString* grund = nullptr);
+bool MischungenSpeichern(const QString& datenpfad, const std::vector<TMischungRec>& liste,
+                         QString* grund = nullptr);
+// "Die Datei <name> konnte nicht geschrieben werden!" with the full path and the reason.
+QString Schreibfehler(const QString& datenpfad, const char* datei, const QString& grund);

@@ -125,8 +125,9 @@ bool Futtermix::SpeicherAbfrage(const QString& name, int index) {
     if (KomponentenGeaendert &&
         msg.question(QStringLiteral("Geänderte Komponentenliste speichern?"),
                      MessageService::Buttons::YesNo) == MessageService::Answer::Yes) {
-        if (!KomponentenSpeichern(ctx_.Datenpfad, Komponenten)) {
-            msg.error(Schreibfehler(kKomponentenDatei));
+        QString grund;
+        if (!KomponentenSpeichern(ctx_.Datenpfad, Komponenten, &grund)) {
+            msg.error(Schreibfehler(ctx_.Datenpfad, kKomponentenDatei, grund));
             return false;
         }
         KomponentenGeaendert = false;
@@ -156,8 +157,9 @@ bool Futtermix::mischungFragen() {
         std::vector<TMischungRec> neu = Mischungen;
         neu.erase(neu.begin() + Index);
         // Written at once, so that the mix does not come back when no other is saved.
-        if (!MischungenSpeichern(ctx_.Datenpfad, neu)) {
-            msg.error(Schreibfehler(kMischungsDatei));
+        QString grund;
+        if (!MischungenSpeichern(ctx_.Datenpfad, neu, &grund)) {
+            msg.error(Schreibfehler(ctx_.Datenpfad, kMischungsDatei, grund));
             return false;
         }
         Mischungen = std::move(neu);
@@ -186,8 +188,9 @@ bool Futtermix::mischungSpeichern() {
     } else {
         neu[std::size_t(index)] = SatzBauen();
     }
-    if (!MischungenSpeichern(ctx_.Datenpfad, neu)) {
-        ctx_.messages().error(Schreibfehler(kMischungsDatei));
+    QString grund;
+    if (!MischungenSpeichern(ctx_.Datenpfad, neu, &grund)) {
+        ctx_.messages().error(Schreibfehler(ctx_.Datenpfad, kMischungsDatei, grund));
         return false;
     }
     Mischungen = std::move(neu);

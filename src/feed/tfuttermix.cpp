@@ -2,6 +2,7 @@
 
 #include "controls/enteralstab.h"
 #include "controls/fensterschliessen.h"
+#include "controls/kindfenster.h"
 #include "controls/tnumedit.h"
 #include "futterdateien.h"
 #include "herd/waehrung.h"
@@ -11,12 +12,14 @@
 #include "programm/appcontext.h"
 #include "tkomponente.h"
 
+#include "platform/safewrite.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -404,9 +407,9 @@ bool TFuttermix::SpeichernBtnClick() {
 }
 
 bool TFuttermix::CsvSpeichern(const QString& datei) {
-    if (MischungAlsCsv(mix_, preisKopf()).speichern(datei)) return true;
-    ctx_.messages().error(QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!")
-                              .arg(QDir::toNativeSeparators(datei)));
+    QString grund;
+    if (MischungAlsCsv(mix_, preisKopf()).speichern(datei, &grund)) return true;
+    ctx_.messages().error(SchreibFehlerText(QFileInfo(datei).fileName(), datei, grund));
     return false;
 }
 
@@ -534,9 +537,6 @@ void TFuttermix::closeEvent(QCloseEvent* e) {
 
 TFuttermix* FuttermixOeffnen(AppContext& ctx, QMdiArea* mdi) {
     auto* w = new TFuttermix(ctx);
-    QMdiSubWindow* sub = mdi->addSubWindow(w);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->resize(1040, 680);
-    sub->show();
+    KindfensterZeigen(mdi, w, QSize(1040, 680));
     return w;
 }

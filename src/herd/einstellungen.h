@@ -2,6 +2,7 @@
 
 #include "waehrung.h"
 
+#include <QDate>
 #include <QString>
 #include <array>
 
@@ -34,6 +35,7 @@ struct Einstellungen {
     bool mitKommentar = false;
     bool mitEinstall = false;
     bool mitVerkauf = false;
+    QDate filterVon, filterBis; // the evaluation filter's last period (invalid: none yet)
     // BESTANDSKARTE
     std::array<int, 5> item{5, 1, 2, 0, 0};
 };

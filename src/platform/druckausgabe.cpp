@@ -2,11 +2,13 @@
 
 #include "messages.h"
 #include "paintercanvas.h"
+#include "safewrite.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -14,6 +16,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QTemporaryFile>
+#include <cerrno>
 
 void Druckbar::druckanfrage() {
     druckausgabe::drucken(*this, QApplication::activeWindow());
@@ -55,8 +59,9 @@ void fehler(Druckbar& d, QWidget* parent, const QString& text) {
         QMessageBox::critical(parent, QStringLiteral("Fehler"), text);
 }
 
-QString dateiFehler(const QString& datei) {
-    return QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(datei);
+QString dateiFehler(const QString& datei, const QString& grund) {
+    return SchreibFehlerText(QFileInfo(datei).fileName(), QFileInfo(datei).absoluteFilePath(),
+                             grund);
 }
 
 } // namespace
@@ -69,12 +74,24 @@ void drucken(Druckbar& d, QWidget* parent) {
     ausgeben(d, Ziel::Drucker, parent);
 }
 
-bool alsPdf(Druckbar& d, const QString& datei) {
+bool alsPdf(Druckbar& d, const QString& datei, QString* grund) {
+    QTemporaryFile tmp(QDir::temp().filePath(QStringLiteral("porvanta-XXXXXX.pdf")));
+    if (!tmp.open()) {
+        if (grund) *grund = DateiFehlerGrund(errno, tmp.fileName());
+        return false;
+    }
+    tmp.close();
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(datei);
+    printer.setOutputFileName(tmp.fileName());
     printer.setPageSize(QPageSize(QPageSize::A4));
-    return aufDrucker(d, printer);
+    if (!aufDrucker(d, printer) || !tmp.open()) {
+        if (grund) grund->clear();
+        return false;
+    }
+    const QByteArray bytes = tmp.readAll();
+    return writeFileSafely(
+        datei, [&bytes](QIODevice& dev) { return dev.write(bytes) == bytes.size(); }, {}, grund);
 }
 
 bool pdfSpeichern(Druckbar& d, QWidget* parent) {
@@ -118,8 +135,9 @@ bool ausgeben(Druckbar& d, Ziel ziel, QWidget* parent, const QString& datei) {
                                    QDir::home().filePath(d.druckTitel() + QStringLiteral(".pdf")),
                                    QStringLiteral("PDF-Dateien (*.pdf)"));
         if (pfad.isEmpty()) return false;
-        if (alsPdf(d, pfad)) return true;
-        fehler(d, parent, dateiFehler(pfad));
+        QString grund;
+        if (alsPdf(d, pfad, &grund)) return true;
+        fehler(d, parent, dateiFehler(pfad, grund));
         return false;
     }
     }

@@ -47,7 +47,9 @@ bool aufDrucker(Druckbar& d, QPrinter& printer);
 // preview opens instead, from which the pages can be saved as PDF), the preview, a PDF file.
 void drucken(Druckbar& d, QWidget* parent = nullptr);
 void vorschau(Druckbar& d, QWidget* parent = nullptr);
-bool alsPdf(Druckbar& d, const QString& datei);
+// The PDF is drawn into a temporary file and then replaces `datei` whole; on a failure
+// `grund`, when given, gets the system's reason.
+bool alsPdf(Druckbar& d, const QString& datei, QString* grund = nullptr);
 // Asks for a file name and writes the printout there; false when cancelled or failed (the
 // failure is told to the user).
 bool pdfSpeichern(Druckbar& d, QWidget* parent);

@@ -6,6 +6,9 @@
 #include "programm/stammdaten.h"
 
 #include <QDate>
+#include <memory>
+
+struct TAuswertungsFilter;
 
 class MessageService;
 class Clock;
@@ -25,6 +28,8 @@ public:
     Einstellungen einstellungen;
     // The program keeps a copy of the herd file before the first save of each day.
     bool tagesKopie = false;
+    // The evaluation filter last confirmed in this run; none before the first.
+    std::shared_ptr<TAuswertungsFilter> auswertungsfilter;
 
 private:
     MessageService* messages_;

@@ -162,25 +162,29 @@ bool DateiKopieren(const QString& von, const QString& nach, QString& fehler,
     QCryptographicHash h(QCryptographicHash::Sha256);
     qint64 kopiert = 0;
     bool gelesen = true, abgebrochen = false;
-    const bool ok = writeFileSafely(nach, [&](QIODevice& out) {
-        QByteArray puffer(1 << 16, Qt::Uninitialized);
-        for (;;) {
-            const qint64 n = in.read(puffer.data(), puffer.size());
-            if (n < 0) return gelesen = false;
-            if (n == 0) return true;
-            if (out.write(puffer.constData(), n) != n) return false;
-            h.addData(QByteArrayView(puffer.constData(), n));
-            kopiert += n;
-            if (weiter && !weiter(kopiert)) return !(abgebrochen = true);
-        }
-    });
+    QString grund;
+    const bool ok = writeFileSafely(
+        nach,
+        [&](QIODevice& out) {
+            QByteArray puffer(1 << 16, Qt::Uninitialized);
+            for (;;) {
+                const qint64 n = in.read(puffer.data(), puffer.size());
+                if (n < 0) return gelesen = false;
+                if (n == 0) return true;
+                if (out.write(puffer.constData(), n) != n) return false;
+                h.addData(QByteArrayView(puffer.constData(), n));
+                kopiert += n;
+                if (weiter && !weiter(kopiert)) return !(abgebrochen = true);
+            }
+        },
+        {}, &grund);
     if (!ok) {
         if (abgebrochen)
             fehler = QStringLiteral("Das Kopieren von %1 wurde abgebrochen.").arg(von);
         else if (!gelesen)
             fehler = QStringLiteral("Die Datei %1 konnte nicht gelesen werden!").arg(von);
         else
-            fehler = QStringLiteral("Die Datei %1 konnte nicht geschrieben werden!").arg(nach);
+            fehler = SchreibFehlerText(QFileInfo(nach).fileName(), nach, grund);
         return false;
     }
     QByteArray summe;
@@ -223,6 +227,126 @@ QStringList Wechselmedien(const QStringList& wurzeln) {
             out << f.filePath() + u'/';
     }
     return out;
+}
+
+bool NieGesichert(const QString& letzteSicherung) {
+    const QString t = letzteSicherung.trimmed();
+    return t.isEmpty() || t == QLatin1String(kStandardDatum) || t == QLatin1String(kStoreDatum);
+}
+
+QString LetzteSicherungText(const QString& letzteSicherung) {
+    return NieGesichert(letzteSicherung) ? QStringLiteral("noch nie gesichert") : letzteSicherung;
+}
+
+Hinweis SicherungsHinweis(const QString& letzteSicherung, const QDate& heute) {
+    QDateTime zeit;
+    if (NieGesichert(letzteSicherung) || !DatumLesen(letzteSicherung, zeit))
+        return {QStringLiteral("Daten noch nie gesichert"), true};
+    const qint64 tage = zeit.date().daysTo(heute);
+    QString text;
+    if (tage <= 0)
+        text = QStringLiteral("Letzte Datensicherung: heute");
+    else if (tage == 1)
+        text = QStringLiteral("Letzte Datensicherung: gestern");
+    else
+        text = QStringLiteral("Letzte Datensicherung vor %1 Tagen").arg(tage);
+    return {text, tage > 7};
+}
+
+Zielwahl ZielVorschlagen(const QString& ziel, int medien, const QString& standardOrdner) {
+    const QString t = ziel.trimmed();
+    if (t.compare(QStringLiteral("A:"), Qt::CaseInsensitive) == 0 && medien > 0) return {0, {}};
+    if (t.compare(QStringLiteral("B:"), Qt::CaseInsensitive) == 0 && medien > 1) return {1, {}};
+    const bool laufwerk = t.size() == 2 && t[1] == u':';
+    if (t.isEmpty() || laufwerk) return {2, standardOrdner};
+    return {2, t};
+}
+
+QString StandardOrdner() {
+    return QDir::homePath() + QStringLiteral("/Porvanta-Sicherung/");
+}
+
+namespace {
+
+QString dateienText(int n) {
+    return n == 1 ? QStringLiteral("1 Datei") : QStringLiteral("%1 Dateien").arg(n);
+}
+
+// Copies each name from `von` to `nach`; `quelleIni` and `zielIni` stand for "PV.INI" on
+// the side that has it.
+Ergebnis alleKopieren(const QStringList& namen, const QString& von, const QString& quelleIni,
+                      const QString& nach, const QString& zielIni, const Fortschritt& weiter) {
+    qint64 gesamt = 0;
+    for (const QString& n : namen)
+        gesamt += QFileInfo(Quelle(von, n, quelleIni)).size();
+    Ergebnis e;
+    qint64 fertig = 0;
+    for (const QString& n : namen) {
+        const QString q = Quelle(von, n, quelleIni);
+        QString ziel = Quelle(nach, n, zielIni);
+        if (!QFileInfo(ziel).isAbsolute()) ziel = QDir(nach).filePath(n);
+        const qint64 basis = fertig;
+        QString fehler;
+        const bool ok = DateiKopieren(q, ziel, fehler, [&](qint64 bisher) {
+            return !weiter || weiter(basis + bisher, gesamt);
+        });
+        if (!ok) {
+            e.meldung = fehler;
+            return e;
+        }
+        ++e.dateien;
+        fertig += QFileInfo(q).size();
+    }
+    e.ok = true;
+    return e;
+}
+
+} // namespace
+
+Ergebnis Sichern(const QString& datenpfad, const QString& einstellungen, const QStringList& namen,
+                 const QString& ziel, const Fortschritt& weiter) {
+    if (!QDir().mkpath(ziel)) {
+        Ergebnis e;
+        e.meldung = QStringLiteral("Der Ordner %1 konnte nicht angelegt werden!")
+                        .arg(QDir::toNativeSeparators(ziel));
+        return e;
+    }
+    Ergebnis e = alleKopieren(namen, datenpfad, einstellungen, ziel, {}, weiter);
+    const QString wohin = QDir::toNativeSeparators(ziel);
+    if (e.ok)
+        e.meldung = QStringLiteral("%1 nach %2 gesichert.").arg(dateienText(e.dateien), wohin);
+    else
+        e.meldung += QStringLiteral("\n%1 nach %2 gesichert, dann wurde das Kopieren angehalten.")
+                         .arg(dateienText(e.dateien), wohin);
+    return e;
+}
+
+Ergebnis Zuruecksichern(const QString& datenpfad, const QString& einstellungen,
+                        const QStringList& namen, const QString& quelle, const QDateTime& jetzt,
+                        const Fortschritt& weiter) {
+    QStringList bisher;
+    for (const QString& n : namen)
+        bisher << Quelle(datenpfad, n, einstellungen);
+    QString fehler;
+    const QString ordner = VorherigeAufheben(datenpfad, bisher, jetzt, fehler);
+    if (ordner.isEmpty()) {
+        Ergebnis e;
+        e.meldung = fehler + QStringLiteral("\nEs wurde nichts zurückgesichert.");
+        return e;
+    }
+    Ergebnis e = alleKopieren(namen, quelle, {}, datenpfad, einstellungen, weiter);
+    e.aufgehoben = ordner;
+    const QString woher = QDir::toNativeSeparators(quelle);
+    const QString vorher =
+        QStringLiteral("Der bisherige Stand liegt in %1.").arg(QDir::toNativeSeparators(ordner));
+    if (e.ok)
+        e.meldung = QStringLiteral("%1 aus %2 zurückgesichert.\n%3")
+                        .arg(dateienText(e.dateien), woher, vorher);
+    else
+        e.meldung += QStringLiteral("\n%1 aus %2 zurückgesichert, dann wurde das Kopieren "
+                                    "angehalten.\n%3")
+                         .arg(dateienText(e.dateien), woher, vorher);
+    return e;
 }
 
 void NeuLaden(AppContext& ctx) {

@@ -14,6 +14,8 @@ class AppContext;
 namespace datensicherung {
 
 inline constexpr const char* kStandardDatum = "01.01.1985 00:00";
+// "LASTBACKUP" when the settings store names none.
+inline constexpr const char* kStoreDatum = "01.01.2010";
 
 // "dd.mm.yyyy hh:mm" (the time may be missing); false when the text is no valid date.
 bool DatumLesen(const QString& text, QDateTime& out);
@@ -61,6 +63,50 @@ QString Quelle(const QString& verzeichnis, const QString& name, const QString& e
 // The settings, helper lists, plan files and herd again from the data directory (keeping
 // the data directory itself), after their files were replaced.
 void NeuLaden(AppContext& ctx);
+
+// "LASTBACKUP" as the settings give it when no backup was ever made (never written, the
+// store's default, or reset after an invalid text).
+bool NieGesichert(const QString& letzteSicherung);
+// What the window shows for the last backup: the date, or "noch nie gesichert".
+QString LetzteSicherungText(const QString& letzteSicherung);
+
+// The main window's note on the last backup; `warnen` after more than seven days or when no
+// backup was ever made.
+struct Hinweis {
+    QString text;
+    bool warnen = false;
+};
+Hinweis SicherungsHinweis(const QString& letzteSicherung, const QDate& heute);
+
+// The target the window starts with: the one of the settings when it is there ("A:" and
+// "B:" only with a medium inserted), else the folder `standardOrdner`.
+struct Zielwahl {
+    int item = 2; // 0 "A:", 1 "B:", 2 the folder
+    QString ordner;
+};
+Zielwahl ZielVorschlagen(const QString& ziel, int medien, const QString& standardOrdner);
+// The folder offered when no target has worked yet.
+QString StandardOrdner();
+
+// Gets the bytes copied so far and the total; false stops the copy.
+using Fortschritt = std::function<bool(qint64 fertig, qint64 gesamt)>;
+
+struct Ergebnis {
+    bool ok = false;
+    int dateien = 0;    // copied
+    QString meldung;    // what was copied where, or what failed
+    QString aufgehoben; // restore: the folder with the files as they were before
+};
+
+// Backup: copies `namen` in order from the data directory `datenpfad` (the settings file
+// `einstellungen` stands for "PV.INI") into `ziel`, which is created when missing.
+Ergebnis Sichern(const QString& datenpfad, const QString& einstellungen, const QStringList& namen,
+                 const QString& ziel, const Fortschritt& weiter = {});
+// Restore: keeps the files about to be replaced in "Vor Rücksicherung ..." (nothing is
+// copied when that fails), then copies `namen` from `quelle` into the data directory.
+Ergebnis Zuruecksichern(const QString& datenpfad, const QString& einstellungen,
+                        const QStringList& namen, const QString& quelle, const QDateTime& jetzt,
+                        const Fortschritt& weiter = {});
 
 // Once a day, before the first save: SAUWURF.DAT kept as "Sicherungen/SAUWURF-yyyy-mm-dd.DAT"
 // (a hard link, as the save replaces the herd file by a new one; a copy where links are not

@@ -44,6 +44,15 @@ QString realText(double v) {
     return QString::asprintf("%10.6f", v);
 }
 
+// Dates of the store as dd.mm.yyyy; anything else reads as no date.
+QDate alsDatum(const QString& t) {
+    return QDate::fromString(t.trimmed(), QStringLiteral("dd.MM.yyyy"));
+}
+
+QString datumText(const QDate& d) {
+    return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : QString();
+}
+
 // Currency letters as written to the store: E, DM, S, Fr, X.
 const char* const kWaehrungText[5] = {"E", "DM", "S", "Fr", "X"};
 
@@ -136,6 +145,8 @@ void ausStore(const IniDatei& store, Einstellungen& e, QString& datenpfad,
     e.mitKommentar = l.logisch(kAuswertung, QStringLiteral("MITKOMMENTAR"), false);
     e.mitEinstall = l.logisch(kAuswertung, QStringLiteral("MITEINSTALL"), false);
     e.mitVerkauf = l.logisch(kAuswertung, QStringLiteral("MITVERKAUF"), false);
+    e.filterVon = alsDatum(l.text(kAuswertung, QStringLiteral("FILTERVON"), {}));
+    e.filterBis = alsDatum(l.text(kAuswertung, QStringLiteral("FILTERBIS"), {}));
     for (int i = 0; i < 5; ++i)
         e.item[std::size_t(i)] =
             l.ganz(kKarte, QStringLiteral("ITEM%1").arg(i + 1), init.item[std::size_t(i)]);
@@ -190,6 +201,8 @@ void inStore(const Einstellungen& e, IniDatei& s) {
     s.setzen(kAuswertung, QStringLiteral("MITEINSTALL"), b(e.mitEinstall));
     s.setzen(kAuswertung, QStringLiteral("MITVERKAUF"), b(e.mitVerkauf));
     s.setzen(kAuswertung, QStringLiteral("MITKOMMENTAR"), b(e.mitKommentar));
+    s.setzen(kAuswertung, QStringLiteral("FILTERVON"), datumText(e.filterVon));
+    s.setzen(kAuswertung, QStringLiteral("FILTERBIS"), datumText(e.filterBis));
     for (int i = 0; i < 5; ++i)
         s.setzen(kKarte, QStringLiteral("ITEM%1").arg(i + 1),
                  QString::number(e.item[std::size_t(i)]));

@@ -199,6 +199,9 @@ private slots:
         QVERIFY(!DateiKopieren(dir.filePath("fehlt.DAT"), nach, fehler));
         QVERIFY(fehler.contains(QStringLiteral("fehlt.DAT")));
         QCOMPARE(lesen(nach), QByteArray("alter Stand"));
+        QVERIFY(!DateiKopieren(von, dir.filePath("fehlt/ziel.DAT"), fehler));
+        QCOMPARE(fehler, SchreibFehlerText("ziel.DAT", dir.filePath("fehlt/ziel.DAT"),
+                                           "Der Ordner ist nicht vorhanden."));
         QVERIFY(DateiKopieren(von, nach, fehler));
         QCOMPARE(lesen(nach), gross);
     }
@@ -272,6 +275,10 @@ private slots:
             box->item(i)->setSelected(true);
         kind<QPushButton>(&w, "StartBtn")->click();
         QCOMPARE(w.result(), int(QDialog::Accepted));
+        // The farmer learns what went where.
+        QCOMPARE(t.messages.texts(), QStringList{QStringLiteral("%1 Dateien nach %2 gesichert.")
+                                                     .arg(box->count())
+                                                     .arg(QDir::toNativeSeparators(ziel))});
         for (const QString& n : daten)
             QCOMPARE(lesen(ziel + n), n.toLatin1());
         QDateTime neu;
@@ -281,13 +288,122 @@ private slots:
         QVERIFY(lesen(t.ctx.einstellungsDatei).contains(t.ctx.einstellungen.lastBackup.toLatin1()));
     }
 
+    // The last backup as the window and the main window tell it.
+    void letzteSicherung_data() {
+        QTest::addColumn<QString>("gespeichert");
+        QTest::addColumn<QString>("fenster");
+        QTest::addColumn<QString>("hinweis");
+        QTest::addColumn<bool>("warnen");
+        QTest::newRow("store default") << "01.01.2010"
+                                       << "noch nie gesichert"
+                                       << "Daten noch nie gesichert" << true;
+        QTest::newRow("never written") << ""
+                                       << "noch nie gesichert"
+                                       << "Daten noch nie gesichert" << true;
+        QTest::newRow("reset after a bad text") << "01.01.1985 00:00"
+                                                << "noch nie gesichert"
+                                                << "Daten noch nie gesichert" << true;
+        QTest::newRow("today") << "10.03.2026 08:00"
+                               << "10.03.2026 08:00"
+                               << "Letzte Datensicherung: heute" << false;
+        QTest::newRow("seven days") << "03.03.2026 23:59"
+                                    << "03.03.2026 23:59"
+                                    << "Letzte Datensicherung vor 7 Tagen" << false;
+        QTest::newRow("eight days") << "02.03.2026 10:00"
+                                    << "02.03.2026 10:00"
+                                    << "Letzte Datensicherung vor 8 Tagen" << true;
+    }
+    void letzteSicherung() {
+        QFETCH(QString, gespeichert);
+        QFETCH(QString, fenster);
+        QFETCH(QString, hinweis);
+        QFETCH(bool, warnen);
+        QCOMPARE(LetzteSicherungText(gespeichert), fenster);
+        const Hinweis h = SicherungsHinweis(gespeichert, QDate(2026, 3, 10));
+        QCOMPARE(h.text, hinweis);
+        QCOMPARE(h.warnen, warnen);
+    }
+
+    // The target of the last backup that worked; a medium not inserted gives a folder.
+    void zielVorschlag_data() {
+        QTest::addColumn<QString>("ziel");
+        QTest::addColumn<int>("medien");
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QString>("ordner");
+        QTest::newRow("A: without medium") << "A:" << 0 << 2 << "/std/";
+        QTest::newRow("A: with medium") << "A:" << 1 << 0 << "";
+        QTest::newRow("B: with one medium") << "B:" << 1 << 2 << "/std/";
+        QTest::newRow("B: with two") << "B:" << 2 << 1 << "";
+        QTest::newRow("folder") << "/media/stick/sicher/" << 0 << 2 << "/media/stick/sicher/";
+        QTest::newRow("empty") << "" << 2 << 2 << "/std/";
+    }
+    void zielVorschlag() {
+        QFETCH(QString, ziel);
+        QFETCH(int, medien);
+        QFETCH(int, item);
+        QFETCH(QString, ordner);
+        const Zielwahl w = ZielVorschlagen(ziel, medien, QStringLiteral("/std/"));
+        QCOMPARE(w.item, item);
+        QCOMPARE(w.ordner, ordner);
+    }
+
+    // The window opens on the folder when the medium of the settings is not there.
+    void fensterWaehltOrdnerOhneMedium() {
+        TestContext t;
+        TDatensicherung w(t.ctx);
+        w.SicherungOeffnen(QStringLiteral("A:"), kMasken);
+        if (kind<QRadioButton>(&w, "RadioGroup3_0")->isEnabled()) QSKIP("a medium is inserted");
+        QVERIFY(kind<QRadioButton>(&w, "RadioGroup3_2")->isChecked());
+        QCOMPARE(kind<QLineEdit>(&w, "EditPfad")->text(), StandardOrdner());
+    }
+
+    // Backup and restore as the window runs them, without the window.
+    void sichernUndZuruecksichern() {
+        QTemporaryDir daten, medium;
+        const QString ini = daten.filePath("einstellungen.ini");
+        QVERIFY(schreiben(daten.filePath("SAUWURF.DAT"), "herde", k2012));
+        QVERIFY(schreiben(daten.filePath("NOTIZ.TXT"), "notiz", k2012));
+        QVERIFY(schreiben(ini, "[EINSTELLUNGEN]", k2012));
+        const QString ziel = medium.filePath("neu/");
+        const QStringList namen{"PV.INI", "NOTIZ.TXT", "SAUWURF.DAT"};
+        int meldungen = 0;
+        Ergebnis e = Sichern(daten.path() + u'/', ini, namen, ziel, [&](qint64 f, qint64 g) {
+            ++meldungen;
+            return f <= g;
+        });
+        QVERIFY(e.ok);
+        QCOMPARE(e.dateien, 3);
+        QCOMPARE(
+            e.meldung,
+            QStringLiteral("3 Dateien nach %1 gesichert.").arg(QDir::toNativeSeparators(ziel)));
+        QVERIFY(meldungen >= 3);
+        QCOMPARE(lesen(ziel + "PV.INI"), QByteArray("[EINSTELLUNGEN]"));
+
+        QVERIFY(schreiben(daten.filePath("SAUWURF.DAT"), "geändert", k2012));
+        const QDateTime jetzt(QDate(2026, 3, 10), QTime(9, 30));
+        e = Zuruecksichern(daten.path() + u'/', ini, {"SAUWURF.DAT"}, ziel, jetzt);
+        QVERIFY(e.ok);
+        QCOMPARE(lesen(daten.filePath("SAUWURF.DAT")), QByteArray("herde"));
+        QCOMPARE(lesen(e.aufgehoben + "SAUWURF.DAT"), QByteArray("geändert"));
+        QVERIFY(e.aufgehoben.endsWith("Vor Rücksicherung 2026-03-10 09-30/"));
+        QVERIFY(e.meldung.startsWith(
+            QStringLiteral("1 Datei aus %1 zurückgesichert.").arg(QDir::toNativeSeparators(ziel))));
+
+        // A missing file stops the copy and says how far it came.
+        e = Sichern(daten.path() + u'/', ini, {"NOTIZ.TXT", "FEHLT.DAT"}, ziel);
+        QVERIFY(!e.ok);
+        QCOMPARE(e.dateien, 1);
+        QVERIFY(e.meldung.contains("FEHLT.DAT"));
+        QVERIFY(e.meldung.contains(QStringLiteral("1 Datei nach")));
+    }
+
     void fensterUngueltigesDatum() {
         TestContext t;
         t.ctx.einstellungen.lastBackup = QStringLiteral("gestern");
         TDatensicherung w(t.ctx);
         QCOMPARE(t.messages.texts(), QStringList{"gestern ist kein gültiges Datum"});
         QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(),
-                 QStringLiteral("01.01.1985 00:00"));
+                 QStringLiteral("noch nie gesichert"));
         QCOMPARE(t.ctx.einstellungen.lastBackup, QStringLiteral("01.01.1985 00:00"));
     }
 
@@ -306,7 +422,10 @@ private slots:
         box->item(0)->setSelected(true);
         t.messages.planAnswer(MessageService::Answer::Yes);
         kind<QPushButton>(&w, "StartBtn")->click();
-        QCOMPARE(t.messages.shown.size(), 1);
+        QCOMPARE(t.messages.shown.size(), 2);
+        QVERIFY(t.messages.shown[1].text.startsWith(
+            QStringLiteral("1 Datei aus %1 zurückgesichert.\nDer bisherige Stand liegt in ")
+                .arg(QDir::toNativeSeparators(medium.path() + u'/'))));
         QCOMPARE(t.messages.shown[0].buttons, MessageService::Buttons::YesNoDefaultNo);
         QVERIFY(t.messages.shown[0].text.contains(QStringLiteral("SAUWURF.DAT")));
         QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(3));

@@ -130,6 +130,8 @@ private slots:
         e.printerFont = QStringLiteral("DejaVu Sans");
         e.index = {10, 20, 30, 40, 0, 0, 0};
         e.item = {3, 4, 0, 0, 0};
+        e.filterVon = QDate(2025, 7, 1);
+        e.filterBis = QDate(2026, 6, 30);
 
         QTemporaryDir dir;
         const QString datei = dir.filePath(QStringLiteral("PV.INI"));
@@ -146,7 +148,7 @@ private slots:
                             x.autosort, x.maxEber, x.maxGruppe, x.waehrung.anzeige, x.waehrung.kurs,
                             x.waehrung.kuerzel, x.lastBackup, x.printerFont, x.mitStall, x.mitTage,
                             x.mitWurf, x.index, x.gebGewicht, x.absGewicht, x.mitKommentar,
-                            x.mitEinstall, x.mitVerkauf, x.item);
+                            x.mitEinstall, x.mitVerkauf, x.item, x.filterVon, x.filterBis);
         };
         QVERIFY(felder(r) == felder(e));
         // The data directory is never written with the other settings but survives them.
@@ -169,6 +171,10 @@ private slots:
         QCOMPARE(*s.wert(QStringLiteral("BESTANDSKARTE"), QStringLiteral("ITEM1")),
                  QStringLiteral("5"));
         QVERIFY(!s.wert(g, QStringLiteral("PFAD")));
+        e.filterVon = QDate(2025, 3, 9);
+        einstellungen::inStore(e, s);
+        QCOMPARE(*s.wert(QStringLiteral("AUSWERTUNG"), QStringLiteral("FILTERVON")),
+                 QStringLiteral("09.03.2025"));
         e.waehrung.kuerzel[4].clear();
         einstellungen::inStore(e, s);
         QCOMPARE(*s.wert(g, QStringLiteral("X/EURO")), QStringLiteral("  1.500000/"));

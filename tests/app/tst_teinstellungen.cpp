@@ -1,6 +1,7 @@
 #include "app/teinstellungen.h"
 #include "app/tpvmain.h"
 #include "controls/tnumedit.h"
+#include "programm/indexgewichte.h"
 #include "support/apphilfe.h"
 #include "support/testcontext.h"
 
@@ -39,40 +40,28 @@ class TestTEinstellungen : public QObject {
 private slots:
     void indexNormalisation_data() {
         QTest::addColumn<bool>("weibliche");
-        QTest::addColumn<QStringList>("eingabe");
+        QTest::addColumn<QList<int>>("eingabe");
         QTest::addColumn<QList<int>>("erwartet");
         QTest::newRow("female not counted but scaled")
-            << false << QStringList{"10", "10", "10", "0", "0", "0", "50"}
-            << QList<int>{33, 33, 33, 0, 0, 0, 167};
+            << false << QList<int>{10, 10, 10, 0, 0, 0, 50} << QList<int>{33, 33, 33, 0, 0, 0, 167};
         QTest::newRow("female counted")
-            << true << QStringList{"10", "10", "10", "0", "0", "0", "10"}
-            << QList<int>{25, 25, 25, 0, 0, 0, 25};
-        QTest::newRow("halves to even") << true << QStringList{"1", "0", "0", "0", "0", "0", "7"}
-                                        << QList<int>{12, 0, 0, 0, 0, 0, 88};
+            << true << QList<int>{10, 10, 10, 0, 0, 0, 10} << QList<int>{25, 25, 25, 0, 0, 0, 25};
+        QTest::newRow("halves to even")
+            << true << QList<int>{1, 0, 0, 0, 0, 0, 7} << QList<int>{12, 0, 0, 0, 0, 0, 88};
         // The hit list multiplies weaned piglets by INDEX1 and born ones by INDEX2.
         QTest::newRow("born piglets are INDEX2")
-            << true << QStringList{"0", "100", "0", "0", "0", "0", "0"}
-            << QList<int>{0, 100, 0, 0, 0, 0, 0};
+            << true << QList<int>{0, 100, 0, 0, 0, 0, 0} << QList<int>{0, 100, 0, 0, 0, 0, 0};
         QTest::newRow("sum 0 keeps weights")
-            << false << QStringList{"0", "0", "0", "0", "0", "0", "40"}
-            << QList<int>{0, 0, 0, 0, 0, 0, 40};
+            << false << QList<int>{0, 0, 0, 0, 0, 0, 40} << QList<int>{0, 0, 0, 0, 0, 0, 40};
     }
     void indexNormalisation() {
         QFETCH(bool, weibliche);
-        QFETCH(QStringList, eingabe);
+        QFETCH(QList<int>, eingabe);
         QFETCH(QList<int>, erwartet);
-        TestContext t;
-        t.ctx.einstellungen.weibliche = true;
-        Dialog d(t);
-        const char* felder[7] = {"NumEdit2", "NumEdit3", "NumEdit4", "NumEdit5",
-                                 "NumEdit6", "NumEdit7", "NumEdit12"};
-        for (int i = 0; i < 7; ++i)
-            d.tippen(felder[i], eingabe[i]);
-        d.c<QCheckBox>("CheckBox4")->setChecked(weibliche);
-        d.dlg.WerteUebernehmen();
-        QCOMPARE(QList<int>(t.ctx.einstellungen.index.begin(), t.ctx.einstellungen.index.end()),
-                 erwartet);
-        QCOMPARE(t.ctx.einstellungen.weibliche, weibliche);
+        std::array<int, 7> gewichte{};
+        std::copy(eingabe.begin(), eingabe.end(), gewichte.begin());
+        IndexGewichteNormieren(gewichte, weibliche);
+        QCOMPARE(QList<int>(gewichte.begin(), gewichte.end()), erwartet);
     }
 
     void femaleWeightFollowsCheckBox() {

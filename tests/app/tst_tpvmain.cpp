@@ -56,6 +56,61 @@ private slots:
         QVERIFY(w.menuItem(QStringLiteral("Eingabe1"))->isEnabled());
     }
 
+    // Children open inside the visible area with the program's icon, keep the state the
+    // user gave them, and a maximised one names the program once in the title.
+    void kindfenster() {
+        TestContext t;
+        TPVMain m(t.ctx);
+        m.showNormal();
+        m.resize(760, 480);
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        QVERIFY(!m.windowIcon().pixmap(32).isNull());
+        QMdiArea* mdi = m.mdiArea();
+        const auto neuestes = [mdi] { return mdi->subWindowList(QMdiArea::CreationOrder).last(); };
+        m.menuItem("Futter1")->trigger(); // asks for more room than there is
+        QMdiSubWindow* futter = neuestes();
+        QVERIFY(!futter->isMaximized());
+        QVERIFY2(mdi->viewport()->rect().contains(futter->geometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(futter->x())
+                                .arg(futter->y())
+                                .arg(futter->width())
+                                .arg(futter->height())));
+        QVERIFY(!futter->windowIcon().pixmap(16).isNull());
+        QCOMPARE(futter->windowIcon().cacheKey(), m.windowIcon().cacheKey());
+
+        // Opened beside a maximised child the new one is maximised too.
+        futter->showMaximized();
+        m.menuItem("TierbewSauen1")->trigger();
+        QMdiSubWindow* bewegungen = neuestes();
+        QVERIFY(bewegungen->isMaximized());
+        QCOMPARE(m.windowTitle().count(QStringLiteral("Porvanta")), 1);
+        // After the maximised ones are closed the next opens at its own size.
+        bewegungen->close();
+        futter->close();
+        QTRY_COMPARE(mdi->subWindowList().count(futter), 0);
+        m.menuItem("FerkelAbgang1")->trigger();
+        QMdiSubWindow* abgang = neuestes();
+        QVERIFY(!abgang->isMaximized());
+        QVERIFY(mdi->viewport()->rect().contains(abgang->geometry()));
+        QCOMPARE(m.windowTitle(), QStringLiteral("Porvanta"));
+    }
+
+    // The status bar tells the days since the last backup, in warning colour after seven.
+    void sicherungsHinweis() {
+        TestContext t;
+        TPVMain m(t.ctx);
+        auto* hinweis = m.findChild<QLabel*>(QStringLiteral("SicherungsHinweis"));
+        QVERIFY(hinweis);
+        QCOMPARE(hinweis->text(), QStringLiteral("Daten noch nie gesichert"));
+        QVERIFY(hinweis->property("warnen").toBool());
+        const QDate heute = t.ctx.heute();
+        t.ctx.einstellungen.lastBackup = heute.addDays(-2).toString("dd.MM.yyyy") + " 10:00";
+        m.SicherungsHinweisZeigen();
+        QCOMPARE(hinweis->text(), QStringLiteral("Letzte Datensicherung vor 2 Tagen"));
+        QVERIFY(!hinweis->property("warnen").toBool());
+    }
+
     void closeQuery_data() {
         QTest::addColumn<bool>("geaendert");
         QTest::addColumn<int>("antwort");

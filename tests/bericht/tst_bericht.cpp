@@ -116,8 +116,9 @@ const char* const kFehler[][2] = {
     {"--heute 2.3.26 bewegungen --csv o.csv", "--heute:"},
     {"--daten fehlt bewegungen --csv o.csv", "Das Datenverzeichnis"},
     {"--einstellungen fehlt.ini bewegungen --csv o.csv", "Die Einstellungsdatei"},
-    {"bewegungen --csv datei/o.csv", "konnte nicht geschrieben werden!"},
-    {"karte 1 --pdf nurlesen/o.pdf", "konnte nicht geschrieben werden!"},
+    {"bewegungen --csv datei/o.csv", "/datei/o.csv: Der Ordner ist nicht vorhanden."},
+    {"karte 1 --pdf datei/o.pdf", "/datei/o.pdf: Der Ordner ist nicht vorhanden."},
+    {"karte 1 --pdf nurlesen/o.pdf", "/nurlesen/o.pdf: Keine Berechtigung (Zugriff verweigert)."},
 };
 
 } // namespace

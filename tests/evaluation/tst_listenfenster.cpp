@@ -15,6 +15,7 @@
 #include "support/modaltreiber.h"
 #include "support/testcontext.h"
 
+#include "platform/safewrite.h"
 #include <QComboBox>
 #include <QFile>
 #include <QFrame>
@@ -231,9 +232,13 @@ private slots:
         w.BereichUebernehmen();
         QVERIFY(w.PdfSpeichern(dir.filePath("f.pdf")));
         QVERIFY(lesen(dir.filePath("f.pdf")).startsWith("%PDF-"));
+        // A failed write names the file, its full path and the reason.
         QVERIFY(!w.CsvSpeichern(dir.filePath("fehlt/f.csv")));
-        QCOMPARE(t_->messages.shown.size(), 1);
-        QVERIFY(t_->messages.shown.first().text.startsWith("Die Datei "));
+        QVERIFY(!w.PdfSpeichern(dir.filePath("fehlt/f.pdf")));
+        const QString grund = QStringLiteral("Der Ordner ist nicht vorhanden.");
+        QCOMPARE(t_->messages.texts(),
+                 (QStringList{SchreibFehlerText("f.csv", dir.filePath("fehlt/f.csv"), grund),
+                              SchreibFehlerText("f.pdf", dir.filePath("fehlt/f.pdf"), grund)}));
     }
 
     // The hit list window: the list by index, two head lines, the hit list printout over

@@ -4,6 +4,7 @@
 #include "auswertungtesthilfe.h"
 #include "controls/tdate_ed.h"
 #include "evaluation/auswertunglayout.h"
+#include "evaluation/filtervorgabe.h"
 #include "evaluation/tausfallzeitp.h"
 #include "evaluation/tauswertung.h"
 #include "evaluation/tauswertungfilter.h"
@@ -64,6 +65,43 @@ private slots:
         kind<QRadioButton>(&d, "RadioGroup1_0")->click();
         d.FilterLesen(f);
         QCOMPARE(f.Datumsart, daEinstallen);
+    }
+
+    // The filter keeps what was confirmed for the run, and the period for the next run.
+    void filterMerktSichDieWahl() {
+        TestContext t;
+        t.ctx.Sauenliste = Beispielherde();
+        t.ctx.einstellungen.filterVon = QDate(2012, 1, 1);
+        t.ctx.einstellungen.filterBis = QDate(2012, 12, 31);
+        {
+            TAuswertungFilter d(t.ctx);
+            TAuswertungsFilter f;
+            d.FilterLesen(f);
+            QCOMPARE(f.Von.alsQDate(), QDate(2012, 1, 1));
+            QCOMPARE(f.Bis.alsQDate(), QDate(2012, 12, 31));
+            QVERIFY(f.NurGanzeWuerfe);
+            d.findChild<tdate_ed*>("Beleg1")->SetDatum(TKurzDatum::aus(QDate(2011, 6, 1)));
+            kind<QRadioButton>(&d, "RadioGroup1_3")->click();
+            kind<QCheckBox>(&d, "CheckBox1")->setChecked(false);
+            kind<QCheckBox>(&d, "CheckBox2")->setChecked(true);
+            kind<QComboBox>(&d, "ComboBox2")->setCurrentIndex(0);
+            d.accept();
+        }
+        QCOMPARE(t.ctx.einstellungen.filterVon, QDate(2011, 6, 1));
+        QCOMPARE(t.ctx.einstellungen.filterBis, QDate(2012, 12, 31));
+        TAuswertungFilter d(t.ctx);
+        TAuswertungsFilter f;
+        d.FilterLesen(f);
+        QCOMPARE(f.Von.alsQDate(), QDate(2011, 6, 1));
+        QCOMPARE(f.Datumsart, daAbsetzen);
+        QVERIFY(!f.NurGanzeWuerfe && f.NurVorhandeneSauen);
+        QCOMPARE(f.HerkunftFilter, "A");
+        // A new run starts with the period of the settings and the usual choices.
+        t.ctx.auswertungsfilter.reset();
+        const TAuswertungsFilter neu = FilterVorgabe(t.ctx);
+        QCOMPARE(neu.Von.alsQDate(), QDate(2011, 6, 1));
+        QCOMPARE(neu.Datumsart, daBelegen);
+        QVERIFY(neu.NurGanzeWuerfe && neu.HerkunftFilter.isEmpty());
     }
 
     void filterVerborgeneGruppenLesenLeer_data() {
@@ -260,10 +298,17 @@ private slots:
         TAuswertung* w = auswertungen().first();
         QCOMPARE(w->stand().Modus, amAuswahl);
         QCOMPARE(w->stand().Summe.Sauen, 2); // the suckling sow's only litter is left out
-        // Cancel opens nothing.
-        treiber.dann([](QDialog* d) { d->reject(); });
+        // Cancel opens nothing; the filter opens with the period confirmed before.
+        TKurzDatum von, bis;
+        treiber.dann([&](QDialog* d) {
+            von = d->findChild<tdate_ed*>("Beleg1")->Getdatum();
+            bis = d->findChild<tdate_ed*>("Beleg2")->Getdatum();
+            d->reject();
+        });
         m.menuItem("AuswertEber")->trigger();
         QCOMPARE(auswertungen().size(), 1);
+        QCOMPARE(von, Tag(0));
+        QCOMPARE(bis, Tag(5000));
     }
 };
 

@@ -11,6 +11,7 @@
 #include "support/begrenztesgeraet.h"
 #include "support/testcontext.h"
 
+#include "platform/safewrite.h"
 #include <QBuffer>
 #include <QRandomGenerator>
 #include <QtTest>
@@ -162,8 +163,10 @@ private slots:
             weiter = mix.SpeicherAbfrage("Neue", -1);
         }
         QVERIFY(!weiter);
+        // The message names the file, its full path and the reason.
         QCOMPARE(tc.messages.texts().last(),
-                 "Die Datei MISCHUNG.DAT konnte nicht geschrieben werden!");
+                 SchreibFehlerText("MISCHUNG.DAT", tc.pfad("MISCHUNG.DAT"),
+                                   "Die Datei wird zu groß für den Datenträger."));
         // Nothing lost: the mix is still there and still changed, the list as in the file.
         QVERIFY(mix.Geaendert);
         QCOMPARE(mix.Posten[0].Anteil(), 0.5);
