@@ -1,6 +1,7 @@
 #include "mischungsbericht.h"
 
 #include "futtermix.h"
+#include "herd/numformat.h"
 #include "platform/canvas.h"
 #include "platform/csvwriter.h"
 
@@ -8,9 +9,7 @@
 #include <cmath>
 
 QString FutterZahl(double v, int nachkomma) {
-    if (!std::isfinite(v)) return QStringLiteral("?");
-    if (std::abs(v) < 0.5 * std::pow(10.0, -nachkomma)) v = 0.0;
-    return QString::number(v, 'f', nachkomma).replace(u'.', u',');
+    return numformat::zahl(v, nachkomma);
 }
 
 namespace {
