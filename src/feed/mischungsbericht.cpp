@@ -34,7 +34,7 @@ public:
         c_.setFont(schrift_, 12, Canvas::Bold);
         c_.drawText(51 * u_, 3 * h_, mix.Name);
         c_.setFont(schrift_, 12);
-        c_.drawText(3 * u_, 5 * h_, QStringLiteral("g/kg"));
+        c_.drawText(3 * u_, 5 * h_, QStringLiteral("kg/kg"));
         c_.drawText(10 * u_, 5 * h_, QStringLiteral("Komponente"));
         for (int m = 0; m < kFutterWerte; ++m)
             rechts(spalte(m), 5 * h_, m == fwPreis ? preisKopf : QString::fromUtf8(kDruckKopf[m]));
