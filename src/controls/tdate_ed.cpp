@@ -37,7 +37,7 @@ QSize tdate_ed::sizeHint() const {
 }
 
 QString tdate_ed::heuteText() const {
-    return clock_.today().toString(QStringLiteral("dd.MM.yy"));
+    return KurzDatumText(TKurzDatum::aus(clock_.today()));
 }
 
 TKurzDatum tdate_ed::Getdatum() const {

@@ -7,17 +7,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QLocale>
 #include <algorithm>
-
-namespace {
-
-// C's %g, as the messages show the bounds.
-QString g(double v) {
-    return QString::asprintf("%g", v);
-}
-
-} // namespace
 
 TNumEdit::TNumEdit(MessageService& messages, const Waehrungstabelle& waehrungen, QWidget* parent)
     : FilterFeld([this](const QString& s) { return filtern(s); }, parent), messages_(messages),
@@ -29,34 +19,42 @@ TNumEdit::TNumEdit(MessageService& messages, const Waehrungstabelle& waehrungen,
 
 namespace {
 
-QChar erstesZeichen(const QString& s, QChar sonst) {
-    return s.isEmpty() ? sonst : s.at(0);
-}
-
-QChar tausenderzeichen() {
-    return erstesZeichen(QLocale().groupSeparator(), u',');
-}
+constexpr QChar dp = numformat::kDezimalzeichen;
+constexpr QChar ts = numformat::kTausenderzeichen;
 
 } // namespace
 
-QChar TNumEdit::dezimalzeichen() const {
-    return erstesZeichen(QLocale().decimalPoint(), u'.');
+numformat::Eingabeart TNumEdit::eingabeart() const {
+    numformat::Eingabeart art;
+    if (typ_ == ntInteger)
+        art.nachkomma = false;
+    else if (typ_ == ntGeneral)
+        art.nachkomma = numformat::bildMitNachkomma(mask_.isEmpty() ? positiveMask_ : mask_);
+    art.negativ = !positivOnly_ && !(validate_ && min_ >= 0);
+    // A value set from code is edited as it stands.
+    art.nachkomma = art.nachkomma || text().contains(dp);
+    art.negativ = art.negativ || text().startsWith(u'-');
+    return art;
 }
 
-// Pasted or dropped text: the same replacements as for typed keys.
-QString TNumEdit::filtern(const QString& s) const {
-    const QChar dp = dezimalzeichen();
+// A comma or point typed is the decimal comma; nothing else but digits and the minus.
+QString TNumEdit::zeichen(const QString& s) const {
+    const numformat::Eingabeart art = eingabeart();
     QString out;
     for (QChar c : s) {
-        if (steuerzeichen(c)) continue;
-        if (c == u',' || c == u'.' || c == dp) {
-            if (typ_ == ntInteger) continue;
+        if (c == u',' || c == u'.') {
+            if (!art.nachkomma) continue;
             c = dp;
         }
-        if (c == u'-' && positivOnly_) continue;
-        out += c;
+        if (c == u'-' && !art.negativ) continue;
+        if ((c >= u'0' && c <= u'9') || c == u'-' || c == dp) out += c;
     }
     return out;
+}
+
+// Pasted or dropped text: the same characters as typed keys.
+QString TNumEdit::filtern(const QString& s) const {
+    return zeichen(s);
 }
 
 std::int32_t TNumEdit::AsInteger() const {
@@ -67,7 +65,6 @@ std::int16_t TNumEdit::AsInteger16() const {
 }
 
 QString TNumEdit::anzeigeText() const {
-    const QChar dp = dezimalzeichen();
     switch (typ_) {
     case ntCurrency: {
         QString s = numformat::fixed(wert_, nachkomma_, dp, digits_ > 0 ? digits_ : 15) + u' ';
@@ -82,11 +79,10 @@ QString TNumEdit::anzeigeText() const {
         break;
     }
     const QString bild = positiveMask_ + u';' + negativeMask_ + u';' + zeroMask_;
-    return numformat::formatFloat(bild, wert_, dp, tausenderzeichen());
+    return numformat::formatFloat(bild, wert_, dp, ts);
 }
 
 QString TNumEdit::bearbeitungsText() const {
-    const QChar dp = dezimalzeichen();
     switch (typ_) {
     case ntCurrency:
         return numformat::plain(wert_, dp, nachkomma_);
@@ -97,7 +93,7 @@ QString TNumEdit::bearbeitungsText() const {
     case ntGeneral:
         break;
     }
-    if (!mask_.isEmpty()) return numformat::formatFloat(mask_, wert_, dp, tausenderzeichen());
+    if (!mask_.isEmpty()) return numformat::formatFloat(mask_, wert_, dp, ts);
     return numformat::plain(wert_, dp);
 }
 
@@ -107,11 +103,13 @@ void TNumEdit::anzeigen() {
 
 bool TNumEdit::imBereich(double v) const {
     if (v < min_) {
-        messages_.error(QStringLiteral("Der Wert muß größer oder gleich %1 sein!").arg(g(min_)));
+        messages_.error(QStringLiteral("Der Wert muß größer oder gleich %1 sein!")
+                            .arg(numformat::zahlKurz(min_)));
         return false;
     }
     if (v > max_) {
-        messages_.error(QStringLiteral("Der Wert darf nicht über %1 liegen!").arg(g(max_)));
+        messages_.error(
+            QStringLiteral("Der Wert darf nicht über %1 liegen!").arg(numformat::zahlKurz(max_)));
         return false;
     }
     return true;
@@ -185,18 +183,15 @@ void TNumEdit::keyPressEvent(QKeyEvent* e) {
     // Control keys never insert a character; they keep their line-edit meaning (backspace,
     // clipboard, undo; Enter and Escape go on to the window).
     if (sondertaste(e)) return;
-    const QString t = e->text();
-    const QChar dp = dezimalzeichen();
-    QString rein;
-    for (QChar c : t) {
-        if (c == u',' || c == u'.') {
-            if (typ_ == ntInteger) continue;
-            c = dp;
-        }
-        if (c == u'-' && positivOnly_) continue;
-        rein += c;
-    }
+    const QString rein = zeichen(e->text());
     if (rein.isEmpty()) return;
+    // Only what can still become a number the field holds goes in.
+    QString danach = text();
+    if (hasSelectedText())
+        danach.replace(selectionStart(), selectedText().size(), rein);
+    else
+        danach.insert(cursorPosition(), rein);
+    if (!numformat::eingabeMoeglich(danach, eingabeart())) return;
     einfuegen(rein);
 }
 
@@ -214,7 +209,7 @@ void TNumEdit::focusOutEvent(QFocusEvent* e) {
     QLineEdit::focusOutEvent(e);
     if (!verlaesst(e)) return;
     setMaxLength(alteLaenge_);
-    const double zahl = numformat::parse(text(), dezimalzeichen());
+    const double zahl = numformat::lesen(text());
     if (validate_ && (zahl < min_ || zahl > max_)) {
         // Back into the field before the message, so that closing the message box returns
         // the focus here; the typed text stays.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "herd/numformat.h"
 #include "herd/records.h"
 
 #include "filterfeld.h"
@@ -9,7 +10,9 @@ class MessageService;
 struct Waehrungstabelle;
 
 // The number field: a value shown by kind (masks, currency, percentage, whole number), edited
-// as a plain number, read back and checked against Min and Max when the field is left.
+// as a plain number, read back and checked against Min and Max when the field is left. Numbers
+// are German whatever the system locale; typing takes only what can become a number the field
+// holds.
 class TNumEdit : public FilterFeld {
     Q_OBJECT
     Q_PROPERTY(double Wert READ Wert WRITE setWert)
@@ -91,7 +94,8 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
-    QChar dezimalzeichen() const;
+    numformat::Eingabeart eingabeart() const;
+    QString zeichen(const QString& s) const;
     QString filtern(const QString& s) const;
     bool imBereich(double v) const; // tells the user when not
     void anzeigen();

@@ -159,7 +159,7 @@ TWurfRec WurfPanel::speichern() {
 wurfregeln::Stand WurfPanel::stand() const {
     // A count being typed counts with its text.
     const auto jetzt = [](const TNumEdit* n) {
-        return n->hasFocus() ? int(std::lround(numformat::parse(n->text(), u'.'))) : gerundet(n);
+        return n->hasFocus() ? int(std::lround(numformat::lesen(n->text()))) : gerundet(n);
     };
     wurfregeln::Stand s;
     for (std::size_t k = 0; k < 3; ++k) {

@@ -4,7 +4,6 @@
 #include "herd/saustatus.h"
 #include "platform/csvwriter.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace {
@@ -21,11 +20,34 @@ QString datum(TKurzDatum d) {
     return q.isValid() ? q.toString(QStringLiteral("dd.MM.yyyy")) : QString();
 }
 
-// The cell without the padding of the screen columns: "27,7/   2,5" becomes "27,7/2,5".
-QString zelle(const KennzahlZelle& z) {
-    QString t = z.zahl.trimmed() + z.rest;
-    static const QRegularExpression nachStrich(QStringLiteral("/\\s+"));
-    return t.replace(nachStrich, QStringLiteral("/")).trimmed();
+// A label without the padding of the screen columns: "Umrauscher         1 mal" becomes
+// "Umrauscher 1 mal", "Saldo Wurfausgleiche :" becomes "Saldo Wurfausgleiche".
+QString bezeichnung(const QString& text) {
+    QString t = text.simplified();
+    if (t.endsWith(u':')) t.chop(1);
+    return t.trimmed();
+}
+
+// Each figure takes three columns of its group: the number, the second number of a pair
+// ("lebend/tot") and the unit.
+constexpr int kGruppen = 3;
+constexpr int kJeGruppe = 3;
+
+int gruppe(Kante k) {
+    switch (k) {
+    case Kante::Mittel:
+    case Kante::SaldoMittel:
+    case Kante::Anteil:
+        return 0;
+    case Kante::JeWurf:
+        return 2;
+    case Kante::Gesamt:
+    case Kante::WuerfeJahr:
+    case Kante::SaldoGesamt:
+    case Kante::Anzahl:
+        break;
+    }
+    return 1;
 }
 
 } // namespace
@@ -42,17 +64,20 @@ QByteArray AuswertungCsv(const TAuswertungsStand& st, const Auswertungskopie& ko
         csvZeile(t, {QString::fromUtf8(kNichtAusgewertet)});
         return t.bytes();
     }
-    csvZeile(t, {QStringLiteral("Kennzahl"), QStringLiteral("mittel"), QStringLiteral("gesamt"),
-                 QStringLiteral("je Wurf")});
+    QStringList kopf{QStringLiteral("Kennzahl")};
+    for (const char* g : {"mittel", "gesamt", "je Wurf"})
+        kopf << QString::fromUtf8(g) << QStringLiteral("2. Wert") << QStringLiteral("Einheit");
+    csvZeile(t, kopf);
     for (const KennzahlZeile& r : KennzahlZeilen(st, e, false)) {
-        QStringList f{r.text.trimmed(), {}, {}, {}};
+        QStringList f(1 + kGruppen * kJeGruppe);
+        f[0] = bezeichnung(r.text);
         for (const KennzahlZelle& z : r.zellen) {
-            const int spalte = z.kante == Kante::Mittel || z.kante == Kante::SaldoMittel ||
-                                       z.kante == Kante::Anteil
-                                   ? 1
-                               : z.kante == Kante::JeWurf ? 3
-                                                          : 2;
-            f[spalte] = zelle(z);
+            const int s = 1 + kJeGruppe * gruppe(z.kante);
+            f[s] = z.zahl.trimmed();
+            if (z.paar())
+                f[s + 1] = z.zweite.trimmed();
+            else
+                f[s + 2] = z.einheit.trimmed();
         }
         csvZeile(t, f);
     }

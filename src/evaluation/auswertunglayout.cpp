@@ -37,11 +37,11 @@ void zellen(Canvas& c, const Spalten& s, const KennzahlZeile& r, double y) {
     for (const KennzahlZelle& z : r.zellen) {
         const double x = s.kante[int(z.kante)];
         if (z.kante == Kante::SaldoMittel && s.saldoLinks) {
-            text(c, x, y, z.zahl + z.rest);
+            text(c, x, y, z.zahl + z.rest());
             continue;
         }
         rechts(c, x, y, z.zahl);
-        text(c, x, y, z.rest);
+        text(c, x, y, z.rest());
     }
 }
 

@@ -32,9 +32,10 @@ public:
         const int lebend = k_.Geborene - k_.Todgeborene;
         zeile(
             "lebend/tot",
-            {{Kante::Mittel, proJahr(lebend), Z_ > 0 ? u'/' + proJahr(k_.Todgeborene) : QString()},
-             {Kante::Gesamt, Ganz(lebend), u'/' + Ganz(k_.Todgeborene)},
-             {Kante::JeWurf, Zahl(lebend / D_, 5, 1), u'/' + Zahl(k_.Todgeborene / D_, 5, 1)}});
+            {Z::Paar(Kante::Mittel, proJahr(lebend), QStringLiteral("/"), proJahr(k_.Todgeborene)),
+             Z::Paar(Kante::Gesamt, Ganz(lebend), QStringLiteral("/"), Ganz(k_.Todgeborene)),
+             Z::Paar(Kante::JeWurf, Zahl(lebend / D_, 5, 1), QStringLiteral("/"),
+                     Zahl(k_.Todgeborene / D_, 5, 1))});
         if (e_.weibliche) zeile("weibliche Ferkel", {{Kante::Gesamt, Ganz(k_.Weibliche)}});
         geburtsgewicht();
         zeile("Trächtigkeitsdauer", {{Kante::Mittel, Zahl(k_.Traechtigkeit / D_, 4, 0), tage}});
@@ -143,8 +144,8 @@ private:
         r.text = QStringLiteral("Saldo Wurfausgleiche :");
         r.vorschub = 2.5;
         r.zellen = {{Kante::SaldoMittel, Ganz(k_.AusgleichZu - k_.AusgleichAb, 4)},
-                    {Kante::SaldoGesamt, Ganz(k_.AusgleichZu),
-                     QStringLiteral(" / -") + Ganz(k_.AusgleichAb)}};
+                    Z::Paar(Kante::SaldoGesamt, Ganz(k_.AusgleichZu), QStringLiteral(" / -"),
+                            Ganz(k_.AusgleichAb))};
         z_.push_back(std::move(r));
     }
 
@@ -159,7 +160,7 @@ private:
 } // namespace
 
 QString Zahl(double x, int w, int d) {
-    return numformat::fixed(x, d, u',').rightJustified(w);
+    return numformat::zahl(x, d).rightJustified(w);
 }
 
 QString Ganz(long long x, int w) {

@@ -8,13 +8,28 @@
 // Where a cell's number ends (or, for Links, starts); the layout maps these to its columns.
 enum class Kante { Mittel, Gesamt, JeWurf, WuerfeJahr, SaldoMittel, SaldoGesamt, Anteil, Anzahl };
 
-// One figure: the number, right-aligned on its edge, and the text that follows it there.
+// One figure: the number, right-aligned on its edge, and what follows it there: its unit
+// (" Tage") or, for a pair, a separator and the second number ("/" "2,5").
 struct KennzahlZelle {
-    KennzahlZelle(Kante k, QString z, QString r = {})
-        : kante(k), zahl(std::move(z)), rest(std::move(r)) {}
+    KennzahlZelle(Kante k, QString z, QString e = {})
+        : kante(k), zahl(std::move(z)), einheit(std::move(e)) {}
+    static KennzahlZelle Paar(Kante k, QString z, QString trenner, QString zweite) {
+        KennzahlZelle c(k, std::move(z));
+        c.trenner = std::move(trenner);
+        c.zweite = std::move(zweite);
+        return c;
+    }
+    bool paar() const { return !trenner.isEmpty(); }
+    // The text shown after the number.
+    QString rest() const {
+        return paar() ? (zweite.isEmpty() ? QString() : trenner + zweite) : einheit;
+    }
+
     Kante kante = Kante::Mittel;
     QString zahl;
-    QString rest;
+    QString einheit;
+    QString trenner;
+    QString zweite;
 };
 
 // One row of the figures pane and of the printout, with the condition already applied.

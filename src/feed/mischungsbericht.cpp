@@ -1,6 +1,7 @@
 #include "mischungsbericht.h"
 
 #include "futtermix.h"
+#include "herd/numformat.h"
 #include "platform/canvas.h"
 #include "platform/csvwriter.h"
 
@@ -8,9 +9,7 @@
 #include <cmath>
 
 QString FutterZahl(double v, int nachkomma) {
-    if (!std::isfinite(v)) return QStringLiteral("?");
-    if (std::abs(v) < 0.5 * std::pow(10.0, -nachkomma)) v = 0.0;
-    return QString::number(v, 'f', nachkomma).replace(u'.', u',');
+    return numformat::zahl(v, nachkomma);
 }
 
 namespace {
@@ -35,7 +34,7 @@ public:
         c_.setFont(schrift_, 12, Canvas::Bold);
         c_.drawText(51 * u_, 3 * h_, mix.Name);
         c_.setFont(schrift_, 12);
-        c_.drawText(3 * u_, 5 * h_, QStringLiteral("g/kg"));
+        c_.drawText(3 * u_, 5 * h_, QStringLiteral("kg/kg"));
         c_.drawText(10 * u_, 5 * h_, QStringLiteral("Komponente"));
         for (int m = 0; m < kFutterWerte; ++m)
             rechts(spalte(m), 5 * h_, m == fwPreis ? preisKopf : QString::fromUtf8(kDruckKopf[m]));

@@ -133,7 +133,7 @@ void TFuttermix::listenBauen() {
     CheckBox1->setToolTip(QStringLiteral("fester Bestandteil"));
     NumEdit1 = new TNumEdit(ctx_.messages(), ctx_.einstellungen.waehrung, ListBox1->viewport());
     NumEdit1->setObjectName(QStringLiteral("NumEdit1"));
-    NumEdit1->setToolTip(QStringLiteral("Mischungsanteil g/kg"));
+    NumEdit1->setToolTip(QStringLiteral("Mischungsanteil kg/kg"));
     NumEdit1->setPositiveMask(QStringLiteral("0.000"));
     NumEdit1->setAlignment(Qt::AlignRight);
     const int zeile = NumEdit1->sizeHint().height();

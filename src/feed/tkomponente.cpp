@@ -4,6 +4,7 @@
 #include "controls/enteralstab.h"
 #include "controls/tnumedit.h"
 #include "herd/textfunktionen.h"
+#include "optimierer.h"
 #include "platform/messages.h"
 #include "programm/appcontext.h"
 
@@ -17,6 +18,20 @@ namespace {
 
 QString maske(int nachkomma) {
     return nachkomma > 0 ? QStringLiteral("0.") + QString(nachkomma, u'0') : QStringLiteral("0");
+}
+
+// How the optimiser takes a target: the dry matter exactly, fibre, fat and ash as upper limits
+// (0: none), the others as lower limits.
+QString zielArt(int m) {
+    switch (MischungsLP::art(m)) {
+    case MischungsLP::Gleich:
+        return QStringLiteral("genau");
+    case MischungsLP::Hoechstens:
+        return QStringLiteral("höchstens");
+    case MischungsLP::Mindestens:
+        break;
+    }
+    return QStringLiteral("mindestens");
 }
 
 } // namespace
@@ -46,6 +61,13 @@ TKomponente::TKomponente(AppContext& ctx, const TKomponentenRec& rec, Modus modu
         gitter->addWidget(f, m + 1, 1);
         gitter->addWidget(new QLabel(m == fwMJ ? QStringLiteral("MJ") : QStringLiteral("g/kg")),
                           m + 1, 2);
+        if (modus == Ziel) {
+            auto* art = new QLabel(zielArt(m));
+            art->setObjectName(QStringLiteral("Art%1").arg(m + 1));
+            gitter->addWidget(art, m + 1, 3);
+            if (MischungsLP::art(m) == MischungsLP::Hoechstens)
+                f->setToolTip(QStringLiteral("0 = keine Obergrenze"));
+        }
         Werte[std::size_t(m)] = f;
     }
     auto* preisLabel = new QLabel(QString::fromUtf8(kWertBezeichnung[fwPreis]));

@@ -281,4 +281,39 @@ std::int16_t asInteger16(double value, bool rounding) {
     return std::int16_t(rounding ? std::nearbyint(value) : std::trunc(value));
 }
 
+QString zahl(double value, int decimals) {
+    if (!std::isfinite(value)) return QStringLiteral("?");
+    return fixed(value, decimals, kDezimalzeichen);
+}
+
+QString zahlKurz(double value) {
+    return QString::asprintf("%g", value).replace(u'.', kDezimalzeichen);
+}
+
+double lesen(const QString& text) {
+    return parse(text, kDezimalzeichen);
+}
+
+bool eingabeMoeglich(const QString& text, Eingabeart art) {
+    bool komma = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c >= u'0' && c <= u'9') continue;
+        if (c == u'-' && i == 0 && art.negativ) continue;
+        if (c == kDezimalzeichen && art.nachkomma && !komma) {
+            komma = true;
+            continue;
+        }
+        return false;
+    }
+    return true;
+}
+
+bool bildMitNachkomma(const QString& picture) {
+    const QString pos = sections(picture).first();
+    if (pos.isEmpty()) return true;
+    const Picture p = analyse(pos);
+    return !p.hasPlaceholder || p.maxFrac > 0;
+}
+
 } // namespace numformat

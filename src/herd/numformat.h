@@ -41,4 +41,29 @@ double parse(const QString& text, QChar decimalPoint = u'.');
 std::int32_t asInteger(double value, bool rounding);
 std::int16_t asInteger16(double value, bool rounding);
 
+// Every number the user sees or types is German, whatever the system locale: decimal comma,
+// thousands point.
+inline constexpr QChar kDezimalzeichen = u',';
+inline constexpr QChar kTausenderzeichen = u'.';
+
+// A value with fixed decimals and the decimal comma ("12,50"); "?" for a value that is no
+// number.
+QString zahl(double value, int decimals);
+// C's %g with the decimal comma ("2,5", "1e+06"), as messages name bounds.
+QString zahlKurz(double value);
+// Reads typed German text: digits, a leading minus and the decimal comma count.
+double lesen(const QString& text);
+
+// What a number field can hold while typing.
+struct Eingabeart {
+    bool nachkomma = true; // a decimal comma may be typed
+    bool negativ = true;   // a minus may be typed
+};
+// Whether `text` is a number in the making of that kind: an optional leading minus, digits and
+// at most one decimal comma. The empty text is one.
+bool eingabeMoeglich(const QString& text, Eingabeart art);
+// Whether a picture "positive;negative;zero" shows decimals (an empty one, the general form,
+// does).
+bool bildMitNachkomma(const QString& picture);
+
 } // namespace numformat

@@ -1,5 +1,7 @@
 #include "csvwriter.h"
 
+#include "herd/numformat.h"
+
 #include "safewrite.h"
 
 #include <QIODevice>
@@ -26,11 +28,7 @@ CsvWriter& CsvWriter::text(const QString& s) {
 
 CsvWriter& CsvWriter::zahl(double v, int nachkomma) {
     if (!std::isfinite(v)) return leer();
-    // No "-0,00" for a value that rounds to zero.
-    if (std::abs(v) < 0.5 * std::pow(10.0, -nachkomma)) v = 0.0;
-    QString s = QString::number(v, 'f', nachkomma);
-    s.replace(u'.', u',');
-    anhaengen(s);
+    anhaengen(numformat::zahl(v, nachkomma));
     return *this;
 }
 

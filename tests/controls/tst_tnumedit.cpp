@@ -1,5 +1,6 @@
-// The number field: display forms, editing and leaving, the Min/Max check with its messages,
-// setting the value from code and integer access.
+// The number field: display forms, editing and leaving, what typing takes, the Min/Max check
+// with its messages, setting the value from code and integer access. Numbers are German
+// whatever the locale (the tests run under C.UTF-8).
 
 #include "controls/tnumedit.h"
 #include "feldfenster.h"
@@ -9,11 +10,6 @@
 #include <QSignalSpy>
 
 namespace {
-
-// Expected texts are written with '.'; the field uses the locale's decimal separator.
-QString dp(QString s) {
-    return s.replace(u'.', QLocale().decimalPoint());
-}
 
 constexpr int gen = TNumEdit::ntGeneral, cur = TNumEdit::ntCurrency, pct = TNumEdit::ntPercentage,
               ganz = TNumEdit::ntInteger;
@@ -40,12 +36,12 @@ private slots:
         QTest::addColumn<double>("wert");
         QTest::addColumn<QString>("text");
 
-        QTest::newRow("currency 0 without abbreviation") << QList{cur, 2, 0, +DM} << 0.0 << "0.00 ";
-        QTest::newRow("currency oS negative") << QList{cur, 2, 0, +oS} << -4.2 << "-4.20 S";
-        QTest::newRow("currency own") << QList{cur, 2, 0, +nw} << 3.0 << "3.00 XY";
-        QTest::newRow("currency 4 digits") << QList{cur, 2, 4, +DM} << 123.456 << "123.50 DM";
+        QTest::newRow("currency 0 without abbreviation") << QList{cur, 2, 0, +DM} << 0.0 << "0,00 ";
+        QTest::newRow("currency oS negative") << QList{cur, 2, 0, +oS} << -4.2 << "-4,20 S";
+        QTest::newRow("currency own") << QList{cur, 2, 0, +nw} << 3.0 << "3,00 XY";
+        QTest::newRow("currency 4 digits") << QList{cur, 2, 4, +DM} << 123.456 << "123,50 DM";
         QTest::newRow("currency no decimals") << QList{cur, 0, 0, +Fr} << 12.5 << "13 Fr";
-        QTest::newRow("percentage") << QList{pct, 1, 0, +DM} << 0.125 << "12.5%";
+        QTest::newRow("percentage") << QList{pct, 1, 0, +DM} << 0.125 << "12,5%";
         QTest::newRow("integer") << QList{ganz, 2, 0, +DM} << 41.5 << "42";
     }
     void displayForm() {
@@ -60,8 +56,16 @@ private slots:
         n->setNachkomma(art[1]);
         n->setDigits(art[2]);
         n->setWaehrung(TWaehrung(art[3]));
-        QCOMPARE(n->text(), dp(text));
+        QCOMPARE(n->text(), text);
         QCOMPARE(n->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    }
+    void thousandsPointAndDecimalComma() {
+        TNumEdit* n = f->feld;
+        n->setPositiveMask(QStringLiteral("#,##0.00"));
+        n->setWert(-1234567.5);
+        QCOMPARE(n->text(), "-1.234.567,50");
+        n->setFocus(Qt::TabFocusReason);
+        QCOMPARE(n->text(), "-1234567,5"); // edited without grouping
     }
     void asInteger() {
         TNumEdit* n = f->feld;
@@ -74,7 +78,7 @@ private slots:
         QCOMPARE(ganz(40000, true), (QList<int>{40000, 0}));
     }
     void editingAndLeaving_data() {
-        QTest::addColumn<bool>("deutsch");
+        QTest::addColumn<QLocale>("gebietsschema");
         QTest::addColumn<int>("typ");
         QTest::addColumn<bool>("positivOnly");
         QTest::addColumn<QString>("getippt");
@@ -82,33 +86,39 @@ private slots:
         QTest::addColumn<double>("wert");
         QTest::addColumn<QString>("text");
 
-        // Each case in the C locale and in German, where the separator is a comma.
+        // Each case in the C, an English and the German locale: the field is German in all.
         const auto fall = [](const char* name, int typ, bool positivOnly, const char* getippt,
                              const char* imFeld, double wert, const char* text) {
-            for (bool deutsch : {false, true})
-                QTest::addRow("%s%s", name, deutsch ? ", German" : "")
-                    << deutsch << typ << positivOnly << QString::fromUtf8(getippt)
+            for (const QLocale& l : {QLocale::c(), QLocale(QLocale::English, QLocale::UnitedStates),
+                                     QLocale(QLocale::German, QLocale::Germany)})
+                QTest::addRow("%s, %s", name, qPrintable(l.name()))
+                    << l << typ << positivOnly << QString::fromUtf8(getippt)
                     << QString::fromUtf8(imFeld) << wert << QString::fromUtf8(text);
         };
-        fall("comma is the separator", gen, false, "2,5", "2.5", 2.5, "+2.5");
-        fall("point is the separator", gen, false, "2.5", "2.5", 2.5, "+2.5");
+        fall("comma is the separator", gen, false, "2,5", "2,5", 2.5, "+2,5");
+        fall("point is the separator", gen, false, "2.5", "2,5", 2.5, "+2,5");
+        fall("second separator refused", gen, false, "2,5,1", "2,51", 2.51, "+2,5");
         fall("negative", gen, false, "-5", "-5", -5.0, "-5");
+        fall("minus only in front", gen, false, "5-", "5", 5.0, "+5");
         fall("positive only refuses minus", gen, true, "-5", "5", 5.0, "+5");
-        fall("letters dropped on leaving", gen, false, "1a2", "1a2", 12.0, "+12");
+        fall("letters refused", gen, false, "1a2", "12", 12.0, "+12");
+        fall("blank and plus refused", gen, false, "+1 2", "12", 12.0, "+12");
         fall("no digits give 0", gen, false, "", "", 0.0, "");
         fall("integer drops separator", ganz, false, "1,5", "15", 15.0, "15");
-        fall("percentage", pct, false, "12,5", "12.5", 0.125, "12.5%");
-        fall("currency", cur, false, "12,5", "12.5", 12.5, "12.50 DM");
+        fall("integer refuses letters", ganz, false, "x1y", "1", 1.0, "1");
+        fall("percentage", pct, false, "12,5", "12,5", 0.125, "12,5%");
+        fall("currency", cur, false, "12,5", "12,5", 12.5, "12,50 DM");
+        fall("currency refuses letters", cur, false, "1e5", "15", 15.0, "15,00 DM");
     }
     void editingAndLeaving() {
-        QFETCH(bool, deutsch);
+        QFETCH(QLocale, gebietsschema);
         QFETCH(int, typ);
         QFETCH(bool, positivOnly);
         QFETCH(QString, getippt);
         QFETCH(QString, imFeld);
         QFETCH(QString, text);
 
-        if (deutsch) QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QLocale::setDefault(gebietsschema);
         TNumEdit* n = f->feld;
         n->setNumericType(TNumEdit::TNumericType(typ));
         n->setPositiveMask(QStringLiteral("'+'#0.#"));
@@ -118,12 +128,39 @@ private slots:
         n->setPositivOnly(positivOnly);
         QSignalSpy verlassen(n, &TNumEdit::verlassen);
         f->tippen(getippt);
-        QCOMPARE(n->text(), dp(imFeld));
+        QCOMPARE(n->text(), imFeld);
         f->verlassen();
         QTEST(n->Wert(), "wert");
-        QCOMPARE(n->text(), dp(text));
+        QCOMPARE(n->text(), text);
         QCOMPARE(verlassen.count(), 1);
         QVERIFY(t->messages.shown.isEmpty());
+    }
+    // What typing takes follows what the field can hold.
+    void typingKeepsToWhatTheFieldHolds_data() {
+        QTest::addColumn<QString>("maske");
+        QTest::addColumn<double>("min");
+        QTest::addColumn<QString>("getippt");
+        QTest::addColumn<QString>("imFeld");
+        QTest::newRow("picture without decimals") << "'+'#0" << -10.0 << "1,5"
+                                                  << "15";
+        QTest::newRow("picture with decimals") << "#0.0" << -10.0 << "1,5"
+                                               << "1,5";
+        QTest::newRow("no minus when Min is not negative") << "#0" << 0.0 << "-3"
+                                                           << "3";
+        QTest::newRow("minus when Min is negative") << "#0" << -10.0 << "-3"
+                                                    << "-3";
+    }
+    void typingKeepsToWhatTheFieldHolds() {
+        QFETCH(QString, maske);
+        QFETCH(double, min);
+        TNumEdit* n = f->feld;
+        n->setPositiveMask(maske);
+        n->setValidate(true);
+        n->setMin(min);
+        n->setMax(100);
+        QFETCH(QString, getippt);
+        f->tippen(getippt);
+        QTEST(n->text(), "imFeld");
     }
     void enteringShowsEditingFormAndLimit() {
         TNumEdit* n = f->feld;
@@ -131,10 +168,10 @@ private slots:
         n->setWert(12.505);
         n->setDigits(6);
         n->setFocus(Qt::TabFocusReason);
-        QCOMPARE(n->text(), dp("12.505")); // all digits, at least Nachkomma places
+        QCOMPARE(n->text(), "12,505"); // all digits, at least Nachkomma places
         f->verlassen();
         QCOMPARE(n->Wert(), 12.505); // entering and leaving loses nothing
-        QCOMPARE(n->text(), dp("12.51 DM"));
+        QCOMPARE(n->text(), "12,51 DM");
 
         f->tippen(QStringLiteral("12345678"));
         QCOMPARE(n->text(), "123456"); // typing stops at Digits
@@ -143,7 +180,7 @@ private slots:
 
         n->setWert(1234567);
         n->setFocus(Qt::TabFocusReason);
-        QCOMPARE(n->text(), dp("1234567.00")); // a longer value is shown whole
+        QCOMPARE(n->text(), "1234567,00"); // a longer value is shown whole
     }
     void validateOnLeaving_data() {
         QTest::addColumn<double>("min");
@@ -155,7 +192,7 @@ private slots:
         const QString ueber = QStringLiteral("Der Wert darf nicht über %1 liegen!");
         QTest::newRow("below") << 1.0 << 10.0 << "0,5" << unter.arg("1");
         QTest::newRow("above") << 1.0 << 10.0 << "11" << ueber.arg("10");
-        QTest::newRow("fraction bound") << 0.5 << 2.5 << "3" << ueber.arg("2.5");
+        QTest::newRow("fraction bound") << 0.5 << 2.5 << "3" << ueber.arg("2,5");
         QTest::newRow("large bound as %g") << 0.0 << 1e6 << "2000000" << ueber.arg("1e+06");
         QTest::newRow("empty text is 0") << 1.0 << 10.0 << "" << unter.arg("1");
     }

@@ -47,6 +47,8 @@ private slots:
     void controlsPerEntryPoint_data();
     void controlsPerEntryPoint();
     void enterMovesOnAndDateEnables();
+    void numberFieldsTakeOnlyNumbers_data();
+    void numberFieldsTakeOnlyNumbers();
     void okBooksAndAsks_data();
     void okBooksAndAsks();
     void noDateClosesWithoutChange();
@@ -101,7 +103,7 @@ void TestTSammelbuchung::enterMovesOnAndDateEnables() {
     auto* datum = f.c<tdate_ed>("tdate_ed1");
     QVERIFY(!f.c<QWidget>("ComboBox1")->isEnabled());
     QVERIFY(!f.c<QWidget>("NumEdit1")->isEnabled());
-    QCOMPARE(datum->text(), QStringLiteral("10.03.13")); // today to begin with
+    QCOMPARE(datum->text(), QStringLiteral("10.3.13")); // today, in the short form of every date
     datum->clear();
     datum->setFocus();
     QTest::keyClick(datum, Qt::Key_Return); // left empty: nothing enabled
@@ -127,6 +129,50 @@ void TestTSammelbuchung::enterMovesOnAndDateEnables() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QVERIFY(!f.w.isVisible());
     QCOMPARE(t.messages.count(QStringLiteral("Eingaben verwerfen?")), 2);
+}
+
+void TestTSammelbuchung::numberFieldsTakeOnlyNumbers_data() {
+    QTest::addColumn<int>("punkt");
+    QTest::addColumn<QString>("feld");
+    QTest::addColumn<QString>("getippt");
+    QTest::addColumn<QString>("imFeld");
+    QTest::addColumn<double>("wert");
+    QTest::addColumn<QString>("gezeigt");
+    QTest::newRow("letters into \"mal\" change nothing") << 1 << "NumEdit1"
+                                                         << "zwei"
+                                                         << "1" << 1.0 << "1";
+    QTest::newRow("\"mal\" takes no decimals") << 1 << "NumEdit1"
+                                               << "2,5x"
+                                               << "25" << 25.0 << "25";
+    QTest::newRow("\"mal\" takes no minus") << 1 << "NumEdit1"
+                                            << "-3"
+                                            << "3" << 3.0 << "3";
+    QTest::newRow("weight with comma") << 4 << "Absetzgewicht"
+                                       << "6.5kg"
+                                       << "6,5" << 6.5 << "6,5";
+}
+
+// Typing keeps to what the field holds; the numbers are German under the C locale too.
+void TestTSammelbuchung::numberFieldsTakeOnlyNumbers() {
+    QFETCH(int, punkt);
+    QFETCH(QString, feld);
+    QFETCH(QString, getippt);
+    TestContext t;
+    Buchen f(t, punkt);
+    QVERIFY(f.zeigen());
+    auto* datum = f.c<tdate_ed>("tdate_ed1");
+    datum->setFocus();
+    QTest::keyClick(datum, Qt::Key_Return); // today's date enables the fields
+    auto* n = f.c<TNumEdit>(feld);
+    QVERIFY(n->isEnabled());
+    n->setFocus();
+    n->selectAll();
+    QTest::keyClicks(n, getippt);
+    QTEST(n->text(), "imFeld");
+    datum->setFocus();
+    QTEST(n->Wert(), "wert");
+    QTEST(n->text(), "gezeigt");
+    QVERIFY(t.messages.shown.isEmpty());
 }
 
 void TestTSammelbuchung::okBooksAndAsks_data() {

@@ -73,6 +73,8 @@ private slots:
     void pageChangeByKeyOrWheel();
     void countsOutsideTheirRange_data();
     void countsOutsideTheirRange();
+    void pricesWithDecimalComma_data();
+    void pricesWithDecimalComma();
 };
 
 void TestTSauWurfEingabe::weanedLastLitterAddsPageThatStaysAfterCancel() {
@@ -273,7 +275,7 @@ void TestTSauWurfEingabe::weanedCountLossesAndWeight() {
     QCOMPARE(r.Absetzgewicht(), std::uint16_t(7400));
     k.w.seiteWaehlen(1);
     QCOMPARE(k.wert("Absetzgew"), 7.4);
-    QCOMPARE(k.text("Absetzgew"), QStringLiteral("7.4"));
+    QCOMPARE(k.text("Absetzgew"), QStringLiteral("7,4")); // German under the C locale too
 }
 
 void TestTSauWurfEingabe::departureChecks_data() {
@@ -541,14 +543,17 @@ void TestTSauWurfEingabe::countsOutsideTheirRange_data() {
     QTest::addColumn<QString>("feld");
     QTest::addColumn<QString>("eingabe");
     QTest::addColumn<QString>("meldung");
+    QTest::addColumn<QString>("imFeld");
     QTest::addColumn<int>("abgesetzte");
     const auto zeile = [](const char* n, const char* feld, const char* eingabe, const char* m,
-                          int abgesetzte) {
-        QTest::newRow(n) << QString(feld) << QString(eingabe) << QString(m) << abgesetzte;
+                          const char* imFeld, int abgesetzte) {
+        QTest::newRow(n) << QString(feld) << QString(eingabe) << QString(m) << QString(imFeld)
+                         << abgesetzte;
     };
-    zeile("born -3", "geborene", "-3", "Der Wert muß größer oder gleich 0 sein!", 3);
-    zeile("born 300", "geborene", "300", "Der Wert darf nicht über 255 liegen!", 3);
-    zeile("fostered away beyond the born", "Zugesetzt", "-5", "", 0);
+    // A count cannot be negative: the minus is not taken.
+    zeile("born -3", "geborene", "-3", "", "3", 3);
+    zeile("born 300", "geborene", "300", "Der Wert darf nicht über 255 liegen!", "300", 3);
+    zeile("fostered away beyond the born", "Zugesetzt", "-5", "", "-5", 0);
 }
 
 void TestTSauWurfEingabe::countsOutsideTheirRange() {
@@ -560,12 +565,42 @@ void TestTSauWurfEingabe::countsOutsideTheirRange() {
     Karte k(t, {wurf(1, dt(1, 1, 2013), dt(24, 4, 2013), dt(20, 5, 2013), 3)}, 1);
     k.tippen(feld.toLatin1(), eingabe);
     QCOMPARE(t.messages.texts().join(u'|'), meldung);
-    QCOMPARE(Karte::fokus(), meldung.isEmpty() ? QStringLiteral("FerkelnNote") : feld);
+    if (meldung.isEmpty())
+        QVERIFY(Karte::fokus() != feld);
+    else
+        QCOMPARE(Karte::fokus(), feld);
+    QTEST(k.text(feld.toLatin1()), "imFeld");
     QCOMPARE(k.wert("abgesetzte"), double(abgesetzte));
     QVERIFY(!k.text("abgesetzte").startsWith(u'-'));
     k.w.seiteWaehlen(0);
     QCOMPARE(int(t.ctx.Sauenliste[0].wuerfe[0].Geborene()), 3);
     QCOMPARE(int(t.ctx.Sauenliste[0].wuerfe[0].Todgeborene()), 0);
+}
+
+void TestTSauWurfEingabe::pricesWithDecimalComma_data() {
+    QTest::addColumn<QString>("feld");
+    QTest::addColumn<QString>("eingabe");
+    QTest::addColumn<double>("wert");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("point typed") << "Einkauf"
+                                 << "350.5" << 350.5 << "350,50 ";
+    QTest::newRow("comma typed") << "Verkauf"
+                                 << "412,75" << 412.75 << "412,75 ";
+    QTest::newRow("letters refused") << "Einkauf"
+                                     << "3a5o" << 35.0 << "35,00 ";
+}
+
+// The card's amounts are German under the C locale too.
+void TestTSauWurfEingabe::pricesWithDecimalComma() {
+    QFETCH(QString, feld);
+    QFETCH(QString, eingabe);
+    QFETCH(QString, text);
+    TestContext t(QDate(2013, 6, 1));
+    Karte k(t, {wurf(1, dt(1, 1, 2013))}, 1);
+    k.tippen(feld.toLatin1(), eingabe);
+    QTEST(k.wert(feld.toLatin1()), "wert");
+    QVERIFY2(k.text(feld.toLatin1()).startsWith(text), qPrintable(k.text(feld.toLatin1())));
+    QVERIFY(t.messages.shown.isEmpty());
 }
 
 QTEST_MAIN(TestTSauWurfEingabe)

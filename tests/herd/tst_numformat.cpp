@@ -2,6 +2,7 @@
 
 #include "herd/numformat.h"
 
+#include <QLocale>
 #include <QTest>
 #include <cmath>
 #include <limits>
@@ -88,6 +89,86 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QChar, dp);
         QTEST(numformat::parse(text, dp), "wert");
+    }
+    // The German text every window and export shows, whatever the system locale.
+    void deutsch_data() {
+        QTest::addColumn<double>("wert");
+        QTest::addColumn<int>("nachkomma");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("kurz");
+
+        QTest::newRow("decimal comma") << 350.5 << 2 << "350,50"
+                                       << "350,5";
+        QTest::newRow("decimal tie away from zero") << 0.125 << 2 << "0,13"
+                                                    << "0,125";
+        QTest::newRow("rounds to zero without sign") << -0.04 << 1 << "0,0"
+                                                     << "-0,04";
+        QTest::newRow("large bound") << 1e6 << 0 << "1000000"
+                                     << "1e+06";
+        QTest::newRow("no number") << std::nan("") << 1 << "?"
+                                   << "nan";
+    }
+    void deutsch() {
+        QFETCH(double, wert);
+        QFETCH(int, nachkomma);
+        QFETCH(QString, text);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(numformat::zahl(wert, nachkomma), text);
+        QTEST(numformat::zahlKurz(wert), "kurz");
+        QLocale::setDefault(QLocale::c());
+    }
+    void lesen_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("wert");
+        QTest::newRow("decimal comma") << "350,50" << 350.5;
+        QTest::newRow("thousands points") << "-1.234,5" << -1234.5;
+        QTest::newRow("no digits") << "," << 0.0;
+    }
+    void lesen() {
+        QFETCH(QString, text);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QTEST(numformat::lesen(text), "wert");
+        QLocale::setDefault(QLocale::c());
+    }
+    // Typing: a number in the making of the field's kind, nothing else.
+    void eingabeMoeglich_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("nachkomma");
+        QTest::addColumn<bool>("negativ");
+        QTest::addColumn<bool>("moeglich");
+
+        QTest::newRow("empty") << "" << false << false << true;
+        QTest::newRow("digits") << "0815" << false << false << true;
+        QTest::newRow("letter") << "1a" << true << true << false;
+        QTest::newRow("lone minus") << "-" << true << true << true;
+        QTest::newRow("minus not allowed") << "-1" << true << false << false;
+        QTest::newRow("minus behind digits") << "1-" << true << true << false;
+        QTest::newRow("two minus") << "--1" << true << true << false;
+        QTest::newRow("decimal comma") << "1,5" << true << false << true;
+        QTest::newRow("comma in a whole number") << "1,5" << false << false << false;
+        QTest::newRow("second comma") << "1,5,2" << true << false << false;
+        QTest::newRow("point is no decimal sign") << "1.5" << true << false << false;
+        QTest::newRow("leading comma") << ",5" << true << false << true;
+        QTest::newRow("blank") << "1 5" << true << true << false;
+    }
+    void eingabeMoeglich() {
+        QFETCH(QString, text);
+        QFETCH(bool, nachkomma);
+        QFETCH(bool, negativ);
+        QTEST(numformat::eingabeMoeglich(text, {nachkomma, negativ}), "moeglich");
+    }
+    void bildMitNachkomma_data() {
+        QTest::addColumn<QString>("bild");
+        QTest::addColumn<bool>("nachkomma");
+        QTest::newRow("general form") << "" << true;
+        QTest::newRow("whole") << "###0" << false;
+        QTest::newRow("signed whole") << "'+'#0;'-'#0;''" << false;
+        QTest::newRow("optional decimal") << "#0.#" << true;
+        QTest::newRow("point in quotes") << "'1.'#0" << false;
+    }
+    void bildMitNachkomma() {
+        QFETCH(QString, bild);
+        QTEST(numformat::bildMitNachkomma(bild), "nachkomma");
     }
     void asInteger_data() {
         QTest::addColumn<double>("wert");
