@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTextEdit>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -71,6 +72,16 @@ QWidget* EnterAlsTab::erstesFeld(QWidget* bereich) {
 }
 
 bool EnterAlsTab::eventFilter(QObject* watched, QEvent* event) {
+    // Typing starts in a field: a window shown with the focus on a button (or nowhere) moves
+    // it to its first field once the toolkit has placed it.
+    if (event->type() == QEvent::Show && watched == fenster_ && fenster_->isWindow()) {
+        QTimer::singleShot(0, this, [this] {
+            QWidget* f = fenster_->focusWidget();
+            if (f && !istKnopf(f)) return;
+            if (QWidget* feld = erstesFeld(fenster_)) feld->setFocus(Qt::OtherFocusReason);
+        });
+        return false;
+    }
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
     auto* w = static_cast<QWidget*>(watched);
     if (w->window() != fenster_) return false;

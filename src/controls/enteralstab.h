@@ -5,7 +5,8 @@
 
 class QWidget;
 
-// Enter in a window as a farmer types: in a field it moves to the next open field (buttons
+// Enter in a window as a farmer types: a dialog opens with the focus in a field, never on a
+// button; in a field Enter moves to the next open field (buttons
 // are not fields and are passed over); after the last field it moves to the default button
 // (OK), and Enter on a focused button presses it. Multi-line text fields keep Enter for a new
 // line; a widget can keep Enter for itself with the dynamic property "enterSelbst" = true.

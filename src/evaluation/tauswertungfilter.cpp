@@ -203,3 +203,9 @@ void TAuswertungFilter::accept() {
     FilterMerken(ctx_, gewaehlt());
     QDialog::accept();
 }
+
+void TAuswertungFilter::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    QWidget* erstes = Panel1->isVisibleTo(this) ? Beleg1 : EnterAlsTab::erstesFeld(this);
+    if (erstes) erstes->setFocus(Qt::OtherFocusReason);
+}

@@ -31,6 +31,10 @@ public:
 
     void accept() override;
 
+protected:
+    // Typing starts in the period's first date (or the first field shown).
+    void showEvent(QShowEvent* e) override;
+
 private:
     QWidget* periodeAufbauen();
     QGridLayout* auswahlAufbauen();

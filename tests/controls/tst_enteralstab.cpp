@@ -110,6 +110,8 @@ private slots:
         }
         d->show();
         QVERIFY(QTest::qWaitForWindowActive(d.get()));
+        // Typing starts in a field, never on a button Enter would press.
+        QVERIFY(!qobject_cast<QPushButton*>(QApplication::focusWidget()));
         QWidget* erstes = ersteFeld(d.get());
         QVERIFY(erstes);
         erstes->setFocus();
