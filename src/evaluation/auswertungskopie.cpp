@@ -1,12 +1,10 @@
 #include "auswertungskopie.h"
 
-#include "evaluation/tagezahl.h"
+#include "herd/kurzdatum.h"
 
 #include <bit>
 
 namespace {
-
-using tagezahl::tage;
 
 // Asks for the cache lines of the next record the copy reads while this one is read: the
 // fields lie apart, so the hardware's stride detection does not see them coming.
@@ -74,7 +72,9 @@ bool WurfAuswerten(const TWurfRec& w) {
     const std::uint8_t geb = b[wurfofs::Geborene];
     if (geb > 0 && b[wurfofs::Todgeborene] == geb) return false;
     const TKurzDatum f = datum(b + wurfofs::Abferkeln);
-    return !f.vorhanden() || tage(f, datum(b + wurfofs::Absetzen)) != 0;
+    // A weaning day equal to the farrowing day, or none, leaves the litter out.
+    const TKurzDatum absetzen = datum(b + wurfofs::Absetzen);
+    return !f.vorhanden() || (absetzen.vorhanden() && TageZwischen(f, absetzen) != 0);
 }
 
 Auswertungskopie::Auswertungskopie(const Herde& herde, bool alleWuerfe) {
