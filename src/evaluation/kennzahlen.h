@@ -3,7 +3,6 @@
 #include <QString>
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -15,35 +14,6 @@ struct Kurzname {
     std::array<char, 15> z{};
 
     static Kurzname aus(const QString& text);
-    // From a record field: length byte (clamped to `max`), then the characters. Reads 16
-    // bytes from `feld`, whatever the field's size.
-    static Kurzname ausBytes(const std::uint8_t* feld, std::size_t max) {
-        Kurzname k;
-        k.laden(feld, max);
-        return k;
-    }
-    // The same into this name, in place: the copy loops use it to avoid a temporary.
-    void laden(const std::uint8_t* feld, std::size_t max) {
-        const unsigned n = std::min<unsigned>(feld[0], unsigned(max));
-        std::uint64_t a, b;
-        std::memcpy(&a, feld, 8);
-        std::memcpy(&b, feld + 8, 8);
-        if constexpr (std::endian::native == std::endian::little) {
-            // Keep the length byte and n characters: bytes 0..n of the 16.
-            const unsigned bytes = n + 1;
-            a = bytes >= 8 ? a : a & ((std::uint64_t(1) << (8 * bytes)) - 1);
-            b = bytes <= 8    ? 0
-                : bytes >= 16 ? b
-                              : b & ((std::uint64_t(1) << (8 * (bytes - 8))) - 1);
-            a = (a & ~std::uint64_t(0xFF)) | n;
-            std::memcpy(this, &a, 8);
-            std::memcpy(reinterpret_cast<char*>(this) + 8, &b, 8);
-        } else {
-            std::memcpy(this, feld, 16);
-            laenge = std::uint8_t(n);
-            std::memset(z.data() + n, 0, 15 - n);
-        }
-    }
     QString text() const;
     bool leer() const { return laenge == 0; }
     // Bytes past the length are kept zero, so equal names have equal bytes.

@@ -92,6 +92,28 @@ struct Gedruckt {
 class TstAuswertung : public QObject {
     Q_OBJECT
 private slots:
+    // Names are read within their fields: a damaged length byte counts as the field's size.
+    void kopieLiestNamenImFeld_data() {
+        QTest::addColumn<int>("laengenbyte");
+        QTest::addColumn<QString>("eber");
+        QTest::addColumn<QString>("sauNr");
+        QTest::newRow("as stored") << 4 << "Ajax"
+                                   << "4711";
+        QTest::newRow("length byte 200") << 200 << "AjaxBBBBBB"
+                                         << "4711SSSSSS";
+    }
+    void kopieLiestNamenImFeld() {
+        QFETCH(int, laengenbyte);
+        Sau s = Sau1(QStringLiteral("4711SSSSSSXX"), 0, {Wurf(1, 0)});
+        s.wuerfe[0].setEber(1, QStringLiteral("AjaxBBBBBBCC"));
+        // Past each field lies the next one: the boar's 11th byte is the next boar's length.
+        s.rec.bytes()[sauofs::SauNr] = std::uint8_t(laengenbyte);
+        s.wuerfe[0].bytes()[wurfofs::Eber] = std::uint8_t(laengenbyte);
+        const Auswertungskopie k(Herde{s}, true);
+        QTEST(k.wuerfe(0)[0].Eber[0].text(), "eber");
+        QTEST(k.sau(0).SauNr.text(), "sauNr");
+    }
+
     void kopieLaesstWuerfeAusUndNummeriertNeu() {
         TWurfRec erster = Wurf(1, 0, 115, 140, 12, 1);
         Verluste(erster, {{"erdrückt", 2}, {"Durchfall", 3}});
