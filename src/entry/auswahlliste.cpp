@@ -20,12 +20,11 @@ qint64 fuehrendeZahl(const SauNrBytes& s) {
 }
 
 void stammdaten(AuswahlEintrag& e, const Sau& sau) {
-    e.nummer = sau.rec.SauNr();
-    // The stored bytes back from the text (every byte reads as its own character).
-    const QByteArray cp = cp1252::encode(e.nummer);
+    const auto zeichen = sau.rec.SauNrZeichen();
     e.nummerCp = {};
-    e.nummerCp.n = std::uint8_t(std::min<qsizetype>(cp.size(), qsizetype(e.nummerCp.b.size())));
-    std::copy_n(cp.begin(), e.nummerCp.n, e.nummerCp.b.begin());
+    e.nummerCp.n = std::uint8_t(zeichen.size());
+    std::copy(zeichen.begin(), zeichen.end(), e.nummerCp.b.begin());
+    e.nummer = cp1252::decode(zeichen.data(), zeichen.size());
     e.numerisch = fuehrendeZahl(e.nummerCp);
     e.status = sau.rec.Status();
     e.zugang = sau.rec.Zugang();

@@ -4,11 +4,11 @@
 
 namespace {
 
-// Through the records' accessors; names keep their Windows-1252 bytes.
+// Through the records' accessors; names keep their stored Windows-1252 characters.
 void wurfKopie(KopieWurf& k, const TWurfRec& w, std::vector<KopieBefund>& befunde) {
     for (int i = 1; i <= feldgroesse::Belegungen; ++i) {
         k.Belegen[std::size_t(i - 1)] = w.Belegen(i);
-        k.Eber[std::size_t(i - 1)] = Kurzname::aus(w.Eber(i));
+        k.Eber[std::size_t(i - 1)] = Kurzname::aus(w.EberZeichen(i));
         k.Mal[std::size_t(i - 1)] = w.Mal(i);
     }
     for (int i = 1; i <= feldgroesse::TKs; ++i) {
@@ -24,34 +24,28 @@ void wurfKopie(KopieWurf& k, const TWurfRec& w, std::vector<KopieBefund>& befund
     k.Geburtsgewicht = w.Geburtsgewicht();
     k.Absetzgewicht = w.Absetzgewicht();
 
-    // Each slot once: its name and its loss day.
+    // The card's two counts: losses are the run of slots with a loss day from the first slot
+    // up, anomalies the run of slots with a name and no day from the last slot down.
     constexpr int kSlots = feldgroesse::Eintraege;
-    std::array<QString, kSlots> eintrag;
-    std::array<std::uint8_t, kSlots> tag{};
-    for (int n = 0; n < kSlots; ++n) {
-        eintrag[std::size_t(n)] = w.Eintrag(n + 1);
-        tag[std::size_t(n)] = w.Verlusttag(n + 1);
-    }
-    // The card's two counts: losses are the run of kSlots with a loss day from the first slot
-    // up, anomalies the run of kSlots with a name and no day from the last slot down.
-    const auto anomalie = [&](int n) {
-        return tag[std::size_t(n)] == 0 && !eintrag[std::size_t(n)].isEmpty();
+    const auto anomalie = [&w](int n) {
+        return w.Verlusttag(n) == 0 && !w.EintragZeichen(n).empty();
     };
     int verluste = 0;
-    while (verluste < kSlots && tag[std::size_t(verluste)] != 0)
+    while (verluste < kSlots && w.Verlusttag(verluste + 1) != 0)
         ++verluste;
     int anomalien = 0;
-    while (anomalien < kSlots && anomalie(kSlots - 1 - anomalien))
+    while (anomalien < kSlots && anomalie(kSlots - anomalien))
         ++anomalien;
     k.Verluste = std::uint8_t(verluste);
     k.Anomalien = std::uint8_t(anomalien);
     // Slots with a name or a loss day, in slot order.
     k.befundAnfang = std::uint32_t(befunde.size());
-    for (std::size_t n = 0; n < std::size_t(kSlots); ++n) {
-        if (tag[n] == 0 && eintrag[n].isEmpty()) continue;
+    for (int n = 1; n <= kSlots; ++n) {
+        const auto eintrag = w.EintragZeichen(n);
+        if (w.Verlusttag(n) == 0 && eintrag.empty()) continue;
         KopieBefund& bf = befunde.emplace_back();
-        bf.Eintrag = Kurzname::aus(eintrag[n]);
-        bf.Verlusttag = tag[n];
+        bf.Eintrag = Kurzname::aus(eintrag);
+        bf.Verlusttag = w.Verlusttag(n);
         ++k.befundAnzahl;
     }
 }
@@ -76,9 +70,9 @@ Auswertungskopie::Auswertungskopie(const Herde& herde, bool alleWuerfe) {
     for (std::size_t si = 0; si < herde.size(); ++si) {
         const Sau& s = herde[si];
         KopieSau& k = sauen_.emplace_back();
-        k.SauNr = Kurzname::aus(s.rec.SauNr());
-        k.Herkunft = Kurzname::aus(s.rec.Herkunft());
-        k.Rasse = Kurzname::aus(s.rec.Rasse());
+        k.SauNr = Kurzname::aus(s.rec.SauNrZeichen());
+        k.Herkunft = Kurzname::aus(s.rec.HerkunftZeichen());
+        k.Rasse = Kurzname::aus(s.rec.RasseZeichen());
         k.Zugang = s.rec.Zugang();
         k.Abgang = s.rec.Abgang();
         k.wurfAnfang = std::uint32_t(wuerfe_.size());

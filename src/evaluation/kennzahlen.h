@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <vector>
 
 // A short record string (at most 15 characters) kept as its Windows-1252 bytes, so that the
@@ -14,6 +15,13 @@ struct Kurzname {
     std::array<char, 15> z{};
 
     static Kurzname aus(const QString& text);
+    // From a record field's stored characters (at most 15 are kept).
+    static Kurzname aus(std::span<const std::uint8_t> zeichen) {
+        Kurzname k;
+        k.laenge = std::uint8_t(std::min<std::size_t>(zeichen.size(), k.z.size()));
+        std::copy_n(zeichen.begin(), k.laenge, k.z.begin());
+        return k;
+    }
     QString text() const;
     bool leer() const { return laenge == 0; }
     // Bytes past the length are kept zero, so equal names have equal bytes.

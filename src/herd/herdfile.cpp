@@ -9,27 +9,38 @@
 #include <array>
 #include <cstring>
 #include <new>
+#include <string>
 #include <unordered_map>
 
 namespace {
 
 const QString kLesefehler = QStringLiteral("Fehler beim Lesen der Datei SAUWURF.DAT!");
 
-// Boar usage: each name once, in the order first seen, with its largest day count.
+// Boar usage: each name once, in the order first seen, with its largest day count. Names are
+// kept as stored and decoded once each (Windows-1252 decoding is one-to-one).
 class EberNutzung {
 public:
-    void eintragen(const QString& name, int tage) {
-        const auto [it, neu] = index_.try_emplace(name, liste_.size());
+    void eintragen(std::span<const std::uint8_t> name, int tage) {
+        const auto [it, neu] =
+            index_.try_emplace(std::string(name.begin(), name.end()), liste_.size());
         if (neu)
-            liste_.emplace_back(name, tage);
+            liste_.emplace_back(it->first, tage);
         else if (liste_[it->second].second < tage)
             liste_[it->second].second = tage;
     }
-    const std::vector<std::pair<QString, int>>& liste() const { return liste_; }
+    std::vector<std::pair<QString, int>> liste() const {
+        std::vector<std::pair<QString, int>> out;
+        out.reserve(liste_.size());
+        for (const auto& [name, tage] : liste_)
+            out.emplace_back(
+                cp1252::decode(reinterpret_cast<const std::uint8_t*>(name.data()), name.size()),
+                tage);
+        return out;
+    }
 
 private:
-    std::unordered_map<QString, std::size_t> index_;
-    std::vector<std::pair<QString, int>> liste_;
+    std::unordered_map<std::string, std::size_t> index_;
+    std::vector<std::pair<std::string, int>> liste_;
 };
 
 } // namespace
@@ -152,8 +163,8 @@ HerdeGelesen HerdeLesen(QIODevice& dev, QDate heute, MessageService& msg) {
             continue;
         }
         for (int k = 1; k <= 3; ++k) {
-            const QString name = w.Eber(k);
-            if (!name.isEmpty()) eber.eintragen(name, TageZwischen(w.Belegen(k), heuteK));
+            const auto name = w.EberZeichen(k);
+            if (!name.empty()) eber.eintragen(name, TageZwischen(w.Belegen(k), heuteK));
         }
     }
     if (leser.fehler()) {
