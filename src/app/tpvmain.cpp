@@ -265,7 +265,13 @@ void TPVMain::closeEvent(QCloseEvent* e) {
     // Notes typed but not yet closed are kept too.
     if (Notizen) Notizen->speichernWennGeaendert();
     // The settings outlive the run.
-    EinstellungenSchreiben(ctx_.einstellungsDatei, ctx_.einstellungen);
+    einstellungenSpeichern();
+}
+
+void TPVMain::einstellungenSpeichern() {
+    if (!EinstellungenSchreiben(ctx_.einstellungsDatei, ctx_.einstellungen))
+        ctx_.messages().error(
+            QStringLiteral("Die Einstellungen konnten nicht gespeichert werden!"));
 }
 
 void TPVMain::Einstellungen1Click() {
@@ -278,9 +284,7 @@ void TPVMain::Einstellungen1Click() {
     }
     dlg.WerteUebernehmen();
     schnellhilfe::setzen(ctx_.einstellungen.schnellhilfe);
-    if (!EinstellungenSchreiben(ctx_.einstellungsDatei, ctx_.einstellungen))
-        ctx_.messages().error(
-            QStringLiteral("Die Einstellungen konnten nicht gespeichert werden!"));
+    einstellungenSpeichern();
     const QString neu = PfadMitTrenner(dlg.gewaehlterPfad());
     if (!neu.isEmpty() && neu != PfadMitTrenner(ctx_.Datenpfad)) datenpfadWechseln(neu);
 }
@@ -299,7 +303,9 @@ bool TPVMain::datenpfadWechseln(const QString& neu) {
         }
     }
     ctx_.Datenpfad = neu;
-    einstellungen::pfadSchreiben(ctx_.einstellungsDatei, neu);
+    if (!einstellungen::pfadSchreiben(ctx_.einstellungsDatei, neu))
+        ctx_.messages().error(
+            QStringLiteral("Die Einstellungen konnten nicht gespeichert werden!"));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     DatenLaden(ctx_);
     QApplication::restoreOverrideCursor();
@@ -410,9 +416,7 @@ void TPVMain::Notiz1Click() {
 void TPVMain::Datensicherung1Click() {
     if (ctx_.Geaendert && !FormCloseQuery()) return;
     anzeigeHolen();
-    if (!EinstellungenSchreiben(ctx_.einstellungsDatei, ctx_.einstellungen))
-        ctx_.messages().error(
-            QStringLiteral("Die Einstellungen konnten nicht gespeichert werden!"));
+    einstellungenSpeichern();
     // The notes belong to the backup as they stand now.
     if (Notizen) Notizen->speichernWennGeaendert();
     const QStringList masken{QStringLiteral("PV.INI"), QStringLiteral("*.DAT"),
@@ -421,7 +425,7 @@ void TPVMain::Datensicherung1Click() {
     dlg.SicherungOeffnen(ctx_.einstellungen.ziellaufwerk, masken);
     if (dlg.exec() == QDialog::Accepted) {
         dlg.ZielHolen(ctx_.einstellungen.ziellaufwerk);
-        EinstellungenSchreiben(ctx_.einstellungsDatei, ctx_.einstellungen);
+        einstellungenSpeichern();
     }
     SicherungsHinweisZeigen();
     if (dlg.zurueckgesichert()) {

@@ -73,6 +73,8 @@ private:
     void starten();
     // Takes the data from another directory, after asking to save unsaved herd changes.
     bool datenpfadWechseln(const QString& neu);
+    // Writes the settings; a failure is told, the program goes on.
+    void einstellungenSpeichern();
 
     // Prepares the selection window for one sow with the filters and order of the settings.
     void auswahlVorbereiten();

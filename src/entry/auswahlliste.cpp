@@ -20,32 +20,15 @@ qint64 fuehrendeZahl(const SauNrBytes& s) {
 }
 
 void stammdaten(AuswahlEintrag& e, const Sau& sau) {
-    const std::uint8_t* feld = sau.rec.bytes().data() + sauofs::SauNr;
-    SauNrBytes nr;
-    nr.n = std::min<std::uint8_t>(feld[0], 10);
-    std::copy(feld + 1, feld + 1 + nr.n, nr.b.begin());
-    // The text is made only when the number changed (refreshing leaves most alone).
-    if (!(nr == e.nummerCp) || e.nummer.size() != nr.n) {
-        e.nummerCp = nr;
-        e.nummer = cp1252::decode(nr.b.data(), nr.n);
-    }
+    const auto zeichen = sau.rec.SauNrZeichen();
+    e.nummerCp = {};
+    e.nummerCp.n = std::uint8_t(zeichen.size());
+    std::copy(zeichen.begin(), zeichen.end(), e.nummerCp.b.begin());
+    e.nummer = cp1252::decode(zeichen.data(), zeichen.size());
     e.numerisch = fuehrendeZahl(e.nummerCp);
     e.status = sau.rec.Status();
     e.zugang = sau.rec.Zugang();
     e.letzterWurf = sau.wuerfe.empty() ? 0 : sau.wuerfe.back().WurfNr();
-}
-
-constexpr std::size_t kVoraus = 16;
-
-// Brings what an entry reads of a sow's litters into the cache: the first litter's number
-// and the dates of the last litter.
-void vorausLaden(const Sau& sau) {
-    if (sau.wuerfe.empty()) return;
-    __builtin_prefetch(sau.wuerfe.front().bytes().data());
-    const std::uint8_t* w = sau.wuerfe.back().bytes().data();
-    __builtin_prefetch(w);
-    __builtin_prefetch(w + 64);
-    __builtin_prefetch(w + 128);
 }
 
 } // namespace
@@ -86,7 +69,6 @@ void Auswahlliste::aufbauen(const Herde& herde, int tragezeit, Sortierung s) {
     eintraege_.resize(n);
     for (std::size_t i = 0; i < n; ++i) {
         // The last litter lies apart from its sow; ask for it a few sows ahead.
-        if (i + kVoraus < n) vorausLaden(herde[i + kVoraus]);
         const Sau& sau = herde[i];
         AuswahlEintrag& e = eintraege_[n - 1 - i];
         e.index = int(i);

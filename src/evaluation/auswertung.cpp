@@ -1,11 +1,14 @@
 #include "auswertung.h"
 
-#include "evaluation/tagezahl.h"
+#include "herd/kurzdatum.h"
 #include "herd/saustatus.h"
 
 namespace {
 
-using tagezahl::tage;
+// The day figures count nothing for a missing date (TageZwischen would count it as day -31).
+int tageBeiDaten(TKurzDatum a, TKurzDatum b) {
+    return a.vorhanden() && b.vorhanden() ? TageZwischen(a, b) : 0;
+}
 
 // Upper case as GrossText does it (a..z, ä ö ü), on the Windows-1252 bytes.
 Kurzname gross(Kurzname n) {
@@ -17,7 +20,8 @@ Kurzname gross(Kurzname n) {
 }
 
 bool imZeitraum(TKurzDatum d, const TAuswertungsFilter& f) {
-    return d.vorhanden() && tagezahl::zwischen(f.Von, d, f.Bis);
+    // The period compares the date keys, as the filter always has.
+    return d.vorhanden() && !DatumVor(d, f.Von) && !DatumVor(f.Bis, d);
 }
 
 } // namespace
@@ -51,15 +55,15 @@ void erfolgreicherWurf(const Auswertungskopie& kopie, int sau, int i, TKurzDatum
     const KopieWurf& w = wuerfe[std::size_t(i)];
     // The first two litters take the empty days after them, later ones those before.
     if (i > 1 && wuerfe[std::size_t(i - 1)].Absetzen.vorhanden())
-        t.leer = tage(wuerfe[std::size_t(i - 1)].Absetzen, w.Belegen[0]);
+        t.leer = TageZwischen(wuerfe[std::size_t(i - 1)].Absetzen, w.Belegen[0]);
     else if (std::size_t(i + 1) < wuerfe.size() &&
              wuerfe[std::size_t(i + 1)].Belegen[0].vorhanden())
-        t.leer = tage(w.Absetzen, wuerfe[std::size_t(i + 1)].Belegen[0]);
+        t.leer = tageBeiDaten(w.Absetzen, wuerfe[std::size_t(i + 1)].Belegen[0]);
     if (w.gefarrowed()) {
-        t.trag = tage(letzteBelegung, w.Abferkeln);
-        t.saeuge = w.Absetzen.vorhanden() ? tage(w.Abferkeln, w.Absetzen) : 0;
+        t.trag = TageZwischen(letzteBelegung, w.Abferkeln);
+        t.saeuge = w.Absetzen.vorhanden() ? TageZwischen(w.Abferkeln, w.Absetzen) : 0;
     }
-    if (abgesetzt) t.zwz = tage(w.Belegen[0], letzteBelegung) + t.leer + t.trag + t.saeuge;
+    if (abgesetzt) t.zwz = TageZwischen(w.Belegen[0], letzteBelegung) + t.leer + t.trag + t.saeuge;
 
     k.Geborene += w.Geborene;
     k.Todgeborene += w.Todgeborene;
@@ -91,7 +95,7 @@ bool wurfAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int s
     const KopieWurf& w = wuerfe[std::size_t(i)];
     Tagwerte t;
     bool erfolgt = modus != amEber;
-    if (i == 0) t.einstall = tage(s.Zugang, w.Belegen[0]);
+    if (i == 0) t.einstall = tageBeiDaten(s.Zugang, w.Belegen[0]);
     const bool abgesetzt = w.Absetzen.vorhanden();
     k.Wuerfe += abgesetzt;
 
@@ -101,11 +105,11 @@ bool wurfAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int s
         if (!w.Belegen[b].vorhanden()) continue;
         letzte = w.Belegen[b];
         (b == 1 ? k.ZweitBelegungen : k.DrittBelegungen) += 1;
-        t.umrausch = tage(w.Belegen[0], w.Belegen[b]);
+        t.umrausch = tageBeiDaten(w.Belegen[0], w.Belegen[b]);
     }
-    if (!w.gefarrowed() && s.Abgang.vorhanden()) t.leerBisAbgang = tage(letzte, s.Abgang);
+    if (!w.gefarrowed() && s.Abgang.vorhanden()) t.leerBisAbgang = tageBeiDaten(letzte, s.Abgang);
     if (!abgesetzt && s.Abgang.vorhanden() && w.gefarrowed())
-        t.leerBisAbgang = tage(w.Abferkeln, s.Abgang);
+        t.leerBisAbgang = TageZwischen(w.Abferkeln, s.Abgang);
 
     const Kurzname eberGross = f.eberGesetzt() ? gross(f.eber()) : Kurzname{};
     for (std::size_t b = 0; b < 3; ++b) {
@@ -124,7 +128,7 @@ bool wurfAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int s
     if (befunde) erfolgreicherWurf(kopie, sau, i, letzte, abgesetzt, t, k);
 
     if (s.Abgang.vorhanden() && t.leerBisAbgang == 0 && std::size_t(i + 1) == wuerfe.size())
-        t.leerBisAbgang = tage(w.Absetzen, s.Abgang);
+        t.leerBisAbgang = tageBeiDaten(w.Absetzen, s.Abgang);
     if (e.mitVerkauf) t.zwz += t.leerBisAbgang;
     if (e.mitEinstall) t.zwz += t.einstall;
     k.Einstalltage += t.einstall;
@@ -218,12 +222,12 @@ double RemontierungsquoteBerechnen(const Filtervergleich& f, const Auswertungsko
         const KopieSau& s = kopie.sau(i);
         if (!f.rassePasst(s) || !f.herkunftPasst(s)) continue;
         if (!fi.Von.vorhanden() || imZeitraum(s.Zugang, fi)) ++zugaenge;
-        if (s.Abgang.vorhanden() && (!fi.Von.vorhanden() || !tagezahl::vor(s.Abgang, fi.Von)) &&
-            (!fi.Bis.vorhanden() || !tagezahl::vor(fi.Bis, s.Abgang)))
+        if (s.Abgang.vorhanden() && (!fi.Von.vorhanden() || !DatumVor(s.Abgang, fi.Von)) &&
+            (!fi.Bis.vorhanden() || !DatumVor(fi.Bis, s.Abgang)))
             ++abgaenge;
         if (!s.Abgang.vorhanden() || !fi.Bis.vorhanden())
             ++bestand;
-        else if (tagezahl::vor(s.Zugang, fi.Bis) && tagezahl::vor(fi.Bis, s.Abgang))
+        else if (DatumVor(s.Zugang, fi.Bis) && DatumVor(fi.Bis, s.Abgang))
             ++bestand;
     }
     const long anfang = bestand + abgaenge - zugaenge;

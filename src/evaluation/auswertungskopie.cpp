@@ -1,68 +1,51 @@
 #include "auswertungskopie.h"
 
-#include "evaluation/tagezahl.h"
-
-#include <bit>
+#include "herd/kurzdatum.h"
 
 namespace {
 
-using tagezahl::tage;
-
-// Asks for the cache lines of the next record the copy reads while this one is read: the
-// fields lie apart, so the hardware's stride detection does not see them coming.
-void vorholen(const TWurfRec* w) {
-    if (!w) return;
-    const std::uint8_t* b = w->bytes().data();
-    for (std::size_t o = 0; o < 448; o += 64)
-        __builtin_prefetch(b + o);
-}
-
-TKurzDatum datum(const std::uint8_t* b) {
-    return TKurzDatum{b[0], b[1], b[2], b[3]};
-}
-
-std::uint16_t u16(const std::uint8_t* b) {
-    return std::uint16_t(b[0] | (b[1] << 8));
-}
-
-// Read straight from the record's bytes: the offsets are the record's own constants.
+// Through the records' accessors; names keep their stored Windows-1252 characters.
 void wurfKopie(KopieWurf& k, const TWurfRec& w, std::vector<KopieBefund>& befunde) {
-    const std::uint8_t* b = w.bytes().data();
-    for (std::size_t i = 0; i < 3; ++i) {
-        k.Belegen[i] = datum(b + wurfofs::Belegen + 4 * i);
-        k.Eber[i].laden(b + wurfofs::Eber + 11 * i, 10);
-        k.Mal[i] = b[wurfofs::Mal + i];
+    for (int i = 1; i <= feldgroesse::Belegungen; ++i) {
+        k.Belegen[std::size_t(i - 1)] = w.Belegen(i);
+        k.Eber[std::size_t(i - 1)] = Kurzname::aus(w.EberZeichen(i));
+        k.Mal[std::size_t(i - 1)] = w.Mal(i);
     }
-    for (std::size_t i = 0; i < 2; ++i) {
-        k.TKDatum[i] = datum(b + wurfofs::TKDatum + 4 * i);
-        k.TKErgebnis[i] = b[wurfofs::TKErgebnis + i];
+    for (int i = 1; i <= feldgroesse::TKs; ++i) {
+        k.TKDatum[std::size_t(i - 1)] = w.TKDatum(i);
+        k.TKErgebnis[std::size_t(i - 1)] = w.TKErgebnis(i);
     }
-    k.Abferkeln = datum(b + wurfofs::Abferkeln);
-    k.Absetzen = datum(b + wurfofs::Absetzen);
-    k.Geborene = b[wurfofs::Geborene];
-    k.Todgeborene = b[wurfofs::Todgeborene];
-    k.Weibliche = b[wurfofs::Weibliche];
-    k.Ausgleich = std::int8_t(b[wurfofs::Ausgleich]);
-    k.Geburtsgewicht = u16(b + wurfofs::Geburtsgewicht);
-    k.Absetzgewicht = u16(b + wurfofs::Absetzgewicht);
+    k.Abferkeln = w.Abferkeln();
+    k.Absetzen = w.Absetzen();
+    k.Geborene = w.Geborene();
+    k.Todgeborene = w.Todgeborene();
+    k.Weibliche = w.Weibliche();
+    k.Ausgleich = w.Ausgleich();
+    k.Geburtsgewicht = w.Geburtsgewicht();
+    k.Absetzgewicht = w.Absetzgewicht();
 
-    // Slots with a name or a loss day, in slot order; the card's two counts from the masks:
-    // losses from slot 1 up, anomalies (a name, no day) from slot 14 down.
-    unsigned verlust = 0, anomalie = 0;
-    for (unsigned n = 0; n < unsigned(feldgroesse::Eintraege); ++n) {
-        const bool tag = b[wurfofs::Verlusttag + n] != 0;
-        const bool name = b[wurfofs::Eintrag + 16 * n] != 0;
-        verlust |= unsigned(tag) << n;
-        anomalie |= unsigned(!tag && name) << n;
-    }
-    k.Verluste = std::uint8_t(std::countr_one(verlust));
-    k.Anomalien = std::uint8_t(std::countl_one(anomalie << (32 - feldgroesse::Eintraege)));
+    // The card's two counts: losses are the run of slots with a loss day from the first slot
+    // up, anomalies the run of slots with a name and no day from the last slot down.
+    constexpr int kSlots = feldgroesse::Eintraege;
+    const auto anomalie = [&w](int n) {
+        return w.Verlusttag(n) == 0 && !w.EintragZeichen(n).empty();
+    };
+    int verluste = 0;
+    while (verluste < kSlots && w.Verlusttag(verluste + 1) != 0)
+        ++verluste;
+    int anomalien = 0;
+    while (anomalien < kSlots && anomalie(kSlots - anomalien))
+        ++anomalien;
+    k.Verluste = std::uint8_t(verluste);
+    k.Anomalien = std::uint8_t(anomalien);
+    // Slots with a name or a loss day, in slot order.
     k.befundAnfang = std::uint32_t(befunde.size());
-    for (unsigned belegt = verlust | anomalie; belegt != 0; belegt &= belegt - 1) {
-        const unsigned n = unsigned(std::countr_zero(belegt));
+    for (int n = 1; n <= kSlots; ++n) {
+        const auto eintrag = w.EintragZeichen(n);
+        if (w.Verlusttag(n) == 0 && eintrag.empty()) continue;
         KopieBefund& bf = befunde.emplace_back();
-        bf.Eintrag.laden(b + wurfofs::Eintrag + 16 * n, 15);
-        bf.Verlusttag = b[wurfofs::Verlusttag + n];
+        bf.Eintrag = Kurzname::aus(eintrag);
+        bf.Verlusttag = w.Verlusttag(n);
         ++k.befundAnzahl;
     }
 }
@@ -70,11 +53,11 @@ void wurfKopie(KopieWurf& k, const TWurfRec& w, std::vector<KopieBefund>& befund
 } // namespace
 
 bool WurfAuswerten(const TWurfRec& w) {
-    const std::uint8_t* b = w.bytes().data();
-    const std::uint8_t geb = b[wurfofs::Geborene];
-    if (geb > 0 && b[wurfofs::Todgeborene] == geb) return false;
-    const TKurzDatum f = datum(b + wurfofs::Abferkeln);
-    return !f.vorhanden() || tage(f, datum(b + wurfofs::Absetzen)) != 0;
+    const std::uint8_t geb = w.Geborene();
+    if (geb > 0 && w.Todgeborene() == geb) return false;
+    // A weaning day equal to the farrowing day, or none, leaves the litter out.
+    const TKurzDatum f = w.Abferkeln(), absetzen = w.Absetzen();
+    return !f.vorhanden() || (absetzen.vorhanden() && TageZwischen(f, absetzen) != 0);
 }
 
 Auswertungskopie::Auswertungskopie(const Herde& herde, bool alleWuerfe) {
@@ -86,21 +69,16 @@ Auswertungskopie::Auswertungskopie(const Herde& herde, bool alleWuerfe) {
     befunde_.reserve(wuerfe * 2);
     for (std::size_t si = 0; si < herde.size(); ++si) {
         const Sau& s = herde[si];
-        // The next sow's litters lie elsewhere on the heap: ask for her first one early.
-        if (si + 1 < herde.size() && !herde[si + 1].wuerfe.empty())
-            vorholen(&herde[si + 1].wuerfe.front());
-        const auto& b = s.rec.bytes();
         KopieSau& k = sauen_.emplace_back();
-        k.SauNr.laden(b.data() + sauofs::SauNr, 10);
-        k.Herkunft.laden(b.data() + sauofs::Herkunft, 15);
-        k.Rasse.laden(b.data() + sauofs::Rasse, 15);
-        k.Zugang = datum(b.data() + sauofs::Zugang);
-        k.Abgang = datum(b.data() + sauofs::Abgang);
+        k.SauNr = Kurzname::aus(s.rec.SauNrZeichen());
+        k.Herkunft = Kurzname::aus(s.rec.HerkunftZeichen());
+        k.Rasse = Kurzname::aus(s.rec.RasseZeichen());
+        k.Zugang = s.rec.Zugang();
+        k.Abgang = s.rec.Abgang();
         k.wurfAnfang = std::uint32_t(wuerfe_.size());
         int nr = 0;
         for (std::size_t i = 0; i < s.wuerfe.size(); ++i) {
             const TWurfRec& w = s.wuerfe[i];
-            vorholen(i + 1 < s.wuerfe.size() ? &s.wuerfe[i + 1] : nullptr);
             if (!alleWuerfe && !WurfAuswerten(w)) continue;
             KopieWurf& kw = wuerfe_.emplace_back();
             wurfKopie(kw, w, befunde_);

@@ -79,57 +79,106 @@ std::vector<THitEintrag> HitlisteBilden(const Auswertungskopie& kopie,
     return liste;
 }
 
+namespace {
+
+// One column of the hit list as screen, print and CSV show it. Screen positions in pixels,
+// print positions in print units; columns marked `rueckt` move right when the female
+// piglets' column is shown (60 pixels, 5 units).
+struct HitSpalte {
+    const char* oben;      // first head line, or nullptr
+    const char* druckOben; // the printout's first head line where it differs, or nullptr
+    const char* unten;     // second head line, or nullptr
+    const char* csv;       // CSV caption
+    bool nurWeibliche, rueckt;
+    double obenX, untenX, wertX;    // screen: heads, value (right edge; left for the number)
+    double dObenX, dUntenX, dWertX; // print, the same
+    enum { Text, Ganz, Zahl1 } art; // the sow's number, a count, a figure with one decimal
+    double (*wert)(const THitEintrag&);
+};
+
+constexpr double kOhneWert(const THitEintrag&) {
+    return 0;
+}
+
+const HitSpalte kSpalten[] = {
+    {"Sau-Nr", "Sau-Nr.", nullptr, "Sau-Nr", false, false, 10, 0, 0, 3, 0, 3, HitSpalte::Text,
+     kOhneWert},
+    {"Index", nullptr, nullptr, "Index", false, false, 80, 0, 120, 14, 0, 18, HitSpalte::Zahl1,
+     [](const THitEintrag& e) { return e.Leistungsindex; }},
+    {"Würfe", nullptr, nullptr, "Würfe", false, false, 130, 0, 160, 21, 0, 23, HitSpalte::Ganz,
+     [](const THitEintrag& e) { return double(e.Wuerfe); }},
+    {"Ferkel/Jahr", nullptr, "geb.", "Ferkel/Jahr geb.", false, false, 190, 180, 220, 29, 27, 32,
+     HitSpalte::Zahl1, [](const THitEintrag& e) { return e.GeboreneJahr; }},
+    {nullptr, nullptr, "abg.", "Ferkel/Jahr abg.", false, false, 0, 250, 280, 0, 34, 38,
+     HitSpalte::Zahl1, [](const THitEintrag& e) { return e.AbgesetzteJahr; }},
+    {nullptr, nullptr, "weibl.", "Ferkel/Jahr weibl.", true, false, 0, 310, 340, 0, 41, 44,
+     HitSpalte::Zahl1, [](const THitEintrag& e) { return e.WeiblicheJahr; }},
+    {"1*Umr", nullptr, "%", "1*Umr %", false, true, 320, 330, 350, 42, 43, 45, HitSpalte::Zahl1,
+     [](const THitEintrag& e) { return e.Umrauscher1Prozent; }},
+    {"2*Umr", nullptr, "%", "2*Umr %", false, true, 380, 390, 410, 49, 50, 52, HitSpalte::Zahl1,
+     [](const THitEintrag& e) { return e.Umrauscher2Prozent; }},
+    {"Anomal.", nullptr, "%", "Anomal. %", false, true, 440, 460, 480, 56, 57, 60, HitSpalte::Zahl1,
+     [](const THitEintrag& e) { return e.AnomalienProzent; }},
+    {"Ausfälle", nullptr, "%", "Ausfälle %", false, true, 510, 530, 550, 64, 65, 68,
+     HitSpalte::Zahl1, [](const THitEintrag& e) { return e.AusfaelleProzent; }},
+};
+
+bool gezeigt(const HitSpalte& sp, bool weibliche) {
+    return weibliche || !sp.nurWeibliche;
+}
+
+QString zellenText(const HitSpalte& sp, const THitEintrag& e) {
+    switch (sp.art) {
+    case HitSpalte::Text:
+        return e.SauNr;
+    case HitSpalte::Ganz:
+        return QString::number(qint64(sp.wert(e)));
+    case HitSpalte::Zahl1:
+        break;
+    }
+    return z(sp.wert(e), 1);
+}
+
+// A value at its column: the sow's number from the left, the figures to the right edge.
+void zelle(Canvas& c, const HitSpalte& sp, double x, double y, const THitEintrag& e) {
+    if (sp.art == HitSpalte::Text)
+        c.drawText(x, y, zellenText(sp, e));
+    else
+        TextRechts(c, x, y, zellenText(sp, e));
+}
+
+} // namespace
+
 void HitKopfZeichnen(Canvas& c, bool weibliche) {
     const double h = c.textHeight();
     const double s = weibliche ? 60 : 0;
-    c.drawText(10, 0, QStringLiteral("Sau-Nr"));
-    c.drawText(80, 0, QStringLiteral("Index"));
-    c.drawText(130, 0, QStringLiteral("Würfe"));
-    c.drawText(190, 0, QStringLiteral("Ferkel/Jahr"));
-    c.drawText(320 + s, 0, QStringLiteral("1*Umr"));
-    c.drawText(380 + s, 0, QStringLiteral("2*Umr"));
-    c.drawText(440 + s, 0, QStringLiteral("Anomal."));
-    c.drawText(510 + s, 0, QStringLiteral("Ausfälle"));
-    c.drawText(180, h, QStringLiteral("geb."));
-    c.drawText(250, h, QStringLiteral("abg."));
-    if (weibliche) c.drawText(310, h, QStringLiteral("weibl."));
-    for (double x : {330.0, 390.0, 460.0, 530.0})
-        c.drawText(x + s, h, QStringLiteral("%"));
+    for (const HitSpalte& sp : kSpalten)
+        if (gezeigt(sp, weibliche) && sp.oben)
+            c.drawText(sp.obenX + (sp.rueckt ? s : 0), 0, QString::fromUtf8(sp.oben));
+    for (const HitSpalte& sp : kSpalten)
+        if (gezeigt(sp, weibliche) && sp.unten)
+            c.drawText(sp.untenX + (sp.rueckt ? s : 0), h, QString::fromUtf8(sp.unten));
 }
 
 void HitZeileZeichnen(Canvas& c, const THitEintrag& e, double y, bool weibliche) {
     const double s = weibliche ? 60 : 0;
-    c.drawText(0, y, e.SauNr);
-    TextRechts(c, 120, y, z(e.Leistungsindex, 1));
-    TextRechts(c, 160, y, QString::number(e.Wuerfe));
-    TextRechts(c, 220, y, z(e.GeboreneJahr, 1));
-    TextRechts(c, 280, y, z(e.AbgesetzteJahr, 1));
-    if (weibliche) TextRechts(c, 340, y, z(e.WeiblicheJahr, 1));
-    TextRechts(c, 350 + s, y, z(e.Umrauscher1Prozent, 1));
-    TextRechts(c, 410 + s, y, z(e.Umrauscher2Prozent, 1));
-    TextRechts(c, 480 + s, y, z(e.AnomalienProzent, 1));
-    TextRechts(c, 550 + s, y, z(e.AusfaelleProzent, 1));
+    for (const HitSpalte& sp : kSpalten)
+        if (gezeigt(sp, weibliche)) zelle(c, sp, sp.wertX + (sp.rueckt ? s : 0), y, e);
 }
 
 namespace {
 
-// Step 2 of a page: "Seite: n", the heads and the rule; returns the y of the first entry.
+// "Seite: n", the heads and the rule; returns the y of the first entry.
 double druckKopf(Canvas& c, int seite, double y, double u, double h, bool weibliche) {
     const double s = weibliche ? 5 : 0;
     c.drawText(68 * u, y, QStringLiteral("Seite: ") + QString::number(seite).rightJustified(2));
     y += h;
-    c.drawText(3 * u, y, QStringLiteral("Sau-Nr."));
-    c.drawText(14 * u, y, QStringLiteral("Index"));
-    c.drawText(21 * u, y, QStringLiteral("Würfe"));
-    c.drawText(29 * u, y, QStringLiteral("Ferkel/Jahr"));
-    c.drawText(27 * u, y + h, QStringLiteral("geb."));
-    c.drawText(34 * u, y + h, QStringLiteral("abg."));
-    if (weibliche) c.drawText(41 * u, y + h, QStringLiteral("weibl."));
-    const char* koepfe[4] = {"1*Umr", "2*Umr", "Anomal.", "Ausfälle"};
-    const double xs[4] = {42, 49, 56, 64};
-    for (int i = 0; i < 4; ++i) {
-        c.drawText((xs[i] + s) * u, y, QString::fromUtf8(koepfe[i]));
-        c.drawText((xs[i] + 1 + s) * u, y + h, QStringLiteral("%"));
+    for (const HitSpalte& sp : kSpalten) {
+        if (!gezeigt(sp, weibliche)) continue;
+        const double r = sp.rueckt ? s : 0;
+        if (const char* oben = sp.druckOben ? sp.druckOben : sp.oben)
+            c.drawText((sp.dObenX + r) * u, y, QString::fromUtf8(oben));
+        if (sp.unten) c.drawText((sp.dUntenX + r) * u, y + h, QString::fromUtf8(sp.unten));
     }
     y += h;
     c.drawLine(u, y + h, 79 * u, y + h);
@@ -138,16 +187,8 @@ double druckKopf(Canvas& c, int seite, double y, double u, double h, bool weibli
 
 void druckZeile(Canvas& c, const THitEintrag& e, double y, double u, bool weibliche) {
     const double s = weibliche ? 5 : 0;
-    c.drawText(3 * u, y, e.SauNr);
-    TextRechts(c, 18 * u, y, z(e.Leistungsindex, 1));
-    TextRechts(c, 23 * u, y, QString::number(e.Wuerfe));
-    TextRechts(c, 32 * u, y, z(e.GeboreneJahr, 1));
-    TextRechts(c, 38 * u, y, z(e.AbgesetzteJahr, 1));
-    if (weibliche) TextRechts(c, 44 * u, y, z(e.WeiblicheJahr, 1));
-    TextRechts(c, (45 + s) * u, y, z(e.Umrauscher1Prozent, 1));
-    TextRechts(c, (52 + s) * u, y, z(e.Umrauscher2Prozent, 1));
-    TextRechts(c, (60 + s) * u, y, z(e.AnomalienProzent, 1));
-    TextRechts(c, (68 + s) * u, y, z(e.AusfaelleProzent, 1));
+    for (const HitSpalte& sp : kSpalten)
+        if (gezeigt(sp, weibliche)) zelle(c, sp, (sp.dWertX + (sp.rueckt ? s : 0)) * u, y, e);
 }
 
 } // namespace
@@ -175,18 +216,24 @@ bool HitlisteDrucken(Canvas& c, const std::vector<THitEintrag>& liste, int von, 
 
 CsvWriter HitlisteAlsCsv(const std::vector<THitEintrag>& liste, bool weibliche) {
     CsvWriter csv;
-    csv.text(QStringLiteral("Sau-Nr")).text(QStringLiteral("Index")).text(QStringLiteral("Würfe"));
-    csv.text(QStringLiteral("Ferkel/Jahr geb.")).text(QStringLiteral("Ferkel/Jahr abg."));
-    if (weibliche) csv.text(QStringLiteral("Ferkel/Jahr weibl."));
-    csv.text(QStringLiteral("1*Umr %")).text(QStringLiteral("2*Umr %"));
-    csv.text(QStringLiteral("Anomal. %")).text(QStringLiteral("Ausfälle %"));
+    for (const HitSpalte& sp : kSpalten)
+        if (gezeigt(sp, weibliche)) csv.text(QString::fromUtf8(sp.csv));
     csv.zeileEnde();
     for (const THitEintrag& e : liste) {
-        csv.text(e.SauNr).zahl(e.Leistungsindex, 1).ganz(e.Wuerfe);
-        csv.zahl(e.GeboreneJahr, 1).zahl(e.AbgesetzteJahr, 1);
-        if (weibliche) csv.zahl(e.WeiblicheJahr, 1);
-        csv.zahl(e.Umrauscher1Prozent, 1).zahl(e.Umrauscher2Prozent, 1);
-        csv.zahl(e.AnomalienProzent, 1).zahl(e.AusfaelleProzent, 1);
+        for (const HitSpalte& sp : kSpalten) {
+            if (!gezeigt(sp, weibliche)) continue;
+            switch (sp.art) {
+            case HitSpalte::Text:
+                csv.text(e.SauNr);
+                break;
+            case HitSpalte::Ganz:
+                csv.ganz(qint64(sp.wert(e)));
+                break;
+            case HitSpalte::Zahl1:
+                csv.zahl(sp.wert(e), 1);
+                break;
+            }
+        }
         csv.zeileEnde();
     }
     return csv;

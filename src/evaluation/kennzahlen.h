@@ -3,9 +3,9 @@
 #include <QString>
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <vector>
 
 // A short record string (at most 15 characters) kept as its Windows-1252 bytes, so that the
@@ -15,34 +15,12 @@ struct Kurzname {
     std::array<char, 15> z{};
 
     static Kurzname aus(const QString& text);
-    // From a record field: length byte (clamped to `max`), then the characters. Reads 16
-    // bytes from `feld`, whatever the field's size.
-    static Kurzname ausBytes(const std::uint8_t* feld, std::size_t max) {
+    // From a record field's stored characters (at most 15 are kept).
+    static Kurzname aus(std::span<const std::uint8_t> zeichen) {
         Kurzname k;
-        k.laden(feld, max);
+        k.laenge = std::uint8_t(std::min<std::size_t>(zeichen.size(), k.z.size()));
+        std::copy_n(zeichen.begin(), k.laenge, k.z.begin());
         return k;
-    }
-    // The same into this name, in place: the copy loops use it to avoid a temporary.
-    void laden(const std::uint8_t* feld, std::size_t max) {
-        const unsigned n = std::min<unsigned>(feld[0], unsigned(max));
-        std::uint64_t a, b;
-        std::memcpy(&a, feld, 8);
-        std::memcpy(&b, feld + 8, 8);
-        if constexpr (std::endian::native == std::endian::little) {
-            // Keep the length byte and n characters: bytes 0..n of the 16.
-            const unsigned bytes = n + 1;
-            a = bytes >= 8 ? a : a & ((std::uint64_t(1) << (8 * bytes)) - 1);
-            b = bytes <= 8    ? 0
-                : bytes >= 16 ? b
-                              : b & ((std::uint64_t(1) << (8 * (bytes - 8))) - 1);
-            a = (a & ~std::uint64_t(0xFF)) | n;
-            std::memcpy(this, &a, 8);
-            std::memcpy(reinterpret_cast<char*>(this) + 8, &b, 8);
-        } else {
-            std::memcpy(this, feld, 16);
-            laenge = std::uint8_t(n);
-            std::memset(z.data() + n, 0, 15 - n);
-        }
     }
     QString text() const;
     bool leer() const { return laenge == 0; }

@@ -9,52 +9,38 @@
 #include <array>
 #include <cstring>
 #include <new>
-#include <string_view>
+#include <string>
 #include <unordered_map>
 
 namespace {
 
 const QString kLesefehler = QStringLiteral("Fehler beim Lesen der Datei SAUWURF.DAT!");
 
-// Boar usage keyed by the name's bytes as stored (length byte, then the characters), so that
-// a litter costs no text conversion; Windows-1252 decoding is one-to-one, so equal bytes are
-// equal names. Names are decoded once each, in the order they were first seen.
+// Boar usage: each name once, in the order first seen, with its largest day count. Names are
+// kept as stored and decoded once each (Windows-1252 decoding is one-to-one).
 class EberNutzung {
 public:
-    // `feld` is a string[10] field with a length byte other than 0.
-    void eintragen(const std::uint8_t* feld, int tage) {
-        const std::size_t laenge = std::min<std::size_t>(feld[0], 10);
-        Schluessel k{};
-        std::copy(feld, feld + 1 + laenge, k.begin());
-        k[0] = std::uint8_t(laenge);
-        const auto [it, neu] = index_.try_emplace(k, liste_.size());
+    void eintragen(std::span<const std::uint8_t> name, int tage) {
+        const auto [it, neu] =
+            index_.try_emplace(std::string(name.begin(), name.end()), liste_.size());
         if (neu)
-            liste_.push_back({k, tage});
-        else if (liste_[it->second].tage < tage)
-            liste_[it->second].tage = tage;
+            liste_.emplace_back(it->first, tage);
+        else if (liste_[it->second].second < tage)
+            liste_[it->second].second = tage;
     }
     std::vector<std::pair<QString, int>> liste() const {
         std::vector<std::pair<QString, int>> out;
         out.reserve(liste_.size());
-        for (const Eintrag& e : liste_)
-            out.emplace_back(cp1252::decode(e.name.data() + 1, e.name[0]), e.tage);
+        for (const auto& [name, tage] : liste_)
+            out.emplace_back(
+                cp1252::decode(reinterpret_cast<const std::uint8_t*>(name.data()), name.size()),
+                tage);
         return out;
     }
 
 private:
-    using Schluessel = std::array<std::uint8_t, 11>;
-    struct Hash {
-        std::size_t operator()(const Schluessel& k) const {
-            return std::hash<std::string_view>()(
-                std::string_view(reinterpret_cast<const char*>(k.data()), k.size()));
-        }
-    };
-    struct Eintrag {
-        Schluessel name;
-        int tage;
-    };
-    std::unordered_map<Schluessel, std::size_t, Hash> index_;
-    std::vector<Eintrag> liste_;
+    std::unordered_map<std::string, std::size_t> index_;
+    std::vector<std::pair<std::string, int>> liste_;
 };
 
 } // namespace
@@ -177,8 +163,8 @@ HerdeGelesen HerdeLesen(QIODevice& dev, QDate heute, MessageService& msg) {
             continue;
         }
         for (int k = 1; k <= 3; ++k) {
-            const std::uint8_t* name = satz + wurfofs::Eber + 11 * std::size_t(k - 1);
-            if (name[0] != 0) eber.eintragen(name, TageZwischen(w.Belegen(k), heuteK));
+            const auto name = w.EberZeichen(k);
+            if (!name.empty()) eber.eintragen(name, TageZwischen(w.Belegen(k), heuteK));
         }
     }
     if (leser.fehler()) {

@@ -185,31 +185,6 @@ TKurzDatum TageAddierenDatum(int n, TKurzDatum d) {
     return TextZuKurzDatum(text, QDate(2000, 1, 1)); // the text names day, month and year
 }
 
-int Tagesnummer(TKurzDatum dt) {
-    if (dt.Tag == 0) return -31;
-    const int d = dt.Tag, m = dt.Monat, y = dt.Jahr;
-    int n;
-    if (m > 2) {
-        n = 365 * y + d + 31 * (m - 1) - int(0.4 * m + 2.3) + y / 4 -
-            int(0.75 * double(y / 100 + 1));
-    } else {
-        n = 365 * y + d + 31 * (m - 1) + (y - 1) / 4 - int(0.75 * double((y - 1) / 100 + 1));
-    }
-    // The formula counts 2000 as a common year.
-    if (y > 100 || (y == 100 && (m > 2 || (m == 2 && d > 29)))) ++n;
-    return n;
-}
-
-int TageZwischen(TKurzDatum a, TKurzDatum b) {
-    const int diff = Tagesnummer(b) - Tagesnummer(a);
-    if (diff >= 32766 || diff <= -32766) return 0;
-    return diff;
-}
-
-bool DatumVor(TKurzDatum a, TKurzDatum b) {
-    return DatumsSchluessel(a) < DatumsSchluessel(b);
-}
-
 namespace {
 // Year, then month, then day: also right for damaged bytes of 100 and more.
 int vergleich(TKurzDatum a, TKurzDatum b) {

@@ -36,10 +36,27 @@ QString TageAddieren(int n, TKurzDatum d);
 // The same, as the date that text reads back to.
 TKurzDatum TageAddierenDatum(int n, TKurzDatum d);
 
+// The day number of a date (1.1.1900 is day 1); -31 for the empty date. Every byte value
+// counts as it stands (month 13, day 40), and 2000 is a common year until its 29th of February,
+// as the record dates have always counted. Inline for the evaluation loops.
+constexpr int Tagesnummer(TKurzDatum dt) {
+    if (dt.Tag == 0) return -31;
+    const int d = dt.Tag, m = dt.Monat, y = dt.Jahr;
+    int n = 365 * y + d + 31 * (m - 1);
+    if (m > 2)
+        n += y / 4 - (4 * m + 23) / 10 - 3 * (y / 100 + 1) / 4;
+    else
+        n += (y - 1) / 4 - 3 * ((y - 1) / 100 + 1) / 4;
+    if (y > 100 || (y == 100 && (m > 2 || (m == 2 && d > 29)))) ++n;
+    return n;
+}
+
 // Days from a to b; 0 when the distance is 32766 or more; the empty date counts as day -31.
-int TageZwischen(TKurzDatum a, TKurzDatum b);
-// The day number of a date (1.1.1900 is day 1); -31 for the empty date.
-int Tagesnummer(TKurzDatum d);
+// Callers that want 0 for a missing date test for it first.
+constexpr int TageZwischen(TKurzDatum a, TKurzDatum b) {
+    const int diff = Tagesnummer(b) - Tagesnummer(a);
+    return diff >= 32766 || diff <= -32766 ? 0 : diff;
+}
 
 // Days of a month (1..12) in a year byte; every fourth year from 1900 is a leap year, as the
 // record dates have always counted. Other month numbers have 31 days.
@@ -50,5 +67,10 @@ constexpr int DatumsSchluessel(TKurzDatum d) {
     return d.Jahr * 10000 + d.Monat * 100 + d.Tag;
 }
 
-bool DatumVor(TKurzDatum a, TKurzDatum b);
+constexpr bool DatumVor(TKurzDatum a, TKurzDatum b) {
+    return DatumsSchluessel(a) < DatumsSchluessel(b);
+}
+
+// a <= b <= c by year, then month, then day (unlike DatumsSchluessel also for damaged day or
+// month bytes of 100 and more).
 bool DatumZwischen(TKurzDatum a, TKurzDatum b, TKurzDatum c);

@@ -3,9 +3,11 @@
 #include "kurzdatum.h"
 
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 // Typed access to fields inside a fixed-size record. Every access is bounds-checked at
 // compile time by the callers' offset constants and at run time by the asserts below.
@@ -50,8 +52,12 @@ protected:
     void setU16(std::size_t o, std::uint16_t v) { recordbytes::setU16(b_.data(), N, o, v); }
     std::int16_t i16(std::size_t o) const { return std::int16_t(u16(o)); }
     void setI16(std::size_t o, std::int16_t v) { setU16(o, std::uint16_t(v)); }
-    QString str(std::size_t o, std::size_t n) const {
-        return recordbytes::str(b_.data(), N, o, n);
+    QString str(std::size_t o, std::size_t n) const { return recordbytes::str(b_.data(), N, o, n); }
+    // The stored Windows-1252 characters of string[N] at o, as many as its length byte says
+    // (at most N): for comparing names without decoding them.
+    std::span<const std::uint8_t> strZeichen(std::size_t o, std::size_t n) const {
+        b_.at(o + n); // the whole field lies in the record
+        return {b_.data() + o + 1, std::min<std::size_t>(b_[o], n)};
     }
     void setStr(std::size_t o, std::size_t n, const QString& s) {
         recordbytes::setStr(b_.data(), N, o, n, s);

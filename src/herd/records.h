@@ -52,6 +52,9 @@ public:
     std::uint8_t Art() const { return u8(sauofs::Art); }
     QString SauNr() const { return str(sauofs::SauNr, feldgroesse::SauNr); }
     void setSauNr(const QString& s) { setStr(sauofs::SauNr, feldgroesse::SauNr, s); }
+    std::span<const std::uint8_t> SauNrZeichen() const {
+        return strZeichen(sauofs::SauNr, feldgroesse::SauNr);
+    }
     QString Stall() const { return str(sauofs::Stall, feldgroesse::Text); }
     void setStall(const QString& s) { setStr(sauofs::Stall, feldgroesse::Text, s); }
     std::uint8_t Status() const { return u8(sauofs::Status); }
@@ -60,10 +63,16 @@ public:
     void setZugang(TKurzDatum d) { setDatum(sauofs::Zugang, d); }
     QString Herkunft() const { return str(sauofs::Herkunft, feldgroesse::Text); }
     void setHerkunft(const QString& s) { setStr(sauofs::Herkunft, feldgroesse::Text, s); }
+    std::span<const std::uint8_t> HerkunftZeichen() const {
+        return strZeichen(sauofs::Herkunft, feldgroesse::Text);
+    }
     QString TVG() const { return str(sauofs::TVG, feldgroesse::Text); }
     void setTVG(const QString& s) { setStr(sauofs::TVG, feldgroesse::Text, s); }
     QString Rasse() const { return str(sauofs::Rasse, feldgroesse::Text); }
     void setRasse(const QString& s) { setStr(sauofs::Rasse, feldgroesse::Text, s); }
+    std::span<const std::uint8_t> RasseZeichen() const {
+        return strZeichen(sauofs::Rasse, feldgroesse::Text);
+    }
     TKurzDatum SauTermin(int i) const {
         return datum(sauofs::SauTermin + 4 * idx(i, feldgroesse::SauTermine));
     }
@@ -124,6 +133,9 @@ public:
     void setEber(int i, const QString& s) {
         setStr(wurfofs::Eber + 11 * idx(i, feldgroesse::Belegungen), feldgroesse::Eber, s);
     }
+    std::span<const std::uint8_t> EberZeichen(int i) const {
+        return strZeichen(wurfofs::Eber + 11 * idx(i, feldgroesse::Belegungen), feldgroesse::Eber);
+    }
     std::uint8_t Mal(int i) const { return u8(wurfofs::Mal + idx(i, feldgroesse::Belegungen)); }
     void setMal(int i, std::uint8_t v) { setU8(wurfofs::Mal + idx(i, feldgroesse::Belegungen), v); }
     QString Belegnote(int i) const {
@@ -179,6 +191,10 @@ public:
     }
     void setEintrag(int i, const QString& s) {
         setStr(wurfofs::Eintrag + 16 * idx(i, feldgroesse::Eintraege), feldgroesse::Text, s);
+    }
+    std::span<const std::uint8_t> EintragZeichen(int i) const {
+        return strZeichen(wurfofs::Eintrag + 16 * idx(i, feldgroesse::Eintraege),
+                          feldgroesse::Text);
     }
     std::uint8_t Verlusttag(int i) const {
         return u8(wurfofs::Verlusttag + idx(i, feldgroesse::Eintraege));

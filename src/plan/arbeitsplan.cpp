@@ -1,11 +1,8 @@
 #include "arbeitsplan.h"
 
 #include "herd/saustatus.h"
-#include "platform/codepage.h"
 
 #include <algorithm>
-#include <cstring>
-#include <unordered_map>
 
 namespace {
 
@@ -26,36 +23,6 @@ struct Tagestexte {
         for (qsizetype i = 0; i < kuerzelKomma.size() && n < kZellenBreite; ++i)
             z[std::size_t(n++)] = kuerzelKomma[i].unicode();
     }
-};
-
-// Short texts that repeat from sow to sow (day cells, stalls) are made once per plan and
-// shared by the rows: a plan of many thousand rows holds only a few distinct ones.
-template <std::size_t N, class Zeichen> class Textvorrat {
-public:
-    template <class Machen> const QString& text(const Zeichen* z, std::size_t n, Machen machen) {
-        Schluessel k{};
-        std::memcpy(k.z.data(), z, std::min(n, N) * sizeof(Zeichen));
-        k.n = std::min(n, N);
-        auto it = texte_.find(k);
-        if (it == texte_.end()) it = texte_.emplace(k, machen()).first;
-        return it->second;
-    }
-
-private:
-    struct Schluessel {
-        std::array<Zeichen, N> z;
-        std::size_t n;
-        bool operator==(const Schluessel&) const = default;
-    };
-    struct Streuung {
-        std::size_t operator()(const Schluessel& k) const {
-            std::size_t h = k.n;
-            for (std::size_t i = 0; i < k.n; ++i)
-                h = h * 131 + std::size_t(k.z[i]);
-            return h;
-        }
-    };
-    std::unordered_map<Schluessel, QString, Streuung> texte_;
 };
 
 // The abbreviations of one page with their windows, read once per plan.
@@ -86,11 +53,9 @@ const TWurfRec* aktuellerWurf(const Sau& sau) {
 
 constexpr auto alle = [](int) { return true; };
 
-// The first 81 characters of the sow's note, read without decoding the rest.
+// The first 81 characters of the sow's note.
 QString notizAnfang(const TSauRec& sau) {
-    const auto* p = sau.bytes().data() + sauofs::SauNotiz;
-    const auto* ende = std::find(p, p + 81, std::uint8_t(0));
-    return ende == p ? QString() : cp1252::decode(p, std::size_t(ende - p));
+    return sau.SauNotiz().left(81);
 }
 
 } // namespace
@@ -127,9 +92,7 @@ public:
         if (sau.rec.Abgang().vorhanden()) return false;
         const TSauStatus status = SauStatus(sau);
         if (!typ_.StatusFlag(status)) return false;
-        const auto* roh = sau.rec.bytes().data() + sauofs::Stall;
-        const QString& stall = stallVorrat_.text(roh + 1, std::min<std::size_t>(roh[0], 15),
-                                                 [&sau] { return sau.rec.Stall(); });
+        const QString stall = sau.rec.Stall();
         if (!imFilter(sau.rec, stall)) return false;
 
         z.Status = status;
@@ -142,12 +105,8 @@ public:
         sauSeiten(sau.rec, t);
         if (!t.faellig && !typ_.AlleAuflisten()) return false;
         for (std::size_t d = 0; d < kTage; ++d) {
-            const auto& zeichen = t.zeichen[d];
-            const auto n = std::size_t(t.laenge[d]);
-            if (n == 0) continue;
-            z.Tage[d] = zellen_.text(zeichen.data(), n, [&] {
-                return QString(reinterpret_cast<const QChar*>(zeichen.data()), qsizetype(n));
-            });
+            const auto n = qsizetype(t.laenge[d]);
+            if (n > 0) z.Tage[d] = QString(reinterpret_cast<const QChar*>(t.zeichen[d].data()), n);
         }
         z.Notiz = notizAnfang(sau.rec);
         return true;
@@ -238,8 +197,6 @@ private:
     const TPlanTyp& typ_;
     std::array<Seite, kPlanSeiten> seiten_;
     std::vector<QString> staelle_;
-    mutable Textvorrat<kZellenBreite, char16_t> zellen_;
-    mutable Textvorrat<15, std::uint8_t> stallVorrat_;
     TKurzDatum erster_;
     int tragezeit_;
 };
@@ -255,17 +212,6 @@ std::optional<TArbeitsplanZeile> SauAuswerten(const Sau& sau, const TPlanZeiten&
 }
 
 namespace {
-
-// The records of a sow a few places ahead are fetched while this one is evaluated.
-void vorladen(const Sau& sau) {
-    const auto* s = sau.rec.bytes().data();
-    __builtin_prefetch(s + 128);
-    if (sau.wuerfe.empty()) return;
-    const auto* w = sau.wuerfe.back().bytes().data();
-    __builtin_prefetch(w);
-    __builtin_prefetch(w + 64);
-    __builtin_prefetch(w + 128);
-}
 
 // Puts element folge[k] at place k, moving each row once.
 void umordnen(std::vector<TArbeitsplanZeile>& zeilen, const std::vector<std::size_t>& folge) {
@@ -289,7 +235,6 @@ void umordnen(std::vector<TArbeitsplanZeile>& zeilen, const std::vector<std::siz
 std::vector<TArbeitsplanZeile> PlanZeilen(const Herde& herde, const TPlanZeiten& zeiten,
                                           const TPlanTyp& typ, TKurzDatum ersterTag, int tragezeit,
                                           const std::function<void(int)>& fortschritt) {
-    constexpr std::size_t kVoraus = 4;
     const Auswertung auswerten(zeiten, typ, ersterTag, tragezeit);
     std::vector<TArbeitsplanZeile> zeilen;
     zeilen.reserve(herde.size());
@@ -297,7 +242,6 @@ std::vector<TArbeitsplanZeile> PlanZeilen(const Herde& herde, const TPlanZeiten&
     schluessel.reserve(herde.size());
     for (std::size_t i = 0; i < herde.size(); ++i) {
         if (fortschritt) fortschritt(int(i));
-        if (i + kVoraus < herde.size()) vorladen(herde[i + kVoraus]);
         TArbeitsplanZeile& z = zeilen.emplace_back();
         if (auswerten(herde[i], z))
             schluessel.push_back(DatumsSchluessel(z.Ferkeln));

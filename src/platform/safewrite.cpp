@@ -104,7 +104,11 @@ bool writeFileSafely(const QString& path, const std::function<bool(QIODevice&)>&
     if (!write(file)) return fehlschlag(&file);
     if (!file.flush()) return fehlschlag(&file);
     // A failed backup is no reason to lose the save itself; the herd file stays the newest.
-    if (!options.backupPath.isEmpty()) keepBackup(path, options.backupPath);
+    if (!options.backupPath.isEmpty()) {
+        errno = 0;
+        if (!keepBackup(path, options.backupPath) && options.backupFehlgeschlagen)
+            options.backupFehlgeschlagen(DateiFehlerGrund(errno, options.backupPath));
+    }
     errno = 0;
     if (!file.commit()) return fehlschlag(nullptr);
     return true;

@@ -9,6 +9,9 @@ struct SafeWriteOptions {
     // When set and the target exists, the previous contents are kept under this name. The
     // backup is replaced atomically and never touches the target.
     QString backupPath;
+    // Told when the backup could not be kept, with the system's reason in German (empty when
+    // there is none). The save itself goes on: the target stays the newest.
+    std::function<void(const QString& grund)> backupFehlgeschlagen;
 };
 
 // Writes `path` through a temporary file and an atomic rename. The previous file stays as it

@@ -76,6 +76,13 @@ bool HerdeSpeichern(AppContext& ctx) {
     SafeWriteOptions opt;
     if (ctx.einstellungen.backupdatei)
         opt.backupPath = ctx.datei(QString::fromLatin1(kHerdeSicherung));
+    opt.backupFehlgeschlagen = [&ctx, &opt](const QString& grund) {
+        QString t = QStringLiteral("Die Sicherungsdatei %1 konnte nicht angelegt werden.")
+                        .arg(QString::fromLatin1(kHerdeSicherung));
+        t += u'\n' + QDir::toNativeSeparators(opt.backupPath);
+        if (!grund.isEmpty()) t += QStringLiteral(": ") + grund;
+        ctx.messages().warning(t);
+    };
     QString grund;
     const bool ok = writeFileSafely(
         pfad, [&](QIODevice& dev) { return HerdeSchreiben(dev, ctx.Sauenliste); }, opt, &grund);

@@ -153,6 +153,18 @@ private slots:
             QCOMPARE(int(QFileInfo(datei).size() / 512), sauenImFile * 2); // one litter each
     }
 
+    // Settings that cannot be written on closing (a folder holds their place) are told.
+    void settingsWriteFailureIsTold() {
+        TestContext t;
+        TPVMain w(t.ctx);
+        w.show();
+        QVERIFY(QDir().mkpath(t.ctx.einstellungsDatei));
+        QVERIFY(w.close());
+        QCOMPARE(
+            t.messages.count(QStringLiteral("Die Einstellungen konnten nicht gespeichert werden!")),
+            1);
+    }
+
     void printRequestGoesToActiveChild() {
         TestContext t;
         TPVMain w(t.ctx);

@@ -5,7 +5,6 @@
 #include "evaluation/ausfallchart.h"
 #include "evaluation/auswertunglayout.h"
 #include "evaluation/kennzahlzeilen.h"
-#include "evaluation/tagezahl.h"
 #include "herd/saustatus.h"
 #include "platform/recordingcanvas.h"
 #include "support/textlage.h"
@@ -93,6 +92,28 @@ struct Gedruckt {
 class TstAuswertung : public QObject {
     Q_OBJECT
 private slots:
+    // Names are read within their fields: a damaged length byte counts as the field's size.
+    void kopieLiestNamenImFeld_data() {
+        QTest::addColumn<int>("laengenbyte");
+        QTest::addColumn<QString>("eber");
+        QTest::addColumn<QString>("sauNr");
+        QTest::newRow("as stored") << 4 << "Ajax"
+                                   << "4711";
+        QTest::newRow("length byte 200") << 200 << "AjaxBBBBBB"
+                                         << "4711SSSSSS";
+    }
+    void kopieLiestNamenImFeld() {
+        QFETCH(int, laengenbyte);
+        Sau s = Sau1(QStringLiteral("4711SSSSSSXX"), 0, {Wurf(1, 0)});
+        s.wuerfe[0].setEber(1, QStringLiteral("AjaxBBBBBBCC"));
+        // Past each field lies the next one: the boar's 11th byte is the next boar's length.
+        s.rec.bytes()[sauofs::SauNr] = std::uint8_t(laengenbyte);
+        s.wuerfe[0].bytes()[wurfofs::Eber] = std::uint8_t(laengenbyte);
+        const Auswertungskopie k(Herde{s}, true);
+        QTEST(k.wuerfe(0)[0].Eber[0].text(), "eber");
+        QTEST(k.sau(0).SauNr.text(), "sauNr");
+    }
+
     void kopieLaesstWuerfeAusUndNummeriertNeu() {
         TWurfRec erster = Wurf(1, 0, 115, 140, 12, 1);
         Verluste(erster, {{"erdrückt", 2}, {"Durchfall", 3}});
@@ -442,20 +463,77 @@ private slots:
         }
     }
 
-    // The inline date arithmetic of the loops against the herd's own functions, over every
-    // byte combination of day, month and year (the loops read dates straight from records).
-    void datumsrechnungWieHerdfunktionen() {
-        const TKurzDatum bezug = TKurzDatum::aus(QDate(2020, 2, 29));
-        for (int j = 0; j < 256; ++j)
-            for (int m = 0; m < 16; ++m)
-                for (int t = 0; t < 40; ++t) {
-                    const TKurzDatum d{std::uint8_t(t), std::uint8_t(m), std::uint8_t(j), 0};
-                    if (tagezahl::nummer(d) != Tagesnummer(d) ||
-                        tagezahl::vor(d, bezug) != DatumVor(d, bezug) ||
-                        tagezahl::zwischen(bezug, d, bezug) != DatumZwischen(bezug, d, bezug) ||
-                        (t > 0 && tagezahl::tage(bezug, d) != TageZwischen(bezug, d)))
-                        QFAIL(qPrintable(QStringLiteral("%1.%2.[%3]").arg(t).arg(m).arg(j)));
-                }
+    // A missing date counts no days. Before 1989 the day count from the empty date (day -31)
+    // stays below the cut-off of 32766 days, so only the missing date's test keeps it out.
+    void fehlendesDatumZaehltKeineTage_data() {
+        QTest::addColumn<Herde>("herde");
+        QTest::addColumn<int>("einstall");
+        QTest::addColumn<int>("umrausch");
+        QTest::addColumn<int>("leer");
+        QTest::addColumn<int>("leerBisAbgang");
+        const auto d = [](int tag) { return TKurzDatum::aus(QDate(1985, 3, 1).addDays(tag)); };
+        TWurfRec belegt = TWurfRec::leer(1);
+        belegt.setBelegen(1, d(0));
+        TWurfRec nurZweite = TWurfRec::leer(1);
+        nurZweite.setBelegen(2, d(21));
+        TWurfRec zweiter = TWurfRec::leer(2);
+        zweiter.setBelegen(1, d(40));
+        Sau ohneZugang;
+        ohneZugang.wuerfe = {belegt};
+        Sau ohneErstbelegung;
+        ohneErstbelegung.rec.setZugang(d(-30));
+        ohneErstbelegung.wuerfe = {nurZweite};
+        Sau nichtAbgesetzt = ohneErstbelegung;
+        nichtAbgesetzt.wuerfe = {belegt, zweiter};
+        Sau ohneBelegung = ohneErstbelegung;
+        ohneBelegung.rec.setAbgang(d(60));
+        ohneBelegung.wuerfe = {TWurfRec::leer(1)};
+        QTest::newRow("no entry day") << Herde{ohneZugang} << 0 << 0 << 0 << 0;
+        QTest::newRow("second mating only") << Herde{ohneErstbelegung} << 0 << 0 << 0 << 0;
+        QTest::newRow("next mating, no weaning") << Herde{nichtAbgesetzt} << 30 << 0 << 0 << 0;
+        QTest::newRow("departed, never mated") << Herde{ohneBelegung} << 0 << 0 << 0 << 0;
+    }
+    void fehlendesDatumZaehltKeineTage() {
+        QFETCH(Herde, herde);
+        TAuswertungsFilter f = AllesFilter();
+        f.Von = TKurzDatum::aus(QDate(1980, 1, 1));
+        const TKennzahlen s = Auswerten(herde, amSau, f);
+        QTEST(s.Einstalltage, "einstall");
+        QTEST(s.Umrauschtage, "umrausch");
+        QTEST(s.Leertage, "leer");
+        QTEST(s.LeerBisAbgang, "leerBisAbgang");
+    }
+
+    // A farrowed litter counts once weaned on another day; before 1989 too.
+    void wurfAuswertenBrauchtAbsetzen_data() {
+        QTest::addColumn<int>("absetzen");
+        QTest::addColumn<bool>("auswerten");
+        QTest::newRow("not weaned") << -1 << false;
+        QTest::newRow("weaned on the farrowing day") << 0 << false;
+        QTest::newRow("weaned") << 25 << true;
+    }
+    void wurfAuswertenBrauchtAbsetzen() {
+        QFETCH(int, absetzen);
+        const QDate ferkeln(1985, 6, 1);
+        TWurfRec w = TWurfRec::leer(1);
+        w.setAbferkeln(TKurzDatum::aus(ferkeln));
+        w.setAbsetzen(absetzen < 0 ? TKurzDatum{} : TKurzDatum::aus(ferkeln.addDays(absetzen)));
+        QTEST(WurfAuswerten(w), "auswerten");
+    }
+
+    // The period of the filter compares date keys: a damaged day byte of 110 in January lies
+    // in February.
+    void zeitraumNachDatumsschluessel() {
+        Sau s;
+        s.rec.setZugang(TKurzDatum{110, 1, 113, 0});
+        s.rec.setAbgang(TKurzDatum::aus(QDate(2013, 2, 15)));
+        TAuswertungsFilter f = AllesFilter();
+        f.Von = TKurzDatum::aus(QDate(2013, 2, 1));
+        f.Bis = TKurzDatum::aus(QDate(2013, 2, 28));
+        const Auswertungskopie kopie(Herde{s});
+        const Filtervergleich vergleich(f);
+        // Counted as come in: no sow at the start, so no quota (not in: 100 %).
+        QCOMPARE(RemontierungsquoteBerechnen(vergleich, kopie), 0.0);
     }
 
     void sauSeite() {

@@ -18,6 +18,20 @@ QString kurz(TKurzDatum d) {
     return d.Zusatz ? s + QStringLiteral("/%1").arg(d.Zusatz) : s;
 }
 
+// The day number as the herd has always computed it, in floating point, for any bytes.
+int tagesnummerWieBisher(TKurzDatum dt) {
+    if (dt.Tag == 0) return -31;
+    const int d = dt.Tag, m = dt.Monat, y = dt.Jahr;
+    int n;
+    if (m > 2)
+        n = 365 * y + d + 31 * (m - 1) - int(0.4 * m + 2.3) + y / 4 -
+            int(0.75 * double(y / 100 + 1));
+    else
+        n = 365 * y + d + 31 * (m - 1) + (y - 1) / 4 - int(0.75 * double((y - 1) / 100 + 1));
+    if (y > 100 || (y == 100 && (m > 2 || (m == 2 && d > 29)))) ++n;
+    return n;
+}
+
 } // namespace
 
 class TestDates : public QObject {
@@ -175,6 +189,24 @@ private slots:
         }
         QCOMPARE(Tagesnummer(D(0, 0, 0)), -31);
         QCOMPARE(Tagesnummer(D(0, 5, 113, 1)), -31);
+    }
+    // The inline integer day number against the floating-point one over every byte of day,
+    // month and year (the evaluation reads dates straight from records, damaged ones too).
+    void tagesnummerFuerJedesByte() {
+        const TKurzDatum bezug = D(29, 2, 120);
+        for (int j = 0; j < 256; ++j)
+            for (int m = 0; m < 256; ++m)
+                for (int t = 0; t < 256; ++t) {
+                    const TKurzDatum d{std::uint8_t(t), std::uint8_t(m), std::uint8_t(j), 0};
+                    const int n = tagesnummerWieBisher(d);
+                    const int diff = n - tagesnummerWieBisher(bezug);
+                    const int tage = diff >= 32766 || diff <= -32766 ? 0 : diff;
+                    if (Tagesnummer(d) != n || TageZwischen(bezug, d) != tage ||
+                        TageZwischen(d, bezug) != -tage)
+                        QFAIL(qPrintable(QStringLiteral("%1.%2.[%3]").arg(t).arg(m).arg(j)));
+                }
+        static_assert(Tagesnummer(TKurzDatum{1, 1, 0, 0}) == 1);
+        static_assert(TageZwischen(TKurzDatum{}, TKurzDatum{1, 1, 0, 0}) == 32);
     }
 
     void datumVor_data() {
