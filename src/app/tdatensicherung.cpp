@@ -71,29 +71,12 @@ void TDatensicherung::aufbauen() {
     haupt->addLayout(oben);
 
     auto* mitte = new QHBoxLayout;
-    auto* links = new QVBoxLayout;
-    auto* Label1 = new QLabel(QStringLiteral("Dateien"));
-    Label1->setObjectName(QStringLiteral("Label1"));
-    ListBox1 = new QListWidget;
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setSelectionMode(QAbstractItemView::MultiSelection);
-    ListBox1->setMinimumHeight(220);
-    Label1->setBuddy(ListBox1);
-    links->addWidget(Label1);
-    links->addWidget(ListBox1);
-    mitte->addLayout(links, 1);
+    mitte->addLayout(dateilisteAufbauen(), 1);
 
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(zielGruppeAufbauen());
 
-    auto* richtung = new QGroupBox(QStringLiteral("Richtung"));
-    richtung->setObjectName(QStringLiteral("Richtung"));
-    auto* rl = new QVBoxLayout(richtung);
-    Richtung = new QButtonGroup(this);
-    knopf(Richtung, rl, QStringLiteral("Richtung_0"), QStringLiteral("&Sicherung"), 0)
-        ->setChecked(true);
-    knopf(Richtung, rl, QStringLiteral("Richtung_1"), QStringLiteral("&Rücksicherung"), 1);
-    rechts->addWidget(richtung);
+    rechts->addWidget(richtungAufbauen());
     rechts->addWidget(ordnerPanelAufbauen());
     rechts->addStretch();
     mitte->addLayout(rechts, 1);
@@ -109,6 +92,40 @@ void TDatensicherung::aufbauen() {
     fortschrittPanel_->hide();
     haupt->addWidget(fortschrittPanel_);
 
+    haupt->addLayout(knoepfeAufbauen());
+
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w != ordnerPanel_) w->setProperty("helpContext", 403);
+
+    verbinden();
+}
+
+QLayout* TDatensicherung::dateilisteAufbauen() {
+    auto* links = new QVBoxLayout;
+    auto* Label1 = new QLabel(QStringLiteral("Dateien"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    ListBox1 = new QListWidget;
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setSelectionMode(QAbstractItemView::MultiSelection);
+    ListBox1->setMinimumHeight(220);
+    Label1->setBuddy(ListBox1);
+    links->addWidget(Label1);
+    links->addWidget(ListBox1);
+    return links;
+}
+
+QWidget* TDatensicherung::richtungAufbauen() {
+    auto* richtung = new QGroupBox(QStringLiteral("Richtung"));
+    richtung->setObjectName(QStringLiteral("Richtung"));
+    auto* rl = new QVBoxLayout(richtung);
+    Richtung = new QButtonGroup(this);
+    knopf(Richtung, rl, QStringLiteral("Richtung_0"), QStringLiteral("&Sicherung"), 0)
+        ->setChecked(true);
+    knopf(Richtung, rl, QStringLiteral("Richtung_1"), QStringLiteral("&Rücksicherung"), 1);
+    return richtung;
+}
+
+QHBoxLayout* TDatensicherung::knoepfeAufbauen() {
     auto* knoepfe = new QHBoxLayout;
     StartBtn = new QPushButton(QStringLiteral("Start"));
     StartBtn->setObjectName(QStringLiteral("StartBtn"));
@@ -121,13 +138,8 @@ void TDatensicherung::aufbauen() {
         knoepfe->addWidget(b);
     }
     knoepfe->addStretch();
-    haupt->addLayout(knoepfe);
-
-    for (QWidget* w : findChildren<QWidget*>())
-        if (w != ordnerPanel_) w->setProperty("helpContext", 403);
-
     connect(Abbruch, &QPushButton::clicked, this, &QDialog::reject);
-    verbinden();
+    return knoepfe;
 }
 
 QWidget* TDatensicherung::zielGruppeAufbauen() {

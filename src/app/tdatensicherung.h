@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QStringList>
 
+class QHBoxLayout;
+class QLayout;
 class AppContext;
 class QButtonGroup;
 class QComboBox;
@@ -35,6 +37,9 @@ protected:
 
 private:
     void aufbauen();
+    QLayout* dateilisteAufbauen();
+    QWidget* richtungAufbauen();
+    QHBoxLayout* knoepfeAufbauen();
     QWidget* zielGruppeAufbauen();
     QWidget* ordnerPanelAufbauen();
     void verbinden();

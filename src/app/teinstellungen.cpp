@@ -249,7 +249,12 @@ QWidget* TEinstellungen::seiteDatenverzeichnis() {
         EditPfad->setText(PfadMitTrenner(verzeichnisse_->filePath(i)));
     });
     connect(EditPfad, &QLineEdit::textChanged, this, &TEinstellungen::pfadZeigen);
+    l->addLayout(neuerOrdnerAufbauen());
+    return w;
+}
 
+// "Neuer Ordner" opens a small panel for the new folder's name; it goes when the focus leaves.
+QHBoxLayout* TEinstellungen::neuerOrdnerAufbauen() {
     auto* neu = new QPushButton(QStringLiteral("Neuer Ordner"));
     neu->setObjectName(QStringLiteral("BtnNeuerOrdner"));
     PanelOrdner = new QWidget;
@@ -280,8 +285,7 @@ QWidget* TEinstellungen::seiteDatenverzeichnis() {
     auto* unten = new QHBoxLayout;
     unten->addWidget(neu);
     unten->addWidget(PanelOrdner, 1);
-    l->addLayout(unten);
-    return w;
+    return unten;
 }
 
 QWidget* TEinstellungen::seiteWaehrung() {

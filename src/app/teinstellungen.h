@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QMap>
 
+class QHBoxLayout;
 class AppContext;
 class QCheckBox;
 class QComboBox;
@@ -43,6 +44,7 @@ private:
     QWidget* seiteIndex();
     QWidget* seiteBestandskarte();
     QWidget* seiteDatenverzeichnis();
+    QHBoxLayout* neuerOrdnerAufbauen();
     QWidget* seiteWaehrung();
     QCheckBox* box(const char* name, const QString& text);
     TNumEdit* zahl(const char* name, bool ganz);

@@ -168,35 +168,7 @@ private:
                                       : QStringLiteral("nicht ") + QStringLiteral(" tragend"));
             y_ += H;
         }
-        if (w.Abferkeln().vorhanden()) {
-            text(3 * U, y_, QStringLiteral("Ferkeln   :   ") + KurzDatumText(w.Abferkeln()));
-            text(22 * U, y_,
-                 QStringLiteral("geb.F:  ") + zahl(w.Geborene()) + QStringLiteral("   totgeb.:  ") +
-                     zahl(w.Todgeborene()));
-            if (e_.weibliche) text(41 * U, y_, QStringLiteral("weibl.:  ") + zahl(w.Weibliche()));
-            text(50 * U, y_, QStringLiteral("Ausgl.:  ") + mitVorzeichen(w.Ausgleich()));
-            kursiv(62 * U, y_, w.FerkelnNote());
-            y_ += H;
-
-            // Anomalies fill the slots from 14 down, losses from 1 up.
-            const int anomalien = Anomalien(w);
-            QString besonders =
-                QStringLiteral("  Besond.:  ") + zahl(anomalien) + QStringLiteral("   ");
-            for (int s = feldgroesse::Eintraege; s > feldgroesse::Eintraege - anomalien; --s)
-                besonders += w.Eintrag(s) + QStringLiteral(" / ");
-            besonders.chop(2);
-            text(3 * U, y_, besonders);
-            y_ += H;
-
-            const int verluste = Verluste(w);
-            QString ausfall =
-                QStringLiteral("  Ausfall  :  ") + zahl(verluste) + QStringLiteral("   ");
-            for (int s = 1; s <= verluste; ++s)
-                ausfall += w.Eintrag(s) + QStringLiteral(" / ");
-            ausfall.chop(2);
-            text(3 * U, y_, ausfall);
-            y_ += H;
-        }
+        if (w.Abferkeln().vorhanden()) ferkeln(w);
         if (w.Absetzen().vorhanden()) {
             text(3 * U, y_, QStringLiteral("Absetzen:   ") + KurzDatumText(w.Absetzen()));
             text(20 * U, y_, QStringLiteral("abg.Ferkel: ") + zahl(Abgesetzte(w)));
@@ -205,6 +177,37 @@ private:
         kursiv(4 * U, y_, w.WurfNotiz());
         y_ += 2 * H;
         linie(y_ - H / 2);
+    }
+
+    // The farrowing line, then the anomalies and the losses with their names.
+    void ferkeln(const TWurfRec& w) {
+        text(3 * U, y_, QStringLiteral("Ferkeln   :   ") + KurzDatumText(w.Abferkeln()));
+        text(22 * U, y_,
+             QStringLiteral("geb.F:  ") + zahl(w.Geborene()) + QStringLiteral("   totgeb.:  ") +
+                 zahl(w.Todgeborene()));
+        if (e_.weibliche) text(41 * U, y_, QStringLiteral("weibl.:  ") + zahl(w.Weibliche()));
+        text(50 * U, y_, QStringLiteral("Ausgl.:  ") + mitVorzeichen(w.Ausgleich()));
+        kursiv(62 * U, y_, w.FerkelnNote());
+        y_ += H;
+        // Anomalies fill the slots from 14 down, losses from 1 up.
+        const int anomalien = Anomalien(w), verluste = Verluste(w);
+        QStringList besonders, ausfall;
+        for (int s = feldgroesse::Eintraege; s > feldgroesse::Eintraege - anomalien; --s)
+            besonders << w.Eintrag(s);
+        for (int s = 1; s <= verluste; ++s)
+            ausfall << w.Eintrag(s);
+        eintraegeZeile(QStringLiteral("  Besond.:  "), besonders);
+        eintraegeZeile(QStringLiteral("  Ausfall  :  "), ausfall);
+    }
+
+    // "label count   name / name" on a line of its own.
+    void eintraegeZeile(const QString& label, const QStringList& namen) {
+        QString t = label + zahl(int(namen.size())) + QStringLiteral("   ");
+        for (const QString& n : namen)
+            t += n + QStringLiteral(" / ");
+        t.chop(2);
+        text(3 * U, y_, t);
+        y_ += H;
     }
 
     // 4: the latest mating date and the (expected) farrowing date in large type.

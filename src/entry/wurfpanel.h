@@ -47,6 +47,7 @@ protected:
 private:
     QWidget* belegGruppe();
     QWidget* ferkelGruppe();
+    void ferkelFelderAnlegen();
     QGroupBox* terminGruppe();
     void einstellungenAnwenden();
     void verbinden();

@@ -70,10 +70,7 @@ QWidget* WurfPanel::belegGruppe() {
     return beleg;
 }
 
-QWidget* WurfPanel::ferkelGruppe() {
-    auto* ferkel = new QGroupBox(QStringLiteral("Abferkeln"));
-    ferkel->setProperty("helpContext", 253);
-    auto* fg = new QGridLayout(ferkel);
+void WurfPanel::ferkelFelderAnlegen() {
     Abferkeln = datum(ctx_, QStringLiteral("Abferkeln"));
     geborene = zahl(ctx_, QStringLiteral("geborene"), TNumEdit::ntInteger, 40, 0, 255);
     todgeboren = zahl(ctx_, QStringLiteral("todgeboren"), TNumEdit::ntInteger, 40, 0, 255);
@@ -104,35 +101,41 @@ QWidget* WurfPanel::ferkelGruppe() {
     Absetzgew->setPositiveMask(QStringLiteral("#0.0"));
     LAbsetzgew = label(QStringLiteral("Absetzgewicht"), Absetzgew);
     LAbsetzgewKg = label(QStringLiteral("kg"));
+}
 
+namespace {
+// The widgets side by side, left-aligned.
+QHBoxLayout* reihe(std::initializer_list<QWidget*> widgets) {
+    auto* r = new QHBoxLayout;
+    for (QWidget* w : widgets)
+        r->addWidget(w);
+    r->addStretch();
+    return r;
+}
+} // namespace
+
+QWidget* WurfPanel::ferkelGruppe() {
+    auto* ferkel = new QGroupBox(QStringLiteral("Abferkeln"));
+    ferkel->setProperty("helpContext", 253);
+    auto* fg = new QGridLayout(ferkel);
+    ferkelFelderAnlegen();
     fg->addWidget(label(QStringLiteral("Datum"), Abferkeln), 0, 0);
     fg->addWidget(Abferkeln, 0, 1);
-    auto* zahlen = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             label(QStringLiteral("geboren"), geborene), geborene,
-             label(QStringLiteral("tot"), todgeboren), todgeboren, LGelten, Gelten, LGeburtgew,
-             Geburtgew, LGeburtgewG, label(QStringLiteral("Ausgleich "), Zugesetzt), Zugesetzt})
-        zahlen->addWidget(w);
-    zahlen->addStretch();
-    fg->addLayout(zahlen, 0, 2);
+    fg->addLayout(
+        reihe({label(QStringLiteral("geboren"), geborene), geborene,
+               label(QStringLiteral("tot"), todgeboren), todgeboren, LGelten, Gelten, LGeburtgew,
+               Geburtgew, LGeburtgewG, label(QStringLiteral("Ausgleich "), Zugesetzt), Zugesetzt}),
+        0, 2);
     fg->addWidget(label(QStringLiteral("Notiz"), FerkelnNote), 1, 0);
     fg->addWidget(FerkelnNote, 1, 1);
-    auto* eintraege = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             label(QStringLiteral("Besonderheiten"), Anomal), Anomal, AnomalBtn,
-             label(QStringLiteral("Ausfälle"), Ausfall), Ausfall, AusfallBtn})
-        eintraege->addWidget(w);
-    eintraege->addStretch();
-    fg->addLayout(eintraege, 1, 2);
+    fg->addLayout(reihe({label(QStringLiteral("Besonderheiten"), Anomal), Anomal, AnomalBtn,
+                         label(QStringLiteral("Ausfälle"), Ausfall), Ausfall, AusfallBtn}),
+                  1, 2);
     fg->addWidget(label(QStringLiteral("Absetzen"), Absetzen), 2, 0);
     fg->addWidget(Absetzen, 2, 1);
-    auto* absetz = new QHBoxLayout;
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{label(QStringLiteral("abgesetzte"), abgesetzte),
-                                         abgesetzte, LAbsetzgew, Absetzgew, LAbsetzgewKg})
-        absetz->addWidget(w);
-    absetz->addStretch();
-    fg->addLayout(absetz, 2, 2);
+    fg->addLayout(reihe({label(QStringLiteral("abgesetzte"), abgesetzte), abgesetzte, LAbsetzgew,
+                         Absetzgew, LAbsetzgewKg}),
+                  2, 2);
     fg->setColumnStretch(2, 1);
     return ferkel;
 }

@@ -50,26 +50,7 @@ TKomponente::TKomponente(AppContext& ctx, const TKomponentenRec& rec, Modus modu
     nameLabel->setBuddy(Edit1);
     gitter->addWidget(nameLabel, 0, 0);
     gitter->addWidget(Edit1, 0, 1, 1, 2);
-    for (int m = 0; m < kNaehrwerte; ++m) {
-        auto* f = new TNumEdit(ctx.messages(), ctx.einstellungen.waehrung);
-        f->setObjectName(QStringLiteral("NumEdit%1").arg(m + 1));
-        f->setPositiveMask(maske(kWertNachkomma[std::size_t(m)]));
-        f->setWert(rec.Wert(m));
-        auto* l = new QLabel(QString::fromUtf8(kWertBezeichnung[std::size_t(m)]));
-        l->setBuddy(f);
-        gitter->addWidget(l, m + 1, 0);
-        gitter->addWidget(f, m + 1, 1);
-        gitter->addWidget(new QLabel(m == fwMJ ? QStringLiteral("MJ") : QStringLiteral("g/kg")),
-                          m + 1, 2);
-        if (modus == Ziel) {
-            auto* art = new QLabel(zielArt(m));
-            art->setObjectName(QStringLiteral("Art%1").arg(m + 1));
-            gitter->addWidget(art, m + 1, 3);
-            if (MischungsLP::art(m) == MischungsLP::Hoechstens)
-                f->setToolTip(QStringLiteral("0 = keine Obergrenze"));
-        }
-        Werte[std::size_t(m)] = f;
-    }
+    werteAufbauen(gitter);
     auto* preisLabel = new QLabel(QString::fromUtf8(kWertBezeichnung[fwPreis]));
     Preisein = new TNumEdit(ctx.messages(), ctx.einstellungen.waehrung);
     Preisein->setObjectName(QStringLiteral("Preisein"));
@@ -117,4 +98,28 @@ void TKomponente::OKBtnClick() {
         return;
     }
     accept();
+}
+
+// One row per nutrient: name, value, unit, and for targets whether it is a minimum or maximum.
+void TKomponente::werteAufbauen(QGridLayout* gitter) {
+    for (int m = 0; m < kNaehrwerte; ++m) {
+        auto* f = new TNumEdit(ctx_.messages(), ctx_.einstellungen.waehrung);
+        f->setObjectName(QStringLiteral("NumEdit%1").arg(m + 1));
+        f->setPositiveMask(maske(kWertNachkomma[std::size_t(m)]));
+        f->setWert(rec_.Wert(m));
+        auto* l = new QLabel(QString::fromUtf8(kWertBezeichnung[std::size_t(m)]));
+        l->setBuddy(f);
+        gitter->addWidget(l, m + 1, 0);
+        gitter->addWidget(f, m + 1, 1);
+        gitter->addWidget(new QLabel(m == fwMJ ? QStringLiteral("MJ") : QStringLiteral("g/kg")),
+                          m + 1, 2);
+        if (modus_ == Ziel) {
+            auto* art = new QLabel(zielArt(m));
+            art->setObjectName(QStringLiteral("Art%1").arg(m + 1));
+            gitter->addWidget(art, m + 1, 3);
+            if (MischungsLP::art(m) == MischungsLP::Hoechstens)
+                f->setToolTip(QStringLiteral("0 = keine Obergrenze"));
+        }
+        Werte[std::size_t(m)] = f;
+    }
 }

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <array>
 
+class QGridLayout;
 class AppContext;
 class QLabel;
 class QLineEdit;
@@ -27,6 +28,7 @@ public:
     TNumEdit* Preisein = nullptr;
 
 private:
+    void werteAufbauen(QGridLayout* gitter);
     void OKBtnClick();
 
     AppContext& ctx_;

@@ -72,7 +72,23 @@ TArbeitsplan::TArbeitsplan(AppContext& ctx, QWidget* parent)
     setObjectName(QStringLiteral("Arbeitsplan"));
     setWindowTitle(QStringLiteral("Arbeitsplan"));
     setProperty("helpContext", 500);
+    listeAufbauen();
+    tagLeisteAufbauen();
+    Fortschritt = new QProgressBar;
+    Fortschritt->setObjectName(QStringLiteral("Fortschritt"));
+    Fortschritt->hide();
 
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
+    layout->addLayout(knoepfeAufbauen());
+    layout->addWidget(Liste, 1);
+    layout->addWidget(Fortschritt);
+    layout->addWidget(leistenZeile_);
+    resize(980, 560);
+}
+
+void TArbeitsplan::listeAufbauen() {
     modell_ = new Zeilenmodell(this);
     Liste = new QTableView;
     Liste->setObjectName(QStringLiteral("ListBox1"));
@@ -92,7 +108,10 @@ TArbeitsplan::TArbeitsplan(AppContext& ctx, QWidget* parent)
     // Resizing a head redraws the list.
     connect(Liste->horizontalHeader(), &QHeaderView::sectionResized, Liste->viewport(),
             qOverload<>(&QWidget::update));
+}
 
+// The scroll bar through the days, under the day columns only.
+void TArbeitsplan::tagLeisteAufbauen() {
     TagLeiste = new QScrollBar(Qt::Horizontal);
     TagLeiste->setObjectName(QStringLiteral("TagLeiste"));
     connect(TagLeiste, &QScrollBar::valueChanged, this, &TArbeitsplan::TagLeisteChange);
@@ -104,11 +123,9 @@ TArbeitsplan::TArbeitsplan(AppContext& ctx, QWidget* parent)
     leiste->addWidget(leistenAbstand_);
     leiste->addWidget(TagLeiste, 1);
     leistenZeile_->hide();
+}
 
-    Fortschritt = new QProgressBar;
-    Fortschritt->setObjectName(QStringLiteral("Fortschritt"));
-    Fortschritt->hide();
-
+QHBoxLayout* TArbeitsplan::knoepfeAufbauen() {
     QPushButton* drucken = knopf("DruckBtn", QStringLiteral("&Drucken"));
     QPushButton* vorschau = knopf("VorschauBtn", QStringLiteral("&Vorschau"));
     QPushButton* pdf = knopf("PdfBtn", QStringLiteral("PDF..."));
@@ -124,15 +141,7 @@ TArbeitsplan::TArbeitsplan(AppContext& ctx, QWidget* parent)
     for (QPushButton* b : {drucken, vorschau, pdf, csv})
         knoepfe->addWidget(b);
     knoepfe->addStretch();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(2, 2, 2, 2);
-    layout->setSpacing(2);
-    layout->addLayout(knoepfe);
-    layout->addWidget(Liste, 1);
-    layout->addWidget(Fortschritt);
-    layout->addWidget(leistenZeile_);
-    resize(980, 560);
+    return knoepfe;
 }
 
 QWidget* TArbeitsplan::rahmen() {

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QHBoxLayout;
 class AppContext;
 class QHeaderView;
 class QProgressBar;
@@ -44,6 +45,9 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    void listeAufbauen();
+    void tagLeisteAufbauen();
+    QHBoxLayout* knoepfeAufbauen();
     void koepfeSetzen();
     void aufbauen();
     void tageEinpassen();

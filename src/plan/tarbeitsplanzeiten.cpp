@@ -61,6 +61,23 @@ TArbeitsplanzeiten::TArbeitsplanzeiten(AppContext& ctx, QWidget* parent)
     for (const char* titel : kSeitentitel)
         TabControl1->addTab(QString::fromUtf8(titel));
 
+    QDialogButtonBox* buttons = DialogKnoepfe(this, false);
+    connect(buttons, &QDialogButtonBox::accepted, this, &TArbeitsplanzeiten::OKBtnClick);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(0);
+    layout->addWidget(TabControl1);
+    layout->addWidget(zeilenAufbauen());
+    layout->addSpacing(8);
+    layout->addWidget(buttons);
+
+    connect(TabControl1, &QTabBar::currentChanged, this, &TArbeitsplanzeiten::TabControl1Change);
+    new EnterAlsTab(this);
+    seiteZeigen(0);
+}
+
+// The panel of task rows: name, first and last day, short name, and the mark of a row in use.
+QWidget* TArbeitsplanzeiten::zeilenAufbauen() {
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameShape(QFrame::StyledPanel);
@@ -104,20 +121,7 @@ TArbeitsplanzeiten::TArbeitsplanzeiten(AppContext& ctx, QWidget* parent)
         grid->addWidget(z.stern, k + 1, 4);
     }
     grid->setColumnStretch(0, 1);
-
-    QDialogButtonBox* buttons = DialogKnoepfe(this, false);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TArbeitsplanzeiten::OKBtnClick);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setSpacing(0);
-    layout->addWidget(TabControl1);
-    layout->addWidget(panel);
-    layout->addSpacing(8);
-    layout->addWidget(buttons);
-
-    connect(TabControl1, &QTabBar::currentChanged, this, &TArbeitsplanzeiten::TabControl1Change);
-    new EnterAlsTab(this);
-    seiteZeigen(0);
+    return panel;
 }
 
 void TArbeitsplanzeiten::setPlanzeiten(const TPlanZeiten& zeiten) {

@@ -32,6 +32,7 @@ public:
     void OKBtnClick();
 
 private:
+    QWidget* zeilenAufbauen();
     struct Zeile {
         QLineEdit* name = nullptr;
         TNumEdit* von = nullptr;
