@@ -8,27 +8,26 @@ namespace auswahlbuchung {
 void SauEntfernen(AppContext& ctx, int index) {
     if (index < 0 || std::size_t(index) >= ctx.Sauenliste.size()) return;
     ctx.Sauenliste.erase(ctx.Sauenliste.begin() + index);
-    ctx.BestandGeaendert();
+    ctx.SauenGeaendert();
     AenderungFesthalten(ctx);
 }
 
-bool GruppeSetzen(TSauRec& rec, int gruppe, bool gewaehlt) {
-    if (gewaehlt && rec.Gruppe() != gruppe) {
-        rec.setGruppe(std::int8_t(gruppe));
-        return true;
-    }
-    if (!gewaehlt && rec.Gruppe() == gruppe) {
-        rec.setGruppe(0);
-        return true;
-    }
-    return false;
+bool GruppeSetzen(AppContext& ctx, int index, int gruppe, bool gewaehlt) {
+    if (index < 0 || std::size_t(index) >= ctx.Sauenliste.size()) return false;
+    TSauRec& rec = ctx.Sauenliste[std::size_t(index)].rec;
+    int neu = rec.Gruppe();
+    if (gewaehlt)
+        neu = gruppe;
+    else if (rec.Gruppe() == gruppe)
+        neu = 0;
+    if (neu == rec.Gruppe()) return false;
+    rec.setGruppe(std::int8_t(neu));
+    ctx.AenderungMerken();
+    return true;
 }
 
 bool GruppenAbschliessen(AppContext& ctx, bool speichern) {
-    if (speichern) {
-        ctx.AenderungMerken();
-        return HerdeSpeichern(ctx);
-    }
+    if (speichern) return HerdeSpeichern(ctx);
     HerdeLaden(ctx);
     return true;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 class AppContext;
-class TSauRec;
 
 // What the sow selection does to the herd, free of widgets: deleting a sow and the group
 // assignment of the multi-select mode.
@@ -11,9 +10,10 @@ namespace auswahlbuchung {
 // EINZELSPEICHERUNG).
 void SauEntfernen(AppContext& ctx, int index);
 
-// A line chosen for `gruppe` puts the sow into it; a line unchosen takes her from it back to
-// group 0. True when her group changed.
-bool GruppeSetzen(TSauRec& rec, int gruppe, bool gewaehlt);
+// A line chosen for `gruppe` puts the sow at `index` into it; a line unchosen takes her from it
+// back to group 0. The herd is marked changed but not saved: GruppenAbschliessen ends the
+// assignment. True when her group changed.
+bool GruppeSetzen(AppContext& ctx, int index, int gruppe, bool gewaehlt);
 
 // Ends a changed group assignment: saved (true) or thrown away by reloading the herd file.
 // False when the save failed (the user has been told).

@@ -59,7 +59,7 @@ int KarteUebernehmen(AppContext& ctx, int index, const TSauRec& rec,
         neueListe.push_back(TWurfRec::leer(std::uint8_t(ersterWurf >= 1 ? ersterWurf : 1)));
         ctx.Sauenliste.push_back(Sau{rec, std::move(neueListe)});
         index = int(ctx.Sauenliste.size()) - 1;
-        ctx.BestandGeaendert();
+        ctx.SauenGeaendert();
     }
     Sau& sau = ctx.Sauenliste[std::size_t(index)];
     if (rec.Abgang().vorhanden() && !sau.wuerfe.empty() &&

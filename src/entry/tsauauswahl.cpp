@@ -37,6 +37,7 @@ TSauAuswahl::TSauAuswahl(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
     setWindowTitle(QStringLiteral("Sau-Auswahl"));
     setProperty("helpContext", 220);
 
+    connect(&ctx_.meldung, &HerdMeldung::geaendert, this, &TSauAuswahl::herdeGeaendert);
     kopfAufbauen();
     listeAufbauen();
     auto* anzeige = anzeigeAufbauen();
@@ -282,7 +283,7 @@ void TSauAuswahl::Vorbereiten(const std::array<bool, 7>& filterWerte, int modus,
     const bool sortNeu = sortierKnoepfe_->checkedId() != sortAlt;
 
     // The entries name sows by position: after sows came or went they are made anew.
-    if (bestandGesehen_ != ctx_.Bestand || liste_.eintraege().size() != ctx_.Sauenliste.size()) {
+    if (sauenVeraltet_ || liste_.eintraege().size() != ctx_.Sauenliste.size()) {
         eintraegeAufbauen();
     } else {
         if (sortNeu || ctx_.einstellungen.autosort)
@@ -304,7 +305,7 @@ void TSauAuswahl::AnzeigeHolen(std::array<bool, 7>& f, int& s) const {
 void TSauAuswahl::eintraegeAufbauen() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     liste_.aufbauen(ctx_.Sauenliste, ctx_.Tragezeit, sortierung());
-    bestandGesehen_ = ctx_.Bestand;
+    sauenVeraltet_ = false;
     ListboxAufbauen();
     gewaehlterWurf_ = -1;
     QApplication::restoreOverrideCursor();
@@ -371,6 +372,17 @@ std::vector<int> TSauAuswahl::GewaehlteSauen() const {
     return out;
 }
 
+void TSauAuswahl::herdeGeaendert(bool sauenGeaendert) {
+    if (sauenGeaendert) sauenVeraltet_ = true;
+    if (!isVisible()) return; // made current when shown
+    if (sauenVeraltet_) {
+        eintraegeAufbauen();
+        return;
+    }
+    liste_.auffrischen(ctx_.Sauenliste, ctx_.Tragezeit);
+    modell_->zeilenGeaendert();
+}
+
 void TSauAuswahl::showEvent(QShowEvent* e) {
     liste_.auffrischen(ctx_.Sauenliste, ctx_.Tragezeit);
     modell_->zeilenGeaendert();
@@ -420,9 +432,8 @@ void TSauAuswahl::auswahlGeaendert(int zeile, bool gewaehlt) {
     const int item = Gruppe->currentIndex();
     if (item >= 2) {
         const int gruppe = item - 2;
-        TSauRec& rec = ctx_.Sauenliste[std::size_t(liste_.zeile(zeile).index)].rec;
-        if (auswahlbuchung::GruppeSetzen(rec, gruppe, gewaehlt)) GruppeGeaendert = true;
-        ListBox1->viewport()->update();
+        if (auswahlbuchung::GruppeSetzen(ctx_, liste_.zeile(zeile).index, gruppe, gewaehlt))
+            GruppeGeaendert = true;
     }
     anzahlZeigen();
 }
@@ -472,7 +483,6 @@ void TSauAuswahl::LoeschenBtnClick() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     auswahlbuchung::SauEntfernen(ctx_, idx);
     QApplication::restoreOverrideCursor();
-    eintraegeAufbauen();
 }
 
 void TSauAuswahl::done(int r) {
@@ -484,7 +494,6 @@ void TSauAuswahl::done(int r) {
             break;
         case MessageService::Answer::No:
             auswahlbuchung::GruppenAbschliessen(ctx_, false);
-            eintraegeAufbauen();
             break;
         default:
             return;

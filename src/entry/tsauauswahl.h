@@ -60,6 +60,7 @@ private:
     void knoepfeAufbauen();
     void anordnen(QGroupBox* anzeige);
     void eintraegeAufbauen();
+    void herdeGeaendert(bool sauenGeaendert);
     Sortierung sortierung() const;
     std::array<bool, 7> filter() const;
     void zeileGeklickt(int zeile);
@@ -72,7 +73,7 @@ private:
 
     AppContext& ctx_;
     Auswahlliste liste_;
-    std::uint64_t bestandGesehen_ = 0; // the herd's Bestand the entries were made from
+    bool sauenVeraltet_ = true; // sows came or went since the entries were made
     int modus_ = 0;
     int gewaehlterWurf_ = -1;
     bool GruppeGeaendert = false;

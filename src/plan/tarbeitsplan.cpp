@@ -25,6 +25,7 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -72,6 +73,7 @@ TArbeitsplan::TArbeitsplan(AppContext& ctx, QWidget* parent)
     setObjectName(QStringLiteral("Arbeitsplan"));
     setWindowTitle(QStringLiteral("Arbeitsplan"));
     setProperty("helpContext", 500);
+    connect(&ctx_.meldung, &HerdMeldung::geaendert, this, &TArbeitsplan::herdeGeaendert);
     listeAufbauen();
     tagLeisteAufbauen();
     Fortschritt = new QProgressBar;
@@ -224,6 +226,7 @@ void TArbeitsplan::koepfeSetzen() {
 }
 
 void TArbeitsplan::aufbauen() {
+    planVeraltet_ = false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     spalten_ = plan_.spalten();
     QStringList koepfe;
@@ -313,7 +316,22 @@ void TArbeitsplan::resizeEvent(QResizeEvent* e) {
 
 void TArbeitsplan::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
+    if (planVeraltet_) planErneuern();
     tageEinpassen();
+}
+
+void TArbeitsplan::herdeGeaendert() {
+    if (spalten_.empty() || planVeraltet_) return; // no plan yet, or already due
+    planVeraltet_ = true;
+    // Several notices of one booking make one new plan, once the booking is done.
+    QTimer::singleShot(0, this, [this] {
+        if (planVeraltet_ && rahmen()->isVisible()) planErneuern();
+    });
+}
+
+void TArbeitsplan::planErneuern() {
+    planVeraltet_ = false;
+    if (!spalten_.empty()) aufbauen();
 }
 
 void TArbeitsplan::druckInhalt(Canvas& canvas) {

@@ -56,10 +56,14 @@ private:
     QWidget* rahmen();
     void fensterZeigen();
     void CsvBtnClick();
+    // The herd changed: the plan is made anew when it is (or next becomes) visible.
+    void herdeGeaendert();
+    void planErneuern();
 
     AppContext& ctx_;
     Arbeitsplan plan_;
     bool typGewaehlt_ = false;
+    bool planVeraltet_ = false;
     std::vector<int> spalten_;
     Zeilenmodell* modell_ = nullptr;
     QTableView* Liste = nullptr;

@@ -90,7 +90,7 @@ bool HerdeSpeichern(AppContext& ctx) {
         ctx.messages().error(SchreibFehlerText(QString::fromLatin1(kHerdeDatei), pfad, grund));
         return false;
     }
-    ctx.Geaendert = false;
+    ctx.Gespeichert();
     return true;
 }
 

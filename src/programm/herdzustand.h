@@ -2,40 +2,53 @@
 
 #include "herd/sauherde.h"
 
+#include <QObject>
 #include <QStringList>
-#include <cstdint>
+
+// Tells whoever keeps something drawn from the herd (the selection, the work plan, the
+// overview) that the herd changed or was saved.
+class HerdMeldung : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+signals:
+    // A sow's records changed. `sauenGeaendert`: sows came or went or the herd was read anew,
+    // so positions in Sauenliste taken before no longer name the same sows.
+    void geaendert(bool sauenGeaendert);
+    // The herd was written to its file.
+    void gespeichert();
+};
 
 // The herd as the program holds it: the sows, the boar list and whether they differ from the
-// herd file. Every change is counted, so that a window keeping something derived from the
-// herd can tell whether it is still current.
+// herd file. Every change is announced through `meldung`.
 struct HerdZustand {
     Herde Sauenliste;
     QStringList Eberliste;
     bool Geaendert = false;
     // The herd file is there but could not be read: saving over it needs the farmer's word.
     bool DateiUnlesbar = false;
-
-    // Grows with every change to the herd, a reload included.
-    std::uint64_t Stand = 0;
-    // Grows when sows come or go or the herd is read anew: positions in Sauenliste taken
-    // before no longer name the same sows.
-    std::uint64_t Bestand = 0;
+    HerdMeldung meldung;
 
     // A sow's records changed and are not yet in the file.
     void AenderungMerken() {
         Geaendert = true;
-        ++Stand;
+        emit meldung.geaendert(false);
     }
     // A sow was added or removed.
-    void BestandGeaendert() {
-        AenderungMerken();
-        ++Bestand;
+    void SauenGeaendert() {
+        Geaendert = true;
+        emit meldung.geaendert(true);
     }
     // The herd was replaced by the file's contents.
     void NeuGelesen() {
         Geaendert = false;
         DateiUnlesbar = false;
-        ++Stand;
-        ++Bestand;
+        emit meldung.geaendert(true);
+    }
+    // The herd is in its file as it is held.
+    void Gespeichert() {
+        Geaendert = false;
+        emit meldung.gespeichert();
     }
 };

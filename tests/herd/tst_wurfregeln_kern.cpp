@@ -7,7 +7,7 @@
 #include <QtTest>
 
 // The rules every window reads from one place: the current litter, the latest mating in its
-// two readings, month lengths and the date order; and the herd's change counts that open
+// two readings, month lengths and the date order; and the change notices that open
 // windows follow.
 class TestWurfregelnKern : public QObject {
     Q_OBJECT
@@ -65,25 +65,41 @@ private slots:
                 DatumsSchluessel(b) < DatumsSchluessel(c));
     }
 
-    // Sows coming or going move Bestand; any change moves Stand; a reload moves both and
-    // clears Geaendert.
-    void aenderungenWerdenGezaehlt() {
+    // Every change is announced, telling whether sows came or went; a reload announces a new
+    // herd and clears Geaendert, a save tells it was saved.
+    void aenderungenWerdenGemeldet() {
         TestContext t;
         AppContext& ctx = t.ctx;
         ctx.einstellungen.einzelspeicherung = false;
+        QSignalSpy geaendert(&ctx.meldung, &HerdMeldung::geaendert);
+        QSignalSpy gespeichert(&ctx.meldung, &HerdMeldung::gespeichert);
+        const auto gemeldet = [&] {
+            QList<bool> sauen;
+            for (const auto& args : geaendert)
+                sauen << args.at(0).toBool();
+            geaendert.clear();
+            return sauen;
+        };
         TSauRec rec;
         rec.setSauNr(QStringLiteral("1"));
-        const auto stand = [&] { return std::pair{ctx.Stand, ctx.Bestand}; };
         kartenbuchung::KarteUebernehmen(ctx, -1, rec, {}, 1);
-        QCOMPARE(stand(), (std::pair<std::uint64_t, std::uint64_t>{2, 1}));
+        QCOMPARE(gemeldet(), (QList<bool>{true, false}));
         QVERIFY(ctx.Geaendert);
         kartenbuchung::KarteUebernehmen(ctx, 0, rec, ctx.Sauenliste[0].wuerfe, 1);
-        QCOMPARE(stand(), (std::pair<std::uint64_t, std::uint64_t>{3, 1}));
-        auswahlbuchung::SauEntfernen(ctx, 0);
-        QCOMPARE(stand(), (std::pair<std::uint64_t, std::uint64_t>{5, 2}));
-        HerdeLaden(ctx);
-        QCOMPARE(stand(), (std::pair<std::uint64_t, std::uint64_t>{6, 3}));
+        QCOMPARE(gemeldet(), QList<bool>{false});
+        QVERIFY(auswahlbuchung::GruppeSetzen(ctx, 0, 3, true));
+        QVERIFY(!auswahlbuchung::GruppeSetzen(ctx, 0, 3, true));
+        QVERIFY(!auswahlbuchung::GruppeSetzen(ctx, 0, 2, false));
+        QCOMPARE(gemeldet(), QList<bool>{false});
+        QVERIFY(auswahlbuchung::GruppenAbschliessen(ctx, true));
+        QCOMPARE(gespeichert.size(), 1);
         QVERIFY(!ctx.Geaendert);
+        auswahlbuchung::SauEntfernen(ctx, 0);
+        QCOMPARE(gemeldet(), (QList<bool>{true, false}));
+        HerdeLaden(ctx);
+        QCOMPARE(gemeldet(), QList<bool>{true});
+        QVERIFY(!ctx.Geaendert);
+        QCOMPARE(ctx.Sauenliste.at(0).rec.Gruppe(), 3);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "app/tpvmain.h"
 #include "controls/tdate_ed.h"
 #include "controls/tnumedit.h"
+#include "entry/auswahlbuchung.h"
 #include "herd/herdtesthilfe.h"
 #include "plan/tarbeitsplan.h"
 #include "plan/tarbplanstart.h"
@@ -74,6 +75,7 @@ private slots:
     void printHasCaptionAndNotesOnlyWhenSwitchedOn();
     void pdfAndCsvAreWrittenAndFailuresTold();
     void mainWindowKeepsThePlanForTheWholeRun();
+    void planFolgtDerHerde();
 };
 
 void TestTArbeitsplan::startDialogEnablesByRadioAndCountsWeeks() {
@@ -220,8 +222,8 @@ void TestTArbeitsplan::pdfAndCsvAreWrittenAndFailuresTold() {
     QVERIFY(QDir().mkpath(weg));
     QVERIFY(!druckausgabe::ausgeben(f.w, druckausgabe::Ziel::Pdf, nullptr, weg));
     QVERIFY(!f.w.csvSchreiben(weg));
-    const QString fehler = SchreibFehlerText(QStringLiteral("ordner"), weg,
-                                             QStringLiteral("Unter diesem Namen steht ein Ordner."));
+    const QString fehler = SchreibFehlerText(
+        QStringLiteral("ordner"), weg, QStringLiteral("Unter diesem Namen steht ein Ordner."));
     QCOMPARE(f.t.messages.texts(), (QStringList{fehler, fehler}));
 }
 
@@ -243,6 +245,24 @@ void TestTArbeitsplan::mainWindowKeepsThePlanForTheWholeRun() {
     w.mdiArea()->activeSubWindow()->close();
     QCoreApplication::processEvents();
     QVERIFY(plan && !plan->isVisible());
+}
+
+// A sow removed while the plan is open leaves it at once; while it is hidden, on showing.
+void TestTArbeitsplan::planFolgtDerHerde() {
+    Planfenster f;
+    f.t.ctx.einstellungen.einzelspeicherung = false;
+    f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
+    QAbstractItemModel* m = f.w.liste()->model();
+    QCOMPARE(m->rowCount(), 4);
+    auswahlbuchung::SauEntfernen(f.t.ctx, 0);
+    QTRY_COMPARE(m->rowCount(), 3);
+    f.w.hide();
+    auswahlbuchung::SauEntfernen(f.t.ctx, 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(m->rowCount(), 3);
+    f.w.show();
+    QCOMPARE(m->rowCount(), 2);
+    QCOMPARE(m->index(0, 0).data().toString(), QStringLiteral("102"));
 }
 
 QTEST_MAIN(TestTArbeitsplan)
