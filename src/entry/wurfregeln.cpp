@@ -35,12 +35,7 @@ Freigabe freigaben(const Stand& s) {
 }
 
 TKurzDatum massgeblicheBelegung(const Stand& s) {
-    TKurzDatum m = s.belegen[0];
-    if (s.belegen[1].vorhanden()) {
-        m = s.belegen[1];
-        if (s.belegen[2].vorhanden()) m = s.belegen[2];
-    }
-    return m;
+    return s.Belegen(LetzteBelegungInFolge(s));
 }
 
 QString abferkelVorschlag(const Stand& s, int tragezeit) {

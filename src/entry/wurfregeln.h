@@ -24,6 +24,9 @@ struct Stand {
     int zugesetzt = 0;
     int anomal = 0;
     int ausfall = 0;
+
+    // Mating date k (1 to 3), as a record numbers them.
+    TKurzDatum Belegen(int k) const { return belegen[k - 1]; }
 };
 
 // Which fields are open.

@@ -10,15 +10,6 @@ int tageBeiDaten(TKurzDatum a, TKurzDatum b) {
     return a.vorhanden() && b.vorhanden() ? TageZwischen(a, b) : 0;
 }
 
-// Upper case as GrossText does it (a..z, ä ö ü), on the Windows-1252 bytes.
-Kurzname gross(Kurzname n) {
-    for (std::size_t i = 0; i < n.laenge; ++i) {
-        const auto c = std::uint8_t(n.z[i]);
-        if ((c >= 'a' && c <= 'z') || c == 0xE4 || c == 0xF6 || c == 0xFC) n.z[i] = char(c - 32);
-    }
-    return n;
-}
-
 bool imZeitraum(TKurzDatum d, const TAuswertungsFilter& f) {
     // The period compares the date keys, as the filter always has.
     return d.vorhanden() && !DatumVor(d, f.Von) && !DatumVor(f.Bis, d);
@@ -30,7 +21,7 @@ Filtervergleich::Filtervergleich(const TAuswertungsFilter& f)
     : f_(f), eberGesetzt_(!f.EberFilter.isEmpty()), herkunftGesetzt_(!f.HerkunftFilter.isEmpty()),
       rasseGesetzt_(!f.RasseFilter.isEmpty()), eber_(Kurzname::aus(f.EberFilter)),
       herkunft_(Kurzname::aus(f.HerkunftFilter)), rasse_(Kurzname::aus(f.RasseFilter)) {
-    eberGross_ = gross(eber_).text();
+    eberGross_ = eber_.gross().text();
 }
 
 bool Filtervergleich::herkunftPasst(const KopieSau& s) const {
@@ -48,22 +39,23 @@ struct Tagwerte {
     int einstall = 0, umrausch = 0, leerBisAbgang = 0, leer = 0, trag = 0, saeuge = 0, zwz = 0;
 };
 
-// Steps 9 to 15 without the finding lists: a litter with a successful mating.
+// The day figures, piglet counts and weights of a litter with a successful mating (without
+// the finding lists).
 void erfolgreicherWurf(const Auswertungskopie& kopie, int sau, int i, TKurzDatum letzteBelegung,
                        bool abgesetzt, Tagwerte& t, TKennzahlenWerte& k) {
     const auto wuerfe = kopie.wuerfe(sau);
     const KopieWurf& w = wuerfe[std::size_t(i)];
     // The first two litters take the empty days after them, later ones those before.
-    if (i > 1 && wuerfe[std::size_t(i - 1)].Absetzen.vorhanden())
-        t.leer = TageZwischen(wuerfe[std::size_t(i - 1)].Absetzen, w.Belegen[0]);
+    if (i > 1 && wuerfe[std::size_t(i - 1)].Absetzen().vorhanden())
+        t.leer = TageZwischen(wuerfe[std::size_t(i - 1)].Absetzen(), w.Belegen(1));
     else if (std::size_t(i + 1) < wuerfe.size() &&
-             wuerfe[std::size_t(i + 1)].Belegen[0].vorhanden())
-        t.leer = tageBeiDaten(w.Absetzen, wuerfe[std::size_t(i + 1)].Belegen[0]);
-    if (w.gefarrowed()) {
-        t.trag = TageZwischen(letzteBelegung, w.Abferkeln);
-        t.saeuge = w.Absetzen.vorhanden() ? TageZwischen(w.Abferkeln, w.Absetzen) : 0;
+             wuerfe[std::size_t(i + 1)].Belegen(1).vorhanden())
+        t.leer = tageBeiDaten(w.Absetzen(), wuerfe[std::size_t(i + 1)].Belegen(1));
+    if (w.abgeferkelt()) {
+        t.trag = TageZwischen(letzteBelegung, w.Abferkeln());
+        t.saeuge = w.Absetzen().vorhanden() ? TageZwischen(w.Abferkeln(), w.Absetzen()) : 0;
     }
-    if (abgesetzt) t.zwz = TageZwischen(w.Belegen[0], letzteBelegung) + t.leer + t.trag + t.saeuge;
+    if (abgesetzt) t.zwz = TageZwischen(w.Belegen(1), letzteBelegung) + t.leer + t.trag + t.saeuge;
 
     k.Geborene += w.Geborene;
     k.Todgeborene += w.Todgeborene;
@@ -86,8 +78,9 @@ void erfolgreicherWurf(const Auswertungskopie& kopie, int sau, int i, TKurzDatum
     }
 }
 
-// Steps 1 to 17 added into `k` (a cleared litter record or a sum), without the finding lists
-// and their counts; true when the litter's findings count (step 13 was reached).
+// A litter's figures added into `k` (a cleared litter record or a sum), without the finding
+// lists and their counts; true when the litter's findings count (it had a successful mating, or
+// the mode counts every litter).
 bool wurfAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
                   TKennzahlenWerte& k, TAuswertungsModus modus, const Einstellungen& e) {
     const KopieSau& s = kopie.sau(sau);
@@ -95,40 +88,39 @@ bool wurfAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int s
     const KopieWurf& w = wuerfe[std::size_t(i)];
     Tagwerte t;
     bool erfolgt = modus != amEber;
-    if (i == 0) t.einstall = tageBeiDaten(s.Zugang, w.Belegen[0]);
-    const bool abgesetzt = w.Absetzen.vorhanden();
+    if (i == 0) t.einstall = tageBeiDaten(s.Zugang, w.Belegen(1));
+    const bool abgesetzt = w.Absetzen().vorhanden();
     k.Wuerfe += abgesetzt;
 
-    TKurzDatum letzte = w.Belegen[0];
+    const TKurzDatum letzte = w.Belegen(LetzteBelegung(w));
     k.ErstBelegungen += 1;
-    for (std::size_t b = 1; b < 3; ++b) {
-        if (!w.Belegen[b].vorhanden()) continue;
-        letzte = w.Belegen[b];
-        (b == 1 ? k.ZweitBelegungen : k.DrittBelegungen) += 1;
-        t.umrausch = tageBeiDaten(w.Belegen[0], w.Belegen[b]);
-    }
-    if (!w.gefarrowed() && s.Abgang.vorhanden()) t.leerBisAbgang = tageBeiDaten(letzte, s.Abgang);
-    if (!abgesetzt && s.Abgang.vorhanden() && w.gefarrowed())
-        t.leerBisAbgang = TageZwischen(w.Abferkeln, s.Abgang);
+    k.ZweitBelegungen += w.Belegen(2).vorhanden();
+    k.DrittBelegungen += w.Belegen(3).vorhanden();
+    if (LetzteBelegung(w) > 1) t.umrausch = tageBeiDaten(w.Belegen(1), letzte);
+    if (!w.abgeferkelt() && s.Abgang.vorhanden()) t.leerBisAbgang = tageBeiDaten(letzte, s.Abgang);
+    if (!abgesetzt && s.Abgang.vorhanden() && w.abgeferkelt())
+        t.leerBisAbgang = TageZwischen(w.Abferkeln(), s.Abgang);
 
-    const Kurzname eberGross = f.eberGesetzt() ? gross(f.eber()) : Kurzname{};
-    for (std::size_t b = 0; b < 3; ++b) {
-        if (f.eberGesetzt() && !(gross(w.Eber[b]) == eberGross)) continue;
-        if (!w.Belegen[b].vorhanden()) continue;
+    const Kurzname eberGross = f.eberGesetzt() ? f.eber().gross() : Kurzname{};
+    for (int b = 1; b <= 3; ++b) {
+        if (f.eberGesetzt() && !(w.Eber(b).gross() == eberGross)) continue;
+        if (!w.Belegen(b).vorhanden()) continue;
         k.Deckungen += 1;
-        if (w.Mal[b] > 1) k.Mehrfach += 1;
-        const bool treffer = b == 2 ? w.TKDatum[0].vorhanden() && w.TKErgebnis[0] != 0
-                                    : !w.Belegen[b + 1].vorhanden();
+        if (w.Mal(b) > 1) k.Mehrfach += 1;
+        // A mating took when no later one followed; the third when the first check found her
+        // pregnant.
+        const bool treffer = b == 3 ? w.TKDatum(1).vorhanden() && w.TKErgebnis(1) != 0
+                                    : !w.Belegen(b + 1).vorhanden();
         if (treffer) {
             k.Treffer += 1;
             erfolgt = true;
         }
     }
-    const bool befunde = w.Belegen[0].vorhanden() && erfolgt;
+    const bool befunde = w.Belegen(1).vorhanden() && erfolgt;
     if (befunde) erfolgreicherWurf(kopie, sau, i, letzte, abgesetzt, t, k);
 
     if (s.Abgang.vorhanden() && t.leerBisAbgang == 0 && std::size_t(i + 1) == wuerfe.size())
-        t.leerBisAbgang = tageBeiDaten(w.Absetzen, s.Abgang);
+        t.leerBisAbgang = tageBeiDaten(w.Absetzen(), s.Abgang);
     if (e.mitVerkauf) t.zwz += t.leerBisAbgang;
     if (e.mitEinstall) t.zwz += t.einstall;
     k.Einstalltage += t.einstall;
@@ -179,29 +171,29 @@ bool WurfImFilter(const Filtervergleich& f, const Auswertungskopie& kopie, int s
     const TAuswertungsFilter& fi = f.filter();
     const KopieSau& s = kopie.sau(sau);
     const KopieWurf& w = kopie.wuerfe(sau)[std::size_t(i)];
-    const int k = w.Belegen[2].vorhanden() ? 2 : w.Belegen[1].vorhanden() ? 1 : 0;
+    const int k = LetzteBelegung(w);
     TKurzDatum d;
     switch (fi.Datumsart) {
     case daEinstallen:
         d = s.Zugang;
         break;
     case daBelegen:
-        d = w.Belegen[std::size_t(k)];
+        d = w.Belegen(k);
         break;
     case daFerkeln:
-        d = w.Abferkeln;
+        d = w.Abferkeln();
         break;
     case daAbsetzen:
-        d = w.Absetzen;
+        d = w.Absetzen();
         break;
     }
     if (!imZeitraum(d, fi)) return false;
     const bool abgang = s.Abgang.vorhanden();
-    if (fi.NurGanzeWuerfe && !w.Absetzen.vorhanden() && !(!fi.NurVorhandeneSauen && abgang))
+    if (fi.NurGanzeWuerfe && !w.Absetzen().vorhanden() && !(!fi.NurVorhandeneSauen && abgang))
         return false;
     if (fi.NurVorhandeneSauen && abgang) return false;
     if (fi.NurErsterWurf && w.WurfNr != 1) return false;
-    if (f.eberGesetzt() && !(f.eber() == w.Eber[std::size_t(k)])) return false;
+    if (f.eberGesetzt() && !(f.eber() == w.Eber(k))) return false;
     return f.herkunftPasst(s) && f.rassePasst(s);
 }
 

@@ -88,16 +88,14 @@ QByteArray AuswertungCsv(const TAuswertungsStand& st, const Auswertungskopie& ko
                      QStringLiteral("w"), QStringLiteral("Ausgl."), QStringLiteral("Ausf."),
                      QStringLiteral("Anom."), QStringLiteral("Absetzen"), QStringLiteral("abg.")});
         for (const KopieWurf& w : kopie.wuerfe(st.Sau)) {
-            const int k = w.Belegen[2].vorhanden() ? 2 : w.Belegen[1].vorhanden() ? 1 : 0;
-            const bool f = w.gefarrowed(), a = w.Absetzen.vorhanden();
-            const auto n = [&](int v) { return f ? QString::number(v) : QString(); };
-            csvZeile(t, {QString::number(w.WurfNr), datum(w.Belegen[std::size_t(k)]),
-                         w.Eber[std::size_t(k)].text(), datum(w.Abferkeln), n(w.Geborene),
-                         n(w.Todgeborene), e.weibliche ? n(w.Weibliche) : QString(), n(w.Ausgleich),
-                         n(w.Verluste), n(w.Anomalien), datum(w.Absetzen),
-                         a ? QString::number(AbgesetzteFerkel(w.Geborene, w.Todgeborene, w.Verluste,
-                                                              w.Ausgleich))
-                           : QString()});
+            const int k = LetzteBelegung(w);
+            const bool f = w.abgeferkelt(), a = w.Absetzen().vorhanden();
+            const auto zahl = [&](int v) { return f ? QString::number(v) : QString(); };
+            csvZeile(t, {QString::number(w.WurfNr), datum(w.Belegen(k)), w.Eber(k).text(),
+                         datum(w.Abferkeln()), zahl(w.Geborene), zahl(w.Todgeborene),
+                         e.weibliche ? zahl(w.Weibliche) : QString(), zahl(w.Ausgleich),
+                         zahl(w.Verluste), zahl(w.Anomalien), datum(w.Absetzen()),
+                         a ? QString::number(Abgesetzte(w)) : QString()});
         }
     }
     return t.bytes();

@@ -218,8 +218,8 @@ private:
         tabellenKopf();
         for (const KopieWurf& w : kopie_.wuerfe(st_.Sau)) {
             int zeilen = 0;
-            for (const TKurzDatum& b : w.Belegen)
-                zeilen += b.vorhanden();
+            for (int k = 1; k <= 3; ++k)
+                zeilen += w.Belegen(k).vorhanden();
             if (platz(std::max(zeilen, 1) * h_ + h_ / 3)) tabellenKopf();
             wurfZeile(w);
             y_ += std::max(zeilen, 1) * h_;
@@ -231,14 +231,14 @@ private:
     void wurfZeile(const KopieWurf& w) {
         rechts(c_, 4 * u_, y_, QString::number(w.WurfNr));
         int z = 0;
-        for (std::size_t k = 0; k < 3; ++k) {
-            if (!w.Belegen[k].vorhanden()) continue;
-            rechts(c_, 12 * u_, y_ + z * h_, KurzDatumText(w.Belegen[k]));
-            text(c_, 13 * u_, y_ + z * h_, w.Eber[k].text());
+        for (int k = 1; k <= 3; ++k) {
+            if (!w.Belegen(k).vorhanden()) continue;
+            rechts(c_, 12 * u_, y_ + z * h_, KurzDatumText(w.Belegen(k)));
+            text(c_, 13 * u_, y_ + z * h_, w.Eber(k).text());
             ++z;
         }
-        if (w.gefarrowed()) {
-            rechts(c_, 33 * u_, y_, KurzDatumText(w.Abferkeln));
+        if (w.abgeferkelt()) {
+            rechts(c_, 33 * u_, y_, KurzDatumText(w.Abferkeln()));
             rechts(c_, 38 * u_, y_, QString::number(w.Geborene));
             c_.drawText(38 * u_, y_, QStringLiteral(" / "));
             rechts(c_, 41 * u_, y_,
@@ -254,11 +254,9 @@ private:
             if (w.Verluste > 0) rechts(c_, 52 * u_, y_, QString::number(w.Verluste));
             if (w.Anomalien > 0) rechts(c_, 56 * u_, y_, QString::number(w.Anomalien));
         }
-        if (w.Absetzen.vorhanden()) {
-            rechts(c_, 65 * u_, y_, KurzDatumText(w.Absetzen));
-            rechts(c_, 70 * u_, y_,
-                   QString::number(
-                       AbgesetzteFerkel(w.Geborene, w.Todgeborene, w.Verluste, w.Ausgleich)));
+        if (w.Absetzen().vorhanden()) {
+            rechts(c_, 65 * u_, y_, KurzDatumText(w.Absetzen()));
+            rechts(c_, 70 * u_, y_, QString::number(Abgesetzte(w)));
         }
     }
 

@@ -1,22 +1,13 @@
 #include "auswertungskopie.h"
 
 #include "herd/kurzdatum.h"
+#include "herd/saustatus.h"
 
 namespace {
 
 // Through the records' accessors; names keep their stored Windows-1252 characters.
 void wurfKopie(KopieWurf& k, const TWurfRec& w, std::vector<KopieBefund>& befunde) {
-    for (int i = 1; i <= feldgroesse::Belegungen; ++i) {
-        k.Belegen[std::size_t(i - 1)] = w.Belegen(i);
-        k.Eber[std::size_t(i - 1)] = Kurzname::aus(w.EberZeichen(i));
-        k.Mal[std::size_t(i - 1)] = w.Mal(i);
-    }
-    for (int i = 1; i <= feldgroesse::TKs; ++i) {
-        k.TKDatum[std::size_t(i - 1)] = w.TKDatum(i);
-        k.TKErgebnis[std::size_t(i - 1)] = w.TKErgebnis(i);
-    }
-    k.Abferkeln = w.Abferkeln();
-    k.Absetzen = w.Absetzen();
+    k.datenAus(w);
     k.Geborene = w.Geborene();
     k.Todgeborene = w.Todgeborene();
     k.Weibliche = w.Weibliche();
@@ -24,23 +15,11 @@ void wurfKopie(KopieWurf& k, const TWurfRec& w, std::vector<KopieBefund>& befund
     k.Geburtsgewicht = w.Geburtsgewicht();
     k.Absetzgewicht = w.Absetzgewicht();
 
-    // The card's two counts: losses are the run of slots with a loss day from the first slot
-    // up, anomalies the run of slots with a name and no day from the last slot down.
-    constexpr int kSlots = feldgroesse::Eintraege;
-    const auto anomalie = [&w](int n) {
-        return w.Verlusttag(n) == 0 && !w.EintragZeichen(n).empty();
-    };
-    int verluste = 0;
-    while (verluste < kSlots && w.Verlusttag(verluste + 1) != 0)
-        ++verluste;
-    int anomalien = 0;
-    while (anomalien < kSlots && anomalie(kSlots - anomalien))
-        ++anomalien;
-    k.Verluste = std::uint8_t(verluste);
-    k.Anomalien = std::uint8_t(anomalien);
+    k.Verluste = std::uint8_t(Verluste(w));
+    k.Anomalien = std::uint8_t(Anomalien(w));
     // Slots with a name or a loss day, in slot order.
     k.befundAnfang = std::uint32_t(befunde.size());
-    for (int n = 1; n <= kSlots; ++n) {
+    for (int n = 1; n <= feldgroesse::Eintraege; ++n) {
         const auto eintrag = w.EintragZeichen(n);
         if (w.Verlusttag(n) == 0 && eintrag.empty()) continue;
         KopieBefund& bf = befunde.emplace_back();
@@ -51,6 +30,20 @@ void wurfKopie(KopieWurf& k, const TWurfRec& w, std::vector<KopieBefund>& befund
 }
 
 } // namespace
+
+void KopieWurf::datenAus(const TWurfRec& w) {
+    for (int i = 1; i <= feldgroesse::Belegungen; ++i) {
+        belegen_[std::size_t(i - 1)] = w.Belegen(i);
+        eber_[std::size_t(i - 1)] = Kurzname::aus(w.EberZeichen(i));
+        mal_[std::size_t(i - 1)] = w.Mal(i);
+    }
+    for (int i = 1; i <= feldgroesse::TKs; ++i) {
+        tkDatum_[std::size_t(i - 1)] = w.TKDatum(i);
+        tkErgebnis_[std::size_t(i - 1)] = w.TKErgebnis(i);
+    }
+    abferkeln_ = w.Abferkeln();
+    absetzen_ = w.Absetzen();
+}
 
 bool WurfAuswerten(const TWurfRec& w) {
     const std::uint8_t geb = w.Geborene();

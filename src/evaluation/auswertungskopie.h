@@ -2,6 +2,7 @@
 
 #include "evaluation/kennzahlen.h"
 #include "herd/sauherde.h"
+#include "herd/saustatus.h"
 
 #include <span>
 #include <vector>
@@ -12,14 +13,23 @@ struct KopieBefund {
     std::uint8_t Verlusttag = 0;
 };
 
-// The part of a litter record the evaluations read.
-struct KopieWurf {
-    std::array<TKurzDatum, 3> Belegen{};
-    std::array<Kurzname, 3> Eber{};
-    std::array<std::uint8_t, 3> Mal{};
-    std::array<TKurzDatum, 2> TKDatum{};
-    std::array<std::uint8_t, 2> TKErgebnis{};
-    TKurzDatum Abferkeln, Absetzen;
+// The part of a litter record the evaluations read, with the record's own names and 1-based
+// numbering of matings and checks, so that the litter rules (saustatus.h) read it as they read
+// a record.
+class KopieWurf {
+public:
+    TKurzDatum Belegen(int k) const { return belegen_[std::size_t(k - 1)]; }
+    const Kurzname& Eber(int k) const { return eber_[std::size_t(k - 1)]; }
+    std::uint8_t Mal(int k) const { return mal_[std::size_t(k - 1)]; }
+    TKurzDatum TKDatum(int k) const { return tkDatum_[std::size_t(k - 1)]; }
+    std::uint8_t TKErgebnis(int k) const { return tkErgebnis_[std::size_t(k - 1)]; }
+    TKurzDatum Abferkeln() const { return abferkeln_; }
+    TKurzDatum Absetzen() const { return absetzen_; }
+    bool abgeferkelt() const { return abferkeln_.vorhanden(); }
+
+    // Copies the dated fields of `w`.
+    void datenAus(const TWurfRec& w);
+
     std::uint8_t WurfNr = 0; // 1, 2, 3 ... in the order kept; as stored with `alleWuerfe`
     std::uint8_t Geborene = 0, Todgeborene = 0, Weibliche = 0;
     std::int8_t Ausgleich = 0;
@@ -29,7 +39,13 @@ struct KopieWurf {
     std::uint32_t befundAnfang = 0;
     std::uint8_t befundAnzahl = 0;
 
-    bool gefarrowed() const { return Abferkeln.vorhanden(); }
+private:
+    std::array<TKurzDatum, 3> belegen_{};
+    std::array<Kurzname, 3> eber_{};
+    std::array<std::uint8_t, 3> mal_{};
+    std::array<TKurzDatum, 2> tkDatum_{};
+    std::array<std::uint8_t, 2> tkErgebnis_{};
+    TKurzDatum abferkeln_, absetzen_;
 };
 
 // The part of a sow record the evaluations read.
@@ -67,6 +83,11 @@ private:
     std::vector<KopieWurf> wuerfe_;
     std::vector<KopieBefund> befunde_;
 };
+
+// Weaned piglets of a copied litter, by the record's rule.
+inline int Abgesetzte(const KopieWurf& w) {
+    return AbgesetzteFerkel(w.Geborene, w.Todgeborene, w.Verluste, w.Ausgleich);
+}
 
 // Whether a litter stays in the working copy.
 bool WurfAuswerten(const TWurfRec& w);

@@ -1,6 +1,7 @@
 #include "ferkelbuch.h"
 
 #include "herd/kurzdatum.h"
+#include "herd/saustatus.h"
 #include "platform/canvas.h"
 #include "platform/csvwriter.h"
 
@@ -97,14 +98,13 @@ Ferkelliste FerkelbuchBilden(const Herde& herde) {
             const TKurzDatum abferkeln = w.Abferkeln();
             if (!abferkeln.vorhanden()) continue;
             buch.Hinzufuegen(abferkeln, Ferkelereignis::Geburt, lebend);
-            int l = 0;
-            while (l < feldgroesse::Eintraege && w.Verlusttag(l + 1) > 0) {
-                const TKurzDatum tag = buch.TageNach(abferkeln, w.Verlusttag(l + 1) - 1);
+            const int verluste = Verluste(w);
+            for (int slot = 1; slot <= verluste; ++slot) {
+                const TKurzDatum tag = buch.TageNach(abferkeln, w.Verlusttag(slot) - 1);
                 buch.Hinzufuegen(tag, Ferkelereignis::Verlust, 1);
-                ++l;
             }
             if (const TKurzDatum absetzen = w.Absetzen(); absetzen.vorhanden())
-                buch.Hinzufuegen(absetzen, Ferkelereignis::Absetzen, lebend + w.Ausgleich() - l);
+                buch.Hinzufuegen(absetzen, Ferkelereignis::Absetzen, Abgesetzte(w));
         }
     }
     Ferkelliste liste;

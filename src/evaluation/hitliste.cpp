@@ -18,10 +18,6 @@ double prozent(double a, int basis) {
     return basis != 0 ? a / basis * 100.0 : 0.0;
 }
 
-QString z(double x, int d) {
-    return Zahl(x, 0, d);
-}
-
 } // namespace
 
 double Leistungsindex(const TKennzahlenWerte& k, const std::array<int, 7>& w, bool weibliche) {
@@ -136,7 +132,7 @@ QString zellenText(const HitSpalte& sp, const THitEintrag& e) {
     case HitSpalte::Zahl1:
         break;
     }
-    return z(sp.wert(e), 1);
+    return Zahl(sp.wert(e), 0, 1);
 }
 
 // A value at its column: the sow's number from the left, the figures to the right edge.

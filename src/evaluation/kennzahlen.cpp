@@ -1,5 +1,6 @@
 #include "kennzahlen.h"
 
+#include "herd/textfunktionen.h"
 #include "platform/codepage.h"
 
 #include <algorithm>
@@ -14,6 +15,13 @@ Kurzname Kurzname::aus(const QString& text) {
 
 QString Kurzname::text() const {
     return cp1252::decode(reinterpret_cast<const std::uint8_t*>(z.data()), laenge);
+}
+
+Kurzname Kurzname::gross() const {
+    Kurzname g = *this;
+    for (std::size_t i = 0; i < laenge; ++i)
+        g.z[i] = char(GrossZeichen(std::uint8_t(z[i])));
+    return g;
 }
 
 void TKennzahlen::Leeren() {

@@ -24,6 +24,8 @@ struct Kurzname {
     }
     QString text() const;
     bool leer() const { return laenge == 0; }
+    // The name upper-cased as GrossText does it.
+    Kurzname gross() const;
     // Bytes past the length are kept zero, so equal names have equal bytes.
     bool operator==(const Kurzname& o) const { return std::memcmp(this, &o, sizeof o) == 0; }
 };

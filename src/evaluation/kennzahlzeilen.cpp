@@ -4,14 +4,15 @@
 
 namespace {
 
-using Z = KennzahlZelle;
+using Zelle = KennzahlZelle;
 
 // Builds the rows in table order.
 class Zeilen {
 public:
     Zeilen(const TAuswertungsStand& st, const Einstellungen& e, bool druck)
         : st_(st), k_(st.Summe), e_(e), druck_(druck), eber_(st.Modus == amEber),
-          D_(k_.Wuerfe != 0 ? double(k_.Wuerfe) : 1.0), Z_(double(k_.Zwischenwurfzeit)) {}
+          wurfTeiler_(k_.Wuerfe != 0 ? double(k_.Wuerfe) : 1.0),
+          zwzSumme_(double(k_.Zwischenwurfzeit)) {}
 
     std::vector<KennzahlZeile> bauen() {
         if (eber_) {
@@ -25,23 +26,26 @@ public:
         }
         const QString tage = QStringLiteral(" Tage");
         zeile("Zwischenwurfzeit",
-              {{Kante::Mittel, Zahl(Z_ / D_, 4, 0), tage},
-               {Kante::WuerfeJahr, Z_ > 0 ? Zahl(365.0 / (Z_ / D_), 8, 2) : QString(),
+              {{Kante::Mittel, Zahl(zwzSumme_ / wurfTeiler_, 4, 0), tage},
+               {Kante::WuerfeJahr,
+                zwzSumme_ > 0 ? Zahl(365.0 / (zwzSumme_ / wurfTeiler_), 8, 2) : QString(),
                 QStringLiteral(" Würfe/Jahr")}});
         geborene();
         const int lebend = k_.Geborene - k_.Todgeborene;
-        zeile(
-            "lebend/tot",
-            {Z::Paar(Kante::Mittel, proJahr(lebend), QStringLiteral("/"), proJahr(k_.Todgeborene)),
-             Z::Paar(Kante::Gesamt, Ganz(lebend), QStringLiteral("/"), Ganz(k_.Todgeborene)),
-             Z::Paar(Kante::JeWurf, Zahl(lebend / D_, 5, 1), QStringLiteral("/"),
-                     Zahl(k_.Todgeborene / D_, 5, 1))});
+        zeile("lebend/tot",
+              {Zelle::Paar(Kante::Mittel, proJahr(lebend), QStringLiteral("/"),
+                           proJahr(k_.Todgeborene)),
+               Zelle::Paar(Kante::Gesamt, Ganz(lebend), QStringLiteral("/"), Ganz(k_.Todgeborene)),
+               Zelle::Paar(Kante::JeWurf, Zahl(lebend / wurfTeiler_, 5, 1), QStringLiteral("/"),
+                           Zahl(k_.Todgeborene / wurfTeiler_, 5, 1))});
         if (e_.weibliche) zeile("weibliche Ferkel", {{Kante::Gesamt, Ganz(k_.Weibliche)}});
         geburtsgewicht();
-        zeile("Trächtigkeitsdauer", {{Kante::Mittel, Zahl(k_.Traechtigkeit / D_, 4, 0), tage}});
-        zeile("abgesetzte Ferkel/Jahr", {{Kante::Mittel, proJahr(k_.Abgesetzte)},
-                                         {Kante::Gesamt, Ganz(k_.Abgesetzte, 5)},
-                                         {Kante::JeWurf, Zahl(k_.Abgesetzte / D_, 14, 1)}});
+        zeile("Trächtigkeitsdauer",
+              {{Kante::Mittel, Zahl(k_.Traechtigkeit / wurfTeiler_, 4, 0), tage}});
+        zeile("abgesetzte Ferkel/Jahr",
+              {{Kante::Mittel, proJahr(k_.Abgesetzte)},
+               {Kante::Gesamt, Ganz(k_.Abgesetzte, 5)},
+               {Kante::JeWurf, Zahl(k_.Abgesetzte / wurfTeiler_, 14, 1)}});
         if (e_.absGewicht) {
             const bool n = k_.AbsetzgewichtAnzahl != 0;
             zeile("Absetzgewicht",
@@ -49,10 +53,10 @@ public:
                     n ? Zahl(k_.AbsetzgewichtSumme / k_.AbsetzgewichtAnzahl, 6, 1) : QString(),
                     n ? QStringLiteral(" kg") : QString()}});
         }
-        zeile("Absetzalter", {{Kante::Mittel, Zahl(k_.Saeugetage / D_, 4, 0), tage}});
+        zeile("Absetzalter", {{Kante::Mittel, Zahl(k_.Saeugetage / wurfTeiler_, 4, 0), tage}});
         const int leer = k_.Leertage + k_.Umrauschtage;
         zeile(druck_ ? "Leertage" : "Leerzeit",
-              {{Kante::Mittel, Zahl(leer / D_, 4, 0), tage}, {Kante::Gesamt, Ganz(leer)}});
+              {{Kante::Mittel, Zahl(leer / wurfTeiler_, 4, 0), tage}, {Kante::Gesamt, Ganz(leer)}});
         zeile("Leer bis Verkauf", {{Kante::Gesamt, Ganz(k_.LeerBisAbgang)}});
         umrauscher("Umrauscher         1 mal", k_.ZweitBelegungen, 4);
         umrauscher("Umrauscher         2 mal", k_.DrittBelegungen, 10);
@@ -67,20 +71,22 @@ public:
     }
 
 private:
-    void zeile(const char* text, std::vector<Z> zellen) {
+    void zeile(const char* text, std::vector<Zelle> zellen) {
         KennzahlZeile r;
         r.text = QString::fromUtf8(text);
         r.zellen = std::move(zellen);
         z_.push_back(std::move(r));
     }
-    QString proJahr(double x) const { return Z_ > 0 ? Zahl(x * 365.0 / Z_, 6, 1) : QString(); }
+    QString proJahr(double x) const {
+        return zwzSumme_ > 0 ? Zahl(x * 365.0 / zwzSumme_, 6, 1) : QString();
+    }
     QString prozent(double x, double von, int w) const { return Zahl(x / von * 100.0, w, 1); }
 
     void geborene() {
         zeile("geborene Ferkel/Jahr",
               {{Kante::Mittel, proJahr(k_.Geborene)},
                {Kante::Gesamt, Ganz(k_.Geborene)},
-               {Kante::JeWurf, Zahl(k_.Geborene / D_, druck_ || eber_ ? 4 : 5, 1)}});
+               {Kante::JeWurf, Zahl(k_.Geborene / wurfTeiler_, druck_ || eber_ ? 4 : 5, 1)}});
     }
     void geburtsgewicht() {
         if (!e_.gebGewicht) return;
@@ -93,15 +99,16 @@ private:
     void deckungen() {
         const bool n = k_.Deckungen > 0;
         zeile("Deckungen", {{Kante::Gesamt, Ganz(k_.Deckungen, 5)}});
-        zeile("mehrfach", n ? std::vector<Z>{{Kante::Mittel, prozent(k_.Mehrfach, k_.Deckungen, 6),
-                                              QStringLiteral(" %")},
-                                             {Kante::Gesamt, Ganz(k_.Mehrfach, 5)}}
-                            : std::vector<Z>{});
+        zeile("mehrfach",
+              n ? std::vector<Zelle>{{Kante::Mittel, prozent(k_.Mehrfach, k_.Deckungen, 6),
+                                      QStringLiteral(" %")},
+                                     {Kante::Gesamt, Ganz(k_.Mehrfach, 5)}}
+                : std::vector<Zelle>{});
         zeile("Trefferquote",
-              n ? std::vector<Z>{{Kante::Mittel, prozent(k_.Treffer, k_.Deckungen, 6),
-                                  QStringLiteral(" %")},
-                                 {Kante::Gesamt, Ganz(k_.Treffer, 5)}}
-                : std::vector<Z>{});
+              n ? std::vector<Zelle>{{Kante::Mittel, prozent(k_.Treffer, k_.Deckungen, 6),
+                                      QStringLiteral(" %")},
+                                     {Kante::Gesamt, Ganz(k_.Treffer, 5)}}
+                : std::vector<Zelle>{});
     }
     void umrauscher(const char* text, int n, int breite) {
         const QString rate =
@@ -119,11 +126,11 @@ private:
     }
     void befund(const char* text, int anzahl, int breite, const std::vector<TBefundEintrag>& liste,
                 bool offen, KennzahlZeile::Knopf knopf) {
-        std::vector<Z> zellen;
+        std::vector<Zelle> zellen;
         if (k_.Geborene > 0 && anzahl > 0)
             zellen = {{Kante::Mittel, prozent(anzahl, k_.Geborene, 6), QStringLiteral(" %")},
                       {Kante::Gesamt, Ganz(anzahl, breite)},
-                      {Kante::JeWurf, Zahl(anzahl / D_, 4, 1)}};
+                      {Kante::JeWurf, Zahl(anzahl / wurfTeiler_, 4, 1)}};
         zeile(text, std::move(zellen));
         z_.back().knopf = knopf;
         if (!offen) return;
@@ -144,8 +151,8 @@ private:
         r.text = QStringLiteral("Saldo Wurfausgleiche :");
         r.vorschub = 2.5;
         r.zellen = {{Kante::SaldoMittel, Ganz(k_.AusgleichZu - k_.AusgleichAb, 4)},
-                    Z::Paar(Kante::SaldoGesamt, Ganz(k_.AusgleichZu), QStringLiteral(" / -"),
-                            Ganz(k_.AusgleichAb))};
+                    Zelle::Paar(Kante::SaldoGesamt, Ganz(k_.AusgleichZu), QStringLiteral(" / -"),
+                                Ganz(k_.AusgleichAb))};
         z_.push_back(std::move(r));
     }
 
@@ -153,7 +160,7 @@ private:
     const TKennzahlen& k_;
     const Einstellungen& e_;
     bool druck_, eber_;
-    double D_, Z_;
+    double wurfTeiler_, zwzSumme_;
     std::vector<KennzahlZeile> z_;
 };
 

@@ -11,28 +11,16 @@
 
 namespace {
 
-// Upper case as GrossText does it (a..z, ä ö ü), on the Windows-1252 bytes.
-Kurzname gross(Kurzname n) {
-    for (std::size_t i = 0; i < n.laenge; ++i) {
-        const auto c = std::uint8_t(n.z[i]);
-        if ((c >= 'a' && c <= 'z') || c == 0xE4 || c == 0xF6 || c == 0xFC) n.z[i] = char(c - 32);
-    }
-    return n;
-}
-
 const Kurzname& schluessel(const Auswertungskopie& kopie, int sau, int i, Vergleichsart art,
                            Kurzname& eber) {
     const KopieSau& s = kopie.sau(sau);
     if (art == vaHerkunft) return s.Herkunft;
     if (art == vaRasse) return s.Rasse;
     const KopieWurf& w = kopie.wuerfe(sau)[std::size_t(i)];
-    const std::size_t b = !w.Eber[2].leer() ? 2 : !w.Eber[1].leer() ? 1 : 0;
-    eber = gross(w.Eber[b]);
+    // The boar of the latest mating that names one.
+    const int b = !w.Eber(3).leer() ? 3 : !w.Eber(2).leer() ? 2 : 1;
+    eber = w.Eber(b).gross();
     return eber;
-}
-
-QString z(double x, int d) {
-    return Zahl(x, 0, d);
 }
 
 } // namespace
@@ -115,7 +103,7 @@ VergleichVersatz VergleichVersaetze(const Canvas& c, const std::vector<TVergleic
     for (const TVergleichszeile& r : zeilen) {
         name = std::max(name, c.textWidth(r.Name));
         anzahl = std::max(anzahl, c.textWidth(r.Anzahl));
-        if (r.mitWerten && r.mitZeit) wert = std::max(wert, c.textWidth(z(r.WuerfeJahr, 2)));
+        if (r.mitWerten && r.mitZeit) wert = std::max(wert, c.textWidth(Zahl(r.WuerfeJahr, 0, 2)));
     }
     VergleichVersatz v;
     v.name = std::max(0.0, nameX + name + luecke - anzahlX);
@@ -134,26 +122,26 @@ void VergleichKopfZeichnen(Canvas& c, Vergleichsart art, bool weibliche,
     const double s = weibliche ? 60 : 0;
     c.drawText(10, 0, QStringLiteral("Name"));
     const double d = v.name + v.anzahl;
-    const auto t = [&c, d](double x, double y, const char* text) {
+    const auto kopf = [&c, d](double x, double y, const char* text) {
         c.drawText(x + d, y, QString::fromUtf8(text));
     };
     if (art != vaEber) c.drawText(90 + v.name, 0, QStringLiteral("Sauen/"));
-    t(165, 0, "Würfe");
-    t(230, 0, "Ferkel/Jahr");
-    t(350 + s, 0, "Tage");
-    t(430 + s, 0, "1*Umr");
-    t(490 + s, 0, "2*Umr");
-    t(545 + s, 0, "Anomal");
-    t(605 + s, 0, "Ausfall");
+    kopf(165, 0, "Würfe");
+    kopf(230, 0, "Ferkel/Jahr");
+    kopf(350 + s, 0, "Tage");
+    kopf(430 + s, 0, "1*Umr");
+    kopf(490 + s, 0, "2*Umr");
+    kopf(545 + s, 0, "Anomal");
+    kopf(605 + s, 0, "Ausfall");
     c.drawText(90 + v.name, h, QStringLiteral("Würfe"));
-    t(165, h, "/Jahr");
-    t(220, h, "geb.");
-    t(275, h, "abg.");
-    if (weibliche) t(320, h, "weibl.");
-    t(320 + s, h, "Säuge");
-    t(380 + s, h, "Leer");
+    kopf(165, h, "/Jahr");
+    kopf(220, h, "geb.");
+    kopf(275, h, "abg.");
+    if (weibliche) kopf(320, h, "weibl.");
+    kopf(320 + s, h, "Säuge");
+    kopf(380 + s, h, "Leer");
     for (double x : {450.0, 510.0, 565.0, 625.0})
-        t(x + s, h, "%");
+        kopf(x + s, h, "%");
 }
 
 void VergleichZeileZeichnen(Canvas& c, const TVergleichszeile& r, double y, bool weibliche,
@@ -165,19 +153,19 @@ void VergleichZeileZeichnen(Canvas& c, const TVergleichszeile& r, double y, bool
     c.drawText(100 + v.name, y, r.Anzahl);
     if (!r.mitWerten) return;
     if (r.mitZeit) {
-        TextRechts(c, 200 + d, y, z(r.WuerfeJahr, 2));
-        TextRechts(c, 255 + d, y, z(r.GeboreneJahr, 1));
-        TextRechts(c, 305 + d, y, z(r.AbgesetzteJahr, 1));
-        if (weibliche) TextRechts(c, 360 + d, y, z(r.WeiblicheJahr, 1));
+        TextRechts(c, 200 + d, y, Zahl(r.WuerfeJahr, 0, 2));
+        TextRechts(c, 255 + d, y, Zahl(r.GeboreneJahr, 0, 1));
+        TextRechts(c, 305 + d, y, Zahl(r.AbgesetzteJahr, 0, 1));
+        if (weibliche) TextRechts(c, 360 + d, y, Zahl(r.WeiblicheJahr, 0, 1));
     }
-    TextRechts(c, 355 + s + d, y, z(r.Saeugetage, 0));
-    TextRechts(c, 400 + s + d, y, z(r.Leertage, 0));
+    TextRechts(c, 355 + s + d, y, Zahl(r.Saeugetage, 0, 0));
+    TextRechts(c, 400 + s + d, y, Zahl(r.Leertage, 0, 0));
     if (r.mitBelegungen) {
-        TextRechts(c, 460 + s + d, y, z(r.Umrauscher1, 1));
-        TextRechts(c, 520 + s + d, y, z(r.Umrauscher2, 1));
+        TextRechts(c, 460 + s + d, y, Zahl(r.Umrauscher1, 0, 1));
+        TextRechts(c, 520 + s + d, y, Zahl(r.Umrauscher2, 0, 1));
     }
     if (r.mitGeborenen) {
-        TextRechts(c, 580 + s + d, y, z(r.Anomalien, 1));
-        TextRechts(c, 640 + s + d, y, z(r.Ausfaelle, 1));
+        TextRechts(c, 580 + s + d, y, Zahl(r.Anomalien, 0, 1));
+        TextRechts(c, 640 + s + d, y, Zahl(r.Ausfaelle, 0, 1));
     }
 }

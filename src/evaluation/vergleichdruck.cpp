@@ -9,10 +9,6 @@
 
 namespace {
 
-QString z(double x, int d) {
-    return Zahl(x, 0, d);
-}
-
 // "Seite: n", the heads and the rule; returns the y of the first group.
 // The columns after the name and after the count moved by `v`.
 double druckKopf(Canvas& c, int seite, double y, double u, double h, Vergleichsart art,
@@ -22,24 +18,24 @@ double druckKopf(Canvas& c, int seite, double y, double u, double h, Vergleichsa
     c.drawText(100 * u, y, QStringLiteral("Seite: ") + QString::number(seite).rightJustified(2));
     y += h;
     c.drawText(4 * u, y, QStringLiteral("Name"));
-    const auto t = [&](double x, int zeile, const char* text) {
+    const auto kopf = [&](double x, int zeile, const char* text) {
         c.drawText(x * u + d, y + zeile * h, QString::fromUtf8(text));
     };
     if (art != vaEber) c.drawText(14 * u + v.name, y, QStringLiteral("Sauen/"));
     c.drawText(14 * u + v.name, y + h, QStringLiteral("Würfe"));
-    t(24, 0, "Würfe");
-    t(24, 1, "/Jahr");
-    t(32, 0, "Ferkel/Jahr");
-    t(32, 1, "geb.");
-    t(40, 1, "abg.");
-    if (weibliche) t(48, 1, "weibl.");
-    t(48 + s, 1, "Säuge");
-    t(51 + s, 0, "Tage");
-    t(56 + s, 1, "Leer");
+    kopf(24, 0, "Würfe");
+    kopf(24, 1, "/Jahr");
+    kopf(32, 0, "Ferkel/Jahr");
+    kopf(32, 1, "geb.");
+    kopf(40, 1, "abg.");
+    if (weibliche) kopf(48, 1, "weibl.");
+    kopf(48 + s, 1, "Säuge");
+    kopf(51 + s, 0, "Tage");
+    kopf(56 + s, 1, "Leer");
     const char* koepfe[4] = {"1*Umr", "2*Umr", "Anomal", "Ausfall"};
     for (int i = 0; i < 4; ++i) {
-        t(64 + 8 * i + s, 0, koepfe[i]);
-        t(66 + 8 * i + s, 1, "%");
+        kopf(64 + 8 * i + s, 0, koepfe[i]);
+        kopf(66 + 8 * i + s, 1, "%");
     }
     const double linie = double(std::lround(y + 2.2 * h));
     c.drawLine(3 * u, linie, 106 * u + d, linie);
@@ -51,7 +47,7 @@ void druckZeile(Canvas& c, const TVergleichszeile& r, double y, double u, bool w
     const double s = weibliche ? 8 : 0;
     const double d = v.name + v.anzahl;
     const auto rechts = [&](double x, double wert, int stellen) {
-        TextRechts(c, x * u + d, y, z(wert, stellen));
+        TextRechts(c, x * u + d, y, Zahl(wert, 0, stellen));
     };
     c.drawText(3 * u, y, Eingepasst(c, r.Name, 11.5 * u + v.name));
     c.drawText(15 * u + v.name, y, r.Anzahl);

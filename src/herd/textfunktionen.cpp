@@ -1,18 +1,14 @@
 #include "textfunktionen.h"
 
+std::uint8_t GrossZeichen(std::uint8_t c) {
+    const bool klein = (c >= 'a' && c <= 'z') || c == 0xE4 || c == 0xF6 || c == 0xFC; // ä ö ü
+    return klein ? std::uint8_t(c - 32) : c;
+}
+
 QChar GrossBuchstabe(QChar c) {
+    // Windows-1252 and Unicode agree on a..z and ä ö ü.
     const char16_t u = c.unicode();
-    if (u >= u'a' && u <= u'z') return QChar(char16_t(u - 32));
-    switch (u) {
-    case u'ä':
-        return QChar(u'Ä');
-    case u'ö':
-        return QChar(u'Ö');
-    case u'ü':
-        return QChar(u'Ü');
-    default:
-        return c;
-    }
+    return u < 0x100 ? QChar(char16_t(GrossZeichen(std::uint8_t(u)))) : c;
 }
 
 QString GrossText(const QString& s) {

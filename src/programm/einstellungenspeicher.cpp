@@ -178,29 +178,29 @@ void ausStore(const IniDatei& store, Einstellungen& e, QString& datenpfad,
 }
 
 void inStore(const Einstellungen& e, IniDatei& s) {
-    const auto b = [](bool v) { return v ? QStringLiteral("1") : QStringLiteral("0"); };
+    const auto einsNull = [](bool v) { return v ? QStringLiteral("1") : QStringLiteral("0"); };
     for (int i = 0; i < 7; ++i)
-        s.setzen(kGrund, QStringLiteral("ANZEIGE%1").arg(i), b(e.anzeige[std::size_t(i)]));
+        s.setzen(kGrund, QStringLiteral("ANZEIGE%1").arg(i), einsNull(e.anzeige[std::size_t(i)]));
     s.setzen(kGrund, QStringLiteral("SORTIERUNG"), QString::number(e.sortierung));
-    s.setzen(kGrund, QStringLiteral("SCHNELLHILFE"), b(e.schnellhilfe));
-    s.setzen(kGrund, QStringLiteral("EINZELSPEICHERUNG"), b(e.einzelspeicherung));
-    s.setzen(kGrund, QStringLiteral("BACKUPDATEI"), b(e.backupdatei));
+    s.setzen(kGrund, QStringLiteral("SCHNELLHILFE"), einsNull(e.schnellhilfe));
+    s.setzen(kGrund, QStringLiteral("EINZELSPEICHERUNG"), einsNull(e.einzelspeicherung));
+    s.setzen(kGrund, QStringLiteral("BACKUPDATEI"), einsNull(e.backupdatei));
     s.setzen(kGrund, QStringLiteral("ZIELLAUFWERK"), e.ziellaufwerk);
-    s.setzen(kGrund, QStringLiteral("FUTTERMENGEN"), b(e.futtermengen));
-    s.setzen(kGrund, QStringLiteral("VOLLBILD"), b(e.vollbild));
-    s.setzen(kArbPlan, QStringLiteral("MITSTALL"), b(e.mitStall));
-    s.setzen(kArbPlan, QStringLiteral("MITTAGE"), b(e.mitTage));
-    s.setzen(kArbPlan, QStringLiteral("MITWURF"), b(e.mitWurf));
-    s.setzen(kGrund, QStringLiteral("WEIBLICHE"), b(e.weibliche));
-    s.setzen(kGrund, QStringLiteral("AUTOSORT"), b(e.autosort));
+    s.setzen(kGrund, QStringLiteral("FUTTERMENGEN"), einsNull(e.futtermengen));
+    s.setzen(kGrund, QStringLiteral("VOLLBILD"), einsNull(e.vollbild));
+    s.setzen(kArbPlan, QStringLiteral("MITSTALL"), einsNull(e.mitStall));
+    s.setzen(kArbPlan, QStringLiteral("MITTAGE"), einsNull(e.mitTage));
+    s.setzen(kArbPlan, QStringLiteral("MITWURF"), einsNull(e.mitWurf));
+    s.setzen(kGrund, QStringLiteral("WEIBLICHE"), einsNull(e.weibliche));
+    s.setzen(kGrund, QStringLiteral("AUTOSORT"), einsNull(e.autosort));
     for (int i = 0; i < 7; ++i)
         s.setzen(kAuswertung, QStringLiteral("INDEX%1").arg(i + 1),
                  QString::number(e.index[std::size_t(i)]));
-    s.setzen(kAuswertung, QStringLiteral("GEBGEWICHT"), b(e.gebGewicht));
-    s.setzen(kAuswertung, QStringLiteral("ABSGEWICHT"), b(e.absGewicht));
-    s.setzen(kAuswertung, QStringLiteral("MITEINSTALL"), b(e.mitEinstall));
-    s.setzen(kAuswertung, QStringLiteral("MITVERKAUF"), b(e.mitVerkauf));
-    s.setzen(kAuswertung, QStringLiteral("MITKOMMENTAR"), b(e.mitKommentar));
+    s.setzen(kAuswertung, QStringLiteral("GEBGEWICHT"), einsNull(e.gebGewicht));
+    s.setzen(kAuswertung, QStringLiteral("ABSGEWICHT"), einsNull(e.absGewicht));
+    s.setzen(kAuswertung, QStringLiteral("MITEINSTALL"), einsNull(e.mitEinstall));
+    s.setzen(kAuswertung, QStringLiteral("MITVERKAUF"), einsNull(e.mitVerkauf));
+    s.setzen(kAuswertung, QStringLiteral("MITKOMMENTAR"), einsNull(e.mitKommentar));
     s.setzen(kAuswertung, QStringLiteral("FILTERVON"), datumText(e.filterVon));
     s.setzen(kAuswertung, QStringLiteral("FILTERBIS"), datumText(e.filterBis));
     for (int i = 0; i < 5; ++i)

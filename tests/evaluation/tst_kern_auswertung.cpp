@@ -110,7 +110,7 @@ private slots:
         s.rec.bytes()[sauofs::SauNr] = std::uint8_t(laengenbyte);
         s.wuerfe[0].bytes()[wurfofs::Eber] = std::uint8_t(laengenbyte);
         const Auswertungskopie k(Herde{s}, true);
-        QTEST(k.wuerfe(0)[0].Eber[0].text(), "eber");
+        QTEST(k.wuerfe(0)[0].Eber(1).text(), "eber");
         QTEST(k.sau(0).SauNr.text(), "sauNr");
     }
 
