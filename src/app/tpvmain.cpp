@@ -381,7 +381,7 @@ void TPVMain::Drucken1Click() {
         aktiv = sub->widget();
     QWidget* fenster = QApplication::activeWindow();
     if (fenster && fenster != this) aktiv = fenster;
-    if (auto* d = dynamic_cast<Druckbar*>(aktiv)) {
+    if (auto* d = dynamic_cast<Druckfenster*>(aktiv)) {
         // Answered after the menu has closed, as a posted message would be.
         QMetaObject::invokeMethod(
             this, [d] { d->druckanfrage(); }, Qt::QueuedConnection);

@@ -5,7 +5,7 @@
 #include "herd/hilfslisten.h"
 #include "herd/textfunktionen.h"
 #include "plan/planfiles.h"
-#include "platform/druckausgabe.h"
+#include "platform/druckbar.h"
 #include "platform/safewrite.h"
 #include "programm/appcontext.h"
 #include "programm/einstellungenspeicher.h"
@@ -15,8 +15,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QPageSize>
-#include <QPrinter>
 #include <QTemporaryFile>
 
 namespace {

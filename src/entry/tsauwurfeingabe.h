@@ -24,7 +24,7 @@ class WurfUebersicht;
 // "Eingabe": one sow with all her litters. Page "Sau" holds her master data, one page per
 // litter the cycle; one litter panel serves all litter pages. The card works on copies and
 // writes them into the herd on OK (litter copies already when page "Sau" is shown).
-class TSauWurfEingabe : public QDialog, public Druckbar {
+class TSauWurfEingabe : public QDialog, public Druckfenster {
     Q_OBJECT
 public:
     explicit TSauWurfEingabe(AppContext& ctx, QWidget* parent = nullptr);

@@ -8,7 +8,7 @@
 class QPushButton;
 
 // "Ausfallzeitpunkt": the piglet losses by day of life as a bar chart.
-class TAusfallzeitp : public QWidget, public Druckbar {
+class TAusfallzeitp : public QWidget, public Druckfenster {
     Q_OBJECT
 public:
     explicit TAusfallzeitp(QWidget* parent = nullptr);

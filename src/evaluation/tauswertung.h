@@ -33,7 +33,7 @@ protected:
 };
 
 // "Auswertung": the figures of one litter, one sow, a boar or a filtered selection.
-class TAuswertung : public TAuswertungBasis, public Druckbar {
+class TAuswertung : public TAuswertungBasis, public Druckfenster {
     Q_OBJECT
 public:
     explicit TAuswertung(AppContext& ctx, QWidget* parent = nullptr);

@@ -20,7 +20,7 @@ class TNumEdit;
 // The feed mix window: the component list, the mix of up to 15 entries with shares, totals
 // and targets, optimising, saving, printing and the table export. Works on its own copies of
 // the two feed files.
-class TFuttermix : public QWidget, public Druckbar {
+class TFuttermix : public QWidget, public Druckfenster {
     Q_OBJECT
 public:
     explicit TFuttermix(AppContext& ctx, QWidget* parent = nullptr);

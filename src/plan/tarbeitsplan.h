@@ -17,7 +17,7 @@ class Zeilenmodell;
 // The work plan window: lives for the whole run, hidden when closed. "Plan" asks for the
 // first day and a plan type, builds the rows from the herd and shows them; the list paints
 // only its visible lines. Prints, previews and writes PDF and CSV of the plan.
-class TArbeitsplan : public QWidget, public Druckbar {
+class TArbeitsplan : public QWidget, public Druckfenster {
     Q_OBJECT
 public:
     explicit TArbeitsplan(AppContext& ctx, QWidget* parent = nullptr);

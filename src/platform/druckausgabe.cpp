@@ -16,10 +16,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QTemporaryFile>
-#include <cerrno>
 
-void Druckbar::druckanfrage() {
+void Druckfenster::druckanfrage() {
     druckausgabe::drucken(*this, QApplication::activeWindow());
 }
 
@@ -40,14 +38,8 @@ void druckerEinrichten(QWidget* parent) {
 }
 
 bool aufDrucker(Druckbar& d, QPrinter& printer) {
-    printer.setPageOrientation(d.druckAusrichtung());
     printer.setDocName(d.druckTitel());
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    const QRectF seite = printer.pageLayout().paintRectPixels(printer.resolution());
-    PainterCanvas canvas(painter, seite.width(), seite.height(), &printer);
-    d.druckInhalt(canvas);
-    return painter.end();
+    return aufSeiten(d, printer);
 }
 
 namespace {
@@ -72,26 +64,6 @@ void vorschau(Druckbar& d, QWidget* parent) {
 
 void drucken(Druckbar& d, QWidget* parent) {
     ausgeben(d, Ziel::Drucker, parent);
-}
-
-bool alsPdf(Druckbar& d, const QString& datei, QString* grund) {
-    QTemporaryFile tmp(QDir::temp().filePath(QStringLiteral("porvanta-XXXXXX.pdf")));
-    if (!tmp.open()) {
-        if (grund) *grund = DateiFehlerGrund(errno, tmp.fileName());
-        return false;
-    }
-    tmp.close();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(tmp.fileName());
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    if (!aufDrucker(d, printer) || !tmp.open()) {
-        if (grund) grund->clear();
-        return false;
-    }
-    const QByteArray bytes = tmp.readAll();
-    return writeFileSafely(
-        datei, [&bytes](QIODevice& dev) { return dev.write(bytes) == bytes.size(); }, {}, grund);
 }
 
 bool pdfSpeichern(Druckbar& d, QWidget* parent) {

@@ -1,27 +1,17 @@
 #pragma once
 
-#include <QPageLayout>
+#include "druckbar.h"
+
 #include <QString>
 
-class Canvas;
-class MessageService;
 class QPrinter;
 class QWidget;
 
-// A window that can print its content. The main window's print request reaches the active
-// window through druckanfrage(); the drawing itself serves printer, preview and PDF alike.
-class Druckbar {
+// A window that can print its content: the main window's print request reaches the active
+// window through druckanfrage(), which prints on the standard printer unless the window asks
+// for a range first.
+class Druckfenster : public Druckbar {
 public:
-    virtual ~Druckbar() = default;
-
-    // Draws every page of the printout; a new sheet starts with canvas.newPage().
-    virtual void druckInhalt(Canvas& canvas) = 0;
-    virtual QPageLayout::Orientation druckAusrichtung() const { return QPageLayout::Portrait; }
-    virtual QString druckTitel() const { return QStringLiteral("Porvanta"); }
-    // Where failures are told; without one a message box shows them.
-    virtual MessageService* druckMeldungen() const { return nullptr; }
-
-    // The print request of the main window's "Drucken": prints on the standard printer.
     virtual void druckanfrage();
 };
 
@@ -47,9 +37,6 @@ bool aufDrucker(Druckbar& d, QPrinter& printer);
 // preview opens instead, from which the pages can be saved as PDF), the preview, a PDF file.
 void drucken(Druckbar& d, QWidget* parent = nullptr);
 void vorschau(Druckbar& d, QWidget* parent = nullptr);
-// The PDF is drawn into a temporary file and then replaces `datei` whole; on a failure
-// `grund`, when given, gets the system's reason.
-bool alsPdf(Druckbar& d, const QString& datei, QString* grund = nullptr);
 // Asks for a file name and writes the printout there; false when cancelled or failed (the
 // failure is told to the user).
 bool pdfSpeichern(Druckbar& d, QWidget* parent);

@@ -1,12 +1,13 @@
 #include "paintercanvas.h"
 
 #include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
-#include <QPrinter>
 
-PainterCanvas::PainterCanvas(QPainter& painter, double width, double height, QPrinter* printer)
-    : painter_(painter), width_(width), height_(height), printer_(printer) {
+PainterCanvas::PainterCanvas(QPainter& painter, double width, double height,
+                             QPagedPaintDevice* seiten)
+    : painter_(painter), width_(width), height_(height), seiten_(seiten) {
     // Lines start with the thinnest pen in the painter's colour: a painter's own default pen is
     // one device dot wide, which on a printer's fine dots comes out faint grey.
     setPen(0);
@@ -54,5 +55,5 @@ double PainterCanvas::textHeight() const {
 }
 
 void PainterCanvas::newPage() {
-    if (printer_) printer_->newPage();
+    if (seiten_) seiten_->newPage();
 }

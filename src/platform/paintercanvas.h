@@ -5,13 +5,15 @@
 #include <QFont>
 
 class QPainter;
-class QPrinter;
+class QPagedPaintDevice;
 
-// Draws on a QPainter: screen panes, the printer and PDF files. With a printer, newPage()
-// starts a new sheet. Lines start with the thinnest pen in the painter's colour.
+// Draws on a QPainter: screen panes, the printer and PDF files. With a page device (printer
+// or PDF writer), newPage() starts a new sheet. Lines start with the thinnest pen in the painter's
+// colour.
 class PainterCanvas final : public Canvas {
 public:
-    PainterCanvas(QPainter& painter, double width, double height, QPrinter* printer = nullptr);
+    PainterCanvas(QPainter& painter, double width, double height,
+                  QPagedPaintDevice* seiten = nullptr);
 
     void setFont(const QString& family, double pointSize, int style = Normal) override;
     void drawText(double x, double y, const QString& text) override;
@@ -28,5 +30,5 @@ public:
 private:
     QPainter& painter_;
     double width_, height_;
-    QPrinter* printer_;
+    QPagedPaintDevice* seiten_;
 };

@@ -16,7 +16,7 @@
 namespace {
 
 // A child window that answers the print request.
-class DruckFenster : public QWidget, public Druckbar {
+class DruckFenster : public QWidget, public Druckfenster {
 public:
     int anfragen = 0;
     void druckInhalt(Canvas&) override {}

@@ -175,6 +175,17 @@ private slots:
         QFile::setPermissions(pfad("nurlesen"), QFile::ReadOwner | QFile::ExeOwner);
     }
 
+    // The tool draws its PDF with Qt Gui and needs no widgets.
+    void ohneWidgets() {
+        QProcess ldd;
+        ldd.start(QStringLiteral("ldd"), {QStringLiteral(PORVANTA_BERICHT)});
+        QVERIFY(ldd.waitForFinished());
+        const QByteArray bibliotheken = ldd.readAllStandardOutput();
+        QVERIFY(bibliotheken.contains("libQt6Gui"));
+        QVERIFY(!bibliotheken.contains("libQt6Widgets"));
+        QVERIFY(!bibliotheken.contains("libQt6PrintSupport"));
+    }
+
     // Status 0 and the file as described; only the damaged herd is reported.
     void ausgabe_data() {
         QTest::addColumn<QString>("daten");
