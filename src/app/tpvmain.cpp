@@ -1,5 +1,7 @@
 #include "tpvmain.h"
 
+#include "austausch/timport.h"
+
 #include "aboutbox.h"
 #include "app/schnellhilfe.h"
 #include "app/tdatensicherung.h"
@@ -207,6 +209,12 @@ void TPVMain::optionenMenue(QMenuBar* bar) {
             this, &TPVMain::Einstellungen1Click);
     connect(item(opt, "Datensicherung1", QStringLiteral("&Datensicherung")), &QAction::triggered,
             this, &TPVMain::Datensicherung1Click);
+    QMenu* export_ = opt->addMenu(QStringLiteral("E&xport"));
+    export_->setObjectName(QStringLiteral("Export1"));
+    connect(item(export_, "Wurfdaten1", QStringLiteral("&Wurfdaten"), 405), &QAction::triggered,
+            this, [this] { WurfdatenExportieren(ctx_, this); });
+    connect(item(opt, "Import1", QStringLiteral("&Import"), 405), &QAction::triggered, this,
+            [this] { ImportStarten(ctx_, this); });
     opt->addSeparator();
     connect(item(opt, "Hilfe1", QStringLiteral("&Hilfe")), &QAction::triggered, this,
             &TPVMain::Hilfe1Click);

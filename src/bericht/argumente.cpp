@@ -66,7 +66,7 @@ QStringList BerichtNamen() {
             QStringLiteral("hitliste"),         QStringLiteral("vergleich"),
             QStringLiteral("bewegungen"),       QStringLiteral("ferkelbuch"),
             QStringLiteral("ausfallzeitpunkt"), QStringLiteral("karte"),
-            QStringLiteral("mischung")};
+            QStringLiteral("mischung"),         QStringLiteral("wurfdaten")};
 }
 
 QStringList BerichtsOptionen(const QString& bericht) {
@@ -76,7 +76,7 @@ QStringList BerichtsOptionen(const QString& bericht) {
         return kFilter + QStringList{QStringLiteral("--sau"), QStringLiteral("--wurf"),
                                      QStringLiteral("--auswahl")};
     if (bericht == QLatin1String("hitliste") || bericht == QLatin1String("vergleich") ||
-        bericht == QLatin1String("ausfallzeitpunkt"))
+        bericht == QLatin1String("ausfallzeitpunkt") || bericht == QLatin1String("wurfdaten"))
         return kFilter;
     if (bericht == QLatin1String("bewegungen") || bericht == QLatin1String("ferkelbuch"))
         return {QStringLiteral("--von"), QStringLiteral("--bis")};
@@ -136,6 +136,7 @@ QString Hilfetext() {
         "  ausfallzeitpunkt [Filter]          (nur --pdf)\n"
         "  karte NR...                        (nur --pdf, eine Seite je Sau)\n"
         "  mischung NAME\n"
+        "  wurfdaten [Filter]                 (nur --csv; ohne Filter jeder Wurf und jede Sau)\n"
         "\n"
         "Filter:\n"
         "  --datumsart einstallen|belegen|ferkeln|absetzen --von DATUM --bis DATUM\n"

@@ -1,5 +1,6 @@
 #include "bericht/berichte.h"
 
+#include "austausch/wurfexport.h"
 #include "bericht/argumente.h"
 #include "entry/kartendruck.h"
 #include "evaluation/ausfallchart.h"
@@ -14,11 +15,13 @@
 #include "plan/arbeitsplan.h"
 #include "plan/arbeitsplancsv.h"
 #include "plan/arbeitsplandruck.h"
+#include "plan/terminnamen.h"
 #include "platform/canvas.h"
 #include "platform/csvwriter.h"
 #include "programm/appcontext.h"
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -306,6 +309,19 @@ Bericht mischung(AppContext& ctx, const Befehlszeile& b) {
             [=] { return MischungAlsCsv(*mix, QStringLiteral(" Preis in ") + kuerzel).bytes(); }};
 }
 
+// Every stored field of the litters, for an adviser or a spreadsheet.
+Bericht wurfdaten(AppContext& ctx, const Befehlszeile& b) {
+    keineWorte(b);
+    bool gefiltert = false;
+    for (const QString& o : BerichtsOptionen(QStringLiteral("wurfdaten")))
+        gefiltert = gefiltert || b.hat(o);
+    std::optional<TAuswertungsFilter> f;
+    if (gefiltert) f = filterLesen(ctx, b);
+    auto csv = std::make_shared<QByteArray>(
+        WurfdatenCsv(ctx.Sauenliste, Terminnamen(ctx.Planzeiten), f ? &*f : nullptr));
+    return {QStringLiteral("Wurfdaten"), QPageLayout::Landscape, {}, [csv] { return *csv; }};
+}
+
 } // namespace
 
 Bericht BerichtBauen(AppContext& ctx, const Befehlszeile& b) {
@@ -319,5 +335,6 @@ Bericht BerichtBauen(AppContext& ctx, const Befehlszeile& b) {
     if (name == QLatin1String("ferkelbuch")) return ferkelbuch(ctx, b);
     if (name == QLatin1String("karte")) return karte(ctx, b);
     if (name == QLatin1String("mischung")) return mischung(ctx, b);
+    if (name == QLatin1String("wurfdaten")) return wurfdaten(ctx, b);
     fehler(QStringLiteral("Der Bericht %1 ist in dieser Version noch nicht verfügbar.").arg(name));
 }

@@ -39,6 +39,9 @@ int ausfuehren(const Befehlszeile& b) {
         if (!pdf && !bericht.csv)
             return abbrechen(
                 QStringLiteral("Den Bericht %1 gibt es nur als PDF.").arg(b.worte.first()));
+        if (pdf && !bericht.seiten)
+            return abbrechen(
+                QStringLiteral("Den Bericht %1 gibt es nur als CSV.").arg(b.worte.first()));
         QString grund;
         if (!(pdf ? PdfSchreiben(bericht, datei, &grund) : CsvSchreiben(bericht, datei, &grund)))
             return abbrechen(SchreibFehlerText(QFileInfo(datei).fileName(),

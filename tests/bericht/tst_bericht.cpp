@@ -84,12 +84,14 @@ const Ausgabe kAusgaben[] = {
     {"", "bewegungen --csv o.csv", "Nr.;Sau-Nr.", 201},
     {"", "--einstellungen pv.ini arbeitsplan --csv o.csv", "Sau;Ferk.D;W.;Tag;02.03.2026 Mo;", 142},
     {"kaputt", "bewegungen --csv o.csv", "Nr.;Sau-Nr.", 200},
+    {"herde", "wurfdaten --csv o.csv", "Sau-Nr.;Stall;Herkunft;TVG;Rasse;Zugang;Abgang;Gruppe", -1},
 };
 
 // Refusals: arguments and the message.
 const char* const kFehler[][2] = {
     {"--csv o.csv", "Es ist kein Bericht angegeben"},
     {"tagebuch --csv o.csv", "Unbekannter Bericht tagebuch."},
+    {"wurfdaten --pdf o.pdf", "Den Bericht wurfdaten gibt es nur als CSV."},
     {"vergleich kuh --pdf o.pdf", "vergleich braucht eber, herkunft oder rasse."},
     {"bewegungen", "Bitte genau eine Ausgabe angeben"},
     {"arbeitsplan --csv o.csv --kw", "Zur Option --kw fehlt der Wert."},

@@ -1,0 +1,232 @@
+#include "austausch/csvleser.h"
+#include "austausch/wurfexport.h"
+#include "austausch/wurfimport.h"
+#include "herd/herdfile.h"
+#include "herd/herdtesthilfe.h"
+#include "plan/terminnamen.h"
+#include "platform/codepage.h"
+#include "support/testcontext.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QtTest>
+#include <random>
+
+// Litter data out and in: the export read back gives the same herd file, the dry run names
+// every line it cannot take, and a large file is quick.
+class TestAustausch : public QObject {
+    Q_OBJECT
+
+    // A herd with every exported field drawn over its whole range: texts of full length with
+    // separators, quotes, line breaks and umlauts, dates with an extra byte or days the
+    // calendar lacks, negative adjustments.
+    static Herde randHerde(int sauen, unsigned seed) {
+        std::mt19937 zufall(seed);
+        const auto zahl = [&](int von, int bis) {
+            return von + int(zufall() % unsigned(bis - von + 1));
+        };
+        const QString zeichen = QStringLiteral("abcXYZ09 ;,\"'äöüß€-/");
+        const auto text = [&](int max) {
+            QString t;
+            for (int n = zahl(0, max); n > 0; --n)
+                t += zeichen[zahl(0, int(zeichen.size()) - 1)];
+            return t;
+        };
+        const auto datum = [&] {
+            return zahl(0, 3) == 0 ? TKurzDatum{}
+                                   : D(zahl(1, 31), zahl(1, 12), zahl(0, 255),
+                                       zahl(0, 4) == 0 ? zahl(1, 9) : 0);
+        };
+        Herde h;
+        for (int i = 0; i < sauen; ++i) {
+            Sau s;
+            s.rec.setSauNr(QStringLiteral("S%1-").arg(i) + text(3).remove(u' ').left(2));
+            s.rec.setStall(text(15));
+            s.rec.setHerkunft(text(15));
+            s.rec.setRasse(text(15));
+            s.rec.setZugang(datum());
+            s.rec.setAbgang(datum());
+            s.rec.setSauTermin(zahl(1, 4), datum());
+            s.rec.setVerkaufspreis(zahl(0, 1) ? zahl(0, 99999) / 100.0 : 0);
+            s.rec.setVerkaufsgewicht(std::uint16_t(zahl(0, 65535)));
+            s.rec.setEinkaufWaehrung(TWaehrung(zahl(0, 4)));
+            s.rec.setSauNotiz(text(20) + u'\n' + text(20));
+            for (int w = 1, n = zahl(0, 4); w <= n; ++w) {
+                TWurfRec r = TWurfRec::leer(std::uint8_t(w * zahl(1, 3)));
+                for (int k = 1; k <= 3; ++k) {
+                    r.setBelegen(k, datum());
+                    r.setEber(k, text(10));
+                    r.setMal(k, std::uint8_t(zahl(0, 255)));
+                }
+                r.setTKDatum(zahl(1, 2), datum());
+                r.setTKErgebnis(1, std::uint8_t(zahl(0, 1)));
+                r.setAbferkeln(datum());
+                r.setAbsetzen(datum());
+                r.setGeborene(std::uint8_t(zahl(0, 255)));
+                r.setTodgeborene(std::uint8_t(zahl(0, 30)));
+                r.setAusgleich(std::int8_t(zahl(-128, 127)));
+                r.setAbsetzgewicht(std::uint16_t(zahl(0, 65535)));
+                r.setFutter(zahl(1, 4), std::uint16_t(zahl(0, 65535)));
+                r.setWurfTermin(zahl(1, 8), datum());
+                for (int e = 1, m = zahl(0, 14); e <= m; ++e) {
+                    r.setEintrag(e, text(15));
+                    r.setVerlusttag(e, std::uint8_t(zahl(0, 255)));
+                }
+                r.setWurfNotiz(text(75));
+                if (s.wuerfe.empty() || s.wuerfe.back().WurfNr() < r.WurfNr())
+                    s.wuerfe.push_back(r);
+            }
+            h.push_back(s);
+        }
+        return h;
+    }
+
+    // The herd file `ctx` saves now.
+    static QByteArray gespeichert(TestContext& t) {
+        if (!HerdeSpeichern(t.ctx)) return {};
+        return inhalt(t.pfad(QStringLiteral("SAUWURF.DAT")));
+    }
+
+    static wurfimport::Plan pruefen(const QByteArray& csv, const Herde& herde = {}) {
+        const CsvTabelle t = CsvLesen(csv);
+        const auto spalten = wurfdaten::Spalten(Terminnamen{});
+        const QList<int> z = wurfimport::Vorschlagen(t.kopf(), spalten);
+        return wurfimport::Pruefen(t, z, spalten, herde, QDate(2026, 12, 1));
+    }
+
+private slots:
+    // Exported and imported into an empty data directory, the herd file comes back byte for
+    // byte: a demo herd and a herd drawn over every field's range.
+    void rundreise_data() {
+        QTest::addColumn<int>("art");
+        QTest::newRow("Demoherde") << 0;
+        QTest::newRow("Randwerte 1") << 1;
+        QTest::newRow("Randwerte 2") << 2;
+    }
+    void rundreise() {
+        QFETCH(int, art);
+        TestContext quelle;
+        if (art == 0) {
+            QProcess demo;
+            demo.start(PORVANTA_DEMOHERDE, {quelle.ctx.Datenpfad, "300", "--seed", "3"});
+            QVERIFY(demo.waitForFinished(60000));
+            QCOMPARE(demo.exitCode(), 0);
+        } else {
+            quelle.ctx.Sauenliste = randHerde(150, unsigned(art));
+            QVERIFY(HerdeSpeichern(quelle.ctx));
+        }
+        HerdeLaden(quelle.ctx);
+        const QByteArray vorher = gespeichert(quelle);
+        const QByteArray csv = WurfdatenCsv(quelle.ctx.Sauenliste, Terminnamen{});
+
+        TestContext ziel;
+        const wurfimport::Plan plan = pruefen(csv);
+        QCOMPARE(plan.probleme.size(), 0);
+        QCOMPARE(plan.uebernommen, plan.zeilen);
+        QVERIFY(wurfimport::Ausfuehren(ziel.ctx, plan));
+        HerdeLaden(ziel.ctx);
+        QCOMPARE(gespeichert(ziel).toHex(), vorher.toHex());
+        QCOMPARE(WurfdatenCsv(ziel.ctx.Sauenliste, Terminnamen{}), csv);
+    }
+
+    // Every kind of line the dry run cannot take, with its line and reason.
+    void probezeilen_data() {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("problem");
+        const QByteArray kopf = "Sau-Nr.;Herkunft;Wurf;Belegen 1;Geborene;Absetzgewicht kg\n";
+        QTest::newRow("Datum") << kopf + "1;;1;31.13.24;;\n"
+                               << "2: Belegen 1: „31.13.24“ ist kein Datum.";
+        QTest::newRow("Anzahl") << kopf + "1;;1;;256;\n"
+                                << "2: Geborene: 256 liegt nicht zwischen 0 und 255.";
+        QTest::newRow("keine ganze Zahl") << kopf + "1;;1;;1,5;\n"
+                                          << "2: Geborene: „1,5“ ist keine ganze Zahl.";
+        QTest::newRow("Gewicht") << kopf + "1;;1;;;70\n"
+                                 << "2: Absetzgewicht kg: 70 liegt nicht zwischen 0 und 65,535.";
+        QTest::newRow("zu lang") << kopf + "1;ABCDEFGHIJKLMNOP;;;;\n"
+                                 << "2: Herkunft: „ABCDEFGHIJKLMNOP“ hat mehr als 15 Zeichen.";
+        QTest::newRow("Wurf doppelt") << kopf + "1;;2;;;\n1;;2;;;\n"
+                                      << "3: Wurf 2 der Sau 1 steht schon in Zeile 2.";
+        QTest::newRow("Sau weicht ab")
+            << kopf + "1;A;1;;;\n1;B;2;;;\n"
+            << "3: Die Angaben der Sau 1 weichen von Zeile 2 ab (Herkunft).";
+        QTest::newRow("Sau vorhanden")
+            << kopf + "7;B;1;;;\n"
+            << "2: Die Sau 7 gibt es schon mit anderen Angaben (Herkunft).";
+        QTest::newRow("ohne Nummer") << kopf + ";A;1;;;\n"
+                                     << "2: Die Sau-Nr. fehlt.";
+        QTest::newRow("zu viele Felder") << kopf + "1;;1;;;;x\n"
+                                         << "2: Die Zeile hat mehr Felder als die Kopfzeile.";
+        QTest::newRow("unbekannte Spalte")
+            << QByteArray("Sau-Nr.;Farbe\n1;rot\n")
+            << "1: Unbekannte Spalte „Farbe“: sie wird nicht übernommen.";
+        QTest::newRow("ohne Sau-Nr.")
+            << QByteArray("Wurf\n1\n") << "1: Die Spalte „Sau-Nr.“ fehlt.";
+    }
+    void probezeilen() {
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, problem);
+        Herde herde(1);
+        herde[0].rec.setSauNr(QStringLiteral("7"));
+        herde[0].rec.setHerkunft(QStringLiteral("A"));
+        const wurfimport::Plan plan = pruefen(csv, herde);
+        QStringList gefunden;
+        for (const wurfimport::Problem& p : plan.probleme)
+            gefunden << QStringLiteral("%1: %2").arg(p.zeile).arg(p.grund);
+        QCOMPARE(gefunden, QStringList{problem});
+    }
+
+    // A spreadsheet's own file: commas, Windows-1252, two-digit years, quoted fields over two
+    // lines; an existing sow gains a litter and one of hers changes, nothing is written before
+    // the run, and the herd file is kept as a copy first.
+    void tabellenDatei() {
+        TestContext t;
+        t.ctx.einstellungen.einzelspeicherung = true;
+        Sau sau;
+        sau.rec.setSauNr(QStringLiteral("12"));
+        sau.wuerfe = {TWurfRec::leer(1)};
+        t.ctx.Sauenliste = {sau};
+        QVERIFY(HerdeSpeichern(t.ctx));
+        const QByteArray csv = cp1252::encode(
+            QStringLiteral("sau-nr.,Wurf,Belegen 1,Eber 1,Wurfnotiz\r\n"
+                           "12,1,03.02.25,Jörg,\"zwei\r\nZeilen, \"\"mit\"\" Komma\"\r\n"
+                           "12,2,1.9.25,Ajax,\r\n"
+                           "13,1,5.1.99,,\r\n"));
+        const wurfimport::Plan plan = pruefen(csv, t.ctx.Sauenliste);
+        QCOMPARE(plan.probleme.size(), 0);
+        QCOMPARE(plan.aenderungen.size(), std::size_t(2));
+        QCOMPARE(plan.aenderungen[0].beschreibung(), QStringLiteral("1 Wurf neu, 1 geändert"));
+        QCOMPARE(plan.aenderungen[1].beschreibung(), QStringLiteral("neu, 1 Wurf"));
+        QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(1));
+        QVERIFY(wurfimport::Ausfuehren(t.ctx, plan));
+        QVERIFY(!t.ctx.Geaendert);
+        const TWurfRec& w = t.ctx.Sauenliste[0].wuerfe[0];
+        QCOMPARE(w.Belegen(1), D(3, 2, 125));
+        QCOMPARE(w.Eber(1), QStringLiteral("Jörg"));
+        QCOMPARE(w.WurfNotiz(), QStringLiteral("zwei\nZeilen, \"mit\" Komma"));
+        QCOMPARE(t.ctx.Sauenliste[1].wuerfe[0].Belegen(1), D(5, 1, 99));
+        QCOMPARE(QDir(t.pfad("Sicherungen")).entryList({"SAUWURF-vor-Import-*.DAT"}).size(), 1);
+        QCOMPARE(t.messages.texts(), QStringList());
+    }
+
+    // 10,000 lines are checked and taken in well under a second.
+    void zehntausendZeilen() {
+        TestContext quelle;
+        quelle.ctx.Sauenliste = randHerde(5600, 9);
+        std::size_t wuerfe = 0;
+        for (const Sau& s : quelle.ctx.Sauenliste)
+            wuerfe += std::max<std::size_t>(1, s.wuerfe.size());
+        QVERIFY(wuerfe >= 10000);
+        const QByteArray csv = WurfdatenCsv(quelle.ctx.Sauenliste, Terminnamen{});
+        TestContext ziel;
+        ziel.ctx.einstellungen.einzelspeicherung = true;
+        QElapsedTimer uhr;
+        uhr.start();
+        const wurfimport::Plan plan = pruefen(csv);
+        QVERIFY(wurfimport::Ausfuehren(ziel.ctx, plan));
+        QVERIFY2(uhr.elapsed() < 1000, qPrintable(QString::number(uhr.elapsed())));
+        QCOMPARE(ziel.ctx.Sauenliste.size(), quelle.ctx.Sauenliste.size());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAustausch)
+#include "tst_kern_austausch.moc"
