@@ -9,7 +9,7 @@ const QStringList kMitWert = {
     QStringLiteral("--kw"),    QStringLiteral("--plantyp"),       QStringLiteral("--sau"),
     QStringLiteral("--wurf"),  QStringLiteral("--eber"),          QStringLiteral("--datumsart"),
     QStringLiteral("--von"),   QStringLiteral("--bis"),           QStringLiteral("--herkunft"),
-    QStringLiteral("--rasse"),
+    QStringLiteral("--rasse"), QStringLiteral("--rhythmus"),
 };
 const QStringList kSchalter = {
     QStringLiteral("--auswahl"),         QStringLiteral("--nur-ganze-wuerfe"),
@@ -66,7 +66,7 @@ QStringList BerichtNamen() {
             QStringLiteral("hitliste"),         QStringLiteral("vergleich"),
             QStringLiteral("bewegungen"),       QStringLiteral("ferkelbuch"),
             QStringLiteral("ausfallzeitpunkt"), QStringLiteral("karte"),
-            QStringLiteral("mischung")};
+            QStringLiteral("mischung"),         QStringLiteral("belegwochen")};
 }
 
 QStringList BerichtsOptionen(const QString& bericht) {
@@ -78,6 +78,10 @@ QStringList BerichtsOptionen(const QString& bericht) {
     if (bericht == QLatin1String("hitliste") || bericht == QLatin1String("vergleich") ||
         bericht == QLatin1String("ausfallzeitpunkt"))
         return kFilter;
+    // The service groups take the period of the first mating and no check boxes.
+    if (bericht == QLatin1String("belegwochen"))
+        return {QStringLiteral("--von"),      QStringLiteral("--bis"),  QStringLiteral("--eber"),
+                QStringLiteral("--herkunft"), QStringLiteral("--rasse"), QStringLiteral("--rhythmus")};
     if (bericht == QLatin1String("bewegungen") || bericht == QLatin1String("ferkelbuch"))
         return {QStringLiteral("--von"), QStringLiteral("--bis")};
     return {};
@@ -136,6 +140,9 @@ QString Hilfetext() {
         "  ausfallzeitpunkt [Filter]          (nur --pdf)\n"
         "  karte NR...                        (nur --pdf, eine Seite je Sau)\n"
         "  mischung NAME\n"
+        "  belegwochen [--von DATUM] [--bis DATUM] [--eber X] [--herkunft X] [--rasse X]\n"
+        "              [--rhythmus N]  (Zeitraum des 1. Belegens, Vorgabe: 26 Wochen bis heute;\n"
+        "              N: Wochen je Gruppe, 1 bis 5, Vorgabe aus den Einstellungen)\n"
         "\n"
         "Filter:\n"
         "  --datumsart einstallen|belegen|ferkeln|absetzen --von DATUM --bis DATUM\n"

@@ -19,6 +19,7 @@ constexpr std::array kTabelle{
     Zeile{310, "auswertung.html"},     Zeile{320, "hitliste.html"},
     Zeile{330, "vergleich.html"},      Zeile{340, "bewegungen.html"},
     Zeile{350, "ferkelabgaenge.html"}, Zeile{360, "ausfallzeitpunkt.html"},
+    Zeile{370, "belegwochen.html"},
     Zeile{401, "notizen.html"},        Zeile{403, "datensicherung.html"},
     Zeile{404, "einstellungen.html"},  Zeile{500, "arbeitsplan.html"},
     Zeile{510, "planzeiten.html"},     Zeile{520, "plantypen.html"},
