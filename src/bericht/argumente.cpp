@@ -80,8 +80,9 @@ QStringList BerichtsOptionen(const QString& bericht) {
         return kFilter;
     // The service groups take the period of the first mating and no check boxes.
     if (bericht == QLatin1String("belegwochen"))
-        return {QStringLiteral("--von"),      QStringLiteral("--bis"),  QStringLiteral("--eber"),
-                QStringLiteral("--herkunft"), QStringLiteral("--rasse"), QStringLiteral("--rhythmus")};
+        return {QStringLiteral("--von"),   QStringLiteral("--bis"),
+                QStringLiteral("--eber"),  QStringLiteral("--herkunft"),
+                QStringLiteral("--rasse"), QStringLiteral("--rhythmus")};
     if (bericht == QLatin1String("bewegungen") || bericht == QLatin1String("ferkelbuch"))
         return {QStringLiteral("--von"), QStringLiteral("--bis")};
     return {};

@@ -242,8 +242,8 @@ void Auswahlliste::sichtbareAufbauen(Herde& herde, const std::array<bool, 7>& fi
     for (std::size_t i = 0; i < eintraege_.size(); ++i) {
         const AuswahlEintrag& e = eintraege_[i];
         if (!filter[std::size_t(filterFuerStatus(e.status))]) continue;
-        if (beschraenkt() && (e.index < 0 || std::size_t(e.index) >= nur_.size() ||
-                              !nur_[std::size_t(e.index)]))
+        if (beschraenkt() &&
+            (e.index < 0 || std::size_t(e.index) >= nur_.size() || !nur_[std::size_t(e.index)]))
             continue;
         sichtbar_.push_back(int(i));
         if (e.index >= 0 && std::size_t(e.index) < herde.size())

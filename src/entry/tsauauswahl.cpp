@@ -5,9 +5,9 @@
 #include "controls/tnumedit.h"
 #include "entry/auswahlbuchung.h"
 #include "entry/tsauwurfeingabe.h"
-#include "plan/terminnamen.h"
 #include "herd/saustatus.h"
 #include "herd/textfunktionen.h"
+#include "plan/terminnamen.h"
 #include "platform/messages.h"
 #include "programm/appcontext.h"
 

@@ -29,12 +29,29 @@ void erweitern(TKurzDatum& von, TKurzDatum& bis, TKurzDatum d) {
 
 // The expected farrowing of a litter not farrowed yet, and whether it could still farrow:
 // until its expected day plus seven days has passed.
-void nochOffen(TBelegwoche& g, const TWurfRec& rec, const Belegwochenrahmen& r,
-               TKurzDatum heute) {
+void nochOffen(TBelegwoche& g, const TWurfRec& rec, const Belegwochenrahmen& r, TKurzDatum heute) {
     const TKurzDatum erwartet = TheorAbferkeltermin(rec, r.tragezeit);
     if (!erwartet.vorhanden()) return;
     erweitern(g.erwartetVon, g.erwartetBis, erwartet);
     if (TageZwischen(erwartet, heute) <= 7) g.offen = true;
+}
+
+constexpr std::size_t kKeine = std::size_t(-1);
+
+// The position of the group of day `d` in `gruppen`, the group made when new; kKeine for a
+// day that is no calendar date.
+std::size_t gruppeDesTages(TKurzDatum d, const Gruppenraster& raster,
+                           std::unordered_map<int, std::size_t>& nachTag,
+                           std::unordered_map<qint64, std::size_t>& index,
+                           std::vector<TBelegwoche>& gruppen) {
+    const auto [bekannt, neuerTag] = nachTag.try_emplace(DatumsSchluessel(d), kKeine);
+    if (!neuerTag) return bekannt->second;
+    const QDate tag = d.alsQDate();
+    if (!tag.isValid()) return kKeine;
+    const auto [it, neu] = index.try_emplace(raster.gruppe(tag), gruppen.size());
+    if (neu) gruppen.emplace_back().nummer = it->first;
+    bekannt->second = it->second;
+    return it->second;
 }
 
 } // namespace
@@ -85,6 +102,8 @@ std::vector<TBelegwoche> BelegwochenBilden(const Herde& herde, const Auswertungs
     const TKurzDatum heute = TKurzDatum::aus(rahmen.heute);
     std::vector<TBelegwoche> gruppen;
     std::unordered_map<qint64, std::size_t> index;
+    // Many litters share a mating day: each day is placed in its group once.
+    std::unordered_map<int, std::size_t> nachTag;
     for (int s = 0; s < kopie.sauenAnzahl(); ++s) {
         if (fortschritt) fortschritt(s);
         const auto wuerfe = kopie.wuerfe(s);
@@ -92,11 +111,10 @@ std::vector<TBelegwoche> BelegwochenBilden(const Herde& herde, const Auswertungs
             const KopieWurf& w = wuerfe[std::size_t(i)];
             const TKurzDatum erste = w.Belegen[0];
             if (!erste.vorhanden() || !DatumZwischen(filter.Von, erste, filter.Bis)) continue;
-            const QDate tag = erste.alsQDate();
-            if (!tag.isValid() || !WurfImFilter(f, kopie, s, i)) continue;
-            const auto [it, neu] = index.try_emplace(rahmen.raster.gruppe(tag), gruppen.size());
-            if (neu) gruppen.emplace_back().nummer = it->first;
-            TBelegwoche& g = gruppen[it->second];
+            if (!WurfImFilter(f, kopie, s, i)) continue;
+            const std::size_t gi = gruppeDesTages(erste, rahmen.raster, nachTag, index, gruppen);
+            if (gi == kKeine) continue;
+            TBelegwoche& g = gruppen[gi];
             WurfZahlenAddieren(f, kopie, s, i, g.summe, amAuswahl, rahmen.einstellungen);
             if (w.WurfNr == 1) ++g.jungsauen;
             if (g.sauen.empty() || g.sauen.back() != s) g.sauen.push_back(s);

@@ -34,15 +34,15 @@ private:
 struct TBelegwoche {
     qint64 nummer = 0;
     QString name;
-    TKennzahlen summe;       // ErstBelegungen = litters mated, Zweit/Dritt = returns
-    int jungsauen = 0;       // of them first litters
-    int abgeferkelt = 0;     // litters farrowed
-    bool offen = false;      // a litter could still farrow
-    TKurzDatum erwartetVon;  // expected farrowing of the litters not farrowed yet
+    TKennzahlen summe;      // ErstBelegungen = litters mated, Zweit/Dritt = returns
+    int jungsauen = 0;      // of them first litters
+    int abgeferkelt = 0;    // litters farrowed
+    bool offen = false;     // a litter could still farrow
+    TKurzDatum erwartetVon; // expected farrowing of the litters not farrowed yet
     TKurzDatum erwartetBis;
-    TKurzDatum absetzenVon;  // weaning dates of the weaned litters
+    TKurzDatum absetzenVon; // weaning dates of the weaned litters
     TKurzDatum absetzenBis;
-    std::vector<int> sauen;  // herd indexes of the group's sows, each once, in herd order
+    std::vector<int> sauen; // herd indexes of the group's sows, each once, in herd order
 
     int belegt() const { return summe.ErstBelegungen; }
 };

@@ -39,8 +39,8 @@ void namen(Canvas& c, const std::vector<Belegwochenbalken>& balken, double links
     double breitester = 0;
     for (const Belegwochenbalken& b : balken)
         breitester = std::max(breitester, c.textWidth(b.name));
-    const int k = std::max(1, int(std::ceil((breitester + c.textWidth(QStringLiteral("0"))) /
-                                            std::max(spalte, 1.0))));
+    const int k = std::max(
+        1, int(std::ceil((breitester + c.textWidth(QStringLiteral("0"))) / std::max(spalte, 1.0))));
     for (int i = int(balken.size()) - 1; i >= 0; i -= k) {
         const double mitte = links + (i + 0.5) * spalte;
         c.drawText(mitte - c.textWidth(balken[std::size_t(i)].name) / 2, basis + 2,
@@ -65,8 +65,8 @@ double BelegwochenZiel(int wert, const Belegwochenziele& z) {
     return wert == bwLebend ? z.lebend : wert == bwAbgesetzt ? z.abgesetzt : z.abferkelrate;
 }
 
-std::vector<Belegwochenbalken> BelegwochenBalken(const std::vector<TBelegwoche>& gruppen,
-                                                 int wert, const Belegwochenziele& z) {
+std::vector<Belegwochenbalken> BelegwochenBalken(const std::vector<TBelegwoche>& gruppen, int wert,
+                                                 const Belegwochenziele& z) {
     const double ziel = BelegwochenZiel(wert, z);
     std::vector<Belegwochenbalken> balken;
     balken.reserve(gruppen.size());
@@ -95,8 +95,8 @@ void BelegwochenChartZeichnen(Canvas& c, const std::vector<TBelegwoche>& gruppen
     const auto balken = BelegwochenBalken(gruppen, wert, z);
     const double ziel = BelegwochenZiel(wert, z);
     const double th = c.textHeight();
-    const QString titel = BelegwochenwertName(wert) + QStringLiteral(" je Gruppe   Ziel ") +
-                          Zahl(ziel, 0, 1);
+    const QString titel =
+        BelegwochenwertName(wert) + QStringLiteral(" je Gruppe   Ziel ") + Zahl(ziel, 0, 1);
     c.drawText(x + (w - c.textWidth(titel)) / 2, y, titel);
     const double links = x + c.textWidth(QStringLiteral("0000,0")) + th / 2;
     const double oben = y + 2 * th;
@@ -119,7 +119,8 @@ void BelegwochenChartZeichnen(Canvas& c, const std::vector<TBelegwoche>& gruppen
         const double mitte = links + (double(i) + 0.5) * spalte;
         const double breite = std::max(1.0, spalte * 0.7);
         const double top = basis - f * b.wert;
-        c.fillRect(mitte - breite / 2, top, breite, basis - top, b.unterZiel ? kWarnfarbe : kBalken);
+        c.fillRect(mitte - breite / 2, top, breite, basis - top,
+                   b.unterZiel ? kWarnfarbe : kBalken);
         c.drawRect(mitte - breite / 2, top, breite, basis - top);
     }
     namen(c, balken, links, spalte, basis);

@@ -23,8 +23,8 @@ struct Belegwochenbalken {
 };
 
 // The bars oldest group first, and the target the chart draws as a line.
-std::vector<Belegwochenbalken> BelegwochenBalken(const std::vector<TBelegwoche>& gruppen,
-                                                 int wert, const Belegwochenziele& z);
+std::vector<Belegwochenbalken> BelegwochenBalken(const std::vector<TBelegwoche>& gruppen, int wert,
+                                                 const Belegwochenziele& z);
 double BelegwochenZiel(int wert, const Belegwochenziele& z);
 
 // Paints the chart into the rectangle x, y, w, h of the canvas: title, scale, one bar per group

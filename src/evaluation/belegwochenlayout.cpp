@@ -65,18 +65,18 @@ QString tabellenkopf(const BelegwochenSpalte& s) {
 const std::vector<BelegwochenSpalte>& BelegwochenSpalten() {
     static const std::vector<BelegwochenSpalte> spalten = {
         {QStringLiteral("Gruppe"), {}, 15, false},
-        {QStringLiteral("belegt"), {}, 7},
+        {QStringLiteral("belegt"), {}, 6},
         {QStringLiteral("davon"), QStringLiteral("JS"), 6},
         {QStringLiteral("Umr."), QStringLiteral("1 mal"), 6},
         {QStringLiteral("Umr."), QStringLiteral("2 mal"), 6},
         {QStringLiteral("abge-"), QStringLiteral("ferkelt"), 8},
-        {QStringLiteral("Abferkel-"), QStringLiteral("rate %"), 10, true, QStringLiteral("%")},
-        {QStringLiteral("lebend"), QStringLiteral("je Wurf"), 8},
-        {QStringLiteral("tot"), QStringLiteral("je Wurf"), 8},
-        {QStringLiteral("abges."), QStringLiteral("je Wurf"), 8},
-        {QStringLiteral("Verluste"), QStringLiteral("%"), 9, true, QStringLiteral("%")},
-        {QStringLiteral("erw. Abferkeln"), {}, 18, false, {}, true},
-        {QStringLiteral("Absetzen"), {}, 18, false, {}, true},
+        {QStringLiteral("Abferkel-"), QStringLiteral("rate %"), 9, true, QStringLiteral("%")},
+        {QStringLiteral("lebend"), QStringLiteral("je Wurf"), 7},
+        {QStringLiteral("tot"), QStringLiteral("je Wurf"), 7},
+        {QStringLiteral("abges."), QStringLiteral("je Wurf"), 7},
+        {QStringLiteral("Verluste"), QStringLiteral("%"), 8, true, QStringLiteral("%")},
+        {QStringLiteral("erw. Abferkeln"), {}, 16, false, {}, true},
+        {QStringLiteral("Absetzen"), {}, 16, false, {}, true},
     };
     return spalten;
 }
@@ -203,7 +203,8 @@ CsvWriter BelegwochenAlsCsv(const std::vector<TBelegwoche>& gruppen, const Beleg
                 continue;
             }
             if (zelle.zahl)
-                zelle.stellen == 0 ? csv.ganz(qint64(zelle.wert)) : csv.zahl(zelle.wert, zelle.stellen);
+                zelle.stellen == 0 ? csv.ganz(qint64(zelle.wert))
+                                   : csv.zahl(zelle.wert, zelle.stellen);
             else
                 s.einheit.isEmpty() ? csv.text(zelle.text) : csv.leer();
             // The unit beside its number; an open group's rate says so there.

@@ -18,7 +18,7 @@ struct BelegwochenSpalte {
     QString kopf1, kopf2;
     double breite = 8;
     bool rechts = true;
-    QString einheit;  // written in a column of its own in the table
+    QString einheit;      // written in a column of its own in the table
     bool bereich = false; // a range of dates: two date columns in the table
 };
 

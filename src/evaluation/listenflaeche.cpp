@@ -17,10 +17,10 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -168,8 +168,7 @@ void Listenflaeche::paintEvent(QPaintEvent*) {
     letzteGemalt_ = erste <= letzte ? letzte : -1;
     // The current line on a light ground.
     if (aktiviert_ && aktuelle_ >= erste && aktuelle_ <= letzte)
-        p.fillRect(QRect(0, aktuelle_ * h - oben, viewport()->width(), h),
-                   hasFocus() ? QColor(0xCCE0FF) : QColor(0xE8E8E8));
+        p.fillRect(QRect(0, aktuelle_ * h - oben, viewport()->width(), h), QColor(0xCCE0FF));
     for (int n = erste; n <= letzte && zeile_; ++n)
         zeile_(c, n, double(n) * h - oben, grau);
     if (schluss_) schluss_(c, double(zeilen_) * h - oben);

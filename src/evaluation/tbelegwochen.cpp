@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -88,8 +89,8 @@ void TBelegwochen::Auswerten(const TAuswertungsFilter& f) {
     // The live herd: litters not yet weaned belong to their group.
     const Auswertungskopie herde(ctx_.Sauenliste, true);
     const Einstellungen& e = ctx_.einstellungen;
-    const Belegwochenrahmen rahmen{Gruppenraster(e.gruppenrhythmus, e.gruppenstart),
-                                   ctx_.Tragezeit, ctx_.heute(), e};
+    const Belegwochenrahmen rahmen{Gruppenraster(e.gruppenrhythmus, e.gruppenstart), ctx_.Tragezeit,
+                                   ctx_.heute(), e};
     mitFortschritt(herde.sauenAnzahl(), [&](const std::function<void(int)>& fortschritt) {
         gruppen_ = BelegwochenBilden(ctx_.Sauenliste, herde, stand_.filter, rahmen, fortschritt);
     });
@@ -143,5 +144,7 @@ TBelegwochen* BelegwochenOeffnen(AppContext& ctx, QMdiArea* mdi, QWidget* parent
     auto* w = new TBelegwochen(ctx);
     w->Auswerten(f);
     ListenfensterZeigen(w, mdi);
+    // The columns need the room.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) sub->showMaximized();
     return w;
 }

@@ -5,10 +5,10 @@
 #include "platform/inidatei.h"
 
 #include <QDir>
-#include <algorithm>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 #include <initializer_list>
 #include <span>
 #include <vector>
@@ -117,8 +117,8 @@ std::optional<int> nachGleich(const QString& v) {
 // The service groups: rhythm, reference Monday and targets.
 void belegwochenLesen(const Leser& l, Einstellungen& e) {
     const Einstellungen init;
-    e.gruppenrhythmus =
-        std::clamp(l.ganz(kAuswertung, QStringLiteral("GRUPPENRHYTHMUS"), init.gruppenrhythmus), 1, 5);
+    e.gruppenrhythmus = std::clamp(
+        l.ganz(kAuswertung, QStringLiteral("GRUPPENRHYTHMUS"), init.gruppenrhythmus), 1, 5);
     const QDate start = alsDatum(l.text(kAuswertung, QStringLiteral("GRUPPENSTART"), {}));
     e.gruppenstart = start.isValid() ? start : init.gruppenstart;
     e.zielAbferkelrate =

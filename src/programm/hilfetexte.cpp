@@ -19,7 +19,6 @@ constexpr std::array kTabelle{
     Zeile{310, "auswertung.html"},     Zeile{320, "hitliste.html"},
     Zeile{330, "vergleich.html"},      Zeile{340, "bewegungen.html"},
     Zeile{350, "ferkelabgaenge.html"}, Zeile{360, "ausfallzeitpunkt.html"},
-    Zeile{370, "belegwochen.html"},
     Zeile{401, "notizen.html"},        Zeile{403, "datensicherung.html"},
     Zeile{404, "einstellungen.html"},  Zeile{500, "arbeitsplan.html"},
     Zeile{510, "planzeiten.html"},     Zeile{520, "plantypen.html"},
@@ -28,6 +27,7 @@ constexpr std::array kTabelle{
     Zeile{606, "bestandskarte.html"},  Zeile{700, "drucken.html"},
     Zeile{800, "futtermischung.html"}, Zeile{810, "futterkomponente.html"},
     Zeile{1000, "notizen.html"},       Zeile{1001, "rechner.html"},
+    Zeile{370, "belegwochen.html"},
 };
 
 } // namespace

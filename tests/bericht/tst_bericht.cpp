@@ -2,8 +2,8 @@
 // windows' CSV export, and its refusals.
 #include "evaluation/auswertung.h"
 #include "evaluation/tabsetzen.h"
-#include "evaluation/tbelegwochen.h"
 #include "evaluation/tauswertung.h"
+#include "evaluation/tbelegwochen.h"
 #include "evaluation/tsaubewegung.h"
 #include "feed/futterdateien.h"
 #include "herd/hilfslisten.h"

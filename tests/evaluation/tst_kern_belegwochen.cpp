@@ -123,15 +123,18 @@ private slots:
         QTest::addColumn<int>("von");
         QTest::addColumn<QStringList>("namen");
         QTest::addColumn<int>("belegt");
-        QTest::newRow("alles") << "" << "" << 0 << QStringList{"KW 06/20", "KW 05/20", "KW 01/20"}
-                               << 2;
+        QTest::newRow("alles") << ""
+                               << "" << 0 << QStringList{"KW 06/20", "KW 05/20", "KW 01/20"} << 2;
         QTest::newRow("Herkunft leert eine Gruppe")
-            << "B" << "" << 0 << QStringList{"KW 06/20", "KW 01/20"} << 1;
-        QTest::newRow("unbekannte Herkunft") << "X" << "" << 0 << QStringList{} << 0;
-        QTest::newRow("Eber des letzten Belegens") << "" << "Zeus" << 0 << QStringList{"KW 01/20"}
-                                                   << 1;
+            << "B"
+            << "" << 0 << QStringList{"KW 06/20", "KW 01/20"} << 1;
+        QTest::newRow("unbekannte Herkunft") << "X"
+                                             << "" << 0 << QStringList{} << 0;
+        QTest::newRow("Eber des letzten Belegens") << ""
+                                                   << "Zeus" << 0 << QStringList{"KW 01/20"} << 1;
         QTest::newRow("Zeitraum nach erstem Belegen")
-            << "" << "" << 2 << QStringList{"KW 06/20", "KW 05/20"} << 1;
+            << ""
+            << "" << 2 << QStringList{"KW 06/20", "KW 05/20"} << 1;
     }
     void filter() {
         QFETCH(QString, herkunft);
@@ -192,8 +195,8 @@ private slots:
     void druckMitDiagramm() {
         Herde herde;
         for (int i = 0; i < 40; ++i)
-            herde.push_back(Sau1(QString::number(i), 0, {Wurf(1, 7 * i, 7 * i + 115,
-                                                              7 * i + 140, i % 2 ? 16 : 11)}));
+            herde.push_back(Sau1(QString::number(i), 0,
+                                 {Wurf(1, 7 * i, 7 * i + 115, 7 * i + 140, i % 2 ? 16 : 11)}));
         const auto g = Bilden(herde);
         QCOMPARE(g.size(), std::size_t(40));
         RecordingCanvas c(800, 420);
@@ -223,8 +226,9 @@ private slots:
 
     // One table line per group: numbers and units apart, dates as dates.
     void tabelle() {
-        const Herde herde{Sau1("1", 0, {Wurf(1, T(6, 1, 2020), T(1, 5, 2020), T(29, 5, 2020), 13, 1)}),
-                          Sau1("2", 0, {Wurf(1, T(7, 1, 2020))})};
+        const Herde herde{
+            Sau1("1", 0, {Wurf(1, T(6, 1, 2020), T(1, 5, 2020), T(29, 5, 2020), 13, 1)}),
+            Sau1("2", 0, {Wurf(1, T(7, 1, 2020))})};
         const QString csv = QString::fromUtf8(BelegwochenAlsCsv(Bilden(herde), {}).bytes().mid(3));
         const QStringList z = csv.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(z.size(), 2);

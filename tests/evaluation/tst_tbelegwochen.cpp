@@ -63,8 +63,8 @@ private:
     void fuellen() {
         const int woche = int(QDate(2020, 1, 1).daysTo(QDate(2024, 3, 4)));
         for (int i = 0; i < 3; ++i)
-            t_->ctx.Sauenliste.push_back(Sau1(QString::number(i + 1), woche - 400, {Wurf(1, woche + i)},
-                                              i == 2 ? woche + 3 : -1));
+            t_->ctx.Sauenliste.push_back(Sau1(QString::number(i + 1), woche - 400,
+                                              {Wurf(1, woche + i)}, i == 2 ? woche + 3 : -1));
         t_->ctx.Sauenliste.push_back(Sau1("9", woche - 400, {Wurf(1, woche - 7)}));
     }
 
