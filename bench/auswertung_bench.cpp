@@ -7,6 +7,7 @@
 
 #include "benchherde.h"
 #include "evaluation/auswertung.h"
+#include "evaluation/belegwochen.h"
 #include "evaluation/hitliste.h"
 #include "evaluation/vergleich.h"
 #include "platform/clock.h"
@@ -98,6 +99,18 @@ void Vergleich(benchmark::State& state) {
     }
 }
 
+// "Belegwochen": the live herd's copy, then every litter into its week's group, over the whole
+// herd book.
+void Belegwochen(benchmark::State& state) {
+    const Herde& h = herde(int(state.range(0)));
+    const Belegwochenrahmen rahmen{Gruppenraster(), 115, kHeute, {}};
+    for (auto _ : state) {
+        const Auswertungskopie kopie(h, true);
+        const auto gruppen = BelegwochenBilden(h, kopie, ganzesHerdbuch(), rahmen);
+        benchmark::DoNotOptimize(gruppen.data());
+    }
+}
+
 class Sammler : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
@@ -148,6 +161,10 @@ int main(int argc, char** argv) {
                 ->Args({g, art})
                 ->UseRealTime()
                 ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("Belegwochen", Belegwochen)
+            ->Arg(g)
+            ->UseRealTime()
+            ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark("Sauen_Wuerfe_Durchlauf", SauenWuerfeDurchlauf)
             ->Arg(g)
             ->UseRealTime()
@@ -167,7 +184,8 @@ int main(int argc, char** argv) {
             {"Hitliste/" + std::to_string(g), "Hitliste / Sauen + Würfe lesen"},
             {"Vergleich/" + std::to_string(g) + "/1", "Vergleich Eber / Sauen + Würfe lesen"},
             {"Vergleich/" + std::to_string(g) + "/2", "Vergleich Herkunft / Sauen + Würfe lesen"},
-            {"Vergleich/" + std::to_string(g) + "/3", "Vergleich Rasse / Sauen + Würfe lesen"}};
+            {"Vergleich/" + std::to_string(g) + "/3", "Vergleich Rasse / Sauen + Würfe lesen"},
+            {"Belegwochen/" + std::to_string(g), "Belegwochen / Sauen + Würfe lesen"}};
         for (const auto& [name, text] : weitere)
             if (const double* z = s.zeit(name); z && b)
                 std::printf("%-44s %7d %12.3f %12.3f %8.2f %8s\n", text, g, *z, *b, *z / *b,

@@ -2,6 +2,7 @@
 #include "controls/dialogknoepfe.h"
 
 #include "app/schnellhilfe.h"
+#include "app/seiteauswertung.h"
 #include "controls/enteralstab.h"
 #include "controls/tnumedit.h"
 #include "herd/textfunktionen.h"
@@ -64,6 +65,8 @@ TEinstellungen::TEinstellungen(AppContext& ctx, QWidget* parent) : QDialog(paren
     seiten_->addTab(seiteBestandskarte(), QStringLiteral("&Bestandskarte"));
     seiten_->addTab(seiteDatenverzeichnis(), QStringLiteral("&Datenverzeichnis"));
     seiten_->addTab(seiteWaehrung(), QStringLiteral("&Währung"));
+    seiteAuswertung_ = new SeiteAuswertung(ctx_);
+    seiten_->addTab(seiteAuswertung_, QStringLiteral("&Auswertung"));
     connect(seiten_, &QTabWidget::currentChanged, this, &TEinstellungen::seiteGewechselt);
 
     QDialogButtonBox* buttons = DialogKnoepfe(this);
@@ -415,6 +418,7 @@ void TEinstellungen::WerteLaden() {
         if (!gedruckt.contains(nr)) ListKomponenten->addItem(komponente(nr));
 
     EditPfad->setText(PfadMitTrenner(ctx_.Datenpfad));
+    seiteAuswertung_->laden(e);
 }
 
 void TEinstellungen::WerteUebernehmen() {
@@ -455,4 +459,5 @@ void TEinstellungen::WerteUebernehmen() {
                         ? ListAusdruck->item(int(i))->data(Qt::UserRole).toInt()
                         : 0;
     EditPfad->setText(PfadMitTrenner(EditPfad->text()));
+    seiteAuswertung_->uebernehmen(e);
 }

@@ -16,6 +16,7 @@
 #include "entry/tsauwurfeingabe.h"
 #include "evaluation/tabsetzen.h"
 #include "evaluation/tauswertung.h"
+#include "evaluation/tbelegwochen.h"
 #include "evaluation/thitliste.h"
 #include "evaluation/tsaubewegung.h"
 #include "evaluation/tvergleich.h"
@@ -180,6 +181,8 @@ void TPVMain::auswertungsMenue(QMenuBar* bar) {
             vergleichen(vaRasse));
     connect(item(ausw, "Hitliste1", QStringLiteral("&Hitliste")), &QAction::triggered, this,
             [this] { HitlisteOeffnen(ctx_, mdi_, this); });
+    connect(item(ausw, "Belegwochen1", QStringLiteral("&Belegwochen"), 370), &QAction::triggered,
+            this, [this] { BelegwochenOeffnen(ctx_, mdi_, this); });
     connect(item(ausw, "TierbewSauen1", QStringLiteral("Tierbew. Sauen")), &QAction::triggered,
             this, [this] { SaubewegungOeffnen(ctx_, mdi_); });
     connect(item(ausw, "FerkelAbgang1", QStringLiteral("Ferkel Abgang")), &QAction::triggered, this,

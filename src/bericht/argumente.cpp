@@ -9,7 +9,7 @@ const QStringList kMitWert = {
     QStringLiteral("--kw"),    QStringLiteral("--plantyp"),       QStringLiteral("--sau"),
     QStringLiteral("--wurf"),  QStringLiteral("--eber"),          QStringLiteral("--datumsart"),
     QStringLiteral("--von"),   QStringLiteral("--bis"),           QStringLiteral("--herkunft"),
-    QStringLiteral("--rasse"),
+    QStringLiteral("--rasse"), QStringLiteral("--rhythmus"),
 };
 const QStringList kSchalter = {
     QStringLiteral("--auswahl"),         QStringLiteral("--nur-ganze-wuerfe"),
@@ -66,7 +66,8 @@ QStringList BerichtNamen() {
             QStringLiteral("hitliste"),         QStringLiteral("vergleich"),
             QStringLiteral("bewegungen"),       QStringLiteral("ferkelbuch"),
             QStringLiteral("ausfallzeitpunkt"), QStringLiteral("karte"),
-            QStringLiteral("mischung"),         QStringLiteral("wurfdaten")};
+            QStringLiteral("mischung"),         QStringLiteral("wurfdaten"),
+            QStringLiteral("belegwochen")};
 }
 
 QStringList BerichtsOptionen(const QString& bericht) {
@@ -78,6 +79,11 @@ QStringList BerichtsOptionen(const QString& bericht) {
     if (bericht == QLatin1String("hitliste") || bericht == QLatin1String("vergleich") ||
         bericht == QLatin1String("ausfallzeitpunkt") || bericht == QLatin1String("wurfdaten"))
         return kFilter;
+    // The service groups take the period of the first mating and no check boxes.
+    if (bericht == QLatin1String("belegwochen"))
+        return {QStringLiteral("--von"),   QStringLiteral("--bis"),
+                QStringLiteral("--eber"),  QStringLiteral("--herkunft"),
+                QStringLiteral("--rasse"), QStringLiteral("--rhythmus")};
     if (bericht == QLatin1String("bewegungen") || bericht == QLatin1String("ferkelbuch"))
         return {QStringLiteral("--von"), QStringLiteral("--bis")};
     return {};
@@ -137,6 +143,9 @@ QString Hilfetext() {
         "  karte NR...                        (nur --pdf, eine Seite je Sau)\n"
         "  mischung NAME\n"
         "  wurfdaten [Filter]                 (nur --csv; ohne Filter jeder Wurf und jede Sau)\n"
+        "  belegwochen [--von DATUM] [--bis DATUM] [--eber X] [--herkunft X] [--rasse X]\n"
+        "              [--rhythmus N]  (Zeitraum des 1. Belegens, Vorgabe: 26 Wochen bis heute;\n"
+        "              N: Wochen je Gruppe, 1 bis 5, Vorgabe aus den Einstellungen)\n"
         "\n"
         "Filter:\n"
         "  --datumsart einstallen|belegen|ferkeln|absetzen --von DATUM --bis DATUM\n"

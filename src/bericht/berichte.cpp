@@ -6,6 +6,8 @@
 #include "evaluation/ausfallchart.h"
 #include "evaluation/auswertung.h"
 #include "evaluation/auswertunglayout.h"
+#include "evaluation/belegwochenchart.h"
+#include "evaluation/belegwochenlayout.h"
 #include "evaluation/ferkelbuch.h"
 #include "evaluation/hitliste.h"
 #include "evaluation/saubewegung.h"
@@ -322,6 +324,33 @@ Bericht wurfdaten(AppContext& ctx, const Befehlszeile& b) {
     return {QStringLiteral("Wurfdaten"), QPageLayout::Landscape, {}, [csv] { return *csv; }};
 }
 
+// Service groups over the live herd: suckling litters belong to their group.
+Bericht belegwochen(AppContext& ctx, const Befehlszeile& b) {
+    keineWorte(b);
+    const Einstellungen& e = ctx.einstellungen;
+    const int rhythmus = zahl(b, QStringLiteral("--rhythmus"), 1, e.gruppenrhythmus);
+    if (rhythmus > 5)
+        fehler(QStringLiteral("--rhythmus: \"%1\" liegt nicht zwischen 1 und 5.").arg(rhythmus));
+    const Belegwochenrahmen rahmen{Gruppenraster(rhythmus, e.gruppenstart), ctx.Tragezeit,
+                                   ctx.heute(), e};
+    TAuswertungsFilter f = filterLesen(ctx, b);
+    const TAuswertungsFilter vorgabe = BelegwochenVorgabe(ctx.heute(), rahmen.raster);
+    if (!b.hat(QStringLiteral("--von"))) f.Von = vorgabe.Von;
+    if (!b.hat(QStringLiteral("--bis"))) f.Bis = vorgabe.Bis;
+    f.NurGanzeWuerfe = false;
+    auto gruppen = std::make_shared<std::vector<TBelegwoche>>(
+        BelegwochenBilden(ctx.Sauenliste, Auswertungskopie(ctx.Sauenliste, true), f, rahmen));
+    const QString text = Filterbeschreibung(f);
+    const QString schrift = e.printerFont;
+    const Belegwochenziele ziele = Belegwochenziele::aus(e);
+    return {QStringLiteral("Belegwochen"), QPageLayout::Landscape,
+            [=](Canvas& c) {
+                BelegwochenDrucken(c, *gruppen, 1, int(gruppen->size()), text, ziele,
+                                   bwAbferkelrate, schrift);
+            },
+            [=] { return BelegwochenAlsCsv(*gruppen, ziele).bytes(); }};
+}
+
 } // namespace
 
 Bericht BerichtBauen(AppContext& ctx, const Befehlszeile& b) {
@@ -336,5 +365,6 @@ Bericht BerichtBauen(AppContext& ctx, const Befehlszeile& b) {
     if (name == QLatin1String("karte")) return karte(ctx, b);
     if (name == QLatin1String("mischung")) return mischung(ctx, b);
     if (name == QLatin1String("wurfdaten")) return wurfdaten(ctx, b);
+    if (name == QLatin1String("belegwochen")) return belegwochen(ctx, b);
     fehler(QStringLiteral("Der Bericht %1 ist in dieser Version noch nicht verfügbar.").arg(name));
 }

@@ -242,11 +242,14 @@ void Auswahlliste::sichtbareAufbauen(Herde& herde, const std::array<bool, 7>& fi
     for (std::size_t i = 0; i < eintraege_.size(); ++i) {
         const AuswahlEintrag& e = eintraege_[i];
         if (!filter[std::size_t(filterFuerStatus(e.status))]) continue;
+        if (beschraenkt() &&
+            (e.index < 0 || std::size_t(e.index) >= nur_.size() || !nur_[std::size_t(e.index)]))
+            continue;
         sichtbar_.push_back(int(i));
         if (e.index >= 0 && std::size_t(e.index) < herde.size())
             gezeigt[std::size_t(e.index)] = e.status;
     }
-    for (std::size_t i = 0; i < herde.size(); ++i) {
+    for (std::size_t i = 0; i < herde.size() && !beschraenkt(); ++i) {
         if (gezeigt[i] < 0) continue;
         const bool jung = gezeigt[i] == stLeereJS;
         TSauRec& rec = herde[i].rec;
@@ -255,6 +258,12 @@ void Auswahlliste::sichtbareAufbauen(Herde& herde, const std::array<bool, 7>& fi
         else if (!jung && rec.Gruppe() == -1)
             rec.setGruppe(0);
     }
+}
+
+void Auswahlliste::beschraenken(const std::vector<int>& sauen, std::size_t herdengroesse) {
+    nur_.assign(herdengroesse, 0);
+    for (int s : sauen)
+        if (s >= 0 && std::size_t(s) < herdengroesse) nur_[std::size_t(s)] = 1;
 }
 
 int Auswahlliste::suchen(const QString& text) const {

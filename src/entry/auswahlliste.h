@@ -58,6 +58,10 @@ public:
     // leer JS, umrauschen); shown young sows in group 0 move to "JS", shown sows that are no
     // longer young leave "JS" for group 0.
     void sichtbareAufbauen(Herde& herde, const std::array<bool, 7>& filter);
+    // Shows only these sows (herd indexes) and leaves their groups as they are: a read-only
+    // list of given sows.
+    void beschraenken(const std::vector<int>& sauen, std::size_t herdengroesse);
+    bool beschraenkt() const { return !nur_.empty(); }
 
     const std::vector<AuswahlEintrag>& eintraege() const { return eintraege_; }
     const std::vector<int>& sichtbar() const { return sichtbar_; } // entry positions
@@ -75,6 +79,7 @@ public:
 private:
     std::vector<AuswahlEintrag> eintraege_;
     std::vector<int> sichtbar_;
+    std::vector<char> nur_; // by herd index; empty: every sow
 };
 
 // The filter check box that governs a state.

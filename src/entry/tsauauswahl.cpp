@@ -4,8 +4,10 @@
 
 #include "controls/tnumedit.h"
 #include "entry/auswahlbuchung.h"
+#include "entry/tsauwurfeingabe.h"
 #include "herd/saustatus.h"
 #include "herd/textfunktionen.h"
+#include "plan/terminnamen.h"
 #include "platform/messages.h"
 #include "programm/appcontext.h"
 
@@ -83,7 +85,7 @@ void TSauAuswahl::listeAufbauen() {
     connect(ListBox1, &QListView::clicked, this,
             [this](const QModelIndex& i) { zeileGeklickt(i.row()); });
     connect(ListBox1, &QListView::doubleClicked, this, [this](const QModelIndex&) {
-        if (modus_ == awEineSau)
+        if (modus_ == awEineSau || nurLesen_)
             OKBtnClick();
         else if (modus_ == awSauMitWurf)
             wurfWahlZeigen();
@@ -297,6 +299,38 @@ void TSauAuswahl::Vorbereiten(const std::array<bool, 7>& filterWerte, int modus,
     if (modus != awSauen) zeileWaehlen(std::max(aktuelleZeile(), 0));
 }
 
+void TSauAuswahl::SauenZeigen(const std::vector<int>& sauen, const QString& titel) {
+    nurLesen_ = true;
+    setWindowTitle(QStringLiteral("Sau-Auswahl  ") + titel);
+    liste_.beschraenken(sauen, ctx_.Sauenliste.size());
+    // Every state is shown: the list is the given sows.
+    Vorbereiten({true, true, true, true, true, true, true}, awSauen, ctx_.einstellungen.sortierung);
+    for (QWidget* w : {static_cast<QWidget*>(Gruppe), static_cast<QWidget*>(NumEdit1),
+                       static_cast<QWidget*>(LTiere), static_cast<QWidget*>(LGruppe),
+                       static_cast<QWidget*>(Button2), static_cast<QWidget*>(LoeschenBtn)})
+        w->hide();
+    Kopf->show();
+    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    OKBtn->setText(QStringLiteral("&Karte"));
+    OKBtn->setDefault(true);
+    ListboxAufbauen();
+    if (liste_.zeilen() > 0)
+        ListBox1->selectionModel()->setCurrentIndex(modell_->index(0),
+                                                    QItemSelectionModel::ClearAndSelect);
+}
+
+void TSauAuswahl::KarteOeffnen() {
+    const int z = aktuelleZeile();
+    if (z < 0 || z >= liste_.zeilen()) return;
+    TSauWurfEingabe karte(ctx_, this);
+    karte.TermineBeschriften(Terminnamen(ctx_.Planzeiten));
+    karte.SauOeffnen(liste_.zeile(z).index);
+    karte.exec();
+    // The card may have changed the sow.
+    liste_.auffrischen(ctx_.Sauenliste, ctx_.Tragezeit);
+    modell_->zeilenGeaendert();
+}
+
 void TSauAuswahl::AnzeigeHolen(std::array<bool, 7>& f, int& s) const {
     f = filter();
     s = int(sortierung());
@@ -460,6 +494,10 @@ void TSauAuswahl::wurfWahlVerlassen() {
 }
 
 void TSauAuswahl::OKBtnClick() {
+    if (nurLesen_) {
+        KarteOeffnen();
+        return;
+    }
     if (liste_.zeilen() == 0) {
         reject();
         return;
@@ -505,6 +543,13 @@ void TSauAuswahl::done(int r) {
 }
 
 bool TSauAuswahl::eventFilter(QObject* watched, QEvent* event) {
+    if (nurLesen_ && watched == ListBox1 && event->type() == QEvent::KeyPress) {
+        const int k = static_cast<QKeyEvent*>(event)->key();
+        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+            KarteOeffnen();
+            return true;
+        }
+    }
     if (watched == ListBox2 && event->type() == QEvent::FocusOut) {
         wurfWahlVerlassen();
         return false;

@@ -31,6 +31,11 @@ public:
 
     void Vorbereiten(const std::array<bool, 7>& filter, int modus, int sortierung);
     void AnzeigeHolen(std::array<bool, 7>& filter, int& sortierung) const;
+    // Several sows read-only (mode 2): only `sauen` are listed, groups are not touched and
+    // nothing is deleted; Enter, a double click or "Karte" opens the current sow's card.
+    void SauenZeigen(const std::vector<int>& sauen, const QString& titel);
+    bool nurLesen() const { return nurLesen_; }
+    void KarteOeffnen();
     int GewaehlteSau() const;
     int GewaehlterWurf() const { return gewaehlterWurf_; }
     std::vector<int> GewaehlteSauen() const;
@@ -78,6 +83,7 @@ private:
     int gewaehlterWurf_ = -1;
     bool GruppeGeaendert = false;
     bool gruppenKlick_ = false;
+    bool nurLesen_ = false;
 
     AuswahlModell* modell_ = nullptr;
     QListView* ListBox1 = nullptr;

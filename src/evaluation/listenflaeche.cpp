@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -66,6 +67,7 @@ void Listenflaeche::setzen(int zeilen, Zeile zeile, Schluss schluss) {
     zeilen_ = zeilen;
     zeile_ = std::move(zeile);
     schluss_ = std::move(schluss);
+    if (aktiviert_) aktuelle_ = zeilen_ > 0 ? std::clamp(aktuelle_, 0, zeilen_ - 1) : -1;
     bereichSetzen();
     viewport()->update();
 }
@@ -89,8 +91,60 @@ void Listenflaeche::resizeEvent(QResizeEvent* e) {
     bereichSetzen();
 }
 
+void Listenflaeche::mitAktuellerZeile(std::function<void(int)> aktiviert) {
+    aktiviert_ = std::move(aktiviert);
+    aktuelleZeileSetzen(zeilen_ > 0 ? 0 : -1);
+}
+
+void Listenflaeche::aktuelleZeileSetzen(int n) {
+    aktuelle_ = zeilen_ > 0 ? std::clamp(n, 0, zeilen_ - 1) : -1;
+    if (aktuelle_ >= 0) {
+        // Scrolled so that the line is in view.
+        const int h = zeilenhoehe();
+        QScrollBar* bar = verticalScrollBar();
+        const int y = aktuelle_ * h;
+        if (y < bar->value())
+            bar->setValue(y);
+        else if (y + h > bar->value() + viewport()->height())
+            bar->setValue(y + h - viewport()->height());
+    }
+    viewport()->update();
+}
+
+int Listenflaeche::zeileBei(int y) const {
+    const int n = (y + verticalScrollBar()->value()) / zeilenhoehe();
+    return n >= 0 && n < zeilen_ ? n : -1;
+}
+
+void Listenflaeche::mousePressEvent(QMouseEvent* e) {
+    if (aktiviert_ && zeileBei(int(e->position().y())) >= 0)
+        aktuelleZeileSetzen(zeileBei(int(e->position().y())));
+    QAbstractScrollArea::mousePressEvent(e);
+}
+
+void Listenflaeche::mouseDoubleClickEvent(QMouseEvent* e) {
+    const int n = zeileBei(int(e->position().y()));
+    if (aktiviert_ && n >= 0) {
+        aktuelleZeileSetzen(n);
+        aktiviert_(n);
+        return;
+    }
+    QAbstractScrollArea::mouseDoubleClickEvent(e);
+}
+
 void Listenflaeche::keyPressEvent(QKeyEvent* e) {
     QScrollBar* bar = verticalScrollBar();
+    if (aktiviert_ && aktuelle_ >= 0) {
+        const int k = e->key();
+        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+            aktiviert_(aktuelle_);
+            return;
+        }
+        if (k == Qt::Key_Up || k == Qt::Key_Down) {
+            aktuelleZeileSetzen(aktuelle_ + (k == Qt::Key_Up ? -1 : 1));
+            return;
+        }
+    }
     if (e->key() == Qt::Key_Home)
         bar->setValue(bar->minimum());
     else if (e->key() == Qt::Key_End)
@@ -112,6 +166,9 @@ void Listenflaeche::paintEvent(QPaintEvent*) {
     auto grau = [&p, &text](bool an) { p.setPen(an ? QColor(kGrau) : text); };
     ersteGemalt_ = erste <= letzte ? erste : -1;
     letzteGemalt_ = erste <= letzte ? letzte : -1;
+    // The current line on a light ground.
+    if (aktiviert_ && aktuelle_ >= erste && aktuelle_ <= letzte)
+        p.fillRect(QRect(0, aktuelle_ * h - oben, viewport()->width(), h), QColor(0xCCE0FF));
     for (int n = erste; n <= letzte && zeile_; ++n)
         zeile_(c, n, double(n) * h - oben, grau);
     if (schluss_) schluss_(c, double(zeilen_) * h - oben);

@@ -32,6 +32,11 @@ public:
 
     int zeilenhoehe() const; // text height of "M"
     int zeilen() const { return zeilen_; }
+    // With a current line: it is marked, Up and Down move it, Enter and a double click
+    // report it through `aktiviert`.
+    void mitAktuellerZeile(std::function<void(int)> aktiviert);
+    int aktuelleZeile() const { return aktuelle_; }
+    void aktuelleZeileSetzen(int n);
     // The lines the last paint drew, first and last (-1: none).
     int ersteGemalt() const { return ersteGemalt_; }
     int letzteGemalt() const { return letzteGemalt_; }
@@ -40,14 +45,19 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
     void bereichSetzen();
+    int zeileBei(int y) const;
 
     int zeilen_ = 0;
     Zeile zeile_;
     Schluss schluss_;
     int ersteGemalt_ = -1, letzteGemalt_ = -1;
+    int aktuelle_ = -1;
+    std::function<void(int)> aktiviert_;
 };
 
 // A list window of the evaluations: heads, the lines, and a print panel that asks for the

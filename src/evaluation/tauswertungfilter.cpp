@@ -136,6 +136,12 @@ void TAuswertungFilter::periodeSetzen() {
     Panel1->move(Panel1->x(), RadioGroup1->y() + 8 + (RadioGroup1->height() / 4) * index);
 }
 
+void TAuswertungFilter::DatumsartSperren(TDatumsart art) {
+    if (QAbstractButton* b = radios_->button(int(art))) b->setChecked(true);
+    periodeSetzen();
+    RadioGroup1->setEnabled(false);
+}
+
 void TAuswertungFilter::FilterSichtbarkeit(const std::array<bool, 7>& s) {
     Panel1->setVisible(s[0]);
     CheckBox1->setVisible(s[1]);

@@ -28,6 +28,8 @@ public:
     // Every control as it stands, hidden or not.
     TAuswertungsFilter gewaehlt() const;
     void FilterSetzen(const TAuswertungsFilter& f);
+    // Fixes the date kind: the radio group shows it and cannot be changed.
+    void DatumsartSperren(TDatumsart art);
 
     void accept() override;
 

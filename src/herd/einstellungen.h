@@ -36,6 +36,12 @@ struct Einstellungen {
     bool mitEinstall = false;
     bool mitVerkauf = false;
     QDate filterVon, filterBis; // the evaluation filter's last period (invalid: none yet)
+    // Service groups: weeks per group counted from a reference Monday, and the targets.
+    int gruppenrhythmus = 1;        // GRUPPENRHYTHMUS, 1 to 5
+    QDate gruppenstart{2024, 1, 1}; // GRUPPENSTART
+    double zielAbferkelrate = 90.0; // ZIELABFERKELRATE, percent
+    double zielLebend = 14.0;       // ZIELLEBEND, born alive per farrowed litter
+    double zielAbgesetzt = 12.0;    // ZIELABGESETZT, weaned per weaned litter
     // BESTANDSKARTE
     std::array<int, 5> item{5, 1, 2, 0, 0};
 };

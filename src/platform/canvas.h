@@ -26,6 +26,8 @@ public:
     virtual double pageWidth() const = 0;
     virtual double pageHeight() const = 0;
     virtual void newPage() = 0;
+    // Colour of the texts and lines that follow, as 0xRRGGBB; surfaces without colour ignore it.
+    virtual void setFarbe(std::uint32_t rgb) { (void)rgb; }
 };
 
 // Text ending at xEnde.

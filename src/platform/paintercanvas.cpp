@@ -42,6 +42,12 @@ void PainterCanvas::setPen(double breite, Linie art) {
     painter_.setPen(pen);
 }
 
+void PainterCanvas::setFarbe(std::uint32_t rgb) {
+    QPen pen = painter_.pen();
+    pen.setColor(QColor::fromRgb(QRgb(rgb)));
+    painter_.setPen(pen);
+}
+
 void PainterCanvas::fillRect(double x, double y, double w, double h, std::uint32_t rgb) {
     painter_.fillRect(QRectF(x, y, w, h), QColor::fromRgb(QRgb(rgb)));
 }

@@ -26,6 +26,7 @@ public:
     double pageWidth() const override { return width_; }
     double pageHeight() const override { return height_; }
     void newPage() override;
+    void setFarbe(std::uint32_t rgb) override;
 
 private:
     QPainter& painter_;

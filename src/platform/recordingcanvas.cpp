@@ -9,6 +9,7 @@ void RecordingCanvas::setFont(const QString& family, double pointSize, int style
 void RecordingCanvas::drawText(double x, double y, const QString& text) {
     Item it{Item::Text, x,      y,    x + textWidth(text), y + textHeight(), text, family_,
             pointSize_, style_, page_};
+    it.farbe = textFarbe_;
     items_.append(it);
 }
 

@@ -18,7 +18,7 @@ public:
         int page = 0;
         int linie = 0;           // pen style of lines and frames
         double breite = 0;       // pen width
-        std::uint32_t farbe = 0; // colour of a fill
+        std::uint32_t farbe = 0; // colour of a fill, or of a text
     };
 
     RecordingCanvas(double width, double height, double unitsPerPoint = 1.0)
@@ -35,6 +35,7 @@ public:
     double pageWidth() const override { return width_; }
     double pageHeight() const override { return height_; }
     void newPage() override;
+    void setFarbe(std::uint32_t rgb) override { textFarbe_ = rgb; }
 
     const QList<Item>& items() const { return items_; }
     QList<Item> texts() const;
@@ -47,6 +48,7 @@ private:
     int style_ = 0;
     int page_ = 0;
     int linie_ = Durchgezogen;
+    std::uint32_t textFarbe_ = 0;
     double breite_ = 0;
     QList<Item> items_;
 };

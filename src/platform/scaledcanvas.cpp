@@ -23,6 +23,10 @@ void ScaledCanvas::setPen(double breite, Linie art) {
     ziel_.setPen(breite * k_, art);
 }
 
+void ScaledCanvas::setFarbe(std::uint32_t rgb) {
+    ziel_.setFarbe(rgb);
+}
+
 void ScaledCanvas::fillRect(double x, double y, double w, double h, std::uint32_t rgb) {
     ziel_.fillRect(x * k_, y * k_, w * k_, h * k_, rgb);
 }

@@ -20,6 +20,7 @@ public:
     double pageWidth() const override;
     double pageHeight() const override;
     void newPage() override;
+    void setFarbe(std::uint32_t rgb) override;
 
 private:
     Canvas& ziel_;

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 #include <initializer_list>
 #include <span>
 #include <vector>
@@ -113,6 +114,27 @@ std::optional<int> nachGleich(const QString& v) {
     return alsInt(i >= 0 ? v.mid(i + 1) : v);
 }
 
+// The service groups: rhythm, reference Monday and targets.
+void belegwochenLesen(const Leser& l, Einstellungen& e) {
+    const Einstellungen init;
+    e.gruppenrhythmus = std::clamp(
+        l.ganz(kAuswertung, QStringLiteral("GRUPPENRHYTHMUS"), init.gruppenrhythmus), 1, 5);
+    const QDate start = alsDatum(l.text(kAuswertung, QStringLiteral("GRUPPENSTART"), {}));
+    e.gruppenstart = start.isValid() ? start : init.gruppenstart;
+    e.zielAbferkelrate =
+        l.real(kAuswertung, QStringLiteral("ZIELABFERKELRATE"), init.zielAbferkelrate);
+    e.zielLebend = l.real(kAuswertung, QStringLiteral("ZIELLEBEND"), init.zielLebend);
+    e.zielAbgesetzt = l.real(kAuswertung, QStringLiteral("ZIELABGESETZT"), init.zielAbgesetzt);
+}
+
+void belegwochenSchreiben(const Einstellungen& e, IniDatei& s) {
+    s.setzen(kAuswertung, QStringLiteral("GRUPPENRHYTHMUS"), QString::number(e.gruppenrhythmus));
+    s.setzen(kAuswertung, QStringLiteral("GRUPPENSTART"), datumText(e.gruppenstart));
+    s.setzen(kAuswertung, QStringLiteral("ZIELABFERKELRATE"), realText(e.zielAbferkelrate));
+    s.setzen(kAuswertung, QStringLiteral("ZIELLEBEND"), realText(e.zielLebend));
+    s.setzen(kAuswertung, QStringLiteral("ZIELABGESETZT"), realText(e.zielAbgesetzt));
+}
+
 } // namespace
 
 namespace einstellungen {
@@ -147,6 +169,7 @@ void ausStore(const IniDatei& store, Einstellungen& e, QString& datenpfad,
     e.mitVerkauf = l.logisch(kAuswertung, QStringLiteral("MITVERKAUF"), false);
     e.filterVon = alsDatum(l.text(kAuswertung, QStringLiteral("FILTERVON"), {}));
     e.filterBis = alsDatum(l.text(kAuswertung, QStringLiteral("FILTERBIS"), {}));
+    belegwochenLesen(l, e);
     for (int i = 0; i < 5; ++i)
         e.item[std::size_t(i)] =
             l.ganz(kKarte, QStringLiteral("ITEM%1").arg(i + 1), init.item[std::size_t(i)]);
@@ -203,6 +226,7 @@ void inStore(const Einstellungen& e, IniDatei& s) {
     s.setzen(kAuswertung, QStringLiteral("MITKOMMENTAR"), einsNull(e.mitKommentar));
     s.setzen(kAuswertung, QStringLiteral("FILTERVON"), datumText(e.filterVon));
     s.setzen(kAuswertung, QStringLiteral("FILTERBIS"), datumText(e.filterBis));
+    belegwochenSchreiben(e, s);
     for (int i = 0; i < 5; ++i)
         s.setzen(kKarte, QStringLiteral("ITEM%1").arg(i + 1),
                  QString::number(e.item[std::size_t(i)]));

@@ -44,6 +44,7 @@ constexpr std::array kTabelle{
     Zeile{810, "futterkomponente.html"},
     Zeile{1000, "notizen.html"},
     Zeile{1001, "rechner.html"},
+    Zeile{370, "belegwochen.html"},
 };
 
 } // namespace

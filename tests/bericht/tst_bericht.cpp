@@ -3,6 +3,7 @@
 #include "evaluation/auswertung.h"
 #include "evaluation/tabsetzen.h"
 #include "evaluation/tauswertung.h"
+#include "evaluation/tbelegwochen.h"
 #include "evaluation/tsaubewegung.h"
 #include "feed/futterdateien.h"
 #include "herd/hilfslisten.h"
@@ -260,7 +261,8 @@ private slots:
     // The tool's CSV is byte for byte what the window exports.
     void wieFenster_data() {
         QTest::addColumn<QString>("bericht");
-        for (const char* b : {"arbeitsplan", "auswahl", "sau", "bewegungen", "ferkelbuch"})
+        for (const char* b :
+             {"arbeitsplan", "auswahl", "sau", "bewegungen", "ferkelbuch", "belegwochen"})
             QTest::newRow(b) << QString::fromLatin1(b);
     }
     void wieFenster() {
@@ -290,6 +292,12 @@ private slots:
             w.SauAuswerten(2);
             QVERIFY(w.csvSpeichern(fenster));
             args = woerter("auswertung --sau") << t.ctx.Sauenliste[2].rec.SauNr();
+        } else if (bericht == QLatin1String("belegwochen")) {
+            // The window's preset period: the last 26 weeks.
+            TBelegwochen w(t.ctx);
+            w.Auswerten(BelegwochenVorgabe(kHeute, Gruppenraster()));
+            QVERIFY(w.gruppen().size() >= 20);
+            QVERIFY(w.CsvSpeichern(fenster));
         } else if (bericht == QLatin1String("bewegungen")) {
             TSaubewegung w(t.ctx);
             w.show(); // the list is built when it is first shown

@@ -1,0 +1,265 @@
+// Service groups: group edges (Sunday and Monday, week 53, a rhythm across a year end), open
+// groups, returns, gilts, filters, the cross-check against the herd evaluation, the printout
+// with its chart, the table and the stored settings.
+
+#include "auswertungtesthilfe.h"
+#include "evaluation/belegwochen.h"
+#include "evaluation/belegwochenchart.h"
+#include "evaluation/belegwochenlayout.h"
+#include "platform/csvwriter.h"
+#include "platform/inidatei.h"
+#include "platform/recordingcanvas.h"
+#include "programm/einstellungenspeicher.h"
+
+#include <QTest>
+
+namespace {
+
+// Days after 1.1.2020 (the builders' day 0) of a calendar date.
+int T(int tag, int monat, int jahr) {
+    return int(QDate(2020, 1, 1).daysTo(QDate(jahr, monat, tag)));
+}
+
+std::vector<TBelegwoche> Bilden(const Herde& herde, const TAuswertungsFilter& f = AllesFilter(),
+                                int rhythmus = 1, QDate heute = QDate(2035, 1, 1)) {
+    Belegwochenrahmen r{Gruppenraster(rhythmus), 115, heute, {}};
+    return BelegwochenBilden(herde, Auswertungskopie(herde, true), f, r);
+}
+
+QStringList Namen(const std::vector<TBelegwoche>& g) {
+    QStringList n;
+    for (const TBelegwoche& w : g)
+        n << w.name;
+    return n;
+}
+
+} // namespace
+
+class TstBelegwochen : public QObject {
+    Q_OBJECT
+private slots:
+    // The name of the group a mating day falls in, by rhythm.
+    void gruppenKanten_data() {
+        QTest::addColumn<int>("rhythmus");
+        QTest::addColumn<QDate>("tag");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Sonntag") << 1 << QDate(2024, 3, 17) << "KW 11/24";
+        QTest::newRow("Montag danach") << 1 << QDate(2024, 3, 18) << "KW 12/24";
+        QTest::newRow("Woche 53") << 1 << QDate(2020, 12, 31) << "KW 53/20";
+        QTest::newRow("Woche 53 im neuen Jahr") << 1 << QDate(2021, 1, 3) << "KW 53/20";
+        QTest::newRow("erste Woche") << 1 << QDate(2021, 1, 4) << "KW 01/21";
+        QTest::newRow("3 Wochen über Jahresende") << 3 << QDate(2025, 1, 8) << "KW 52/24–02/25";
+        QTest::newRow("3 Wochen vor dem Bezug") << 3 << QDate(2023, 12, 31) << "KW 50–52/23";
+        QTest::newRow("3 Wochen am Bezug") << 3 << QDate(2024, 1, 1) << "KW 01–03/24";
+        QTest::newRow("Rhythmus begrenzt") << 9 << QDate(2024, 2, 5) << "KW 06–10/24";
+    }
+    void gruppenKanten() {
+        QFETCH(int, rhythmus);
+        QFETCH(QDate, tag);
+        QFETCH(QString, name);
+        const Gruppenraster r(rhythmus);
+        QCOMPARE(r.name(r.gruppe(tag)), name);
+        QVERIFY(r.anfang(r.gruppe(tag)) <= tag && tag <= r.ende(r.gruppe(tag)));
+    }
+
+    // Litters mated on a Sunday and the next Monday fall in two groups, newest first; a third
+    // on the Monday after that week's Sunday joins the second.
+    void sonntagUndMontag() {
+        const Herde herde{Sau1("1", 0, {Wurf(1, T(17, 3, 2024))}),
+                          Sau1("2", 0, {Wurf(1, T(18, 3, 2024))}),
+                          Sau1("3", 0, {Wurf(1, T(24, 3, 2024))})};
+        const auto g = Bilden(herde);
+        QCOMPARE(Namen(g), QStringList({"KW 12/24", "KW 11/24"}));
+        QCOMPARE(g[0].belegt(), 2);
+        QCOMPARE(g[0].sauen, std::vector<int>({1, 2}));
+    }
+
+    // A group stays open until the day Tragezeit + 7 after the last mating has passed.
+    void offenBisTragezeitPlusSieben_data() {
+        QTest::addColumn<int>("nachBelegen");
+        QTest::addColumn<bool>("offen");
+        QTest::newRow("am Tag") << 115 + 7 << true;
+        QTest::newRow("Tag danach") << 115 + 8 << false;
+    }
+    void offenBisTragezeitPlusSieben() {
+        QFETCH(int, nachBelegen);
+        QFETCH(bool, offen);
+        TWurfRec offenerWurf = Wurf(1, 10);
+        offenerWurf.setBelegen(2, Tag(30)); // the last mating counts
+        const Herde herde{Sau1("1", 0, {offenerWurf}),
+                          Sau1("2", 0, {Wurf(1, 11, 126, 150, 12, 1)})};
+        const auto g = Bilden(herde, AllesFilter(), 1, QDate(2020, 1, 1).addDays(30 + nachBelegen));
+        QCOMPARE(g.size(), std::size_t(1));
+        QCOMPARE(g[0].offen, offen);
+        const auto zellen = BelegwochenZellen(g[0], {});
+        QCOMPARE(zellen[6].text, offen ? QStringLiteral("offen") : QStringLiteral("50,0"));
+        QCOMPARE(zellen[6].warnung, !offen);
+        QCOMPARE(zellen[11].text.isEmpty(), !offen);
+    }
+
+    // Returns count litters with a second and with a third mating; first litters are gilts'.
+    void umrauscherUndJungsauen() {
+        TWurfRec dreimal = Wurf(1, 5);
+        dreimal.setBelegen(2, Tag(26));
+        dreimal.setBelegen(3, Tag(47));
+        TWurfRec zweimal = Wurf(3, 6);
+        zweimal.setBelegen(2, Tag(27));
+        const Herde herde{Sau1("J", 0, {dreimal}),
+                          Sau1("S", 0, {Wurf(1, 0, 115, 140), Wurf(2, 160, 275, 300), zweimal})};
+        auto g = Bilden(herde, AllesFilter(), 1, QDate(2030, 1, 1));
+        QCOMPARE(Namen(g), QStringList({"KW 24/20", "KW 02/20", "KW 01/20"}));
+        const TBelegwoche& w = g[1];
+        QCOMPARE(w.belegt(), 2);
+        QCOMPARE(w.jungsauen, 1);
+        QCOMPARE(int(w.summe.ZweitBelegungen), 2);
+        QCOMPARE(int(w.summe.DrittBelegungen), 1);
+        QCOMPARE(w.abgeferkelt, 0);
+    }
+
+    // Filters leave groups out or smaller; the period is the first mating's.
+    void filter_data() {
+        QTest::addColumn<QString>("herkunft");
+        QTest::addColumn<QString>("eber");
+        QTest::addColumn<int>("von");
+        QTest::addColumn<QStringList>("namen");
+        QTest::addColumn<int>("belegt");
+        QTest::newRow("alles") << ""
+                               << "" << 0 << QStringList{"KW 06/20", "KW 05/20", "KW 01/20"} << 2;
+        QTest::newRow("Herkunft leert eine Gruppe")
+            << "B"
+            << "" << 0 << QStringList{"KW 06/20", "KW 01/20"} << 1;
+        QTest::newRow("unbekannte Herkunft") << "X"
+                                             << "" << 0 << QStringList{} << 0;
+        QTest::newRow("Eber des letzten Belegens") << ""
+                                                   << "Zeus" << 0 << QStringList{"KW 01/20"} << 1;
+        QTest::newRow("Zeitraum nach erstem Belegen")
+            << ""
+            << "" << 2 << QStringList{"KW 06/20", "KW 05/20"} << 1;
+    }
+    void filter() {
+        QFETCH(QString, herkunft);
+        QFETCH(QString, eber);
+        QFETCH(int, von);
+        QFETCH(QStringList, namen);
+        QFETCH(int, belegt);
+        Sau a = Sau1("A", 0, {Wurf(1, 0), Wurf(2, 28)});
+        a.rec.setHerkunft(QStringLiteral("A"));
+        // First mated in week 1, returned in week 3: it stays in week 1's group.
+        TWurfRec umrauscher = Wurf(1, 1);
+        umrauscher.setBelegen(2, Tag(15));
+        umrauscher.setEber(2, "Zeus");
+        Sau b = Sau1("B", 0, {umrauscher, Wurf(2, 35)});
+        b.rec.setHerkunft(QStringLiteral("B"));
+        TAuswertungsFilter f = AllesFilter();
+        f.HerkunftFilter = herkunft;
+        f.EberFilter = eber;
+        f.Von = Tag(von);
+        const auto g = Bilden({a, b}, f);
+        QCOMPARE(Namen(g), namen);
+        if (!g.empty()) QCOMPARE(g.back().belegt(), belegt);
+    }
+
+    // A group's sums are those of the herd evaluation "Auswahl" over the same litters.
+    void wieAuswertungAuswahl() {
+        Herde herde;
+        for (int i = 0; i < 6; ++i) {
+            TWurfRec w = Wurf(1 + i % 3, 7 + i % 5, 122 + i, 150 + i, 10 + i, i % 3);
+            if (i % 2) Verluste(w, {{"erdrückt", 2}, {"schwach", 5}});
+            w.setAusgleich(std::int8_t(i % 3 - 1));
+            if (i == 4) w.setBelegen(2, Tag(30));
+            herde.push_back(Sau1(QString::number(i), 0, {w}));
+        }
+        const auto g = Bilden(herde);
+        QCOMPARE(g.size(), std::size_t(1));
+        TAuswertungsFilter woche = AllesFilter();
+        woche.Von = Tag(6);
+        woche.Bis = Tag(40);
+        const TKennzahlen a = Auswerten(herde, amAuswahl, woche);
+        const TKennzahlen& s = g[0].summe;
+        QCOMPARE(s.ErstBelegungen, a.ErstBelegungen);
+        QCOMPARE(s.ZweitBelegungen, a.ZweitBelegungen);
+        QCOMPARE(s.Geborene, a.Geborene);
+        QCOMPARE(s.Todgeborene, a.Todgeborene);
+        QCOMPARE(s.Abgesetzte, a.Abgesetzte);
+        QCOMPARE(s.Wuerfe, a.Wuerfe);
+        QCOMPARE(s.AusfaelleAnzahl, a.AusfaelleAnzahl);
+        QCOMPARE(s.AusgleichZu - s.AusgleichAb, a.AusgleichZu - a.AusgleichAb);
+        QCOMPARE(s.Sauen, a.Sauen);
+        const Belegwochenwerte v = BelegwochenWerte(g[0]);
+        QCOMPARE(v.lebend, double(a.Geborene - a.Todgeborene) / 6);
+        QCOMPARE(v.abgesetzt, double(a.Abgesetzte) / a.Wuerfe);
+    }
+
+    // Heads on every page, the chart on the last page only, figures below target in the
+    // warning colour, below-target bars filled with it.
+    void druckMitDiagramm() {
+        Herde herde;
+        for (int i = 0; i < 40; ++i)
+            herde.push_back(Sau1(QString::number(i), 0,
+                                 {Wurf(1, 7 * i, 7 * i + 115, 7 * i + 140, i % 2 ? 16 : 11)}));
+        const auto g = Bilden(herde);
+        QCOMPARE(g.size(), std::size_t(40));
+        RecordingCanvas c(800, 420);
+        QVERIFY(BelegwochenDrucken(c, g, 1, 40, QStringLiteral("Belegen"), {}, bwLebend,
+                                   QStringLiteral("Arial")));
+        QCOMPARE(c.pageCount(), 3);
+        const QString titel = QStringLiteral("lebend geboren je Wurf je Gruppe   Ziel 14,0");
+        int warnungen = 0, rot = 0;
+        // The groups fill two pages; the chart has no room left on the second.
+        for (int p = 0; p < c.pageCount(); ++p) {
+            const QStringList t = texte(c, p);
+            const bool letzte = p + 1 == c.pageCount();
+            QCOMPARE(t.contains(QStringLiteral("Seite: %1").arg(p + 1, 2)), !letzte);
+            QCOMPARE(t.contains(QStringLiteral("belegt")), !letzte);
+            QCOMPARE(t.contains(titel), letzte);
+        }
+        for (const auto& it : c.items()) {
+            if (it.kind == RecordingCanvas::Item::Text && it.farbe == kWarnfarbe) {
+                ++warnungen;
+                QCOMPARE(it.text, QStringLiteral("11,0"));
+            }
+            if (it.kind == RecordingCanvas::Item::Fill && it.farbe == kWarnfarbe) ++rot;
+        }
+        QCOMPARE(warnungen, 40); // 20 groups of 11 miss both targets
+        QCOMPARE(rot, 20);
+    }
+
+    // One table line per group: numbers and units apart, dates as dates.
+    void tabelle() {
+        const Herde herde{
+            Sau1("1", 0, {Wurf(1, T(6, 1, 2020), T(1, 5, 2020), T(29, 5, 2020), 13, 1)}),
+            Sau1("2", 0, {Wurf(1, T(7, 1, 2020))})};
+        const QString csv = QString::fromUtf8(BelegwochenAlsCsv(Bilden(herde), {}).bytes().mid(3));
+        const QStringList z = csv.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(z.size(), 2);
+        QVERIFY(z[0].startsWith(QStringLiteral("Gruppe;belegt;davon JS;Umr. 1 mal;Umr. 2 mal;"
+                                               "abgeferkelt;Abferkelrate %;Einheit;")));
+        QCOMPARE(z[1], QStringLiteral("KW 02/20;2;2;0;0;1;50,0;%;12,0;1,0;12,0;0,0;%;;;"
+                                      "29.05.2020;29.05.2020"));
+    }
+
+    // The settings of the groups are stored and read back; a rhythm out of range is held.
+    void einstellungenGespeichert() {
+        Einstellungen e;
+        e.gruppenrhythmus = 3;
+        e.gruppenstart = QDate(2023, 1, 2);
+        e.zielAbferkelrate = 87.5;
+        e.zielLebend = 15.2;
+        IniDatei store;
+        einstellungen::inStore(e, store);
+        Einstellungen zurueck;
+        QString pfad;
+        einstellungen::ausStore(store, zurueck, pfad, {});
+        QCOMPARE(zurueck.gruppenrhythmus, 3);
+        QCOMPARE(zurueck.gruppenstart, QDate(2023, 1, 2));
+        QCOMPARE(zurueck.zielAbferkelrate, 87.5);
+        QCOMPARE(zurueck.zielLebend, 15.2);
+        QCOMPARE(zurueck.zielAbgesetzt, 12.0);
+        store.setzen(QStringLiteral("AUSWERTUNG"), QStringLiteral("GRUPPENRHYTHMUS"), "9");
+        einstellungen::ausStore(store, zurueck, pfad, {});
+        QCOMPARE(zurueck.gruppenrhythmus, 5);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstBelegwochen)
+#include "tst_kern_belegwochen.moc"
