@@ -109,7 +109,7 @@ std::vector<TBelegwoche> BelegwochenBilden(const Herde& herde, const Auswertungs
         const auto wuerfe = kopie.wuerfe(s);
         for (int i = 0; i < int(wuerfe.size()); ++i) {
             const KopieWurf& w = wuerfe[std::size_t(i)];
-            const TKurzDatum erste = w.Belegen[0];
+            const TKurzDatum erste = w.Belegen(1);
             if (!erste.vorhanden() || !DatumZwischen(filter.Von, erste, filter.Bis)) continue;
             if (!WurfImFilter(f, kopie, s, i)) continue;
             const std::size_t gi = gruppeDesTages(erste, rahmen.raster, nachTag, index, gruppen);
@@ -118,12 +118,12 @@ std::vector<TBelegwoche> BelegwochenBilden(const Herde& herde, const Auswertungs
             WurfZahlenAddieren(f, kopie, s, i, g.summe, amAuswahl, rahmen.einstellungen);
             if (w.WurfNr == 1) ++g.jungsauen;
             if (g.sauen.empty() || g.sauen.back() != s) g.sauen.push_back(s);
-            if (w.gefarrowed())
+            if (w.abgeferkelt())
                 ++g.abgeferkelt;
             else
                 nochOffen(g, herde[std::size_t(s)].wuerfe[std::size_t(w.herdenIndex)], rahmen,
                           heute);
-            if (w.Absetzen.vorhanden()) erweitern(g.absetzenVon, g.absetzenBis, w.Absetzen);
+            if (w.Absetzen().vorhanden()) erweitern(g.absetzenVon, g.absetzenBis, w.Absetzen());
         }
     }
     std::sort(gruppen.begin(), gruppen.end(),
