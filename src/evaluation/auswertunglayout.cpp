@@ -5,7 +5,7 @@
 #include "platform/canvas.h"
 #include "platform/seitenlauf.h"
 
-#include <cmath>
+#include <algorithm>
 
 const char* const kNichtAusgewertet =
     "Dieser Wurf wird nicht ausgewertet (säugend, verworfen oder ganz tot geboren).";
@@ -13,7 +13,7 @@ const char* const kNichtAusgewertet =
 namespace {
 
 int gerundet(double v) {
-    return int(std::lround(v));
+    return Seitenlauf::gerundet(v);
 }
 
 void rechts(Canvas& c, double xEnde, double y, const QString& s) {
