@@ -3,7 +3,7 @@
 #include "herd/kurzdatum.h"
 #include "herd/saustatus.h"
 #include "platform/canvas.h"
-#include "platform/seitenhelfer.h"
+#include "platform/seitenlauf.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -11,7 +11,7 @@
 namespace {
 
 int gerundet(double v) {
-    return Seitenhelfer::gerundet(v);
+    return Seitenlauf::gerundet(v);
 }
 
 QString zahl(int v) {
@@ -39,11 +39,11 @@ class Karte {
 public:
     Karte(Canvas& c, const TSauRec& sau, const std::vector<TWurfRec>& wuerfe,
           const Einstellungen& e, int tragezeit)
-        : c_(c), seiten_(c, 84), sau_(sau), wuerfe_(wuerfe), e_(e), tragezeit_(tragezeit) {
+        : c_(c), seiten_(c, 84, 1.25), sau_(sau), wuerfe_(wuerfe), e_(e), tragezeit_(tragezeit) {
         schrift(12);
         seiten_.zeilenhoeheNeu();
-        U = seiten_.U();
-        H = seiten_.H();
+        U = seiten_.einheit();
+        H = int(seiten_.zeilenhoehe());
         aktuell_ = AktuellerWurf(wuerfe_);
     }
 
@@ -82,11 +82,11 @@ private:
 
     // Nothing is drawn below the foot of the page; a text must also end on the paper.
     void text(double x, int y, const QString& s) {
-        if (s.isEmpty() || seiten_.ueberFuss(y) || y + c_.textHeight() > c_.pageHeight()) return;
+        if (s.isEmpty() || !seiten_.aufSeite(y)) return;
         c_.drawText(x, y, s);
     }
     void rechts(int xEnde, int y, const QString& s) {
-        if (s.isEmpty() || seiten_.ueberFuss(y) || y + c_.textHeight() > c_.pageHeight()) return;
+        if (s.isEmpty() || !seiten_.aufSeite(y)) return;
         seiten_.rechts(xEnde, y, s);
     }
     void kursiv(int x, int y, const QString& s) {
@@ -265,17 +265,17 @@ private:
         linie(y_ - H + hoeheM());
     }
 
-    // Ruled lines for handwritten notes down to the foot.
+    // Ruled lines for handwritten notes down to one pitch above the foot.
     void linien() {
         y_ += H;
-        while (y_ < c_.pageHeight() - 4 * H) {
+        while (y_ < seiten_.fuss() - H) {
             linie(y_ - H);
             y_ += 2 * H;
         }
     }
 
     Canvas& c_;
-    Seitenhelfer seiten_;
+    Seitenlauf seiten_;
     const TSauRec& sau_;
     const std::vector<TWurfRec>& wuerfe_;
     const Einstellungen& e_;

@@ -3,8 +3,9 @@
 #include "herd/kurzdatum.h"
 #include "herd/saustatus.h"
 #include "platform/canvas.h"
+#include "platform/seitenlauf.h"
 
-#include <cmath>
+#include <algorithm>
 
 const char* const kNichtAusgewertet =
     "Dieser Wurf wird nicht ausgewertet (säugend, verworfen oder ganz tot geboren).";
@@ -12,7 +13,7 @@ const char* const kNichtAusgewertet =
 namespace {
 
 int gerundet(double v) {
-    return int(std::lround(v));
+    return Seitenlauf::gerundet(v);
 }
 
 void rechts(Canvas& c, double xEnde, double y, const QString& s) {
@@ -68,7 +69,7 @@ QString sauNr(const TAuswertungsStand& st, const Auswertungskopie& kopie) {
 } // namespace
 
 int Zeilenhoehe(const Canvas& c) {
-    return std::max(1, gerundet(c.textHeight() * 1.25));
+    return Seitenlauf::zeilenhoeheVon(c, 1.25);
 }
 
 int AngezeigteWurfNr(const TAuswertungsStand& st, const Auswertungskopie& kopie) {
@@ -120,16 +121,17 @@ KennzahlPane KennzahlenZeichnen(Canvas& c, const std::vector<KennzahlZeile>& zei
 
 namespace {
 
-// The printout, u = page width div 80; a new page when a line would pass the foot.
+// The printout, u = page width div 80, lines one text height apart; a new page when a block
+// would pass the foot.
 class Druck {
 public:
     Druck(Canvas& c, const TAuswertungsStand& st, const Auswertungskopie& kopie,
           const Einstellungen& e)
-        : c_(c), st_(st), kopie_(kopie), e_(e) {
+        : c_(c), st_(st), kopie_(kopie), e_(e), seiten_(c, 80, 1.0) {
         schrift(12);
-        u_ = double(int(c_.pageWidth()) / 80);
-        h_ = std::max(1, gerundet(c_.textHeight()));
-        fuss_ = c_.pageHeight() - 3 * h_;
+        seiten_.zeilenhoeheNeu();
+        u_ = seiten_.einheit();
+        h_ = int(seiten_.zeilenhoehe());
     }
 
     void drucken() {
@@ -161,12 +163,7 @@ private:
     void schrift(double pt) { c_.setFont(e_.printerFont, pt); }
     void linie(double x1, double x2) { c_.drawLine(x1, y_, x2, y_); }
     // Starts a new page when `hoehe` more would pass the foot.
-    bool platz(double hoehe) {
-        if (y_ + hoehe <= fuss_) return false;
-        c_.newPage();
-        y_ = 3 * h_;
-        return true;
-    }
+    bool platz(double hoehe) { return seiten_.platz(y_, hoehe); }
 
     void kopf() {
         QString titel = QStringLiteral("Auswertung ");
@@ -264,9 +261,9 @@ private:
     const TAuswertungsStand& st_;
     const Auswertungskopie& kopie_;
     const Einstellungen& e_;
+    Seitenlauf seiten_;
     double u_ = 1;
     int h_ = 1;
-    double fuss_ = 0;
     double y_ = 0;
 };
 

@@ -4,9 +4,7 @@
 #include "herd/numformat.h"
 #include "platform/canvas.h"
 #include "platform/csvwriter.h"
-
-#include <algorithm>
-#include <cmath>
+#include "platform/seitenlauf.h"
 
 QString FutterZahl(double v, int nachkomma) {
     return numformat::zahl(v, nachkomma);
@@ -22,8 +20,10 @@ class Druck {
 public:
     Druck(Canvas& c, const QString& schrift) : c_(c), schrift_(schrift) {
         c_.setFont(schrift_, 12);
-        u_ = std::max(1, int(c_.pageWidth()) / 120);
-        h_ = std::max(1.0, std::round(1.2 * c_.textHeight()));
+        // One page: the mix has room for a fixed number of entries.
+        const Seitenlauf seiten(c_, 120, 1.2);
+        u_ = seiten.einheit();
+        h_ = seiten.zeilenhoehe();
     }
 
     void rechts(double x, double y, const QString& t) { c_.drawText(x - c_.textWidth(t), y, t); }

@@ -2,7 +2,7 @@
 
 #include "plan/arbeitsplan.h"
 #include "platform/canvas.h"
-#include "platform/seitenhelfer.h"
+#include "platform/seitenlauf.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -21,10 +21,10 @@ class Druck {
 public:
     Druck(Canvas& c, const Arbeitsplan& plan, const QString& schrift, bool mitNotiz)
         : c_(c), plan_(plan), titel_(plan.titel()), schrift_(schrift), mitNotiz_(mitNotiz),
-          s_(c, 135) {
+          s_(c, 135, 1.25) {
         c_.setFont(schrift_, 12);
         s_.zeilenhoeheNeu();
-        U = s_.U();
+        U = s_.einheit();
         pad_ = U / 4;
         h_ = c_.textHeight();
         rechts_ = c_.pageWidth() - 3 * U;
@@ -32,8 +32,8 @@ public:
     }
 
     void drucken() {
-        double y = s_.beginnen([this](Seitenhelfer&) { return kopf(); });
-        const double P = s_.H();
+        double y = s_.beginnen([this](Seitenlauf&) { return kopf(); });
+        const double P = s_.zeilenhoehe();
         for (std::size_t i = 0; i < plan_.zeilen.size(); ++i) {
             y = s_.zeile(y);
             const TArbeitsplanZeile& z = plan_.zeilen[i];
@@ -81,7 +81,7 @@ private:
         fest(plan_.mitTage, Arbeitsplan::spTag, 4.0 * U, true);
         fest(plan_.mitStall, Arbeitsplan::spStall, 14.0 * U, false);
         // Seven equal day columns up to the right edge of the head box.
-        const double tag = Seitenhelfer::gerundet((rechts_ - x) / 7);
+        const double tag = Seitenlauf::gerundet((rechts_ - x) / 7);
         for (int j = 0; j < 7; ++j)
             spalten_.push_back({Arbeitsplan::spTag0 + j, x + j * tag, tag, false});
         tagKopfEinpassen(tag - 2 * pad_);
@@ -144,12 +144,12 @@ private:
     }
 
     void zeile(const TArbeitsplanZeile& z, double y) {
-        senkrechte(y, y + s_.H());
+        senkrechte(y, y + s_.zeilenhoehe());
         for (const Druckspalte& s : spalten_) {
             const QString text = plan_.zelle(z, s.art, true);
             if (text.isEmpty()) continue;
             if (s.art == Arbeitsplan::spSau) {
-                const double x = Seitenhelfer::gerundet(4.5 * U);
+                const double x = Seitenlauf::gerundet(4.5 * U);
                 c_.drawText(x, y, Eingepasst(c_, text, s.x + s.breite - pad_ - x));
             } else if (s.rechts) {
                 s_.rechts(s.x + s.breite - pad_, y, text);
@@ -163,7 +163,7 @@ private:
     const Arbeitsplan& plan_;
     QString titel_, schrift_;
     bool mitNotiz_;
-    Seitenhelfer s_;
+    Seitenlauf s_;
     int U = 1;
     int pad_ = 0;
     double h_ = 1, rechts_ = 0;
