@@ -1,6 +1,7 @@
 #include "teinstellungen.h"
 #include "controls/dialogknoepfe.h"
 
+#include "app/pruefungseite.h"
 #include "app/schnellhilfe.h"
 #include "controls/enteralstab.h"
 #include "controls/tnumedit.h"
@@ -64,6 +65,8 @@ TEinstellungen::TEinstellungen(AppContext& ctx, QWidget* parent) : QDialog(paren
     seiten_->addTab(seiteBestandskarte(), QStringLiteral("&Bestandskarte"));
     seiten_->addTab(seiteDatenverzeichnis(), QStringLiteral("&Datenverzeichnis"));
     seiten_->addTab(seiteWaehrung(), QStringLiteral("&Währung"));
+    pruefung_ = new PruefungSeite(ctx_.messages(), ctx_.einstellungen.waehrung);
+    seiten_->addTab(pruefung_, QStringLiteral("&Prüfung"));
     connect(seiten_, &QTabWidget::currentChanged, this, &TEinstellungen::seiteGewechselt);
 
     QDialogButtonBox* buttons = DialogKnoepfe(this);
@@ -415,6 +418,7 @@ void TEinstellungen::WerteLaden() {
         if (!gedruckt.contains(nr)) ListKomponenten->addItem(komponente(nr));
 
     EditPfad->setText(PfadMitTrenner(ctx_.Datenpfad));
+    pruefung_->laden(e);
 }
 
 void TEinstellungen::WerteUebernehmen() {
@@ -455,4 +459,5 @@ void TEinstellungen::WerteUebernehmen() {
                         ? ListAusdruck->item(int(i))->data(Qt::UserRole).toInt()
                         : 0;
     EditPfad->setText(PfadMitTrenner(EditPfad->text()));
+    pruefung_->uebernehmen(e);
 }

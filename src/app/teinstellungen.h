@@ -15,6 +15,7 @@ class QTabWidget;
 class QTreeView;
 class QWidget;
 class TNumEdit;
+class PruefungSeite;
 
 // "Einstellungen": the user's settings on six pages. WerteLaden fills the controls from the
 // context's settings, WerteUebernehmen takes them back (called by OK).
@@ -72,4 +73,5 @@ private:
     QCheckBox* CheckBoxEuro = nullptr;
     QLineEdit* EuroView = nullptr;
     QMetaObject::Connection fokusVerbindung_;
+    PruefungSeite* pruefung_ = nullptr;
 };

@@ -17,6 +17,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -89,8 +90,59 @@ void Listenflaeche::resizeEvent(QResizeEvent* e) {
     bereichSetzen();
 }
 
+void Listenflaeche::setAktuelle(int n) {
+    aktuelle_ = zeilen_ > 0 ? std::clamp(n, 0, zeilen_ - 1) : -1;
+    if (aktuelle_ >= 0) {
+        // Scroll the line into view.
+        const int h = zeilenhoehe();
+        QScrollBar* bar = verticalScrollBar();
+        if (aktuelle_ * h < bar->value()) bar->setValue(aktuelle_ * h);
+        if ((aktuelle_ + 1) * h > bar->value() + viewport()->height())
+            bar->setValue((aktuelle_ + 1) * h - viewport()->height());
+    }
+    viewport()->update();
+}
+
+int Listenflaeche::zeileBei(int y) const {
+    const int n = (y + verticalScrollBar()->value()) / zeilenhoehe();
+    return n >= 0 && n < zeilen_ ? n : -1;
+}
+
+void Listenflaeche::mousePressEvent(QMouseEvent* e) {
+    if (waehlbar_ && zeileBei(int(e->position().y())) >= 0)
+        setAktuelle(zeileBei(int(e->position().y())));
+    QAbstractScrollArea::mousePressEvent(e);
+}
+
+void Listenflaeche::mouseDoubleClickEvent(QMouseEvent* e) {
+    const int n = zeileBei(int(e->position().y()));
+    if (waehlbar_ && n >= 0) {
+        setAktuelle(n);
+        emit geoeffnet(n);
+        return;
+    }
+    QAbstractScrollArea::mouseDoubleClickEvent(e);
+}
+
 void Listenflaeche::keyPressEvent(QKeyEvent* e) {
     QScrollBar* bar = verticalScrollBar();
+    if (waehlbar_ && zeilen_ > 0) {
+        switch (e->key()) {
+        case Qt::Key_Up:
+            setAktuelle(aktuelle_ - 1);
+            return;
+        case Qt::Key_Down:
+            setAktuelle(aktuelle_ + 1);
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (aktuelle_ < 0) setAktuelle(0);
+            emit geoeffnet(aktuelle_);
+            return;
+        default:
+            break;
+        }
+    }
     if (e->key() == Qt::Key_Home)
         bar->setValue(bar->minimum());
     else if (e->key() == Qt::Key_End)
@@ -112,6 +164,9 @@ void Listenflaeche::paintEvent(QPaintEvent*) {
     auto grau = [&p, &text](bool an) { p.setPen(an ? QColor(kGrau) : text); };
     ersteGemalt_ = erste <= letzte ? erste : -1;
     letzteGemalt_ = erste <= letzte ? letzte : -1;
+    if (waehlbar_ && aktuelle_ >= erste && aktuelle_ <= letzte)
+        p.fillRect(0, aktuelle_ * h - oben, viewport()->width(), h,
+                   palette().color(hasFocus() ? QPalette::Highlight : QPalette::Midlight));
     for (int n = erste; n <= letzte && zeile_; ++n)
         zeile_(c, n, double(n) * h - oben, grau);
     if (schluss_) schluss_(c, double(zeilen_) * h - oben);

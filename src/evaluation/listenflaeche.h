@@ -32,17 +32,31 @@ public:
 
     int zeilenhoehe() const; // text height of "M"
     int zeilen() const { return zeilen_; }
+    // Lines that can be chosen: a click or Up and Down make a line current, Enter and a
+    // double click open it.
+    void setWaehlbar(bool an) { waehlbar_ = an; }
+    int aktuelle() const { return aktuelle_; }
+    void setAktuelle(int n);
+
     // The lines the last paint drew, first and last (-1: none).
     int ersteGemalt() const { return ersteGemalt_; }
     int letzteGemalt() const { return letzteGemalt_; }
+
+signals:
+    void geoeffnet(int n);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
     void bereichSetzen();
+    int zeileBei(int y) const;
+    bool waehlbar_ = false;
+    int aktuelle_ = -1;
 
     int zeilen_ = 0;
     Zeile zeile_;

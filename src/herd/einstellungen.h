@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pruefgrenzen.h"
 #include "waehrung.h"
 
 #include <QDate>
@@ -38,4 +39,7 @@ struct Einstellungen {
     QDate filterVon, filterBis; // the evaluation filter's last period (invalid: none yet)
     // BESTANDSKARTE
     std::array<int, 5> item{5, 1, 2, 0, 0};
+    // PRUEFUNG
+    PruefGrenzen pruefung;
+    bool uebersichtBeimStart = true;
 };
