@@ -48,6 +48,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 #include <optional>
 
@@ -96,7 +97,11 @@ void TPVMain::starten() {
     Notizen = new TNotizen(ctx_, this);
     Rechner = new TRechner(this);
     Hilfe = new THilfe(this);
-    if (ctx_.einstellungen.uebersichtBeimStart) UebersichtZeigen();
+    // Once the main window shows, so that the overview gets its size in the visible area.
+    if (ctx_.einstellungen.uebersichtBeimStart)
+        QTimer::singleShot(0, this, [this] {
+            if (!Uebersicht) UebersichtZeigen();
+        });
     // F1, F7 and F8 from whatever window has the focus.
     qApp->installEventFilter(this);
 }

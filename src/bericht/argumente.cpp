@@ -66,7 +66,7 @@ QStringList BerichtNamen() {
             QStringLiteral("hitliste"),         QStringLiteral("vergleich"),
             QStringLiteral("bewegungen"),       QStringLiteral("ferkelbuch"),
             QStringLiteral("ausfallzeitpunkt"), QStringLiteral("karte"),
-            QStringLiteral("mischung")};
+            QStringLiteral("mischung"),         QStringLiteral("offen")};
 }
 
 QStringList BerichtsOptionen(const QString& bericht) {
@@ -78,7 +78,8 @@ QStringList BerichtsOptionen(const QString& bericht) {
     if (bericht == QLatin1String("hitliste") || bericht == QLatin1String("vergleich") ||
         bericht == QLatin1String("ausfallzeitpunkt"))
         return kFilter;
-    if (bericht == QLatin1String("bewegungen") || bericht == QLatin1String("ferkelbuch"))
+    if (bericht == QLatin1String("bewegungen") || bericht == QLatin1String("ferkelbuch") ||
+        bericht == QLatin1String("offen"))
         return {QStringLiteral("--von"), QStringLiteral("--bis")};
     return {};
 }
@@ -132,6 +133,7 @@ QString Hilfetext() {
         "  hitliste [Filter]\n"
         "  vergleich (eber|herkunft|rasse) [Filter]   (ohne den Filter der eigenen Gruppe)\n"
         "  bewegungen [--von N --bis N]       (lfd. Nr. von bis: Druckbereich, nur --pdf)\n"
+        "  offen [--von N --bis N]            (offene Punkte; lfd. Nr. von bis, nur --pdf)\n"
         "  ferkelbuch [--von N --bis N]       (Index von bis: Druckbereich, nur --pdf)\n"
         "  ausfallzeitpunkt [Filter]          (nur --pdf)\n"
         "  karte NR...                        (nur --pdf, eine Seite je Sau)\n"

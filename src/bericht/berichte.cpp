@@ -8,6 +8,7 @@
 #include "evaluation/ferkelbuch.h"
 #include "evaluation/hitliste.h"
 #include "evaluation/saubewegung.h"
+#include "entry/offenepunkteliste.h"
 #include "evaluation/vergleich.h"
 #include "feed/futtermix.h"
 #include "feed/mischungsbericht.h"
@@ -259,6 +260,22 @@ Bericht bewegungen(AppContext& ctx, const Befehlszeile& b) {
             [liste] { return BewegungenAlsCsv(*liste).bytes(); }};
 }
 
+Bericht offen(AppContext& ctx, const Befehlszeile& b) {
+    keineWorte(b);
+    nurDruckbereich(b);
+    const OffenePunkteVorgaben v =
+        PunkteVorgaben(ctx.einstellungen.pruefung, ctx.Planzeiten, ctx.Tragezeit, ctx.heute());
+    auto liste = std::make_shared<std::vector<plausibel::Befund>>(OffenePunkte(ctx.Sauenliste, v));
+    const int von = zahl(b, QStringLiteral("--von"), 0, 1);
+    const int bis = zahl(b, QStringLiteral("--bis"), 0, int(liste->size()));
+    const QString schrift = ctx.einstellungen.printerFont;
+    const Herde* herde = &ctx.Sauenliste;
+    const QString grenzen = offenepunkte::GrenzenText(v);
+    return {QStringLiteral("Offene Punkte"), QPageLayout::Portrait,
+            [=](Canvas& c) { offenepunkte::Drucken(c, *herde, *liste, von, bis, schrift, grenzen); },
+            [=] { return offenepunkte::AlsCsv(*herde, *liste).bytes(); }};
+}
+
 Bericht ferkelbuch(AppContext& ctx, const Befehlszeile& b) {
     keineWorte(b);
     nurDruckbereich(b);
@@ -317,6 +334,7 @@ Bericht BerichtBauen(AppContext& ctx, const Befehlszeile& b) {
     if (name == QLatin1String("vergleich")) return vergleich(ctx, b);
     if (name == QLatin1String("bewegungen")) return bewegungen(ctx, b);
     if (name == QLatin1String("ferkelbuch")) return ferkelbuch(ctx, b);
+    if (name == QLatin1String("offen")) return offen(ctx, b);
     if (name == QLatin1String("karte")) return karte(ctx, b);
     if (name == QLatin1String("mischung")) return mischung(ctx, b);
     fehler(QStringLiteral("Der Bericht %1 ist in dieser Version noch nicht verfügbar.").arg(name));

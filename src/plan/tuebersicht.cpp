@@ -50,6 +50,7 @@ TUebersicht::TUebersicht(AppContext& ctx, QWidget* parent) : QWidget(parent), ct
     Liste->setColumnCount(2);
     Liste->setHeaderLabels({QStringLiteral("Punkt"), QStringLiteral("Anzahl / Datum")});
     Liste->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    Liste->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     Liste->header()->setStretchLastSection(false);
     Liste->setUniformRowHeights(true);
     Liste->installEventFilter(this);
@@ -109,7 +110,8 @@ void TUebersicht::erneuern() {
     Liste->clear();
     auto* bestand = zeile(nullptr, QStringLiteral("Bestand"), QString::number(u_.bestand));
     Liste->addTopLevelItem(bestand);
-    for (const UebersichtZeile& z : UebersichtAbschnitte(u_, ctx_.Sauenliste, haushalt_)[0].zeilen)
+    const auto abschnitte = UebersichtAbschnitte(u_, ctx_.Sauenliste, haushalt_);
+    for (const UebersichtZeile& z : abschnitte.front().zeilen)
         zeile(bestand, z.text, z.wert);
     for (int gruppe = 0; gruppe < 2; ++gruppe) {
         auto* a = zeile(nullptr,
