@@ -107,7 +107,7 @@ bool ZuVieleWeibliche(int weibliche, int lebend) {
 }
 
 bool ZuVieleVerluste(int lebend, int ausgleich, int verluste) {
-    return AbgesetzteFerkel(lebend, 0, verluste, ausgleich) < 0;
+    return verluste > 0 && AbgesetzteFerkel(lebend, 0, verluste, ausgleich) < 0;
 }
 
 bool VerlustNachAbsetzen(int verlusttag, TKurzDatum abferkeln, TKurzDatum absetzen) {

@@ -78,7 +78,7 @@ QString Warnung(const Befund& b);
 bool ZuVieleLebende(int lebend, const PruefGrenzen& g);
 bool ZuVieleTote(int tot, const PruefGrenzen& g);
 bool ZuVieleWeibliche(int weibliche, int lebend);
-// The losses leave fewer than no piglets to wean.
+// Losses that leave fewer than no piglets to wean.
 bool ZuVieleVerluste(int lebend, int ausgleich, int verluste);
 // A loss on a day of life after the weaning day.
 bool VerlustNachAbsetzen(int verlusttag, TKurzDatum abferkeln, TKurzDatum absetzen);

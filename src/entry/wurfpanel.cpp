@@ -344,6 +344,8 @@ void WurfPanel::todgeborenExit() {
     if (todgeboren->Wert() > geborene->Wert()) todgeboren->setWert(geborene->Wert());
     if (geborene->Wert() > 0 && gerundet(todgeboren) == gerundet(geborene)) {
         if (ohneLebendeFerkel(wurfregeln::kAlleTot)) Absetzen->SetDatum(Abferkeln->Getdatum());
+        // The farmer has just been asked about these dead piglets.
+        warner_.merken(todgeboren, todgeboren->text());
     }
     abgesetzteBerechnen();
     regelnAnwenden();
