@@ -27,6 +27,7 @@ constexpr std::array kTabelle{
     Zeile{606, "bestandskarte.html"},  Zeile{700, "drucken.html"},
     Zeile{800, "futtermischung.html"}, Zeile{810, "futterkomponente.html"},
     Zeile{1000, "notizen.html"},       Zeile{1001, "rechner.html"},
+    Zeile{710, "uebersicht.html"},     Zeile{720, "offenepunkte.html"},
 };
 
 } // namespace
