@@ -3,6 +3,7 @@
 #include "evaluation/auswertung.h"
 #include "evaluation/tabsetzen.h"
 #include "evaluation/tauswertung.h"
+#include "entry/toffenepunkte.h"
 #include "evaluation/tsaubewegung.h"
 #include "feed/futterdateien.h"
 #include "herd/hilfslisten.h"
@@ -247,7 +248,7 @@ private slots:
     // The tool's CSV is byte for byte what the window exports.
     void wieFenster_data() {
         QTest::addColumn<QString>("bericht");
-        for (const char* b : {"arbeitsplan", "auswahl", "sau", "bewegungen", "ferkelbuch"})
+        for (const char* b : {"arbeitsplan", "auswahl", "sau", "bewegungen", "ferkelbuch", "offen"})
             QTest::newRow(b) << QString::fromLatin1(b);
     }
     void wieFenster() {
@@ -281,6 +282,13 @@ private slots:
             TSaubewegung w(t.ctx);
             w.show(); // the list is built when it is first shown
             QVERIFY(w.CsvSpeichern(fenster));
+        } else if (bericht == QLatin1String("offen")) {
+            // Half a year on, much of the herd book is overdue.
+            t.clock.set(kHeute.addMonths(6));
+            TOffenePunkte w(t.ctx);
+            w.show();
+            QVERIFY(w.CsvSpeichern(fenster));
+            args = QStringList{"--heute", kHeute.addMonths(6).toString(Qt::ISODate), "offen"};
         } else {
             TAbsetzen w(t.ctx);
             w.show();
