@@ -8,9 +8,9 @@
 #include "benchherde.h"
 #include "entry/offenepunkte.h"
 #include "evaluation/auswertung.h"
-#include "plan/uebersicht.h"
 #include "evaluation/hitliste.h"
 #include "evaluation/vergleich.h"
+#include "plan/uebersicht.h"
 #include "platform/clock.h"
 #include "platform/consolemessages.h"
 #include "programm/appcontext.h"
@@ -59,7 +59,8 @@ void Uebersicht(benchmark::State& state) {
 
 void OffenePunkteBench(benchmark::State& state) {
     const Herde& h = herde(int(state.range(0)));
-    const OffenePunkteVorgaben v = PunkteVorgaben(PruefGrenzen{}, PlanZeitenStandard(), 113, kHeute);
+    const OffenePunkteVorgaben v =
+        PunkteVorgaben(PruefGrenzen{}, PlanZeitenStandard(), 113, kHeute);
     for (auto _ : state)
         benchmark::DoNotOptimize(OffenePunkte(h, v).size());
 }

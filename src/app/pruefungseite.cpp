@@ -24,8 +24,7 @@ constexpr Grenze kGrenzen[10] = {
     {"MinBelegen", "Belegen frühestens nach Absetzen (Tage)",
      &PruefGrenzen::minBelegenNachAbsetzen},
     {"Zukunft", "Datum höchstens nach heute (Tage)", &PruefGrenzen::zukunftTage},
-    {"Ueberfaellig", "Abferkeln, Absetzen überfällig nach (Tage)",
-     &PruefGrenzen::ueberfaelligTage},
+    {"Ueberfaellig", "Abferkeln, Absetzen überfällig nach (Tage)", &PruefGrenzen::ueberfaelligTage},
     {"TKTage", "Trächtigkeitskontrolle spätestens (Tage)", &PruefGrenzen::tkTage},
     {"OhneEreignis", "ohne Eintrag höchstens (Tage)", &PruefGrenzen::ohneEreignisTage},
     {"JSTage", "Jungsauen belegen ab Einstallung (Tage)", &PruefGrenzen::jsTage},
@@ -33,8 +32,7 @@ constexpr Grenze kGrenzen[10] = {
 
 } // namespace
 
-PruefungSeite::PruefungSeite(MessageService& msg, const Waehrungstabelle& waehrung,
-                             QWidget* parent)
+PruefungSeite::PruefungSeite(MessageService& msg, const Waehrungstabelle& waehrung, QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("SeitePruefung"));
     auto* l = new QVBoxLayout(this);

@@ -2,13 +2,13 @@
 
 #include "bericht/argumente.h"
 #include "entry/kartendruck.h"
+#include "entry/offenepunkteliste.h"
 #include "evaluation/ausfallchart.h"
 #include "evaluation/auswertung.h"
 #include "evaluation/auswertunglayout.h"
 #include "evaluation/ferkelbuch.h"
 #include "evaluation/hitliste.h"
 #include "evaluation/saubewegung.h"
-#include "entry/offenepunkteliste.h"
 #include "evaluation/vergleich.h"
 #include "feed/futtermix.h"
 #include "feed/mischungsbericht.h"
@@ -271,9 +271,10 @@ Bericht offen(AppContext& ctx, const Befehlszeile& b) {
     const QString schrift = ctx.einstellungen.printerFont;
     const Herde* herde = &ctx.Sauenliste;
     const QString grenzen = offenepunkte::GrenzenText(v);
-    return {QStringLiteral("Offene Punkte"), QPageLayout::Portrait,
-            [=](Canvas& c) { offenepunkte::Drucken(c, *herde, *liste, von, bis, schrift, grenzen); },
-            [=] { return offenepunkte::AlsCsv(*herde, *liste).bytes(); }};
+    return {
+        QStringLiteral("Offene Punkte"), QPageLayout::Portrait,
+        [=](Canvas& c) { offenepunkte::Drucken(c, *herde, *liste, von, bis, schrift, grenzen); },
+        [=] { return offenepunkte::AlsCsv(*herde, *liste).bytes(); }};
 }
 
 Bericht ferkelbuch(AppContext& ctx, const Befehlszeile& b) {

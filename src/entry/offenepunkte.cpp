@@ -34,8 +34,8 @@ public:
         if (BelegenZuFrueh(vorherigesAbsetzen, w.Belegen(1), v_.grenzen))
             melden(k, Art::BelegenNachAbsetzen, Feld::Belegen1, w.Belegen(1),
                    TageZwischen(vorherigesAbsetzen, w.Belegen(1)));
-        if (const auto art = Tragezeit(w.Belegen(LetzteBelegungInFolge(w)), w.Abferkeln(),
-                                       v_.grenzen))
+        if (const auto art =
+                Tragezeit(w.Belegen(LetzteBelegungInFolge(w)), w.Abferkeln(), v_.grenzen))
             melden(k, *art, Feld::Abferkeln, w.Abferkeln(),
                    TageZwischen(w.Belegen(LetzteBelegungInFolge(w)), w.Abferkeln()));
         if (AbsetzenVorAbferkeln(w.Abferkeln(), w.Absetzen()))
@@ -58,8 +58,8 @@ public:
             melden(k, Art::ZuVieleVerluste, Feld::Ausfall, f, verluste, lebend + w.Ausgleich());
         for (int slot = 1; slot <= verluste; ++slot) {
             if (VerlustNachAbsetzen(w.Verlusttag(slot), f, w.Absetzen())) {
-                melden(k, Art::VerlustNachAbsetzen, Feld::Ausfall, w.Absetzen(),
-                       w.Verlusttag(slot), TageZwischen(f, w.Absetzen()));
+                melden(k, Art::VerlustNachAbsetzen, Feld::Ausfall, w.Absetzen(), w.Verlusttag(slot),
+                       TageZwischen(f, w.Absetzen()));
                 break;
             }
         }
@@ -73,7 +73,8 @@ public:
         const int seitBelegen = TageZwischen(belegt, heute_);
         if (!w.Abferkeln().vorhanden()) {
             const TKurzDatum erwartet = TheorAbferkeltermin(w, v_.tragezeit);
-            if (erwartet.vorhanden() && TageZwischen(erwartet, heute_) > v_.grenzen.ueberfaelligTage)
+            if (erwartet.vorhanden() &&
+                TageZwischen(erwartet, heute_) > v_.grenzen.ueberfaelligTage)
                 melden(k, Art::AbferkelnUeberfaellig, Feld::Abferkeln, erwartet, seitBelegen);
             if (!w.TKDatum(1).vorhanden() && !w.TKDatum(2).vorhanden() &&
                 seitBelegen >= v_.grenzen.tkTage)

@@ -85,7 +85,8 @@ QString Text(const Befund& b) {
     case Art::AbsetzenUeberfaellig:
         return QStringLiteral("Säugt seit ") + n + QStringLiteral(" Tagen.");
     case Art::OhneEreignis:
-        return QStringLiteral("Seit ") + n + QStringLiteral(" Tagen kein Eintrag. Abgang vergessen?");
+        return QStringLiteral("Seit ") + n +
+               QStringLiteral(" Tagen kein Eintrag. Abgang vergessen?");
     }
     return {};
 }

@@ -27,8 +27,8 @@ TOffenePunkte::TOffenePunkte(AppContext& ctx, QWidget* parent) : Listenfenster(c
 
 void TOffenePunkte::bilden() {
     veraltet_ = false;
-    vorgaben_ = PunkteVorgaben(ctx_.einstellungen.pruefung, ctx_.Planzeiten, ctx_.Tragezeit,
-                               ctx_.heute());
+    vorgaben_ =
+        PunkteVorgaben(ctx_.einstellungen.pruefung, ctx_.Planzeiten, ctx_.Tragezeit, ctx_.heute());
     liste_ = OffenePunkte(ctx_.Sauenliste, vorgaben_);
     Grenzen->setText(offenepunkte::GrenzenText(vorgaben_));
     const int aktuelle = ScrollBox1->aktuelle();

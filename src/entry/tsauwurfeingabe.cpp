@@ -389,7 +389,8 @@ void TSauWurfEingabe::feldZeigen(int wurf, const QString& feld) {
         const int seite = sauSeite ? 0 : wurf < 0 ? letzte : std::min(wurf + 1, letzte);
         seiteWechseln(seite);
         QWidget* ziel = feld.isEmpty() ? nullptr : findChild<QWidget*>(feld);
-        if (!ziel || !ziel->isEnabled()) ziel = seite == 0 ? SauNr : EnterAlsTab::erstesFeld(panel_);
+        if (!ziel || !ziel->isEnabled())
+            ziel = seite == 0 ? SauNr : EnterAlsTab::erstesFeld(panel_);
         if (ziel) ziel->setFocus(Qt::OtherFocusReason);
     });
 }

@@ -387,9 +387,8 @@ void WurfPanel::AusfallExit() {
 // Plausibility warnings
 
 void WurfPanel::plausibelMerken() {
-    for (tdate_ed* d : std::initializer_list<tdate_ed*>{Belegen[0], Belegen[1], Belegen[2],
-                                                        tkdatum[0], tkdatum[1], Abferkeln,
-                                                        Absetzen})
+    for (tdate_ed* d : std::initializer_list<tdate_ed*>{
+             Belegen[0], Belegen[1], Belegen[2], tkdatum[0], tkdatum[1], Abferkeln, Absetzen})
         warner_.merken(d, d->text());
     for (TNumEdit* n :
          std::initializer_list<TNumEdit*>{geborene, todgeboren, Gelten, Zugesetzt, Ausfall})

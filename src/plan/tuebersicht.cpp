@@ -84,10 +84,10 @@ QWidget* TUebersicht::knoepfe() {
           [this] { druckausgabe::vorschau(*this, this); });
     knopf("PdfBtn", QStringLiteral("P&DF..."), [this] { druckausgabe::pdfSpeichern(*this, this); });
     knopf("CsvBtn", QStringLiteral("&CSV..."), [this] {
-        const QString datei = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Als CSV speichern"),
-            QDir::home().filePath(QStringLiteral("Uebersicht.csv")),
-            QStringLiteral("CSV-Dateien (*.csv)"));
+        const QString datei =
+            QFileDialog::getSaveFileName(this, QStringLiteral("Als CSV speichern"),
+                                         QDir::home().filePath(QStringLiteral("Uebersicht.csv")),
+                                         QStringLiteral("CSV-Dateien (*.csv)"));
         if (!datei.isEmpty()) csvSchreiben(datei);
     });
     l->addStretch();
@@ -99,9 +99,9 @@ void TUebersicht::erneuern() {
     const QDate heute = ctx_.heute();
     u_ = UebersichtBilden(ctx_.Sauenliste, ctx_.Planzeiten, ctx_.einstellungen.pruefung,
                           ctx_.Tragezeit, heute);
-    const auto punkte = OffenePunkte(
-        ctx_.Sauenliste,
-        PunkteVorgaben(ctx_.einstellungen.pruefung, ctx_.Planzeiten, ctx_.Tragezeit, heute));
+    const auto punkte =
+        OffenePunkte(ctx_.Sauenliste, PunkteVorgaben(ctx_.einstellungen.pruefung, ctx_.Planzeiten,
+                                                     ctx_.Tragezeit, heute));
     const QString datei = findFileNoCase(ctx_.Datenpfad, QString::fromLatin1(kHerdeDatei));
     const auto hinweis = datensicherung::SicherungsHinweis(ctx_.einstellungen.lastBackup, heute);
     haushalt_ = {datei.isEmpty() ? QDateTime() : QFileInfo(datei).lastModified(), hinweis.text,
@@ -114,16 +114,16 @@ void TUebersicht::erneuern() {
     for (const UebersichtZeile& z : abschnitte.front().zeilen)
         zeile(bestand, z.text, z.wert);
     for (int gruppe = 0; gruppe < 2; ++gruppe) {
-        auto* a = zeile(nullptr,
-                        gruppe == 0 ? WochenText(u_.wochenanfang) : QStringLiteral("Überfällig"),
-                        {});
+        auto* a = zeile(
+            nullptr, gruppe == 0 ? WochenText(u_.wochenanfang) : QStringLiteral("Überfällig"), {});
         Liste->addTopLevelItem(a);
         faelligeEintragen(a, gruppe);
     }
     auto* haus = zeile(nullptr, QStringLiteral("Haushalt"), {});
     Liste->addTopLevelItem(haus);
     zeile(haus, QStringLiteral("Zuletzt gespeichert"), GespeichertText(haushalt_.gespeichert));
-    auto* sicherung = zeile(haus, QStringLiteral("Datensicherung"), haushalt_.sicherung, aSicherung);
+    auto* sicherung =
+        zeile(haus, QStringLiteral("Datensicherung"), haushalt_.sicherung, aSicherung);
     if (haushalt_.sicherungWarnen) sicherung->setForeground(1, QColor(0xb7, 0x1c, 0x1c));
     zeile(haus, QStringLiteral("Offene Punkte"), QString::number(haushalt_.offenePunkte), aOffen);
     for (QTreeWidgetItem* top : {bestand, Liste->topLevelItem(1), Liste->topLevelItem(2), haus})
@@ -146,8 +146,8 @@ void TUebersicht::faelligeEintragen(QTreeWidgetItem* abschnitt, int gruppe) {
 void TUebersicht::sauenEinfuellen(QTreeWidgetItem* item) {
     if (item->data(0, rArt).toInt() != aFaellig || item->childCount() > 0) return;
     const int f = item->data(0, rFaelligkeit).toInt();
-    const auto& liste = (item->data(0, rGruppe).toInt() == 0 ? u_.woche
-                                                             : u_.ueberfaellig)[std::size_t(f)];
+    const auto& liste =
+        (item->data(0, rGruppe).toInt() == 0 ? u_.woche : u_.ueberfaellig)[std::size_t(f)];
     QList<QTreeWidgetItem*> kinder;
     kinder.reserve(qsizetype(liste.size()));
     for (const FaelligeSau& s : liste) {

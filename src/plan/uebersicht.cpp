@@ -81,8 +81,8 @@ HerdUebersicht UebersichtBilden(const Herde& herde, const TPlanZeiten& zeiten,
             einordnen(faErstbelegung, int(i), aktuell, sau.rec.Zugang(), sau.rec.Zugang(),
                       {g.jsTage, g.jsTage});
         if (aktuell >= 0)
-            wurfAufgaben(sau.wuerfe[std::size_t(aktuell)], int(i), aktuell, tragezeit, absetzen,
-                         tk, einordnen);
+            wurfAufgaben(sau.wuerfe[std::size_t(aktuell)], int(i), aktuell, tragezeit, absetzen, tk,
+                         einordnen);
     }
     const auto nachDatum = [](const FaelligeSau& a, const FaelligeSau& b) {
         return DatumsSchluessel(a.datum) < DatumsSchluessel(b.datum);

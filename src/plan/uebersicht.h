@@ -14,11 +14,11 @@ QDate Wochenanfang(QDate tag);
 
 // What the overview counts for the week and before it.
 enum Faelligkeit {
-    faAbferkeln,     // expected farrowing date of the current litter
-    faAbsetzen,      // suckling for the plan times' weaning window
-    faTK,            // pregnancy check by the plan times' check window after the last mating
-    faUmrauschen,    // watch for return to heat 18 to 24 days after the last mating, no check yet
-    faErstbelegung,  // gilts stalled in at least the set number of days ago
+    faAbferkeln,    // expected farrowing date of the current litter
+    faAbsetzen,     // suckling for the plan times' weaning window
+    faTK,           // pregnancy check by the plan times' check window after the last mating
+    faUmrauschen,   // watch for return to heat 18 to 24 days after the last mating, no check yet
+    faErstbelegung, // gilts stalled in at least the set number of days ago
     kFaelligkeiten
 };
 QString FaelligkeitText(int f); // "Abferkeln erwartet", ...

@@ -45,7 +45,7 @@ UebersichtAbschnitt faellige(const QString& titel,
 } // namespace
 
 std::vector<UebersichtAbschnitt> UebersichtAbschnitte(const HerdUebersicht& u, const Herde& herde,
-                                                       const Haushalt& h) {
+                                                      const Haushalt& h) {
     std::vector<UebersichtAbschnitt> out;
     UebersichtAbschnitt bestand{QStringLiteral("Bestand"), {}};
     for (int s : kStatusFolge)
@@ -100,10 +100,12 @@ CsvWriter UebersichtAlsCsv(const HerdUebersicht& u, const Herde& herde, const Ha
         csv.zeileEnde();
     };
     for (int st : kStatusFolge)
-        zeile(QStringLiteral("Bestand"), StatusName(st), QString::number(u.status[std::size_t(st)]));
+        zeile(QStringLiteral("Bestand"), StatusName(st),
+              QString::number(u.status[std::size_t(st)]));
     zeile(QStringLiteral("Bestand"), QStringLiteral("verkauft oder gemerzt dieses Jahr"),
           QString::number(u.abgaengeJahr));
-    zeile(QStringLiteral("Bestand"), QStringLiteral("Sauen im Bestand"), QString::number(u.bestand));
+    zeile(QStringLiteral("Bestand"), QStringLiteral("Sauen im Bestand"),
+          QString::number(u.bestand));
     const auto listen = [&](const QString& abschnitt, const auto& alle) {
         for (int f = 0; f < kFaelligkeiten; ++f) {
             const auto& liste = alle[std::size_t(f)];

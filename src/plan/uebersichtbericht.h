@@ -32,7 +32,7 @@ struct UebersichtAbschnitt {
 QString WochenText(QDate montag); // "Diese Woche 3.6.24 bis 9.6.24"
 QString GespeichertText(const QDateTime& t);
 std::vector<UebersichtAbschnitt> UebersichtAbschnitte(const HerdUebersicht& u, const Herde& herde,
-                                                       const Haushalt& h);
+                                                      const Haushalt& h);
 
 // One portrait page per section (a long section goes on over further pages).
 void UebersichtDrucken(Canvas& c, const std::vector<UebersichtAbschnitt>& abschnitte,

@@ -170,8 +170,7 @@ void ausStore(const IniDatei& store, Einstellungen& e, QString& datenpfad,
         e.item[std::size_t(i)] =
             l.ganz(kKarte, QStringLiteral("ITEM%1").arg(i + 1), init.item[std::size_t(i)]);
     for (const PruefSchluessel& k : kPruefSchluessel)
-        e.pruefung.*k.wert =
-            l.ganz(kPruefung, QString::fromLatin1(k.key), init.pruefung.*k.wert);
+        e.pruefung.*k.wert = l.ganz(kPruefung, QString::fromLatin1(k.key), init.pruefung.*k.wert);
     e.pruefung.warnen = l.logisch(kPruefung, QStringLiteral("WARNEN"), init.pruefung.warnen);
     e.uebersichtBeimStart =
         l.logisch(kPruefung, QStringLiteral("UEBERSICHT"), init.uebersichtBeimStart);

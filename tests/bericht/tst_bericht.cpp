@@ -1,9 +1,9 @@
 // The report tool as built, run on a generated herd: its PDF and CSV, its CSV against the
 // windows' CSV export, and its refusals.
+#include "entry/toffenepunkte.h"
 #include "evaluation/auswertung.h"
 #include "evaluation/tabsetzen.h"
 #include "evaluation/tauswertung.h"
-#include "entry/toffenepunkte.h"
 #include "evaluation/tsaubewegung.h"
 #include "feed/futterdateien.h"
 #include "herd/hilfslisten.h"

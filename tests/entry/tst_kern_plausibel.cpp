@@ -67,15 +67,17 @@ void TestPlausibel::ruleEdges_data() {
     const auto zeile = [](const char* name, Sau s, Art a, bool ja) {
         QTest::newRow(name) << s << a << ja;
     };
-    const auto geferkelt = [](int geb, int tot) { return geprueft(Wurf(1, 500, 614, 642, geb, tot)); };
+    const auto geferkelt = [](int geb, int tot) {
+        return geprueft(Wurf(1, 500, 614, 642, geb, tot));
+    };
     zeile("25 alive", Sau1("1", 100, {geferkelt(25, 0)}), Art::ZuVieleLebende, false);
     zeile("26 alive", Sau1("1", 100, {geferkelt(26, 0)}), Art::ZuVieleLebende, true);
     zeile("10 dead", Sau1("1", 100, {geferkelt(20, 10)}), Art::ZuVieleTote, false);
     zeile("11 dead", Sau1("1", 100, {geferkelt(20, 11)}), Art::ZuVieleTote, true);
     zeile("female = alive", Sau1("1", 100, {weiblich(geferkelt(12, 2), 10)}), Art::ZuVieleWeibliche,
           false);
-    zeile("female > alive", Sau1("1", 100, {weiblich(geferkelt(12, 2), 11)}),
-          Art::ZuVieleWeibliche, true);
+    zeile("female > alive", Sau1("1", 100, {weiblich(geferkelt(12, 2), 11)}), Art::ZuVieleWeibliche,
+          true);
     zeile("losses = alive", Sau1("1", 100, {mitVerlusten(geferkelt(4, 1), 3, 5)}),
           Art::ZuVieleVerluste, false);
     zeile("losses > alive", Sau1("1", 100, {mitVerlusten(geferkelt(4, 1), 4, 5)}),
@@ -148,9 +150,9 @@ void TestPlausibel::overviewCountsOneSowPerCase() {
     const Herde herde = {
         Sau1("leer", 100, {geprueft(Wurf(1, 800, 914, 942, 10))}),
         Sau1("UR", 100, {umrauscher}),
-        Sau1("B-W", 100, {Wurf(1, 980)}), // heat 998..1004, check 1001..1015
-        Sau1("Abf-W", 100, {tragend(886)}),    // expected on day 999
-        Sau1("Abf-U", 100, {tragend(880)}),   // expected on day 993
+        Sau1("B-W", 100, {Wurf(1, 980)}),   // heat 998..1004, check 1001..1015
+        Sau1("Abf-W", 100, {tragend(886)}), // expected on day 999
+        Sau1("Abf-U", 100, {tragend(880)}), // expected on day 993
         Sau1("Abs-W", 100, {geprueft(Wurf(1, 850, 971, -1, 10))}),
         Sau1("Abs-U", 100, {geprueft(Wurf(1, 850, 960, -1, 10))}),
         Sau1("JS-W", 957, {}),
@@ -159,8 +161,8 @@ void TestPlausibel::overviewCountsOneSowPerCase() {
         Sau1("V2021", 100, {}, 600),
         Sau1("B-U", 100, {Wurf(1, 950)}), // check window ended on day 985
     };
-    const HerdUebersicht u = UebersichtBilden(herde, PlanZeitenStandard(), PruefGrenzen{}, 113,
-                                              vorgaben().heute);
+    const HerdUebersicht u =
+        UebersichtBilden(herde, PlanZeitenStandard(), PruefGrenzen{}, 113, vorgaben().heute);
     QCOMPARE(u.wochenanfang, QDate(2020, 1, 1).addDays(999));
     const std::array<int, 7> status{1, 1, 2, 2, 2, 0, 2};
     QCOMPARE(u.status, status);
