@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace {
@@ -107,6 +108,12 @@ void TUebersicht::erneuern() {
     haushalt_ = {datei.isEmpty() ? QDateTime() : QFileInfo(datei).lastModified(), hinweis.text,
                  hinweis.warnen, int(punkte.size())};
 
+    // The lists the farmer had open stay open.
+    QList<int> offen;
+    for (QTreeWidgetItemIterator it(Liste); *it; ++it)
+        if ((*it)->data(0, rArt).toInt() == aFaellig && (*it)->isExpanded())
+            offen << (*it)->data(0, rGruppe).toInt() * kFaelligkeiten +
+                         (*it)->data(0, rFaelligkeit).toInt();
     Liste->clear();
     auto* bestand = zeile(nullptr, QStringLiteral("Bestand"), QString::number(u_.bestand));
     Liste->addTopLevelItem(bestand);
@@ -128,6 +135,8 @@ void TUebersicht::erneuern() {
     zeile(haus, QStringLiteral("Offene Punkte"), QString::number(haushalt_.offenePunkte), aOffen);
     for (QTreeWidgetItem* top : {bestand, Liste->topLevelItem(1), Liste->topLevelItem(2), haus})
         top->setExpanded(true);
+    for (int k : offen)
+        Liste->topLevelItem(1 + k / kFaelligkeiten)->child(k % kFaelligkeiten)->setExpanded(true);
     Liste->setCurrentItem(Liste->topLevelItem(1));
 }
 
