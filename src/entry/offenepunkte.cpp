@@ -9,8 +9,8 @@ namespace {
 // Walks one sow: keeps the findings and the latest event date.
 class Pruefer {
 public:
-    Pruefer(int sau, const OffenePunkteVorgaben& v, std::vector<Befund>& out)
-        : sau_(sau), v_(v), heute_(TKurzDatum::aus(v.heute)), out_(out) {}
+    Pruefer(int sau, const OffenePunkteVorgaben& v, TKurzDatum heute, std::vector<Befund>& out)
+        : sau_(sau), v_(v), heute_(heute), out_(out) {}
 
     void melden(int wurf, Art art, Feld feld, TKurzDatum datum, int wert = 0, int wert2 = 0) {
         out_.push_back({sau_, wurf, art, feld, datum, wert, wert2});
@@ -19,33 +19,36 @@ public:
     // The date rules of one event date; every present date is an event.
     void datum(int wurf, TKurzDatum d, Feld feld) {
         if (!d.vorhanden()) return;
-        if (const auto art = plausibel::Datum(d, v_.heute, v_.grenzen)) melden(wurf, *art, feld, d);
+        if (const auto art = plausibel::Datum(d, heute_, v_.grenzen)) melden(wurf, *art, feld, d);
         if (DatumsSchluessel(d) > DatumsSchluessel(letztes_)) letztes_ = d;
     }
 
+    // Each date of the litter is read once.
     void wurf(const TWurfRec& w, int k, TKurzDatum vorherigesAbsetzen) {
         static constexpr Feld kBelegen[3] = {Feld::Belegen1, Feld::Belegen2, Feld::Belegen3};
-        for (int m = 1; m <= 3; ++m)
+        const TKurzDatum belegen1 = w.Belegen(1), abferkeln = w.Abferkeln(),
+                         absetzen = w.Absetzen();
+        datum(k, belegen1, Feld::Belegen1);
+        for (int m = 2; m <= 3; ++m)
             datum(k, w.Belegen(m), kBelegen[m - 1]);
         datum(k, w.TKDatum(1), Feld::TK1);
         datum(k, w.TKDatum(2), Feld::TK2);
-        datum(k, w.Abferkeln(), Feld::Abferkeln);
-        datum(k, w.Absetzen(), Feld::Absetzen);
-        if (BelegenZuFrueh(vorherigesAbsetzen, w.Belegen(1), v_.grenzen))
-            melden(k, Art::BelegenNachAbsetzen, Feld::Belegen1, w.Belegen(1),
-                   TageZwischen(vorherigesAbsetzen, w.Belegen(1)));
-        if (const auto art =
-                Tragezeit(w.Belegen(LetzteBelegungInFolge(w)), w.Abferkeln(), v_.grenzen))
-            melden(k, *art, Feld::Abferkeln, w.Abferkeln(),
-                   TageZwischen(w.Belegen(LetzteBelegungInFolge(w)), w.Abferkeln()));
-        if (AbsetzenVorAbferkeln(w.Abferkeln(), w.Absetzen()))
-            melden(k, Art::AbsetzenVorAbferkeln, Feld::Absetzen, w.Absetzen());
-        if (w.Abferkeln().vorhanden()) ferkel(w, k);
+        datum(k, abferkeln, Feld::Abferkeln);
+        datum(k, absetzen, Feld::Absetzen);
+        if (BelegenZuFrueh(vorherigesAbsetzen, belegen1, v_.grenzen))
+            melden(k, Art::BelegenNachAbsetzen, Feld::Belegen1, belegen1,
+                   TageZwischen(vorherigesAbsetzen, belegen1));
+        if (!abferkeln.vorhanden()) return;
+        const TKurzDatum belegt = w.Belegen(LetzteBelegungInFolge(w));
+        if (const auto art = Tragezeit(belegt, abferkeln, v_.grenzen))
+            melden(k, *art, Feld::Abferkeln, abferkeln, TageZwischen(belegt, abferkeln));
+        if (AbsetzenVorAbferkeln(abferkeln, absetzen))
+            melden(k, Art::AbsetzenVorAbferkeln, Feld::Absetzen, absetzen);
+        ferkel(w, k, abferkeln, absetzen);
     }
 
     // The piglet counts of a farrowed litter.
-    void ferkel(const TWurfRec& w, int k) {
-        const TKurzDatum f = w.Abferkeln();
+    void ferkel(const TWurfRec& w, int k, TKurzDatum f, TKurzDatum absetzen) {
         const int lebend = w.Geborene() - w.Todgeborene();
         if (ZuVieleLebende(lebend, v_.grenzen))
             melden(k, Art::ZuVieleLebende, Feld::Geborene, f, lebend);
@@ -57,9 +60,9 @@ public:
         if (ZuVieleVerluste(lebend, w.Ausgleich(), verluste))
             melden(k, Art::ZuVieleVerluste, Feld::Ausfall, f, verluste, lebend + w.Ausgleich());
         for (int slot = 1; slot <= verluste; ++slot) {
-            if (VerlustNachAbsetzen(w.Verlusttag(slot), f, w.Absetzen())) {
-                melden(k, Art::VerlustNachAbsetzen, Feld::Ausfall, w.Absetzen(), w.Verlusttag(slot),
-                       TageZwischen(f, w.Absetzen()));
+            if (VerlustNachAbsetzen(w.Verlusttag(slot), f, absetzen)) {
+                melden(k, Art::VerlustNachAbsetzen, Feld::Ausfall, absetzen, w.Verlusttag(slot),
+                       TageZwischen(f, absetzen));
                 break;
             }
         }
@@ -103,9 +106,11 @@ private:
 
 } // namespace
 
-void SauPruefen(const Sau& sau, int index, const OffenePunkteVorgaben& v,
+namespace {
+
+void sauPruefen(const Sau& sau, int index, const OffenePunkteVorgaben& v, TKurzDatum heute,
                 std::vector<Befund>& out) {
-    Pruefer p(index, v, out);
+    Pruefer p(index, v, heute, out);
     p.datum(-1, sau.rec.Zugang(), Feld::Zugang);
     p.datum(-1, sau.rec.Abgang(), Feld::Abgang);
     TKurzDatum vorher;
@@ -127,6 +132,13 @@ void SauPruefen(const Sau& sau, int index, const OffenePunkteVorgaben& v,
     p.vergessen();
 }
 
+} // namespace
+
+void SauPruefen(const Sau& sau, int index, const OffenePunkteVorgaben& v,
+                std::vector<Befund>& out) {
+    sauPruefen(sau, index, v, TKurzDatum::aus(v.heute), out);
+}
+
 OffenePunkteVorgaben PunkteVorgaben(const PruefGrenzen& g, const TPlanZeiten& zeiten, int tragezeit,
                                     QDate heute) {
     return {g, tragezeit, AbsetzFenster(zeiten).bis, heute};
@@ -134,7 +146,8 @@ OffenePunkteVorgaben PunkteVorgaben(const PruefGrenzen& g, const TPlanZeiten& ze
 
 std::vector<Befund> OffenePunkte(const Herde& herde, const OffenePunkteVorgaben& v) {
     std::vector<Befund> out;
+    const TKurzDatum heute = TKurzDatum::aus(v.heute);
     for (std::size_t i = 0; i < herde.size(); ++i)
-        SauPruefen(herde[i], int(i), v, out);
+        sauPruefen(herde[i], int(i), v, heute, out);
     return out;
 }

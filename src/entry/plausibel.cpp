@@ -133,10 +133,10 @@ bool BelegenZuFrueh(TKurzDatum vorherigesAbsetzen, TKurzDatum belegen, const Pru
            TageZwischen(vorherigesAbsetzen, belegen) < g.minBelegenNachAbsetzen;
 }
 
-std::optional<Art> Datum(TKurzDatum d, QDate heute, const PruefGrenzen& g) {
+std::optional<Art> Datum(TKurzDatum d, TKurzDatum heute, const PruefGrenzen& g) {
     if (!d.vorhanden()) return std::nullopt;
     if (!DatumImKalender(d)) return Art::KeinKalendertag;
-    if (TageZwischen(TKurzDatum::aus(heute), d) > g.zukunftTage) return Art::Zukunft;
+    if (TageZwischen(heute, d) > g.zukunftTage) return Art::Zukunft;
     return std::nullopt;
 }
 

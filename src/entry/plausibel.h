@@ -87,6 +87,6 @@ std::optional<Art> Tragezeit(TKurzDatum belegen, TKurzDatum abferkeln, const Pru
 bool AbsetzenVorAbferkeln(TKurzDatum abferkeln, TKurzDatum absetzen);
 bool BelegenZuFrueh(TKurzDatum vorherigesAbsetzen, TKurzDatum belegen, const PruefGrenzen& g);
 // A present date that does not exist, or lies more than the allowed days after today.
-std::optional<Art> Datum(TKurzDatum d, QDate heute, const PruefGrenzen& g);
+std::optional<Art> Datum(TKurzDatum d, TKurzDatum heute, const PruefGrenzen& g);
 
 } // namespace plausibel

@@ -31,7 +31,7 @@ bool PlausiWarner::datumPruefen(const tdate_ed* feld,
                                 const std::optional<plausibel::Befund>& weiter) {
     const TKurzDatum d = feld->Getdatum();
     std::optional<plausibel::Befund> befund = weiter;
-    if (const auto art = plausibel::Datum(d, ctx_.heute(), grenzen()))
+    if (const auto art = plausibel::Datum(d, TKurzDatum::aus(ctx_.heute()), grenzen()))
         befund = Befund(*art, 0, 0, d);
     return pruefen(feld, feld->text(), befund);
 }
