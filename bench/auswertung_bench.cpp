@@ -6,10 +6,12 @@
 //   porvanta_auswertung_bench [--groessen=1000,10000,40000] [Google Benchmark options]
 
 #include "benchherde.h"
+#include "entry/offenepunkte.h"
 #include "evaluation/auswertung.h"
 #include "evaluation/belegwochen.h"
 #include "evaluation/hitliste.h"
 #include "evaluation/vergleich.h"
+#include "plan/uebersicht.h"
 #include "platform/clock.h"
 #include "platform/consolemessages.h"
 #include "programm/appcontext.h"
@@ -46,6 +48,22 @@ void SauenWuerfeDurchlauf(benchmark::State& state) {
     const Herde& h = herde(int(state.range(0)));
     for (auto _ : state)
         benchmark::DoNotOptimize(benchherde::HerdenSumme(h));
+}
+
+// The overview's counts and lists, and the open points, each one pass over the herd.
+void Uebersicht(benchmark::State& state) {
+    const Herde& h = herde(int(state.range(0)));
+    const TPlanZeiten zeiten = PlanZeitenStandard();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(UebersichtBilden(h, zeiten, PruefGrenzen{}, 113, kHeute).bestand);
+}
+
+void OffenePunkteBench(benchmark::State& state) {
+    const Herde& h = herde(int(state.range(0)));
+    const OffenePunkteVorgaben v =
+        PunkteVorgaben(PruefGrenzen{}, PlanZeitenStandard(), 113, kHeute);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(OffenePunkte(h, v).size());
 }
 
 // What opening "Auswahl" computes: the working copy, then filter, figures and replacement
@@ -152,6 +170,14 @@ int main(int argc, char** argv) {
             ->Arg(g)
             ->UseRealTime()
             ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("Uebersicht", Uebersicht)
+            ->Arg(g)
+            ->UseRealTime()
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("OffenePunkte", OffenePunkteBench)
+            ->Arg(g)
+            ->UseRealTime()
+            ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark("Hitliste", Hitliste)
             ->Arg(g)
             ->UseRealTime()
@@ -182,6 +208,8 @@ int main(int argc, char** argv) {
                         "Auswertung Auswahl / Sauen + Würfe lesen", g, *a, *b, *a / *b, "<= 3");
         const std::pair<std::string, const char*> weitere[] = {
             {"Hitliste/" + std::to_string(g), "Hitliste / Sauen + Würfe lesen"},
+            {"Uebersicht/" + std::to_string(g), "Übersicht / Sauen + Würfe lesen"},
+            {"OffenePunkte/" + std::to_string(g), "Offene Punkte / Sauen + Würfe lesen"},
             {"Vergleich/" + std::to_string(g) + "/1", "Vergleich Eber / Sauen + Würfe lesen"},
             {"Vergleich/" + std::to_string(g) + "/2", "Vergleich Herkunft / Sauen + Würfe lesen"},
             {"Vergleich/" + std::to_string(g) + "/3", "Vergleich Rasse / Sauen + Würfe lesen"},

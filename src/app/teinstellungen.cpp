@@ -1,6 +1,7 @@
 #include "teinstellungen.h"
 #include "controls/dialogknoepfe.h"
 
+#include "app/pruefungseite.h"
 #include "app/schnellhilfe.h"
 #include "app/seiteauswertung.h"
 #include "controls/enteralstab.h"
@@ -67,6 +68,8 @@ TEinstellungen::TEinstellungen(AppContext& ctx, QWidget* parent) : QDialog(paren
     seiten_->addTab(seiteWaehrung(), QStringLiteral("&Währung"));
     seiteAuswertung_ = new SeiteAuswertung(ctx_);
     seiten_->addTab(seiteAuswertung_, QStringLiteral("&Auswertung"));
+    pruefung_ = new PruefungSeite(ctx_.messages(), ctx_.einstellungen.waehrung);
+    seiten_->addTab(pruefung_, QStringLiteral("&Prüfung"));
     connect(seiten_, &QTabWidget::currentChanged, this, &TEinstellungen::seiteGewechselt);
 
     QDialogButtonBox* buttons = DialogKnoepfe(this);
@@ -419,6 +422,7 @@ void TEinstellungen::WerteLaden() {
 
     EditPfad->setText(PfadMitTrenner(ctx_.Datenpfad));
     seiteAuswertung_->laden(e);
+    pruefung_->laden(e);
 }
 
 void TEinstellungen::WerteUebernehmen() {
@@ -460,4 +464,5 @@ void TEinstellungen::WerteUebernehmen() {
                         : 0;
     EditPfad->setText(PfadMitTrenner(EditPfad->text()));
     seiteAuswertung_->uebernehmen(e);
+    pruefung_->uebernehmen(e);
 }

@@ -16,6 +16,7 @@ class QTreeView;
 class QWidget;
 class TNumEdit;
 class SeiteAuswertung;
+class PruefungSeite;
 
 // "Einstellungen": the user's settings on six pages. WerteLaden fills the controls from the
 // context's settings, WerteUebernehmen takes them back (called by OK).
@@ -74,4 +75,5 @@ private:
     QLineEdit* EuroView = nullptr;
     QMetaObject::Connection fokusVerbindung_;
     SeiteAuswertung* seiteAuswertung_ = nullptr;
+    PruefungSeite* pruefung_ = nullptr;
 };

@@ -12,6 +12,7 @@
 #include "app/trechner.h"
 #include "controls/kindfenster.h"
 #include "entry/sauvorlage.h"
+#include "entry/toffenepunkte.h"
 #include "entry/tsauauswahl.h"
 #include "entry/tsauwurfeingabe.h"
 #include "evaluation/tabsetzen.h"
@@ -28,6 +29,7 @@
 #include "plan/tarbeitsplanzeiten.h"
 #include "plan/tarbplantyp.h"
 #include "plan/terminnamen.h"
+#include "plan/tuebersicht.h"
 #include "platform/druckausgabe.h"
 #include "platform/messages.h"
 #include "programm/appcontext.h"
@@ -49,6 +51,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 #include <optional>
 
@@ -97,6 +100,11 @@ void TPVMain::starten() {
     Notizen = new TNotizen(ctx_, this);
     Rechner = new TRechner(this);
     Hilfe = new THilfe(this);
+    // Once the main window shows, so that the overview gets its size in the visible area.
+    if (ctx_.einstellungen.uebersichtBeimStart)
+        QTimer::singleShot(0, this, [this] {
+            if (!Uebersicht) UebersichtZeigen();
+        });
     // F1, F7 and F8 from whatever window has the focus.
     qApp->installEventFilter(this);
 }
@@ -187,6 +195,36 @@ void TPVMain::auswertungsMenue(QMenuBar* bar) {
             this, [this] { SaubewegungOeffnen(ctx_, mdi_); });
     connect(item(ausw, "FerkelAbgang1", QStringLiteral("Ferkel Abgang")), &QAction::triggered, this,
             [this] { AbsetzenOeffnen(ctx_, mdi_); });
+    pruefMenue(ausw);
+}
+
+void TPVMain::pruefMenue(QMenu* ausw) {
+    ausw->addSeparator();
+    connect(item(ausw, "Uebersicht1", QStringLiteral("Ü&bersicht"), 710, QKeySequence(Qt::Key_F4)),
+            &QAction::triggered, this, &TPVMain::UebersichtZeigen);
+    connect(item(ausw, "OffenePunkte1", QStringLiteral("&Offene Punkte"), 720), &QAction::triggered,
+            this, [this] { OffenePunkteOeffnen(ctx_, mdi_); });
+}
+
+TUebersicht* TPVMain::uebersicht() const {
+    return Uebersicht;
+}
+
+TUebersicht* TPVMain::UebersichtZeigen() {
+    if (Uebersicht) {
+        if (auto* rahmen = qobject_cast<QMdiSubWindow*>(Uebersicht->parentWidget())) {
+            rahmen->showNormal();
+            mdi_->setActiveSubWindow(rahmen);
+        }
+        Uebersicht->erneuern();
+        return Uebersicht;
+    }
+    Uebersicht = new TUebersicht(ctx_);
+    connect(Uebersicht, &TUebersicht::offenePunkteGewuenscht, this,
+            [this] { OffenePunkteOeffnen(ctx_, mdi_); });
+    connect(Uebersicht, &TUebersicht::sicherungGewuenscht, this, &TPVMain::Datensicherung1Click);
+    KindfensterZeigen(mdi_, Uebersicht, Uebersicht->size());
+    return Uebersicht;
 }
 
 void TPVMain::planMenue(QMenuBar* bar) {

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 
 class AppContext;
@@ -15,6 +16,7 @@ class TSauAuswahl;
 class THilfe;
 class TNotizen;
 class TRechner;
+class TUebersicht;
 
 // The main window: MDI frame with the program's menu. It loads the herd when it is created
 // and asks to save unsaved changes when it closes.
@@ -41,6 +43,9 @@ public:
     void SicherungsHinweisZeigen();
     // Brings the window up when another copy of the program asked for it.
     void zuVorderst();
+    // Shows the overview, opening it when it is not open; returns it.
+    TUebersicht* UebersichtZeigen();
+    TUebersicht* uebersicht() const;
 
 public slots:
     void Drucken1Click();
@@ -66,6 +71,7 @@ private:
     void menueAufbauen();
     void datenMenue(QMenuBar* bar);
     void auswertungsMenue(QMenuBar* bar);
+    void pruefMenue(QMenu* ausw);
     void planMenue(QMenuBar* bar);
     void optionenMenue(QMenuBar* bar);
     QAction* item(QMenu* menu, const char* name, const QString& caption, int helpContext = 0,
@@ -87,6 +93,7 @@ private:
     TNotizen* Notizen = nullptr;
     TRechner* Rechner = nullptr;
     THilfe* Hilfe = nullptr;
+    QPointer<TUebersicht> Uebersicht;
     QLabel* sicherungsHinweis_ = nullptr;
     QHash<QString, QAction*> items_;
 };

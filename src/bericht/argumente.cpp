@@ -67,7 +67,7 @@ QStringList BerichtNamen() {
             QStringLiteral("bewegungen"),       QStringLiteral("ferkelbuch"),
             QStringLiteral("ausfallzeitpunkt"), QStringLiteral("karte"),
             QStringLiteral("mischung"),         QStringLiteral("wurfdaten"),
-            QStringLiteral("belegwochen")};
+            QStringLiteral("belegwochen"),      QStringLiteral("offen")};
 }
 
 QStringList BerichtsOptionen(const QString& bericht) {
@@ -85,7 +85,9 @@ QStringList BerichtsOptionen(const QString& bericht) {
                 QStringLiteral("--eber"),  QStringLiteral("--herkunft"),
                 QStringLiteral("--rasse"), QStringLiteral("--rhythmus")};
     if (bericht == QLatin1String("bewegungen") || bericht == QLatin1String("ferkelbuch"))
-        return {QStringLiteral("--von"), QStringLiteral("--bis")};
+        if (bericht == QLatin1String("bewegungen") || bericht == QLatin1String("ferkelbuch") ||
+            bericht == QLatin1String("offen"))
+            return {QStringLiteral("--von"), QStringLiteral("--bis")};
     return {};
 }
 
@@ -138,6 +140,7 @@ QString Hilfetext() {
         "  hitliste [Filter]\n"
         "  vergleich (eber|herkunft|rasse) [Filter]   (ohne den Filter der eigenen Gruppe)\n"
         "  bewegungen [--von N --bis N]       (lfd. Nr. von bis: Druckbereich, nur --pdf)\n"
+        "  offen [--von N --bis N]            (offene Punkte; lfd. Nr. von bis, nur --pdf)\n"
         "  ferkelbuch [--von N --bis N]       (Index von bis: Druckbereich, nur --pdf)\n"
         "  ausfallzeitpunkt [Filter]          (nur --pdf)\n"
         "  karte NR...                        (nur --pdf, eine Seite je Sau)\n"

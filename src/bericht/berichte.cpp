@@ -3,6 +3,7 @@
 #include "austausch/wurfexport.h"
 #include "bericht/argumente.h"
 #include "entry/kartendruck.h"
+#include "entry/offenepunkteliste.h"
 #include "evaluation/ausfallchart.h"
 #include "evaluation/auswertung.h"
 #include "evaluation/auswertunglayout.h"
@@ -264,6 +265,23 @@ Bericht bewegungen(AppContext& ctx, const Befehlszeile& b) {
             [liste] { return BewegungenAlsCsv(*liste).bytes(); }};
 }
 
+Bericht offen(AppContext& ctx, const Befehlszeile& b) {
+    keineWorte(b);
+    nurDruckbereich(b);
+    const OffenePunkteVorgaben v =
+        PunkteVorgaben(ctx.einstellungen.pruefung, ctx.Planzeiten, ctx.Tragezeit, ctx.heute());
+    auto liste = std::make_shared<std::vector<plausibel::Befund>>(OffenePunkte(ctx.Sauenliste, v));
+    const int von = zahl(b, QStringLiteral("--von"), 0, 1);
+    const int bis = zahl(b, QStringLiteral("--bis"), 0, int(liste->size()));
+    const QString schrift = ctx.einstellungen.printerFont;
+    const Herde* herde = &ctx.Sauenliste;
+    const QString grenzen = offenepunkte::GrenzenText(v);
+    return {
+        QStringLiteral("Offene Punkte"), QPageLayout::Portrait,
+        [=](Canvas& c) { offenepunkte::Drucken(c, *herde, *liste, von, bis, schrift, grenzen); },
+        [=] { return offenepunkte::AlsCsv(*herde, *liste).bytes(); }};
+}
+
 Bericht ferkelbuch(AppContext& ctx, const Befehlszeile& b) {
     keineWorte(b);
     nurDruckbereich(b);
@@ -362,6 +380,7 @@ Bericht BerichtBauen(AppContext& ctx, const Befehlszeile& b) {
     if (name == QLatin1String("vergleich")) return vergleich(ctx, b);
     if (name == QLatin1String("bewegungen")) return bewegungen(ctx, b);
     if (name == QLatin1String("ferkelbuch")) return ferkelbuch(ctx, b);
+    if (name == QLatin1String("offen")) return offen(ctx, b);
     if (name == QLatin1String("karte")) return karte(ctx, b);
     if (name == QLatin1String("mischung")) return mischung(ctx, b);
     if (name == QLatin1String("wurfdaten")) return wurfdaten(ctx, b);

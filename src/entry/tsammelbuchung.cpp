@@ -4,6 +4,7 @@
 #include "controls/enteralstab.h"
 #include "controls/tdate_ed.h"
 #include "controls/tnumedit.h"
+#include "entry/plausiwarner.h"
 #include "entry/sammelbuchung.h"
 #include "platform/messages.h"
 #include "programm/appcontext.h"
@@ -28,7 +29,8 @@ QLabel* beschriftung(const char* name, const QString& text, QWidget* zu) {
 
 } // namespace
 
-TSammelbuchung::TSammelbuchung(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+TSammelbuchung::TSammelbuchung(AppContext& ctx, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), warner_(std::make_unique<PlausiWarner>(ctx)) {
     setObjectName(QStringLiteral("Sammelbuchung"));
     setWindowTitle(QStringLiteral("Sammelbuchung"));
     setProperty("helpContext", 270);
@@ -158,8 +160,11 @@ void TSammelbuchung::EingabepunktSetzen(const QString& text, int index) {
     anfang_ = Feldstand::von(this);
 }
 
+TSammelbuchung::~TSammelbuchung() = default;
+
 void TSammelbuchung::datumVerlassen() {
     if (tdate_ed1->text().isEmpty()) return;
+    warner_->datumPruefen(tdate_ed1);
     ComboBox1->setEnabled(true);
     NumEdit1->setEnabled(true);
 }

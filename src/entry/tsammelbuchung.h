@@ -3,6 +3,7 @@
 #include "controls/verwerfenfragen.h"
 
 #include <QDialog>
+#include <memory>
 #include <vector>
 
 class AppContext;
@@ -12,6 +13,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class TNumEdit;
+class PlausiWarner;
 class tdate_ed;
 
 // "Sammelbuchung": one event with one date booked for many sows at once; then asks whether
@@ -20,6 +22,7 @@ class TSammelbuchung : public QDialog {
     Q_OBJECT
 public:
     explicit TSammelbuchung(AppContext& ctx, QWidget* parent = nullptr);
+    ~TSammelbuchung() override;
 
     // The chosen sows (indexes into the herd, in selection order).
     void SauenSetzen(const std::vector<int>& sauen);
@@ -34,6 +37,7 @@ private:
     void datumVerlassen();
 
     AppContext& ctx_;
+    std::unique_ptr<PlausiWarner> warner_;
     std::vector<int> sauen_;
     int eingabepunkt_ = 0;
     Feldstand anfang_; // the fields as the entry point set them

@@ -5,6 +5,7 @@
 #include "entry/kartenbuchung.h"
 #include "entry/kartendruck.h"
 #include "entry/kartenfelder.h"
+#include "entry/plausiwarner.h"
 #include "entry/wurfpanel.h"
 #include "entry/wurfuebersicht.h"
 #include "herd/saustatus.h"
@@ -23,6 +24,7 @@
 #include <QScopedValueRollback>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -65,7 +67,8 @@ void boxSetzen(QComboBox* c, const QString& t) {
 
 } // namespace
 
-TSauWurfEingabe::TSauWurfEingabe(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+TSauWurfEingabe::TSauWurfEingabe(AppContext& ctx, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), warner_(std::make_unique<PlausiWarner>(ctx)) {
     setObjectName(QStringLiteral("SauWurfEingabe"));
     setWindowTitle(QStringLiteral("Eingabe"));
     setProperty("helpContext", 250);
@@ -253,6 +256,7 @@ void TSauWurfEingabe::verbinden() {
         if (!SauNr->text().trimmed().isEmpty()) namePruefen();
     });
     connect(Abgang, &tdate_ed::verlassen, this, &TSauWurfEingabe::AbgangExit);
+    connect(Zugang, &tdate_ed::verlassen, this, [this] { warner_->datumPruefen(Zugang); });
     connect(Memo1, &QPlainTextEdit::textChanged, this, &TSauWurfEingabe::memoBegrenzen);
     new EnterAlsTab(this);
     new VerwerfenFragen(this, ctx_.messages(), [this] { return eingabenGeaendert(); });
@@ -338,6 +342,8 @@ void TSauWurfEingabe::laden() {
     for (int i = 0; i < 4; ++i)
         Impfung[std::size_t(i)]->SetDatum(sau_.SauTermin(i + 1));
     Abgang->SetDatum(sau_.Abgang());
+    warner_->merken(Zugang, Zugang->text());
+    warner_->merken(Abgang, Abgang->text());
     boxSetzen(Abnehmer, sau_.Abnehmer());
     NumEdit2->setWert(sau_.Einkaufsgewicht());
     Einkauf->setWaehrung(sau_.EinkaufWaehrung());
@@ -374,6 +380,28 @@ void TSauWurfEingabe::registerErneuern() {
 
 void TSauWurfEingabe::seiteWaehlen(int seite) {
     seiteWechseln(seite);
+}
+
+void TSauWurfEingabe::feldZeigen(int wurf, const QString& feld) {
+    QTimer::singleShot(0, this, [this, wurf, feld] {
+        const bool sauSeite = feld == QLatin1String("Zugang") || feld == QLatin1String("Abgang");
+        const int letzte = Notebook->count() - 1;
+        const int seite = sauSeite ? 0 : wurf < 0 ? letzte : std::min(wurf + 1, letzte);
+        seiteWechseln(seite);
+        QWidget* ziel = feld.isEmpty() ? nullptr : findChild<QWidget*>(feld);
+        if (!ziel || !ziel->isEnabled())
+            ziel = seite == 0 ? SauNr : EnterAlsTab::erstesFeld(panel_);
+        if (ziel) ziel->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+void KarteAmFeldOeffnen(AppContext& ctx, QWidget* parent, int sau, int wurf, const QString& feld) {
+    if (sau < 0 || std::size_t(sau) >= ctx.Sauenliste.size()) return;
+    TSauWurfEingabe karte(ctx, parent);
+    karte.TermineBeschriften(Terminnamen(ctx.Planzeiten));
+    karte.SauOeffnen(sau);
+    karte.feldZeigen(wurf, feld);
+    karte.exec();
 }
 
 void TSauWurfEingabe::seiteBlaettern(int schritt) {
@@ -478,6 +506,7 @@ void TSauWurfEingabe::AbgangExit() {
         ctx_.messages().error(meldung);
         Abgang->SetDatum({});
     }
+    if (Abgang->Getdatum().vorhanden()) warner_->datumPruefen(Abgang);
     if (Abgang->Getdatum().vorhanden())
         StatusFeld->setText(StatusName(stVerkauft));
     else

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <array>
+#include <memory>
 #include <vector>
 
 class AppContext;
@@ -20,6 +21,7 @@ class TNumEdit;
 class tdate_ed;
 class WurfPanel;
 class WurfUebersicht;
+class PlausiWarner;
 
 // "Eingabe": one sow with all her litters. Page "Sau" holds her master data, one page per
 // litter the cycle; one litter panel serves all litter pages. The card works on copies and
@@ -40,6 +42,9 @@ public:
     const std::vector<TWurfRec>& wurfKopien() const { return wuerfe_; }
     // Selects a page as a click on its tab does.
     void seiteWaehlen(int seite);
+    // Once the card shows: the page of litter `wurf` (position in the sow's list; -1 the last
+    // page) with the focus in the control named `feld`; "Zugang" and "Abgang" on page "Sau".
+    void feldZeigen(int wurf, const QString& feld);
 
     // Printing the card's sow on the standard printer, in a preview or as PDF.
     void druckInhalt(Canvas& canvas) override;
@@ -82,6 +87,7 @@ private:
     void umnummerieren(int delta);
 
     AppContext& ctx_;
+    std::unique_ptr<PlausiWarner> warner_;
     int index_ = -1;
     TSauRec sau_;
     std::vector<TWurfRec> neueListe_; // the litter list of a new sow
@@ -128,3 +134,7 @@ private:
     QPushButton* VorschauBtn = nullptr;
     QPushButton* PdfBtn = nullptr;
 };
+
+// Opens the card of sow `sau` modally at litter `wurf` and field `feld` (see feldZeigen), as the
+// lines of the overview and of the open points do.
+void KarteAmFeldOeffnen(AppContext& ctx, QWidget* parent, int sau, int wurf, const QString& feld);

@@ -45,10 +45,14 @@ void WurfPanel::verbinden() {
     connect(geborene, &TNumEdit::verlassen, this, [this] {
         regelnAnwenden();
         abgesetzteBerechnen();
+        zahlenPruefen(geborene);
     });
     connect(Gelten, &TNumEdit::verlassen, this, &WurfPanel::GeltenExit);
     connect(todgeboren, &TNumEdit::verlassen, this, &WurfPanel::todgeborenExit);
-    connect(Zugesetzt, &TNumEdit::verlassen, this, &WurfPanel::abgesetzteBerechnen);
+    connect(Zugesetzt, &TNumEdit::verlassen, this, [this] {
+        abgesetzteBerechnen();
+        zahlenPruefen(Zugesetzt);
+    });
     connect(abgesetzte, &TNumEdit::verlassen, this, &WurfPanel::abgesetzteExit);
     connect(Anomal, &TNumEdit::verlassen, this, &WurfPanel::AnomalExit);
     connect(Ausfall, &TNumEdit::verlassen, this, &WurfPanel::AusfallExit);
@@ -115,6 +119,7 @@ void WurfPanel::zeigen(const TWurfRec& w, const Lage& lage) {
     anomalAlt_ = Anomal->AsInteger();
     ausfallAlt_ = Ausfall->AsInteger();
     abferkelnGeprueft_ = w.Abferkeln();
+    plausibelMerken();
     laedt_ = false;
     regelnAnwenden();
     vorschlagAktualisieren();
@@ -241,10 +246,16 @@ void WurfPanel::BelegenExit(int k) {
         p = wurfregeln::pruefeBelegen2(Belegen[0]->Getdatum(), d);
     else if (d.vorhanden())
         p = wurfregeln::pruefeBelegen3(Belegen[1]->Getdatum(), d);
-    if (!p.meldung.isEmpty())
+    if (!p.meldung.isEmpty()) {
         datumFehler(Belegen[std::size_t(k)], p);
-    else
+    } else {
         vorschlagAktualisieren(); // also when the date was cleared
+        std::optional<plausibel::Befund> frueh;
+        if (k == 0 && plausibel::BelegenZuFrueh(lage_.vorherigesAbsetzen, d, warner_.grenzen()))
+            frueh = Befund(plausibel::Art::BelegenNachAbsetzen,
+                           TageZwischen(lage_.vorherigesAbsetzen, d));
+        warner_.datumPruefen(Belegen[std::size_t(k)], frueh);
+    }
     regelnAnwenden();
 }
 
@@ -252,7 +263,10 @@ void WurfPanel::TKExit(tdate_ed* feld) {
     const TKurzDatum d = feld->Getdatum();
     if (d.vorhanden()) {
         const auto p = wurfregeln::pruefeTK(Belegen[0]->Getdatum(), d);
-        if (!p.meldung.isEmpty()) datumFehler(feld, p);
+        if (!p.meldung.isEmpty())
+            datumFehler(feld, p);
+        else
+            warner_.datumPruefen(feld);
     }
     regelnAnwenden();
 }
@@ -270,6 +284,13 @@ void WurfPanel::AbferkelnExit() {
             // Once per entered date, not on every pass over it.
             ctx_.messages().warning(wurfregeln::kAbstandWarnung);
             Abferkeln->setFocus();
+            warner_.merken(Abferkeln, Abferkeln->text());
+        } else {
+            const TKurzDatum m = wurfregeln::massgeblicheBelegung(s);
+            std::optional<plausibel::Befund> tragezeit;
+            if (const auto art = plausibel::Tragezeit(m, s.abferkeln, warner_.grenzen()))
+                tragezeit = Befund(*art, TageZwischen(m, s.abferkeln));
+            warner_.datumPruefen(Abferkeln, tragezeit);
         }
     }
     abferkelnGeprueft_ = Abferkeln->Getdatum();
@@ -296,6 +317,7 @@ void WurfPanel::AbsetzenExit() {
             if (ohneLebendeFerkel(wurfregeln::kAbort)) todgeboren->setWert(geborene->Wert());
         }
     }
+    if (Absetzen->Getdatum().vorhanden()) warner_.datumPruefen(Absetzen);
     abgesetzteBerechnen();
     regelnAnwenden();
 }
@@ -315,15 +337,19 @@ bool WurfPanel::ohneLebendeFerkel(const QString& warnung) {
 
 void WurfPanel::GeltenExit() {
     if (Gelten->Wert() > geborene->Wert()) Gelten->setWert(geborene->Wert());
+    zahlenPruefen(Gelten);
 }
 
 void WurfPanel::todgeborenExit() {
     if (todgeboren->Wert() > geborene->Wert()) todgeboren->setWert(geborene->Wert());
     if (geborene->Wert() > 0 && gerundet(todgeboren) == gerundet(geborene)) {
         if (ohneLebendeFerkel(wurfregeln::kAlleTot)) Absetzen->SetDatum(Abferkeln->Getdatum());
+        // The farmer has just been asked about these dead piglets.
+        warner_.merken(todgeboren, todgeboren->text());
     }
     abgesetzteBerechnen();
     regelnAnwenden();
+    zahlenPruefen(todgeboren);
 }
 
 void WurfPanel::ausfallSetzen(int wert) {
@@ -354,6 +380,37 @@ void WurfPanel::AusfallExit() {
     regelnAnwenden();
     eintraegeGeaendert(eaAusfaelle);
     abgesetzteBerechnen();
+    zahlenPruefen(Ausfall);
+}
+
+// ---------------------------------------------------------------------------------------
+// Plausibility warnings
+
+void WurfPanel::plausibelMerken() {
+    for (tdate_ed* d : std::initializer_list<tdate_ed*>{
+             Belegen[0], Belegen[1], Belegen[2], tkdatum[0], tkdatum[1], Abferkeln, Absetzen})
+        warner_.merken(d, d->text());
+    for (TNumEdit* n :
+         std::initializer_list<TNumEdit*>{geborene, todgeboren, Gelten, Zugesetzt, Ausfall})
+        warner_.merken(n, n->text());
+}
+
+void WurfPanel::zahlenPruefen(TNumEdit* feld) {
+    using plausibel::Art;
+    const wurfregeln::Stand s = stand();
+    const int lebend = s.geborene - s.todgeboren;
+    const PruefGrenzen& g = warner_.grenzen();
+    std::optional<plausibel::Befund> befund;
+    if (feld == geborene && plausibel::ZuVieleLebende(lebend, g))
+        befund = Befund(Art::ZuVieleLebende, lebend);
+    else if (feld == todgeboren && plausibel::ZuVieleTote(s.todgeboren, g))
+        befund = Befund(Art::ZuVieleTote, s.todgeboren);
+    else if (feld == Gelten && plausibel::ZuVieleWeibliche(gerundet(Gelten), lebend))
+        befund = Befund(Art::ZuVieleWeibliche, gerundet(Gelten), lebend);
+    else if ((feld == Ausfall || feld == Zugesetzt) &&
+             plausibel::ZuVieleVerluste(lebend, s.zugesetzt, s.ausfall))
+        befund = Befund(Art::ZuVieleVerluste, s.ausfall, lebend + s.zugesetzt);
+    warner_.pruefen(feld, feld->text(), befund);
 }
 
 void WurfPanel::eintraegeGeaendert(int modus) {

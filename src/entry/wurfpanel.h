@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entry/plausiwarner.h"
 #include "entry/wurfregeln.h"
 #include "herd/records.h"
 #include "plan/terminnamen.h"
@@ -77,7 +78,12 @@ private:
     // the dead count back to 0 (false).
     bool ohneLebendeFerkel(const QString& warnung);
 
+    // The plausibility warnings of the fields once their own checks passed.
+    void plausibelMerken();
+    void zahlenPruefen(TNumEdit* feld);
+
     AppContext& ctx_;
+    PlausiWarner warner_;
     TWurfRec wurf_;
     Lage lage_;
     int anomalAlt_ = 0;

@@ -19,7 +19,7 @@ QString nummeriert(const char* name, int k) {
 }
 } // namespace
 
-WurfPanel::WurfPanel(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+WurfPanel::WurfPanel(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx), warner_(ctx) {
     setObjectName(QStringLiteral("WurfPanel"));
     auto* haupt = new QVBoxLayout(this);
     haupt->addWidget(belegGruppe());

@@ -67,7 +67,6 @@ void Listenflaeche::setzen(int zeilen, Zeile zeile, Schluss schluss) {
     zeilen_ = zeilen;
     zeile_ = std::move(zeile);
     schluss_ = std::move(schluss);
-    if (aktiviert_) aktuelle_ = zeilen_ > 0 ? std::clamp(aktuelle_, 0, zeilen_ - 1) : -1;
     bereichSetzen();
     viewport()->update();
 }
@@ -91,22 +90,15 @@ void Listenflaeche::resizeEvent(QResizeEvent* e) {
     bereichSetzen();
 }
 
-void Listenflaeche::mitAktuellerZeile(std::function<void(int)> aktiviert) {
-    aktiviert_ = std::move(aktiviert);
-    aktuelleZeileSetzen(zeilen_ > 0 ? 0 : -1);
-}
-
-void Listenflaeche::aktuelleZeileSetzen(int n) {
+void Listenflaeche::setAktuelle(int n) {
     aktuelle_ = zeilen_ > 0 ? std::clamp(n, 0, zeilen_ - 1) : -1;
     if (aktuelle_ >= 0) {
-        // Scrolled so that the line is in view.
+        // Scroll the line into view.
         const int h = zeilenhoehe();
         QScrollBar* bar = verticalScrollBar();
-        const int y = aktuelle_ * h;
-        if (y < bar->value())
-            bar->setValue(y);
-        else if (y + h > bar->value() + viewport()->height())
-            bar->setValue(y + h - viewport()->height());
+        if (aktuelle_ * h < bar->value()) bar->setValue(aktuelle_ * h);
+        if ((aktuelle_ + 1) * h > bar->value() + viewport()->height())
+            bar->setValue((aktuelle_ + 1) * h - viewport()->height());
     }
     viewport()->update();
 }
@@ -117,16 +109,16 @@ int Listenflaeche::zeileBei(int y) const {
 }
 
 void Listenflaeche::mousePressEvent(QMouseEvent* e) {
-    if (aktiviert_ && zeileBei(int(e->position().y())) >= 0)
-        aktuelleZeileSetzen(zeileBei(int(e->position().y())));
+    if (waehlbar_ && zeileBei(int(e->position().y())) >= 0)
+        setAktuelle(zeileBei(int(e->position().y())));
     QAbstractScrollArea::mousePressEvent(e);
 }
 
 void Listenflaeche::mouseDoubleClickEvent(QMouseEvent* e) {
     const int n = zeileBei(int(e->position().y()));
-    if (aktiviert_ && n >= 0) {
-        aktuelleZeileSetzen(n);
-        aktiviert_(n);
+    if (waehlbar_ && n >= 0) {
+        setAktuelle(n);
+        emit geoeffnet(n);
         return;
     }
     QAbstractScrollArea::mouseDoubleClickEvent(e);
@@ -134,15 +126,21 @@ void Listenflaeche::mouseDoubleClickEvent(QMouseEvent* e) {
 
 void Listenflaeche::keyPressEvent(QKeyEvent* e) {
     QScrollBar* bar = verticalScrollBar();
-    if (aktiviert_ && aktuelle_ >= 0) {
-        const int k = e->key();
-        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
-            aktiviert_(aktuelle_);
+    if (waehlbar_ && zeilen_ > 0) {
+        switch (e->key()) {
+        case Qt::Key_Up:
+            setAktuelle(aktuelle_ - 1);
             return;
-        }
-        if (k == Qt::Key_Up || k == Qt::Key_Down) {
-            aktuelleZeileSetzen(aktuelle_ + (k == Qt::Key_Up ? -1 : 1));
+        case Qt::Key_Down:
+            setAktuelle(aktuelle_ + 1);
             return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (aktuelle_ < 0) setAktuelle(0);
+            emit geoeffnet(aktuelle_);
+            return;
+        default:
+            break;
         }
     }
     if (e->key() == Qt::Key_Home)
@@ -166,9 +164,9 @@ void Listenflaeche::paintEvent(QPaintEvent*) {
     auto grau = [&p, &text](bool an) { p.setPen(an ? QColor(kGrau) : text); };
     ersteGemalt_ = erste <= letzte ? erste : -1;
     letzteGemalt_ = erste <= letzte ? letzte : -1;
-    // The current line on a light ground.
-    if (aktiviert_ && aktuelle_ >= erste && aktuelle_ <= letzte)
-        p.fillRect(QRect(0, aktuelle_ * h - oben, viewport()->width(), h), QColor(0xCCE0FF));
+    if (waehlbar_ && aktuelle_ >= erste && aktuelle_ <= letzte)
+        p.fillRect(0, aktuelle_ * h - oben, viewport()->width(), h,
+                   palette().color(hasFocus() ? QPalette::Highlight : QPalette::Midlight));
     for (int n = erste; n <= letzte && zeile_; ++n)
         zeile_(c, n, double(n) * h - oben, grau);
     if (schluss_) schluss_(c, double(zeilen_) * h - oben);

@@ -32,14 +32,18 @@ public:
 
     int zeilenhoehe() const; // text height of "M"
     int zeilen() const { return zeilen_; }
-    // With a current line: it is marked, Up and Down move it, Enter and a double click
-    // report it through `aktiviert`.
-    void mitAktuellerZeile(std::function<void(int)> aktiviert);
-    int aktuelleZeile() const { return aktuelle_; }
-    void aktuelleZeileSetzen(int n);
+    // Lines that can be chosen: a click or Up and Down make a line current, Enter and a
+    // double click open it.
+    void setWaehlbar(bool an) { waehlbar_ = an; }
+    int aktuelle() const { return aktuelle_; }
+    void setAktuelle(int n);
+
     // The lines the last paint drew, first and last (-1: none).
     int ersteGemalt() const { return ersteGemalt_; }
     int letzteGemalt() const { return letzteGemalt_; }
+
+signals:
+    void geoeffnet(int n);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -51,18 +55,18 @@ protected:
 private:
     void bereichSetzen();
     int zeileBei(int y) const;
+    bool waehlbar_ = false;
+    int aktuelle_ = -1;
 
     int zeilen_ = 0;
     Zeile zeile_;
     Schluss schluss_;
     int ersteGemalt_ = -1, letzteGemalt_ = -1;
-    int aktuelle_ = -1;
-    std::function<void(int)> aktiviert_;
 };
 
 // A list window of the evaluations: heads, the lines, and a print panel that asks for the
 // range of lines to print, preview or save as PDF; "CSV..." writes every line as a table.
-class Listenfenster : public QWidget, public Druckfenster {
+class Listenfenster : public QWidget, public Druckbar {
     Q_OBJECT
 public:
     Listenfenster(AppContext& ctx, QWidget* parent = nullptr);

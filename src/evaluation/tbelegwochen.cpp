@@ -51,7 +51,8 @@ TBelegwochen::TBelegwochen(AppContext& ctx, QWidget* parent)
     setProperty("helpContext", 370);
     listeAufbauen(QStringLiteral(" von Zeile"), QStringLiteral("bis Zeile "));
     if (auto* l = qobject_cast<QVBoxLayout*>(layout())) l->insertWidget(2, diagrammAufbauen());
-    ScrollBox1->mitAktuellerZeile([this](int n) { GruppeOeffnen(n); });
+    ScrollBox1->setWaehlbar(true);
+    connect(ScrollBox1, &Listenflaeche::geoeffnet, this, [this](int n) { GruppeOeffnen(n); });
 }
 
 QWidget* TBelegwochen::diagrammAufbauen() {

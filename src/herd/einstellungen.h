@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pruefgrenzen.h"
 #include "waehrung.h"
 
 #include <QDate>
@@ -44,4 +45,7 @@ struct Einstellungen {
     double zielAbgesetzt = 12.0;    // ZIELABGESETZT, weaned per weaned litter
     // BESTANDSKARTE
     std::array<int, 5> item{5, 1, 2, 0, 0};
+    // PRUEFUNG
+    PruefGrenzen pruefung;
+    bool uebersichtBeimStart = true;
 };

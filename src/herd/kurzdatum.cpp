@@ -81,6 +81,10 @@ TKurzDatum TKurzDatum::aus(int tag, int monat, int jahr4, int zusatz) {
                       std::uint8_t(zusatz)};
 }
 
+bool DatumImKalender(TKurzDatum d) {
+    return d.vorhanden() && d.Monat >= 1 && d.Monat <= 12 && d.Tag <= Monatslaenge(d.Monat, d.Jahr);
+}
+
 QDate TKurzDatum::alsQDate() const {
     if (!vorhanden()) return {};
     return QDate(1900 + Jahr, Monat, Tag);

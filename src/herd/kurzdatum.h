@@ -62,6 +62,10 @@ constexpr int TageZwischen(TKurzDatum a, TKurzDatum b) {
 // record dates have always counted. Other month numbers have 31 days.
 int Monatslaenge(int monat, int jahr);
 
+// The date stands in the calendar as the record dates count it (no 31.2., no month 13); the
+// empty date does not.
+bool DatumImKalender(TKurzDatum d);
+
 // The order of dates as DatumVor compares them: year, month and day as one number.
 constexpr int DatumsSchluessel(TKurzDatum d) {
     return d.Jahr * 10000 + d.Monat * 100 + d.Tag;

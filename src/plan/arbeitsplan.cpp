@@ -374,3 +374,18 @@ QString NotizZeile(const QString& notiz) {
     }
     return out;
 }
+
+QString PlanLegende(const TPlanZeiten& zeiten, const TPlanTyp& typ) {
+    QStringList teile, genannt;
+    for (int s = 0; s < kPlanSeiten; ++s) {
+        if (!typ.SeitenFlag(s)) continue;
+        for (int r = 0; r < kPlanZeilen; ++r) {
+            const TPlanTermin t = zeiten.entry(s, r);
+            const QString k = t.Kuerzel();
+            if (k.isEmpty() || genannt.contains(k)) continue;
+            genannt << k;
+            teile << k + QStringLiteral(" = ") + t.Name();
+        }
+    }
+    return teile.join(QStringLiteral(", "));
+}

@@ -89,6 +89,11 @@ public:
     std::vector<TArbeitsplanZeile> zeilen;
 };
 
+// The abbreviations the plan can show with the names of their tasks, in page and row order:
+// "Abf. = Abferkeln, Abs = Absetzen, Neub = Neubelegen"; pages the plan type leaves out and
+// entries without abbreviation are left out, an abbreviation is named once.
+QString PlanLegende(const TPlanZeiten& zeiten, const TPlanTyp& typ);
+
 // The note as the printout shows it: up to the first control character other than a line
 // break, at most 80 characters, line breaks as ",".
 QString NotizZeile(const QString& notiz);

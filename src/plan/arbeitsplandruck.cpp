@@ -52,6 +52,12 @@ public:
                 y += P;
             }
         }
+        // The legend of the abbreviations at the foot.
+        const QString legende = PlanLegende(plan_.zeiten, plan_.typ);
+        if (!legende.isEmpty()) {
+            y = s_.zeile(y + 0.5 * P);
+            c_.drawText(4 * U, y, Eingepasst(c_, legende, rechts_ - 4 * U));
+        }
     }
 
 private:

@@ -61,3 +61,26 @@ TPlanTyp TPlanTyp::ausAltemSatz(const AltBytes& alt) {
     t.b_[planofs::AlleAuflisten] = alt[planofs::AltAlleAuflisten];
     return t;
 }
+
+namespace {
+
+PlanFenster fenster(const TPlanZeiten& z, int seite, int zeile) {
+    const TPlanTermin t = z.entry(seite, zeile);
+    return {t.ErsterTag(), t.LetzterTag()};
+}
+
+} // namespace
+
+PlanFenster AbferkelFenster(const TPlanZeiten& z) {
+    return fenster(z, psBelegen, 0);
+}
+
+PlanFenster AbsetzFenster(const TPlanZeiten& z) {
+    return fenster(z, psAbferkeln, 0);
+}
+
+PlanFenster TKFenster(const TPlanZeiten& z) {
+    const PlanFenster f = fenster(z, psBelegen, 1);
+    if (f.bis <= 0) return {21, 35};
+    return f;
+}

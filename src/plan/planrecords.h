@@ -118,3 +118,14 @@ private:
         return i >= 0 && i < n ? std::size_t(i) : std::size_t(1000);
     }
 };
+
+// A window of days after a base event, from the plan times.
+struct PlanFenster {
+    int von = 0;
+    int bis = 0;
+};
+// Farrowing (page 0 row 0), weaning (page 1 row 0) and the pregnancy check (page 0 row 1);
+// a check row without days (as in the plan times' defaults) counts 21 to 35 days.
+PlanFenster AbferkelFenster(const TPlanZeiten& z);
+PlanFenster AbsetzFenster(const TPlanZeiten& z);
+PlanFenster TKFenster(const TPlanZeiten& z);

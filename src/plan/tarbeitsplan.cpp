@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QIODevice>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QProgressBar>
@@ -84,6 +85,9 @@ TArbeitsplan::TArbeitsplan(AppContext& ctx, QWidget* parent)
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(2);
     layout->addLayout(knoepfeAufbauen());
+    Legende = new QLabel;
+    Legende->setObjectName(QStringLiteral("Legende"));
+    layout->addWidget(Legende);
     layout->addWidget(Liste, 1);
     layout->addWidget(Fortschritt);
     layout->addWidget(leistenZeile_);
@@ -227,6 +231,7 @@ void TArbeitsplan::koepfeSetzen() {
 
 void TArbeitsplan::aufbauen() {
     planVeraltet_ = false;
+    Legende->setText(PlanLegende(plan_.zeiten, plan_.typ));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     spalten_ = plan_.spalten();
     QStringList koepfe;

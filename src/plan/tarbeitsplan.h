@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QHBoxLayout;
+class QLabel;
 class AppContext;
 class QHeaderView;
 class QProgressBar;
@@ -71,4 +72,5 @@ private:
     QWidget* leistenAbstand_ = nullptr;
     QWidget* leistenZeile_ = nullptr;
     QProgressBar* Fortschritt = nullptr;
+    QLabel* Legende = nullptr;
 };

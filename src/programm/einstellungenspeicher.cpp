@@ -19,6 +19,25 @@ const QString kGrund = QStringLiteral("EINSTELLUNGEN");
 const QString kArbPlan = QStringLiteral("ARBPLAN");
 const QString kAuswertung = QStringLiteral("AUSWERTUNG");
 const QString kKarte = QStringLiteral("BESTANDSKARTE");
+const QString kPruefung = QStringLiteral("PRUEFUNG");
+
+// The limits of the plausibility rules, by key.
+struct PruefSchluessel {
+    const char* key;
+    int PruefGrenzen::*wert;
+};
+constexpr PruefSchluessel kPruefSchluessel[] = {
+    {"MAXLEBEND", &PruefGrenzen::maxLebend},
+    {"MAXTOT", &PruefGrenzen::maxTot},
+    {"MINTRAGEZEIT", &PruefGrenzen::minTragezeit},
+    {"MAXTRAGEZEIT", &PruefGrenzen::maxTragezeit},
+    {"BELEGENNACHABSETZEN", &PruefGrenzen::minBelegenNachAbsetzen},
+    {"ZUKUNFT", &PruefGrenzen::zukunftTage},
+    {"UEBERFAELLIG", &PruefGrenzen::ueberfaelligTage},
+    {"TKTAGE", &PruefGrenzen::tkTage},
+    {"OHNEEREIGNIS", &PruefGrenzen::ohneEreignisTage},
+    {"JSTAGE", &PruefGrenzen::jsTage},
+};
 
 std::optional<int> alsInt(const QString& roh) {
     const QString t = roh.trimmed();
@@ -173,6 +192,11 @@ void ausStore(const IniDatei& store, Einstellungen& e, QString& datenpfad,
     for (int i = 0; i < 5; ++i)
         e.item[std::size_t(i)] =
             l.ganz(kKarte, QStringLiteral("ITEM%1").arg(i + 1), init.item[std::size_t(i)]);
+    for (const PruefSchluessel& k : kPruefSchluessel)
+        e.pruefung.*k.wert = l.ganz(kPruefung, QString::fromLatin1(k.key), init.pruefung.*k.wert);
+    e.pruefung.warnen = l.logisch(kPruefung, QStringLiteral("WARNEN"), init.pruefung.warnen);
+    e.uebersichtBeimStart =
+        l.logisch(kPruefung, QStringLiteral("UEBERSICHT"), init.uebersichtBeimStart);
     e.maxEber = l.ganz(kGrund, QStringLiteral("MAXEBER"), init.maxEber);
     e.maxGruppe = l.ganz(kGrund, QStringLiteral("MAXGRUPPE"), init.maxGruppe);
 
@@ -230,6 +254,10 @@ void inStore(const Einstellungen& e, IniDatei& s) {
     for (int i = 0; i < 5; ++i)
         s.setzen(kKarte, QStringLiteral("ITEM%1").arg(i + 1),
                  QString::number(e.item[std::size_t(i)]));
+    for (const PruefSchluessel& k : kPruefSchluessel)
+        s.setzen(kPruefung, QString::fromLatin1(k.key), QString::number(e.pruefung.*k.wert));
+    s.setzen(kPruefung, QStringLiteral("WARNEN"), b(e.pruefung.warnen));
+    s.setzen(kPruefung, QStringLiteral("UEBERSICHT"), b(e.uebersichtBeimStart));
     s.setzen(kGrund, QStringLiteral("MAXEBER"), QString::number(e.maxEber));
     s.setzen(kGrund, QStringLiteral("MAXGRUPPE"), QString::number(e.maxGruppe));
     const Waehrungstabelle& w = e.waehrung;

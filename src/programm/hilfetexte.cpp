@@ -45,6 +45,8 @@ constexpr std::array kTabelle{
     Zeile{1000, "notizen.html"},
     Zeile{1001, "rechner.html"},
     Zeile{370, "belegwochen.html"},
+    Zeile{710, "uebersicht.html"},
+    Zeile{720, "offenepunkte.html"},
 };
 
 } // namespace

@@ -9,7 +9,9 @@
 #include "entry/tanomalein.h"
 #include "entry/tsammelbuchung.h"
 #include "entry/tsauauswahl.h"
+#include "entry/toffenepunkte.h"
 #include "entry/tsauwurfeingabe.h"
+#include "plan/tuebersicht.h"
 #include "evaluation/tabsetzen.h"
 #include "evaluation/tausfallzeitp.h"
 #include "evaluation/tauswertung.h"
@@ -52,7 +54,8 @@ const QStringList kFenster{"Hauptfenster",     "Sau-Auswahl",     "Karte",
                            "Futterkomponente", "Vorgabewerte",    "Einstellungen 0",
                            "Einstellungen 1",  "Einstellungen 2", "Einstellungen 3",
                            "Einstellungen 4",  "Einstellungen 5", "Datensicherung",
-                           "Notizen",          "Rechner",         "Hilfe"};
+                           "Notizen",          "Rechner",         "Hilfe",
+                           "Einstellungen 6",  "Übersicht",       "Offene Punkte"};
 
 std::unique_ptr<QWidget> fensterBauen(const QString& n, AppContext& ctx) {
     if (n == "Hauptfenster") return std::make_unique<TPVMain>(ctx);
@@ -97,6 +100,8 @@ std::unique_ptr<QWidget> fensterBauen(const QString& n, AppContext& ctx) {
     if (n == "Notizen") return std::make_unique<TNotizen>(ctx);
     if (n == "Rechner") return std::make_unique<TRechner>();
     if (n == "Hilfe") return std::make_unique<THilfe>();
+    if (n == "Übersicht") return std::make_unique<TUebersicht>(ctx);
+    if (n == "Offene Punkte") return std::make_unique<TOffenePunkte>(ctx);
     return {};
 }
 

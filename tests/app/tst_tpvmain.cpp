@@ -3,6 +3,7 @@
 #include "app/tpvmain.h"
 #include "herd/herdfile.h"
 #include "plan/planfiles.h"
+#include "plan/tuebersicht.h"
 #include "platform/canvas.h"
 #include "platform/druckausgabe.h"
 #include "platform/safewrite.h"
@@ -170,6 +171,10 @@ private slots:
         TPVMain w(t.ctx);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // The overview that opened at start is closed.
+        QTRY_VERIFY(w.uebersicht());
+        w.uebersicht()->parentWidget()->close();
+        QTRY_VERIFY(!w.uebersicht());
 
         // Nothing active: nothing happens.
         w.menuItem(QStringLiteral("Drucken1"))->trigger();

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "herd/kurzdatum.h"
+#include "herd/pruefgrenzen.h"
+#include "herd/records.h"
+
+#include <QDate>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+// The plausibility rules of the herd book: what is implausible in a sow's or litter's values
+// and which points are overdue. The open points list, the overview and the warnings of the
+// entry windows all ask these functions.
+namespace plausibel {
+
+// The card field a point is fixed in; its control carries the name `FeldName` gives.
+enum class Feld : std::uint8_t {
+    Keins, // the litter page itself
+    Zugang,
+    Abgang,
+    Belegen1,
+    Belegen2,
+    Belegen3,
+    TK1,
+    TK2,
+    Abferkeln,
+    Absetzen,
+    Geborene,
+    Todgeboren,
+    Gelten,
+    Ausfall,
+};
+QString FeldName(Feld f);  // the control's objectName ("Belegen1", "tkdatum1", ...)
+QString FeldTitel(Feld f); // how the list names the field ("1. Belegen", "Abferkeln", ...)
+
+enum class Art : std::uint8_t {
+    // implausible values
+    Zukunft,
+    KeinKalendertag,
+    ZuVieleLebende,
+    ZuVieleTote,
+    ZuVieleWeibliche,
+    ZuVieleVerluste,
+    VerlustNachAbsetzen,
+    TragezeitKurz,
+    TragezeitLang,
+    AbsetzenVorAbferkeln,
+    BelegenNachAbsetzen,
+    WurfNrDoppelt,
+    // overdue points
+    AbferkelnUeberfaellig,
+    TKUeberfaellig,
+    AbsetzenUeberfaellig,
+    OhneEreignis,
+};
+bool Ueberfaellig(Art a);
+
+// One point: the sow (index in the herd), her litter (position in her list, -1 for the sow
+// herself), what is wrong, the field to fix, the date it refers to and the values the text
+// names.
+struct Befund {
+    int sau = -1;
+    int wurf = -1;
+    Art art = Art::Zukunft;
+    Feld feld = Feld::Keins;
+    TKurzDatum datum;
+    int wert = 0;
+    int wert2 = 0;
+};
+
+// What is wrong, in plain German ("45 lebend geborene Ferkel?").
+QString Text(const Befund& b);
+// The warning of an entry window: the text and " Bitte prüfen.".
+QString Warnung(const Befund& b);
+
+// The rules on single values; each returns true when the value breaks it.
+bool ZuVieleLebende(int lebend, const PruefGrenzen& g);
+bool ZuVieleTote(int tot, const PruefGrenzen& g);
+bool ZuVieleWeibliche(int weibliche, int lebend);
+// Losses that leave fewer than no piglets to wean.
+bool ZuVieleVerluste(int lebend, int ausgleich, int verluste);
+// A loss on a day of life after the weaning day.
+bool VerlustNachAbsetzen(int verlusttag, TKurzDatum abferkeln, TKurzDatum absetzen);
+// Gestation from the mating to the farrowing: too short, too long or nothing (both present).
+std::optional<Art> Tragezeit(TKurzDatum belegen, TKurzDatum abferkeln, const PruefGrenzen& g);
+bool AbsetzenVorAbferkeln(TKurzDatum abferkeln, TKurzDatum absetzen);
+bool BelegenZuFrueh(TKurzDatum vorherigesAbsetzen, TKurzDatum belegen, const PruefGrenzen& g);
+// A present date that does not exist, or lies more than the allowed days after today.
+std::optional<Art> Datum(TKurzDatum d, TKurzDatum heute, const PruefGrenzen& g);
+
+} // namespace plausibel

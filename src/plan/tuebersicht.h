@@ -1,0 +1,52 @@
+#pragma once
+
+#include "plan/uebersicht.h"
+#include "plan/uebersichtbericht.h"
+#include "platform/druckausgabe.h"
+
+#include <QWidget>
+
+class AppContext;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// "Übersicht": the herd by state, what is due this week and overdue (each count expands to its
+// sows, by date), and the house-keeping. A sow line opens her card on the current litter with
+// Enter or a double click. Follows the herd's change notices while it is shown.
+class TUebersicht : public QWidget, public Druckbar {
+    Q_OBJECT
+public:
+    explicit TUebersicht(AppContext& ctx, QWidget* parent = nullptr);
+
+    const HerdUebersicht& uebersicht() const { return u_; }
+    const Haushalt& haushalt() const { return haushalt_; }
+    QTreeWidget* liste() const { return Liste; }
+    // Builds everything anew from the herd.
+    void erneuern();
+    bool csvSchreiben(const QString& datei);
+
+    void druckInhalt(Canvas& canvas) override;
+    QString druckTitel() const override { return QStringLiteral("Übersicht"); }
+    MessageService* druckMeldungen() const override;
+
+signals:
+    void offenePunkteGewuenscht();
+    void sicherungGewuenscht();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    QWidget* knoepfe();
+    void herdeGeaendert();
+    void faelligeEintragen(QTreeWidgetItem* abschnitt, int gruppe);
+    void sauenEinfuellen(QTreeWidgetItem* item);
+    void oeffnen(QTreeWidgetItem* item);
+
+    AppContext& ctx_;
+    HerdUebersicht u_;
+    Haushalt haushalt_;
+    QTreeWidget* Liste = nullptr;
+    bool veraltet_ = false;
+};
