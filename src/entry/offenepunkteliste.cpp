@@ -2,7 +2,7 @@
 
 #include "platform/canvas.h"
 #include "platform/csvwriter.h"
-#include "platform/seitenhelfer.h"
+#include "platform/seitenlauf.h"
 
 #include <cmath>
 

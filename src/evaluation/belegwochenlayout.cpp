@@ -4,7 +4,7 @@
 #include "evaluation/kennzahlzeilen.h"
 #include "platform/canvas.h"
 #include "platform/csvwriter.h"
-#include "platform/seitenhelfer.h"
+#include "platform/seitenlauf.h"
 
 #include <algorithm>
 #include <cmath>

@@ -66,7 +66,7 @@ private:
 
 // A list window of the evaluations: heads, the lines, and a print panel that asks for the
 // range of lines to print, preview or save as PDF; "CSV..." writes every line as a table.
-class Listenfenster : public QWidget, public Druckbar {
+class Listenfenster : public QWidget, public Druckfenster {
     Q_OBJECT
 public:
     Listenfenster(AppContext& ctx, QWidget* parent = nullptr);

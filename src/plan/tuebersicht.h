@@ -13,7 +13,7 @@ class QTreeWidgetItem;
 // "Übersicht": the herd by state, what is due this week and overdue (each count expands to its
 // sows, by date), and the house-keeping. A sow line opens her card on the current litter with
 // Enter or a double click. Follows the herd's change notices while it is shown.
-class TUebersicht : public QWidget, public Druckbar {
+class TUebersicht : public QWidget, public Druckfenster {
     Q_OBJECT
 public:
     explicit TUebersicht(AppContext& ctx, QWidget* parent = nullptr);

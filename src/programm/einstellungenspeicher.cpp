@@ -256,8 +256,8 @@ void inStore(const Einstellungen& e, IniDatei& s) {
                  QString::number(e.item[std::size_t(i)]));
     for (const PruefSchluessel& k : kPruefSchluessel)
         s.setzen(kPruefung, QString::fromLatin1(k.key), QString::number(e.pruefung.*k.wert));
-    s.setzen(kPruefung, QStringLiteral("WARNEN"), b(e.pruefung.warnen));
-    s.setzen(kPruefung, QStringLiteral("UEBERSICHT"), b(e.uebersichtBeimStart));
+    s.setzen(kPruefung, QStringLiteral("WARNEN"), einsNull(e.pruefung.warnen));
+    s.setzen(kPruefung, QStringLiteral("UEBERSICHT"), einsNull(e.uebersichtBeimStart));
     s.setzen(kGrund, QStringLiteral("MAXEBER"), QString::number(e.maxEber));
     s.setzen(kGrund, QStringLiteral("MAXGRUPPE"), QString::number(e.maxGruppe));
     const Waehrungstabelle& w = e.waehrung;
