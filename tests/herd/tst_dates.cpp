@@ -2,7 +2,7 @@
 // comparisons.
 
 #include "herd/kurzdatum.h"
-#include "herdtesthilfe.h"
+#include "support/herdbau.h"
 
 #include <QTest>
 
