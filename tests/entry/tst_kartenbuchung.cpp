@@ -85,6 +85,9 @@ void TestKartenbuchung::abgangspruefungen() {
     TWurfRec w = wurf(2, dt(1, 1, 2013));
     w.setAbferkeln(dt(24, 4, 2013));
     QTEST(AbgangPruefen(dt(1, 1, 2012), abgang, {wurf(1, dt(1, 2, 2012)), w}), "meldung");
+    // A sow without litters may leave on the day she came, not before.
+    QCOMPARE(AbgangPruefen(dt(1, 1, 2012), dt(1, 1, 2012), {}), QString());
+    QVERIFY(!AbgangPruefen(dt(1, 1, 2012), dt(31, 12, 2011), {}).isEmpty());
 }
 
 void TestKartenbuchung::ebernamen_data() {

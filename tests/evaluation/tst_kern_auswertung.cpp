@@ -246,6 +246,16 @@ private slots:
         QCOMPARE(s.Geborene, imFilter ? k.Geborene : 0);
     }
 
+    // Fostering off counts by its amount, apart from fostering on.
+    void ausgleichZuUndAb() {
+        TWurfRec ab = Wurf(1, 0, 115, 140, 10), zu = ab;
+        ab.setAusgleich(-3);
+        zu.setAusgleich(2);
+        const TKennzahlen s = Auswerten(Herde{Sau1("1", 0, {ab}), Sau1("2", 0, {zu})}, amAuswahl);
+        QCOMPARE(s.AusgleichAb, 3);
+        QCOMPARE(s.AusgleichZu, 2);
+    }
+
     void traechtigkeitWirdAddiert() {
         const Herde h{Sau1("1", 0, {Wurf(1, 0, 115, 140, 10), Wurf(2, 147, 264, 290, 10)})};
         TAuswertungsStand st;

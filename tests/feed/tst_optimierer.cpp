@@ -322,6 +322,8 @@ private slots:
         QTest::addColumn<double>("erwartet");
         // The step above 1 is 2^-39.
         QTest::newRow("halber Schritt über 1: zur geraden") << "1099511627777/1099511627776" << 1.0;
+        QTest::newRow("anderthalb Schritte: zur geraden")
+            << "1099511627779/1099511627776" << 1.0 + std::ldexp(1.0, -38);
         QTest::newRow("drei viertel Schritt")
             << "2199023255555/2199023255552" << 1.0 + std::ldexp(1.0, -39);
         const mpz_class zwei140 = mpz_class(1) << 140;

@@ -3,7 +3,7 @@
 the tests and records which of them failed. A mutation no test catches is a rule no test pins.
 
 Run from the repository root on a configured build directory:
-    python3 tests/mutation/mutieren.py [build] [first-n]
+    python3 tests/mutation/mutieren.py [build] [first-n] [description words...]
 The source file is restored byte for byte after each mutation."""
 
 import pathlib
@@ -37,9 +37,13 @@ def tests(muster):
 def pruefen(muster):
     """Builds and runs the tests matching `muster`; the failed ones, or None if it failed to
     build."""
-    namen = tests(muster)
-    bau = lauf(["cmake", "--build", BUILD, "-j2", "--target", *namen])
+    # The whole suite builds everything: some tests are not named after their target.
+    ziele = ["--target", *tests(muster)] if muster != "." else []
+    bau = lauf(["cmake", "--build", BUILD, "-j2", *ziele])
     if bau.returncode != 0:
+        text = bau.stdout + bau.stderr
+        fehler = [z for z in text.splitlines() if "error" in z]
+        print("  build failed: " + (fehler[0] if fehler else text[-300:]), flush=True)
         return None
     out = lauf(["ctest", "--test-dir", BUILD, "-j2", "-R", muster, "--timeout", "300"]).stdout
     return re.findall(r"\d+ - (\S+) \(", out.split("The following tests FAILED:")[-1]) \
@@ -48,11 +52,13 @@ def pruefen(muster):
 
 def main():
     zeilen = []
+    nur = sys.argv[3:]  # optional: only the mutations whose description contains one of these
     for zeile in LISTE.read_text().splitlines():
         if zeile.startswith("#") or not zeile.strip():
             continue
         datei, alt, neu, was = [t.strip() for t in zeile.split("|||")]
-        zeilen.append((datei, alt, neu, was))
+        if not nur or any(n in was for n in nur):
+            zeilen.append((datei, alt, neu, was))
     ergebnis = []
     for datei, alt, neu, was in zeilen[:ANZAHL]:
         pfad = pathlib.Path(datei)
