@@ -9,8 +9,11 @@
 #include <algorithm>
 
 Futtermix::Futtermix(AppContext& ctx) : ctx_(ctx) {
-    Komponenten = KomponentenLaden(ctx.Datenpfad);
-    Mischungen = MischungenLaden(ctx.Datenpfad);
+    bool fehler = false;
+    Komponenten = KomponentenLaden(ctx.Datenpfad, &fehler);
+    if (fehler) ctx.messages().error(Lesefehler(kKomponentenDatei));
+    Mischungen = MischungenLaden(ctx.Datenpfad, &fehler);
+    if (fehler) ctx.messages().error(Lesefehler(kMischungsDatei));
     Ziele[fwTS] = 880;
 }
 

@@ -9,10 +9,27 @@
 #include <algorithm>
 #include <array>
 
+namespace {
+
+// One record, however the device hands out its bytes: the bytes read, short only at the end
+// or on an error (-1 when nothing could be read).
+qint64 satzLesen(QIODevice& dev, std::uint8_t* ziel) {
+    qint64 gelesen = 0;
+    while (gelesen < qint64(kHilfslistenSatz)) {
+        const qint64 n =
+            dev.read(reinterpret_cast<char*>(ziel) + gelesen, qint64(kHilfslistenSatz) - gelesen);
+        if (n <= 0) return n < 0 && gelesen == 0 ? -1 : gelesen;
+        gelesen += n;
+    }
+    return gelesen;
+}
+
+} // namespace
+
 void HilfslistenLesen(QIODevice& dev, THilfslisten& listen, MessageService& msg) {
     std::array<std::uint8_t, kHilfslistenSatz> satz{};
     for (;;) {
-        const qint64 n = dev.read(reinterpret_cast<char*>(satz.data()), kHilfslistenSatz);
+        const qint64 n = satzLesen(dev, satz.data());
         if (n == 0) return;
         if (n != kHilfslistenSatz) {
             msg.error(QStringLiteral("Lesefehler in Datei HILFSLST.DAT!"));

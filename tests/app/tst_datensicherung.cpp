@@ -194,16 +194,16 @@ private slots:
         QString fehler;
         QVERIFY(!DateiKopieren(von, nach, fehler, [](qint64 bisher) { return bisher < 100000; }));
         QVERIFY(fehler.contains(von));
-        QCOMPARE(lesen(nach), QByteArray("alter Stand"));
+        QCOMPARE(inhalt(nach), QByteArray("alter Stand"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no temporary left behind
         QVERIFY(!DateiKopieren(dir.filePath("fehlt.DAT"), nach, fehler));
         QVERIFY(fehler.contains(QStringLiteral("fehlt.DAT")));
-        QCOMPARE(lesen(nach), QByteArray("alter Stand"));
+        QCOMPARE(inhalt(nach), QByteArray("alter Stand"));
         QVERIFY(!DateiKopieren(von, dir.filePath("fehlt/ziel.DAT"), fehler));
         QCOMPARE(fehler, SchreibFehlerText("ziel.DAT", dir.filePath("fehlt/ziel.DAT"),
                                            "Der Ordner ist nicht vorhanden."));
         QVERIFY(DateiKopieren(von, nach, fehler));
-        QCOMPARE(lesen(nach), gross);
+        QCOMPARE(inhalt(nach), gross);
     }
 
     void tageskopieEinmalUndVierzehn() {
@@ -225,7 +225,7 @@ private slots:
         QVERIFY(writeFileSafely(d + "SAUWURF.DAT",
                                 [](QIODevice& f) { return f.write("mittags") == 7; }));
         QVERIFY(TagesKopie(d, QDate(2013, 3, 1)));
-        QCOMPARE(lesen(d + "Sicherungen/SAUWURF-2013-03-01.DAT"), QByteArray("morgens"));
+        QCOMPARE(inhalt(d + "Sicherungen/SAUWURF-2013-03-01.DAT"), QByteArray("morgens"));
         for (int i = 2; i <= 20; ++i)
             QVERIFY(TagesKopie(d, QDate(2013, 3, i)));
         const QStringList da = QDir(d + "Sicherungen").entryList(QDir::Files, QDir::Name);
@@ -235,12 +235,12 @@ private slots:
         // The program's saves keep the day's copy before writing.
         TestContext t;
         QVERIFY(herdeSchreiben(t.pfad("SAUWURF.DAT"), 1));
-        const QByteArray morgens = lesen(t.pfad("SAUWURF.DAT"));
+        const QByteArray morgens = inhalt(t.pfad("SAUWURF.DAT"));
         HerdeLaden(t.ctx);
         t.ctx.tagesKopie = true;
         t.ctx.Sauenliste.clear();
         QVERIFY(HerdeSpeichern(t.ctx));
-        QCOMPARE(lesen(t.pfad("Sicherungen/SAUWURF-2013-03-10.DAT")), morgens);
+        QCOMPARE(inhalt(t.pfad("Sicherungen/SAUWURF-2013-03-10.DAT")), morgens);
     }
 
     // Backing up lists the data files changed since the last backup, all chosen, and copies
@@ -280,12 +280,13 @@ private slots:
                                                      .arg(box->count())
                                                      .arg(QDir::toNativeSeparators(ziel))});
         for (const QString& n : daten)
-            QCOMPARE(lesen(ziel + n), n.toLatin1());
+            QCOMPARE(inhalt(ziel + n), n.toLatin1());
         QDateTime neu;
         QVERIFY(DatumLesen(t.ctx.einstellungen.lastBackup, neu));
         QVERIFY(neu.secsTo(QDateTime::currentDateTime()) < 120);
         // Written at once, not only when the program ends.
-        QVERIFY(lesen(t.ctx.einstellungsDatei).contains(t.ctx.einstellungen.lastBackup.toLatin1()));
+        QVERIFY(
+            inhalt(t.ctx.einstellungsDatei).contains(t.ctx.einstellungen.lastBackup.toLatin1()));
     }
 
     // The last backup as the window and the main window tell it.
@@ -377,14 +378,14 @@ private slots:
             e.meldung,
             QStringLiteral("3 Dateien nach %1 gesichert.").arg(QDir::toNativeSeparators(ziel)));
         QVERIFY(meldungen >= 3);
-        QCOMPARE(lesen(ziel + "PV.INI"), QByteArray("[EINSTELLUNGEN]"));
+        QCOMPARE(inhalt(ziel + "PV.INI"), QByteArray("[EINSTELLUNGEN]"));
 
         QVERIFY(schreiben(daten.filePath("SAUWURF.DAT"), "geändert", k2012));
         const QDateTime jetzt(QDate(2026, 3, 10), QTime(9, 30));
         e = Zuruecksichern(daten.path() + u'/', ini, {"SAUWURF.DAT"}, ziel, jetzt);
         QVERIFY(e.ok);
-        QCOMPARE(lesen(daten.filePath("SAUWURF.DAT")), QByteArray("herde"));
-        QCOMPARE(lesen(e.aufgehoben + "SAUWURF.DAT"), QByteArray("geändert"));
+        QCOMPARE(inhalt(daten.filePath("SAUWURF.DAT")), QByteArray("herde"));
+        QCOMPARE(inhalt(e.aufgehoben + "SAUWURF.DAT"), QByteArray("geändert"));
         QVERIFY(e.aufgehoben.endsWith("Vor Rücksicherung 2026-03-10 09-30/"));
         QVERIFY(e.meldung.startsWith(
             QStringLiteral("1 Datei aus %1 zurückgesichert.").arg(QDir::toNativeSeparators(ziel))));
@@ -411,7 +412,7 @@ private slots:
         TestContext t;
         QTemporaryDir medium;
         QVERIFY(herdeSchreiben(t.pfad("SAUWURF.DAT"), 1));
-        const QByteArray vorher = lesen(t.pfad("SAUWURF.DAT"));
+        const QByteArray vorher = inhalt(t.pfad("SAUWURF.DAT"));
         HerdeLaden(t.ctx);
         QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(1));
         QVERIFY(herdeSchreiben(medium.filePath("SAUWURF.DAT"), 3));
@@ -432,7 +433,7 @@ private slots:
         const QStringList ordner =
             QDir(t.ctx.Datenpfad).entryList({QStringLiteral("Vor Rücksicherung *")}, QDir::Dirs);
         QCOMPARE(ordner.size(), 1);
-        QCOMPARE(lesen(t.pfad(ordner[0] + "/SAUWURF.DAT")), vorher);
+        QCOMPARE(inhalt(t.pfad(ordner[0] + "/SAUWURF.DAT")), vorher);
     }
 };
 

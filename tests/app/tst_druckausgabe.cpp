@@ -35,13 +35,13 @@ public:
 class TestDruckausgabe : public QObject {
     Q_OBJECT
 private slots:
-    void printingWithoutUsablePrinterOpensPreview_data() {
+    void druckenOhneDruckerOeffnetVorschau_data() {
         QTest::addColumn<QString>("datei");
         QTest::addColumn<bool>("meldung");
         QTest::newRow("no printer installed") << QString() << false;
         QTest::newRow("printer cannot start") << QStringLiteral("/gibt/es/nicht/x.pdf") << true;
     }
-    void printingWithoutUsablePrinterOpensPreview() {
+    void druckenOhneDruckerOeffnetVorschau() {
         QFETCH(QString, datei);
         QFETCH(bool, meldung);
         if (datei.isEmpty() && !QPrinterInfo::availablePrinterNames().isEmpty())
@@ -60,7 +60,7 @@ private slots:
         if (meldung) QVERIFY(m.shown[0].text.startsWith(QStringLiteral("Der Drucker")));
     }
 
-    void enterAnswersTheDefaultButton_data() {
+    void enterBeantwortetDenVorgabeknopf_data() {
         QTest::addColumn<int>("knoepfe");
         QTest::addColumn<int>("antwort");
         QTest::newRow("Ja/Nein") << int(MessageService::Buttons::YesNo)
@@ -68,7 +68,7 @@ private slots:
         QTest::newRow("before deleting")
             << int(MessageService::Buttons::YesNoDefaultNo) << int(MessageService::Answer::No);
     }
-    void enterAnswersTheDefaultButton() {
+    void enterBeantwortetDenVorgabeknopf() {
         QFETCH(int, knoepfe);
         QFETCH(int, antwort);
         ModalTreiber treiber;
@@ -78,7 +78,7 @@ private slots:
                  antwort);
     }
 
-    void pdfHoldsTheDrawnPagesAndTexts() {
+    void pdfHaeltSeitenUndTexte() {
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("karte.pdf"));
         ZweiSeiten d;
@@ -97,12 +97,12 @@ private slots:
 
     // A printer has far more dots than the screen shows: its lines must still come out black,
     // the first ones of a page as much as those after a change of pen.
-    void linesStayBlackOnFineDots_data() {
+    void linienBleibenSchwarzAufFeinemRaster_data() {
         QTest::addColumn<bool>("gepunktetVorher");
         QTest::newRow("first line of a page") << false;
         QTest::newRow("after a dotted line") << true;
     }
-    void linesStayBlackOnFineDots() {
+    void linienBleibenSchwarzAufFeinemRaster() {
         QFETCH(bool, gepunktetVorher);
         QImage bild(100, 40, QImage::Format_RGB32);
         bild.fill(Qt::white);

@@ -22,7 +22,7 @@ void neueSauEintragen(QDialog* karte, const QString& nr) {
 class TestEingabebefehle : public QObject {
     Q_OBJECT
 private slots:
-    void prefillRecordCopiesTheStatedFields() {
+    void vorbelegungKopiertDieGenanntenFelder() {
         TSauRec s;
         for (std::size_t i = 0; i < s.bytes().size(); ++i)
             s.bytes()[i] = std::uint8_t(i * 7 + 1);
@@ -35,7 +35,7 @@ private slots:
         }
     }
 
-    void twoNewSowsInARowWithPrefill() {
+    void zweiNeueSauenHintereinanderMitVorbelegung() {
         TestContext t;
         TPVMain w(t.ctx);
         t.ctx.Hilfslisten[5] = QStringList{"Deckzentrum", "Wartestall"};
@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(int(w.sauAuswahl()->liste().eintraege().size()), 2);
     }
 
-    void noEndsTheSeries() {
+    void neinBeendetDieReihe() {
         TestContext t;
         TPVMain w(t.ctx);
         ModalTreiber treiber;
@@ -101,7 +101,7 @@ private slots:
         QVERIFY(!w.menuItem(QStringLiteral("Eingabe1"))->isEnabled());
     }
 
-    void entryLoopsThroughSelection() {
+    void eingabeLaeuftDurchDieAuswahl() {
         TestContext t;
         QVERIFY(herdeSchreiben(t.pfad(QStringLiteral("SAUWURF.DAT")), 2));
         TPVMain w(t.ctx);

@@ -66,7 +66,7 @@ void zeilen(std::initializer_list<Fall> faelle) {
 class TestEinstellungenSpeicher : public QObject {
     Q_OBJECT
 private slots:
-    void emptyStoreGivesDefaults() {
+    void leererSpeicherGibtVorgaben() {
         QString pfad;
         const Einstellungen e = ausStore({}, &pfad);
         QCOMPARE(e.waehrung.anzeige, Euro);
@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(pfad, QStringLiteral("/prog/"));
     }
 
-    void readingRules_data() {
+    void leseregeln_data() {
         zeilen({
             {"hex integer", "MAXGRUPPE=0x1A", "maxGruppe", 26},
             {"not a number gives default", "MAXGRUPPE=viele", "maxGruppe", 7},
@@ -103,7 +103,7 @@ private slots:
         QTest::newRow("section names without case")
             << QByteArray("[auswertung]\nINDEX1=40") << "index" << QVariant("40,100,0,0,0,0,0");
     }
-    void readingRules() {
+    void leseregeln() {
         QFETCH(QByteArray, zeile);
         QFETCH(QString, feld);
         QString pfad;
@@ -112,7 +112,7 @@ private slots:
         QTEST(wert(e, feld, pfad), "erwartet");
     }
 
-    void writeReadRoundTripOfEveryKey() {
+    void jederSchluesselHinUndZurueck() {
         Einstellungen e;
         e.anzeige = {false, true, false, true, true, false, true};
         e.sortierung = 4;
@@ -155,7 +155,7 @@ private slots:
         QCOMPARE(pfad, QStringLiteral("/daten/herde/"));
     }
 
-    void writtenTextForms() {
+    void geschriebeneTextformen() {
         Einstellungen e;
         e.waehrung.anzeige = DM;
         e.waehrung.kurs[4] = 1.5;
@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(*s.wert(g, QStringLiteral("X/EURO")), QStringLiteral("  1.500000/"));
     }
 
-    void olderFile_data() {
+    void aeltereDatei_data() {
         zeilen({
             {"ARBPLANSTALL two fields: MITTAGE", "ARBPLANSTALL=wahr,falsch", "mitTage", false},
             {"ARBPLANSTALL two fields leave MITWURF", "ARBPLANSTALL=falsch,falsch", "mitWurf",
@@ -200,7 +200,7 @@ private slots:
             {"line end CR LF", "VOLLBILD=WAHR\r", "vollbild", true},
         });
     }
-    void olderFile() {
+    void aeltereDatei() {
         QFETCH(QByteArray, zeile);
         QFETCH(QString, feld);
         Einstellungen e;
@@ -208,7 +208,7 @@ private slots:
         QTEST(wert(e, feld), "erwartet");
     }
 
-    void olderFileWinsOverStore() {
+    void aeltereDateiGehtVor() {
         QTemporaryDir dir;
         const QString store = dir.filePath(QStringLiteral("PV.INI"));
         QVERIFY(schreiben(store, "[EINSTELLUNGEN]\nMAXGRUPPE=3\nPFAD=/daten/\nAUTOSORT=0\n"));
@@ -226,7 +226,7 @@ private slots:
         QVERIFY(pfad.isEmpty());     // data files in the working directory
     }
 
-    void keysWithSlashStayLiteral() {
+    void schluesselMitSchraegstrichBleibenWoertlich() {
         IniDatei s;
         s.lesen("[EINSTELLUNGEN]\nDM/EURO=1,95583\nOS/EURO = 13.7603\n");
         QCOMPARE(*s.wert(QStringLiteral("EINSTELLUNGEN"), QStringLiteral("DM/EURO")),
@@ -246,7 +246,7 @@ private slots:
 
     // A key of only blanks is no entry (kept, it was written back as "=value" and then lost);
     // odd lines read as what they mean, and the file reads back as it was written.
-    void oddLines_data() {
+    void seltsameZeilen_data() {
         QTest::addColumn<QByteArray>("ini");
         QTest::addColumn<QByteArray>("text");
         QTest::newRow("key of blanks, comment, CR LF")
@@ -256,7 +256,7 @@ private slots:
             << QByteArray("[EINSTELLUNGEN]\r\nVOLLBILD=1\r\r\n  =leer\n; Kommentar\nMAXEBER= 5 \n")
             << QByteArray("[EINSTELLUNGEN]\nVOLLBILD=1\nMAXEBER= 5 \n");
     }
-    void oddLines() {
+    void seltsameZeilen() {
         QFETCH(QByteArray, ini);
         QFETCH(QByteArray, text);
         IniDatei s;

@@ -168,84 +168,37 @@ private slots:
         QTest::addColumn<QString>("fenster");
         QTest::addColumn<QString>("feld");
         QTest::addColumn<QString>("erwartet");
-        QTest::newRow("Absetzen") << "Karte"
-                                  << "Absetzen"
-                                  << "Absetztag";
-        QTest::newRow("abgesetzte") << "Karte"
-                                    << "abgesetzte"
-                                    << "abgesetzte";
-        QTest::newRow("Ausfälle") << "Karte"
-                                  << "Ausfall"
-                                  << "Ausfälle";
-        QTest::newRow("geborene") << "Karte"
-                                  << "geborene"
-                                  << "tot geborene";
-        QTest::newRow("Verlustursache") << "Ausfälle"
-                                        << "ComboBox1"
-                                        << "Ursache";
-        QTest::newRow("Belegen") << "Karte"
-                                 << "Belegen1"
-                                 << "Eber";
-        QTest::newRow("Trächtigkeit") << "Karte"
-                                      << "tkdatum1"
-                                      << "1. TK";
-        QTest::newRow("Termin der Sau") << "Karte"
-                                        << "Impfung1"
-                                        << "Termine der Sau";
-        QTest::newRow("Termin des Wurfes") << "Karte"
-                                           << "termin1"
-                                           << "Termine";
-        QTest::newRow("Stammdaten") << "Karte neue Sau"
-                                    << "SauNr"
-                                    << "Eingabebegin mit Wurf";
-        QTest::newRow("Index") << "Einstellungen 2"
-                               << "NumEdit2"
-                               << "abgesetzte Ferkel";
-        QTest::newRow("Bestandskarte") << "Einstellungen 3"
-                                       << "ListAusdruck"
-                                       << "bisherige Würfe";
-        QTest::newRow("Sammelbuchung") << "Sammelbuchung"
-                                       << "tdate_ed1"
-                                       << "Eingabepunkt";
-        QTest::newRow("Eingabepunkt") << "Eingabepunkt"
-                                      << "ListBox1"
-                                      << "Sau-Auswahl";
-        QTest::newRow("Hitliste") << "Hitliste"
-                                  << "ScrollBox1"
-                                  << "Leistungsindex";
-        QTest::newRow("Vergleich") << "Vergleich"
-                                   << "ScrollBox1"
-                                   << "Herkunft";
-        QTest::newRow("Bewegungen") << "Sauenbewegungen"
-                                    << "ScrollBox1"
-                                    << "Abnehmer";
-        QTest::newRow("Ferkelbuch") << "Ferkelabgänge"
-                                    << "ScrollBox1"
-                                    << "Bestand";
-        QTest::newRow("Auswertung") << "Auswertung"
-                                    << "Button1"
-                                    << "Ausfallzeitpunkt";
-        QTest::newRow("Arbeitsplan") << "Arbeitsplan"
-                                     << "ListBox1"
-                                     << "Kürzel";
-        QTest::newRow("Planstart") << "Arbeitsplanstart"
-                                   << "NumEdit1"
-                                   << "Kalenderwoche";
-        QTest::newRow("Planzeiten") << "Planzeiten"
-                                    << "Edit1"
-                                    << "Kürzel";
-        QTest::newRow("Plantypen") << "Plantypen"
-                                   << "ListBox1"
-                                   << "Ställe";
-        QTest::newRow("Optimieren") << "Futtermischung"
-                                    << "OptimierenBtn"
-                                    << "billigsten";
-        QTest::newRow("Komponente") << "Futterkomponente"
-                                    << "Edit1"
-                                    << "Bezeichnung";
-        QTest::newRow("Ordner der Sicherung") << "Datensicherung"
-                                              << "EditPfad"
-                                              << "Ordner";
+        // Window, control, a word its page has to hold.
+        const char* const faelle[][3] = {
+            {"Karte", "Absetzen", "Absetztag"},
+            {"Karte", "abgesetzte", "abgesetzte"},
+            {"Karte", "Ausfall", "Ausfälle"},
+            {"Karte", "geborene", "tot geborene"},
+            {"Ausfälle", "ComboBox1", "Ursache"},
+            {"Karte", "Belegen1", "Eber"},
+            {"Karte", "tkdatum1", "1. TK"},
+            {"Karte", "Impfung1", "Termine der Sau"},
+            {"Karte", "termin1", "Termine"},
+            {"Karte neue Sau", "SauNr", "Eingabebegin mit Wurf"},
+            {"Einstellungen 2", "NumEdit2", "abgesetzte Ferkel"},
+            {"Einstellungen 3", "ListAusdruck", "bisherige Würfe"},
+            {"Sammelbuchung", "tdate_ed1", "Eingabepunkt"},
+            {"Eingabepunkt", "ListBox1", "Sau-Auswahl"},
+            {"Hitliste", "ScrollBox1", "Leistungsindex"},
+            {"Vergleich", "ScrollBox1", "Herkunft"},
+            {"Sauenbewegungen", "ScrollBox1", "Abnehmer"},
+            {"Ferkelabgänge", "ScrollBox1", "Bestand"},
+            {"Auswertung", "Button1", "Ausfallzeitpunkt"},
+            {"Arbeitsplan", "ListBox1", "Kürzel"},
+            {"Arbeitsplanstart", "NumEdit1", "Kalenderwoche"},
+            {"Planzeiten", "Edit1", "Kürzel"},
+            {"Plantypen", "ListBox1", "Ställe"},
+            {"Futtermischung", "OptimierenBtn", "billigsten"},
+            {"Futterkomponente", "Edit1", "Bezeichnung"},
+            {"Datensicherung", "EditPfad", "Ordner"},
+        };
+        for (const auto& f : faelle)
+            QTest::addRow("%s %s", f[0], f[1]) << f[0] << f[1] << QString::fromUtf8(f[2]);
     }
     void feldFuehrtZuSeinerSeite() {
         QFETCH(QString, fenster);
@@ -264,23 +217,16 @@ private slots:
         QTest::addColumn<QString>("menue");
         QTest::addColumn<QString>("punkt");
         QTest::addColumn<int>("kontext");
-        QTest::newRow("Neue Sau") << "Daten1"
-                                  << "NeueSau1" << 200;
-        QTest::newRow("Eingabe") << "Daten1"
-                                 << "Eingabe1" << 250;
-        QTest::newRow("Hilfslisten") << "Daten1"
-                                     << "Hilfslisten1" << 150;
-        QTest::newRow("Sammel") << "Daten1"
-                                << "Sammel1" << 270;
-        QTest::newRow("Drucken") << "Daten1"
-                                 << "Drucken1" << 700;
-        QTest::newRow("Drucker einrichten") << "Daten1"
-                                            << "Druckereinrichten1" << 700;
-        QTest::newRow("ohne eigene Nummer") << "Daten1"
-                                            << "Beenden1" << 100;
-        QTest::newRow("Optionen") << "Optionen1"
-                                  << "Einstellungen1" << 100;
+        const std::tuple<const char*, const char*, int> faelle[] = {
+            {"Daten1", "NeueSau1", 200},     {"Daten1", "Eingabe1", 250},
+            {"Daten1", "Hilfslisten1", 150}, {"Daten1", "Sammel1", 270},
+            {"Daten1", "Drucken1", 700},     {"Daten1", "Druckereinrichten1", 700},
+            {"Daten1", "Beenden1", 100},     {"Optionen1", "Einstellungen1", 100},
+        };
+        for (const auto& [menue, punkt, kontext] : faelle)
+            QTest::newRow(punkt) << menue << punkt << kontext;
     }
+
     void f1ImMenue() {
         QFETCH(QString, menue);
         QFETCH(QString, punkt);

@@ -62,7 +62,7 @@ private slots:
 
     // The shipped executable runs up to its window and answers a second start, which ends at
     // once; it carries no test library.
-    void shippedProgramStartsAsOneInstance() {
+    void ausgeliefertesProgrammStartetEinmal() {
         QProcess ldd;
         ldd.start(QStringLiteral("ldd"), {QStringLiteral(PORVANTA_PROGRAMM)});
         QVERIFY(ldd.waitForFinished());
@@ -89,7 +89,7 @@ private slots:
         erste.waitForFinished();
     }
 
-    void settingsOutliveTheRun() {
+    void einstellungenUeberlebenDenLauf() {
         QCOMPARE(starten({"klick Einstellungen1", "klick CheckBox2", "klick CheckBox6",
                           "klick OKBtn", "beenden"}),
                  QString());
@@ -100,7 +100,7 @@ private slots:
     }
 
     // The evaluation filter's period comes back in the next run.
-    void filterPeriodOutlivesTheRun() {
+    void filterzeitraumUeberlebtDenLauf() {
         // Empties a date field and types a date into it.
         const auto datum = [](const QString& feld, const QString& text) {
             QStringList s{"fokus " + feld, "taste End"};
@@ -121,7 +121,7 @@ private slots:
                  QStringLiteral("Beleg1=1.2.25\nBeleg2=31.7.25\n"));
     }
 
-    void herdIsSavedInTheProgramDirectory() {
+    void herdeWirdImProgrammordnerGespeichert() {
         QCOMPARE(starten({"klick NeueSau1", "fokus SauNr", "tippe 4711", "klick OKBtn",
                           "klick Nein", "beenden", "klick Ja"}),
                  QString());
@@ -131,7 +131,7 @@ private slots:
         QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("arbeit/SAUWURF.DAT"))));
     }
 
-    void olderSettingsFileInWorkingDirectoryWins() {
+    void aeltereEinstellungsdateiImArbeitsordnerGehtVor() {
         const QByteArray alt = "EINZELSPEICHERUNG=WAHR\r\nVOLLBILD=WAHR\r\n";
         QFile f(ordner(QStringLiteral("arbeit")) + QStringLiteral("/PV.ini"));
         QVERIFY(f.open(QIODevice::WriteOnly));

@@ -13,10 +13,6 @@
 
 namespace {
 
-TKurzDatum dt(int d, int m, int y) {
-    return TKurzDatum::aus(d, m, y);
-}
-
 // "A" weaned, "B" suckling, "C" mated, "D" without litters; saved, as the main window loads
 // the herd file.
 void herdeAnlegen(AppContext& ctx) {
@@ -74,7 +70,7 @@ ModalTreiber::Handler sauenWaehlen(bool alle, std::array<bool, 7>* filter = null
 class TestSammelbefehle : public QObject {
     Q_OBJECT
 private slots:
-    void entryListInPickDialog() {
+    void eingabepunkteImWahldialog() {
         TestContext t;
         herdeAnlegen(t.ctx);
         TPVMain w(t.ctx);
@@ -91,7 +87,7 @@ private slots:
         QVERIFY(t.messages.shown.isEmpty()); // nothing changed: no question
     }
 
-    void noToFirstQuestionReloadsHerd() {
+    void neinAufErsteFrageLaedtHerdeNeu() {
         TestContext t;
         herdeAnlegen(t.ctx);
         TPVMain w(t.ctx);
@@ -115,7 +111,7 @@ private slots:
         QCOMPARE(t.ctx.Sauenliste[0].rec.Stall(), QStringLiteral("ungespeichert"));
     }
 
-    void filtersReachSelection_data() {
+    void filterErreichenDieAuswahl_data() {
         QTest::addColumn<int>("punkt");
         QTest::addColumn<QString>(
             "filter"); // Leer Belegt Tragend Säugend Verkauft leerJS umrauschen
@@ -125,7 +121,7 @@ private slots:
         QTest::newRow("Absetzen") << 4 << "0001000";
         QTest::newRow("litter date 1") << 10 << "0111001";
     }
-    void filtersReachSelection() {
+    void filterErreichenDieAuswahl() {
         QFETCH(int, punkt);
         QFETCH(QString, filter);
         TestContext t;
@@ -156,7 +152,7 @@ private slots:
     }
 
     // Weaning for every suckling sow shown, with a date, saved.
-    void weaningForChosenSows() {
+    void absetzenFuerGewaehlteSauen() {
         TestContext t;
         herdeAnlegen(t.ctx);
         TPVMain w(t.ctx);
@@ -179,7 +175,7 @@ private slots:
         QVERIFY(!t.ctx.Sauenliste[1].wuerfe.front().Absetzen().vorhanden()); // not the last litter
     }
 
-    void noSowsChosen_data() {
+    void keineSauGewaehlt_data() {
         QTest::addColumn<QString>("befehl");
         QTest::addColumn<QString>("meldung");
         QTest::newRow("entry") << "Sammel1"
@@ -187,7 +183,7 @@ private slots:
         QTest::newRow("print") << "Sammelausdruck1"
                                << "Es wurden keine Sauen zum Ausdruck ausgewählt!";
     }
-    void noSowsChosen() {
+    void keineSauGewaehlt() {
         QFETCH(QString, befehl);
         QFETCH(QString, meldung);
         TestContext t;
@@ -201,7 +197,7 @@ private slots:
         QCOMPARE(treiber.behandelt(), befehl == u"Sammel1" ? 2 : 1);
     }
 
-    void numberingViewKeys() {
+    void nummernansichtTasten() {
         TestContext t;
         herdeAnlegen(t.ctx);
         TPVMain w(t.ctx);

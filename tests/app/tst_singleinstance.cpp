@@ -10,8 +10,8 @@
 class TestSingleInstance : public QObject {
     Q_OBJECT
 private slots:
-    void secondCopyHandsOverAndEnds();
-    void staleLockAndSocketAfterCrashDoNotBlock();
+    void zweiteKopieUebergibtUndEndet();
+    void alteSperreNachAbsturzBlockiertNicht();
 
 private:
     static QString neuerKey() {
@@ -30,7 +30,7 @@ private:
     }
 };
 
-void TestSingleInstance::secondCopyHandsOverAndEnds() {
+void TestSingleInstance::zweiteKopieUebergibtUndEndet() {
     const QString key = neuerKey();
     SingleInstance erste(key);
     QVERIFY(erste.starten());
@@ -39,7 +39,7 @@ void TestSingleInstance::secondCopyHandsOverAndEnds() {
     QTRY_COMPARE(spy.count(), 1);
 }
 
-void TestSingleInstance::staleLockAndSocketAfterCrashDoNotBlock() {
+void TestSingleInstance::alteSperreNachAbsturzBlockiertNicht() {
     const QString key = neuerKey();
     QProcess halter;
     halter.setProcessChannelMode(QProcess::ForwardedErrorChannel);

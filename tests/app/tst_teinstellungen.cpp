@@ -38,7 +38,7 @@ struct Dialog {
 class TestTEinstellungen : public QObject {
     Q_OBJECT
 private slots:
-    void indexNormalisation_data() {
+    void indexNormierung_data() {
         QTest::addColumn<bool>("weibliche");
         QTest::addColumn<QList<int>>("eingabe");
         QTest::addColumn<QList<int>>("erwartet");
@@ -54,7 +54,7 @@ private slots:
         QTest::newRow("sum 0 keeps weights")
             << false << QList<int>{0, 0, 0, 0, 0, 0, 40} << QList<int>{0, 0, 0, 0, 0, 0, 40};
     }
-    void indexNormalisation() {
+    void indexNormierung() {
         QFETCH(bool, weibliche);
         QFETCH(QList<int>, eingabe);
         QFETCH(QList<int>, erwartet);
@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(QList<int>(gewichte.begin(), gewichte.end()), erwartet);
     }
 
-    void femaleWeightFollowsCheckBox() {
+    void weiblicheGewichtFolgtKasten() {
         TestContext t;
         t.ctx.einstellungen.weibliche = false;
         Dialog d(t);
@@ -75,7 +75,7 @@ private slots:
         QVERIFY(!d.c<QLabel>("Label12")->isHidden());
     }
 
-    void cardComponentsMove() {
+    void kartenbestandteileWandern() {
         TestContext t;
         t.ctx.einstellungen.item = {5, 1, 2, 0, 0};
         Dialog d(t);
@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(t.ctx.einstellungen.item, (std::array<int, 5>{1, 2, 3, 0, 0}));
     }
 
-    void currencyPage() {
+    void waehrungsseite() {
         TestContext t;
         t.ctx.einstellungen.waehrung.anzeige = DM;
         t.ctx.einstellungen.waehrung.kuerzel[0] = QStringLiteral("E");
@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(w.kurs[4], 1.5);
     }
 
-    void newFolder_data() {
+    void neuerOrdner_data() {
         QTest::addColumn<QString>("basis"); // under the data directory
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("pfad"); // the data directory afterwards
@@ -141,7 +141,7 @@ private slots:
             << "neu"
             << "datei/" << QStringList{"Der Ordner kann nicht angelegt werden."};
     }
-    void newFolder() {
+    void neuerOrdner() {
         QFETCH(QString, basis);
         QFETCH(QString, name);
         QFETCH(QString, pfad);
@@ -164,7 +164,7 @@ private slots:
         if (meldungen.isEmpty()) QVERIFY(QFileInfo(t.pfad(pfad)).isDir());
     }
 
-    void changedDataDirectoryReloadsHerd() {
+    void neuerDatenordnerLaedtHerde() {
         TestContext t;
         TPVMain w(t.ctx);
         const QString neu = t.pfad(QStringLiteral("anderer/"));
@@ -185,7 +185,7 @@ private slots:
         QVERIFY(!t.ctx.Geaendert);
         QVERIFY(w.menuItem(QStringLiteral("Eingabe1"))->isEnabled());
         // The choice is stored and the settings are written.
-        const QByteArray ini = lesen(t.ctx.einstellungsDatei);
+        const QByteArray ini = inhalt(t.ctx.einstellungsDatei);
         QVERIFY(ini.contains("PFAD=" + neu.toUtf8()));
         QVERIFY(ini.contains("MAXGRUPPE="));
     }

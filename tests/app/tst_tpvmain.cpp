@@ -29,14 +29,14 @@ public:
 class TestTPVMain : public QObject {
     Q_OBJECT
 private slots:
-    void menuFollowsHerdCount_data() {
+    void menueFolgtHerdengroesse_data() {
         QTest::addColumn<int>("sauen");
         QTest::addColumn<bool>("freigegeben");
         QTest::newRow("no herd file") << -1 << false;
         QTest::newRow("empty herd file") << 0 << false;
         QTest::newRow("one sow") << 1 << true;
     }
-    void menuFollowsHerdCount() {
+    void menueFolgtHerdengroesse() {
         QFETCH(int, sauen);
         QFETCH(bool, freigegeben);
         TestContext t;
@@ -112,7 +112,7 @@ private slots:
         QVERIFY(!hinweis->property("warnen").toBool());
     }
 
-    void closeQuery_data() {
+    void schliessenFragt_data() {
         QTest::addColumn<bool>("geaendert");
         QTest::addColumn<int>("antwort");
         QTest::addColumn<bool>("geschlossen");
@@ -125,7 +125,7 @@ private slots:
         QTest::newRow("Abbrechen stays open") << true << int(A::Cancel) << false << 1 << 1;
         QTest::newRow("failed save stays open") << true << int(A::Yes) << false << -1 << 1;
     }
-    void closeQuery() {
+    void schliessenFragt() {
         QFETCH(bool, geaendert);
         QFETCH(int, antwort);
         QFETCH(bool, geschlossen);
@@ -155,7 +155,7 @@ private slots:
     }
 
     // Settings that cannot be written on closing (a folder holds their place) are told.
-    void settingsWriteFailureIsTold() {
+    void einstellungsSchreibfehlerGemeldet() {
         TestContext t;
         TPVMain w(t.ctx);
         w.show();
@@ -166,7 +166,7 @@ private slots:
             1);
     }
 
-    void printRequestGoesToActiveChild() {
+    void druckanfrageGehtAnsAktiveKind() {
         TestContext t;
         TPVMain w(t.ctx);
         w.show();
@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(fenster->anfragen, 1);
     }
 
-    void settingsShapeWindow_data() {
+    void einstellungenFormenFenster_data() {
         QTest::addColumn<QByteArray>("ini");
         QTest::addColumn<bool>("maximiert");
         QTest::addColumn<bool>("tooltips");
@@ -205,7 +205,7 @@ private slots:
         QTest::newRow("VOLLBILD=0, SCHNELLHILFE=1")
             << QByteArray("[EINSTELLUNGEN]\nVOLLBILD=0\nSCHNELLHILFE=1\n") << false << true;
     }
-    void settingsShapeWindow() {
+    void einstellungenFormenFenster() {
         QFETCH(QByteArray, ini);
         QFETCH(bool, maximiert);
         QFETCH(bool, tooltips);
@@ -218,7 +218,7 @@ private slots:
         QCOMPARE(t.ctx.Datenpfad, t.ctx.standardDatenpfad);
     }
 
-    void secondStartRestoresMinimisedWindow() {
+    void zweiterStartHoltFensterZurueck() {
         TestContext t;
         TPVMain w(t.ctx);
         w.showMinimized();
@@ -228,7 +228,7 @@ private slots:
         QVERIFY(w.isVisible());
     }
 
-    void planTimesGiveGestationAndTaskNames() {
+    void planzeitenGebenTragezeitUndTerminnamen() {
         TestContext t;
         TPlanZeiten z = PlanZeitenStandard();
         TPlanTermin abferkeln = z.entry(0, 0);
@@ -265,7 +265,7 @@ private slots:
         QVERIFY(planZeiten);
     }
 
-    void standardButtonsSpeakGerman() {
+    void standardknoepfeSprechenDeutsch() {
         QVERIFY(QtDeutschLaden(*qApp));
         QMessageBox box(QMessageBox::Question, QStringLiteral("Porvanta"), QStringLiteral("?"),
                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);

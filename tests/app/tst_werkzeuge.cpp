@@ -88,7 +88,7 @@ private slots:
         w.memo()->insertPlainText(QStringLiteral("prüfen"));
         QTest::keyClick(w.memo(), Qt::Key_Escape);
         QVERIFY(!w.isVisible());
-        QCOMPARE(lesen(t.pfad("NOTIZ.TXT")),
+        QCOMPARE(inhalt(t.pfad("NOTIZ.TXT")),
                  QByteArray("Eber \374berpr\374fen\r\nStall 3\r\nSau 12 pr\374fen\r\n"));
         QVERIFY(t.messages.shown.isEmpty());
     }
@@ -106,7 +106,7 @@ private slots:
         w.memo()->setPlainText(QStringLiteral("neu"));
         w.memo()->document()->setModified(true);
         QVERIFY(w.speichernWennGeaendert());
-        QCOMPARE(lesen(t.pfad("notiz.txt")), QByteArray("neu\r\n"));
+        QCOMPARE(inhalt(t.pfad("notiz.txt")), QByteArray("neu\r\n"));
         QFile::remove(t.pfad("notiz.txt"));
         w.close();
         QVERIFY(!QFile::exists(t.pfad("notiz.txt")));
@@ -125,7 +125,7 @@ private slots:
         QTest::keyClicks(main.notizen()->memo(), QStringLiteral("Futter bestellen"));
         // Ending the program with the pad still open keeps what was typed.
         QVERIFY(main.close());
-        QCOMPARE(lesen(t.pfad("notiz.txt")), QByteArray("Futter bestellen\r\n"));
+        QCOMPARE(inhalt(t.pfad("notiz.txt")), QByteArray("Futter bestellen\r\n"));
     }
 };
 

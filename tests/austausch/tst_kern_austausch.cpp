@@ -2,9 +2,9 @@
 #include "austausch/wurfexport.h"
 #include "austausch/wurfimport.h"
 #include "herd/herdfile.h"
-#include "herd/herdtesthilfe.h"
 #include "plan/terminnamen.h"
 #include "platform/codepage.h"
+#include "support/herdbau.h"
 #include "support/testcontext.h"
 
 #include <QElapsedTimer>

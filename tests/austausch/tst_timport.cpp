@@ -1,5 +1,5 @@
 #include "austausch/timport.h"
-#include "herd/herdtesthilfe.h"
+#include "support/herdbau.h"
 #include "support/testcontext.h"
 
 #include <QComboBox>

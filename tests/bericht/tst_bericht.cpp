@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(demo.exitCode(), 0);
         mischungAnlegen(pfad("herde/"));
         // A herd file cut in the middle of a record; a file where a folder is expected.
-        const QByteArray herde = lesen(pfad("herde/SAUWURF.DAT"));
+        const QByteArray herde = inhalt(pfad("herde/SAUWURF.DAT"));
         QVERIFY(schreiben(pfad("kaputt/SAUWURF.DAT"), herde.left(herde.size() - 300)));
         QVERIFY(schreiben(pfad("datei"), {}));
         // The per-user store names the herd; a settings file of its own also drops "Stall".
@@ -225,7 +225,7 @@ private slots:
             const QString text = poppler("pdftotext", {"-l", "1", datei, "-"});
             QVERIFY2(text.contains(kopf), qPrintable(text.left(300)));
         } else {
-            const QByteArray b = lesen(datei);
+            const QByteArray b = inhalt(datei);
             QVERIFY(b.startsWith("\xEF\xBB\xBF"));
             const QStringList zeilen =
                 QString::fromUtf8(b.mid(3)).split("\r\n", Qt::SkipEmptyParts);
@@ -318,9 +318,9 @@ private slots:
         QCOMPARE(starten(QStringList{"--daten", pfad("herde")} + args + QStringList{"--csv", tool})
                      .first,
                  0);
-        const QByteArray erwartet = lesen(fenster);
+        const QByteArray erwartet = inhalt(fenster);
         QVERIFY(erwartet.size() > 100);
-        QCOMPARE(lesen(tool), erwartet);
+        QCOMPARE(inhalt(tool), erwartet);
     }
 };
 

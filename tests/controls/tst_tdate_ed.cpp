@@ -18,11 +18,11 @@ private slots:
     }
     void cleanup() { f.reset(); }
 
-    void startsWithToday() {
+    void beginntMitHeute() {
         QCOMPARE(f->feld->text(), "10.3.13"); // the short form every date field shows
         QVERIFY(f->feld->AutoPreset());
     }
-    void leavingNormalises_data() {
+    void verlassenNormiert_data() {
         QTest::addColumn<QString>("getippt");
         QTest::addColumn<bool>("autoPreset");
         QTest::addColumn<QString>("text");
@@ -34,7 +34,7 @@ private slots:
         QTest::newRow("empty, no preset") << "" << false << "" << QList{0, 0, 0, 0};
         QTest::newRow("empty, preset") << "" << true << "10.3.13" << QList{10, 3, 113, 0};
     }
-    void leavingNormalises() {
+    void verlassenNormiert() {
         QFETCH(QString, getippt);
         QFETCH(bool, autoPreset);
         QFETCH(QString, text);
@@ -51,7 +51,7 @@ private slots:
         QTEST((QList<int>{d.Tag, d.Monat, d.Jahr, d.Zusatz}), "datum");
     }
     // Typed, or pasted (by Ctrl+V and by the context menu) after `vorher`.
-    void inputFiltered_data() {
+    void eingabeGefiltert_data() {
         QTest::addColumn<bool>("einfuegen");
         QTest::addColumn<QString>("vorher");
         QTest::addColumn<QString>("eingabe");
@@ -78,7 +78,7 @@ private slots:
             QTest::newRow(f.name) << f.einfuegen << QString::fromLatin1(f.vorher)
                                   << QString::fromLatin1(f.eingabe) << QString::fromLatin1(f.text);
     }
-    void inputFiltered() {
+    void eingabeGefiltert() {
         QFETCH(bool, einfuegen);
         QFETCH(QString, vorher);
         QFETCH(QString, eingabe);
@@ -98,7 +98,7 @@ private slots:
         f->feld->paste();
         QCOMPARE(f->feld->text(), text);
     }
-    void switchingWindowsIsNoExit() {
+    void fensterwechselIstKeinVerlassen() {
         f->feld->setAutoPreset(false);
         QSignalSpy verlassen(f->feld, &tdate_ed::verlassen);
         f->tippen(QStringLiteral("5"));
@@ -115,26 +115,26 @@ private slots:
     }
     // Years typed with more than two digits: 1900..2155 as typed, any other number loses 108
     // before it is cut to a byte; every digit counts.
-    void typedYears_data() {
+    void getippteJahre_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("jahr");
         QTest::newRow("three digits") << "5.3.113" << 105;
         QTest::newRow("beyond 2155") << "5.3.2200" << 144;
         QTest::newRow("ten digits") << "5.3.1234567890" << 102;
     }
-    void typedYears() {
+    void getippteJahre() {
         QFETCH(QString, text);
         f->feld->setText(text);
         QTEST(int(f->feld->Getdatum().Jahr), "jahr");
     }
-    void setDatumShowsGetdatumReads_data() {
+    void setDatumZeigtGetdatumLiest_data() {
         QTest::addColumn<QList<int>>("datum");
         QTest::addColumn<QString>("text");
 
         QTest::newRow("empty") << QList{0, 0, 0, 0} << "";
         QTest::newRow("Zusatz") << QList{15, 11, 100, 2} << "15.11.00/2";
     }
-    void setDatumShowsGetdatumReads() {
+    void setDatumZeigtGetdatumLiest() {
         QFETCH(QList<int>, datum);
         const TKurzDatum d{std::uint8_t(datum[0]), std::uint8_t(datum[1]), std::uint8_t(datum[2]),
                            std::uint8_t(datum[3])};

@@ -31,7 +31,7 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
-    void displayForm_data() {
+    void anzeigeform_data() {
         QTest::addColumn<QList<int>>("art"); // NumericType, Nachkomma, Digits, Waehrung
         QTest::addColumn<double>("wert");
         QTest::addColumn<QString>("text");
@@ -44,7 +44,7 @@ private slots:
         QTest::newRow("percentage") << QList{pct, 1, 0, +DM} << 0.125 << "12,5%";
         QTest::newRow("integer") << QList{ganz, 2, 0, +DM} << 41.5 << "42";
     }
-    void displayForm() {
+    void anzeigeform() {
         QFETCH(QList<int>, art);
         QFETCH(double, wert);
         QFETCH(QString, text);
@@ -59,7 +59,7 @@ private slots:
         QCOMPARE(n->text(), text);
         QCOMPARE(n->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
     }
-    void thousandsPointAndDecimalComma() {
+    void tausenderpunktUndDezimalkomma() {
         TNumEdit* n = f->feld;
         n->setPositiveMask(QStringLiteral("#,##0.00"));
         n->setWert(-1234567.5);
@@ -67,7 +67,7 @@ private slots:
         n->setFocus(Qt::TabFocusReason);
         QCOMPARE(n->text(), "-1234567,5"); // edited without grouping
     }
-    void asInteger() {
+    void alsGanzzahl() {
         TNumEdit* n = f->feld;
         const auto ganz = [n](double w, bool runden) {
             n->setUseRounding(runden);
@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(ganz(3.5, false), (QList<int>{3, 3}));
         QCOMPARE(ganz(40000, true), (QList<int>{40000, 0}));
     }
-    void editingAndLeaving_data() {
+    void bearbeitenUndVerlassen_data() {
         QTest::addColumn<QLocale>("gebietsschema");
         QTest::addColumn<int>("typ");
         QTest::addColumn<bool>("positivOnly");
@@ -110,7 +110,7 @@ private slots:
         fall("currency", cur, false, "12,5", "12,5", 12.5, "12,50 DM");
         fall("currency refuses letters", cur, false, "1e5", "15", 15.0, "15,00 DM");
     }
-    void editingAndLeaving() {
+    void bearbeitenUndVerlassen() {
         QFETCH(QLocale, gebietsschema);
         QFETCH(int, typ);
         QFETCH(bool, positivOnly);
@@ -136,7 +136,7 @@ private slots:
         QVERIFY(t->messages.shown.isEmpty());
     }
     // What typing takes follows what the field can hold.
-    void typingKeepsToWhatTheFieldHolds_data() {
+    void tippenBleibtImFeldumfang_data() {
         QTest::addColumn<QString>("maske");
         QTest::addColumn<double>("min");
         QTest::addColumn<QString>("getippt");
@@ -150,7 +150,7 @@ private slots:
         QTest::newRow("minus when Min is negative") << "#0" << -10.0 << "-3"
                                                     << "-3";
     }
-    void typingKeepsToWhatTheFieldHolds() {
+    void tippenBleibtImFeldumfang() {
         QFETCH(QString, maske);
         QFETCH(double, min);
         TNumEdit* n = f->feld;
@@ -162,7 +162,7 @@ private slots:
         f->tippen(getippt);
         QTEST(n->text(), "imFeld");
     }
-    void enteringShowsEditingFormAndLimit() {
+    void betretenZeigtBearbeitungsformUndGrenze() {
         TNumEdit* n = f->feld;
         n->setNumericType(TNumEdit::ntCurrency);
         n->setWert(12.505);
@@ -182,7 +182,7 @@ private slots:
         n->setFocus(Qt::TabFocusReason);
         QCOMPARE(n->text(), "1234567,00"); // a longer value is shown whole
     }
-    void validateOnLeaving_data() {
+    void pruefenBeimVerlassen_data() {
         QTest::addColumn<double>("min");
         QTest::addColumn<double>("max");
         QTest::addColumn<QString>("getippt");
@@ -198,7 +198,7 @@ private slots:
     }
     // A value outside Min..Max is told, stays typed and selected, and the focus stays; a valid
     // value then leaves the field.
-    void validateOnLeaving() {
+    void pruefenBeimVerlassen() {
         QFETCH(double, min);
         QFETCH(double, max);
         QFETCH(QString, getippt);
@@ -229,7 +229,7 @@ private slots:
         QCOMPARE(verlassen.count(), 1);
         QCOMPARE(t->messages.shown.size(), 1);
     }
-    void failedCheckDoesNotLeaveTheNextField() {
+    void fehlgeschlagenePruefungLaesstNaechstesFeld() {
         // The focus was on its way to a second checked field; that field was never entered, so
         // taking the focus back must not run its check.
         auto* zweites = new TNumEdit(t->messages, tabelle(), &f->fenster);
@@ -249,7 +249,7 @@ private slots:
         QCOMPARE(zweitesVerlassen.count(), 0);
         QCOMPARE(zweites->text(), "0");
     }
-    void setWertFromCode() {
+    void setWertAusDemCode() {
         TNumEdit* n = f->feld;
         n->setWert(5);
         n->setValidate(true);
@@ -268,7 +268,7 @@ private slots:
         QCOMPARE(n->text(), "7");
         QCOMPARE(verlassen.count(), 0);
     }
-    void disabledTextColour() {
+    void gesperrteTextfarbe() {
         TNumEdit* n = f->feld;
         QCOMPARE(n->palette().color(QPalette::Disabled, QPalette::Text),
                  n->palette().color(QPalette::Active, QPalette::Text));

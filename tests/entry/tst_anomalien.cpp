@@ -40,14 +40,14 @@ QStringList gezeichnet(const AnomalDaten& a) {
 class TestAnomalien : public QObject {
     Q_OBJECT
 private slots:
-    void openEditOk_data();
-    void openEditOk();
-    void lossDateToDay_data();
-    void lossDateToDay();
-    void okTouchesOnlyTheSlots();
+    void oeffnenBearbeitenOk_data();
+    void oeffnenBearbeitenOk();
+    void verlustdatumZuTag_data();
+    void verlustdatumZuTag();
+    void okAendertNurDiePlaetze();
 };
 
-void TestAnomalien::openEditOk_data() {
+void TestAnomalien::oeffnenBearbeitenOk_data() {
     QTest::addColumn<QStringList>("vorher");
     QTest::addColumn<int>("modus");
     QTest::addColumn<int>("anzahl");
@@ -87,7 +87,7 @@ void TestAnomalien::openEditOk_data() {
         << QStringList{"14:Kümmerer:0"};
 }
 
-void TestAnomalien::openEditOk() {
+void TestAnomalien::oeffnenBearbeitenOk() {
     QFETCH(QStringList, vorher);
     QFETCH(int, modus);
     QFETCH(int, anzahl);
@@ -105,7 +105,7 @@ void TestAnomalien::openEditOk() {
     QTEST(belegt(w), "nachher");
 }
 
-void TestAnomalien::lossDateToDay_data() {
+void TestAnomalien::verlustdatumZuTag_data() {
     QTest::addColumn<QDate>("referenz");
     QTest::addColumn<QDate>("eingabe"); // invalid: the empty field
     QTest::addColumn<bool>("angenommen");
@@ -121,7 +121,7 @@ void TestAnomalien::lossDateToDay_data() {
     QTest::newRow("empty field") << f << QDate() << true << 1;
 }
 
-void TestAnomalien::lossDateToDay() {
+void TestAnomalien::verlustdatumZuTag() {
     QFETCH(QDate, referenz);
     QFETCH(QDate, eingabe);
     QFETCH(int, tag);
@@ -138,7 +138,7 @@ void TestAnomalien::lossDateToDay() {
     QCOMPARE(int(w.Verlusttag(1)), tag);
 }
 
-void TestAnomalien::okTouchesOnlyTheSlots() {
+void TestAnomalien::okAendertNurDiePlaetze() {
     for (int modus : {0, 1}) {
         TWurfRec w;
         for (std::size_t i = 0; i < w.bytes().size(); ++i)

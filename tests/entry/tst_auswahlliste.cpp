@@ -1,22 +1,17 @@
 #include "entry/auswahlliste.h"
 #include "herd/herdfile.h"
 #include "herd/saustatus.h"
+#include "support/herdbau.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
 
-TKurzDatum dt(int d, int m, int y) {
-    return TKurzDatum::aus(d, m, y);
-}
-
-Sau sau(const QString& nr, int gruppe = 0, TKurzDatum zugang = {}, std::vector<TWurfRec> w = {}) {
-    Sau s;
-    s.rec.setSauNr(nr);
+// A sow of a group, by default with no entry date and no litters.
+Sau gsau(const QString& nr, int gruppe = 0, TKurzDatum zugang = {}, std::vector<TWurfRec> w = {}) {
+    Sau s = sau(nr, std::move(w), zugang);
     s.rec.setGruppe(std::int8_t(gruppe));
-    s.rec.setZugang(zugang);
-    s.wuerfe = std::move(w);
     return s;
 }
 
@@ -126,7 +121,7 @@ Herde weiteSchluessel(int n, quint32 seed) {
         }
         const TKurzDatum zugang{std::uint8_t(rnd.bounded(32)), std::uint8_t(rnd.bounded(13)),
                                 std::uint8_t(rnd.bounded(256)), 0};
-        h.push_back(sau(nr, rnd.bounded(256) - 128, zugang, w));
+        h.push_back(gsau(nr, rnd.bounded(256) - 128, zugang, w));
     }
     StatusNeuBerechnen(h);
     return h;
@@ -137,19 +132,19 @@ Herde weiteSchluessel(int n, quint32 seed) {
 class TestAuswahlliste : public QObject {
     Q_OBJECT
 private slots:
-    void fixedOrders_data();
-    void fixedOrders();
-    void equalKeysLaterSowFirst();
-    void fastSortsEqualTheReference_data();
-    void fastSortsEqualTheReference();
-    void youngSowGroupFollowsState();
-    void stateFilters_data();
-    void stateFilters();
-    void search();
-    void farrowingDateRules();
+    void festeReihenfolgen_data();
+    void festeReihenfolgen();
+    void gleicheSchluesselSpaetereSauZuerst();
+    void schnelleSortierungWieReferenz_data();
+    void schnelleSortierungWieReferenz();
+    void jungsauengruppeFolgtStatus();
+    void statusfilter_data();
+    void statusfilter();
+    void suche();
+    void abferkeldatumsregeln();
 };
 
-void TestAuswahlliste::fixedOrders_data() {
+void TestAuswahlliste::festeReihenfolgen_data() {
     QTest::addColumn<QStringList>("herde"); // "number" or "number d.m.yyyy" (stalled in)
     QTest::addColumn<int>("sort");
     QTest::addColumn<QStringList>("erwartet");
@@ -164,21 +159,21 @@ void TestAuswahlliste::fixedOrders_data() {
           Sortierung::Einstalldatum, {"f", "b", "e", "c", "d", "a"});
 }
 
-void TestAuswahlliste::fixedOrders() {
+void TestAuswahlliste::festeReihenfolgen() {
     QFETCH(QStringList, herde);
     QFETCH(int, sort);
     Herde h;
     for (const QString& n : herde) {
         const QStringList t = n.split(u' ');
-        h.push_back(sau(t[0], 0, TKurzDatum::aus(QDate::fromString(t.value(1), "d.M.yyyy"))));
+        h.push_back(gsau(t[0], 0, TKurzDatum::aus(QDate::fromString(t.value(1), "d.M.yyyy"))));
     }
     Auswahlliste l;
     l.aufbauen(h, 113, Sortierung(sort));
     QTEST(nummern(l), "erwartet");
 }
 
-void TestAuswahlliste::equalKeysLaterSowFirst() {
-    Herde h{sau("1", 2), sau("2", 1), sau("3", 2), sau("4", 1)};
+void TestAuswahlliste::gleicheSchluesselSpaetereSauZuerst() {
+    Herde h{gsau("1", 2), gsau("2", 1), gsau("3", 2), gsau("4", 1)};
     Auswahlliste l;
     l.aufbauen(h, 113, Sortierung::Gruppe);
     QCOMPARE(nummern(l), (QStringList{"4", "2", "3", "1"}));
@@ -187,13 +182,13 @@ void TestAuswahlliste::equalKeysLaterSowFirst() {
     QCOMPARE(nummern(l), (QStringList{"4", "2", "3", "1"}));
 }
 
-void TestAuswahlliste::fastSortsEqualTheReference_data() {
+void TestAuswahlliste::schnelleSortierungWieReferenz_data() {
     QTest::addColumn<int>("sort");
     for (int s = 0; s < 6; ++s)
         QTest::addRow("%d", s) << s;
 }
 
-void TestAuswahlliste::fastSortsEqualTheReference() {
+void TestAuswahlliste::schnelleSortierungWieReferenz() {
     QFETCH(int, sort);
     const Herde h = weiteSchluessel(400, 41 + quint32(sort));
     std::vector<int> rueckwaerts(h.size()); // building starts from the reversed herd
@@ -219,8 +214,8 @@ void TestAuswahlliste::fastSortsEqualTheReference() {
     }
 }
 
-void TestAuswahlliste::youngSowGroupFollowsState() {
-    Herde h{sau("JS1", 0, dt(1, 1, 2013), {TWurfRec::leer(1)}), sau("V", -1)};
+void TestAuswahlliste::jungsauengruppeFolgtStatus() {
+    Herde h{gsau("JS1", 0, dt(1, 1, 2013), {TWurfRec::leer(1)}), gsau("V", -1)};
     h[1].rec.setAbgang(dt(1, 3, 2013));
     StatusNeuBerechnen(h);
     h[0].rec.setGruppe(0);
@@ -240,7 +235,7 @@ void TestAuswahlliste::youngSowGroupFollowsState() {
     QCOMPARE(int(h[0].rec.Gruppe()), 0);
 }
 
-void TestAuswahlliste::stateFilters_data() {
+void TestAuswahlliste::statusfilter_data() {
     // Boxes: Leer, Belegt, Tragend, Säugend, Verkauft, leer JS, umrauschen.
     QTest::addColumn<QString>("boxen"); // "1" shown
     QTest::addColumn<QStringList>("erwartet");
@@ -253,7 +248,7 @@ void TestAuswahlliste::stateFilters_data() {
     QTest::newRow("mated and empty") << "1100000" << QStringList{"B", "L"};
 }
 
-void TestAuswahlliste::stateFilters() {
+void TestAuswahlliste::statusfilter() {
     QFETCH(QString, boxen);
     const auto belegt = [](TKurzDatum tk, int ergebnis) {
         TWurfRec w = TWurfRec::leer(2);
@@ -266,13 +261,13 @@ void TestAuswahlliste::stateFilters() {
     abgesetzt.setBelegen(1, dt(1, 6, 2012));
     abgesetzt.setAbsetzen(dt(1, 11, 2012));
     // Mated with no check; checked positive; checked negative: returned to heat.
-    Herde h{sau("B", 0, {}, {abgesetzt, belegt({}, 0)}),
-            sau("T", 0, {}, {abgesetzt, belegt(dt(1, 3, 2013), 1)}),
-            sau("UR", 0, {}, {abgesetzt, belegt(dt(1, 3, 2013), 0)}),
-            sau("L", 0, {}, {abgesetzt}),
-            sau("JS"),
-            sau("JS2", 0, {}, {TWurfRec::leer(1)}),
-            sau("V", 0, {}, {abgesetzt})};
+    Herde h{gsau("B", 0, {}, {abgesetzt, belegt({}, 0)}),
+            gsau("T", 0, {}, {abgesetzt, belegt(dt(1, 3, 2013), 1)}),
+            gsau("UR", 0, {}, {abgesetzt, belegt(dt(1, 3, 2013), 0)}),
+            gsau("L", 0, {}, {abgesetzt}),
+            gsau("JS"),
+            gsau("JS2", 0, {}, {TWurfRec::leer(1)}),
+            gsau("V", 0, {}, {abgesetzt})};
     h[6].rec.setAbgang(dt(1, 3, 2013));
     StatusNeuBerechnen(h);
     std::array<bool, 7> f{};
@@ -287,8 +282,8 @@ void TestAuswahlliste::stateFilters() {
     QTEST(gezeigt, "erwartet");
 }
 
-void TestAuswahlliste::search() {
-    Herde h{sau("3"), sau("120"), sau("12"), sau("a12"), sau("V", 3)};
+void TestAuswahlliste::suche() {
+    Herde h{gsau("3"), gsau("120"), gsau("12"), gsau("a12"), gsau("V", 3)};
     h[4].rec.setAbgang(dt(1, 3, 2013));
     StatusNeuBerechnen(h);
     Auswahlliste l;
@@ -301,13 +296,13 @@ void TestAuswahlliste::search() {
     QCOMPARE(l.suchen(QStringLiteral("9")), -1);
 }
 
-void TestAuswahlliste::farrowingDateRules() {
+void TestAuswahlliste::abferkeldatumsregeln() {
     TWurfRec belegt = TWurfRec::leer(1);
     belegt.setBelegen(1, dt(1, 3, 2013));
     belegt.setBelegen(2, dt(2, 3, 2013));
     TWurfRec vorher = TWurfRec::leer(1);
     vorher.setAbferkeln(dt(5, 5, 2012));
-    Herde h{sau("a", 0, {}, {belegt}), sau("b", 0, {}, {vorher, TWurfRec::leer(2)}), sau("c")};
+    Herde h{gsau("a", 0, {}, {belegt}), gsau("b", 0, {}, {vorher, TWurfRec::leer(2)}), gsau("c")};
     StatusNeuBerechnen(h);
     Auswahlliste l;
     l.aufbauen(h, 113, Sortierung::Alphanum);

@@ -9,21 +9,21 @@ using namespace kartenbuchung;
 class TestKartenbuchung : public QObject {
     Q_OBJECT
 private slots:
-    void nextLitterOnOpening_data();
-    void nextLitterOnOpening();
-    void nameCheck_data();
-    void nameCheck();
-    void departureChecks_data();
-    void departureChecks();
-    void boarNames_data();
-    void boarNames();
-    void committingNewSow_data();
-    void committingNewSow();
-    void committingDepartedSow_data();
-    void committingDepartedSow();
+    void naechsterWurfBeimOeffnen_data();
+    void naechsterWurfBeimOeffnen();
+    void namenspruefung_data();
+    void namenspruefung();
+    void abgangspruefungen_data();
+    void abgangspruefungen();
+    void ebernamen_data();
+    void ebernamen();
+    void neueSauUebernehmen_data();
+    void neueSauUebernehmen();
+    void abgegangeneSauUebernehmen_data();
+    void abgegangeneSauUebernehmen();
 };
 
-void TestKartenbuchung::nextLitterOnOpening_data() {
+void TestKartenbuchung::naechsterWurfBeimOeffnen_data() {
     QTest::addColumn<Sau>("s");
     QTest::addColumn<int>("seiten");
     QTest::addColumn<int>("letzteNr");
@@ -37,7 +37,7 @@ void TestKartenbuchung::nextLitterOnOpening_data() {
     QTest::newRow("no name") << sau("", {abgesetzt}) << 1 << 3;
 }
 
-void TestKartenbuchung::nextLitterOnOpening() {
+void TestKartenbuchung::naechsterWurfBeimOeffnen() {
     QFETCH(Sau, s);
     QFETCH(int, letzteNr);
     const std::vector<TWurfRec> k = KartenWuerfe(s.rec, s.wuerfe);
@@ -47,7 +47,7 @@ void TestKartenbuchung::nextLitterOnOpening() {
     if (k.size() > s.wuerfe.size()) QCOMPARE(k.back(), TWurfRec::leer(std::uint8_t(letzteNr)));
 }
 
-void TestKartenbuchung::nameCheck_data() {
+void TestKartenbuchung::namenspruefung_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("eigener");
     QTest::addColumn<bool>("zulaessig");
@@ -60,7 +60,7 @@ void TestKartenbuchung::nameCheck_data() {
     QTest::newRow("empty, no message") << "  " << -1 << false << "";
 }
 
-void TestKartenbuchung::nameCheck() {
+void TestKartenbuchung::namenspruefung() {
     QFETCH(QString, name);
     QFETCH(int, eigener);
     const Herde herde{sau("12", {}), sau("A1", {})};
@@ -69,7 +69,7 @@ void TestKartenbuchung::nameCheck() {
     QTEST(m, "meldung");
 }
 
-void TestKartenbuchung::departureChecks_data() {
+void TestKartenbuchung::abgangspruefungen_data() {
     QTest::addColumn<TKurzDatum>("abgang");
     QTest::addColumn<QString>("meldung");
     QTest::newRow("before stalling in")
@@ -80,14 +80,17 @@ void TestKartenbuchung::departureChecks_data() {
     QTest::newRow("none") << TKurzDatum{} << "";
 }
 
-void TestKartenbuchung::departureChecks() {
+void TestKartenbuchung::abgangspruefungen() {
     QFETCH(TKurzDatum, abgang);
     TWurfRec w = wurf(2, dt(1, 1, 2013));
     w.setAbferkeln(dt(24, 4, 2013));
     QTEST(AbgangPruefen(dt(1, 1, 2012), abgang, {wurf(1, dt(1, 2, 2012)), w}), "meldung");
+    // A sow without litters may leave on the day she came, not before.
+    QCOMPARE(AbgangPruefen(dt(1, 1, 2012), dt(1, 1, 2012), {}), QString());
+    QVERIFY(!AbgangPruefen(dt(1, 1, 2012), dt(31, 12, 2011), {}).isEmpty());
 }
 
-void TestKartenbuchung::boarNames_data() {
+void TestKartenbuchung::ebernamen_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("danach");
     // The box offers the first two of Max, Moritz, Otto.
@@ -98,21 +101,21 @@ void TestKartenbuchung::boarNames_data() {
     QTest::newRow("empty") << "" << QStringList{"Max", "Moritz", "Otto"};
 }
 
-void TestKartenbuchung::boarNames() {
+void TestKartenbuchung::ebernamen() {
     QFETCH(QString, name);
     QStringList eber{"Max", "Moritz", "Otto"};
     EberAufnehmen(eber, name, {"Max", "Moritz"});
     QTEST(eber, "danach");
 }
 
-void TestKartenbuchung::committingNewSow_data() {
+void TestKartenbuchung::neueSauUebernehmen_data() {
     QTest::addColumn<int>("eingabe");
     QTest::addColumn<int>("wurfNr");
     QTest::newRow("4") << 4 << 4;
     QTest::newRow("0") << 0 << 1;
 }
 
-void TestKartenbuchung::committingNewSow() {
+void TestKartenbuchung::neueSauUebernehmen() {
     QFETCH(int, eingabe);
     TestContext t;
     t.ctx.Sauenliste.push_back(sau("1", {wurf(1)}));
@@ -129,13 +132,13 @@ void TestKartenbuchung::committingNewSow() {
              4 * 512); // two sows, a litter each
 }
 
-void TestKartenbuchung::committingDepartedSow_data() {
+void TestKartenbuchung::abgegangeneSauUebernehmen_data() {
     QTest::addColumn<bool>("einzeln");
     QTest::newRow("single saving") << true;
     QTest::newRow("changed flag") << false;
 }
 
-void TestKartenbuchung::committingDepartedSow() {
+void TestKartenbuchung::abgegangeneSauUebernehmen() {
     QFETCH(bool, einzeln);
     TestContext t;
     t.ctx.einstellungen.einzelspeicherung = einzeln;

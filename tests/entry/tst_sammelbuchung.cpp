@@ -12,7 +12,7 @@ namespace {
 const TKurzDatum tag = dt(4, 3, 2013);
 
 // A litter mated `matings` times from 1.10.2012 on; farrowed and weaned as asked.
-TWurfRec wurf(int nr, int matings, bool abgeferkelt = false, bool abgesetzt = false) {
+TWurfRec belegterWurf(int nr, int matings, bool abgeferkelt = false, bool abgesetzt = false) {
     TWurfRec w = TWurfRec::leer(std::uint8_t(nr));
     for (int k = 1; k <= matings; ++k) {
         w.setBelegen(k, dt(k, 10, 2012));
@@ -39,15 +39,15 @@ Buchung buchung(int ep, int mal = 1, bool tragend = false, double kg = 0) {
 class TestSammelbuchung : public QObject {
     Q_OBJECT
 private slots:
-    void bookingPerEntryPoint_data();
-    void bookingPerEntryPoint();
-    void entryList_data();
-    void entryList();
-    void numberingView_data();
-    void numberingView();
+    void buchungJeEingabepunkt_data();
+    void buchungJeEingabepunkt();
+    void eingabepunktliste_data();
+    void eingabepunktliste();
+    void nummernansicht_data();
+    void nummernansicht();
 };
 
-void TestSammelbuchung::bookingPerEntryPoint_data() {
+void TestSammelbuchung::buchungJeEingabepunkt_data() {
     QTest::addColumn<Sau>("vorher");
     QTest::addColumn<Buchung>("b");
     QTest::addColumn<Sau>("nachher");
@@ -63,7 +63,7 @@ void TestSammelbuchung::bookingPerEntryPoint_data() {
         s.wuerfe[0].setBelegen(3, tag);
         s.wuerfe[0].setEber(3, QStringLiteral("Eber-Numme"));
     };
-    const Sau abgesetzt = sau("A", {wurf(3, 1, true, true)});
+    const Sau abgesetzt = sau("A", {belegterWurf(3, 1, true, true)});
     zeile("mating after weaning: next litter", abgesetzt, buchung(epBelegen, 2), [](Sau& s) {
         TWurfRec w = TWurfRec::leer(4);
         w.setBelegen(1, tag);
@@ -71,16 +71,17 @@ void TestSammelbuchung::bookingPerEntryPoint_data() {
         w.setMal(1, 2);
         s.wuerfe.push_back(w);
     });
-    zeile("two matings: third, Mal 1 stays 0", sau("B", {wurf(1, 2)}), buchung(epBelegen), eber3);
-    zeile("three matings: third overwritten", sau("C", {wurf(1, 3)}), buchung(epBelegen, 3),
+    zeile("two matings: third, Mal 1 stays 0", sau("B", {belegterWurf(1, 2)}), buchung(epBelegen),
+          eber3);
+    zeile("three matings: third overwritten", sau("C", {belegterWurf(1, 3)}), buchung(epBelegen, 3),
           [&](Sau& s) {
               eber3(s);
               s.wuerfe[0].setMal(3, 3);
           });
-    const Sau saeugend = sau("17", {wurf(1, 1, true)});
+    const Sau saeugend = sau("17", {belegterWurf(1, 1, true)});
     zeile("suckling sow not mated", saeugend, buchung(epBelegen), {},
           QStringLiteral("Die Sau 17 ist zur Zeit säugend!"));
-    const Sau belegt = sau("E", {wurf(2, 1)});
+    const Sau belegt = sau("E", {belegterWurf(2, 1)});
     zeile("second check without first fills the first", belegt, buchung(epTK2, 1, true),
           [](Sau& s) {
               s.wuerfe[0].setTKDatum(1, tag);
@@ -120,7 +121,7 @@ void TestSammelbuchung::bookingPerEntryPoint_data() {
     zeile("mating of a sow without litter leaves her", sau("G", {}), buchung(epBelegen), {});
 }
 
-void TestSammelbuchung::bookingPerEntryPoint() {
+void TestSammelbuchung::buchungJeEingabepunkt() {
     QFETCH(Sau, vorher);
     QFETCH(Buchung, b);
     QFETCH(Sau, nachher);
@@ -132,7 +133,7 @@ void TestSammelbuchung::bookingPerEntryPoint() {
         QVERIFY2(vorher.wuerfe[i] == nachher.wuerfe[i], qPrintable(QString::number(i)));
 }
 
-void TestSammelbuchung::entryList_data() {
+void TestSammelbuchung::eingabepunktliste_data() {
     QTest::addColumn<Terminnamen>("namen");
     QTest::addColumn<QStringList>("liste");
     const QStringList fest =
@@ -152,12 +153,12 @@ void TestSammelbuchung::entryList_data() {
     QTest::newRow("sow date and last slot") << sauTermin << lang;
 }
 
-void TestSammelbuchung::entryList() {
+void TestSammelbuchung::eingabepunktliste() {
     QFETCH(Terminnamen, namen);
     QTEST(Eingabepunkte(namen), "liste");
 }
 
-void TestSammelbuchung::numberingView_data() {
+void TestSammelbuchung::nummernansicht_data() {
     QTest::addColumn<std::vector<int>>("vorher");
     QTest::addColumn<QChar>("taste");
     QTest::addColumn<std::vector<int>>("nachher");
@@ -175,7 +176,7 @@ void TestSammelbuchung::numberingView_data() {
         << std::vector{254, 255} << QChar(u'+') << std::vector{254, 255} << false;
 }
 
-void TestSammelbuchung::numberingView() {
+void TestSammelbuchung::nummernansicht() {
     QFETCH(std::vector<int>, vorher);
     QFETCH(QChar, taste);
     QFETCH(std::vector<int>, nachher);

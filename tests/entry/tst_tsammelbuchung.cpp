@@ -44,18 +44,18 @@ struct Buchen : Fenster<TSammelbuchung> {
 class TestTSammelbuchung : public QObject {
     Q_OBJECT
 private slots:
-    void controlsPerEntryPoint_data();
-    void controlsPerEntryPoint();
-    void enterMovesOnAndDateEnables();
-    void numberFieldsTakeOnlyNumbers_data();
-    void numberFieldsTakeOnlyNumbers();
-    void okBooksAndAsks_data();
-    void okBooksAndAsks();
-    void noDateClosesWithoutChange();
-    void batchPrintOnePagePerSowInOrder();
+    void felderJeEingabepunkt_data();
+    void felderJeEingabepunkt();
+    void enterGehtWeiterDatumSchaltetFrei();
+    void zahlenfelderNehmenNurZahlen_data();
+    void zahlenfelderNehmenNurZahlen();
+    void okBuchtUndFragt_data();
+    void okBuchtUndFragt();
+    void ohneDatumSchliesstOhneAenderung();
+    void sammeldruckEineSeiteJeSau();
 };
 
-void TestTSammelbuchung::controlsPerEntryPoint_data() {
+void TestTSammelbuchung::felderJeEingabepunkt_data() {
     QTest::addColumn<int>("punkt");
     QTest::addColumn<QString>("sichtbar");
     QTest::addColumn<QString>("beschriftung");
@@ -72,7 +72,7 @@ void TestTSammelbuchung::controlsPerEntryPoint_data() {
     zeile("sow date", 7, "tdate_ed1");
 }
 
-void TestTSammelbuchung::controlsPerEntryPoint() {
+void TestTSammelbuchung::felderJeEingabepunkt() {
     QFETCH(int, punkt);
     TestContext t;
     t.ctx.Eberliste = {"E1", "E2", "E3"};
@@ -96,7 +96,7 @@ void TestTSammelbuchung::controlsPerEntryPoint() {
     QCOMPARE(f.c<QComboBox>("Stallwahl")->count(), 2);
 }
 
-void TestTSammelbuchung::enterMovesOnAndDateEnables() {
+void TestTSammelbuchung::enterGehtWeiterDatumSchaltetFrei() {
     TestContext t;
     Buchen f(t, 1);
     QVERIFY(f.zeigen());
@@ -131,7 +131,7 @@ void TestTSammelbuchung::enterMovesOnAndDateEnables() {
     QCOMPARE(t.messages.count(QStringLiteral("Eingaben verwerfen?")), 2);
 }
 
-void TestTSammelbuchung::numberFieldsTakeOnlyNumbers_data() {
+void TestTSammelbuchung::zahlenfelderNehmenNurZahlen_data() {
     QTest::addColumn<int>("punkt");
     QTest::addColumn<QString>("feld");
     QTest::addColumn<QString>("getippt");
@@ -153,7 +153,7 @@ void TestTSammelbuchung::numberFieldsTakeOnlyNumbers_data() {
 }
 
 // Typing keeps to what the field holds; the numbers are German under the C locale too.
-void TestTSammelbuchung::numberFieldsTakeOnlyNumbers() {
+void TestTSammelbuchung::zahlenfelderNehmenNurZahlen() {
     QFETCH(int, punkt);
     QFETCH(QString, feld);
     QFETCH(QString, getippt);
@@ -175,7 +175,7 @@ void TestTSammelbuchung::numberFieldsTakeOnlyNumbers() {
     QVERIFY(t.messages.shown.isEmpty());
 }
 
-void TestTSammelbuchung::okBooksAndAsks_data() {
+void TestTSammelbuchung::okBuchtUndFragt_data() {
     QTest::addColumn<bool>("ja");
     QTest::newRow("Yes saves") << true;
     QTest::newRow("No reloads") << false;
@@ -183,7 +183,7 @@ void TestTSammelbuchung::okBooksAndAsks_data() {
 
 // Weaning for all three: "C" has not farrowed and is told; the others are booked, with the
 // weight in grams.
-void TestTSammelbuchung::okBooksAndAsks() {
+void TestTSammelbuchung::okBuchtUndFragt() {
     QFETCH(bool, ja);
     TestContext t;
     herdeAnlegen(t.ctx);
@@ -206,7 +206,7 @@ void TestTSammelbuchung::okBooksAndAsks() {
     QVERIFY(!t.ctx.Sauenliste[2].wuerfe.back().Absetzen().vorhanden());
 }
 
-void TestTSammelbuchung::noDateClosesWithoutChange() {
+void TestTSammelbuchung::ohneDatumSchliesstOhneAenderung() {
     TestContext t;
     herdeAnlegen(t.ctx);
     Buchen f(t, 4);
@@ -216,7 +216,7 @@ void TestTSammelbuchung::noDateClosesWithoutChange() {
     QVERIFY(!t.ctx.Sauenliste[1].wuerfe.back().Absetzen().vorhanden());
 }
 
-void TestTSammelbuchung::batchPrintOnePagePerSowInOrder() {
+void TestTSammelbuchung::sammeldruckEineSeiteJeSau() {
     TestContext t;
     herdeAnlegen(t.ctx);
     Sammeldruck druck(t.ctx, {2, 0, 1});

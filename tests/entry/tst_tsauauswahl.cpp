@@ -39,28 +39,28 @@ struct Auswahl : Fenster<TSauAuswahl> {
 class TestTSauAuswahl : public QObject {
     Q_OBJECT
 private slots:
-    void modesShowTheirControls_data();
-    void modesShowTheirControls();
-    void typingSearchesFromTheTop();
-    void upDownMoveAndClickPutsNumber();
-    void groupsAssignAndAskOnClose_data();
-    void groupsAssignAndAskOnClose();
-    void groupHidesUnlistedSows();
-    void preparedAgainChoosesWithoutRegrouping();
-    void deletingTheOnlySow();
-    void litterChoiceReturnsPosition();
-    void backToOneSowLeavesOnlyTheCurrentLine();
-    void filtersAndSortOrderReadBack();
+    void modiZeigenIhreFelder_data();
+    void modiZeigenIhreFelder();
+    void tippenSuchtVonOben();
+    void pfeileBewegenKlickSetztNummer();
+    void gruppenZuweisenUndBeimSchliessenFragen_data();
+    void gruppenZuweisenUndBeimSchliessenFragen();
+    void gruppeVerbirgtAndereSauen();
+    void erneutVorbereitetOhneNeugruppierung();
+    void einzigeSauLoeschen();
+    void wurfwahlGibtPosition();
+    void zurueckZuEinerSauLaesstNurAktuelleZeile();
+    void filterUndSortierungGelesen();
 };
 
-void TestTSauAuswahl::modesShowTheirControls_data() {
+void TestTSauAuswahl::modiZeigenIhreFelder_data() {
     QTest::addColumn<int>("modus");
     QTest::newRow("one sow") << 0;
     QTest::newRow("sow and litter") << 1;
     QTest::newRow("several sows") << 2;
 }
 
-void TestTSauAuswahl::modesShowTheirControls() {
+void TestTSauAuswahl::modiZeigenIhreFelder() {
     QFETCH(int, modus);
     TestContext t;
     herde(t, {"1", "2"});
@@ -74,7 +74,7 @@ void TestTSauAuswahl::modesShowTheirControls() {
     QCOMPARE(w.c<QLineEdit>("Edit2")->text(), QStringLiteral("2"));
 }
 
-void TestTSauAuswahl::typingSearchesFromTheTop() {
+void TestTSauAuswahl::tippenSuchtVonOben() {
     TestContext t;
     herde(t, {"3", "120", "12", "45"});
     Auswahl w(t, 0);
@@ -86,7 +86,7 @@ void TestTSauAuswahl::typingSearchesFromTheTop() {
     QCOMPARE(w.w.aktuelleZeile(), 1);
 }
 
-void TestTSauAuswahl::upDownMoveAndClickPutsNumber() {
+void TestTSauAuswahl::pfeileBewegenKlickSetztNummer() {
     TestContext t;
     herde(t, {"1", "2", "3"});
     Auswahl w(t, 0);
@@ -102,7 +102,7 @@ void TestTSauAuswahl::upDownMoveAndClickPutsNumber() {
     QCOMPARE(e->selectedText(), QStringLiteral("3"));
 }
 
-void TestTSauAuswahl::groupsAssignAndAskOnClose_data() {
+void TestTSauAuswahl::gruppenZuweisenUndBeimSchliessenFragen_data() {
     QTest::addColumn<int>("antwort");
     QTest::addColumn<int>("gruppeImFile");
     QTest::addColumn<bool>("offen");
@@ -111,7 +111,7 @@ void TestTSauAuswahl::groupsAssignAndAskOnClose_data() {
     QTest::newRow("Abbrechen stays") << int(MessageService::Answer::Cancel) << 3 << true;
 }
 
-void TestTSauAuswahl::groupsAssignAndAskOnClose() {
+void TestTSauAuswahl::gruppenZuweisenUndBeimSchliessenFragen() {
     QFETCH(int, antwort);
     TestContext t;
     herde(t, {"1", "2", "3"}, {3, 3, 1});
@@ -141,7 +141,7 @@ void TestTSauAuswahl::groupsAssignAndAskOnClose() {
         QCOMPARE(int(t.ctx.Sauenliste[0].rec.Gruppe()), 3);
 }
 
-void TestTSauAuswahl::groupHidesUnlistedSows() {
+void TestTSauAuswahl::gruppeVerbirgtAndereSauen() {
     TestContext t;
     herde(t, {"1", "2", "3"}, {3, 3, 3});
     t.ctx.Sauenliste[1].rec.setAbgang(dt(1, 3, 2013));
@@ -155,7 +155,7 @@ void TestTSauAuswahl::groupHidesUnlistedSows() {
     QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 2.0);
 }
 
-void TestTSauAuswahl::preparedAgainChoosesWithoutRegrouping() {
+void TestTSauAuswahl::erneutVorbereitetOhneNeugruppierung() {
     TestContext t;
     herde(t, {"1", "2"}, {3, 0});
     Auswahl w(t, 2);
@@ -171,7 +171,7 @@ void TestTSauAuswahl::preparedAgainChoosesWithoutRegrouping() {
     QVERIFY(!w.w.gruppeGeaendert());
 }
 
-void TestTSauAuswahl::deletingTheOnlySow() {
+void TestTSauAuswahl::einzigeSauLoeschen() {
     TestContext t;
     herde(t, {"77"});
     Auswahl w(t, 0);
@@ -188,7 +188,7 @@ void TestTSauAuswahl::deletingTheOnlySow() {
     QCOMPARE(w.w.GewaehlteSau(), -1);
 }
 
-void TestTSauAuswahl::litterChoiceReturnsPosition() {
+void TestTSauAuswahl::wurfwahlGibtPosition() {
     TestContext t;
     t.ctx.Sauenliste.push_back(sau("5", {wurf(2), wurf(3), wurf(4)}));
     StatusNeuBerechnen(t.ctx.Sauenliste);
@@ -208,7 +208,7 @@ void TestTSauAuswahl::litterChoiceReturnsPosition() {
     QCOMPARE(w.w.GewaehlteSau(), 0);
 }
 
-void TestTSauAuswahl::backToOneSowLeavesOnlyTheCurrentLine() {
+void TestTSauAuswahl::zurueckZuEinerSauLaesstNurAktuelleZeile() {
     TestContext t;
     herde(t, {"1", "2", "3", "4"});
     Auswahl w(t, 2);
@@ -222,7 +222,7 @@ void TestTSauAuswahl::backToOneSowLeavesOnlyTheCurrentLine() {
 }
 
 // A new sort order without autosort offers to sort again; the boxes and the order read back.
-void TestTSauAuswahl::filtersAndSortOrderReadBack() {
+void TestTSauAuswahl::filterUndSortierungGelesen() {
     TestContext t;
     t.ctx.einstellungen.autosort = false;
     herde(t, {"2", "1"});

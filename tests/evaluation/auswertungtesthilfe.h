@@ -1,51 +1,16 @@
 #pragma once
 
-// Small herds for the evaluation tests: dates are days after 1.1.2020.
+// Evaluating and reading printouts for the evaluation tests; the herds come from herdbau.h
+// (Tag, Wurf, Verluste, Sau1: dates are days after 1.1.2020).
 
 #include "evaluation/auswertung.h"
-#include "herd/sauherde.h"
 #include "platform/recordingcanvas.h"
+#include "support/herdbau.h"
 
 #include <QDate>
 #include <QTest>
 #include <initializer_list>
 #include <utility>
-
-inline TKurzDatum Tag(int n) {
-    return n < 0 ? TKurzDatum{} : TKurzDatum::aus(QDate(2020, 1, 1).addDays(n));
-}
-
-// A litter mated on `beleg` (boar "Ajax"), farrowed and weaned on the given days (-1: not yet).
-inline TWurfRec Wurf(int nr, int beleg, int ferkeln = -1, int absetzen = -1, int geb = 0,
-                     int tot = 0) {
-    TWurfRec w = TWurfRec::leer(std::uint8_t(nr));
-    w.setBelegen(1, Tag(beleg));
-    w.setEber(1, "Ajax");
-    w.setMal(1, 1);
-    w.setAbferkeln(Tag(ferkeln));
-    w.setAbsetzen(Tag(absetzen));
-    w.setGeborene(std::uint8_t(geb));
-    w.setTodgeborene(std::uint8_t(tot));
-    return w;
-}
-
-// Losses (cause, Verlusttag) from slot 1 up.
-inline void Verluste(TWurfRec& w, std::initializer_list<std::pair<const char*, int>> v) {
-    int slot = 1;
-    for (const auto& [ursache, tag] : v) {
-        w.setEintrag(slot, QString::fromUtf8(ursache));
-        w.setVerlusttag(slot++, std::uint8_t(tag));
-    }
-}
-
-inline Sau Sau1(const QString& nr, int zugang, std::vector<TWurfRec> wuerfe, int abgang = -1) {
-    Sau s;
-    s.rec.setSauNr(nr);
-    s.rec.setZugang(Tag(zugang));
-    s.rec.setAbgang(Tag(abgang));
-    s.wuerfe = std::move(wuerfe);
-    return s;
-}
 
 // A filter over every date the tests use.
 inline TAuswertungsFilter AllesFilter(TDatumsart art = daBelegen) {

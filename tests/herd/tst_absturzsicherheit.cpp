@@ -2,12 +2,13 @@
 // program started with "--kind-speichern" saves a large herd and is killed at a random moment.
 
 #include "herd/herdfile.h"
-#include "herdtesthilfe.h"
 #include "platform/clock.h"
 #include "platform/consolemessages.h"
 #include "platform/safewrite.h"
 #include "programm/appcontext.h"
 #include "sperren.h"
+#include "support/begrenztesgeraet.h"
+#include "support/herdbau.h"
 #include "support/testcontext.h"
 
 #include <QBuffer>
@@ -90,31 +91,6 @@ int kindSpeichern(const QString& ordner, quint32 seed) {
     const bool ok = HerdeSpeichern(ctx);
     return ok ? 0 : 1;
 }
-
-// Serves `daten` in pieces of at most `stueck` bytes and fails every read from byte
-// `versagtAb` on.
-class VersagendesGeraet : public QIODevice {
-public:
-    VersagendesGeraet(QByteArray daten, qint64 stueck, qint64 versagtAb)
-        : daten_(std::move(daten)), stueck_(stueck), versagtAb_(versagtAb) {
-        open(QIODevice::ReadOnly);
-    }
-    qint64 size() const override { return daten_.size(); }
-
-protected:
-    qint64 readData(char* ziel, qint64 max) override {
-        if (pos() >= versagtAb_) return -1;
-        const qint64 n = std::min({max, stueck_, versagtAb_ - pos(), daten_.size() - pos()});
-        std::memcpy(ziel, daten_.constData() + pos(), std::size_t(n));
-        return n;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    QByteArray daten_;
-    qint64 stueck_;
-    qint64 versagtAb_;
-};
 
 } // namespace
 
@@ -442,7 +418,8 @@ private slots:
         FakeMessages still;
         const HerdeGelesen erwartet = HerdeLesen(teil, kHeute, still);
 
-        VersagendesGeraet dev(bytes, stueck, versagtAb);
+        BegrenztesGeraet dev(versagtAb, bytes, stueck);
+        QVERIFY(dev.open(QIODevice::ReadOnly));
         FakeMessages msg;
         const HerdeGelesen r = HerdeLesen(dev, kHeute, msg);
         QCOMPARE(r.lesefehler, fehler);

@@ -2,7 +2,7 @@
 // comparisons.
 
 #include "herd/kurzdatum.h"
-#include "herdtesthilfe.h"
+#include "support/herdbau.h"
 
 #include <QTest>
 
@@ -218,6 +218,8 @@ private slots:
         QTest::newRow("same day") << D(5, 3, 113) << D(5, 3, 113) << false;
         QTest::newRow("Zusatz does not count") << D(5, 3, 113, 1) << D(5, 3, 113) << false;
         QTest::newRow("year before month") << D(31, 12, 112) << D(1, 1, 113) << true;
+        QTest::newRow("month before day") << D(28, 1, 113) << D(1, 2, 113) << true;
+        QTest::newRow("later month not before") << D(1, 2, 113) << D(28, 1, 113) << false;
         QTest::newRow("1999 before 2000") << D(31, 12, 99) << D(1, 1, 100) << true;
         QTest::newRow("empty before a date") << D(0, 0, 0) << D(1, 1, 0) << true;
         QTest::newRow("a date not before empty") << D(1, 1, 113) << D(0, 0, 0) << false;
@@ -236,6 +238,7 @@ private slots:
         const TKurzDatum von = D(1, 3, 113), bis = D(31, 3, 113);
         QTest::newRow("inside") << von << D(15, 3, 113) << bis << true;
         QTest::newRow("last day") << von << bis << bis << true;
+        QTest::newRow("over a month's end") << D(20, 2, 113) << D(5, 3, 113) << bis << true;
         QTest::newRow("day before") << von << D(28, 2, 113) << bis << false;
         QTest::newRow("day after") << von << D(1, 4, 113) << bis << false;
         QTest::newRow("Zusatz does not count")

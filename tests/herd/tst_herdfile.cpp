@@ -2,8 +2,8 @@
 // application context on a data directory.
 
 #include "herd/herdfile.h"
-#include "herdtesthilfe.h"
 #include "programm/appcontext.h"
+#include "support/herdbau.h"
 #include "support/testcontext.h"
 
 #include <QBuffer>

@@ -1,5 +1,6 @@
 #include "herd/hilfslisten.h"
-#include "herdtesthilfe.h"
+#include "support/begrenztesgeraet.h"
+#include "support/herdbau.h"
 #include "support/testcontext.h"
 
 #include <QBuffer>
@@ -31,7 +32,7 @@ THilfslisten lesen(const QByteArray& daten, FakeMessages& msg) {
 class TestHilfslistenDatei : public QObject {
     Q_OBJECT
 private slots:
-    void reading_data() {
+    void listenLesen_data() {
         QTest::addColumn<QByteArray>("daten");
         QTest::addColumn<QStringList>("liste0");
         QTest::addColumn<QStringList>("liste6");
@@ -50,7 +51,7 @@ private slots:
         QTest::newRow("Windows-1252 text")
             << satz(0, "Gro\337e \200") << QStringList{"Große €"} << QStringList() << 0;
     }
-    void reading() {
+    void listenLesen() {
         QFETCH(QByteArray, daten);
         QFETCH(int, fehler);
         FakeMessages msg;
@@ -60,7 +61,29 @@ private slots:
         QCOMPARE(msg.count(QStringLiteral("Lesefehler in Datei HILFSLST.DAT!")), fehler);
         QCOMPARE(int(msg.shown.size()), fehler);
     }
-    void roundTripWritesListsInOrder() {
+    // A disk failing while the lists are read: the whole records read stay, and it is told.
+    // Bytes handed out in small pieces are no failure.
+    void versagendesGeraetWirdGemeldet_data() {
+        QTest::addColumn<qint64>("versagtAb");
+        QTest::addColumn<QStringList>("liste0");
+        QTest::addColumn<int>("fehler");
+        QTest::newRow("in pieces to the end") << qint64(1000) << QStringList{"DE", "DL"} << 0;
+        QTest::newRow("fails in the second record")
+            << qint64(kHilfslistenSatz + 5) << QStringList{"DE"} << 1;
+        QTest::newRow("fails at once") << qint64(0) << QStringList{} << 1;
+    }
+    void versagendesGeraetWirdGemeldet() {
+        QFETCH(qint64, versagtAb);
+        BegrenztesGeraet dev(versagtAb, satz(0, "DE") + satz(0, "DL"), 7);
+        QVERIFY(dev.open(QIODevice::ReadOnly));
+        FakeMessages msg;
+        THilfslisten l;
+        HilfslistenLesen(dev, l, msg);
+        QTEST(l[0], "liste0");
+        QTEST(msg.count(QStringLiteral("Lesefehler in Datei HILFSLST.DAT!")), "fehler");
+    }
+
+    void rundreiseSchreibtListenInFolge() {
         THilfslisten l;
         l[5] = QStringList{"Abferkel 1", "Deckzentrum"};
         l[0] = QStringList{"Große Weiße", ""};
@@ -76,7 +99,7 @@ private slots:
         QCOMPARE(lesen(d, msg), l);
     }
     // Without the file the lists are emptied silently; the file is saved in place.
-    void loadAndSave() {
+    void ladenUndSpeichern() {
         TestContext t;
         t.ctx.Hilfslisten[2] = QStringList{"alt"};
         HilfslistenLaden(t.ctx.Hilfslisten, t.ctx.Datenpfad, t.messages);

@@ -11,7 +11,7 @@ class TestNumformat : public QObject {
     Q_OBJECT
 
 private slots:
-    void formatFloat_data() {
+    void gleitkommaformat_data() {
         QTest::addColumn<QString>("bild");
         QTest::addColumn<double>("wert");
         QTest::addColumn<QString>("text");
@@ -30,12 +30,12 @@ private slots:
         QTest::newRow("empty positive section is general") << ";;" << 2.25 << "2.25";
         QTest::newRow("empty positive with negative section") << ";'-'#0" << -3.5 << "-3.5";
     }
-    void formatFloat() {
+    void gleitkommaformat() {
         QFETCH(QString, bild);
         QFETCH(double, wert);
         QTEST(numformat::formatFloat(bild, wert), "text");
     }
-    void general_data() {
+    void allgemein_data() {
         QTest::addColumn<double>("wert");
         QTest::addColumn<QString>("text");
 
@@ -45,11 +45,11 @@ private slots:
         QTest::newRow("below it") << 0.000001 << "1E-6";
         QTest::newRow("negative exponent form") << -1.5e-7 << "-1.5E-7";
     }
-    void general() {
+    void allgemein() {
         QFETCH(double, wert);
         QTEST(numformat::general(wert), "text");
     }
-    void fixed_data() {
+    void festkomma_data() {
         QTest::addColumn<double>("wert");
         QTest::addColumn<int>("nachkomma");
         QTest::addColumn<int>("stellen");
@@ -62,7 +62,7 @@ private slots:
         QTest::newRow("4 significant digits") << 123.456 << 2 << 4 << "123.50";
         QTest::newRow("whole part longer than digits") << 12345.678 << 2 << 4 << "12345.68";
     }
-    void fixed() {
+    void festkomma() {
         QFETCH(double, wert);
         QFETCH(int, nachkomma);
         QFETCH(int, stellen);
@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(numformat::fixed(wert, nachkomma, u',', stellen),
                  QString(text).replace(u'.', u','));
     }
-    void parse_data() {
+    void zerlegen_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QChar>("dp");
         QTest::addColumn<double>("wert");
@@ -85,7 +85,7 @@ private slots:
         QTest::newRow("no digits") << "abc" << QChar(u'.') << 0.0;
         QTest::newRow("leading separator") << ".5" << QChar(u'.') << 0.5;
     }
-    void parse() {
+    void zerlegen() {
         QFETCH(QString, text);
         QFETCH(QChar, dp);
         QTEST(numformat::parse(text, dp), "wert");
@@ -170,7 +170,7 @@ private slots:
         QFETCH(QString, bild);
         QTEST(numformat::bildMitNachkomma(bild), "nachkomma");
     }
-    void asInteger_data() {
+    void alsGanzzahl_data() {
         QTest::addColumn<double>("wert");
         QTest::addColumn<bool>("runden");
         QTest::addColumn<int>("i32");
@@ -185,7 +185,7 @@ private slots:
         QTest::newRow("above 16 bits") << 32768.0 << true << 32768 << 0;
         QTest::newRow("not a number") << std::nan("") << true << 0 << 0;
     }
-    void asInteger() {
+    void alsGanzzahl() {
         QFETCH(double, wert);
         QFETCH(bool, runden);
         QTEST(numformat::asInteger(wert, runden), "i32");

@@ -4,6 +4,7 @@
 #include "herd/hilfslisten.h"
 #include "herd/records.h"
 #include "plan/planrecords.h"
+#include "support/herdbau.h"
 
 #include <QBuffer>
 #include <QtTest>
@@ -32,10 +33,6 @@ template <class R> QByteArray ist(const R& r) {
     return QByteArray(reinterpret_cast<const char*>(r.bytes().data()), int(r.bytes().size()));
 }
 
-TKurzDatum dt(int d, int m, int y, int z = 0) {
-    return TKurzDatum{std::uint8_t(d), std::uint8_t(m), std::uint8_t(y), std::uint8_t(z)};
-}
-
 } // namespace
 
 class TestSatzaufbau : public QObject {
@@ -46,13 +43,13 @@ private slots:
         r.setSauNr(QStringLiteral("A1"));
         r.setStall(QStringLiteral("St"));
         r.setStatus(3);
-        r.setZugang(dt(1, 2, 113, 4));
+        r.setZugang(D(1, 2, 113, 4));
         r.setHerkunft(QStringLiteral("Hk"));
         r.setTVG(QStringLiteral("Tv"));
         r.setRasse(QStringLiteral("Ra"));
         for (int i = 1; i <= 4; ++i)
-            r.setSauTermin(i, dt(4 + i, 6, 114));
-        r.setAbgang(dt(9, 10, 115, 1));
+            r.setSauTermin(i, D(4 + i, 6, 114));
+        r.setAbgang(D(9, 10, 115, 1));
         r.setVerkaufsgewicht(0x1234);
         r.setEinkaufsgewicht(0x5678);
         r.setVerkaufspreis(1.0);
@@ -81,19 +78,19 @@ private slots:
         TWurfRec r;
         r.setWurfNr(7);
         for (int i = 1; i <= 3; ++i) {
-            r.setBelegen(i, dt(i, 1, 113));
+            r.setBelegen(i, D(i, 1, 113));
             r.setEber(i, QStringLiteral("E%1").arg(i));
             r.setMal(i, std::uint8_t(10 + i));
             r.setBelegnote(i, QStringLiteral("B%1").arg(i));
         }
         for (int i = 1; i <= 2; ++i) {
-            r.setTKDatum(i, dt(20 + i, 2, 113));
+            r.setTKDatum(i, D(20 + i, 2, 113));
             r.setTKErgebnis(i, std::uint8_t(i));
         }
         for (int i = 1; i <= 8; ++i)
-            r.setWurfTermin(i, dt(i, 3, 113));
-        r.setAbferkeln(dt(25, 5, 113));
-        r.setAbsetzen(dt(22, 6, 113, 2));
+            r.setWurfTermin(i, D(i, 3, 113));
+        r.setAbferkeln(D(25, 5, 113));
+        r.setAbsetzen(D(22, 6, 113, 2));
         r.setGeborene(14);
         r.setTodgeborene(2);
         r.setWeibliche(6);

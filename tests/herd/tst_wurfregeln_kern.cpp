@@ -1,7 +1,7 @@
 #include "entry/auswahlbuchung.h"
 #include "entry/kartenbuchung.h"
 #include "herd/saustatus.h"
-#include "herdtesthilfe.h"
+#include "support/herdbau.h"
 #include "support/testcontext.h"
 
 #include <QtTest>

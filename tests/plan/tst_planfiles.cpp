@@ -1,6 +1,8 @@
 #include "plan/planfiles.h"
 #include "plan/terminnamen.h"
 #include "platform/safewrite.h"
+#include "support/begrenztesgeraet.h"
+#include "support/herdbau.h"
 #include "support/testcontext.h"
 
 #include <QBuffer>
@@ -32,17 +34,6 @@ template <class R> QByteArray roh(const R& r) {
     return QByteArray(reinterpret_cast<const char*>(r.bytes().data()), int(r.bytes().size()));
 }
 
-QByteArray lesen(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void schreiben(const QString& pfad, const QByteArray& daten) {
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(daten), daten.size());
-}
-
 // Overwrites bytes of `ziel` from `pos` on.
 void setzen(QByteArray& ziel, int pos, const QByteArray& teil) {
     for (int i = 0; i < teil.size(); ++i)
@@ -66,19 +57,20 @@ QByteArray terminBytes(const QByteArray& name, qint16 von, qint16 bis, const QBy
 class TestPlanFiles : public QObject {
     Q_OBJECT
 private slots:
-    void planTypeFormatBySize_data();
-    void planTypeFormatBySize();
-    void oldPlanTypesConvertedAndWrittenBackNew();
-    void planTimesRoundTrip();
-    void loadingPlanTimes_data();
-    void loadingPlanTimes();
-    void filesFoundRegardlessOfCase();
-    void failedWriteIsTold_data();
-    void failedWriteIsTold();
-    void taskNamesFromTheirOffsets();
+    void versagendesGeraetWirdErkannt();
+    void plantypformatNachGroesse_data();
+    void plantypformatNachGroesse();
+    void altePlantypenUmgewandelt();
+    void planzeitenRundreise();
+    void planzeitenLaden_data();
+    void planzeitenLaden();
+    void dateienOhneGrossKleinGefunden();
+    void schreibfehlerGemeldet_data();
+    void schreibfehlerGemeldet();
+    void terminnamenAusIhrenStellen();
 };
 
-void TestPlanFiles::planTypeFormatBySize_data() {
+void TestPlanFiles::plantypformatNachGroesse_data() {
     QTest::addColumn<int>("groesse");
     QTest::addColumn<bool>("alt");
     QTest::addColumn<int>("anzahl");
@@ -90,7 +82,7 @@ void TestPlanFiles::planTypeFormatBySize_data() {
     QTest::newRow("351 and a stray byte") << 352 << false << 1 << true;
 }
 
-void TestPlanFiles::planTypeFormatBySize() {
+void TestPlanFiles::plantypformatNachGroesse() {
     QFETCH(int, groesse);
     QBuffer b;
     b.setData(QByteArray(groesse, '\x01'));
@@ -101,12 +93,13 @@ void TestPlanFiles::planTypeFormatBySize() {
     QTEST(r.fehler, "fehler");
 }
 
-void TestPlanFiles::oldPlanTypesConvertedAndWrittenBackNew() {
+void TestPlanFiles::altePlantypenUmgewandelt() {
     TestContext t;
     QByteArray erster = alterSatz("Abferkelstall", {"Stall 1", "ABCDEFGHIJ", "", "x"}, -1, 0x55);
     erster[28 + 9] = 'Z';        // a byte behind the first stall name's length
     erster[28 + 33] = char(200); // a length byte beyond the 10 characters of the field
-    schreiben(t.pfad(QStringLiteral("PLANTYPE.DAT")), erster + alterSatz("Gruppe 3", {}, 3, 0x11));
+    QVERIFY(schreiben(t.pfad(QStringLiteral("PLANTYPE.DAT")),
+                      erster + alterSatz("Gruppe 3", {}, 3, 0x11)));
     DatenLaden(t.ctx);
     QCOMPARE(int(t.ctx.Plantypen.size()), 2);
 
@@ -124,7 +117,7 @@ void TestPlanFiles::oldPlanTypesConvertedAndWrittenBackNew() {
     QCOMPARE(t.ctx.Plantypen[1].Gruppe(), std::int16_t(3));
 
     QVERIFY(PlanTypenSpeichern(t.ctx.Plantypen, t.ctx.Datenpfad, t.messages));
-    const QByteArray neu = lesen(t.pfad(QStringLiteral("PLANTYPE.DAT")));
+    const QByteArray neu = inhalt(t.pfad(QStringLiteral("PLANTYPE.DAT")));
     QCOMPARE(neu.size(), 2 * 351);
     QCOMPARE(neu.left(351), roh(t.ctx.Plantypen[0]));
     const std::vector<TPlanTyp> vorher = t.ctx.Plantypen;
@@ -133,7 +126,7 @@ void TestPlanFiles::oldPlanTypesConvertedAndWrittenBackNew() {
     QVERIFY(t.messages.shown.isEmpty());
 }
 
-void TestPlanFiles::planTimesRoundTrip() {
+void TestPlanFiles::planzeitenRundreise() {
     TestContext t;
     t.ctx.Planzeiten.setEntry(psAbferkeln, 5,
                               TPlanTermin::mit(QStringLiteral("Eisen Ä"), -3, 250, "Fe"));
@@ -141,7 +134,7 @@ void TestPlanFiles::planTimesRoundTrip() {
     t.ctx.Planzeiten.setEntry(psEinstallen, 14,
                               TPlanTermin::mit(QStringLiteral("Impfen"), 7, 9, ""));
     QVERIFY(PlanZeitenSpeichern(t.ctx.Planzeiten, t.ctx.Datenpfad, t.messages));
-    const QByteArray d = lesen(t.pfad(QStringLiteral("PLANZEIT.DAT")));
+    const QByteArray d = inhalt(t.pfad(QStringLiteral("PLANZEIT.DAT")));
     QCOMPARE(d.size(), 1950);
     QCOMPARE(d.left(25), terminBytes("Abferkeln", 113, 115, "Abf."));
     QCOMPARE(d.mid((15 + 5) * 26, 25), terminBytes("Eisen \xc4", -3, 250, "Fe"));
@@ -152,7 +145,7 @@ void TestPlanFiles::planTimesRoundTrip() {
     QVERIFY(t.ctx.Planzeiten == vorher);
 }
 
-void TestPlanFiles::loadingPlanTimes_data() {
+void TestPlanFiles::planzeitenLaden_data() {
     QTest::addColumn<int>("groesse"); // -1: no file
     QTest::addColumn<int>("abferkeln");
     QTest::addColumn<int>("tragezeit");
@@ -163,7 +156,7 @@ void TestPlanFiles::loadingPlanTimes_data() {
     QTest::newRow("longer file: first record") << 2000 << 110 << 110 << true;
 }
 
-void TestPlanFiles::loadingPlanTimes() {
+void TestPlanFiles::planzeitenLaden() {
     QFETCH(int, groesse);
     QFETCH(int, abferkeln);
     QFETCH(bool, gelesen);
@@ -171,8 +164,8 @@ void TestPlanFiles::loadingPlanTimes() {
     TPlanZeiten z;
     z.setEntry(psBelegen, 0, TPlanTermin::mit(QStringLiteral("Abferkeln"), abferkeln, 116, "A"));
     if (groesse >= 0)
-        schreiben(t.pfad(QStringLiteral("PLANZEIT.DAT")),
-                  (roh(z) + QByteArray(100, 'x')).left(groesse));
+        QVERIFY(schreiben(t.pfad(QStringLiteral("PLANZEIT.DAT")),
+                          (roh(z) + QByteArray(100, 'x')).left(groesse)));
     DatenLaden(t.ctx);
     QTEST(t.ctx.Tragezeit, "tragezeit");
     QVERIFY(t.ctx.Planzeiten == (gelesen ? z : PlanZeitenStandard()));
@@ -184,12 +177,12 @@ void TestPlanFiles::loadingPlanTimes() {
     QVERIFY(t.ctx.Plantypen.empty());
 }
 
-void TestPlanFiles::filesFoundRegardlessOfCase() {
+void TestPlanFiles::dateienOhneGrossKleinGefunden() {
     TestContext t;
     TPlanZeiten z;
     z.setEntry(psBelegen, 0, TPlanTermin::mit(QStringLiteral("Abferkeln"), 116, 118, "A"));
-    schreiben(t.pfad(QStringLiteral("planzeit.dat")), roh(z));
-    schreiben(t.pfad(QStringLiteral("PlanType.Dat")), roh(TPlanTyp()));
+    QVERIFY(schreiben(t.pfad(QStringLiteral("planzeit.dat")), roh(z)));
+    QVERIFY(schreiben(t.pfad(QStringLiteral("PlanType.Dat")), roh(TPlanTyp())));
     DatenLaden(t.ctx);
     QCOMPARE(t.ctx.Tragezeit, 116);
     QCOMPARE(int(t.ctx.Plantypen.size()), 1);
@@ -200,13 +193,13 @@ void TestPlanFiles::filesFoundRegardlessOfCase() {
              (QStringList{"PlanType.Dat", "planzeit.dat"}));
 }
 
-void TestPlanFiles::failedWriteIsTold_data() {
+void TestPlanFiles::schreibfehlerGemeldet_data() {
     QTest::addColumn<QString>("datei");
     QTest::newRow("plan times") << QStringLiteral("PLANZEIT.DAT");
     QTest::newRow("plan types") << QStringLiteral("PLANTYPE.DAT");
 }
 
-void TestPlanFiles::failedWriteIsTold() {
+void TestPlanFiles::schreibfehlerGemeldet() {
     QFETCH(QString, datei);
     TestContext t;
     QVERIFY(QDir(t.dir.path()).mkdir(datei)); // a folder in the file's place
@@ -219,7 +212,7 @@ void TestPlanFiles::failedWriteIsTold() {
                  datei, t.pfad(datei), QStringLiteral("Unter diesem Namen steht ein Ordner."))});
 }
 
-void TestPlanFiles::taskNamesFromTheirOffsets() {
+void TestPlanFiles::terminnamenAusIhrenStellen() {
     TPlanZeiten z;
     auto name = [&z](int offset, const QByteArray& text) {
         z.bytes()[std::size_t(offset)] = std::uint8_t(text.size());
@@ -241,6 +234,19 @@ void TestPlanFiles::taskNamesFromTheirOffsets() {
         if (slot >= 10 && slot < 18) erwartet = QStringLiteral("Wurf%1").arg(slot - 9);
         QCOMPARE(n[std::size_t(slot)], erwartet);
     }
+}
+
+// A disk failing while a plan file is read: the whole records read stay, the failure is seen.
+void TestPlanFiles::versagendesGeraetWirdErkannt() {
+    BegrenztesGeraet zeiten(1000, roh(PlanZeitenStandard()), 300);
+    QVERIFY(zeiten.open(QIODevice::ReadOnly));
+    QVERIFY(PlanZeitenLesen(zeiten).fehler);
+    const QByteArray typ = roh(TPlanTyp());
+    BegrenztesGeraet typen(typ.size() + 100, typ + typ, 64);
+    QVERIFY(typen.open(QIODevice::ReadOnly));
+    const PlanTypenGelesen g = PlanTypenLesen(typen, 2 * typ.size());
+    QVERIFY(g.fehler);
+    QCOMPARE(int(g.typen.size()), 1);
 }
 
 QTEST_GUILESS_MAIN(TestPlanFiles)

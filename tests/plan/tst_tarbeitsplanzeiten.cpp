@@ -37,14 +37,14 @@ struct Editor : Fenster<TArbeitsplanzeiten> {
 class TestTArbeitsplanzeiten : public QObject {
     Q_OBJECT
 private slots:
-    void pagesShowTheirRows_data();
-    void pagesShowTheirRows();
-    void editedRowsStoredOnPageChangeAndOk();
-    void confirmingStoresFixedNamesAndSaves();
-    void enterMovesOnEscapeDiscards();
+    void seitenZeigenIhreZeilen_data();
+    void seitenZeigenIhreZeilen();
+    void geaenderteZeilenBeiSeitenwechselUndOk();
+    void bestaetigenSpeichertFesteNamen();
+    void enterGehtWeiterEscapeVerwirft();
 };
 
-void TestTArbeitsplanzeiten::pagesShowTheirRows_data() {
+void TestTArbeitsplanzeiten::seitenZeigenIhreZeilen_data() {
     QTest::addColumn<int>("seite");
     QTest::addColumn<QStringList>("fest"); // names of rows 0 and 1, empty when editable
     QTest::addColumn<QList<int>>("sterne");
@@ -56,7 +56,7 @@ void TestTArbeitsplanzeiten::pagesShowTheirRows_data() {
     QTest::newRow("ab Einstallen") << 4 << QStringList{"", ""} << QList<int>{};
 }
 
-void TestTArbeitsplanzeiten::pagesShowTheirRows() {
+void TestTArbeitsplanzeiten::seitenZeigenIhreZeilen() {
     QFETCH(int, seite);
     QFETCH(QStringList, fest);
     QFETCH(QList<int>, sterne);
@@ -82,7 +82,7 @@ void TestTArbeitsplanzeiten::pagesShowTheirRows() {
     }
 }
 
-void TestTArbeitsplanzeiten::editedRowsStoredOnPageChangeAndOk() {
+void TestTArbeitsplanzeiten::geaenderteZeilenBeiSeitenwechselUndOk() {
     TestContext t;
     TPlanZeiten z = PlanZeitenStandard();
     for (int k = 12; k < 15; ++k)
@@ -114,7 +114,7 @@ void TestTArbeitsplanzeiten::editedRowsStoredOnPageChangeAndOk() {
     QVERIFY(t.ctx.Planzeiten == PlanZeitenStandard()); // the editor works on its copy
 }
 
-void TestTArbeitsplanzeiten::confirmingStoresFixedNamesAndSaves() {
+void TestTArbeitsplanzeiten::bestaetigenSpeichertFesteNamen() {
     TestContext t;
     ModalTreiber treiber;
     treiber.dann([](QDialog* d) {
@@ -132,7 +132,7 @@ void TestTArbeitsplanzeiten::confirmingStoresFixedNamesAndSaves() {
     QCOMPARE(t.ctx.Tragezeit, 113);
 }
 
-void TestTArbeitsplanzeiten::enterMovesOnEscapeDiscards() {
+void TestTArbeitsplanzeiten::enterGehtWeiterEscapeVerwirft() {
     TestContext t;
     ModalTreiber treiber;
     treiber.dann([](QDialog* d) {

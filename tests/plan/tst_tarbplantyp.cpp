@@ -106,17 +106,17 @@ class TestTArbPlanTyp : public QObject {
 private slots:
     void init();
     void cleanup();
-    void openingState();
-    void typedNameSelectsRegardlessOfCase_data();
-    void typedNameSelectsRegardlessOfCase();
-    void newNameAddedWithDefaults();
-    void closingWithoutOkChangesNothing_data();
-    void closingWithoutOkChangesNothing();
-    void deleteAsksAndRemoves();
-    void groupShownAndRadioButtonsWriteIt();
-    void stallSelectionWrittenInListOrder();
-    void checkBoxesWriteTheirFlags();
-    void okWritesListAndFile();
+    void zustandBeimOeffnen();
+    void getippterNameWaehltOhneGrossKlein_data();
+    void getippterNameWaehltOhneGrossKlein();
+    void neuerNameMitVorgaben();
+    void schliessenOhneOkAendertNichts_data();
+    void schliessenOhneOkAendertNichts();
+    void loeschenFragtUndEntfernt();
+    void gruppeGezeigtUndGeschrieben();
+    void stallwahlInListenfolge();
+    void kaestchenSchreibenIhreMerkmale();
+    void okSchreibtListeUndDatei();
 
 private:
     std::unique_ptr<TestContext> t;
@@ -134,7 +134,7 @@ void TestTArbPlanTyp::cleanup() {
     t.reset();
 }
 
-void TestTArbPlanTyp::openingState() {
+void TestTArbPlanTyp::zustandBeimOeffnen() {
     QCOMPARE(e->name()->itemText(1), QStringLiteral("Gruppen"));
     QCOMPARE(e->name()->currentIndex(), -1);
     QCOMPARE(e->name()->currentText(), QString());
@@ -146,14 +146,14 @@ void TestTArbPlanTyp::openingState() {
     QCOMPARE(gruppen, (QStringList{"JS", "0", "1", "2", "3", "4"}));
 }
 
-void TestTArbPlanTyp::typedNameSelectsRegardlessOfCase_data() {
+void TestTArbPlanTyp::getippterNameWaehltOhneGrossKlein_data() {
     QTest::addColumn<QString>("getippt");
     QTest::addColumn<int>("index");
     QTest::newRow("mixed case") << "sAUEN" << 0;
     QTest::newRow("umlaut") << "SÄUE" << 2;
 }
 
-void TestTArbPlanTyp::typedNameSelectsRegardlessOfCase() {
+void TestTArbPlanTyp::getippterNameWaehltOhneGrossKlein() {
     QFETCH(QString, getippt);
     QFETCH(int, index);
     e->tippen(getippt.left(2) + QStringLiteral("x"));
@@ -169,7 +169,7 @@ void TestTArbPlanTyp::typedNameSelectsRegardlessOfCase() {
     QVERIFY(e->satz(index) == t->ctx.Plantypen[std::size_t(index)]);
 }
 
-void TestTArbPlanTyp::newNameAddedWithDefaults() {
+void TestTArbPlanTyp::neuerNameMitVorgaben() {
     e->waehlen(QStringLiteral("Abferkelabteil Nord")); // 19 characters
     QCOMPARE(e->name()->count(), 5);
     QCOMPARE(e->name()->itemText(4), QStringLiteral("Abferkelabteil Nord"));
@@ -190,7 +190,7 @@ void TestTArbPlanTyp::newNameAddedWithDefaults() {
     QVERIFY(!e->gruppe()->isEnabled());
 }
 
-void TestTArbPlanTyp::closingWithoutOkChangesNothing_data() {
+void TestTArbPlanTyp::schliessenOhneOkAendertNichts_data() {
     QTest::addColumn<QString>("getippt");
     QTest::addColumn<int>("taste"); // 0: the Cancel button
     QTest::newRow("nothing typed, Tab") << QString() << int(Qt::Key_Tab);
@@ -199,7 +199,7 @@ void TestTArbPlanTyp::closingWithoutOkChangesNothing_data() {
 }
 
 // Leaving the name box empty closes the editor as cancelled, as does Cancel; nothing is taken.
-void TestTArbPlanTyp::closingWithoutOkChangesNothing() {
+void TestTArbPlanTyp::schliessenOhneOkAendertNichts() {
     QFETCH(QString, getippt);
     QFETCH(int, taste);
     const std::vector<TPlanTyp> vorher = t->ctx.Plantypen;
@@ -226,7 +226,7 @@ void TestTArbPlanTyp::closingWithoutOkChangesNothing() {
     QVERIFY(!QFile::exists(t->pfad(QStringLiteral("PLANTYPE.DAT"))));
 }
 
-void TestTArbPlanTyp::deleteAsksAndRemoves() {
+void TestTArbPlanTyp::loeschenFragtUndEntfernt() {
     e->waehlen(QStringLiteral("gruppen"));
     auto* del = e->c<QPushButton>("DelBtn");
     t->messages.planAnswer(MessageService::Answer::No);
@@ -248,7 +248,7 @@ void TestTArbPlanTyp::deleteAsksAndRemoves() {
     QCOMPARE(QFileInfo(t->pfad(QStringLiteral("PLANTYPE.DAT"))).size(), 3 * 351);
 }
 
-void TestTArbPlanTyp::groupShownAndRadioButtonsWriteIt() {
+void TestTArbPlanTyp::gruppeGezeigtUndGeschrieben() {
     auto* staelle = e->c<QRadioButton>("RadioButton1");
     auto* gruppe = e->c<QRadioButton>("RadioButton2");
     // Showing a stored group keeps it.
@@ -275,7 +275,7 @@ void TestTArbPlanTyp::groupShownAndRadioButtonsWriteIt() {
     QVERIFY(e->gruppe()->isEnabled() && !e->staelle()->isEnabled());
 }
 
-void TestTArbPlanTyp::stallSelectionWrittenInListOrder() {
+void TestTArbPlanTyp::stallwahlInListenfolge() {
     // Slots after the first empty one are not shown.
     e->waehlen(QStringLiteral("Lücke"));
     QCOMPARE(e->ausgewaehlt(), QStringList{"Stall D"});
@@ -300,7 +300,7 @@ void TestTArbPlanTyp::stallSelectionWrittenInListOrder() {
     QCOMPARE(staelleIn(e->satz(3)), t->ctx.Hilfslisten[5].mid(0, 20));
 }
 
-void TestTArbPlanTyp::checkBoxesWriteTheirFlags() {
+void TestTArbPlanTyp::kaestchenSchreibenIhreMerkmale() {
     e->waehlen(QStringLiteral("Gruppen"));
     // Each box and the offset of its flag in the record.
     const std::pair<const char*, int> boxen[] = {
@@ -319,7 +319,7 @@ void TestTArbPlanTyp::checkBoxesWriteTheirFlags() {
     QCOMPARE(int(e->satz(1).StatusFlag(stVerkauft)), 1);
 }
 
-void TestTArbPlanTyp::okWritesListAndFile() {
+void TestTArbPlanTyp::okSchreibtListeUndDatei() {
     e->waehlen(QStringLiteral("Sauen"));
     e->klick(e->box("saeugende"));
     e->name()->setFocus(Qt::MouseFocusReason);

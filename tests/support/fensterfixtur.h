@@ -1,6 +1,6 @@
 #pragma once
 
-#include "herd/sauherde.h"
+#include "support/herdbau.h"
 #include "support/testcontext.h"
 
 #include <QAbstractItemView>
@@ -9,33 +9,8 @@
 #include <QtTest>
 #include <vector>
 
-// What the window suites share: record dates, litters and sows built field by field, and a
-// window on a test context whose controls are found by their objectName.
-
-inline TKurzDatum dt(int d, int m, int y) {
-    return TKurzDatum::aus(d, m, y);
-}
-
-// A litter with its first mating, farrowing, weaning and born piglets.
-inline TWurfRec wurf(int nr, TKurzDatum belegen = {}, TKurzDatum abferkeln = {},
-                     TKurzDatum absetzen = {}, int geb = 0) {
-    TWurfRec w = TWurfRec::leer(std::uint8_t(nr));
-    w.setBelegen(1, belegen);
-    w.setAbferkeln(abferkeln);
-    w.setAbsetzen(absetzen);
-    w.setGeborene(std::uint8_t(geb));
-    return w;
-}
-
-// A sow stalled in on 1.1.2012 unless said otherwise.
-inline Sau sau(const QString& nr, std::vector<TWurfRec> wuerfe = {},
-               TKurzDatum zugang = dt(1, 1, 2012)) {
-    Sau s;
-    s.rec.setSauNr(nr);
-    s.rec.setZugang(zugang);
-    s.wuerfe = std::move(wuerfe);
-    return s;
-}
+// A window on a test context whose controls are found by their objectName; the herd
+// builders come from herdbau.h.
 
 // A window of type W on the test context's application context.
 template <class W> struct Fenster {
