@@ -6,7 +6,6 @@
 
 using plausibel::Art;
 
-Q_DECLARE_METATYPE(Sau)
 Q_DECLARE_METATYPE(plausibel::Art)
 
 namespace {
