@@ -5,7 +5,7 @@
 //
 //   porvanta_planzeit <datenverzeichnis> <erster tag JJJJ-MM-TT> [bild.png] [plan.pdf]
 
-#include "app/tpvmain.h"
+#include "programm/tpvmain.h"
 #include "plan/tarbeitsplan.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"

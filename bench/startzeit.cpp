@@ -4,7 +4,7 @@
 //
 //   porvanta_startzeit <datenverzeichnis>
 
-#include "app/tpvmain.h"
+#include "programm/tpvmain.h"
 #include "entry/tsauauswahl.h"
 #include "platform/clock.h"
 #include "platform/consolemessages.h"

@@ -2,7 +2,7 @@
 // that leaves the defaults; every task of a record reads without a fault.
 
 #include "fuzzhilfe.h"
-#include "plan/planfiles.h"
+#include "stamm/planfiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes = eingabe(data, size);

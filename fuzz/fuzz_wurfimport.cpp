@@ -4,7 +4,7 @@
 #include "austausch/csvleser.h"
 #include "austausch/wurfimport.h"
 #include "fuzzhilfe.h"
-#include "plan/terminnamen.h"
+#include "stamm/terminnamen.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const CsvTabelle t = CsvLesen(eingabe(data, size));

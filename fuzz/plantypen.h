@@ -3,7 +3,7 @@
 // The plan types reader checked for one input, in the record size the file's size chooses.
 
 #include "fuzzhilfe.h"
-#include "plan/planfiles.h"
+#include "stamm/planfiles.h"
 
 inline void planTypenPruefen(const QByteArray& bytes) {
     const qint64 groesse = bytes.size();

@@ -1,4 +1,4 @@
-#include "app/programmlauf.h"
+#include "programm/programmlauf.h"
 
 int main(int argc, char* argv[]) {
     return Programmlauf(argc, argv);

@@ -4,7 +4,7 @@
 #include "bericht/berichte.h"
 #include "herd/hilfslisten.h"
 #include "herd/textfunktionen.h"
-#include "plan/planfiles.h"
+#include "stamm/planfiles.h"
 #include "platform/druckbar.h"
 #include "platform/safewrite.h"
 #include "programm/appcontext.h"

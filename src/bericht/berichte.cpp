@@ -18,7 +18,7 @@
 #include "plan/arbeitsplan.h"
 #include "plan/arbeitsplancsv.h"
 #include "plan/arbeitsplandruck.h"
-#include "plan/terminnamen.h"
+#include "stamm/terminnamen.h"
 #include "platform/canvas.h"
 #include "platform/csvwriter.h"
 #include "programm/appcontext.h"

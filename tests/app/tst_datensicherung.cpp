@@ -1,4 +1,4 @@
-#include "app/tdatensicherung.h"
+#include "programm/tdatensicherung.h"
 #include "herd/herdfile.h"
 #include "platform/safewrite.h"
 #include "programm/datensicherung.h"

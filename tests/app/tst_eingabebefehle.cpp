@@ -1,4 +1,4 @@
-#include "app/tpvmain.h"
+#include "programm/tpvmain.h"
 #include "controls/tdate_ed.h"
 #include "controls/tnumedit.h"
 #include "entry/sauvorlage.h"

@@ -1,4 +1,4 @@
-#include "app/singleinstance.h"
+#include "programm/singleinstance.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "app/teinstellungen.h"
-#include "app/tpvmain.h"
+#include "programm/teinstellungen.h"
+#include "programm/tpvmain.h"
 #include "controls/tnumedit.h"
 #include "programm/indexgewichte.h"
 #include "support/apphilfe.h"

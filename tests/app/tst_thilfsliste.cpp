@@ -1,4 +1,4 @@
-#include "app/thilfsliste.h"
+#include "programm/thilfsliste.h"
 #include "herd/hilfslisten.h"
 #include "support/apphilfe.h"
 #include "support/testcontext.h"

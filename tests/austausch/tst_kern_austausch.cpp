@@ -2,7 +2,7 @@
 #include "austausch/wurfexport.h"
 #include "austausch/wurfimport.h"
 #include "herd/herdfile.h"
-#include "plan/terminnamen.h"
+#include "stamm/terminnamen.h"
 #include "platform/codepage.h"
 #include "support/herdbau.h"
 #include "support/testcontext.h"

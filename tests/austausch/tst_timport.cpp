@@ -25,30 +25,32 @@ private slots:
     void probelaufUndImport() {
         TestContext t;
         t.ctx.einstellungen.einzelspeicherung = true;
-        QVERIFY(
-            schreiben(t.pfad("neu.csv"), "Sau-Nr.;Farbe;Wurf;Geborene\n5;rot;1;12\n6;;1;300\n"));
+        QVERIFY(schreiben(t.pfad("neu.csv"),
+                          "Sau-Nr.;Farbe;Wurf;Geborene\n5;rot;1;12\n6;;1;300\n7;;1;45\n"));
         TImport d(t.ctx, t.pfad("neu.csv"));
         QVERIFY(d.gelesen());
         QCOMPARE(zeilen(d),
-                 QStringList({"Sau 5: neu, 1 Wurf",
+                 QStringList({"Sau 5: neu, 1 Wurf", "Sau 7: neu, 1 Wurf",
                               "Zeile 1: Unbekannte Spalte „Farbe“: sie wird nicht übernommen.",
-                              "Zeile 3: Geborene: 300 liegt nicht zwischen 0 und 255."}));
+                              "Zeile 3: Geborene: 300 liegt nicht zwischen 0 und 255.",
+                              "Zeile 4: Sau 7, Wurf 1: 45 lebend geborene Ferkel? Bitte prüfen."}));
         QCOMPARE(
             d.findChild<QLabel*>(QStringLiteral("Zusammenfassung"))->text(),
-            QStringLiteral("2 Zeilen gelesen, 1 übernommen, 1 nicht; 1 Sauen neu, 0 geändert."));
+            QStringLiteral("3 Zeilen gelesen, 2 übernommen, 1 nicht; 2 Sauen neu, 0 geändert."));
 
         auto* farbe = d.findChild<QComboBox*>(QStringLiteral("Zuordnung2"));
         farbe->setCurrentIndex(farbe->findText(QStringLiteral("Herkunft")));
-        QCOMPARE(zeilen(d).size(), 2);
+        QCOMPARE(zeilen(d).size(), 4);
         QVERIFY(t.ctx.Sauenliste.empty());
 
         d.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
         QCOMPARE(d.result(), int(QDialog::Accepted));
-        QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(1));
+        QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(2));
         QCOMPARE(t.ctx.Sauenliste[0].rec.Herkunft(), QStringLiteral("rot"));
         QCOMPARE(t.ctx.Sauenliste[0].wuerfe.at(0).Geborene(), 12);
         QVERIFY(!t.ctx.Geaendert);
-        QCOMPARE(t.messages.texts(), QStringList{"Import abgeschlossen: 1 Sau neu oder geändert."});
+        QCOMPARE(t.messages.texts(),
+                 QStringList{"Import abgeschlossen: 2 Sauen neu oder geändert."});
     }
 
     void unlesbareDatei() {

@@ -8,7 +8,7 @@
 #include "evaluation/tsaubewegung.h"
 #include "feed/futterdateien.h"
 #include "herd/hilfslisten.h"
-#include "plan/planfiles.h"
+#include "stamm/planfiles.h"
 #include "plan/tarbeitsplan.h"
 #include "programm/appcontext.h"
 #include "support/apphilfe.h"

@@ -1,5 +1,5 @@
 #include "entry/sammelbuchung.h"
-#include "plan/terminnamen.h"
+#include "stamm/terminnamen.h"
 #include "support/fensterfixtur.h"
 
 #include <QtTest>

@@ -2,7 +2,7 @@
 // the filter dialog where there is one, painting only the lines in view, keys, the print panel
 // with its range, a cancelled long printout, PDF and table files.
 
-#include "app/tpvmain.h"
+#include "programm/tpvmain.h"
 #include "auswertungtesthilfe.h"
 #include "controls/tnumedit.h"
 #include "evaluation/hitliste.h"

@@ -1,6 +1,6 @@
 // The filter dialog, the evaluation window with its panes and buttons, and the menu entries.
 
-#include "app/tpvmain.h"
+#include "programm/tpvmain.h"
 #include "auswertungtesthilfe.h"
 #include "controls/tdate_ed.h"
 #include "evaluation/auswertunglayout.h"

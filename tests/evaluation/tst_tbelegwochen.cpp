@@ -1,7 +1,7 @@
 // The service-group window: opened from the menu through the filter dialog with its preset
 // period, the chart switch, and Enter on a group listing its sows read-only.
 
-#include "app/tpvmain.h"
+#include "programm/tpvmain.h"
 #include "auswertungtesthilfe.h"
 #include "entry/tsauauswahl.h"
 #include "evaluation/tbelegwochen.h"

@@ -1,4 +1,4 @@
-#include "app/tpvmain.h"
+#include "programm/tpvmain.h"
 #include "controls/tnumedit.h"
 #include "feed/futterdateien.h"
 #include "feed/tfuttermix.h"

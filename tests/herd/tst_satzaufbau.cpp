@@ -3,7 +3,7 @@
 // field table. A swapped offset or a wrong width fails.
 #include "herd/hilfslisten.h"
 #include "herd/records.h"
-#include "plan/planrecords.h"
+#include "stamm/planrecords.h"
 #include "support/herdbau.h"
 
 #include <QBuffer>

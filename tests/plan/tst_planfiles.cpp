@@ -1,5 +1,5 @@
-#include "plan/planfiles.h"
-#include "plan/terminnamen.h"
+#include "stamm/planfiles.h"
+#include "stamm/terminnamen.h"
 #include "platform/safewrite.h"
 #include "support/begrenztesgeraet.h"
 #include "support/herdbau.h"

@@ -1,5 +1,5 @@
 #include "controls/tnumedit.h"
-#include "plan/planfiles.h"
+#include "stamm/planfiles.h"
 #include "plan/tarbeitsplanzeiten.h"
 #include "support/fensterfixtur.h"
 #include "support/modaltreiber.h"

@@ -1,0 +1,183 @@
+#include "entry/sammelbuchung.h"
+
+#include "stamm/terminnamen.h"
+#include "platform/messages.h"
+#include "programm/appcontext.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace sammelbuchung {
+
+namespace {
+
+QString nichtBelegt(const Sau& sau) {
+    return QStringLiteral("Die Sau ") + sau.rec.SauNr() +
+           QStringLiteral(" wird zur Zeit nicht als belegt oder tragend geführt!");
+}
+
+QString belegen(Sau& sau, const Buchung& b) {
+    TWurfRec* w = &sau.wuerfe.back();
+    if (w->Abferkeln().vorhanden() && !w->Absetzen().vorhanden())
+        return QStringLiteral("Die Sau ") + sau.rec.SauNr() +
+               QStringLiteral(" ist zur Zeit säugend!");
+    if (w->Absetzen().vorhanden()) {
+        const int nr = std::min(int(w->WurfNr()) + 1, 255);
+        sau.wuerfe.push_back(TWurfRec::leer(std::uint8_t(nr)));
+        w = &sau.wuerfe.back();
+    }
+    int k = 3;
+    if (!w->Belegen(1).vorhanden())
+        k = 1;
+    else if (!w->Belegen(2).vorhanden())
+        k = 2;
+    w->setBelegen(k, b.datum);
+    if (!b.eber.isEmpty()) w->setEber(k, b.eber.left(10));
+    if (b.mal > 1) w->setMal(k, std::uint8_t(std::min(b.mal, 255)));
+    return {};
+}
+
+QString tragendKontrolle(Sau& sau, const Buchung& b) {
+    if (sau.wuerfe.empty()) return nichtBelegt(sau);
+    TWurfRec& w = sau.wuerfe.back();
+    if (!w.Belegen(1).vorhanden() || w.Abferkeln().vorhanden()) return nichtBelegt(sau);
+    const int k = b.eingabepunkt == epTK1 || !w.TKDatum(1).vorhanden() ? 1 : 2;
+    w.setTKDatum(k, b.datum);
+    w.setTKErgebnis(k, b.tragend ? 1 : 0);
+    return {};
+}
+
+QString absetzen(Sau& sau, const Buchung& b) {
+    if (sau.wuerfe.empty() || !sau.wuerfe.back().Abferkeln().vorhanden())
+        return QStringLiteral("Zur Sau ") + sau.rec.SauNr() +
+               QStringLiteral(" liegt keine Abferkeleintrag vor!");
+    TWurfRec& w = sau.wuerfe.back();
+    w.setAbsetzen(b.datum);
+    if (b.absetzgewichtKg > 0.01)
+        w.setAbsetzgewicht(std::uint16_t(std::min(std::lround(b.absetzgewichtKg * 1000), 65535L)));
+    return {};
+}
+
+} // namespace
+
+bool Vollstaendig(const Buchung& b) {
+    return b.eingabepunkt == epStall ? !b.stall.isEmpty() : b.datum.vorhanden();
+}
+
+QString SauBuchen(Sau& sau, const Buchung& b) {
+    TKurzDatum d = b.datum;
+    d.Zusatz = 0;
+    Buchung mitDatum = b;
+    mitDatum.datum = d;
+    const int ep = b.eingabepunkt;
+    switch (ep) {
+    case epStall:
+        sau.rec.setStall(b.stall.left(15));
+        return {};
+    case epTK1:
+    case epTK2:
+        return tragendKontrolle(sau, mitDatum);
+    case epAbsetzen:
+        return absetzen(sau, mitDatum);
+    case epAbgang:
+        sau.rec.setAbgang(d);
+        sau.rec.setAbnehmer(b.eber.left(15));
+        return {};
+    default:
+        break;
+    }
+    if (ep >= 6 && ep <= 9) {
+        sau.rec.setSauTermin(ep - 5, d);
+        return {};
+    }
+    // The rest books into the last litter; a sow without one stays as she is.
+    if (sau.wuerfe.empty()) return {};
+    if (ep == epBelegen) return belegen(sau, mitDatum);
+    if (ep >= 10 && ep <= 17) sau.wuerfe.back().setWurfTermin(ep - 9, d);
+    return {};
+}
+
+int SauenBuchen(AppContext& ctx, const std::vector<int>& sauen, const Buchung& b) {
+    int gebucht = 0;
+    for (int i : sauen) {
+        if (i < 0 || std::size_t(i) >= ctx.Sauenliste.size()) continue;
+        const QString meldung = SauBuchen(ctx.Sauenliste[std::size_t(i)], b);
+        if (meldung.isEmpty())
+            ++gebucht;
+        else
+            ctx.messages().error(meldung);
+    }
+    if (gebucht > 0) ctx.AenderungMerken();
+    return gebucht;
+}
+
+bool Abschliessen(AppContext& ctx, bool speichern) {
+    if (speichern) return HerdeSpeichern(ctx);
+    HerdeLaden(ctx);
+    return true;
+}
+
+QStringList Eingabepunkte(const Terminnamen& namen) {
+    QStringList liste{QStringLiteral("Stall ändern"),  QStringLiteral("Belegen"),
+                      QStringLiteral("1. TK.-Kontr."), QStringLiteral("2. TK.-Kontr."),
+                      QStringLiteral("Absetzen"),      QStringLiteral("Abgang")};
+    const auto eintrag = [&](std::size_t slot) {
+        liste << (namen[slot].isEmpty() ? QStringLiteral("-") : namen[slot]);
+    };
+    for (std::size_t s = 0; s < 4; ++s)
+        eintrag(s);
+    for (std::size_t s = 10; s < 18; ++s)
+        eintrag(s);
+    // Entry index and slot agree from 10 on.
+    while (liste.size() > 10 && namen[std::size_t(liste.size() - 1)].isEmpty())
+        liste.removeLast();
+    return liste;
+}
+
+std::array<bool, 7> Filter(int eingabepunkt) {
+    switch (eingabepunkt) {
+    case epBelegen:
+        return {true, true, true, false, false, true, true};
+    case epTK1:
+    case epTK2:
+        return {false, true, true, false, false, false, false};
+    case epAbsetzen:
+        return {false, false, false, true, false, false, false};
+    default:
+        break;
+    }
+    if (eingabepunkt >= 10 && eingabepunkt <= 17)
+        return {false, true, true, true, false, false, true};
+    return {true, true, true, true, false, true, true};
+}
+
+QString BaumZeile(const Sau& sau) {
+    QString z = QStringLiteral("S ") + sau.rec.SauNr().leftJustified(17);
+    for (const TWurfRec& w : sau.wuerfe)
+        z += QStringLiteral(" - W") + QString::number(w.WurfNr());
+    return z;
+}
+
+bool BaumTaste(Sau& sau, QChar taste) {
+    if (sau.wuerfe.empty()) return false;
+    int erste = sau.wuerfe.front().WurfNr();
+    if (taste == u'+')
+        ++erste;
+    else if (taste == u'-') {
+        if (erste > 1) --erste;
+    } else if (taste != u'=')
+        return false;
+    // Numbers stay within the byte they are stored in.
+    const int letzte = 255 - int(sau.wuerfe.size()) + 1;
+    erste = std::clamp(erste, 0, std::max(letzte, 0));
+    bool geaendert = false;
+    for (std::size_t i = 0; i < sau.wuerfe.size(); ++i) {
+        const auto nr = std::uint8_t(std::min(erste + int(i), 255));
+        if (sau.wuerfe[i].WurfNr() == nr) continue;
+        sau.wuerfe[i].setWurfNr(nr);
+        geaendert = true;
+    }
+    return geaendert;
+}
+
+} // namespace sammelbuchung

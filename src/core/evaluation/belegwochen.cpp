@@ -1,0 +1,164 @@
+#include "evaluation/belegwochen.h"
+
+#include "herd/saustatus.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace {
+
+// Division rounding towards minus infinity, so that groups before the reference Monday
+// count backwards without a gap at 0.
+qint64 abgerundet(qint64 a, qint64 b) {
+    const qint64 q = a / b;
+    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+QString woche(const QDate& montag, int* jahr) {
+    return QStringLiteral("%1").arg(montag.weekNumber(jahr), 2, 10, QLatin1Char('0'));
+}
+
+QString jahrText(int jahr) {
+    return QStringLiteral("%1").arg(((jahr % 100) + 100) % 100, 2, 10, QLatin1Char('0'));
+}
+
+void erweitern(TKurzDatum& von, TKurzDatum& bis, TKurzDatum d) {
+    if (!von.vorhanden() || DatumVor(d, von)) von = d;
+    if (!bis.vorhanden() || DatumVor(bis, d)) bis = d;
+}
+
+// The expected farrowing of a litter not farrowed yet, and whether it could still farrow:
+// until its expected day plus seven days has passed.
+void nochOffen(TBelegwoche& g, const TWurfRec& rec, const Belegwochenrahmen& r, TKurzDatum heute) {
+    const TKurzDatum erwartet = TheorAbferkeltermin(rec, r.tragezeit);
+    if (!erwartet.vorhanden()) return;
+    erweitern(g.erwartetVon, g.erwartetBis, erwartet);
+    if (TageZwischen(erwartet, heute) <= 7) g.offen = true;
+}
+
+constexpr std::size_t kKeine = std::size_t(-1);
+
+// The position of the group of day `d` in `gruppen`, the group made when new; kKeine for a
+// day that is no calendar date.
+std::size_t gruppeDesTages(TKurzDatum d, const Gruppenraster& raster,
+                           std::unordered_map<int, std::size_t>& nachTag,
+                           std::unordered_map<qint64, std::size_t>& index,
+                           std::vector<TBelegwoche>& gruppen) {
+    const auto [bekannt, neuerTag] = nachTag.try_emplace(DatumsSchluessel(d), kKeine);
+    if (!neuerTag) return bekannt->second;
+    const QDate tag = d.alsQDate();
+    if (!tag.isValid()) return kKeine;
+    const auto [it, neu] = index.try_emplace(raster.gruppe(tag), gruppen.size());
+    if (neu) gruppen.emplace_back().nummer = it->first;
+    bekannt->second = it->second;
+    return it->second;
+}
+
+} // namespace
+
+Gruppenraster::Gruppenraster(int rhythmus, QDate start) : rhythmus_(std::clamp(rhythmus, 1, 5)) {
+    if (!start.isValid()) start = QDate(2024, 1, 1);
+    startTag_ = start.toJulianDay() - (start.dayOfWeek() - 1);
+}
+
+qint64 Gruppenraster::gruppe(const QDate& tag) const {
+    const qint64 montag = tag.toJulianDay() - (tag.dayOfWeek() - 1);
+    return abgerundet(abgerundet(montag - startTag_, 7), rhythmus_);
+}
+
+QDate Gruppenraster::anfang(qint64 gruppe) const {
+    return QDate::fromJulianDay(startTag_ + gruppe * rhythmus_ * 7);
+}
+
+QDate Gruppenraster::ende(qint64 gruppe) const {
+    return anfang(gruppe).addDays(rhythmus_ * 7 - 1);
+}
+
+QString Gruppenraster::name(qint64 gruppe) const {
+    const QDate erster = anfang(gruppe);
+    int jahr1 = 0, jahr2 = 0;
+    const QString w1 = woche(erster, &jahr1);
+    if (rhythmus_ == 1) return QStringLiteral("KW ") + w1 + u'/' + jahrText(jahr1);
+    const QString w2 = woche(erster.addDays((rhythmus_ - 1) * 7), &jahr2);
+    if (jahr1 == jahr2) return QStringLiteral("KW %1–%2/%3").arg(w1, w2, jahrText(jahr1));
+    return QStringLiteral("KW %1/%2–%3/%4").arg(w1, jahrText(jahr1), w2, jahrText(jahr2));
+}
+
+Belegwochenziele Belegwochenziele::aus(const Einstellungen& e) {
+    return {e.zielAbferkelrate, e.zielLebend, e.zielAbgesetzt};
+}
+
+std::vector<TBelegwoche> BelegwochenBilden(const Herde& herde, const Auswertungskopie& kopie,
+                                           const TAuswertungsFilter& filter,
+                                           const Belegwochenrahmen& rahmen,
+                                           const std::function<void(int)>& fortschritt) {
+    // Boar, origin and breed go through the engine's filter test with a period that holds
+    // every date; the period itself is the first mating's.
+    TAuswertungsFilter weit = filter;
+    weit.Datumsart = daBelegen;
+    weit.Von = TKurzDatum{};
+    weit.Bis = TKurzDatum::aus(31, 12, 2155);
+    const Filtervergleich f(weit);
+    const TKurzDatum heute = TKurzDatum::aus(rahmen.heute);
+    std::vector<TBelegwoche> gruppen;
+    std::unordered_map<qint64, std::size_t> index;
+    // Many litters share a mating day: each day is placed in its group once.
+    std::unordered_map<int, std::size_t> nachTag;
+    for (int s = 0; s < kopie.sauenAnzahl(); ++s) {
+        if (fortschritt) fortschritt(s);
+        const auto wuerfe = kopie.wuerfe(s);
+        for (int i = 0; i < int(wuerfe.size()); ++i) {
+            const KopieWurf& w = wuerfe[std::size_t(i)];
+            const TKurzDatum erste = w.Belegen(1);
+            if (!erste.vorhanden() || !DatumZwischen(filter.Von, erste, filter.Bis)) continue;
+            if (!WurfImFilter(f, kopie, s, i)) continue;
+            const std::size_t gi = gruppeDesTages(erste, rahmen.raster, nachTag, index, gruppen);
+            if (gi == kKeine) continue;
+            TBelegwoche& g = gruppen[gi];
+            WurfZahlenAddieren(f, kopie, s, i, g.summe, amAuswahl, rahmen.einstellungen);
+            if (w.WurfNr == 1) ++g.jungsauen;
+            if (g.sauen.empty() || g.sauen.back() != s) g.sauen.push_back(s);
+            if (w.abgeferkelt())
+                ++g.abgeferkelt;
+            else
+                nochOffen(g, herde[std::size_t(s)].wuerfe[std::size_t(w.herdenIndex)], rahmen,
+                          heute);
+            if (w.Absetzen().vorhanden()) erweitern(g.absetzenVon, g.absetzenBis, w.Absetzen());
+        }
+    }
+    std::sort(gruppen.begin(), gruppen.end(),
+              [](const TBelegwoche& a, const TBelegwoche& b) { return a.nummer > b.nummer; });
+    for (TBelegwoche& g : gruppen) {
+        g.name = rahmen.raster.name(g.nummer);
+        g.summe.Sauen = std::int32_t(g.sauen.size());
+    }
+    return gruppen;
+}
+
+Belegwochenwerte BelegwochenWerte(const TBelegwoche& g) {
+    const TKennzahlen& k = g.summe;
+    Belegwochenwerte v;
+    v.hatRate = g.belegt() > 0;
+    if (v.hatRate) v.rate = g.abgeferkelt * 100.0 / g.belegt();
+    v.hatWurf = g.abgeferkelt > 0;
+    if (v.hatWurf) {
+        v.lebend = double(k.Geborene - k.Todgeborene) / g.abgeferkelt;
+        v.tot = double(k.Todgeborene) / g.abgeferkelt;
+    }
+    v.hatAbsetzen = k.Wuerfe > 0;
+    if (v.hatAbsetzen) v.abgesetzt = double(k.Abgesetzte) / k.Wuerfe;
+    // Piglets in the group's care: born alive, plus those fostered on, less those fostered off.
+    const int basis = k.Geborene - k.Todgeborene + k.AusgleichZu - k.AusgleichAb;
+    v.hatVerluste = basis > 0;
+    if (v.hatVerluste) v.verluste = k.AusfaelleAnzahl * 100.0 / basis;
+    return v;
+}
+
+TAuswertungsFilter BelegwochenVorgabe(const QDate& heute, const Gruppenraster& raster) {
+    TAuswertungsFilter f;
+    f.Datumsart = daBelegen;
+    const QDate montag = heute.addDays(1 - heute.dayOfWeek()).addDays(-25 * 7);
+    f.Von = TKurzDatum::aus(raster.anfang(raster.gruppe(montag)));
+    f.Bis = TKurzDatum::aus(heute);
+    return f;
+}

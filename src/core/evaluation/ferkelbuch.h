@@ -1,0 +1,82 @@
+#pragma once
+
+#include "evaluation/berichtsdruck.h"
+#include "herd/kurzdatum.h"
+#include "herd/sauherde.h"
+
+#include <cstdint>
+#include <functional>
+#include <unordered_map>
+#include <vector>
+
+class Canvas;
+class CsvWriter;
+
+// One line of the piglet day book: the piglets born, lost or weaned on a day. A line counts
+// one kind of event.
+struct TAbgangTag {
+    TKurzDatum Datum;
+    std::int32_t Geboren = 0;
+    std::int32_t Verlust = 0;
+    std::int32_t Abgesetzt = 0;
+};
+
+enum class Ferkelereignis { Geburt, Verlust, Absetzen };
+
+// The day book being built: ascending dates; on one date at most one line per kind with a
+// count, in the order the kinds first came. An index by date finds the place at once.
+class Ferkelbuch {
+public:
+    void Hinzufuegen(TKurzDatum d, Ferkelereignis art, int n);
+    // The lines in order, and the stock: born less weaned less lost over all lines.
+    std::vector<TAbgangTag> Tage() const;
+
+    // TageAddierenDatum(n, d), worked out once per date and n.
+    TKurzDatum TageNach(TKurzDatum d, int n);
+
+    Ferkelbuch();
+
+private:
+    struct Tag {
+        int schluessel = 0;
+        std::vector<TAbgangTag> zeilen;
+        // Per kind the first line that may still hold a count of it: a line without a count
+        // of a kind never gets one, so this only moves on.
+        std::size_t erste[3] = {0, 0, 0};
+        // The dates n days later, for the Zusatz of `nachZusatz`.
+        std::vector<TKurzDatum> nach;
+        std::uint8_t nachZusatz = 0;
+    };
+    Tag& tag(TKurzDatum d);
+
+    std::vector<Tag> tage_;
+    // The day of a date by its bytes; dates outside the table (damaged ones) in `andere_`.
+    std::vector<int> platz_;
+    std::unordered_map<int, int> andere_;
+};
+
+struct Ferkelliste {
+    std::vector<TAbgangTag> Tage;
+    std::int32_t Bestand = 0;
+};
+
+// The count of kind `art` in a line.
+std::int32_t& Anzahl(TAbgangTag& t, Ferkelereignis art);
+
+// Births, losses and weaning of every farrowed litter with piglets born alive.
+Ferkelliste FerkelbuchBilden(const Herde& herde);
+
+// Screen: the heads, one line (n from 0) at y, and "Bestand" at y, of a list of `anzahl`
+// lines; the columns move right as far as the largest running number needs.
+void FerkelKopfZeichnen(Canvas& c, int anzahl);
+void FerkelZeileZeichnen(Canvas& c, const TAbgangTag& t, int n, double y, int anzahl,
+                         const std::function<void(bool)>& grau = {});
+void FerkelBestandZeichnen(Canvas& c, std::int32_t bestand, double y, int anzahl);
+
+// Portrait pages of lines von..bis (from 1, clamped to the list) in `schrift` at 10 points,
+// then the stock. False when cancelled.
+bool FerkelbuchDrucken(Canvas& c, const Ferkelliste& liste, int von, int bis,
+                       const QString& schrift, const Druckfortschritt& fortschritt = {});
+
+// All lines as a table, then the stock.
+CsvWriter FerkelbuchAlsCsv(const Ferkelliste& liste);

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "herd/einstellungen.h"
+#include "programm/datenorte.h"
+#include "programm/herdzustand.h"
+#include "stamm/stammdaten.h"
+
+#include <QDate>
+#include <memory>
+
+struct TAuswertungsFilter;
+
+class MessageService;
+class Clock;
+
+// The program-wide state, in parts that functions take on their own: the herd with its
+// change count, the master data, the places of the files, the settings and the services
+// (messages, clock). Owned by the main window; tests build their own on a temporary data
+// directory.
+class AppContext : public HerdZustand, public Stammdaten, public Datenorte {
+public:
+    AppContext(MessageService& messages, const Clock& clock);
+
+    MessageService& messages() const { return *messages_; }
+    const Clock& clock() const { return *clock_; }
+    QDate heute() const;
+
+    Einstellungen einstellungen;
+    // The program keeps a copy of the herd file before the first save of each day.
+    bool tagesKopie = false;
+    // The evaluation filter last confirmed in this run; none before the first.
+    std::shared_ptr<TAuswertungsFilter> auswertungsfilter;
+
+private:
+    MessageService* messages_;
+    const Clock* clock_;
+};
+
+// Replaces the herd by the contents of the herd file in `verzeichnis`.
+void HerdeLaden(HerdZustand& herde, const QString& verzeichnis, MessageService& msg, QDate heute);
+void HerdeLaden(AppContext& ctx);
+// Writes the whole herd atomically (keeping the previous file as backup when BACKUPDATEI is
+// on) and clears Geaendert. On failure tells the user, leaves the file and Geaendert as they
+// were and returns false.
+bool HerdeSpeichern(AppContext& ctx);
+// After a change to the herd: marks it changed and, with EINZELSPEICHERUNG on, saves it at
+// once. Returns false only when that save failed (the user has been told).
+bool AenderungFesthalten(AppContext& ctx);
+// Reads everything of the data directory: the herd, the helper lists, the plan times (with
+// the gestation length) and the plan types; what a file does not give is the default.
+void DatenLaden(AppContext& ctx);
