@@ -26,7 +26,8 @@ private slots:
         TestContext t;
         t.ctx.einstellungen.einzelspeicherung = true;
         QVERIFY(schreiben(t.pfad("neu.csv"),
-                          "Sau-Nr.;Farbe;Wurf;Geborene\n5;rot;1;12\n6;;1;300\n7;;1;45\n"));
+                          "Sau-Nr.;Farbe;Wurf;Abferkeln;Geborene\n5;rot;1;;12\n6;;1;;300\n"
+                          "7;;1;1.3.13;45\n"));
         TImport d(t.ctx, t.pfad("neu.csv"));
         QVERIFY(d.gelesen());
         QCOMPARE(zeilen(d),
