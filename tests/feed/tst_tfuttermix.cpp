@@ -293,52 +293,15 @@ private slots:
         QCOMPARE(f.w.mix().Ziele[fwRProt], 0.0);
     }
 
-    // The targets dialog tells how each target is taken.
-    void zieleZeigenMindestensUndHoechstens_data() {
-        QTest::addColumn<QString>("feld");
-        QTest::addColumn<QString>("art");
-        QTest::newRow("TS exactly") << "Art1"
-                                    << "genau";
-        QTest::newRow("energy at least") << "Art2"
-                                         << "mindestens";
-        QTest::newRow("starch at least") << "Art6"
-                                         << "mindestens";
-        QTest::newRow("fibre at most") << "Art7"
-                                       << "höchstens";
-        QTest::newRow("ash at most") << "Art9"
-                                     << "höchstens";
-        QTest::newRow("sodium at least") << "Art12"
-                                         << "mindestens";
-    }
-    void zieleZeigenMindestensUndHoechstens() {
-        QFETCH(QString, feld);
-        Futterdaten d;
-        Fenster f(d.tc.ctx);
-        QString art;
-        ModalTreiber treiber;
-        treiber.dann([&](QDialog* dlg) {
-            if (auto* l = dlg->findChild<QLabel*>(feld)) art = l->text();
-            dlg->reject();
-        });
-        f.w.ZielBtn->click();
-        QTEST(art, "art");
-    }
-
     // The numbers of the window and of the component dialog are German under any locale
     // (the tests run under C).
     void zahlenMitDezimalkomma_data() {
         QTest::addColumn<QString>("wo");
         QTest::addColumn<QString>("text");
-        QTest::newRow("share field") << "NumEdit1"
-                                     << "0,500";
         QTest::newRow("share column") << "Menge"
                                       << "0,500";
         QTest::newRow("contribution column") << "MJ"
                                              << "6,9";
-        QTest::newRow("dialog: energy") << "NumEdit2"
-                                        << "12,6";
-        QTest::newRow("dialog: lysine") << "NumEdit4"
-                                        << "3,8";
         QTest::newRow("dialog: price") << "Preisein"
                                        << "34,00 DM";
     }
@@ -349,9 +312,7 @@ private slots:
         f.waehlen(1); // "Beta": wheat and soy, half each
         f.w.ListBox1->setCurrentRow(0);
         QString text;
-        if (wo == "NumEdit1") {
-            text = f.w.NumEdit1->text();
-        } else if (wo == "Menge" || wo == "MJ") {
+        if (wo == "Menge" || wo == "MJ") {
             const QStringList z = f.w.ListBox1->item(0)->data(Qt::UserRole).toStringList();
             text = z.at(wo == "Menge" ? 1 : 3 + fwMJ);
         } else {
