@@ -248,9 +248,6 @@ private slots:
         QVERIFY(rahmen);
         QTRY_COMPARE(m.mdiArea()->activeSubWindow(), rahmen);
         QCOMPARE(rahmen->isMaximized(), maximiert);
-        const QWidget* box = chart->findChild<QWidget*>("PaintBox1");
-        QVERIFY2(box->width() >= 320 && box->height() >= 200,
-                 qPrintable(QStringLiteral("%1 x %2").arg(box->width()).arg(box->height())));
         for (const char* knopf : {"DruckBtn", "VorschauBtn", "PdfBtn"})
             QVERIFY(chart->findChild<QPushButton*>(knopf));
 
