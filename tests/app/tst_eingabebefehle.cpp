@@ -64,8 +64,8 @@ private slots:
         QCOMPARE(treiber.behandelt(), 2);
         QCOMPARE(t.messages.count(QStringLiteral("Weitere neue Sau erfassen?")), 2);
         // The second card starts with the first one's fields, but without number and currency.
-        QCOMPARE(vorbelegt, (QStringList{"", "Wartestall", "Müller", "350",
-                                         QString::number(int(Euro)), "1"}));
+        QCOMPARE(vorbelegt,
+                 (QStringList{"", "Wartestall", "Müller", "350", QString::number(int(Euro)), "1"}));
         QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(2));
         QCOMPARE(t.ctx.Sauenliste[0].rec.EinkaufWaehrung(), DM);
         for (int i = 0; i < 2; ++i) { // each sow with her own first litter

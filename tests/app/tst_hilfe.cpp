@@ -7,11 +7,10 @@
 #include "app/tpvmain.h"
 #include "app/trechner.h"
 #include "entry/tanomalein.h"
+#include "entry/toffenepunkte.h"
 #include "entry/tsammelbuchung.h"
 #include "entry/tsauauswahl.h"
-#include "entry/toffenepunkte.h"
 #include "entry/tsauwurfeingabe.h"
-#include "plan/tuebersicht.h"
 #include "evaluation/tabsetzen.h"
 #include "evaluation/tausfallzeitp.h"
 #include "evaluation/tauswertung.h"
@@ -25,6 +24,7 @@
 #include "plan/tarbeitsplanzeiten.h"
 #include "plan/tarbplanstart.h"
 #include "plan/tarbplantyp.h"
+#include "plan/tuebersicht.h"
 #include "programm/hilfetexte.h"
 #include "support/testcontext.h"
 
@@ -44,18 +44,16 @@ QString seitenText(int kontext) {
 }
 
 // Every window of the program, built on a test context as the program builds it.
-const QStringList kFenster{"Hauptfenster",     "Sau-Auswahl",     "Karte",
-                           "Karte neue Sau",   "Anomalitäten",    "Ausfälle",
-                           "Hilfsliste",       "Eingabepunkt",    "Sammelbuchung",
-                           "Auswahl",          "Auswertung",      "Ausfallzeitpunkt",
-                           "Hitliste",         "Vergleich",       "Sauenbewegungen",
-                           "Ferkelabgänge",    "Arbeitsplan",     "Arbeitsplanstart",
-                           "Planzeiten",       "Plantypen",       "Futtermischung",
-                           "Futterkomponente", "Vorgabewerte",    "Einstellungen 0",
-                           "Einstellungen 1",  "Einstellungen 2", "Einstellungen 3",
-                           "Einstellungen 4",  "Einstellungen 5", "Datensicherung",
-                           "Notizen",          "Rechner",         "Hilfe",
-                           "Einstellungen 6",  "Übersicht",       "Offene Punkte"};
+const QStringList kFenster{
+    "Hauptfenster",    "Sau-Auswahl",      "Karte",           "Karte neue Sau",
+    "Anomalitäten",    "Ausfälle",         "Hilfsliste",      "Eingabepunkt",
+    "Sammelbuchung",   "Auswahl",          "Auswertung",      "Ausfallzeitpunkt",
+    "Hitliste",        "Vergleich",        "Sauenbewegungen", "Ferkelabgänge",
+    "Arbeitsplan",     "Arbeitsplanstart", "Planzeiten",      "Plantypen",
+    "Futtermischung",  "Futterkomponente", "Vorgabewerte",    "Einstellungen 0",
+    "Einstellungen 1", "Einstellungen 2",  "Einstellungen 3", "Einstellungen 4",
+    "Einstellungen 5", "Datensicherung",   "Notizen",         "Rechner",
+    "Hilfe",           "Einstellungen 6",  "Übersicht",       "Offene Punkte"};
 
 std::unique_ptr<QWidget> fensterBauen(const QString& n, AppContext& ctx) {
     if (n == "Hauptfenster") return std::make_unique<TPVMain>(ctx);

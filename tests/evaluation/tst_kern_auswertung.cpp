@@ -351,11 +351,16 @@ private slots:
         QTest::addColumn<bool>("druck");
         QTest::addColumn<QString>("mit");
         QTest::addColumn<QString>("ohne");
-        QTest::newRow("Sau") << int(amSau) << false << "Leerzeit" << "Remontierungsquote";
-        QTest::newRow("Auswahl") << int(amAuswahl) << false << "Remontierungsquote" << "Leertage";
-        QTest::newRow("Sau, Druck") << int(amSau) << true << "Leertage" << "Leerzeit";
-        QTest::newRow("Eber") << int(amEber) << false << "Trefferquote" << "weibliche Ferkel";
-        QTest::newRow("Eber, Druck") << int(amEber) << true << "weibliche Ferkel" << "Leertage";
+        QTest::newRow("Sau") << int(amSau) << false << "Leerzeit"
+                             << "Remontierungsquote";
+        QTest::newRow("Auswahl") << int(amAuswahl) << false << "Remontierungsquote"
+                                 << "Leertage";
+        QTest::newRow("Sau, Druck") << int(amSau) << true << "Leertage"
+                                    << "Leerzeit";
+        QTest::newRow("Eber") << int(amEber) << false << "Trefferquote"
+                              << "weibliche Ferkel";
+        QTest::newRow("Eber, Druck") << int(amEber) << true << "weibliche Ferkel"
+                                     << "Leertage";
     }
     void zeilenJeModus() {
         QFETCH(int, modus);
