@@ -328,40 +328,39 @@ private slots:
         QTEST(text, "text");
     }
 
-    void optimierenOhneLoesungMeldetUndLaesstAnteile() {
-        Futterdaten d;
-        Fenster f(d.tc.ctx);
-        f.hinzufuegen(0);
-        f.hinzufuegen(1);
-        f.w.mix().AnteilSetzen(0, 0.4);
-        f.w.mix().Ziele[fwRProt] = 300; // more than either gives
-        f.w.OptimierenBtn->click();
-        QCOMPARE(d.tc.messages.texts(), QStringList{"Es konnte kein Optimum ermittelt werden.\n"
-                                                    "Bitte überprüfen Sie die Vorgaben.\n"
-                                                    "Nicht gleichzeitig erreichbar: TS, RProt"});
-        QCOMPARE(f.w.mix().Posten[0].Anteil(), 0.4);
-        f.hinzufuegen(2);
-        f.w.OptimierenBtn->click();
-        QCOMPARE(d.tc.messages.shown.size(), 1);
-        QVERIFY(qAbs(f.w.mix().Summen[fwRProt] - 300) < 1e-6);
-        d.tc.messages.planAnswer(A::No);
+    // A target that cannot be met is told with what stands in the way; the shares stay.
+    void optimierenOhneLoesungMeldetUndLaesstAnteile_data() {
+        QTest::addColumn<bool>("fest");
+        QTest::addColumn<double>("rprot");
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("more than either gives")
+            << false << 300.0 << "Nicht gleichzeitig erreichbar: TS, RProt";
+        QTest::newRow("all fixed, the two give 112.5") << true << 150.0 << "Nicht erreicht: RProt";
     }
-
-    void alleFestUndZielVerfehltWirdGemeldet() {
+    void optimierenOhneLoesungMeldetUndLaesstAnteile() {
+        QFETCH(bool, fest);
+        QFETCH(double, rprot);
+        QFETCH(QString, grund);
         Futterdaten d;
         Fenster f(d.tc.ctx);
         f.hinzufuegen(0);
         f.hinzufuegen(1);
         for (int i = 0; i < 2; ++i) {
             f.w.mix().AnteilSetzen(i, 0.5);
-            f.w.mix().FestSetzen(i, true);
+            f.w.mix().FestSetzen(i, fest);
         }
-        f.w.mix().Ziele[fwRProt] = 150; // the two give 112.5
+        f.w.mix().Ziele[fwRProt] = rprot;
         f.w.OptimierenBtn->click();
         QCOMPARE(d.tc.messages.texts(), QStringList{"Es konnte kein Optimum ermittelt werden.\n"
-                                                    "Bitte überprüfen Sie die Vorgaben.\n"
-                                                    "Nicht erreicht: RProt"});
+                                                    "Bitte überprüfen Sie die Vorgaben.\n" +
+                                                    grund});
         QCOMPARE(f.w.mix().Posten[0].Anteil(), 0.5);
+        if (!fest) { // a third component makes it reachable: the result is taken, nothing told
+            f.hinzufuegen(2);
+            f.w.OptimierenBtn->click();
+            QCOMPARE(d.tc.messages.shown.size(), 1);
+            QVERIFY(qAbs(f.w.mix().Summen[fwRProt] - rprot) < 1e-6);
+        }
         d.tc.messages.planAnswer(A::No);
     }
 
