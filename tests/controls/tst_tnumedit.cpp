@@ -268,14 +268,6 @@ private slots:
         QCOMPARE(n->text(), "7");
         QCOMPARE(verlassen.count(), 0);
     }
-    void gesperrteTextfarbe() {
-        TNumEdit* n = f->feld;
-        QCOMPARE(n->palette().color(QPalette::Disabled, QPalette::Text),
-                 n->palette().color(QPalette::Active, QPalette::Text));
-        n->setUnEnabledGray(true);
-        QCOMPARE(n->palette().color(QPalette::Disabled, QPalette::Text),
-                 QApplication::palette(n).color(QPalette::Disabled, QPalette::Text));
-    }
 
 private:
     Waehrungstabelle& tabelle() { return t->ctx.einstellungen.waehrung; }

@@ -129,8 +129,6 @@ void TestKartendruck::kopfAktuellerWurfUndGrosseDaten() {
                          "26.3.13"}),
              qPrintable(t.join(u'|')));
     QVERIFY(!t.contains("nicht gedruckt")); // the sow's note is a component of its own
-    QCOMPARE(c.texts()[0].pointSize, 54.0);
-    QCOMPARE(c.texts()[0].style, int(Canvas::Bold));
     const QString ueber = TextUeberlappung(c);
     QVERIFY2(ueber.isEmpty(), qPrintable(ueber));
     QCOMPARE(c.pageCount(), 1);

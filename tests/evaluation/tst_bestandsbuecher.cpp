@@ -176,10 +176,6 @@ private slots:
                                                "Herkunft", "Abnehmer"}));
             QCOMPARE(t.size(), 6 + 6 * (s < 2 ? 79 : 42));
         }
-        for (const auto& i : c.texts()) {
-            QCOMPARE(i.pointSize, 12.0);
-            QVERIFY(i.y1 < 1200 - 42);
-        }
 
         // Cancelled after the first page: no second one.
         RecordingCanvas abbruch(860, 1200);
@@ -252,14 +248,6 @@ private slots:
         }
         const QString ueber = TextUeberlappung(c);
         QVERIFY2(ueber.isEmpty(), qPrintable(ueber));
-        double datumX = -1;
-        for (const auto& i : c.texts()) {
-            QVERIFY2(i.x1 >= 0, qPrintable(i.text));
-            if (i.text == "1.2.21") {
-                if (datumX >= 0) QCOMPARE(i.x1, datumX); // both lines in one column
-                datumX = i.x1;
-            }
-        }
         QVERIFY(texte(c, 0).contains(QString::number(anzahl)));
     }
 

@@ -293,52 +293,15 @@ private slots:
         QCOMPARE(f.w.mix().Ziele[fwRProt], 0.0);
     }
 
-    // The targets dialog tells how each target is taken.
-    void zieleZeigenMindestensUndHoechstens_data() {
-        QTest::addColumn<QString>("feld");
-        QTest::addColumn<QString>("art");
-        QTest::newRow("TS exactly") << "Art1"
-                                    << "genau";
-        QTest::newRow("energy at least") << "Art2"
-                                         << "mindestens";
-        QTest::newRow("starch at least") << "Art6"
-                                         << "mindestens";
-        QTest::newRow("fibre at most") << "Art7"
-                                       << "höchstens";
-        QTest::newRow("ash at most") << "Art9"
-                                     << "höchstens";
-        QTest::newRow("sodium at least") << "Art12"
-                                         << "mindestens";
-    }
-    void zieleZeigenMindestensUndHoechstens() {
-        QFETCH(QString, feld);
-        Futterdaten d;
-        Fenster f(d.tc.ctx);
-        QString art;
-        ModalTreiber treiber;
-        treiber.dann([&](QDialog* dlg) {
-            if (auto* l = dlg->findChild<QLabel*>(feld)) art = l->text();
-            dlg->reject();
-        });
-        f.w.ZielBtn->click();
-        QTEST(art, "art");
-    }
-
     // The numbers of the window and of the component dialog are German under any locale
     // (the tests run under C).
     void zahlenMitDezimalkomma_data() {
         QTest::addColumn<QString>("wo");
         QTest::addColumn<QString>("text");
-        QTest::newRow("share field") << "NumEdit1"
-                                     << "0,500";
         QTest::newRow("share column") << "Menge"
                                       << "0,500";
         QTest::newRow("contribution column") << "MJ"
                                              << "6,9";
-        QTest::newRow("dialog: energy") << "NumEdit2"
-                                        << "12,6";
-        QTest::newRow("dialog: lysine") << "NumEdit4"
-                                        << "3,8";
         QTest::newRow("dialog: price") << "Preisein"
                                        << "34,00 DM";
     }
@@ -349,9 +312,7 @@ private slots:
         f.waehlen(1); // "Beta": wheat and soy, half each
         f.w.ListBox1->setCurrentRow(0);
         QString text;
-        if (wo == "NumEdit1") {
-            text = f.w.NumEdit1->text();
-        } else if (wo == "Menge" || wo == "MJ") {
+        if (wo == "Menge" || wo == "MJ") {
             const QStringList z = f.w.ListBox1->item(0)->data(Qt::UserRole).toStringList();
             text = z.at(wo == "Menge" ? 1 : 3 + fwMJ);
         } else {
@@ -367,40 +328,39 @@ private slots:
         QTEST(text, "text");
     }
 
-    void optimierenOhneLoesungMeldetUndLaesstAnteile() {
-        Futterdaten d;
-        Fenster f(d.tc.ctx);
-        f.hinzufuegen(0);
-        f.hinzufuegen(1);
-        f.w.mix().AnteilSetzen(0, 0.4);
-        f.w.mix().Ziele[fwRProt] = 300; // more than either gives
-        f.w.OptimierenBtn->click();
-        QCOMPARE(d.tc.messages.texts(), QStringList{"Es konnte kein Optimum ermittelt werden.\n"
-                                                    "Bitte überprüfen Sie die Vorgaben.\n"
-                                                    "Nicht gleichzeitig erreichbar: TS, RProt"});
-        QCOMPARE(f.w.mix().Posten[0].Anteil(), 0.4);
-        f.hinzufuegen(2);
-        f.w.OptimierenBtn->click();
-        QCOMPARE(d.tc.messages.shown.size(), 1);
-        QVERIFY(qAbs(f.w.mix().Summen[fwRProt] - 300) < 1e-6);
-        d.tc.messages.planAnswer(A::No);
+    // A target that cannot be met is told with what stands in the way; the shares stay.
+    void optimierenOhneLoesungMeldetUndLaesstAnteile_data() {
+        QTest::addColumn<bool>("fest");
+        QTest::addColumn<double>("rprot");
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("more than either gives")
+            << false << 300.0 << "Nicht gleichzeitig erreichbar: TS, RProt";
+        QTest::newRow("all fixed, the two give 112.5") << true << 150.0 << "Nicht erreicht: RProt";
     }
-
-    void alleFestUndZielVerfehltWirdGemeldet() {
+    void optimierenOhneLoesungMeldetUndLaesstAnteile() {
+        QFETCH(bool, fest);
+        QFETCH(double, rprot);
+        QFETCH(QString, grund);
         Futterdaten d;
         Fenster f(d.tc.ctx);
         f.hinzufuegen(0);
         f.hinzufuegen(1);
         for (int i = 0; i < 2; ++i) {
             f.w.mix().AnteilSetzen(i, 0.5);
-            f.w.mix().FestSetzen(i, true);
+            f.w.mix().FestSetzen(i, fest);
         }
-        f.w.mix().Ziele[fwRProt] = 150; // the two give 112.5
+        f.w.mix().Ziele[fwRProt] = rprot;
         f.w.OptimierenBtn->click();
         QCOMPARE(d.tc.messages.texts(), QStringList{"Es konnte kein Optimum ermittelt werden.\n"
-                                                    "Bitte überprüfen Sie die Vorgaben.\n"
-                                                    "Nicht erreicht: RProt"});
+                                                    "Bitte überprüfen Sie die Vorgaben.\n" +
+                                                    grund});
         QCOMPARE(f.w.mix().Posten[0].Anteil(), 0.5);
+        if (!fest) { // a third component makes it reachable: the result is taken, nothing told
+            f.hinzufuegen(2);
+            f.w.OptimierenBtn->click();
+            QCOMPARE(d.tc.messages.shown.size(), 1);
+            QVERIFY(qAbs(f.w.mix().Summen[fwRProt] - rprot) < 1e-6);
+        }
         d.tc.messages.planAnswer(A::No);
     }
 
