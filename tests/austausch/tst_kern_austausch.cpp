@@ -223,7 +223,10 @@ private slots:
         uhr.start();
         const wurfimport::Plan plan = pruefen(csv);
         QVERIFY(wurfimport::Ausfuehren(ziel.ctx, plan));
+        // The bound holds for the program as shipped; a sanitizer or debug build is slower.
+#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
         QVERIFY2(uhr.elapsed() < 1000, qPrintable(QString::number(uhr.elapsed())));
+#endif
         QCOMPARE(ziel.ctx.Sauenliste.size(), quelle.ctx.Sauenliste.size());
     }
 };
