@@ -41,7 +41,7 @@ int Verluste(const TWurfRec& w) {
 
 int Anomalien(const TWurfRec& w) {
     int slot = feldgroesse::Eintraege;
-    while (slot > 0 && w.Verlusttag(slot) == 0 && !w.Eintrag(slot).isEmpty())
+    while (slot > 0 && w.Verlusttag(slot) == 0 && !w.EintragZeichen(slot).empty())
         --slot;
     return feldgroesse::Eintraege - slot;
 }
