@@ -10,7 +10,7 @@
 namespace {
 
 void pruefen(std::size_t size, std::size_t offset, std::size_t count) {
-    if (offset > size || count > size - offset) throw std::out_of_range("record field");
+    recordbytes::bereichPruefen(size, offset, count);
 }
 
 } // namespace
@@ -40,11 +40,6 @@ void setStr(std::uint8_t* base, std::size_t size, std::size_t offset, std::size_
     const QByteArray enc = cp1252::encode(text).left(qsizetype(n));
     base[offset] = std::uint8_t(enc.size());
     std::copy(enc.begin(), enc.end(), base + offset + 1);
-}
-
-TKurzDatum datum(const std::uint8_t* base, std::size_t size, std::size_t offset) {
-    pruefen(size, offset, 4);
-    return TKurzDatum{base[offset], base[offset + 1], base[offset + 2], base[offset + 3]};
 }
 
 void setDatum(std::uint8_t* base, std::size_t size, std::size_t offset, TKurzDatum d) {

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <stdexcept>
 
 // Typed access to fields inside a fixed-size record. Every access is bounds-checked at
 // compile time by the callers' offset constants and at run time by the asserts below.
@@ -22,7 +23,16 @@ QString str(const std::uint8_t* base, std::size_t size, std::size_t offset, std:
 void setStr(std::uint8_t* base, std::size_t size, std::size_t offset, std::size_t n,
             const QString& text);
 
-TKurzDatum datum(const std::uint8_t* base, std::size_t size, std::size_t offset);
+// Throws std::out_of_range when `count` bytes at `offset` do not lie in a record of `size`.
+inline void bereichPruefen(std::size_t size, std::size_t offset, std::size_t count) {
+    if (offset > size || count > size - offset) throw std::out_of_range("record field");
+}
+
+// Inline: the evaluations and the open points read a dozen dates per litter.
+inline TKurzDatum datum(const std::uint8_t* base, std::size_t size, std::size_t offset) {
+    bereichPruefen(size, offset, 4);
+    return TKurzDatum{base[offset], base[offset + 1], base[offset + 2], base[offset + 3]};
+}
 void setDatum(std::uint8_t* base, std::size_t size, std::size_t offset, TKurzDatum d);
 
 double real48(const std::uint8_t* base, std::size_t size, std::size_t offset);
