@@ -154,6 +154,54 @@ void belegwochenSchreiben(const Einstellungen& e, IniDatei& s) {
     s.setzen(kAuswertung, QStringLiteral("ZIELABGESETZT"), realText(e.zielAbgesetzt));
 }
 
+// The currencies: the one shown, the rates and the fifth currency's rate and sign.
+void waehrungLesen(const Leser& l, Waehrungstabelle& w) {
+    if (const auto t = l.roh(kGrund, QStringLiteral("STANDARDWAEHRUNG"))) {
+        if (const auto c = waehrungAusText(*t)) w.anzeige = *c;
+    } else {
+        w.anzeige = Euro;
+    }
+    w.kurs[1] = l.real(kGrund, QStringLiteral("DM/EURO"), 1.95583);
+    w.kurs[2] = l.real(kGrund, QStringLiteral("OS/EURO"), 13.7603);
+    w.kurs[3] = l.real(kGrund, QStringLiteral("FR/EURO"), 1.601);
+    if (const auto x = l.roh(kGrund, QStringLiteral("X/EURO"))) {
+        const qsizetype slash = x->indexOf(u'/');
+        const QString rate = slash >= 0 ? x->left(slash) : *x;
+        w.kurs[4] = alsReal(rate).value_or(1.0);
+        w.kuerzel[4] = slash >= 0 ? x->mid(slash + 1, 2) : QString();
+    } else {
+        w.kurs[4] = 1.0;
+        w.kuerzel[4].clear();
+    }
+    w.kuerzel[0] = l.text(kGrund, QStringLiteral("EUROZEICHEN"), QStringLiteral("€")).left(2);
+}
+
+// The evaluation's section: index weights, switches, the filter's period, service groups.
+void auswertungLesen(const Leser& l, Einstellungen& e) {
+    const std::array<int, 7> kIndexStandard = Einstellungen().index;
+    for (int i = 0; i < 7; ++i)
+        e.index[std::size_t(i)] =
+            l.ganz(kAuswertung, QStringLiteral("INDEX%1").arg(i + 1), kIndexStandard[i]);
+    e.gebGewicht = l.logisch(kAuswertung, QStringLiteral("GEBGEWICHT"), true);
+    e.absGewicht = l.logisch(kAuswertung, QStringLiteral("ABSGEWICHT"), true);
+    e.mitKommentar = l.logisch(kAuswertung, QStringLiteral("MITKOMMENTAR"), false);
+    e.mitEinstall = l.logisch(kAuswertung, QStringLiteral("MITEINSTALL"), false);
+    e.mitVerkauf = l.logisch(kAuswertung, QStringLiteral("MITVERKAUF"), false);
+    e.filterVon = alsDatum(l.text(kAuswertung, QStringLiteral("FILTERVON"), {}));
+    e.filterBis = alsDatum(l.text(kAuswertung, QStringLiteral("FILTERBIS"), {}));
+    belegwochenLesen(l, e);
+}
+
+// The plausibility limits, the entry warnings and the overview at start.
+void pruefungLesen(const Leser& l, Einstellungen& e) {
+    const Einstellungen init;
+    for (const PruefSchluessel& k : kPruefSchluessel)
+        e.pruefung.*k.wert = l.ganz(kPruefung, QString::fromLatin1(k.key), init.pruefung.*k.wert);
+    e.pruefung.warnen = l.logisch(kPruefung, QStringLiteral("WARNEN"), init.pruefung.warnen);
+    e.uebersichtBeimStart =
+        l.logisch(kPruefung, QStringLiteral("UEBERSICHT"), init.uebersichtBeimStart);
+}
+
 } // namespace
 
 namespace einstellungen {
@@ -177,48 +225,15 @@ void ausStore(const IniDatei& store, Einstellungen& e, QString& datenpfad,
     e.mitWurf = l.logisch(kArbPlan, QStringLiteral("MITWURF"), init.mitWurf);
     e.weibliche = l.logisch(kGrund, QStringLiteral("WEIBLICHE"), true);
     e.autosort = l.logisch(kGrund, QStringLiteral("AUTOSORT"), false);
-    const std::array<int, 7> kIndexStandard = Einstellungen().index;
-    for (int i = 0; i < 7; ++i)
-        e.index[std::size_t(i)] =
-            l.ganz(kAuswertung, QStringLiteral("INDEX%1").arg(i + 1), kIndexStandard[i]);
-    e.gebGewicht = l.logisch(kAuswertung, QStringLiteral("GEBGEWICHT"), true);
-    e.absGewicht = l.logisch(kAuswertung, QStringLiteral("ABSGEWICHT"), true);
-    e.mitKommentar = l.logisch(kAuswertung, QStringLiteral("MITKOMMENTAR"), false);
-    e.mitEinstall = l.logisch(kAuswertung, QStringLiteral("MITEINSTALL"), false);
-    e.mitVerkauf = l.logisch(kAuswertung, QStringLiteral("MITVERKAUF"), false);
-    e.filterVon = alsDatum(l.text(kAuswertung, QStringLiteral("FILTERVON"), {}));
-    e.filterBis = alsDatum(l.text(kAuswertung, QStringLiteral("FILTERBIS"), {}));
-    belegwochenLesen(l, e);
+    auswertungLesen(l, e);
     for (int i = 0; i < 5; ++i)
         e.item[std::size_t(i)] =
             l.ganz(kKarte, QStringLiteral("ITEM%1").arg(i + 1), init.item[std::size_t(i)]);
-    for (const PruefSchluessel& k : kPruefSchluessel)
-        e.pruefung.*k.wert = l.ganz(kPruefung, QString::fromLatin1(k.key), init.pruefung.*k.wert);
-    e.pruefung.warnen = l.logisch(kPruefung, QStringLiteral("WARNEN"), init.pruefung.warnen);
-    e.uebersichtBeimStart =
-        l.logisch(kPruefung, QStringLiteral("UEBERSICHT"), init.uebersichtBeimStart);
+    pruefungLesen(l, e);
     e.maxEber = l.ganz(kGrund, QStringLiteral("MAXEBER"), init.maxEber);
     e.maxGruppe = l.ganz(kGrund, QStringLiteral("MAXGRUPPE"), init.maxGruppe);
 
-    Waehrungstabelle& w = e.waehrung;
-    if (const auto t = l.roh(kGrund, QStringLiteral("STANDARDWAEHRUNG"))) {
-        if (const auto c = waehrungAusText(*t)) w.anzeige = *c;
-    } else {
-        w.anzeige = Euro;
-    }
-    w.kurs[1] = l.real(kGrund, QStringLiteral("DM/EURO"), 1.95583);
-    w.kurs[2] = l.real(kGrund, QStringLiteral("OS/EURO"), 13.7603);
-    w.kurs[3] = l.real(kGrund, QStringLiteral("FR/EURO"), 1.601);
-    if (const auto x = l.roh(kGrund, QStringLiteral("X/EURO"))) {
-        const qsizetype slash = x->indexOf(u'/');
-        const QString rate = slash >= 0 ? x->left(slash) : *x;
-        w.kurs[4] = alsReal(rate).value_or(1.0);
-        w.kuerzel[4] = slash >= 0 ? x->mid(slash + 1, 2) : QString();
-    } else {
-        w.kurs[4] = 1.0;
-        w.kuerzel[4].clear();
-    }
-    w.kuerzel[0] = l.text(kGrund, QStringLiteral("EUROZEICHEN"), QStringLiteral("€")).left(2);
+    waehrungLesen(l, e.waehrung);
     e.lastBackup = l.text(kGrund, QStringLiteral("LASTBACKUP"), QStringLiteral("01.01.2010"));
     e.printerFont = l.text(kGrund, QStringLiteral("PRINTERFONT"), QStringLiteral("Arial"));
     datenpfad = PfadMitTrenner(l.text(kGrund, QStringLiteral("PFAD"), standardPfad));
