@@ -2,6 +2,7 @@
 
 #include "entry/offenepunkte.h"
 #include "herd/herdfile.h"
+#include "herd/numformat.h"
 #include "platform/codepage.h"
 #include "platform/messages.h"
 #include "programm/appcontext.h"
@@ -23,10 +24,6 @@ using wurfdaten::Spalte;
 using wurfdaten::Wert;
 
 namespace {
-
-QString zahlText(double v) {
-    return QString::number(v, 'g', 10).replace(u'.', u',');
-}
 
 QString textLesen(const Spalte& s, QStringView roh, Wert& w) {
     w.text = roh.toString();
@@ -50,7 +47,8 @@ QString zahlLesen(const Spalte& s, QStringView roh, Wert& w) {
         return QStringLiteral("„%1“ ist keine ganze Zahl.").arg(roh);
     if (w.zahl * faktor < s.min || w.zahl * faktor > s.max)
         return QStringLiteral("%1 liegt nicht zwischen %2 und %3.")
-            .arg(roh.trimmed(), zahlText(s.min / faktor), zahlText(s.max / faktor));
+            .arg(roh.trimmed(), numformat::zahlKurz(s.min / faktor),
+                 numformat::zahlKurz(s.max / faktor));
     return {};
 }
 
