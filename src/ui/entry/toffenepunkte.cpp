@@ -1,12 +1,12 @@
 #include "entry/toffenepunkte.h"
 
+#include "controls/herdfolge.h"
 #include "entry/offenepunkteliste.h"
 #include "entry/tsauwurfeingabe.h"
 #include "platform/csvwriter.h"
 #include "programm/appcontext.h"
 
 #include <QLabel>
-#include <QTimer>
 #include <QVBoxLayout>
 
 TOffenePunkte::TOffenePunkte(AppContext& ctx, QWidget* parent) : Listenfenster(ctx, parent) {
@@ -21,12 +21,12 @@ TOffenePunkte::TOffenePunkte(AppContext& ctx, QWidget* parent) : Listenfenster(c
     static_cast<QVBoxLayout*>(layout())->insertWidget(0, Grenzen);
     ScrollBox1->setWaehlbar(true);
     connect(ScrollBox1, &Listenflaeche::geoeffnet, this, &TOffenePunkte::zeileOeffnen);
-    connect(&ctx_.meldung, &HerdMeldung::geaendert, this, &TOffenePunkte::herdeGeaendert);
+    folge_ = new Herdfolge(ctx_.meldung, this, [this] { bilden(); });
     resize(820, 480);
 }
 
 void TOffenePunkte::bilden() {
-    veraltet_ = false;
+    if (folge_) folge_->erneuert();
     vorgaben_ =
         PunkteVorgaben(ctx_.einstellungen.pruefung, ctx_.Planzeiten, ctx_.Tragezeit, ctx_.heute());
     liste_ = OffenePunkte(ctx_.Sauenliste, vorgaben_);
@@ -58,20 +58,6 @@ void TOffenePunkte::zeileOeffnen(int n) {
     if (n < 0 || n >= anzahl()) return;
     const plausibel::Befund b = liste_[std::size_t(n)];
     KarteAmFeldOeffnen(ctx_, this, b.sau, b.wurf, plausibel::FeldName(b.feld));
-}
-
-void TOffenePunkte::showEvent(QShowEvent* e) {
-    Listenfenster::showEvent(e);
-    if (veraltet_) bilden();
-}
-
-void TOffenePunkte::herdeGeaendert() {
-    if (veraltet_) return;
-    veraltet_ = true;
-    // Several notices of one booking make one new list, once the booking is done.
-    QTimer::singleShot(0, this, [this] {
-        if (veraltet_ && isVisible()) bilden();
-    });
 }
 
 TOffenePunkte* OffenePunkteOeffnen(AppContext& ctx, QMdiArea* mdi) {

@@ -1,5 +1,7 @@
 #pragma once
 
+class Herdfolge;
+
 #include "entry/offenepunkte.h"
 #include "evaluation/listenflaeche.h"
 
@@ -23,15 +25,12 @@ protected:
     void kopfZeichnen(Canvas& c) override;
     bool seitenDrucken(Canvas& c, int von, int bis, const Druckfortschritt& f) override;
     CsvWriter tabelle() const override;
-    void showEvent(QShowEvent* e) override;
 
 private:
-    void herdeGeaendert();
-
     OffenePunkteVorgaben vorgaben_;
     std::vector<plausibel::Befund> liste_;
     QLabel* Grenzen = nullptr;
-    bool veraltet_ = false;
+    Herdfolge* folge_ = nullptr;
 };
 
 // Opens the list in the main window's MDI area.

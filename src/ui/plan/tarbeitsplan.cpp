@@ -1,5 +1,6 @@
 #include "plan/tarbeitsplan.h"
 
+#include "controls/herdfolge.h"
 #include "plan/arbeitsplancsv.h"
 #include "plan/arbeitsplandruck.h"
 #include "plan/tarbplanstart.h"
@@ -26,7 +27,6 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableView>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -74,7 +74,10 @@ TArbeitsplan::TArbeitsplan(AppContext& ctx, QWidget* parent)
     setObjectName(QStringLiteral("Arbeitsplan"));
     setWindowTitle(QStringLiteral("Arbeitsplan"));
     setProperty("helpContext", 500);
-    connect(&ctx_.meldung, &HerdMeldung::geaendert, this, &TArbeitsplan::herdeGeaendert);
+    // A plan once made follows the herd.
+    folge_ = new Herdfolge(ctx_.meldung, this, [this] {
+        if (!spalten_.empty()) aufbauen();
+    });
     listeAufbauen();
     tagLeisteAufbauen();
     Fortschritt = new QProgressBar;
@@ -230,7 +233,7 @@ void TArbeitsplan::koepfeSetzen() {
 }
 
 void TArbeitsplan::aufbauen() {
-    planVeraltet_ = false;
+    folge_->erneuert();
     Legende->setText(PlanLegende(plan_.zeiten, plan_.typ));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     spalten_ = plan_.spalten();
@@ -321,22 +324,7 @@ void TArbeitsplan::resizeEvent(QResizeEvent* e) {
 
 void TArbeitsplan::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
-    if (planVeraltet_) planErneuern();
     tageEinpassen();
-}
-
-void TArbeitsplan::herdeGeaendert() {
-    if (spalten_.empty() || planVeraltet_) return; // no plan yet, or already due
-    planVeraltet_ = true;
-    // Several notices of one booking make one new plan, once the booking is done.
-    QTimer::singleShot(0, this, [this] {
-        if (planVeraltet_ && rahmen()->isVisible()) planErneuern();
-    });
-}
-
-void TArbeitsplan::planErneuern() {
-    planVeraltet_ = false;
-    if (!spalten_.empty()) aufbauen();
 }
 
 void TArbeitsplan::druckInhalt(Canvas& canvas) {

@@ -18,6 +18,8 @@ class Zeilenmodell;
 // The work plan window: lives for the whole run, hidden when closed. "Plan" asks for the
 // first day and a plan type, builds the rows from the herd and shows them; the list paints
 // only its visible lines. Prints, previews and writes PDF and CSV of the plan.
+class Herdfolge;
+
 class TArbeitsplan : public QWidget, public Druckfenster {
     Q_OBJECT
 public:
@@ -57,14 +59,11 @@ private:
     QWidget* rahmen();
     void fensterZeigen();
     void CsvBtnClick();
-    // The herd changed: the plan is made anew when it is (or next becomes) visible.
-    void herdeGeaendert();
-    void planErneuern();
 
     AppContext& ctx_;
     Arbeitsplan plan_;
     bool typGewaehlt_ = false;
-    bool planVeraltet_ = false;
+    Herdfolge* folge_ = nullptr;
     std::vector<int> spalten_;
     Zeilenmodell* modell_ = nullptr;
     QTableView* Liste = nullptr;

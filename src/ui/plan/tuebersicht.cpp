@@ -1,5 +1,6 @@
 #include "plan/tuebersicht.h"
 
+#include "controls/herdfolge.h"
 #include "entry/offenepunkte.h"
 #include "entry/tsauwurfeingabe.h"
 #include "herd/herdfile.h"
@@ -18,7 +19,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
@@ -63,8 +63,8 @@ TUebersicht::TUebersicht(AppContext& ctx, QWidget* parent) : QWidget(parent), ct
     layout->addWidget(knoepfe());
     layout->addWidget(Liste, 1);
     setFocusProxy(Liste);
-    connect(&ctx_.meldung, &HerdMeldung::geaendert, this, &TUebersicht::herdeGeaendert);
-    connect(&ctx_.meldung, &HerdMeldung::gespeichert, this, &TUebersicht::herdeGeaendert);
+    folge_ = new Herdfolge(
+        ctx_.meldung, this, [this] { erneuern(); }, true);
     resize(460, 560);
     erneuern();
 }
@@ -96,7 +96,7 @@ QWidget* TUebersicht::knoepfe() {
 }
 
 void TUebersicht::erneuern() {
-    veraltet_ = false;
+    if (folge_) folge_->erneuert();
     const QDate heute = ctx_.heute();
     u_ = UebersichtBilden(ctx_.Sauenliste, ctx_.Planzeiten, ctx_.einstellungen.pruefung,
                           ctx_.Tragezeit, heute);
@@ -203,20 +203,6 @@ bool TUebersicht::eventFilter(QObject* o, QEvent* e) {
         }
     }
     return QWidget::eventFilter(o, e);
-}
-
-void TUebersicht::showEvent(QShowEvent* e) {
-    QWidget::showEvent(e);
-    if (veraltet_) erneuern();
-}
-
-void TUebersicht::herdeGeaendert() {
-    if (veraltet_) return;
-    veraltet_ = true;
-    // Several notices of one booking make one new overview, once the booking is done.
-    QTimer::singleShot(0, this, [this] {
-        if (veraltet_ && isVisible()) erneuern();
-    });
 }
 
 void TUebersicht::druckInhalt(Canvas& canvas) {

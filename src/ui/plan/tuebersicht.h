@@ -1,5 +1,7 @@
 #pragma once
 
+class Herdfolge;
+
 #include "plan/uebersicht.h"
 #include "plan/uebersichtbericht.h"
 #include "platform/druckausgabe.h"
@@ -34,12 +36,10 @@ signals:
     void sicherungGewuenscht();
 
 protected:
-    void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     QWidget* knoepfe();
-    void herdeGeaendert();
     void faelligeEintragen(QTreeWidgetItem* abschnitt, int gruppe);
     void sauenEinfuellen(QTreeWidgetItem* item);
     void oeffnen(QTreeWidgetItem* item);
@@ -48,5 +48,5 @@ private:
     HerdUebersicht u_;
     Haushalt haushalt_;
     QTreeWidget* Liste = nullptr;
-    bool veraltet_ = false;
+    Herdfolge* folge_ = nullptr;
 };
