@@ -4,6 +4,7 @@
 
 #include <QtTest>
 #include <functional>
+#include <numeric>
 
 using namespace sammelbuchung;
 
@@ -45,6 +46,8 @@ private slots:
     void eingabepunktliste();
     void nummernansicht_data();
     void nummernansicht();
+    void warnungJeSau_data();
+    void warnungJeSau();
 };
 
 void TestSammelbuchung::buchungJeEingabepunkt_data() {
@@ -190,6 +193,67 @@ void TestSammelbuchung::nummernansicht() {
         zeile += QStringLiteral(" - W") + QString::number(nachher[i]);
     }
     QCOMPARE(BaumZeile(s), zeile);
+}
+
+void TestSammelbuchung::warnungJeSau_data() {
+    QTest::addColumn<Herde>("herde");
+    QTest::addColumn<Buchung>("b");
+    QTest::addColumn<QString>("warnung");
+    const auto gesetzt = [](int tag, int monat) {
+        TWurfRec w = belegterWurf(1, 1, true);
+        w.setAbsetzen(dt(tag, monat, 2013));
+        return w;
+    };
+    const auto zeile = [](const QString& nr, const QString& text) {
+        return QStringLiteral("Sau ") + nr + QStringLiteral(": ") + text;
+    };
+    const QString pruefen = QStringLiteral("\nBitte prüfen.");
+    // The mating rule at its edge: less than 3 days after the weaning.
+    QTest::newRow("mated 2 days after weaning")
+        << Herde{sau("7", {gesetzt(2, 3)})} << buchung(epBelegen)
+        << zeile("7", "Belegt 2 Tage nach dem Absetzen?") + pruefen;
+    QTest::newRow("mated 3 days after weaning")
+        << Herde{sau("7", {gesetzt(1, 3)})} << buchung(epBelegen) << QString();
+    TWurfRec spaet = belegterWurf(1, 1);
+    spaet.setAbferkeln(dt(5, 3, 2013));
+    QTest::newRow("weaned before farrowing")
+        << Herde{sau("8", {spaet})} << buchung(epAbsetzen)
+        << zeile("8", "Abgesetzt vor dem Abferkeln?") + pruefen;
+    TWurfRec verlust = belegterWurf(1, 1, true);
+    verlust.setGeborene(12);
+    verlust.setVerlusttag(1, 44);
+    QTest::newRow("loss after the weaning day")
+        << Herde{sau("9", {verlust})} << buchung(epAbsetzen)
+        << zeile("9", "Ausfall am 44. Tag, abgesetzt am 43. Tag?") + pruefen;
+    verlust.setVerlusttag(1, 43);
+    QTest::newRow("loss on the weaning day")
+        << Herde{sau("9", {verlust})} << buchung(epAbsetzen) << QString();
+    TWurfRec vorher = belegterWurf(1, 1, true);
+    vorher.setGeborene(40);
+    QTest::newRow("what was wrong before is not told again")
+        << Herde{sau("10", {vorher})} << buchung(epAbsetzen) << QString();
+    QTest::newRow("refused booking is not judged")
+        << Herde{sau("11", {gesetzt(2, 3)})} << buchung(epTK1) << QString();
+    Herde viele;
+    for (int i = 1; i <= 10; ++i)
+        viele.push_back(sau(QString::number(i), {gesetzt(3, 3)}));
+    QStringList zeilen;
+    for (int i = 1; i <= 8; ++i)
+        zeilen << zeile(QString::number(i), "Belegt 1 Tage nach dem Absetzen?");
+    QTest::newRow("eight lines and the rest counted")
+        << viele << buchung(epBelegen)
+        << zeilen.join(u'\n') + QStringLiteral("\n… und 2 weitere.") + pruefen;
+}
+
+void TestSammelbuchung::warnungJeSau() {
+    QFETCH(Herde, herde);
+    QFETCH(Buchung, b);
+    std::vector<int> alle(herde.size());
+    std::iota(alle.begin(), alle.end(), 0);
+    OffenePunkteVorgaben v;
+    v.heute = QDate(2013, 3, 10);
+    const auto befunde = Befunde(herde, alle, b, v);
+    QTEST(Warnung(herde, befunde), "warnung");
 }
 
 QTEST_GUILESS_MAIN(TestSammelbuchung)

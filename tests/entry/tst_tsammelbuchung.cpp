@@ -53,6 +53,7 @@ private slots:
     void okBuchtUndFragt();
     void ohneDatumSchliesstOhneAenderung();
     void sammeldruckEineSeiteJeSau();
+    void warnungJeSauEinmal();
 };
 
 void TestTSammelbuchung::felderJeEingabepunkt_data() {
@@ -230,6 +231,30 @@ void TestTSammelbuchung::sammeldruckEineSeiteJeSau() {
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray inhalt = f.readAll();
     QCOMPARE(inhalt.count("/Type /Page\n") + inhalt.count("/Type /Page\r"), qsizetype(3));
+}
+
+// Leaving the date warns once of what the booking would make implausible in the chosen sows:
+// "A" was weaned on 15.2.; a mating on 16.2. is too early, on 20.2. it is not.
+void TestTSammelbuchung::warnungJeSauEinmal() {
+    TestContext t;
+    herdeAnlegen(t.ctx);
+    Buchen f(t, 1);
+    QVERIFY(f.zeigen());
+    auto* datum = f.c<tdate_ed>("tdate_ed1");
+    const auto verlassen = [&](const QString& text) {
+        datum->setFocus();
+        datum->selectAll();
+        QTest::keyClicks(datum, text);
+        QTest::keyClick(datum, Qt::Key_Return);
+    };
+    const QString warnung =
+        QStringLiteral("Sau A: Belegt 1 Tage nach dem Absetzen?\nBitte prüfen.");
+    verlassen(QStringLiteral("16.2.13"));
+    QCOMPARE(t.messages.texts(), QStringList{warnung});
+    verlassen(QStringLiteral("16.2.13")); // unchanged: not again
+    verlassen(QStringLiteral("20.2.13"));
+    QCOMPARE(t.messages.texts(), QStringList{warnung});
+    QCOMPARE(t.messages.shown[0].kind, FakeMessages::Shown::Warning);
 }
 
 QTEST_MAIN(TestTSammelbuchung)

@@ -1,8 +1,8 @@
 #include "entry/sammelbuchung.h"
 
-#include "stamm/terminnamen.h"
 #include "platform/messages.h"
 #include "programm/appcontext.h"
+#include "stamm/terminnamen.h"
 
 #include <algorithm>
 #include <cmath>
@@ -109,6 +109,54 @@ int SauenBuchen(AppContext& ctx, const std::vector<int>& sauen, const Buchung& b
     }
     if (gebucht > 0) ctx.AenderungMerken();
     return gebucht;
+}
+
+namespace {
+
+bool gleich(const plausibel::Befund& a, const plausibel::Befund& b) {
+    return a.wurf == b.wurf && a.art == b.art && a.feld == b.feld && a.wert == b.wert &&
+           a.wert2 == b.wert2 && a.datum == b.datum;
+}
+
+bool vomDatumfeld(plausibel::Art a) {
+    return a == plausibel::Art::Zukunft || a == plausibel::Art::KeinKalendertag;
+}
+
+} // namespace
+
+std::vector<plausibel::Befund> Befunde(const Herde& herde, const std::vector<int>& sauen,
+                                       const Buchung& b, const OffenePunkteVorgaben& v) {
+    std::vector<plausibel::Befund> neu, vorher, nachher;
+    for (int i : sauen) {
+        if (i < 0 || std::size_t(i) >= herde.size()) continue;
+        Sau gebucht = herde[std::size_t(i)];
+        if (!SauBuchen(gebucht, b).isEmpty()) continue; // refused: told when booked
+        vorher.clear();
+        nachher.clear();
+        SauPruefen(herde[std::size_t(i)], i, v, vorher);
+        SauPruefen(gebucht, i, v, nachher);
+        for (const plausibel::Befund& f : nachher) {
+            if (plausibel::Ueberfaellig(f.art) || vomDatumfeld(f.art)) continue;
+            const auto war = [&](const plausibel::Befund& g) { return gleich(f, g); };
+            if (std::none_of(vorher.begin(), vorher.end(), war)) neu.push_back(f);
+        }
+    }
+    return neu;
+}
+
+QString Warnung(const Herde& herde, const std::vector<plausibel::Befund>& befunde, int zeilen) {
+    if (befunde.empty()) return {};
+    QStringList text;
+    for (const plausibel::Befund& f : befunde) {
+        if (text.size() == zeilen) {
+            text << QStringLiteral("… und %1 weitere.").arg(befunde.size() - std::size_t(zeilen));
+            break;
+        }
+        text << QStringLiteral("Sau ") + herde[std::size_t(f.sau)].rec.SauNr().trimmed() +
+                    QStringLiteral(": ") + plausibel::Text(f);
+    }
+    text << QStringLiteral("Bitte prüfen.");
+    return text.join(QLatin1Char('\n'));
 }
 
 bool Abschliessen(AppContext& ctx, bool speichern) {

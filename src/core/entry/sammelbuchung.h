@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entry/offenepunkte.h"
 #include "herd/kurzdatum.h"
 #include "herd/sauherde.h"
 
@@ -46,6 +47,16 @@ QString SauBuchen(Sau& sau, const Buchung& b);
 // Books the event for every chosen sow in list order, telling each unfitting sow as an error;
 // marks the herd changed. Returns the number of sows booked.
 int SauenBuchen(AppContext& ctx, const std::vector<int>& sauen, const Buchung& b);
+
+// The implausible values the booking would give the chosen sows, by the open points' rules:
+// what a sow would have after it and not before. What is overdue and the date's own rules
+// (calendar, future) are left out; the date field warns of those.
+std::vector<plausibel::Befund> Befunde(const Herde& herde, const std::vector<int>& sauen,
+                                       const Buchung& b, const OffenePunkteVorgaben& v);
+
+// The warning for `befunde`: one line per finding with the sow's number, at most `zeilen` lines
+// and how many more, then "Bitte prüfen.". Empty without findings.
+QString Warnung(const Herde& herde, const std::vector<plausibel::Befund>& befunde, int zeilen = 8);
 
 // Ends a batch: saved (true) or thrown away with every other unsaved change by reloading the
 // herd file. False when the save failed (the user has been told; the herd stays changed).

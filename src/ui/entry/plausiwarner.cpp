@@ -19,11 +19,15 @@ const PruefGrenzen& PlausiWarner::grenzen() const {
 
 bool PlausiWarner::pruefen(const QWidget* feld, const QString& wert,
                            const std::optional<plausibel::Befund>& befund) {
+    return pruefen(feld, wert, befund ? plausibel::Warnung(*befund) : QString());
+}
+
+bool PlausiWarner::pruefen(const QWidget* feld, const QString& wert, const QString& warnung) {
     const auto it = gesehen_.constFind(feld);
     if (it != gesehen_.cend() && *it == wert) return false;
     gesehen_.insert(feld, wert);
-    if (!befund || !grenzen().warnen) return false;
-    ctx_.messages().warning(plausibel::Warnung(*befund));
+    if (warnung.isEmpty() || !grenzen().warnen) return false;
+    ctx_.messages().warning(warnung);
     return true;
 }
 

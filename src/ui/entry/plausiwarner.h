@@ -22,6 +22,8 @@ public:
     // Warns when `wert` is new for the field and `befund` holds a finding. True when warned.
     bool pruefen(const QWidget* feld, const QString& wert,
                  const std::optional<plausibel::Befund>& befund);
+    // The same with the warning's text already made; empty when nothing is wrong.
+    bool pruefen(const QWidget* feld, const QString& wert, const QString& warnung);
     // The date rules (calendar, future) on a date field, else `weiter` when given.
     bool datumPruefen(const tdate_ed* feld,
                       const std::optional<plausibel::Befund>& weiter = std::nullopt);

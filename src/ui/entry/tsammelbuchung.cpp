@@ -43,7 +43,7 @@ TSammelbuchung::TSammelbuchung(AppContext& ctx, QWidget* parent)
     });
     new VerwerfenFragen(this, ctx_.messages(),
                         [this] { return !(Feldstand::von(this) == anfang_); });
-    connect(tdate_ed1, &QLineEdit::textEdited, this, &TSammelbuchung::datumVerlassen);
+    connect(tdate_ed1, &QLineEdit::textEdited, this, &TSammelbuchung::boxenFreigeben);
     connect(tdate_ed1, &tdate_ed::verlassen, this, &TSammelbuchung::datumVerlassen);
     EingabepunktSetzen(QString(), 0);
 }
@@ -162,11 +162,25 @@ void TSammelbuchung::EingabepunktSetzen(const QString& text, int index) {
 
 TSammelbuchung::~TSammelbuchung() = default;
 
-void TSammelbuchung::datumVerlassen() {
+void TSammelbuchung::boxenFreigeben() {
     if (tdate_ed1->text().isEmpty()) return;
-    warner_->datumPruefen(tdate_ed1);
     ComboBox1->setEnabled(true);
     NumEdit1->setEnabled(true);
+}
+
+void TSammelbuchung::datumVerlassen() {
+    if (tdate_ed1->text().isEmpty()) return;
+    boxenFreigeben();
+    if (warner_->datumPruefen(tdate_ed1)) return;
+    // What the date would make implausible in the chosen sows, once per date.
+    sammelbuchung::Buchung b;
+    b.eingabepunkt = eingabepunkt_;
+    b.datum = tdate_ed1->Getdatum();
+    const Herde& herde = ctx_.Sauenliste;
+    const auto befunde = sammelbuchung::Befunde(
+        herde, sauen_, b,
+        PunkteVorgaben(warner_->grenzen(), ctx_.Planzeiten, ctx_.Tragezeit, ctx_.heute()));
+    warner_->pruefen(this, tdate_ed1->text(), sammelbuchung::Warnung(herde, befunde));
 }
 
 void TSammelbuchung::OKBtnClick() {

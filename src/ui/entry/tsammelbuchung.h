@@ -34,6 +34,7 @@ public:
 private:
     void felderAnlegen();
     void anordnen();
+    void boxenFreigeben();
     void datumVerlassen();
 
     AppContext& ctx_;
