@@ -44,16 +44,20 @@ UebersichtAbschnitt faellige(const QString& titel,
 
 } // namespace
 
-std::vector<UebersichtAbschnitt> UebersichtAbschnitte(const HerdUebersicht& u, const Herde& herde,
-                                                      const Haushalt& h) {
-    std::vector<UebersichtAbschnitt> out;
+UebersichtAbschnitt BestandAbschnitt(const HerdUebersicht& u) {
     UebersichtAbschnitt bestand{QStringLiteral("Bestand"), {}};
     for (int s : kStatusFolge)
         bestand.zeilen.push_back({StatusName(s), QString::number(u.status[std::size_t(s)])});
     bestand.zeilen.push_back(
         {QStringLiteral("verkauft oder gemerzt dieses Jahr"), QString::number(u.abgaengeJahr)});
     bestand.zeilen.push_back({QStringLiteral("Sauen im Bestand"), QString::number(u.bestand)});
-    out.push_back(std::move(bestand));
+    return bestand;
+}
+
+std::vector<UebersichtAbschnitt> UebersichtAbschnitte(const HerdUebersicht& u, const Herde& herde,
+                                                      const Haushalt& h) {
+    std::vector<UebersichtAbschnitt> out;
+    out.push_back(BestandAbschnitt(u));
     out.push_back(faellige(WochenText(u.wochenanfang), u.woche, herde));
     out.push_back(faellige(QStringLiteral("Überfällig"), u.ueberfaellig, herde));
     out.push_back({QStringLiteral("Haushalt"),

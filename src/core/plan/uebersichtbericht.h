@@ -31,6 +31,8 @@ struct UebersichtAbschnitt {
 
 QString WochenText(QDate montag); // "Diese Woche 3.6.24 bis 9.6.24"
 QString GespeichertText(const QDateTime& t);
+// The herd by state: the first section, without the lists of sows the others carry.
+UebersichtAbschnitt BestandAbschnitt(const HerdUebersicht& u);
 std::vector<UebersichtAbschnitt> UebersichtAbschnitte(const HerdUebersicht& u, const Herde& herde,
                                                       const Haushalt& h);
 

@@ -117,8 +117,7 @@ void TUebersicht::erneuern() {
     Liste->clear();
     auto* bestand = zeile(nullptr, QStringLiteral("Bestand"), QString::number(u_.bestand));
     Liste->addTopLevelItem(bestand);
-    const auto abschnitte = UebersichtAbschnitte(u_, ctx_.Sauenliste, haushalt_);
-    for (const UebersichtZeile& z : abschnitte.front().zeilen)
+    for (const UebersichtZeile& z : BestandAbschnitt(u_).zeilen)
         zeile(bestand, z.text, z.wert);
     for (int gruppe = 0; gruppe < 2; ++gruppe) {
         auto* a = zeile(
