@@ -10,7 +10,7 @@ namespace {
 class Pruefer {
 public:
     Pruefer(int sau, const OffenePunkteVorgaben& v, TKurzDatum heute, std::vector<Befund>& out)
-        : sau_(sau), v_(v), heute_(heute), out_(out) {}
+        : sau_(sau), v_(v), heute_(heute), heuteNr_(Tagesnummer(heute)), out_(out) {}
 
     void melden(int wurf, Art art, Feld feld, TKurzDatum datum, int wert = 0, int wert2 = 0) {
         out_.push_back({sau_, wurf, art, feld, datum, wert, wert2});
@@ -19,7 +19,7 @@ public:
     // The date rules of one event date; every present date is an event.
     void datum(int wurf, TKurzDatum d, Feld feld) {
         if (!d.vorhanden()) return;
-        if (const auto art = plausibel::Datum(d, heute_, v_.grenzen)) melden(wurf, *art, feld, d);
+        if (const auto art = plausibel::Datum(d, heuteNr_, v_.grenzen)) melden(wurf, *art, feld, d);
         if (DatumsSchluessel(d) > DatumsSchluessel(letztes_)) letztes_ = d;
     }
 
@@ -100,6 +100,7 @@ private:
     int sau_;
     const OffenePunkteVorgaben& v_;
     TKurzDatum heute_;
+    int heuteNr_;
     TKurzDatum letztes_;
     std::vector<Befund>& out_;
 };

@@ -95,49 +95,4 @@ QString Warnung(const Befund& b) {
     return Text(b) + QStringLiteral(" Bitte prüfen.");
 }
 
-bool ZuVieleLebende(int lebend, const PruefGrenzen& g) {
-    return lebend > g.maxLebend;
-}
-
-bool ZuVieleTote(int tot, const PruefGrenzen& g) {
-    return tot > g.maxTot;
-}
-
-bool ZuVieleWeibliche(int weibliche, int lebend) {
-    return weibliche > lebend;
-}
-
-bool ZuVieleVerluste(int lebend, int ausgleich, int verluste) {
-    return verluste > 0 && AbgesetzteFerkel(lebend, 0, verluste, ausgleich) < 0;
-}
-
-bool VerlustNachAbsetzen(int verlusttag, TKurzDatum abferkeln, TKurzDatum absetzen) {
-    if (verlusttag <= 0 || !abferkeln.vorhanden() || !absetzen.vorhanden()) return false;
-    return verlusttag > TageZwischen(abferkeln, absetzen);
-}
-
-std::optional<Art> Tragezeit(TKurzDatum belegen, TKurzDatum abferkeln, const PruefGrenzen& g) {
-    if (!belegen.vorhanden() || !abferkeln.vorhanden()) return std::nullopt;
-    const int tage = TageZwischen(belegen, abferkeln);
-    if (tage < g.minTragezeit) return Art::TragezeitKurz;
-    if (tage > g.maxTragezeit) return Art::TragezeitLang;
-    return std::nullopt;
-}
-
-bool AbsetzenVorAbferkeln(TKurzDatum abferkeln, TKurzDatum absetzen) {
-    return abferkeln.vorhanden() && absetzen.vorhanden() && TageZwischen(abferkeln, absetzen) < 0;
-}
-
-bool BelegenZuFrueh(TKurzDatum vorherigesAbsetzen, TKurzDatum belegen, const PruefGrenzen& g) {
-    return vorherigesAbsetzen.vorhanden() && belegen.vorhanden() &&
-           TageZwischen(vorherigesAbsetzen, belegen) < g.minBelegenNachAbsetzen;
-}
-
-std::optional<Art> Datum(TKurzDatum d, TKurzDatum heute, const PruefGrenzen& g) {
-    if (!d.vorhanden()) return std::nullopt;
-    if (!DatumImKalender(d)) return Art::KeinKalendertag;
-    if (TageZwischen(heute, d) > g.zukunftTage) return Art::Zukunft;
-    return std::nullopt;
-}
-
 } // namespace plausibel

@@ -3,6 +3,7 @@
 #include "herd/kurzdatum.h"
 #include "herd/pruefgrenzen.h"
 #include "herd/records.h"
+#include "herd/saustatus.h"
 
 #include <QDate>
 #include <QString>
@@ -74,19 +75,53 @@ QString Text(const Befund& b);
 // The warning of an entry window: the text and " Bitte prüfen.".
 QString Warnung(const Befund& b);
 
-// The rules on single values; each returns true when the value breaks it.
-bool ZuVieleLebende(int lebend, const PruefGrenzen& g);
-bool ZuVieleTote(int tot, const PruefGrenzen& g);
-bool ZuVieleWeibliche(int weibliche, int lebend);
+// The rules on single values; each returns true when the value breaks it. Inline: the open
+// points ask them for every date of every litter.
+inline bool ZuVieleLebende(int lebend, const PruefGrenzen& g) {
+    return lebend > g.maxLebend;
+}
+inline bool ZuVieleTote(int tot, const PruefGrenzen& g) {
+    return tot > g.maxTot;
+}
+inline bool ZuVieleWeibliche(int weibliche, int lebend) {
+    return weibliche > lebend;
+}
 // Losses that leave fewer than no piglets to wean.
-bool ZuVieleVerluste(int lebend, int ausgleich, int verluste);
+inline bool ZuVieleVerluste(int lebend, int ausgleich, int verluste) {
+    return verluste > 0 && AbgesetzteFerkel(lebend, 0, verluste, ausgleich) < 0;
+}
 // A loss on a day of life after the weaning day.
-bool VerlustNachAbsetzen(int verlusttag, TKurzDatum abferkeln, TKurzDatum absetzen);
+inline bool VerlustNachAbsetzen(int verlusttag, TKurzDatum abferkeln, TKurzDatum absetzen) {
+    if (verlusttag <= 0 || !abferkeln.vorhanden() || !absetzen.vorhanden()) return false;
+    return verlusttag > TageZwischen(abferkeln, absetzen);
+}
 // Gestation from the mating to the farrowing: too short, too long or nothing (both present).
-std::optional<Art> Tragezeit(TKurzDatum belegen, TKurzDatum abferkeln, const PruefGrenzen& g);
-bool AbsetzenVorAbferkeln(TKurzDatum abferkeln, TKurzDatum absetzen);
-bool BelegenZuFrueh(TKurzDatum vorherigesAbsetzen, TKurzDatum belegen, const PruefGrenzen& g);
+inline std::optional<Art> Tragezeit(TKurzDatum belegen, TKurzDatum abferkeln,
+                                    const PruefGrenzen& g) {
+    if (!belegen.vorhanden() || !abferkeln.vorhanden()) return std::nullopt;
+    const int tage = TageZwischen(belegen, abferkeln);
+    if (tage < g.minTragezeit) return Art::TragezeitKurz;
+    if (tage > g.maxTragezeit) return Art::TragezeitLang;
+    return std::nullopt;
+}
+inline bool AbsetzenVorAbferkeln(TKurzDatum abferkeln, TKurzDatum absetzen) {
+    return abferkeln.vorhanden() && absetzen.vorhanden() && TageZwischen(abferkeln, absetzen) < 0;
+}
+inline bool BelegenZuFrueh(TKurzDatum vorherigesAbsetzen, TKurzDatum belegen,
+                           const PruefGrenzen& g) {
+    return vorherigesAbsetzen.vorhanden() && belegen.vorhanden() &&
+           TageZwischen(vorherigesAbsetzen, belegen) < g.minBelegenNachAbsetzen;
+}
 // A present date that does not exist, or lies more than the allowed days after today.
-std::optional<Art> Datum(TKurzDatum d, TKurzDatum heute, const PruefGrenzen& g);
+// With today as its day number (`Tagesnummer`).
+inline std::optional<Art> Datum(TKurzDatum d, int heute, const PruefGrenzen& g) {
+    if (!d.vorhanden()) return std::nullopt;
+    if (!DatumImKalender(d)) return Art::KeinKalendertag;
+    if (TageZwischenNummern(heute, Tagesnummer(d)) > g.zukunftTage) return Art::Zukunft;
+    return std::nullopt;
+}
+inline std::optional<Art> Datum(TKurzDatum d, TKurzDatum heute, const PruefGrenzen& g) {
+    return Datum(d, Tagesnummer(heute), g);
+}
 
 } // namespace plausibel

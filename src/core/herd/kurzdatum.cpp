@@ -1,19 +1,5 @@
 #include "herd/kurzdatum.h"
 
-int Monatslaenge(int monat, int jahr) {
-    switch (monat) {
-    case 2:
-        return jahr % 4 == 0 ? 29 : 28;
-    case 4:
-    case 6:
-    case 9:
-    case 11:
-        return 30;
-    default:
-        return 31;
-    }
-}
-
 namespace {
 
 // Leading blanks skipped, then the run of digits; no digits give 0.
@@ -79,10 +65,6 @@ TKurzDatum TKurzDatum::aus(QDate d) {
 TKurzDatum TKurzDatum::aus(int tag, int monat, int jahr4, int zusatz) {
     return TKurzDatum{std::uint8_t(tag), std::uint8_t(monat), std::uint8_t(jahr4 - 1900),
                       std::uint8_t(zusatz)};
-}
-
-bool DatumImKalender(TKurzDatum d) {
-    return d.vorhanden() && d.Monat >= 1 && d.Monat <= 12 && d.Tag <= Monatslaenge(d.Monat, d.Jahr);
 }
 
 QDate TKurzDatum::alsQDate() const {

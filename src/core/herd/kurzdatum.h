@@ -11,7 +11,7 @@ struct TKurzDatum {
     std::uint8_t Jahr = 0;
     std::uint8_t Zusatz = 0;
 
-    bool vorhanden() const { return Tag != 0; }
+    constexpr bool vorhanden() const { return Tag != 0; }
     bool operator==(const TKurzDatum&) const = default;
 
     static TKurzDatum aus(QDate d); // Zusatz 0; an invalid date gives the empty date
@@ -51,20 +51,39 @@ constexpr int Tagesnummer(TKurzDatum dt) {
     return n;
 }
 
+// The same on day numbers, for loops that compare many dates with one.
+constexpr int TageZwischenNummern(int a, int b) {
+    const int diff = b - a;
+    return diff >= 32766 || diff <= -32766 ? 0 : diff;
+}
+
 // Days from a to b; 0 when the distance is 32766 or more; the empty date counts as day -31.
 // Callers that want 0 for a missing date test for it first.
 constexpr int TageZwischen(TKurzDatum a, TKurzDatum b) {
-    const int diff = Tagesnummer(b) - Tagesnummer(a);
-    return diff >= 32766 || diff <= -32766 ? 0 : diff;
+    return TageZwischenNummern(Tagesnummer(a), Tagesnummer(b));
 }
 
 // Days of a month (1..12) in a year byte; every fourth year from 1900 is a leap year, as the
 // record dates have always counted. Other month numbers have 31 days.
-int Monatslaenge(int monat, int jahr);
+constexpr int Monatslaenge(int monat, int jahr) {
+    switch (monat) {
+    case 2:
+        return jahr % 4 == 0 ? 29 : 28;
+    case 4:
+    case 6:
+    case 9:
+    case 11:
+        return 30;
+    default:
+        return 31;
+    }
+}
 
 // The date stands in the calendar as the record dates count it (no 31.2., no month 13); the
 // empty date does not.
-bool DatumImKalender(TKurzDatum d);
+constexpr bool DatumImKalender(TKurzDatum d) {
+    return d.vorhanden() && d.Monat >= 1 && d.Monat <= 12 && d.Tag <= Monatslaenge(d.Monat, d.Jahr);
+}
 
 // The order of dates as DatumVor compares them: year, month and day as one number.
 constexpr int DatumsSchluessel(TKurzDatum d) {

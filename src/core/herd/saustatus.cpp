@@ -32,13 +32,6 @@ int AktuellerWurf(const std::vector<TWurfRec>& wuerfe) {
     return i;
 }
 
-int Verluste(const TWurfRec& w) {
-    int n = 0;
-    while (n < feldgroesse::Eintraege && w.Verlusttag(n + 1) > 0)
-        ++n;
-    return n;
-}
-
 int Anomalien(const TWurfRec& w) {
     int slot = feldgroesse::Eintraege;
     while (slot > 0 && w.Verlusttag(slot) == 0 && !w.EintragZeichen(slot).empty())

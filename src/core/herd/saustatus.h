@@ -56,7 +56,13 @@ template <class Wurf> TKurzDatum AbferkelnOderErwartet(const Wurf& w, int tragez
 // first mating and there is one before; -1 without litters.
 int AktuellerWurf(const std::vector<TWurfRec>& wuerfe);
 
-int Verluste(const TWurfRec& w);
+// The loss slots in use: the leading slots with a day of life.
+inline int Verluste(const TWurfRec& w) {
+    int n = 0;
+    while (n < feldgroesse::Eintraege && w.Verlusttag(n + 1) > 0)
+        ++n;
+    return n;
+}
 int Anomalien(const TWurfRec& w);
 // Weaned piglets from a litter's counts: born, less stillborn and lost, plus the adjustment.
 constexpr int AbgesetzteFerkel(int geborene, int todgeborene, int ausfaelle, int ausgleich) {
