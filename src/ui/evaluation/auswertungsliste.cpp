@@ -37,10 +37,10 @@ void Auswertungsliste::mitFortschritt(
     Gauge1->show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     rechnen([this](int sau) {
-        // Paint now and then; input waits until the list is done.
+        // The gauge is painted now and then, without running the event loop.
         if (sau % 512 != 0) return;
         Gauge1->setValue(sau);
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        Gauge1->repaint();
     });
     QApplication::restoreOverrideCursor();
     Gauge1->hide();

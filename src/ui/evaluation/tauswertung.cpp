@@ -156,11 +156,11 @@ void TAuswertung::berechnen() {
         Gauge1->show();
         QApplication::setOverrideCursor(Qt::WaitCursor);
     }
-    // The gauge moves and pending events run every few hundred sows.
+    // The gauge is painted every few hundred sows, without running the event loop.
     KennzahlenBerechnen(stand_, kopie_, ctx_.einstellungen, [this](int sau) {
         if (sau % 512 != 0) return;
         Gauge1->setValue(sau);
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        Gauge1->repaint();
     });
     if (herde) {
         Gauge1->hide();
