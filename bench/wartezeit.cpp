@@ -1,0 +1,185 @@
+// Where the farmer waits, in the real windows on a copy of a herd: the first save of a day,
+// OK on a card that changed one litter, OK of a batch weaning of 50 sows (each to the file
+// saved and the open windows refreshed) against the herd save, and "Auswahl" up to the
+// painted figures against one pass over every sow and litter record. The main window has the
+// overview and the work plan open, as on a farm PC. Run it with QT_QPA_PLATFORM=offscreen
+// where there is no display.
+//
+//   porvanta_wartezeit <datenverzeichnis> <heute JJJJ-MM-TT>
+
+#include "benchherde.h"
+#include "controls/tdate_ed.h"
+#include "controls/tnumedit.h"
+#include "entry/tsammelbuchung.h"
+#include "entry/tsauwurfeingabe.h"
+#include "evaluation/tauswertung.h"
+#include "herd/saustatus.h"
+#include "plan/tarbeitsplan.h"
+#include "programm/tpvmain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// Questions answered Yes (save the batch), everything else counted.
+class JaMeldungen final : public MessageService {
+public:
+    void error(const QString& t) override { melden(t); }
+    void warning(const QString& t) override { melden(t); }
+    void information(const QString& t) override { melden(t); }
+    Answer errorOkCancel(const QString& t) override { return melden(t), Answer::Ok; }
+    Answer warningOkCancel(const QString& t) override { return melden(t), Answer::Ok; }
+    Answer question(const QString&, Buttons) override { return Answer::Yes; }
+
+private:
+    static void melden(const QString& t) { std::fprintf(stderr, "%s\n", qPrintable(t)); }
+};
+
+double ms(const QElapsedTimer& t) {
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+// Lets the zero timers of the change notice run: the windows refresh.
+void nachlaufen() {
+    QApplication::processEvents();
+    QApplication::processEvents();
+}
+
+bool kopieren(const QString& von, const QString& nach) {
+    for (const QString& name : QDir(von).entryList(QDir::Files))
+        if (!QFile::copy(QDir(von).filePath(name), QDir(nach).filePath(name))) return false;
+    return true;
+}
+
+std::vector<int> sauenImZustand(const Herde& h, TSauStatus status, std::size_t n) {
+    std::vector<int> out;
+    for (std::size_t i = 0; i < h.size() && out.size() < n; ++i)
+        if (!h[i].rec.Abgang().vorhanden() && SauStatus(h[i]) == status) out.push_back(int(i));
+    return out;
+}
+
+double speichern(AppContext& ctx) {
+    ctx.AenderungMerken();
+    QElapsedTimer t;
+    t.start();
+    HerdeSpeichern(ctx);
+    return ms(t);
+}
+
+// OK on the card of `sau` after the count of female piglets of her current litter changed.
+double karteOK(AppContext& ctx, QWidget* parent, int sau) {
+    TSauWurfEingabe karte(ctx, parent);
+    karte.TermineBeschriften(Terminnamen(ctx.Planzeiten));
+    karte.SauOeffnen(sau);
+    karte.show();
+    QApplication::processEvents();
+    if (auto* weibliche = karte.findChild<TNumEdit*>(QStringLiteral("Gelten")))
+        weibliche->setWert(weibliche->Wert() > 0 ? weibliche->Wert() - 1 : 1);
+    QElapsedTimer t;
+    t.start();
+    karte.OKBtnClick();
+    nachlaufen();
+    return ms(t);
+}
+
+double sammelAbsetzen(AppContext& ctx, QWidget* parent, const std::vector<int>& sauen) {
+    TSammelbuchung dlg(ctx, parent);
+    dlg.EingabepunktSetzen(QStringLiteral("Absetzen"), 4);
+    dlg.SauenSetzen(sauen);
+    dlg.show();
+    QApplication::processEvents();
+    dlg.findChild<tdate_ed*>(QStringLiteral("tdate_ed1"))
+        ->setText(KurzDatumText(TKurzDatum::aus(ctx.heute())));
+    QElapsedTimer t;
+    t.start();
+    dlg.OKBtnClick();
+    nachlaufen();
+    return ms(t);
+}
+
+double auswahlGezeichnet(AppContext& ctx) {
+    TAuswertungsFilter f;
+    f.Von = TKurzDatum::aus(1, 1, 1980);
+    f.Bis = TKurzDatum::aus(ctx.heute());
+    QElapsedTimer t;
+    t.start();
+    TAuswertung w(ctx);
+    w.HerdeAuswerten(amAuswahl, f);
+    w.show();
+    QApplication::processEvents();
+    w.repaint();
+    return ms(t);
+}
+
+double einDurchlauf(const Herde& h) {
+    double best = 1e300;
+    for (int i = 0; i < 5; ++i) {
+        QElapsedTimer t;
+        t.start();
+        volatile std::uint64_t s = benchherde::HerdenSumme(h);
+        (void)s;
+        best = std::min(best, ms(t));
+    }
+    return best;
+}
+
+void zeile(const char* was, double zeit, double basis, const char* basisName, double ziel) {
+    std::printf("%-34s %9.1f ms  %-22s %8.1f ms  %6.2f  (Ziel <= %.1f)\n", was, zeit, basisName,
+                basis, zeit / basis, ziel);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "Aufruf: porvanta_wartezeit <datenverzeichnis> <JJJJ-MM-TT>\n");
+        return 1;
+    }
+    const QDate heute = QDate::fromString(QString::fromLatin1(argv[2]), Qt::ISODate);
+    QTemporaryDir daten, einstellungen;
+    if (!kopieren(QString::fromLocal8Bit(argv[1]), daten.path())) return 1;
+    JaMeldungen meldungen;
+    FixedClock uhr(heute);
+    AppContext ctx(meldungen, uhr);
+    ctx.Datenpfad = daten.path() + u'/';
+    ctx.standardDatenpfad = ctx.Datenpfad;
+    ctx.einstellungsDatei = einstellungen.filePath(QStringLiteral("PV.INI"));
+    ctx.tagesKopie = true;
+    TPVMain main(ctx);
+    main.resize(1280, 800);
+    main.show();
+    QApplication::processEvents();
+    main.arbeitsplan()->planAufstellen(TKurzDatum::aus(heute), -1);
+    nachlaufen();
+
+    const double erstes = speichern(ctx);
+    double save = 1e300;
+    for (int i = 0; i < 5; ++i)
+        save = std::min(save, speichern(ctx));
+    const auto saeugend = sauenImZustand(ctx.Sauenliste, stSaeugend, 51);
+    if (saeugend.size() < 51) {
+        std::fprintf(stderr, "zu wenige säugende Sauen\n");
+        return 1;
+    }
+    double karte = 1e300;
+    for (int i = 0; i < 5; ++i)
+        karte = std::min(karte, karteOK(ctx, &main, saeugend[0]));
+    const double sammel =
+        sammelAbsetzen(ctx, &main, std::vector<int>(saeugend.begin() + 1, saeugend.begin() + 51));
+    const double auswahl = auswahlGezeichnet(ctx);
+    const double durchlauf = einDurchlauf(ctx.Sauenliste);
+
+    std::printf("Sauen: %zu\n", ctx.Sauenliste.size());
+    zeile("Erstes Speichern des Tages", erstes, save, "Herde speichern", 1.3);
+    zeile("OK auf der Karte (ein Wurf)", karte, save, "Herde speichern", 1.3);
+    zeile("OK Sammel-Absetzen, 50 Sauen", sammel, save, "Herde speichern", 1.3);
+    zeile("Auswahl bis gezeichnet", auswahl, durchlauf, "ein Durchlauf", 3.0);
+    return 0;
+}
