@@ -22,7 +22,7 @@ bool GruppeSetzen(AppContext& ctx, int index, int gruppe, bool gewaehlt) {
         neu = 0;
     if (neu == rec.Gruppe()) return false;
     rec.setGruppe(std::int8_t(neu));
-    ctx.AenderungMerken();
+    ctx.AenderungMerken({index});
     return true;
 }
 

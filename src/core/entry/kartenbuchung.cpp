@@ -66,7 +66,7 @@ int KarteUebernehmen(AppContext& ctx, int index, const TSauRec& rec,
         !sau.wuerfe.back().Belegen(1).vorhanden())
         sau.wuerfe.pop_back();
     sau.rec = rec;
-    AenderungFesthalten(ctx);
+    AenderungFesthalten(ctx, index);
     return index;
 }
 

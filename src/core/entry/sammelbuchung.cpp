@@ -98,17 +98,17 @@ QString SauBuchen(Sau& sau, const Buchung& b) {
 }
 
 int SauenBuchen(AppContext& ctx, const std::vector<int>& sauen, const Buchung& b) {
-    int gebucht = 0;
+    std::vector<int> gebucht;
     for (int i : sauen) {
         if (i < 0 || std::size_t(i) >= ctx.Sauenliste.size()) continue;
         const QString meldung = SauBuchen(ctx.Sauenliste[std::size_t(i)], b);
         if (meldung.isEmpty())
-            ++gebucht;
+            gebucht.push_back(i);
         else
             ctx.messages().error(meldung);
     }
-    if (gebucht > 0) ctx.AenderungMerken();
-    return gebucht;
+    if (!gebucht.empty()) ctx.AenderungMerken(gebucht);
+    return int(gebucht.size());
 }
 
 namespace {

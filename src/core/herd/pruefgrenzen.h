@@ -14,4 +14,6 @@ struct PruefGrenzen {
     int ohneEreignisTage = 365;     // a sow without any event for longer was forgotten
     int jsTage = 42;                // a gilt is due for her first mating after this many days
     bool warnen = true;             // the card and the batch booking warn while entering
+
+    bool operator==(const PruefGrenzen&) const = default;
 };

@@ -243,6 +243,7 @@ std::vector<TArbeitsplanZeile> PlanZeilen(const Herde& herde, const TPlanZeiten&
     for (std::size_t i = 0; i < herde.size(); ++i) {
         if (fortschritt) fortschritt(int(i));
         TArbeitsplanZeile& z = zeilen.emplace_back();
+        z.sau = int(i);
         if (auswerten(herde[i], z))
             schluessel.push_back(DatumsSchluessel(z.Ferkeln));
         else
@@ -261,6 +262,34 @@ std::vector<TArbeitsplanZeile> PlanZeilen(const Herde& herde, const TPlanZeiten&
         folge[k] = zeilen.size() - 1 - std::size_t(folgeSchluessel[k] & 0xFFFFFFFFu);
     umordnen(zeilen, folge);
     return zeilen;
+}
+
+void PlanZeilenNachtragen(std::vector<TArbeitsplanZeile>& zeilen, const Herde& herde,
+                          const std::vector<int>& sauen, const TPlanZeiten& zeiten,
+                          const TPlanTyp& typ, TKurzDatum ersterTag, int tragezeit) {
+    std::vector<int> geaendert = sauen;
+    std::sort(geaendert.begin(), geaendert.end());
+    geaendert.erase(std::unique(geaendert.begin(), geaendert.end()), geaendert.end());
+    const auto betroffen = [&geaendert](const TArbeitsplanZeile& z) {
+        return std::binary_search(geaendert.begin(), geaendert.end(), z.sau);
+    };
+    zeilen.erase(std::remove_if(zeilen.begin(), zeilen.end(), betroffen), zeilen.end());
+    // The order of PlanZeilen: ascending dates, equal dates in reverse herd order.
+    const auto vor = [](const TArbeitsplanZeile& a, const TArbeitsplanZeile& b) {
+        const int da = DatumsSchluessel(a.Ferkeln), db = DatumsSchluessel(b.Ferkeln);
+        return da != db ? da < db : a.sau > b.sau;
+    };
+    const Auswertung auswerten(zeiten, typ, ersterTag, tragezeit);
+    const std::size_t alt = zeilen.size();
+    for (int i : geaendert) {
+        if (i < 0 || std::size_t(i) >= herde.size()) continue;
+        TArbeitsplanZeile& z = zeilen.emplace_back();
+        z.sau = i;
+        if (!auswerten(herde[std::size_t(i)], z)) zeilen.pop_back();
+    }
+    // The new rows in order, then merged with the rest in one pass.
+    std::sort(zeilen.begin() + std::ptrdiff_t(alt), zeilen.end(), vor);
+    std::inplace_merge(zeilen.begin(), zeilen.begin() + std::ptrdiff_t(alt), zeilen.end(), vor);
 }
 
 TKurzDatum KalenderwochenStart(int jahr, int woche) {

@@ -24,6 +24,7 @@ struct TArbeitsplanZeile {
     std::array<QString, 7> Tage;
     QString Notiz; // the first 81 characters of the sow's note
     TKurzDatum Zugang;
+    int sau = -1; // position in the herd
 };
 
 // The plan type used until one is chosen: every state and page, the first 20 stalls of the
@@ -40,6 +41,12 @@ std::optional<TArbeitsplanZeile> SauAuswerten(const Sau& sau, const TPlanZeiten&
 std::vector<TArbeitsplanZeile> PlanZeilen(const Herde& herde, const TPlanZeiten& zeiten,
                                           const TPlanTyp& typ, TKurzDatum ersterTag, int tragezeit,
                                           const std::function<void(int)>& fortschritt = {});
+
+// Brings `zeilen` of a plan built by PlanZeilen up to date after the sows at `sauen` changed,
+// and nothing else: their rows go and come again at their places.
+void PlanZeilenNachtragen(std::vector<TArbeitsplanZeile>& zeilen, const Herde& herde,
+                          const std::vector<int>& sauen, const TPlanZeiten& zeiten,
+                          const TPlanTyp& typ, TKurzDatum ersterTag, int tragezeit);
 
 // The Monday that starts calendar week `woche` of `jahr` as the start dialog counts it.
 TKurzDatum KalenderwochenStart(int jahr, int woche);
@@ -70,6 +77,10 @@ public:
     void aufbauen(const Herde& herde, int tragezeit,
                   const std::function<void(int)>& fortschritt = {}) {
         zeilen = PlanZeilen(herde, zeiten, typ, ersterTag, tragezeit, fortschritt);
+    }
+    // After the sows at `sauen` changed, and nothing else.
+    void nachtragen(const Herde& herde, const std::vector<int>& sauen, int tragezeit) {
+        PlanZeilenNachtragen(zeilen, herde, sauen, zeiten, typ, ersterTag, tragezeit);
     }
 
     // "Arbeitsplan " + name + " ab " + first day.

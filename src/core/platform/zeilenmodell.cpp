@@ -8,6 +8,12 @@ void Zeilenmodell::setzen(int zeilen, const QStringList& koepfe, Zelle zelle) {
     endResetModel();
 }
 
+void Zeilenmodell::zeilenSetzen(int zeilen) {
+    beginResetModel();
+    zeilen_ = zeilen;
+    endResetModel();
+}
+
 int Zeilenmodell::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : zeilen_;
 }

@@ -17,6 +17,8 @@ public:
 
     // Replaces rows, heads and cells at once.
     void setzen(int zeilen, const QStringList& koepfe, Zelle zelle);
+    // Keeps heads and cells; the rows are now `zeilen`.
+    void zeilenSetzen(int zeilen);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -3,11 +3,11 @@
 #include "programm/datensicherung.h"
 
 #include "herd/herdfile.h"
-#include "stamm/planfiles.h"
 #include "platform/clock.h"
 #include "platform/filelookup.h"
 #include "platform/messages.h"
 #include "platform/safewrite.h"
+#include "stamm/planfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -96,6 +96,11 @@ bool HerdeSpeichern(AppContext& ctx) {
 
 bool AenderungFesthalten(AppContext& ctx) {
     ctx.AenderungMerken();
+    return !ctx.einstellungen.einzelspeicherung || HerdeSpeichern(ctx);
+}
+
+bool AenderungFesthalten(AppContext& ctx, int sau) {
+    ctx.AenderungMerken({sau});
     return !ctx.einstellungen.einzelspeicherung || HerdeSpeichern(ctx);
 }
 

@@ -46,6 +46,8 @@ bool HerdeSpeichern(AppContext& ctx);
 // After a change to the herd: marks it changed and, with EINZELSPEICHERUNG on, saves it at
 // once. Returns false only when that save failed (the user has been told).
 bool AenderungFesthalten(AppContext& ctx);
+// The same when only the records of the sow at `sau` changed.
+bool AenderungFesthalten(AppContext& ctx, int sau);
 // Reads everything of the data directory: the herd, the helper lists, the plan times (with
 // the gestation length) and the plan types; what a file does not give is the default.
 void DatenLaden(AppContext& ctx);

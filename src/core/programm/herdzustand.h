@@ -16,6 +16,9 @@ signals:
     // A sow's records changed. `sauenGeaendert`: sows came or went or the herd was read anew,
     // so positions in Sauenliste taken before no longer name the same sows.
     void geaendert(bool sauenGeaendert);
+    // Only the records of the sow at `index` changed; sent for each such sow just before
+    // `geaendert(false)`. A `geaendert` without it leaves open which sows changed.
+    void sauGeaendert(int index);
     // The herd was written to its file.
     void gespeichert();
 };
@@ -33,6 +36,13 @@ struct HerdZustand {
     // A sow's records changed and are not yet in the file.
     void AenderungMerken() {
         Geaendert = true;
+        emit meldung.geaendert(false);
+    }
+    // The records of the sows at `sauen` changed, and nothing else.
+    void AenderungMerken(const std::vector<int>& sauen) {
+        Geaendert = true;
+        for (int i : sauen)
+            emit meldung.sauGeaendert(i);
         emit meldung.geaendert(false);
     }
     // A sow was added or removed.

@@ -10,6 +10,7 @@
 #include "platform/safewrite.h"
 #include "platform/zeilenmodell.h"
 #include "programm/appcontext.h"
+#include "programm/geaendertesauen.h"
 
 #include <QApplication>
 #include <QDir>
@@ -75,9 +76,8 @@ TArbeitsplan::TArbeitsplan(AppContext& ctx, QWidget* parent)
     setWindowTitle(QStringLiteral("Arbeitsplan"));
     setProperty("helpContext", 500);
     // A plan once made follows the herd.
-    folge_ = new Herdfolge(ctx_.meldung, this, [this] {
-        if (!spalten_.empty()) aufbauen();
-    });
+    geaendert_ = new GeaenderteSauen(ctx_.meldung, this);
+    folge_ = new Herdfolge(ctx_.meldung, this, [this] { folgen(); });
     listeAufbauen();
     tagLeisteAufbauen();
     Fortschritt = new QProgressBar;
@@ -232,8 +232,24 @@ void TArbeitsplan::koepfeSetzen() {
     }
 }
 
+// After a booking only the rows of the sows it changed are made again.
+void TArbeitsplan::folgen() {
+    if (spalten_.empty()) return;
+    bool alle = true;
+    const std::vector<int> sauen = geaendert_->abholen(alle);
+    if (alle) {
+        aufbauen();
+        return;
+    }
+    plan_.nachtragen(ctx_.Sauenliste, sauen, ctx_.Tragezeit);
+    modell_->zeilenSetzen(int(plan_.zeilen.size()) + 1);
+}
+
 void TArbeitsplan::aufbauen() {
     folge_->erneuert();
+    bool alle = true;
+    geaendert_->abholen(alle); // built from the whole herd
+
     Legende->setText(PlanLegende(plan_.zeiten, plan_.typ));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     spalten_ = plan_.spalten();
@@ -245,11 +261,13 @@ void TArbeitsplan::aufbauen() {
     Fortschritt->setRange(0, std::max(0, int(ctx_.Sauenliste.size()) - 1));
     Fortschritt->setValue(0);
     Fortschritt->show();
-    // Paints the gauge now and then; user input waits, the herd must not change meanwhile.
+    layout()->activate();
+    // Paints the gauge now and then, without running the event loop: nothing can change the
+    // herd under the walk.
     plan_.aufbauen(ctx_.Sauenliste, ctx_.Tragezeit, [this](int i) {
         if (i % 1024 != 0) return;
         Fortschritt->setValue(i);
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        Fortschritt->repaint();
     });
     const auto zelle = [this](int zeile, int spalte, int rolle) -> QVariant {
         if (zeile >= int(plan_.zeilen.size())) return {}; // the blank line after the last row

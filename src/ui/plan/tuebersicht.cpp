@@ -11,6 +11,7 @@
 #include "platform/safewrite.h"
 #include "programm/appcontext.h"
 #include "programm/datensicherung.h"
+#include "programm/geaendertesauen.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -63,6 +64,7 @@ TUebersicht::TUebersicht(AppContext& ctx, QWidget* parent) : QWidget(parent), ct
     layout->addWidget(knoepfe());
     layout->addWidget(Liste, 1);
     setFocusProxy(Liste);
+    geaendert_ = new GeaenderteSauen(ctx_.meldung, this);
     folge_ = new Herdfolge(
         ctx_.meldung, this, [this] { erneuern(); }, true);
     resize(460, 560);
@@ -100,13 +102,18 @@ void TUebersicht::erneuern() {
     const QDate heute = ctx_.heute();
     u_ = UebersichtBilden(ctx_.Sauenliste, ctx_.Planzeiten, ctx_.einstellungen.pruefung,
                           ctx_.Tragezeit, heute);
-    const auto punkte =
-        OffenePunkte(ctx_.Sauenliste, PunkteVorgaben(ctx_.einstellungen.pruefung, ctx_.Planzeiten,
-                                                     ctx_.Tragezeit, heute));
+    const OffenePunkteVorgaben vorgaben =
+        PunkteVorgaben(ctx_.einstellungen.pruefung, ctx_.Planzeiten, ctx_.Tragezeit, heute);
+    bool alle = true;
+    const std::vector<int> sauen = geaendert_->abholen(alle);
+    if (alle)
+        punkte_.zaehlen(ctx_.Sauenliste, vorgaben);
+    else
+        punkte_.nachzaehlen(ctx_.Sauenliste, sauen, vorgaben);
     const QString datei = findFileNoCase(ctx_.Datenpfad, QString::fromLatin1(kHerdeDatei));
     const auto hinweis = datensicherung::SicherungsHinweis(ctx_.einstellungen.lastBackup, heute);
     haushalt_ = {datei.isEmpty() ? QDateTime() : QFileInfo(datei).lastModified(), hinweis.text,
-                 hinweis.warnen, int(punkte.size())};
+                 hinweis.warnen, int(punkte_.summe())};
 
     // The lists the farmer had open stay open.
     QList<int> offen;

@@ -1,7 +1,9 @@
 #pragma once
 
+class GeaenderteSauen;
 class Herdfolge;
 
+#include "entry/offenepunktezahl.h"
 #include "plan/uebersicht.h"
 #include "plan/uebersichtbericht.h"
 #include "platform/druckausgabe.h"
@@ -49,4 +51,7 @@ private:
     Haushalt haushalt_;
     QTreeWidget* Liste = nullptr;
     Herdfolge* folge_ = nullptr;
+    // The open points are counted again only for the sows a booking changed.
+    GeaenderteSauen* geaendert_ = nullptr;
+    OffenePunkteZahl punkte_;
 };

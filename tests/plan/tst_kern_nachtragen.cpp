@@ -1,0 +1,150 @@
+// After a booking the work plan and the open-points count are redone for the changed sows
+// only; they must come out as if built from the whole herd.
+
+#include "entry/offenepunkte.h"
+#include "entry/offenepunktezahl.h"
+#include "plan/arbeitsplan.h"
+#include "programm/geaendertesauen.h"
+#include "support/herdbau.h"
+
+#include <QtTest>
+#include <random>
+
+namespace {
+
+const QDate kHeute(2020, 12, 1); // day 335 after 1.1.2020
+
+// A sow in a state drawn from `zufall`: empty gilt, mated, checked, farrowed, weaned, with
+// implausible counts or dates now and then, sometimes gone.
+Sau zufallsSau(std::mt19937& zufall, int nr) {
+    std::uniform_int_distribution<int> tag(0, 340), art(0, 7);
+    std::vector<TWurfRec> wuerfe;
+    const int n = art(zufall) % 4;
+    int beleg = tag(zufall) / 3;
+    for (int k = 1; k <= n; ++k) {
+        const bool letzter = k == n;
+        const int stufe = letzter ? art(zufall) : 7;
+        TWurfRec w = Wurf(k, beleg, stufe >= 3 ? beleg + 100 + art(zufall) * 3 : -1,
+                          stufe >= 5 ? beleg + 140 + art(zufall) : -1, 8 + art(zufall) * 3);
+        if (stufe == 2) w.setTKDatum(1, Tag(beleg + 30));
+        if (stufe == 6) w.setTodgeborene(std::uint8_t(art(zufall) + 6));
+        wuerfe.push_back(w);
+        beleg += 145 + art(zufall);
+    }
+    return Sau1(QString::number(nr), 0, wuerfe, art(zufall) == 0 ? tag(zufall) : -1);
+}
+
+Herde zufallsHerde(unsigned seed, int n) {
+    std::mt19937 zufall(seed);
+    Herde h;
+    for (int i = 0; i < n; ++i)
+        h.push_back(zufallsSau(zufall, i + 1));
+    return h;
+}
+
+// The rows as the plan shows them, for comparing two plans.
+QStringList zeilenText(const std::vector<TArbeitsplanZeile>& zeilen) {
+    QStringList out;
+    for (const TArbeitsplanZeile& z : zeilen)
+        out << QString::number(z.sau) + u'|' + z.SauNr + u'|' + KurzDatumText(z.Ferkeln) + u'|' +
+                   QStringList(z.Tage.begin(), z.Tage.end()).join(u',');
+    return out;
+}
+
+} // namespace
+
+class TestNachtragen : public QObject {
+    Q_OBJECT
+private slots:
+    void wieNeuGebaut_data();
+    void wieNeuGebaut();
+    void grenzenZaehlenAllesNeu();
+    void geaenderteSauen();
+};
+
+void TestNachtragen::wieNeuGebaut_data() {
+    QTest::addColumn<unsigned>("seed");
+    QTest::addColumn<int>("sauen");
+    QTest::addColumn<int>("geaendert");
+    QTest::newRow("one sow of 60") << 1u << 60 << 1;
+    QTest::newRow("a batch of 20 of 60") << 2u << 60 << 20;
+    QTest::newRow("every sow of 12") << 3u << 12 << 12;
+    QTest::newRow("one sow of one") << 4u << 1 << 1;
+    QTest::newRow("the same sow twice") << 5u << 40 << -1;
+}
+
+// Random sows are redrawn; the plan rows and the open points of the changed herd, redone for
+// those sows, equal the whole herd's.
+void TestNachtragen::wieNeuGebaut() {
+    QFETCH(unsigned, seed);
+    QFETCH(int, sauen);
+    QFETCH(int, geaendert);
+    Herde herde = zufallsHerde(seed, sauen);
+    const TPlanZeiten zeiten = PlanZeitenStandard();
+    const TPlanTyp typ = StandardPlanTyp({});
+    const TKurzDatum erster = K(kHeute);
+    const OffenePunkteVorgaben v = PunkteVorgaben(PruefGrenzen{}, zeiten, 115, kHeute);
+    auto zeilen = PlanZeilen(herde, zeiten, typ, erster, 115);
+    OffenePunkteZahl zahl;
+    zahl.zaehlen(herde, v);
+
+    std::mt19937 zufall(seed * 7 + 1);
+    std::vector<int> welche;
+    if (geaendert < 0) {
+        welche = {3, 3};
+    } else {
+        std::uniform_int_distribution<int> sau(0, sauen - 1);
+        for (int k = 0; k < geaendert; ++k)
+            welche.push_back(sau(zufall));
+    }
+    for (int i : welche)
+        herde[std::size_t(i)] = zufallsSau(zufall, i + 1);
+
+    PlanZeilenNachtragen(zeilen, herde, welche, zeiten, typ, erster, 115);
+    QCOMPARE(zeilenText(zeilen), zeilenText(PlanZeilen(herde, zeiten, typ, erster, 115)));
+    zahl.nachzaehlen(herde, welche, v);
+    QCOMPARE(zahl.summe(), (long long)OffenePunkte(herde, v).size());
+}
+
+// Other limits, another day or another herd size count every sow again.
+void TestNachtragen::grenzenZaehlenAllesNeu() {
+    Herde herde = zufallsHerde(9, 50);
+    OffenePunkteVorgaben v = PunkteVorgaben(PruefGrenzen{}, PlanZeitenStandard(), 115, kHeute);
+    OffenePunkteZahl zahl;
+    zahl.zaehlen(herde, v);
+    v.grenzen.maxLebend = 5;
+    zahl.nachzaehlen(herde, {}, v);
+    QCOMPARE(zahl.summe(), (long long)OffenePunkte(herde, v).size());
+    v.heute = kHeute.addDays(400);
+    zahl.nachzaehlen(herde, {}, v);
+    QCOMPARE(zahl.summe(), (long long)OffenePunkte(herde, v).size());
+    herde.pop_back();
+    zahl.nachzaehlen(herde, {}, v);
+    QCOMPARE(zahl.summe(), (long long)OffenePunkte(herde, v).size());
+}
+
+// Which sows changed, as the notices tell it: named ones once each, else all.
+void TestNachtragen::geaenderteSauen() {
+    HerdZustand h;
+    GeaenderteSauen g(h.meldung);
+    bool alle = false;
+    QVERIFY(g.abholen(alle).empty());
+    QVERIFY(alle); // nothing is known at the start
+    h.AenderungMerken({4, 1});
+    h.AenderungMerken({4});
+    QCOMPARE(g.abholen(alle), (std::vector<int>{1, 4}));
+    QVERIFY(!alle);
+    QVERIFY(g.abholen(alle).empty());
+    QVERIFY(!alle);
+    h.AenderungMerken({2});
+    h.AenderungMerken(); // some sow, not said which
+    g.abholen(alle);
+    QVERIFY(alle);
+    h.AenderungMerken({2});
+    h.SauenGeaendert();
+    g.abholen(alle);
+    QVERIFY(alle);
+}
+
+QTEST_GUILESS_MAIN(TestNachtragen)
+#include "tst_kern_nachtragen.moc"
