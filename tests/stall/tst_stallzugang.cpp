@@ -8,15 +8,20 @@
 #include "herd/herdfile.h"
 #include "stall/stalljournal.h"
 #include "stall/stallsteuerung.h"
+#include "stall/tstallzugang.h"
 
 #include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkCookieJar>
 #include <QNetworkReply>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
@@ -324,6 +329,22 @@ private slots:
         QCOMPARE(senden("GET", "/api/heute?typ=-1", {}, {}, keks).status, 200);
         QCOMPARE(senden("GET", "/api/sau?nr=77", {}, {}, keks).status, 404);
         QCOMPARE(senden("GET", "/../SAUWURF.DAT", {}, {}, keks).status, 404);
+    }
+
+    // The window shows the code, the device with the journal line, and revokes the device.
+    void fensterZeigtGeraetUndWiderruft() {
+        QCOMPARE(buchen({{"nr", "40"}, {"art", "stall"}, {"stall", "B"}}).status, 200);
+        TStallzugang w(t->ctx, *stall);
+        QVERIFY(w.findChild<QLabel*>("Code")->text().contains(stall->zugang().code()));
+        QVERIFY(!w.findChild<QLabel*>("QRCode")->pixmap().isNull());
+        QVERIFY(w.findChild<QPlainTextEdit*>("Journal")->toPlainText().contains(u"Stall B"));
+        auto* liste = w.findChild<QTableWidget*>("Geraete");
+        QCOMPARE(liste->rowCount(), 1);
+        QCOMPARE(liste->item(0, 0)->text(), QStringLiteral("Stallhandy"));
+        liste->selectRow(0);
+        w.findChild<QPushButton*>("Widerrufen")->click();
+        QCOMPARE(liste->rowCount(), 0);
+        QCOMPARE(senden("GET", "/api/sau?nr=10", {}, {}, keks).status, 403);
     }
 
     void ausgeschaltetIstDerPortZu() {

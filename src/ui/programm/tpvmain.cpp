@@ -34,6 +34,7 @@
 #include "programm/tnotizen.h"
 #include "programm/trechner.h"
 #include "stall/stallsteuerung.h"
+#include "stall/tstallzugang.h"
 #include "stamm/planfiles.h"
 #include "stamm/terminnamen.h"
 
@@ -254,6 +255,11 @@ void TPVMain::optionenMenue(QMenuBar* bar) {
             this, &TPVMain::Einstellungen1Click);
     connect(item(opt, "Datensicherung1", QStringLiteral("&Datensicherung")), &QAction::triggered,
             this, &TPVMain::Datensicherung1Click);
+    connect(item(opt, "Stallzugang1", QStringLiteral("&Stallzugang")), &QAction::triggered, this,
+            [this] {
+                TStallzugang dlg(ctx_, *Stall, this);
+                dlg.exec();
+            });
     QMenu* export_ = opt->addMenu(QStringLiteral("E&xport"));
     export_->setObjectName(QStringLiteral("Export1"));
     connect(item(export_, "Wurfdaten1", QStringLiteral("&Wurfdaten"), 405), &QAction::triggered,
