@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The barn page in a real browser: headless chromium in a phone-sized window pairs with the
-running program, finds a sow, books her farrowing; then the herd file holds it and the
-program's "Stallzugang" window shows the journal line.
+running program, finds a sow, books her farrowing; the PC's selection window, open all the
+while and filtered to suckling sows, then lists her; the the herd file holds the booking and the program's
+"Stallzugang" window shows the journal line.
 
 Usage: e2e_stall.py PROGRAM   (the program with the script driver, porvanta-testlauf)
 Exit code 77 when chromium, its driver or selenium is missing (the test is skipped).
@@ -75,8 +76,13 @@ def programm_starten(programm, tmp, port, flagge):
     with open(os.path.join(tmp, "config/Porvanta/Porvanta/PV.INI"), "w") as f:
         f.write(f"[STALLZUGANG]\nAN=1\nPORT={port}\n[PRUEFUNG]\nUEBERSICHT=0\n")
     with open(os.path.join(tmp, "skript.txt"), "w") as f:
-        f.write(f"klick Stallzugang1\nzeige Code\nwarte {flagge}\nzeige Journal\n"
-                "taste Escape\nbeenden\n")
+        # The selection stays open, filtered to suckling sows, while the barn books; then
+        # its filter is applied again (Leer on and off).
+        f.write("klick Stallzugang1\nzeige Code\ntaste Escape\nklick Eingabe1\n"
+                "klick CheckBox1\nklick CheckBox2\nklick CheckBox3\nklick CheckBox6\n"
+                f"klick CheckBox7\nzeige Edit2\nwarte {flagge}\nklick CheckBox1\n"
+                "klick CheckBox1\nzeige Edit2\ntaste Escape\n"
+                "klick Stallzugang1\nzeige Journal\ntaste Escape\nbeenden\n")
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", HOME=os.path.join(tmp, "home"),
                XDG_CONFIG_HOME=os.path.join(tmp, "config"),
                XDG_DATA_HOME=os.path.join(tmp, "data"),
@@ -144,10 +150,13 @@ def main():
         zeile = p.stdout.readline()
         m = re.search(r"Code: (\d{6})", zeile)
         assert m, "kein Code: " + zeile
+        assert p.stdout.readline().strip() == "Edit2=0"
         try:
             im_browser_buchen(port, m.group(1))
         finally:
             open(flagge, "w").close()
+        auswahl = p.stdout.readline().strip()
+        assert auswahl == "Edit2=1", auswahl
         journal = p.stdout.readline()
         assert f"; {SAU}; 1; Abferkeln am" in journal, journal
         assert p.wait(timeout=60) == 0
