@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """The barn page in a real browser: headless chromium in a phone-sized window pairs with the
 running program, finds a sow, books her farrowing; the PC's selection window, open all the
-while and filtered to suckling sows, then lists her; the the herd file holds the booking and the program's
-"Stallzugang" window shows the journal line.
+while and filtered to suckling sows, then lists her; the herd file holds the booking and the
+program's "Stallzugang" window shows the journal line.
 
 Usage: e2e_stall.py PROGRAM   (the program with the script driver, porvanta-testlauf)
 Exit code 77 when chromium, its driver or selenium is missing (the test is skipped).
