@@ -326,7 +326,16 @@ private slots:
         a = senden("GET", "/api/sau?nr=10", {}, {}, keks);
         QCOMPARE(a.json.value("wurf").toObject().value("erwartet").toString(),
                  QStringLiteral("8.3.13"));
-        QCOMPARE(senden("GET", "/api/heute?typ=-1", {}, {}, keks).status, 200);
+        // 10 is due to farrow; 20 farrowed four weeks ago and is due for weaning, whatever
+        // her stall.
+        t->ctx.Sauenliste[1].rec.setStall("Abferkelstall");
+        a = senden("GET", "/api/heute?typ=-1", {}, {}, keks);
+        QCOMPARE(a.status, 200);
+        const QJsonArray zeilen = a.json.value("zeilen").toArray();
+        QCOMPARE(zeilen.size(), 2);
+        QCOMPARE(zeilen[0].toObject().value("aufgabe").toString(), QStringLiteral("Abf."));
+        QCOMPARE(zeilen[1].toObject().value("nr").toString(), QStringLiteral("20"));
+        QCOMPARE(zeilen[1].toObject().value("aufgabe").toString(), QStringLiteral("Abs"));
         QCOMPARE(senden("GET", "/api/sau?nr=77", {}, {}, keks).status, 404);
         QCOMPARE(senden("GET", "/../SAUWURF.DAT", {}, {}, keks).status, 404);
     }

@@ -79,13 +79,20 @@ QJsonObject Sau(const AppContext& ctx, int index) {
 }
 
 QJsonArray Heute(const AppContext& ctx, int plantyp) {
-    const bool eigener = plantyp >= 0 && std::size_t(plantyp) < ctx.Plantypen.size();
-    const TPlanTyp typ =
-        eigener ? ctx.Plantypen[std::size_t(plantyp)] : StandardPlanTyp(ctx.Hilfslisten[hlStaelle]);
     const TKurzDatum heute = TKurzDatum::aus(ctx.heute());
+    std::vector<TArbeitsplanZeile> zeilen;
+    if (plantyp >= 0 && std::size_t(plantyp) < ctx.Plantypen.size()) {
+        zeilen = PlanZeilen(ctx.Sauenliste, ctx.Planzeiten, ctx.Plantypen[std::size_t(plantyp)],
+                            heute, ctx.Tragezeit);
+    } else {
+        // Without a plan type every sow counts, whatever her stall.
+        for (const ::Sau& sau : ctx.Sauenliste)
+            if (auto z = SauAuswerten(sau, ctx.Planzeiten, StandardPlanTyp({sau.rec.Stall()}),
+                                      heute, ctx.Tragezeit))
+                zeilen.push_back(std::move(*z));
+    }
     QJsonArray a;
-    for (const TArbeitsplanZeile& z :
-         PlanZeilen(ctx.Sauenliste, ctx.Planzeiten, typ, heute, ctx.Tragezeit)) {
+    for (const TArbeitsplanZeile& z : zeilen) {
         const QString t = aufgabe(z.Tage[0]);
         if (t.isEmpty()) continue;
         a.append(QJsonObject{{QStringLiteral("nr"), z.SauNr},

@@ -19,7 +19,7 @@ int SauFinden(const AppContext& ctx, const QString& nr);
 QJsonObject Sau(const AppContext& ctx, int index);
 
 // Today's tasks by the plan type at `plantyp` (a position in the plan types; outside them
-// the standard type): one entry per sow with something due today.
+// every sow of the herd): one entry per sow with something due today.
 QJsonArray Heute(const AppContext& ctx, int plantyp);
 
 // The boars, loss causes, stalls and plan type names.
