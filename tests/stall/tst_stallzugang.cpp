@@ -5,6 +5,8 @@
 #include "support/herdbau.h"
 #include "support/testcontext.h"
 
+#include "entry/tsammelbuchung.h"
+#include "entry/tsauwurfeingabe.h"
 #include "herd/herdfile.h"
 #include "stall/stalljournal.h"
 #include "stall/stallsteuerung.h"
@@ -284,24 +286,31 @@ private slots:
         QCOMPARE(int(t->ctx.Sauenliste[0].wuerfe.back().Geborene()), 30);
     }
 
+    // The sow's card holds her, a batch booking the whole herd, until they are closed.
     void amPcGeoeffnetAbgelehnt_data() {
-        QTest::addColumn<bool>("ganzeHerde");
+        QTest::addColumn<bool>("sammel");
         QTest::newRow("Karte") << false;
         QTest::newRow("Sammelbuchung") << true;
     }
     void amPcGeoeffnetAbgelehnt() {
-        QFETCH(bool, ganzeHerde);
+        QFETCH(bool, sammel);
         const QByteArray vorher = inhalt(herdDatei());
+        const QJsonObject sau10{{"nr", "10"}, {"art", "stall"}, {"stall", "B"}};
         {
-            OffenMarke offen(t->ctx.geoeffnet, 0, ganzeHerde);
-            const Antwort a = buchen({{"nr", "10"}, {"art", "stall"}, {"stall", "B"}});
+            TSauWurfEingabe karte(t->ctx);
+            std::unique_ptr<TSammelbuchung> stapel;
+            if (sammel)
+                stapel = std::make_unique<TSammelbuchung>(t->ctx);
+            else
+                karte.SauOeffnen(0);
+            const Antwort a = buchen(sau10);
             QCOMPARE(a.status, 409);
             QCOMPARE(fehler(a), QStringLiteral("Diese Sau ist am PC gerade geöffnet."));
             QCOMPARE(inhalt(herdDatei()), vorher);
             QCOMPARE(buchen({{"nr", "40"}, {"art", "stall"}, {"stall", "B"}}).status,
-                     ganzeHerde ? 409 : 200);
+                     sammel ? 409 : 200);
         }
-        QCOMPARE(buchen({{"nr", "10"}, {"art", "stall"}, {"stall", "B"}}).status, 200);
+        QCOMPARE(buchen(sau10).status, 200);
     }
 
     void ohneEinzelspeicherungNurGeaendert() {
