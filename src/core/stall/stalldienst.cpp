@@ -79,7 +79,9 @@ StallAntwort StallDienst::koppeln(const StallAnfrage& a) {
 
 StallAntwort StallDienst::mitSitzung(const StallAnfrage& a) {
     StallGeraet* g = zugang_.sitzung(stallanfrage::CookieWert(a.cookie, stallanfrage::kCookie));
-    if (!g) return fehler(403, kOhneSitzung);
+    if (!g) // the page offers pairing again
+        return json(403,
+                    {{QStringLiteral("fehler"), kOhneSitzung}, {QStringLiteral("koppeln"), true}});
     if (a.methode == "POST") {
         if (!StallZugang::csrfPasst(*g, a.csrf))
             return fehler(403, QStringLiteral("Die Sitzung ist abgelaufen. Bitte neu laden."));
