@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QNetworkInterface>
+#include <algorithm>
 
 namespace {
 QByteArray seite() {
@@ -56,12 +57,20 @@ void StallSteuerung::schliessen() {
 
 QString StallSteuerung::adresse() const {
     QString host = QStringLiteral("127.0.0.1");
-    for (const QHostAddress& a : QNetworkInterface::allAddresses())
-        if (a.protocol() == QAbstractSocket::IPv4Protocol && !a.isLoopback() &&
-            StallServer::lokal(a)) {
-            host = a.toString();
-            break;
-        }
+    for (const QNetworkInterface& i : QNetworkInterface::allInterfaces()) {
+        const auto f = i.flags();
+        // The farm's network, not a container's or a virtual machine's bridge.
+        static const QStringList virtuell{QStringLiteral("docker"), QStringLiteral("veth"),
+                                          QStringLiteral("br-"), QStringLiteral("virbr")};
+        if (!f.testFlag(QNetworkInterface::IsUp) || !f.testFlag(QNetworkInterface::IsRunning) ||
+            f.testFlag(QNetworkInterface::IsLoopBack) ||
+            std::any_of(virtuell.begin(), virtuell.end(),
+                        [&](const QString& v) { return i.name().startsWith(v); }))
+            continue;
+        for (const QNetworkAddressEntry& e : i.addressEntries())
+            if (e.ip().protocol() == QAbstractSocket::IPv4Protocol && StallServer::lokal(e.ip()))
+                return QStringLiteral("http://%1:%2/").arg(e.ip().toString()).arg(port_);
+    }
     return QStringLiteral("http://%1:%2/").arg(host).arg(port_);
 }
 

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -29,6 +30,10 @@ TStallzugang::TStallzugang(AppContext& ctx, StallSteuerung& stall, QWidget* pare
     if (stall_.laeuft() && stall_.zugang().code().isEmpty()) stall_.zugang().neuerCode();
     aktualisieren();
     connect(&stall_, &StallSteuerung::gebucht, this, &TStallzugang::aktualisieren);
+    // An expired code is no longer shown as valid.
+    auto* uhr = new QTimer(this);
+    connect(uhr, &QTimer::timeout, this, &TStallzugang::codeZeigen);
+    uhr->start(10000);
 }
 
 void TStallzugang::aufbauen() {
@@ -90,16 +95,20 @@ void TStallzugang::aktualisieren() {
         const QString adresse = stall_.adresse();
         Adresse->setText(QStringLiteral("Adresse: ") + adresse);
         QRCode->setPixmap(QPixmap::fromImage(QrBild(adresse, 5)));
-        const QString code = stall_.zugang().code();
-        Code->setText(code.isEmpty()
-                          ? QStringLiteral("Kein gültiger Code.")
-                          : QStringLiteral("Code: %1 (gültig bis %2 Uhr)")
-                                .arg(code, stall_.zugang().codeBis().toLocalTime().toString(
-                                               QStringLiteral("HH:mm"))));
+        codeZeigen();
     }
     geraeteZeigen();
     Journal->setPlainText(stalljournal::Lesen(stall_.journalDatei()).join(u'\n'));
     Journal->moveCursor(QTextCursor::End);
+}
+
+void TStallzugang::codeZeigen() {
+    if (!stall_.laeuft()) return;
+    const QString code = stall_.zugang().code();
+    Code->setText(code.isEmpty() ? QStringLiteral("Kein gültiger Code.")
+                                 : QStringLiteral("Code: %1 (gültig bis %2 Uhr)")
+                                       .arg(code, stall_.zugang().codeBis().toLocalTime().toString(
+                                                      QStringLiteral("HH:mm"))));
 }
 
 void TStallzugang::geraeteZeigen() {

@@ -25,6 +25,7 @@ public:
 
 private:
     void aufbauen();
+    void codeZeigen();
     void geraeteZeigen();
 
     AppContext& ctx_;
