@@ -94,6 +94,10 @@ void TStallzugang::aktualisieren() {
     } else {
         const QString adresse = stall_.adresse();
         Adresse->setText(QStringLiteral("Adresse: ") + adresse);
+        if (adresse.contains(u"//127.0.0.1:"))
+            Adresse->setText(Adresse->text() + QStringLiteral("\nDieser PC hat keine Adresse "
+                                                              "im lokalen Netz (192.168.x.x, "
+                                                              "10.x.x.x, 172.16-31.x.x)."));
         QRCode->setPixmap(QPixmap::fromImage(QrBild(adresse, 5)));
         codeZeigen();
     }
