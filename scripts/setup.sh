@@ -4,7 +4,8 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools
           qt6-translations-l10n libgl-dev libbenchmark-dev clang libclang-rt-14-dev
           xvfb xauth poppler-utils fonts-dejavu-core fonts-liberation
-          libgmp-dev libqt6svg6)
+          libgmp-dev libqt6svg6
+          qt6-httpserver-dev qt6-websockets-dev libqrencode-dev chromium chromium-driver python3-selenium)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

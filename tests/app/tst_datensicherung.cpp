@@ -1,8 +1,8 @@
-#include "programm/tdatensicherung.h"
 #include "herd/herdfile.h"
 #include "platform/safewrite.h"
 #include "programm/datensicherung.h"
 #include "programm/einstellungenspeicher.h"
+#include "programm/tdatensicherung.h"
 #include "support/apphilfe.h"
 #include "support/testcontext.h"
 
@@ -93,7 +93,7 @@ private slots:
     void listeDerDatendateien() {
         QTemporaryDir dir;
         const QString d = dir.path() + u'/';
-        for (const char* n : {"SAUWURF.DAT", "NOTIZ.TXT", "PLANZEIT.DAT"})
+        for (const char* n : {"SAUWURF.DAT", "NOTIZ.TXT", "PLANZEIT.DAT", "STALLBUCH.TXT"})
             QVERIFY(schreiben(d + QLatin1String(n), "x", k2012));
         QVERIFY(schreiben(d + "ALT.DAT", "x", QDateTime(QDate(2009, 1, 1), QTime(0, 0))));
         QVERIFY(schreiben(d + "anderes.txt", "x", k2012));
@@ -102,7 +102,9 @@ private slots:
         const Dateiliste l = DateienSammeln(d, kMasken, true, letzte);
         QCOMPARE(namen(l).first(), QStringLiteral("NOTIZ.TXT"));
         QCOMPARE(namen(l).last(), QStringLiteral("SAUWURF.DAT"));
-        QCOMPARE(namen(l).size(), 4);
+        // The journal of the barn bookings is backed up with the data.
+        QVERIFY(namen(l).contains(QStringLiteral("STALLBUCH.TXT")));
+        QCOMPARE(namen(l).size(), 5);
         for (std::size_t i = 0; i < l.eintraege.size(); ++i)
             QCOMPARE(l.gewaehlt[i], l.eintraege[i].name != QStringLiteral("ALT.DAT"));
         // On the day of the last backup the time decides: changed after it, chosen again.

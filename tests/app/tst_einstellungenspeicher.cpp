@@ -44,6 +44,7 @@ QVariant wert(const Einstellungen& e, const QString& name, const QString& pfad =
         {"waehrung", int(e.waehrung.anzeige)},
         {"vollbild", e.vollbild},
         {"pfad", pfad},
+        {"stall", QStringLiteral("%1:%2").arg(e.stallzugang).arg(e.stallPort)},
     };
     return ist.value(name, QStringLiteral("<unbekannt>"));
 }
@@ -100,6 +101,13 @@ private slots:
             {"PFAD gets a separator", "PFAD=/daten", "pfad", QStringLiteral("/daten/")},
             {"key case matters", "maxgruppe=3", "maxGruppe", 7},
         });
+        // The barn access stays off, on its port, unless the store says otherwise.
+        QTest::newRow("barn access default")
+            << QByteArray("[STALLZUGANG]") << "stall" << QVariant("0:8470");
+        QTest::newRow("barn access on")
+            << QByteArray("[STALLZUGANG]\nAN=1\nPORT=9000") << "stall" << QVariant("1:9000");
+        QTest::newRow("barn port below 1024 gives default")
+            << QByteArray("[STALLZUGANG]\nAN=1\nPORT=80") << "stall" << QVariant("1:8470");
         QTest::newRow("section names without case")
             << QByteArray("[auswertung]\nINDEX1=40") << "index" << QVariant("40,100,0,0,0,0,0");
     }

@@ -127,6 +127,8 @@ void TestTSauAuswahl::gruppenZuweisenUndBeimSchliessenFragen() {
     w.klick(0); // deselect sow 1: out of group 3
     QCOMPARE(int(t.ctx.Sauenliste[0].rec.Gruppe()), 0);
     QVERIFY(w.w.gruppeGeaendert());
+    // Pending groups hold the herd: the barn books nothing meanwhile.
+    QVERIFY(t.ctx.geoeffnet.offen(1));
     w.klick(2); // select sow 3: into group 3
     QCOMPARE(int(t.ctx.Sauenliste[2].rec.Gruppe()), 3);
     QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 2.0);
@@ -134,6 +136,7 @@ void TestTSauAuswahl::gruppenZuweisenUndBeimSchliessenFragen() {
     w.c<QPushButton>("CancelBtn")->click();
     QCOMPARE(t.messages.count(QStringLiteral("Geänderte Gruppenzuordnung speichern?")), 1);
     QTEST(w.w.isVisible(), "offen");
+    QTEST(t.ctx.geoeffnet.offen(1), "offen");
     QFile f(t.pfad(QStringLiteral("SAUWURF.DAT")));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QTEST(int(std::int8_t(f.readAll().at(164))), "gruppeImFile");

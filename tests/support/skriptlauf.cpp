@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTextStream>
 #include <cstdio>
@@ -61,7 +62,8 @@ void Skriptlauf::schritt() {
         return;
     }
     --naechste_;
-    if (++versuche_ > 70) {
+    // Waiting for a file gives another program time to act (a minute and a half).
+    if (++versuche_ > (befehl == QLatin1String("warte") ? 600 : 70)) {
         std::fprintf(stderr, "Skriptschritt nicht ausführbar: %s\n", qPrintable(zeile));
         std::fflush(stderr);
         std::_Exit(3);
@@ -115,9 +117,12 @@ bool Skriptlauf::ausfuehren(const QString& befehl, const QString& arg) {
             wert = e->text();
         else if (auto* l = qobject_cast<QLabel*>(w))
             wert = l->text();
+        else if (auto* p = qobject_cast<QPlainTextEdit*>(w))
+            wert = p->toPlainText().replace(u'\n', u'|');
         QTextStream(stdout) << arg << '=' << wert << Qt::endl;
         return true;
     }
+    if (befehl == QLatin1String("warte")) return QFile::exists(arg);
     if (befehl == QLatin1String("bild")) {
         return fenster->grab().save(arg);
     }

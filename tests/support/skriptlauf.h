@@ -12,8 +12,10 @@
 //   fokus NAME      puts the focus into the active window's widget with this objectName
 //   tippe TEXT      types TEXT into the widget that has the focus
 //   taste KEY       presses a key there (Return, Tab, Escape, Space, Up, Down, ...)
-//   zeige NAME      prints "NAME=value" of a check box, line edit or label to stdout
+//   zeige NAME      prints "NAME=value" of a check box, line edit, label or text box
+//                   to stdout (lines of a text box joined by "|")
 //   bild FILE       saves a picture of the active window (PNG)
+//   warte FILE      waits until FILE exists (for at most a minute and a half)
 //   beenden         closes the main window
 // An action whose widget is not there yet is tried again until it is, for at most ten seconds;
 // then the program ends with exit code 3.

@@ -48,4 +48,7 @@ struct Einstellungen {
     // PRUEFUNG
     PruefGrenzen pruefung;
     bool uebersichtBeimStart = true;
+    // STALLZUGANG: the page for phones in the barn, off until the farmer turns it on.
+    bool stallzugang = false;
+    int stallPort = 8470;
 };

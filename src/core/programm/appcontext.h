@@ -3,6 +3,7 @@
 #include "herd/einstellungen.h"
 #include "programm/datenorte.h"
 #include "programm/herdzustand.h"
+#include "programm/offenesauen.h"
 #include "stamm/stammdaten.h"
 
 #include <QDate>
@@ -30,6 +31,8 @@ public:
     bool tagesKopie = false;
     // The evaluation filter last confirmed in this run; none before the first.
     std::shared_ptr<TAuswertungsFilter> auswertungsfilter;
+    // The sows a card or a batch booking has open at the PC.
+    OffeneSauen geoeffnet;
 
 private:
     MessageService* messages_;

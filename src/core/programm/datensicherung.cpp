@@ -2,12 +2,12 @@
 
 #include "herd/herdfile.h"
 #include "herd/hilfslisten.h"
-#include "stamm/planfiles.h"
 #include "platform/codepage.h"
 #include "platform/filelookup.h"
 #include "platform/safewrite.h"
 #include "programm/appcontext.h"
 #include "programm/einstellungenspeicher.h"
+#include "stamm/planfiles.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -111,9 +111,12 @@ Dateiliste DateienSammeln(const QString& verzeichnis, const QStringList& masken,
             hinzu(l, verzeichnis, name, {}, sicherung);
         }
     }
-    const QString notiz = findFileNoCase(verzeichnis, QStringLiteral("NOTIZ.TXT"));
-    if (QFileInfo(notiz).isFile())
-        hinzu(l, verzeichnis, QFileInfo(notiz).fileName(), notiz, sicherung);
+    // The notes and the journal of the bookings from the barn travel with the data files.
+    for (const QString& name : {QStringLiteral("NOTIZ.TXT"), QStringLiteral("STALLBUCH.TXT")}) {
+        const QString text = findFileNoCase(verzeichnis, name);
+        if (QFileInfo(text).isFile())
+            hinzu(l, verzeichnis, QFileInfo(text).fileName(), text, sicherung);
+    }
     const QDir d(verzeichnis.isEmpty() ? QDir::currentPath() : verzeichnis);
     const QFileInfoList dat = d.entryInfoList(
         {QStringLiteral("*.DAT")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);

@@ -20,6 +20,7 @@ const QString kArbPlan = QStringLiteral("ARBPLAN");
 const QString kAuswertung = QStringLiteral("AUSWERTUNG");
 const QString kKarte = QStringLiteral("BESTANDSKARTE");
 const QString kPruefung = QStringLiteral("PRUEFUNG");
+const QString kStall = QStringLiteral("STALLZUGANG");
 
 // The limits of the plausibility rules, by key.
 struct PruefSchluessel {
@@ -200,6 +201,9 @@ void pruefungLesen(const Leser& l, Einstellungen& e) {
     e.pruefung.warnen = l.logisch(kPruefung, QStringLiteral("WARNEN"), init.pruefung.warnen);
     e.uebersichtBeimStart =
         l.logisch(kPruefung, QStringLiteral("UEBERSICHT"), init.uebersichtBeimStart);
+    e.stallzugang = l.logisch(kStall, QStringLiteral("AN"), init.stallzugang);
+    const int port = l.ganz(kStall, QStringLiteral("PORT"), init.stallPort);
+    e.stallPort = port >= 1024 && port <= 65535 ? port : init.stallPort;
 }
 
 } // namespace
@@ -273,6 +277,8 @@ void inStore(const Einstellungen& e, IniDatei& s) {
         s.setzen(kPruefung, QString::fromLatin1(k.key), QString::number(e.pruefung.*k.wert));
     s.setzen(kPruefung, QStringLiteral("WARNEN"), einsNull(e.pruefung.warnen));
     s.setzen(kPruefung, QStringLiteral("UEBERSICHT"), einsNull(e.uebersichtBeimStart));
+    s.setzen(kStall, QStringLiteral("AN"), einsNull(e.stallzugang));
+    s.setzen(kStall, QStringLiteral("PORT"), QString::number(e.stallPort));
     s.setzen(kGrund, QStringLiteral("MAXEBER"), QString::number(e.maxEber));
     s.setzen(kGrund, QStringLiteral("MAXGRUPPE"), QString::number(e.maxGruppe));
     const Waehrungstabelle& w = e.waehrung;

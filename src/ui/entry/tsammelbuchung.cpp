@@ -30,7 +30,8 @@ QLabel* beschriftung(const char* name, const QString& text, QWidget* zu) {
 } // namespace
 
 TSammelbuchung::TSammelbuchung(AppContext& ctx, QWidget* parent)
-    : QDialog(parent), ctx_(ctx), warner_(std::make_unique<PlausiWarner>(ctx)) {
+    : QDialog(parent), ctx_(ctx), warner_(std::make_unique<PlausiWarner>(ctx)),
+      offen_(std::make_unique<OffenMarke>(ctx.geoeffnet, -1, true)) {
     setObjectName(QStringLiteral("Sammelbuchung"));
     setWindowTitle(QStringLiteral("Sammelbuchung"));
     setProperty("helpContext", 270);

@@ -7,6 +7,7 @@
 #include <vector>
 
 class AppContext;
+class OffenMarke;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
@@ -40,6 +41,8 @@ private:
     AppContext& ctx_;
     std::unique_ptr<PlausiWarner> warner_;
     std::vector<int> sauen_;
+    // While the batch is open the whole herd is: cancelling it reads the herd file again.
+    std::unique_ptr<OffenMarke> offen_;
     int eingabepunkt_ = 0;
     Feldstand anfang_; // the fields as the entry point set them
 

@@ -7,9 +7,9 @@
 #include "entry/tsauwurfeingabe.h"
 #include "herd/saustatus.h"
 #include "herd/textfunktionen.h"
-#include "stamm/terminnamen.h"
 #include "platform/messages.h"
 #include "programm/appcontext.h"
+#include "stamm/terminnamen.h"
 
 #include <QAbstractListModel>
 #include <QApplication>
@@ -425,6 +425,7 @@ void TSauAuswahl::showEvent(QShowEvent* e) {
     else
         ListBox1->setFocus();
     GruppeGeaendert = false;
+    gruppenMarke_.reset();
     QDialog::showEvent(e);
 }
 
@@ -466,8 +467,10 @@ void TSauAuswahl::auswahlGeaendert(int zeile, bool gewaehlt) {
     const int item = Gruppe->currentIndex();
     if (item >= 2) {
         const int gruppe = item - 2;
-        if (auswahlbuchung::GruppeSetzen(ctx_, liste_.zeile(zeile).index, gruppe, gewaehlt))
+        if (auswahlbuchung::GruppeSetzen(ctx_, liste_.zeile(zeile).index, gruppe, gewaehlt)) {
             GruppeGeaendert = true;
+            if (!gruppenMarke_) gruppenMarke_.emplace(ctx_.geoeffnet, -1, true);
+        }
     }
     anzahlZeigen();
 }
@@ -538,6 +541,7 @@ void TSauAuswahl::done(int r) {
         }
         GruppeGeaendert = false;
     }
+    gruppenMarke_.reset();
     Panel1->hide();
     QDialog::done(r);
 }

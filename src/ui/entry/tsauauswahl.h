@@ -1,9 +1,11 @@
 #pragma once
 
 #include "entry/auswahlliste.h"
+#include "programm/offenesauen.h"
 
 #include <QDialog>
 #include <array>
+#include <optional>
 
 class AppContext;
 class AuswahlModell;
@@ -82,6 +84,8 @@ private:
     int modus_ = 0;
     int gewaehlterWurf_ = -1;
     bool GruppeGeaendert = false;
+    // While a group assignment is pending the whole herd is open: closing may read it anew.
+    std::optional<OffenMarke> gruppenMarke_;
     bool gruppenKlick_ = false;
     bool nurLesen_ = false;
 

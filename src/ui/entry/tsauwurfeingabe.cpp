@@ -12,6 +12,7 @@
 #include "herd/textfunktionen.h"
 #include "platform/messages.h"
 #include "platform/paintercanvas.h"
+#include "programm/appcontext.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -288,6 +289,7 @@ void TSauWurfEingabe::TermineBeschriften(const Terminnamen& namen) {
 void TSauWurfEingabe::SauOeffnen(int index) {
     if (index >= 0 && std::size_t(index) < ctx_.Sauenliste.size()) {
         index_ = index;
+        offen_ = std::make_unique<OffenMarke>(ctx_.geoeffnet, index);
         sau_ = ctx_.Sauenliste[std::size_t(index)].rec;
         setWindowTitle(sau_.SauNr());
         setProperty("helpContext", 250);
@@ -604,6 +606,7 @@ void TSauWurfEingabe::done(int r) {
         wuerfe_ = ctx_.Sauenliste[std::size_t(index_)].wuerfe;
     }
     schliessenMitOK_ = false;
+    offen_.reset();
     QDialog::done(r);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "herd/records.h"
-#include "stamm/terminnamen.h"
 #include "platform/druckausgabe.h"
+#include "stamm/terminnamen.h"
 
 #include <QDialog>
 #include <array>
@@ -10,6 +10,7 @@
 #include <vector>
 
 class AppContext;
+class OffenMarke;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -89,6 +90,8 @@ private:
     AppContext& ctx_;
     std::unique_ptr<PlausiWarner> warner_;
     int index_ = -1;
+    // The sow stays marked open at the PC while the card shows her.
+    std::unique_ptr<OffenMarke> offen_;
     TSauRec sau_;
     std::vector<TWurfRec> neueListe_; // the litter list of a new sow
     std::vector<TWurfRec> wuerfe_;    // the card's litter copies

@@ -1,15 +1,16 @@
 #include "programm/teinstellungen.h"
 #include "controls/dialogknoepfe.h"
 
-#include "programm/pruefungseite.h"
-#include "programm/schnellhilfe.h"
-#include "programm/seiteauswertung.h"
 #include "controls/enteralstab.h"
 #include "controls/tnumedit.h"
 #include "herd/textfunktionen.h"
 #include "platform/messages.h"
 #include "programm/appcontext.h"
 #include "programm/indexgewichte.h"
+#include "programm/pruefungseite.h"
+#include "programm/schnellhilfe.h"
+#include "programm/seiteauswertung.h"
+#include "stall/stallzugangseite.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -70,6 +71,8 @@ TEinstellungen::TEinstellungen(AppContext& ctx, QWidget* parent) : QDialog(paren
     seiten_->addTab(seiteAuswertung_, QStringLiteral("&Auswertung"));
     pruefung_ = new PruefungSeite(ctx_.messages(), ctx_.einstellungen.waehrung);
     seiten_->addTab(pruefung_, QStringLiteral("&Prüfung"));
+    stall_ = new StallzugangSeite(ctx_.messages(), ctx_.einstellungen.waehrung);
+    seiten_->addTab(stall_, QStringLiteral("S&tallzugang"));
     connect(seiten_, &QTabWidget::currentChanged, this, &TEinstellungen::seiteGewechselt);
 
     QDialogButtonBox* buttons = DialogKnoepfe(this);
@@ -423,6 +426,7 @@ void TEinstellungen::WerteLaden() {
     EditPfad->setText(PfadMitTrenner(ctx_.Datenpfad));
     seiteAuswertung_->laden(e);
     pruefung_->laden(e);
+    stall_->laden(e);
 }
 
 void TEinstellungen::WerteUebernehmen() {
@@ -465,4 +469,5 @@ void TEinstellungen::WerteUebernehmen() {
     EditPfad->setText(PfadMitTrenner(EditPfad->text()));
     seiteAuswertung_->uebernehmen(e);
     pruefung_->uebernehmen(e);
+    stall_->uebernehmen(e);
 }

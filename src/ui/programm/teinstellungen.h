@@ -17,8 +17,9 @@ class QWidget;
 class TNumEdit;
 class SeiteAuswertung;
 class PruefungSeite;
+class StallzugangSeite;
 
-// "Einstellungen": the user's settings on six pages. WerteLaden fills the controls from the
+// "Einstellungen": the user's settings on its pages. WerteLaden fills the controls from the
 // context's settings, WerteUebernehmen takes them back (called by OK).
 class TEinstellungen : public QDialog {
     Q_OBJECT
@@ -76,4 +77,5 @@ private:
     QMetaObject::Connection fokusVerbindung_;
     SeiteAuswertung* seiteAuswertung_ = nullptr;
     PruefungSeite* pruefung_ = nullptr;
+    StallzugangSeite* stall_ = nullptr;
 };

@@ -2,14 +2,6 @@
 
 #include "austausch/timport.h"
 
-#include "programm/aboutbox.h"
-#include "programm/schnellhilfe.h"
-#include "programm/tdatensicherung.h"
-#include "programm/teinstellungen.h"
-#include "programm/thilfe.h"
-#include "programm/thilfsliste.h"
-#include "programm/tnotizen.h"
-#include "programm/trechner.h"
 #include "controls/kindfenster.h"
 #include "entry/sauvorlage.h"
 #include "entry/toffenepunkte.h"
@@ -24,17 +16,27 @@
 #include "feed/tfuttermix.h"
 #include "herd/hilfslisten.h"
 #include "herd/textfunktionen.h"
-#include "stamm/planfiles.h"
 #include "plan/tarbeitsplan.h"
 #include "plan/tarbeitsplanzeiten.h"
 #include "plan/tarbplantyp.h"
-#include "stamm/terminnamen.h"
 #include "plan/tuebersicht.h"
 #include "platform/druckausgabe.h"
 #include "platform/messages.h"
+#include "programm/aboutbox.h"
 #include "programm/appcontext.h"
 #include "programm/datensicherung.h"
 #include "programm/einstellungenspeicher.h"
+#include "programm/schnellhilfe.h"
+#include "programm/tdatensicherung.h"
+#include "programm/teinstellungen.h"
+#include "programm/thilfe.h"
+#include "programm/thilfsliste.h"
+#include "programm/tnotizen.h"
+#include "programm/trechner.h"
+#include "stall/stallsteuerung.h"
+#include "stall/tstallzugang.h"
+#include "stamm/planfiles.h"
+#include "stamm/terminnamen.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -100,6 +102,9 @@ void TPVMain::starten() {
     Notizen = new TNotizen(ctx_, this);
     Rechner = new TRechner(this);
     Hilfe = new THilfe(this);
+    // The barn page listens only when the farmer turned it on.
+    Stall = new StallSteuerung(ctx_, this);
+    Stall->einstellen();
     // Once the main window shows, so that the overview gets its size in the visible area.
     if (ctx_.einstellungen.uebersichtBeimStart)
         QTimer::singleShot(0, this, [this] {
@@ -250,6 +255,11 @@ void TPVMain::optionenMenue(QMenuBar* bar) {
             this, &TPVMain::Einstellungen1Click);
     connect(item(opt, "Datensicherung1", QStringLiteral("&Datensicherung")), &QAction::triggered,
             this, &TPVMain::Datensicherung1Click);
+    connect(item(opt, "Stallzugang1", QStringLiteral("&Stallzugang")), &QAction::triggered, this,
+            [this] {
+                TStallzugang dlg(ctx_, *Stall, this);
+                dlg.exec();
+            });
     QMenu* export_ = opt->addMenu(QStringLiteral("E&xport"));
     export_->setObjectName(QStringLiteral("Export1"));
     connect(item(export_, "Wurfdaten1", QStringLiteral("&Wurfdaten"), 405), &QAction::triggered,
@@ -336,6 +346,7 @@ void TPVMain::Einstellungen1Click() {
     einstellungenSpeichern();
     const QString neu = PfadMitTrenner(dlg.gewaehlterPfad());
     if (!neu.isEmpty() && neu != PfadMitTrenner(ctx_.Datenpfad)) datenpfadWechseln(neu);
+    if (Stall) Stall->einstellen();
 }
 
 bool TPVMain::datenpfadWechseln(const QString& neu) {

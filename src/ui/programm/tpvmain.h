@@ -17,6 +17,7 @@ class THilfe;
 class TNotizen;
 class TRechner;
 class TUebersicht;
+class StallSteuerung;
 
 // The main window: MDI frame with the program's menu. It loads the herd when it is created
 // and asks to save unsaved changes when it closes.
@@ -46,6 +47,7 @@ public:
     // Shows the overview, opening it when it is not open; returns it.
     TUebersicht* UebersichtZeigen();
     TUebersicht* uebersicht() const;
+    StallSteuerung* stallSteuerung() const { return Stall; }
 
 public slots:
     void Drucken1Click();
@@ -93,6 +95,7 @@ private:
     TNotizen* Notizen = nullptr;
     TRechner* Rechner = nullptr;
     THilfe* Hilfe = nullptr;
+    StallSteuerung* Stall = nullptr;
     QPointer<TUebersicht> Uebersicht;
     QLabel* sicherungsHinweis_ = nullptr;
     QHash<QString, QAction*> items_;
