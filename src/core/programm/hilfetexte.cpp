@@ -47,6 +47,7 @@ constexpr std::array kTabelle{
     Zeile{370, "belegwochen.html"},
     Zeile{710, "uebersicht.html"},
     Zeile{720, "offenepunkte.html"},
+    Zeile{730, "stallzugang.html"},
 };
 
 } // namespace

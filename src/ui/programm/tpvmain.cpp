@@ -255,7 +255,7 @@ void TPVMain::optionenMenue(QMenuBar* bar) {
             this, &TPVMain::Einstellungen1Click);
     connect(item(opt, "Datensicherung1", QStringLiteral("&Datensicherung")), &QAction::triggered,
             this, &TPVMain::Datensicherung1Click);
-    connect(item(opt, "Stallzugang1", QStringLiteral("&Stallzugang")), &QAction::triggered, this,
+    connect(item(opt, "Stallzugang1", QStringLiteral("&Stallzugang"), 730), &QAction::triggered, this,
             [this] {
                 TStallzugang dlg(ctx_, *Stall, this);
                 dlg.exec();

@@ -26,6 +26,7 @@ TStallzugang::TStallzugang(AppContext& ctx, StallSteuerung& stall, QWidget* pare
     : QDialog(parent), ctx_(ctx), stall_(stall) {
     setObjectName(QStringLiteral("Stallzugang"));
     setWindowTitle(QStringLiteral("Stallzugang"));
+    setProperty("helpContext", 730);
     aufbauen();
     if (stall_.laeuft() && stall_.zugang().code().isEmpty()) stall_.zugang().neuerCode();
     aktualisieren();
