@@ -3,8 +3,8 @@
 # selection rebuild and its sorts, the work plan and the herd evaluation "Auswahl" against
 # their baselines on demo herds of 1,000, 10,000 and 40,000 sows; then the memory with the
 # 40,000-sow herd loaded, the start-up of the program on it, the waits for saving, a card and
-# a batch weaning in the real windows, and the work plan on it; and the
-# feed optimiser on 10,000 random mixes.
+# a batch weaning in the real windows, a booking from the barn page, and the work plan on it;
+# and the feed optimiser on 10,000 random mixes.
 # Arguments go to the benchmark program, e.g.
 #   bench/run.sh --groessen=40000 --benchmark_filter='Laden|lesen'
 set -euo pipefail
@@ -14,7 +14,7 @@ dir=build-bench
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPORVANTA_TESTS=OFF >/dev/null
 cmake --build "$dir" -j "${JOBS:-$(nproc)}" \
     --target porvanta_bench porvanta_auswertung_bench porvanta_berichte_bench porvanta_speicher \
-    porvanta_startzeit porvanta_planzeit porvanta_wartezeit porvanta_futter_bench demoherde >/dev/null
+    porvanta_startzeit porvanta_planzeit porvanta_wartezeit porvanta_stallzeit porvanta_futter_bench demoherde >/dev/null
 
 # Loading and saving allocate as at a fresh start; the selection in a warm program.
 "$dir/bench/porvanta_bench" --frisch --benchmark_color=false --benchmark_repetitions=3 \
@@ -56,6 +56,10 @@ grep -v '^rss_kib' <<<"$ohne"
 echo
 echo "Wartezeiten mit 40.000 Sauen (Übersicht und Arbeitsplan offen; bis gespeichert und die Fenster erneuert):"
 "$dir/bench/porvanta_wartezeit" "$tmp/herde" 2024-03-10 2>/dev/null
+
+echo
+echo "Buchung aus dem Stall (HTTP bis gespeichert):"
+"$dir/bench/porvanta_stallzeit" $(printf '%s\n' "$@" | grep -e '^--groessen=' || true) 2>/dev/null
 
 echo
 echo "Arbeitsplan mit 40.000 Sauen (Plan bis gezeichnet, Rollen, ganzer Plan als PDF):"
