@@ -54,7 +54,7 @@ class TestPlausibel : public QObject {
     Q_OBJECT
 private slots:
     // Each rule a day (or a piglet) inside and outside its limit.
-    void ruleEdges_data() {
+    void regelKanten_data() {
         QTest::addColumn<Sau>("sau");
         QTest::addColumn<Art>("art");
         QTest::addColumn<bool>("gemeldet");
@@ -133,7 +133,7 @@ private slots:
               Art::TKUeberfaellig, false);
     }
 
-    void ruleEdges() {
+    void regelKanten() {
         QFETCH(Sau, sau);
         QFETCH(Art, art);
         QFETCH(bool, gemeldet);
@@ -141,7 +141,7 @@ private slots:
     }
 
     // One sow in every case; today is Tuesday, the week runs from day 999 to day 1005.
-    void overviewCountsOneSowPerCase() {
+    void uebersichtZaehltJeFallEineSau() {
         const auto tragend = [](int beleg) { return geprueft(Wurf(1, beleg)); };
         TWurfRec umrauscher = Wurf(1, 950);
         umrauscher.setTKDatum(1, Tag(975));

@@ -42,7 +42,7 @@ void merken(ModalTreiber& treiber, Geoeffnet& g) {
 class TestTUebersicht : public QObject {
     Q_OBJECT
 private slots:
-    void enterOnSowLineOpensHerCard() {
+    void enterAufSauzeileOeffnetIhreKarte() {
         TestContext t(QDate(2013, 6, 10));
         herde(t);
         Fenster<TUebersicht> f(t);
@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(g.feld, QStringLiteral("Abferkeln"));
     }
 
-    void enterOnOpenPointOpensTheFieldToFix() {
+    void enterAufOffenemPunktOeffnetDasFeld() {
         TestContext t(QDate(2013, 6, 10));
         herde(t);
         Fenster<TOffenePunkte> f(t);
@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(g.feld, QStringLiteral("geborene"));
     }
 
-    void warnsOnceAndNotOnTheLoadedValue() {
+    void warntEinmalNichtBeimGeladenenWert() {
         TestContext t(QDate(2013, 6, 10));
         herde(t);
         Fenster<TSauWurfEingabe> k(t);
