@@ -43,6 +43,7 @@ QVariant wert(const Einstellungen& e, const QString& name, const QString& pfad =
          QString(QChar(e.gebGewicht ? u'1' : u'0')) + QChar(e.absGewicht ? u'1' : u'0')},
         {"waehrung", int(e.waehrung.anzeige)},
         {"vollbild", e.vollbild},
+        {"rhythmus", e.gruppenrhythmus},
         {"pfad", pfad},
     };
     return ist.value(name, QStringLiteral("<unbekannt>"));
@@ -97,6 +98,8 @@ private slots:
         });
         QTest::newRow("section names without case")
             << QByteArray("[auswertung]\nINDEX1=40") << "index" << QVariant("40,100,0,0,0,0,0");
+        QTest::newRow("group rhythm out of range")
+            << QByteArray("[AUSWERTUNG]\nGRUPPENRHYTHMUS=9") << "rhythmus" << QVariant(5);
     }
     void leseregeln() {
         QFETCH(QByteArray, zeile);
@@ -127,6 +130,10 @@ private slots:
         e.item = {3, 4, 0, 0, 0};
         e.filterVon = QDate(2025, 7, 1);
         e.filterBis = QDate(2026, 6, 30);
+        e.gruppenrhythmus = 3;
+        e.gruppenstart = QDate(2023, 1, 2);
+        e.zielAbferkelrate = 87.5;
+        e.zielLebend = 15.2;
 
         QTemporaryDir dir;
         const QString datei = dir.filePath(QStringLiteral("PV.INI"));
@@ -143,7 +150,8 @@ private slots:
                             x.autosort, x.maxEber, x.maxGruppe, x.waehrung.anzeige, x.waehrung.kurs,
                             x.waehrung.kuerzel, x.lastBackup, x.printerFont, x.mitStall, x.mitTage,
                             x.mitWurf, x.index, x.gebGewicht, x.absGewicht, x.mitKommentar,
-                            x.mitEinstall, x.mitVerkauf, x.item, x.filterVon, x.filterBis);
+                            x.mitEinstall, x.mitVerkauf, x.item, x.filterVon, x.filterBis,
+                            x.gruppenrhythmus, x.gruppenstart, x.zielAbferkelrate, x.zielLebend);
         };
         QVERIFY(felder(r) == felder(e));
         // The data directory is never written with the other settings but survives them.

@@ -256,17 +256,6 @@ private slots:
         TAuswertung* w = auswertungen().first();
         QCOMPARE(w->stand().Modus, amAuswahl);
         QCOMPARE(w->stand().Summe.Sauen, 2); // the suckling sow's only litter is left out
-        // Cancel opens nothing; the filter opens with the period confirmed before.
-        TKurzDatum von, bis;
-        treiber.dann([&](QDialog* d) {
-            von = d->findChild<tdate_ed*>("Beleg1")->Getdatum();
-            bis = d->findChild<tdate_ed*>("Beleg2")->Getdatum();
-            d->reject();
-        });
-        m.menuItem("AuswertEber")->trigger();
-        QCOMPARE(auswertungen().size(), 1);
-        QCOMPARE(von, Tag(0));
-        QCOMPARE(bis, Tag(5000));
     }
 };
 
