@@ -107,10 +107,6 @@ private slots:
         QVERIFY(fokus == f.c<QWidget>("ComboBox1") ||
                 fokus->parentWidget() == f.c<QWidget>("ComboBox1"));
         QVERIFY(f.w.isVisible());
-        // Enter after the last field rests on OK, never on "Abbrechen".
-        for (int i = 0; i < 5 && Buchen::fokus() != QLatin1String("OKBtn"); ++i)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(Buchen::fokus(), QStringLiteral("OKBtn"));
         // Escape asks before the typed date is dropped; Nein keeps the dialog.
         t.messages.planAnswer(MessageService::Answer::No);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
