@@ -65,20 +65,6 @@ private slots:
         QVERIFY(!neu.Belegen(1).vorhanden() && !neu.Abferkeln().vorhanden());
     }
 
-    void neueSauErsteWurfnummer() {
-        TestContext t;
-        Karte k(t, -1);
-        QVERIFY(k.c<QWidget>("Abgang")->isHidden() && k.c<QWidget>("Verkauf")->isHidden());
-        QCOMPARE(k.wert("NumEdit3"), 1.0);
-        k.tippen("SauNr", QStringLiteral("A7"));
-        k.tippen("NumEdit3", QStringLiteral("4"));
-        k.c<QPushButton>("OKBtn")->click();
-        QCOMPARE(k.w.result(), int(QDialog::Accepted));
-        QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(1));
-        QCOMPARE(t.ctx.Sauenliste[0].rec.SauNr(), QStringLiteral("A7"));
-        QCOMPARE(int(t.ctx.Sauenliste[0].wuerfe.at(0).WurfNr()), 4);
-    }
-
     void doppelterNameBeiOkAbgelehnt_data() {
         QTest::addColumn<QString>("name");
         QTest::newRow("12 with blank") << "12 ";
