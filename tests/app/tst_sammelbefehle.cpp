@@ -1,7 +1,7 @@
-#include "programm/tpvmain.h"
 #include "controls/tdate_ed.h"
 #include "entry/sammelbuchung.h"
 #include "entry/tsauauswahl.h"
+#include "programm/tpvmain.h"
 #include "stamm/planrecords.h"
 #include "stamm/terminnamen.h"
 #include "support/apphilfe.h"
@@ -16,21 +16,10 @@ namespace {
 // "A" weaned, "B" suckling, "C" mated, "D" without litters; saved, as the main window loads
 // the herd file.
 void herdeAnlegen(AppContext& ctx) {
-    const auto sau = [](const QString& nr, int wuerfe, bool abgeferkelt, bool abgesetzt) {
-        Sau s;
-        s.rec.setSauNr(nr);
-        s.rec.setZugang(dt(1, 1, 2012));
-        for (int i = 0; i < wuerfe; ++i) {
-            TWurfRec w = TWurfRec::leer(std::uint8_t(i + 2));
-            w.setBelegen(1, dt(1, 10, 2012));
-            if (abgeferkelt) w.setAbferkeln(dt(20, 1, 2013));
-            if (abgesetzt) w.setAbsetzen(dt(15, 2, 2013));
-            s.wuerfe.push_back(w);
-        }
-        return s;
-    };
-    ctx.Sauenliste = {sau("A", 1, true, true), sau("B", 2, true, false), sau("C", 1, false, false),
-                      sau("D", 0, false, false)};
+    const TKurzDatum belegt = dt(1, 10, 2012), geferkelt = dt(20, 1, 2013);
+    ctx.Sauenliste = {sau("A", {wurf(2, belegt, geferkelt, dt(15, 2, 2013))}),
+                      sau("B", {wurf(2, belegt, geferkelt), wurf(3, belegt, geferkelt)}),
+                      sau("C", {wurf(2, belegt)}), sau("D")};
     QVERIFY(HerdeSpeichern(ctx));
 }
 

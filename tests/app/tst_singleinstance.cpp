@@ -10,8 +10,31 @@
 class TestSingleInstance : public QObject {
     Q_OBJECT
 private slots:
-    void zweiteKopieUebergibtUndEndet();
-    void alteSperreNachAbsturzBlockiertNicht();
+    void zweiteKopieUebergibtUndEndet() {
+        const QString key = neuerKey();
+        SingleInstance erste(key);
+        QVERIFY(erste.starten());
+        QSignalSpy spy(&erste, &SingleInstance::anzeigenGewuenscht);
+        QCOMPARE(zweiteKopie(key), 0);
+        QTRY_COMPARE(spy.count(), 1);
+    }
+
+    void alteSperreNachAbsturzBlockiertNicht() {
+        const QString key = neuerKey();
+        QProcess halter;
+        halter.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        halter.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--halten"), key});
+        QVERIFY(halter.waitForReadyRead(10000)); // prints once it runs
+        ::kill(pid_t(halter.processId()), SIGKILL);
+        QVERIFY(halter.waitForFinished(5000));
+
+        // The lock file and the socket of the killed copy are still there.
+        SingleInstance neu(key);
+        QVERIFY(neu.starten());
+        QSignalSpy spy(&neu, &SingleInstance::anzeigenGewuenscht);
+        QCOMPARE(zweiteKopie(key), 0);
+        QTRY_COMPARE(spy.count(), 1);
+    }
 
 private:
     static QString neuerKey() {
@@ -29,32 +52,6 @@ private:
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     }
 };
-
-void TestSingleInstance::zweiteKopieUebergibtUndEndet() {
-    const QString key = neuerKey();
-    SingleInstance erste(key);
-    QVERIFY(erste.starten());
-    QSignalSpy spy(&erste, &SingleInstance::anzeigenGewuenscht);
-    QCOMPARE(zweiteKopie(key), 0);
-    QTRY_COMPARE(spy.count(), 1);
-}
-
-void TestSingleInstance::alteSperreNachAbsturzBlockiertNicht() {
-    const QString key = neuerKey();
-    QProcess halter;
-    halter.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    halter.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--halten"), key});
-    QVERIFY(halter.waitForReadyRead(10000)); // prints once it runs
-    ::kill(pid_t(halter.processId()), SIGKILL);
-    QVERIFY(halter.waitForFinished(5000));
-
-    // The lock file and the socket of the killed copy are still there.
-    SingleInstance neu(key);
-    QVERIFY(neu.starten());
-    QSignalSpy spy(&neu, &SingleInstance::anzeigenGewuenscht);
-    QCOMPARE(zweiteKopie(key), 0);
-    QTRY_COMPARE(spy.count(), 1);
-}
 
 int main(int argc, char* argv[]) {
     if (argc == 3 && (qstrcmp(argv[1], "--zweite") == 0 || qstrcmp(argv[1], "--halten") == 0)) {

@@ -1,7 +1,7 @@
-#include "programm/teinstellungen.h"
-#include "programm/tpvmain.h"
 #include "controls/tnumedit.h"
 #include "programm/indexgewichte.h"
+#include "programm/teinstellungen.h"
+#include "programm/tpvmain.h"
 #include "support/apphilfe.h"
 #include "support/testcontext.h"
 
@@ -62,17 +62,6 @@ private slots:
         std::copy(eingabe.begin(), eingabe.end(), gewichte.begin());
         IndexGewichteNormieren(gewichte, weibliche);
         QCOMPARE(QList<int>(gewichte.begin(), gewichte.end()), erwartet);
-    }
-
-    void weiblicheGewichtFolgtKasten() {
-        TestContext t;
-        t.ctx.einstellungen.weibliche = false;
-        Dialog d(t);
-        QVERIFY(d.c<QWidget>("NumEdit12")->isHidden());
-        QVERIFY(d.c<QLabel>("Label12")->isHidden());
-        d.c<QCheckBox>("CheckBox4")->click();
-        QVERIFY(!d.c<QWidget>("NumEdit12")->isHidden());
-        QVERIFY(!d.c<QLabel>("Label12")->isHidden());
     }
 
     void kartenbestandteileWandern() {

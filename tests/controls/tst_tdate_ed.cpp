@@ -18,10 +18,6 @@ private slots:
     }
     void cleanup() { f.reset(); }
 
-    void beginntMitHeute() {
-        QCOMPARE(f->feld->text(), "10.3.13"); // the short form every date field shows
-        QVERIFY(f->feld->AutoPreset());
-    }
     void verlassenNormiert_data() {
         QTest::addColumn<QString>("getippt");
         QTest::addColumn<bool>("autoPreset");

@@ -141,14 +141,14 @@ private slots:
         QTest::addColumn<double>("min");
         QTest::addColumn<QString>("getippt");
         QTest::addColumn<QString>("imFeld");
-        QTest::newRow("picture without decimals") << "'+'#0" << -10.0 << "1,5"
-                                                  << "15";
-        QTest::newRow("picture with decimals") << "#0.0" << -10.0 << "1,5"
-                                               << "1,5";
-        QTest::newRow("no minus when Min is not negative") << "#0" << 0.0 << "-3"
-                                                           << "3";
-        QTest::newRow("minus when Min is negative") << "#0" << -10.0 << "-3"
-                                                    << "-3";
+        const auto zeile = [](const char* n, const char* maske, double min, const char* getippt,
+                              const char* imFeld) {
+            QTest::newRow(n) << QString(maske) << min << QString(getippt) << QString(imFeld);
+        };
+        zeile("picture without decimals", "'+'#0", -10.0, "1,5", "15");
+        zeile("picture with decimals", "#0.0", -10.0, "1,5", "1,5");
+        zeile("no minus when Min is not negative", "#0", 0.0, "-3", "3");
+        zeile("minus when Min is negative", "#0", -10.0, "-3", "-3");
     }
     void tippenBleibtImFeldumfang() {
         QFETCH(QString, maske);

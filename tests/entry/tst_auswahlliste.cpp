@@ -132,191 +132,183 @@ Herde weiteSchluessel(int n, quint32 seed) {
 class TestAuswahlliste : public QObject {
     Q_OBJECT
 private slots:
-    void festeReihenfolgen_data();
-    void festeReihenfolgen();
-    void gleicheSchluesselSpaetereSauZuerst();
-    void schnelleSortierungWieReferenz_data();
-    void schnelleSortierungWieReferenz();
-    void jungsauengruppeFolgtStatus();
-    void statusfilter_data();
-    void statusfilter();
-    void suche();
-    void abferkeldatumsregeln();
-};
-
-void TestAuswahlliste::festeReihenfolgen_data() {
-    QTest::addColumn<QStringList>("herde"); // "number" or "number d.m.yyyy" (stalled in)
-    QTest::addColumn<int>("sort");
-    QTest::addColumn<QStringList>("erwartet");
-    const auto zeile = [](const char* n, QStringList h, Sortierung s, QStringList e) {
-        QTest::newRow(n) << h << int(s) << e;
-    };
-    zeile("alphanum", {"A7", "3", "12"}, Sortierung::Alphanum, {"12", "3", "A7"});
-    zeile("numeric", {"12", "3", "A7"}, Sortierung::Numerisch, {"A7", "3", "12"});
-    // Year before month before day; equal dates: the later sow first.
-    zeile("stalling in",
-          {"a 2.1.2013", "b 1.2.2012", "c 31.12.2012", "d 1.1.2013", "e 31.12.2012", "f 1.12.1999"},
-          Sortierung::Einstalldatum, {"f", "b", "e", "c", "d", "a"});
-}
-
-void TestAuswahlliste::festeReihenfolgen() {
-    QFETCH(QStringList, herde);
-    QFETCH(int, sort);
-    Herde h;
-    for (const QString& n : herde) {
-        const QStringList t = n.split(u' ');
-        h.push_back(gsau(t[0], 0, TKurzDatum::aus(QDate::fromString(t.value(1), "d.M.yyyy"))));
+    void festeReihenfolgen_data() {
+        QTest::addColumn<QStringList>("herde"); // "number" or "number d.m.yyyy" (stalled in)
+        QTest::addColumn<int>("sort");
+        QTest::addColumn<QStringList>("erwartet");
+        const auto zeile = [](const char* n, QStringList h, Sortierung s, QStringList e) {
+            QTest::newRow(n) << h << int(s) << e;
+        };
+        zeile("alphanum", {"A7", "3", "12"}, Sortierung::Alphanum, {"12", "3", "A7"});
+        zeile("numeric", {"12", "3", "A7"}, Sortierung::Numerisch, {"A7", "3", "12"});
+        // Year before month before day; equal dates: the later sow first.
+        zeile("stalling in",
+              {"a 2.1.2013", "b 1.2.2012", "c 31.12.2012", "d 1.1.2013", "e 31.12.2012",
+               "f 1.12.1999"},
+              Sortierung::Einstalldatum, {"f", "b", "e", "c", "d", "a"});
     }
-    Auswahlliste l;
-    l.aufbauen(h, 113, Sortierung(sort));
-    QTEST(nummern(l), "erwartet");
-}
 
-void TestAuswahlliste::gleicheSchluesselSpaetereSauZuerst() {
-    Herde h{gsau("1", 2), gsau("2", 1), gsau("3", 2), gsau("4", 1)};
-    Auswahlliste l;
-    l.aufbauen(h, 113, Sortierung::Gruppe);
-    QCOMPARE(nummern(l), (QStringList{"4", "2", "3", "1"}));
-    // Re-sorting keeps equal entries in their order.
-    l.sortieren(h, Sortierung::Status);
-    QCOMPARE(nummern(l), (QStringList{"4", "2", "3", "1"}));
-}
-
-void TestAuswahlliste::schnelleSortierungWieReferenz_data() {
-    QTest::addColumn<int>("sort");
-    for (int s = 0; s < 6; ++s)
-        QTest::addRow("%d", s) << s;
-}
-
-void TestAuswahlliste::schnelleSortierungWieReferenz() {
-    QFETCH(int, sort);
-    const Herde h = weiteSchluessel(400, 41 + quint32(sort));
-    std::vector<int> rueckwaerts(h.size()); // building starts from the reversed herd
-    for (std::size_t i = 0; i < h.size(); ++i)
-        rueckwaerts[i] = int(h.size() - 1 - i);
-    Auswahlliste l;
-    l.aufbauen(h, 113, Sortierung(sort));
-    QCOMPARE(indizes(l), referenz(h, rueckwaerts, Sortierung(sort), false));
-    // Re-sorting by every other key, also after a refresh; the neighbour swaps agree.
-    bool frisch = false;
-    for (int k = 1; k < 6; ++k) {
-        const Sortierung andere = Sortierung((sort + k) % 6);
-        if (k == 3) {
-            l.auffrischen(h, 113);
-            frisch = true;
+    void festeReihenfolgen() {
+        QFETCH(QStringList, herde);
+        QFETCH(int, sort);
+        Herde h;
+        for (const QString& n : herde) {
+            const QStringList t = n.split(u' ');
+            h.push_back(gsau(t[0], 0, TKurzDatum::aus(QDate::fromString(t.value(1), "d.M.yyyy"))));
         }
-        const std::vector<int> erwartet = referenz(h, indizes(l), andere, frisch);
-        Auswahlliste tauschen = l;
-        l.sortieren(h, andere);
-        tauschen.sortierenDurchTauschen(h, andere);
-        QCOMPARE(indizes(l), erwartet);
-        QCOMPARE(indizes(tauschen), erwartet);
+        Auswahlliste l;
+        l.aufbauen(h, 113, Sortierung(sort));
+        QTEST(nummern(l), "erwartet");
     }
-}
 
-void TestAuswahlliste::jungsauengruppeFolgtStatus() {
-    Herde h{gsau("JS1", 0, dt(1, 1, 2013), {TWurfRec::leer(1)}), gsau("V", -1)};
-    h[1].rec.setAbgang(dt(1, 3, 2013));
-    StatusNeuBerechnen(h);
-    h[0].rec.setGruppe(0);
-    h[1].rec.setGruppe(-1);
-    Auswahlliste l;
-    l.aufbauen(h, 113, Sortierung::Alphanum);
-    std::array<bool, 7> alle{};
-    alle.fill(true);
-    l.sichtbareAufbauen(h, alle);
-    QCOMPARE(int(h[0].rec.Gruppe()), -1);
-    QCOMPARE(int(h[1].rec.Gruppe()), 0);
-    // Mated later: back to group 0 when listed again.
-    h[0].wuerfe[0].setBelegen(1, dt(1, 3, 2013));
-    StatusNeuBerechnen(h);
-    l.auffrischen(h, 113);
-    l.sichtbareAufbauen(h, alle);
-    QCOMPARE(int(h[0].rec.Gruppe()), 0);
-}
+    void gleicheSchluesselSpaetereSauZuerst() {
+        Herde h{gsau("1", 2), gsau("2", 1), gsau("3", 2), gsau("4", 1)};
+        Auswahlliste l;
+        l.aufbauen(h, 113, Sortierung::Gruppe);
+        QCOMPARE(nummern(l), (QStringList{"4", "2", "3", "1"}));
+        // Re-sorting keeps equal entries in their order.
+        l.sortieren(h, Sortierung::Status);
+        QCOMPARE(nummern(l), (QStringList{"4", "2", "3", "1"}));
+    }
 
-void TestAuswahlliste::statusfilter_data() {
-    // Boxes: Leer, Belegt, Tragend, Säugend, Verkauft, leer JS, umrauschen.
-    QTest::addColumn<QString>("boxen"); // "1" shown
-    QTest::addColumn<QStringList>("erwartet");
-    QTest::newRow("all") << "1111111" << QStringList{"B", "JS", "JS2", "L", "T", "UR", "V"};
-    QTest::newRow("without sold") << "1111011" << QStringList{"B", "JS", "JS2", "L", "T", "UR"};
-    QTest::newRow("without young sows") << "1111101" << QStringList{"B", "L", "T", "UR", "V"};
-    QTest::newRow("without returns") << "1111110" << QStringList{"B", "JS", "JS2", "L", "T", "V"};
-    QTest::newRow("young sows only") << "0000010" << QStringList{"JS", "JS2"};
-    QTest::newRow("returns only") << "0000001" << QStringList{"UR"};
-    QTest::newRow("mated and empty") << "1100000" << QStringList{"B", "L"};
-}
+    void schnelleSortierungWieReferenz_data() {
+        QTest::addColumn<int>("sort");
+        for (int s = 0; s < 6; ++s)
+            QTest::addRow("%d", s) << s;
+    }
 
-void TestAuswahlliste::statusfilter() {
-    QFETCH(QString, boxen);
-    const auto belegt = [](TKurzDatum tk, int ergebnis) {
-        TWurfRec w = TWurfRec::leer(2);
-        w.setBelegen(1, dt(1, 2, 2013));
-        w.setTKDatum(1, tk);
-        w.setTKErgebnis(1, std::uint8_t(ergebnis));
-        return w;
-    };
-    TWurfRec abgesetzt = TWurfRec::leer(1);
-    abgesetzt.setBelegen(1, dt(1, 6, 2012));
-    abgesetzt.setAbsetzen(dt(1, 11, 2012));
-    // Mated with no check; checked positive; checked negative: returned to heat.
-    Herde h{gsau("B", 0, {}, {abgesetzt, belegt({}, 0)}),
-            gsau("T", 0, {}, {abgesetzt, belegt(dt(1, 3, 2013), 1)}),
-            gsau("UR", 0, {}, {abgesetzt, belegt(dt(1, 3, 2013), 0)}),
-            gsau("L", 0, {}, {abgesetzt}),
-            gsau("JS"),
-            gsau("JS2", 0, {}, {TWurfRec::leer(1)}),
-            gsau("V", 0, {}, {abgesetzt})};
-    h[6].rec.setAbgang(dt(1, 3, 2013));
-    StatusNeuBerechnen(h);
-    std::array<bool, 7> f{};
-    for (std::size_t i = 0; i < 7; ++i)
-        f[i] = boxen[qsizetype(i)] == u'1';
-    Auswahlliste l;
-    l.aufbauen(h, 113, Sortierung::Alphanum);
-    l.sichtbareAufbauen(h, f);
-    QStringList gezeigt;
-    for (int z = 0; z < l.zeilen(); ++z)
-        gezeigt << l.zeile(z).nummer;
-    QTEST(gezeigt, "erwartet");
-}
+    void schnelleSortierungWieReferenz() {
+        QFETCH(int, sort);
+        const Herde h = weiteSchluessel(400, 41 + quint32(sort));
+        std::vector<int> rueckwaerts(h.size()); // building starts from the reversed herd
+        for (std::size_t i = 0; i < h.size(); ++i)
+            rueckwaerts[i] = int(h.size() - 1 - i);
+        Auswahlliste l;
+        l.aufbauen(h, 113, Sortierung(sort));
+        QCOMPARE(indizes(l), referenz(h, rueckwaerts, Sortierung(sort), false));
+        // Re-sorting by every other key, also after a refresh; the neighbour swaps agree.
+        bool frisch = false;
+        for (int k = 1; k < 6; ++k) {
+            const Sortierung andere = Sortierung((sort + k) % 6);
+            if (k == 3) {
+                l.auffrischen(h, 113);
+                frisch = true;
+            }
+            const std::vector<int> erwartet = referenz(h, indizes(l), andere, frisch);
+            Auswahlliste tauschen = l;
+            l.sortieren(h, andere);
+            tauschen.sortierenDurchTauschen(h, andere);
+            QCOMPARE(indizes(l), erwartet);
+            QCOMPARE(indizes(tauschen), erwartet);
+        }
+    }
 
-void TestAuswahlliste::suche() {
-    Herde h{gsau("3"), gsau("120"), gsau("12"), gsau("a12"), gsau("V", 3)};
-    h[4].rec.setAbgang(dt(1, 3, 2013));
-    StatusNeuBerechnen(h);
-    Auswahlliste l;
-    l.aufbauen(h, 113, Sortierung::Alphanum);
-    l.sichtbareAufbauen(h, {true, true, true, true, false, true, true});
-    QCOMPARE(l.zeilen(), 4);                     // sold sow hidden
-    QCOMPARE(l.suchen(QStringLiteral("12")), 0); // also on the first line
-    QCOMPARE(l.suchen(QStringLiteral("120")), 1);
-    QCOMPARE(l.suchen(QStringLiteral("A1")), 3); // upper-cased on both sides
-    QCOMPARE(l.suchen(QStringLiteral("9")), -1);
-}
+    void jungsauengruppeFolgtStatus() {
+        Herde h{gsau("JS1", 0, dt(1, 1, 2013), {TWurfRec::leer(1)}), gsau("V", -1)};
+        h[1].rec.setAbgang(dt(1, 3, 2013));
+        StatusNeuBerechnen(h);
+        h[0].rec.setGruppe(0);
+        h[1].rec.setGruppe(-1);
+        Auswahlliste l;
+        l.aufbauen(h, 113, Sortierung::Alphanum);
+        std::array<bool, 7> alle{};
+        alle.fill(true);
+        l.sichtbareAufbauen(h, alle);
+        QCOMPARE(int(h[0].rec.Gruppe()), -1);
+        QCOMPARE(int(h[1].rec.Gruppe()), 0);
+        // Mated later: back to group 0 when listed again.
+        h[0].wuerfe[0].setBelegen(1, dt(1, 3, 2013));
+        StatusNeuBerechnen(h);
+        l.auffrischen(h, 113);
+        l.sichtbareAufbauen(h, alle);
+        QCOMPARE(int(h[0].rec.Gruppe()), 0);
+    }
 
-void TestAuswahlliste::abferkeldatumsregeln() {
-    TWurfRec belegt = TWurfRec::leer(1);
-    belegt.setBelegen(1, dt(1, 3, 2013));
-    belegt.setBelegen(2, dt(2, 3, 2013));
-    TWurfRec vorher = TWurfRec::leer(1);
-    vorher.setAbferkeln(dt(5, 5, 2012));
-    Herde h{gsau("a", 0, {}, {belegt}), gsau("b", 0, {}, {vorher, TWurfRec::leer(2)}), gsau("c")};
-    StatusNeuBerechnen(h);
-    Auswahlliste l;
-    l.aufbauen(h, 113, Sortierung::Alphanum);
-    // Rebuild: latest mating + gestation; the litter before; none.
-    QCOMPARE(l.eintraege()[0].abferkeln, dt(23, 6, 2013));
-    QCOMPARE(l.eintraege()[1].abferkeln, dt(5, 5, 2012));
-    QVERIFY(!l.eintraege()[2].abferkeln.vorhanden());
-    l.sortieren(h, Sortierung::Abferkeldatum);
-    QCOMPARE(nummern(l), (QStringList{"c", "b", "a"}));
-    // Shown: a sow without any of these dates goes last.
-    l.auffrischen(h, 113);
-    l.sortieren(h, Sortierung::Abferkeldatum);
-    QCOMPARE(nummern(l), (QStringList{"b", "a", "c"}));
-}
+    void statusfilter_data() {
+        // Boxes: Leer, Belegt, Tragend, Säugend, Verkauft, leer JS, umrauschen.
+        QTest::addColumn<QString>("boxen"); // "1" shown
+        QTest::addColumn<QStringList>("erwartet");
+        QTest::newRow("all") << "1111111" << QStringList{"B", "JS", "JS2", "L", "T", "UR", "V"};
+        QTest::newRow("without sold") << "1111011" << QStringList{"B", "JS", "JS2", "L", "T", "UR"};
+        QTest::newRow("without young sows") << "1111101" << QStringList{"B", "L", "T", "UR", "V"};
+        QTest::newRow("without returns")
+            << "1111110" << QStringList{"B", "JS", "JS2", "L", "T", "V"};
+        QTest::newRow("young sows only") << "0000010" << QStringList{"JS", "JS2"};
+        QTest::newRow("returns only") << "0000001" << QStringList{"UR"};
+        QTest::newRow("mated and empty") << "1100000" << QStringList{"B", "L"};
+    }
+
+    void statusfilter() {
+        QFETCH(QString, boxen);
+        const auto belegt = [](TKurzDatum tk, int ergebnis) {
+            TWurfRec w = TWurfRec::leer(2);
+            w.setBelegen(1, dt(1, 2, 2013));
+            w.setTKDatum(1, tk);
+            w.setTKErgebnis(1, std::uint8_t(ergebnis));
+            return w;
+        };
+        TWurfRec abgesetzt = TWurfRec::leer(1);
+        abgesetzt.setBelegen(1, dt(1, 6, 2012));
+        abgesetzt.setAbsetzen(dt(1, 11, 2012));
+        // Mated with no check; checked positive; checked negative: returned to heat.
+        Herde h{gsau("B", 0, {}, {abgesetzt, belegt({}, 0)}),
+                gsau("T", 0, {}, {abgesetzt, belegt(dt(1, 3, 2013), 1)}),
+                gsau("UR", 0, {}, {abgesetzt, belegt(dt(1, 3, 2013), 0)}),
+                gsau("L", 0, {}, {abgesetzt}),
+                gsau("JS"),
+                gsau("JS2", 0, {}, {TWurfRec::leer(1)}),
+                gsau("V", 0, {}, {abgesetzt})};
+        h[6].rec.setAbgang(dt(1, 3, 2013));
+        StatusNeuBerechnen(h);
+        std::array<bool, 7> f{};
+        for (std::size_t i = 0; i < 7; ++i)
+            f[i] = boxen[qsizetype(i)] == u'1';
+        Auswahlliste l;
+        l.aufbauen(h, 113, Sortierung::Alphanum);
+        l.sichtbareAufbauen(h, f);
+        QStringList gezeigt;
+        for (int z = 0; z < l.zeilen(); ++z)
+            gezeigt << l.zeile(z).nummer;
+        QTEST(gezeigt, "erwartet");
+    }
+
+    void suche() {
+        Herde h{gsau("3"), gsau("120"), gsau("12"), gsau("a12"), gsau("V", 3)};
+        h[4].rec.setAbgang(dt(1, 3, 2013));
+        StatusNeuBerechnen(h);
+        Auswahlliste l;
+        l.aufbauen(h, 113, Sortierung::Alphanum);
+        l.sichtbareAufbauen(h, {true, true, true, true, false, true, true});
+        QCOMPARE(l.zeilen(), 4);                     // sold sow hidden
+        QCOMPARE(l.suchen(QStringLiteral("12")), 0); // also on the first line
+        QCOMPARE(l.suchen(QStringLiteral("120")), 1);
+        QCOMPARE(l.suchen(QStringLiteral("A1")), 3); // upper-cased on both sides
+        QCOMPARE(l.suchen(QStringLiteral("9")), -1);
+    }
+
+    void abferkeldatumsregeln() {
+        TWurfRec belegt = TWurfRec::leer(1);
+        belegt.setBelegen(1, dt(1, 3, 2013));
+        belegt.setBelegen(2, dt(2, 3, 2013));
+        TWurfRec vorher = TWurfRec::leer(1);
+        vorher.setAbferkeln(dt(5, 5, 2012));
+        Herde h{gsau("a", 0, {}, {belegt}), gsau("b", 0, {}, {vorher, TWurfRec::leer(2)}),
+                gsau("c")};
+        StatusNeuBerechnen(h);
+        Auswahlliste l;
+        l.aufbauen(h, 113, Sortierung::Alphanum);
+        // Rebuild: latest mating + gestation; the litter before; none.
+        QCOMPARE(l.eintraege()[0].abferkeln, dt(23, 6, 2013));
+        QCOMPARE(l.eintraege()[1].abferkeln, dt(5, 5, 2012));
+        QVERIFY(!l.eintraege()[2].abferkeln.vorhanden());
+        l.sortieren(h, Sortierung::Abferkeldatum);
+        QCOMPARE(nummern(l), (QStringList{"c", "b", "a"}));
+        // Shown: a sow without any of these dates goes last.
+        l.auffrischen(h, 113);
+        l.sortieren(h, Sortierung::Abferkeldatum);
+        QCOMPARE(nummern(l), (QStringList{"b", "a", "c"}));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestAuswahlliste)
 #include "tst_auswahlliste.moc"

@@ -81,156 +81,124 @@ TWurfRec vollerWurf() {
 class TestKartendruck : public QObject {
     Q_OBJECT
 private slots:
-    void kopfAktuellerWurfUndGrosseDaten();
-    void bestandteileInEintragsfolge_data();
-    void bestandteileInEintragsfolge();
-    void aktuellerWurfUndVorherigeNotiz_data();
-    void aktuellerWurfUndVorherigeNotiz();
-    void wurftabelle_data();
-    void wurftabelle();
-    void nichtsUnterDemFuss();
-};
-
-void TestKartendruck::kopfAktuellerWurfUndGrosseDaten() {
-    Sau s = karteSau(QStringLiteral("nicht gedruckt"),
-                     {notierterWurf(1), notierterWurf(2), vollerWurf()});
-    s.rec.setZugang(dt(5, 3, 2013));
-    s.rec.setRasse(QStringLiteral("DL"));
-    s.rec.setTVG(QStringLiteral("DE0912"));
-    const RecordingCanvas c = zeichne(s, karte({3, 4}));
-    const QStringList t = texte(c);
-    QVERIFY2(inFolge(t, {"4711",
-                         "eingestallt :  5.3.13",
-                         "Rasse       :  DL",
-                         "DE0912",
-                         "aktueller Wurf (3):",
-                         "Belegen  :   1.12.12",
-                         "Max",
-                         "2 mal",
-                         "gut",
-                         "Belegen  :   2.12.12",
-                         "1 mal",
-                         "TK-Kontrolle:   2.1.13",
-                         " tragend",
-                         "TK-Kontrolle:   30.1.13",
-                         "nicht  tragend",
-                         "Ferkeln   :   26.3.13",
-                         "geb.F:  14   totgeb.:  2",
-                         "weibl.:  7",
-                         "Ausgl.:  +2",
-                         "  Besond.:  2   Spreizer / Grätscher ",
-                         "  Ausfall  :  1   erdrückt ",
-                         "Absetzen:   21.4.13",
-                         "abg.Ferkel: 13",
-                         "Notiz 3",
-                         "Belegdatum:",
-                         "Abferkeldatum:",
-                         "2.12.12",
-                         "26.3.13"}),
-             qPrintable(t.join(u'|')));
-    QVERIFY(!t.contains("nicht gedruckt")); // the sow's note is a component of its own
-    const QString ueber = TextUeberlappung(c);
-    QVERIFY2(ueber.isEmpty(), qPrintable(ueber));
-    QCOMPARE(c.pageCount(), 1);
-}
-
-void TestKartendruck::bestandteileInEintragsfolge_data() {
-    QTest::addColumn<QList<int>>("items");
-    QTest::addColumn<QStringList>("marken");
-    QTest::newRow("5 1 2") << QList<int>{5, 1, 2} << QStringList{"Wurf", "Zur Sau:", "zu Wurf 2:"};
-    QTest::newRow("0 übersprungen")
-        << QList<int>{0, 4, 0, 3} << QStringList{"Belegdatum:", "aktueller Wurf (3):"};
-    QTest::newRow("doppelt, unbekannt")
-        << QList<int>{4, 7, 4, -1} << QStringList{"Belegdatum:", "Belegdatum:"};
-    QTest::newRow("ohne Würfe: nur die Notiz")
-        << QList<int>{1, 2, 3, 4, 5} << QStringList{"Zur Sau:"};
-}
-
-void TestKartendruck::bestandteileInEintragsfolge() {
-    QFETCH(QList<int>, items);
-    const QStringList alle{"Zur Sau:", "zu Wurf 2:", "aktueller Wurf (3):", "Belegdatum:", "Wurf"};
-    std::vector<TWurfRec> w{notierterWurf(1), notierterWurf(2), notierterWurf(3)};
-    if (QTest::currentDataTag() == QByteArray("ohne Würfe: nur die Notiz")) w.clear();
-    const RecordingCanvas c = zeichne(karteSau(QStringLiteral("x"), w), karte(items));
-    QStringList gefunden; // texts come in drawing order, which runs down the page
-    for (const Item& it : c.texts())
-        if (alle.contains(it.text)) gefunden << it.text;
-    QTEST(gefunden, "marken");
-}
-
-void TestKartendruck::aktuellerWurfUndVorherigeNotiz_data() {
-    QTest::addColumn<QString>("wuerfe"); // litter numbers, "b" = mated
-    QTest::addColumn<QStringList>("erwartet");
-    QTest::newRow("letzter eben angelegt")
-        << "1b 2b 3" << QStringList{"zu Wurf 1:", "Notiz 1", "aktueller Wurf (2):"};
-    QTest::newRow("einziger Wurf, nicht belegt") << "1" << QStringList{"aktueller Wurf (1):"};
-    QTest::newRow("Nummer minus eins")
-        << "1b 5b" << QStringList{"zu Wurf 4:", "Notiz 1", "aktueller Wurf (5):"};
-}
-
-void TestKartendruck::aktuellerWurfUndVorherigeNotiz() {
-    QFETCH(QString, wuerfe);
-    QFETCH(QStringList, erwartet);
-    std::vector<TWurfRec> w;
-    for (const QString& t : wuerfe.split(u' '))
-        w.push_back(notierterWurf(t.left(1).toInt(), t.size() > 1));
-    const QStringList t = texte(zeichne(karteSau({}, w), karte({2, 3})));
-    const qsizetype ab = t.indexOf(erwartet.first());
-    QVERIFY2(ab >= 0, qPrintable(t.join(u'|')));
-    QCOMPARE(t.mid(ab, erwartet.size()), erwartet);
-}
-
-void TestKartendruck::wurftabelle_data() {
-    QTest::addColumn<bool>("weibliche");
-    QTest::addColumn<int>("ausgleich");
-    QTest::addColumn<QList<int>>("verlustSlots");
-    QTest::addColumn<QStringList>("spalte");
-    QTest::newRow("12 geboren, sonst null")
-        << false << 0 << QList<int>{} << QStringList{"1", "12", "-", "-", "-", "12"};
-    QTest::newRow("weibliche, zugesetzt")
-        << true << 2 << QList<int>{} << QStringList{"1", "12", "-", "-", "-", "+2", "14"};
-    QTest::newRow("Verluste in jedem Platz")
-        << false << -1 << QList<int>{1, 3, 14} << QStringList{"1", "12", "-", "3", "-1", "8"};
-}
-
-// The table draws its captions, the column of litter 1, the number of the unmated litter 2,
-// then the next component.
-void TestKartendruck::wurftabelle() {
-    QFETCH(bool, weibliche);
-    QFETCH(int, ausgleich);
-    QFETCH(QList<int>, verlustSlots);
-    QFETCH(QStringList, spalte);
-    TWurfRec w = notierterWurf(1);
-    w.setGeborene(12);
-    w.setAusgleich(std::int8_t(ausgleich));
-    for (int s : verlustSlots)
-        w.setVerlusttag(s, 2);
-    const RecordingCanvas c =
-        zeichne(karteSau({}, {w, notierterWurf(2, false)}), karte({5, 3}, weibliche));
-    const QStringList t = texte(c);
-    const qsizetype weiter = t.indexOf("aktueller Wurf (1):");
-    QCOMPARE(t.value(weiter - 1), "2");
-    QCOMPARE(t.mid(weiter - 1 - spalte.size(), spalte.size()), spalte);
-    const QString ueber = TextUeberlappung(c);
-    QVERIFY2(ueber.isEmpty(), qPrintable(ueber));
-}
-
-// 70 note lines put the size-54 dates low on the page: they move above the foot instead of
-// passing the page's end.
-void TestKartendruck::nichtsUnterDemFuss() {
-    QStringList notiz;
-    for (int i = 1; i <= 70; ++i)
-        notiz << QStringLiteral("Z%1").arg(i);
-    const RecordingCanvas c =
-        zeichne(karteSau(notiz.join(u'\n'), {vollerWurf()}), karte({1, 4, 3}));
-    const double fuss = 1188 - 3 * 18;
-    for (const Item& it : c.items()) {
-        QVERIFY(it.kind != Item::Page);
-        QVERIFY(it.y1 <= fuss);
-        QVERIFY(it.kind != Item::Text || it.y2 <= 1188);
+    void kopfAktuellerWurfUndGrosseDaten() {
+        Sau s = karteSau(QStringLiteral("nicht gedruckt"),
+                         {notierterWurf(1), notierterWurf(2), vollerWurf()});
+        const RecordingCanvas c = zeichne(s, karte({3, 4}));
+        const QStringList t = texte(c);
+        // The figures the card works out: a second mating counts once, the checks' results,
+        // the weaned piglets, and the big dates of the latest mating and the farrowing.
+        QVERIFY2(inFolge(t, {"aktueller Wurf (3):", "Belegen  :   2.12.12", "1 mal", " tragend",
+                             "nicht  tragend", "Ausgl.:  +2",
+                             "  Besond.:  2   Spreizer / Grätscher ", "  Ausfall  :  1   erdrückt ",
+                             "abg.Ferkel: 13", "Notiz 3", "Belegdatum:", "2.12.12", "26.3.13"}),
+                 qPrintable(t.join(u'|')));
+        QVERIFY(!t.contains("nicht gedruckt")); // the sow's note is a component of its own
+        const QString ueber = TextUeberlappung(c);
+        QVERIFY2(ueber.isEmpty(), qPrintable(ueber));
+        QCOMPARE(c.pageCount(), 1);
     }
-    QVERIFY(texte(c).contains("Belegdatum:"));
-}
+
+    void bestandteileInEintragsfolge_data() {
+        QTest::addColumn<QList<int>>("items");
+        QTest::addColumn<QStringList>("marken");
+        QTest::newRow("5 1 2") << QList<int>{5, 1, 2}
+                               << QStringList{"Wurf", "Zur Sau:", "zu Wurf 2:"};
+        QTest::newRow("0 übersprungen")
+            << QList<int>{0, 4, 0, 3} << QStringList{"Belegdatum:", "aktueller Wurf (3):"};
+        QTest::newRow("doppelt, unbekannt")
+            << QList<int>{4, 7, 4, -1} << QStringList{"Belegdatum:", "Belegdatum:"};
+        QTest::newRow("ohne Würfe: nur die Notiz")
+            << QList<int>{1, 2, 3, 4, 5} << QStringList{"Zur Sau:"};
+    }
+
+    void bestandteileInEintragsfolge() {
+        QFETCH(QList<int>, items);
+        const QStringList alle{
+            "Zur Sau:", "zu Wurf 2:", "aktueller Wurf (3):", "Belegdatum:", "Wurf"};
+        std::vector<TWurfRec> w{notierterWurf(1), notierterWurf(2), notierterWurf(3)};
+        if (QTest::currentDataTag() == QByteArray("ohne Würfe: nur die Notiz")) w.clear();
+        const RecordingCanvas c = zeichne(karteSau(QStringLiteral("x"), w), karte(items));
+        QStringList gefunden; // texts come in drawing order, which runs down the page
+        for (const Item& it : c.texts())
+            if (alle.contains(it.text)) gefunden << it.text;
+        QTEST(gefunden, "marken");
+    }
+
+    void aktuellerWurfUndVorherigeNotiz_data() {
+        QTest::addColumn<QString>("wuerfe"); // litter numbers, "b" = mated
+        QTest::addColumn<QStringList>("erwartet");
+        QTest::newRow("letzter eben angelegt")
+            << "1b 2b 3" << QStringList{"zu Wurf 1:", "Notiz 1", "aktueller Wurf (2):"};
+        QTest::newRow("einziger Wurf, nicht belegt") << "1" << QStringList{"aktueller Wurf (1):"};
+        QTest::newRow("Nummer minus eins")
+            << "1b 5b" << QStringList{"zu Wurf 4:", "Notiz 1", "aktueller Wurf (5):"};
+    }
+
+    void aktuellerWurfUndVorherigeNotiz() {
+        QFETCH(QString, wuerfe);
+        QFETCH(QStringList, erwartet);
+        std::vector<TWurfRec> w;
+        for (const QString& t : wuerfe.split(u' '))
+            w.push_back(notierterWurf(t.left(1).toInt(), t.size() > 1));
+        const QStringList t = texte(zeichne(karteSau({}, w), karte({2, 3})));
+        const qsizetype ab = t.indexOf(erwartet.first());
+        QVERIFY2(ab >= 0, qPrintable(t.join(u'|')));
+        QCOMPARE(t.mid(ab, erwartet.size()), erwartet);
+    }
+
+    void wurftabelle_data() {
+        QTest::addColumn<bool>("weibliche");
+        QTest::addColumn<int>("ausgleich");
+        QTest::addColumn<QList<int>>("verlustSlots");
+        QTest::addColumn<QStringList>("spalte");
+        QTest::newRow("12 geboren, sonst null")
+            << false << 0 << QList<int>{} << QStringList{"1", "12", "-", "-", "-", "12"};
+        QTest::newRow("weibliche, zugesetzt")
+            << true << 2 << QList<int>{} << QStringList{"1", "12", "-", "-", "-", "+2", "14"};
+        QTest::newRow("Verluste in jedem Platz")
+            << false << -1 << QList<int>{1, 3, 14} << QStringList{"1", "12", "-", "3", "-1", "8"};
+    }
+
+    // The table draws its captions, the column of litter 1, the number of the unmated litter 2,
+    // then the next component.
+    void wurftabelle() {
+        QFETCH(bool, weibliche);
+        QFETCH(int, ausgleich);
+        QFETCH(QList<int>, verlustSlots);
+        QFETCH(QStringList, spalte);
+        TWurfRec w = notierterWurf(1);
+        w.setGeborene(12);
+        w.setAusgleich(std::int8_t(ausgleich));
+        for (int s : verlustSlots)
+            w.setVerlusttag(s, 2);
+        const RecordingCanvas c =
+            zeichne(karteSau({}, {w, notierterWurf(2, false)}), karte({5, 3}, weibliche));
+        const QStringList t = texte(c);
+        const qsizetype weiter = t.indexOf("aktueller Wurf (1):");
+        QCOMPARE(t.value(weiter - 1), "2");
+        QCOMPARE(t.mid(weiter - 1 - spalte.size(), spalte.size()), spalte);
+        const QString ueber = TextUeberlappung(c);
+        QVERIFY2(ueber.isEmpty(), qPrintable(ueber));
+    }
+
+    // 70 note lines put the size-54 dates low on the page: they move above the foot instead of
+    // passing the page's end.
+    void nichtsUnterDemFuss() {
+        QStringList notiz;
+        for (int i = 1; i <= 70; ++i)
+            notiz << QStringLiteral("Z%1").arg(i);
+        const RecordingCanvas c =
+            zeichne(karteSau(notiz.join(u'\n'), {vollerWurf()}), karte({1, 4, 3}));
+        const double fuss = 1188 - 3 * 18;
+        for (const Item& it : c.items()) {
+            QVERIFY(it.kind != Item::Page);
+            QVERIFY(it.y1 <= fuss);
+            QVERIFY(it.kind != Item::Text || it.y2 <= 1188);
+        }
+        QVERIFY(texte(c).contains("Belegdatum:"));
+    }
+};
 
 QTEST_MAIN(TestKartendruck)
 #include "tst_kartendruck.moc"

@@ -53,137 +53,137 @@ Sau mitAbgang(Sau s, TKurzDatum d) {
 class TestPlausibel : public QObject {
     Q_OBJECT
 private slots:
-    void ruleEdges_data();
-    void ruleEdges();
-    void overviewCountsOneSowPerCase();
+    // Each rule a day (or a piglet) inside and outside its limit.
+    void regelKanten_data() {
+        QTest::addColumn<Sau>("sau");
+        QTest::addColumn<Art>("art");
+        QTest::addColumn<bool>("gemeldet");
+        const auto zeile = [](const char* name, Sau s, Art a, bool ja) {
+            QTest::newRow(name) << s << a << ja;
+        };
+        const auto geferkelt = [](int geb, int tot) {
+            return geprueft(Wurf(1, 500, 614, 642, geb, tot));
+        };
+        zeile("25 alive", Sau1("1", 100, {geferkelt(25, 0)}), Art::ZuVieleLebende, false);
+        zeile("26 alive", Sau1("1", 100, {geferkelt(26, 0)}), Art::ZuVieleLebende, true);
+        zeile("10 dead", Sau1("1", 100, {geferkelt(20, 10)}), Art::ZuVieleTote, false);
+        zeile("11 dead", Sau1("1", 100, {geferkelt(20, 11)}), Art::ZuVieleTote, true);
+        zeile("female = alive", Sau1("1", 100, {weiblich(geferkelt(12, 2), 10)}),
+              Art::ZuVieleWeibliche, false);
+        zeile("female > alive", Sau1("1", 100, {weiblich(geferkelt(12, 2), 11)}),
+              Art::ZuVieleWeibliche, true);
+        zeile("losses = alive", Sau1("1", 100, {mitVerlusten(geferkelt(4, 1), 3, 5)}),
+              Art::ZuVieleVerluste, false);
+        zeile("losses > alive", Sau1("1", 100, {mitVerlusten(geferkelt(4, 1), 4, 5)}),
+              Art::ZuVieleVerluste, true);
+        zeile("loss on weaning day", Sau1("1", 100, {mitVerlusten(geferkelt(12, 0), 1, 28)}),
+              Art::VerlustNachAbsetzen, false);
+        zeile("loss after weaning", Sau1("1", 100, {mitVerlusten(geferkelt(12, 0), 1, 29)}),
+              Art::VerlustNachAbsetzen, true);
+        zeile("gestation 105", Sau1("1", 100, {geprueft(Wurf(1, 500, 605, 630, 10))}),
+              Art::TragezeitKurz, false);
+        zeile("gestation 104", Sau1("1", 100, {geprueft(Wurf(1, 500, 604, 630, 10))}),
+              Art::TragezeitKurz, true);
+        zeile("gestation 125", Sau1("1", 100, {geprueft(Wurf(1, 500, 625, 650, 10))}),
+              Art::TragezeitLang, false);
+        zeile("gestation 126", Sau1("1", 100, {geprueft(Wurf(1, 500, 626, 650, 10))}),
+              Art::TragezeitLang, true);
+        zeile("weaned on farrowing day", Sau1("1", 100, {geprueft(Wurf(1, 500, 614, 614, 10))}),
+              Art::AbsetzenVorAbferkeln, false);
+        zeile("weaned before farrowing", Sau1("1", 100, {geprueft(Wurf(1, 500, 614, 613, 10))}),
+              Art::AbsetzenVorAbferkeln, true);
+        zeile("mated 3 days after weaning",
+              Sau1("1", 100, {geferkelt(10, 0), geprueft(Wurf(2, 645, 760, 788, 10))}),
+              Art::BelegenNachAbsetzen, false);
+        zeile("mated 2 days after weaning",
+              Sau1("1", 100, {geferkelt(10, 0), geprueft(Wurf(2, 644, 760, 788, 10))}),
+              Art::BelegenNachAbsetzen, true);
+        zeile("stalled in tomorrow", Sau1("1", kHeute + 1, {}), Art::Zukunft, false);
+        zeile("stalled in in two days", Sau1("1", kHeute + 2, {}), Art::Zukunft, true);
+        Sau februar = Sau1("1", 100, {});
+        februar.rec.setZugang(TKurzDatum::aus(29, 2, 2020));
+        zeile("29.2.2020", februar, Art::KeinKalendertag, false);
+        februar.rec.setZugang(TKurzDatum{31, 2, 120, 0});
+        zeile("31.2.2020", februar, Art::KeinKalendertag, true);
+        Sau doppelt = Sau1("1", 100, {geferkelt(10, 0), geferkelt(10, 0)});
+        zeile("litter number 1 twice", doppelt, Art::WurfNrDoppelt, true);
+        doppelt.wuerfe[1].setWurfNr(2);
+        zeile("litter numbers 1 and 2", doppelt, Art::WurfNrDoppelt, false);
+        // Overdue: gestation 113 + 7, check 42, weaning window 30 + 7, no event 365 days.
+        zeile("farrowing 120 days after mating", Sau1("1", 100, {geprueft(Wurf(1, kHeute - 120))}),
+              Art::AbferkelnUeberfaellig, false);
+        zeile("farrowing 121 days after mating", Sau1("1", 100, {geprueft(Wurf(1, kHeute - 121))}),
+              Art::AbferkelnUeberfaellig, true);
+        TWurfRec negativ = Wurf(1, kHeute - 200);
+        negativ.setTKDatum(1, Tag(kHeute - 170));
+        zeile("checked negative", Sau1("1", 100, {negativ}), Art::AbferkelnUeberfaellig, false);
+        zeile("no check 41 days", Sau1("1", 100, {Wurf(1, kHeute - 41)}), Art::TKUeberfaellig,
+              false);
+        zeile("no check 42 days", Sau1("1", 100, {Wurf(1, kHeute - 42)}), Art::TKUeberfaellig,
+              true);
+        zeile("suckling 37 days",
+              Sau1("1", 100, {geprueft(Wurf(1, kHeute - 150, kHeute - 37, -1, 9))}),
+              Art::AbsetzenUeberfaellig, false);
+        zeile("suckling 38 days",
+              Sau1("1", 100, {geprueft(Wurf(1, kHeute - 150, kHeute - 38, -1, 9))}),
+              Art::AbsetzenUeberfaellig, true);
+        zeile("last event 365 days ago", Sau1("1", kHeute - 365, {}), Art::OhneEreignis, false);
+        zeile("last event 366 days ago", Sau1("1", kHeute - 366, {}), Art::OhneEreignis, true);
+        zeile("sold sow is not overdue", mitAbgang(Sau1("1", 100, {Wurf(1, 800)}), Tag(900)),
+              Art::TKUeberfaellig, false);
+    }
+
+    void regelKanten() {
+        QFETCH(Sau, sau);
+        QFETCH(Art, art);
+        QFETCH(bool, gemeldet);
+        QCOMPARE(::gemeldet(sau, art), gemeldet);
+    }
+
+    // One sow in every case; today is Tuesday, the week runs from day 999 to day 1005.
+    void uebersichtZaehltJeFallEineSau() {
+        const auto tragend = [](int beleg) { return geprueft(Wurf(1, beleg)); };
+        TWurfRec umrauscher = Wurf(1, 950);
+        umrauscher.setTKDatum(1, Tag(975));
+        const Herde herde = {
+            Sau1("leer", 100, {geprueft(Wurf(1, 800, 914, 942, 10))}),
+            Sau1("UR", 100, {umrauscher}),
+            Sau1("B-W", 100, {Wurf(1, 980)}),   // heat 998..1004, check 1001..1015
+            Sau1("Abf-W", 100, {tragend(886)}), // expected on day 999
+            Sau1("Abf-U", 100, {tragend(880)}), // expected on day 993
+            Sau1("Abs-W", 100, {geprueft(Wurf(1, 850, 971, -1, 10))}),
+            Sau1("Abs-U", 100, {geprueft(Wurf(1, 850, 960, -1, 10))}),
+            Sau1("JS-W", 957, {}),
+            Sau1("JS-U", 900, {}),
+            Sau1("verkauft", 100, {}, 950),
+            Sau1("V2021", 100, {}, 600),
+            Sau1("B-U", 100, {Wurf(1, 950)}), // check window ended on day 985
+        };
+        const HerdUebersicht u =
+            UebersichtBilden(herde, PlanZeitenStandard(), PruefGrenzen{}, 113, vorgaben().heute);
+        QCOMPARE(u.wochenanfang, QDate(2020, 1, 1).addDays(999));
+        const std::array<int, 7> status{1, 1, 2, 2, 2, 0, 2};
+        QCOMPARE(u.status, status);
+        QCOMPARE(u.bestand, 10);
+        QCOMPARE(u.abgaengeJahr, 1);
+        const auto namen = [&](const std::vector<FaelligeSau>& l) {
+            QStringList n;
+            for (const FaelligeSau& s : l)
+                n << herde[std::size_t(s.sau)].rec.SauNr();
+            return n.join(u',');
+        };
+        QCOMPARE(namen(u.woche[faAbferkeln]), QStringLiteral("Abf-W"));
+        QCOMPARE(namen(u.woche[faAbsetzen]), QStringLiteral("Abs-W"));
+        QCOMPARE(namen(u.woche[faTK]), QStringLiteral("B-W"));
+        QCOMPARE(namen(u.woche[faUmrauschen]), QStringLiteral("B-W"));
+        QCOMPARE(namen(u.woche[faErstbelegung]), QStringLiteral("JS-W"));
+        QCOMPARE(namen(u.ueberfaellig[faAbferkeln]), QStringLiteral("Abf-U"));
+        QCOMPARE(namen(u.ueberfaellig[faAbsetzen]), QStringLiteral("Abs-U"));
+        QCOMPARE(namen(u.ueberfaellig[faTK]), QStringLiteral("B-U"));
+        QCOMPARE(namen(u.ueberfaellig[faUmrauschen]), QStringLiteral("B-U"));
+        QCOMPARE(namen(u.ueberfaellig[faErstbelegung]), QStringLiteral("JS-U"));
+    }
 };
-
-// Each rule a day (or a piglet) inside and outside its limit.
-void TestPlausibel::ruleEdges_data() {
-    QTest::addColumn<Sau>("sau");
-    QTest::addColumn<Art>("art");
-    QTest::addColumn<bool>("gemeldet");
-    const auto zeile = [](const char* name, Sau s, Art a, bool ja) {
-        QTest::newRow(name) << s << a << ja;
-    };
-    const auto geferkelt = [](int geb, int tot) {
-        return geprueft(Wurf(1, 500, 614, 642, geb, tot));
-    };
-    zeile("25 alive", Sau1("1", 100, {geferkelt(25, 0)}), Art::ZuVieleLebende, false);
-    zeile("26 alive", Sau1("1", 100, {geferkelt(26, 0)}), Art::ZuVieleLebende, true);
-    zeile("10 dead", Sau1("1", 100, {geferkelt(20, 10)}), Art::ZuVieleTote, false);
-    zeile("11 dead", Sau1("1", 100, {geferkelt(20, 11)}), Art::ZuVieleTote, true);
-    zeile("female = alive", Sau1("1", 100, {weiblich(geferkelt(12, 2), 10)}), Art::ZuVieleWeibliche,
-          false);
-    zeile("female > alive", Sau1("1", 100, {weiblich(geferkelt(12, 2), 11)}), Art::ZuVieleWeibliche,
-          true);
-    zeile("losses = alive", Sau1("1", 100, {mitVerlusten(geferkelt(4, 1), 3, 5)}),
-          Art::ZuVieleVerluste, false);
-    zeile("losses > alive", Sau1("1", 100, {mitVerlusten(geferkelt(4, 1), 4, 5)}),
-          Art::ZuVieleVerluste, true);
-    zeile("loss on weaning day", Sau1("1", 100, {mitVerlusten(geferkelt(12, 0), 1, 28)}),
-          Art::VerlustNachAbsetzen, false);
-    zeile("loss after weaning", Sau1("1", 100, {mitVerlusten(geferkelt(12, 0), 1, 29)}),
-          Art::VerlustNachAbsetzen, true);
-    zeile("gestation 105", Sau1("1", 100, {geprueft(Wurf(1, 500, 605, 630, 10))}),
-          Art::TragezeitKurz, false);
-    zeile("gestation 104", Sau1("1", 100, {geprueft(Wurf(1, 500, 604, 630, 10))}),
-          Art::TragezeitKurz, true);
-    zeile("gestation 125", Sau1("1", 100, {geprueft(Wurf(1, 500, 625, 650, 10))}),
-          Art::TragezeitLang, false);
-    zeile("gestation 126", Sau1("1", 100, {geprueft(Wurf(1, 500, 626, 650, 10))}),
-          Art::TragezeitLang, true);
-    zeile("weaned on farrowing day", Sau1("1", 100, {geprueft(Wurf(1, 500, 614, 614, 10))}),
-          Art::AbsetzenVorAbferkeln, false);
-    zeile("weaned before farrowing", Sau1("1", 100, {geprueft(Wurf(1, 500, 614, 613, 10))}),
-          Art::AbsetzenVorAbferkeln, true);
-    zeile("mated 3 days after weaning",
-          Sau1("1", 100, {geferkelt(10, 0), geprueft(Wurf(2, 645, 760, 788, 10))}),
-          Art::BelegenNachAbsetzen, false);
-    zeile("mated 2 days after weaning",
-          Sau1("1", 100, {geferkelt(10, 0), geprueft(Wurf(2, 644, 760, 788, 10))}),
-          Art::BelegenNachAbsetzen, true);
-    zeile("stalled in tomorrow", Sau1("1", kHeute + 1, {}), Art::Zukunft, false);
-    zeile("stalled in in two days", Sau1("1", kHeute + 2, {}), Art::Zukunft, true);
-    Sau februar = Sau1("1", 100, {});
-    februar.rec.setZugang(TKurzDatum::aus(29, 2, 2020));
-    zeile("29.2.2020", februar, Art::KeinKalendertag, false);
-    februar.rec.setZugang(TKurzDatum{31, 2, 120, 0});
-    zeile("31.2.2020", februar, Art::KeinKalendertag, true);
-    Sau doppelt = Sau1("1", 100, {geferkelt(10, 0), geferkelt(10, 0)});
-    zeile("litter number 1 twice", doppelt, Art::WurfNrDoppelt, true);
-    doppelt.wuerfe[1].setWurfNr(2);
-    zeile("litter numbers 1 and 2", doppelt, Art::WurfNrDoppelt, false);
-    // Overdue: gestation 113 + 7, check 42, weaning window 30 + 7, no event 365 days.
-    zeile("farrowing 120 days after mating", Sau1("1", 100, {geprueft(Wurf(1, kHeute - 120))}),
-          Art::AbferkelnUeberfaellig, false);
-    zeile("farrowing 121 days after mating", Sau1("1", 100, {geprueft(Wurf(1, kHeute - 121))}),
-          Art::AbferkelnUeberfaellig, true);
-    TWurfRec negativ = Wurf(1, kHeute - 200);
-    negativ.setTKDatum(1, Tag(kHeute - 170));
-    zeile("checked negative", Sau1("1", 100, {negativ}), Art::AbferkelnUeberfaellig, false);
-    zeile("no check 41 days", Sau1("1", 100, {Wurf(1, kHeute - 41)}), Art::TKUeberfaellig, false);
-    zeile("no check 42 days", Sau1("1", 100, {Wurf(1, kHeute - 42)}), Art::TKUeberfaellig, true);
-    zeile("suckling 37 days", Sau1("1", 100, {geprueft(Wurf(1, kHeute - 150, kHeute - 37, -1, 9))}),
-          Art::AbsetzenUeberfaellig, false);
-    zeile("suckling 38 days", Sau1("1", 100, {geprueft(Wurf(1, kHeute - 150, kHeute - 38, -1, 9))}),
-          Art::AbsetzenUeberfaellig, true);
-    zeile("last event 365 days ago", Sau1("1", kHeute - 365, {}), Art::OhneEreignis, false);
-    zeile("last event 366 days ago", Sau1("1", kHeute - 366, {}), Art::OhneEreignis, true);
-    zeile("sold sow is not overdue", mitAbgang(Sau1("1", 100, {Wurf(1, 800)}), Tag(900)),
-          Art::TKUeberfaellig, false);
-}
-
-void TestPlausibel::ruleEdges() {
-    QFETCH(Sau, sau);
-    QFETCH(Art, art);
-    QFETCH(bool, gemeldet);
-    QCOMPARE(::gemeldet(sau, art), gemeldet);
-}
-
-// One sow in every case; today is Tuesday, the week runs from day 999 to day 1005.
-void TestPlausibel::overviewCountsOneSowPerCase() {
-    const auto tragend = [](int beleg) { return geprueft(Wurf(1, beleg)); };
-    TWurfRec umrauscher = Wurf(1, 950);
-    umrauscher.setTKDatum(1, Tag(975));
-    const Herde herde = {
-        Sau1("leer", 100, {geprueft(Wurf(1, 800, 914, 942, 10))}),
-        Sau1("UR", 100, {umrauscher}),
-        Sau1("B-W", 100, {Wurf(1, 980)}),   // heat 998..1004, check 1001..1015
-        Sau1("Abf-W", 100, {tragend(886)}), // expected on day 999
-        Sau1("Abf-U", 100, {tragend(880)}), // expected on day 993
-        Sau1("Abs-W", 100, {geprueft(Wurf(1, 850, 971, -1, 10))}),
-        Sau1("Abs-U", 100, {geprueft(Wurf(1, 850, 960, -1, 10))}),
-        Sau1("JS-W", 957, {}),
-        Sau1("JS-U", 900, {}),
-        Sau1("verkauft", 100, {}, 950),
-        Sau1("V2021", 100, {}, 600),
-        Sau1("B-U", 100, {Wurf(1, 950)}), // check window ended on day 985
-    };
-    const HerdUebersicht u =
-        UebersichtBilden(herde, PlanZeitenStandard(), PruefGrenzen{}, 113, vorgaben().heute);
-    QCOMPARE(u.wochenanfang, QDate(2020, 1, 1).addDays(999));
-    const std::array<int, 7> status{1, 1, 2, 2, 2, 0, 2};
-    QCOMPARE(u.status, status);
-    QCOMPARE(u.bestand, 10);
-    QCOMPARE(u.abgaengeJahr, 1);
-    const auto namen = [&](const std::vector<FaelligeSau>& l) {
-        QStringList n;
-        for (const FaelligeSau& s : l)
-            n << herde[std::size_t(s.sau)].rec.SauNr();
-        return n.join(u',');
-    };
-    QCOMPARE(namen(u.woche[faAbferkeln]), QStringLiteral("Abf-W"));
-    QCOMPARE(namen(u.woche[faAbsetzen]), QStringLiteral("Abs-W"));
-    QCOMPARE(namen(u.woche[faTK]), QStringLiteral("B-W"));
-    QCOMPARE(namen(u.woche[faUmrauschen]), QStringLiteral("B-W"));
-    QCOMPARE(namen(u.woche[faErstbelegung]), QStringLiteral("JS-W"));
-    QCOMPARE(namen(u.ueberfaellig[faAbferkeln]), QStringLiteral("Abf-U"));
-    QCOMPARE(namen(u.ueberfaellig[faAbsetzen]), QStringLiteral("Abs-U"));
-    QCOMPARE(namen(u.ueberfaellig[faTK]), QStringLiteral("B-U"));
-    QCOMPARE(namen(u.ueberfaellig[faUmrauschen]), QStringLiteral("B-U"));
-    QCOMPARE(namen(u.ueberfaellig[faErstbelegung]), QStringLiteral("JS-U"));
-}
 
 QTEST_APPLESS_MAIN(TestPlausibel)
 #include "tst_kern_plausibel.moc"

@@ -44,218 +44,159 @@ struct Buchen : Fenster<TSammelbuchung> {
 class TestTSammelbuchung : public QObject {
     Q_OBJECT
 private slots:
-    void felderJeEingabepunkt_data();
-    void felderJeEingabepunkt();
-    void enterGehtWeiterDatumSchaltetFrei();
-    void zahlenfelderNehmenNurZahlen_data();
-    void zahlenfelderNehmenNurZahlen();
-    void okBuchtUndFragt_data();
-    void okBuchtUndFragt();
-    void ohneDatumSchliesstOhneAenderung();
-    void sammeldruckEineSeiteJeSau();
-    void warnungJeSauEinmal();
-};
+    void felderJeEingabepunkt_data() {
+        QTest::addColumn<int>("punkt");
+        QTest::addColumn<QString>("sichtbar");
+        QTest::addColumn<QString>("beschriftung");
+        QTest::addColumn<QStringList>("angebot");
+        const auto zeile = [](const char* n, int punkt, const char* sichtbar,
+                              const char* beschriftung = "Eber", const QStringList& angebot = {}) {
+            QTest::newRow(n) << punkt << QString(sichtbar) << QString(beschriftung) << angebot;
+        };
+        zeile("Stall ändern", 0, "Stallwahl");
+        zeile("Belegen", 1, "tdate_ed1 ComboBox1 NumEdit1", "Eber", {"E3", "E2", "E1"});
+        zeile("1. TK.-Kontr.", 2, "tdate_ed1 CheckBox1");
+        zeile("Absetzen", 4, "tdate_ed1 Absetzgewicht");
+        zeile("Abgang", 5, "tdate_ed1 ComboBox1", "Abnehmer", {"Schlachthof", "Händler"});
+        zeile("sow date", 7, "tdate_ed1");
+    }
 
-void TestTSammelbuchung::felderJeEingabepunkt_data() {
-    QTest::addColumn<int>("punkt");
-    QTest::addColumn<QString>("sichtbar");
-    QTest::addColumn<QString>("beschriftung");
-    QTest::addColumn<QStringList>("angebot");
-    const auto zeile = [](const char* n, int punkt, const char* sichtbar,
-                          const char* beschriftung = "Eber", const QStringList& angebot = {}) {
-        QTest::newRow(n) << punkt << QString(sichtbar) << QString(beschriftung) << angebot;
-    };
-    zeile("Stall ändern", 0, "Stallwahl");
-    zeile("Belegen", 1, "tdate_ed1 ComboBox1 NumEdit1", "Eber", {"E3", "E2", "E1"});
-    zeile("1. TK.-Kontr.", 2, "tdate_ed1 CheckBox1");
-    zeile("Absetzen", 4, "tdate_ed1 Absetzgewicht");
-    zeile("Abgang", 5, "tdate_ed1 ComboBox1", "Abnehmer", {"Schlachthof", "Händler"});
-    zeile("sow date", 7, "tdate_ed1");
-}
+    void felderJeEingabepunkt() {
+        QFETCH(int, punkt);
+        TestContext t;
+        t.ctx.Eberliste = {"E1", "E2", "E3"};
+        t.ctx.Hilfslisten[3] = {"Schlachthof", "Händler"};
+        t.ctx.Hilfslisten[5] = {"Warte", "Abferkel"};
+        Buchen f(t, 1);
+        f.w.EingabepunktSetzen(QStringLiteral("Text"), punkt); // arranged again for another point
+        f.w.show();
+        QStringList gezeigt;
+        for (const char* n :
+             {"Stallwahl", "tdate_ed1", "ComboBox1", "NumEdit1", "CheckBox1", "Absetzgewicht"})
+            if (f.c<QWidget>(n)->isVisible()) gezeigt << QString::fromLatin1(n);
+        QTEST(gezeigt.join(u' '), "sichtbar");
+        QTEST(f.c<QLabel>("LEber")->text(), "beschriftung");
+        QCOMPARE(f.c<QLineEdit>("Anzahl")->text(), QStringLiteral("3"));
+        auto* box = f.c<QComboBox>("ComboBox1");
+        QStringList items;
+        for (int i = 0; i < box->count(); ++i)
+            items << box->itemText(i);
+        QTEST(items, "angebot");
+        QCOMPARE(f.c<QComboBox>("Stallwahl")->count(), 2);
+    }
 
-void TestTSammelbuchung::felderJeEingabepunkt() {
-    QFETCH(int, punkt);
-    TestContext t;
-    t.ctx.Eberliste = {"E1", "E2", "E3"};
-    t.ctx.Hilfslisten[3] = {"Schlachthof", "Händler"};
-    t.ctx.Hilfslisten[5] = {"Warte", "Abferkel"};
-    Buchen f(t, 1);
-    f.w.EingabepunktSetzen(QStringLiteral("Text"), punkt); // arranged again for another point
-    f.w.show();
-    QStringList gezeigt;
-    for (const char* n :
-         {"Stallwahl", "tdate_ed1", "ComboBox1", "NumEdit1", "CheckBox1", "Absetzgewicht"})
-        if (f.c<QWidget>(n)->isVisible()) gezeigt << QString::fromLatin1(n);
-    QTEST(gezeigt.join(u' '), "sichtbar");
-    QTEST(f.c<QLabel>("LEber")->text(), "beschriftung");
-    QCOMPARE(f.c<QLineEdit>("Anzahl")->text(), QStringLiteral("3"));
-    auto* box = f.c<QComboBox>("ComboBox1");
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    QTEST(items, "angebot");
-    QCOMPARE(f.c<QComboBox>("Stallwahl")->count(), 2);
-}
-
-void TestTSammelbuchung::enterGehtWeiterDatumSchaltetFrei() {
-    TestContext t;
-    Buchen f(t, 1);
-    QVERIFY(f.zeigen());
-    auto* datum = f.c<tdate_ed>("tdate_ed1");
-    QVERIFY(!f.c<QWidget>("ComboBox1")->isEnabled());
-    QVERIFY(!f.c<QWidget>("NumEdit1")->isEnabled());
-    QCOMPARE(datum->text(), QStringLiteral("10.3.13")); // today, in the short form of every date
-    datum->clear();
-    datum->setFocus();
-    QTest::keyClick(datum, Qt::Key_Return); // left empty: nothing enabled
-    QVERIFY(!f.c<QWidget>("ComboBox1")->isEnabled());
-    datum->setFocus();
-    QTest::keyClicks(datum, QStringLiteral("4.3.13"));
-    QTest::keyClick(datum, Qt::Key_Return);
-    QVERIFY(f.c<QWidget>("ComboBox1")->isEnabled());
-    QVERIFY(f.c<QWidget>("NumEdit1")->isEnabled());
-    QWidget* fokus = QApplication::focusWidget();
-    QVERIFY(fokus == f.c<QWidget>("ComboBox1") ||
-            fokus->parentWidget() == f.c<QWidget>("ComboBox1"));
-    QVERIFY(f.w.isVisible());
-    // Enter after the last field rests on OK, never on "Abbrechen".
-    for (int i = 0; i < 5 && Buchen::fokus() != QLatin1String("OKBtn"); ++i)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(Buchen::fokus(), QStringLiteral("OKBtn"));
-    // Escape asks before the typed date is dropped; Nein keeps the dialog.
-    t.messages.planAnswer(MessageService::Answer::No);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QVERIFY(f.w.isVisible());
-    t.messages.planAnswer(MessageService::Answer::Yes);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QVERIFY(!f.w.isVisible());
-    QCOMPARE(t.messages.count(QStringLiteral("Eingaben verwerfen?")), 2);
-}
-
-void TestTSammelbuchung::zahlenfelderNehmenNurZahlen_data() {
-    QTest::addColumn<int>("punkt");
-    QTest::addColumn<QString>("feld");
-    QTest::addColumn<QString>("getippt");
-    QTest::addColumn<QString>("imFeld");
-    QTest::addColumn<double>("wert");
-    QTest::addColumn<QString>("gezeigt");
-    QTest::newRow("\"mal\" takes no decimals") << 1 << "NumEdit1"
-                                               << "2,5x"
-                                               << "25" << 25.0 << "25";
-    QTest::newRow("weight with comma") << 4 << "Absetzgewicht"
-                                       << "6.5kg"
-                                       << "6,5" << 6.5 << "6,5";
-}
-
-// Typing keeps to what the field holds; the numbers are German under the C locale too.
-void TestTSammelbuchung::zahlenfelderNehmenNurZahlen() {
-    QFETCH(int, punkt);
-    QFETCH(QString, feld);
-    QFETCH(QString, getippt);
-    TestContext t;
-    Buchen f(t, punkt);
-    QVERIFY(f.zeigen());
-    auto* datum = f.c<tdate_ed>("tdate_ed1");
-    datum->setFocus();
-    QTest::keyClick(datum, Qt::Key_Return); // today's date enables the fields
-    auto* n = f.c<TNumEdit>(feld);
-    QVERIFY(n->isEnabled());
-    n->setFocus();
-    n->selectAll();
-    QTest::keyClicks(n, getippt);
-    QTEST(n->text(), "imFeld");
-    datum->setFocus();
-    QTEST(n->Wert(), "wert");
-    QTEST(n->text(), "gezeigt");
-    QVERIFY(t.messages.shown.isEmpty());
-}
-
-void TestTSammelbuchung::okBuchtUndFragt_data() {
-    QTest::addColumn<bool>("ja");
-    QTest::newRow("Yes saves") << true;
-    QTest::newRow("No reloads") << false;
-}
-
-// Weaning for all three: "C" has not farrowed and is told; the others are booked, with the
-// weight in grams.
-void TestTSammelbuchung::okBuchtUndFragt() {
-    QFETCH(bool, ja);
-    TestContext t;
-    herdeAnlegen(t.ctx);
-    Buchen f(t, 4);
-    t.messages.planAnswer(ja ? MessageService::Answer::Yes : MessageService::Answer::No);
-    const int ergebnis = f.ok([&] {
-        f.c<tdate_ed>("tdate_ed1")->setText(QStringLiteral("4.3.13"));
-        f.c<TNumEdit>("Absetzgewicht")->setWert(61.25);
-    });
-    QCOMPARE(ergebnis, int(ja ? QDialog::Accepted : QDialog::Rejected));
-    QCOMPARE(t.messages.texts(),
-             (QStringList{"Zur Sau C liegt keine Abferkeleintrag vor!", "Sauen abspeichern?"}));
-    QVERIFY(t.messages.shown[1].buttons == MessageService::Buttons::YesNo);
-    QVERIFY(!t.ctx.Geaendert);
-    HerdeLaden(t.ctx); // what is in the file
-    const TWurfRec& b = t.ctx.Sauenliste[1].wuerfe.back();
-    QCOMPARE(b.Absetzen() == dt(4, 3, 2013), ja);
-    QCOMPARE(int(b.Absetzgewicht()), ja ? 61250 : 0);
-    QCOMPARE(t.ctx.Sauenliste[0].wuerfe.back().Absetzen(), ja ? dt(4, 3, 2013) : dt(15, 2, 2013));
-    QVERIFY(!t.ctx.Sauenliste[2].wuerfe.back().Absetzen().vorhanden());
-}
-
-void TestTSammelbuchung::ohneDatumSchliesstOhneAenderung() {
-    TestContext t;
-    herdeAnlegen(t.ctx);
-    Buchen f(t, 4);
-    QCOMPARE(f.ok([&] { f.c<tdate_ed>("tdate_ed1")->clear(); }), int(QDialog::Rejected));
-    QVERIFY(t.messages.shown.isEmpty());
-    QVERIFY(!t.ctx.Geaendert);
-    QVERIFY(!t.ctx.Sauenliste[1].wuerfe.back().Absetzen().vorhanden());
-}
-
-void TestTSammelbuchung::sammeldruckEineSeiteJeSau() {
-    TestContext t;
-    herdeAnlegen(t.ctx);
-    Sammeldruck druck(t.ctx, {2, 0, 1});
-    RecordingCanvas c(2100, 2970);
-    druck.druckInhalt(c);
-    QCOMPARE(c.pageCount(), 3);
-    QStringList namen;
-    for (const auto& i : c.texts())
-        if (i.text == u"A" || i.text == u"B" || i.text == u"C")
-            namen << i.text + QString::number(i.page);
-    QCOMPARE(namen, (QStringList{"C0", "A1", "B2"}));
-
-    // The same pages as one PDF file.
-    const QString pdf = t.pfad(QStringLiteral("karten.pdf"));
-    QVERIFY(druckausgabe::alsPdf(druck, pdf));
-    QFile f(pdf);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QByteArray inhalt = f.readAll();
-    QCOMPARE(inhalt.count("/Type /Page\n") + inhalt.count("/Type /Page\r"), qsizetype(3));
-}
-
-// Leaving the date warns once of what the booking would make implausible in the chosen sows:
-// "A" was weaned on 15.2.; a mating on 16.2. is too early, on 20.2. it is not.
-void TestTSammelbuchung::warnungJeSauEinmal() {
-    TestContext t;
-    herdeAnlegen(t.ctx);
-    Buchen f(t, 1);
-    QVERIFY(f.zeigen());
-    auto* datum = f.c<tdate_ed>("tdate_ed1");
-    const auto verlassen = [&](const QString& text) {
+    void enterGehtWeiterDatumSchaltetFrei() {
+        TestContext t;
+        Buchen f(t, 1);
+        QVERIFY(f.zeigen());
+        auto* datum = f.c<tdate_ed>("tdate_ed1");
+        QVERIFY(!f.c<QWidget>("ComboBox1")->isEnabled());
+        QVERIFY(!f.c<QWidget>("NumEdit1")->isEnabled());
+        QCOMPARE(datum->text(),
+                 QStringLiteral("10.3.13")); // today, in the short form of every date
+        datum->clear();
         datum->setFocus();
-        datum->selectAll();
-        QTest::keyClicks(datum, text);
+        QTest::keyClick(datum, Qt::Key_Return); // left empty: nothing enabled
+        QVERIFY(!f.c<QWidget>("ComboBox1")->isEnabled());
+        datum->setFocus();
+        QTest::keyClicks(datum, QStringLiteral("4.3.13"));
         QTest::keyClick(datum, Qt::Key_Return);
-    };
-    const QString warnung =
-        QStringLiteral("Sau A: Belegt 1 Tage nach dem Absetzen?\nBitte prüfen.");
-    verlassen(QStringLiteral("16.2.13"));
-    QCOMPARE(t.messages.texts(), QStringList{warnung});
-    verlassen(QStringLiteral("16.2.13")); // unchanged: not again
-    verlassen(QStringLiteral("20.2.13"));
-    QCOMPARE(t.messages.texts(), QStringList{warnung});
-    QCOMPARE(t.messages.shown[0].kind, FakeMessages::Shown::Warning);
-}
+        QVERIFY(f.c<QWidget>("ComboBox1")->isEnabled());
+        QVERIFY(f.c<QWidget>("NumEdit1")->isEnabled());
+        QWidget* fokus = QApplication::focusWidget();
+        QVERIFY(fokus == f.c<QWidget>("ComboBox1") ||
+                fokus->parentWidget() == f.c<QWidget>("ComboBox1"));
+        QVERIFY(f.w.isVisible());
+        // Escape asks before the typed date is dropped; Nein keeps the dialog.
+        t.messages.planAnswer(MessageService::Answer::No);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(f.w.isVisible());
+        t.messages.planAnswer(MessageService::Answer::Yes);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!f.w.isVisible());
+        QCOMPARE(t.messages.count(QStringLiteral("Eingaben verwerfen?")), 2);
+    }
+
+    void okBuchtUndFragt_data() {
+        QTest::addColumn<bool>("ja");
+        QTest::newRow("Yes saves") << true;
+        QTest::newRow("No reloads") << false;
+    }
+
+    // Weaning for all three: "C" has not farrowed and is told; the others are booked, with the
+    // weight in grams.
+    void okBuchtUndFragt() {
+        QFETCH(bool, ja);
+        TestContext t;
+        herdeAnlegen(t.ctx);
+        Buchen f(t, 4);
+        t.messages.planAnswer(ja ? MessageService::Answer::Yes : MessageService::Answer::No);
+        const int ergebnis = f.ok([&] {
+            f.c<tdate_ed>("tdate_ed1")->setText(QStringLiteral("4.3.13"));
+            f.c<TNumEdit>("Absetzgewicht")->setWert(61.25);
+        });
+        QCOMPARE(ergebnis, int(ja ? QDialog::Accepted : QDialog::Rejected));
+        QCOMPARE(t.messages.texts(),
+                 (QStringList{"Zur Sau C liegt keine Abferkeleintrag vor!", "Sauen abspeichern?"}));
+        QVERIFY(t.messages.shown[1].buttons == MessageService::Buttons::YesNo);
+        QVERIFY(!t.ctx.Geaendert);
+        HerdeLaden(t.ctx); // what is in the file
+        const TWurfRec& b = t.ctx.Sauenliste[1].wuerfe.back();
+        QCOMPARE(b.Absetzen() == dt(4, 3, 2013), ja);
+        QCOMPARE(int(b.Absetzgewicht()), ja ? 61250 : 0);
+        QCOMPARE(t.ctx.Sauenliste[0].wuerfe.back().Absetzen(),
+                 ja ? dt(4, 3, 2013) : dt(15, 2, 2013));
+        QVERIFY(!t.ctx.Sauenliste[2].wuerfe.back().Absetzen().vorhanden());
+    }
+
+    void ohneDatumSchliesstOhneAenderung() {
+        TestContext t;
+        herdeAnlegen(t.ctx);
+        Buchen f(t, 4);
+        QCOMPARE(f.ok([&] { f.c<tdate_ed>("tdate_ed1")->clear(); }), int(QDialog::Rejected));
+        QVERIFY(t.messages.shown.isEmpty());
+        QVERIFY(!t.ctx.Geaendert);
+        QVERIFY(!t.ctx.Sauenliste[1].wuerfe.back().Absetzen().vorhanden());
+    }
+
+    void sammeldruckEineSeiteJeSau() {
+        TestContext t;
+        herdeAnlegen(t.ctx);
+        Sammeldruck druck(t.ctx, {2, 0, 1});
+        RecordingCanvas c(2100, 2970);
+        druck.druckInhalt(c);
+        QCOMPARE(c.pageCount(), 3);
+        QStringList namen;
+        for (const auto& i : c.texts())
+            if (i.text == u"A" || i.text == u"B" || i.text == u"C")
+                namen << i.text + QString::number(i.page);
+        QCOMPARE(namen, (QStringList{"C0", "A1", "B2"}));
+    }
+
+    // Leaving the date warns once of what the booking would make implausible in the chosen sows:
+    // "A" was weaned on 15.2.; a mating on 16.2. is too early, on 20.2. it is not.
+    void warnungJeSauEinmal() {
+        TestContext t;
+        herdeAnlegen(t.ctx);
+        Buchen f(t, 1);
+        QVERIFY(f.zeigen());
+        auto* datum = f.c<tdate_ed>("tdate_ed1");
+        const auto verlassen = [&](const QString& text) {
+            datum->setFocus();
+            datum->selectAll();
+            QTest::keyClicks(datum, text);
+            QTest::keyClick(datum, Qt::Key_Return);
+        };
+        const QString warnung =
+            QStringLiteral("Sau A: Belegt 1 Tage nach dem Absetzen?\nBitte prüfen.");
+        verlassen(QStringLiteral("16.2.13"));
+        QCOMPARE(t.messages.texts(), QStringList{warnung});
+        verlassen(QStringLiteral("16.2.13")); // unchanged: not again
+        verlassen(QStringLiteral("20.2.13"));
+        QCOMPARE(t.messages.texts(), QStringList{warnung});
+        QCOMPARE(t.messages.shown[0].kind, FakeMessages::Shown::Warning);
+    }
+};
 
 QTEST_MAIN(TestTSammelbuchung)
 #include "tst_tsammelbuchung.moc"

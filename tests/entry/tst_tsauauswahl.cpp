@@ -39,206 +39,194 @@ struct Auswahl : Fenster<TSauAuswahl> {
 class TestTSauAuswahl : public QObject {
     Q_OBJECT
 private slots:
-    void modiZeigenIhreFelder_data();
-    void modiZeigenIhreFelder();
-    void tippenSuchtVonOben();
-    void pfeileBewegenKlickSetztNummer();
-    void gruppenZuweisenUndBeimSchliessenFragen_data();
-    void gruppenZuweisenUndBeimSchliessenFragen();
-    void gruppeVerbirgtAndereSauen();
-    void erneutVorbereitetOhneNeugruppierung();
-    void einzigeSauLoeschen();
-    void wurfwahlGibtPosition();
-    void zurueckZuEinerSauLaesstNurAktuelleZeile();
-    void filterUndSortierungGelesen();
+    void modiZeigenIhreFelder_data() {
+        QTest::addColumn<int>("modus");
+        QTest::newRow("one sow") << 0;
+        QTest::newRow("sow and litter") << 1;
+        QTest::newRow("several sows") << 2;
+    }
+
+    void modiZeigenIhreFelder() {
+        QFETCH(int, modus);
+        TestContext t;
+        herde(t, {"1", "2"});
+        Auswahl w(t, modus);
+        QCOMPARE(w.c<QWidget>("Edit1")->isVisible(), modus != 2);
+        QCOMPARE(w.c<QWidget>("Gruppe")->isVisible(), modus == 2);
+        QCOMPARE(w.c<QWidget>("Button2")->isVisible(), modus == 2);
+        QCOMPARE(w.c<QWidget>("LoeschenBtn")->isVisible(), modus == 0);
+        QCOMPARE(w.liste()->selectionMode(), modus == 2 ? QAbstractItemView::MultiSelection
+                                                        : QAbstractItemView::SingleSelection);
+        QCOMPARE(w.c<QLineEdit>("Edit2")->text(), QStringLiteral("2"));
+    }
+
+    void tippenSuchtVonOben() {
+        TestContext t;
+        herde(t, {"3", "120", "12", "45"});
+        Auswahl w(t, 0);
+        w.w.zeileWaehlen(3); // alphanumeric: 12, 120, 3, 45
+        QTest::keyClicks(w.c<QLineEdit>("Edit1"), QStringLiteral("120"));
+        QCOMPARE(w.w.aktuelleZeile(), 1);
+        QCOMPARE(w.w.GewaehlteSau(), 1);
+        QTest::keyClick(w.c<QLineEdit>("Edit1"), '9'); // no match: selection unchanged
+        QCOMPARE(w.w.aktuelleZeile(), 1);
+    }
+
+    void pfeileBewegenKlickSetztNummer() {
+        TestContext t;
+        herde(t, {"1", "2", "3"});
+        Auswahl w(t, 0);
+        auto* e = w.c<QLineEdit>("Edit1");
+        e->setFocus();
+        QTest::keyClick(e, Qt::Key_Up); // no wrap
+        QCOMPARE(w.w.aktuelleZeile(), 0);
+        QTest::keyClick(e, Qt::Key_Down);
+        QCOMPARE(w.w.aktuelleZeile(), 1);
+        QCOMPARE(e->text(), QStringLiteral("2"));
+        w.klick(2);
+        QCOMPARE(e->text(), QStringLiteral("3"));
+        QCOMPARE(e->selectedText(), QStringLiteral("3"));
+    }
+
+    void gruppenZuweisenUndBeimSchliessenFragen_data() {
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<int>("gruppeImFile");
+        QTest::addColumn<bool>("offen");
+        QTest::newRow("Ja saves") << int(MessageService::Answer::Yes) << 0 << false;
+        QTest::newRow("Nein reloads") << int(MessageService::Answer::No) << 3 << false;
+        QTest::newRow("Abbrechen stays") << int(MessageService::Answer::Cancel) << 3 << true;
+    }
+
+    void gruppenZuweisenUndBeimSchliessenFragen() {
+        QFETCH(int, antwort);
+        TestContext t;
+        herde(t, {"1", "2", "3"}, {3, 3, 1});
+        QVERIFY(HerdeSpeichern(t.ctx));
+        Auswahl w(t, 2);
+        auto* gruppe = w.c<QComboBox>("Gruppe");
+        QCOMPARE(gruppe->itemText(1), QStringLiteral("JS"));
+        QCOMPARE(gruppe->count(), 2 + 8); // "-", "JS", 0..7
+        gruppe->setCurrentIndex(5);       // "3"
+        emit gruppe->activated(5);
+        QCOMPARE(w.w.GewaehlteSauen(), (std::vector<int>{0, 1}));
+        QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 2.0);
+        w.klick(0); // deselect sow 1: out of group 3
+        QCOMPARE(int(t.ctx.Sauenliste[0].rec.Gruppe()), 0);
+        QVERIFY(w.w.gruppeGeaendert());
+        // Pending groups hold the herd: the barn books nothing meanwhile.
+        QVERIFY(t.ctx.geoeffnet.offen(1));
+        w.klick(2); // select sow 3: into group 3
+        QCOMPARE(int(t.ctx.Sauenliste[2].rec.Gruppe()), 3);
+        QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 2.0);
+        t.messages.planAnswer(MessageService::Answer(antwort));
+        w.c<QPushButton>("CancelBtn")->click();
+        QCOMPARE(t.messages.count(QStringLiteral("Geänderte Gruppenzuordnung speichern?")), 1);
+        QTEST(w.w.isVisible(), "offen");
+        QTEST(t.ctx.geoeffnet.offen(1), "offen");
+        QFile f(t.pfad(QStringLiteral("SAUWURF.DAT")));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QTEST(int(std::int8_t(f.readAll().at(164))), "gruppeImFile");
+        if (antwort == int(MessageService::Answer::No))
+            QCOMPARE(int(t.ctx.Sauenliste[0].rec.Gruppe()), 3);
+    }
+
+    void gruppeVerbirgtAndereSauen() {
+        TestContext t;
+        herde(t, {"1", "2", "3"}, {3, 3, 3});
+        t.ctx.Sauenliste[1].rec.setAbgang(dt(1, 3, 2013));
+        StatusNeuBerechnen(t.ctx.Sauenliste);
+        Auswahl w(t, 2, 0, {true, true, true, true, false, true, true});
+        auto* gruppe = w.c<QComboBox>("Gruppe");
+        gruppe->setCurrentIndex(5);
+        emit gruppe->activated(5);
+        QCOMPARE(w.w.GewaehlteSauen(), (std::vector<int>{0, 2}));
+        w.c<QPushButton>("Button2")->click();
+        QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 2.0);
+    }
+
+    void erneutVorbereitetOhneNeugruppierung() {
+        TestContext t;
+        herde(t, {"1", "2"}, {3, 0});
+        Auswahl w(t, 2);
+        auto* gruppe = w.c<QComboBox>("Gruppe");
+        gruppe->setCurrentIndex(5); // "3", for one batch entry
+        emit gruppe->activated(5);
+        w.w.hide();
+        w.w.Vorbereiten(kAlle, 2, 0); // the next batch entry
+        QVERIFY(w.zeigen());
+        QCOMPARE(gruppe->currentIndex(), 0);
+        w.klick(1);
+        QCOMPARE(int(t.ctx.Sauenliste[1].rec.Gruppe()), 0);
+        QVERIFY(!w.w.gruppeGeaendert());
+    }
+
+    void einzigeSauLoeschen() {
+        TestContext t;
+        herde(t, {"77"});
+        Auswahl w(t, 0);
+        t.messages.planAnswer(MessageService::Answer::Yes);
+        w.c<QPushButton>("LoeschenBtn")->click();
+        QCOMPARE(t.messages.texts(),
+                 QStringList{"Wollen Sie die Sau 77 wirklich komplett entfernen!"});
+        QCOMPARE(t.messages.shown[0].buttons, MessageService::Buttons::YesNoDefaultNo);
+        QVERIFY(t.ctx.Sauenliste.empty());
+        QCOMPARE(w.c<QLineEdit>("Edit2")->text(), QStringLiteral("0"));
+        QCOMPARE(QFileInfo(t.pfad(QStringLiteral("SAUWURF.DAT"))).size(), 0); // saved at once
+        // OK on the empty list cancels.
+        w.c<QPushButton>("OKBtn")->click();
+        QCOMPARE(w.w.result(), int(QDialog::Rejected));
+        QCOMPARE(w.w.GewaehlteSau(), -1);
+    }
+
+    void wurfwahlGibtPosition() {
+        TestContext t;
+        t.ctx.Sauenliste.push_back(sau("5", {wurf(2), wurf(3), wurf(4)}));
+        StatusNeuBerechnen(t.ctx.Sauenliste);
+        Auswahl w(t, 1);
+        w.c<QPushButton>("OKBtn")->click(); // no litter yet: the choice opens
+        QVERIFY(w.w.isVisible());
+        auto* wuerfe = w.c<QListWidget>("ListBox2");
+        QVERIFY(wuerfe->isVisible());
+        QCOMPARE(wuerfe->count(), 3);
+        QCOMPARE(wuerfe->item(0)->text(), QStringLiteral("2"));
+        QCOMPARE(wuerfe->currentRow(), 2);
+        Auswahl::klick(wuerfe, 1);
+        QTest::mouseDClick(wuerfe->viewport(), Qt::LeftButton, {},
+                           wuerfe->visualItemRect(wuerfe->item(1)).center());
+        QCOMPARE(w.w.result(), int(QDialog::Accepted));
+        QCOMPARE(w.w.GewaehlterWurf(), 1);
+        QCOMPARE(w.w.GewaehlteSau(), 0);
+    }
+
+    void zurueckZuEinerSauLaesstNurAktuelleZeile() {
+        TestContext t;
+        herde(t, {"1", "2", "3", "4"});
+        Auswahl w(t, 2);
+        for (int z : {0, 1, 3})
+            w.klick(z);
+        w.w.Vorbereiten(kAlle, 0, 0);
+        const QModelIndexList sel = w.liste()->selectionModel()->selectedIndexes();
+        QCOMPARE(sel.size(), 1);
+        QCOMPARE(sel[0], w.liste()->currentIndex());
+        QCOMPARE(w.w.GewaehlteSau(), w.w.GewaehlteSauen().front());
+    }
+
+    // A new sort order without autosort offers to sort again; the boxes and the order read back.
+    void filterUndSortierungGelesen() {
+        TestContext t;
+        t.ctx.einstellungen.autosort = false;
+        herde(t, {"2", "1"});
+        Auswahl w(t, 0, 0);
+        w.w.Vorbereiten({true, false, true, false, true, false, true}, 0, 4);
+        QVERIFY(w.c<QPushButton>("Button1")->isVisible());
+        w.c<QCheckBox>("CheckBox2")->click();
+        std::array<bool, 7> f{};
+        int s = -1;
+        w.w.AnzeigeHolen(f, s);
+        QCOMPARE(f, (std::array<bool, 7>{true, true, true, false, true, false, true}));
+        QCOMPARE(s, 4);
+    }
 };
-
-void TestTSauAuswahl::modiZeigenIhreFelder_data() {
-    QTest::addColumn<int>("modus");
-    QTest::newRow("one sow") << 0;
-    QTest::newRow("sow and litter") << 1;
-    QTest::newRow("several sows") << 2;
-}
-
-void TestTSauAuswahl::modiZeigenIhreFelder() {
-    QFETCH(int, modus);
-    TestContext t;
-    herde(t, {"1", "2"});
-    Auswahl w(t, modus);
-    QCOMPARE(w.c<QWidget>("Edit1")->isVisible(), modus != 2);
-    QCOMPARE(w.c<QWidget>("Gruppe")->isVisible(), modus == 2);
-    QCOMPARE(w.c<QWidget>("Button2")->isVisible(), modus == 2);
-    QCOMPARE(w.c<QWidget>("LoeschenBtn")->isVisible(), modus == 0);
-    QCOMPARE(w.liste()->selectionMode(),
-             modus == 2 ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
-    QCOMPARE(w.c<QLineEdit>("Edit2")->text(), QStringLiteral("2"));
-}
-
-void TestTSauAuswahl::tippenSuchtVonOben() {
-    TestContext t;
-    herde(t, {"3", "120", "12", "45"});
-    Auswahl w(t, 0);
-    w.w.zeileWaehlen(3); // alphanumeric: 12, 120, 3, 45
-    QTest::keyClicks(w.c<QLineEdit>("Edit1"), QStringLiteral("120"));
-    QCOMPARE(w.w.aktuelleZeile(), 1);
-    QCOMPARE(w.w.GewaehlteSau(), 1);
-    QTest::keyClick(w.c<QLineEdit>("Edit1"), '9'); // no match: selection unchanged
-    QCOMPARE(w.w.aktuelleZeile(), 1);
-}
-
-void TestTSauAuswahl::pfeileBewegenKlickSetztNummer() {
-    TestContext t;
-    herde(t, {"1", "2", "3"});
-    Auswahl w(t, 0);
-    auto* e = w.c<QLineEdit>("Edit1");
-    e->setFocus();
-    QTest::keyClick(e, Qt::Key_Up); // no wrap
-    QCOMPARE(w.w.aktuelleZeile(), 0);
-    QTest::keyClick(e, Qt::Key_Down);
-    QCOMPARE(w.w.aktuelleZeile(), 1);
-    QCOMPARE(e->text(), QStringLiteral("2"));
-    w.klick(2);
-    QCOMPARE(e->text(), QStringLiteral("3"));
-    QCOMPARE(e->selectedText(), QStringLiteral("3"));
-}
-
-void TestTSauAuswahl::gruppenZuweisenUndBeimSchliessenFragen_data() {
-    QTest::addColumn<int>("antwort");
-    QTest::addColumn<int>("gruppeImFile");
-    QTest::addColumn<bool>("offen");
-    QTest::newRow("Ja saves") << int(MessageService::Answer::Yes) << 0 << false;
-    QTest::newRow("Nein reloads") << int(MessageService::Answer::No) << 3 << false;
-    QTest::newRow("Abbrechen stays") << int(MessageService::Answer::Cancel) << 3 << true;
-}
-
-void TestTSauAuswahl::gruppenZuweisenUndBeimSchliessenFragen() {
-    QFETCH(int, antwort);
-    TestContext t;
-    herde(t, {"1", "2", "3"}, {3, 3, 1});
-    QVERIFY(HerdeSpeichern(t.ctx));
-    Auswahl w(t, 2);
-    auto* gruppe = w.c<QComboBox>("Gruppe");
-    QCOMPARE(gruppe->itemText(1), QStringLiteral("JS"));
-    QCOMPARE(gruppe->count(), 2 + 8); // "-", "JS", 0..7
-    gruppe->setCurrentIndex(5);       // "3"
-    emit gruppe->activated(5);
-    QCOMPARE(w.w.GewaehlteSauen(), (std::vector<int>{0, 1}));
-    QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 2.0);
-    w.klick(0); // deselect sow 1: out of group 3
-    QCOMPARE(int(t.ctx.Sauenliste[0].rec.Gruppe()), 0);
-    QVERIFY(w.w.gruppeGeaendert());
-    // Pending groups hold the herd: the barn books nothing meanwhile.
-    QVERIFY(t.ctx.geoeffnet.offen(1));
-    w.klick(2); // select sow 3: into group 3
-    QCOMPARE(int(t.ctx.Sauenliste[2].rec.Gruppe()), 3);
-    QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 2.0);
-    t.messages.planAnswer(MessageService::Answer(antwort));
-    w.c<QPushButton>("CancelBtn")->click();
-    QCOMPARE(t.messages.count(QStringLiteral("Geänderte Gruppenzuordnung speichern?")), 1);
-    QTEST(w.w.isVisible(), "offen");
-    QTEST(t.ctx.geoeffnet.offen(1), "offen");
-    QFile f(t.pfad(QStringLiteral("SAUWURF.DAT")));
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QTEST(int(std::int8_t(f.readAll().at(164))), "gruppeImFile");
-    if (antwort == int(MessageService::Answer::No))
-        QCOMPARE(int(t.ctx.Sauenliste[0].rec.Gruppe()), 3);
-}
-
-void TestTSauAuswahl::gruppeVerbirgtAndereSauen() {
-    TestContext t;
-    herde(t, {"1", "2", "3"}, {3, 3, 3});
-    t.ctx.Sauenliste[1].rec.setAbgang(dt(1, 3, 2013));
-    StatusNeuBerechnen(t.ctx.Sauenliste);
-    Auswahl w(t, 2, 0, {true, true, true, true, false, true, true});
-    auto* gruppe = w.c<QComboBox>("Gruppe");
-    gruppe->setCurrentIndex(5);
-    emit gruppe->activated(5);
-    QCOMPARE(w.w.GewaehlteSauen(), (std::vector<int>{0, 2}));
-    w.c<QPushButton>("Button2")->click();
-    QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 2.0);
-}
-
-void TestTSauAuswahl::erneutVorbereitetOhneNeugruppierung() {
-    TestContext t;
-    herde(t, {"1", "2"}, {3, 0});
-    Auswahl w(t, 2);
-    auto* gruppe = w.c<QComboBox>("Gruppe");
-    gruppe->setCurrentIndex(5); // "3", for one batch entry
-    emit gruppe->activated(5);
-    w.w.hide();
-    w.w.Vorbereiten(kAlle, 2, 0); // the next batch entry
-    QVERIFY(w.zeigen());
-    QCOMPARE(gruppe->currentIndex(), 0);
-    w.klick(1);
-    QCOMPARE(int(t.ctx.Sauenliste[1].rec.Gruppe()), 0);
-    QVERIFY(!w.w.gruppeGeaendert());
-}
-
-void TestTSauAuswahl::einzigeSauLoeschen() {
-    TestContext t;
-    herde(t, {"77"});
-    Auswahl w(t, 0);
-    t.messages.planAnswer(MessageService::Answer::Yes);
-    w.c<QPushButton>("LoeschenBtn")->click();
-    QCOMPARE(t.messages.texts(), QStringList{"Wollen Sie die Sau 77 wirklich komplett entfernen!"});
-    QCOMPARE(t.messages.shown[0].buttons, MessageService::Buttons::YesNoDefaultNo);
-    QVERIFY(t.ctx.Sauenliste.empty());
-    QCOMPARE(w.c<QLineEdit>("Edit2")->text(), QStringLiteral("0"));
-    QCOMPARE(QFileInfo(t.pfad(QStringLiteral("SAUWURF.DAT"))).size(), 0); // saved at once
-    // OK on the empty list cancels.
-    w.c<QPushButton>("OKBtn")->click();
-    QCOMPARE(w.w.result(), int(QDialog::Rejected));
-    QCOMPARE(w.w.GewaehlteSau(), -1);
-}
-
-void TestTSauAuswahl::wurfwahlGibtPosition() {
-    TestContext t;
-    t.ctx.Sauenliste.push_back(sau("5", {wurf(2), wurf(3), wurf(4)}));
-    StatusNeuBerechnen(t.ctx.Sauenliste);
-    Auswahl w(t, 1);
-    w.c<QPushButton>("OKBtn")->click(); // no litter yet: the choice opens
-    QVERIFY(w.w.isVisible());
-    auto* wuerfe = w.c<QListWidget>("ListBox2");
-    QVERIFY(wuerfe->isVisible());
-    QCOMPARE(wuerfe->count(), 3);
-    QCOMPARE(wuerfe->item(0)->text(), QStringLiteral("2"));
-    QCOMPARE(wuerfe->currentRow(), 2);
-    Auswahl::klick(wuerfe, 1);
-    QTest::mouseDClick(wuerfe->viewport(), Qt::LeftButton, {},
-                       wuerfe->visualItemRect(wuerfe->item(1)).center());
-    QCOMPARE(w.w.result(), int(QDialog::Accepted));
-    QCOMPARE(w.w.GewaehlterWurf(), 1);
-    QCOMPARE(w.w.GewaehlteSau(), 0);
-}
-
-void TestTSauAuswahl::zurueckZuEinerSauLaesstNurAktuelleZeile() {
-    TestContext t;
-    herde(t, {"1", "2", "3", "4"});
-    Auswahl w(t, 2);
-    for (int z : {0, 1, 3})
-        w.klick(z);
-    w.w.Vorbereiten(kAlle, 0, 0);
-    const QModelIndexList sel = w.liste()->selectionModel()->selectedIndexes();
-    QCOMPARE(sel.size(), 1);
-    QCOMPARE(sel[0], w.liste()->currentIndex());
-    QCOMPARE(w.w.GewaehlteSau(), w.w.GewaehlteSauen().front());
-}
-
-// A new sort order without autosort offers to sort again; the boxes and the order read back.
-void TestTSauAuswahl::filterUndSortierungGelesen() {
-    TestContext t;
-    t.ctx.einstellungen.autosort = false;
-    herde(t, {"2", "1"});
-    Auswahl w(t, 0, 0);
-    w.w.Vorbereiten({true, false, true, false, true, false, true}, 0, 4);
-    QVERIFY(w.c<QPushButton>("Button1")->isVisible());
-    w.c<QCheckBox>("CheckBox2")->click();
-    std::array<bool, 7> f{};
-    int s = -1;
-    w.w.AnzeigeHolen(f, s);
-    QCOMPARE(f, (std::array<bool, 7>{true, true, true, false, true, false, true}));
-    QCOMPARE(s, 4);
-}
 
 QTEST_MAIN(TestTSauAuswahl)
 #include "tst_tsauauswahl.moc"

@@ -7,9 +7,7 @@
 #include "evaluation/belegwochenchart.h"
 #include "evaluation/belegwochenlayout.h"
 #include "platform/csvwriter.h"
-#include "platform/inidatei.h"
 #include "platform/recordingcanvas.h"
-#include "programm/einstellungenspeicher.h"
 
 #include <QTest>
 
@@ -236,28 +234,6 @@ private slots:
                                                "abgeferkelt;Abferkelrate %;Einheit;")));
         QCOMPARE(z[1], QStringLiteral("KW 02/20;2;2;0;0;1;50,0;%;12,0;1,0;12,0;0,0;%;;;"
                                       "29.05.2020;29.05.2020"));
-    }
-
-    // The settings of the groups are stored and read back; a rhythm out of range is held.
-    void einstellungenGespeichert() {
-        Einstellungen e;
-        e.gruppenrhythmus = 3;
-        e.gruppenstart = QDate(2023, 1, 2);
-        e.zielAbferkelrate = 87.5;
-        e.zielLebend = 15.2;
-        IniDatei store;
-        einstellungen::inStore(e, store);
-        Einstellungen zurueck;
-        QString pfad;
-        einstellungen::ausStore(store, zurueck, pfad, {});
-        QCOMPARE(zurueck.gruppenrhythmus, 3);
-        QCOMPARE(zurueck.gruppenstart, QDate(2023, 1, 2));
-        QCOMPARE(zurueck.zielAbferkelrate, 87.5);
-        QCOMPARE(zurueck.zielLebend, 15.2);
-        QCOMPARE(zurueck.zielAbgesetzt, 12.0);
-        store.setzen(QStringLiteral("AUSWERTUNG"), QStringLiteral("GRUPPENRHYTHMUS"), "9");
-        einstellungen::ausStore(store, zurueck, pfad, {});
-        QCOMPARE(zurueck.gruppenrhythmus, 5);
     }
 };
 

@@ -1,7 +1,7 @@
-#include "programm/tpvmain.h"
 #include "controls/tnumedit.h"
 #include "feed/futterdateien.h"
 #include "feed/tfuttermix.h"
+#include "programm/tpvmain.h"
 #include "support/herdbau.h"
 #include "support/modaltreiber.h"
 #include "support/testcontext.h"
@@ -291,41 +291,6 @@ private slots:
         Fenster f(d.tc.ctx);
         QCOMPARE(f.w.mix().Ziele[fwTS], 880.0);
         QCOMPARE(f.w.mix().Ziele[fwRProt], 0.0);
-    }
-
-    // The numbers of the window and of the component dialog are German under any locale
-    // (the tests run under C).
-    void zahlenMitDezimalkomma_data() {
-        QTest::addColumn<QString>("wo");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("share column") << "Menge"
-                                      << "0,500";
-        QTest::newRow("contribution column") << "MJ"
-                                             << "6,9";
-        QTest::newRow("dialog: price") << "Preisein"
-                                       << "34,00 DM";
-    }
-    void zahlenMitDezimalkomma() {
-        QFETCH(QString, wo);
-        Futterdaten d;
-        Fenster f(d.tc.ctx);
-        f.waehlen(1); // "Beta": wheat and soy, half each
-        f.w.ListBox1->setCurrentRow(0);
-        QString text;
-        if (wo == "Menge" || wo == "MJ") {
-            const QStringList z = f.w.ListBox1->item(0)->data(Qt::UserRole).toStringList();
-            text = z.at(wo == "Menge" ? 1 : 3 + fwMJ);
-        } else {
-            ModalTreiber treiber;
-            treiber.dann([&](QDialog* dlg) {
-                text = dlg->findChild<TNumEdit*>(wo)->text();
-                dlg->reject();
-            });
-            f.w.ListBox2->setCurrentRow(1); // "Gerste"
-            f.w.ListBox2->setFocus();
-            QTest::keyClick(f.w.ListBox2, Qt::Key_Return);
-        }
-        QTEST(text, "text");
     }
 
     // A target that cannot be met is told with what stands in the way; the shares stay.

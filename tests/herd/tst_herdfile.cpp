@@ -7,7 +7,6 @@
 #include "support/testcontext.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -387,22 +386,6 @@ private slots:
         QCOMPARE(namen(tc.dir.path()), danach);
         if (backupdatei) QVERIFY(inhalt(tc.pfad(bak)) == (alteDatei ? dateiAus(alt) : aelter));
         QCOMPARE(tc.messages.texts(), QStringList());
-    }
-    // A backup that cannot be kept (its name is taken by a folder) is told as a warning; the
-    // herd is saved all the same.
-    void sicherungScheitertMitWarnung() {
-        TestContext tc(kHeute);
-        QVERIFY(schreiben(tc.pfad(kDat), dateiAus(kleineHerde(1))));
-        QVERIFY(QDir(tc.dir.path()).mkdir(kBak));
-        tc.ctx.einstellungen.backupdatei = true;
-        tc.ctx.Sauenliste = kleineHerde(2);
-        tc.ctx.Geaendert = true;
-        QVERIFY(HerdeSpeichern(tc.ctx));
-        QVERIFY(inhalt(tc.pfad(kDat)) == dateiAus(tc.ctx.Sauenliste));
-        QCOMPARE(tc.messages.texts().size(), 1);
-        QVERIFY(tc.messages.texts().first().startsWith(
-            QStringLiteral("Die Sicherungsdatei SAUWURF.BAK konnte nicht angelegt werden.\n")));
-        QVERIFY(tc.messages.texts().first().contains(tc.pfad(kBak)));
     }
 };
 

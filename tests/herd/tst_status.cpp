@@ -81,13 +81,6 @@ private slots:
         QFETCH(Sau, sau);
         QTEST(int(SauStatus(sau)), "status");
     }
-    void statusNamen() {
-        QStringList namen;
-        for (int i = -1; i <= 7; ++i)
-            namen << StatusName(i);
-        QCOMPARE(namen, (QStringList{"", "leer", "umrauschen", "belegt", "tragend", "säugend",
-                                     "verkauft", "leere JS", ""}));
-    }
     void tkNegativ_data() {
         QTest::addColumn<TWurfRec>("wurf");
         QTest::addColumn<bool>("negativ");

@@ -1,6 +1,6 @@
+#include "platform/safewrite.h"
 #include "stamm/planfiles.h"
 #include "stamm/terminnamen.h"
-#include "platform/safewrite.h"
 #include "support/begrenztesgeraet.h"
 #include "support/herdbau.h"
 #include "support/testcontext.h"
@@ -57,197 +57,187 @@ QByteArray terminBytes(const QByteArray& name, qint16 von, qint16 bis, const QBy
 class TestPlanFiles : public QObject {
     Q_OBJECT
 private slots:
-    void versagendesGeraetWirdErkannt();
-    void plantypformatNachGroesse_data();
-    void plantypformatNachGroesse();
-    void altePlantypenUmgewandelt();
-    void planzeitenRundreise();
-    void planzeitenLaden_data();
-    void planzeitenLaden();
-    void dateienOhneGrossKleinGefunden();
-    void schreibfehlerGemeldet_data();
-    void schreibfehlerGemeldet();
-    void terminnamenAusIhrenStellen();
-};
-
-void TestPlanFiles::plantypformatNachGroesse_data() {
-    QTest::addColumn<int>("groesse");
-    QTest::addColumn<bool>("alt");
-    QTest::addColumn<int>("anzahl");
-    QTest::addColumn<bool>("fehler");
-    QTest::newRow("empty file takes the old branch") << 0 << true << 0 << false;
-    QTest::newRow("3 x 251") << 753 << true << 3 << false;
-    QTest::newRow("2 x 351") << 702 << false << 2 << false;
-    QTest::newRow("multiple of both is old") << 251 * 351 << true << 351 << false;
-    QTest::newRow("351 and a stray byte") << 352 << false << 1 << true;
-}
-
-void TestPlanFiles::plantypformatNachGroesse() {
-    QFETCH(int, groesse);
-    QBuffer b;
-    b.setData(QByteArray(groesse, '\x01'));
-    b.open(QIODevice::ReadOnly);
-    const PlanTypenGelesen r = PlanTypenLesen(b, groesse);
-    QTEST(r.altesFormat, "alt");
-    QTEST(int(r.typen.size()), "anzahl");
-    QTEST(r.fehler, "fehler");
-}
-
-void TestPlanFiles::altePlantypenUmgewandelt() {
-    TestContext t;
-    QByteArray erster = alterSatz("Abferkelstall", {"Stall 1", "ABCDEFGHIJ", "", "x"}, -1, 0x55);
-    erster[28 + 9] = 'Z';        // a byte behind the first stall name's length
-    erster[28 + 33] = char(200); // a length byte beyond the 10 characters of the field
-    QVERIFY(schreiben(t.pfad(QStringLiteral("PLANTYPE.DAT")),
-                      erster + alterSatz("Gruppe 3", {}, 3, 0x11)));
-    DatenLaden(t.ctx);
-    QCOMPARE(int(t.ctx.Plantypen.size()), 2);
-
-    QByteArray erwartet(351, '\0');
-    setzen(erwartet, 0, erster.left(28));
-    setzen(erwartet, 28, "\x07Stall 1");
-    setzen(erwartet, 44,
-           "\x0a"
-           "ABCDEFGHIJ");
-    setzen(erwartet, 76,
-           "\x0a"
-           "x"); // length clamped to the 10 characters of the old slot
-    setzen(erwartet, 348, "\xff\xff\x01");
-    QCOMPARE(roh(t.ctx.Plantypen[0]).toHex(' '), erwartet.toHex(' '));
-    QCOMPARE(t.ctx.Plantypen[1].Gruppe(), std::int16_t(3));
-
-    QVERIFY(PlanTypenSpeichern(t.ctx.Plantypen, t.ctx.Datenpfad, t.messages));
-    const QByteArray neu = inhalt(t.pfad(QStringLiteral("PLANTYPE.DAT")));
-    QCOMPARE(neu.size(), 2 * 351);
-    QCOMPARE(neu.left(351), roh(t.ctx.Plantypen[0]));
-    const std::vector<TPlanTyp> vorher = t.ctx.Plantypen;
-    DatenLaden(t.ctx); // now the newer format
-    QVERIFY(t.ctx.Plantypen == vorher);
-    QVERIFY(t.messages.shown.isEmpty());
-}
-
-void TestPlanFiles::planzeitenRundreise() {
-    TestContext t;
-    t.ctx.Planzeiten.setEntry(psAbferkeln, 5,
-                              TPlanTermin::mit(QStringLiteral("Eisen Ä"), -3, 250, "Fe"));
-    // Days but no abbreviation: kept, only the plan leaves it out.
-    t.ctx.Planzeiten.setEntry(psEinstallen, 14,
-                              TPlanTermin::mit(QStringLiteral("Impfen"), 7, 9, ""));
-    QVERIFY(PlanZeitenSpeichern(t.ctx.Planzeiten, t.ctx.Datenpfad, t.messages));
-    const QByteArray d = inhalt(t.pfad(QStringLiteral("PLANZEIT.DAT")));
-    QCOMPARE(d.size(), 1950);
-    QCOMPARE(d.left(25), terminBytes("Abferkeln", 113, 115, "Abf."));
-    QCOMPARE(d.mid((15 + 5) * 26, 25), terminBytes("Eisen \xc4", -3, 250, "Fe"));
-    QCOMPARE(d.mid(1950 - 26, 25), terminBytes("Impfen", 7, 9, ""));
-    const TPlanZeiten vorher = t.ctx.Planzeiten;
-    t.ctx.Planzeiten = TPlanZeiten();
-    DatenLaden(t.ctx);
-    QVERIFY(t.ctx.Planzeiten == vorher);
-}
-
-void TestPlanFiles::planzeitenLaden_data() {
-    QTest::addColumn<int>("groesse"); // -1: no file
-    QTest::addColumn<int>("abferkeln");
-    QTest::addColumn<int>("tragezeit");
-    QTest::addColumn<bool>("gelesen");
-    QTest::newRow("missing: defaults, silently") << -1 << 0 << 113 << false;
-    QTest::newRow("one byte short") << 1949 << 120 << 113 << false;
-    QTest::newRow("farrowing from day 114") << 1950 << 114 << 114 << true;
-    QTest::newRow("longer file: first record") << 2000 << 110 << 110 << true;
-}
-
-void TestPlanFiles::planzeitenLaden() {
-    QFETCH(int, groesse);
-    QFETCH(int, abferkeln);
-    QFETCH(bool, gelesen);
-    TestContext t;
-    TPlanZeiten z;
-    z.setEntry(psBelegen, 0, TPlanTermin::mit(QStringLiteral("Abferkeln"), abferkeln, 116, "A"));
-    if (groesse >= 0)
-        QVERIFY(schreiben(t.pfad(QStringLiteral("PLANZEIT.DAT")),
-                          (roh(z) + QByteArray(100, 'x')).left(groesse)));
-    DatenLaden(t.ctx);
-    QTEST(t.ctx.Tragezeit, "tragezeit");
-    QVERIFY(t.ctx.Planzeiten == (gelesen ? z : PlanZeitenStandard()));
-    const QStringList meldung{QStringLiteral("Lesefehler in der Datei PLANZEIT.DAT")};
-    QCOMPARE(t.messages.texts(), gelesen || groesse < 0 ? QStringList() : meldung);
-    // A missing plan types file leaves the list empty, silently.
-    t.ctx.Plantypen.resize(1);
-    DatenLaden(t.ctx);
-    QVERIFY(t.ctx.Plantypen.empty());
-}
-
-void TestPlanFiles::dateienOhneGrossKleinGefunden() {
-    TestContext t;
-    TPlanZeiten z;
-    z.setEntry(psBelegen, 0, TPlanTermin::mit(QStringLiteral("Abferkeln"), 116, 118, "A"));
-    QVERIFY(schreiben(t.pfad(QStringLiteral("planzeit.dat")), roh(z)));
-    QVERIFY(schreiben(t.pfad(QStringLiteral("PlanType.Dat")), roh(TPlanTyp())));
-    DatenLaden(t.ctx);
-    QCOMPARE(t.ctx.Tragezeit, 116);
-    QCOMPARE(int(t.ctx.Plantypen.size()), 1);
-    // Saving replaces those files instead of adding a second spelling.
-    QVERIFY(PlanZeitenSpeichern(t.ctx.Planzeiten, t.ctx.Datenpfad, t.messages) &&
-            PlanTypenSpeichern(t.ctx.Plantypen, t.ctx.Datenpfad, t.messages));
-    QCOMPARE(QDir(t.dir.path()).entryList(QDir::Files, QDir::Name),
-             (QStringList{"PlanType.Dat", "planzeit.dat"}));
-}
-
-void TestPlanFiles::schreibfehlerGemeldet_data() {
-    QTest::addColumn<QString>("datei");
-    QTest::newRow("plan times") << QStringLiteral("PLANZEIT.DAT");
-    QTest::newRow("plan types") << QStringLiteral("PLANTYPE.DAT");
-}
-
-void TestPlanFiles::schreibfehlerGemeldet() {
-    QFETCH(QString, datei);
-    TestContext t;
-    QVERIFY(QDir(t.dir.path()).mkdir(datei)); // a folder in the file's place
-    const bool ok = datei == QStringLiteral("PLANZEIT.DAT")
-                        ? PlanZeitenSpeichern(t.ctx.Planzeiten, t.ctx.Datenpfad, t.messages)
-                        : PlanTypenSpeichern(t.ctx.Plantypen, t.ctx.Datenpfad, t.messages);
-    QVERIFY(!ok);
-    QCOMPARE(t.messages.texts(),
-             QStringList{SchreibFehlerText(
-                 datei, t.pfad(datei), QStringLiteral("Unter diesem Namen steht ein Ordner."))});
-}
-
-void TestPlanFiles::terminnamenAusIhrenStellen() {
-    TPlanZeiten z;
-    auto name = [&z](int offset, const QByteArray& text) {
-        z.bytes()[std::size_t(offset)] = std::uint8_t(text.size());
-        std::copy(text.begin(), text.end(), z.bytes().begin() + offset + 1);
-    };
-    const int sau[4] = {1170, 1196, 1222, 1248};
-    for (int i = 0; i < 4; ++i)
-        name(sau[i], "Sau" + QByteArray::number(i + 1));
-    for (int i = 0; i < 8; ++i)
-        name(52 + 26 * i, "Wurf" + QByteArray::number(i + 1));
-    // Neighbours that are no task dates: page 0 rows 1 and 10, page 3 row 4, page 1 row 2.
-    for (int offset : {26, 260, 1274, 442})
-        name(offset, "nein");
-
-    const Terminnamen n = Terminnamen(z);
-    for (int slot = 0; slot < 20; ++slot) {
-        QString erwartet;
-        if (slot < 4) erwartet = QStringLiteral("Sau%1").arg(slot + 1);
-        if (slot >= 10 && slot < 18) erwartet = QStringLiteral("Wurf%1").arg(slot - 9);
-        QCOMPARE(n[std::size_t(slot)], erwartet);
+    void plantypformatNachGroesse_data() {
+        QTest::addColumn<int>("groesse");
+        QTest::addColumn<bool>("alt");
+        QTest::addColumn<int>("anzahl");
+        QTest::addColumn<bool>("fehler");
+        QTest::newRow("empty file takes the old branch") << 0 << true << 0 << false;
+        QTest::newRow("3 x 251") << 753 << true << 3 << false;
+        QTest::newRow("2 x 351") << 702 << false << 2 << false;
+        QTest::newRow("multiple of both is old") << 251 * 351 << true << 351 << false;
+        QTest::newRow("351 and a stray byte") << 352 << false << 1 << true;
     }
-}
 
-// A disk failing while a plan file is read: the whole records read stay, the failure is seen.
-void TestPlanFiles::versagendesGeraetWirdErkannt() {
-    BegrenztesGeraet zeiten(1000, roh(PlanZeitenStandard()), 300);
-    QVERIFY(zeiten.open(QIODevice::ReadOnly));
-    QVERIFY(PlanZeitenLesen(zeiten).fehler);
-    const QByteArray typ = roh(TPlanTyp());
-    BegrenztesGeraet typen(typ.size() + 100, typ + typ, 64);
-    QVERIFY(typen.open(QIODevice::ReadOnly));
-    const PlanTypenGelesen g = PlanTypenLesen(typen, 2 * typ.size());
-    QVERIFY(g.fehler);
-    QCOMPARE(int(g.typen.size()), 1);
-}
+    void plantypformatNachGroesse() {
+        QFETCH(int, groesse);
+        QBuffer b;
+        b.setData(QByteArray(groesse, '\x01'));
+        b.open(QIODevice::ReadOnly);
+        const PlanTypenGelesen r = PlanTypenLesen(b, groesse);
+        QTEST(r.altesFormat, "alt");
+        QTEST(int(r.typen.size()), "anzahl");
+        QTEST(r.fehler, "fehler");
+    }
+
+    void altePlantypenUmgewandelt() {
+        TestContext t;
+        QByteArray erster =
+            alterSatz("Abferkelstall", {"Stall 1", "ABCDEFGHIJ", "", "x"}, -1, 0x55);
+        erster[28 + 9] = 'Z';        // a byte behind the first stall name's length
+        erster[28 + 33] = char(200); // a length byte beyond the 10 characters of the field
+        QVERIFY(schreiben(t.pfad(QStringLiteral("PLANTYPE.DAT")),
+                          erster + alterSatz("Gruppe 3", {}, 3, 0x11)));
+        DatenLaden(t.ctx);
+        QCOMPARE(int(t.ctx.Plantypen.size()), 2);
+
+        QByteArray erwartet(351, '\0');
+        setzen(erwartet, 0, erster.left(28));
+        setzen(erwartet, 28, "\x07Stall 1");
+        setzen(erwartet, 44,
+               "\x0a"
+               "ABCDEFGHIJ");
+        setzen(erwartet, 76,
+               "\x0a"
+               "x"); // length clamped to the 10 characters of the old slot
+        setzen(erwartet, 348, "\xff\xff\x01");
+        QCOMPARE(roh(t.ctx.Plantypen[0]).toHex(' '), erwartet.toHex(' '));
+        QCOMPARE(t.ctx.Plantypen[1].Gruppe(), std::int16_t(3));
+
+        QVERIFY(PlanTypenSpeichern(t.ctx.Plantypen, t.ctx.Datenpfad, t.messages));
+        const QByteArray neu = inhalt(t.pfad(QStringLiteral("PLANTYPE.DAT")));
+        QCOMPARE(neu.size(), 2 * 351);
+        QCOMPARE(neu.left(351), roh(t.ctx.Plantypen[0]));
+        const std::vector<TPlanTyp> vorher = t.ctx.Plantypen;
+        DatenLaden(t.ctx); // now the newer format
+        QVERIFY(t.ctx.Plantypen == vorher);
+        QVERIFY(t.messages.shown.isEmpty());
+    }
+
+    void planzeitenRundreise() {
+        TestContext t;
+        t.ctx.Planzeiten.setEntry(psAbferkeln, 5,
+                                  TPlanTermin::mit(QStringLiteral("Eisen Ä"), -3, 250, "Fe"));
+        // Days but no abbreviation: kept, only the plan leaves it out.
+        t.ctx.Planzeiten.setEntry(psEinstallen, 14,
+                                  TPlanTermin::mit(QStringLiteral("Impfen"), 7, 9, ""));
+        QVERIFY(PlanZeitenSpeichern(t.ctx.Planzeiten, t.ctx.Datenpfad, t.messages));
+        const QByteArray d = inhalt(t.pfad(QStringLiteral("PLANZEIT.DAT")));
+        QCOMPARE(d.size(), 1950);
+        QCOMPARE(d.left(25), terminBytes("Abferkeln", 113, 115, "Abf."));
+        QCOMPARE(d.mid((15 + 5) * 26, 25), terminBytes("Eisen \xc4", -3, 250, "Fe"));
+        QCOMPARE(d.mid(1950 - 26, 25), terminBytes("Impfen", 7, 9, ""));
+        const TPlanZeiten vorher = t.ctx.Planzeiten;
+        t.ctx.Planzeiten = TPlanZeiten();
+        DatenLaden(t.ctx);
+        QVERIFY(t.ctx.Planzeiten == vorher);
+    }
+
+    void planzeitenLaden_data() {
+        QTest::addColumn<int>("groesse"); // -1: no file
+        QTest::addColumn<int>("abferkeln");
+        QTest::addColumn<int>("tragezeit");
+        QTest::addColumn<bool>("gelesen");
+        QTest::newRow("missing: defaults, silently") << -1 << 0 << 113 << false;
+        QTest::newRow("one byte short") << 1949 << 120 << 113 << false;
+        QTest::newRow("farrowing from day 114") << 1950 << 114 << 114 << true;
+        QTest::newRow("longer file: first record") << 2000 << 110 << 110 << true;
+    }
+
+    void planzeitenLaden() {
+        QFETCH(int, groesse);
+        QFETCH(int, abferkeln);
+        QFETCH(bool, gelesen);
+        TestContext t;
+        TPlanZeiten z;
+        z.setEntry(psBelegen, 0,
+                   TPlanTermin::mit(QStringLiteral("Abferkeln"), abferkeln, 116, "A"));
+        if (groesse >= 0)
+            QVERIFY(schreiben(t.pfad(QStringLiteral("PLANZEIT.DAT")),
+                              (roh(z) + QByteArray(100, 'x')).left(groesse)));
+        DatenLaden(t.ctx);
+        QTEST(t.ctx.Tragezeit, "tragezeit");
+        QVERIFY(t.ctx.Planzeiten == (gelesen ? z : PlanZeitenStandard()));
+        const QStringList meldung{QStringLiteral("Lesefehler in der Datei PLANZEIT.DAT")};
+        QCOMPARE(t.messages.texts(), gelesen || groesse < 0 ? QStringList() : meldung);
+        // A missing plan types file leaves the list empty, silently.
+        t.ctx.Plantypen.resize(1);
+        DatenLaden(t.ctx);
+        QVERIFY(t.ctx.Plantypen.empty());
+    }
+
+    void dateienOhneGrossKleinGefunden() {
+        TestContext t;
+        TPlanZeiten z;
+        z.setEntry(psBelegen, 0, TPlanTermin::mit(QStringLiteral("Abferkeln"), 116, 118, "A"));
+        QVERIFY(schreiben(t.pfad(QStringLiteral("planzeit.dat")), roh(z)));
+        QVERIFY(schreiben(t.pfad(QStringLiteral("PlanType.Dat")), roh(TPlanTyp())));
+        DatenLaden(t.ctx);
+        QCOMPARE(t.ctx.Tragezeit, 116);
+        QCOMPARE(int(t.ctx.Plantypen.size()), 1);
+        // Saving replaces those files instead of adding a second spelling.
+        QVERIFY(PlanZeitenSpeichern(t.ctx.Planzeiten, t.ctx.Datenpfad, t.messages) &&
+                PlanTypenSpeichern(t.ctx.Plantypen, t.ctx.Datenpfad, t.messages));
+        QCOMPARE(QDir(t.dir.path()).entryList(QDir::Files, QDir::Name),
+                 (QStringList{"PlanType.Dat", "planzeit.dat"}));
+    }
+
+    void schreibfehlerGemeldet_data() {
+        QTest::addColumn<QString>("datei");
+        QTest::newRow("plan times") << QStringLiteral("PLANZEIT.DAT");
+        QTest::newRow("plan types") << QStringLiteral("PLANTYPE.DAT");
+    }
+
+    void schreibfehlerGemeldet() {
+        QFETCH(QString, datei);
+        TestContext t;
+        QVERIFY(QDir(t.dir.path()).mkdir(datei)); // a folder in the file's place
+        const bool ok = datei == QStringLiteral("PLANZEIT.DAT")
+                            ? PlanZeitenSpeichern(t.ctx.Planzeiten, t.ctx.Datenpfad, t.messages)
+                            : PlanTypenSpeichern(t.ctx.Plantypen, t.ctx.Datenpfad, t.messages);
+        QVERIFY(!ok);
+        QCOMPARE(t.messages.texts(), QStringList{SchreibFehlerText(
+                                         datei, t.pfad(datei),
+                                         QStringLiteral("Unter diesem Namen steht ein Ordner."))});
+    }
+
+    void terminnamenAusIhrenStellen() {
+        TPlanZeiten z;
+        auto name = [&z](int offset, const QByteArray& text) {
+            z.bytes()[std::size_t(offset)] = std::uint8_t(text.size());
+            std::copy(text.begin(), text.end(), z.bytes().begin() + offset + 1);
+        };
+        const int sau[4] = {1170, 1196, 1222, 1248};
+        for (int i = 0; i < 4; ++i)
+            name(sau[i], "Sau" + QByteArray::number(i + 1));
+        for (int i = 0; i < 8; ++i)
+            name(52 + 26 * i, "Wurf" + QByteArray::number(i + 1));
+        // Neighbours that are no task dates: page 0 rows 1 and 10, page 3 row 4, page 1 row 2.
+        for (int offset : {26, 260, 1274, 442})
+            name(offset, "nein");
+
+        const Terminnamen n = Terminnamen(z);
+        for (int slot = 0; slot < 20; ++slot) {
+            QString erwartet;
+            if (slot < 4) erwartet = QStringLiteral("Sau%1").arg(slot + 1);
+            if (slot >= 10 && slot < 18) erwartet = QStringLiteral("Wurf%1").arg(slot - 9);
+            QCOMPARE(n[std::size_t(slot)], erwartet);
+        }
+    }
+
+    // A disk failing while a plan file is read: the whole records read stay, the failure is seen.
+    void versagendesGeraetWirdErkannt() {
+        BegrenztesGeraet zeiten(1000, roh(PlanZeitenStandard()), 300);
+        QVERIFY(zeiten.open(QIODevice::ReadOnly));
+        QVERIFY(PlanZeitenLesen(zeiten).fehler);
+        const QByteArray typ = roh(TPlanTyp());
+        BegrenztesGeraet typen(typ.size() + 100, typ + typ, 64);
+        QVERIFY(typen.open(QIODevice::ReadOnly));
+        const PlanTypenGelesen g = PlanTypenLesen(typen, 2 * typ.size());
+        QVERIFY(g.fehler);
+        QCOMPARE(int(g.typen.size()), 1);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestPlanFiles)
 #include "tst_planfiles.moc"

@@ -1,4 +1,3 @@
-#include "programm/tpvmain.h"
 #include "controls/tdate_ed.h"
 #include "controls/tnumedit.h"
 #include "entry/auswahlbuchung.h"
@@ -6,6 +5,8 @@
 #include "plan/tarbplanstart.h"
 #include "platform/recordingcanvas.h"
 #include "platform/safewrite.h"
+#include "programm/tpvmain.h"
+#include "support/apphilfe.h"
 #include "support/fensterfixtur.h"
 #include "support/herdbau.h"
 #include "support/modaltreiber.h"
@@ -24,12 +25,6 @@
 
 // Today is Sunday 10.3.2013 in the test context.
 namespace {
-
-template <class T> T* kind(QWidget* w, const char* name) {
-    T* c = w->findChild<T*>(QString::fromLatin1(name));
-    if (!c) qFatal("control %s missing", name);
-    return c;
-}
 
 // A herd of sows mated 113 days before 4.3.13, every second with a note.
 struct Planfenster {
@@ -68,189 +63,161 @@ struct Planfenster {
 class TestTArbeitsplan : public QObject {
     Q_OBJECT
 private slots:
-    void startdialogSchaltetFreiUndZaehltWochen();
-    void planmenueZeigtTitelKoepfeUndZeilen();
-    void spaltenschalterAendernKoepfe();
-    void tageRollenVerbirgtFruehereTage();
-    void druckMitTitelUndNotizNurWennGewaehlt();
-    void pdfUndCsvGeschriebenFehlerGemeldet();
-    void hauptfensterBehaeltDenPlan();
-    void planFolgtDerHerde();
-};
-
-void TestTArbeitsplan::startdialogSchaltetFreiUndZaehltWochen() {
-    Planfenster f;
-    TArbPlanStart dlg(f.t.ctx);
-    auto* datum = kind<tdate_ed>(&dlg, "tdate_ed1");
-    auto* woche = kind<TNumEdit>(&dlg, "NumEdit1");
-    auto* typen = kind<QComboBox>(&dlg, "ComboBox1");
-    QCOMPARE(datum->text(), QStringLiteral("10.3.13"));
-    QVERIFY(datum->isEnabled() && !woche->isEnabled());
-    QCOMPARE(typen->count(), 2);
-    QCOMPARE(typen->currentIndex(), -1);
-    dlg.show();
-    kind<QRadioButton>(&dlg, "RadioButton2")->click();
-    QVERIFY(!datum->isEnabled() && woche->isEnabled());
-    woche->setFocus();
-    woche->selectAll();
-    QTest::keyClicks(woche, QStringLiteral("10"));
-    typen->setCurrentIndex(1);
-    kind<QPushButton>(&dlg, "OKBtn")->click();
-    // 1.1.2013 is a Tuesday: week 1 starts on 31.12.2012, week 10 on 4.3.2013.
-    QCOMPARE(dlg.ersterTag(), K(QDate(2013, 3, 4)));
-    QCOMPARE(dlg.planTyp(), 1);
-    kind<QRadioButton>(&dlg, "RadioButton1")->click();
-    QVERIFY(datum->isEnabled() && !woche->isEnabled());
-}
-
-void TestTArbeitsplan::planmenueZeigtTitelKoepfeUndZeilen() {
-    Planfenster f;
-    ModalTreiber treiber;
-    treiber.dann([](QDialog* d) {
-        auto* datum = kind<tdate_ed>(d, "tdate_ed1");
-        datum->setFocus();
-        datum->selectAll();
-        QTest::keyClicks(datum, QStringLiteral("4.3.13"));
-        kind<QComboBox>(d, "ComboBox1")->setCurrentIndex(1);
-        kind<QPushButton>(d, "OKBtn")->click();
-    });
-    f.w.Plan1Click();
-    QCOMPARE(f.w.windowTitle(), QStringLiteral("Arbeitsplan Deckstall ab 4.3.13"));
-    QVERIFY(f.w.isVisible());
-    QCOMPARE(f.koepfe().mid(4, 2), QStringList({"Stall", "4.3.13   Mo  "}));
-    QAbstractItemModel* m = f.w.liste()->model();
-    QCOMPARE(m->rowCount(), 4); // three sows and the blank line
-    QCOMPARE(m->index(0, 0).data().toString(), QStringLiteral("102")); // reverse herd order
-    QCOMPARE(m->index(0, 5).data().toString(), QStringLiteral("Abf., "));
-    QCOMPARE(m->index(3, 0).data().toString(), QString());
-
-    // The chosen type stays; Cancel hides the window; Escape too.
-    treiber.dann([](QDialog* d) { d->reject(); });
-    f.w.Plan1Click();
-    QVERIFY(!f.w.isVisible());
-    f.w.planAufstellen(K(QDate(2013, 3, 11)), -1);
-    QCOMPARE(f.w.windowTitle(), QStringLiteral("Arbeitsplan Deckstall ab 11.3.13"));
-    QTest::keyClick(&f.w, Qt::Key_Escape);
-    QVERIFY(!f.w.isVisible());
-}
-
-void TestTArbeitsplan::spaltenschalterAendernKoepfe() {
-    Planfenster f;
-    f.t.ctx.einstellungen.mitWurf = false;
-    f.t.ctx.einstellungen.mitTage = false;
-    f.t.ctx.einstellungen.mitStall = false;
-    f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
-    QCOMPARE(f.koepfe().mid(0, 3), QStringList({"Sau", "Ferk.D", "4.3.13   Mo  "}));
-}
-
-void TestTArbeitsplan::tageRollenVerbirgtFruehereTage() {
-    Planfenster f;
-    f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
-    f.w.resize(2000, 400);
-    QVERIFY(QTest::qWaitForWindowExposed(&f.w));
-    QVERIFY(!f.w.tagLeiste()->isVisible()); // all seven fit
-    QVERIFY(f.versteckt().isEmpty());
-
-    f.w.resize(500, 400);
-    QTRY_VERIFY(f.w.tagLeiste()->isVisible());
-    QScrollBar* leiste = f.w.tagLeiste();
-    QCOMPARE(leiste->value(), 1);
-    QVERIFY(leiste->maximum() > 3);
-    leiste->setValue(2);
-    QCOMPARE(f.versteckt(), QList<int>({1}));
-    leiste->setValue(4); // a jump hides every day before it
-    QCOMPARE(f.versteckt(), QList<int>({1, 2, 3}));
-    leiste->setValue(3);
-    QCOMPARE(f.versteckt(), QList<int>({1, 2}));
-    leiste->setValue(1);
-    QVERIFY(f.versteckt().isEmpty());
-}
-
-void TestTArbeitsplan::druckMitTitelUndNotizNurWennGewaehlt() {
-    Planfenster f(60);
-    f.w.planAufstellen(K(QDate(2013, 3, 4)), 1);
-    const auto drucken = [&f] {
-        RecordingCanvas c(1350, 800); // 37 lines a page
-        f.w.druckInhalt(c);
-        return c;
-    };
-    RecordingCanvas ohne = drucken();
-    int titel = 0, notizen = 0;
-    for (const auto& it : ohne.texts()) {
-        if (it.text == f.w.windowTitle() && it.style == Canvas::Bold) ++titel;
-        if (it.text.startsWith(QStringLiteral(" - "))) ++notizen;
+    void startdialogSchaltetFreiUndZaehltWochen() {
+        Planfenster f;
+        TArbPlanStart dlg(f.t.ctx);
+        auto* datum = kind<tdate_ed>(&dlg, "tdate_ed1");
+        auto* woche = kind<TNumEdit>(&dlg, "NumEdit1");
+        auto* typen = kind<QComboBox>(&dlg, "ComboBox1");
+        QCOMPARE(datum->text(), QStringLiteral("10.3.13"));
+        QVERIFY(datum->isEnabled() && !woche->isEnabled());
+        QCOMPARE(typen->count(), 2);
+        QCOMPARE(typen->currentIndex(), -1);
+        dlg.show();
+        kind<QRadioButton>(&dlg, "RadioButton2")->click();
+        QVERIFY(!datum->isEnabled() && woche->isEnabled());
+        woche->setFocus();
+        woche->selectAll();
+        QTest::keyClicks(woche, QStringLiteral("10"));
+        typen->setCurrentIndex(1);
+        kind<QPushButton>(&dlg, "OKBtn")->click();
+        // 1.1.2013 is a Tuesday: week 1 starts on 31.12.2012, week 10 on 4.3.2013.
+        QCOMPARE(dlg.ersterTag(), K(QDate(2013, 3, 4)));
+        QCOMPARE(dlg.planTyp(), 1);
+        kind<QRadioButton>(&dlg, "RadioButton1")->click();
+        QVERIFY(datum->isEnabled() && !woche->isEnabled());
     }
-    QCOMPARE(titel, ohne.pageCount());
-    QVERIFY(ohne.pageCount() >= 2);
-    QCOMPARE(notizen, 0);
-    f.t.ctx.einstellungen.mitKommentar = true;
-    RecordingCanvas mit = drucken();
-    for (const auto& it : mit.texts())
-        if (it.text.startsWith(QStringLiteral(" - Notiz"))) ++notizen;
-    QCOMPARE(notizen, 30);
-    QVERIFY(mit.pageCount() > ohne.pageCount());
-}
 
-void TestTArbeitsplan::pdfUndCsvGeschriebenFehlerGemeldet() {
-    Planfenster f;
-    f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
-    const QString pdf = f.t.pfad(QStringLiteral("plan.pdf"));
-    QVERIFY(druckausgabe::ausgeben(f.w, druckausgabe::Ziel::Pdf, nullptr, pdf));
-    QVERIFY(QFileInfo(pdf).size() > 0);
-    const QString csv = f.t.pfad(QStringLiteral("plan.csv"));
-    QVERIFY(f.w.csvSchreiben(csv));
-    QFile datei(csv);
-    QVERIFY(datei.open(QIODevice::ReadOnly));
-    QVERIFY(datei.readAll().startsWith("\xEF\xBB\xBFSau;Ferk.D;W.;Tag;Stall;04.03.2013 Mo;"));
-    QVERIFY(f.t.messages.shown.isEmpty());
+    void planmenueZeigtTitelKoepfeUndZeilen() {
+        Planfenster f;
+        ModalTreiber treiber;
+        treiber.dann([](QDialog* d) {
+            auto* datum = kind<tdate_ed>(d, "tdate_ed1");
+            datum->setFocus();
+            datum->selectAll();
+            QTest::keyClicks(datum, QStringLiteral("4.3.13"));
+            kind<QComboBox>(d, "ComboBox1")->setCurrentIndex(1);
+            kind<QPushButton>(d, "OKBtn")->click();
+        });
+        f.w.Plan1Click();
+        QCOMPARE(f.w.windowTitle(), QStringLiteral("Arbeitsplan Deckstall ab 4.3.13"));
+        QVERIFY(f.w.isVisible());
+        QCOMPARE(f.koepfe().mid(4, 2), QStringList({"Stall", "4.3.13   Mo  "}));
+        QAbstractItemModel* m = f.w.liste()->model();
+        QCOMPARE(m->rowCount(), 4); // three sows and the blank line
+        QCOMPARE(m->index(0, 0).data().toString(), QStringLiteral("102")); // reverse herd order
+        QCOMPARE(m->index(0, 5).data().toString(), QStringLiteral("Abf., "));
+        QCOMPARE(m->index(3, 0).data().toString(), QString());
 
-    // A folder where the files should go: both fail and say so.
-    const QString weg = f.t.pfad(QStringLiteral("ordner"));
-    QVERIFY(QDir().mkpath(weg));
-    QVERIFY(!druckausgabe::ausgeben(f.w, druckausgabe::Ziel::Pdf, nullptr, weg));
-    QVERIFY(!f.w.csvSchreiben(weg));
-    const QString fehler = SchreibFehlerText(
-        QStringLiteral("ordner"), weg, QStringLiteral("Unter diesem Namen steht ein Ordner."));
-    QCOMPARE(f.t.messages.texts(), (QStringList{fehler, fehler}));
-}
+        // The chosen type stays; Cancel hides the window; Escape too.
+        treiber.dann([](QDialog* d) { d->reject(); });
+        f.w.Plan1Click();
+        QVERIFY(!f.w.isVisible());
+        f.w.planAufstellen(K(QDate(2013, 3, 11)), -1);
+        QCOMPARE(f.w.windowTitle(), QStringLiteral("Arbeitsplan Deckstall ab 11.3.13"));
+        QTest::keyClick(&f.w, Qt::Key_Escape);
+        QVERIFY(!f.w.isVisible());
+    }
 
-void TestTArbeitsplan::hauptfensterBehaeltDenPlan() {
-    Planfenster f;
-    QVERIFY(HerdeSpeichern(f.t.ctx)); // the main window loads the herd file
-    TPVMain w(f.t.ctx);
-    w.show();
-    QPointer<TArbeitsplan> plan = w.arbeitsplan();
-    QVERIFY(plan && !plan->isVisible());
-    QVERIFY(w.menuItem(QStringLiteral("Plan1"))->isEnabled());
-    ModalTreiber treiber;
-    treiber.dann([](QDialog* d) { kind<QPushButton>(d, "OKBtn")->click(); });
-    w.menuItem(QStringLiteral("Plan1"))->trigger();
-    QCOMPARE(treiber.behandelt(), 1);
-    QTRY_VERIFY(plan->isVisible());
-    QCOMPARE(w.mdiArea()->activeSubWindow()->widget(), plan.data());
-    QCOMPARE(plan->windowTitle(), QStringLiteral("Arbeitsplan  ab 10.3.13"));
-    w.mdiArea()->activeSubWindow()->close();
-    QCoreApplication::processEvents();
-    QVERIFY(plan && !plan->isVisible());
-}
+    void tageRollenVerbirgtFruehereTage() {
+        Planfenster f;
+        f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
+        f.w.resize(2000, 400);
+        QVERIFY(QTest::qWaitForWindowExposed(&f.w));
+        QVERIFY(!f.w.tagLeiste()->isVisible()); // all seven fit
+        QVERIFY(f.versteckt().isEmpty());
 
-// A sow removed while the plan is open leaves it at once; while it is hidden, on showing.
-void TestTArbeitsplan::planFolgtDerHerde() {
-    Planfenster f;
-    f.t.ctx.einstellungen.einzelspeicherung = false;
-    f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
-    QAbstractItemModel* m = f.w.liste()->model();
-    QCOMPARE(m->rowCount(), 4);
-    auswahlbuchung::SauEntfernen(f.t.ctx, 0);
-    QTRY_COMPARE(m->rowCount(), 3);
-    f.w.hide();
-    auswahlbuchung::SauEntfernen(f.t.ctx, 0);
-    QCoreApplication::processEvents();
-    QCOMPARE(m->rowCount(), 3);
-    f.w.show();
-    QCOMPARE(m->rowCount(), 2);
-    QCOMPARE(m->index(0, 0).data().toString(), QStringLiteral("102"));
-}
+        f.w.resize(500, 400);
+        QTRY_VERIFY(f.w.tagLeiste()->isVisible());
+        QScrollBar* leiste = f.w.tagLeiste();
+        QCOMPARE(leiste->value(), 1);
+        QVERIFY(leiste->maximum() > 3);
+        leiste->setValue(2);
+        QCOMPARE(f.versteckt(), QList<int>({1}));
+        leiste->setValue(4); // a jump hides every day before it
+        QCOMPARE(f.versteckt(), QList<int>({1, 2, 3}));
+        leiste->setValue(3);
+        QCOMPARE(f.versteckt(), QList<int>({1, 2}));
+        leiste->setValue(1);
+        QVERIFY(f.versteckt().isEmpty());
+    }
+
+    void druckMitTitelUndNotizNurWennGewaehlt() {
+        Planfenster f(60);
+        f.w.planAufstellen(K(QDate(2013, 3, 4)), 1);
+        const auto drucken = [&f] {
+            RecordingCanvas c(1350, 800); // 37 lines a page
+            f.w.druckInhalt(c);
+            return c;
+        };
+        RecordingCanvas ohne = drucken();
+        int titel = 0, notizen = 0;
+        for (const auto& it : ohne.texts()) {
+            if (it.text == f.w.windowTitle() && it.style == Canvas::Bold) ++titel;
+            if (it.text.startsWith(QStringLiteral(" - "))) ++notizen;
+        }
+        QCOMPARE(titel, ohne.pageCount());
+        QVERIFY(ohne.pageCount() >= 2);
+        QCOMPARE(notizen, 0);
+        f.t.ctx.einstellungen.mitKommentar = true;
+        RecordingCanvas mit = drucken();
+        for (const auto& it : mit.texts())
+            if (it.text.startsWith(QStringLiteral(" - Notiz"))) ++notizen;
+        QCOMPARE(notizen, 30);
+        QVERIFY(mit.pageCount() > ohne.pageCount());
+    }
+
+    void pdfUndCsvFehlerGemeldet() {
+        Planfenster f;
+        f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
+        // A folder where the files should go: both fail and say so.
+        const QString weg = f.t.pfad(QStringLiteral("ordner"));
+        QVERIFY(QDir().mkpath(weg));
+        QVERIFY(!druckausgabe::ausgeben(f.w, druckausgabe::Ziel::Pdf, nullptr, weg));
+        QVERIFY(!f.w.csvSchreiben(weg));
+        const QString fehler = SchreibFehlerText(
+            QStringLiteral("ordner"), weg, QStringLiteral("Unter diesem Namen steht ein Ordner."));
+        QCOMPARE(f.t.messages.texts(), (QStringList{fehler, fehler}));
+    }
+
+    void hauptfensterBehaeltDenPlan() {
+        Planfenster f;
+        QVERIFY(HerdeSpeichern(f.t.ctx)); // the main window loads the herd file
+        TPVMain w(f.t.ctx);
+        w.show();
+        QPointer<TArbeitsplan> plan = w.arbeitsplan();
+        QVERIFY(plan && !plan->isVisible());
+        QVERIFY(w.menuItem(QStringLiteral("Plan1"))->isEnabled());
+        ModalTreiber treiber;
+        treiber.dann([](QDialog* d) { kind<QPushButton>(d, "OKBtn")->click(); });
+        w.menuItem(QStringLiteral("Plan1"))->trigger();
+        QCOMPARE(treiber.behandelt(), 1);
+        QTRY_VERIFY(plan->isVisible());
+        QCOMPARE(w.mdiArea()->activeSubWindow()->widget(), plan.data());
+        QCOMPARE(plan->windowTitle(), QStringLiteral("Arbeitsplan  ab 10.3.13"));
+        w.mdiArea()->activeSubWindow()->close();
+        QCoreApplication::processEvents();
+        QVERIFY(plan && !plan->isVisible());
+    }
+
+    // A sow removed while the plan is open leaves it at once; while it is hidden, on showing.
+    void planFolgtDerHerde() {
+        Planfenster f;
+        f.t.ctx.einstellungen.einzelspeicherung = false;
+        f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
+        QAbstractItemModel* m = f.w.liste()->model();
+        QCOMPARE(m->rowCount(), 4);
+        auswahlbuchung::SauEntfernen(f.t.ctx, 0);
+        QTRY_COMPARE(m->rowCount(), 3);
+        f.w.hide();
+        auswahlbuchung::SauEntfernen(f.t.ctx, 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(m->rowCount(), 3);
+        f.w.show();
+        QCOMPARE(m->rowCount(), 2);
+        QCOMPARE(m->index(0, 0).data().toString(), QStringLiteral("102"));
+    }
+};
 
 QTEST_MAIN(TestTArbeitsplan)
 #include "tst_tarbeitsplan.moc"

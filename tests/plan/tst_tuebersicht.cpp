@@ -42,68 +42,65 @@ void merken(ModalTreiber& treiber, Geoeffnet& g) {
 class TestTUebersicht : public QObject {
     Q_OBJECT
 private slots:
-    void enterOnSowLineOpensHerCard();
-    void enterOnOpenPointOpensTheFieldToFix();
-    void warnsOnceAndNotOnTheLoadedValue();
+    void enterAufSauzeileOeffnetIhreKarte() {
+        TestContext t(QDate(2013, 6, 10));
+        herde(t);
+        Fenster<TUebersicht> f(t);
+        QCOMPARE(f.w.objectName(), QStringLiteral("Uebersicht"));
+        QVERIFY(f.zeigen());
+        QTreeWidgetItem* woche = f.w.liste()->topLevelItem(1);
+        QTreeWidgetItem* abferkeln = woche->child(faAbferkeln);
+        QCOMPARE(abferkeln->text(1), QStringLiteral("1"));
+        abferkeln->setExpanded(true);
+        QCOMPARE(abferkeln->childCount(), 1);
+        QCOMPARE(abferkeln->child(0)->text(1), QStringLiteral("10.6.13"));
+        f.w.liste()->setCurrentItem(abferkeln->child(0));
+        ModalTreiber treiber;
+        Geoeffnet g;
+        merken(treiber, g);
+        QTest::keyClick(f.w.liste(), Qt::Key_Return);
+        QCOMPARE(g.sau, 0);
+        QCOMPARE(g.feld, QStringLiteral("Abferkeln"));
+    }
+
+    void enterAufOffenemPunktOeffnetDasFeld() {
+        TestContext t(QDate(2013, 6, 10));
+        herde(t);
+        Fenster<TOffenePunkte> f(t);
+        QVERIFY(f.zeigen());
+        QCOMPARE(f.w.liste().size(), std::size_t(1));
+        QCOMPARE(f.w.liste()[0].art, plausibel::Art::ZuVieleLebende);
+        ModalTreiber treiber;
+        Geoeffnet g;
+        merken(treiber, g);
+        f.w.ScrollBox1->setFocus();
+        QTest::keyClick(f.w.ScrollBox1, Qt::Key_Return);
+        QCOMPARE(g.sau, 1);
+        QCOMPARE(g.feld, QStringLiteral("geborene"));
+    }
+
+    void warntEinmalNichtBeimGeladenenWert() {
+        TestContext t(QDate(2013, 6, 10));
+        herde(t);
+        Fenster<TSauWurfEingabe> k(t);
+        k.w.SauOeffnen(1);
+        QVERIFY(k.zeigen());
+        k.w.seiteWaehlen(1);
+        k.tippen("geborene", QStringLiteral("30")); // as loaded: no warning
+        QVERIFY(t.messages.shown.isEmpty());
+        k.tippen("geborene", QStringLiteral("45"));
+        k.tippen("geborene", QStringLiteral("45"));
+        QCOMPARE(t.messages.texts(),
+                 QStringList{QStringLiteral("45 lebend geborene Ferkel? Bitte prüfen.")});
+        QCOMPARE(k.c<QLineEdit>("geborene")->text(), QStringLiteral("45")); // the value stays
+        k.tippen("Absetzen", QStringLiteral("31.2.13"));
+        QCOMPARE(t.messages.texts().last(),
+                 QStringLiteral("Den 31.2. gibt es nicht. Bitte prüfen."));
+        t.ctx.einstellungen.pruefung.warnen = false;
+        k.tippen("geborene", QStringLiteral("46"));
+        QCOMPARE(t.messages.shown.size(), 2);
+    }
 };
-
-void TestTUebersicht::enterOnSowLineOpensHerCard() {
-    TestContext t(QDate(2013, 6, 10));
-    herde(t);
-    Fenster<TUebersicht> f(t);
-    QCOMPARE(f.w.objectName(), QStringLiteral("Uebersicht"));
-    QVERIFY(f.zeigen());
-    QTreeWidgetItem* woche = f.w.liste()->topLevelItem(1);
-    QTreeWidgetItem* abferkeln = woche->child(faAbferkeln);
-    QCOMPARE(abferkeln->text(1), QStringLiteral("1"));
-    abferkeln->setExpanded(true);
-    QCOMPARE(abferkeln->childCount(), 1);
-    QCOMPARE(abferkeln->child(0)->text(1), QStringLiteral("10.6.13"));
-    f.w.liste()->setCurrentItem(abferkeln->child(0));
-    ModalTreiber treiber;
-    Geoeffnet g;
-    merken(treiber, g);
-    QTest::keyClick(f.w.liste(), Qt::Key_Return);
-    QCOMPARE(g.sau, 0);
-    QCOMPARE(g.feld, QStringLiteral("Abferkeln"));
-}
-
-void TestTUebersicht::enterOnOpenPointOpensTheFieldToFix() {
-    TestContext t(QDate(2013, 6, 10));
-    herde(t);
-    Fenster<TOffenePunkte> f(t);
-    QVERIFY(f.zeigen());
-    QCOMPARE(f.w.liste().size(), std::size_t(1));
-    QCOMPARE(f.w.liste()[0].art, plausibel::Art::ZuVieleLebende);
-    ModalTreiber treiber;
-    Geoeffnet g;
-    merken(treiber, g);
-    f.w.ScrollBox1->setFocus();
-    QTest::keyClick(f.w.ScrollBox1, Qt::Key_Return);
-    QCOMPARE(g.sau, 1);
-    QCOMPARE(g.feld, QStringLiteral("geborene"));
-}
-
-void TestTUebersicht::warnsOnceAndNotOnTheLoadedValue() {
-    TestContext t(QDate(2013, 6, 10));
-    herde(t);
-    Fenster<TSauWurfEingabe> k(t);
-    k.w.SauOeffnen(1);
-    QVERIFY(k.zeigen());
-    k.w.seiteWaehlen(1);
-    k.tippen("geborene", QStringLiteral("30")); // as loaded: no warning
-    QVERIFY(t.messages.shown.isEmpty());
-    k.tippen("geborene", QStringLiteral("45"));
-    k.tippen("geborene", QStringLiteral("45"));
-    QCOMPARE(t.messages.texts(),
-             QStringList{QStringLiteral("45 lebend geborene Ferkel? Bitte prüfen.")});
-    QCOMPARE(k.c<QLineEdit>("geborene")->text(), QStringLiteral("45")); // the value stays
-    k.tippen("Absetzen", QStringLiteral("31.2.13"));
-    QCOMPARE(t.messages.texts().last(), QStringLiteral("Den 31.2. gibt es nicht. Bitte prüfen."));
-    t.ctx.einstellungen.pruefung.warnen = false;
-    k.tippen("geborene", QStringLiteral("46"));
-    QCOMPARE(t.messages.shown.size(), 2);
-}
 
 QTEST_MAIN(TestTUebersicht)
 #include "tst_tuebersicht.moc"
