@@ -135,6 +135,16 @@ private slots:
         QCOMPARE(koppeln(code).status, 403);
     }
 
+    // A device list that cannot be written is told at the PC, not dropped.
+    void geraetelisteNichtGeschrieben() {
+        const QString datei = t->pfad(StallZugang::kDatei);
+        QVERIFY(QFile::remove(datei) && QDir().mkdir(datei)); // a folder where the file goes
+        QCOMPARE(koppeln(stall->zugang().neuerCode()).status, 200);
+        QCOMPARE(t->messages.shown.size(), 1);
+        QVERIFY(t->messages.shown[0].text.startsWith(
+            QStringLiteral("Die Datei STALLGERAETE.JSON konnte nicht geschrieben werden!")));
+    }
+
     void fuenfFalscheCodesSperren() {
         const QString code = stall->zugang().neuerCode();
         const QString falsch =

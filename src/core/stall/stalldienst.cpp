@@ -8,6 +8,7 @@
 #include "stall/stalljournal.h"
 #include "stall/stallzugang.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -70,7 +71,7 @@ StallAntwort StallDienst::koppeln(const StallAnfrage& a) {
     if (!felder.ok()) return fehler(400, felder.fehler());
     const StallZugang::Kopplung k = zugang_.koppeln(code, name);
     if (!k.ok) return fehler(zugang_.gesperrt() ? 429 : 403, k.meldung);
-    zugang_.speichern();
+    geraeteSpeichern();
     StallAntwort r = json(200, {{QStringLiteral("csrf"), QString::fromLatin1(k.csrf)},
                                 {QStringLiteral("geraet"), zugang_.geraete().back().name}});
     r.kopf.append({"Set-Cookie", cookie(k.token, StallZugang::kSitzungTage * 24 * 3600)});
@@ -132,7 +133,7 @@ StallAntwort StallDienst::buchen(const StallAnfrage& a, StallGeraet& g) {
         break;
     }
     journal(g, i, r.wurfNr, r.aenderung);
-    zugang_.speichern();
+    geraeteSpeichern();
     if (gebucht) gebucht();
     if (r.stand == Ergebnis::NichtGespeichert)
         return fehler(500, QStringLiteral("Gebucht, aber die Herde konnte nicht gespeichert "
@@ -146,10 +147,17 @@ StallAntwort StallDienst::abmelden(StallGeraet& g) {
     const auto& l = zugang_.geraete();
     for (std::size_t i = 0; i < l.size(); ++i)
         if (&l[i] == &g) zugang_.widerrufen(int(i));
-    zugang_.speichern();
+    geraeteSpeichern();
     StallAntwort r = json(200, {{QStringLiteral("ok"), true}});
     r.kopf.append({"Set-Cookie", cookie("", 0)});
     return r;
+}
+
+void StallDienst::geraeteSpeichern() {
+    QString grund;
+    if (!zugang_.speichern(&grund))
+        ctx_.messages().error(
+            SchreibFehlerText(QFileInfo(zugang_.datei()).fileName(), zugang_.datei(), grund));
 }
 
 void StallDienst::journal(const StallGeraet& g, int sau, int wurf, const QString& was) {

@@ -37,6 +37,8 @@ private:
     StallAntwort abmelden(StallGeraet& g);
     StallAntwort mitSitzung(const StallAnfrage& a);
     void journal(const StallGeraet& g, int sau, int wurf, const QString& was);
+    // Writes the device list; a failure is told at the PC.
+    void geraeteSpeichern();
 
     AppContext& ctx_;
     StallZugang& zugang_;

@@ -70,13 +70,14 @@ void StallZugang::laden(const QString& datei) {
     abgelaufeneEntfernen();
 }
 
-bool StallZugang::speichern() const {
+bool StallZugang::speichern(QString* grund) const {
     if (datei_.isEmpty()) return true;
     QJsonArray a;
     for (const StallGeraet& g : geraete_)
         a.append(alsJson(g));
     const QByteArray bytes = QJsonDocument(a).toJson(QJsonDocument::Indented);
-    return writeFileSafely(datei_, [&](QIODevice& d) { return d.write(bytes) == bytes.size(); });
+    return writeFileSafely(
+        datei_, [&](QIODevice& d) { return d.write(bytes) == bytes.size(); }, {}, grund);
 }
 
 QString StallZugang::neuerCode() {

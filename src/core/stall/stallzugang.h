@@ -32,8 +32,9 @@ public:
 
     // The devices file in the data directory; a missing or damaged file is no device.
     void laden(const QString& datei);
-    // Writes the devices atomically; false when that failed.
-    bool speichern() const;
+    // Writes the devices atomically; false when that failed, with the system's reason in
+    // `grund` when given.
+    bool speichern(QString* grund = nullptr) const;
     QString datei() const { return datei_; }
 
     // A new six-digit pairing code, valid for ten minutes; the old one is void.
