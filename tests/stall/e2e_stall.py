@@ -129,6 +129,9 @@ def im_browser_buchen(port, code):
         meldung = b.find_element(By.ID, "meldung")
         assert meldung.get_attribute("class") == "ok", meldung.text
         assert "säugend" in b.find_element(By.ID, "sauinfo").text
+        # STALL_BILD=datei.png keeps a picture of the phone's page, to look at.
+        if os.environ.get("STALL_BILD"):
+            b.save_screenshot(os.environ["STALL_BILD"])
     finally:
         b.quit()
 
