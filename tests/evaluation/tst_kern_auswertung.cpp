@@ -136,7 +136,6 @@ private slots:
         // The card's counts: losses from slot 1 up, anomalies from slot 14 down.
         QCOMPARE(int(w[0].Verluste), Verluste(erster));
         QCOMPARE(int(w[0].Anomalien), Anomalien(erster));
-        QCOMPARE(int(w[0].Anomalien), 2);
         QCOMPARE(int(k.befunde(w[0]).size()), 5);
         QCOMPARE(k.befunde(w[0])[2].Eintrag.text(), "Spreizer");
         QCOMPARE(k.wurfIndex(0, 2), 1);
@@ -333,8 +332,6 @@ private slots:
         TAuswertungsStand st;
         st.Modus = amAuswahl;
         st.Summe = Auswerten({}, amAuswahl);
-        QCOMPARE(st.Summe.Sauen, 0);
-        QCOMPARE(st.Summe.Wuerfe, 0);
         const auto z = KennzahlZeilen(st, {}, false);
         const auto zelle = [&](const char* t, int i) {
             return zeile(z, QString::fromUtf8(t))->zellen.at(std::size_t(i));
@@ -553,7 +550,6 @@ private slots:
         QCOMPARE(c.pageCount(), 1);
         QCOMPARE(t.first(), "Auswertung   Sau  4711");
         QVERIFY(t.contains("Würfe:   2"));
-        QVERIFY(t.contains("Leertage"));
         QVERIFY(!t.contains("Sauen :   1"));
         QVERIFY(t.contains("geb/ tot/w"));
         QVERIFY(t.contains("+2")); // fostering with its sign; the figures are in the CSV
@@ -565,7 +561,6 @@ private slots:
         const QStringList t = texte(c);
         QVERIFY(t.contains(Filterbeschreibung(d.st.filter)));
         QVERIFY(t.contains("Sauen :   1"));
-        QVERIFY(t.contains("Remontierungsquote"));
         QVERIFY(t.contains("erdrückt"));
         QVERIFY(!t.contains("Belegen")); // no litter table outside "Sau"
     }
