@@ -1,5 +1,6 @@
 #include "herdfolge.h"
 
+#include "programm/geaendertesauen.h"
 #include "programm/herdzustand.h"
 
 #include <QEvent>
@@ -8,7 +9,8 @@
 
 Herdfolge::Herdfolge(HerdMeldung& meldung, QWidget* fenster, std::function<void()> erneuern,
                      bool auchGespeichert)
-    : QObject(fenster), fenster_(fenster), erneuern_(std::move(erneuern)) {
+    : QObject(fenster), fenster_(fenster), sauen_(new GeaenderteSauen(meldung, this)),
+      erneuern_(std::move(erneuern)) {
     connect(&meldung, &HerdMeldung::geaendert, this, &Herdfolge::gemeldet);
     if (auchGespeichert) connect(&meldung, &HerdMeldung::gespeichert, this, &Herdfolge::gemeldet);
     fenster->installEventFilter(this);
@@ -20,6 +22,10 @@ void Herdfolge::gemeldet() {
     QTimer::singleShot(0, this, [this] {
         if (veraltet_ && fenster_->isVisible()) erneuern();
     });
+}
+
+std::vector<int> Herdfolge::geaenderteSauen(bool& alle) {
+    return sauen_->abholen(alle);
 }
 
 void Herdfolge::erneuern() {

@@ -2,7 +2,9 @@
 
 #include <QObject>
 #include <functional>
+#include <vector>
 
+class GeaenderteSauen;
 class HerdMeldung;
 class QWidget;
 
@@ -17,6 +19,9 @@ public:
 
     // The window refreshed on its own.
     void erneuert() { veraltet_ = false; }
+    // The sows the bookings since the last call changed, each once, ascending; `alle` when it
+    // is not known which or sows came or went (then the window builds everything anew).
+    std::vector<int> geaenderteSauen(bool& alle);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -26,6 +31,7 @@ private:
     void erneuern();
 
     QWidget* fenster_;
+    GeaenderteSauen* sauen_;
     std::function<void()> erneuern_;
     bool veraltet_ = false;
 };

@@ -10,7 +10,6 @@
 #include "platform/safewrite.h"
 #include "platform/zeilenmodell.h"
 #include "programm/appcontext.h"
-#include "programm/geaendertesauen.h"
 
 #include <QApplication>
 #include <QDir>
@@ -76,7 +75,6 @@ TArbeitsplan::TArbeitsplan(AppContext& ctx, QWidget* parent)
     setWindowTitle(QStringLiteral("Arbeitsplan"));
     setProperty("helpContext", 500);
     // A plan once made follows the herd.
-    geaendert_ = new GeaenderteSauen(ctx_.meldung, this);
     folge_ = new Herdfolge(ctx_.meldung, this, [this] { folgen(); });
     listeAufbauen();
     tagLeisteAufbauen();
@@ -236,7 +234,7 @@ void TArbeitsplan::koepfeSetzen() {
 void TArbeitsplan::folgen() {
     if (spalten_.empty()) return;
     bool alle = true;
-    const std::vector<int> sauen = geaendert_->abholen(alle);
+    const std::vector<int> sauen = folge_->geaenderteSauen(alle);
     if (alle) {
         aufbauen();
         return;
@@ -248,7 +246,7 @@ void TArbeitsplan::folgen() {
 void TArbeitsplan::aufbauen() {
     folge_->erneuert();
     bool alle = true;
-    geaendert_->abholen(alle); // built from the whole herd
+    folge_->geaenderteSauen(alle); // built from the whole herd
 
     Legende->setText(PlanLegende(plan_.zeiten, plan_.typ));
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -18,7 +18,6 @@ class Zeilenmodell;
 // The work plan window: lives for the whole run, hidden when closed. "Plan" asks for the
 // first day and a plan type, builds the rows from the herd and shows them; the list paints
 // only its visible lines. Prints, previews and writes PDF and CSV of the plan.
-class GeaenderteSauen;
 class Herdfolge;
 
 class TArbeitsplan : public QWidget, public Druckfenster {
@@ -66,7 +65,6 @@ private:
     Arbeitsplan plan_;
     bool typGewaehlt_ = false;
     Herdfolge* folge_ = nullptr;
-    GeaenderteSauen* geaendert_ = nullptr;
     std::vector<int> spalten_;
     Zeilenmodell* modell_ = nullptr;
     QTableView* Liste = nullptr;

@@ -11,7 +11,6 @@
 #include "platform/safewrite.h"
 #include "programm/appcontext.h"
 #include "programm/datensicherung.h"
-#include "programm/geaendertesauen.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -64,7 +63,6 @@ TUebersicht::TUebersicht(AppContext& ctx, QWidget* parent) : QWidget(parent), ct
     layout->addWidget(knoepfe());
     layout->addWidget(Liste, 1);
     setFocusProxy(Liste);
-    geaendert_ = new GeaenderteSauen(ctx_.meldung, this);
     folge_ = new Herdfolge(
         ctx_.meldung, this, [this] { erneuern(); }, true);
     resize(460, 560);
@@ -105,7 +103,7 @@ void TUebersicht::erneuern() {
     const OffenePunkteVorgaben vorgaben =
         PunkteVorgaben(ctx_.einstellungen.pruefung, ctx_.Planzeiten, ctx_.Tragezeit, heute);
     bool alle = true;
-    const std::vector<int> sauen = geaendert_->abholen(alle);
+    const std::vector<int> sauen = folge_->geaenderteSauen(alle);
     if (alle)
         punkte_.zaehlen(ctx_.Sauenliste, vorgaben);
     else

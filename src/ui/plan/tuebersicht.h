@@ -1,6 +1,5 @@
 #pragma once
 
-class GeaenderteSauen;
 class Herdfolge;
 
 #include "entry/offenepunktezahl.h"
@@ -52,6 +51,5 @@ private:
     QTreeWidget* Liste = nullptr;
     Herdfolge* folge_ = nullptr;
     // The open points are counted again only for the sows a booking changed.
-    GeaenderteSauen* geaendert_ = nullptr;
     OffenePunkteZahl punkte_;
 };
