@@ -9,18 +9,29 @@
 
 namespace sammelbuchung {
 
+QString NichtBelegtText(const QString& sauNr) {
+    return QStringLiteral("Die Sau ") + sauNr +
+           QStringLiteral(" wird zur Zeit nicht als belegt oder tragend geführt!");
+}
+
+QString SaeugendText(const QString& sauNr) {
+    return QStringLiteral("Die Sau ") + sauNr + QStringLiteral(" ist zur Zeit säugend!");
+}
+
+QString KeinAbferkelnText(const QString& sauNr) {
+    return QStringLiteral("Zur Sau ") + sauNr + QStringLiteral(" liegt keine Abferkeleintrag vor!");
+}
+
 namespace {
 
 QString nichtBelegt(const Sau& sau) {
-    return QStringLiteral("Die Sau ") + sau.rec.SauNr() +
-           QStringLiteral(" wird zur Zeit nicht als belegt oder tragend geführt!");
+    return NichtBelegtText(sau.rec.SauNr());
 }
 
 QString belegen(Sau& sau, const Buchung& b) {
     TWurfRec* w = &sau.wuerfe.back();
     if (w->Abferkeln().vorhanden() && !w->Absetzen().vorhanden())
-        return QStringLiteral("Die Sau ") + sau.rec.SauNr() +
-               QStringLiteral(" ist zur Zeit säugend!");
+        return SaeugendText(sau.rec.SauNr());
     if (w->Absetzen().vorhanden()) {
         const int nr = std::min(int(w->WurfNr()) + 1, 255);
         sau.wuerfe.push_back(TWurfRec::leer(std::uint8_t(nr)));
@@ -49,12 +60,10 @@ QString tragendKontrolle(Sau& sau, const Buchung& b) {
 
 QString absetzen(Sau& sau, const Buchung& b) {
     if (sau.wuerfe.empty() || !sau.wuerfe.back().Abferkeln().vorhanden())
-        return QStringLiteral("Zur Sau ") + sau.rec.SauNr() +
-               QStringLiteral(" liegt keine Abferkeleintrag vor!");
+        return KeinAbferkelnText(sau.rec.SauNr());
     TWurfRec& w = sau.wuerfe.back();
     w.setAbsetzen(b.datum);
-    if (b.absetzgewichtKg > 0.01)
-        w.setAbsetzgewicht(std::uint16_t(std::min(std::lround(b.absetzgewichtKg * 1000), 65535L)));
+    if (b.absetzgewichtKg > 0.01) w.setAbsetzgewichtKg(b.absetzgewichtKg);
     return {};
 }
 

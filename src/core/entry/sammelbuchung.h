@@ -40,6 +40,11 @@ struct Buchung {
 // False when OK is to close as cancelled: no stall for entry point 0, no date for the others.
 bool Vollstaendig(const Buchung& b);
 
+// How a booking that does not fit the sow's state is refused, wherever it is booked.
+QString NichtBelegtText(const QString& sauNr);
+QString SaeugendText(const QString& sauNr);
+QString KeinAbferkelnText(const QString& sauNr);
+
 // Books the event for one sow. Returns the message for a sow that does not fit (nothing
 // booked then), empty otherwise.
 QString SauBuchen(Sau& sau, const Buchung& b);

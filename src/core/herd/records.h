@@ -3,6 +3,8 @@
 #include "herd/recordbytes.h"
 
 #include <QString>
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 // Currency byte paired with every stored price.
@@ -180,6 +182,10 @@ public:
     void setGeburtsgewicht(std::uint16_t v) { setU16(wurfofs::Geburtsgewicht, v); }
     std::uint16_t Absetzgewicht() const { return u16(wurfofs::Absetzgewicht); }
     void setAbsetzgewicht(std::uint16_t v) { setU16(wurfofs::Absetzgewicht, v); }
+    // The weaning weight typed in kg, stored in whole grams as far as the field reaches.
+    void setAbsetzgewichtKg(double kg) {
+        setAbsetzgewicht(std::uint16_t(std::clamp(std::lround(kg * 1000.0), 0L, 65535L)));
+    }
     std::uint16_t Futter(int i) const {
         return u16(wurfofs::Futter + 2 * idx(i, feldgroesse::Futtertage));
     }

@@ -1,6 +1,7 @@
 #include "stall/stallereignisse.h"
 
 #include "entry/anomalien.h"
+#include "entry/sammelbuchung.h"
 #include "entry/wurfregeln.h"
 #include "herd/saustatus.h"
 
@@ -11,12 +12,10 @@ namespace stallbuchung {
 namespace {
 
 QString nichtBelegt(const Arbeit& a) {
-    return QStringLiteral("Die Sau ") + a.nr() +
-           QStringLiteral(" wird zur Zeit nicht als belegt oder tragend geführt!");
+    return sammelbuchung::NichtBelegtText(a.nr());
 }
 QString keinAbferkeln(const Arbeit& a) {
-    return QStringLiteral("Zur Sau ") + a.nr() +
-           QStringLiteral(" liegt keine Abferkeleintrag vor!");
+    return sammelbuchung::KeinAbferkelnText(a.nr());
 }
 
 wurfregeln::Stand stand(const TWurfRec& w) {
@@ -36,8 +35,7 @@ wurfregeln::Stand stand(const TWurfRec& w) {
 
 QString belegen(Arbeit& a, const Eingabe& e) {
     TWurfRec& w = a.w.back();
-    if (w.Abferkeln().vorhanden())
-        return QStringLiteral("Die Sau ") + a.nr() + QStringLiteral(" ist zur Zeit säugend!");
+    if (w.Abferkeln().vorhanden()) return sammelbuchung::SaeugendText(a.nr());
     const int k = !w.Belegen(1).vorhanden()   ? 1
                   : !w.Belegen(2).vorhanden() ? 2
                   : !w.Belegen(3).vorhanden() ? 3
@@ -174,7 +172,7 @@ QString absetzen(Arbeit& a, const Eingabe& e) {
         wurfregeln::verlusteEntfernen(w);
     }
     w.setAbsetzen(e.datum);
-    if (e.gewichtKg > 0.01) w.setAbsetzgewicht(std::uint16_t(std::lround(e.gewichtKg * 1000)));
+    if (e.gewichtKg > 0.01) w.setAbsetzgewichtKg(e.gewichtKg);
     a.aenderung = QStringLiteral("Absetzen am %1: %2 Ferkel, %3 kg")
                       .arg(KurzDatumText(e.datum))
                       .arg(std::max(0, Abgesetzte(w)))

@@ -150,7 +150,7 @@ TWurfRec WurfPanel::speichern() {
     w.setAusgleich(std::int8_t(gerundet(Zugesetzt)));
     w.setFerkelnNote(FerkelnNote->currentText().left(15));
     w.setGeburtsgewicht(std::uint16_t(gerundet(Geburtgew)));
-    w.setAbsetzgewicht(std::uint16_t(std::lround(Absetzgew->Wert() * 1000.0)));
+    w.setAbsetzgewichtKg(Absetzgew->Wert());
     for (int i = 0; i < 4; ++i)
         w.setFutter(i + 1, std::uint16_t(std::lround(Futter[std::size_t(i)]->Wert() * 10.0)));
     w.setWurfNotiz(Notiz->text().left(75));
