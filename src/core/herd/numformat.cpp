@@ -316,4 +316,12 @@ bool bildMitNachkomma(const QString& picture) {
     return !p.hasPlaceholder || p.maxFrac > 0;
 }
 
+QString unterMinimumText(double min) {
+    return QStringLiteral("Der Wert muß größer oder gleich %1 sein!").arg(zahlKurz(min));
+}
+
+QString ueberMaximumText(double max) {
+    return QStringLiteral("Der Wert darf nicht über %1 liegen!").arg(zahlKurz(max));
+}
+
 } // namespace numformat

@@ -51,6 +51,10 @@ inline constexpr QChar kTausenderzeichen = u'.';
 QString zahl(double value, int decimals);
 // C's %g with the decimal comma ("2,5", "1e+06"), as messages name bounds.
 QString zahlKurz(double value);
+
+// How a number field refuses a value below its least or above its greatest value.
+QString unterMinimumText(double min);
+QString ueberMaximumText(double max);
 // Reads typed German text: digits, a leading minus and the decimal comma count.
 double lesen(const QString& text);
 

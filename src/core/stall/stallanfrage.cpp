@@ -71,11 +71,9 @@ double Felder::zahl(const char* name, double min, double max, double vorgabe) {
     const double d = v.toDouble();
     // The number field's own messages.
     if (d < min)
-        fehlerSetzen(QStringLiteral("Der Wert muß größer oder gleich %1 sein!")
-                         .arg(numformat::zahlKurz(min)));
+        fehlerSetzen(numformat::unterMinimumText(min));
     else if (d > max)
-        fehlerSetzen(
-            QStringLiteral("Der Wert darf nicht über %1 liegen!").arg(numformat::zahlKurz(max)));
+        fehlerSetzen(numformat::ueberMaximumText(max));
     return ok() ? d : vorgabe;
 }
 

@@ -103,13 +103,11 @@ void TNumEdit::anzeigen() {
 
 bool TNumEdit::imBereich(double v) const {
     if (v < min_) {
-        messages_.error(QStringLiteral("Der Wert muß größer oder gleich %1 sein!")
-                            .arg(numformat::zahlKurz(min_)));
+        messages_.error(numformat::unterMinimumText(min_));
         return false;
     }
     if (v > max_) {
-        messages_.error(
-            QStringLiteral("Der Wert darf nicht über %1 liegen!").arg(numformat::zahlKurz(max_)));
+        messages_.error(numformat::ueberMaximumText(max_));
         return false;
     }
     return true;
