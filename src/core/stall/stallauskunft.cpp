@@ -67,10 +67,11 @@ int SauFinden(const AppContext& ctx, const QString& nr) {
 
 QJsonObject Sau(const AppContext& ctx, int index) {
     const ::Sau& sau = ctx.Sauenliste[std::size_t(index)];
+    const TSauStatus status = SauStatus(sau);
     QJsonObject o{{QStringLiteral("nr"), sau.rec.SauNr()},
                   {QStringLiteral("stall"), sau.rec.Stall()},
-                  {QStringLiteral("status"), StatusName(SauStatus(sau))},
-                  {QStringLiteral("statusNr"), int(SauStatus(sau))},
+                  {QStringLiteral("status"), StatusName(status)},
+                  {QStringLiteral("statusNr"), int(status)},
                   {QStringLiteral("aufgaben"), aufgaben(ctx, sau)},
                   {QStringLiteral("amPcOffen"), ctx.geoeffnet.offen(index)}};
     const int w = AktuellerWurf(sau.wuerfe);
