@@ -26,6 +26,8 @@
 #include "programm/tnotizen.h"
 #include "programm/tpvmain.h"
 #include "programm/trechner.h"
+#include "stall/stallsteuerung.h"
+#include "stall/tstallzugang.h"
 #include "support/testcontext.h"
 
 #include <QtTest>
@@ -53,7 +55,8 @@ const QStringList kFenster{
     "Futtermischung",  "Futterkomponente", "Vorgabewerte",    "Einstellungen 0",
     "Einstellungen 1", "Einstellungen 2",  "Einstellungen 3", "Einstellungen 4",
     "Einstellungen 5", "Datensicherung",   "Notizen",         "Rechner",
-    "Hilfe",           "Einstellungen 6",  "Übersicht",       "Offene Punkte"};
+    "Hilfe",           "Einstellungen 6",  "Übersicht",       "Offene Punkte",
+    "Stallzugang",     "Einstellungen 7"};
 
 std::unique_ptr<QWidget> fensterBauen(const QString& n, AppContext& ctx) {
     if (n == "Hauptfenster") return std::make_unique<TPVMain>(ctx);
@@ -100,6 +103,12 @@ std::unique_ptr<QWidget> fensterBauen(const QString& n, AppContext& ctx) {
     if (n == "Hilfe") return std::make_unique<THilfe>();
     if (n == "Übersicht") return std::make_unique<TUebersicht>(ctx);
     if (n == "Offene Punkte") return std::make_unique<TOffenePunkte>(ctx);
+    if (n == "Stallzugang") {
+        auto* stall = new StallSteuerung(ctx);
+        auto d = std::make_unique<TStallzugang>(ctx, *stall);
+        stall->setParent(d.get());
+        return d;
+    }
     return {};
 }
 
