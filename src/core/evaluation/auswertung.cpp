@@ -5,11 +5,6 @@
 
 namespace {
 
-// The day figures count nothing for a missing date (TageZwischen would count it as day -31).
-int tageBeiDaten(TKurzDatum a, TKurzDatum b) {
-    return a.vorhanden() && b.vorhanden() ? TageZwischen(a, b) : 0;
-}
-
 bool imZeitraum(TKurzDatum d, const TAuswertungsFilter& f) {
     // The period compares the date keys, as the filter always has.
     return d.vorhanden() && !DatumVor(d, f.Von) && !DatumVor(f.Bis, d);
@@ -40,22 +35,23 @@ struct Tagwerte {
 };
 
 // The day figures, piglet counts and weights of a litter with a successful mating (without
-// the finding lists).
-void erfolgreicherWurf(const Auswertungskopie& kopie, int sau, int i, TKurzDatum letzteBelegung,
-                       bool abgesetzt, Tagwerte& t, TKennzahlenWerte& k) {
+// the finding lists). Days count on the copy's day numbers.
+void erfolgreicherWurf(const Auswertungskopie& kopie, int sau, int i, int tagLetzte, bool abgesetzt,
+                       Tagwerte& t, TKennzahlenWerte& k) {
     const auto wuerfe = kopie.wuerfe(sau);
     const KopieWurf& w = wuerfe[std::size_t(i)];
     // The first two litters take the empty days after them, later ones those before.
     if (i > 1 && wuerfe[std::size_t(i - 1)].Absetzen().vorhanden())
-        t.leer = TageZwischen(wuerfe[std::size_t(i - 1)].Absetzen(), w.Belegen(1));
+        t.leer = TageZwischenNummern(wuerfe[std::size_t(i - 1)].TagAbsetzen(), w.TagBelegen(1));
     else if (std::size_t(i + 1) < wuerfe.size() &&
-             wuerfe[std::size_t(i + 1)].Belegen(1).vorhanden())
-        t.leer = tageBeiDaten(w.Absetzen(), wuerfe[std::size_t(i + 1)].Belegen(1));
+             wuerfe[std::size_t(i + 1)].Belegen(1).vorhanden() && w.Absetzen().vorhanden())
+        t.leer = TageZwischenNummern(w.TagAbsetzen(), wuerfe[std::size_t(i + 1)].TagBelegen(1));
     if (w.abgeferkelt()) {
-        t.trag = TageZwischen(letzteBelegung, w.Abferkeln());
-        t.saeuge = w.Absetzen().vorhanden() ? TageZwischen(w.Abferkeln(), w.Absetzen()) : 0;
+        t.trag = TageZwischenNummern(tagLetzte, w.TagAbferkeln());
+        t.saeuge = abgesetzt ? TageZwischenNummern(w.TagAbferkeln(), w.TagAbsetzen()) : 0;
     }
-    if (abgesetzt) t.zwz = TageZwischen(w.Belegen(1), letzteBelegung) + t.leer + t.trag + t.saeuge;
+    if (abgesetzt)
+        t.zwz = TageZwischenNummern(w.TagBelegen(1), tagLetzte) + t.leer + t.trag + t.saeuge;
 
     k.Geborene += w.Geborene;
     k.Todgeborene += w.Todgeborene;
@@ -64,9 +60,7 @@ void erfolgreicherWurf(const Auswertungskopie& kopie, int sau, int i, TKurzDatum
         k.GeburtsgewichtSumme += double(w.Geburtsgewicht) * w.Geborene;
         k.GeburtsgewichtAnzahl += w.Geborene;
     }
-    int ausfaelle = 0;
-    for (const KopieBefund& b : kopie.befunde(w))
-        ausfaelle += b.Verlusttag > 0;
+    const int ausfaelle = w.befundAusfaelle;
     if (t.saeuge > 0)
         k.Abgesetzte += AbgesetzteFerkel(w.Geborene, w.Todgeborene, ausfaelle, w.Ausgleich);
     if (w.Ausgleich > 0) k.AusgleichZu += w.Ausgleich;
@@ -80,7 +74,8 @@ void erfolgreicherWurf(const Auswertungskopie& kopie, int sau, int i, TKurzDatum
 
 // A litter's figures added into `k` (a cleared litter record or a sum), without the finding
 // lists and their counts; true when the litter's findings count (it had a successful mating, or
-// the mode counts every litter).
+// the mode counts every litter). A day figure counts nothing where one of its dates is missing
+// (TageZwischen would count a missing one as day -31).
 bool wurfAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
                   TKennzahlenWerte& k, TAuswertungsModus modus, const Einstellungen& e) {
     const KopieSau& s = kopie.sau(sau);
@@ -88,18 +83,24 @@ bool wurfAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int s
     const KopieWurf& w = wuerfe[std::size_t(i)];
     Tagwerte t;
     bool erfolgt = modus != amEber;
-    if (i == 0) t.einstall = tageBeiDaten(s.Zugang, w.Belegen(1));
+    const bool abgang = s.Abgang.vorhanden();
+    if (i == 0 && s.Zugang.vorhanden() && w.Belegen(1).vorhanden())
+        t.einstall = TageZwischenNummern(s.TagZugang, w.TagBelegen(1));
     const bool abgesetzt = w.Absetzen().vorhanden();
     k.Wuerfe += abgesetzt;
 
-    const TKurzDatum letzte = w.Belegen(LetzteBelegung(w));
+    const int letzte = w.letzteBelegung();
+    const bool mitLetzter = w.Belegen(letzte).vorhanden();
+    const int tagLetzte = w.TagBelegen(letzte);
     k.ErstBelegungen += 1;
     k.ZweitBelegungen += w.Belegen(2).vorhanden();
     k.DrittBelegungen += w.Belegen(3).vorhanden();
-    if (LetzteBelegung(w) > 1) t.umrausch = tageBeiDaten(w.Belegen(1), letzte);
-    if (!w.abgeferkelt() && s.Abgang.vorhanden()) t.leerBisAbgang = tageBeiDaten(letzte, s.Abgang);
-    if (!abgesetzt && s.Abgang.vorhanden() && w.abgeferkelt())
-        t.leerBisAbgang = TageZwischen(w.Abferkeln(), s.Abgang);
+    if (letzte > 1 && w.Belegen(1).vorhanden())
+        t.umrausch = TageZwischenNummern(w.TagBelegen(1), tagLetzte);
+    if (!w.abgeferkelt() && abgang && mitLetzter)
+        t.leerBisAbgang = TageZwischenNummern(tagLetzte, s.TagAbgang);
+    if (!abgesetzt && abgang && w.abgeferkelt())
+        t.leerBisAbgang = TageZwischenNummern(w.TagAbferkeln(), s.TagAbgang);
 
     const Kurzname eberGross = f.eberGesetzt() ? f.eber().gross() : Kurzname{};
     for (int b = 1; b <= 3; ++b) {
@@ -117,10 +118,10 @@ bool wurfAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int s
         }
     }
     const bool befunde = w.Belegen(1).vorhanden() && erfolgt;
-    if (befunde) erfolgreicherWurf(kopie, sau, i, letzte, abgesetzt, t, k);
+    if (befunde) erfolgreicherWurf(kopie, sau, i, tagLetzte, abgesetzt, t, k);
 
-    if (s.Abgang.vorhanden() && t.leerBisAbgang == 0 && std::size_t(i + 1) == wuerfe.size())
-        t.leerBisAbgang = tageBeiDaten(w.Absetzen(), s.Abgang);
+    if (abgang && t.leerBisAbgang == 0 && std::size_t(i + 1) == wuerfe.size() && abgesetzt)
+        t.leerBisAbgang = TageZwischenNummern(w.TagAbsetzen(), s.TagAbgang);
     if (e.mitVerkauf) t.zwz += t.leerBisAbgang;
     if (e.mitEinstall) t.zwz += t.einstall;
     k.Einstalltage += t.einstall;
@@ -163,15 +164,16 @@ void WurfKennzahlenAddieren(const Filtervergleich& f, const Auswertungskopie& ko
 void WurfZahlenAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
                         TKennzahlen& summe, TAuswertungsModus modus, const Einstellungen& e) {
     if (!wurfAddieren(f, kopie, sau, i, summe, modus, e)) return;
-    for (const KopieBefund& b : kopie.befunde(kopie.wuerfe(sau)[std::size_t(i)]))
-        ++(b.Verlusttag > 0 ? summe.AusfaelleAnzahl : summe.AnomalienAnzahl);
+    const KopieWurf& w = kopie.wuerfe(sau)[std::size_t(i)];
+    summe.AusfaelleAnzahl += w.befundAusfaelle;
+    summe.AnomalienAnzahl += w.befundAnzahl - w.befundAusfaelle;
 }
 
 bool WurfImFilter(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i) {
     const TAuswertungsFilter& fi = f.filter();
     const KopieSau& s = kopie.sau(sau);
     const KopieWurf& w = kopie.wuerfe(sau)[std::size_t(i)];
-    const int k = LetzteBelegung(w);
+    const int k = w.letzteBelegung();
     TKurzDatum d;
     switch (fi.Datumsart) {
     case daEinstallen:

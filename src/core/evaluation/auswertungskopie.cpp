@@ -2,6 +2,7 @@
 
 #include "herd/kurzdatum.h"
 #include "herd/saustatus.h"
+#include "programm/appcontext.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ void wurfKopie(KopieWurf& k, const TWurfRec& w, std::vector<KopieBefund>& befund
         bf.Eintrag = Kurzname::aus(eintrag);
         bf.Verlusttag = w.Verlusttag(n);
         ++k.befundAnzahl;
+        k.befundAusfaelle += bf.Verlusttag > 0;
     }
 }
 
@@ -34,6 +36,7 @@ void wurfKopie(KopieWurf& k, const TWurfRec& w, std::vector<KopieBefund>& befund
 void KopieWurf::datenAus(const TWurfRec& w) {
     for (int i = 1; i <= feldgroesse::Belegungen; ++i) {
         belegen_[std::size_t(i - 1)] = w.Belegen(i);
+        belegenTag_[std::size_t(i - 1)] = Tagesnummer(belegen_[std::size_t(i - 1)]);
         eber_[std::size_t(i - 1)] = Kurzname::aus(w.EberZeichen(i));
         mal_[std::size_t(i - 1)] = w.Mal(i);
     }
@@ -43,6 +46,9 @@ void KopieWurf::datenAus(const TWurfRec& w) {
     }
     abferkeln_ = w.Abferkeln();
     absetzen_ = w.Absetzen();
+    abferkelnTag_ = Tagesnummer(abferkeln_);
+    absetzenTag_ = Tagesnummer(absetzen_);
+    letzte_ = std::uint8_t(LetzteBelegung(*this));
 }
 
 bool WurfAuswerten(const TWurfRec& w) {
@@ -68,6 +74,8 @@ Auswertungskopie::Auswertungskopie(const Herde& herde, bool alleWuerfe) {
         k.Rasse = Kurzname::aus(s.rec.RasseZeichen());
         k.Zugang = s.rec.Zugang();
         k.Abgang = s.rec.Abgang();
+        k.TagZugang = Tagesnummer(k.Zugang);
+        k.TagAbgang = Tagesnummer(k.Abgang);
         k.wurfAnfang = std::uint32_t(wuerfe_.size());
         int nr = 0;
         for (std::size_t i = 0; i < s.wuerfe.size(); ++i) {
@@ -89,4 +97,10 @@ int Auswertungskopie::wurfIndex(int sau, int herdenIndex) const {
     for (std::size_t i = 0; i < w.size(); ++i)
         if (w[i].herdenIndex == herdenIndex) return int(i);
     return -1;
+}
+
+std::shared_ptr<const Auswertungskopie> Herdenkopie(AppContext& ctx, bool alleWuerfe) {
+    auto& kopie = ctx.auswertungskopien[alleWuerfe ? 1 : 0];
+    if (!kopie) kopie = std::make_shared<const Auswertungskopie>(ctx.Sauenliste, alleWuerfe);
+    return kopie;
 }

@@ -4,8 +4,11 @@
 #include "herd/sauherde.h"
 #include "herd/saustatus.h"
 
+#include <memory>
 #include <span>
 #include <vector>
+
+class AppContext;
 
 // One loss or anomaly slot of a litter: the slots that hold a name or a loss day.
 struct KopieBefund {
@@ -26,6 +29,12 @@ public:
     TKurzDatum Abferkeln() const { return abferkeln_; }
     TKurzDatum Absetzen() const { return absetzen_; }
     bool abgeferkelt() const { return abferkeln_.vorhanden(); }
+    // The day numbers (Tagesnummer) of those dates, worked out once when copied.
+    int TagBelegen(int k) const { return belegenTag_[std::size_t(k - 1)]; }
+    int TagAbferkeln() const { return abferkelnTag_; }
+    int TagAbsetzen() const { return absetzenTag_; }
+    // The latest mating (LetzteBelegung), found once when copied.
+    int letzteBelegung() const { return letzte_; }
 
     // Copies the dated fields of `w`.
     void datenAus(const TWurfRec& w);
@@ -38,6 +47,7 @@ public:
     int herdenIndex = 0;                      // position in the sow's own litter list
     std::uint32_t befundAnfang = 0;
     std::uint8_t befundAnzahl = 0;
+    std::uint8_t befundAusfaelle = 0; // of them with a loss day; the rest are anomalies
 
 private:
     std::array<TKurzDatum, 3> belegen_{};
@@ -46,12 +56,16 @@ private:
     std::array<TKurzDatum, 2> tkDatum_{};
     std::array<std::uint8_t, 2> tkErgebnis_{};
     TKurzDatum abferkeln_, absetzen_;
+    std::array<int, 3> belegenTag_{};
+    int abferkelnTag_ = 0, absetzenTag_ = 0;
+    std::uint8_t letzte_ = 1;
 };
 
 // The part of a sow record the evaluations read.
 struct KopieSau {
     Kurzname SauNr, Herkunft, Rasse;
     TKurzDatum Zugang, Abgang;
+    int TagZugang = 0, TagAbgang = 0; // their day numbers
     std::uint32_t wurfAnfang = 0;
     std::uint32_t wurfAnzahl = 0;
 };
@@ -83,6 +97,11 @@ private:
     std::vector<KopieWurf> wuerfe_;
     std::vector<KopieBefund> befunde_;
 };
+
+// The working copy of the live herd, shared: made on first use and kept until the herd
+// changes, so that evaluations opened one after the other copy the herd once. A window that
+// holds one keeps it as it was when taken.
+std::shared_ptr<const Auswertungskopie> Herdenkopie(AppContext& ctx, bool alleWuerfe = false);
 
 // Weaned piglets of a copied litter, by the record's rule.
 inline int Abgesetzte(const KopieWurf& w) {

@@ -16,7 +16,10 @@
 #include <cerrno>
 
 AppContext::AppContext(MessageService& messages, const Clock& clock)
-    : messages_(&messages), clock_(&clock) {}
+    : messages_(&messages), clock_(&clock) {
+    QObject::connect(&meldung, &HerdMeldung::geaendert, &meldung,
+                     [this] { auswertungskopien = {}; });
+}
 
 QDate AppContext::heute() const {
     return clock_->today();

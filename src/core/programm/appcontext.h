@@ -7,9 +7,11 @@
 #include "stamm/stammdaten.h"
 
 #include <QDate>
+#include <array>
 #include <memory>
 
 struct TAuswertungsFilter;
+class Auswertungskopie;
 
 class MessageService;
 class Clock;
@@ -33,6 +35,9 @@ public:
     std::shared_ptr<TAuswertungsFilter> auswertungsfilter;
     // The sows a card or a batch booking has open at the PC.
     OffeneSauen geoeffnet;
+    // The working copies of the live herd the evaluations read (Herdenkopie), made on first
+    // use and dropped when the herd changes.
+    std::array<std::shared_ptr<const Auswertungskopie>, 2> auswertungskopien;
 
 private:
     MessageService* messages_;

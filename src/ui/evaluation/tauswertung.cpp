@@ -64,7 +64,7 @@ QToolButton* detailKnopf(const char* name, QWidget* parent) {
 } // namespace
 
 TAuswertungBasis::TAuswertungBasis(AppContext& ctx, QWidget* parent)
-    : QWidget(parent), ctx_(ctx), kopie_(ctx.Sauenliste) {}
+    : QWidget(parent), ctx_(ctx), kopie_(Herdenkopie(ctx)) {}
 
 TAuswertung::TAuswertung(AppContext& ctx, QWidget* parent) : TAuswertungBasis(ctx, parent) {
     setObjectName(QStringLiteral("Auswertung"));
@@ -132,7 +132,7 @@ int TAuswertung::zeilenhoehe() const {
 }
 
 void TAuswertung::SauWurfAuswerten(int sauIndex, int wurfInListe) {
-    SauWurfWaehlen(stand_, kopie_, ctx_.Sauenliste[std::size_t(sauIndex)], sauIndex, wurfInListe);
+    SauWurfWaehlen(stand_, kopie(), ctx_.Sauenliste[std::size_t(sauIndex)], sauIndex, wurfInListe);
     setWindowTitle(QStringLiteral("Sau /Wurf"));
     berechnen();
 }
@@ -152,12 +152,12 @@ void TAuswertung::HerdeAuswerten(TAuswertungsModus modus, const TAuswertungsFilt
 void TAuswertung::berechnen() {
     const bool herde = stand_.Modus == amEber || stand_.Modus == amAuswahl;
     if (herde) {
-        Gauge1->setRange(0, std::max(0, kopie_.sauenAnzahl() - 1));
+        Gauge1->setRange(0, std::max(0, kopie().sauenAnzahl() - 1));
         Gauge1->show();
         QApplication::setOverrideCursor(Qt::WaitCursor);
     }
     // The gauge is painted every few hundred sows, without running the event loop.
-    KennzahlenBerechnen(stand_, kopie_, ctx_.einstellungen, [this](int sau) {
+    KennzahlenBerechnen(stand_, kopie(), ctx_.einstellungen, [this](int sau) {
         if (sau % 512 != 0) return;
         Gauge1->setValue(sau);
         Gauge1->repaint();
@@ -195,7 +195,7 @@ void TAuswertung::neuLayouten() {
 void TAuswertung::kopfMalen(QPainter& p) {
     PainterCanvas c(p, PaintBox1->width(), PaintBox1->height());
     c.setFont(kSchrift, 8, Canvas::Bold);
-    KopfZeichnen(c, stand_, kopie_, zeilenhoehe());
+    KopfZeichnen(c, stand_, kopie(), zeilenhoehe());
 }
 
 void TAuswertung::kennzahlenMalen(QPainter& p) {
@@ -223,7 +223,7 @@ QWidget* TAuswertung::Button1Click() {
 }
 
 bool TAuswertung::csvSpeichern(const QString& datei) {
-    const QByteArray b = AuswertungCsv(stand_, kopie_, ctx_.einstellungen);
+    const QByteArray b = AuswertungCsv(stand_, kopie(), ctx_.einstellungen);
     QString grund;
     if (writeFileSafely(
             datei, [&b](QIODevice& d) { return d.write(b) == b.size(); }, {}, &grund))
@@ -233,7 +233,7 @@ bool TAuswertung::csvSpeichern(const QString& datei) {
 }
 
 void TAuswertung::druckInhalt(Canvas& canvas) {
-    AuswertungDrucken(canvas, stand_, kopie_, ctx_.einstellungen);
+    AuswertungDrucken(canvas, stand_, kopie(), ctx_.einstellungen);
 }
 
 void TAuswertung::keyPressEvent(QKeyEvent* e) {

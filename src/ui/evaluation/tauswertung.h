@@ -15,20 +15,21 @@ class QScrollArea;
 class QToolButton;
 class TSauAuswahl;
 
-// The common base of the evaluation windows: the private working copy of the herd, built
-// when the window is created, with the mode, the filter and the sum.
+// The common base of the evaluation windows: the working copy of the herd as it was when the
+// window was created (shared with other windows until the herd changes), with the mode, the
+// filter and the sum.
 class TAuswertungBasis : public QWidget {
     Q_OBJECT
 public:
     explicit TAuswertungBasis(AppContext& ctx, QWidget* parent = nullptr);
 
-    const Auswertungskopie& kopie() const { return kopie_; }
+    const Auswertungskopie& kopie() const { return *kopie_; }
     TAuswertungsStand& stand() { return stand_; }
     const TAuswertungsStand& stand() const { return stand_; }
 
 protected:
     AppContext& ctx_;
-    Auswertungskopie kopie_;
+    std::shared_ptr<const Auswertungskopie> kopie_;
     TAuswertungsStand stand_;
 };
 

@@ -88,7 +88,8 @@ void TBelegwochen::Auswerten(const TAuswertungsFilter& f) {
     setWindowTitle(QStringLiteral("Belegwochen  ") + Filterbeschreibung(stand_.filter));
     gruppen_.clear();
     // The live herd: litters not yet weaned belong to their group.
-    const Auswertungskopie herde(ctx_.Sauenliste, true);
+    const auto kopie = Herdenkopie(ctx_, true);
+    const Auswertungskopie& herde = *kopie;
     const Einstellungen& e = ctx_.einstellungen;
     const Belegwochenrahmen rahmen{Gruppenraster(e.gruppenrhythmus, e.gruppenstart), ctx_.Tragezeit,
                                    ctx_.heute(), e};

@@ -18,7 +18,8 @@ void THitliste::Auswerten(const TAuswertungsFilter& f) {
     setWindowTitle(QStringLiteral("Hitliste    ") + Filterbeschreibung(stand_.filter));
     liste_.clear();
     // The live herd: litters still suckling take part.
-    const Auswertungskopie herde(ctx_.Sauenliste, true);
+    const auto kopie = Herdenkopie(ctx_, true);
+    const Auswertungskopie& herde = *kopie;
     mitFortschritt(herde.sauenAnzahl(), [&](const std::function<void(int)>& fortschritt) {
         liste_ = HitlisteBilden(herde, stand_.filter, ctx_.einstellungen, fortschritt);
     });

@@ -21,7 +21,8 @@ void TVergleich::Auswerten(Vergleichsart art, const TAuswertungsFilter& f) {
     art_ = art;
     zeilen_.clear();
     // The live herd: litters still suckling take part.
-    const Auswertungskopie herde(ctx_.Sauenliste, true);
+    const auto kopie = Herdenkopie(ctx_, true);
+    const Auswertungskopie& herde = *kopie;
     mitFortschritt(herde.sauenAnzahl(), [&](const std::function<void(int)>& fortschritt) {
         zeilen_ = VergleichZeilen(
             VergleichBilden(herde, stand_.filter, art_, ctx_.einstellungen, fortschritt), art_);
