@@ -264,6 +264,11 @@ private slots:
         QCOMPARE(c.pageCount(), erwartet.pageCount());
         for (int seite : {0, c.pageCount() - 1})
             QCOMPARE(texte(c, seite), texte(erwartet, seite));
+        // The herd's working copy is shared until the herd changes; the next list sees the change.
+        t.ctx.Sauenliste.pop_back();
+        t.ctx.SauenGeaendert();
+        w.Auswerten(AllesFilter());
+        QCOMPARE(int(w.liste().size()), 2999);
         QVERIFY(t.messages.shown.isEmpty());
     }
 

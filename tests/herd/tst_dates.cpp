@@ -175,7 +175,9 @@ private slots:
         const QDate nullpunkt(1899, 12, 31);
         for (QDate q(1900, 1, 1); q <= QDate(2155, 12, 31); q = q.addDays(1)) {
             const QString tag = q.toString(Qt::ISODate);
-            if (Tagesnummer(K(q)) != int(nullpunkt.daysTo(q))) QFAIL(qPrintable(tag));
+            if (Tagesnummer(K(q)) != int(nullpunkt.daysTo(q)) ||
+                JulianischerTag(K(q)) != q.toJulianDay())
+                QFAIL(qPrintable(tag));
             if (q.year() <= 1900 || q.year() >= 2099) continue;
             for (int n : {1, 113, 255})
                 if (TageAddieren(n, K(q)) != kurz(K(q.addDays(n))))
@@ -187,6 +189,9 @@ private slots:
                     QFAIL(qPrintable(QStringLiteral("-%1 on %2").arg(n).arg(tag)));
             }
         }
+        // Days the calendar does not have: no Julian day.
+        for (TKurzDatum d : {D(0, 0, 0), D(31, 2, 120), D(29, 2, 200), D(1, 13, 120), D(32, 1, 99)})
+            QCOMPARE(JulianischerTag(d), -1);
         QCOMPARE(Tagesnummer(D(0, 0, 0)), -31);
         QCOMPARE(Tagesnummer(D(0, 5, 113, 1)), -31);
     }

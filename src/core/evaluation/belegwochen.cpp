@@ -3,7 +3,7 @@
 #include "herd/saustatus.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <limits>
 
 namespace {
 
@@ -36,22 +36,34 @@ void nochOffen(TBelegwoche& g, const TWurfRec& rec, const Belegwochenrahmen& r, 
     if (TageZwischen(erwartet, heute) <= 7) g.offen = true;
 }
 
-constexpr std::size_t kKeine = std::size_t(-1);
+// The Julian day of a litter's first mating when it lies in the period and in the calendar,
+// else -1.
+qint64 ersterBelegtag(const KopieWurf& w, const TAuswertungsFilter& filter) {
+    const TKurzDatum erste = w.Belegen(1);
+    if (!erste.vorhanden() || !DatumZwischen(filter.Von, erste, filter.Bis)) return -1;
+    return JulianischerTag(erste);
+}
 
-// The position of the group of day `d` in `gruppen`, the group made when new; kKeine for a
-// day that is no calendar date.
-std::size_t gruppeDesTages(TKurzDatum d, const Gruppenraster& raster,
-                           std::unordered_map<int, std::size_t>& nachTag,
-                           std::unordered_map<qint64, std::size_t>& index,
-                           std::vector<TBelegwoche>& gruppen) {
-    const auto [bekannt, neuerTag] = nachTag.try_emplace(DatumsSchluessel(d), kKeine);
-    if (!neuerTag) return bekannt->second;
-    const QDate tag = d.alsQDate();
-    if (!tag.isValid()) return kKeine;
-    const auto [it, neu] = index.try_emplace(raster.gruppe(tag), gruppen.size());
-    if (neu) gruppen.emplace_back().nummer = it->first;
-    bekannt->second = it->second;
-    return it->second;
+// Every group from the oldest to the newest first mating in the period, newest first, so
+// that each litter finds its group by its number alone.
+std::vector<TBelegwoche> gruppenAnlegen(const Auswertungskopie& kopie,
+                                        const TAuswertungsFilter& filter,
+                                        const Gruppenraster& raster) {
+    qint64 erster = std::numeric_limits<qint64>::max(), letzter = -1;
+    for (int s = 0; s < kopie.sauenAnzahl(); ++s) {
+        for (const KopieWurf& w : kopie.wuerfe(s)) {
+            const qint64 tag = ersterBelegtag(w, filter);
+            if (tag < 0) continue;
+            erster = std::min(erster, tag);
+            letzter = std::max(letzter, tag);
+        }
+    }
+    if (letzter < 0) return {};
+    const qint64 neueste = raster.gruppeAmTag(letzter);
+    std::vector<TBelegwoche> gruppen(std::size_t(neueste - raster.gruppeAmTag(erster) + 1));
+    for (std::size_t i = 0; i < gruppen.size(); ++i)
+        gruppen[i].nummer = neueste - qint64(i);
+    return gruppen;
 }
 
 } // namespace
@@ -62,7 +74,12 @@ Gruppenraster::Gruppenraster(int rhythmus, QDate start) : rhythmus_(std::clamp(r
 }
 
 qint64 Gruppenraster::gruppe(const QDate& tag) const {
-    const qint64 montag = tag.toJulianDay() - (tag.dayOfWeek() - 1);
+    return gruppeAmTag(tag.toJulianDay());
+}
+
+qint64 Gruppenraster::gruppeAmTag(qint64 julianTag) const {
+    // Julian day 0 was a Monday.
+    const qint64 montag = julianTag - julianTag % 7;
     return abgerundet(abgerundet(montag - startTag_, 7), rhythmus_);
 }
 
@@ -100,21 +117,16 @@ std::vector<TBelegwoche> BelegwochenBilden(const Herde& herde, const Auswertungs
     weit.Bis = TKurzDatum::aus(31, 12, 2155);
     const Filtervergleich f(weit);
     const TKurzDatum heute = TKurzDatum::aus(rahmen.heute);
-    std::vector<TBelegwoche> gruppen;
-    std::unordered_map<qint64, std::size_t> index;
-    // Many litters share a mating day: each day is placed in its group once.
-    std::unordered_map<int, std::size_t> nachTag;
+    std::vector<TBelegwoche> gruppen = gruppenAnlegen(kopie, filter, rahmen.raster);
     for (int s = 0; s < kopie.sauenAnzahl(); ++s) {
         if (fortschritt) fortschritt(s);
         const auto wuerfe = kopie.wuerfe(s);
         for (int i = 0; i < int(wuerfe.size()); ++i) {
             const KopieWurf& w = wuerfe[std::size_t(i)];
-            const TKurzDatum erste = w.Belegen(1);
-            if (!erste.vorhanden() || !DatumZwischen(filter.Von, erste, filter.Bis)) continue;
-            if (!WurfImFilter(f, kopie, s, i)) continue;
-            const std::size_t gi = gruppeDesTages(erste, rahmen.raster, nachTag, index, gruppen);
-            if (gi == kKeine) continue;
-            TBelegwoche& g = gruppen[gi];
+            const qint64 tag = ersterBelegtag(w, filter);
+            if (tag < 0 || !WurfImFilter(f, kopie, s, i)) continue;
+            TBelegwoche& g =
+                gruppen[std::size_t(gruppen.front().nummer - rahmen.raster.gruppeAmTag(tag))];
             WurfZahlenAddieren(f, kopie, s, i, g.summe, amAuswahl, rahmen.einstellungen);
             if (w.WurfNr == 1) ++g.jungsauen;
             if (g.sauen.empty() || g.sauen.back() != s) g.sauen.push_back(s);
@@ -126,8 +138,8 @@ std::vector<TBelegwoche> BelegwochenBilden(const Herde& herde, const Auswertungs
             if (w.Absetzen().vorhanden()) erweitern(g.absetzenVon, g.absetzenBis, w.Absetzen());
         }
     }
-    std::sort(gruppen.begin(), gruppen.end(),
-              [](const TBelegwoche& a, const TBelegwoche& b) { return a.nummer > b.nummer; });
+    // Weeks in which no litter of the filter was first mated have no group.
+    std::erase_if(gruppen, [](const TBelegwoche& g) { return g.belegt() == 0; });
     for (TBelegwoche& g : gruppen) {
         g.name = rahmen.raster.name(g.nummer);
         g.summe.Sauen = std::int32_t(g.sauen.size());

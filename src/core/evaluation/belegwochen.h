@@ -19,6 +19,8 @@ public:
     int rhythmus() const { return rhythmus_; }
     // The group of a day (0 = the group that begins on the reference Monday).
     qint64 gruppe(const QDate& tag) const;
+    // The same for a day given as its Julian day.
+    qint64 gruppeAmTag(qint64 julianTag) const;
     // Its first Monday and its last Sunday.
     QDate anfang(qint64 gruppe) const;
     QDate ende(qint64 gruppe) const;

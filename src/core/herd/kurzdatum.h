@@ -85,6 +85,22 @@ constexpr bool DatumImKalender(TKurzDatum d) {
     return d.vorhanden() && d.Monat >= 1 && d.Monat <= 12 && d.Tag <= Monatslaenge(d.Monat, d.Jahr);
 }
 
+// The Julian day of the date in the Gregorian calendar, as QDate::toJulianDay gives it; -1 for
+// a date that calendar does not have (the empty date, 31.2., month 13, 29.2.2100). Unlike
+// Tagesnummer it counts the real calendar, for what must fall on calendar weeks.
+constexpr qint64 JulianischerTag(TKurzDatum d) {
+    const int y = 1900 + d.Jahr, m = d.Monat, t = d.Tag;
+    const bool schaltjahr = y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);
+    const int laenge = m == 2 ? (schaltjahr ? 29 : 28) : Monatslaenge(m, d.Jahr);
+    if (t < 1 || m < 1 || m > 12 || t > laenge) return -1;
+    // Days from 1.3. of year 0, counting March as the first month.
+    const int jahr = y - (m <= 2);
+    const int marzMonat = m > 2 ? m - 3 : m + 9;
+    const qint64 tage =
+        365LL * jahr + jahr / 4 - jahr / 100 + jahr / 400 + (153 * marzMonat + 2) / 5 + t - 1;
+    return tage + 1721120;
+}
+
 // The order of dates as DatumVor compares them: year, month and day as one number.
 constexpr int DatumsSchluessel(TKurzDatum d) {
     return d.Jahr * 10000 + d.Monat * 100 + d.Tag;
