@@ -133,7 +133,7 @@ void Belegwochen(benchmark::State& state) {
     const Belegwochenrahmen rahmen{Gruppenraster(), 115, kHeute, {}};
     const Auswertungskopie kopie(h, true);
     for (auto _ : state) {
-        const auto gruppen = BelegwochenBilden(h, kopie, ganzesHerdbuch(), rahmen);
+        const auto gruppen = BelegwochenBilden(kopie, ganzesHerdbuch(), rahmen);
         benchmark::DoNotOptimize(gruppen.data());
     }
 }

@@ -18,10 +18,10 @@
 #include "plan/arbeitsplan.h"
 #include "plan/arbeitsplancsv.h"
 #include "plan/arbeitsplandruck.h"
-#include "stamm/terminnamen.h"
 #include "platform/canvas.h"
 #include "platform/csvwriter.h"
 #include "programm/appcontext.h"
+#include "stamm/terminnamen.h"
 
 #include <memory>
 #include <optional>
@@ -357,7 +357,7 @@ Bericht belegwochen(AppContext& ctx, const Befehlszeile& b) {
     if (!b.hat(QStringLiteral("--bis"))) f.Bis = vorgabe.Bis;
     f.NurGanzeWuerfe = false;
     auto gruppen = std::make_shared<std::vector<TBelegwoche>>(
-        BelegwochenBilden(ctx.Sauenliste, Auswertungskopie(ctx.Sauenliste, true), f, rahmen));
+        BelegwochenBilden(Auswertungskopie(ctx.Sauenliste, true), f, rahmen));
     const QString text = Filterbeschreibung(f);
     const QString schrift = e.printerFont;
     const Belegwochenziele ziele = Belegwochenziele::aus(e);

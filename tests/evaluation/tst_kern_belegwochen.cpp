@@ -21,7 +21,7 @@ int T(int tag, int monat, int jahr) {
 std::vector<TBelegwoche> Bilden(const Herde& herde, const TAuswertungsFilter& f = AllesFilter(),
                                 int rhythmus = 1, QDate heute = QDate(2035, 1, 1)) {
     Belegwochenrahmen r{Gruppenraster(rhythmus), 115, heute, {}};
-    return BelegwochenBilden(herde, Auswertungskopie(herde, true), f, r);
+    return BelegwochenBilden(Auswertungskopie(herde, true), f, r);
 }
 
 QStringList Namen(const std::vector<TBelegwoche>& g) {

@@ -3,7 +3,7 @@
 #include "herd/saustatus.h"
 
 #include <algorithm>
-#include <limits>
+#include <deque>
 
 namespace {
 
@@ -29,42 +29,46 @@ void erweitern(TKurzDatum& von, TKurzDatum& bis, TKurzDatum d) {
 
 // The expected farrowing of a litter not farrowed yet, and whether it could still farrow:
 // until its expected day plus seven days has passed.
-void nochOffen(TBelegwoche& g, const TWurfRec& rec, const Belegwochenrahmen& r, TKurzDatum heute) {
-    const TKurzDatum erwartet = TheorAbferkeltermin(rec, r.tragezeit);
+void nochOffen(TBelegwoche& g, const KopieWurf& w, const Belegwochenrahmen& r, TKurzDatum heute) {
+    const TKurzDatum erwartet = TheorAbferkeltermin(w, r.tragezeit);
     if (!erwartet.vorhanden()) return;
     erweitern(g.erwartetVon, g.erwartetBis, erwartet);
     if (TageZwischen(erwartet, heute) <= 7) g.offen = true;
 }
 
-// The Julian day of a litter's first mating when it lies in the period and in the calendar,
-// else -1.
-qint64 ersterBelegtag(const KopieWurf& w, const TAuswertungsFilter& filter) {
-    const TKurzDatum erste = w.Belegen(1);
-    if (!erste.vorhanden() || !DatumZwischen(filter.Von, erste, filter.Bis)) return -1;
-    return JulianischerTag(erste);
-}
+constexpr std::size_t kKeine = std::size_t(-1);
 
-// Every group from the oldest to the newest first mating in the period, newest first, so
-// that each litter finds its group by its number alone.
-std::vector<TBelegwoche> gruppenAnlegen(const Auswertungskopie& kopie,
-                                        const TAuswertungsFilter& filter,
-                                        const Gruppenraster& raster) {
-    qint64 erster = std::numeric_limits<qint64>::max(), letzter = -1;
-    for (int s = 0; s < kopie.sauenAnzahl(); ++s) {
-        for (const KopieWurf& w : kopie.wuerfe(s)) {
-            const qint64 tag = ersterBelegtag(w, filter);
-            if (tag < 0) continue;
-            erster = std::min(erster, tag);
-            letzter = std::max(letzter, tag);
+// The service groups as they are met, each in its place by its number: a litter finds its
+// group by one index, and the groups come out newest first without sorting them.
+class Gruppenplaetze {
+public:
+    TBelegwoche& gruppe(qint64 nummer) {
+        if (plaetze_.empty()) erste_ = nummer;
+        if (nummer < erste_) {
+            plaetze_.insert(plaetze_.begin(), std::size_t(erste_ - nummer), kKeine);
+            erste_ = nummer;
         }
+        const auto i = std::size_t(nummer - erste_);
+        if (i >= plaetze_.size()) plaetze_.resize(i + 1, kKeine);
+        if (plaetze_[i] == kKeine) {
+            plaetze_[i] = gruppen_.size();
+            gruppen_.emplace_back().nummer = nummer;
+        }
+        return gruppen_[plaetze_[i]];
     }
-    if (letzter < 0) return {};
-    const qint64 neueste = raster.gruppeAmTag(letzter);
-    std::vector<TBelegwoche> gruppen(std::size_t(neueste - raster.gruppeAmTag(erster) + 1));
-    for (std::size_t i = 0; i < gruppen.size(); ++i)
-        gruppen[i].nummer = neueste - qint64(i);
-    return gruppen;
-}
+    std::vector<TBelegwoche> absteigend() {
+        std::vector<TBelegwoche> liste;
+        liste.reserve(gruppen_.size());
+        for (auto it = plaetze_.rbegin(); it != plaetze_.rend(); ++it)
+            if (*it != kKeine) liste.push_back(std::move(gruppen_[*it]));
+        return liste;
+    }
+
+private:
+    qint64 erste_ = 0;
+    std::vector<std::size_t> plaetze_;
+    std::deque<TBelegwoche> gruppen_; // a group stays where it was made
+};
 
 } // namespace
 
@@ -105,7 +109,7 @@ Belegwochenziele Belegwochenziele::aus(const Einstellungen& e) {
     return {e.zielAbferkelrate, e.zielLebend, e.zielAbgesetzt};
 }
 
-std::vector<TBelegwoche> BelegwochenBilden(const Herde& herde, const Auswertungskopie& kopie,
+std::vector<TBelegwoche> BelegwochenBilden(const Auswertungskopie& kopie,
                                            const TAuswertungsFilter& filter,
                                            const Belegwochenrahmen& rahmen,
                                            const std::function<void(int)>& fortschritt) {
@@ -117,29 +121,28 @@ std::vector<TBelegwoche> BelegwochenBilden(const Herde& herde, const Auswertungs
     weit.Bis = TKurzDatum::aus(31, 12, 2155);
     const Filtervergleich f(weit);
     const TKurzDatum heute = TKurzDatum::aus(rahmen.heute);
-    std::vector<TBelegwoche> gruppen = gruppenAnlegen(kopie, filter, rahmen.raster);
+    Gruppenplaetze plaetze;
     for (int s = 0; s < kopie.sauenAnzahl(); ++s) {
         if (fortschritt) fortschritt(s);
         const auto wuerfe = kopie.wuerfe(s);
         for (int i = 0; i < int(wuerfe.size()); ++i) {
             const KopieWurf& w = wuerfe[std::size_t(i)];
-            const qint64 tag = ersterBelegtag(w, filter);
+            const TKurzDatum erste = w.Belegen(1);
+            if (!erste.vorhanden() || !DatumZwischen(filter.Von, erste, filter.Bis)) continue;
+            const qint64 tag = JulianischerTag(erste);
             if (tag < 0 || !WurfImFilter(f, kopie, s, i)) continue;
-            TBelegwoche& g =
-                gruppen[std::size_t(gruppen.front().nummer - rahmen.raster.gruppeAmTag(tag))];
+            TBelegwoche& g = plaetze.gruppe(rahmen.raster.gruppeAmTag(tag));
             WurfZahlenAddieren(f, kopie, s, i, g.summe, amAuswahl, rahmen.einstellungen);
             if (w.WurfNr == 1) ++g.jungsauen;
             if (g.sauen.empty() || g.sauen.back() != s) g.sauen.push_back(s);
             if (w.abgeferkelt())
                 ++g.abgeferkelt;
             else
-                nochOffen(g, herde[std::size_t(s)].wuerfe[std::size_t(w.herdenIndex)], rahmen,
-                          heute);
+                nochOffen(g, w, rahmen, heute);
             if (w.Absetzen().vorhanden()) erweitern(g.absetzenVon, g.absetzenBis, w.Absetzen());
         }
     }
-    // Weeks in which no litter of the filter was first mated have no group.
-    std::erase_if(gruppen, [](const TBelegwoche& g) { return g.belegt() == 0; });
+    std::vector<TBelegwoche> gruppen = plaetze.absteigend();
     for (TBelegwoche& g : gruppen) {
         g.name = rahmen.raster.name(g.nummer);
         g.summe.Sauen = std::int32_t(g.sauen.size());

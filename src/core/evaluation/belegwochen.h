@@ -65,10 +65,10 @@ struct Belegwochenrahmen {
     Einstellungen einstellungen;
 };
 
-// The groups of every litter of `kopie` (the live herd of `herde`, every litter kept) whose
-// first mating lies in the filter's period and that passes its boar, origin and breed filters;
-// newest group first. One pass over the litters; `fortschritt` gets each sow's index.
-std::vector<TBelegwoche> BelegwochenBilden(const Herde& herde, const Auswertungskopie& kopie,
+// The groups of every litter of `kopie` (the live herd, every litter kept) whose first mating
+// lies in the filter's period and that passes its boar, origin and breed filters; newest group
+// first. One pass over the litters; `fortschritt` gets each sow's index.
+std::vector<TBelegwoche> BelegwochenBilden(const Auswertungskopie& kopie,
                                            const TAuswertungsFilter& filter,
                                            const Belegwochenrahmen& rahmen,
                                            const std::function<void(int)>& fortschritt = nullptr);

@@ -94,7 +94,7 @@ void TBelegwochen::Auswerten(const TAuswertungsFilter& f) {
     const Belegwochenrahmen rahmen{Gruppenraster(e.gruppenrhythmus, e.gruppenstart), ctx_.Tragezeit,
                                    ctx_.heute(), e};
     mitFortschritt(herde.sauenAnzahl(), [&](const std::function<void(int)>& fortschritt) {
-        gruppen_ = BelegwochenBilden(ctx_.Sauenliste, herde, stand_.filter, rahmen, fortschritt);
+        gruppen_ = BelegwochenBilden(herde, stand_.filter, rahmen, fortschritt);
     });
     bilden();
 }
