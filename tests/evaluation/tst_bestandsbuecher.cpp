@@ -268,7 +268,10 @@ private slots:
             std::vector<Ereignis> e;
             Ferkelbuch buch;
             for (int i = int(r.bounded(400)); i > 0; --i) {
-                TKurzDatum d = ZufallsDatum(r);
+                // Damaged bytes too, and two dates whose bytes differ but whose keys agree.
+                const TKurzDatum seltsam[] = {D(5, 1, 111), D(105, 0, 111), D(40, 200, 3),
+                                              D(255, 255, 255)};
+                TKurzDatum d = r.bounded(5) == 0 ? seltsam[r.bounded(4)] : ZufallsDatum(r);
                 d.Zusatz = std::uint8_t(r.bounded(2));
                 // Counts of zero and below too: such lines never take a count again.
                 e.push_back({d, Ferkelereignis(r.bounded(3)), int(r.bounded(6)) - 1});

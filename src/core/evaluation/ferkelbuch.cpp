@@ -28,38 +28,31 @@ std::int32_t& Anzahl(TAbgangTag& t, Ferkelereignis art) {
     return t.Abgesetzt;
 }
 
-Ferkelbuch::Ferkelbuch() : platz_(256 * 16 * 32, -1) {}
-
 Ferkelbuch::Tag& Ferkelbuch::tag(TKurzDatum d) {
+    // Dates with one key are one day, whatever their bytes.
     const int schluessel = DatumsSchluessel(d);
+    const int jahr = schluessel / 10000, monat = schluessel / 100 % 100, tag = schluessel % 100;
     int* p = nullptr;
-    if (d.Monat < 16 && d.Tag < 32)
-        p = &platz_[std::size_t(d.Jahr) << 9 | std::size_t(d.Monat) << 5 | d.Tag];
-    else
+    if (jahr < 256 && monat < 16 && tag < 32) {
+        auto& tabelle = jahre_[std::size_t(jahr)];
+        if (!tabelle) {
+            tabelle = std::make_unique<std::array<int, 16 * 32>>();
+            tabelle->fill(-1);
+        }
+        p = &(*tabelle)[std::size_t(monat * 32 + tag)];
+    } else {
         p = &andere_.try_emplace(schluessel, -1).first->second;
+    }
     if (*p < 0) {
         *p = int(tage_.size());
-        tage_.push_back(Tag{schluessel, {}, {0, 0, 0}, {}, 0});
+        tage_.push_back(Tag{schluessel, {}, {0, 0, 0}});
     }
     return tage_[std::size_t(*p)];
 }
 
-TKurzDatum Ferkelbuch::TageNach(TKurzDatum d, int n) {
-    if (n < 0 || n > 255) return TageAddierenDatum(n, d);
-    Tag& t = tag(d);
-    if (t.nach.empty()) {
-        t.nach.resize(256);
-        t.nachZusatz = d.Zusatz;
-    }
-    if (t.nachZusatz != d.Zusatz) return TageAddierenDatum(n, d);
-    TKurzDatum& r = t.nach[std::size_t(n)];
-    if (!r.vorhanden()) r = TageAddierenDatum(n, d);
-    return r;
-}
-
 void Ferkelbuch::Hinzufuegen(TKurzDatum d, Ferkelereignis art, int n) {
     Tag& t = tag(d);
-    std::size_t& i = t.erste[int(art)];
+    qsizetype& i = t.erste[int(art)];
     while (i < t.zeilen.size() && Anzahl(t.zeilen[i], art) == 0)
         ++i;
     if (i < t.zeilen.size()) {
@@ -73,19 +66,31 @@ void Ferkelbuch::Hinzufuegen(TKurzDatum d, Ferkelereignis art, int n) {
 }
 
 std::vector<TAbgangTag> Ferkelbuch::Tage() const {
-    std::vector<const Tag*> folge;
+    // The tables give their keys in ascending order; the few other keys are sorted and
+    // merged in.
+    std::vector<int> folge;
     folge.reserve(tage_.size());
+    for (const auto& tabelle : jahre_)
+        if (tabelle)
+            for (int platz : *tabelle)
+                if (platz >= 0) folge.push_back(platz);
+    std::vector<int> weitere;
+    for (const auto& [schluessel, platz] : andere_)
+        weitere.push_back(platz);
+    const auto frueher = [this](int a, int b) {
+        return tage_[std::size_t(a)].schluessel < tage_[std::size_t(b)].schluessel;
+    };
+    std::sort(weitere.begin(), weitere.end(), frueher);
+    const auto mitte = folge.insert(folge.end(), weitere.begin(), weitere.end());
+    std::inplace_merge(folge.begin(), mitte, folge.end(), frueher);
     std::size_t zeilen = 0;
-    for (const Tag& t : tage_) {
-        folge.push_back(&t);
-        zeilen += t.zeilen.size();
-    }
-    std::sort(folge.begin(), folge.end(),
-              [](const Tag* a, const Tag* b) { return a->schluessel < b->schluessel; });
+    for (const Tag& t : tage_)
+        zeilen += std::size_t(t.zeilen.size());
     std::vector<TAbgangTag> alle;
     alle.reserve(zeilen);
-    for (const Tag* t : folge)
-        alle.insert(alle.end(), t->zeilen.begin(), t->zeilen.end());
+    for (int platz : folge)
+        for (const TAbgangTag& z : tage_[std::size_t(platz)].zeilen)
+            alle.push_back(z);
     return alle;
 }
 
@@ -100,7 +105,7 @@ Ferkelliste FerkelbuchBilden(const Herde& herde) {
             buch.Hinzufuegen(abferkeln, Ferkelereignis::Geburt, lebend);
             const int verluste = Verluste(w);
             for (int slot = 1; slot <= verluste; ++slot) {
-                const TKurzDatum tag = buch.TageNach(abferkeln, w.Verlusttag(slot) - 1);
+                const TKurzDatum tag = TageAddierenDatum(w.Verlusttag(slot) - 1, abferkeln);
                 buch.Hinzufuegen(tag, Ferkelereignis::Verlust, 1);
             }
             if (const TKurzDatum absetzen = w.Absetzen(); absetzen.vorhanden())

@@ -4,8 +4,11 @@
 #include "herd/kurzdatum.h"
 #include "herd/sauherde.h"
 
+#include <QVarLengthArray>
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -31,27 +34,22 @@ public:
     // The lines in order, and the stock: born less weaned less lost over all lines.
     std::vector<TAbgangTag> Tage() const;
 
-    // TageAddierenDatum(n, d), worked out once per date and n.
-    TKurzDatum TageNach(TKurzDatum d, int n);
-
-    Ferkelbuch();
-
 private:
     struct Tag {
         int schluessel = 0;
-        std::vector<TAbgangTag> zeilen;
+        // Mostly one line per kind, so three stay in place.
+        QVarLengthArray<TAbgangTag, 3> zeilen;
         // Per kind the first line that may still hold a count of it: a line without a count
         // of a kind never gets one, so this only moves on.
-        std::size_t erste[3] = {0, 0, 0};
-        // The dates n days later, for the Zusatz of `nachZusatz`.
-        std::vector<TKurzDatum> nach;
-        std::uint8_t nachZusatz = 0;
+        qsizetype erste[3] = {0, 0, 0};
     };
     Tag& tag(TKurzDatum d);
 
     std::vector<Tag> tage_;
-    // The day of a date by its bytes; dates outside the table (damaged ones) in `andere_`.
-    std::vector<int> platz_;
+    // The place in tage_ of each date key, by the year, month and day the key reads as: a
+    // table of months and days for each year met; keys outside the tables (from damaged
+    // dates) in `andere_`.
+    std::array<std::unique_ptr<std::array<int, 16 * 32>>, 256> jahre_;
     std::unordered_map<int, int> andere_;
 };
 
