@@ -1,9 +1,10 @@
-// After a booking the work plan and the open-points count are redone for the changed sows
-// only; they must come out as if built from the whole herd.
+// After a booking the work plan, the overview and the open-points count are redone for the
+// changed sows only; they must come out as if built from the whole herd.
 
 #include "entry/offenepunkte.h"
 #include "entry/offenepunktezahl.h"
 #include "plan/arbeitsplan.h"
+#include "plan/uebersichtstand.h"
 #include "programm/geaendertesauen.h"
 #include "support/herdbau.h"
 
@@ -51,6 +52,23 @@ QStringList zeilenText(const std::vector<TArbeitsplanZeile>& zeilen) {
     return out;
 }
 
+// The overview's counts and due lists, for comparing two overviews.
+QStringList uebersichtText(const HerdUebersicht& u) {
+    QStringList out;
+    for (int n : u.status)
+        out << QString::number(n);
+    out << QString::number(u.bestand) << QString::number(u.abgaengeJahr);
+    for (const auto* listen : {&u.woche, &u.ueberfaellig})
+        for (const auto& liste : *listen) {
+            QString zeile;
+            for (const FaelligeSau& f : liste)
+                zeile +=
+                    QStringLiteral("%1/%2/%3 ").arg(f.sau).arg(f.wurf).arg(KurzDatumText(f.datum));
+            out << zeile;
+        }
+    return out;
+}
+
 } // namespace
 
 class TestNachtragen : public QObject {
@@ -87,6 +105,12 @@ void TestNachtragen::wieNeuGebaut() {
     auto zeilen = PlanZeilen(herde, zeiten, typ, erster, 115);
     OffenePunkteZahl zahl;
     zahl.zaehlen(herde, v);
+    const UebersichtVorgaben uv = UebersichtVorgabenAus(zeiten, PruefGrenzen{}, 115, kHeute);
+    Uebersichtsstand stand;
+    stand.erneuern(herde, {}, true, uv, v);
+    QCOMPARE(uebersichtText(stand.uebersicht()),
+             uebersichtText(UebersichtBilden(herde, zeiten, PruefGrenzen{}, 115, kHeute)));
+    QCOMPARE(stand.offenePunkte(), (long long)OffenePunkte(herde, v).size());
 
     std::mt19937 zufall(seed * 7 + 1);
     std::vector<int> welche;
@@ -104,20 +128,33 @@ void TestNachtragen::wieNeuGebaut() {
     QCOMPARE(zeilenText(zeilen), zeilenText(PlanZeilen(herde, zeiten, typ, erster, 115)));
     zahl.nachzaehlen(herde, welche, v);
     QCOMPARE(zahl.summe(), (long long)OffenePunkte(herde, v).size());
+    stand.erneuern(herde, welche, false, uv, v);
+    QCOMPARE(uebersichtText(stand.uebersicht()),
+             uebersichtText(UebersichtBilden(herde, zeiten, PruefGrenzen{}, 115, kHeute)));
+    QCOMPARE(stand.offenePunkte(), zahl.summe());
 }
 
-// Other limits, another day or another herd size count every sow again.
+// Other limits, another day or another herd size count every sow again; another day also
+// sorts every sow into the overview again.
 void TestNachtragen::grenzenZaehlenAllesNeu() {
     Herde herde = zufallsHerde(9, 50);
     OffenePunkteVorgaben v = PunkteVorgaben(PruefGrenzen{}, PlanZeitenStandard(), 115, kHeute);
     OffenePunkteZahl zahl;
     zahl.zaehlen(herde, v);
+    Uebersichtsstand stand;
+    const auto vorgaben = [](QDate heute) {
+        return UebersichtVorgabenAus(PlanZeitenStandard(), PruefGrenzen{}, 115, heute);
+    };
+    stand.erneuern(herde, {}, true, vorgaben(kHeute), v);
     v.grenzen.maxLebend = 5;
     zahl.nachzaehlen(herde, {}, v);
     QCOMPARE(zahl.summe(), (long long)OffenePunkte(herde, v).size());
     v.heute = kHeute.addDays(400);
     zahl.nachzaehlen(herde, {}, v);
     QCOMPARE(zahl.summe(), (long long)OffenePunkte(herde, v).size());
+    stand.erneuern(herde, {}, false, vorgaben(v.heute), v);
+    QCOMPARE(uebersichtText(stand.uebersicht()),
+             uebersichtText(UebersichtBilden(herde, PlanZeitenStandard(), {}, 115, v.heute)));
     herde.pop_back();
     zahl.nachzaehlen(herde, {}, v);
     QCOMPARE(zahl.summe(), (long long)OffenePunkte(herde, v).size());

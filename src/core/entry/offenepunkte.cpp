@@ -6,63 +6,77 @@ using namespace plausibel;
 
 namespace {
 
-// Walks one sow: keeps the findings and the latest event date.
+// What the checks read from a litter, each value once and in the record's order; the dates
+// with their day numbers.
+struct Wurfwerte {
+    explicit Wurfwerte(const TWurfRec& w)
+        : belegen{w.Belegen(1), w.Belegen(2), w.Belegen(3)}, tk{w.TKDatum(1), w.TKDatum(2)},
+          abferkeln(w.Abferkeln()), absetzen(w.Absetzen()), geborene(w.Geborene()),
+          todgeborene(w.Todgeborene()), weibliche(w.Weibliche()), ausgleich(w.Ausgleich()),
+          verluste(Verluste(w)) {}
+
+    Tagdatum belegen[3], tk[2], abferkeln, absetzen;
+    int geborene, todgeborene, weibliche, ausgleich, verluste;
+};
+
+// Walks one sow: keeps the findings and the latest event date. Each date of a litter is read
+// and counted once; the rules get it with its day number.
 class Pruefer {
 public:
-    Pruefer(int sau, const OffenePunkteVorgaben& v, TKurzDatum heute, std::vector<Befund>& out)
-        : sau_(sau), v_(v), heute_(heute), heuteNr_(Tagesnummer(heute)), out_(out) {}
+    Pruefer(int sau, const OffenePunkteVorgaben& v, Tagdatum heute, std::vector<Befund>& out)
+        : sau_(sau), v_(v), heute_(heute), out_(out) {}
 
     void melden(int wurf, Art art, Feld feld, TKurzDatum datum, int wert = 0, int wert2 = 0) {
         out_.push_back({sau_, wurf, art, feld, datum, wert, wert2});
     }
 
     // The date rules of one event date; every present date is an event.
-    void datum(int wurf, TKurzDatum d, Feld feld) {
+    void datum(int wurf, Tagdatum d, Feld feld) {
         if (!d.vorhanden()) return;
-        if (const auto art = plausibel::Datum(d, heuteNr_, v_.grenzen)) melden(wurf, *art, feld, d);
-        if (DatumsSchluessel(d) > DatumsSchluessel(letztes_)) letztes_ = d;
+        if (const auto art = plausibel::Datum(d, heute_.nummer, v_.grenzen))
+            melden(wurf, *art, feld, d.datum);
+        if (DatumsSchluessel(d.datum) > DatumsSchluessel(letztes_)) letztes_ = d.datum;
     }
 
-    // Each date of the litter is read once.
-    void wurf(const TWurfRec& w, int k, TKurzDatum vorherigesAbsetzen) {
-        static constexpr Feld kBelegen[3] = {Feld::Belegen1, Feld::Belegen2, Feld::Belegen3};
-        const TKurzDatum belegen1 = w.Belegen(1), abferkeln = w.Abferkeln(),
-                         absetzen = w.Absetzen();
-        datum(k, belegen1, Feld::Belegen1);
-        for (int m = 2; m <= 3; ++m)
-            datum(k, w.Belegen(m), kBelegen[m - 1]);
-        datum(k, w.TKDatum(1), Feld::TK1);
-        datum(k, w.TKDatum(2), Feld::TK2);
-        datum(k, abferkeln, Feld::Abferkeln);
-        datum(k, absetzen, Feld::Absetzen);
-        if (BelegenZuFrueh(vorherigesAbsetzen, belegen1, v_.grenzen))
-            melden(k, Art::BelegenNachAbsetzen, Feld::Belegen1, belegen1,
-                   TageZwischen(vorherigesAbsetzen, belegen1));
-        if (!abferkeln.vorhanden()) return;
-        const TKurzDatum belegt = w.Belegen(LetzteBelegungInFolge(w));
-        if (const auto art = Tragezeit(belegt, abferkeln, v_.grenzen))
-            melden(k, *art, Feld::Abferkeln, abferkeln, TageZwischen(belegt, abferkeln));
-        if (AbsetzenVorAbferkeln(abferkeln, absetzen))
-            melden(k, Art::AbsetzenVorAbferkeln, Feld::Absetzen, absetzen);
-        ferkel(w, k, abferkeln, absetzen);
+    // The litter at position `k`; returns its weaning date for the next litter.
+    Tagdatum wurf(const TWurfRec& w, int k, Tagdatum vorherigesAbsetzen) {
+        const Wurfwerte x(w);
+        datum(k, x.belegen[0], Feld::Belegen1);
+        datum(k, x.belegen[1], Feld::Belegen2);
+        datum(k, x.belegen[2], Feld::Belegen3);
+        datum(k, x.tk[0], Feld::TK1);
+        datum(k, x.tk[1], Feld::TK2);
+        datum(k, x.abferkeln, Feld::Abferkeln);
+        datum(k, x.absetzen, Feld::Absetzen);
+        if (BelegenZuFrueh(vorherigesAbsetzen, x.belegen[0], v_.grenzen))
+            melden(k, Art::BelegenNachAbsetzen, Feld::Belegen1, x.belegen[0].datum,
+                   TageZwischen(vorherigesAbsetzen, x.belegen[0]));
+        if (!x.abferkeln.vorhanden()) return x.absetzen;
+        const Tagdatum belegt = x.belegen[LetzteBelegungInFolge(w) - 1];
+        if (const auto art = Tragezeit(belegt, x.abferkeln, v_.grenzen))
+            melden(k, *art, Feld::Abferkeln, x.abferkeln.datum, TageZwischen(belegt, x.abferkeln));
+        if (AbsetzenVorAbferkeln(x.abferkeln, x.absetzen))
+            melden(k, Art::AbsetzenVorAbferkeln, Feld::Absetzen, x.absetzen.datum);
+        ferkel(w, k, x);
+        return x.absetzen;
     }
 
     // The piglet counts of a farrowed litter.
-    void ferkel(const TWurfRec& w, int k, TKurzDatum f, TKurzDatum absetzen) {
-        const int lebend = w.Geborene() - w.Todgeborene();
+    void ferkel(const TWurfRec& w, int k, const Wurfwerte& x) {
+        const TKurzDatum f = x.abferkeln.datum;
+        const int lebend = x.geborene - x.todgeborene;
         if (ZuVieleLebende(lebend, v_.grenzen))
             melden(k, Art::ZuVieleLebende, Feld::Geborene, f, lebend);
-        if (ZuVieleTote(w.Todgeborene(), v_.grenzen))
-            melden(k, Art::ZuVieleTote, Feld::Todgeboren, f, w.Todgeborene());
-        if (ZuVieleWeibliche(w.Weibliche(), lebend))
-            melden(k, Art::ZuVieleWeibliche, Feld::Gelten, f, w.Weibliche(), lebend);
-        const int verluste = Verluste(w);
-        if (ZuVieleVerluste(lebend, w.Ausgleich(), verluste))
-            melden(k, Art::ZuVieleVerluste, Feld::Ausfall, f, verluste, lebend + w.Ausgleich());
-        for (int slot = 1; slot <= verluste; ++slot) {
-            if (VerlustNachAbsetzen(w.Verlusttag(slot), f, absetzen)) {
-                melden(k, Art::VerlustNachAbsetzen, Feld::Ausfall, absetzen, w.Verlusttag(slot),
-                       TageZwischen(f, absetzen));
+        if (ZuVieleTote(x.todgeborene, v_.grenzen))
+            melden(k, Art::ZuVieleTote, Feld::Todgeboren, f, x.todgeborene);
+        if (ZuVieleWeibliche(x.weibliche, lebend))
+            melden(k, Art::ZuVieleWeibliche, Feld::Gelten, f, x.weibliche, lebend);
+        if (ZuVieleVerluste(lebend, x.ausgleich, x.verluste))
+            melden(k, Art::ZuVieleVerluste, Feld::Ausfall, f, x.verluste, lebend + x.ausgleich);
+        for (int slot = 1; slot <= x.verluste; ++slot) {
+            if (VerlustNachAbsetzen(w.Verlusttag(slot), x.abferkeln, x.absetzen)) {
+                melden(k, Art::VerlustNachAbsetzen, Feld::Ausfall, x.absetzen.datum,
+                       w.Verlusttag(slot), TageZwischen(x.abferkeln, x.absetzen));
                 break;
             }
         }
@@ -99,8 +113,7 @@ public:
 private:
     int sau_;
     const OffenePunkteVorgaben& v_;
-    TKurzDatum heute_;
-    int heuteNr_;
+    Tagdatum heute_;
     TKurzDatum letztes_;
     std::vector<Befund>& out_;
 };
@@ -109,23 +122,22 @@ private:
 
 namespace {
 
-void sauPruefen(const Sau& sau, int index, const OffenePunkteVorgaben& v, TKurzDatum heute,
+void sauPruefen(const Sau& sau, int index, const OffenePunkteVorgaben& v, Tagdatum heute,
                 std::vector<Befund>& out) {
     Pruefer p(index, v, heute, out);
     p.datum(-1, sau.rec.Zugang(), Feld::Zugang);
     p.datum(-1, sau.rec.Abgang(), Feld::Abgang);
-    TKurzDatum vorher;
+    Tagdatum vorher;
     const int n = int(sau.wuerfe.size());
     for (int k = 0; k < n; ++k) {
         const TWurfRec& w = sau.wuerfe[std::size_t(k)];
-        p.wurf(w, k, vorher);
+        vorher = p.wurf(w, k, vorher);
         for (int j = 0; j < k; ++j) {
             if (sau.wuerfe[std::size_t(j)].WurfNr() == w.WurfNr()) {
                 p.melden(k, Art::WurfNrDoppelt, Feld::Keins, w.Belegen(1), w.WurfNr());
                 break;
             }
         }
-        vorher = w.Absetzen();
     }
     if (sau.rec.Abgang().vorhanden()) return;
     const int aktuell = AktuellerWurf(sau.wuerfe);
@@ -147,7 +159,7 @@ OffenePunkteVorgaben PunkteVorgaben(const PruefGrenzen& g, const TPlanZeiten& ze
 
 std::vector<Befund> OffenePunkte(const Herde& herde, const OffenePunkteVorgaben& v) {
     std::vector<Befund> out;
-    const TKurzDatum heute = TKurzDatum::aus(v.heute);
+    const Tagdatum heute = TKurzDatum::aus(v.heute);
     for (std::size_t i = 0; i < herde.size(); ++i)
         sauPruefen(herde[i], int(i), v, heute, out);
     return out;

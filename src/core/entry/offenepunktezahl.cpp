@@ -15,15 +15,23 @@ int OffenePunkteZahl::sauZaehlen(const Sau& sau, int index, const OffenePunkteVo
     return int(puffer_.size());
 }
 
-void OffenePunkteZahl::zaehlen(const Herde& herde, const OffenePunkteVorgaben& v) {
-    jeSau_.assign(herde.size(), 0);
+void OffenePunkteZahl::beginnen(std::size_t sauen, const OffenePunkteVorgaben& v) {
+    jeSau_.assign(sauen, 0);
     summe_ = 0;
-    for (std::size_t i = 0; i < herde.size(); ++i) {
-        jeSau_[i] = std::uint32_t(sauZaehlen(herde[i], int(i), v));
-        summe_ += jeSau_[i];
-    }
     vorgaben_ = v;
     gezaehlt_ = true;
+}
+
+void OffenePunkteZahl::eintragen(const Sau& sau, int index) {
+    const std::uint32_t n = std::uint32_t(sauZaehlen(sau, index, vorgaben_));
+    jeSau_[std::size_t(index)] = n;
+    summe_ += n;
+}
+
+void OffenePunkteZahl::zaehlen(const Herde& herde, const OffenePunkteVorgaben& v) {
+    beginnen(herde.size(), v);
+    for (std::size_t i = 0; i < herde.size(); ++i)
+        eintragen(herde[i], int(i));
 }
 
 void OffenePunkteZahl::nachzaehlen(const Herde& herde, const std::vector<int>& sauen,

@@ -91,37 +91,35 @@ inline bool ZuVieleVerluste(int lebend, int ausgleich, int verluste) {
     return verluste > 0 && AbgesetzteFerkel(lebend, 0, verluste, ausgleich) < 0;
 }
 // A loss on a day of life after the weaning day.
-inline bool VerlustNachAbsetzen(int verlusttag, TKurzDatum abferkeln, TKurzDatum absetzen) {
+inline bool VerlustNachAbsetzen(int verlusttag, Tagdatum abferkeln, Tagdatum absetzen) {
     if (verlusttag <= 0 || !abferkeln.vorhanden() || !absetzen.vorhanden()) return false;
     return verlusttag > TageZwischen(abferkeln, absetzen);
 }
 // Gestation from the mating to the farrowing: too short, too long or nothing (both present).
-inline std::optional<Art> Tragezeit(TKurzDatum belegen, TKurzDatum abferkeln,
-                                    const PruefGrenzen& g) {
+inline std::optional<Art> Tragezeit(Tagdatum belegen, Tagdatum abferkeln, const PruefGrenzen& g) {
     if (!belegen.vorhanden() || !abferkeln.vorhanden()) return std::nullopt;
     const int tage = TageZwischen(belegen, abferkeln);
     if (tage < g.minTragezeit) return Art::TragezeitKurz;
     if (tage > g.maxTragezeit) return Art::TragezeitLang;
     return std::nullopt;
 }
-inline bool AbsetzenVorAbferkeln(TKurzDatum abferkeln, TKurzDatum absetzen) {
+inline bool AbsetzenVorAbferkeln(Tagdatum abferkeln, Tagdatum absetzen) {
     return abferkeln.vorhanden() && absetzen.vorhanden() && TageZwischen(abferkeln, absetzen) < 0;
 }
-inline bool BelegenZuFrueh(TKurzDatum vorherigesAbsetzen, TKurzDatum belegen,
-                           const PruefGrenzen& g) {
+inline bool BelegenZuFrueh(Tagdatum vorherigesAbsetzen, Tagdatum belegen, const PruefGrenzen& g) {
     return vorherigesAbsetzen.vorhanden() && belegen.vorhanden() &&
            TageZwischen(vorherigesAbsetzen, belegen) < g.minBelegenNachAbsetzen;
 }
 // A present date that does not exist, or lies more than the allowed days after today.
 // With today as its day number (`Tagesnummer`).
-inline std::optional<Art> Datum(TKurzDatum d, int heute, const PruefGrenzen& g) {
+inline std::optional<Art> Datum(Tagdatum d, int heute, const PruefGrenzen& g) {
     if (!d.vorhanden()) return std::nullopt;
-    if (!DatumImKalender(d)) return Art::KeinKalendertag;
-    if (TageZwischenNummern(heute, Tagesnummer(d)) > g.zukunftTage) return Art::Zukunft;
+    if (!DatumImKalender(d.datum)) return Art::KeinKalendertag;
+    if (TageZwischenNummern(heute, d.nummer) > g.zukunftTage) return Art::Zukunft;
     return std::nullopt;
 }
 inline std::optional<Art> Datum(TKurzDatum d, TKurzDatum heute, const PruefGrenzen& g) {
-    return Datum(d, Tagesnummer(heute), g);
+    return Datum(Tagdatum(d), Tagesnummer(heute), g);
 }
 
 } // namespace plausibel

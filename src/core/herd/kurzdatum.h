@@ -63,6 +63,21 @@ constexpr int TageZwischen(TKurzDatum a, TKurzDatum b) {
     return TageZwischenNummern(Tagesnummer(a), Tagesnummer(b));
 }
 
+// A date with its day number, worked out once where one date is counted from several times
+// (the checks of a litter). A plain date converts to it.
+struct Tagdatum {
+    TKurzDatum datum;
+    int nummer = Tagesnummer({});
+
+    constexpr Tagdatum() = default;
+    constexpr Tagdatum(TKurzDatum d) : datum(d), nummer(Tagesnummer(d)) {}
+    constexpr bool vorhanden() const { return datum.vorhanden(); }
+};
+
+constexpr int TageZwischen(Tagdatum a, Tagdatum b) {
+    return TageZwischenNummern(a.nummer, b.nummer);
+}
+
 // Days of a month (1..12) in a year byte; every fourth year from 1900 is a leap year, as the
 // record dates have always counted. Other month numbers have 31 days.
 constexpr int Monatslaenge(int monat, int jahr) {

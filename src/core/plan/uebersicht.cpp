@@ -18,79 +18,140 @@ QString FaelligkeitText(int f) {
 namespace {
 
 constexpr PlanFenster kUmrauschen{18, 24};
+// The state of a sow gone this year and of one gone before, beside the states 0..6.
+constexpr std::uint8_t kAbgangJahr = 7, kAbgangFrueher = 8;
 
-// Sorts a task in by its window of days after `basis`: overdue when the window ended before
-// Monday, this week when it reaches into Monday to Sunday.
-class Einordnen {
-public:
-    Einordnen(HerdUebersicht& u, QDate heute)
-        : u_(u), montag_(TKurzDatum::aus(Wochenanfang(heute))) {}
-
-    void operator()(int f, int sau, int wurf, TKurzDatum basis, TKurzDatum datum,
-                    PlanFenster fenster) {
-        const int seitBasis = TageZwischen(basis, montag_); // days from base to Monday
-        if (fenster.bis < seitBasis) {
-            u_.ueberfaellig[std::size_t(f)].push_back({sau, wurf, datum});
-            return;
-        }
-        if (fenster.von <= seitBasis + 6) u_.woche[std::size_t(f)].push_back({sau, wurf, datum});
-    }
-
-private:
-    HerdUebersicht& u_;
-    TKurzDatum montag_;
-};
-
-void wurfAufgaben(const TWurfRec& w, int sau, int wurf, int tragezeit, const PlanFenster& absetzen,
-                  const PlanFenster& tk, Einordnen& einordnen) {
-    const TKurzDatum belegt = w.Belegen(LetzteBelegungInFolge(w));
-    if (!w.Belegen(1).vorhanden() || !belegt.vorhanden()) return;
-    if (w.Abferkeln().vorhanden()) {
-        if (!w.Absetzen().vorhanden())
-            einordnen(faAbsetzen, sau, wurf, w.Abferkeln(), w.Abferkeln(), absetzen);
-        return;
-    }
-    const TKurzDatum erwartet = TheorAbferkeltermin(w, tragezeit);
-    if (erwartet.vorhanden()) einordnen(faAbferkeln, sau, wurf, erwartet, erwartet, {0, 0});
-    if (w.TKDatum(1).vorhanden() || w.TKDatum(2).vorhanden()) return;
-    einordnen(faTK, sau, wurf, belegt, belegt, tk);
-    einordnen(faUmrauschen, sau, wurf, belegt, belegt, kUmrauschen);
+// The order of a due list: by date, then by herd order.
+bool vorher(const FaelligeSau& a, const FaelligeSau& b) {
+    const int da = DatumsSchluessel(a.datum), db = DatumsSchluessel(b.datum);
+    return da != db ? da < db : a.sau < b.sau;
 }
 
 } // namespace
 
-HerdUebersicht UebersichtBilden(const Herde& herde, const TPlanZeiten& zeiten,
-                                const PruefGrenzen& g, int tragezeit, QDate heute) {
-    HerdUebersicht u;
-    u.wochenanfang = Wochenanfang(heute);
-    Einordnen einordnen(u, heute);
-    const PlanFenster absetzen = AbsetzFenster(zeiten);
-    const PlanFenster tk = TKFenster(zeiten);
-    const int jahr = heute.year() - 1900;
-    for (std::size_t i = 0; i < herde.size(); ++i) {
-        const Sau& sau = herde[i];
-        if (sau.rec.Abgang().vorhanden()) {
-            u.abgaengeJahr += sau.rec.Abgang().Jahr == jahr;
-            continue;
-        }
-        const TSauStatus status = SauStatus(sau);
-        ++u.status[std::size_t(status)];
-        ++u.bestand;
-        const int aktuell = AktuellerWurf(sau.wuerfe);
-        if (status == stLeereJS && sau.rec.Zugang().vorhanden())
-            einordnen(faErstbelegung, int(i), aktuell, sau.rec.Zugang(), sau.rec.Zugang(),
-                      {g.jsTage, g.jsTage});
-        if (aktuell >= 0)
-            wurfAufgaben(sau.wuerfe[std::size_t(aktuell)], int(i), aktuell, tragezeit, absetzen, tk,
-                         einordnen);
+bool UebersichtVorgaben::operator==(const UebersichtVorgaben& o) const {
+    return absetzen.von == o.absetzen.von && absetzen.bis == o.absetzen.bis && tk.von == o.tk.von &&
+           tk.bis == o.tk.bis && jsTage == o.jsTage && tragezeit == o.tragezeit && heute == o.heute;
+}
+
+UebersichtVorgaben UebersichtVorgabenAus(const TPlanZeiten& zeiten, const PruefGrenzen& g,
+                                         int tragezeit, QDate heute) {
+    return {AbsetzFenster(zeiten), TKFenster(zeiten), g.jsTage, tragezeit, heute};
+}
+
+void UebersichtAufbau::beginnen(std::size_t sauen, const UebersichtVorgaben& v) {
+    u_ = HerdUebersicht();
+    u_.wochenanfang = Wochenanfang(v.heute);
+    montag_ = TKurzDatum::aus(u_.wochenanfang);
+    jahr_ = v.heute.year() - 1900;
+    v_ = v;
+    zustand_.assign(sauen, kAbgangFrueher);
+    gebaut_ = true;
+}
+
+// Sorts a task in by its window of days after `basis`: overdue when the window ended before
+// Monday, this week when it reaches into Monday to Sunday.
+void UebersichtAufbau::einordnen(int f, int sau, int wurf, TKurzDatum basis, TKurzDatum datum,
+                                 PlanFenster fenster) {
+    const int seitBasis = TageZwischen(basis, montag_); // days from base to Monday
+    if (fenster.bis < seitBasis) {
+        u_.ueberfaellig[std::size_t(f)].push_back({sau, wurf, datum});
+        return;
     }
-    const auto nachDatum = [](const FaelligeSau& a, const FaelligeSau& b) {
-        return DatumsSchluessel(a.datum) < DatumsSchluessel(b.datum);
+    if (fenster.von <= seitBasis + 6) u_.woche[std::size_t(f)].push_back({sau, wurf, datum});
+}
+
+void UebersichtAufbau::wurfAufgaben(const TWurfRec& w, int sau, int wurf) {
+    const TKurzDatum belegt = w.Belegen(LetzteBelegungInFolge(w));
+    if (!w.Belegen(1).vorhanden() || !belegt.vorhanden()) return;
+    if (w.Abferkeln().vorhanden()) {
+        if (!w.Absetzen().vorhanden())
+            einordnen(faAbsetzen, sau, wurf, w.Abferkeln(), w.Abferkeln(), v_.absetzen);
+        return;
+    }
+    const TKurzDatum erwartet = TheorAbferkeltermin(w, v_.tragezeit);
+    if (erwartet.vorhanden()) einordnen(faAbferkeln, sau, wurf, erwartet, erwartet, {0, 0});
+    if (w.TKDatum(1).vorhanden() || w.TKDatum(2).vorhanden()) return;
+    einordnen(faTK, sau, wurf, belegt, belegt, v_.tk);
+    einordnen(faUmrauschen, sau, wurf, belegt, belegt, kUmrauschen);
+}
+
+// Counts a sow's state in (+1) or out (-1).
+void UebersichtAufbau::zaehlen(std::uint8_t zustand, int vorzeichen) {
+    if (zustand == kAbgangJahr) {
+        u_.abgaengeJahr += vorzeichen;
+    } else if (zustand < kAbgangJahr) {
+        u_.status[zustand] += vorzeichen;
+        u_.bestand += vorzeichen;
+    }
+}
+
+void UebersichtAufbau::eintragen(const Sau& sau, int index) {
+    std::uint8_t& zustand = zustand_[std::size_t(index)];
+    if (sau.rec.Abgang().vorhanden()) {
+        zustand = sau.rec.Abgang().Jahr == jahr_ ? kAbgangJahr : kAbgangFrueher;
+        zaehlen(zustand, 1);
+        return;
+    }
+    const TSauStatus status = SauStatus(sau);
+    zustand = std::uint8_t(status);
+    zaehlen(zustand, 1);
+    const int aktuell = AktuellerWurf(sau.wuerfe);
+    if (status == stLeereJS && sau.rec.Zugang().vorhanden())
+        einordnen(faErstbelegung, index, aktuell, sau.rec.Zugang(), sau.rec.Zugang(),
+                  {v_.jsTage, v_.jsTage});
+    if (aktuell >= 0) wurfAufgaben(sau.wuerfe[std::size_t(aktuell)], index, aktuell);
+}
+
+void UebersichtAufbau::abschliessen() {
+    for (int f = 0; f < kFaelligkeiten; ++f) {
+        std::sort(u_.woche[std::size_t(f)].begin(), u_.woche[std::size_t(f)].end(), vorher);
+        std::sort(u_.ueberfaellig[std::size_t(f)].begin(), u_.ueberfaellig[std::size_t(f)].end(),
+                  vorher);
+    }
+}
+
+bool UebersichtAufbau::nachtragen(const Herde& herde, const std::vector<int>& sauen,
+                                  const UebersichtVorgaben& v) {
+    if (!gebaut_ || zustand_.size() != herde.size() || !(v == v_)) return false;
+    std::vector<int> welche;
+    for (int i : sauen)
+        if (i >= 0 && std::size_t(i) < herde.size()) welche.push_back(i);
+    std::sort(welche.begin(), welche.end());
+    welche.erase(std::unique(welche.begin(), welche.end()), welche.end());
+    const auto geaendert = [&](const FaelligeSau& s) {
+        return std::binary_search(welche.begin(), welche.end(), s.sau);
+    };
+    std::array<std::size_t, 2 * kFaelligkeiten> alt{};
+    for (int f = 0; f < kFaelligkeiten; ++f) {
+        std::erase_if(u_.woche[std::size_t(f)], geaendert);
+        std::erase_if(u_.ueberfaellig[std::size_t(f)], geaendert);
+        alt[std::size_t(2 * f)] = u_.woche[std::size_t(f)].size();
+        alt[std::size_t(2 * f + 1)] = u_.ueberfaellig[std::size_t(f)].size();
+    }
+    for (int i : welche) {
+        zaehlen(zustand_[std::size_t(i)], -1);
+        eintragen(herde[std::size_t(i)], i);
+    }
+    // The new entries came at the ends, in herd order; each goes to its place.
+    const auto einfuegen = [](std::vector<FaelligeSau>& liste, std::size_t bisher) {
+        std::sort(liste.begin() + std::ptrdiff_t(bisher), liste.end(), vorher);
+        std::inplace_merge(liste.begin(), liste.begin() + std::ptrdiff_t(bisher), liste.end(),
+                           vorher);
     };
     for (int f = 0; f < kFaelligkeiten; ++f) {
-        std::stable_sort(u.woche[std::size_t(f)].begin(), u.woche[std::size_t(f)].end(), nachDatum);
-        std::stable_sort(u.ueberfaellig[std::size_t(f)].begin(),
-                         u.ueberfaellig[std::size_t(f)].end(), nachDatum);
+        einfuegen(u_.woche[std::size_t(f)], alt[std::size_t(2 * f)]);
+        einfuegen(u_.ueberfaellig[std::size_t(f)], alt[std::size_t(2 * f + 1)]);
     }
-    return u;
+    return true;
+}
+
+HerdUebersicht UebersichtBilden(const Herde& herde, const TPlanZeiten& zeiten,
+                                const PruefGrenzen& g, int tragezeit, QDate heute) {
+    UebersichtAufbau aufbau;
+    aufbau.beginnen(herde.size(), UebersichtVorgabenAus(zeiten, g, tragezeit, heute));
+    for (std::size_t i = 0; i < herde.size(); ++i)
+        aufbau.eintragen(herde[i], int(i));
+    aufbau.abschliessen();
+    return aufbau.uebersicht();
 }

@@ -1,7 +1,6 @@
 #include "plan/tuebersicht.h"
 
 #include "controls/herdfolge.h"
-#include "entry/offenepunkte.h"
 #include "entry/tsauwurfeingabe.h"
 #include "herd/herdfile.h"
 #include "herd/saustatus.h"
@@ -98,20 +97,17 @@ QWidget* TUebersicht::knoepfe() {
 void TUebersicht::erneuern() {
     if (folge_) folge_->erneuert();
     const QDate heute = ctx_.heute();
-    u_ = UebersichtBilden(ctx_.Sauenliste, ctx_.Planzeiten, ctx_.einstellungen.pruefung,
-                          ctx_.Tragezeit, heute);
-    const OffenePunkteVorgaben vorgaben =
-        PunkteVorgaben(ctx_.einstellungen.pruefung, ctx_.Planzeiten, ctx_.Tragezeit, heute);
+    const PruefGrenzen& g = ctx_.einstellungen.pruefung;
     bool alle = true;
     const std::vector<int> sauen = folge_->geaenderteSauen(alle);
-    if (alle)
-        punkte_.zaehlen(ctx_.Sauenliste, vorgaben);
-    else
-        punkte_.nachzaehlen(ctx_.Sauenliste, sauen, vorgaben);
+    stand_.erneuern(ctx_.Sauenliste, sauen, alle,
+                    UebersichtVorgabenAus(ctx_.Planzeiten, g, ctx_.Tragezeit, heute),
+                    PunkteVorgaben(g, ctx_.Planzeiten, ctx_.Tragezeit, heute));
+    const HerdUebersicht& u = stand_.uebersicht();
     const QString datei = findFileNoCase(ctx_.Datenpfad, QString::fromLatin1(kHerdeDatei));
     const auto hinweis = datensicherung::SicherungsHinweis(ctx_.einstellungen.lastBackup, heute);
     haushalt_ = {datei.isEmpty() ? QDateTime() : QFileInfo(datei).lastModified(), hinweis.text,
-                 hinweis.warnen, int(punkte_.summe())};
+                 hinweis.warnen, int(stand_.offenePunkte())};
 
     // The lists the farmer had open stay open.
     QList<int> offen;
@@ -120,13 +116,13 @@ void TUebersicht::erneuern() {
             offen << (*it)->data(0, rGruppe).toInt() * kFaelligkeiten +
                          (*it)->data(0, rFaelligkeit).toInt();
     Liste->clear();
-    auto* bestand = zeile(nullptr, QStringLiteral("Bestand"), QString::number(u_.bestand));
+    auto* bestand = zeile(nullptr, QStringLiteral("Bestand"), QString::number(u.bestand));
     Liste->addTopLevelItem(bestand);
-    for (const UebersichtZeile& z : BestandAbschnitt(u_).zeilen)
+    for (const UebersichtZeile& z : BestandAbschnitt(u).zeilen)
         zeile(bestand, z.text, z.wert);
     for (int gruppe = 0; gruppe < 2; ++gruppe) {
         auto* a = zeile(
-            nullptr, gruppe == 0 ? WochenText(u_.wochenanfang) : QStringLiteral("Überfällig"), {});
+            nullptr, gruppe == 0 ? WochenText(u.wochenanfang) : QStringLiteral("Überfällig"), {});
         Liste->addTopLevelItem(a);
         faelligeEintragen(a, gruppe);
     }
@@ -145,7 +141,8 @@ void TUebersicht::erneuern() {
 }
 
 void TUebersicht::faelligeEintragen(QTreeWidgetItem* abschnitt, int gruppe) {
-    const auto& listen = gruppe == 0 ? u_.woche : u_.ueberfaellig;
+    const HerdUebersicht& u = stand_.uebersicht();
+    const auto& listen = gruppe == 0 ? u.woche : u.ueberfaellig;
     for (int f = 0; f < kFaelligkeiten; ++f) {
         const auto n = listen[std::size_t(f)].size();
         auto* it = zeile(abschnitt, FaelligkeitText(f), QString::number(n), aFaellig);
@@ -160,7 +157,8 @@ void TUebersicht::sauenEinfuellen(QTreeWidgetItem* item) {
     if (item->data(0, rArt).toInt() != aFaellig || item->childCount() > 0) return;
     const int f = item->data(0, rFaelligkeit).toInt();
     const auto& liste =
-        (item->data(0, rGruppe).toInt() == 0 ? u_.woche : u_.ueberfaellig)[std::size_t(f)];
+        (item->data(0, rGruppe).toInt() == 0 ? stand_.uebersicht().woche
+                                             : stand_.uebersicht().ueberfaellig)[std::size_t(f)];
     QList<QTreeWidgetItem*> kinder;
     kinder.reserve(qsizetype(liste.size()));
     for (const FaelligeSau& s : liste) {
@@ -210,7 +208,7 @@ bool TUebersicht::eventFilter(QObject* o, QEvent* e) {
 }
 
 void TUebersicht::druckInhalt(Canvas& canvas) {
-    UebersichtDrucken(canvas, UebersichtAbschnitte(u_, ctx_.Sauenliste, haushalt_),
+    UebersichtDrucken(canvas, UebersichtAbschnitte(stand_.uebersicht(), ctx_.Sauenliste, haushalt_),
                       ctx_.einstellungen.printerFont);
 }
 
@@ -220,7 +218,8 @@ MessageService* TUebersicht::druckMeldungen() const {
 
 bool TUebersicht::csvSchreiben(const QString& datei) {
     QString grund;
-    if (UebersichtAlsCsv(u_, ctx_.Sauenliste, haushalt_).speichern(datei, &grund)) return true;
+    if (UebersichtAlsCsv(stand_.uebersicht(), ctx_.Sauenliste, haushalt_).speichern(datei, &grund))
+        return true;
     ctx_.messages().error(SchreibFehlerText(QFileInfo(datei).fileName(), datei, grund));
     return false;
 }

@@ -2,9 +2,8 @@
 
 class Herdfolge;
 
-#include "entry/offenepunktezahl.h"
-#include "plan/uebersicht.h"
 #include "plan/uebersichtbericht.h"
+#include "plan/uebersichtstand.h"
 #include "platform/druckausgabe.h"
 
 #include <QWidget>
@@ -21,10 +20,10 @@ class TUebersicht : public QWidget, public Druckfenster {
 public:
     explicit TUebersicht(AppContext& ctx, QWidget* parent = nullptr);
 
-    const HerdUebersicht& uebersicht() const { return u_; }
+    const HerdUebersicht& uebersicht() const { return stand_.uebersicht(); }
     const Haushalt& haushalt() const { return haushalt_; }
     QTreeWidget* liste() const { return Liste; }
-    // Builds everything anew from the herd.
+    // Brings it up to date with the herd: for the sows changed since the last time, else anew.
     void erneuern();
     bool csvSchreiben(const QString& datei);
 
@@ -46,10 +45,9 @@ private:
     void oeffnen(QTreeWidgetItem* item);
 
     AppContext& ctx_;
-    HerdUebersicht u_;
     Haushalt haushalt_;
     QTreeWidget* Liste = nullptr;
     Herdfolge* folge_ = nullptr;
-    // The open points are counted again only for the sows a booking changed.
-    OffenePunkteZahl punkte_;
+    // After a booking only the sows it changed are sorted in and checked again.
+    Uebersichtsstand stand_;
 };
