@@ -94,9 +94,9 @@ void TPVMain::starten() {
     }
     MenueFreigeben();
     SicherungsHinweisZeigen();
-    // The windows that live as long as the program.
+    // The windows that live as long as the program. The selection builds its list when it is
+    // first wanted: every command that opens it prepares it.
     SauAuswahl = new TSauAuswahl(ctx_, this);
-    auswahlVorbereiten();
     Arbeitsplan = new TArbeitsplan(ctx_);
     QMdiSubWindow* planRahmen = mdi_->addSubWindow(Arbeitsplan);
     planRahmen->setAttribute(Qt::WA_DeleteOnClose, false); // closing only hides it
