@@ -338,7 +338,8 @@ void Listenfenster::druckInhalt(Canvas& canvas) {
         fortschritt = std::make_unique<QProgressDialog>(
             QStringLiteral("Drucken ..."), QStringLiteral("Abbrechen"), 0, b.bis - b.von + 1, this);
         fortschritt->setObjectName(QStringLiteral("Fortschritt"));
-        fortschritt->setWindowModality(Qt::WindowModal);
+        // Nothing but the progress window takes input while the pages are made.
+        fortschritt->setWindowModality(Qt::ApplicationModal);
         fortschritt->setMinimumDuration(0);
     }
     Druckfortschritt f;
