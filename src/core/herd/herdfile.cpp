@@ -11,6 +11,7 @@
 #include <new>
 #include <span>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace {
@@ -22,12 +23,15 @@ const QString kLesefehler = QStringLiteral("Fehler beim Lesen der Datei SAUWURF.
 class EberNutzung {
 public:
     void eintragen(std::span<const std::uint8_t> name, int tage) {
-        const auto [it, neu] =
-            index_.try_emplace(std::string(name.begin(), name.end()), liste_.size());
-        if (neu)
+        // Looked up by the stored bytes: a name becomes a string only when it is new.
+        const std::string_view text(reinterpret_cast<const char*>(name.data()), name.size());
+        auto it = index_.find(text);
+        if (it == index_.end()) {
+            it = index_.emplace(std::string(text), liste_.size()).first;
             liste_.emplace_back(it->first, tage);
-        else if (liste_[it->second].second < tage)
+        } else if (liste_[it->second].second < tage) {
             liste_[it->second].second = tage;
+        }
     }
     std::vector<std::pair<QString, int>> liste() const {
         std::vector<std::pair<QString, int>> out;
@@ -40,7 +44,13 @@ public:
     }
 
 private:
-    std::unordered_map<std::string, std::size_t> index_;
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view t) const {
+            return std::hash<std::string_view>{}(t);
+        }
+    };
+    std::unordered_map<std::string, std::size_t, TextHash, std::equal_to<>> index_;
     std::vector<std::pair<std::string, int>> liste_;
 };
 
