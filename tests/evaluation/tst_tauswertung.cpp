@@ -164,6 +164,7 @@ private slots:
         QFETCH(QString, titel);
         QVERIFY2(w->windowTitle().startsWith(titel), qPrintable(w->windowTitle()));
         QVERIFY(kind<QWidget>(w, "Gauge1")->isHidden());
+        QVERIFY(!QGuiApplication::overrideCursor()); // the wait cursor went with the walk
         RecordingCanvas gedruckt(800, 1100), erwartet(800, 1100);
         w->druckInhalt(gedruckt);
         AuswertungDrucken(erwartet, w->stand(), w->kopie(), t.ctx.einstellungen);

@@ -234,6 +234,35 @@ private slots:
         QCOMPARE(r.eberliste, (QStringList{"Maximilian", "Max"}));
     }
 
+    // A sow's litters are read as one run: runs longer than a read block, ending at a block's
+    // end or one record beyond, and cut short by the end of the file.
+    void wurfreihenUeberBlockgrenzen_data() {
+        QTest::addColumn<QList<int>>("wuerfeJeSau");
+        QTest::addColumn<int>("restBytes"); // stray bytes after the last record
+
+        QTest::newRow("run longer than a block") << QList<int>{300, 2} << 0;
+        QTest::newRow("runs ending at and after a block's end")
+            << QList<int>{126, 127, 128, 1} << 0;
+        QTest::newRow("long last run cut short") << QList<int>{3, 400} << 100;
+    }
+    void wurfreihenUeberBlockgrenzen() {
+        QFETCH(QList<int>, wuerfeJeSau);
+        QFETCH(int, restBytes);
+
+        Herde herde;
+        for (int n : wuerfeJeSau) {
+            Sau s{sauRec(QString::number(herde.size() + 1)), {}};
+            for (int i = 1; i <= n; ++i)
+                s.wuerfe.push_back(wurfRec(i % 200 + 1, kBelegt));
+            s.rec.setStatus(2);
+            herde.push_back(s);
+        }
+        FakeMessages msg;
+        const HerdeGelesen r = lesen(dateiAus(herde) + QByteArray(restBytes, '\x01'), msg);
+        QCOMPARE(r.lesefehler, restBytes > 0 ? 1 : 0);
+        QVERIFY(abbild(r.herde) == abbild(herde));
+    }
+
     // Records come back byte for byte, reserved bytes and out-of-range values included; only
     // bytes 504..507 of a sow are written as zero. A last sow without litters is written alone.
     void rundreiseByteGenau() {

@@ -114,6 +114,7 @@ private slots:
         f.w.Plan1Click();
         QVERIFY(!f.w.isVisible());
         f.w.planAufstellen(K(QDate(2013, 3, 11)), -1);
+        QVERIFY(!QGuiApplication::overrideCursor()); // the wait cursor went with the walk
         QCOMPARE(f.w.windowTitle(), QStringLiteral("Arbeitsplan Deckstall ab 11.3.13"));
         QTest::keyClick(&f.w, Qt::Key_Escape);
         QVERIFY(!f.w.isVisible());

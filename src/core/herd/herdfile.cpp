@@ -1,15 +1,17 @@
 #include "herd/herdfile.h"
 
+#include "herd/saustatus.h"
 #include "platform/codepage.h"
 #include "platform/messages.h"
-#include "herd/saustatus.h"
 
 #include <QIODevice>
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <new>
+#include <span>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace {
@@ -21,12 +23,15 @@ const QString kLesefehler = QStringLiteral("Fehler beim Lesen der Datei SAUWURF.
 class EberNutzung {
 public:
     void eintragen(std::span<const std::uint8_t> name, int tage) {
-        const auto [it, neu] =
-            index_.try_emplace(std::string(name.begin(), name.end()), liste_.size());
-        if (neu)
+        // Looked up by the stored bytes: a name becomes a string only when it is new.
+        const std::string_view text(reinterpret_cast<const char*>(name.data()), name.size());
+        auto it = index_.find(text);
+        if (it == index_.end()) {
+            it = index_.emplace(std::string(text), liste_.size()).first;
             liste_.emplace_back(it->first, tage);
-        else if (liste_[it->second].second < tage)
+        } else if (liste_[it->second].second < tage) {
             liste_[it->second].second = tage;
+        }
     }
     std::vector<std::pair<QString, int>> liste() const {
         std::vector<std::pair<QString, int>> out;
@@ -39,7 +44,13 @@ public:
     }
 
 private:
-    std::unordered_map<std::string, std::size_t> index_;
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view t) const {
+            return std::hash<std::string_view>{}(t);
+        }
+    };
+    std::unordered_map<std::string, std::size_t, TextHash, std::equal_to<>> index_;
     std::vector<std::pair<std::string, int>> liste_;
 };
 
@@ -61,24 +72,30 @@ QStringList EberlisteOrdnen(const std::vector<std::pair<QString, int>>& nutzung)
     return out;
 }
 
+void StatusNeuBerechnen(Sau& sau) {
+    const TSauStatus st = SauStatus(sau);
+    sau.rec.setStatus(st);
+    if (st == stLeereJS)
+        sau.rec.setGruppe(-1);
+    else if (sau.rec.Gruppe() < 0)
+        sau.rec.setGruppe(0);
+}
+
 void StatusNeuBerechnen(Herde& herde) {
-    for (Sau& sau : herde) {
-        const TSauStatus st = SauStatus(sau);
-        sau.rec.setStatus(st);
-        if (st == stLeereJS)
-            sau.rec.setGruppe(-1);
-        else if (sau.rec.Gruppe() < 0)
-            sau.rec.setGruppe(0);
-    }
+    for (Sau& sau : herde)
+        StatusNeuBerechnen(sau);
 }
 
 namespace {
 
-// Hands out the device's bytes as 512-byte records, read in large blocks. A record that
-// cannot be read whole (cut short at the end, or a failing device) ends the reading and is
-// counted, as reading a file record by record gives.
+// Hands out the device's bytes as 512-byte records, read in large blocks: a sow record, then
+// the litter records that follow it, together in memory. A record that cannot be read whole
+// (cut short at the end, or a failing device) ends the reading and is counted, as reading a
+// file record by record gives.
 class Satzleser {
 public:
+    static constexpr std::size_t kSatz = 512;
+
     explicit Satzleser(QIODevice& dev) : dev_(dev), puffer_(kBlock) {}
 
     // The next whole record, or nullptr when there is none.
@@ -88,11 +105,28 @@ public:
         pos_ += kSatz;
         return satz;
     }
+    // The litter records (second byte not 0) that follow the record handed out last, whole
+    // ones only, one after another in memory; the reading goes on after them. A run longer
+    // than the block widens the buffer.
+    std::span<const std::uint8_t> wurfLauf() {
+        std::size_t ende = pos_;
+        for (;;) {
+            while (fuellung_ - ende >= kSatz && puffer_[ende + 1] != 0)
+                ende += kSatz;
+            if (fuellung_ - ende >= kSatz || ende_) break;
+            const std::size_t lauf = ende - pos_;
+            if (pos_ == 0 && fuellung_ == puffer_.size()) puffer_.resize(puffer_.size() * 2);
+            nachfuellen(); // keeps the run: it starts at pos_
+            ende = pos_ + lauf;
+        }
+        const std::span<const std::uint8_t> lauf(puffer_.data() + pos_, ende - pos_);
+        pos_ = ende;
+        return lauf;
+    }
     // Whether the reading ended with a record that could not be read.
     bool fehler() const { return fehler_; }
 
 private:
-    static constexpr std::size_t kSatz = 512;
     static constexpr std::size_t kBlock = kSatz * 128;
 
     bool nachfuellen() {
@@ -123,20 +157,38 @@ private:
     bool fehler_ = false;
 };
 
+// A departed sow keeps no litter without a first mating.
+bool wurfBleibt(const std::uint8_t* satz, bool abgegangen) {
+    return !abgegangen || recordbytes::datum(satz, Satzleser::kSatz, wurfofs::Belegen).vorhanden();
+}
+
+// The sow's litters straight from the file's run into her list, allocated once at its size;
+// their boars counted.
+void wuerfeUebernehmen(Sau& sau, std::span<const std::uint8_t> lauf, TKurzDatum heute,
+                       EberNutzung& eber) {
+    const bool abgegangen = sau.rec.Abgang().vorhanden();
+    const std::size_t saetze = lauf.size() / Satzleser::kSatz;
+    std::size_t bleiben = 0;
+    for (std::size_t i = 0; i < saetze; ++i)
+        bleiben += wurfBleibt(lauf.data() + i * Satzleser::kSatz, abgegangen) ? 1 : 0;
+    sau.wuerfe.reserve(bleiben);
+    for (std::size_t i = 0; i < saetze; ++i) {
+        const auto satz = lauf.subspan(i * Satzleser::kSatz).first<TWurfRec::Size>();
+        if (!wurfBleibt(satz.data(), abgegangen)) continue;
+        const TWurfRec& w = sau.wuerfe.emplace_back(satz);
+        for (int k = 1; k <= 3; ++k) {
+            const auto name = w.EberZeichen(k);
+            if (!name.empty()) eber.eintragen(name, TageZwischen(w.Belegen(k), heute));
+        }
+    }
+}
+
 } // namespace
 
 HerdeGelesen HerdeLesen(QIODevice& dev, QDate heute, MessageService& msg) {
     HerdeGelesen r;
     const TKurzDatum heuteK = TKurzDatum::aus(heute);
     EberNutzung eber;
-    Sau* aktuell = nullptr;
-    // The current sow's litters gather here and move into her list when she is complete, so
-    // that every litter list is allocated once and holds no spare room.
-    std::vector<TWurfRec> wuerfe;
-    const auto sauAbschliessen = [&] {
-        if (aktuell) aktuell->wuerfe.assign(wuerfe.begin(), wuerfe.end());
-        wuerfe.clear();
-    };
     // Room for as many sows as the file has records: only the part that is used is ever
     // touched, so the rest costs address space, not memory, and the list never moves.
     if (!dev.isSequential()) {
@@ -148,31 +200,23 @@ HerdeGelesen HerdeLesen(QIODevice& dev, QDate heute, MessageService& msg) {
     }
     Satzleser leser(dev);
     while (const std::uint8_t* satz = leser.naechster()) {
-        if (satz[1] == 0) {
-            if (aktuell && wuerfe.empty()) wuerfe.push_back(TWurfRec::leer(1));
-            sauAbschliessen();
-            aktuell = &r.herde.emplace_back();
-            std::copy_n(satz, TSauRec::Size, aktuell->rec.bytes().begin());
-            continue;
+        if (satz[1] != 0) continue; // litters before the first sow belong to none
+        if (!r.herde.empty()) {
+            // A sow followed by another one has at least a blank litter. Her state is worked
+            // out now, while her records are at hand.
+            Sau& vorige = r.herde.back();
+            if (vorige.wuerfe.empty()) vorige.wuerfe.push_back(TWurfRec::leer(1));
+            StatusNeuBerechnen(vorige);
         }
-        if (!aktuell) continue;
-        const TWurfRec& w = wuerfe.emplace_back();
-        std::copy_n(satz, TWurfRec::Size, wuerfe.back().bytes().begin());
-        if (!w.Belegen(1).vorhanden() && aktuell->rec.Abgang().vorhanden()) {
-            wuerfe.pop_back();
-            continue;
-        }
-        for (int k = 1; k <= 3; ++k) {
-            const auto name = w.EberZeichen(k);
-            if (!name.empty()) eber.eintragen(name, TageZwischen(w.Belegen(k), heuteK));
-        }
+        Sau& sau = r.herde.emplace_back(
+            Sau{TSauRec(std::span<const std::uint8_t, TSauRec::Size>(satz, TSauRec::Size)), {}});
+        wuerfeUebernehmen(sau, leser.wurfLauf(), heuteK, eber);
     }
     if (leser.fehler()) {
         ++r.lesefehler;
         msg.error(kLesefehler);
     }
-    sauAbschliessen();
-    StatusNeuBerechnen(r.herde);
+    if (!r.herde.empty()) StatusNeuBerechnen(r.herde.back());
     r.eberliste = EberlisteOrdnen(eber.liste());
     return r;
 }

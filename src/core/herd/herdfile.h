@@ -28,5 +28,6 @@ bool HerdeSchreiben(QIODevice& dev, const Herde& herde);
 // ignoring case.
 QStringList EberlisteOrdnen(const std::vector<std::pair<QString, int>>& nutzung);
 
-// Recomputes Status and normalises Gruppe of every sow.
+// Recomputes Status and normalises Gruppe of a sow, of every sow.
+void StatusNeuBerechnen(Sau& sau);
 void StatusNeuBerechnen(Herde& herde);

@@ -48,6 +48,10 @@ public:
 
     ByteRecord() : b_{} {}
     explicit ByteRecord(const Bytes& b) : b_(b) {}
+    // The record straight from N bytes read, without zeroing it first.
+    explicit ByteRecord(std::span<const std::uint8_t, N> b) {
+        std::copy(b.begin(), b.end(), b_.begin());
+    }
 
     const Bytes& bytes() const { return b_; }
     Bytes& bytes() { return b_; }

@@ -6,6 +6,7 @@
 #include "evaluation/auswertungsliste.h"
 #include "platform/messages.h"
 #include "platform/safewrite.h"
+#include "platform/wartecursor.h"
 #include "programm/appcontext.h"
 #include "stamm/terminnamen.h"
 
@@ -121,7 +122,10 @@ void TImport::pruefen() {
 
 void TImport::accept() {
     if (!plan_.ausfuehrbar()) return;
-    if (!wurfimport::Ausfuehren(ctx_, plan_)) return;
+    {
+        Wartecursor warten;
+        if (!wurfimport::Ausfuehren(ctx_, plan_)) return;
+    }
     const std::size_t n = plan_.aenderungen.size();
     ctx_.messages().information(QStringLiteral("Import abgeschlossen: %1 %2 neu oder geändert.")
                                     .arg(n)
@@ -146,10 +150,14 @@ void WurfdatenExportieren(AppContext& ctx, QWidget* parent) {
         parent, QStringLiteral("Wurfdaten exportieren"),
         QDir::home().filePath(QStringLiteral("Wurfdaten.csv")), QStringLiteral("CSV (*.csv)"));
     if (datei.isEmpty()) return;
-    const QByteArray bytes = WurfdatenCsv(ctx.Sauenliste, Terminnamen(ctx.Planzeiten), &filter);
     QString grund;
-    if (!writeFileSafely(
+    bool ok = false;
+    {
+        Wartecursor warten;
+        const QByteArray bytes = WurfdatenCsv(ctx.Sauenliste, Terminnamen(ctx.Planzeiten), &filter);
+        ok = writeFileSafely(
             datei, [&bytes](QIODevice& dev) { return dev.write(bytes) == bytes.size(); }, {},
-            &grund))
-        ctx.messages().error(SchreibFehlerText(QFileInfo(datei).fileName(), datei, grund));
+            &grund);
+    }
+    if (!ok) ctx.messages().error(SchreibFehlerText(QFileInfo(datei).fileName(), datei, grund));
 }

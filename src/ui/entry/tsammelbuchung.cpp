@@ -7,6 +7,7 @@
 #include "entry/plausiwarner.h"
 #include "entry/sammelbuchung.h"
 #include "platform/messages.h"
+#include "platform/wartecursor.h"
 #include "programm/appcontext.h"
 
 #include <QApplication>
@@ -201,9 +202,10 @@ void TSammelbuchung::OKBtnClick() {
     const bool speichern =
         ctx_.messages().question(LSauen->text() + QStringLiteral(" abspeichern?"),
                                  MessageService::Buttons::YesNo) == MessageService::Answer::Yes;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    sammelbuchung::Abschliessen(ctx_, speichern);
-    QApplication::restoreOverrideCursor();
+    {
+        Wartecursor warten;
+        sammelbuchung::Abschliessen(ctx_, speichern);
+    }
     if (speichern)
         accept();
     else

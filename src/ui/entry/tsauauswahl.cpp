@@ -8,6 +8,7 @@
 #include "herd/saustatus.h"
 #include "herd/textfunktionen.h"
 #include "platform/messages.h"
+#include "platform/wartecursor.h"
 #include "programm/appcontext.h"
 #include "stamm/terminnamen.h"
 
@@ -337,12 +338,11 @@ void TSauAuswahl::AnzeigeHolen(std::array<bool, 7>& f, int& s) const {
 }
 
 void TSauAuswahl::eintraegeAufbauen() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Wartecursor warten;
     liste_.aufbauen(ctx_.Sauenliste, ctx_.Tragezeit, sortierung());
     sauenVeraltet_ = false;
     ListboxAufbauen();
     gewaehlterWurf_ = -1;
-    QApplication::restoreOverrideCursor();
     Button1->hide();
 }
 
@@ -356,7 +356,7 @@ void TSauAuswahl::ListboxAufbauen() {
 }
 
 void TSauAuswahl::Sortieren() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Wartecursor warten;
     ProgressBar1->setMaximum(int(liste_.eintraege().size()));
     ProgressBar1->setValue(0);
     ProgressBar1->show();
@@ -366,7 +366,6 @@ void TSauAuswahl::Sortieren() {
     if (!Edit1->text().isEmpty()) suchen(Edit1->text());
     ProgressBar1->hide();
     Button1->hide();
-    QApplication::restoreOverrideCursor();
 }
 
 int TSauAuswahl::aktuelleZeile() const {
@@ -521,9 +520,8 @@ void TSauAuswahl::LoeschenBtnClick() {
                                  MessageService::Buttons::YesNoDefaultNo) !=
         MessageService::Answer::Yes)
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Wartecursor warten;
     auswahlbuchung::SauEntfernen(ctx_, idx);
-    QApplication::restoreOverrideCursor();
 }
 
 void TSauAuswahl::done(int r) {

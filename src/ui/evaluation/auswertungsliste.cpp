@@ -1,6 +1,7 @@
 #include "evaluation/auswertungsliste.h"
 
 #include "evaluation/tauswertungfilter.h"
+#include "platform/wartecursor.h"
 #include "programm/appcontext.h"
 
 #include <QApplication>
@@ -35,14 +36,13 @@ void Auswertungsliste::mitFortschritt(
     }
     Gauge1->setRange(0, std::max(0, sauen - 1));
     Gauge1->show();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Wartecursor warten;
     rechnen([this](int sau) {
         // The gauge is painted now and then, without running the event loop.
         if (sau % 512 != 0) return;
         Gauge1->setValue(sau);
         Gauge1->repaint();
     });
-    QApplication::restoreOverrideCursor();
     Gauge1->hide();
     ScrollBox1->viewport()->update();
     PaintBox1->update();

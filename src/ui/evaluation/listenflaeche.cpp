@@ -9,6 +9,8 @@
 #include "programm/appcontext.h"
 
 #include "platform/safewrite.h"
+#include "platform/wartecursor.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -277,11 +279,10 @@ void Listenfenster::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (gebaut_) return;
     gebaut_ = true;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Wartecursor warten;
     bilden();
     // The heads follow the lines' columns.
     PaintBox1->update();
-    QApplication::restoreOverrideCursor();
 }
 
 void Listenfenster::resizeEvent(QResizeEvent* e) {
@@ -337,7 +338,8 @@ void Listenfenster::druckInhalt(Canvas& canvas) {
         fortschritt = std::make_unique<QProgressDialog>(
             QStringLiteral("Drucken ..."), QStringLiteral("Abbrechen"), 0, b.bis - b.von + 1, this);
         fortschritt->setObjectName(QStringLiteral("Fortschritt"));
-        fortschritt->setWindowModality(Qt::WindowModal);
+        // Nothing but the progress window takes input while the pages are made.
+        fortschritt->setWindowModality(Qt::ApplicationModal);
         fortschritt->setMinimumDuration(0);
     }
     Druckfortschritt f;

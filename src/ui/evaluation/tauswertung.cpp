@@ -12,6 +12,8 @@
 #include "programm/appcontext.h"
 
 #include "platform/safewrite.h"
+#include "platform/wartecursor.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -26,6 +28,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace {
 
@@ -61,10 +64,16 @@ QToolButton* detailKnopf(const char* name, QWidget* parent) {
     return b;
 }
 
+// The working copy walks the whole herd when the herd changed since the last one.
+std::shared_ptr<const Auswertungskopie> kopieren(AppContext& ctx) {
+    Wartecursor warten;
+    return Herdenkopie(ctx);
+}
+
 } // namespace
 
 TAuswertungBasis::TAuswertungBasis(AppContext& ctx, QWidget* parent)
-    : QWidget(parent), ctx_(ctx), kopie_(Herdenkopie(ctx)) {}
+    : QWidget(parent), ctx_(ctx), kopie_(kopieren(ctx)) {}
 
 TAuswertung::TAuswertung(AppContext& ctx, QWidget* parent) : TAuswertungBasis(ctx, parent) {
     setObjectName(QStringLiteral("Auswertung"));
@@ -151,10 +160,11 @@ void TAuswertung::HerdeAuswerten(TAuswertungsModus modus, const TAuswertungsFilt
 
 void TAuswertung::berechnen() {
     const bool herde = stand_.Modus == amEber || stand_.Modus == amAuswahl;
+    std::optional<Wartecursor> warten;
     if (herde) {
         Gauge1->setRange(0, std::max(0, kopie().sauenAnzahl() - 1));
         Gauge1->show();
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        warten.emplace();
     }
     // The gauge is painted every few hundred sows, without running the event loop.
     KennzahlenBerechnen(stand_, kopie(), ctx_.einstellungen, [this](int sau) {
@@ -162,10 +172,8 @@ void TAuswertung::berechnen() {
         Gauge1->setValue(sau);
         Gauge1->repaint();
     });
-    if (herde) {
-        Gauge1->hide();
-        QApplication::restoreOverrideCursor();
-    }
+    if (herde) Gauge1->hide();
+    warten.reset();
     neuLayouten();
 }
 

@@ -6,6 +6,7 @@
 #include "evaluation/tauswertungfilter.h"
 #include "platform/csvwriter.h"
 #include "platform/paintercanvas.h"
+#include "platform/wartecursor.h"
 #include "programm/appcontext.h"
 
 #include <QComboBox>
@@ -84,6 +85,7 @@ QWidget* TBelegwochen::diagrammAufbauen() {
 }
 
 void TBelegwochen::Auswerten(const TAuswertungsFilter& f) {
+    Wartecursor warten; // the working copy and the figures walk the whole herd
     filterSetzen(f);
     setWindowTitle(QStringLiteral("Belegwochen  ") + Filterbeschreibung(stand_.filter));
     gruppen_.clear();

@@ -1,6 +1,7 @@
 #include "evaluation/thitliste.h"
 
 #include "platform/csvwriter.h"
+#include "platform/wartecursor.h"
 #include "programm/appcontext.h"
 
 #include <QMdiArea>
@@ -14,6 +15,7 @@ THitliste::THitliste(AppContext& ctx, QWidget* parent) : Auswertungsliste(ctx, p
 }
 
 void THitliste::Auswerten(const TAuswertungsFilter& f) {
+    Wartecursor warten; // the working copy and the figures walk the whole herd
     filterSetzen(f);
     setWindowTitle(QStringLiteral("Hitliste    ") + Filterbeschreibung(stand_.filter));
     liste_.clear();

@@ -1,6 +1,7 @@
 #include "evaluation/tvergleich.h"
 
 #include "platform/csvwriter.h"
+#include "platform/wartecursor.h"
 #include "programm/appcontext.h"
 
 TVergleich::TVergleich(AppContext& ctx, QWidget* parent) : Auswertungsliste(ctx, parent) {
@@ -17,6 +18,7 @@ QString TVergleich::druckTitel() const {
 }
 
 void TVergleich::Auswerten(Vergleichsart art, const TAuswertungsFilter& f) {
+    Wartecursor warten; // the working copy and the figures walk the whole herd
     filterSetzen(f);
     art_ = art;
     zeilen_.clear();

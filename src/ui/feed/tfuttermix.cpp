@@ -5,14 +5,16 @@
 #include "controls/kindfenster.h"
 #include "controls/tnumedit.h"
 #include "feed/futterdateien.h"
-#include "herd/waehrung.h"
 #include "feed/mischungsbericht.h"
+#include "feed/tkomponente.h"
+#include "herd/waehrung.h"
 #include "platform/csvwriter.h"
 #include "platform/messages.h"
 #include "programm/appcontext.h"
-#include "feed/tkomponente.h"
 
 #include "platform/safewrite.h"
+#include "platform/wartecursor.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -379,10 +381,12 @@ void TFuttermix::ZielBtnClick() {
 }
 
 void TFuttermix::OptimierenBtnClick() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const OptimierAusgang aus = mix_.Optimieren();
-    mischungZeigen();
-    QApplication::restoreOverrideCursor();
+    const OptimierAusgang aus = [this] {
+        Wartecursor warten;
+        const OptimierAusgang a = mix_.Optimieren();
+        mischungZeigen();
+        return a;
+    }();
     ZielInfo->clear();
     if (!aus.ok) {
         QString text = QStringLiteral("Es konnte kein Optimum ermittelt werden.\n"

@@ -8,6 +8,7 @@
 #include "platform/messages.h"
 #include "platform/paintercanvas.h"
 #include "platform/safewrite.h"
+#include "platform/wartecursor.h"
 #include "platform/zeilenmodell.h"
 #include "programm/appcontext.h"
 
@@ -244,12 +245,12 @@ void TArbeitsplan::folgen() {
 }
 
 void TArbeitsplan::aufbauen() {
+    Wartecursor warten;
     folge_->erneuert();
     bool alle = true;
     folge_->geaenderteSauen(alle); // built from the whole herd
 
     Legende->setText(PlanLegende(plan_.zeiten, plan_.typ));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     spalten_ = plan_.spalten();
     QStringList koepfe;
     for (int s : spalten_)
@@ -283,7 +284,6 @@ void TArbeitsplan::aufbauen() {
     Fortschritt->hide();
     Liste->show();
     tageEinpassen();
-    QApplication::restoreOverrideCursor();
 }
 
 void TArbeitsplan::tageEinpassen() {

@@ -3,6 +3,7 @@
 #include "platform/messages.h"
 #include "platform/paintercanvas.h"
 #include "platform/safewrite.h"
+#include "platform/wartecursor.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -51,6 +52,12 @@ void fehler(Druckbar& d, QWidget* parent, const QString& text) {
         QMessageBox::critical(parent, QStringLiteral("Fehler"), text);
 }
 
+// Printing a long list takes a while; a failure is told after the wait cursor is gone.
+template <typename F> bool mitWartecursor(F drucken) {
+    Wartecursor warten;
+    return drucken();
+}
+
 QString dateiFehler(const QString& datei, const QString& grund) {
     return SchreibFehlerText(QFileInfo(datei).fileName(), QFileInfo(datei).absoluteFilePath(),
                              grund);
@@ -78,7 +85,7 @@ bool ausgeben(Druckbar& d, Ziel ziel, QWidget* parent, const QString& datei) {
         ziel = Ziel::Vorschau;
     switch (ziel) {
     case Ziel::Drucker:
-        if (aufDrucker(d, printer)) return true;
+        if (mitWartecursor([&] { return aufDrucker(d, printer); })) return true;
         // Never nothing: the user is told, and the preview offers another printer or a PDF.
         fehler(d, parent,
                QStringLiteral("Der Drucker %1 kann nicht benutzt werden. In der Druckvorschau "
@@ -91,6 +98,7 @@ bool ausgeben(Druckbar& d, Ziel ziel, QWidget* parent, const QString& datei) {
         QPrintPreviewDialog dlg(&printer, parent);
         dlg.setWindowTitle(QStringLiteral("Druckvorschau"));
         QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg, [&d](QPrinter* p) {
+            Wartecursor warten;
             QPainter painter(p);
             const QRectF seite = p->pageLayout().paintRectPixels(p->resolution());
             PainterCanvas canvas(painter, seite.width(), seite.height(), p);
@@ -108,7 +116,7 @@ bool ausgeben(Druckbar& d, Ziel ziel, QWidget* parent, const QString& datei) {
                                    QStringLiteral("PDF-Dateien (*.pdf)"));
         if (pfad.isEmpty()) return false;
         QString grund;
-        if (alsPdf(d, pfad, &grund)) return true;
+        if (mitWartecursor([&] { return alsPdf(d, pfad, &grund); })) return true;
         fehler(d, parent, dateiFehler(pfad, grund));
         return false;
     }

@@ -11,7 +11,11 @@ QMessageBox::StandardButton zeigen(QMessageBox::Icon icon, const QString& titel,
     QWidget* fenster = QApplication::activeWindow();
     QMessageBox box(icon, titel, text, buttons, fenster);
     box.setDefaultButton(standard);
+    // A message in the middle of a long walk is answered with the ordinary pointer.
+    const bool warten = QGuiApplication::overrideCursor() != nullptr;
+    if (warten) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     const auto antwort = QMessageBox::StandardButton(box.exec());
+    if (warten) QGuiApplication::restoreOverrideCursor();
     // The window the message came from gets the focus back, also without a window manager.
     if (fenster) fenster->activateWindow();
     return antwort;

@@ -2,26 +2,31 @@
 // litter numbering view.
 #include "programm/tpvmain.h"
 
-#include "programm/tauswahl.h"
-#include "programm/tformbaum.h"
 #include "entry/sammelbuchung.h"
 #include "entry/sammeldruck.h"
 #include "entry/tsammelbuchung.h"
 #include "entry/tsauauswahl.h"
-#include "stamm/terminnamen.h"
 #include "platform/messages.h"
+#include "platform/wartecursor.h"
 #include "programm/appcontext.h"
+#include "programm/tauswahl.h"
+#include "programm/tformbaum.h"
+#include "stamm/terminnamen.h"
 
 void TPVMain::Sammel1Click() {
     if (ctx_.Geaendert) {
         switch (ctx_.messages().question(QStringLiteral("bisherige Tierdatenänderungen speichern?"),
                                          MessageService::Buttons::YesNoCancel)) {
-        case MessageService::Answer::Yes:
+        case MessageService::Answer::Yes: {
+            Wartecursor warten;
             if (!HerdeSpeichern(ctx_)) return; // told; nothing is lost
             break;
-        case MessageService::Answer::No:
+        }
+        case MessageService::Answer::No: {
+            Wartecursor warten;
             HerdeLaden(ctx_);
             break;
+        }
         default:
             return;
         }

@@ -5,6 +5,7 @@
 #include "herd/textfunktionen.h"
 #include "platform/filelookup.h"
 #include "platform/messages.h"
+#include "platform/wartecursor.h"
 #include "programm/appcontext.h"
 #include "programm/einstellungenspeicher.h"
 
@@ -366,7 +367,10 @@ void TDatensicherung::starten() {
     }
     // Whatever arrived is what the program works with from now on.
     zurueckgesichert_ = true;
-    NeuLaden(ctx_);
+    {
+        Wartecursor warten;
+        NeuLaden(ctx_);
+    }
     if (!e.ok) {
         ctx_.messages().error(e.meldung);
         return;

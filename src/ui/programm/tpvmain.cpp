@@ -22,6 +22,7 @@
 #include "plan/tuebersicht.h"
 #include "platform/druckausgabe.h"
 #include "platform/messages.h"
+#include "platform/wartecursor.h"
 #include "programm/aboutbox.h"
 #include "programm/appcontext.h"
 #include "programm/datensicherung.h"
@@ -87,14 +88,15 @@ void TPVMain::starten() {
     schnellhilfe::setzen(ctx_.einstellungen.schnellhilfe);
     ctx_.tagesKopie = true;
     if (ctx_.einstellungen.vollbild) setWindowState(windowState() | Qt::WindowMaximized);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    DatenLaden(ctx_);
-    QApplication::restoreOverrideCursor();
+    {
+        Wartecursor warten;
+        DatenLaden(ctx_);
+    }
     MenueFreigeben();
     SicherungsHinweisZeigen();
-    // The windows that live as long as the program.
+    // The windows that live as long as the program. The selection builds its list when it is
+    // first wanted: every command that opens it prepares it.
     SauAuswahl = new TSauAuswahl(ctx_, this);
-    auswahlVorbereiten();
     Arbeitsplan = new TArbeitsplan(ctx_);
     QMdiSubWindow* planRahmen = mdi_->addSubWindow(Arbeitsplan);
     planRahmen->setAttribute(Qt::WA_DeleteOnClose, false); // closing only hides it
@@ -255,8 +257,8 @@ void TPVMain::optionenMenue(QMenuBar* bar) {
             this, &TPVMain::Einstellungen1Click);
     connect(item(opt, "Datensicherung1", QStringLiteral("&Datensicherung")), &QAction::triggered,
             this, &TPVMain::Datensicherung1Click);
-    connect(item(opt, "Stallzugang1", QStringLiteral("&Stallzugang"), 730), &QAction::triggered, this,
-            [this] {
+    connect(item(opt, "Stallzugang1", QStringLiteral("&Stallzugang"), 730), &QAction::triggered,
+            this, [this] {
                 TStallzugang dlg(ctx_, *Stall, this);
                 dlg.exec();
             });
@@ -366,9 +368,10 @@ bool TPVMain::datenpfadWechseln(const QString& neu) {
     if (!einstellungen::pfadSchreiben(ctx_.einstellungsDatei, neu))
         ctx_.messages().error(
             QStringLiteral("Die Einstellungen konnten nicht gespeichert werden!"));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    DatenLaden(ctx_);
-    QApplication::restoreOverrideCursor();
+    {
+        Wartecursor warten;
+        DatenLaden(ctx_);
+    }
     MenueFreigeben();
     auswahlVorbereiten();
     if (Notizen) {
