@@ -82,9 +82,8 @@ qint64 Gruppenraster::gruppe(const QDate& tag) const {
 }
 
 qint64 Gruppenraster::gruppeAmTag(qint64 julianTag) const {
-    // Julian day 0 was a Monday.
-    const qint64 montag = julianTag - julianTag % 7;
-    return abgerundet(abgerundet(montag - startTag_, 7), rhythmus_);
+    // The reference day is a Monday, so whole groups of days from it are whole groups of weeks.
+    return abgerundet(julianTag - startTag_, 7 * qint64(rhythmus_));
 }
 
 QDate Gruppenraster::anfang(qint64 gruppe) const {
