@@ -130,6 +130,28 @@ private slots:
             QCOMPARE(int(t.ctx.Sauenliste[0].rec.Gruppe()), 3);
     }
 
+    // The keyboard does what the mouse does: Space marks a line and puts her into the chosen
+    // group, the count follows, and Enter takes the marked sows only.
+    void tastaturWieMaus() {
+        TestContext t;
+        herde(t, {"1", "2", "3"});
+        Auswahl w(t, 2);
+        auto* gruppe = w.c<QComboBox>("Gruppe");
+        gruppe->setCurrentIndex(3); // "1"
+        emit gruppe->activated(3);
+        QListView* liste = w.liste();
+        liste->selectionModel()->setCurrentIndex(liste->model()->index(1, 0),
+                                                 QItemSelectionModel::NoUpdate);
+        QTest::keyClick(liste, Qt::Key_Space);
+        QCOMPARE(int(t.ctx.Sauenliste[1].rec.Gruppe()), 1);
+        QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 1.0);
+        t.messages.planAnswer(MessageService::Answer::Yes); // keep the new group
+        QTest::keyClick(liste, Qt::Key_Return);
+        QVERIFY(!w.w.isVisible());
+        QCOMPARE(w.w.result(), int(QDialog::Accepted));
+        QCOMPARE(w.w.GewaehlteSauen(), std::vector<int>{1});
+    }
+
     void gruppeVerbirgtAndereSauen() {
         TestContext t;
         herde(t, {"1", "2", "3"}, {3, 3, 3});

@@ -85,6 +85,10 @@ void TSauAuswahl::listeAufbauen() {
 
     connect(ListBox1, &QListView::clicked, this,
             [this](const QModelIndex& i) { zeileGeklickt(i.row()); });
+    // The count follows every change of the marked lines, by mouse, keys or "alle".
+    connect(ListBox1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (modus_ == awSauen) anzahlZeigen();
+    });
     connect(ListBox1, &QListView::doubleClicked, this, [this](const QModelIndex&) {
         if (modus_ == awEineSau || nurLesen_)
             OKBtnClick();
@@ -167,6 +171,7 @@ void TSauAuswahl::sucheAufbauen() {
     LTiere = new QLabel(QStringLiteral("Tiere"));
     Button2 = new QPushButton(QStringLiteral("alle"));
     Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setAutoDefault(false);
     connect(Button2, &QPushButton::clicked, this, [this] {
         ListBox1->selectAll();
         anzahlZeigen();
@@ -549,6 +554,22 @@ bool TSauAuswahl::eventFilter(QObject* watched, QEvent* event) {
         const int k = static_cast<QKeyEvent*>(event)->key();
         if (k == Qt::Key_Return || k == Qt::Key_Enter) {
             KarteOeffnen();
+            return true;
+        }
+    }
+    if (modus_ == awSauen && !nurLesen_ && watched == ListBox1 &&
+        event->type() == QEvent::KeyPress) {
+        const int k = static_cast<QKeyEvent*>(event)->key();
+        const int zeile = aktuelleZeile();
+        if (k == Qt::Key_Space && zeile >= 0) {
+            // Space marks or unmarks the line as a click does, the group included.
+            ListBox1->selectionModel()->select(modell_->index(zeile), QItemSelectionModel::Toggle);
+            zeileGeklickt(zeile);
+            return true;
+        }
+        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+            // Enter in the list takes the marked sows; it never marks them all.
+            OKBtn->click();
             return true;
         }
     }
