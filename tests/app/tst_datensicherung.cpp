@@ -405,7 +405,12 @@ private slots:
         auto* box = kind<QListWidget>(&w, "ListBox1");
         box->item(0)->setSelected(true);
         t.messages.planAnswer(MessageService::Answer::Yes);
+        // While the files are copied the whole herd is held: the barn books nothing.
+        bool gehalten = false;
+        QTimer::singleShot(0, &w, [&] { gehalten = t.ctx.geoeffnet.offen(0); });
         kind<QPushButton>(&w, "StartBtn")->click();
+        QVERIFY(gehalten);
+        QVERIFY(!t.ctx.geoeffnet.offen(0));
         QCOMPARE(t.messages.shown.size(), 2);
         QVERIFY(t.messages.shown[1].text.startsWith(
             QStringLiteral("1 Datei aus %1 zurückgesichert.\nDer bisherige Stand liegt in ")

@@ -29,6 +29,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
+#include <optional>
 
 namespace {
 
@@ -342,6 +344,10 @@ void Listenfenster::druckInhalt(Canvas& canvas) {
         fortschritt->setWindowModality(Qt::ApplicationModal);
         fortschritt->setMinimumDuration(0);
     }
+    // The progress lets events through: the whole herd is held against barn bookings while
+    // the lines are printed.
+    std::optional<OffenMarke> halten;
+    if (fortschritt) halten.emplace(ctx_.geoeffnet, -1, true);
     Druckfortschritt f;
     if (fortschritt)
         f = [&](int erledigt, int) {

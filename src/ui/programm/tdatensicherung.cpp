@@ -385,6 +385,9 @@ TDatensicherung::mitFortschritt(const std::function<Ergebnis(const Fortschritt&)
     Gauge1->setValue(0);
     fortschrittPanel_->show();
     setEnabled(false);
+    // The progress lets events through: the whole herd is held, so that no booking from the
+    // barn changes it under the copy or saves it over restored files.
+    const OffenMarke halten(ctx_.geoeffnet, -1, true);
     const Ergebnis e = ablauf([this](qint64 fertig, qint64 gesamt) {
         if (gesamt > 0) Gauge1->setValue(int(fertig * 1000 / gesamt));
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
