@@ -208,7 +208,6 @@ private slots:
         QTest::addColumn<int>("kontext");
         const std::tuple<const char*, const char*, int> faelle[] = {
             {"Daten1", "NeueSau1", 200},
-            {"Daten1", "Drucken1", 700},
             {"Optionen1", "Einstellungen1", 100},
         };
         for (const auto& [menue, punkt, kontext] : faelle)

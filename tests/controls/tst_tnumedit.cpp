@@ -1,5 +1,5 @@
 // The number field: display forms, editing and leaving, what typing takes, the Min/Max check
-// with its messages, setting the value from code and integer access. Numbers are German
+// with its messages and setting the value from code. Numbers are German
 // whatever the locale (the tests run under C.UTF-8).
 
 #include "controls/tnumedit.h"
@@ -67,16 +67,6 @@ private slots:
         n->setFocus(Qt::TabFocusReason);
         QCOMPARE(n->text(), "-1234567,5"); // edited without grouping
     }
-    void alsGanzzahl() {
-        TNumEdit* n = f->feld;
-        const auto ganz = [n](double w, bool runden) {
-            n->setUseRounding(runden);
-            n->setWert(w);
-            return QList<int>{n->AsInteger(), n->AsInteger16()};
-        };
-        QCOMPARE(ganz(3.5, false), (QList<int>{3, 3}));
-        QCOMPARE(ganz(40000, true), (QList<int>{40000, 0}));
-    }
     void bearbeitenUndVerlassen_data() {
         QTest::addColumn<QLocale>("gebietsschema");
         QTest::addColumn<int>("typ");
@@ -102,10 +92,8 @@ private slots:
         fall("minus only in front", gen, false, "5-", "5", 5.0, "+5");
         fall("positive only refuses minus", gen, true, "-5", "5", 5.0, "+5");
         fall("letters refused", gen, false, "1a2", "12", 12.0, "+12");
-        fall("blank and plus refused", gen, false, "+1 2", "12", 12.0, "+12");
         fall("no digits give 0", gen, false, "", "", 0.0, "");
         fall("integer drops separator", ganz, false, "1,5", "15", 15.0, "15");
-        fall("integer refuses letters", ganz, false, "x1y", "1", 1.0, "1");
         fall("percentage", pct, false, "12,5", "12,5", 0.125, "12,5%");
         fall("currency", cur, false, "12,5", "12,5", 12.5, "12,50 DM");
         fall("currency refuses letters", cur, false, "1e5", "15", 15.0, "15,00 DM");

@@ -230,9 +230,6 @@ private slots:
         QTest::addColumn<QStringList>("erwartet");
         QTest::newRow("all") << "1111111" << QStringList{"B", "JS", "JS2", "L", "T", "UR", "V"};
         QTest::newRow("without sold") << "1111011" << QStringList{"B", "JS", "JS2", "L", "T", "UR"};
-        QTest::newRow("without young sows") << "1111101" << QStringList{"B", "L", "T", "UR", "V"};
-        QTest::newRow("without returns")
-            << "1111110" << QStringList{"B", "JS", "JS2", "L", "T", "V"};
         QTest::newRow("young sows only") << "0000010" << QStringList{"JS", "JS2"};
         QTest::newRow("returns only") << "0000001" << QStringList{"UR"};
         QTest::newRow("mated and empty") << "1100000" << QStringList{"B", "L"};

@@ -543,26 +543,19 @@ private slots:
         QCOMPARE(RemontierungsquoteBerechnen(vergleich, kopie), 0.0);
     }
 
-    void sauSeite() {
-        const Gedruckt d(2, amSau);
-        const RecordingCanvas& c = d.c;
-        const QStringList t = texte(c);
-        QCOMPARE(c.pageCount(), 1);
-        QCOMPARE(t.first(), "Auswertung   Sau  4711");
-        QVERIFY(t.contains("Würfe:   2"));
-        QVERIFY(!t.contains("Sauen :   1"));
-        QVERIFY(t.contains("geb/ tot/w"));
-        QVERIFY(t.contains("+2")); // fostering with its sign; the figures are in the CSV
-    }
-
-    void auswahlMitFilterzeileUndDetails() {
-        const Gedruckt d(3, amAuswahl);
-        const RecordingCanvas& c = d.c;
-        const QStringList t = texte(c);
-        QVERIFY(t.contains(Filterbeschreibung(d.st.filter)));
-        QVERIFY(t.contains("Sauen :   1"));
-        QVERIFY(t.contains("erdrückt"));
-        QVERIFY(!t.contains("Belegen")); // no litter table outside "Sau"
+    // The sow's page: one page with its litter table; the selection: the filter and the
+    // details, no litter table.
+    void druckSeiten() {
+        const Gedruckt sau(2, amSau), auswahl(3, amAuswahl);
+        const QStringList s = texte(sau.c), a = texte(auswahl.c);
+        QCOMPARE(sau.c.pageCount(), 1);
+        QCOMPARE(s.first(), "Auswertung   Sau  4711");
+        QVERIFY(s.contains("Würfe:   2") && !s.contains("Sauen :   1"));
+        QVERIFY(s.contains("geb/ tot/w"));
+        QVERIFY(s.contains("+2")); // fostering with its sign; the figures are in the CSV
+        QVERIFY(a.contains(Filterbeschreibung(auswahl.st.filter)));
+        QVERIFY(a.contains("Sauen :   1") && a.contains("erdrückt"));
+        QVERIFY(!a.contains("Belegen"));
     }
 
     // Every figure a number with decimal comma in its own column, the unit beside
