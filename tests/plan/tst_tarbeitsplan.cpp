@@ -218,6 +218,26 @@ private slots:
         QCOMPARE(m->rowCount(), 2);
         QCOMPARE(m->index(0, 0).data().toString(), QStringLiteral("102"));
     }
+
+    // A booking remakes the rows of its sow only: the farmer keeps his place in the plan.
+    void buchungBehaeltDieStelle() {
+        Planfenster f(300);
+        f.t.ctx.einstellungen.einzelspeicherung = false;
+        f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
+        f.w.resize(500, 300);
+        f.w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.w));
+        QTableView* liste = f.w.liste();
+        liste->setCurrentIndex(liste->model()->index(150, 0));
+        liste->scrollTo(liste->currentIndex());
+        const int stelle = liste->verticalScrollBar()->value();
+        QVERIFY(stelle > 0);
+        f.t.ctx.Sauenliste[10].rec.setSauNotiz(QStringLiteral("neu"));
+        f.t.ctx.AenderungMerken({10});
+        QCoreApplication::processEvents();
+        QCOMPARE(liste->verticalScrollBar()->value(), stelle);
+        QCOMPARE(liste->currentIndex().row(), 150);
+    }
 };
 
 QTEST_MAIN(TestTArbeitsplan)

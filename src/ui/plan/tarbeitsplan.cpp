@@ -29,6 +29,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -240,8 +241,19 @@ void TArbeitsplan::folgen() {
         aufbauen();
         return;
     }
+    // The farmer keeps his place: the current line stays on its sow (or its position when she
+    // left the plan).
+    const QModelIndex aktuell = Liste->currentIndex();
+    const std::size_t zeile = aktuell.isValid() ? std::size_t(aktuell.row()) : 0;
+    const int sau = zeile < plan_.zeilen.size() ? plan_.zeilen[zeile].sau : -1;
     plan_.nachtragen(ctx_.Sauenliste, sauen, ctx_.Tragezeit);
     modell_->zeilenSetzen(int(plan_.zeilen.size()) + 1);
+    if (!aktuell.isValid()) return;
+    const auto gleich = std::find_if(plan_.zeilen.begin(), plan_.zeilen.end(),
+                                     [sau](const auto& z) { return sau >= 0 && z.sau == sau; });
+    const int neu = gleich != plan_.zeilen.end() ? int(gleich - plan_.zeilen.begin())
+                                                 : std::min(int(zeile), int(plan_.zeilen.size()));
+    Liste->setCurrentIndex(modell_->index(neu, aktuell.column()));
 }
 
 void TArbeitsplan::aufbauen() {
