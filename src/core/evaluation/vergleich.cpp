@@ -34,19 +34,24 @@ TVergleichsgruppen VergleichBilden(const Auswertungskopie& kopie, const TAuswert
     // The groups by key, so that each lookup is one hash probe instead of a walk.
     std::unordered_map<std::string, int> index;
     Kurzname eber;
+    const auto gruppeZu = [&](const Kurzname& k) {
+        const auto [it, neu] =
+            index.try_emplace(std::string(k.z.data(), k.laenge), int(g.Gruppen.size()));
+        if (neu) {
+            g.Gruppen.emplace_back();
+            g.Gruppennamen.append(k.text());
+        }
+        return it->second;
+    };
     for (int s = 0; s < kopie.sauenAnzahl(); ++s) {
         if (fortschritt) fortschritt(s);
         bool ersterWurf = true;
+        int gruppeDerSau = -1; // origin and breed: the sow's key serves all her litters
         for (int i = 0; i < int(kopie.wuerfe(s).size()); ++i) {
             if (!WurfImFilter(f, kopie, s, i)) continue;
-            const Kurzname& k = schluessel(kopie, s, i, art, eber);
-            const auto [it, neu] =
-                index.try_emplace(std::string(k.z.data(), k.laenge), int(g.Gruppen.size()));
-            if (neu) {
-                g.Gruppen.emplace_back();
-                g.Gruppennamen.append(k.text());
-            }
-            TKennzahlen& gruppe = g.Gruppen[std::size_t(it->second)];
+            if (art == vaEber || gruppeDerSau < 0)
+                gruppeDerSau = gruppeZu(schluessel(kopie, s, i, art, eber));
+            TKennzahlen& gruppe = g.Gruppen[std::size_t(gruppeDerSau)];
             WurfZahlenAddieren(f, kopie, s, i, gruppe, modus, e);
             if (ersterWurf) ++gruppe.Sauen;
             ersterWurf = false;
