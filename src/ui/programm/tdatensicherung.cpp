@@ -333,24 +333,34 @@ void TDatensicherung::starten() {
                 : QStringLiteral("Für dieses Laufwerk ist kein Datenträger eingelegt."));
         return;
     }
-    if (sicherung()) {
-        const Ergebnis e = mitFortschritt([&](const Fortschritt& f) {
-            return Sichern(ctx_.Datenpfad, ctx_.einstellungsDatei, namen, ziel, f);
-        });
-        if (!e.ok) {
-            ctx_.messages().error(e.meldung);
-            return;
-        }
-        ctx_.einstellungen.lastBackup = DatumText(QDateTime::currentDateTime());
-        Edit2->setText(ctx_.einstellungen.lastBackup);
-        if (!EinstellungenSchreiben(ctx_.einstellungsDatei, ctx_.einstellungen))
-            ctx_.messages().error(QStringLiteral("Die Einstellungen konnten nicht in %1 "
-                                                 "gespeichert werden!")
-                                      .arg(ctx_.einstellungsDatei));
-        ctx_.messages().information(e.meldung);
-        accept();
+    if (sicherung())
+        sichern(namen, ziel);
+    else
+        zuruecksichern(namen, ziel);
+}
+
+// Copies the chosen files to `ziel` and notes the day of the backup.
+void TDatensicherung::sichern(const QStringList& namen, const QString& ziel) {
+    const Ergebnis e = mitFortschritt([&](const Fortschritt& f) {
+        return Sichern(ctx_.Datenpfad, ctx_.einstellungsDatei, namen, ziel, f);
+    });
+    if (!e.ok) {
+        ctx_.messages().error(e.meldung);
         return;
     }
+    ctx_.einstellungen.lastBackup = DatumText(QDateTime::currentDateTime());
+    Edit2->setText(ctx_.einstellungen.lastBackup);
+    if (!EinstellungenSchreiben(ctx_.einstellungsDatei, ctx_.einstellungen))
+        ctx_.messages().error(QStringLiteral("Die Einstellungen konnten nicht in %1 "
+                                             "gespeichert werden!")
+                                  .arg(ctx_.einstellungsDatei));
+    ctx_.messages().information(e.meldung);
+    accept();
+}
+
+// After the farmer's word, keeps the present files aside, copies the chosen ones back from
+// `ziel` and reads everything anew.
+void TDatensicherung::zuruecksichern(const QStringList& namen, const QString& ziel) {
     if (ctx_.messages().question(
             QStringLiteral("Die Rücksicherung ersetzt diese Dateien im Datenverzeichnis:\n%1\n\n"
                            "Der bisherige Stand wird vorher aufgehoben. Fortfahren?")

@@ -49,6 +49,8 @@ private:
     QString zielVerzeichnis() const;
     void fuellen();
     void starten();
+    void sichern(const QStringList& namen, const QString& ziel);
+    void zuruecksichern(const QStringList& namen, const QString& ziel);
     // Runs a copy with the gauge shown and the window locked.
     datensicherung::Ergebnis mitFortschritt(
         const std::function<datensicherung::Ergebnis(const datensicherung::Fortschritt&)>& ablauf);
