@@ -12,22 +12,9 @@
 namespace {
 
 TKurzDatum tageweise(int n, TKurzDatum d) {
-    const auto laenge = [](int monat, int jahr) {
-        switch (monat) {
-        case 2:
-            return jahr % 4 == 0 ? 29 : 28;
-        case 4:
-        case 6:
-        case 9:
-        case 11:
-            return 30;
-        default:
-            return 31;
-        }
-    };
     int tag = d.Tag, monat = d.Monat, jahr = d.Jahr;
     for (int i = 0; i < n; ++i) {
-        if (tag < laenge(monat, jahr)) {
+        if (tag < Monatslaenge(monat, jahr)) {
             ++tag;
         } else {
             tag = 1;
