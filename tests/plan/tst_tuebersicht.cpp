@@ -26,7 +26,10 @@ struct Geoeffnet {
     QString feld;
 };
 
-void merken(ModalTreiber& treiber, Geoeffnet& g) {
+// Enter on `w`: the card it opens, closed again.
+Geoeffnet enterDruecken(QWidget* w) {
+    ModalTreiber treiber;
+    Geoeffnet g;
     treiber.dann([&g](QDialog* d) {
         auto* karte = qobject_cast<TSauWurfEingabe*>(d);
         QTRY_VERIFY(karte && QApplication::focusWidget() &&
@@ -35,6 +38,8 @@ void merken(ModalTreiber& treiber, Geoeffnet& g) {
         g.feld = Fenster<TSauWurfEingabe>::fokus();
         d->reject();
     });
+    QTest::keyClick(w, Qt::Key_Return);
+    return g;
 }
 
 } // namespace
@@ -55,10 +60,7 @@ private slots:
         QCOMPARE(abferkeln->childCount(), 1);
         QCOMPARE(abferkeln->child(0)->text(1), QStringLiteral("10.6.13"));
         f.w.liste()->setCurrentItem(abferkeln->child(0));
-        ModalTreiber treiber;
-        Geoeffnet g;
-        merken(treiber, g);
-        QTest::keyClick(f.w.liste(), Qt::Key_Return);
+        const Geoeffnet g = enterDruecken(f.w.liste());
         QCOMPARE(g.sau, 0);
         QCOMPARE(g.feld, QStringLiteral("Abferkeln"));
     }
@@ -70,11 +72,8 @@ private slots:
         QVERIFY(f.zeigen());
         QCOMPARE(f.w.liste().size(), std::size_t(1));
         QCOMPARE(f.w.liste()[0].art, plausibel::Art::ZuVieleLebende);
-        ModalTreiber treiber;
-        Geoeffnet g;
-        merken(treiber, g);
         f.w.ScrollBox1->setFocus();
-        QTest::keyClick(f.w.ScrollBox1, Qt::Key_Return);
+        const Geoeffnet g = enterDruecken(f.w.ScrollBox1);
         QCOMPARE(g.sau, 1);
         QCOMPARE(g.feld, QStringLiteral("geborene"));
     }
