@@ -36,7 +36,6 @@ void wurfKopie(KopieWurf& k, const TWurfRec& w, std::vector<KopieBefund>& befund
 void KopieWurf::datenAus(const TWurfRec& w) {
     for (int i = 1; i <= feldgroesse::Belegungen; ++i) {
         belegen_[std::size_t(i - 1)] = w.Belegen(i);
-        belegenTag_[std::size_t(i - 1)] = Tagesnummer(belegen_[std::size_t(i - 1)]);
         eber_[std::size_t(i - 1)] = Kurzname::aus(w.EberZeichen(i));
         mal_[std::size_t(i - 1)] = w.Mal(i);
     }
@@ -46,8 +45,6 @@ void KopieWurf::datenAus(const TWurfRec& w) {
     }
     abferkeln_ = w.Abferkeln();
     absetzen_ = w.Absetzen();
-    abferkelnTag_ = Tagesnummer(abferkeln_);
-    absetzenTag_ = Tagesnummer(absetzen_);
     letzte_ = std::uint8_t(LetzteBelegung(*this));
 }
 

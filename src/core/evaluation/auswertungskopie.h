@@ -21,18 +21,18 @@ struct KopieBefund {
 // a record.
 class KopieWurf {
 public:
-    TKurzDatum Belegen(int k) const { return belegen_[std::size_t(k - 1)]; }
+    TKurzDatum Belegen(int k) const { return belegen_[std::size_t(k - 1)].datum; }
     const Kurzname& Eber(int k) const { return eber_[std::size_t(k - 1)]; }
     std::uint8_t Mal(int k) const { return mal_[std::size_t(k - 1)]; }
     TKurzDatum TKDatum(int k) const { return tkDatum_[std::size_t(k - 1)]; }
     std::uint8_t TKErgebnis(int k) const { return tkErgebnis_[std::size_t(k - 1)]; }
-    TKurzDatum Abferkeln() const { return abferkeln_; }
-    TKurzDatum Absetzen() const { return absetzen_; }
+    TKurzDatum Abferkeln() const { return abferkeln_.datum; }
+    TKurzDatum Absetzen() const { return absetzen_.datum; }
     bool abgeferkelt() const { return abferkeln_.vorhanden(); }
     // The day numbers (Tagesnummer) of those dates, worked out once when copied.
-    int TagBelegen(int k) const { return belegenTag_[std::size_t(k - 1)]; }
-    int TagAbferkeln() const { return abferkelnTag_; }
-    int TagAbsetzen() const { return absetzenTag_; }
+    int TagBelegen(int k) const { return belegen_[std::size_t(k - 1)].nummer; }
+    int TagAbferkeln() const { return abferkeln_.nummer; }
+    int TagAbsetzen() const { return absetzen_.nummer; }
     // The latest mating (LetzteBelegung), found once when copied.
     int letzteBelegung() const { return letzte_; }
 
@@ -50,14 +50,12 @@ public:
     std::uint8_t befundAusfaelle = 0; // of them with a loss day; the rest are anomalies
 
 private:
-    std::array<TKurzDatum, 3> belegen_{};
+    std::array<Tagdatum, 3> belegen_{};
     std::array<Kurzname, 3> eber_{};
     std::array<std::uint8_t, 3> mal_{};
     std::array<TKurzDatum, 2> tkDatum_{};
     std::array<std::uint8_t, 2> tkErgebnis_{};
-    TKurzDatum abferkeln_, absetzen_;
-    std::array<int, 3> belegenTag_{};
-    int abferkelnTag_ = 0, absetzenTag_ = 0;
+    Tagdatum abferkeln_, absetzen_;
     std::uint8_t letzte_ = 1;
 };
 
