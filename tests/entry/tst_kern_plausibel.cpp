@@ -1,6 +1,8 @@
 #include "entry/offenepunkte.h"
+#include "entry/offenepunkteliste.h"
 #include "evaluation/auswertungtesthilfe.h"
 #include "plan/uebersicht.h"
+#include "platform/recordingcanvas.h"
 
 #include <QtTest>
 
@@ -118,6 +120,23 @@ private slots:
         QFETCH(Art, art);
         QFETCH(bool, gemeldet);
         QCOMPARE(::gemeldet(sau, art), gemeldet);
+    }
+
+    // In a narrow list the date stands beside the sow and the point's text takes what is left.
+    void schmaleListeZeigtDasDatum() {
+        const Herde herde = {Sau1("1", kHeute - 366, {})};
+        const auto punkte = OffenePunkte(herde, vorgaben());
+        QCOMPARE(punkte.size(), std::size_t(1));
+        RecordingCanvas c(420, 100);
+        offenepunkte::ZeileZeichnen(c, herde, punkte[0], 0, 0, 1, [](bool) {});
+        QStringList texte;
+        for (const auto& t : c.texts()) {
+            QVERIFY2(t.x2 <= 420, qPrintable(t.text));
+            texte << t.text.trimmed();
+        }
+        QVERIFY(texte.contains(KurzDatumText(Tag(kHeute - 366))));
+        QVERIFY(std::any_of(texte.begin(), texte.end(),
+                            [](const QString& t) { return t.startsWith(QStringLiteral("Seit")); }));
     }
 
     // One sow in every case; today is Tuesday, the week runs from day 999 to day 1005.

@@ -45,8 +45,10 @@ QString GrenzenText(const OffenePunkteVorgaben& v) {
 
 namespace {
 
-// Screen columns from the left edge, before the shift for long running numbers.
-constexpr double kSau = 30, kWurf = 130, kArt = 170, kBefund = 260, kDatum = 640;
+// Screen columns from the left edge, before the shift for long running numbers. The text of
+// the point comes last and takes the width that is left, so that the date shows in a narrow
+// window too.
+constexpr double kSau = 30, kWurf = 130, kArt = 170, kDatum = 260, kBefund = 330;
 
 } // namespace
 
@@ -55,8 +57,8 @@ void KopfZeichnen(Canvas& c, int anzahl) {
     c.drawText(kSau + d, 0, QStringLiteral("Sau"));
     c.drawText(kWurf + d, 0, QStringLiteral("Wurf"));
     c.drawText(kArt + d, 0, QStringLiteral("Art"));
-    c.drawText(kBefund + d, 0, QStringLiteral("Befund"));
     c.drawText(kDatum + d, 0, QStringLiteral("Datum"));
+    c.drawText(kBefund + d, 0, QStringLiteral("Befund"));
 }
 
 void ZeileZeichnen(Canvas& c, const Herde& herde, const Befund& b, int n, double y, int anzahl,
@@ -66,8 +68,8 @@ void ZeileZeichnen(Canvas& c, const Herde& herde, const Befund& b, int n, double
     c.drawText(kSau + d, y, Eingepasst(c, herde[std::size_t(b.sau)].rec.SauNr(), kWurf - kSau - 4));
     c.drawText(kWurf + d, y, WurfText(herde, b));
     c.drawText(kArt + d, y, ArtText(b));
-    c.drawText(kBefund + d, y, Eingepasst(c, BefundText(b), kDatum - kBefund - 6));
     c.drawText(kDatum + d, y, KurzDatumText(b.datum));
+    c.drawText(kBefund + d, y, Eingepasst(c, BefundText(b), c.pageWidth() - kBefund - d - 4));
 }
 
 bool Drucken(Canvas& c, const Herde& herde, const std::vector<Befund>& liste, int von, int bis,
