@@ -140,6 +140,14 @@ private slots:
         bar->setValue(bar->maximum());
         QTRY_COMPARE(w.ScrollBox1->letzteGemalt(), 2999);
         QVERIFY(w.ScrollBox1->ersteGemalt() > 2999 - sichtbar - 1);
+        // Where the columns fit there is nothing to scroll sideways; narrower, the arrow keys
+        // bring the right columns into view.
+        QScrollBar* seitlich = w.ScrollBox1->horizontalScrollBar();
+        QCOMPARE(seitlich->maximum(), 0);
+        w.resize(300, 400);
+        QTRY_VERIFY(seitlich->maximum() > 0);
+        QTest::keyClick(w.ScrollBox1, Qt::Key_Right);
+        QVERIFY(seitlich->value() > 0);
     }
 
     void tastenUndPanel() {

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
+
 PainterCanvas::PainterCanvas(QPainter& painter, double width, double height,
                              QPagedPaintDevice* seiten)
     : painter_(painter), width_(width), height_(height), seiten_(seiten) {
@@ -25,6 +27,7 @@ void PainterCanvas::setFont(const QString& family, double pointSize, int style) 
 void PainterCanvas::drawText(double x, double y, const QString& text) {
     const QFontMetricsF fm(painter_.font(), painter_.device());
     painter_.drawText(QPointF(x, y + fm.ascent()), text);
+    rechts_ = std::max(rechts_, x + fm.horizontalAdvance(text));
 }
 
 void PainterCanvas::drawLine(double x1, double y1, double x2, double y2) {

@@ -27,9 +27,12 @@ public:
     double pageHeight() const override { return height_; }
     void newPage() override;
     void setFarbe(std::uint32_t rgb) override;
+    // The right end of the widest text drawn so far, for panes that scroll sideways.
+    double rechterRand() const { return rechts_; }
 
 private:
     QPainter& painter_;
     double width_, height_;
     QPagedPaintDevice* seiten_;
+    double rechts_ = 0;
 };

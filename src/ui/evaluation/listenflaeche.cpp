@@ -29,18 +29,18 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <optional>
+#include <cmath>
 #include <optional>
 
 namespace {
 
 constexpr QRgb kGrau = 0x808080;
 
-// The heads above the lines, on white.
+// The heads above the lines, on white, moved sideways with the lines below.
 class Kopfleiste final : public QWidget {
 public:
-    Kopfleiste(std::function<void(Canvas&)> zeichnen, QWidget* parent)
-        : QWidget(parent), zeichnen_(std::move(zeichnen)) {
+    Kopfleiste(std::function<void(Canvas&)> zeichnen, Listenflaeche* liste, QWidget* parent)
+        : QWidget(parent), zeichnen_(std::move(zeichnen)), liste_(liste) {
         setFixedHeight(20);
     }
 
@@ -49,18 +49,21 @@ protected:
         QPainter p(this);
         p.fillRect(rect(), Qt::white);
         p.setPen(palette().color(QPalette::WindowText));
+        p.translate(-liste_->seitlich(), 0);
         PainterCanvas c(p, width(), height());
         zeichnen_(c);
+        liste_->breiteMelden(c.rechterRand());
     }
 
 private:
     std::function<void(Canvas&)> zeichnen_;
+    Listenflaeche* liste_;
 };
 
 } // namespace
 
 Listenflaeche::Listenflaeche(QWidget* parent) : QAbstractScrollArea(parent) {
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // No frame, so that the lines stand under their heads.
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
@@ -69,6 +72,7 @@ Listenflaeche::Listenflaeche(QWidget* parent) : QAbstractScrollArea(parent) {
 
 void Listenflaeche::setzen(int zeilen, Zeile zeile, Schluss schluss) {
     zeilen_ = zeilen;
+    breite_ = 0;
     zeile_ = std::move(zeile);
     schluss_ = std::move(schluss);
     bereichSetzen();
@@ -89,9 +93,28 @@ void Listenflaeche::bereichSetzen() {
     verticalScrollBar()->setSingleStep(h);
 }
 
+int Listenflaeche::seitlich() const {
+    return horizontalScrollBar()->value();
+}
+
+void Listenflaeche::breiteMelden(double rechts) {
+    const int b = int(std::ceil(rechts)) + 4;
+    if (b <= breite_) return;
+    breite_ = b;
+    seitlichSetzen();
+}
+
+void Listenflaeche::seitlichSetzen() {
+    const int sichtbar = viewport()->width();
+    horizontalScrollBar()->setRange(0, std::max(0, breite_ - sichtbar));
+    horizontalScrollBar()->setPageStep(std::max(1, sichtbar));
+    horizontalScrollBar()->setSingleStep(std::max(1, zeilenhoehe()));
+}
+
 void Listenflaeche::resizeEvent(QResizeEvent* e) {
     QAbstractScrollArea::resizeEvent(e);
     bereichSetzen();
+    seitlichSetzen();
 }
 
 void Listenflaeche::setAktuelle(int n) {
@@ -160,6 +183,7 @@ void Listenflaeche::paintEvent(QPaintEvent*) {
     p.fillRect(viewport()->rect(), Qt::white);
     const QColor text = palette().color(QPalette::WindowText);
     p.setPen(text);
+    p.translate(-seitlich(), 0);
     PainterCanvas c(p, viewport()->width(), viewport()->height());
     const int h = zeilenhoehe();
     const int oben = verticalScrollBar()->value();
@@ -169,11 +193,12 @@ void Listenflaeche::paintEvent(QPaintEvent*) {
     ersteGemalt_ = erste <= letzte ? erste : -1;
     letzteGemalt_ = erste <= letzte ? letzte : -1;
     if (waehlbar_ && aktuelle_ >= erste && aktuelle_ <= letzte)
-        p.fillRect(0, aktuelle_ * h - oben, viewport()->width(), h,
+        p.fillRect(seitlich(), aktuelle_ * h - oben, viewport()->width(), h,
                    palette().color(hasFocus() ? QPalette::Highlight : QPalette::Midlight));
     for (int n = erste; n <= letzte && zeile_; ++n)
         zeile_(c, n, double(n) * h - oben, grau);
     if (schluss_) schluss_(c, double(zeilen_) * h - oben);
+    breiteMelden(c.rechterRand());
 }
 
 Listenfenster::Listenfenster(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
@@ -182,10 +207,12 @@ void Listenfenster::aufbauen(const QString& vonText, const QString& bisText) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    PaintBox1 = new Kopfleiste([this](Canvas& c) { kopfZeichnen(c); }, this);
-    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     ScrollBox1 = new Listenflaeche(this);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    PaintBox1 = new Kopfleiste([this](Canvas& c) { kopfZeichnen(c); }, ScrollBox1, this);
+    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
+    connect(ScrollBox1->horizontalScrollBar(), &QScrollBar::valueChanged, PaintBox1,
+            qOverload<>(&QWidget::update));
     layout->addWidget(PaintBox1);
     layout->addWidget(ScrollBox1, 1);
     layout->addWidget(knoepfeBauen());

@@ -38,6 +38,12 @@ public:
     int aktuelle() const { return aktuelle_; }
     void setAktuelle(int n);
 
+    // How far the list is scrolled sideways; the heads above it follow.
+    int seitlich() const;
+    // Widens the scrolled width to `rechts` (the right end of drawn text); a list wider than
+    // its window scrolls sideways.
+    void breiteMelden(double rechts);
+
     // The lines the last paint drew, first and last (-1: none).
     int ersteGemalt() const { return ersteGemalt_; }
     int letzteGemalt() const { return letzteGemalt_; }
@@ -54,11 +60,13 @@ protected:
 
 private:
     void bereichSetzen();
+    void seitlichSetzen();
     int zeileBei(int y) const;
     bool waehlbar_ = false;
     int aktuelle_ = -1;
 
     int zeilen_ = 0;
+    int breite_ = 0; // of the drawn lines and heads
     Zeile zeile_;
     Schluss schluss_;
     int ersteGemalt_ = -1, letzteGemalt_ = -1;
