@@ -3,6 +3,7 @@
 #include "evaluation/auswertungtesthilfe.h"
 #include "plan/uebersicht.h"
 #include "platform/recordingcanvas.h"
+#include "support/textlage.h"
 
 #include <QtTest>
 
@@ -137,6 +138,18 @@ private slots:
         QVERIFY(texte.contains(KurzDatumText(Tag(kHeute - 366))));
         QVERIFY(std::any_of(texte.begin(), texte.end(),
                             [](const QString& t) { return t.startsWith(QStringLiteral("Seit")); }));
+        // The printed page holds the limits whole, clear of the heads.
+        RecordingCanvas seite(9000, 13090, 1200.0 / 72);
+        const QString grenzen = offenepunkte::GrenzenText(vorgaben());
+        QVERIFY(offenepunkte::Drucken(seite, herde, punkte, 1, 1, "Arial", grenzen, {}));
+        QString gedruckt;
+        for (const auto& t : seite.texts()) {
+            QVERIFY2(t.x2 <= 9000, qPrintable(t.text));
+            gedruckt += t.text;
+        }
+        QVERIFY2(gedruckt.contains(grenzen.section(QStringLiteral("; "), 1)), qPrintable(gedruckt));
+        const QString ueber = TextUeberlappung(seite);
+        QVERIFY2(ueber.isEmpty(), qPrintable(ueber));
     }
 
     // One sow in every case; today is Tuesday, the week runs from day 999 to day 1005.

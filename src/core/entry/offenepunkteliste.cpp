@@ -81,10 +81,15 @@ bool Drucken(Canvas& c, const Herde& herde, const std::vector<Befund>& liste, in
     auto kopf = [&](double y) {
         c.setFont(schrift, 12, Canvas::Bold);
         c.drawText(3 * u, y, QStringLiteral("Offene Punkte"));
+        // The limits in two lines, the plausible values and the overdue days, so that a
+        // portrait page holds them whole.
         c.setFont(schrift, 8);
-        c.drawText(3 * u, y + h, Eingepasst(c, grenzen, 94 * u));
+        const QStringList teile = grenzen.split(QStringLiteral("; "));
+        for (qsizetype i = 0; i < teile.size(); ++i)
+            c.drawText(3 * u, y + (1.2 + double(i) * 0.8) * h,
+                       Eingepasst(c, teile[i] + (i + 1 < teile.size() ? ";" : ""), 94 * u));
         c.setFont(schrift, 10);
-        y += 2.5 * h;
+        y += (double(teile.size()) * 0.8 + 2.0) * h;
         c.drawText(3 * u, y, QStringLiteral("Sau"));
         c.drawText(17 * u, y, QStringLiteral("Wurf"));
         c.drawText(23 * u, y, QStringLiteral("Art"));
