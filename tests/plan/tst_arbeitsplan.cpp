@@ -299,6 +299,14 @@ private slots:
             h.push_back(belegt(QString::number(1000 + i), 113));
         h[39].rec.setSauNotiz(QStringLiteral("Bein\nlinks\x01weg")); // the first row
         p.aufbauen(h, 113);
+        // Abbreviations for the legend, more than a line of them.
+        p.zeiten = PlanZeitenStandard();
+        for (int r = 0; r < kPlanZeilen; ++r) {
+            TPlanTermin t = p.zeiten.entry(psAbferkeln, r);
+            t.setKuerzel(QStringLiteral("K%1").arg(r));
+            t.setName(QStringLiteral("Termin %1").arg(r));
+            p.zeiten.setEntry(psAbferkeln, r, t);
+        }
         // 1350 x 700: 12 pt gives a pitch of 18; the foot lies three lines above the end.
         RecordingCanvas c(1350, 700);
         ArbeitsplanDrucken(c, p, QStringLiteral("Arial"), true);
@@ -313,6 +321,14 @@ private slots:
         for (const auto& it : c.texts())
             heads += it.text == QStringLiteral("Ferkeln");
         QCOMPARE(heads, 2);
+        // The legend at the foot names every abbreviation, in as many lines as it needs.
+        const QString legende = PlanLegende(p.zeiten, p.typ);
+        QString fuss;
+        for (const auto& it : c.texts())
+            if (it.page == c.pageCount() - 1 && it.text.contains(QStringLiteral(" = ")))
+                fuss += (fuss.isEmpty() ? QString() : QStringLiteral(" ")) + it.text;
+        QVERIFY(c.textWidth(legende) > 1350);
+        QCOMPARE(fuss, legende);
     }
 
     void gedruckteTexteStehenFrei_data() {

@@ -81,13 +81,11 @@ bool Drucken(Canvas& c, const Herde& herde, const std::vector<Befund>& liste, in
     auto kopf = [&](double y) {
         c.setFont(schrift, 12, Canvas::Bold);
         c.drawText(3 * u, y, QStringLiteral("Offene Punkte"));
-        // The limits in two lines, the plausible values and the overdue days, so that a
-        // portrait page holds them whole.
+        // The limits in as many lines as the page needs.
         c.setFont(schrift, 8);
-        const QStringList teile = grenzen.split(QStringLiteral("; "));
+        const QStringList teile = Umbrochen(c, grenzen, 94 * u, QStringLiteral("; "));
         for (qsizetype i = 0; i < teile.size(); ++i)
-            c.drawText(3 * u, y + (1.2 + double(i) * 0.8) * h,
-                       Eingepasst(c, teile[i] + (i + 1 < teile.size() ? ";" : ""), 94 * u));
+            c.drawText(3 * u, y + (1.2 + double(i) * 0.8) * h, teile[i]);
         c.setFont(schrift, 10);
         y += (double(teile.size()) * 0.8 + 2.0) * h;
         c.drawText(3 * u, y, QStringLiteral("Sau"));

@@ -54,9 +54,12 @@ public:
         }
         // The legend of the abbreviations at the foot.
         const QString legende = PlanLegende(plan_.zeiten, plan_.typ);
-        if (!legende.isEmpty()) {
-            y = s_.zeile(y + 0.5 * P);
-            c_.drawText(4 * U, y, Eingepasst(c_, legende, rechts_ - 4 * U));
+        if (legende.isEmpty()) return;
+        y += 0.5 * P;
+        for (const QString& zeile : Umbrochen(c_, legende, rechts_ - 4 * U, QStringLiteral(", "))) {
+            y = s_.zeile(y);
+            c_.drawText(4 * U, y, zeile);
+            y += P;
         }
     }
 

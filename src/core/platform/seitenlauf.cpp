@@ -98,3 +98,19 @@ QString Eingepasst(const Canvas& c, const QString& s, double breite) {
     }
     return s.left(lo);
 }
+
+QStringList Umbrochen(const Canvas& c, const QString& s, double breite, const QString& trenner) {
+    QStringList zeilen;
+    QString zeile;
+    for (const QString& teil : s.split(trenner)) {
+        const QString laenger = zeile.isEmpty() ? teil : zeile + trenner + teil;
+        if (!zeile.isEmpty() && c.textWidth(laenger) > breite + 0.001) {
+            zeilen << Eingepasst(c, zeile + trenner.trimmed(), breite);
+            zeile = teil;
+        } else {
+            zeile = laenger;
+        }
+    }
+    if (!zeile.isEmpty()) zeilen << Eingepasst(c, zeile, breite);
+    return zeilen;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -91,3 +92,6 @@ private:
 
 // `s` cut to fit `breite`, so that a long text does not run into the next column.
 QString Eingepasst(const Canvas& c, const QString& s, double breite);
+// `s` in lines of at most `breite`, broken at a `trenner` such as ", " (a broken line keeps its
+// comma); a piece too wide on its own is cut to fit.
+QStringList Umbrochen(const Canvas& c, const QString& s, double breite, const QString& trenner);

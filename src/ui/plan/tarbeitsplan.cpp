@@ -90,6 +90,8 @@ TArbeitsplan::TArbeitsplan(AppContext& ctx, QWidget* parent)
     layout->addLayout(knoepfeAufbauen());
     Legende = new QLabel;
     Legende->setObjectName(QStringLiteral("Legende"));
+    // In a narrow window the legend goes on in a second line rather than off the edge.
+    Legende->setWordWrap(true);
     layout->addWidget(Legende);
     layout->addWidget(Liste, 1);
     layout->addWidget(Fortschritt);
