@@ -2,6 +2,8 @@
 
 #include "herd/saustatus.h"
 
+#include <bitset>
+
 using namespace plausibel;
 
 namespace {
@@ -128,16 +130,14 @@ void sauPruefen(const Sau& sau, int index, const OffenePunkteVorgaben& v, Tagdat
     p.datum(-1, sau.rec.Zugang(), Feld::Zugang);
     p.datum(-1, sau.rec.Abgang(), Feld::Abgang);
     Tagdatum vorher;
+    std::bitset<256> nummern; // the litter numbers met so far
     const int n = int(sau.wuerfe.size());
     for (int k = 0; k < n; ++k) {
         const TWurfRec& w = sau.wuerfe[std::size_t(k)];
         vorher = p.wurf(w, k, vorher);
-        for (int j = 0; j < k; ++j) {
-            if (sau.wuerfe[std::size_t(j)].WurfNr() == w.WurfNr()) {
-                p.melden(k, Art::WurfNrDoppelt, Feld::Keins, w.Belegen(1), w.WurfNr());
-                break;
-            }
-        }
+        const std::uint8_t nr = w.WurfNr();
+        if (nummern.test(nr)) p.melden(k, Art::WurfNrDoppelt, Feld::Keins, w.Belegen(1), nr);
+        nummern.set(nr);
     }
     if (sau.rec.Abgang().vorhanden()) return;
     const int aktuell = AktuellerWurf(sau.wuerfe);
