@@ -11,11 +11,14 @@
 #include "support/textlage.h"
 
 #include <QTest>
+#include <numeric>
 #include <random>
 
 namespace {
 
 const QString X = "Xaver", Y = "Yannick";
+const QString kCsvKopf =
+    "Kennzahl;mittel;2. Wert;Einheit;gesamt;2. Wert;Einheit;je Wurf;2. Wert;Einheit";
 
 const KennzahlZeile* zeile(const std::vector<KennzahlZeile>& z, const QString& text) {
     for (const KennzahlZeile& r : z)
@@ -290,10 +293,8 @@ private slots:
         QCOMPARE(s.AnomalienAnzahl, 1);
         QCOMPARE(s.Verlusttage[2], 2);
         QCOMPARE(s.Verlusttage[3], 1);
-        int tage = 0;
-        for (int n : s.Verlusttage)
-            tage += n;
-        QCOMPARE(tage, 3); // the loss on day 80 is counted, but on no day
+        // The loss on day 80 is counted, but on no day.
+        QCOMPARE(std::accumulate(s.Verlusttage.begin(), s.Verlusttage.end(), 0), 3);
         QCOMPARE(s.Abgesetzte, 3 * 12 - 4);
 
         st.AusfaelleOffen = true;
@@ -479,25 +480,15 @@ private slots:
         QTest::addColumn<int>("leer");
         QTest::addColumn<int>("leerBisAbgang");
         const auto d = [](int tag) { return TKurzDatum::aus(QDate(1985, 3, 1).addDays(tag)); };
-        TWurfRec belegt = TWurfRec::leer(1);
-        belegt.setBelegen(1, d(0));
-        TWurfRec nurZweite = TWurfRec::leer(1);
+        TWurfRec nurZweite = wurf(1);
         nurZweite.setBelegen(2, d(21));
-        TWurfRec zweiter = TWurfRec::leer(2);
-        zweiter.setBelegen(1, d(40));
-        Sau ohneZugang;
-        ohneZugang.wuerfe = {belegt};
-        Sau ohneErstbelegung;
-        ohneErstbelegung.rec.setZugang(d(-30));
-        ohneErstbelegung.wuerfe = {nurZweite};
-        Sau nichtAbgesetzt = ohneErstbelegung;
-        nichtAbgesetzt.wuerfe = {belegt, zweiter};
-        Sau ohneBelegung = ohneErstbelegung;
-        ohneBelegung.rec.setAbgang(d(60));
-        ohneBelegung.wuerfe = {TWurfRec::leer(1)};
-        QTest::newRow("no entry day") << Herde{ohneZugang} << 0 << 0 << 0 << 0;
-        QTest::newRow("second mating only") << Herde{ohneErstbelegung} << 0 << 0 << 0 << 0;
-        QTest::newRow("next mating, no weaning") << Herde{nichtAbgesetzt} << 30 << 0 << 0 << 0;
+        Sau ohneBelegung = SauMit("", d(-30), d(60));
+        ohneBelegung.wuerfe = {wurf(1)};
+        QTest::newRow("no entry day") << Herde{sau("", {wurf(1, d(0))}, {})} << 0 << 0 << 0 << 0;
+        QTest::newRow("second mating only")
+            << Herde{sau("", {nurZweite}, d(-30))} << 0 << 0 << 0 << 0;
+        QTest::newRow("next mating, no weaning")
+            << Herde{sau("", {wurf(1, d(0)), wurf(2, d(40))}, d(-30))} << 30 << 0 << 0 << 0;
         QTest::newRow("departed, never mated") << Herde{ohneBelegung} << 0 << 0 << 0 << 0;
     }
     void fehlendesDatumZaehltKeineTage() {
@@ -522,18 +513,14 @@ private slots:
     void wurfAuswertenBrauchtAbsetzen() {
         QFETCH(int, absetzen);
         const QDate ferkeln(1985, 6, 1);
-        TWurfRec w = TWurfRec::leer(1);
-        w.setAbferkeln(TKurzDatum::aus(ferkeln));
-        w.setAbsetzen(absetzen < 0 ? TKurzDatum{} : TKurzDatum::aus(ferkeln.addDays(absetzen)));
-        QTEST(WurfAuswerten(w), "auswerten");
+        const TKurzDatum abgesetzt = absetzen < 0 ? TKurzDatum{} : K(ferkeln.addDays(absetzen));
+        QTEST(WurfAuswerten(wurf(1, {}, K(ferkeln), abgesetzt)), "auswerten");
     }
 
     // The period of the filter compares date keys: a damaged day byte of 110 in
     // January lies in February.
     void zeitraumNachDatumsschluessel() {
-        Sau s;
-        s.rec.setZugang(TKurzDatum{110, 1, 113, 0});
-        s.rec.setAbgang(TKurzDatum::aus(QDate(2013, 2, 15)));
+        const Sau s = SauMit("", TKurzDatum{110, 1, 113, 0}, dt(15, 2, 2013));
         TAuswertungsFilter f = AllesFilter();
         f.Von = TKurzDatum::aus(QDate(2013, 2, 1));
         f.Bis = TKurzDatum::aus(QDate(2013, 2, 28));
@@ -562,8 +549,7 @@ private slots:
     // it, both numbers of a pair apart, labels without padding.
     void csvZahlenUndEinheitenGetrennt_data() {
         QTest::addColumn<QString>("zeile");
-        QTest::newRow("column heads") << "Kennzahl;mittel;2. Wert;Einheit;gesamt;2. Wert;Einheit;"
-                                         "je Wurf;2. Wert;Einheit";
+        QTest::newRow("column heads") << kCsvKopf;
         QTest::newRow("unit apart") << "Zwischenwurfzeit;145;;Tage;2,52;;Würfe/Jahr;;;";
         QTest::newRow("pair in two columns") << "lebend/tot;27,7;2,5;;22;2;;11,0;1,0;";
         QTest::newRow("padded label trimmed") << "Umrauscher 1 mal;0,0;;%;0;;;;;";
@@ -586,11 +572,7 @@ private slots:
         QTest::addColumn<QStringList>("anfang");
         const QString filter = Filterbeschreibung(Gedruckt(1, amAuswahl).st.filter);
         QTest::newRow("Auswahl: filter and counts")
-            << int(amAuswahl)
-            << QStringList{filter, "Sauen;1;Würfe;3",
-                           "Kennzahl;mittel;2. Wert;Einheit;gesamt;2. "
-                           "Wert;Einheit;je Wurf;2. "
-                           "Wert;Einheit"};
+            << int(amAuswahl) << QStringList{filter, "Sauen;1;Würfe;3", kCsvKopf};
         QTest::newRow("litter left out: why")
             << int(amSauWurf) << QStringList{QString::fromUtf8(kNichtAusgewertet), ""};
     }
