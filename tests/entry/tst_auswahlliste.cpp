@@ -30,10 +30,9 @@ std::vector<int> indizes(const Auswahlliste& l) {
     return out;
 }
 
-// The reference order, from the records alone: a key per sow (the stored number's bytes, or
-// one number), the stable sort ascending. `frisch`: after a refresh, where a sow without a
-// farrowing date sorts last; right after building such a sow has the empty date, which sorts
-// first.
+// The reference order, from the records alone: a key per sow (the stored number's bytes, or one
+// number), the stable sort ascending. `frisch`: after a refresh, where a sow without a farrowing
+// date sorts last; right after building such a sow has the empty date, which sorts first.
 using RefSchluessel = std::pair<std::vector<std::uint8_t>, qint64>;
 
 qint64 tagWert(TKurzDatum d) {

@@ -1,6 +1,5 @@
-// The evaluation engine: working copy, litter figures, adding, filter,
-// replacement rate, the rows derived from a sum, and their printout, CSV and
-// loss-day chart on the recording canvas.
+// The evaluation engine: working copy, litter figures, adding, filter, replacement rate, the rows
+// derived from a sum, and their printout, CSV and loss-day chart on the recording canvas.
 
 #include "auswertungtesthilfe.h"
 #include "evaluation/ausfallchart.h"
@@ -26,8 +25,7 @@ const KennzahlZeile* zeile(const std::vector<KennzahlZeile>& z, const QString& t
     return nullptr;
 }
 
-// A litter mated by the given boars three weeks apart, farrowed 115 days after
-// the last.
+// A litter mated by the given boars three weeks apart, farrowed 115 days after the last.
 TWurfRec Belegt(std::initializer_list<QString> eber, int geb = 10) {
     TWurfRec w = TWurfRec::leer(1);
     int k = 1, tag = 0;
@@ -42,8 +40,7 @@ TWurfRec Belegt(std::initializer_list<QString> eber, int geb = 10) {
     return w;
 }
 
-// Three matings by Xaver, a pregnancy check after the first with the result
-// `tk` (-1: none).
+// Three matings by Xaver, a pregnancy check after the first with the result `tk` (-1: none).
 TWurfRec DreimalX(int tk) {
     TWurfRec w = Belegt({X, X, X}, 11);
     if (tk >= 0) {
@@ -96,8 +93,7 @@ struct Gedruckt {
 class TstAuswertung : public QObject {
     Q_OBJECT
 private slots:
-    // Names are read within their fields: a damaged length byte counts as the
-    // field's size.
+    // Names are read within their fields: a damaged length byte counts as the field's size.
     void kopieLiestNamenImFeld_data() {
         QTest::addColumn<int>("laengenbyte");
         QTest::addColumn<QString>("eber");
@@ -109,8 +105,7 @@ private slots:
         QFETCH(int, laengenbyte);
         Sau s = Sau1(QStringLiteral("4711SSSSSSXX"), 0, {Wurf(1, 0)});
         s.wuerfe[0].setEber(1, QStringLiteral("AjaxBBBBBBCC"));
-        // Past each field lies the next one: the boar's 11th byte is the next
-        // boar's length.
+        // Past each field lies the next one: the boar's 11th byte is the next boar's length.
         s.rec.bytes()[sauofs::SauNr] = std::uint8_t(laengenbyte);
         s.wuerfe[0].bytes()[wurfofs::Eber] = std::uint8_t(laengenbyte);
         const Auswertungskopie k(Herde{s}, true);
@@ -167,8 +162,7 @@ private slots:
     void leertage_data() {
         QTest::addColumn<int>("wurf");
         QTest::addColumn<int>("leertage");
-        // Weaning to next mating: 7 days after litter 1, 10 after litter 2, 12
-        // after litter 3.
+        // Weaning to next mating: 7 days after litter 1, 10 after litter 2, 12 after litter 3.
         QTest::newRow("1. Wurf: danach") << 0 << 7;
         QTest::newRow("2. Wurf: danach") << 1 << 10;
         QTest::newRow("3. Wurf: davor") << 2 << 10;
@@ -187,8 +181,7 @@ private slots:
         QTest::addColumn<bool>("verkauf");
         QTest::addColumn<bool>("einstall");
         QTest::addColumn<int>("zwz");
-        // 115 days pregnant + 25 suckling; 10 days to the sale; 30 from stalling
-        // in.
+        // 115 days pregnant + 25 suckling; 10 days to the sale; 30 from stalling in.
         QTest::newRow("ohne") << false << false << 140;
         QTest::newRow("MITVERKAUF") << true << false << 150;
         QTest::newRow("MITEINSTALL") << false << true << 170;
@@ -218,13 +211,11 @@ private slots:
         // Mated twice: one second mating and no third.
         QTest::newRow("Y, dann X") << Belegt({Y, X}) << 1 << 1 << 10 << 21 << true << 1 << 0;
         QTest::newRow("zweimal X") << Belegt({X, X}) << 2 << 1 << 10 << 21 << true << 1 << 0;
-        // No hit, so no piglets; the re-mating days are set before the hit test all
-        // the same.
+        // No hit, so no piglets; the re-mating days are set before the hit test all the same.
         QTest::newRow("X, dann Y") << Belegt({X, Y}) << 1 << 0 << 0 << 21 << false << 1 << 0;
         QTest::newRow("nur X, Groß/klein")
             << Belegt({"xAVER"}) << 1 << 1 << 10 << 0 << false << 0 << 0;
-        // The third mating hits only after a positive check (re-mating days not
-        // checked).
+        // The third mating hits only after a positive check (re-mating days not checked).
         QTest::newRow("dreimal X, TK positiv")
             << DreimalX(1) << 3 << 1 << 11 << -1 << true << 1 << 1;
         QTest::newRow("dreimal X, TK negativ")
@@ -440,8 +431,7 @@ private slots:
         QCOMPARE(s.AusfaelleAnzahl, ausfaelle);
         QCOMPARE(s.Abgesetzte, abgesetzte);
 
-        // The herd loop adds each litter at once; litter records added one by one
-        // give the same.
+        // The herd loop adds each litter at once; litter records added one by one give the same.
         const Auswertungskopie kopie(h);
         const Filtervergleich fv(f);
         TKennzahlen einzeln, wurf;
@@ -470,9 +460,8 @@ private slots:
         }
     }
 
-    // A missing date counts no days. Before 1989 the day count from the empty
-    // date (day -31) stays below the cut-off of 32766 days, so only the missing
-    // date's test keeps it out.
+    // A missing date counts no days. Before 1989 the day count from the empty date (day -31) stays
+    // below the cut-off of 32766 days, so only the missing date's test keeps it out.
     void fehlendesDatumZaehltKeineTage_data() {
         QTest::addColumn<Herde>("herde");
         QTest::addColumn<int>("einstall");

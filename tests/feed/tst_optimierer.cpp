@@ -162,10 +162,9 @@ int zufallsMischung(QRandomGenerator& g, Posten& p) {
     return n;
 }
 
-// Targets near the edge of what the entries can give: what one random mix of the free
-// entries gives (with the fixed part), so that many rows hold with equality there; the best
-// content per unit of dry matter times the TS target, a hair below, on or above it; or
-// anywhere; some rows unset.
+// Targets near the edge of what the entries can give: what one random mix of the free entries gives
+// (with the fixed part), so that many rows hold with equality there; the best content per unit of
+// dry matter times the TS target, a hair below, on or above it; or anywhere; some rows unset.
 Ziele zufallsZiele(QRandomGenerator& g, const Posten& p, int n) {
     Ziele z{};
     z[fwTS] = g.bounded(4) == 0 ? logGleich(g, 100, 1000) : 880;

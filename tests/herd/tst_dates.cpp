@@ -1,5 +1,4 @@
-// The record date: display text, reading typed dates, adding days, day differences and
-// comparisons.
+// The record date: display text, reading typed dates, adding days, day differences and comparisons.
 
 #include "herd/kurzdatum.h"
 #include "support/herdbau.h"
