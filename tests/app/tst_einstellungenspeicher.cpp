@@ -45,8 +45,7 @@ QVariant wert(const Einstellungen& e, const QString& name, const QString& pfad =
         {"vollbild", e.vollbild},
         {"rhythmus", e.gruppenrhythmus},
         {"pfad", pfad},
-        {"stall", QStringLiteral("%1:%2").arg(e.stallzugang).arg(e.stallPort)},
-    };
+        {"stall", QStringLiteral("%1:%2").arg(e.stallzugang).arg(e.stallPort)}};
     return ist.value(name, QStringLiteral("<unbekannt>"));
 }
 

@@ -3,34 +3,24 @@
 #include "programm/teinstellungen.h"
 #include "programm/tpvmain.h"
 #include "support/apphilfe.h"
-#include "support/testcontext.h"
+#include "support/fensterfixtur.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 namespace {
 
-struct Dialog {
-    explicit Dialog(TestContext& t) : dlg(t.ctx) {
-        dlg.WerteLaden();
-        dlg.show();
-        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+struct Dialog : Fenster<TEinstellungen> {
+    explicit Dialog(TestContext& t) : Fenster(t) {
+        w.WerteLaden();
+        QVERIFY(zeigen());
     }
-    template <class T> T* c(const char* name) {
-        T* w = dlg.findChild<T*>(QString::fromLatin1(name));
-        if (!w) qFatal("control %s missing", name);
-        return w;
-    }
+    // Types into a field on its page.
     void tippen(const char* feld, const QString& text) {
-        dlg.seiten()->setCurrentWidget(c<QWidget>(feld)->parentWidget()->parentWidget());
-        auto* n = c<QLineEdit>(feld);
-        n->setFocus();
-        n->selectAll();
-        QTest::keyClicks(n, text);
-        QTest::keyClick(n, Qt::Key_Tab);
+        w.seiten()->setCurrentWidget(c<QWidget>(feld)->parentWidget()->parentWidget());
+        Fenster::tippen(feld, text);
     }
     QStringList eintraege(const char* liste) { return ::eintraege(c<QListWidget>(liste)); }
-    TEinstellungen dlg;
 };
 
 } // namespace
@@ -57,11 +47,10 @@ private slots:
     void indexNormierung() {
         QFETCH(bool, weibliche);
         QFETCH(QList<int>, eingabe);
-        QFETCH(QList<int>, erwartet);
         std::array<int, 7> gewichte{};
         std::copy(eingabe.begin(), eingabe.end(), gewichte.begin());
         IndexGewichteNormieren(gewichte, weibliche);
-        QCOMPARE(QList<int>(gewichte.begin(), gewichte.end()), erwartet);
+        QTEST(QList<int>(gewichte.begin(), gewichte.end()), "erwartet");
     }
 
     void kartenbestandteileWandern() {
@@ -81,7 +70,7 @@ private slots:
         QCOMPARE(d.eintraege("ListKomponenten"), (QStringList{"großes Datum", "bisherige Würfe"}));
         QCOMPARE(d.c<QListWidget>("ListKomponenten")->currentRow(), 1);
         QCOMPARE(d.c<QListWidget>("ListAusdruck")->currentRow(), 0);
-        d.dlg.WerteUebernehmen();
+        d.w.WerteUebernehmen();
         QCOMPARE(t.ctx.einstellungen.item, (std::array<int, 5>{1, 2, 3, 0, 0}));
     }
 
@@ -98,7 +87,7 @@ private slots:
         QCOMPARE(d.c<QLineEdit>("EuroView")->text(), QString());
         d.c<QCheckBox>("CheckBoxEuro")->click();
         QCOMPARE(d.c<QLineEdit>("EuroView")->text(), QStringLiteral("€"));
-        d.dlg.seiten()->setCurrentIndex(5);
+        d.w.seiten()->setCurrentIndex(5);
         auto* edit1 = d.c<QLineEdit>("Edit1");
         edit1->setFocus();
         edit1->selectAll();
@@ -108,7 +97,7 @@ private slots:
         QCOMPARE(combo->itemText(4), QStringLiteral("SF"));
         combo->setCurrentIndex(4);
         d.tippen("NumEdit11", QStringLiteral("1.5"));
-        d.dlg.WerteUebernehmen();
+        d.w.WerteUebernehmen();
         const Waehrungstabelle& w = t.ctx.einstellungen.waehrung;
         QCOMPARE(w.anzeige, nw);
         QCOMPARE(w.kuerzel[4], QStringLiteral("SF"));
@@ -121,14 +110,11 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("pfad"); // the data directory afterwards
         QTest::addColumn<QStringList>("meldungen");
-        QTest::newRow("made, blanks trimmed") << ""
-                                              << " Herde 2027 "
-                                              << "Herde 2027/" << QStringList();
+        QTest::newRow("made, blanks trimmed")
+            << QString() << QString(" Herde 2027 ") << QString("Herde 2027/") << QStringList();
         // A file stands where the parent folder would be.
-        QTest::newRow("cannot be made")
-            << "datei/"
-            << "neu"
-            << "datei/" << QStringList{"Der Ordner kann nicht angelegt werden."};
+        QTest::newRow("cannot be made") << QString("datei/") << QString("neu") << QString("datei/")
+                                        << QStringList{"Der Ordner kann nicht angelegt werden."};
     }
     void neuerOrdner() {
         QFETCH(QString, basis);
@@ -139,7 +125,7 @@ private slots:
         QVERIFY(schreiben(t.pfad(QStringLiteral("datei")), {}));
         Dialog d(t);
         d.c<QLineEdit>("EditPfad")->setText(t.pfad(basis));
-        d.dlg.seiten()->setCurrentIndex(4);
+        d.w.seiten()->setCurrentIndex(4);
         d.c<QPushButton>("BtnNeuerOrdner")->click();
         QVERIFY(d.c<QWidget>("PanelOrdner")->isVisible());
         QTest::keyClicks(d.c<QLineEdit>("EditOrdner"), name);

@@ -1,5 +1,5 @@
-#include "programm/thilfsliste.h"
 #include "herd/hilfslisten.h"
+#include "programm/thilfsliste.h"
 #include "support/apphilfe.h"
 #include "support/testcontext.h"
 
@@ -120,16 +120,14 @@ private slots:
     }
     void loeschregeln() {
         QFETCH(int, zeile);
-        QFETCH(QStringList, danach);
-        QFETCH(int, auswahl);
         TestContext t;
         t.ctx.Hilfslisten[2] = QStringList{"A", "B", "C"};
         Editor e(t);
         QListWidget* box = e.seite(2);
         box->setCurrentRow(zeile);
         QTest::keyClick(box, Qt::Key_Delete);
-        QCOMPARE(eintraege(box), danach);
-        QCOMPARE(box->currentRow(), auswahl);
+        QTEST(eintraege(box), "danach");
+        QTEST(box->currentRow(), "auswahl");
     }
 
     void okLaesstListeSechsAbbrechenAendertNichts() {

@@ -1,7 +1,7 @@
+#include "programm/rechnerlogik.h"
 #include "programm/tnotizen.h"
 #include "programm/tpvmain.h"
 #include "programm/trechner.h"
-#include "programm/rechnerlogik.h"
 #include "support/apphilfe.h"
 #include "support/testcontext.h"
 
@@ -42,11 +42,10 @@ private slots:
     }
     void rechnen() {
         QFETCH(QString, tasten);
-        QFETCH(QString, anzeige);
         Rechenwerk r;
         for (QChar k : tasten)
             r.taste(k);
-        QCOMPARE(r.anzeige(), anzeige);
+        QTEST(r.anzeige(), "anzeige");
     }
 
     void rechnerFenster() {

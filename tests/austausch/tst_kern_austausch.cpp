@@ -2,8 +2,8 @@
 #include "austausch/wurfexport.h"
 #include "austausch/wurfimport.h"
 #include "herd/herdfile.h"
-#include "stamm/terminnamen.h"
 #include "platform/codepage.h"
+#include "stamm/terminnamen.h"
 #include "support/herdbau.h"
 #include "support/testcontext.h"
 
@@ -134,33 +134,29 @@ private slots:
         QTest::addColumn<QByteArray>("csv");
         QTest::addColumn<QString>("problem");
         const QByteArray kopf = "Sau-Nr.;Herkunft;Wurf;Belegen 1;Geborene;Absetzgewicht kg\n";
-        QTest::newRow("Datum") << kopf + "1;;1;31.13.24;;\n"
-                               << "2: Belegen 1: „31.13.24“ ist kein Datum.";
-        QTest::newRow("Anzahl") << kopf + "1;;1;;256;\n"
-                                << "2: Geborene: 256 liegt nicht zwischen 0 und 255.";
-        QTest::newRow("keine ganze Zahl") << kopf + "1;;1;;1,5;\n"
-                                          << "2: Geborene: „1,5“ ist keine ganze Zahl.";
-        QTest::newRow("Gewicht") << kopf + "1;;1;;;70\n"
-                                 << "2: Absetzgewicht kg: 70 liegt nicht zwischen 0 und 65,535.";
-        QTest::newRow("zu lang") << kopf + "1;ABCDEFGHIJKLMNOP;;;;\n"
-                                 << "2: Herkunft: „ABCDEFGHIJKLMNOP“ hat mehr als 15 Zeichen.";
-        QTest::newRow("Wurf doppelt") << kopf + "1;;2;;;\n1;;2;;;\n"
-                                      << "3: Wurf 2 der Sau 1 steht schon in Zeile 2.";
-        QTest::newRow("Sau weicht ab")
-            << kopf + "1;A;1;;;\n1;B;2;;;\n"
-            << "3: Die Angaben der Sau 1 weichen von Zeile 2 ab (Herkunft).";
-        QTest::newRow("Sau vorhanden")
-            << kopf + "7;B;1;;;\n"
-            << "2: Die Sau 7 gibt es schon mit anderen Angaben (Herkunft).";
-        QTest::newRow("ohne Nummer") << kopf + ";A;1;;;\n"
-                                     << "2: Die Sau-Nr. fehlt.";
-        QTest::newRow("zu viele Felder") << kopf + "1;;1;;;;x\n"
-                                         << "2: Die Zeile hat mehr Felder als die Kopfzeile.";
-        QTest::newRow("unbekannte Spalte")
-            << QByteArray("Sau-Nr.;Farbe\n1;rot\n")
-            << "1: Unbekannte Spalte „Farbe“: sie wird nicht übernommen.";
-        QTest::newRow("ohne Sau-Nr.")
-            << QByteArray("Wurf\n1\n") << "1: Die Spalte „Sau-Nr.“ fehlt.";
+        const auto zeile = [](const char* n, const QByteArray& csv, const char* problem) {
+            QTest::newRow(n) << csv << QString::fromUtf8(problem);
+        };
+        zeile("Datum", kopf + "1;;1;31.13.24;;\n", "2: Belegen 1: „31.13.24“ ist kein Datum.");
+        zeile("Anzahl", kopf + "1;;1;;256;\n", "2: Geborene: 256 liegt nicht zwischen 0 und 255.");
+        zeile("keine ganze Zahl", kopf + "1;;1;;1,5;\n",
+              "2: Geborene: „1,5“ ist keine ganze Zahl.");
+        zeile("Gewicht", kopf + "1;;1;;;70\n",
+              "2: Absetzgewicht kg: 70 liegt nicht zwischen 0 und 65,535.");
+        zeile("zu lang", kopf + "1;ABCDEFGHIJKLMNOP;;;;\n",
+              "2: Herkunft: „ABCDEFGHIJKLMNOP“ hat mehr als 15 Zeichen.");
+        zeile("Wurf doppelt", kopf + "1;;2;;;\n1;;2;;;\n",
+              "3: Wurf 2 der Sau 1 steht schon in Zeile 2.");
+        zeile("Sau weicht ab", kopf + "1;A;1;;;\n1;B;2;;;\n",
+              "3: Die Angaben der Sau 1 weichen von Zeile 2 ab (Herkunft).");
+        zeile("Sau vorhanden", kopf + "7;B;1;;;\n",
+              "2: Die Sau 7 gibt es schon mit anderen Angaben (Herkunft).");
+        zeile("ohne Nummer", kopf + ";A;1;;;\n", "2: Die Sau-Nr. fehlt.");
+        zeile("zu viele Felder", kopf + "1;;1;;;;x\n",
+              "2: Die Zeile hat mehr Felder als die Kopfzeile.");
+        zeile("unbekannte Spalte", "Sau-Nr.;Farbe\n1;rot\n",
+              "1: Unbekannte Spalte „Farbe“: sie wird nicht übernommen.");
+        zeile("ohne Sau-Nr.", "Wurf\n1\n", "1: Die Spalte „Sau-Nr.“ fehlt.");
     }
     void probezeilen() {
         QFETCH(QByteArray, csv);
@@ -181,10 +177,7 @@ private slots:
     void tabellenDatei() {
         TestContext t;
         t.ctx.einstellungen.einzelspeicherung = true;
-        Sau sau;
-        sau.rec.setSauNr(QStringLiteral("12"));
-        sau.wuerfe = {TWurfRec::leer(1)};
-        t.ctx.Sauenliste = {sau};
+        t.ctx.Sauenliste = {sau("12", {TWurfRec::leer(1)}, {})};
         QVERIFY(HerdeSpeichern(t.ctx));
         const QByteArray csv = cp1252::encode(
             QStringLiteral("sau-nr.,Wurf,Belegen 1,Eber 1,Wurfnotiz\r\n"

@@ -47,7 +47,6 @@ private slots:
     void anzeigeform() {
         QFETCH(QList<int>, art);
         QFETCH(double, wert);
-        QFETCH(QString, text);
 
         tabelle().kuerzel[4] = QStringLiteral("XY");
         TNumEdit* n = f->feld;
@@ -56,7 +55,7 @@ private slots:
         n->setNachkomma(art[1]);
         n->setDigits(art[2]);
         n->setWaehrung(TWaehrung(art[3]));
-        QCOMPARE(n->text(), text);
+        QTEST(n->text(), "text");
         QCOMPARE(n->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
     }
     void tausenderpunktUndDezimalkomma() {
@@ -103,7 +102,6 @@ private slots:
         QFETCH(int, typ);
         QFETCH(bool, positivOnly);
         QFETCH(QString, getippt);
-        QFETCH(QString, imFeld);
         QFETCH(QString, text);
 
         QLocale::setDefault(gebietsschema);
@@ -116,7 +114,7 @@ private slots:
         n->setPositivOnly(positivOnly);
         QSignalSpy verlassen(n, &TNumEdit::verlassen);
         f->tippen(getippt);
-        QCOMPARE(n->text(), imFeld);
+        QTEST(n->text(), "imFeld");
         f->verlassen();
         QTEST(n->Wert(), "wert");
         QCOMPARE(n->text(), text);

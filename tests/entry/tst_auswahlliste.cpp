@@ -5,6 +5,7 @@
 
 #include <QRandomGenerator>
 #include <QtTest>
+#include <numeric>
 
 namespace {
 
@@ -29,10 +30,9 @@ std::vector<int> indizes(const Auswahlliste& l) {
     return out;
 }
 
-// The reference order, from the records alone: a key per sow (the stored number's bytes, or
-// one number), the stable sort ascending. `frisch`: after a refresh, where a sow without a
-// farrowing date sorts last; right after building such a sow has the empty date, which sorts
-// first.
+// The reference order, from the records alone: a key per sow (the stored number's bytes, or one
+// number), the stable sort ascending. `frisch`: after a refresh, where a sow without a farrowing
+// date sorts last; right after building such a sow has the empty date, which sorts first.
 using RefSchluessel = std::pair<std::vector<std::uint8_t>, qint64>;
 
 qint64 tagWert(TKurzDatum d) {
@@ -100,6 +100,12 @@ Herde weiteSchluessel(int n, quint32 seed) {
     const QStringList stamm{"12",      "120",      "12A",     "1200000000", "9999999999",
                             "Ä",       "ÄÄ",       "€1",      "",           "12345678",
                             "1234567", "ABCDEFGH", "ABCDEFG", "9999999999"};
+    // A record date with every byte drawn, day and month from `ab` up.
+    const auto datum = [&](int ab) {
+        return TKurzDatum{std::uint8_t(ab + rnd.bounded(32 - ab)),
+                          std::uint8_t(ab + rnd.bounded(13 - ab)), std::uint8_t(rnd.bounded(256)),
+                          0};
+    };
     Herde h;
     for (int i = 0; i < n; ++i) {
         QString nr = stamm[rnd.bounded(int(stamm.size()))];
@@ -109,18 +115,11 @@ Herde weiteSchluessel(int n, quint32 seed) {
         std::vector<TWurfRec> w;
         for (int k = rnd.bounded(3); k > 0; --k) {
             TWurfRec r = TWurfRec::leer(std::uint8_t(1 + rnd.bounded(255)));
-            if (rnd.bounded(4))
-                r.setBelegen(1 + rnd.bounded(3), TKurzDatum{std::uint8_t(1 + rnd.bounded(31)),
-                                                            std::uint8_t(1 + rnd.bounded(12)),
-                                                            std::uint8_t(rnd.bounded(256)), 0});
-            if (rnd.bounded(2))
-                r.setAbferkeln(TKurzDatum{std::uint8_t(1 + rnd.bounded(31)),
-                                          std::uint8_t(1 + rnd.bounded(12)),
-                                          std::uint8_t(rnd.bounded(256)), 0});
+            if (rnd.bounded(4)) r.setBelegen(1 + rnd.bounded(3), datum(1));
+            if (rnd.bounded(2)) r.setAbferkeln(datum(1));
             w.push_back(r);
         }
-        const TKurzDatum zugang{std::uint8_t(rnd.bounded(32)), std::uint8_t(rnd.bounded(13)),
-                                std::uint8_t(rnd.bounded(256)), 0};
+        const TKurzDatum zugang = datum(0);
         h.push_back(gsau(nr, rnd.bounded(256) - 128, zugang, w));
     }
     StatusNeuBerechnen(h);
@@ -181,8 +180,7 @@ private slots:
         QFETCH(int, sort);
         const Herde h = weiteSchluessel(400, 41 + quint32(sort));
         std::vector<int> rueckwaerts(h.size()); // building starts from the reversed herd
-        for (std::size_t i = 0; i < h.size(); ++i)
-            rueckwaerts[i] = int(h.size() - 1 - i);
+        std::iota(rueckwaerts.rbegin(), rueckwaerts.rend(), 0);
         Auswahlliste l;
         l.aufbauen(h, 113, Sortierung(sort));
         QCOMPARE(indizes(l), referenz(h, rueckwaerts, Sortierung(sort), false));
@@ -211,8 +209,7 @@ private slots:
         h[1].rec.setGruppe(-1);
         Auswahlliste l;
         l.aufbauen(h, 113, Sortierung::Alphanum);
-        std::array<bool, 7> alle{};
-        alle.fill(true);
+        const std::array<bool, 7> alle{true, true, true, true, true, true, true};
         l.sichtbareAufbauen(h, alle);
         QCOMPARE(int(h[0].rec.Gruppe()), -1);
         QCOMPARE(int(h[1].rec.Gruppe()), 0);
@@ -238,15 +235,12 @@ private slots:
     void statusfilter() {
         QFETCH(QString, boxen);
         const auto belegt = [](TKurzDatum tk, int ergebnis) {
-            TWurfRec w = TWurfRec::leer(2);
-            w.setBelegen(1, dt(1, 2, 2013));
+            TWurfRec w = wurf(2, dt(1, 2, 2013));
             w.setTKDatum(1, tk);
             w.setTKErgebnis(1, std::uint8_t(ergebnis));
             return w;
         };
-        TWurfRec abgesetzt = TWurfRec::leer(1);
-        abgesetzt.setBelegen(1, dt(1, 6, 2012));
-        abgesetzt.setAbsetzen(dt(1, 11, 2012));
+        const TWurfRec abgesetzt = wurf(1, dt(1, 6, 2012), {}, dt(1, 11, 2012));
         // Mated with no check; checked positive; checked negative: returned to heat.
         Herde h{gsau("B", 0, {}, {abgesetzt, belegt({}, 0)}),
                 gsau("T", 0, {}, {abgesetzt, belegt(dt(1, 3, 2013), 1)}),
@@ -284,13 +278,10 @@ private slots:
     }
 
     void abferkeldatumsregeln() {
-        TWurfRec belegt = TWurfRec::leer(1);
-        belegt.setBelegen(1, dt(1, 3, 2013));
+        TWurfRec belegt = wurf(1, dt(1, 3, 2013));
         belegt.setBelegen(2, dt(2, 3, 2013));
-        TWurfRec vorher = TWurfRec::leer(1);
-        vorher.setAbferkeln(dt(5, 5, 2012));
-        Herde h{gsau("a", 0, {}, {belegt}), gsau("b", 0, {}, {vorher, TWurfRec::leer(2)}),
-                gsau("c")};
+        Herde h{gsau("a", 0, {}, {belegt}),
+                gsau("b", 0, {}, {wurf(1, {}, dt(5, 5, 2012)), wurf(2)}), gsau("c")};
         StatusNeuBerechnen(h);
         Auswahlliste l;
         l.aufbauen(h, 113, Sortierung::Alphanum);

@@ -5,7 +5,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QListView>
 #include <QListWidget>
 #include <QPushButton>
@@ -32,6 +31,11 @@ struct Auswahl : Fenster<TSauAuswahl> {
     QListView* liste() { return c<QListView>("ListBox1"); }
     using Fenster::klick;
     void klick(int zeile) { klick(liste(), zeile); }
+    // Chooses a line of the group box as the user does.
+    void gruppe(int i) {
+        c<QComboBox>("Gruppe")->setCurrentIndex(i);
+        emit c<QComboBox>("Gruppe")->activated(i);
+    }
 };
 
 } // namespace
@@ -106,8 +110,7 @@ private slots:
         auto* gruppe = w.c<QComboBox>("Gruppe");
         QCOMPARE(gruppe->itemText(1), QStringLiteral("JS"));
         QCOMPARE(gruppe->count(), 2 + 8); // "-", "JS", 0..7
-        gruppe->setCurrentIndex(5);       // "3"
-        emit gruppe->activated(5);
+        w.gruppe(5);                      // "3"
         QCOMPARE(w.w.GewaehlteSauen(), (std::vector<int>{0, 1}));
         QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 2.0);
         w.klick(0); // deselect sow 1: out of group 3
@@ -123,9 +126,7 @@ private slots:
         QCOMPARE(t.messages.count(QStringLiteral("Geänderte Gruppenzuordnung speichern?")), 1);
         QTEST(w.w.isVisible(), "offen");
         QTEST(t.ctx.geoeffnet.offen(1), "offen");
-        QFile f(t.pfad(QStringLiteral("SAUWURF.DAT")));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QTEST(int(std::int8_t(f.readAll().at(164))), "gruppeImFile");
+        QTEST(int(std::int8_t(inhalt(t.pfad("SAUWURF.DAT")).at(164))), "gruppeImFile");
         if (antwort == int(MessageService::Answer::No))
             QCOMPARE(int(t.ctx.Sauenliste[0].rec.Gruppe()), 3);
     }
@@ -136,9 +137,7 @@ private slots:
         TestContext t;
         herde(t, {"1", "2", "3"});
         Auswahl w(t, 2);
-        auto* gruppe = w.c<QComboBox>("Gruppe");
-        gruppe->setCurrentIndex(3); // "1"
-        emit gruppe->activated(3);
+        w.gruppe(3); // "1"
         QListView* liste = w.liste();
         liste->selectionModel()->setCurrentIndex(liste->model()->index(1, 0),
                                                  QItemSelectionModel::NoUpdate);
@@ -158,9 +157,7 @@ private slots:
         t.ctx.Sauenliste[1].rec.setAbgang(dt(1, 3, 2013));
         StatusNeuBerechnen(t.ctx.Sauenliste);
         Auswahl w(t, 2, 0, {true, true, true, true, false, true, true});
-        auto* gruppe = w.c<QComboBox>("Gruppe");
-        gruppe->setCurrentIndex(5);
-        emit gruppe->activated(5);
+        w.gruppe(5);
         QCOMPARE(w.w.GewaehlteSauen(), (std::vector<int>{0, 2}));
         w.c<QPushButton>("Button2")->click();
         QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 2.0);
@@ -170,13 +167,11 @@ private slots:
         TestContext t;
         herde(t, {"1", "2"}, {3, 0});
         Auswahl w(t, 2);
-        auto* gruppe = w.c<QComboBox>("Gruppe");
-        gruppe->setCurrentIndex(5); // "3", for one batch entry
-        emit gruppe->activated(5);
+        w.gruppe(5); // "3", for one batch entry
         w.w.hide();
         w.w.Vorbereiten(kAlle, 2, 0); // the next batch entry
         QVERIFY(w.zeigen());
-        QCOMPARE(gruppe->currentIndex(), 0);
+        QCOMPARE(w.c<QComboBox>("Gruppe")->currentIndex(), 0);
         w.klick(1);
         QCOMPARE(int(t.ctx.Sauenliste[1].rec.Gruppe()), 0);
         QVERIFY(!w.w.gruppeGeaendert());

@@ -1,6 +1,5 @@
-// The evaluation engine: working copy, litter figures, adding, filter,
-// replacement rate, the rows derived from a sum, and their printout, CSV and
-// loss-day chart on the recording canvas.
+// The evaluation engine: working copy, litter figures, adding, filter, replacement rate, the rows
+// derived from a sum, and their printout, CSV and loss-day chart on the recording canvas.
 
 #include "auswertungtesthilfe.h"
 #include "evaluation/ausfallchart.h"
@@ -11,11 +10,14 @@
 #include "support/textlage.h"
 
 #include <QTest>
+#include <numeric>
 #include <random>
 
 namespace {
 
 const QString X = "Xaver", Y = "Yannick";
+const QString kCsvKopf =
+    "Kennzahl;mittel;2. Wert;Einheit;gesamt;2. Wert;Einheit;je Wurf;2. Wert;Einheit";
 
 const KennzahlZeile* zeile(const std::vector<KennzahlZeile>& z, const QString& text) {
     for (const KennzahlZeile& r : z)
@@ -23,8 +25,7 @@ const KennzahlZeile* zeile(const std::vector<KennzahlZeile>& z, const QString& t
     return nullptr;
 }
 
-// A litter mated by the given boars three weeks apart, farrowed 115 days after
-// the last.
+// A litter mated by the given boars three weeks apart, farrowed 115 days after the last.
 TWurfRec Belegt(std::initializer_list<QString> eber, int geb = 10) {
     TWurfRec w = TWurfRec::leer(1);
     int k = 1, tag = 0;
@@ -39,8 +40,7 @@ TWurfRec Belegt(std::initializer_list<QString> eber, int geb = 10) {
     return w;
 }
 
-// Three matings by Xaver, a pregnancy check after the first with the result
-// `tk` (-1: none).
+// Three matings by Xaver, a pregnancy check after the first with the result `tk` (-1: none).
 TWurfRec DreimalX(int tk) {
     TWurfRec w = Belegt({X, X, X}, 11);
     if (tk >= 0) {
@@ -93,8 +93,7 @@ struct Gedruckt {
 class TstAuswertung : public QObject {
     Q_OBJECT
 private slots:
-    // Names are read within their fields: a damaged length byte counts as the
-    // field's size.
+    // Names are read within their fields: a damaged length byte counts as the field's size.
     void kopieLiestNamenImFeld_data() {
         QTest::addColumn<int>("laengenbyte");
         QTest::addColumn<QString>("eber");
@@ -106,8 +105,7 @@ private slots:
         QFETCH(int, laengenbyte);
         Sau s = Sau1(QStringLiteral("4711SSSSSSXX"), 0, {Wurf(1, 0)});
         s.wuerfe[0].setEber(1, QStringLiteral("AjaxBBBBBBCC"));
-        // Past each field lies the next one: the boar's 11th byte is the next
-        // boar's length.
+        // Past each field lies the next one: the boar's 11th byte is the next boar's length.
         s.rec.bytes()[sauofs::SauNr] = std::uint8_t(laengenbyte);
         s.wuerfe[0].bytes()[wurfofs::Eber] = std::uint8_t(laengenbyte);
         const Auswertungskopie k(Herde{s}, true);
@@ -164,8 +162,7 @@ private slots:
     void leertage_data() {
         QTest::addColumn<int>("wurf");
         QTest::addColumn<int>("leertage");
-        // Weaning to next mating: 7 days after litter 1, 10 after litter 2, 12
-        // after litter 3.
+        // Weaning to next mating: 7 days after litter 1, 10 after litter 2, 12 after litter 3.
         QTest::newRow("1. Wurf: danach") << 0 << 7;
         QTest::newRow("2. Wurf: danach") << 1 << 10;
         QTest::newRow("3. Wurf: davor") << 2 << 10;
@@ -184,8 +181,7 @@ private slots:
         QTest::addColumn<bool>("verkauf");
         QTest::addColumn<bool>("einstall");
         QTest::addColumn<int>("zwz");
-        // 115 days pregnant + 25 suckling; 10 days to the sale; 30 from stalling
-        // in.
+        // 115 days pregnant + 25 suckling; 10 days to the sale; 30 from stalling in.
         QTest::newRow("ohne") << false << false << 140;
         QTest::newRow("MITVERKAUF") << true << false << 150;
         QTest::newRow("MITEINSTALL") << false << true << 170;
@@ -215,13 +211,11 @@ private slots:
         // Mated twice: one second mating and no third.
         QTest::newRow("Y, dann X") << Belegt({Y, X}) << 1 << 1 << 10 << 21 << true << 1 << 0;
         QTest::newRow("zweimal X") << Belegt({X, X}) << 2 << 1 << 10 << 21 << true << 1 << 0;
-        // No hit, so no piglets; the re-mating days are set before the hit test all
-        // the same.
+        // No hit, so no piglets; the re-mating days are set before the hit test all the same.
         QTest::newRow("X, dann Y") << Belegt({X, Y}) << 1 << 0 << 0 << 21 << false << 1 << 0;
         QTest::newRow("nur X, Groß/klein")
             << Belegt({"xAVER"}) << 1 << 1 << 10 << 0 << false << 0 << 0;
-        // The third mating hits only after a positive check (re-mating days not
-        // checked).
+        // The third mating hits only after a positive check (re-mating days not checked).
         QTest::newRow("dreimal X, TK positiv")
             << DreimalX(1) << 3 << 1 << 11 << -1 << true << 1 << 1;
         QTest::newRow("dreimal X, TK negativ")
@@ -290,10 +284,8 @@ private slots:
         QCOMPARE(s.AnomalienAnzahl, 1);
         QCOMPARE(s.Verlusttage[2], 2);
         QCOMPARE(s.Verlusttage[3], 1);
-        int tage = 0;
-        for (int n : s.Verlusttage)
-            tage += n;
-        QCOMPARE(tage, 3); // the loss on day 80 is counted, but on no day
+        // The loss on day 80 is counted, but on no day.
+        QCOMPARE(std::accumulate(s.Verlusttage.begin(), s.Verlusttage.end(), 0), 3);
         QCOMPARE(s.Abgesetzte, 3 * 12 - 4);
 
         st.AusfaelleOffen = true;
@@ -439,8 +431,7 @@ private slots:
         QCOMPARE(s.AusfaelleAnzahl, ausfaelle);
         QCOMPARE(s.Abgesetzte, abgesetzte);
 
-        // The herd loop adds each litter at once; litter records added one by one
-        // give the same.
+        // The herd loop adds each litter at once; litter records added one by one give the same.
         const Auswertungskopie kopie(h);
         const Filtervergleich fv(f);
         TKennzahlen einzeln, wurf;
@@ -469,9 +460,8 @@ private slots:
         }
     }
 
-    // A missing date counts no days. Before 1989 the day count from the empty
-    // date (day -31) stays below the cut-off of 32766 days, so only the missing
-    // date's test keeps it out.
+    // A missing date counts no days. Before 1989 the day count from the empty date (day -31) stays
+    // below the cut-off of 32766 days, so only the missing date's test keeps it out.
     void fehlendesDatumZaehltKeineTage_data() {
         QTest::addColumn<Herde>("herde");
         QTest::addColumn<int>("einstall");
@@ -479,25 +469,15 @@ private slots:
         QTest::addColumn<int>("leer");
         QTest::addColumn<int>("leerBisAbgang");
         const auto d = [](int tag) { return TKurzDatum::aus(QDate(1985, 3, 1).addDays(tag)); };
-        TWurfRec belegt = TWurfRec::leer(1);
-        belegt.setBelegen(1, d(0));
-        TWurfRec nurZweite = TWurfRec::leer(1);
+        TWurfRec nurZweite = wurf(1);
         nurZweite.setBelegen(2, d(21));
-        TWurfRec zweiter = TWurfRec::leer(2);
-        zweiter.setBelegen(1, d(40));
-        Sau ohneZugang;
-        ohneZugang.wuerfe = {belegt};
-        Sau ohneErstbelegung;
-        ohneErstbelegung.rec.setZugang(d(-30));
-        ohneErstbelegung.wuerfe = {nurZweite};
-        Sau nichtAbgesetzt = ohneErstbelegung;
-        nichtAbgesetzt.wuerfe = {belegt, zweiter};
-        Sau ohneBelegung = ohneErstbelegung;
-        ohneBelegung.rec.setAbgang(d(60));
-        ohneBelegung.wuerfe = {TWurfRec::leer(1)};
-        QTest::newRow("no entry day") << Herde{ohneZugang} << 0 << 0 << 0 << 0;
-        QTest::newRow("second mating only") << Herde{ohneErstbelegung} << 0 << 0 << 0 << 0;
-        QTest::newRow("next mating, no weaning") << Herde{nichtAbgesetzt} << 30 << 0 << 0 << 0;
+        Sau ohneBelegung = SauMit("", d(-30), d(60));
+        ohneBelegung.wuerfe = {wurf(1)};
+        QTest::newRow("no entry day") << Herde{sau("", {wurf(1, d(0))}, {})} << 0 << 0 << 0 << 0;
+        QTest::newRow("second mating only")
+            << Herde{sau("", {nurZweite}, d(-30))} << 0 << 0 << 0 << 0;
+        QTest::newRow("next mating, no weaning")
+            << Herde{sau("", {wurf(1, d(0)), wurf(2, d(40))}, d(-30))} << 30 << 0 << 0 << 0;
         QTest::newRow("departed, never mated") << Herde{ohneBelegung} << 0 << 0 << 0 << 0;
     }
     void fehlendesDatumZaehltKeineTage() {
@@ -522,18 +502,14 @@ private slots:
     void wurfAuswertenBrauchtAbsetzen() {
         QFETCH(int, absetzen);
         const QDate ferkeln(1985, 6, 1);
-        TWurfRec w = TWurfRec::leer(1);
-        w.setAbferkeln(TKurzDatum::aus(ferkeln));
-        w.setAbsetzen(absetzen < 0 ? TKurzDatum{} : TKurzDatum::aus(ferkeln.addDays(absetzen)));
-        QTEST(WurfAuswerten(w), "auswerten");
+        const TKurzDatum abgesetzt = absetzen < 0 ? TKurzDatum{} : K(ferkeln.addDays(absetzen));
+        QTEST(WurfAuswerten(wurf(1, {}, K(ferkeln), abgesetzt)), "auswerten");
     }
 
     // The period of the filter compares date keys: a damaged day byte of 110 in
     // January lies in February.
     void zeitraumNachDatumsschluessel() {
-        Sau s;
-        s.rec.setZugang(TKurzDatum{110, 1, 113, 0});
-        s.rec.setAbgang(TKurzDatum::aus(QDate(2013, 2, 15)));
+        const Sau s = SauMit("", TKurzDatum{110, 1, 113, 0}, dt(15, 2, 2013));
         TAuswertungsFilter f = AllesFilter();
         f.Von = TKurzDatum::aus(QDate(2013, 2, 1));
         f.Bis = TKurzDatum::aus(QDate(2013, 2, 28));
@@ -562,8 +538,7 @@ private slots:
     // it, both numbers of a pair apart, labels without padding.
     void csvZahlenUndEinheitenGetrennt_data() {
         QTest::addColumn<QString>("zeile");
-        QTest::newRow("column heads") << "Kennzahl;mittel;2. Wert;Einheit;gesamt;2. Wert;Einheit;"
-                                         "je Wurf;2. Wert;Einheit";
+        QTest::newRow("column heads") << kCsvKopf;
         QTest::newRow("unit apart") << "Zwischenwurfzeit;145;;Tage;2,52;;Würfe/Jahr;;;";
         QTest::newRow("pair in two columns") << "lebend/tot;27,7;2,5;;22;2;;11,0;1,0;";
         QTest::newRow("padded label trimmed") << "Umrauscher 1 mal;0,0;;%;0;;;;;";
@@ -586,11 +561,7 @@ private slots:
         QTest::addColumn<QStringList>("anfang");
         const QString filter = Filterbeschreibung(Gedruckt(1, amAuswahl).st.filter);
         QTest::newRow("Auswahl: filter and counts")
-            << int(amAuswahl)
-            << QStringList{filter, "Sauen;1;Würfe;3",
-                           "Kennzahl;mittel;2. Wert;Einheit;gesamt;2. "
-                           "Wert;Einheit;je Wurf;2. "
-                           "Wert;Einheit"};
+            << int(amAuswahl) << QStringList{filter, "Sauen;1;Würfe;3", kCsvKopf};
         QTest::newRow("litter left out: why")
             << int(amSauWurf) << QStringList{QString::fromUtf8(kNichtAusgewertet), ""};
     }

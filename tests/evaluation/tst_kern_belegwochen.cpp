@@ -54,9 +54,8 @@ private slots:
     void gruppenKanten() {
         QFETCH(int, rhythmus);
         QFETCH(QDate, tag);
-        QFETCH(QString, name);
         const Gruppenraster r(rhythmus);
-        QCOMPARE(r.name(r.gruppe(tag)), name);
+        QTEST(r.name(r.gruppe(tag)), "name");
         QVERIFY(r.anfang(r.gruppe(tag)) <= tag && tag <= r.ende(r.gruppe(tag)));
     }
 
@@ -121,24 +120,21 @@ private slots:
         QTest::addColumn<int>("von");
         QTest::addColumn<QStringList>("namen");
         QTest::addColumn<int>("belegt");
-        QTest::newRow("alles") << ""
-                               << "" << 0 << QStringList{"KW 06/20", "KW 05/20", "KW 01/20"} << 2;
+        const QString alle;
+        QTest::newRow("alles") << alle << "" << 0 << QStringList{"KW 06/20", "KW 05/20", "KW 01/20"}
+                               << 2;
         QTest::newRow("Herkunft leert eine Gruppe")
-            << "B"
-            << "" << 0 << QStringList{"KW 06/20", "KW 01/20"} << 1;
-        QTest::newRow("unbekannte Herkunft") << "X"
-                                             << "" << 0 << QStringList{} << 0;
-        QTest::newRow("Eber des letzten Belegens") << ""
-                                                   << "Zeus" << 0 << QStringList{"KW 01/20"} << 1;
+            << QString("B") << "" << 0 << QStringList{"KW 06/20", "KW 01/20"} << 1;
+        QTest::newRow("unbekannte Herkunft") << QString("X") << "" << 0 << QStringList{} << 0;
+        QTest::newRow("Eber des letzten Belegens")
+            << alle << "Zeus" << 0 << QStringList{"KW 01/20"} << 1;
         QTest::newRow("Zeitraum nach erstem Belegen")
-            << ""
-            << "" << 2 << QStringList{"KW 06/20", "KW 05/20"} << 1;
+            << alle << "" << 2 << QStringList{"KW 06/20", "KW 05/20"} << 1;
     }
     void filter() {
         QFETCH(QString, herkunft);
         QFETCH(QString, eber);
         QFETCH(int, von);
-        QFETCH(QStringList, namen);
         QFETCH(int, belegt);
         Sau a = Sau1("A", 0, {Wurf(1, 0), Wurf(2, 28)});
         a.rec.setHerkunft(QStringLiteral("A"));
@@ -153,7 +149,7 @@ private slots:
         f.EberFilter = eber;
         f.Von = Tag(von);
         const auto g = Bilden({a, b}, f);
-        QCOMPARE(Namen(g), namen);
+        QTEST(Namen(g), "namen");
         if (!g.empty()) QCOMPARE(g.back().belegt(), belegt);
     }
 
@@ -174,15 +170,13 @@ private slots:
         woche.Bis = Tag(40);
         const TKennzahlen a = Auswerten(herde, amAuswahl, woche);
         const TKennzahlen& s = g[0].summe;
-        QCOMPARE(s.ErstBelegungen, a.ErstBelegungen);
-        QCOMPARE(s.ZweitBelegungen, a.ZweitBelegungen);
-        QCOMPARE(s.Geborene, a.Geborene);
-        QCOMPARE(s.Todgeborene, a.Todgeborene);
-        QCOMPARE(s.Abgesetzte, a.Abgesetzte);
-        QCOMPARE(s.Wuerfe, a.Wuerfe);
-        QCOMPARE(s.AusfaelleAnzahl, a.AusfaelleAnzahl);
-        QCOMPARE(s.AusgleichZu - s.AusgleichAb, a.AusgleichZu - a.AusgleichAb);
-        QCOMPARE(s.Sauen, a.Sauen);
+        const auto werte = [](const TKennzahlen& k) {
+            const int saldo = k.AusgleichZu - k.AusgleichAb;
+            return QList<int>{k.ErstBelegungen, k.ZweitBelegungen, k.Geborene,        k.Todgeborene,
+                              k.Abgesetzte,     k.Wuerfe,          k.AusfaelleAnzahl, saldo,
+                              k.Sauen};
+        };
+        QCOMPARE(werte(s), werte(a));
         const Belegwochenwerte v = BelegwochenWerte(g[0]);
         QCOMPARE(v.lebend, double(a.Geborene - a.Todgeborene) / 6);
         QCOMPARE(v.abgesetzt, double(a.Abgesetzte) / a.Wuerfe);

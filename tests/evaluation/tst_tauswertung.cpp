@@ -244,8 +244,7 @@ private slots:
         ModalTreiber treiber;
         treiber.dann([](QDialog* d) {
             QCOMPARE(d->windowTitle(), "Auswahl");
-            auto* von = d->findChild<tdate_ed*>("Beleg1");
-            von->SetDatum(Tag(0));
+            d->findChild<tdate_ed*>("Beleg1")->SetDatum(Tag(0));
             d->findChild<tdate_ed*>("Beleg2")->SetDatum(Tag(5000));
             d->accept();
         });

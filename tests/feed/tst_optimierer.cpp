@@ -27,26 +27,23 @@ TMischungsPosten posten(const QString& name, const std::vector<double>& inhalt, 
 }
 
 // Table values per kg, price per dt.
-const std::map<QString, std::vector<double>>& tabelle() {
-    static const std::map<QString, std::vector<double>> t{
-        {"Weizen", {880, 13.8, 120, 3.3, 1.9, 580, 25, 18, 17, 0.6, 3.3, 0.1, 22}},
-        {"Gerste", {880, 12.6, 108, 3.8, 1.8, 520, 48, 22, 23, 0.7, 3.5, 0.2, 20}},
-        {"Mais", {880, 14.2, 85, 2.5, 1.8, 620, 23, 38, 13, 0.4, 2.8, 0.2, 22}},
-        {"Sojaschrot 48", {880, 13.6, 470, 29.7, 6.5, 80, 35, 13, 62, 3, 6.5, 0.2, 36.2}},
-        {"Rapsschrot", {890, 10.5, 345, 18.5, 7, 20, 125, 26, 70, 7, 11, 0.3, 30}},
-        {"Erbsen", {880, 13.7, 210, 15, 2.1, 430, 60, 13, 32, 0.8, 4.2, 0.2, 28}},
-        {"Triticale", {880, 13.4, 115, 3.9, 1.9, 560, 25, 16, 18, 0.5, 3.3, 0.2, 19}},
-        {"Weizenkleie", {880, 8.9, 145, 5.7, 2.2, 140, 105, 40, 55, 1.3, 11, 0.4, 18}},
-        {"Futterkalk", {990, 0, 0, 0, 0, 0, 0, 0, 960, 380, 0, 0.5, 8}},
-        {"Viehsalz", {995, 0, 0, 0, 0, 0, 0, 0, 985, 0, 0, 380, 15}},
-        {"Mineralfutter", {950, 0, 0, 60, 20, 0, 0, 0, 900, 200, 40, 50, 90}},
-        {"L-Lysin", {980, 17, 950, 780, 0, 0, 0, 0, 0, 0, 0, 0, 180}},
-        {"DL-Methionin", {990, 22, 580, 0, 990, 0, 0, 0, 0, 0, 0, 0, 450}},
-        {"L-Threonin", {990, 15, 720, 0, 0, 0, 0, 0, 0, 0, 0, 0, 250}},
-        {"Monocalciumphos", {970, 0, 0, 0, 0, 0, 0, 0, 930, 160, 220, 0, 95}},
-    };
-    return t;
-}
+const std::map<QString, std::vector<double>> kTabelle{
+    {"Weizen", {880, 13.8, 120, 3.3, 1.9, 580, 25, 18, 17, 0.6, 3.3, 0.1, 22}},
+    {"Gerste", {880, 12.6, 108, 3.8, 1.8, 520, 48, 22, 23, 0.7, 3.5, 0.2, 20}},
+    {"Mais", {880, 14.2, 85, 2.5, 1.8, 620, 23, 38, 13, 0.4, 2.8, 0.2, 22}},
+    {"Sojaschrot 48", {880, 13.6, 470, 29.7, 6.5, 80, 35, 13, 62, 3, 6.5, 0.2, 36.2}},
+    {"Rapsschrot", {890, 10.5, 345, 18.5, 7, 20, 125, 26, 70, 7, 11, 0.3, 30}},
+    {"Erbsen", {880, 13.7, 210, 15, 2.1, 430, 60, 13, 32, 0.8, 4.2, 0.2, 28}},
+    {"Triticale", {880, 13.4, 115, 3.9, 1.9, 560, 25, 16, 18, 0.5, 3.3, 0.2, 19}},
+    {"Weizenkleie", {880, 8.9, 145, 5.7, 2.2, 140, 105, 40, 55, 1.3, 11, 0.4, 18}},
+    {"Futterkalk", {990, 0, 0, 0, 0, 0, 0, 0, 960, 380, 0, 0.5, 8}},
+    {"Viehsalz", {995, 0, 0, 0, 0, 0, 0, 0, 985, 0, 0, 380, 15}},
+    {"Mineralfutter", {950, 0, 0, 60, 20, 0, 0, 0, 900, 200, 40, 50, 90}},
+    {"L-Lysin", {980, 17, 950, 780, 0, 0, 0, 0, 0, 0, 0, 0, 180}},
+    {"DL-Methionin", {990, 22, 580, 0, 990, 0, 0, 0, 0, 0, 0, 0, 450}},
+    {"L-Threonin", {990, 15, 720, 0, 0, 0, 0, 0, 0, 0, 0, 0, 250}},
+    {"Monocalciumphos", {970, 0, 0, 0, 0, 0, 0, 0, 930, 160, 220, 0, 95}},
+};
 
 int zeileNach(const QString& kopf) {
     for (int r = 0; r < kNaehrwerte; ++r)
@@ -71,7 +68,7 @@ int mischung(const QString& text, Posten& p) {
         const bool fest = teil.endsWith('*');
         if (fest) teil.chop(1);
         const QStringList kv = teil.split('=');
-        p[n++] = posten(kv[0], tabelle().at(kv[0]), fest, kv.size() > 1 ? kv[1].toDouble() : 0);
+        p[n++] = posten(kv[0], kTabelle.at(kv[0]), fest, kv.size() > 1 ? kv[1].toDouble() : 0);
     }
     return n;
 }
@@ -165,10 +162,9 @@ int zufallsMischung(QRandomGenerator& g, Posten& p) {
     return n;
 }
 
-// Targets near the edge of what the entries can give: what one random mix of the free
-// entries gives (with the fixed part), so that many rows hold with equality there; the best
-// content per unit of dry matter times the TS target, a hair below, on or above it; or
-// anywhere; some rows unset.
+// Targets near the edge of what the entries can give: what one random mix of the free entries gives
+// (with the fixed part), so that many rows hold with equality there; the best content per unit of
+// dry matter times the TS target, a hair below, on or above it; or anywhere; some rows unset.
 Ziele zufallsZiele(QRandomGenerator& g, const Posten& p, int n) {
     Ziele z{};
     z[fwTS] = g.bounded(4) == 0 ? logGleich(g, 100, 1000) : 880;
@@ -297,12 +293,9 @@ private slots:
     void festeKommenNachVorneInDerGefundenenReihenfolge_data() {
         QTest::addColumn<QString>("fest"); // one letter per slot, upper case = fixed
         QTest::addColumn<QString>("danach");
-        QTest::newRow("fester im letzten Platz") << "abcdefghijklmnO"
-                                                 << "Obcdefghijklmna";
-        QTest::newRow("zwei feste") << "aBcDe"
-                                    << "BDcae";
-        QTest::newRow("keiner") << "abc"
-                                << "abc";
+        QTest::newRow("fester im letzten Platz") << QString("abcdefghijklmnO") << "Obcdefghijklmna";
+        QTest::newRow("zwei feste") << QString("aBcDe") << "BDcae";
+        QTest::newRow("keiner") << QString("abc") << "abc";
     }
     void festeKommenNachVorneInDerGefundenenReihenfolge() {
         QFETCH(QString, fest);

@@ -192,23 +192,20 @@ private slots:
         QTest::addColumn<bool>("geschlossen");
         QTest::addColumn<int>("mischungen");
         QTest::addColumn<int>("komponenten");
-        const QString k = "Geänderte Komponentenliste speichern?";
-        QTest::newRow("Ja") << false << "Neu" << QList<int>{int(A::Yes)}
-                            << QStringList{"Mischungen Neu abspeichern?"} << true << 3 << 3;
-        QTest::newRow("Nein") << false << "Neu" << QList<int>{int(A::No)}
-                              << QStringList{"Mischungen Neu abspeichern?"} << true << 2 << 3;
-        QTest::newRow("Abbrechen") << false << "Neu" << QList<int>{int(A::Cancel)}
-                                   << QStringList{"Mischungen Neu abspeichern?"} << false << 2 << 3;
-        QTest::newRow("ohne Namen")
-            << false << "  " << QList<int>{int(A::Yes)}
-            << QStringList{"Mischungen    abspeichern?", "Die Mischung hat keinen Namen!"} << false
-            << 2 << 3;
-        QTest::newRow("Komponenten ja")
-            << true << "Neu" << QList<int>{int(A::Yes), int(A::No)}
-            << QStringList{k, "Mischungen Neu abspeichern?"} << true << 2 << 2;
-        QTest::newRow("Komponenten nein")
-            << true << "Neu" << QList<int>{int(A::No), int(A::No)}
-            << QStringList{k, "Mischungen Neu abspeichern?"} << true << 2 << 3;
+        const QString k = "Geänderte Komponentenliste speichern?",
+                      m = "Mischungen Neu abspeichern?";
+        const auto zeile = [](const char* n, bool kompGeaendert, const char* name, QList<int> a,
+                              QStringList texte, bool zu, int mischungen, int komponenten) {
+            QTest::newRow(n) << kompGeaendert << QString(name) << a << texte << zu << mischungen
+                             << komponenten;
+        };
+        zeile("Ja", false, "Neu", {int(A::Yes)}, {m}, true, 3, 3);
+        zeile("Nein", false, "Neu", {int(A::No)}, {m}, true, 2, 3);
+        zeile("Abbrechen", false, "Neu", {int(A::Cancel)}, {m}, false, 2, 3);
+        zeile("ohne Namen", false, "  ", {int(A::Yes)},
+              {"Mischungen    abspeichern?", "Die Mischung hat keinen Namen!"}, false, 2, 3);
+        zeile("Komponenten ja", true, "Neu", {int(A::Yes), int(A::No)}, {k, m}, true, 2, 2);
+        zeile("Komponenten nein", true, "Neu", {int(A::No), int(A::No)}, {k, m}, true, 2, 3);
     }
     void speicherAbfrage() {
         QFETCH(bool, komponenteGeaendert);

@@ -1,5 +1,4 @@
-// The record date: display text, reading typed dates, adding days, day differences and
-// comparisons.
+// The record date: display text, reading typed dates, adding days, day differences and comparisons.
 
 #include "herd/kurzdatum.h"
 #include "support/herdbau.h"
@@ -11,10 +10,7 @@ namespace {
 // A date as "d.m.yy/z", built without the code under test; no day, no text.
 QString kurz(TKurzDatum d) {
     if (!d.Tag) return {};
-    const QString s = QStringLiteral("%1.%2.%3")
-                          .arg(d.Tag)
-                          .arg(d.Monat)
-                          .arg(d.Jahr % 100, 2, 10, QLatin1Char('0'));
+    const QString s = QString::asprintf("%d.%d.%02d", d.Tag, d.Monat, d.Jahr % 100);
     return d.Zusatz ? s + QStringLiteral("/%1").arg(d.Zusatz) : s;
 }
 

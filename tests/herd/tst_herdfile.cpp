@@ -371,8 +371,8 @@ private slots:
         QTest::newRow("on, backup is a second name of the file")
             << true << true << int(Verknuepft) << kDat << kBak;
         QTest::newRow("off, previous file") << false << true << int(Keine) << kDat << kBak;
-        QTest::newRow("names in other letter case") << true << true << int(Aeltere) << "SauWurf.Dat"
-                                                    << "sauwurf.bak";
+        QTest::newRow("names in other letter case")
+            << true << true << int(Aeltere) << QString("SauWurf.Dat") << QString("sauwurf.bak");
     }
     // Without a herd file loading empties the herd and the boar list, without a message. The herd
     // file and its backup are found whatever their letter case. With BACKUPDATEI on, the

@@ -97,23 +97,17 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("kurz");
 
-        QTest::newRow("decimal comma") << 350.5 << 2 << "350,50"
-                                       << "350,5";
-        QTest::newRow("decimal tie away from zero") << 0.125 << 2 << "0,13"
-                                                    << "0,125";
-        QTest::newRow("rounds to zero without sign") << -0.04 << 1 << "0,0"
-                                                     << "-0,04";
-        QTest::newRow("large bound") << 1e6 << 0 << "1000000"
-                                     << "1e+06";
-        QTest::newRow("no number") << std::nan("") << 1 << "?"
-                                   << "nan";
+        QTest::newRow("decimal comma") << 350.5 << 2 << QString("350,50") << "350,5";
+        QTest::newRow("decimal tie away from zero") << 0.125 << 2 << QString("0,13") << "0,125";
+        QTest::newRow("rounds to zero without sign") << -0.04 << 1 << QString("0,0") << "-0,04";
+        QTest::newRow("large bound") << 1e6 << 0 << QString("1000000") << "1e+06";
+        QTest::newRow("no number") << std::nan("") << 1 << QString("?") << "nan";
     }
     void deutsch() {
         QFETCH(double, wert);
         QFETCH(int, nachkomma);
-        QFETCH(QString, text);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        QCOMPARE(numformat::zahl(wert, nachkomma), text);
+        QTEST(numformat::zahl(wert, nachkomma), "text");
         QTEST(numformat::zahlKurz(wert), "kurz");
         QLocale::setDefault(QLocale::c());
     }

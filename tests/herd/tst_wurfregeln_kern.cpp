@@ -6,9 +6,8 @@
 
 #include <QtTest>
 
-// The rules every window reads from one place: the current litter, the latest mating in its
-// two readings, month lengths and the date order; and the change notices that open
-// windows follow.
+// The rules every window reads from one place: the current litter, the latest mating in its two
+// readings, month lengths and the date order; and the change notices that open windows follow.
 class TestWurfregelnKern : public QObject {
     Q_OBJECT
 

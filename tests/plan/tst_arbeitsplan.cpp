@@ -26,11 +26,7 @@ Sau planSau(const QString& nr, const QString& stall = {}) {
 }
 
 Sau belegt(const QString& nr, int tageVorher) {
-    Sau s = planSau(nr);
-    TWurfRec w = TWurfRec::leer(1);
-    w.setBelegen(1, vor(tageVorher));
-    s.wuerfe.push_back(w);
-    return s;
+    return sau(nr, {wurf(1, vor(tageVorher))}, {});
 }
 
 QStringList tage(const TArbeitsplanZeile& z) {
@@ -137,11 +133,9 @@ private slots:
         // Without a current litter only pages 3 and 4 count.
         TPlanZeiten einstall = standard;
         einstall.setEntry(psEinstallen, 0, TPlanTermin::mit({}, 2, 3, QStringLiteral("Ein")));
-        Sau js = planSau("1");
-        js.rec.setZugang(vor(0));
-        js.wuerfe.push_back(TWurfRec::leer(1));
-        js.wuerfe[0].setAbferkeln(vor(29)); // ignored: the litter has no mating
-        zeile("no current litter", js, einstall, "||Ein, |Ein, ");
+        // The farrowing date is ignored: the litter has no mating.
+        zeile("no current litter", sau("1", {wurf(1, {}, vor(29))}, vor(0)), einstall,
+              "||Ein, |Ein, ");
     }
 
     void tageszellenFolgenDenFenstern() {
@@ -156,17 +150,16 @@ private slots:
         TPlanZeiten zeiten = PlanZeitenStandard();
         zeiten.setEntry(psWurfunabhaengig, 0, TPlanTermin::mit({}, 180, 0, QStringLiteral("Impf")));
         Sau s = planSau("1");
-        const QStringList alle(7, QStringLiteral("Impf, "));
-        QCOMPARE(tage(*SauAuswerten(s, zeiten, StandardPlanTyp({}), K(kErster), 113)), alle);
+        const auto zeile = [&] {
+            return *SauAuswerten(s, zeiten, StandardPlanTyp({}), K(kErster), 113);
+        };
+        QCOMPARE(tage(zeile()), QStringList(7, QStringLiteral("Impf, ")));
         s.rec.setSauTermin(1, vor(0));
-        QCOMPARE(tage(*SauAuswerten(s, zeiten, StandardPlanTyp({}), K(kErster), 113)),
-                 QStringList(7, QString()));
+        QCOMPARE(tage(zeile()), QStringList(7, QString()));
         s.rec.setSauNotiz(QStringLiteral("ä").repeated(90)); // the row keeps 81 characters
-        QCOMPARE(SauAuswerten(s, zeiten, StandardPlanTyp({}), K(kErster), 113)->Notiz,
-                 QStringLiteral("ä").repeated(81));
+        QCOMPARE(zeile().Notiz, QStringLiteral("ä").repeated(81));
         s.rec.setSauTermin(1, vor(178)); // due from day 2 on, with no end
-        QCOMPARE(tage(*SauAuswerten(s, zeiten, StandardPlanTyp({}), K(kErster), 113)),
-                 QStringList({{}, {}}) + QStringList(5, QStringLiteral("Impf, ")));
+        QCOMPARE(tage(zeile()), QStringList({{}, {}}) + QStringList(5, QStringLiteral("Impf, ")));
     }
 
     void filterUndAlleListen() {
@@ -311,15 +304,14 @@ private slots:
         RecordingCanvas c(1350, 700);
         ArbeitsplanDrucken(c, p, QStringLiteral("Arial"), true);
         QStringList notizen, seiten;
+        int heads = 0;
         for (const auto& it : c.texts()) {
             if (it.text.startsWith(QStringLiteral("Seite"))) seiten << it.text;
             if (it.text.startsWith(QStringLiteral(" - "))) notizen << it.text;
+            heads += it.text == QStringLiteral("Ferkeln");
         }
         QCOMPARE(seiten, QStringList({"Seite 1", "Seite 2"}));
         QCOMPARE(notizen, QStringList({" - Bein,links"}));
-        int heads = 0;
-        for (const auto& it : c.texts())
-            heads += it.text == QStringLiteral("Ferkeln");
         QCOMPARE(heads, 2);
         // The legend at the foot names every abbreviation, in as many lines as it needs.
         const QString legende = PlanLegende(p.zeiten, p.typ);

@@ -94,12 +94,8 @@ private slots:
         QByteArray erwartet(351, '\0');
         setzen(erwartet, 0, erster.left(28));
         setzen(erwartet, 28, "\x07Stall 1");
-        setzen(erwartet, 44,
-               "\x0a"
-               "ABCDEFGHIJ");
-        setzen(erwartet, 76,
-               "\x0a"
-               "x"); // length clamped to the 10 characters of the old slot
+        setzen(erwartet, 44, "\012ABCDEFGHIJ");
+        setzen(erwartet, 76, "\012x"); // length clamped to the 10 characters of the old slot
         setzen(erwartet, 348, "\xff\xff\x01");
         QCOMPARE(roh(t.ctx.Plantypen[0]).toHex(' '), erwartet.toHex(' '));
         QCOMPARE(t.ctx.Plantypen[1].Gruppe(), std::int16_t(3));

@@ -314,12 +314,10 @@ private slots:
         QCOMPARE(int(t->ctx.Plantypen.size()), 5);
         QCOMPARE(int(t->ctx.Plantypen[0].StatusFlag(stSaeugend)), 1);
         QCOMPARE(t->ctx.Plantypen[4].Name(), QStringLiteral("Deckzentrum"));
-        QFile f(t->pfad(QStringLiteral("PLANTYPE.DAT")));
-        QVERIFY(f.open(QIODevice::ReadOnly));
         QByteArray erwartet;
         for (const TPlanTyp& p : t->ctx.Plantypen)
             erwartet += QByteArray(reinterpret_cast<const char*>(p.bytes().data()), 351);
-        QCOMPARE(f.readAll(), erwartet);
+        QCOMPARE(inhalt(t->pfad(QStringLiteral("PLANTYPE.DAT"))), erwartet);
     }
 
 private:

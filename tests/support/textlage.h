@@ -24,6 +24,9 @@ inline QString TextUeberlappung(const RecordingCanvas& c, int seite = -1) {
         felder.append(
             {it.x1 + vorne, it.x1 + vorne + kern.size() * zeichen, it.y1, it.y2, it.page, kern});
     }
+    const auto wo = [](const Feld& f) {
+        return QStringLiteral("\"%1\" (%2..%3)").arg(f.text).arg(f.x1).arg(f.x2);
+    };
     for (qsizetype i = 0; i < felder.size(); ++i)
         for (qsizetype j = i + 1; j < felder.size(); ++j) {
             const Feld& a = felder[i];
@@ -32,15 +35,8 @@ inline QString TextUeberlappung(const RecordingCanvas& c, int seite = -1) {
             const bool zeile = std::min(a.y2, b.y2) - std::max(a.y1, b.y1) > 0.01;
             const bool spalte = std::min(a.x2, b.x2) - std::max(a.x1, b.x1) > 0.01;
             if (zeile && spalte)
-                return QStringLiteral("\"%1\" (%2..%3) overlaps \"%4\" (%5..%6) at y %7 on page %8")
-                    .arg(a.text)
-                    .arg(a.x1)
-                    .arg(a.x2)
-                    .arg(b.text)
-                    .arg(b.x1)
-                    .arg(b.x2)
-                    .arg(a.y1)
-                    .arg(a.page + 1);
+                return wo(a) + " overlaps " + wo(b) +
+                       QStringLiteral(" at y %1 on page %2").arg(a.y1).arg(a.page + 1);
         }
     return {};
 }
