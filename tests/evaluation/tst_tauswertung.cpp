@@ -4,6 +4,7 @@
 #include "controls/tdate_ed.h"
 #include "evaluation/auswertunglayout.h"
 #include "evaluation/filtervorgabe.h"
+#include "evaluation/kennzahlzeilen.h"
 #include "evaluation/tauswertung.h"
 #include "evaluation/tauswertungfilter.h"
 #include "herd/herdfile.h"
@@ -145,6 +146,32 @@ private slots:
         QTest::newRow("Eber") << int(amEber) << true << false << false << "Auswertung  Belegen";
         QTest::newRow("Auswahl") << int(amAuswahl) << true << true << true << "Auswertung  Belegen";
     }
+    // "Zeitpunkt" stands on the row below "Ausfälle" without hiding a text of that row, with
+    // the losses listed or not.
+    void zeitpunktVerdecktNichts() {
+        TestContext t;
+        t.ctx.Sauenliste = Beispielherde();
+        for (Sau& s : t.ctx.Sauenliste) // no fostering: the replacement rate follows at once
+            for (TWurfRec& w : s.wuerfe)
+                w.setAusgleich(0);
+        TAuswertung w(t.ctx);
+        w.HerdeAuswerten(amAuswahl, AllesFilter());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        for (int offen = 0; offen < 2; ++offen) {
+            if (offen) kind<QToolButton>(&w, "BitBtn2")->click();
+            const QRect knopf = kind<QPushButton>(&w, "Button1")->geometry();
+            RecordingCanvas pane(800, 1100);
+            KennzahlenZeichnen(pane, KennzahlZeilen(w.stand(), t.ctx.einstellungen, false),
+                               amAuswahl, knopf.height());
+            for (const auto& it : pane.texts()) {
+                const bool zeile = it.y1 < knopf.bottom() && it.y2 > knopf.top();
+                const bool spalte = it.x1 < knopf.right() && it.x2 > knopf.left();
+                QVERIFY2(!(zeile && spalte) || it.text.trimmed().isEmpty(), qPrintable(it.text));
+            }
+        }
+    }
+
     void knoepfeJeModus() {
         QFETCH(int, modus);
         TestContext t;

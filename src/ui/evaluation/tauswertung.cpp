@@ -190,7 +190,9 @@ void TAuswertung::neuLayouten() {
     };
     setzen(BitBtn1, pane.anomalienY, 200);
     setzen(BitBtn2, stand_.Modus == amEber ? -1 : pane.ausfaelleY, 200);
-    setzen(Button1, stand_.Modus == amAuswahl ? pane.zeitpunktY : -1, 0);
+    // Right of the counts that end at 440, so that it hides neither the label of the row below
+    // "Ausfälle" (the replacement rate) nor a loss listed there.
+    setzen(Button1, stand_.Modus == amAuswahl ? pane.zeitpunktY : -1, 460);
 
     int hoehe = 17 * h;
     if (stand_.AnomalienOffen) hoehe += int(stand_.Summe.AnomalieListe.size() + 1) * h;
