@@ -45,24 +45,30 @@ Ferkelbuch::Tag& Ferkelbuch::tag(TKurzDatum d) {
     }
     if (*p < 0) {
         *p = int(tage_.size());
-        tage_.push_back(Tag{schluessel, {}, {0, 0, 0}});
+        tage_.push_back(Tag{schluessel});
     }
     return tage_[std::size_t(*p)];
 }
 
 void Ferkelbuch::Hinzufuegen(TKurzDatum d, Ferkelereignis art, int n) {
     Tag& t = tag(d);
-    qsizetype& i = t.erste[int(art)];
-    while (i < t.zeilen.size() && Anzahl(t.zeilen[i], art) == 0)
-        ++i;
-    if (i < t.zeilen.size()) {
-        Anzahl(t.zeilen[i], art) += n;
+    int& z = t.ersteJeArt[int(art)];
+    while (z >= 0 && Anzahl(zeilen_[std::size_t(z)].werte, art) == 0)
+        z = zeilen_[std::size_t(z)].naechste;
+    if (z >= 0) {
+        Anzahl(zeilen_[std::size_t(z)].werte, art) += n;
         return;
     }
-    TAbgangTag neu;
-    neu.Datum = d;
-    Anzahl(neu, art) = n;
-    t.zeilen.push_back(neu);
+    // Past the day's last line: the lines added since hold no count of this kind.
+    Zeile& neu = zeilen_.emplace_back();
+    neu.werte.Datum = d;
+    Anzahl(neu.werte, art) = n;
+    z = int(zeilen_.size()) - 1;
+    if (t.letzte >= 0)
+        zeilen_[std::size_t(t.letzte)].naechste = z;
+    else
+        t.erste = z;
+    t.letzte = z;
 }
 
 std::vector<TAbgangTag> Ferkelbuch::Tage() const {
@@ -83,14 +89,11 @@ std::vector<TAbgangTag> Ferkelbuch::Tage() const {
     std::sort(weitere.begin(), weitere.end(), frueher);
     const auto mitte = folge.insert(folge.end(), weitere.begin(), weitere.end());
     std::inplace_merge(folge.begin(), mitte, folge.end(), frueher);
-    std::size_t zeilen = 0;
-    for (const Tag& t : tage_)
-        zeilen += std::size_t(t.zeilen.size());
     std::vector<TAbgangTag> alle;
-    alle.reserve(zeilen);
+    alle.reserve(zeilen_.size());
     for (int platz : folge)
-        for (const TAbgangTag& z : tage_[std::size_t(platz)].zeilen)
-            alle.push_back(z);
+        for (int z = tage_[std::size_t(platz)].erste; z >= 0; z = zeilen_[std::size_t(z)].naechste)
+            alle.push_back(zeilen_[std::size_t(z)].werte);
     return alle;
 }
 

@@ -4,7 +4,6 @@
 #include "herd/kurzdatum.h"
 #include "herd/sauherde.h"
 
-#include <QVarLengthArray>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -35,17 +34,22 @@ public:
     std::vector<TAbgangTag> Tage() const;
 
 private:
+    // A line with the next line of its day (-1 after the last).
+    struct Zeile {
+        TAbgangTag werte;
+        int naechste = -1;
+    };
     struct Tag {
         int schluessel = 0;
-        // Mostly one line per kind, so three stay in place.
-        QVarLengthArray<TAbgangTag, 3> zeilen;
-        // Per kind the first line that may still hold a count of it: a line without a count
-        // of a kind never gets one, so this only moves on.
-        qsizetype erste[3] = {0, 0, 0};
+        int erste = -1, letzte = -1; // the day's lines, linked in the order they came
+        // Per kind the first line that may still hold a count of it (-1: past the last): a
+        // line without a count of a kind never gets one, so this only moves on.
+        int ersteJeArt[3] = {-1, -1, -1};
     };
     Tag& tag(TKurzDatum d);
 
     std::vector<Tag> tage_;
+    std::vector<Zeile> zeilen_;
     // The place in tage_ of each date key, by the year, month and day the key reads as: a
     // table of months and days for each year met; keys outside the tables (from damaged
     // dates) in `andere_`.
