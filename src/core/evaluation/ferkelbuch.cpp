@@ -16,22 +16,16 @@ QString wennPositiv(std::int32_t v) {
 
 } // namespace
 
-std::int32_t& Anzahl(TAbgangTag& t, Ferkelereignis art) {
-    switch (art) {
-    case Ferkelereignis::Geburt:
-        return t.Geboren;
-    case Ferkelereignis::Verlust:
-        return t.Verlust;
-    case Ferkelereignis::Absetzen:
-        break;
-    }
-    return t.Abgesetzt;
-}
-
 Ferkelbuch::Tag& Ferkelbuch::tag(TKurzDatum d) {
     // Dates with one key are one day, whatever their bytes.
     const int schluessel = DatumsSchluessel(d);
-    const int jahr = schluessel / 10000, monat = schluessel / 100 % 100, tag = schluessel % 100;
+    // A month below 16 and a day below 32 read back from the key as they stand.
+    int jahr = d.Jahr, monat = d.Monat, tag = d.Tag;
+    if (monat >= 16 || tag >= 32) {
+        jahr = schluessel / 10000;
+        monat = schluessel / 100 % 100;
+        tag = schluessel % 100;
+    }
     int* p = nullptr;
     if (jahr < 256 && monat < 16 && tag < 32) {
         auto& tabelle = jahre_[std::size_t(jahr)];

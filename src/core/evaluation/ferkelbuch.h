@@ -25,6 +25,13 @@ struct TAbgangTag {
 
 enum class Ferkelereignis { Geburt, Verlust, Absetzen };
 
+// The count of kind `art` in a line.
+inline std::int32_t& Anzahl(TAbgangTag& t, Ferkelereignis art) {
+    return art == Ferkelereignis::Geburt    ? t.Geboren
+           : art == Ferkelereignis::Verlust ? t.Verlust
+                                            : t.Abgesetzt;
+}
+
 // The day book being built: ascending dates; on one date at most one line per kind with a
 // count, in the order the kinds first came. An index by date finds the place at once.
 class Ferkelbuch {
@@ -61,9 +68,6 @@ struct Ferkelliste {
     std::vector<TAbgangTag> Tage;
     std::int32_t Bestand = 0;
 };
-
-// The count of kind `art` in a line.
-std::int32_t& Anzahl(TAbgangTag& t, Ferkelereignis art);
 
 // Births, losses and weaning of every farrowed litter with piglets born alive.
 Ferkelliste FerkelbuchBilden(const Herde& herde);
