@@ -26,7 +26,7 @@ struct Kurzname {
     void setzen(std::span<const std::uint8_t> zeichen) {
         *this = Kurzname{};
         laenge = std::uint8_t(std::min<std::size_t>(zeichen.size(), z.size()));
-        std::copy_n(zeichen.begin(), laenge, z.begin());
+        if (laenge > 0) std::memcpy(z.data(), zeichen.data(), laenge);
     }
     QString text() const;
     bool leer() const { return laenge == 0; }
