@@ -100,10 +100,17 @@ Ferkelliste FerkelbuchBilden(const Herde& herde) {
             const TKurzDatum abferkeln = w.Abferkeln();
             if (!abferkeln.vorhanden()) continue;
             buch.Hinzufuegen(abferkeln, Ferkelereignis::Geburt, lebend);
+            // Each lost piglet counts one on its loss day. A run of slots with one loss day
+            // goes in as one count: a loss count only grows here, so the piglets one by one
+            // would go to the same line.
             const int verluste = Verluste(w);
-            for (int slot = 1; slot <= verluste; ++slot) {
-                const TKurzDatum tag = TageAddierenDatum(w.Verlusttag(slot) - 1, abferkeln);
-                buch.Hinzufuegen(tag, Ferkelereignis::Verlust, 1);
+            for (int slot = 1, lauf = 1; slot <= verluste; slot += lauf) {
+                const std::uint8_t verlusttag = w.Verlusttag(slot);
+                lauf = 1;
+                while (slot + lauf <= verluste && w.Verlusttag(slot + lauf) == verlusttag)
+                    ++lauf;
+                const TKurzDatum tag = TageAddierenDatum(verlusttag - 1, abferkeln);
+                buch.Hinzufuegen(tag, Ferkelereignis::Verlust, lauf);
             }
             if (const TKurzDatum absetzen = w.Absetzen(); absetzen.vorhanden())
                 buch.Hinzufuegen(absetzen, Ferkelereignis::Absetzen, Abgesetzte(w));
