@@ -78,6 +78,15 @@ struct Belegwochenrahmen {
 class Belegwochenzuordnung {
 public:
     Belegwochenzuordnung(const TAuswertungsFilter& filter, const Gruppenraster& raster);
+    // The group of litter `i` of sow `sau` into `gruppe`; false when it belongs to none.
+    bool gruppeDes(const Auswertungskopie& kopie, int sau, int i, qint64& gruppe) const {
+        return nachBelegen(kopie.wuerfe(sau)[std::size_t(i)], gruppe) &&
+               WurfImFilter(vergleich_, kopie, sau, i);
+    }
+    // Boar, origin and breed in the engine's form, with a period that holds every date.
+    const Filtervergleich& vergleich() const { return vergleich_; }
+
+private:
     // The group by the first mating alone into `gruppe`; false when that mating is missing or
     // outside the period.
     bool nachBelegen(const KopieWurf& w, qint64& gruppe) const {
@@ -88,15 +97,7 @@ public:
         gruppe = raster_.gruppeAmTag(tag);
         return true;
     }
-    // The group of litter `i` of sow `sau` into `gruppe`; false when it belongs to none.
-    bool gruppeDes(const Auswertungskopie& kopie, int sau, int i, qint64& gruppe) const {
-        return nachBelegen(kopie.wuerfe(sau)[std::size_t(i)], gruppe) &&
-               WurfImFilter(vergleich_, kopie, sau, i);
-    }
-    // Boar, origin and breed in the engine's form, with a period that holds every date.
-    const Filtervergleich& vergleich() const { return vergleich_; }
 
-private:
     TKurzDatum von_, bis_;
     Filtervergleich vergleich_;
     Gruppenraster raster_;
