@@ -27,7 +27,7 @@ std::vector<TBelegwoche> Bilden(const Herde& herde, const TAuswertungsFilter& f 
 QStringList Namen(const std::vector<TBelegwoche>& g) {
     QStringList n;
     for (const TBelegwoche& w : g)
-        n << w.name;
+        n << w.name();
     return n;
 }
 
@@ -68,7 +68,10 @@ private slots:
         const auto g = Bilden(herde);
         QCOMPARE(Namen(g), QStringList({"KW 12/24", "KW 11/24"}));
         QCOMPARE(g[0].belegt(), 2);
-        QCOMPARE(g[0].sauen, std::vector<int>({1, 2}));
+        QCOMPARE(g[0].summe.Sauen, 2);
+        QCOMPARE(BelegwochenSauen(Auswertungskopie(herde, true), AllesFilter(), g[0].raster,
+                                  g[0].nummer),
+                 std::vector<int>({1, 2}));
     }
 
     // A group stays open until the day Tragezeit + 7 after the last mating has passed.
@@ -148,9 +151,14 @@ private slots:
         f.HerkunftFilter = herkunft;
         f.EberFilter = eber;
         f.Von = Tag(von);
-        const auto g = Bilden({a, b}, f);
+        const Herde herde{a, b};
+        const auto g = Bilden(herde, f);
         QTEST(Namen(g), "namen");
         if (!g.empty()) QCOMPARE(g.back().belegt(), belegt);
+        // A group lists the sows it counts, by the same filters.
+        const Auswertungskopie kopie(herde, true);
+        for (const TBelegwoche& w : g)
+            QCOMPARE(int(BelegwochenSauen(kopie, f, w.raster, w.nummer).size()), w.summe.Sauen);
     }
 
     // A group's sums are those of the herd evaluation "Auswahl" over the same litters.

@@ -303,15 +303,19 @@ private slots:
     void sauNurEinmalGezaehlt() {
         TWurfRec zweiter = Wurf(2, 160, 275, 300, 12);
         zweiter.setEber(1, "Zeus");
+        // Spelt in lower case, a boar joins the group of his name.
+        TWurfRec klein = Wurf(1, 0, 115, 140, 7);
+        klein.setEber(1, "zeus");
         Herde herde{Sau1("1", 0, {Wurf(1, 0, 115, 140, 10), zweiter}),
-                    Sau1("2", 0, {Wurf(1, 0, 115, 140, 8)})};
+                    Sau1("2", 0, {Wurf(1, 0, 115, 140, 8)}), Sau1("3", 0, {klein})};
         const TVergleichsgruppen g = Bilden(herde, vaEber);
         QCOMPARE(g.Gruppennamen, (QStringList{"AJAX", "ZEUS"}));
         QCOMPARE(g.Gruppen[0].Sauen, 2);
-        QCOMPARE(g.Gruppen[1].Sauen, 0);
+        QCOMPARE(g.Gruppen[1].Sauen, 1);
+        QCOMPARE(g.Gruppen[1].Geborene, 19);
         // The boar comparison shows no sow count; origins show sows/litters.
         QCOMPARE(VergleichZeilen(g, vaEber)[0].Anzahl, "2");
-        QCOMPARE(VergleichZeilen(Bilden(herde, vaHerkunft), vaHerkunft)[0].Anzahl, "2/3");
+        QCOMPARE(VergleichZeilen(Bilden(herde, vaHerkunft), vaHerkunft)[0].Anzahl, "3/4");
         RecordingCanvas c(800, 600);
         VergleichKopfZeichnen(c, vaEber, false, {});
         for (const auto& it : c.texts())

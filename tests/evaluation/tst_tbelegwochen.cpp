@@ -1,10 +1,10 @@
 // The service-group window: opened from the menu through the filter dialog with its preset
 // period, the chart switch, and Enter on a group listing its sows read-only.
 
-#include "programm/tpvmain.h"
 #include "auswertungtesthilfe.h"
 #include "entry/tsauauswahl.h"
 #include "evaluation/tbelegwochen.h"
+#include "programm/tpvmain.h"
 #include "support/apphilfe.h"
 #include "support/modaltreiber.h"
 #include "support/testcontext.h"
@@ -46,7 +46,7 @@ private slots:
         QVERIFY(w);
         QCOMPARE(periode, QStringLiteral("11.9.23"));
         QCOMPARE(w->gruppen().size(), std::size_t(2));
-        QCOMPARE(w->gruppen()[0].name, QStringLiteral("KW 10/24"));
+        QCOMPARE(w->gruppen()[0].name(), QStringLiteral("KW 10/24"));
         auto* box = w->findChild<QComboBox*>("ComboDiagramm");
         QCOMPARE(box->count(), 3);
         w->ScrollBox1->setFocus();

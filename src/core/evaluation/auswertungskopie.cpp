@@ -24,7 +24,7 @@ void wurfKopie(KopieWurf& k, const TWurfRec& w, std::vector<KopieBefund>& befund
         const auto eintrag = w.EintragZeichen(n);
         if (w.Verlusttag(n) == 0 && eintrag.empty()) continue;
         KopieBefund& bf = befunde.emplace_back();
-        bf.Eintrag = Kurzname::aus(eintrag);
+        bf.Eintrag.setzen(eintrag);
         bf.Verlusttag = w.Verlusttag(n);
         ++k.befundAnzahl;
         k.befundAusfaelle += bf.Verlusttag > 0;
@@ -36,7 +36,7 @@ void wurfKopie(KopieWurf& k, const TWurfRec& w, std::vector<KopieBefund>& befund
 void KopieWurf::datenAus(const TWurfRec& w) {
     for (int i = 1; i <= feldgroesse::Belegungen; ++i) {
         belegen_[std::size_t(i - 1)] = w.Belegen(i);
-        eber_[std::size_t(i - 1)] = Kurzname::aus(w.EberZeichen(i));
+        eber_[std::size_t(i - 1)].setzen(w.EberZeichen(i));
         mal_[std::size_t(i - 1)] = w.Mal(i);
     }
     for (int i = 1; i <= feldgroesse::TKs; ++i) {
@@ -66,9 +66,9 @@ Auswertungskopie::Auswertungskopie(const Herde& herde, bool alleWuerfe) {
     for (std::size_t si = 0; si < herde.size(); ++si) {
         const Sau& s = herde[si];
         KopieSau& k = sauen_.emplace_back();
-        k.SauNr = Kurzname::aus(s.rec.SauNrZeichen());
-        k.Herkunft = Kurzname::aus(s.rec.HerkunftZeichen());
-        k.Rasse = Kurzname::aus(s.rec.RasseZeichen());
+        k.SauNr.setzen(s.rec.SauNrZeichen());
+        k.Herkunft.setzen(s.rec.HerkunftZeichen());
+        k.Rasse.setzen(s.rec.RasseZeichen());
         k.Zugang = s.rec.Zugang();
         k.Abgang = s.rec.Abgang();
         k.TagZugang = Tagesnummer(k.Zugang);

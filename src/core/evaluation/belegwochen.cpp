@@ -3,16 +3,9 @@
 #include "herd/saustatus.h"
 
 #include <algorithm>
-#include <deque>
+#include <memory>
 
 namespace {
-
-// Division rounding towards minus infinity, so that groups before the reference Monday
-// count backwards without a gap at 0.
-qint64 abgerundet(qint64 a, qint64 b) {
-    const qint64 q = a / b;
-    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
 
 QString woche(const QDate& montag, int* jahr) {
     return QStringLiteral("%1").arg(montag.weekNumber(jahr), 2, 10, QLatin1Char('0'));
@@ -36,13 +29,38 @@ void nochOffen(TBelegwoche& g, const KopieWurf& w, const Belegwochenrahmen& r, T
     if (TageZwischen(erwartet, heute) <= 7) g.offen = true;
 }
 
-constexpr std::size_t kKeine = std::size_t(-1);
+constexpr int kKeine = -1;
 
-// The service groups as they are met, each in its place by its number: a litter finds its
-// group by one index, and the groups come out newest first without sorting them.
+// The service groups as they are met: a litter finds its group by one index by number, the
+// groups stay where they were made (in blocks, so that a new group seldom allocates) and come
+// out newest first without sorting them.
 class Gruppenplaetze {
 public:
-    TBelegwoche& gruppe(qint64 nummer) {
+    explicit Gruppenplaetze(const Gruppenraster& raster) : raster_(raster) {}
+
+    // The group `nummer`, made when first met; its sow count grows by `sau` once.
+    TBelegwoche& gruppe(qint64 nummer, int sau) {
+        const int platz = platzVon(nummer);
+        TBelegwoche& g = an(platz);
+        if (letzteSau_[std::size_t(platz)] != sau) ++g.summe.Sauen;
+        letzteSau_[std::size_t(platz)] = sau; // the sows come in herd order
+        return g;
+    }
+    std::vector<TBelegwoche> absteigend() {
+        std::vector<TBelegwoche> liste;
+        liste.reserve(letzteSau_.size());
+        for (auto it = plaetze_.rbegin(); it != plaetze_.rend(); ++it)
+            if (*it != kKeine) liste.push_back(std::move(an(*it)));
+        return liste;
+    }
+
+private:
+    static constexpr int kBlock = 64;
+
+    TBelegwoche& an(int platz) {
+        return bloecke_[std::size_t(platz / kBlock)][std::size_t(platz % kBlock)];
+    }
+    int platzVon(qint64 nummer) {
         if (plaetze_.empty()) erste_ = nummer;
         if (nummer < erste_) {
             plaetze_.insert(plaetze_.begin(), std::size_t(erste_ - nummer), kKeine);
@@ -51,23 +69,22 @@ public:
         const auto i = std::size_t(nummer - erste_);
         if (i >= plaetze_.size()) plaetze_.resize(i + 1, kKeine);
         if (plaetze_[i] == kKeine) {
-            plaetze_[i] = gruppen_.size();
-            gruppen_.emplace_back().nummer = nummer;
+            plaetze_[i] = int(letzteSau_.size());
+            if (plaetze_[i] % kBlock == 0)
+                bloecke_.push_back(std::make_unique<TBelegwoche[]>(std::size_t(kBlock)));
+            TBelegwoche& g = an(plaetze_[i]);
+            g.raster = raster_;
+            g.nummer = nummer;
+            letzteSau_.push_back(kKeine);
         }
-        return gruppen_[plaetze_[i]];
-    }
-    std::vector<TBelegwoche> absteigend() {
-        std::vector<TBelegwoche> liste;
-        liste.reserve(gruppen_.size());
-        for (auto it = plaetze_.rbegin(); it != plaetze_.rend(); ++it)
-            if (*it != kKeine) liste.push_back(std::move(gruppen_[*it]));
-        return liste;
+        return plaetze_[i];
     }
 
-private:
+    Gruppenraster raster_;
     qint64 erste_ = 0;
-    std::vector<std::size_t> plaetze_;
-    std::deque<TBelegwoche> gruppen_; // a group stays where it was made
+    std::vector<int> plaetze_; // by number from erste_: the group's place, or kKeine
+    std::vector<std::unique_ptr<TBelegwoche[]>> bloecke_;
+    std::vector<int> letzteSau_; // by place: the last sow counted
 };
 
 } // namespace
@@ -79,11 +96,6 @@ Gruppenraster::Gruppenraster(int rhythmus, QDate start) : rhythmus_(std::clamp(r
 
 qint64 Gruppenraster::gruppe(const QDate& tag) const {
     return gruppeAmTag(tag.toJulianDay());
-}
-
-qint64 Gruppenraster::gruppeAmTag(qint64 julianTag) const {
-    // The reference day is a Monday, so whole groups of days from it are whole groups of weeks.
-    return abgerundet(julianTag - startTag_, 7 * qint64(rhythmus_));
 }
 
 QDate Gruppenraster::anfang(qint64 gruppe) const {
@@ -108,32 +120,42 @@ Belegwochenziele Belegwochenziele::aus(const Einstellungen& e) {
     return {e.zielAbferkelrate, e.zielLebend, e.zielAbgesetzt};
 }
 
-std::vector<TBelegwoche> BelegwochenBilden(const Auswertungskopie& kopie,
-                                           const TAuswertungsFilter& filter,
-                                           const Belegwochenrahmen& rahmen,
-                                           const std::function<void(int)>& fortschritt) {
-    // Boar, origin and breed go through the engine's filter test with a period that holds
-    // every date; the period itself is the first mating's.
+namespace {
+
+// The period itself is the first mating's; boar, origin and breed go through the engine's
+// filter test with a period that holds every date.
+TAuswertungsFilter ohneZeitraum(const TAuswertungsFilter& filter) {
     TAuswertungsFilter weit = filter;
     weit.Datumsart = daBelegen;
     weit.Von = TKurzDatum{};
     weit.Bis = TKurzDatum::aus(31, 12, 2155);
-    const Filtervergleich f(weit);
+    return weit;
+}
+
+} // namespace
+
+Belegwochenzuordnung::Belegwochenzuordnung(const TAuswertungsFilter& filter,
+                                           const Gruppenraster& raster)
+    : von_(filter.Von), bis_(filter.Bis), vergleich_(ohneZeitraum(filter)), raster_(raster) {}
+
+std::vector<TBelegwoche> BelegwochenBilden(const Auswertungskopie& kopie,
+                                           const TAuswertungsFilter& filter,
+                                           const Belegwochenrahmen& rahmen,
+                                           const std::function<void(int)>& fortschritt) {
+    const Belegwochenzuordnung z(filter, rahmen.raster);
     const TKurzDatum heute = TKurzDatum::aus(rahmen.heute);
-    Gruppenplaetze plaetze;
+    Gruppenplaetze plaetze(rahmen.raster);
     for (int s = 0; s < kopie.sauenAnzahl(); ++s) {
         if (fortschritt) fortschritt(s);
         const auto wuerfe = kopie.wuerfe(s);
         for (int i = 0; i < int(wuerfe.size()); ++i) {
+            qint64 nummer = 0;
+            if (!z.gruppeDes(kopie, s, i, nummer)) continue;
             const KopieWurf& w = wuerfe[std::size_t(i)];
-            const TKurzDatum erste = w.Belegen(1);
-            if (!erste.vorhanden() || !DatumZwischen(filter.Von, erste, filter.Bis)) continue;
-            const qint64 tag = JulianischerTag(erste);
-            if (tag < 0 || !WurfImFilter(f, kopie, s, i)) continue;
-            TBelegwoche& g = plaetze.gruppe(rahmen.raster.gruppeAmTag(tag));
-            WurfZahlenAddieren(f, kopie, s, i, g.summe, amAuswahl, rahmen.einstellungen);
+            TBelegwoche& g = plaetze.gruppe(nummer, s);
+            WurfZahlenAddieren(z.vergleich(), kopie, s, i, g.summe, amAuswahl,
+                               rahmen.einstellungen);
             if (w.WurfNr == 1) ++g.jungsauen;
-            if (g.sauen.empty() || g.sauen.back() != s) g.sauen.push_back(s);
             if (w.abgeferkelt())
                 ++g.abgeferkelt;
             else
@@ -141,12 +163,20 @@ std::vector<TBelegwoche> BelegwochenBilden(const Auswertungskopie& kopie,
             if (w.Absetzen().vorhanden()) erweitern(g.absetzenVon, g.absetzenBis, w.Absetzen());
         }
     }
-    std::vector<TBelegwoche> gruppen = plaetze.absteigend();
-    for (TBelegwoche& g : gruppen) {
-        g.name = rahmen.raster.name(g.nummer);
-        g.summe.Sauen = std::int32_t(g.sauen.size());
-    }
-    return gruppen;
+    return plaetze.absteigend();
+}
+
+std::vector<int> BelegwochenSauen(const Auswertungskopie& kopie, const TAuswertungsFilter& filter,
+                                  const Gruppenraster& raster, qint64 nummer) {
+    const Belegwochenzuordnung z(filter, raster);
+    std::vector<int> sauen;
+    for (int s = 0; s < kopie.sauenAnzahl(); ++s)
+        for (int i = 0; i < int(kopie.wuerfe(s).size()); ++i)
+            if (qint64 g = 0; z.gruppeDes(kopie, s, i, g) && g == nummer) {
+                sauen.push_back(s);
+                break;
+            }
+    return sauen;
 }
 
 Belegwochenwerte BelegwochenWerte(const TBelegwoche& g) {

@@ -19,8 +19,14 @@ public:
     int rhythmus() const { return rhythmus_; }
     // The group of a day (0 = the group that begins on the reference Monday).
     qint64 gruppe(const QDate& tag) const;
-    // The same for a day given as its Julian day.
-    qint64 gruppeAmTag(qint64 julianTag) const;
+    // The same for a day given as its Julian day. The reference day is a Monday, so whole
+    // groups of days from it are whole groups of weeks; the division rounds towards minus
+    // infinity, so that groups before the reference Monday count back without a gap at 0.
+    qint64 gruppeAmTag(qint64 julianTag) const {
+        const qint64 tage = julianTag - startTag_, laenge = 7 * qint64(rhythmus_);
+        const qint64 q = tage / laenge;
+        return tage % laenge != 0 && tage < 0 ? q - 1 : q;
+    }
     // Its first Monday and its last Sunday.
     QDate anfang(qint64 gruppe) const;
     QDate ende(qint64 gruppe) const;
@@ -34,9 +40,9 @@ private:
 
 // One service group: the litters first mated in its weeks, summed by the figures engine.
 struct TBelegwoche {
+    Gruppenraster raster;
     qint64 nummer = 0;
-    QString name;
-    TKennzahlen summe;      // ErstBelegungen = litters mated, Zweit/Dritt = returns
+    TKennzahlen summe;      // ErstBelegungen = litters mated, Zweit/Dritt = returns, Sauen = sows
     int jungsauen = 0;      // of them first litters
     int abgeferkelt = 0;    // litters farrowed
     bool offen = false;     // a litter could still farrow
@@ -44,9 +50,10 @@ struct TBelegwoche {
     TKurzDatum erwartetBis;
     TKurzDatum absetzenVon; // weaning dates of the weaned litters
     TKurzDatum absetzenBis;
-    std::vector<int> sauen; // herd indexes of the group's sows, each once, in herd order
 
     int belegt() const { return summe.ErstBelegungen; }
+    // "KW 12/26" and so on, by its grouping.
+    QString name() const { return raster.name(nummer); }
 };
 
 // The targets a group is measured against.
@@ -65,6 +72,37 @@ struct Belegwochenrahmen {
     Einstellungen einstellungen;
 };
 
+// Which service group a litter of the live herd belongs to: the group its first mating falls
+// in, when that lies in the filter's period and the litter passes the boar, origin and breed
+// filters. The groups are built and their sows listed by this one rule.
+class Belegwochenzuordnung {
+public:
+    Belegwochenzuordnung(const TAuswertungsFilter& filter, const Gruppenraster& raster);
+    // The group of litter `i` of sow `sau` into `gruppe`; false when it belongs to none.
+    bool gruppeDes(const Auswertungskopie& kopie, int sau, int i, qint64& gruppe) const {
+        return nachBelegen(kopie.wuerfe(sau)[std::size_t(i)], gruppe) &&
+               WurfImFilter(vergleich_, kopie, sau, i);
+    }
+    // Boar, origin and breed in the engine's form, with a period that holds every date.
+    const Filtervergleich& vergleich() const { return vergleich_; }
+
+private:
+    // The group by the first mating alone into `gruppe`; false when that mating is missing or
+    // outside the period.
+    bool nachBelegen(const KopieWurf& w, qint64& gruppe) const {
+        const TKurzDatum erste = w.Belegen(1);
+        if (!erste.vorhanden() || !DatumZwischen(von_, erste, bis_)) return false;
+        const qint64 tag = JulianischerTag(erste);
+        if (tag < 0) return false;
+        gruppe = raster_.gruppeAmTag(tag);
+        return true;
+    }
+
+    TKurzDatum von_, bis_;
+    Filtervergleich vergleich_;
+    Gruppenraster raster_;
+};
+
 // The groups of every litter of `kopie` (the live herd, every litter kept) whose first mating
 // lies in the filter's period and that passes its boar, origin and breed filters; newest group
 // first. One pass over the litters; `fortschritt` gets each sow's index.
@@ -72,6 +110,10 @@ std::vector<TBelegwoche> BelegwochenBilden(const Auswertungskopie& kopie,
                                            const TAuswertungsFilter& filter,
                                            const Belegwochenrahmen& rahmen,
                                            const std::function<void(int)>& fortschritt = nullptr);
+
+// The herd indexes of the sows with a litter in group `nummer`, each once, in herd order.
+std::vector<int> BelegwochenSauen(const Auswertungskopie& kopie, const TAuswertungsFilter& filter,
+                                  const Gruppenraster& raster, qint64 nummer);
 
 // The figures of a group as shown; `hat...` false where a divisor is 0.
 struct Belegwochenwerte {

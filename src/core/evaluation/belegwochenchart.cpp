@@ -73,7 +73,8 @@ std::vector<Belegwochenbalken> BelegwochenBalken(const std::vector<TBelegwoche>&
     for (auto it = gruppen.rbegin(); it != gruppen.rend(); ++it) {
         const Belegwochenwerte v = BelegwochenWerte(*it);
         Belegwochenbalken& b = balken.emplace_back();
-        b.name = it->name.startsWith(QStringLiteral("KW ")) ? it->name.mid(3) : it->name;
+        const QString name = it->name();
+        b.name = name.startsWith(QStringLiteral("KW ")) ? name.mid(3) : name;
         if (wert == bwLebend) {
             b.hatWert = v.hatWurf;
             b.wert = v.lebend;

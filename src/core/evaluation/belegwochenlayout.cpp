@@ -85,7 +85,7 @@ std::vector<BelegwochenZelle> BelegwochenZellen(const TBelegwoche& g, const Bele
     const Belegwochenwerte v = BelegwochenWerte(g);
     std::vector<BelegwochenZelle> zellen;
     BelegwochenZelle name;
-    name.text = g.name;
+    name.text = g.name();
     zellen.push_back(name);
     for (int n : {g.belegt(), g.jungsauen, int(g.summe.ZweitBelegungen),
                   int(g.summe.DrittBelegungen), g.abgeferkelt})

@@ -16,22 +16,16 @@ QString wennPositiv(std::int32_t v) {
 
 } // namespace
 
-std::int32_t& Anzahl(TAbgangTag& t, Ferkelereignis art) {
-    switch (art) {
-    case Ferkelereignis::Geburt:
-        return t.Geboren;
-    case Ferkelereignis::Verlust:
-        return t.Verlust;
-    case Ferkelereignis::Absetzen:
-        break;
-    }
-    return t.Abgesetzt;
-}
-
 Ferkelbuch::Tag& Ferkelbuch::tag(TKurzDatum d) {
     // Dates with one key are one day, whatever their bytes.
     const int schluessel = DatumsSchluessel(d);
-    const int jahr = schluessel / 10000, monat = schluessel / 100 % 100, tag = schluessel % 100;
+    // A month below 16 and a day below 32 read back from the key as they stand.
+    int jahr = d.Jahr, monat = d.Monat, tag = d.Tag;
+    if (monat >= 16 || tag >= 32) {
+        jahr = schluessel / 10000;
+        monat = schluessel / 100 % 100;
+        tag = schluessel % 100;
+    }
     int* p = nullptr;
     if (jahr < 256 && monat < 16 && tag < 32) {
         auto& tabelle = jahre_[std::size_t(jahr)];
@@ -45,24 +39,30 @@ Ferkelbuch::Tag& Ferkelbuch::tag(TKurzDatum d) {
     }
     if (*p < 0) {
         *p = int(tage_.size());
-        tage_.push_back(Tag{schluessel, {}, {0, 0, 0}});
+        tage_.push_back(Tag{schluessel});
     }
     return tage_[std::size_t(*p)];
 }
 
 void Ferkelbuch::Hinzufuegen(TKurzDatum d, Ferkelereignis art, int n) {
     Tag& t = tag(d);
-    qsizetype& i = t.erste[int(art)];
-    while (i < t.zeilen.size() && Anzahl(t.zeilen[i], art) == 0)
-        ++i;
-    if (i < t.zeilen.size()) {
-        Anzahl(t.zeilen[i], art) += n;
+    int& z = t.ersteJeArt[int(art)];
+    while (z >= 0 && Anzahl(zeilen_[std::size_t(z)].werte, art) == 0)
+        z = zeilen_[std::size_t(z)].naechste;
+    if (z >= 0) {
+        Anzahl(zeilen_[std::size_t(z)].werte, art) += n;
         return;
     }
-    TAbgangTag neu;
-    neu.Datum = d;
-    Anzahl(neu, art) = n;
-    t.zeilen.push_back(neu);
+    // Past the day's last line: the lines added since hold no count of this kind.
+    Zeile& neu = zeilen_.emplace_back();
+    neu.werte.Datum = d;
+    Anzahl(neu.werte, art) = n;
+    z = int(zeilen_.size()) - 1;
+    if (t.letzte >= 0)
+        zeilen_[std::size_t(t.letzte)].naechste = z;
+    else
+        t.erste = z;
+    t.letzte = z;
 }
 
 std::vector<TAbgangTag> Ferkelbuch::Tage() const {
@@ -83,14 +83,11 @@ std::vector<TAbgangTag> Ferkelbuch::Tage() const {
     std::sort(weitere.begin(), weitere.end(), frueher);
     const auto mitte = folge.insert(folge.end(), weitere.begin(), weitere.end());
     std::inplace_merge(folge.begin(), mitte, folge.end(), frueher);
-    std::size_t zeilen = 0;
-    for (const Tag& t : tage_)
-        zeilen += std::size_t(t.zeilen.size());
     std::vector<TAbgangTag> alle;
-    alle.reserve(zeilen);
+    alle.reserve(zeilen_.size());
     for (int platz : folge)
-        for (const TAbgangTag& z : tage_[std::size_t(platz)].zeilen)
-            alle.push_back(z);
+        for (int z = tage_[std::size_t(platz)].erste; z >= 0; z = zeilen_[std::size_t(z)].naechste)
+            alle.push_back(zeilen_[std::size_t(z)].werte);
     return alle;
 }
 
@@ -103,10 +100,17 @@ Ferkelliste FerkelbuchBilden(const Herde& herde) {
             const TKurzDatum abferkeln = w.Abferkeln();
             if (!abferkeln.vorhanden()) continue;
             buch.Hinzufuegen(abferkeln, Ferkelereignis::Geburt, lebend);
+            // Each lost piglet counts one on its loss day. A run of slots with one loss day
+            // goes in as one count: a loss count only grows here, so the piglets one by one
+            // would go to the same line.
             const int verluste = Verluste(w);
-            for (int slot = 1; slot <= verluste; ++slot) {
-                const TKurzDatum tag = TageAddierenDatum(w.Verlusttag(slot) - 1, abferkeln);
-                buch.Hinzufuegen(tag, Ferkelereignis::Verlust, 1);
+            for (int slot = 1, lauf = 1; slot <= verluste; slot += lauf) {
+                const std::uint8_t verlusttag = w.Verlusttag(slot);
+                lauf = 1;
+                while (slot + lauf <= verluste && w.Verlusttag(slot + lauf) == verlusttag)
+                    ++lauf;
+                const TKurzDatum tag = TageAddierenDatum(verlusttag - 1, abferkeln);
+                buch.Hinzufuegen(tag, Ferkelereignis::Verlust, lauf);
             }
             if (const TKurzDatum absetzen = w.Absetzen(); absetzen.vorhanden())
                 buch.Hinzufuegen(absetzen, Ferkelereignis::Absetzen, Abgesetzte(w));

@@ -4,7 +4,6 @@
 #include "herd/kurzdatum.h"
 #include "herd/sauherde.h"
 
-#include <QVarLengthArray>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -26,6 +25,13 @@ struct TAbgangTag {
 
 enum class Ferkelereignis { Geburt, Verlust, Absetzen };
 
+// The count of kind `art` in a line.
+inline std::int32_t& Anzahl(TAbgangTag& t, Ferkelereignis art) {
+    return art == Ferkelereignis::Geburt    ? t.Geboren
+           : art == Ferkelereignis::Verlust ? t.Verlust
+                                            : t.Abgesetzt;
+}
+
 // The day book being built: ascending dates; on one date at most one line per kind with a
 // count, in the order the kinds first came. An index by date finds the place at once.
 class Ferkelbuch {
@@ -35,17 +41,22 @@ public:
     std::vector<TAbgangTag> Tage() const;
 
 private:
+    // A line with the next line of its day (-1 after the last).
+    struct Zeile {
+        TAbgangTag werte;
+        int naechste = -1;
+    };
     struct Tag {
         int schluessel = 0;
-        // Mostly one line per kind, so three stay in place.
-        QVarLengthArray<TAbgangTag, 3> zeilen;
-        // Per kind the first line that may still hold a count of it: a line without a count
-        // of a kind never gets one, so this only moves on.
-        qsizetype erste[3] = {0, 0, 0};
+        int erste = -1, letzte = -1; // the day's lines, linked in the order they came
+        // Per kind the first line that may still hold a count of it (-1: past the last): a
+        // line without a count of a kind never gets one, so this only moves on.
+        int ersteJeArt[3] = {-1, -1, -1};
     };
     Tag& tag(TKurzDatum d);
 
     std::vector<Tag> tage_;
+    std::vector<Zeile> zeilen_;
     // The place in tage_ of each date key, by the year, month and day the key reads as: a
     // table of months and days for each year met; keys outside the tables (from damaged
     // dates) in `andere_`.
@@ -57,9 +68,6 @@ struct Ferkelliste {
     std::vector<TAbgangTag> Tage;
     std::int32_t Bestand = 0;
 };
-
-// The count of kind `art` in a line.
-std::int32_t& Anzahl(TAbgangTag& t, Ferkelereignis art);
 
 // Births, losses and weaning of every farrowed litter with piglets born alive.
 Ferkelliste FerkelbuchBilden(const Herde& herde);

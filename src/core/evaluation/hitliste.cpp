@@ -57,6 +57,7 @@ std::vector<THitEintrag> HitlisteBilden(const Auswertungskopie& kopie,
                                         const std::function<void(int)>& fortschritt) {
     const Filtervergleich f(filter);
     std::vector<THitEintrag> liste;
+    liste.reserve(std::size_t(kopie.sauenAnzahl()));
     TKennzahlen summe;
     for (int s = 0; s < kopie.sauenAnzahl(); ++s) {
         if (fortschritt) fortschritt(s);
@@ -66,13 +67,24 @@ std::vector<THitEintrag> HitlisteBilden(const Auswertungskopie& kopie,
                 WurfZahlenAddieren(f, kopie, s, i, summe, amAuswahl, e);
         if (summe.Wuerfe > 0) liste.push_back(HitEintrag(kopie.sau(s).SauNr.text(), summe, e));
     }
-    // Each entry went in before the first one not greater: descending, the later sow first
-    // among equals. A stable sort of the reversed list gives the same order.
-    std::reverse(liste.begin(), liste.end());
-    std::stable_sort(liste.begin(), liste.end(), [](const THitEintrag& a, const THitEintrag& b) {
-        return a.Leistungsindex > b.Leistungsindex;
+    // Descending, the later sow first among equals: the order in which each entry goes in
+    // before the first one not greater. The small keys are sorted, then the entries moved once.
+    struct Rang {
+        double index;
+        std::size_t platz;
+    };
+    std::vector<Rang> folge;
+    folge.reserve(liste.size());
+    for (std::size_t i = 0; i < liste.size(); ++i)
+        folge.push_back({liste[i].Leistungsindex, i});
+    std::sort(folge.begin(), folge.end(), [](const Rang& a, const Rang& b) {
+        return a.index > b.index || (a.index == b.index && a.platz > b.platz);
     });
-    return liste;
+    std::vector<THitEintrag> sortiert;
+    sortiert.reserve(liste.size());
+    for (const Rang& r : folge)
+        sortiert.push_back(std::move(liste[r.platz]));
+    return sortiert;
 }
 
 namespace {

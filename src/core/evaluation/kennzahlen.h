@@ -18,9 +18,15 @@ struct Kurzname {
     // From a record field's stored characters (at most 15 are kept).
     static Kurzname aus(std::span<const std::uint8_t> zeichen) {
         Kurzname k;
-        k.laenge = std::uint8_t(std::min<std::size_t>(zeichen.size(), k.z.size()));
-        std::copy_n(zeichen.begin(), k.laenge, k.z.begin());
+        k.setzen(zeichen);
         return k;
+    }
+    // The same written into this name where it stands, byte by byte, rather than built apart
+    // and copied over it whole.
+    void setzen(std::span<const std::uint8_t> zeichen) {
+        *this = Kurzname{};
+        laenge = std::uint8_t(std::min<std::size_t>(zeichen.size(), z.size()));
+        if (laenge > 0) std::memcpy(z.data(), zeichen.data(), laenge);
     }
     QString text() const;
     bool leer() const { return laenge == 0; }

@@ -7,21 +7,43 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace {
 
-const Kurzname& schluessel(const Auswertungskopie& kopie, int sau, int i, Vergleichsart art,
-                           Kurzname& eber) {
-    const KopieSau& s = kopie.sau(sau);
-    if (art == vaHerkunft) return s.Herkunft;
-    if (art == vaRasse) return s.Rasse;
-    const KopieWurf& w = kopie.wuerfe(sau)[std::size_t(i)];
-    // The boar of the latest mating that names one.
-    const int b = !w.Eber(3).leer() ? 3 : !w.Eber(2).leer() ? 2 : 1;
-    eber = w.Eber(b).gross();
-    return eber;
+// The boar of the latest mating that names one.
+const Kurzname& eberDes(const KopieWurf& w) {
+    return w.Eber(!w.Eber(3).leer() ? 3 : !w.Eber(2).leer() ? 2 : 1);
 }
+
+// The groups by key in order of first appearance. A boar's group is that of his name in upper
+// case; each name as stored finds it once, later litters by the stored name alone.
+class Gruppenwahl {
+public:
+    explicit Gruppenwahl(TVergleichsgruppen& g) : g_(g) {}
+
+    int gruppe(const Kurzname& k) {
+        const auto [it, neu] =
+            index_.try_emplace(std::string(k.z.data(), k.laenge), int(g_.Gruppen.size()));
+        if (neu) {
+            g_.Gruppen.emplace_back();
+            g_.Gruppennamen.append(k.text());
+        }
+        return it->second;
+    }
+    int eber(const Kurzname& k) {
+        // The stored names live in the working copy as long as the comparison runs.
+        const auto [it, neu] = eber_.try_emplace(std::string_view(k.z.data(), k.laenge), 0);
+        if (neu) it->second = gruppe(k.gross());
+        return it->second;
+    }
+
+private:
+    TVergleichsgruppen& g_;
+    std::unordered_map<std::string, int> index_;
+    std::unordered_map<std::string_view, int> eber_;
+};
 
 } // namespace
 
@@ -31,26 +53,19 @@ TVergleichsgruppen VergleichBilden(const Auswertungskopie& kopie, const TAuswert
     const Filtervergleich f(filter);
     const TAuswertungsModus modus = art == vaEber ? amEber : amAuswahl;
     TVergleichsgruppen g;
-    // The groups by key, so that each lookup is one hash probe instead of a walk.
-    std::unordered_map<std::string, int> index;
-    Kurzname eber;
-    const auto gruppeZu = [&](const Kurzname& k) {
-        const auto [it, neu] =
-            index.try_emplace(std::string(k.z.data(), k.laenge), int(g.Gruppen.size()));
-        if (neu) {
-            g.Gruppen.emplace_back();
-            g.Gruppennamen.append(k.text());
-        }
-        return it->second;
-    };
+    Gruppenwahl wahl(g);
     for (int s = 0; s < kopie.sauenAnzahl(); ++s) {
         if (fortschritt) fortschritt(s);
         bool ersterWurf = true;
         int gruppeDerSau = -1; // origin and breed: the sow's key serves all her litters
-        for (int i = 0; i < int(kopie.wuerfe(s).size()); ++i) {
+        const auto wuerfe = kopie.wuerfe(s);
+        for (int i = 0; i < int(wuerfe.size()); ++i) {
             if (!WurfImFilter(f, kopie, s, i)) continue;
-            if (art == vaEber || gruppeDerSau < 0)
-                gruppeDerSau = gruppeZu(schluessel(kopie, s, i, art, eber));
+            if (art == vaEber)
+                gruppeDerSau = wahl.eber(eberDes(wuerfe[std::size_t(i)]));
+            else if (gruppeDerSau < 0)
+                gruppeDerSau =
+                    wahl.gruppe(art == vaHerkunft ? kopie.sau(s).Herkunft : kopie.sau(s).Rasse);
             TKennzahlen& gruppe = g.Gruppen[std::size_t(gruppeDerSau)];
             WurfZahlenAddieren(f, kopie, s, i, gruppe, modus, e);
             if (ersterWurf) ++gruppe.Sauen;

@@ -89,9 +89,10 @@ void TBelegwochen::Auswerten(const TAuswertungsFilter& f) {
     filterSetzen(f);
     setWindowTitle(QStringLiteral("Belegwochen  ") + Filterbeschreibung(stand_.filter));
     gruppen_.clear();
-    // The live herd: litters not yet weaned belong to their group.
-    const auto kopie = Herdenkopie(ctx_, true);
-    const Auswertungskopie& herde = *kopie;
+    // The live herd: litters not yet weaned belong to their group. Kept for listing a group's
+    // sows from the herd as it was counted.
+    kopie_ = Herdenkopie(ctx_, true);
+    const Auswertungskopie& herde = *kopie_;
     const Einstellungen& e = ctx_.einstellungen;
     const Belegwochenrahmen rahmen{Gruppenraster(e.gruppenrhythmus, e.gruppenstart), ctx_.Tragezeit,
                                    ctx_.heute(), e};
@@ -124,7 +125,8 @@ CsvWriter TBelegwochen::tabelle() const {
 void TBelegwochen::GruppeOeffnen(int n) {
     if (n < 0 || n >= anzahl()) return;
     TSauAuswahl auswahl(ctx_, this);
-    auswahl.SauenZeigen(gruppen_[std::size_t(n)].sauen, gruppen_[std::size_t(n)].name);
+    const TBelegwoche& g = gruppen_[std::size_t(n)];
+    auswahl.SauenZeigen(BelegwochenSauen(*kopie_, stand_.filter, g.raster, g.nummer), g.name());
     auswahl.exec();
 }
 

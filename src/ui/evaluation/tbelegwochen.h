@@ -36,6 +36,7 @@ private:
     QWidget* diagrammAufbauen();
 
     std::vector<TBelegwoche> gruppen_;
+    std::shared_ptr<const Auswertungskopie> kopie_; // the herd the groups were counted on
     Belegwochenziele ziele_;
 };
 
