@@ -21,8 +21,8 @@ struct Kurzname {
         k.setzen(zeichen);
         return k;
     }
-    // The same written into this name where it stands, byte by byte, rather than built apart
-    // and copied over it whole.
+    // The same, written into this name where it stands (the working copy fills its names in
+    // place).
     void setzen(std::span<const std::uint8_t> zeichen) {
         *this = Kurzname{};
         laenge = std::uint8_t(std::min<std::size_t>(zeichen.size(), z.size()));
