@@ -27,7 +27,7 @@ void PainterCanvas::setFont(const QString& family, double pointSize, int style) 
 void PainterCanvas::drawText(double x, double y, const QString& text) {
     const QFontMetricsF fm(painter_.font(), painter_.device());
     painter_.drawText(QPointF(x, y + fm.ascent()), text);
-    rechts_ = std::max(rechts_, x + fm.horizontalAdvance(text));
+    if (messen_) rechts_ = std::max(rechts_, x + fm.horizontalAdvance(text));
 }
 
 void PainterCanvas::drawLine(double x1, double y1, double x2, double y2) {

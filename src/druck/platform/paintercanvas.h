@@ -27,12 +27,15 @@ public:
     double pageHeight() const override { return height_; }
     void newPage() override;
     void setFarbe(std::uint32_t rgb) override;
-    // The right end of the widest text drawn so far, for panes that scroll sideways.
+    // For panes that scroll sideways: from now on the right end of the widest text drawn is
+    // kept (printing does not pay for it).
+    void randMessen() { messen_ = true; }
     double rechterRand() const { return rechts_; }
 
 private:
     QPainter& painter_;
     double width_, height_;
     QPagedPaintDevice* seiten_;
+    bool messen_ = false;
     double rechts_ = 0;
 };

@@ -51,6 +51,7 @@ protected:
         p.setPen(palette().color(QPalette::WindowText));
         p.translate(-liste_->seitlich(), 0);
         PainterCanvas c(p, width(), height());
+        c.randMessen();
         zeichnen_(c);
         liste_->breiteMelden(c.rechterRand());
     }
@@ -185,6 +186,7 @@ void Listenflaeche::paintEvent(QPaintEvent*) {
     p.setPen(text);
     p.translate(-seitlich(), 0);
     PainterCanvas c(p, viewport()->width(), viewport()->height());
+    c.randMessen();
     const int h = zeilenhoehe();
     const int oben = verticalScrollBar()->value();
     const int erste = oben / h;
