@@ -162,7 +162,7 @@ void WurfKennzahlenAddieren(const Filtervergleich& f, const Auswertungskopie& ko
 }
 
 void WurfZahlenAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
-                        TKennzahlen& summe, TAuswertungsModus modus, const Einstellungen& e) {
+                        TKennzahlenWerte& summe, TAuswertungsModus modus, const Einstellungen& e) {
     if (!wurfAddieren(f, kopie, sau, i, summe, modus, e)) return;
     const KopieWurf& w = kopie.wuerfe(sau)[std::size_t(i)];
     summe.AusfaelleAnzahl += w.befundAusfaelle;

@@ -46,6 +46,11 @@ public:
     const QString& eberGross() const { return eberGross_; }
     bool herkunftPasst(const KopieSau& s) const;
     bool rassePasst(const KopieSau& s) const;
+    // Whether the filter tests the period alone: no flag set and no name to match.
+    bool nurZeitraum() const {
+        return !(f_.NurGanzeWuerfe || f_.NurErsterWurf || f_.NurVorhandeneSauen || eberGesetzt_ ||
+                 herkunftGesetzt_ || rasseGesetzt_);
+    }
 
 private:
     TAuswertungsFilter f_;
@@ -64,7 +69,7 @@ void WurfKennzahlenAddieren(const Filtervergleich& f, const Auswertungskopie& ko
 // The same with the findings counted only, their name lists left as they are (for lists
 // that show the totals alone).
 void WurfZahlenAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
-                        TKennzahlen& summe, TAuswertungsModus modus, const Einstellungen& e);
+                        TKennzahlenWerte& summe, TAuswertungsModus modus, const Einstellungen& e);
 // Whether litter `i` of sow `sau` passes period and filter.
 bool WurfImFilter(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i);
 QString Filterbeschreibung(const TAuswertungsFilter& f);

@@ -42,7 +42,7 @@ public:
     TBelegwoche& gruppe(qint64 nummer, int sau) {
         const int platz = platzVon(nummer);
         TBelegwoche& g = an(platz);
-        if (letzteSau_[std::size_t(platz)] != sau) ++g.summe.Sauen;
+        if (letzteSau_[std::size_t(platz)] != sau) ++g.sauen;
         letzteSau_[std::size_t(platz)] = sau; // the sows come in herd order
         return g;
     }
@@ -180,7 +180,7 @@ std::vector<int> BelegwochenSauen(const Auswertungskopie& kopie, const TAuswertu
 }
 
 Belegwochenwerte BelegwochenWerte(const TBelegwoche& g) {
-    const TKennzahlen& k = g.summe;
+    const TKennzahlenWerte& k = g.summe;
     Belegwochenwerte v;
     v.hatRate = g.belegt() > 0;
     if (v.hatRate) v.rate = g.abgeferkelt * 100.0 / g.belegt();

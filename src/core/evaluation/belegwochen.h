@@ -42,7 +42,8 @@ private:
 struct TBelegwoche {
     Gruppenraster raster;
     qint64 nummer = 0;
-    TKennzahlen summe;      // ErstBelegungen = litters mated, Zweit/Dritt = returns, Sauen = sows
+    TKennzahlenWerte summe; // ErstBelegungen = litters mated, Zweit/Dritt = returns
+    int sauen = 0;          // sows with a litter in the group
     int jungsauen = 0;      // of them first litters
     int abgeferkelt = 0;    // litters farrowed
     bool offen = false;     // a litter could still farrow
@@ -81,7 +82,7 @@ public:
     // The group of litter `i` of sow `sau` into `gruppe`; false when it belongs to none.
     bool gruppeDes(const Auswertungskopie& kopie, int sau, int i, qint64& gruppe) const {
         return nachBelegen(kopie.wuerfe(sau)[std::size_t(i)], gruppe) &&
-               WurfImFilter(vergleich_, kopie, sau, i);
+               (vergleich_.nurZeitraum() || WurfImFilter(vergleich_, kopie, sau, i));
     }
     // Boar, origin and breed in the engine's form, with a period that holds every date.
     const Filtervergleich& vergleich() const { return vergleich_; }
