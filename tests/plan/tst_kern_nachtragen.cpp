@@ -1,12 +1,17 @@
 // After a booking the work plan, the overview and the open-points count are redone for the
-// changed sows only; they must come out as if built from the whole herd.
+// changed sows only; at start the overview is built while the herd is read. Either way they
+// must come out as if built from the whole herd.
 
 #include "entry/offenepunkte.h"
 #include "entry/offenepunktezahl.h"
+#include "herd/herdfile.h"
 #include "plan/arbeitsplan.h"
 #include "plan/uebersichtstand.h"
+#include "platform/nebenlauf.h"
 #include "programm/geaendertesauen.h"
+#include "support/begrenztesgeraet.h"
 #include "support/herdbau.h"
+#include "support/testcontext.h"
 
 #include <QtTest>
 #include <random>
@@ -78,6 +83,9 @@ private slots:
     void wieNeuGebaut();
     void grenzenZaehlenAllesNeu();
     void geaenderteSauen();
+    void beimLesenGebaut();
+    void gegebeneSauenBleibenLiegen();
+    void nebenlaufMeldetFehler();
 };
 
 void TestNachtragen::wieNeuGebaut_data() {
@@ -181,6 +189,76 @@ void TestNachtragen::geaenderteSauen() {
     h.SauenGeaendert();
     g.abholen(alle);
     QVERIFY(alle);
+}
+
+// The overview built on a second thread while the herd file is read equals the one built on
+// the herd afterwards.
+void TestNachtragen::beimLesenGebaut() {
+    TestContext t(kHeute);
+    const Herde herde = zufallsHerde(6, 300);
+    QFile datei(t.pfad(QString::fromLatin1(kHerdeDatei)));
+    QVERIFY(datei.open(QIODevice::WriteOnly) && HerdeSchreiben(datei, herde));
+    datei.close();
+    const Uebersichtsstand stand = HerdeMitUebersichtLaden(t.ctx);
+    QCOMPARE(t.ctx.Sauenliste.size(), herde.size());
+    const Uebersichtsrahmen r = UebersichtsrahmenAus(t.ctx);
+    QCOMPARE(
+        uebersichtText(stand.uebersicht()),
+        uebersichtText(UebersichtBilden(t.ctx.Sauenliste, t.ctx.Planzeiten,
+                                        t.ctx.einstellungen.pruefung, t.ctx.Tragezeit, kHeute)));
+    QCOMPARE(stand.offenePunkte(), (long long)OffenePunkte(t.ctx.Sauenliste, r.punkte).size());
+}
+
+// Read from a device of unknown size, the list of sows grows as it goes: each sow given to
+// the second thread is done before the list moves (AddressSanitizer would see it read after).
+void TestNachtragen::gegebeneSauenBleibenLiegen() {
+    const Herde herde = zufallsHerde(7, 700);
+    BegrenztesGeraet geraet(1 << 30, {}, 4096);
+    QVERIFY(geraet.open(QIODevice::WriteOnly) && HerdeSchreiben(geraet, herde));
+    geraet.close();
+    QVERIFY(geraet.open(QIODevice::ReadOnly));
+    std::vector<int> folge;
+    long long wuerfe = 0;
+    int verschoben = 0;
+    struct Gegeben {
+        const Sau* sau;
+        int index;
+    };
+    Nebenlauf<Gegeben> walk([&](const Gegeben& g) {
+        folge.push_back(g.index);
+        wuerfe += (long long)g.sau->wuerfe.size();
+    });
+    FakeMessages msg;
+    const HerdeGelesen r = HerdeLesen(geraet, kHeute, msg,
+                                      {[&](const Sau& s, int i) {
+                                           walk.geben({&s, i});
+                                       },
+                                       [&] {
+                                           ++verschoben;
+                                           walk.leeren();
+                                       }});
+    walk.warten();
+    QCOMPARE(folge.size(), herde.size());
+    QVERIFY(std::is_sorted(folge.begin(), folge.end()) && folge.back() == 699);
+    long long erwartet = 0;
+    for (const Sau& s : r.herde)
+        erwartet += (long long)s.wuerfe.size();
+    QCOMPARE(wuerfe, erwartet);
+    QVERIFY(verschoben > 5); // the list grew step by step
+}
+
+// An error of the work on the second thread comes out where the caller waits; the items after
+// it are left.
+void TestNachtragen::nebenlaufMeldetFehler() {
+    std::vector<int> getan;
+    Nebenlauf<int> lauf([&](const int& i) {
+        if (i == 300) throw std::runtime_error("kaputt");
+        getan.push_back(i);
+    });
+    for (int i = 0; i < 600; ++i)
+        lauf.geben(i);
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, lauf.warten());
+    QCOMPARE(getan.size(), std::size_t(300));
 }
 
 QTEST_GUILESS_MAIN(TestNachtragen)

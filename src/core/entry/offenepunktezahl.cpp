@@ -24,6 +24,7 @@ void OffenePunkteZahl::beginnen(std::size_t sauen, const OffenePunkteVorgaben& v
 
 void OffenePunkteZahl::eintragen(const Sau& sau, int index) {
     const std::uint32_t n = std::uint32_t(sauZaehlen(sau, index, vorgaben_));
+    if (std::size_t(index) >= jeSau_.size()) jeSau_.resize(std::size_t(index) + 1);
     jeSau_[std::size_t(index)] = n;
     summe_ += n;
 }

@@ -12,7 +12,7 @@ public:
     // Checks every sow.
     void zaehlen(const Herde& herde, const OffenePunkteVorgaben& v);
     // The same step by step, for a walk over the herd that does more: starts anew for a herd
-    // of `sauen` sows, then checks each sow once.
+    // of `sauen` sows (0 when not known yet), then checks each sow once.
     void beginnen(std::size_t sauen, const OffenePunkteVorgaben& v);
     void eintragen(const Sau& sau, int index);
     // Checks the sows at `sauen` again; every sow when the herd's size, today or the limits

@@ -185,7 +185,8 @@ void wuerfeUebernehmen(Sau& sau, std::span<const std::uint8_t> lauf, TKurzDatum 
 
 } // namespace
 
-HerdeGelesen HerdeLesen(QIODevice& dev, QDate heute, MessageService& msg) {
+HerdeGelesen HerdeLesen(QIODevice& dev, QDate heute, MessageService& msg,
+                        const SauGelesen& gelesen) {
     HerdeGelesen r;
     const TKurzDatum heuteK = TKurzDatum::aus(heute);
     EberNutzung eber;
@@ -207,7 +208,10 @@ HerdeGelesen HerdeLesen(QIODevice& dev, QDate heute, MessageService& msg) {
             Sau& vorige = r.herde.back();
             if (vorige.wuerfe.empty()) vorige.wuerfe.push_back(TWurfRec::leer(1));
             StatusNeuBerechnen(vorige);
+            if (gelesen.sau) gelesen.sau(vorige, int(r.herde.size() - 1));
         }
+        if (r.herde.size() == r.herde.capacity() && gelesen.vorVerschieben)
+            gelesen.vorVerschieben();
         Sau& sau = r.herde.emplace_back(
             Sau{TSauRec(std::span<const std::uint8_t, TSauRec::Size>(satz, TSauRec::Size)), {}});
         wuerfeUebernehmen(sau, leser.wurfLauf(), heuteK, eber);
@@ -216,7 +220,10 @@ HerdeGelesen HerdeLesen(QIODevice& dev, QDate heute, MessageService& msg) {
         ++r.lesefehler;
         msg.error(kLesefehler);
     }
-    if (!r.herde.empty()) StatusNeuBerechnen(r.herde.back());
+    if (!r.herde.empty()) {
+        StatusNeuBerechnen(r.herde.back());
+        if (gelesen.sau) gelesen.sau(r.herde.back(), int(r.herde.size() - 1));
+    }
     r.eberliste = EberlisteOrdnen(eber.liste());
     return r;
 }

@@ -87,6 +87,7 @@ void UebersichtAufbau::zaehlen(std::uint8_t zustand, int vorzeichen) {
 }
 
 void UebersichtAufbau::eintragen(const Sau& sau, int index) {
+    if (std::size_t(index) >= zustand_.size()) zustand_.resize(std::size_t(index) + 1);
     std::uint8_t& zustand = zustand_[std::size_t(index)];
     if (sau.rec.Abgang().vorhanden()) {
         zustand = sau.rec.Abgang().Jahr == jahr_ ? kAbgangJahr : kAbgangFrueher;

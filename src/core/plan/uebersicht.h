@@ -58,8 +58,8 @@ UebersichtVorgaben UebersichtVorgabenAus(const TPlanZeiten& zeiten, const PruefG
 // is ordered by date, then by herd order.
 class UebersichtAufbau {
 public:
-    // Starts anew for a herd of `sauen` sows; then `eintragen` sorts in every sow in herd order
-    // and `abschliessen` orders the lists.
+    // Starts anew for a herd of `sauen` sows (0 when not known yet); then `eintragen` sorts in
+    // every sow in herd order and `abschliessen` orders the lists.
     void beginnen(std::size_t sauen, const UebersichtVorgaben& v);
     void eintragen(const Sau& sau, int index);
     void abschliessen();

@@ -1,5 +1,47 @@
 #include "plan/uebersichtstand.h"
 
+#include "herd/herdfile.h"
+#include "platform/nebenlauf.h"
+#include "programm/appcontext.h"
+
+Uebersichtsrahmen UebersichtsrahmenAus(const AppContext& ctx) {
+    const QDate heute = ctx.heute();
+    const PruefGrenzen& g = ctx.einstellungen.pruefung;
+    return {UebersichtVorgabenAus(ctx.Planzeiten, g, ctx.Tragezeit, heute),
+            PunkteVorgaben(g, ctx.Planzeiten, ctx.Tragezeit, heute)};
+}
+
+Uebersichtsstand HerdeMitUebersichtLaden(AppContext& ctx) {
+    Uebersichtsstand stand;
+    stand.beginnen(UebersichtsrahmenAus(ctx));
+    struct Gelesen {
+        const Sau* sau;
+        int index;
+    };
+    Nebenlauf<Gelesen> walk([&stand](const Gelesen& g) { stand.eintragen(*g.sau, g.index); });
+    HerdeLaden(ctx, {[&walk](const Sau& sau, int index) {
+                         walk.geben({&sau, index});
+                     },
+                     [&walk] { walk.leeren(); }});
+    walk.warten();
+    stand.abschliessen();
+    return stand;
+}
+
+void Uebersichtsstand::beginnen(const Uebersichtsrahmen& rahmen) {
+    aufbau_.beginnen(0, rahmen.uebersicht);
+    punkte_.beginnen(0, rahmen.punkte);
+}
+
+void Uebersichtsstand::eintragen(const Sau& sau, int index) {
+    aufbau_.eintragen(sau, index);
+    punkte_.eintragen(sau, index);
+}
+
+void Uebersichtsstand::abschliessen() {
+    aufbau_.abschliessen();
+}
+
 void Uebersichtsstand::erneuern(const Herde& herde, const std::vector<int>& sauen, bool alle,
                                 const UebersichtVorgaben& uv, const OffenePunkteVorgaben& pv) {
     if (!alle && aufbau_.nachtragen(herde, sauen, uv)) {
@@ -9,9 +51,7 @@ void Uebersichtsstand::erneuern(const Herde& herde, const std::vector<int>& saue
     // Each sow's records are read once for both while they are at hand.
     aufbau_.beginnen(herde.size(), uv);
     punkte_.beginnen(herde.size(), pv);
-    for (std::size_t i = 0; i < herde.size(); ++i) {
-        aufbau_.eintragen(herde[i], int(i));
-        punkte_.eintragen(herde[i], int(i));
-    }
+    for (std::size_t i = 0; i < herde.size(); ++i)
+        eintragen(herde[i], int(i));
     aufbau_.abschliessen();
 }

@@ -30,6 +30,11 @@ QString Datenorte::datei(const QString& name) const {
 }
 
 void HerdeLaden(HerdZustand& herde, const QString& verzeichnis, MessageService& msg, QDate heute) {
+    HerdeLaden(herde, verzeichnis, msg, heute, SauGelesen{});
+}
+
+void HerdeLaden(HerdZustand& herde, const QString& verzeichnis, MessageService& msg, QDate heute,
+                const SauGelesen& gelesen) {
     herde.Sauenliste.clear();
     herde.Eberliste.clear();
     const QString pfad = findFileNoCase(verzeichnis, QString::fromLatin1(kHerdeDatei));
@@ -38,7 +43,7 @@ void HerdeLaden(HerdZustand& herde, const QString& verzeichnis, MessageService& 
     const bool offen = f.open(QIODevice::ReadOnly);
     const int fehler = errno;
     if (offen) {
-        HerdeGelesen r = HerdeLesen(f, heute, msg);
+        HerdeGelesen r = HerdeLesen(f, heute, msg, gelesen);
         herde.Sauenliste = std::move(r.herde);
         herde.Eberliste = std::move(r.eberliste);
     }
@@ -56,7 +61,11 @@ void HerdeLaden(HerdZustand& herde, const QString& verzeichnis, MessageService& 
 }
 
 void HerdeLaden(AppContext& ctx) {
-    HerdeLaden(ctx, ctx.Datenpfad, ctx.messages(), ctx.heute());
+    HerdeLaden(ctx, SauGelesen{});
+}
+
+void HerdeLaden(AppContext& ctx, const SauGelesen& gelesen) {
+    HerdeLaden(ctx, ctx.Datenpfad, ctx.messages(), ctx.heute(), gelesen);
 }
 
 bool HerdeSpeichern(AppContext& ctx) {
@@ -107,11 +116,15 @@ bool AenderungFesthalten(AppContext& ctx, int sau) {
     return !ctx.einstellungen.einzelspeicherung || HerdeSpeichern(ctx);
 }
 
-void DatenLaden(AppContext& ctx) {
-    HerdeLaden(ctx);
+void StammdatenLaden(AppContext& ctx) {
     ctx.Zuruecksetzen();
     HilfslistenLaden(ctx.Hilfslisten, ctx.Datenpfad, ctx.messages());
     if (const auto zeiten = PlanZeitenLaden(ctx.Datenpfad, ctx.messages()))
         ctx.PlanzeitenGelesen(*zeiten);
     ctx.Plantypen = PlanTypenLaden(ctx.Datenpfad, ctx.messages());
+}
+
+void DatenLaden(AppContext& ctx) {
+    StammdatenLaden(ctx);
+    HerdeLaden(ctx);
 }

@@ -15,6 +15,7 @@ class Auswertungskopie;
 
 class MessageService;
 class Clock;
+struct SauGelesen;
 
 // The program-wide state, in parts that functions take on their own: the herd with its
 // change count, the master data, the places of the files, the settings and the services
@@ -44,9 +45,13 @@ private:
     const Clock* clock_;
 };
 
-// Replaces the herd by the contents of the herd file in `verzeichnis`.
+// Replaces the herd by the contents of the herd file in `verzeichnis`; `gelesen` gets each
+// sow as she is read (herd/herdfile.h).
 void HerdeLaden(HerdZustand& herde, const QString& verzeichnis, MessageService& msg, QDate heute);
+void HerdeLaden(HerdZustand& herde, const QString& verzeichnis, MessageService& msg, QDate heute,
+                const SauGelesen& gelesen);
 void HerdeLaden(AppContext& ctx);
+void HerdeLaden(AppContext& ctx, const SauGelesen& gelesen);
 // Writes the whole herd atomically (keeping the previous file as backup when BACKUPDATEI is
 // on) and clears Geaendert. On failure tells the user, leaves the file and Geaendert as they
 // were and returns false.
@@ -56,6 +61,8 @@ bool HerdeSpeichern(AppContext& ctx);
 bool AenderungFesthalten(AppContext& ctx);
 // The same when only the records of the sow at `sau` changed.
 bool AenderungFesthalten(AppContext& ctx, int sau);
-// Reads everything of the data directory: the herd, the helper lists, the plan times (with
-// the gestation length) and the plan types; what a file does not give is the default.
+// Reads the helper lists, the plan times (with the gestation length) and the plan types of the
+// data directory; what a file does not give is the default.
+void StammdatenLaden(AppContext& ctx);
+// Reads everything of the data directory: those, then the herd.
 void DatenLaden(AppContext& ctx);

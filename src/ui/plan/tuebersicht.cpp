@@ -41,7 +41,8 @@ QTreeWidgetItem* zeile(QTreeWidgetItem* oben, const QString& text, const QString
 
 } // namespace
 
-TUebersicht::TUebersicht(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
+TUebersicht::TUebersicht(AppContext& ctx, std::optional<Uebersichtsstand> geladen, QWidget* parent)
+    : QWidget(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("Uebersicht"));
     setWindowTitle(QStringLiteral("Übersicht"));
     setProperty("helpContext", 710);
@@ -65,7 +66,14 @@ TUebersicht::TUebersicht(AppContext& ctx, QWidget* parent) : QWidget(parent), ct
     folge_ = new Herdfolge(
         ctx_.meldung, this, [this] { erneuern(); }, true);
     resize(460, 560);
-    erneuern();
+    if (!geladen) {
+        erneuern();
+        return;
+    }
+    stand_ = std::move(*geladen);
+    bool alle = true;
+    folge_->geaenderteSauen(alle); // nothing changed since it was built
+    anzeigen();
 }
 
 QWidget* TUebersicht::knoepfe() {
@@ -96,13 +104,15 @@ QWidget* TUebersicht::knoepfe() {
 
 void TUebersicht::erneuern() {
     if (folge_) folge_->erneuert();
-    const QDate heute = ctx_.heute();
-    const PruefGrenzen& g = ctx_.einstellungen.pruefung;
     bool alle = true;
     const std::vector<int> sauen = folge_->geaenderteSauen(alle);
-    stand_.erneuern(ctx_.Sauenliste, sauen, alle,
-                    UebersichtVorgabenAus(ctx_.Planzeiten, g, ctx_.Tragezeit, heute),
-                    PunkteVorgaben(g, ctx_.Planzeiten, ctx_.Tragezeit, heute));
+    const Uebersichtsrahmen rahmen = UebersichtsrahmenAus(ctx_);
+    stand_.erneuern(ctx_.Sauenliste, sauen, alle, rahmen.uebersicht, rahmen.punkte);
+    anzeigen();
+}
+
+void TUebersicht::anzeigen() {
+    const QDate heute = ctx_.heute();
     const HerdUebersicht& u = stand_.uebersicht();
     const QString datei = findFileNoCase(ctx_.Datenpfad, QString::fromLatin1(kHerdeDatei));
     const auto hinweis = datensicherung::SicherungsHinweis(ctx_.einstellungen.lastBackup, heute);

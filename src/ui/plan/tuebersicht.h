@@ -7,6 +7,7 @@ class Herdfolge;
 #include "platform/druckausgabe.h"
 
 #include <QWidget>
+#include <optional>
 
 class AppContext;
 class QTreeWidget;
@@ -18,7 +19,9 @@ class QTreeWidgetItem;
 class TUebersicht : public QWidget, public Druckfenster {
     Q_OBJECT
 public:
-    explicit TUebersicht(AppContext& ctx, QWidget* parent = nullptr);
+    // `geladen`: the overview as built while the herd was read, when nothing changed since.
+    explicit TUebersicht(AppContext& ctx, std::optional<Uebersichtsstand> geladen = std::nullopt,
+                         QWidget* parent = nullptr);
 
     const HerdUebersicht& uebersicht() const { return stand_.uebersicht(); }
     const Haushalt& haushalt() const { return haushalt_; }
@@ -40,6 +43,7 @@ protected:
 
 private:
     QWidget* knoepfe();
+    void anzeigen();
     void faelligeEintragen(QTreeWidgetItem* abschnitt, int gruppe);
     void sauenEinfuellen(QTreeWidgetItem* item);
     void oeffnen(QTreeWidgetItem* item);

@@ -90,7 +90,8 @@ void TPVMain::starten() {
     if (ctx_.einstellungen.vollbild) setWindowState(windowState() | Qt::WindowMaximized);
     {
         Wartecursor warten;
-        DatenLaden(ctx_);
+        StammdatenLaden(ctx_);
+        HerdeLadenBeimStart();
     }
     MenueFreigeben();
     SicherungsHinweisZeigen();
@@ -114,6 +115,16 @@ void TPVMain::starten() {
         });
     // F1, F7 and F8 from whatever window has the focus.
     qApp->installEventFilter(this);
+}
+
+// With the overview at start it is built while the herd is read.
+void TPVMain::HerdeLadenBeimStart() {
+    if (!ctx_.einstellungen.uebersichtBeimStart) {
+        HerdeLaden(ctx_);
+        return;
+    }
+    geladenerStand_ = std::make_unique<Uebersichtsstand>(HerdeMitUebersichtLaden(ctx_));
+    connect(&ctx_.meldung, &HerdMeldung::geaendert, this, [this] { geladenerStand_.reset(); });
 }
 
 QAction* TPVMain::item(QMenu* menu, const char* name, const QString& caption, int helpContext,
@@ -226,7 +237,10 @@ TUebersicht* TPVMain::UebersichtZeigen() {
         Uebersicht->erneuern();
         return Uebersicht;
     }
-    Uebersicht = new TUebersicht(ctx_);
+    std::optional<Uebersichtsstand> geladen;
+    if (geladenerStand_) geladen = std::move(*geladenerStand_);
+    geladenerStand_.reset();
+    Uebersicht = new TUebersicht(ctx_, std::move(geladen));
     connect(Uebersicht, &TUebersicht::offenePunkteGewuenscht, this,
             [this] { OffenePunkteOeffnen(ctx_, mdi_); });
     connect(Uebersicht, &TUebersicht::sicherungGewuenscht, this, &TPVMain::Datensicherung1Click);

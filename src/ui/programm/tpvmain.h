@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <memory>
 
 class AppContext;
 class QAction;
@@ -17,6 +18,7 @@ class THilfe;
 class TNotizen;
 class TRechner;
 class TUebersicht;
+class Uebersichtsstand;
 class StallSteuerung;
 
 // The main window: MDI frame with the program's menu. It loads the herd when it is created
@@ -79,6 +81,7 @@ private:
     QAction* item(QMenu* menu, const char* name, const QString& caption, int helpContext = 0,
                   const QKeySequence& key = {});
     void starten();
+    void HerdeLadenBeimStart();
     // Takes the data from another directory, after asking to save unsaved herd changes.
     bool datenpfadWechseln(const QString& neu);
     // Writes the settings; a failure is told, the program goes on.
@@ -97,6 +100,9 @@ private:
     THilfe* Hilfe = nullptr;
     StallSteuerung* Stall = nullptr;
     QPointer<TUebersicht> Uebersicht;
+    // The overview as built while the herd was read at start, until the overview takes it or
+    // the herd changes.
+    std::unique_ptr<Uebersichtsstand> geladenerStand_;
     QLabel* sicherungsHinweis_ = nullptr;
     QHash<QString, QAction*> items_;
 };
