@@ -217,13 +217,13 @@ private slots:
 
     void abferkeldatumsregeln() {
         TWurfRec belegt = wurf(1, dt(1, 3, 2013));
-        belegt.setBelegen(2, dt(2, 3, 2013));
+        belegt.setBelegen(3, dt(2, 3, 2013)); // a third mating without a second
         Herde h{gsau("a", 0, {}, {belegt}),
                 gsau("b", 0, {}, {wurf(1, {}, dt(5, 5, 2012)), wurf(2)}), gsau("c")};
         StatusNeuBerechnen(h);
         Auswahlliste l;
         l.aufbauen(h, 113, Sortierung::Alphanum);
-        // Rebuild: latest mating + gestation; the litter before; none.
+        // Rebuild: latest mating of any + gestation; the litter before; none.
         QCOMPARE(l.eintraege()[0].abferkeln, dt(23, 6, 2013));
         QCOMPARE(l.eintraege()[1].abferkeln, dt(5, 5, 2012));
         QVERIFY(!l.eintraege()[2].abferkeln.vorhanden());
@@ -233,6 +233,7 @@ private slots:
         l.auffrischen(h, 113);
         l.sortieren(h, Sortierung::Abferkeldatum);
         QCOMPARE(nummern(l), (QStringList{"b", "a", "c"}));
+        QCOMPARE(l.eintraege()[1].abferkeln, dt(22, 6, 2013)); // the matings in turn: the first
     }
 };
 

@@ -145,9 +145,11 @@ private slots:
         QTest::addColumn<int>("wuerfe");
         QTest::addColumn<int>("geborene");
         QTest::addColumn<int>("erstBelegungen");
-        QTest::newRow("letzter Wurf säugend") << Wurf(2, 145, 260, -1, 14) << 1 << 12 << 1;
-        QTest::newRow("0 geboren bleibt") << Wurf(2, 145, 260, 285, 0, 0) << 2 << 12 << 2;
-        QTest::newRow("nur belegt") << Wurf(2, 145) << 1 << 12 << 2;
+        QTest::addColumn<int>("abgesetzte");
+        QTest::newRow("letzter Wurf säugend") << Wurf(2, 145, 260, -1, 14) << 1 << 12 << 1 << 11;
+        QTest::newRow("0 geboren bleibt") << Wurf(2, 145, 260, 285, 0, 0) << 2 << 12 << 2 << 11;
+        // Born piglets entered without a farrowing date count as born, not as weaned.
+        QTest::newRow("nur belegt") << Wurf(2, 145, -1, -1, 5) << 1 << 17 << 2 << 11;
     }
     void sauSumme() {
         QFETCH(TWurfRec, zweiter);
@@ -156,6 +158,7 @@ private slots:
         QTEST(s.Wuerfe, "wuerfe");
         QTEST(s.Geborene, "geborene");
         QTEST(s.ErstBelegungen, "erstBelegungen");
+        QTEST(s.Abgesetzte, "abgesetzte");
         QCOMPARE(s.Sauen, 1);
     }
 
