@@ -249,7 +249,7 @@ private slots:
         QCOMPARE(s.Geborene, imFilter ? k.Geborene : 0);
     }
 
-    // Fostering off counts by its amount, apart from fostering on.
+    // Fostering off counts by its amount, apart from fostering on; both move the weaned.
     void ausgleichZuUndAb() {
         TWurfRec ab = Wurf(1, 0, 115, 140, 10), zu = ab;
         ab.setAusgleich(-3);
@@ -257,6 +257,7 @@ private slots:
         const TKennzahlen s = Auswerten(Herde{Sau1("1", 0, {ab}), Sau1("2", 0, {zu})}, amAuswahl);
         QCOMPARE(s.AusgleichAb, 3);
         QCOMPARE(s.AusgleichZu, 2);
+        QCOMPARE(s.Abgesetzte, 10 - 3 + 10 + 2);
     }
 
     void traechtigkeitWirdAddiert() {
