@@ -350,10 +350,7 @@ private slots:
             return f <= g;
         });
         QVERIFY(e.ok);
-        QCOMPARE(e.dateien, 3);
-        QCOMPARE(
-            e.meldung,
-            QStringLiteral("3 Dateien nach %1 gesichert.").arg(QDir::toNativeSeparators(ziel)));
+        QCOMPARE(e.dateien, 3); // what the message says, the window test reads
         QVERIFY(meldungen >= 3);
         QCOMPARE(inhalt(ziel + "PV.INI"), QByteArray("[EINSTELLUNGEN]"));
 
@@ -364,8 +361,6 @@ private slots:
         QCOMPARE(inhalt(daten.filePath("SAUWURF.DAT")), QByteArray("herde"));
         QCOMPARE(inhalt(e.aufgehoben + "SAUWURF.DAT"), QByteArray("geändert"));
         QVERIFY(e.aufgehoben.endsWith("Vor Rücksicherung 2026-03-10 09-30/"));
-        QVERIFY(e.meldung.startsWith(
-            QStringLiteral("1 Datei aus %1 zurückgesichert.").arg(QDir::toNativeSeparators(ziel))));
 
         // A missing file stops the copy and says how far it came.
         e = Sichern(daten.path() + u'/', ini, {"NOTIZ.TXT", "FEHLT.DAT"}, ziel);
