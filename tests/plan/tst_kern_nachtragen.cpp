@@ -85,6 +85,7 @@ private slots:
     void geaenderteSauen();
     void beimLesenGebaut();
     void gegebeneSauenBleibenLiegen();
+    void abbruchWartetAufGegebene();
     void nebenlaufMeldetFehler();
 };
 
@@ -245,6 +246,29 @@ void TestNachtragen::gegebeneSauenBleibenLiegen() {
         erwartet += (long long)s.wuerfe.size();
     QCOMPARE(wuerfe, erwartet);
     QVERIFY(verschoben > 5); // the list grew step by step
+}
+
+// A reading that fails lets the work on the sows given end before they go.
+void TestNachtragen::abbruchWartetAufGegebene() {
+    QByteArray datei;
+    QBuffer puffer(&datei);
+    QVERIFY(puffer.open(QIODevice::WriteOnly) && HerdeSchreiben(puffer, zufallsHerde(8, 600)));
+    puffer.close();
+    QVERIFY(puffer.open(QIODevice::ReadOnly));
+    std::size_t gezaehlt = 0;
+    Nebenlauf<const Sau*> walk([&](const Sau* s) { gezaehlt += s->wuerfe.size() > 0; });
+    FakeMessages msg;
+    const auto lesen = [&] {
+        HerdeLesen(puffer, kHeute, msg,
+                   {[&](const Sau& s, int i) {
+                        if (i == 500) throw std::bad_alloc();
+                        walk.geben(&s);
+                    },
+                    [&] { walk.leeren(); }});
+    };
+    QVERIFY_THROWS_EXCEPTION(std::bad_alloc, lesen());
+    walk.warten();
+    QCOMPARE(gezaehlt, std::size_t(500));
 }
 
 // An error of the work on the second thread comes out where the caller waits; the items after

@@ -183,22 +183,10 @@ void wuerfeUebernehmen(Sau& sau, std::span<const std::uint8_t> lauf, TKurzDatum 
     }
 }
 
-} // namespace
-
-HerdeGelesen HerdeLesen(QIODevice& dev, QDate heute, MessageService& msg,
-                        const SauGelesen& gelesen) {
-    HerdeGelesen r;
+void herdeLesen(HerdeGelesen& r, QIODevice& dev, QDate heute, MessageService& msg,
+                const SauGelesen& gelesen) {
     const TKurzDatum heuteK = TKurzDatum::aus(heute);
     EberNutzung eber;
-    // Room for as many sows as the file has records: only the part that is used is ever
-    // touched, so the rest costs address space, not memory, and the list never moves.
-    if (!dev.isSequential()) {
-        try {
-            r.herde.reserve(std::size_t(std::max<qint64>(0, dev.size() - dev.pos()) / 512));
-        } catch (const std::bad_alloc&) {
-            // Then the list grows as it goes.
-        }
-    }
     Satzleser leser(dev);
     while (const std::uint8_t* satz = leser.naechster()) {
         if (satz[1] != 0) continue; // litters before the first sow belong to none
@@ -225,6 +213,29 @@ HerdeGelesen HerdeLesen(QIODevice& dev, QDate heute, MessageService& msg,
         if (gelesen.sau) gelesen.sau(r.herde.back(), int(r.herde.size() - 1));
     }
     r.eberliste = EberlisteOrdnen(eber.liste());
+}
+
+} // namespace
+
+HerdeGelesen HerdeLesen(QIODevice& dev, QDate heute, MessageService& msg,
+                        const SauGelesen& gelesen) {
+    HerdeGelesen r;
+    // Room for as many sows as the file has records: only the part that is used is ever
+    // touched, so the rest costs address space, not memory, and the list never moves.
+    if (!dev.isSequential()) {
+        try {
+            r.herde.reserve(std::size_t(std::max<qint64>(0, dev.size() - dev.pos()) / 512));
+        } catch (const std::bad_alloc&) {
+            // Then the list grows as it goes.
+        }
+    }
+    try {
+        herdeLesen(r, dev, heute, msg, gelesen);
+    } catch (...) {
+        // The sows given go with the list: the work on them ends first.
+        if (gelesen.vorVerschieben) gelesen.vorVerschieben();
+        throw;
+    }
     return r;
 }
 

@@ -21,8 +21,8 @@ struct HerdeGelesen {
 // Work on the whole herd done while it is read: `sau` gets each sow as soon as she and her
 // litters are read and her state is worked out, with her index in the herd. The sows given
 // stay where they are until the reading returns, or until `vorVerschieben` is called: the list
-// is about to outgrow the room kept for the file's records (the file grew while it was read),
-// and every sow given so far moves.
+// is about to outgrow the room kept for the file's records (the file grew while it was read)
+// and every sow given so far moves, or the reading fails and they go.
 struct SauGelesen {
     std::function<void(const Sau& sau, int index)> sau;
     std::function<void()> vorVerschieben;
