@@ -194,6 +194,23 @@ private slots:
         QCOMPARE(namen(u.ueberfaellig[faUmrauschen]), QStringLiteral("B-U"));
         QCOMPARE(namen(u.ueberfaellig[faErstbelegung]), QStringLiteral("JS-U"));
     }
+
+    // A date counts as future by its days after today, also where only the calendar order is
+    // looked at: around the turn of a year, a leap day, 2000 and 2100, and for every limit.
+    void zukunftZaehltTage() {
+        PruefGrenzen g;
+        for (const QDate heute : {QDate(1999, 12, 31), QDate(2000, 2, 28), QDate(2000, 2, 29),
+                                  QDate(2100, 2, 28), QDate(2024, 3, 10)})
+            for (int tage = -3; tage <= 3; ++tage)
+                for (const int grenze : {-2, 0, 1, 2}) {
+                    g.zukunftTage = grenze;
+                    const TKurzDatum d = TKurzDatum::aus(heute.addDays(tage)),
+                                     h = TKurzDatum::aus(heute);
+                    const bool zukunft = plausibel::Datum(d, h, g) == Art::Zukunft;
+                    QVERIFY2(zukunft == (TageZwischen(h, d) > grenze),
+                             qPrintable(KurzDatumText(d) + QString::number(grenze)));
+                }
+    }
 };
 
 QTEST_APPLESS_MAIN(TestPlausibel)

@@ -8,8 +8,8 @@ using namespace plausibel;
 
 namespace {
 
-// What the checks read from a litter, each value once and in the record's order; the dates
-// with their day numbers.
+// What the checks read from a litter, each value once and in the record's order. Only the
+// dates that are counted from get their day numbers, where the rules need them.
 struct Wurfwerte {
     explicit Wurfwerte(const TWurfRec& w)
         : belegen{w.Belegen(1), w.Belegen(2), w.Belegen(3)}, tk{w.TKDatum(1), w.TKDatum(2)},
@@ -17,12 +17,11 @@ struct Wurfwerte {
           todgeborene(w.Todgeborene()), weibliche(w.Weibliche()), ausgleich(w.Ausgleich()),
           verluste(Verluste(w)) {}
 
-    Tagdatum belegen[3], tk[2], abferkeln, absetzen;
+    TKurzDatum belegen[3], tk[2], abferkeln, absetzen;
     int geborene, todgeborene, weibliche, ausgleich, verluste;
 };
 
-// Walks one sow: keeps the findings and the latest event date. Each date of a litter is read
-// and counted once; the rules get it with its day number.
+// Walks one sow: keeps the findings and the latest event date.
 class Pruefer {
 public:
     Pruefer(int sau, const OffenePunkteVorgaben& v, Tagdatum heute, std::vector<Befund>& out)
@@ -33,11 +32,10 @@ public:
     }
 
     // The date rules of one event date; every present date is an event.
-    void datum(int wurf, Tagdatum d, Feld feld) {
+    void datum(int wurf, TKurzDatum d, Feld feld) {
         if (!d.vorhanden()) return;
-        if (const auto art = plausibel::Datum(d, heute_.nummer, v_.grenzen))
-            melden(wurf, *art, feld, d.datum);
-        if (DatumsSchluessel(d.datum) > DatumsSchluessel(letztes_)) letztes_ = d.datum;
+        if (const auto art = plausibel::Datum(d, heute_, v_.grenzen)) melden(wurf, *art, feld, d);
+        if (DatumVor(letztes_, d)) letztes_ = d;
     }
 
     // The litter at position `k`; returns its weaning date for the next litter.
@@ -50,22 +48,26 @@ public:
         datum(k, x.tk[1], Feld::TK2);
         datum(k, x.abferkeln, Feld::Abferkeln);
         datum(k, x.absetzen, Feld::Absetzen);
-        if (BelegenZuFrueh(vorherigesAbsetzen, x.belegen[0], v_.grenzen))
-            melden(k, Art::BelegenNachAbsetzen, Feld::Belegen1, x.belegen[0].datum,
-                   TageZwischen(vorherigesAbsetzen, x.belegen[0]));
-        if (!x.abferkeln.vorhanden()) return x.absetzen;
-        const Tagdatum belegt = x.belegen[LetzteBelegungInFolge(w) - 1];
-        if (const auto art = Tragezeit(belegt, x.abferkeln, v_.grenzen))
-            melden(k, *art, Feld::Abferkeln, x.abferkeln.datum, TageZwischen(belegt, x.abferkeln));
-        if (AbsetzenVorAbferkeln(x.abferkeln, x.absetzen))
-            melden(k, Art::AbsetzenVorAbferkeln, Feld::Absetzen, x.absetzen.datum);
-        ferkel(w, k, x);
-        return x.absetzen;
+        const Tagdatum erstes = x.belegen[0], absetzen = x.absetzen;
+        if (BelegenZuFrueh(vorherigesAbsetzen, erstes, v_.grenzen))
+            melden(k, Art::BelegenNachAbsetzen, Feld::Belegen1, erstes.datum,
+                   TageZwischen(vorherigesAbsetzen, erstes));
+        if (!x.abferkeln.vorhanden()) return absetzen;
+        const Tagdatum abferkeln = x.abferkeln;
+        const int letzte = LetzteBelegungInFolge(w);
+        const Tagdatum belegt = letzte == 1 ? erstes : Tagdatum(x.belegen[letzte - 1]);
+        if (const auto art = Tragezeit(belegt, abferkeln, v_.grenzen))
+            melden(k, *art, Feld::Abferkeln, abferkeln.datum, TageZwischen(belegt, abferkeln));
+        if (AbsetzenVorAbferkeln(abferkeln, absetzen))
+            melden(k, Art::AbsetzenVorAbferkeln, Feld::Absetzen, absetzen.datum);
+        ferkel(w, k, x, abferkeln, absetzen);
+        return absetzen;
     }
 
     // The piglet counts of a farrowed litter.
-    void ferkel(const TWurfRec& w, int k, const Wurfwerte& x) {
-        const TKurzDatum f = x.abferkeln.datum;
+    void ferkel(const TWurfRec& w, int k, const Wurfwerte& x, Tagdatum abferkeln,
+                Tagdatum absetzen) {
+        const TKurzDatum f = abferkeln.datum;
         const int lebend = x.geborene - x.todgeborene;
         if (ZuVieleLebende(lebend, v_.grenzen))
             melden(k, Art::ZuVieleLebende, Feld::Geborene, f, lebend);
@@ -76,9 +78,9 @@ public:
         if (ZuVieleVerluste(lebend, x.ausgleich, x.verluste))
             melden(k, Art::ZuVieleVerluste, Feld::Ausfall, f, x.verluste, lebend + x.ausgleich);
         for (int slot = 1; slot <= x.verluste; ++slot) {
-            if (VerlustNachAbsetzen(w.Verlusttag(slot), x.abferkeln, x.absetzen)) {
-                melden(k, Art::VerlustNachAbsetzen, Feld::Ausfall, x.absetzen.datum,
-                       w.Verlusttag(slot), TageZwischen(x.abferkeln, x.absetzen));
+            if (VerlustNachAbsetzen(w.Verlusttag(slot), abferkeln, absetzen)) {
+                melden(k, Art::VerlustNachAbsetzen, Feld::Ausfall, absetzen.datum,
+                       w.Verlusttag(slot), TageZwischen(abferkeln, absetzen));
                 break;
             }
         }

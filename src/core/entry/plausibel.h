@@ -110,16 +110,14 @@ inline bool BelegenZuFrueh(Tagdatum vorherigesAbsetzen, Tagdatum belegen, const 
     return vorherigesAbsetzen.vorhanden() && belegen.vorhanden() &&
            TageZwischen(vorherigesAbsetzen, belegen) < g.minBelegenNachAbsetzen;
 }
-// A present date that does not exist, or lies more than the allowed days after today.
-// With today as its day number (`Tagesnummer`).
-inline std::optional<Art> Datum(Tagdatum d, int heute, const PruefGrenzen& g) {
+// A present date that does not exist, or lies more than the allowed days after today. A
+// calendar date not after today is no day after it, so only later dates are counted in days.
+inline std::optional<Art> Datum(TKurzDatum d, Tagdatum heute, const PruefGrenzen& g) {
     if (!d.vorhanden()) return std::nullopt;
-    if (!DatumImKalender(d.datum)) return Art::KeinKalendertag;
-    if (TageZwischenNummern(heute, d.nummer) > g.zukunftTage) return Art::Zukunft;
+    if (!DatumImKalender(d)) return Art::KeinKalendertag;
+    if (g.zukunftTage >= 0 && !DatumVor(heute.datum, d)) return std::nullopt;
+    if (TageZwischen(heute, Tagdatum(d)) > g.zukunftTage) return Art::Zukunft;
     return std::nullopt;
-}
-inline std::optional<Art> Datum(TKurzDatum d, TKurzDatum heute, const PruefGrenzen& g) {
-    return Datum(Tagdatum(d), Tagesnummer(heute), g);
 }
 
 } // namespace plausibel
