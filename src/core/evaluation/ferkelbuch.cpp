@@ -44,6 +44,11 @@ Ferkelbuch::Tag& Ferkelbuch::tag(TKurzDatum d) {
     return tage_[std::size_t(*p)];
 }
 
+void Ferkelbuch::Reservieren(std::size_t wuerfe) {
+    zeilen_.reserve(4 * wuerfe);
+    tage_.reserve(2 * wuerfe);
+}
+
 void Ferkelbuch::Hinzufuegen(TKurzDatum d, Ferkelereignis art, int n) {
     Tag& t = tag(d);
     int& z = t.ersteJeArt[int(art)];
@@ -93,6 +98,10 @@ std::vector<TAbgangTag> Ferkelbuch::Tage() const {
 
 Ferkelliste FerkelbuchBilden(const Herde& herde) {
     Ferkelbuch buch;
+    std::size_t wuerfe = 0;
+    for (const Sau& sau : herde)
+        wuerfe += sau.wuerfe.size();
+    buch.Reservieren(wuerfe);
     for (const Sau& sau : herde) {
         for (const TWurfRec& w : sau.wuerfe) {
             const int lebend = int(w.Geborene()) - int(w.Todgeborene());

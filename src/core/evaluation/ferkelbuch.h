@@ -36,6 +36,9 @@ inline std::int32_t& Anzahl(TAbgangTag& t, Ferkelereignis art) {
 // count, in the order the kinds first came. An index by date finds the place at once.
 class Ferkelbuch {
 public:
+    // Room for the lines of `wuerfe` litters (a birth, a weaning and a few loss days each), so
+    // that the book is not moved while it grows.
+    void Reservieren(std::size_t wuerfe);
     void Hinzufuegen(TKurzDatum d, Ferkelereignis art, int n);
     // The lines in order, and the stock: born less weaned less lost over all lines.
     std::vector<TAbgangTag> Tage() const;
