@@ -26,27 +26,14 @@ Ferkelbuch::Tag& Ferkelbuch::tag(TKurzDatum d) {
         monat = schluessel / 100 % 100;
         tag = schluessel % 100;
     }
-    int* p = nullptr;
-    if (jahr < 256 && monat < 16 && tag < 32) {
-        auto& tabelle = jahre_[std::size_t(jahr)];
-        if (!tabelle) {
-            tabelle = std::make_unique<std::array<int, 16 * 32>>();
-            tabelle->fill(-1);
-        }
-        p = &(*tabelle)[std::size_t(monat * 32 + tag)];
-    } else {
-        p = &andere_.try_emplace(schluessel, -1).first->second;
-    }
-    if (*p < 0) {
-        *p = int(tage_.size());
-        tage_.push_back(Tag{schluessel});
-    }
-    return tage_[std::size_t(*p)];
+    if (jahr >= 256 || monat >= 16 || tag >= 32) return andere_[schluessel];
+    auto& tabelle = jahre_[std::size_t(jahr)];
+    if (!tabelle) tabelle = std::make_unique<std::array<Tag, 16 * 32>>();
+    return (*tabelle)[std::size_t(monat * 32 + tag)];
 }
 
 void Ferkelbuch::Reservieren(std::size_t wuerfe) {
     zeilen_.reserve(4 * wuerfe);
-    tage_.reserve(2 * wuerfe);
 }
 
 void Ferkelbuch::Hinzufuegen(TKurzDatum d, Ferkelereignis art, int n) {
@@ -70,29 +57,30 @@ void Ferkelbuch::Hinzufuegen(TKurzDatum d, Ferkelereignis art, int n) {
     t.letzte = z;
 }
 
+void Ferkelbuch::tagesZeilen(const Tag& t, std::vector<TAbgangTag>& aus) const {
+    for (int z = t.erste; z >= 0; z = zeilen_[std::size_t(z)].naechste)
+        aus.push_back(zeilen_[std::size_t(z)].werte);
+}
+
 std::vector<TAbgangTag> Ferkelbuch::Tage() const {
-    // The tables give their keys in ascending order; the few other keys are sorted and
-    // merged in.
-    std::vector<int> folge;
-    folge.reserve(tage_.size());
-    for (const auto& tabelle : jahre_)
-        if (tabelle)
-            for (int platz : *tabelle)
-                if (platz >= 0) folge.push_back(platz);
-    std::vector<int> weitere;
-    for (const auto& [schluessel, platz] : andere_)
-        weitere.push_back(platz);
-    const auto frueher = [this](int a, int b) {
-        return tage_[std::size_t(a)].schluessel < tage_[std::size_t(b)].schluessel;
-    };
-    std::sort(weitere.begin(), weitere.end(), frueher);
-    const auto mitte = folge.insert(folge.end(), weitere.begin(), weitere.end());
-    std::inplace_merge(folge.begin(), mitte, folge.end(), frueher);
+    // The tables give their days in ascending order of the key; the few other keys are merged
+    // in.
     std::vector<TAbgangTag> alle;
     alle.reserve(zeilen_.size());
-    for (int platz : folge)
-        for (int z = tage_[std::size_t(platz)].erste; z >= 0; z = zeilen_[std::size_t(z)].naechste)
-            alle.push_back(zeilen_[std::size_t(z)].werte);
+    auto andere = andere_.begin();
+    for (std::size_t jahr = 0; jahr < jahre_.size(); ++jahr) {
+        if (!jahre_[jahr]) continue;
+        const auto& tabelle = *jahre_[jahr];
+        for (std::size_t platz = 0; platz < tabelle.size(); ++platz) {
+            if (tabelle[platz].erste < 0) continue;
+            const int schluessel = int(jahr * 10000 + platz / 32 * 100 + platz % 32);
+            for (; andere != andere_.end() && andere->first < schluessel; ++andere)
+                tagesZeilen(andere->second, alle);
+            tagesZeilen(tabelle[platz], alle);
+        }
+    }
+    for (; andere != andere_.end(); ++andere)
+        tagesZeilen(andere->second, alle);
     return alle;
 }
 

@@ -7,8 +7,8 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 class Canvas;
@@ -50,21 +50,19 @@ private:
         int naechste = -1;
     };
     struct Tag {
-        int schluessel = 0;
         int erste = -1, letzte = -1; // the day's lines, linked in the order they came
         // Per kind the first line that may still hold a count of it (-1: past the last): a
         // line without a count of a kind never gets one, so this only moves on.
         int ersteJeArt[3] = {-1, -1, -1};
     };
     Tag& tag(TKurzDatum d);
+    void tagesZeilen(const Tag& t, std::vector<TAbgangTag>& aus) const;
 
-    std::vector<Tag> tage_;
     std::vector<Zeile> zeilen_;
-    // The place in tage_ of each date key, by the year, month and day the key reads as: a
-    // table of months and days for each year met; keys outside the tables (from damaged
-    // dates) in `andere_`.
-    std::array<std::unique_ptr<std::array<int, 16 * 32>>, 256> jahre_;
-    std::unordered_map<int, int> andere_;
+    // Each date key's day, by the year, month and day the key reads as: a table of months and
+    // days for each year met; keys outside the tables (from damaged dates) in `andere_`.
+    std::array<std::unique_ptr<std::array<Tag, 16 * 32>>, 256> jahre_;
+    std::map<int, Tag> andere_;
 };
 
 struct Ferkelliste {
