@@ -54,12 +54,14 @@ std::vector<QString> bewegungenEinfuegend(const Herde& h) {
         auto it = l.begin();
         while (it != l.end() && DatumVor(it->Zugang, s.rec.Zugang()))
             ++it;
-        l.insert(it, TBewegung{s.rec.SauNr(), s.rec.Zugang(), s.rec.Abgang(), s.rec.Herkunft(),
-                               s.rec.Abnehmer(), s.rec.TVG()});
+        l.insert(it, TBewegung{Kurzname::aus(s.rec.SauNrZeichen()), s.rec.Zugang(), s.rec.Abgang(),
+                               Kurzname::aus(s.rec.HerkunftZeichen()),
+                               Kurzname::aus(s.rec.AbnehmerZeichen()),
+                               Kurzname::aus(s.rec.TVGZeichen())});
     }
     std::vector<QString> nr;
     for (const auto& b : l)
-        nr.push_back(b.SauNr);
+        nr.push_back(b.SauNr.text());
     return nr;
 }
 
@@ -174,7 +176,7 @@ int main(int argc, char** argv) {
         if (n <= 10000) {
             std::vector<QString> nr;
             for (const auto& b : BewegungenBilden(h))
-                nr.push_back(b.SauNr);
+                nr.push_back(b.SauNr.text());
             const bool ok1 = bewegungenEinfuegend(h) == nr;
             const bool ok2 = gleich(ferkelGelaufen(h), FerkelbuchBilden(h).Tage);
             const double e1 =

@@ -202,7 +202,7 @@ private slots:
         QStringList tvg; // each line carries its sow's TVG "T" + number
         for (const QString& text : texte(c))
             if (text.startsWith(u'T') && text != "TVG-Nr.") tvg << text;
-        QCOMPARE(tvg, (QStringList{w.liste()[2998].TVG, w.liste()[2999].TVG}));
+        QCOMPARE(tvg, (QStringList{w.liste()[2998].TVG.text(), w.liste()[2999].TVG.text()}));
         QVERIFY(t_->messages.shown.isEmpty());
     }
 

@@ -25,7 +25,9 @@ std::vector<TBewegung> BewegungenBilden(const Herde& herde) {
     liste.reserve(folge.size());
     for (const Eintrag& e : folge) {
         const TSauRec& s = *e.sau;
-        liste.push_back({s.SauNr(), s.Zugang(), s.Abgang(), s.Herkunft(), s.Abnehmer(), s.TVG()});
+        liste.push_back({Kurzname::aus(s.SauNrZeichen()), s.Zugang(), s.Abgang(),
+                         Kurzname::aus(s.HerkunftZeichen()), Kurzname::aus(s.AbnehmerZeichen()),
+                         Kurzname::aus(s.TVGZeichen())});
     }
     return liste;
 }
@@ -42,12 +44,12 @@ void BewegungZeileZeichnen(Canvas& c, const TBewegung& b, int n, double y, int a
                            const std::function<void(bool)>& grau) {
     const double d = LaufnummerVersatz(c, anzahl);
     Laufnummer(c, 25 + d, y, n, grau);
-    c.drawText(30 + d, y, b.SauNr);
-    c.drawText(130 + d, y, b.TVG);
+    c.drawText(30 + d, y, b.SauNr.text());
+    c.drawText(130 + d, y, b.TVG.text());
     c.drawText(250 + d, y, KurzDatumText(b.Zugang));
-    c.drawText(310 + d, y, b.Herkunft);
+    c.drawText(310 + d, y, b.Herkunft.text());
     c.drawText(450 + d, y, KurzDatumText(b.Abgang));
-    c.drawText(510 + d, y, b.Abnehmer);
+    c.drawText(510 + d, y, b.Abnehmer.text());
 }
 
 namespace {
@@ -65,9 +67,9 @@ Spalten spaltenLegen(const Canvas& c, const std::vector<TBewegung>& liste, Druck
     for (int i = b.von; i <= b.bis; ++i) {
         const TBewegung& z = liste[std::size_t(i - 1)];
         zugang = std::max(zugang, c.textWidth(KurzDatumText(z.Zugang)));
-        herkunft = std::max(herkunft, c.textWidth(z.Herkunft));
+        herkunft = std::max(herkunft, c.textWidth(z.Herkunft.text()));
         abgang = std::max(abgang, c.textWidth(KurzDatumText(z.Abgang)));
-        abnehmer = std::max(abnehmer, c.textWidth(z.Abnehmer));
+        abnehmer = std::max(abnehmer, c.textWidth(z.Abnehmer.text()));
     }
     const auto legen = [&](double herkunftBreite) {
         Spalten s;
@@ -108,12 +110,12 @@ bool BewegungenDrucken(Canvas& c, const std::vector<TBewegung>& liste, int von, 
     auto zeile = [&](int i, double y) {
         const TBewegung& b = liste[std::size_t(i - 1)];
         // Names stop short of the next column; dates are never cut.
-        c.drawText(3 * u, y, Eingepasst(c, b.SauNr, 14.5 * u));
-        c.drawText(18 * u, y, Eingepasst(c, b.TVG, 19.5 * u));
+        c.drawText(3 * u, y, Eingepasst(c, b.SauNr.text(), 14.5 * u));
+        c.drawText(18 * u, y, Eingepasst(c, b.TVG.text(), 19.5 * u));
         c.drawText(38 * u, y, KurzDatumText(b.Zugang));
-        c.drawText(sp.herkunft, y, Eingepasst(c, b.Herkunft, sp.herkunftBreite));
+        c.drawText(sp.herkunft, y, Eingepasst(c, b.Herkunft.text(), sp.herkunftBreite));
         c.drawText(sp.abgang, y, KurzDatumText(b.Abgang));
-        c.drawText(sp.abnehmer, y, Eingepasst(c, b.Abnehmer, c.pageWidth() - sp.abnehmer));
+        c.drawText(sp.abnehmer, y, Eingepasst(c, b.Abnehmer.text(), c.pageWidth() - sp.abnehmer));
     };
     return ListeDrucken(c, h, bereich, kopf, zeile, fortschritt) >= 0;
 }
@@ -126,8 +128,8 @@ CsvWriter BewegungenAlsCsv(const std::vector<TBewegung>& liste) {
     csv.zeileEnde();
     int n = 0;
     for (const TBewegung& b : liste) {
-        csv.ganz(++n).text(b.SauNr).text(b.TVG).datum(b.Zugang.alsQDate());
-        csv.text(b.Herkunft).datum(b.Abgang.alsQDate()).text(b.Abnehmer);
+        csv.ganz(++n).text(b.SauNr.text()).text(b.TVG.text()).datum(b.Zugang.alsQDate());
+        csv.text(b.Herkunft.text()).datum(b.Abgang.alsQDate()).text(b.Abnehmer.text());
         csv.zeileEnde();
     }
     return csv;

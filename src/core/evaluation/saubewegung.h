@@ -1,6 +1,7 @@
 #pragma once
 
 #include "evaluation/berichtsdruck.h"
+#include "evaluation/kennzahlen.h"
 #include "herd/kurzdatum.h"
 #include "herd/sauherde.h"
 
@@ -11,14 +12,15 @@
 class Canvas;
 class CsvWriter;
 
-// One sow in the register of animal movements.
+// One sow in the register of animal movements. The names keep their stored characters and
+// are read as text where a line is drawn or written.
 struct TBewegung {
-    QString SauNr;
+    Kurzname SauNr;
     TKurzDatum Zugang;
     TKurzDatum Abgang;
-    QString Herkunft;
-    QString Abnehmer;
-    QString TVG;
+    Kurzname Herkunft;
+    Kurzname Abnehmer;
+    Kurzname TVG;
 };
 
 // Every sow of the herd, ascending by Zugang (no date first); on equal dates the sow later in

@@ -70,6 +70,9 @@ public:
     }
     QString TVG() const { return str(sauofs::TVG, feldgroesse::Text); }
     void setTVG(const QString& s) { setStr(sauofs::TVG, feldgroesse::Text, s); }
+    std::span<const std::uint8_t> TVGZeichen() const {
+        return strZeichen(sauofs::TVG, feldgroesse::Text);
+    }
     QString Rasse() const { return str(sauofs::Rasse, feldgroesse::Text); }
     void setRasse(const QString& s) { setStr(sauofs::Rasse, feldgroesse::Text, s); }
     std::span<const std::uint8_t> RasseZeichen() const {
@@ -93,6 +96,9 @@ public:
     void setEinkaufspreis(double v) { setReal(sauofs::Einkaufspreis, v); }
     QString Abnehmer() const { return str(sauofs::Abnehmer, feldgroesse::Text); }
     void setAbnehmer(const QString& s) { setStr(sauofs::Abnehmer, feldgroesse::Text, s); }
+    std::span<const std::uint8_t> AbnehmerZeichen() const {
+        return strZeichen(sauofs::Abnehmer, feldgroesse::Text);
+    }
     TWaehrung VerkaufWaehrung() const { return TWaehrung(u8(sauofs::VerkaufWaehrung)); }
     void setVerkaufWaehrung(TWaehrung w) { setU8(sauofs::VerkaufWaehrung, w); }
     TWaehrung EinkaufWaehrung() const { return TWaehrung(u8(sauofs::EinkaufWaehrung)); }
