@@ -3,7 +3,6 @@
 #include "platform/canvas.h"
 #include "platform/druckausgabe.h"
 #include "platform/safewrite.h"
-#include "programm/deutsch.h"
 #include "programm/schnellhilfe.h"
 #include "programm/tpvmain.h"
 #include "stamm/planfiles.h"
@@ -49,11 +48,6 @@ private slots:
              {"NeueSau1", "Hilfslisten1", "Auswahl1", "Hitliste1", "PlanZeiten", "Info1"})
             QVERIFY(w.menuItem(QString::fromLatin1(n))->isEnabled());
         QVERIFY(t.messages.shown.isEmpty());
-
-        // A sow entered later enables the items.
-        t.ctx.Sauenliste.push_back(Sau{});
-        w.MenueFreigeben();
-        QVERIFY(w.menuItem(QStringLiteral("Eingabe1"))->isEnabled());
     }
 
     // Children open inside the visible area with the program's icon, keep the state the
@@ -232,15 +226,6 @@ private slots:
         QCOMPARE(name, QStringLiteral("Eisen"));
         QVERIFY(termin1);
         QVERIFY(!termin2);
-    }
-
-    void standardknoepfeSprechenDeutsch() {
-        QVERIFY(QtDeutschLaden(*qApp));
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Porvanta"), QStringLiteral("?"),
-                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        QCOMPARE(box.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Ja"));
-        QCOMPARE(box.button(QMessageBox::No)->text().remove(u'&'), QStringLiteral("Nein"));
-        QCOMPARE(box.button(QMessageBox::Cancel)->text().remove(u'&'), QStringLiteral("Abbrechen"));
     }
 };
 
