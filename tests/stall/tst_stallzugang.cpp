@@ -8,7 +8,6 @@
 #include "entry/tsammelbuchung.h"
 #include "entry/tsauwurfeingabe.h"
 #include "herd/herdfile.h"
-#include "stall/stalljournal.h"
 #include "stall/stallsteuerung.h"
 #include "stall/tstallzugang.h"
 
@@ -229,7 +228,6 @@ private slots:
             400, "höchstens 15");
         row("Unbekannte Sau", R"({"nr":"99","art":"stall","stall":"A"})", 400, "Keine Sau");
         row("Unbekannte Art", R"({"nr":"10","art":"impfen"})", 400, "Buchungsart");
-        row("Kaputtes JSON", R"({"nr":"10","art":)", 400, "fehlerhaft");
         row("JSON-Liste", R"([1,2])", 400, "fehlerhaft");
         row("Formulardaten", "nr=10&art=stall", 400, "kein JSON");
         QTest::newRow("zu groß") << "{\"nr\":\"" + QByteArray(20000, '1') + "\"}" << 413
@@ -254,33 +252,13 @@ private slots:
             return;
         }
         // Saved at once: the file holds exactly the herd in memory; the PC's windows were told.
+        // (What a farrowing puts into which field, the browser test reads from the file.)
         QVERIFY(!t->ctx.Geaendert);
         QBuffer soll;
         soll.open(QIODevice::WriteOnly);
         QVERIFY(HerdeSchreiben(soll, t->ctx.Sauenliste));
         QCOMPARE(inhalt(herdDatei()), soll.data());
         QVERIFY(meldungen.count() >= 1);
-    }
-
-    void abferkelnInDerDatei() {
-        const Antwort a = buchen({{"nr", "10"},
-                                  {"art", "abferkeln"},
-                                  {"datum", "2013-03-09"},
-                                  {"lebend", 12},
-                                  {"tot", 1},
-                                  {"weibliche", 6}});
-        QCOMPARE(a.status, 200);
-        HerdZustand neu;
-        HerdeLaden(neu, t->ctx.Datenpfad, t->messages, t->clock.today());
-        const TWurfRec& w = neu.Sauenliste[0].wuerfe.back();
-        QCOMPARE(w.Abferkeln(), dt(9, 3, 2013));
-        QCOMPARE(int(w.Geborene()), 13);
-        QCOMPARE(int(w.Todgeborene()), 1);
-        QCOMPARE(int(w.Weibliche()), 6);
-        const QStringList j = stalljournal::Lesen(stall->journalDatei());
-        QCOMPARE(j.size(), 1);
-        QVERIFY2(j[0].contains(u"; Stallhandy; 10; 1; Abferkeln am 9.3.13: 12 lebend, 1 tot"),
-                 qPrintable(j[0]));
     }
 
     void warnungenErstBestaetigen() {
@@ -361,7 +339,8 @@ private slots:
         TStallzugang w(t->ctx, *stall);
         QVERIFY(w.findChild<QLabel*>("Code")->text().contains(stall->zugang().code()));
         QVERIFY(!w.findChild<QLabel*>("QRCode")->pixmap().isNull());
-        QVERIFY(w.findChild<QPlainTextEdit*>("Journal")->toPlainText().contains(u"Stall B"));
+        QVERIFY(w.findChild<QPlainTextEdit*>("Journal")->toPlainText().contains(
+            u"; Stallhandy; 40; -; Stall B"));
         auto* liste = w.findChild<QTableWidget*>("Geraete");
         QCOMPARE(liste->rowCount(), 1);
         QCOMPARE(liste->item(0, 0)->text(), QStringLiteral("Stallhandy"));
