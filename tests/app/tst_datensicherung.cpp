@@ -121,40 +121,32 @@ private slots:
         QCOMPARE(r.gewaehlt, std::vector<bool>(r.eintraege.size(), false));
     }
 
-    void ruecksicherungMitSplit() {
-        QTemporaryDir dir;
-        const QString d = dir.path() + u'/';
-        QVERIFY(schreiben(d + "Split.txt", "TEIL1.ZIP    weitere Angaben\r\nzweite Zeile\r\n"));
-        QVERIFY(schreiben(d + "SAUWURF.DAT", "x"));
-        QVERIFY(schreiben(d + "HILFSLST.DAT", "x"));
-        const QStringList n = namen(DateienSammeln(d, kMasken, false, {}));
-        QCOMPARE(n.first(), QStringLiteral("TEIL1.ZIP"));
-        QCOMPARE(n.last(), QStringLiteral("SAUWURF.DAT"));
-        QVERIFY(!namen(DateienSammeln(d, kMasken, true, {})).contains(QStringLiteral("TEIL1.ZIP")));
-        // A name leading out of the medium is not offered.
-        QVERIFY(schreiben(d + "Split.txt", "../../SAUWURF.DAT\r\n"));
-        QCOMPARE(namen(DateienSammeln(d, kMasken, false, {})).size(), 2);
-    }
-
-    // The name offered from Split.txt: the first 12 characters of its first line as they
-    // stand, without the line end and the blanks after the name.
+    // The name offered from Split.txt when restoring, before the data files: the first 12
+    // characters of its first line as they stand, without the line end and the blanks after
+    // the name; never one leading out of the medium, and never when backing up.
     void splitName_data() {
         QTest::addColumn<QByteArray>("zeile");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("länger als 12") << QByteArray("ABCDEFGHIJKLMNOP\r\n") << "ABCDEFGHIJKL";
-        QTest::newRow("führende Leerzeichen zählen mit")
-            << QByteArray("   ABCDEFGHIJKL\r\n") << "   ABCDEFGHI";
-        QTest::newRow("führende Leerzeichen, kurzer Name")
-            << QByteArray("  KURZ.ZIP\n") << "  KURZ.ZIP";
-        QTest::newRow("ohne Zeilenende") << QByteArray("TEIL2.ZIP") << "TEIL2.ZIP";
+        QTest::addColumn<QStringList>("namen");
+        const auto zeile = [](const char* n, const char* text, const char* name) {
+            QTest::newRow(n) << QByteArray(text)
+                             << (*name ? QStringList{name, "SAUWURF.DAT"}
+                                       : QStringList{"SAUWURF.DAT"});
+        };
+        zeile("Blanks danach", "TEIL1.ZIP    weitere Angaben\r\nzweite Zeile\r\n", "TEIL1.ZIP");
+        zeile("länger als 12", "ABCDEFGHIJKLMNOP\r\n", "ABCDEFGHIJKL");
+        zeile("führende Leerzeichen zählen mit", "   ABCDEFGHIJKL\r\n", "   ABCDEFGHI");
+        zeile("führende Leerzeichen, kurzer Name", "  KURZ.ZIP\n", "  KURZ.ZIP");
+        zeile("ohne Zeilenende", "TEIL2.ZIP", "TEIL2.ZIP");
+        zeile("aus dem Medium hinaus", "../../SAUWURF.DAT\r\n", "");
     }
     void splitName() {
         QFETCH(QByteArray, zeile);
-        QFETCH(QString, name);
         QTemporaryDir dir;
         const QString d = dir.path() + u'/';
         QVERIFY(schreiben(d + "Split.txt", zeile));
-        QCOMPARE(namen(DateienSammeln(d, kMasken, false, {})), QStringList{name});
+        QVERIFY(schreiben(d + "SAUWURF.DAT", "x"));
+        QTEST(namen(DateienSammeln(d, kMasken, false, {})), "namen");
+        QCOMPARE(namen(DateienSammeln(d, kMasken, true, {})), QStringList{"SAUWURF.DAT"});
     }
 
     // Leaving the folder field gives its text the separator, edited or not; restoring from a
