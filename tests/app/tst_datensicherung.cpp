@@ -148,37 +148,6 @@ private slots:
         QCOMPARE(namen(DateienSammeln(d, kMasken, true, {})), QStringList{"SAUWURF.DAT"});
     }
 
-    // A last backup that is no date is told and reset. Leaving the folder field gives its text
-    // the separator, edited or not; restoring from a folder typed there lists that folder.
-    void ordnerfeldVerlassen() {
-        TestContext t;
-        QTemporaryDir medium;
-        QVERIFY(schreiben(medium.filePath("PLANTYPE.DAT"), "x"));
-        t.ctx.einstellungen.lastBackup = QStringLiteral("gestern");
-        TDatensicherung w(t.ctx);
-        QCOMPARE(t.messages.texts(), QStringList{"gestern ist kein gültiges Datum"});
-        QCOMPARE(kind<QLineEdit>(&w, "Edit2")->text(), QStringLiteral("noch nie gesichert"));
-        QCOMPARE(t.ctx.einstellungen.lastBackup, QStringLiteral("01.01.1985 00:00"));
-        w.SicherungOeffnen(QStringLiteral("/ohne/trenner"), kMasken);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        auto* pfad = kind<QLineEdit>(&w, "EditPfad");
-        pfad->setFocus();
-        QTest::keyClick(pfad, Qt::Key_Tab);
-        QCOMPARE(pfad->text(), QStringLiteral("/ohne/trenner/"));
-
-        kind<QRadioButton>(&w, "Richtung_1")->click();
-        pfad->setFocus();
-        pfad->selectAll();
-        QTest::keyClicks(pfad, medium.path());
-        QTest::keyClick(pfad, Qt::Key_Return);
-        QCOMPARE(pfad->text(), medium.path() + u'/');
-        QCOMPARE(listbox(kind<QListWidget>(&w, "ListBox1")), QStringList{"PLANTYPE.DAT"});
-        QString geholt;
-        w.ZielHolen(geholt);
-        QCOMPARE(geholt, medium.path() + u'/');
-    }
-
     void abgebrochenesKopierenLaesstZielStehen() {
         QTemporaryDir dir;
         const QString von = dir.filePath("neu.DAT"), nach = dir.filePath("ziel.DAT");
@@ -229,38 +198,57 @@ private slots:
         QCOMPARE(inhalt(t.pfad("Sicherungen/SAUWURF-2013-03-10.DAT")), morgens);
     }
 
-    // Backing up lists the data files changed since the last backup, all chosen, and copies
-    // them; restoring lists the medium's files, none chosen.
-    void fensterOeffnetUndWechseltRichtung() {
+    // A last backup that is no date is told and reset. Backing up lists the data files changed
+    // since the last backup, all chosen, and copies them; restoring lists the files of the
+    // folder typed, none chosen. Leaving the folder field gives its text the separator.
+    void fensterSichertUndWechseltRichtung() {
         TestContext t;
         QTemporaryDir medium;
         const QString ziel = medium.path() + u'/';
-        t.ctx.einstellungen.lastBackup = QStringLiteral("01.01.2010");
+        t.ctx.einstellungen.lastBackup = QStringLiteral("gestern");
         for (const char* n : {"SAUWURF.DAT", "NOTIZ.TXT", "PLANZEIT.DAT"})
             QVERIFY(schreiben(t.pfad(QLatin1String(n)), n, k2012));
         QVERIFY(schreiben(ziel + "SAUWURF.DAT", "alt", k2012));
         QVERIFY(schreiben(ziel + "PLANTYPE.DAT", "x", k2012));
         TDatensicherung w(t.ctx);
-        w.SicherungOeffnen(ziel, kMasken);
+        const QString keinDatum = QStringLiteral("gestern ist kein gültiges Datum");
+        QCOMPARE(t.messages.texts(), QStringList{keinDatum});
+        QCOMPARE(kind<QLineEdit>(&w, "Edit2")->text(), QStringLiteral("noch nie gesichert"));
+        QCOMPARE(t.ctx.einstellungen.lastBackup, QStringLiteral("01.01.1985 00:00"));
+        w.SicherungOeffnen(QStringLiteral("/ohne/trenner"), kMasken);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
         auto* box = kind<QListWidget>(&w, "ListBox1");
         const QStringList daten{"NOTIZ.TXT", "PLANZEIT.DAT", "SAUWURF.DAT"};
         QCOMPARE(listbox(box), daten);
         QCOMPARE(listbox(box, true), daten);
         QVERIFY(kind<QRadioButton>(&w, "RadioGroup3_2")->isChecked());
-        QVERIFY(t.messages.shown.isEmpty());
+        auto* pfad = kind<QLineEdit>(&w, "EditPfad");
+        pfad->setFocus();
+        QTest::keyClick(pfad, Qt::Key_Tab);
+        QCOMPARE(pfad->text(), QStringLiteral("/ohne/trenner/"));
 
         kind<QRadioButton>(&w, "Richtung_1")->click();
+        pfad->setFocus();
+        pfad->selectAll();
+        QTest::keyClicks(pfad, medium.path());
+        QTest::keyClick(pfad, Qt::Key_Return);
+        QCOMPARE(pfad->text(), ziel);
         QCOMPARE(listbox(box), (QStringList{"PLANTYPE.DAT", "SAUWURF.DAT"}));
         QVERIFY(listbox(box, true).isEmpty());
+        QString geholt;
+        w.ZielHolen(geholt);
+        QCOMPARE(geholt, ziel);
         kind<QRadioButton>(&w, "Richtung_0")->click();
         for (int i = 0; i < box->count(); ++i)
             box->item(i)->setSelected(true);
         kind<QPushButton>(&w, "StartBtn")->click();
         QCOMPARE(w.result(), int(QDialog::Accepted));
         // The farmer learns what went where.
-        QCOMPARE(t.messages.texts(), QStringList{QStringLiteral("%1 Dateien nach %2 gesichert.")
-                                                     .arg(box->count())
-                                                     .arg(QDir::toNativeSeparators(ziel))});
+        QCOMPARE(t.messages.texts(),
+                 (QStringList{keinDatum, QStringLiteral("%1 Dateien nach %2 gesichert.")
+                                             .arg(box->count())
+                                             .arg(QDir::toNativeSeparators(ziel))}));
         for (const QString& n : daten)
             QCOMPARE(inhalt(ziel + n), n.toLatin1());
         QDateTime neu;
