@@ -230,31 +230,6 @@ private slots:
         QVERIFY(!m->isVisible());
     }
 
-    void f1UndHilfeKnopf() {
-        TestContext t;
-        QTemporaryDir log;
-        THilfe::protokollSetzen(log.filePath("hilfe.txt"));
-        TPVMain main(t.ctx);
-        main.show();
-        TDatensicherung dlg(t.ctx, &main);
-        dlg.show();
-        QVERIFY(QTest::qWaitForWindowActive(&dlg));
-        auto* liste = dlg.findChild<QWidget*>(QStringLiteral("ListBox1"));
-        liste->setFocus();
-        QTest::keyClick(liste, Qt::Key_F1);
-        QVERIFY(main.hilfe()->isVisible());
-        QCOMPARE(main.hilfe()->kontext(), 403);
-        QVERIFY(main.hilfe()->browser()->toPlainText().contains(QStringLiteral("Datensicherung")));
-        dlg.findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
-        QCOMPARE(main.hilfe()->kontext(), 601);
-        main.menuItem(QStringLiteral("Hilfe1"))->trigger();
-        QCOMPARE(main.hilfe()->kontext(), 100);
-        const QList<QByteArray> zeilen = inhalt(log.filePath("hilfe.txt")).trimmed().split('\n');
-        QCOMPARE(zeilen.size(), 3);
-        QVERIFY(zeilen[0].endsWith("\t403\t:/hilfe/datensicherung.html"));
-        THilfe::protokollSetzen({});
-    }
-
     // The card's "Hilfe" button: the new-sow page for a new sow, the card page otherwise.
     void hilfeKnopfDerKarte() {
         TestContext t;
@@ -273,18 +248,27 @@ private slots:
         }
     }
 
+    // F1 in a dialog and its "Hilfe" button reach their pages; over the waiting dialog the
+    // help is modal, "Inhalt" keeps it in front, and each page shown is logged.
     void ueberModalemDialog() {
         TestContext t;
+        QTemporaryDir log;
+        THilfe::protokollSetzen(log.filePath("hilfe.txt"));
         TPVMain main(t.ctx);
         main.show();
         TDatensicherung dlg(t.ctx, &main);
-        bool modal = false, inhaltVorn = false, zu = false;
+        QList<int> kontexte;
+        bool modal = false, seite = false, inhaltVorn = false, zu = false;
         QTimer::singleShot(0, &dlg, [&] {
             QTest::keyClick(dlg.findChild<QWidget*>(QStringLiteral("ListBox1")), Qt::Key_F1);
+            kontexte << main.hilfe()->kontext();
+            seite =
+                main.hilfe()->browser()->toPlainText().contains(QStringLiteral("Datensicherung"));
             // Reachable while the dialog waits: modal over it.
             modal =
                 main.hilfe()->isVisible() && main.hilfe()->windowModality() == Qt::ApplicationModal;
-            // "Inhalt" keeps it in front of the dialog.
+            dlg.findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
+            kontexte << main.hilfe()->kontext();
             main.hilfe()->findChild<QPushButton*>(QStringLiteral("InhaltBtn"))->click();
             inhaltVorn = main.hilfe()->kontext() == 100 && main.hilfe()->isVisible() &&
                          QApplication::activeModalWidget() == main.hilfe();
@@ -293,11 +277,18 @@ private slots:
             dlg.reject();
         });
         dlg.exec();
+        QCOMPARE(kontexte, (QList<int>{403, 601}));
+        QVERIFY(seite);
         QVERIFY(modal);
         QVERIFY(inhaltVorn);
         QVERIFY(zu);
-        main.Hilfe1Click();
+        main.menuItem(QStringLiteral("Hilfe1"))->trigger();
+        QCOMPARE(main.hilfe()->kontext(), 100);
         QCOMPARE(main.hilfe()->windowModality(), Qt::NonModal);
+        const QList<QByteArray> zeilen = inhalt(log.filePath("hilfe.txt")).trimmed().split('\n');
+        QCOMPARE(zeilen.size(), 4);
+        QVERIFY(zeilen[0].endsWith("\t403\t:/hilfe/datensicherung.html"));
+        THilfe::protokollSetzen({});
     }
 };
 

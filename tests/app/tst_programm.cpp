@@ -99,28 +99,6 @@ private slots:
                  QStringLiteral("CheckBox2=0\nCheckBox6=0\n"));
     }
 
-    // The evaluation filter's period comes back in the next run.
-    void filterzeitraumUeberlebtDenLauf() {
-        // Empties a date field and types a date into it.
-        const auto datum = [](const QString& feld, const QString& text) {
-            QStringList s{"fokus " + feld, "taste End"};
-            for (int i = 0; i < 10; ++i)
-                s << "taste Backspace";
-            return s << "tippe " + text << "taste Tab";
-        };
-        QCOMPARE(starten(QStringList{"klick Auswahl1"} + datum("Beleg1", "01.02.25") +
-                         datum("Beleg2", "31.07.25") + QStringList{"klick OKBtn", "beenden"}),
-                 QString());
-        QFile f(store());
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray ini = f.readAll();
-        QVERIFY2(ini.contains("FILTERVON=01.02.2025") && ini.contains("FILTERBIS=31.07.2025"),
-                 ini.constData());
-        QCOMPARE(starten({"klick Auswahl1", "zeige Beleg1", "zeige Beleg2", "klick CancelBtn",
-                          "beenden"}),
-                 QStringLiteral("Beleg1=1.2.25\nBeleg2=31.7.25\n"));
-    }
-
     void herdeWirdImProgrammordnerGespeichert() {
         QCOMPARE(starten({"klick NeueSau1", "fokus SauNr", "tippe 4711", "klick OKBtn",
                           "klick Nein", "beenden", "klick Ja"}),

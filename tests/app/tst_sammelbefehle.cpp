@@ -54,50 +54,52 @@ ModalTreiber::Handler sauenWaehlen(bool alle, std::array<bool, 7>* filter = null
     };
 }
 
+// The main window on that herd, with a driver for the dialogs it opens.
+struct Lauf {
+    TestContext t;
+    bool herde = (herdeAnlegen(t.ctx), true);
+    TPVMain w{t.ctx};
+    ModalTreiber treiber;
+};
+
 } // namespace
 
 class TestSammelbefehle : public QObject {
     Q_OBJECT
 private slots:
     void eingabepunkteImWahldialog() {
-        TestContext t;
-        herdeAnlegen(t.ctx);
-        TPVMain w(t.ctx);
-        ModalTreiber treiber;
+        Lauf l;
         QStringList gesehen;
-        treiber.dann([&](QDialog* d) {
+        l.treiber.dann([&](QDialog* d) {
             eintragWaehlen(0, &gesehen)(d);
             d->reject();
         });
-        w.menuItem(QStringLiteral("Sammel1"))->trigger();
-        QCOMPARE(treiber.behandelt(), 1);
+        l.w.menuItem(QStringLiteral("Sammel1"))->trigger();
+        QCOMPARE(l.treiber.behandelt(), 1);
         QCOMPARE(gesehen.mid(0, 3), (QStringList{"Eingabepunkt", "270", "0"}));
-        QCOMPARE(gesehen.mid(3), sammelbuchung::Eingabepunkte(Terminnamen(t.ctx.Planzeiten)));
-        QVERIFY(t.messages.shown.isEmpty()); // nothing changed: no question
+        QCOMPARE(gesehen.mid(3), sammelbuchung::Eingabepunkte(Terminnamen(l.t.ctx.Planzeiten)));
+        QVERIFY(l.t.messages.shown.isEmpty()); // nothing changed: no question
     }
 
     void neinAufErsteFrageLaedtHerdeNeu() {
-        TestContext t;
-        herdeAnlegen(t.ctx);
-        TPVMain w(t.ctx);
-        t.ctx.Sauenliste[0].rec.setStall(QStringLiteral("ungespeichert")); // a card change
-        t.ctx.Geaendert = true;
-        t.messages.planAnswer(MessageService::Answer::No);
-        ModalTreiber treiber; // the pick dialog is cancelled
-        w.Sammel1Click();
-        QCOMPARE(t.messages.texts(), QStringList{"bisherige Tierdatenänderungen speichern?"});
-        QVERIFY(t.messages.shown[0].buttons == MessageService::Buttons::YesNoCancel);
-        QCOMPARE(t.ctx.Sauenliste[0].rec.Stall(), QString());
-        QVERIFY(!t.ctx.Geaendert);
-        QCOMPARE(treiber.behandelt(), 1);
+        Lauf l;
+        l.t.ctx.Sauenliste[0].rec.setStall(QStringLiteral("ungespeichert")); // a card change
+        l.t.ctx.Geaendert = true;
+        l.t.messages.planAnswer(MessageService::Answer::No);
+        l.w.Sammel1Click(); // the pick dialog is cancelled
+        QCOMPARE(l.t.messages.texts(), QStringList{"bisherige Tierdatenänderungen speichern?"});
+        QVERIFY(l.t.messages.shown[0].buttons == MessageService::Buttons::YesNoCancel);
+        QCOMPARE(l.t.ctx.Sauenliste[0].rec.Stall(), QString());
+        QVERIFY(!l.t.ctx.Geaendert);
+        QCOMPARE(l.treiber.behandelt(), 1);
 
         // Cancel ends before anything opens and keeps the change.
-        t.ctx.Sauenliste[0].rec.setStall(QStringLiteral("ungespeichert"));
-        t.ctx.Geaendert = true;
-        t.messages.planAnswer(MessageService::Answer::Cancel);
-        w.Sammel1Click();
-        QCOMPARE(treiber.behandelt(), 1);
-        QCOMPARE(t.ctx.Sauenliste[0].rec.Stall(), QStringLiteral("ungespeichert"));
+        l.t.ctx.Sauenliste[0].rec.setStall(QStringLiteral("ungespeichert"));
+        l.t.ctx.Geaendert = true;
+        l.t.messages.planAnswer(MessageService::Answer::Cancel);
+        l.w.Sammel1Click();
+        QCOMPARE(l.treiber.behandelt(), 1);
+        QCOMPARE(l.t.ctx.Sauenliste[0].rec.Stall(), QStringLiteral("ungespeichert"));
     }
 
     void filterErreichenDieAuswahl_data() {
@@ -112,16 +114,13 @@ private slots:
     }
     void filterErreichenDieAuswahl() {
         QFETCH(int, punkt);
-        TestContext t;
-        herdeAnlegen(t.ctx);
-        TPVMain w(t.ctx);
-        TPlanTermin impfen = t.ctx.Planzeiten.entry(psBelegen, 2);
+        Lauf l;
+        TPlanTermin impfen = l.t.ctx.Planzeiten.entry(psBelegen, 2);
         impfen.setName(QStringLiteral("Impfen")); // litter date 1: entry point 10
-        t.ctx.Planzeiten.setEntry(psBelegen, 2, impfen);
-        ModalTreiber treiber;
-        treiber.dann(eintragWaehlen(punkt));
+        l.t.ctx.Planzeiten.setEntry(psBelegen, 2, impfen);
+        l.treiber.dann(eintragWaehlen(punkt));
         QString gezeigt;
-        treiber.dann([&](QDialog* d) {
+        l.treiber.dann([&](QDialog* d) {
             std::array<bool, 7> f{};
             int sortierung = 0;
             if (auto* a = qobject_cast<TSauAuswahl*>(d)) a->AnzeigeHolen(f, sortierung);
@@ -129,38 +128,36 @@ private slots:
                 gezeigt += b ? u'1' : u'0';
             d->reject();
         });
-        w.Sammel1Click();
-        QCOMPARE(treiber.behandelt(), 2);
+        l.w.Sammel1Click();
+        QCOMPARE(l.treiber.behandelt(), 2);
         QTEST(gezeigt, "filter");
         // Prepared again for one sow with the settings' filters afterwards.
         std::array<bool, 7> danach{};
         int sortierung = 0;
-        w.sauAuswahl()->AnzeigeHolen(danach, sortierung);
-        QVERIFY(danach == t.ctx.einstellungen.anzeige);
+        l.w.sauAuswahl()->AnzeigeHolen(danach, sortierung);
+        QVERIFY(danach == l.t.ctx.einstellungen.anzeige);
     }
 
     // Weaning for every suckling sow shown, with a date, saved.
     void absetzenFuerGewaehlteSauen() {
-        TestContext t;
-        herdeAnlegen(t.ctx);
-        TPVMain w(t.ctx);
-        ModalTreiber treiber;
-        treiber.dann(eintragWaehlen(sammelbuchung::epAbsetzen));
-        treiber.dann(sauenWaehlen(true));
+        Lauf l;
+        l.treiber.dann(eintragWaehlen(sammelbuchung::epAbsetzen));
+        l.treiber.dann(sauenWaehlen(true));
         QString titel;
-        treiber.dann([&](QDialog* d) {
+        l.treiber.dann([&](QDialog* d) {
             titel = d->windowTitle();
             kind<tdate_ed>(d, "tdate_ed1")->setText(QStringLiteral("4.3.13"));
             kind<QPushButton>(d, "OKBtn")->click();
         });
-        t.messages.planAnswer(MessageService::Answer::Yes);
-        w.Sammel1Click();
-        QCOMPARE(treiber.behandelt(), 3);
+        l.t.messages.planAnswer(MessageService::Answer::Yes);
+        l.w.Sammel1Click();
+        QCOMPARE(l.treiber.behandelt(), 3);
         QCOMPARE(titel, QStringLiteral("Sammelbuchung"));
-        QCOMPARE(t.messages.texts(), QStringList{"Sauen abspeichern?"});
-        HerdeLaden(t.ctx);
-        QCOMPARE(t.ctx.Sauenliste[1].wuerfe.back().Absetzen(), dt(4, 3, 2013));
-        QVERIFY(!t.ctx.Sauenliste[1].wuerfe.front().Absetzen().vorhanden()); // not the last litter
+        QCOMPARE(l.t.messages.texts(), QStringList{"Sauen abspeichern?"});
+        HerdeLaden(l.t.ctx);
+        QCOMPARE(l.t.ctx.Sauenliste[1].wuerfe.back().Absetzen(), dt(4, 3, 2013));
+        QVERIFY(
+            !l.t.ctx.Sauenliste[1].wuerfe.front().Absetzen().vorhanden()); // not the last litter
     }
 
     void keineSauGewaehlt_data() {
@@ -174,36 +171,30 @@ private slots:
     void keineSauGewaehlt() {
         QFETCH(QString, befehl);
         QFETCH(QString, meldung);
-        TestContext t;
-        herdeAnlegen(t.ctx);
-        TPVMain w(t.ctx);
-        ModalTreiber treiber;
-        if (befehl == u"Sammel1") treiber.dann(eintragWaehlen(0));
-        treiber.dann(sauenWaehlen(false));
-        w.menuItem(befehl)->trigger();
-        QCOMPARE(t.messages.texts(), QStringList{meldung});
-        QCOMPARE(treiber.behandelt(), befehl == u"Sammel1" ? 2 : 1);
+        Lauf l;
+        if (befehl == u"Sammel1") l.treiber.dann(eintragWaehlen(0));
+        l.treiber.dann(sauenWaehlen(false));
+        l.w.menuItem(befehl)->trigger();
+        QCOMPARE(l.t.messages.texts(), QStringList{meldung});
+        QCOMPARE(l.treiber.behandelt(), befehl == u"Sammel1" ? 2 : 1);
     }
 
     void nummernansichtTasten() {
-        TestContext t;
-        herdeAnlegen(t.ctx);
-        TPVMain w(t.ctx);
-        t.ctx.einstellungen.einzelspeicherung = false;
-        QVERIFY(!w.menuItem(QStringLiteral("baum1"))->isVisible());
-        QCOMPARE(w.menuItem(QStringLiteral("baum1"))->shortcut(),
+        Lauf l;
+        l.t.ctx.einstellungen.einzelspeicherung = false;
+        QVERIFY(!l.w.menuItem(QStringLiteral("baum1"))->isVisible());
+        QCOMPARE(l.w.menuItem(QStringLiteral("baum1"))->shortcut(),
                  QKeySequence(Qt::CTRL | Qt::Key_A));
-        ModalTreiber treiber;
         QStringList zeilen;
-        treiber.dann([&](QDialog* d) {
+        l.treiber.dann([&](QDialog* d) {
             auto* liste = kind<QListWidget>(d, "ListBox1");
             liste->setCurrentRow(1);
             QTest::keyClicks(liste, QStringLiteral("+x"));
             zeilen << liste->item(1)->text() << liste->item(3)->text();
         });
-        w.menuItem(QStringLiteral("baum1"))->trigger();
+        l.w.menuItem(QStringLiteral("baum1"))->trigger();
         QCOMPARE(zeilen, (QStringList{"S B                 - W3 - W4", "S D                "}));
-        QVERIFY(t.ctx.Geaendert);
+        QVERIFY(l.t.ctx.Geaendert);
     }
 };
 

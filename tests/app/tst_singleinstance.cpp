@@ -10,15 +10,8 @@
 class TestSingleInstance : public QObject {
     Q_OBJECT
 private slots:
-    void zweiteKopieUebergibtUndEndet() {
-        const QString key = neuerKey();
-        SingleInstance erste(key);
-        QVERIFY(erste.starten());
-        QSignalSpy spy(&erste, &SingleInstance::anzeigenGewuenscht);
-        QCOMPARE(zweiteKopie(key), 0);
-        QTRY_COMPARE(spy.count(), 1);
-    }
-
+    // A copy killed without cleaning up leaves its lock behind; the next start takes over
+    // all the same, and a copy after it hands over and ends.
     void alteSperreNachAbsturzBlockiertNicht() {
         const QString key = neuerKey();
         QProcess halter;
@@ -28,7 +21,6 @@ private slots:
         ::kill(pid_t(halter.processId()), SIGKILL);
         QVERIFY(halter.waitForFinished(5000));
 
-        // The lock file and the socket of the killed copy are still there.
         SingleInstance neu(key);
         QVERIFY(neu.starten());
         QSignalSpy spy(&neu, &SingleInstance::anzeigenGewuenscht);

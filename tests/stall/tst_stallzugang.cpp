@@ -8,7 +8,6 @@
 #include "entry/tsammelbuchung.h"
 #include "entry/tsauwurfeingabe.h"
 #include "herd/herdfile.h"
-#include "stall/stalljournal.h"
 #include "stall/stallsteuerung.h"
 #include "stall/tstallzugang.h"
 
@@ -133,12 +132,9 @@ private slots:
         QVERIFY(!geraete.contains(a.setCookie.mid(11, 43)));
         // One code pairs one device.
         QCOMPARE(koppeln(code).status, 403);
-    }
-
-    // A device list that cannot be written is told at the PC, not dropped.
-    void geraetelisteNichtGeschrieben() {
-        const QString datei = t->pfad(StallZugang::kDatei);
-        QVERIFY(QFile::remove(datei) && QDir().mkdir(datei)); // a folder where the file goes
+        // A device list that cannot be written is told at the PC, not dropped.
+        QVERIFY(QFile::remove(t->pfad(StallZugang::kDatei)) &&
+                QDir().mkdir(t->pfad(StallZugang::kDatei))); // a folder where the file goes
         QCOMPARE(koppeln(stall->zugang().neuerCode()).status, 200);
         QCOMPARE(t->messages.shown.size(), 1);
         QVERIFY(t->messages.shown[0].text.startsWith(
@@ -229,7 +225,6 @@ private slots:
             400, "höchstens 15");
         row("Unbekannte Sau", R"({"nr":"99","art":"stall","stall":"A"})", 400, "Keine Sau");
         row("Unbekannte Art", R"({"nr":"10","art":"impfen"})", 400, "Buchungsart");
-        row("Kaputtes JSON", R"({"nr":"10","art":)", 400, "fehlerhaft");
         row("JSON-Liste", R"([1,2])", 400, "fehlerhaft");
         row("Formulardaten", "nr=10&art=stall", 400, "kein JSON");
         QTest::newRow("zu groß") << "{\"nr\":\"" + QByteArray(20000, '1') + "\"}" << 413
@@ -254,33 +249,13 @@ private slots:
             return;
         }
         // Saved at once: the file holds exactly the herd in memory; the PC's windows were told.
+        // (What a farrowing puts into which field, the browser test reads from the file.)
         QVERIFY(!t->ctx.Geaendert);
         QBuffer soll;
         soll.open(QIODevice::WriteOnly);
         QVERIFY(HerdeSchreiben(soll, t->ctx.Sauenliste));
         QCOMPARE(inhalt(herdDatei()), soll.data());
         QVERIFY(meldungen.count() >= 1);
-    }
-
-    void abferkelnInDerDatei() {
-        const Antwort a = buchen({{"nr", "10"},
-                                  {"art", "abferkeln"},
-                                  {"datum", "2013-03-09"},
-                                  {"lebend", 12},
-                                  {"tot", 1},
-                                  {"weibliche", 6}});
-        QCOMPARE(a.status, 200);
-        HerdZustand neu;
-        HerdeLaden(neu, t->ctx.Datenpfad, t->messages, t->clock.today());
-        const TWurfRec& w = neu.Sauenliste[0].wuerfe.back();
-        QCOMPARE(w.Abferkeln(), dt(9, 3, 2013));
-        QCOMPARE(int(w.Geborene()), 13);
-        QCOMPARE(int(w.Todgeborene()), 1);
-        QCOMPARE(int(w.Weibliche()), 6);
-        const QStringList j = stalljournal::Lesen(stall->journalDatei());
-        QCOMPARE(j.size(), 1);
-        QVERIFY2(j[0].contains(u"; Stallhandy; 10; 1; Abferkeln am 9.3.13: 12 lebend, 1 tot"),
-                 qPrintable(j[0]));
     }
 
     void warnungenErstBestaetigen() {
@@ -325,14 +300,6 @@ private slots:
         QCOMPARE(buchen(sau10).status, 200);
     }
 
-    void ohneEinzelspeicherungNurGeaendert() {
-        t->ctx.einstellungen.einzelspeicherung = false;
-        const QByteArray vorher = inhalt(herdDatei());
-        QCOMPARE(buchen({{"nr", "40"}, {"art", "stall"}, {"stall", "B"}}).status, 200);
-        QVERIFY(t->ctx.Geaendert);
-        QCOMPARE(inhalt(herdDatei()), vorher);
-    }
-
     void sauUndHeute() {
         Antwort a = senden("GET", "/api/sau?nr=20", {}, {}, keks);
         QCOMPARE(a.status, 200);
@@ -355,13 +322,19 @@ private slots:
         QCOMPARE(senden("GET", "/../SAUWURF.DAT", {}, {}, keks).status, 404);
     }
 
-    // The window shows the code, the device with the journal line, and revokes the device.
+    // Without saving each change the booking only marks the herd changed. The window shows the
+    // code, the device with the journal line, and revokes the device.
     void fensterZeigtGeraetUndWiderruft() {
+        t->ctx.einstellungen.einzelspeicherung = false;
+        const QByteArray vorher = inhalt(herdDatei());
         QCOMPARE(buchen({{"nr", "40"}, {"art", "stall"}, {"stall", "B"}}).status, 200);
+        QVERIFY(t->ctx.Geaendert);
+        QCOMPARE(inhalt(herdDatei()), vorher);
         TStallzugang w(t->ctx, *stall);
         QVERIFY(w.findChild<QLabel*>("Code")->text().contains(stall->zugang().code()));
         QVERIFY(!w.findChild<QLabel*>("QRCode")->pixmap().isNull());
-        QVERIFY(w.findChild<QPlainTextEdit*>("Journal")->toPlainText().contains(u"Stall B"));
+        QVERIFY(w.findChild<QPlainTextEdit*>("Journal")->toPlainText().contains(
+            u"; Stallhandy; 40; -; Stall B"));
         auto* liste = w.findChild<QTableWidget*>("Geraete");
         QCOMPARE(liste->rowCount(), 1);
         QCOMPARE(liste->item(0, 0)->text(), QStringLiteral("Stallhandy"));
