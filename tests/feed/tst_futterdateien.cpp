@@ -88,55 +88,42 @@ private slots:
         QCOMPARE(m.Posten(14), p);
     }
 
+    // Whole records come back byte for byte; a short file is read as far as it goes.
     void rundreiseBytegenau_data() {
         QTest::addColumn<bool>("mischung");
         QTest::addColumn<QByteArray>("datei");
-        QTest::newRow("Komponenten") << false << rauschen(7 * 100, 1);
-        QTest::newRow("Mischungen") << true << mischungsDatei();
-        QTest::newRow("leer") << true << QByteArray();
+        QTest::addColumn<int>("saetze");
+        QTest::newRow("Komponenten") << false << rauschen(7 * 100, 1) << 7;
+        QTest::newRow("Mischungen") << true << mischungsDatei() << 2;
+        QTest::newRow("leer") << true << QByteArray() << 0;
+        QTest::newRow("Komponenten 2,5") << false << rauschen(250, 3) << 2;
+        QTest::newRow("Komponenten 99 Bytes") << false << rauschen(99, 3) << 0;
+        QTest::newRow("Mischungen 1 und ein Byte") << true << mischungsDatei().left(2891) << 1;
     }
     void rundreiseBytegenau() {
         QFETCH(bool, mischung);
         QFETCH(QByteArray, datei);
+        QFETCH(int, saetze);
         QBuffer ein(&datei);
         ein.open(QIODevice::ReadOnly);
         QByteArray aus;
         QBuffer b(&aus);
         b.open(QIODevice::WriteOnly);
-        QByteArray erwartet = datei;
+        QByteArray erwartet = datei.left(saetze * (mischung ? 2890 : 100));
         if (mischung) {
             const auto liste = MischungenLesen(ein);
-            QCOMPARE(int(liste.size()), datei.size() / 2890);
-            if (!liste.empty()) QCOMPARE(liste[1].Name(), "Sau säugend");
+            QCOMPARE(int(liste.size()), saetze);
+            if (saetze > 1) QCOMPARE(liste[1].Name(), "Sau säugend");
             QVERIFY(MischungenSchreiben(b, liste));
             // The reserved 16th slot is written as zeros.
             for (int s = 0; s < erwartet.size(); s += 2890)
                 erwartet.replace(s + 2711, 179, QByteArray(179, '\0'));
         } else {
             const auto liste = KomponentenLesen(ein);
-            QCOMPARE(int(liste.size()), 7);
+            QCOMPARE(int(liste.size()), saetze);
             QVERIFY(KomponentenSchreiben(b, liste));
         }
         QVERIFY(aus == erwartet);
-    }
-
-    void kurzeDateiSoWeitEsGeht_data() {
-        QTest::addColumn<bool>("mischung");
-        QTest::addColumn<int>("bytes");
-        QTest::addColumn<int>("saetze");
-        QTest::newRow("Komponenten 2,5") << false << 250 << 2;
-        QTest::newRow("Komponenten 99 Bytes") << false << 99 << 0;
-        QTest::newRow("Mischungen 1 und ein Byte") << true << 2891 << 1;
-    }
-    void kurzeDateiSoWeitEsGeht() {
-        QFETCH(bool, mischung);
-        QFETCH(int, bytes);
-        QByteArray d = rauschen(bytes, 3);
-        QBuffer ein(&d);
-        ein.open(QIODevice::ReadOnly);
-        const int n =
-            mischung ? int(MischungenLesen(ein).size()) : int(KomponentenLesen(ein).size());
-        QTEST(n, "saetze");
     }
 
     // Writing to a full disk fails; reading from a failing one keeps the whole records read

@@ -36,23 +36,42 @@ class TestCodec : public QObject {
     Q_OBJECT
 
 private slots:
-    // Values the format holds exactly, both ways.
+    // Values the format holds exactly, both ways; doubles it cannot hold to the nearest value,
+    // ties to an even last bit; too large saturates; too small is 0.
     void real48Bitmuster_data() {
         QTest::addColumn<double>("wert");
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("genau");
 
-        QTest::newRow("0") << 0.0 << QByteArray(kNull);
-        QTest::newRow("1") << 1.0 << QByteArray("81 00 00 00 00 00");
-        QTest::newRow("-1.5") << -1.5 << QByteArray("81 00 00 00 00 c0");
-        QTest::newRow("1 + 2^-39, lowest fraction bit")
-            << 1.0 + p(-39) << QByteArray("81 01 00 00 00 00");
-        QTest::newRow("smallest") << p(-128) << QByteArray("01 00 00 00 00 00");
-        QTest::newRow("largest") << (2.0 - p(-39)) * p(126) << QByteArray(kGroesste);
+        const double inf = std::numeric_limits<double>::infinity();
+        const auto zeile = [](const char* n, double wert, const char* bytes, bool genau = false) {
+            QTest::newRow(n) << wert << QByteArray(bytes) << genau;
+        };
+        zeile("0", 0.0, kNull, true);
+        zeile("1", 1.0, "81 00 00 00 00 00", true);
+        zeile("-1.5", -1.5, "81 00 00 00 00 c0", true);
+        zeile("1 + 2^-39, lowest fraction bit", 1.0 + p(-39), "81 01 00 00 00 00", true);
+        zeile("smallest", p(-128), "01 00 00 00 00 00", true);
+        zeile("largest", (2.0 - p(-39)) * p(126), kGroesste, true);
+        zeile("0.1 rounds up", 0.1, "7d cd cc cc cc 4c");
+        zeile("tie to even, down", 1.0 + p(-40), "81 00 00 00 00 00");
+        zeile("tie to even, up", 1.0 + 3 * p(-40), "81 02 00 00 00 00");
+        zeile("just above a tie", 1.0 + p(-40) + p(-52), "81 01 00 00 00 00");
+        zeile("carry into the exponent", 2.0 - p(-41), "82 00 00 00 00 00");
+        zeile("above largest, rounds to it", (2.0 - p(-39)) * p(126) + p(85), kGroesste);
+        zeile("2^127 saturates", p(127), kGroesste);
+        zeile("infinity", inf, kGroesste);
+        zeile("NaN", std::numeric_limits<double>::quiet_NaN(), kNull);
+        zeile("-0", -0.0, kNull);
+        zeile("half the smallest is 0", p(-129), kNull);
+        zeile("nearer the smallest than 0", 1.5 * p(-129), "01 00 00 00 00 00");
     }
     void real48Bitmuster() {
         QFETCH(double, wert);
         QFETCH(QByteArray, bytes);
         QCOMPARE(hex(real48::encode(wert)), bytes);
+        QFETCH(bool, genau);
+        if (!genau) return;
         // Compared with every bit: QCOMPARE on doubles allows a relative error.
         QCOMPARE(QString::number(real48::decode(ausHex(bytes)), 'g', 17),
                  QString::number(wert, 'g', 17));
@@ -71,34 +90,6 @@ private slots:
             if (zurueck != b) QFAIL(hex(b) + " came back as " + hex(zurueck));
         }
     }
-    // Doubles the format cannot hold: nearest value, ties to an even last bit; too large
-    // saturates; too small is 0.
-    void real48Runden_data() {
-        QTest::addColumn<double>("wert");
-        QTest::addColumn<QByteArray>("bytes");
-
-        const double inf = std::numeric_limits<double>::infinity();
-        QTest::newRow("0.1 rounds up") << 0.1 << QByteArray("7d cd cc cc cc 4c");
-        QTest::newRow("tie to even, down") << 1.0 + p(-40) << QByteArray("81 00 00 00 00 00");
-        QTest::newRow("tie to even, up") << 1.0 + 3 * p(-40) << QByteArray("81 02 00 00 00 00");
-        QTest::newRow("just above a tie")
-            << 1.0 + p(-40) + p(-52) << QByteArray("81 01 00 00 00 00");
-        QTest::newRow("carry into the exponent") << 2.0 - p(-41) << QByteArray("82 00 00 00 00 00");
-        QTest::newRow("above largest, rounds to it")
-            << (2.0 - p(-39)) * p(126) + p(85) << QByteArray(kGroesste);
-        QTest::newRow("2^127 saturates") << p(127) << QByteArray(kGroesste);
-        QTest::newRow("infinity") << inf << QByteArray(kGroesste);
-        QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << QByteArray(kNull);
-        QTest::newRow("-0") << -0.0 << QByteArray(kNull);
-        QTest::newRow("half the smallest is 0") << p(-129) << QByteArray(kNull);
-        QTest::newRow("nearer the smallest than 0")
-            << 1.5 * p(-129) << QByteArray("01 00 00 00 00 00");
-    }
-    void real48Runden() {
-        QFETCH(double, wert);
-        QTEST(hex(real48::encode(wert)), "bytes");
-    }
-
     // 0x80..0x9F by the code page's table, the five bytes without a character as the C1 control
     // of the same number; every other byte is Latin-1. All 256 bytes come back.
     void cp1252AlleBytes() {

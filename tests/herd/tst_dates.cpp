@@ -73,18 +73,12 @@ private slots:
         QTest::newRow("Zusatz alone is today") << h << "/3" << D(10, 3, 113, 3);
         QTest::newRow("Zusatz without digits") << h << "5.3.13/x" << D(5, 3, 113);
         QTest::newRow("Zusatz with days back") << h << "-3/1" << D(7, 3, 113, 1);
-        QTest::newRow("-5 on 5.1.13 is the last of December")
-            << QDate(2013, 1, 5) << "-5" << D(31, 12, 112);
         QTest::newRow("-0 is today") << QDate(2013, 1, 5) << "-0" << D(5, 1, 113);
         QTest::newRow("- without number is today") << QDate(2013, 1, 5) << "-" << D(5, 1, 113);
-        QTest::newRow("-1 on 1.3.12, leap year") << QDate(2012, 3, 1) << "-1" << D(29, 2, 112);
         // Year byte 0 is divisible by 4: the month-length rule gives February 1900 29 days.
         QTest::newRow("-1 on 1.3.1900") << QDate(1900, 3, 1) << "-1" << D(29, 2, 0);
-        QTest::newRow("-400 across a year end") << QDate(2013, 3, 10) << "-400" << D(4, 2, 112);
         QTest::newRow("only three digits count") << QDate(2013, 3, 10) << "-1000" << D(30, 11, 112);
         QTest::newRow("blank before the number") << QDate(2013, 3, 10) << "- 7" << D(3, 3, 113);
-        QTest::newRow("year 2000 backwards into 1999")
-            << QDate(2000, 1, 2) << "-2" << D(31, 12, 99);
     }
     // The typed text is replaced by the short form of the date read.
     void textZuKurzDatum() {
@@ -103,9 +97,6 @@ private slots:
         QTest::addColumn<QString>("text");
 
         QTest::newRow("the Zusatz stays behind") << 1 << D(28, 2, 112, 3) << "29.2.12";
-        QTest::newRow("113 after 1.12.12") << 113 << D(1, 12, 112) << "24.3.13";
-        QTest::newRow("1 after 28.2.00") << 1 << D(28, 2, 100) << "29.2.00";
-        QTest::newRow("1 after 31.12.99") << 1 << D(31, 12, 99) << "1.1.00";
         QTest::newRow("0 days") << 0 << D(5, 3, 113) << "5.3.13";
         // Days beyond the month's end, and months outside 1..12 (31 days, 13 and up roll over).
         QTest::newRow("1 after 31.2.13") << 1 << D(31, 2, 113) << "1.3.13";
@@ -129,41 +120,6 @@ private slots:
                  text.isEmpty() ? TKurzDatum{} : TextZuKurzDatum(s, QDate(1990, 6, 15)));
     }
 
-    void tageZwischen_data() {
-        QTest::addColumn<TKurzDatum>("a");
-        QTest::addColumn<TKurzDatum>("b");
-        QTest::addColumn<int>("tage");
-
-        const QDate nullpunkt(1899, 12, 31);
-        QTest::newRow("1.3.12 to 1.3.13") << D(1, 3, 112) << D(1, 3, 113) << 365;
-        QTest::newRow("28.2.00 to 1.3.00") << D(28, 2, 100) << D(1, 3, 100) << 2;
-        QTest::newRow("same day") << D(5, 3, 113) << D(5, 3, 113) << 0;
-        QTest::newRow("Zusatz does not count") << D(5, 3, 113, 2) << D(6, 3, 113) << 1;
-        // The empty date is day -31, whatever its other bytes say.
-        QTest::newRow("empty date with month and year bytes") << D(0, 7, 113) << D(1, 1, 0) << 32;
-        QTest::newRow("empty to 1.1.1980")
-            << D(0, 0, 0) << D(1, 1, 80) << int(nullpunkt.daysTo(QDate(1980, 1, 1))) + 31;
-        QTest::newRow("1.1.1980 to empty")
-            << D(1, 1, 80) << D(0, 0, 0) << -(int(nullpunkt.daysTo(QDate(1980, 1, 1))) + 31);
-        // 0 from a distance of 32766 days on.
-        const QDate d32734 = nullpunkt.addDays(32734);
-        const QDate d32735 = nullpunkt.addDays(32735);
-        QTest::newRow("empty to day 32734") << D(0, 0, 0) << K(d32734) << 32765;
-        QTest::newRow("empty to day 32735") << D(0, 0, 0) << K(d32735) << 0;
-        QTest::newRow("day 32735 to empty") << K(d32735) << D(0, 0, 0) << 0;
-        QTest::newRow("32765 days") << D(1, 1, 0) << K(nullpunkt.addDays(32766)) << 32765;
-        QTest::newRow("32766 days") << D(1, 1, 0) << K(nullpunkt.addDays(32767)) << 0;
-        QTest::newRow("-32766 days") << K(nullpunkt.addDays(32767)) << D(1, 1, 0) << 0;
-        QTest::newRow("1.1.1900 to 31.12.2155") << D(1, 1, 0) << D(31, 12, 255) << 0; // 93501 days
-        // Impossible dates are counted as they stand: 31.2. is three days after 28.2.
-        QTest::newRow("31.2.13 to 3.3.13") << D(31, 2, 113) << D(3, 3, 113) << 0;
-        QTest::newRow("30.4.13 to 31.4.13") << D(30, 4, 113) << D(31, 4, 113) << 1;
-    }
-    void tageZwischen() {
-        QFETCH(TKurzDatum, a);
-        QFETCH(TKurzDatum, b);
-        QTEST(TageZwischen(a, b), "tage");
-    }
     // Every real day from 1.1.1900 to 31.12.2155 gets its number of days since 31.12.1899. Between
     // 1901 and 2099 the month-length rule is the calendar's: adding n days and "-n" typed (n up to
     // 999) give the calendar's day.
@@ -188,17 +144,17 @@ private slots:
         // Days the calendar does not have: no Julian day.
         for (TKurzDatum d : {D(0, 0, 0), D(31, 2, 120), D(29, 2, 200), D(1, 13, 120), D(32, 1, 99)})
             QCOMPARE(JulianischerTag(d), -1);
-        QCOMPARE(Tagesnummer(D(0, 0, 0)), -31);
-        QCOMPARE(Tagesnummer(D(0, 5, 113, 1)), -31);
     }
-    // The inline integer day number against the floating-point one over every byte of day,
-    // month and year (the evaluation reads dates straight from records, damaged ones too).
+    // The inline integer day number and the day difference (0 from 32766 days on) against the
+    // floating-point one over every byte of day, month and year (the evaluation reads dates
+    // straight from records, damaged ones too); the Zusatz does not count.
     void tagesnummerFuerJedesByte() {
         const TKurzDatum bezug = D(29, 2, 120);
         for (int j = 0; j < 256; ++j)
             for (int m = 0; m < 256; ++m)
                 for (int t = 0; t < 256; ++t) {
-                    const TKurzDatum d{std::uint8_t(t), std::uint8_t(m), std::uint8_t(j), 0};
+                    const TKurzDatum d{std::uint8_t(t), std::uint8_t(m), std::uint8_t(j),
+                                       std::uint8_t(t + m)};
                     const int n = tagesnummerWieBisher(d);
                     const int diff = n - tagesnummerWieBisher(bezug);
                     const int tage = diff >= 32766 || diff <= -32766 ? 0 : diff;

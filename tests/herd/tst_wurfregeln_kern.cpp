@@ -6,8 +6,8 @@
 
 #include <QtTest>
 
-// The rules every window reads from one place: the current litter, the latest mating in its two
-// readings, month lengths and the date order; and the change notices that open windows follow.
+// The rules every window reads from one place: the current litter and the latest mating in its
+// two readings; and the change notices that open windows follow.
 class TestWurfregelnKern : public QObject {
     Q_OBJECT
 
@@ -51,17 +51,6 @@ private slots:
         QFETCH(int, erwartet);
         // 10.3.13 + 113 days is 1.7.13.
         QCOMPARE(AbferkelnOderErwartet(w, 113), erwartet ? D(erwartet, 7, 113) : TKurzDatum{});
-    }
-
-    void monateUndDatumsfolge() {
-        QCOMPARE(Monatslaenge(2, 100), 29); // 2000
-        QCOMPARE(Monatslaenge(2, 0), 29);   // 1900 counts as a leap year, as always
-        QCOMPARE(Monatslaenge(2, 113), 28);
-        QCOMPARE(Monatslaenge(4, 113), 30);
-        QCOMPARE(Monatslaenge(13, 113), 31); // a damaged month
-        const TKurzDatum a = D(31, 1, 113), b = D(1, 2, 113), c = D(1, 1, 114);
-        QVERIFY(DatumsSchluessel(a) < DatumsSchluessel(b) &&
-                DatumsSchluessel(b) < DatumsSchluessel(c));
     }
 
     // Every change is announced, telling whether sows came or went; a reload announces a new

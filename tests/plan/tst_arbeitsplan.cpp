@@ -172,12 +172,6 @@ private slots:
                  QStringList({"JS", "A1", "leer", "faellig"}));
     }
 
-    void zeilenNachDatumGleicheUmgekehrt() {
-        const Herde h{belegt("a", 100), belegt("b", 50), belegt("c", 100), planSau("d"),
-                      belegt("e", 50)};
-        QCOMPARE(nummern(plan(h)), QStringList({"d", "c", "a", "e", "b"}));
-    }
-
     void zeilenfolgeUeberZufallsherde() {
         std::mt19937 rng(7);
         const auto zufall = [&rng](int n) { return int(rng() % std::uint32_t(n)); };
