@@ -177,12 +177,14 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 5; ++i) {
         karte = std::min(karte, karteOK(ctx, &main, saeugend[0]));
         karteBasis = std::min(karteBasis, speichern(ctx));
+        nachlaufen(); // the windows redo what the save's change notice asks before the next
     }
     double sammel = 1e300, sammelBasis = 1e300;
     for (int i = 0; i < 3; ++i) {
         const auto von = saeugend.begin() + 1 + 50 * i;
         sammel = std::min(sammel, sammelAbsetzen(ctx, &main, std::vector<int>(von, von + 50)));
         sammelBasis = std::min(sammelBasis, speichern(ctx));
+        nachlaufen();
     }
     // The first opening after a change copies the herd; another one shares that copy.
     const double auswahl = auswahlGezeichnet(ctx);
