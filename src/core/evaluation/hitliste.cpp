@@ -37,7 +37,7 @@ double Leistungsindex(const TKennzahlenWerte& k, const std::array<int, 7>& w, bo
     return i;
 }
 
-THitEintrag HitEintrag(const QString& sauNr, const TKennzahlen& k, const Einstellungen& e) {
+THitEintrag HitEintrag(const Kurzname& sauNr, const TKennzahlen& k, const Einstellungen& e) {
     THitEintrag h;
     h.SauNr = sauNr;
     h.Leistungsindex = Leistungsindex(k, e.index, e.weibliche);
@@ -65,7 +65,7 @@ std::vector<THitEintrag> HitlisteBilden(const Auswertungskopie& kopie,
         for (int i = 0; i < int(kopie.wuerfe(s).size()); ++i)
             if (WurfImFilter(f, kopie, s, i))
                 WurfZahlenAddieren(f, kopie, s, i, summe, amAuswahl, e);
-        if (summe.Wuerfe > 0) liste.push_back(HitEintrag(kopie.sau(s).SauNr.text(), summe, e));
+        if (summe.Wuerfe > 0) liste.push_back(HitEintrag(kopie.sau(s).SauNr, summe, e));
     }
     // Descending, the later sow first among equals: the order in which each entry goes in
     // before the first one not greater. The small keys are sorted, then the entries moved once.
@@ -138,7 +138,7 @@ bool gezeigt(const HitSpalte& sp, bool weibliche) {
 QString zellenText(const HitSpalte& sp, const THitEintrag& e) {
     switch (sp.art) {
     case HitSpalte::Text:
-        return e.SauNr;
+        return e.SauNr.text();
     case HitSpalte::Ganz:
         return QString::number(qint64(sp.wert(e)));
     case HitSpalte::Zahl1:
@@ -232,7 +232,7 @@ CsvWriter HitlisteAlsCsv(const std::vector<THitEintrag>& liste, bool weibliche) 
             if (!gezeigt(sp, weibliche)) continue;
             switch (sp.art) {
             case HitSpalte::Text:
-                csv.text(e.SauNr);
+                csv.text(e.SauNr.text());
                 break;
             case HitSpalte::Ganz:
                 csv.ganz(qint64(sp.wert(e)));

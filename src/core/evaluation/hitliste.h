@@ -13,7 +13,7 @@ class CsvWriter;
 
 // One sow of the hit list: her index and its ingredients.
 struct THitEintrag {
-    QString SauNr;
+    Kurzname SauNr; // as stored, read as text where it is shown
     double Leistungsindex = 0;
     std::int32_t Wuerfe = 0;
     double GeboreneJahr = 0;
@@ -31,7 +31,7 @@ double Leistungsindex(const TKennzahlenWerte& k, const std::array<int, 7>& gewic
                       bool weibliche);
 
 // The entry of a sow's sum (the fields and the index).
-THitEintrag HitEintrag(const QString& sauNr, const TKennzahlen& k, const Einstellungen& e);
+THitEintrag HitEintrag(const Kurzname& sauNr, const TKennzahlen& k, const Einstellungen& e);
 
 // Every sow of `kopie` with a weaned litter among those passing `filter`, by descending
 // index; among equal indexes the sow later in the herd first. `fortschritt` gets each sow's
