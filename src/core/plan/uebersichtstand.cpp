@@ -28,9 +28,9 @@ Uebersichtsstand HerdeMitUebersichtLaden(AppContext& ctx) {
     return stand;
 }
 
-void Uebersichtsstand::beginnen(const Uebersichtsrahmen& rahmen) {
-    aufbau_.beginnen(0, rahmen.uebersicht);
-    punkte_.beginnen(0, rahmen.punkte);
+void Uebersichtsstand::beginnen(const Uebersichtsrahmen& rahmen, std::size_t sauen) {
+    aufbau_.beginnen(sauen, rahmen.uebersicht);
+    punkte_.beginnen(sauen, rahmen.punkte);
 }
 
 void Uebersichtsstand::eintragen(const Sau& sau, int index) {
@@ -49,9 +49,8 @@ void Uebersichtsstand::erneuern(const Herde& herde, const std::vector<int>& saue
         return;
     }
     // Each sow's records are read once for both while they are at hand.
-    aufbau_.beginnen(herde.size(), uv);
-    punkte_.beginnen(herde.size(), pv);
+    beginnen({uv, pv}, herde.size());
     for (std::size_t i = 0; i < herde.size(); ++i)
         eintragen(herde[i], int(i));
-    aufbau_.abschliessen();
+    abschliessen();
 }

@@ -16,8 +16,9 @@ struct Uebersichtsrahmen {
 class Uebersichtsstand {
 public:
     // The same built step by step in a walk over the herd that does more (the herd's loading):
-    // starts anew, then takes each sow in herd order, then orders the lists.
-    void beginnen(const Uebersichtsrahmen& rahmen);
+    // starts anew for `sauen` sows (0 when not known yet), then takes each sow in herd order,
+    // then orders the lists.
+    void beginnen(const Uebersichtsrahmen& rahmen, std::size_t sauen = 0);
     void eintragen(const Sau& sau, int index);
     void abschliessen();
 

@@ -29,10 +29,6 @@ QString Datenorte::datei(const QString& name) const {
     return findFileNoCase(Datenpfad, name);
 }
 
-void HerdeLaden(HerdZustand& herde, const QString& verzeichnis, MessageService& msg, QDate heute) {
-    HerdeLaden(herde, verzeichnis, msg, heute, SauGelesen{});
-}
-
 void HerdeLaden(HerdZustand& herde, const QString& verzeichnis, MessageService& msg, QDate heute,
                 const SauGelesen& gelesen) {
     herde.Sauenliste.clear();
@@ -58,10 +54,6 @@ void HerdeLaden(HerdZustand& herde, const QString& verzeichnis, MessageService& 
                 .arg(QString::fromLatin1(kHerdeDatei), QDir::toNativeSeparators(pfad),
                      grund.isEmpty() ? QString() : QStringLiteral(": ") + grund));
     }
-}
-
-void HerdeLaden(AppContext& ctx) {
-    HerdeLaden(ctx, SauGelesen{});
 }
 
 void HerdeLaden(AppContext& ctx, const SauGelesen& gelesen) {

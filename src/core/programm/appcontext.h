@@ -1,6 +1,7 @@
 #pragma once
 
 #include "herd/einstellungen.h"
+#include "herd/herdfile.h"
 #include "programm/datenorte.h"
 #include "programm/herdzustand.h"
 #include "programm/offenesauen.h"
@@ -15,7 +16,6 @@ class Auswertungskopie;
 
 class MessageService;
 class Clock;
-struct SauGelesen;
 
 // The program-wide state, in parts that functions take on their own: the herd with its
 // change count, the master data, the places of the files, the settings and the services
@@ -47,11 +47,9 @@ private:
 
 // Replaces the herd by the contents of the herd file in `verzeichnis`; `gelesen` gets each
 // sow as she is read (herd/herdfile.h).
-void HerdeLaden(HerdZustand& herde, const QString& verzeichnis, MessageService& msg, QDate heute);
 void HerdeLaden(HerdZustand& herde, const QString& verzeichnis, MessageService& msg, QDate heute,
-                const SauGelesen& gelesen);
-void HerdeLaden(AppContext& ctx);
-void HerdeLaden(AppContext& ctx, const SauGelesen& gelesen);
+                const SauGelesen& gelesen = {});
+void HerdeLaden(AppContext& ctx, const SauGelesen& gelesen = {});
 // Writes the whole herd atomically (keeping the previous file as backup when BACKUPDATEI is
 // on) and clears Geaendert. On failure tells the user, leaves the file and Geaendert as they
 // were and returns false.
