@@ -5,13 +5,13 @@
 //
 //   porvanta_planzeit <datenverzeichnis> <erster tag JJJJ-MM-TT> [bild.png] [plan.pdf]
 
-#include "programm/tpvmain.h"
 #include "plan/tarbeitsplan.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/consolemessages.h"
 #include "platform/druckausgabe.h"
 #include "programm/appcontext.h"
+#include "programm/tpvmain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
         // The picture shows the first rows with tasks.
         const auto& zeilen = plan->plan().zeilen;
         std::size_t i = 0;
-        while (i < zeilen.size() && zeilen[i].Tage[0].isEmpty() && zeilen[i].Tage[3].isEmpty())
+        while (i < zeilen.size() && zeilen[i].Tage[0].leer() && zeilen[i].Tage[3].leer())
             ++i;
         plan->liste()->scrollTo(plan->liste()->model()->index(int(i), 0),
                                 QAbstractItemView::PositionAtTop);

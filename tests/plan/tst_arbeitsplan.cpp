@@ -30,7 +30,10 @@ Sau belegt(const QString& nr, int tageVorher) {
 }
 
 QStringList tage(const TArbeitsplanZeile& z) {
-    return QStringList(z.Tage.begin(), z.Tage.end());
+    QStringList out;
+    for (const TagesZelle& t : z.Tage)
+        out << t.text();
+    return out;
 }
 
 std::vector<TArbeitsplanZeile> plan(const Herde& h, const TPlanZeiten& z = PlanZeitenStandard(),
@@ -41,7 +44,7 @@ std::vector<TArbeitsplanZeile> plan(const Herde& h, const TPlanZeiten& z = PlanZ
 QStringList nummern(const std::vector<TArbeitsplanZeile>& zeilen) {
     QStringList out;
     for (const auto& z : zeilen)
-        out << z.SauNr;
+        out << z.SauNr.text();
     return out;
 }
 
@@ -199,7 +202,8 @@ private slots:
         QVERIFY(zeilen.size() > 2000);
         QCOMPARE(int(zeilen.size()), gelistet);
         const auto folge = [](const TArbeitsplanZeile& z) {
-            return std::tuple(z.Ferkeln.Jahr, z.Ferkeln.Monat, z.Ferkeln.Tag, -z.SauNr.toInt());
+            return std::tuple(z.Ferkeln.Jahr, z.Ferkeln.Monat, z.Ferkeln.Tag,
+                              -z.SauNr.text().toInt());
         };
         for (std::size_t i = 0; i + 1 < zeilen.size(); ++i)
             QVERIFY(folge(zeilen[i]) < folge(zeilen[i + 1]));

@@ -51,9 +51,13 @@ Herde zufallsHerde(unsigned seed, int n) {
 // The rows as the plan shows them, for comparing two plans.
 QStringList zeilenText(const std::vector<TArbeitsplanZeile>& zeilen) {
     QStringList out;
-    for (const TArbeitsplanZeile& z : zeilen)
-        out << QString::number(z.sau) + u'|' + z.SauNr + u'|' + KurzDatumText(z.Ferkeln) + u'|' +
-                   QStringList(z.Tage.begin(), z.Tage.end()).join(u',');
+    for (const TArbeitsplanZeile& z : zeilen) {
+        QString zeile =
+            QString::number(z.sau) + u'|' + z.SauNr.text() + u'|' + KurzDatumText(z.Ferkeln) + u'|';
+        for (const TagesZelle& t : z.Tage)
+            zeile += t.text() + u',';
+        out << zeile;
+    }
     return out;
 }
 

@@ -59,6 +59,9 @@ public:
     }
     QString Stall() const { return str(sauofs::Stall, feldgroesse::Text); }
     void setStall(const QString& s) { setStr(sauofs::Stall, feldgroesse::Text, s); }
+    std::span<const std::uint8_t> StallZeichen() const {
+        return strZeichen(sauofs::Stall, feldgroesse::Text);
+    }
     std::uint8_t Status() const { return u8(sauofs::Status); }
     void setStatus(std::uint8_t v) { setU8(sauofs::Status, v); }
     TKurzDatum Zugang() const { return datum(sauofs::Zugang); }

@@ -7,21 +7,15 @@
 namespace {
 
 constexpr int kTage = 7;
-constexpr int kZellenBreite = 8;
 
-// The day texts of one sow while her pages are walked, kept to the cell width as they grow.
+// The day cells of one sow while her pages are walked, and whether any task is due.
 struct Tagestexte {
-    std::array<std::array<char16_t, kZellenBreite>, kTage> zeichen{};
-    std::array<int, kTage> laenge{};
+    std::array<TagesZelle, kTage>& zellen;
     bool faellig = false;
 
-    // `kuerzelKomma`: the abbreviation followed by ", ".
     void eintragen(int tag, const QString& kuerzelKomma) {
         faellig = true;
-        auto& z = zeichen[std::size_t(tag)];
-        int& n = laenge[std::size_t(tag)];
-        for (qsizetype i = 0; i < kuerzelKomma.size() && n < kZellenBreite; ++i)
-            z[std::size_t(n++)] = kuerzelKomma[i].unicode();
+        zellen[std::size_t(tag)].anhaengen(kuerzelKomma);
     }
 };
 
@@ -60,6 +54,11 @@ QString notizAnfang(const TSauRec& sau) {
 
 } // namespace
 
+void TagesZelle::anhaengen(const QString& kuerzelKomma) {
+    for (qsizetype i = 0; i < kuerzelKomma.size() && laenge < zeichen.size(); ++i)
+        zeichen[laenge++] = kuerzelKomma[i].unicode();
+}
+
 TPlanTyp StandardPlanTyp(const QStringList& staelle) {
     TPlanTyp t;
     for (int s = 0; s < 7; ++s)
@@ -84,7 +83,7 @@ public:
             if (typ.SeitenFlag(s)) seiten_[std::size_t(s)] = seite(zeiten, s);
         staelle_.reserve(kPlanTypStaelle);
         for (int i = 0; i < kPlanTypStaelle; ++i)
-            staelle_.push_back(typ.Stall(i));
+            staelle_.push_back(Kurzname::aus(typ.StallZeichen(i)));
     }
 
     // Fills `z` and returns true when the sow is listed.
@@ -92,29 +91,25 @@ public:
         if (sau.rec.Abgang().vorhanden()) return false;
         const TSauStatus status = SauStatus(sau);
         if (!typ_.StatusFlag(status)) return false;
-        const QString stall = sau.rec.Stall();
+        const Kurzname stall = Kurzname::aus(sau.rec.StallZeichen());
         if (!imFilter(sau.rec, stall)) return false;
 
         z.Status = status;
-        z.SauNr = sau.rec.SauNr();
+        z.SauNr = Kurzname::aus(sau.rec.SauNrZeichen());
         z.Stall = stall;
         z.Zugang = sau.rec.Zugang();
-        Tagestexte t;
+        Tagestexte t{z.Tage};
         const TWurfRec* w = aktuellerWurf(sau);
         if (w) wurfSeiten(*w, z, t);
         sauSeiten(sau.rec, t);
         if (!t.faellig && !typ_.AlleAuflisten()) return false;
-        for (std::size_t d = 0; d < kTage; ++d) {
-            const auto n = qsizetype(t.laenge[d]);
-            if (n > 0) z.Tage[d] = QString(reinterpret_cast<const QChar*>(t.zeichen[d].data()), n);
-        }
         z.Notiz = notizAnfang(sau.rec);
         return true;
     }
 
 private:
     // Stall slots, then the group.
-    bool imFilter(const TSauRec& sau, const QString& stall) const {
+    bool imFilter(const TSauRec& sau, const Kurzname& stall) const {
         if (std::find(staelle_.begin(), staelle_.end(), stall) != staelle_.end()) return true;
         if (typ_.Gruppe() == TPlanTyp::NachStaellen) return false;
         return sau.Gruppe() == typ_.Gruppe();
@@ -196,7 +191,7 @@ private:
 
     const TPlanTyp& typ_;
     std::array<Seite, kPlanSeiten> seiten_;
-    std::vector<QString> staelle_;
+    std::vector<Kurzname> staelle_;
     TKurzDatum erster_;
     int tragezeit_;
 };
@@ -375,7 +370,7 @@ QString Arbeitsplan::kopf(int spalte) const {
 QString Arbeitsplan::zelle(const TArbeitsplanZeile& z, int spalte, bool druck) const {
     switch (spalte) {
     case spSau:
-        return z.SauNr;
+        return z.SauNr.text();
     case spFerkeln:
         return KurzDatumText(z.Ferkeln);
     case spWurf:
@@ -383,9 +378,9 @@ QString Arbeitsplan::zelle(const TArbeitsplanZeile& z, int spalte, bool druck) c
     case spTag:
         return TageSeitText(z, ersterTag, druck);
     case spStall:
-        return z.Stall;
+        return z.Stall.text();
     default:
-        return z.Tage[std::size_t(spalte - spTag0)];
+        return z.Tage[std::size_t(spalte - spTag0)].text();
     }
 }
 

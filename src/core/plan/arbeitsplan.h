@@ -1,6 +1,7 @@
 #pragma once
 
 #include "herd/kurzdatum.h"
+#include "herd/kurzname.h"
 #include "herd/records.h"
 #include "herd/sauherde.h"
 #include "stamm/planrecords.h"
@@ -11,17 +12,30 @@
 #include <optional>
 #include <vector>
 
+// The tasks due on one day of a plan line: their abbreviations, each followed by ", ", cut
+// to the cell's 8 characters.
+struct TagesZelle {
+    std::array<char16_t, 8> zeichen{};
+    std::uint8_t laenge = 0;
+
+    void anhaengen(const QString& kuerzelKomma);
+    bool leer() const { return laenge == 0; }
+    QString text() const {
+        return QString(reinterpret_cast<const QChar*>(zeichen.data()), qsizetype(laenge));
+    }
+};
+
 // One line of the work plan: the sow, her current litter and the tasks due on each of the
-// seven days (abbreviations followed by ", ", cut to 8 characters).
+// seven days. Names are kept as their stored characters and read as text where shown.
 struct TArbeitsplanZeile {
     TSauStatus Status = stLeer;
-    QString SauNr;
+    Kurzname SauNr;
     std::uint8_t WurfNr = 0;
-    QString Stall;
+    Kurzname Stall;
     TKurzDatum Belegen;  // last mating of the current litter
     TKurzDatum Ferkeln;  // farrowing, else the expected farrowing date; the sort key
     TKurzDatum Absetzen; // weaning
-    std::array<QString, 7> Tage;
+    std::array<TagesZelle, 7> Tage;
     QString Notiz; // the first 81 characters of the sow's note
     TKurzDatum Zugang;
     int sau = -1; // position in the herd

@@ -42,7 +42,7 @@ QJsonArray aufgaben(const AppContext& ctx, const ::Sau& sau) {
     QJsonArray a;
     if (!z) return a;
     for (int j = 0; j < 7; ++j) {
-        const QString t = aufgabe(z->Tage[std::size_t(j)]);
+        const QString t = aufgabe(z->Tage[std::size_t(j)].text());
         if (!t.isEmpty())
             a.append(QJsonObject{{QStringLiteral("tag"), TagesKopf(heute, j).simplified()},
                                  {QStringLiteral("text"), t}});
@@ -94,10 +94,10 @@ QJsonArray Heute(const AppContext& ctx, int plantyp) {
     }
     QJsonArray a;
     for (const TArbeitsplanZeile& z : zeilen) {
-        const QString t = aufgabe(z.Tage[0]);
+        const QString t = aufgabe(z.Tage[0].text());
         if (t.isEmpty()) continue;
-        a.append(QJsonObject{{QStringLiteral("nr"), z.SauNr},
-                             {QStringLiteral("stall"), z.Stall},
+        a.append(QJsonObject{{QStringLiteral("nr"), z.SauNr.text()},
+                             {QStringLiteral("stall"), z.Stall.text()},
                              {QStringLiteral("status"), StatusName(z.Status)},
                              {QStringLiteral("statusNr"), int(z.Status)},
                              {QStringLiteral("aufgabe"), t}});

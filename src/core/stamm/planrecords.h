@@ -97,6 +97,9 @@ public:
         setU8(planofs::SeitenFlags + idx(seite, 5), v);
     }
     QString Stall(int i) const { return str(planofs::Staelle + 16 * idx(i, kPlanTypStaelle), 15); }
+    std::span<const std::uint8_t> StallZeichen(int i) const {
+        return strZeichen(planofs::Staelle + 16 * idx(i, kPlanTypStaelle), 15);
+    }
     void setStall(int i, const QString& s) {
         setStr(planofs::Staelle + 16 * idx(i, kPlanTypStaelle), 15, s);
     }
