@@ -134,8 +134,8 @@ private slots:
         // The card's counts: losses from slot 1 up, anomalies from slot 14 down.
         QCOMPARE(int(w[0].Verluste), Verluste(erster));
         QCOMPARE(int(w[0].Anomalien), Anomalien(erster));
-        QCOMPARE(int(k.befunde(w[0]).size()), 5);
-        QCOMPARE(k.befunde(w[0])[2].Eintrag.text(), "Spreizer");
+        QCOMPARE(int(k.befunde(0, 0).size()), 5);
+        QCOMPARE(k.befunde(0, 0)[2].Eintrag.text(), "Spreizer");
         QCOMPARE(k.wurfIndex(0, 2), 1);
         QCOMPARE(k.wurfIndex(0, 4), -1); // the suckling litter is not in the copy
     }

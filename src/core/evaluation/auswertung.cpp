@@ -141,7 +141,7 @@ void WurfKennzahlen(const Filtervergleich& f, const Auswertungskopie& kopie, int
                     TKennzahlen& k, TAuswertungsModus modus, const Einstellungen& e) {
     k.Leeren();
     if (!wurfAddieren(f, kopie, sau, i, k, modus, e)) return;
-    for (const KopieBefund& b : kopie.befunde(kopie.wuerfe(sau)[std::size_t(i)])) {
+    for (const KopieBefund& b : kopie.befunde(sau, i)) {
         TBefundEintrag& eintrag =
             (b.Verlusttag > 0 ? k.AusfallListe : k.AnomalieListe).emplace_back();
         eintrag.Name = b.Eintrag;
@@ -157,7 +157,7 @@ void WurfKennzahlen(const Filtervergleich& f, const Auswertungskopie& kopie, int
 void WurfKennzahlenAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
                             TKennzahlen& summe, TAuswertungsModus modus, const Einstellungen& e) {
     if (!wurfAddieren(f, kopie, sau, i, summe, modus, e)) return;
-    for (const KopieBefund& b : kopie.befunde(kopie.wuerfe(sau)[std::size_t(i)]))
+    for (const KopieBefund& b : kopie.befunde(sau, i))
         BefundAddieren(summe, b.Verlusttag > 0, b.Eintrag, b.Verlusttag, 1);
 }
 

@@ -4,6 +4,8 @@
 #include "herd/saustatus.h"
 #include "programm/appcontext.h"
 
+#include <numeric>
+
 namespace {
 
 // Through the records' accessors; names keep their stored Windows-1252 characters.
@@ -56,36 +58,70 @@ bool WurfAuswerten(const TWurfRec& w) {
     return !f.vorhanden() || (absetzen.vorhanden() && TageZwischen(f, absetzen) != 0);
 }
 
-Auswertungskopie::Auswertungskopie(const Herde& herde, bool alleWuerfe) {
-    sauen_.reserve(herde.size());
-    std::size_t wuerfe = 0;
-    for (const Sau& s : herde)
-        wuerfe += s.wuerfe.size();
-    wuerfe_.reserve(wuerfe);
-    befunde_.reserve(wuerfe * 2);
-    for (std::size_t si = 0; si < herde.size(); ++si) {
-        const Sau& s = herde[si];
-        KopieSau& k = sauen_.emplace_back();
-        k.SauNr.setzen(s.rec.SauNrZeichen());
-        k.Herkunft.setzen(s.rec.HerkunftZeichen());
-        k.Rasse.setzen(s.rec.RasseZeichen());
-        k.Zugang = s.rec.Zugang();
-        k.Abgang = s.rec.Abgang();
-        k.TagZugang = Tagesnummer(k.Zugang);
-        k.TagAbgang = Tagesnummer(k.Abgang);
-        k.wurfAnfang = std::uint32_t(wuerfe_.size());
-        int nr = 0;
-        for (std::size_t i = 0; i < s.wuerfe.size(); ++i) {
-            const TWurfRec& w = s.wuerfe[i];
-            if (!alleWuerfe && !WurfAuswerten(w)) continue;
-            KopieWurf& kw = wuerfe_.emplace_back();
-            wurfKopie(kw, w, befunde_);
-            // The live herd keeps the stored numbers: "first litter" means litter number 1.
-            kw.WurfNr = alleWuerfe ? w.WurfNr() : std::uint8_t(++nr);
-            kw.herdenIndex = int(i);
+namespace {
+
+void sauKopie(KopieSau& k, const Sau& s) {
+    k.SauNr.setzen(s.rec.SauNrZeichen());
+    k.Herkunft.setzen(s.rec.HerkunftZeichen());
+    k.Rasse.setzen(s.rec.RasseZeichen());
+    k.Zugang = s.rec.Zugang();
+    k.Abgang = s.rec.Abgang();
+    k.TagZugang = Tagesnummer(k.Zugang);
+    k.TagAbgang = Tagesnummer(k.Abgang);
+}
+
+} // namespace
+
+void Auswertungskopie::kopieren(const Herde& herde, bool alleWuerfe,
+                                const std::vector<std::size_t>& bloecke) {
+    auto teil = std::make_shared<Teil>();
+    std::size_t sauen = 0, wuerfe = 0;
+    for (std::size_t b : bloecke)
+        for (std::size_t si = b * kBlock; si < std::min(herde.size(), (b + 1) * kBlock); ++si) {
+            ++sauen;
+            wuerfe += herde[si].wuerfe.size();
         }
-        k.wurfAnzahl = std::uint32_t(wuerfe_.size()) - k.wurfAnfang;
+    teil->sauen.reserve(sauen);
+    teil->wuerfe.reserve(wuerfe);
+    teil->befunde.reserve(wuerfe * 2);
+    for (std::size_t b : bloecke) {
+        bloecke_[b] = {teil, teil->sauen.size()};
+        for (std::size_t si = b * kBlock; si < std::min(herde.size(), (b + 1) * kBlock); ++si) {
+            const Sau& s = herde[si];
+            KopieSau& k = teil->sauen.emplace_back();
+            sauKopie(k, s);
+            k.wurfAnfang = std::uint32_t(teil->wuerfe.size());
+            int nr = 0;
+            for (std::size_t i = 0; i < s.wuerfe.size(); ++i) {
+                const TWurfRec& w = s.wuerfe[i];
+                if (!alleWuerfe && !WurfAuswerten(w)) continue;
+                KopieWurf& kw = teil->wuerfe.emplace_back();
+                wurfKopie(kw, w, teil->befunde);
+                // The live herd keeps the stored numbers: "first litter" means litter 1.
+                kw.WurfNr = alleWuerfe ? w.WurfNr() : std::uint8_t(++nr);
+                kw.herdenIndex = int(i);
+            }
+            k.wurfAnzahl = std::uint32_t(teil->wuerfe.size()) - k.wurfAnfang;
+        }
     }
+}
+
+Auswertungskopie::Auswertungskopie(const Herde& herde, bool alleWuerfe)
+    : bloecke_((herde.size() + kBlock - 1) / kBlock), anzahl_(int(herde.size())) {
+    std::vector<std::size_t> alle(bloecke_.size());
+    std::iota(alle.begin(), alle.end(), std::size_t(0));
+    kopieren(herde, alleWuerfe, alle);
+}
+
+Auswertungskopie::Auswertungskopie(const Herde& herde, bool alleWuerfe,
+                                   const Auswertungskopie& vorige,
+                                   const std::vector<int>& geaendert)
+    : bloecke_(vorige.bloecke_), anzahl_(vorige.anzahl_) {
+    std::vector<std::size_t> bloecke;
+    for (int i : geaendert)
+        if (bloecke.empty() || bloecke.back() != std::size_t(i / kBlock))
+            bloecke.push_back(std::size_t(i / kBlock));
+    kopieren(herde, alleWuerfe, bloecke);
 }
 
 int Auswertungskopie::wurfIndex(int sau, int herdenIndex) const {
@@ -97,7 +133,16 @@ int Auswertungskopie::wurfIndex(int sau, int herdenIndex) const {
 }
 
 std::shared_ptr<const Auswertungskopie> Herdenkopie(AppContext& ctx, bool alleWuerfe) {
-    auto& kopie = ctx.auswertungskopien[alleWuerfe ? 1 : 0];
-    if (!kopie) kopie = std::make_shared<const Auswertungskopie>(ctx.Sauenliste, alleWuerfe);
-    return kopie;
+    AppContext::Arbeitskopie& a = ctx.auswertungskopien[alleWuerfe ? 1 : 0];
+    bool alle = false;
+    const std::vector<int> geaendert = a.geaendert->abholen(alle);
+    const bool passt = a.kopie && a.kopie->sauenAnzahl() == int(ctx.Sauenliste.size()) &&
+                       (geaendert.empty() ||
+                        (geaendert.front() >= 0 && geaendert.back() < a.kopie->sauenAnzahl()));
+    if (alle || !passt)
+        a.kopie = std::make_shared<const Auswertungskopie>(ctx.Sauenliste, alleWuerfe);
+    else if (!geaendert.empty())
+        a.kopie = std::make_shared<const Auswertungskopie>(ctx.Sauenliste, alleWuerfe, *a.kopie,
+                                                           geaendert);
+    return a.kopie;
 }

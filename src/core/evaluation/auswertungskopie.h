@@ -45,7 +45,7 @@ public:
     std::uint16_t Geburtsgewicht = 0, Absetzgewicht = 0;
     std::uint8_t Verluste = 0, Anomalien = 0; // as counted on the card
     int herdenIndex = 0;                      // position in the sow's own litter list
-    std::uint32_t befundAnfang = 0;
+    std::uint32_t befundAnfang = 0;           // in its block's findings
     std::uint8_t befundAnzahl = 0;
     std::uint8_t befundAusfaelle = 0; // of them with a loss day; the rest are anomalies
 
@@ -64,7 +64,7 @@ struct KopieSau {
     Kurzname SauNr, Herkunft, Rasse;
     TKurzDatum Zugang, Abgang;
     int TagZugang = 0, TagAbgang = 0; // their day numbers
-    std::uint32_t wurfAnfang = 0;
+    std::uint32_t wurfAnfang = 0;     // in its block's litters
     std::uint32_t wurfAnzahl = 0;
 };
 
@@ -73,27 +73,54 @@ struct KopieSau {
 // (an abortion, or farrowed and not yet weaned) are left out, the rest renumbered from 1.
 // With `alleWuerfe` every litter is kept with its stored number (the live herd as the hit list
 // and comparison read it).
+//
+// The copy is made of blocks of `kBlock` sows that never change once built, so that a copy
+// made after a few sows changed takes the other blocks over from the one before.
 class Auswertungskopie {
 public:
+    static constexpr int kBlock = 64;
+
     Auswertungskopie() = default;
     explicit Auswertungskopie(const Herde& herde, bool alleWuerfe = false);
+    // The copy of `herde` after the sows `geaendert` (ascending) changed and nothing else since
+    // `vorige` was made with the same `alleWuerfe`.
+    Auswertungskopie(const Herde& herde, bool alleWuerfe, const Auswertungskopie& vorige,
+                     const std::vector<int>& geaendert);
 
-    int sauenAnzahl() const { return int(sauen_.size()); }
-    const KopieSau& sau(int i) const { return sauen_[std::size_t(i)]; }
-    std::span<const KopieWurf> wuerfe(int sau) const {
-        const KopieSau& s = sauen_[std::size_t(sau)];
-        return {wuerfe_.data() + s.wurfAnfang, s.wurfAnzahl};
+    int sauenAnzahl() const { return anzahl_; }
+    const KopieSau& sau(int i) const {
+        const Block& b = block(i);
+        return b.teil->sauen[b.erste + std::size_t(i % kBlock)];
     }
-    std::span<const KopieBefund> befunde(const KopieWurf& w) const {
-        return {befunde_.data() + w.befundAnfang, w.befundAnzahl};
+    std::span<const KopieWurf> wuerfe(int sau) const {
+        const KopieSau& s = this->sau(sau);
+        return {block(sau).teil->wuerfe.data() + s.wurfAnfang, s.wurfAnzahl};
+    }
+    // The findings of litter `i` of sow `sau`.
+    std::span<const KopieBefund> befunde(int sau, int i) const {
+        const KopieWurf& w = wuerfe(sau)[std::size_t(i)];
+        return {block(sau).teil->befunde.data() + w.befundAnfang, w.befundAnzahl};
     }
     // The kept litter of sow `sau` that was at `herdenIndex` in her list, or -1.
     int wurfIndex(int sau, int herdenIndex) const;
 
 private:
-    std::vector<KopieSau> sauen_;
-    std::vector<KopieWurf> wuerfe_;
-    std::vector<KopieBefund> befunde_;
+    // The copied sows of a run of blocks, with their litters and findings.
+    struct Teil {
+        std::vector<KopieSau> sauen;
+        std::vector<KopieWurf> wuerfe;
+        std::vector<KopieBefund> befunde;
+    };
+    struct Block {
+        std::shared_ptr<const Teil> teil;
+        std::size_t erste = 0; // the block's first sow in `teil`
+    };
+    // Copies the sows of the blocks `bloecke` (ascending) into one part.
+    void kopieren(const Herde& herde, bool alleWuerfe, const std::vector<std::size_t>& bloecke);
+    const Block& block(int sau) const { return bloecke_[std::size_t(sau / kBlock)]; }
+
+    std::vector<Block> bloecke_;
+    int anzahl_ = 0;
 };
 
 // The working copy of the live herd, shared: made on first use and kept until the herd

@@ -17,8 +17,13 @@
 
 AppContext::AppContext(MessageService& messages, const Clock& clock)
     : messages_(&messages), clock_(&clock) {
-    QObject::connect(&meldung, &HerdMeldung::geaendert, &meldung,
-                     [this] { auswertungskopien = {}; });
+    for (Arbeitskopie& a : auswertungskopien)
+        a.geaendert = std::make_unique<GeaenderteSauen>(meldung);
+    QObject::connect(&meldung, &HerdMeldung::geaendert, &meldung, [this](bool sauenGeaendert) {
+        if (!sauenGeaendert) return;
+        for (Arbeitskopie& a : auswertungskopien)
+            a.kopie.reset();
+    });
 }
 
 QDate AppContext::heute() const {

@@ -3,6 +3,7 @@
 #include "herd/einstellungen.h"
 #include "herd/herdfile.h"
 #include "programm/datenorte.h"
+#include "programm/geaendertesauen.h"
 #include "programm/herdzustand.h"
 #include "programm/offenesauen.h"
 #include "stamm/stammdaten.h"
@@ -36,9 +37,14 @@ public:
     std::shared_ptr<TAuswertungsFilter> auswertungsfilter;
     // The sows a card or a batch booking has open at the PC.
     OffeneSauen geoeffnet;
-    // The working copies of the live herd the evaluations read (Herdenkopie), made on first
-    // use and dropped when the herd changes.
-    std::array<std::shared_ptr<const Auswertungskopie>, 2> auswertungskopien;
+    // A working copy of the live herd the evaluations read (Herdenkopie) and the sows changed
+    // since it was made: made on first use after a change, from the blocks of the sows that
+    // did not change; dropped when sows come or go.
+    struct Arbeitskopie {
+        std::shared_ptr<const Auswertungskopie> kopie;
+        std::unique_ptr<GeaenderteSauen> geaendert;
+    };
+    std::array<Arbeitskopie, 2> auswertungskopien;
 
 private:
     MessageService* messages_;
