@@ -68,7 +68,6 @@ void Auswahlliste::aufbauen(const Herde& herde, int tragezeit, Sortierung s) {
     const std::size_t n = herde.size();
     eintraege_.resize(n);
     for (std::size_t i = 0; i < n; ++i) {
-        // The last litter lies apart from its sow; ask for it a few sows ahead.
         const Sau& sau = herde[i];
         AuswahlEintrag& e = eintraege_[n - 1 - i];
         e.index = int(i);
