@@ -43,30 +43,28 @@ Herde Beispielherde() {
 class TstTAuswertung : public QObject {
     Q_OBJECT
 private slots:
-    void filterListenUndVorgaben() {
+    // The filter offers the herd's origins, breeds and boars and the usual choices; it keeps
+    // what was confirmed for the run, and the period for the next run.
+    void filterListenUndWahl() {
         TestContext t;
         t.ctx.Sauenliste = Beispielherde();
         t.ctx.Eberliste = QStringList{"Ajax", "Bruno"};
-        TAuswertungFilter d(t.ctx);
-        const auto* herkunft = kind<QComboBox>(&d, "ComboBox2");
-        QCOMPARE(herkunft->count(), 1); // two sows from "A", one without origin
-        QCOMPARE(herkunft->itemText(0), "A");
-        QCOMPARE(kind<QComboBox>(&d, "ComboBox3")->count(), 1);
-        QCOMPARE(kind<QComboBox>(&d, "ComboBox1")->itemText(1), "Bruno");
-        TAuswertungsFilter f;
-        d.FilterLesen(f);
-        QCOMPARE(f.Von, TKurzDatum::aus(QDate(2013, 3, 10)));
-        QCOMPARE(f.Datumsart, daBelegen);
-        QVERIFY(f.NurGanzeWuerfe && !f.NurVorhandeneSauen && !f.NurErsterWurf);
-        kind<QRadioButton>(&d, "RadioGroup1_0")->click();
-        d.FilterLesen(f);
-        QCOMPARE(f.Datumsart, daEinstallen);
-    }
-
-    // The filter keeps what was confirmed for the run, and the period for the next run.
-    void filterMerktSichDieWahl() {
-        TestContext t;
-        t.ctx.Sauenliste = Beispielherde();
+        {
+            TAuswertungFilter d(t.ctx);
+            const auto* herkunft = kind<QComboBox>(&d, "ComboBox2");
+            QCOMPARE(herkunft->count(), 1); // two sows from "A", one without origin
+            QCOMPARE(herkunft->itemText(0), "A");
+            QCOMPARE(kind<QComboBox>(&d, "ComboBox3")->count(), 1);
+            QCOMPARE(kind<QComboBox>(&d, "ComboBox1")->itemText(1), "Bruno");
+            TAuswertungsFilter f;
+            d.FilterLesen(f);
+            QCOMPARE(f.Von, TKurzDatum::aus(QDate(2013, 3, 10)));
+            QCOMPARE(f.Datumsart, daBelegen);
+            QVERIFY(f.NurGanzeWuerfe && !f.NurVorhandeneSauen && !f.NurErsterWurf);
+            kind<QRadioButton>(&d, "RadioGroup1_0")->click();
+            d.FilterLesen(f);
+            QCOMPARE(f.Datumsart, daEinstallen);
+        }
         t.ctx.einstellungen.filterVon = QDate(2012, 1, 1);
         t.ctx.einstellungen.filterBis = QDate(2012, 12, 31);
         {

@@ -323,7 +323,8 @@ private slots:
     }
 
     // Without saving each change the booking only marks the herd changed. The window shows the
-    // code, the device with the journal line, and revokes the device.
+    // code, the device with the journal line, and revokes the device. Switched off, the port is
+    // closed.
     void fensterZeigtGeraetUndWiderruft() {
         t->ctx.einstellungen.einzelspeicherung = false;
         const QByteArray vorher = inhalt(herdDatei());
@@ -342,9 +343,6 @@ private slots:
         w.findChild<QPushButton*>("Widerrufen")->click();
         QCOMPARE(liste->rowCount(), 0);
         QCOMPARE(senden("GET", "/api/sau?nr=10", {}, {}, keks).status, 403);
-    }
-
-    void ausgeschaltetIstDerPortZu() {
         const quint16 port = stall->port();
         t->ctx.einstellungen.stallzugang = false;
         QVERIFY(stall->einstellen());
