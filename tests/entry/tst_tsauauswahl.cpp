@@ -186,8 +186,11 @@ private slots:
         QCOMPARE(w.w.GewaehlteSau(), 0);
     }
 
-    void zurueckZuEinerSauLaesstNurAktuelleZeile() {
+    // Back to one sow only the current line stays selected. A new sort order without autosort
+    // offers to sort again; the boxes and the order read back.
+    void erneutVorbereitet() {
         TestContext t;
+        t.ctx.einstellungen.autosort = false;
         herde(t, {"1", "2", "3", "4"});
         Auswahl w(t, 2);
         for (int z : {0, 1, 3})
@@ -197,14 +200,6 @@ private slots:
         QCOMPARE(sel.size(), 1);
         QCOMPARE(sel[0], w.liste()->currentIndex());
         QCOMPARE(w.w.GewaehlteSau(), w.w.GewaehlteSauen().front());
-    }
-
-    // A new sort order without autosort offers to sort again; the boxes and the order read back.
-    void filterUndSortierungGelesen() {
-        TestContext t;
-        t.ctx.einstellungen.autosort = false;
-        herde(t, {"2", "1"});
-        Auswahl w(t, 0, 0);
         w.w.Vorbereiten({true, false, true, false, true, false, true}, 0, 4);
         QVERIFY(w.c<QPushButton>("Button1")->isVisible());
         w.c<QCheckBox>("CheckBox2")->click();
