@@ -127,8 +127,8 @@ private slots:
             QCOMPARE(gelesen[i], i != gruppe);
     }
 
-    // The title of each mode and whether the loss timing chart can be opened; the window prints
-    // what the evaluation printout gives for its state, and Escape closes it.
+    // The title of each mode and whether the loss timing chart can be opened; Escape closes
+    // the window.
     void jederModus_data() {
         QTest::addColumn<int>("modus");
         QTest::addColumn<bool>("zeitpunkt");
@@ -156,11 +156,6 @@ private slots:
         QVERIFY2(w->windowTitle().startsWith(titel), qPrintable(w->windowTitle()));
         QVERIFY(kind<QWidget>(w, "Gauge1")->isHidden());
         QVERIFY(!QGuiApplication::overrideCursor()); // the wait cursor went with the walk
-        RecordingCanvas gedruckt(800, 1100), erwartet(800, 1100);
-        w->druckInhalt(gedruckt);
-        AuswertungDrucken(erwartet, w->stand(), w->kopie(), t.ctx.einstellungen);
-        QCOMPARE(texte(gedruckt), texte(erwartet));
-        QVERIFY(texte(gedruckt).size() > 10);
         QTest::keyClick(w.data(), Qt::Key_Escape);
         QTRY_VERIFY(w.isNull());
     }
