@@ -69,8 +69,6 @@ const Ausgabe kAusgaben[] = {
      20},
     {"herde", "auswertung --eber Caruso --datumsart ferkeln --von 1.1.18 --alle-wuerfe --csv o.csv",
      "Abferkeln 1.1.18 - 2.3.26  Eber: Caruso|Sauen;", 9},
-    {"herde", "auswertung --sau 1 --csv o.csv", "Würfe;6|Kennzahl;mittel;2. Wert;Einheit;gesamt",
-     24},
     {"herde", "auswertung --sau 1 --wurf 2 --pdf o.pdf", "Auswertung Sau 1 Wurf 2", 1},
     {"herde", "bewegungen --von 1 --bis 10 --pdf o.pdf", "Sau-Nr.", 1},
     {"herde", "ferkelbuch --von 1 --bis 20 --pdf o.pdf", "Index", 1},

@@ -43,50 +43,25 @@ struct Auswahl : Fenster<TSauAuswahl> {
 class TestTSauAuswahl : public QObject {
     Q_OBJECT
 private slots:
-    void modiZeigenIhreFelder_data() {
-        QTest::addColumn<int>("modus");
-        QTest::newRow("one sow") << 0;
-        QTest::newRow("sow and litter") << 1;
-        QTest::newRow("several sows") << 2;
-    }
-
-    void modiZeigenIhreFelder() {
-        QFETCH(int, modus);
-        TestContext t;
-        herde(t, {"1", "2"});
-        Auswahl w(t, modus);
-        QCOMPARE(w.c<QWidget>("Edit1")->isVisible(), modus != 2);
-        QCOMPARE(w.c<QWidget>("Gruppe")->isVisible(), modus == 2);
-        QCOMPARE(w.c<QWidget>("Button2")->isVisible(), modus == 2);
-        QCOMPARE(w.c<QWidget>("LoeschenBtn")->isVisible(), modus == 0);
-        QCOMPARE(w.liste()->selectionMode(), modus == 2 ? QAbstractItemView::MultiSelection
-                                                        : QAbstractItemView::SingleSelection);
-        QCOMPARE(w.c<QLineEdit>("Edit2")->text(), QStringLiteral("2"));
-    }
-
-    void tippenSuchtVonOben() {
+    // Typing searches from the top; the arrows move without wrapping, a click takes the number.
+    void tippenPfeileUndKlick() {
         TestContext t;
         herde(t, {"3", "120", "12", "45"});
         Auswahl w(t, 0);
+        auto* e = w.c<QLineEdit>("Edit1");
         w.w.zeileWaehlen(3); // alphanumeric: 12, 120, 3, 45
-        QTest::keyClicks(w.c<QLineEdit>("Edit1"), QStringLiteral("120"));
+        QTest::keyClicks(e, QStringLiteral("120"));
         QCOMPARE(w.w.aktuelleZeile(), 1);
         QCOMPARE(w.w.GewaehlteSau(), 1);
-        QTest::keyClick(w.c<QLineEdit>("Edit1"), '9'); // no match: selection unchanged
+        QTest::keyClick(e, '9'); // no match: selection unchanged
         QCOMPARE(w.w.aktuelleZeile(), 1);
-    }
-
-    void pfeileBewegenKlickSetztNummer() {
-        TestContext t;
-        herde(t, {"1", "2", "3"});
-        Auswahl w(t, 0);
-        auto* e = w.c<QLineEdit>("Edit1");
         e->setFocus();
+        QTest::keyClick(e, Qt::Key_Up);
         QTest::keyClick(e, Qt::Key_Up); // no wrap
         QCOMPARE(w.w.aktuelleZeile(), 0);
         QTest::keyClick(e, Qt::Key_Down);
         QCOMPARE(w.w.aktuelleZeile(), 1);
-        QCOMPARE(e->text(), QStringLiteral("2"));
+        QCOMPARE(e->text(), QStringLiteral("120"));
         w.klick(2);
         QCOMPARE(e->text(), QStringLiteral("3"));
         QCOMPARE(e->selectedText(), QStringLiteral("3"));
@@ -151,30 +126,26 @@ private slots:
         QCOMPARE(w.w.GewaehlteSauen(), std::vector<int>{1});
     }
 
-    void gruppeVerbirgtAndereSauen() {
+    // Choosing a group or "alle" selects shown sows only; prepared again for the next batch
+    // entry the group box starts empty and a click regroups nobody.
+    void gruppeWaehltNurGezeigteSauen() {
         TestContext t;
-        herde(t, {"1", "2", "3"}, {3, 3, 3});
+        herde(t, {"1", "2", "3", "4"}, {3, 3, 3, 0});
         t.ctx.Sauenliste[1].rec.setAbgang(dt(1, 3, 2013));
         StatusNeuBerechnen(t.ctx.Sauenliste);
-        Auswahl w(t, 2, 0, {true, true, true, true, false, true, true});
-        w.gruppe(5);
+        const std::array<bool, 7> ohneVerkaufte{true, true, true, true, false, true, true};
+        Auswahl w(t, 2, 0, ohneVerkaufte);
+        w.gruppe(5); // "3"
         QCOMPARE(w.w.GewaehlteSauen(), (std::vector<int>{0, 2}));
-        w.c<QPushButton>("Button2")->click();
-        QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 2.0);
-    }
-
-    void erneutVorbereitetOhneNeugruppierung() {
-        TestContext t;
-        herde(t, {"1", "2"}, {3, 0});
-        Auswahl w(t, 2);
-        w.gruppe(5); // "3", for one batch entry
         w.w.hide();
-        w.w.Vorbereiten(kAlle, 2, 0); // the next batch entry
+        w.w.Vorbereiten(ohneVerkaufte, 2, 0);
         QVERIFY(w.zeigen());
         QCOMPARE(w.c<QComboBox>("Gruppe")->currentIndex(), 0);
-        w.klick(1);
-        QCOMPARE(int(t.ctx.Sauenliste[1].rec.Gruppe()), 0);
+        w.klick(2); // sow 4
+        QCOMPARE(int(t.ctx.Sauenliste[3].rec.Gruppe()), 0);
         QVERIFY(!w.w.gruppeGeaendert());
+        w.c<QPushButton>("Button2")->click();
+        QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 3.0);
     }
 
     void einzigeSauLoeschen() {
@@ -215,8 +186,11 @@ private slots:
         QCOMPARE(w.w.GewaehlteSau(), 0);
     }
 
-    void zurueckZuEinerSauLaesstNurAktuelleZeile() {
+    // Back to one sow only the current line stays selected. A new sort order without autosort
+    // offers to sort again; the boxes and the order read back.
+    void erneutVorbereitet() {
         TestContext t;
+        t.ctx.einstellungen.autosort = false;
         herde(t, {"1", "2", "3", "4"});
         Auswahl w(t, 2);
         for (int z : {0, 1, 3})
@@ -226,14 +200,6 @@ private slots:
         QCOMPARE(sel.size(), 1);
         QCOMPARE(sel[0], w.liste()->currentIndex());
         QCOMPARE(w.w.GewaehlteSau(), w.w.GewaehlteSauen().front());
-    }
-
-    // A new sort order without autosort offers to sort again; the boxes and the order read back.
-    void filterUndSortierungGelesen() {
-        TestContext t;
-        t.ctx.einstellungen.autosort = false;
-        herde(t, {"2", "1"});
-        Auswahl w(t, 0, 0);
         w.w.Vorbereiten({true, false, true, false, true, false, true}, 0, 4);
         QVERIFY(w.c<QPushButton>("Button1")->isVisible());
         w.c<QCheckBox>("CheckBox2")->click();

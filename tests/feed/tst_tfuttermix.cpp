@@ -227,19 +227,9 @@ private slots:
         QTEST(int(KomponentenLaden(d.tc.ctx.Datenpfad).size()), "komponenten");
     }
 
-    void hoechstensFuenfzehnEintraege() {
-        Futterdaten d;
-        Mix f(d.tc);
-        f.hinzufuegen(3); // "> neu" is no component
-        QCOMPARE(f.w.mix().Anzahl, 0);
-        for (int i = 0; i < 16; ++i)
-            f.hinzufuegen(i % 3);
-        QCOMPARE(f.w.mix().Anzahl, 15);
-        QCOMPARE(f.w.ListBox1->count(), 15);
-        QCOMPARE(f.w.ListBox1->currentRow(), 14);
-    }
-
-    void anteilTippenRechnetBeitraegeUndPfeilNimmtEditorMit() {
+    // A typed share gives the contributions and the arrows take the editor along; a mix holds
+    // at most 15 entries.
+    void anteilTippenUndHoechstensFuenfzehn() {
         Futterdaten d;
         Mix f(d.tc);
         f.hinzufuegen(1);
@@ -261,6 +251,13 @@ private slots:
         QVERIFY(f.w.mix().Geaendert);
         f.w.ListBox2->setFocus(Qt::TabFocusReason);
         QVERIFY(!f.w.NumEdit1->isVisible());
+        f.hinzufuegen(3); // "> neu" is no component
+        QCOMPARE(f.w.mix().Anzahl, 2);
+        for (int i = 0; i < 14; ++i)
+            f.hinzufuegen(i % 3);
+        QCOMPARE(f.w.mix().Anzahl, 15);
+        QCOMPARE(f.w.ListBox1->count(), 15);
+        QCOMPARE(f.w.ListBox1->currentRow(), 14);
     }
 
     void zieleWerdenNichtGespeichert() {

@@ -168,19 +168,6 @@ private slots:
         QVERIFY(mit.pageCount() > ohne.pageCount());
     }
 
-    void pdfUndCsvFehlerGemeldet() {
-        Planfenster f;
-        f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
-        // A folder where the files should go: both fail and say so.
-        const QString weg = f.t.pfad(QStringLiteral("ordner"));
-        QVERIFY(QDir().mkpath(weg));
-        QVERIFY(!druckausgabe::ausgeben(f.w, druckausgabe::Ziel::Pdf, nullptr, weg));
-        QVERIFY(!f.w.csvSchreiben(weg));
-        const QString fehler = SchreibFehlerText(
-            QStringLiteral("ordner"), weg, QStringLiteral("Unter diesem Namen steht ein Ordner."));
-        QCOMPARE(f.t.messages.texts(), (QStringList{fehler, fehler}));
-    }
-
     void hauptfensterBehaeltDenPlan() {
         Planfenster f;
         QVERIFY(HerdeSpeichern(f.t.ctx)); // the main window loads the herd file
@@ -202,10 +189,19 @@ private slots:
     }
 
     // A sow removed while the plan is open leaves it at once; while it is hidden, on showing.
+    // Files that cannot be written are told.
     void planFolgtDerHerde() {
         Planfenster f;
         f.t.ctx.einstellungen.einzelspeicherung = false;
         f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
+        // A folder where the files should go: both fail and say so.
+        const QString weg = f.t.pfad(QStringLiteral("ordner"));
+        QVERIFY(QDir().mkpath(weg));
+        QVERIFY(!druckausgabe::ausgeben(f.w, druckausgabe::Ziel::Pdf, nullptr, weg));
+        QVERIFY(!f.w.csvSchreiben(weg));
+        const QString fehler = SchreibFehlerText(
+            QStringLiteral("ordner"), weg, QStringLiteral("Unter diesem Namen steht ein Ordner."));
+        QCOMPARE(f.t.messages.texts(), (QStringList{fehler, fehler}));
         QAbstractItemModel* m = f.w.liste()->model();
         QCOMPARE(m->rowCount(), 4);
         auswahlbuchung::SauEntfernen(f.t.ctx, 0);

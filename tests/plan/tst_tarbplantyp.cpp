@@ -115,18 +115,6 @@ private slots:
         t.reset();
     }
 
-    void zustandBeimOeffnen() {
-        QCOMPARE(e->name()->itemText(1), QStringLiteral("Gruppen"));
-        QCOMPARE(e->name()->currentIndex(), -1);
-        QCOMPARE(e->name()->currentText(), QString());
-        QVERIFY(!e->c<QPushButton>("DelBtn")->isEnabled());
-        QCOMPARE(e->ausgewaehlt(), t->ctx.Hilfslisten[5]);
-        QStringList gruppen;
-        for (int i = 0; i < e->gruppe()->count(); ++i)
-            gruppen << e->gruppe()->itemText(i);
-        QCOMPARE(gruppen, (QStringList{"JS", "0", "1", "2", "3", "4"}));
-    }
-
     void getippterNameWaehltOhneGrossKlein_data() {
         QTest::addColumn<QString>("getippt");
         QTest::addColumn<int>("index");
@@ -150,7 +138,17 @@ private slots:
         QVERIFY(e->satz(index) == t->ctx.Plantypen[std::size_t(index)]);
     }
 
+    // Opened, no type is chosen and every stall is selected; a new name gets the presets.
     void neuerNameMitVorgaben() {
+        QCOMPARE(e->name()->itemText(1), QStringLiteral("Gruppen"));
+        QCOMPARE(e->name()->currentIndex(), -1);
+        QCOMPARE(e->name()->currentText(), QString());
+        QVERIFY(!e->c<QPushButton>("DelBtn")->isEnabled());
+        QCOMPARE(e->ausgewaehlt(), t->ctx.Hilfslisten[5]);
+        QStringList gruppen;
+        for (int i = 0; i < e->gruppe()->count(); ++i)
+            gruppen << e->gruppe()->itemText(i);
+        QCOMPARE(gruppen, (QStringList{"JS", "0", "1", "2", "3", "4"}));
         e->waehlen(QStringLiteral("Abferkelabteil Nord")); // 19 characters
         QCOMPARE(e->name()->count(), 5);
         QCOMPARE(e->name()->itemText(4), QStringLiteral("Abferkelabteil Nord"));
@@ -229,11 +227,27 @@ private slots:
         QCOMPARE(QFileInfo(t->pfad(QStringLiteral("PLANTYPE.DAT"))).size(), 3 * 351);
     }
 
-    void gruppeGezeigtUndGeschrieben() {
+    // Each box writes its flag; the group is shown and written as chosen.
+    void kaestchenUndGruppeGeschrieben() {
+        e->waehlen(QStringLiteral("Gruppen"));
+        // Each box and the offset of its flag in the record.
+        const std::pair<const char*, int> boxen[] = {
+            {"leere", 16},     {"Umrauscher", 17}, {"belegte", 18},   {"tragende", 19},
+            {"saeugende", 20}, {"Jungsauen", 22},  {"CheckBox1", 23}, {"CheckBox2", 24},
+            {"CheckBox3", 25}, {"CheckBox4", 26},  {"CheckBox5", 27}, {"CheckBox6", 350}};
+        TPlanTyp erwartet = t->ctx.Plantypen[1];
+        for (const auto& [name, offset] : boxen) {
+            QCOMPARE(e->box(name)->isChecked(), erwartet.bytes()[std::size_t(offset)] == 1);
+            e->box(name)->setFocus(Qt::TabFocusReason);
+            e->taste(Qt::Key_Space);
+            erwartet.bytes()[std::size_t(offset)] ^= 1;
+        }
+        // Every flag toggled; "verkauft" has no box and keeps its flag.
+        QVERIFY(e->satz(1) == erwartet);
+        QCOMPARE(int(e->satz(1).StatusFlag(stVerkauft)), 1);
         auto* staelle = e->c<QRadioButton>("RadioButton1");
         auto* gruppe = e->c<QRadioButton>("RadioButton2");
         // Showing a stored group keeps it.
-        e->waehlen(QStringLiteral("Gruppen"));
         QVERIFY(gruppe->isChecked());
         QCOMPARE(e->gruppe()->currentText(), QStringLiteral("3"));
         QVERIFY(!e->staelle()->isEnabled());
@@ -280,25 +294,6 @@ private slots:
         l->selectAll();
         e->taste(Qt::Key_Tab);
         QCOMPARE(staelleIn(e->satz(3)), t->ctx.Hilfslisten[5].mid(0, 20));
-    }
-
-    void kaestchenSchreibenIhreMerkmale() {
-        e->waehlen(QStringLiteral("Gruppen"));
-        // Each box and the offset of its flag in the record.
-        const std::pair<const char*, int> boxen[] = {
-            {"leere", 16},     {"Umrauscher", 17}, {"belegte", 18},   {"tragende", 19},
-            {"saeugende", 20}, {"Jungsauen", 22},  {"CheckBox1", 23}, {"CheckBox2", 24},
-            {"CheckBox3", 25}, {"CheckBox4", 26},  {"CheckBox5", 27}, {"CheckBox6", 350}};
-        TPlanTyp erwartet = t->ctx.Plantypen[1];
-        for (const auto& [name, offset] : boxen) {
-            QCOMPARE(e->box(name)->isChecked(), erwartet.bytes()[std::size_t(offset)] == 1);
-            e->box(name)->setFocus(Qt::TabFocusReason);
-            e->taste(Qt::Key_Space);
-            erwartet.bytes()[std::size_t(offset)] ^= 1;
-        }
-        // Every flag toggled; "verkauft" has no box and keeps its flag.
-        QVERIFY(e->satz(1) == erwartet);
-        QCOMPARE(int(e->satz(1).StatusFlag(stVerkauft)), 1);
     }
 
     void okSchreibtListeUndDatei() {
