@@ -234,10 +234,6 @@ private slots:
 
         RecordingCanvas c(860, 1200);
         QVERIFY(FerkelbuchDrucken(c, l, 0, 500, "Arial"));
-        QCOMPARE(c.pageCount(), 3); // 80 lines a page, as with the register
-        for (int p = 0; p < 3; ++p)
-            QCOMPARE(texte(c, p).mid(0, 5),
-                     (QStringList{"Index", "Datum", "Geboren", "Abgesetzt", "Verlust"}));
         const auto t = c.texts();
         QCOMPARE(t.at(t.size() - 2).text, "Bestand");
         QCOMPARE(t.last().text, "900");

@@ -457,14 +457,16 @@ private slots:
 
     // The CSV opens with what the printout's head says; then every figure a number with decimal
     // comma in its own column, the unit beside it, both numbers of a pair apart, labels without
-    // padding.
-    void csvTabelle_data() {
+    // padding. On paper the sow's evaluation carries her litter table, the selection's its filter.
+    void csvUndDruck_data() {
         QTest::addColumn<int>("modus");
         QTest::addColumn<int>("wuerfe");
         QTest::addColumn<QStringList>("anfang");
-        QTest::addColumn<QString>("zeile"); // a line anywhere in the table
+        QTest::addColumn<QString>("zeile");    // a line anywhere in the table
+        QTest::addColumn<QString>("gedruckt"); // a text on the printed page
         const auto sau = [](const char* n, const QString& zeile) {
-            QTest::newRow(n) << int(amSau) << 2 << QStringList{"Würfe;2"} << zeile;
+            QTest::newRow(n) << int(amSau) << 2 << QStringList{"Würfe;2"} << zeile
+                             << QString("geb/ tot/w");
         };
         sau("column heads", kCsvKopf);
         sau("unit apart", "Zwischenwurfzeit;145;;Tage;2,52;;Würfe/Jahr;;;");
@@ -474,12 +476,13 @@ private slots:
         sau("litter table", "1;01.01.2020;Ajax;25.04.2020;12;1;0;2;1;0;20.05.2020;12");
         const QString filter = Filterbeschreibung(Ausgewertet(1, amAuswahl).st.filter);
         QTest::newRow("Auswahl: filter and counts")
-            << int(amAuswahl) << 3 << QStringList{filter, "Sauen;1;Würfe;3", kCsvKopf} << QString();
+            << int(amAuswahl) << 3 << QStringList{filter, "Sauen;1;Würfe;3", kCsvKopf} << QString()
+            << filter;
         QTest::newRow("litter left out: why")
             << int(amSauWurf) << 3 << QStringList{QString::fromUtf8(kNichtAusgewertet), ""}
-            << QString();
+            << QString() << QString::fromUtf8(kNichtAusgewertet);
     }
-    void csvTabelle() {
+    void csvUndDruck() {
         QFETCH(int, modus);
         QFETCH(int, wuerfe);
         QFETCH(QStringList, anfang);
@@ -490,6 +493,10 @@ private slots:
         const QStringList z = QString::fromUtf8(b.mid(3)).split("\r\n");
         QCOMPARE(z.mid(0, anfang.size()), anfang);
         QVERIFY2(zeile.isEmpty() || z.contains(zeile), qPrintable(z.join(u'\n')));
+        QFETCH(QString, gedruckt);
+        RecordingCanvas c(800, 1100);
+        AuswertungDrucken(c, d.st, d.kopie, {});
+        QVERIFY2(texte(c).contains(gedruckt), qPrintable(texte(c).join(u'|')));
     }
 };
 
