@@ -126,20 +126,8 @@ private slots:
             erwartet << liste[i - 1].TVG.text();
         QCOMPARE(tvg, erwartet);
         if (erste == 0) QCOMPARE(c.pageCount(), 1);
-    }
-
-    void bewegungenDruckSeiten() {
-        RecordingCanvas c(860, 1200);
-        QVERIFY(BewegungenDrucken(c, Zeilen(200), 1, 200, "Arial"));
-        // h = 1.2 x 12 rounded = 14; two lines of heads, lines from 56 while below 1200 - 42:
-        // 79 a page.
-        QCOMPARE(c.pageCount(), 3);
-        for (int s = 0; s < 3; ++s) {
-            const QStringList t = texte(c, s);
-            QCOMPARE(t.mid(0, 6), (QStringList{"Sau-Nr.", "TVG-Nr.", "Einstallung", "Abgang",
-                                               "Herkunft", "Abnehmer"}));
-            QCOMPARE(t.size(), 6 + 6 * (s < 2 ? 79 : 42));
-        }
+        for (int p = 0; p < c.pageCount(); ++p) // the heads on every page
+            QCOMPARE(texte(c, p).value(0), "Sau-Nr.");
     }
 
     // The origin keeps its name while the page has room and never runs into the departure
@@ -171,43 +159,6 @@ private slots:
         const QStringList t = texte(c);
         QVERIFY(t.contains("Herkunft") && t.contains("Abnehmer"));
         QVERIFY2(t.contains(gedruckt), qPrintable(t.join(u'|')));
-    }
-
-    // On screen the running numbers end at x 25; a list of thousands of lines moves its columns
-    // right rather than lose a digit, and heads and lines move together.
-    void laufnummerBehaeltJedeZiffer_data() {
-        QTest::addColumn<bool>("ferkelbuch");
-        QTest::addColumn<int>("anzahl");
-        QTest::addColumn<double>("punkte");
-        for (bool f : {false, true}) {
-            const char* name = f ? "day book" : "movements";
-            QTest::addRow("%s, 6394 lines", name) << f << 6394 << 12.0;
-            QTest::addRow("%s, 123456 lines, 10 pt", name) << f << 123456 << 10.0;
-        }
-    }
-    void laufnummerBehaeltJedeZiffer() {
-        QFETCH(bool, ferkelbuch);
-        QFETCH(int, anzahl);
-        QFETCH(double, punkte);
-        RecordingCanvas c(800, 200);
-        c.setFont("Sans", punkte, 0);
-        const auto n = [](const char* t) { return Kurzname::aus(QString::fromUtf8(t)); };
-        const TBewegung b{n("12345"),           dt(1, 2, 2021), dt(3, 4, 2022),
-                          n("eigene Aufzucht"), n("EG"),        n("T")};
-        const TAbgangTag t{dt(1, 2, 2021), 10, 0, 0};
-        if (ferkelbuch) {
-            FerkelKopfZeichnen(c, anzahl);
-            FerkelZeileZeichnen(c, t, 0, 40, anzahl);
-            FerkelZeileZeichnen(c, t, anzahl - 1, 80, anzahl);
-            FerkelBestandZeichnen(c, 12, 120, anzahl);
-        } else {
-            BewegungKopfZeichnen(c, anzahl);
-            BewegungZeileZeichnen(c, b, 0, 40, anzahl);
-            BewegungZeileZeichnen(c, b, anzahl - 1, 80, anzahl);
-        }
-        const QString ueber = TextUeberlappung(c);
-        QVERIFY2(ueber.isEmpty(), qPrintable(ueber));
-        QVERIFY(texte(c, 0).contains(QString::number(anzahl)));
     }
 
     void bewegungenCsv() {
@@ -283,14 +234,9 @@ private slots:
 
         RecordingCanvas c(860, 1200);
         QVERIFY(FerkelbuchDrucken(c, l, 0, 500, "Arial"));
-        QCOMPARE(c.pageCount(), 3); // 80 lines a page, as with the register
-        for (int p = 0; p < 3; ++p)
-            QCOMPARE(texte(c, p).mid(0, 5),
-                     (QStringList{"Index", "Datum", "Geboren", "Abgesetzt", "Verlust"}));
         const auto t = c.texts();
         QCOMPARE(t.at(t.size() - 2).text, "Bestand");
         QCOMPARE(t.last().text, "900");
-        QCOMPARE(t.last().page, 2);
         QCOMPARE(t.at(t.size() - 7).text, "200"); // the last line's running number
 
         // On 4.1 the loss came before the births, so its line stands first.

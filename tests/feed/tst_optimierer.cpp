@@ -72,17 +72,11 @@ int mischung(const QString& text, Posten& p) {
     return n;
 }
 
+// y times column i of A, or times b for i < 0.
 Q punkt(const std::array<Q, kNaehrwerte>& y, const MischungsLP& lp, int i) {
     Q s;
     for (int r = 0; r < kNaehrwerte; ++r)
-        s += y[r] * lp.a[r][i];
-    return s;
-}
-
-Q punktB(const std::array<Q, kNaehrwerte>& y, const MischungsLP& lp) {
-    Q s;
-    for (int r = 0; r < kNaehrwerte; ++r)
-        s += y[r] * lp.b[r];
+        s += y[r] * (i < 0 ? lp.b[r] : lp.a[r][i]);
     return s;
 }
 
@@ -112,7 +106,7 @@ QString optimalitaetVerletzt(const MischungsLP& lp, const LPLoesung& l) {
         if (punkt(l.y, lp, i) > lp.c[i]) return QStringLiteral("y.a%1 > c%1").arg(i);
         kosten += lp.c[i] * l.x[i];
     }
-    if (kosten != l.kosten || punktB(l.y, lp) != kosten) return QStringLiteral("Dualitätslücke");
+    if (kosten != l.kosten || punkt(l.y, lp, -1) != kosten) return QStringLiteral("Dualitätslücke");
     return schlupfVorzeichen(l.y);
 }
 
@@ -122,7 +116,7 @@ QString farkasVerletzt(const MischungsLP& lp, const LPLoesung& l, Zeilen z) {
         if (!((z >> r) & 1u) && sgn(l.y[r]) != 0) return QStringLiteral("y%1 außerhalb").arg(r);
     for (int i = 0; i < lp.v; ++i)
         if (sgn(punkt(l.y, lp, i)) > 0) return QStringLiteral("y.a%1 > 0").arg(i);
-    if (sgn(punktB(l.y, lp)) <= 0) return QStringLiteral("y.b <= 0");
+    if (sgn(punkt(l.y, lp, -1)) <= 0) return QStringLiteral("y.b <= 0");
     return schlupfVorzeichen(l.y);
 }
 

@@ -65,6 +65,14 @@ QByteArray dateiAus(const Herde& h) {
     return b.data();
 }
 
+// Puts `h` in place of the herd as a change and saves it (the backup is on by default): whether
+// it was saved and Geaendert cleared.
+bool speichern(TestContext& tc, Herde h) {
+    tc.ctx.Sauenliste = std::move(h);
+    tc.ctx.Geaendert = true;
+    return HerdeSpeichern(tc.ctx) && !tc.ctx.Geaendert;
+}
+
 // The kill test's herds: the first backup (C) and the two herds the saves switch between.
 struct Herden {
     static constexpr quint32 kA = 11, kB = 12, kC = 13;
@@ -82,8 +90,7 @@ int kindSpeichern(const QString& ordner, quint32 seed) {
     ctx.Geaendert = true;
     std::printf("bereit\n");
     std::fflush(stdout);
-    const bool ok = HerdeSpeichern(ctx);
-    return ok ? 0 : 1;
+    return HerdeSpeichern(ctx) ? 0 : 1;
 }
 
 } // namespace
@@ -180,12 +187,8 @@ private slots:
 
         // Whatever the kills left behind, the next save works and clears Geaendert.
         const QStringList rest = namen(ordner);
-        tc.ctx.Sauenliste = grosseHerde(50, 99);
-        tc.ctx.Geaendert = true;
-        tc.ctx.einstellungen.backupdatei = true;
         const QByteArray letzte = inhalt(dat);
-        QVERIFY(HerdeSpeichern(tc.ctx));
-        QCOMPARE(tc.ctx.Geaendert, false);
+        QVERIFY(speichern(tc, grosseHerde(50, 99)));
         QVERIFY(inhalt(dat) == dateiAus(tc.ctx.Sauenliste));
         QVERIFY(inhalt(bak) == letzte);
         QVERIFY2(namen(ordner).size() <= rest.size(), qPrintable(rest.join(u' ')));
@@ -207,10 +210,7 @@ private slots:
         HerdeLaden(tc.ctx);
         QVERIFY(dateiAus(tc.ctx.Sauenliste) == altBytes);
 
-        tc.ctx.Sauenliste = grosseHerde(40, 3);
-        tc.ctx.Geaendert = true;
-        QVERIFY(HerdeSpeichern(tc.ctx));
-        QCOMPARE(tc.ctx.Geaendert, false);
+        QVERIFY(speichern(tc, grosseHerde(40, 3)));
         QCOMPARE(tc.messages.texts(), QStringList());
         QVERIFY(inhalt(tc.pfad(kDat)) == dateiAus(tc.ctx.Sauenliste));
         QVERIFY(inhalt(tc.pfad(kBak)) == altBytes);
@@ -302,8 +302,7 @@ private slots:
         if (grenze == -2) return;
 
         tc.messages.clear();
-        QVERIFY(HerdeSpeichern(tc.ctx));
-        QCOMPARE(tc.ctx.Geaendert, false);
+        QVERIFY(speichern(tc, neu));
         QCOMPARE(tc.messages.texts(), QStringList());
         QVERIFY(inhalt(tc.pfad(kDat)) == dateiAus(neu));
         QVERIFY(inhalt(tc.pfad(kBak)) == altBytes);
@@ -331,20 +330,12 @@ private slots:
         const QString sperre = tc.pfad(kBak + QStringLiteral(".tmp"));
         QVERIFY(QDir().mkpath(sperre + QStringLiteral("/belegt")));
 
-        tc.ctx.einstellungen.backupdatei = true;
-        tc.ctx.Sauenliste = grosseHerde(10, 9);
-        tc.ctx.Geaendert = true;
+        std::optional<Groessengrenze> g;
+        if (!kopieGelingt) g.emplace(rlim_t(altBytes.size() / 2));
+        QVERIFY(speichern(tc, grosseHerde(10, 9)));
+        g.reset();
         const QByteArray neu = dateiAus(tc.ctx.Sauenliste);
-        bool ok = false;
-        if (kopieGelingt) {
-            ok = HerdeSpeichern(tc.ctx);
-        } else {
-            Groessengrenze g{rlim_t(altBytes.size() / 2)};
-            QVERIFY(neu.size() < altBytes.size() / 2);
-            ok = HerdeSpeichern(tc.ctx);
-        }
-        QVERIFY(ok);
-        QCOMPARE(tc.ctx.Geaendert, false);
+        QVERIFY(neu.size() < altBytes.size() / 2);
         // A backup that could not be written is told, as a warning.
         QCOMPARE(tc.messages.texts().size(), kopieGelingt ? 0 : 1);
         if (!kopieGelingt)

@@ -359,8 +359,6 @@ private slots:
         QTest::addColumn<QString>("dat"); // the names the files have before the save
         QTest::addColumn<QString>("bak");
 
-        QTest::newRow("on, previous file and an older backup")
-            << true << true << int(Aeltere) << kDat << kBak;
         QTest::newRow("on, first save, older backup")
             << true << false << int(Aeltere) << kDat << kBak;
         // Left so by a save whose final rename failed.
