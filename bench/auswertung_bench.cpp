@@ -1,4 +1,4 @@
-// The evaluations at scale: the working copy (made once per change of the herd), and on it the
+// The evaluations at scale: the working copy (whole, and after 50 sows changed), and on it the
 // evaluation "Auswahl", the hit list, the comparisons and the service groups over the whole
 // herd; the overview and the open points on the herd itself. Each against one pass that reads
 // every sow and litter record, on demo herds of 1,000, 10,000 and 40,000 sows. A table after
@@ -67,12 +67,25 @@ void OffenePunkteBench(benchmark::State& state) {
         benchmark::DoNotOptimize(OffenePunkte(h, v).size());
 }
 
-// The working copy of the live herd, made once after each change of the herd and shared by
-// the evaluation windows opened after it (the first of them waits for it).
+// The working copy of the live herd, shared by the evaluation windows opened after it (the
+// first of them waits for it): made whole by the first evaluation of a run and after sows came
+// or went,
 void Arbeitskopie(benchmark::State& state) {
     const Herde& h = herde(int(state.range(0)));
     for (auto _ : state)
         benchmark::DoNotOptimize(Auswertungskopie(h, true).sauenAnzahl());
+}
+
+// and after a booking of 50 sows spread over the herd from the copy before, copying their
+// blocks again.
+void ArbeitskopieNachSammel(benchmark::State& state) {
+    const Herde& h = herde(int(state.range(0)));
+    const Auswertungskopie vorige(h, true);
+    std::vector<int> geaendert;
+    for (std::size_t i = 0; i < 50; ++i)
+        geaendert.push_back(int(h.size() * (2 * i + 1) / 100));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Auswertungskopie(h, true, vorige, geaendert).sauenAnzahl());
 }
 
 // What opening "Auswahl" computes on the kept working copy: filter, figures and replacement
@@ -204,6 +217,10 @@ int main(int argc, char** argv) {
             ->Arg(g)
             ->UseRealTime()
             ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("Arbeitskopie_Sammel", ArbeitskopieNachSammel)
+            ->Arg(g)
+            ->UseRealTime()
+            ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark("Sauen_Wuerfe_Durchlauf", SauenWuerfeDurchlauf)
             ->Arg(g)
             ->UseRealTime()
@@ -231,7 +248,9 @@ int main(int argc, char** argv) {
             {"Vergleich/" + std::to_string(g) + "/2", "Vergleich Herkunft / Sauen + Würfe lesen"},
             {"Vergleich/" + std::to_string(g) + "/3", "Vergleich Rasse / Sauen + Würfe lesen"},
             {"Belegwochen/" + std::to_string(g), "Belegwochen / Sauen + Würfe lesen"},
-            {"Arbeitskopie/" + std::to_string(g), "Arbeitskopie je Änderung / Sauen + Würfe"}};
+            {"Arbeitskopie/" + std::to_string(g), "Arbeitskopie ganz / Sauen + Würfe"},
+            {"Arbeitskopie_Sammel/" + std::to_string(g),
+             "Arbeitskopie nach 50 Sauen / Sauen + Würfe"}};
         for (const auto& [name, text] : weitere)
             if (const double* z = s.zeit(name); z && b)
                 std::printf("%-44s %7d %12.3f %12.3f %8.2f %8s\n", text, g, *z, *b, *z / *b,
