@@ -1,6 +1,8 @@
 #include "entry/offenepunkte.h"
+#include "entry/offenepunkteliste.h"
 #include "evaluation/auswertungtesthilfe.h"
 #include "plan/uebersicht.h"
+#include "platform/recordingcanvas.h"
 
 #include <QtTest>
 
@@ -117,6 +119,27 @@ private slots:
         QFETCH(Sau, sau);
         QFETCH(Art, art);
         QTEST(::gemeldet(sau, art), "gemeldet");
+    }
+
+    // A line names the date it refers to and what is wrong; the printout heads its pages with
+    // the limits.
+    void zeileUndDruckNennenDatumUndGrenzen() {
+        const Herde herde = {Sau1("1", kHeute - 366, {})};
+        const auto punkte = OffenePunkte(herde, vorgaben());
+        QCOMPARE(punkte.size(), std::size_t(1));
+        RecordingCanvas zeile(420, 100);
+        offenepunkte::ZeileZeichnen(zeile, herde, punkte[0], 0, 0, 1, [](bool) {});
+        QString gezeichnet, gedruckt;
+        for (const auto& t : zeile.texts())
+            gezeichnet += t.text + u'|';
+        QVERIFY2(gezeichnet.contains(KurzDatumText(Tag(kHeute - 366))), qPrintable(gezeichnet));
+        QVERIFY2(gezeichnet.contains(QStringLiteral("Seit")), qPrintable(gezeichnet));
+        RecordingCanvas seite(9000, 13090, 1200.0 / 72);
+        const QString grenzen = offenepunkte::GrenzenText(vorgaben());
+        QVERIFY(offenepunkte::Drucken(seite, herde, punkte, 1, 1, "Arial", grenzen, {}));
+        for (const auto& t : seite.texts())
+            gedruckt += t.text;
+        QVERIFY2(gedruckt.contains(grenzen.section(QStringLiteral("; "), 1)), qPrintable(gedruckt));
     }
 
     // One sow in every case; today is Tuesday, the week runs from day 999 to day 1005.
