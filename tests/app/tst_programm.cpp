@@ -1,6 +1,8 @@
 // The program as shipped: the built executable started offscreen on its own home, working
 // and program folders; its test build (the same start-up with a script driver) driven by a
 // script of user actions.
+#include "support/herdbau.h"
+
 #include <QtTest>
 
 class TestProgramm : public QObject {
@@ -32,12 +34,10 @@ class TestProgramm : public QObject {
 
     // Runs the program on the script; returns what it printed.
     QString starten(const QStringList& skript) {
-        QFile s(dir_.filePath(QStringLiteral("skript.txt")));
-        if (!s.open(QIODevice::WriteOnly)) return {};
-        s.write(skript.join(u'\n').toUtf8());
-        s.close();
+        const QString datei = dir_.filePath(QStringLiteral("skript.txt"));
+        if (!schreiben(datei, skript.join(u'\n').toUtf8())) return {};
         QProcessEnvironment env = umgebung();
-        env.insert(QStringLiteral("PORVANTA_SKRIPT"), s.fileName());
+        env.insert(QStringLiteral("PORVANTA_SKRIPT"), datei);
         QProcess p;
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(ordner(QStringLiteral("arbeit")));
@@ -103,25 +103,19 @@ private slots:
         QCOMPARE(starten({"klick NeueSau1", "fokus SauNr", "tippe 4711", "klick OKBtn",
                           "klick Nein", "beenden", "klick Ja"}),
                  QString());
-        QFile herde(dir_.filePath(QStringLiteral("prog/SAUWURF.DAT")));
-        QVERIFY(herde.open(QIODevice::ReadOnly));
-        QVERIFY(herde.readAll().contains("4711"));
+        QVERIFY(inhalt(dir_.filePath(QStringLiteral("prog/SAUWURF.DAT"))).contains("4711"));
         QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("arbeit/SAUWURF.DAT"))));
     }
 
     void aeltereEinstellungsdateiImArbeitsordnerGehtVor() {
         const QByteArray alt = "EINZELSPEICHERUNG=WAHR\r\nVOLLBILD=WAHR\r\n";
-        QFile f(ordner(QStringLiteral("arbeit")) + QStringLiteral("/PV.ini"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(alt);
-        f.close();
+        const QString ini = ordner(QStringLiteral("arbeit")) + QStringLiteral("/PV.ini");
+        QVERIFY(schreiben(ini, alt));
         QCOMPARE(starten({"klick Einstellungen1", "zeige CheckBox2", "zeige CheckBox6",
                           "klick OKBtn", "beenden"}),
                  QStringLiteral("CheckBox2=1\nCheckBox6=1\n"));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), alt);
-        f.close();
-        QVERIFY(f.remove());
+        QCOMPARE(inhalt(ini), alt);
+        QVERIFY(QFile::remove(ini));
     }
 };
 

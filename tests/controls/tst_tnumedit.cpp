@@ -80,14 +80,11 @@ private slots:
         fall("point is the separator", gen, false, "2.5", "2,5", 2.5, "+2,5");
         fall("second separator refused", gen, false, "2,5,1", "2,51", 2.51, "+2,5");
         fall("negative", gen, false, "-5", "-5", -5.0, "-5");
-        fall("minus only in front", gen, false, "5-", "5", 5.0, "+5");
         fall("positive only refuses minus", gen, true, "-5", "5", 5.0, "+5");
-        fall("letters refused", gen, false, "1a2", "12", 12.0, "+12");
         fall("no digits give 0", gen, false, "", "", 0.0, "");
         fall("integer drops separator", ganz, false, "1,5", "15", 15.0, "15");
         fall("percentage", pct, false, "12,5", "12,5", 0.125, "12,5%");
         fall("currency", cur, false, "12,5", "12,5", 12.5, "12,50 DM");
-        fall("currency refuses letters", cur, false, "1e5", "15", 15.0, "15,00 DM");
     }
     void bearbeitenUndVerlassen() {
         QFETCH(QLocale, gebietsschema);
@@ -179,7 +176,6 @@ private slots:
         QTest::newRow("below") << 1.0 << 10.0 << "0,5" << unter.arg("1");
         QTest::newRow("above") << 1.0 << 10.0 << "11" << ueber.arg("10");
         QTest::newRow("fraction bound") << 0.5 << 2.5 << "3" << ueber.arg("2,5");
-        QTest::newRow("large bound as %g") << 0.0 << 1e6 << "2000000" << ueber.arg("1e+06");
         QTest::newRow("empty text is 0") << 1.0 << 10.0 << "" << unter.arg("1");
     }
     // A value outside Min..Max is told, stays typed and selected, and the focus stays; a valid

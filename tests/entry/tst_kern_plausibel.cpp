@@ -45,11 +45,6 @@ TWurfRec weiblich(TWurfRec w, int n) {
     return w;
 }
 
-Sau mitAbgang(Sau s, TKurzDatum d) {
-    s.rec.setAbgang(d);
-    return s;
-}
-
 } // namespace
 
 class TestPlausibel : public QObject {
@@ -112,7 +107,7 @@ private slots:
         negativ.setTKDatum(1, Tag(kHeute - 170));
         QTest::newRow("checked negative") << eine(negativ) << Art::AbferkelnUeberfaellig << false;
         QTest::newRow("sold sow is not overdue")
-            << mitAbgang(Sau1("1", 100, {Wurf(1, 800)}), Tag(900)) << Art::TKUeberfaellig << false;
+            << Sau1("1", 100, {Wurf(1, 800)}, 900) << Art::TKUeberfaellig << false;
     }
 
     void regelKanten() {

@@ -12,16 +12,12 @@ namespace {
 
 const TKurzDatum kFerkeln = TKurzDatum::aus(1, 3, 2013);
 
-// Losses from slot 1 up, anomalies from slot 14 down.
-TWurfRec belegung(const QList<QPair<QString, int>>& verluste = {},
-                  const QStringList& anomalien = {}) {
+// Losses from slot 1 up, an anomaly in slot 14.
+TWurfRec belegung(std::initializer_list<std::pair<const char*, int>> verluste = {},
+                  const char* anomalie = "") {
     TWurfRec w = TWurfRec::leer(3);
-    for (int i = 0; i < verluste.size(); ++i) {
-        w.setEintrag(i + 1, verluste[i].first);
-        w.setVerlusttag(i + 1, std::uint8_t(verluste[i].second));
-    }
-    for (int i = 0; i < anomalien.size(); ++i)
-        w.setEintrag(14 - i, anomalien[i]);
+    Verluste(w, verluste);
+    w.setEintrag(14, QString::fromUtf8(anomalie));
     return w;
 }
 
@@ -132,7 +128,7 @@ private slots:
     void modalEnterGehtWeiterEscapeAendertNichts() {
         TestContext t;
         t.ctx.Hilfslisten[1] = QStringList{"erdrückt"};
-        TWurfRec w = belegung({{"erdrückt", 4}}, {"Spreizer"});
+        TWurfRec w = belegung({{"erdrückt", 4}}, "Spreizer");
         const TWurfRec vorher = w;
         TAnomalEin dlg(t.ctx);
         dlg.AnomalOeffnen(w, kFerkeln, 1, 1);

@@ -179,19 +179,11 @@ private slots:
     }
 
     void uebersichtsspalten() {
-        TWurfRec a = TWurfRec::leer(1);
-        a.setAbferkeln(dt(1, 5, 2012));
-        a.setAbsetzen(dt(25, 5, 2012));
-        a.setGeborene(12);
-        a.setTodgeborene(1);
-        a.setAusgleich(-1);
-        a.setVerlusttag(1, 2);
-        TWurfRec b = TWurfRec::leer(2);
-        b.setAbferkeln(dt(1, 10, 2012));
-        b.setGeborene(9);
+        const TWurfRec a = WurfMit(12, 1, -1, dt(1, 5, 2012), dt(25, 5, 2012), {2});
         RecordingCanvas c(1500, 300);
         c.setFont(QStringLiteral("Sans"), 10, 0);
-        WurfUebersichtZeichnen(c, {a, b, TWurfRec::leer(3)}, 1500);
+        WurfUebersichtZeichnen(c, {a, wurf(2, {}, dt(1, 10, 2012), {}, 9), TWurfRec::leer(3)},
+                               1500);
         QStringList texte;
         for (const auto& it : c.texts())
             texte << it.text;

@@ -213,11 +213,7 @@ private slots:
 
     void menueAuswahlUeberFilterdialog() {
         TestContext t;
-        {
-            QFile f(t.pfad("SAUWURF.DAT"));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            QVERIFY(HerdeSchreiben(f, Beispielherde()));
-        }
+        QVERIFY(schreiben(t.pfad("SAUWURF.DAT"), herdBytes(Beispielherde())));
         TPVMain m(t.ctx);
         ModalTreiber treiber;
         treiber.dann([](QDialog* d) {

@@ -94,8 +94,7 @@ class TestTFuttermix : public QObject {
 private slots:
     void getippterNameWirdAngehaengtGewaehlteErsetzt() {
         Futterdaten d;
-        const QByteArray alpha = QByteArray(
-            reinterpret_cast<const char*>(d.gespeichert()[0].bytes().data()), int(kMischungSize));
+        const QByteArray alpha = roh(d.gespeichert()[0]);
         {
             Mix f(d.tc);
             f.namenTippen("Laktation");
@@ -121,8 +120,7 @@ private slots:
         QCOMPARE(liste[1].Name(), "Beta");
         QCOMPARE(liste[1].Posten(0).Anteil(), 0.25);
         QCOMPARE(liste[1].Posten(0).Beitrag(fwRProt), 30.0);
-        QVERIFY(QByteArray(reinterpret_cast<const char*>(liste[0].bytes().data()),
-                           int(kMischungSize)) == alpha);
+        QVERIFY(roh(liste[0]) == alpha);
         QCOMPARE(d.tc.messages.texts(), (QStringList{"Mischungen Laktation abspeichern?",
                                                      "Mischungen Beta abspeichern?"}));
     }

@@ -58,13 +58,6 @@ Herde grosseHerde(int sauen, quint32 seed) {
     return h;
 }
 
-QByteArray dateiAus(const Herde& h) {
-    QBuffer b;
-    b.open(QIODevice::WriteOnly);
-    HerdeSchreiben(b, h);
-    return b.data();
-}
-
 // Puts `h` in place of the herd as a change and saves it (the backup is on by default): whether
 // it was saved and Geaendert cleared.
 bool speichern(TestContext& tc, Herde h) {
@@ -108,9 +101,9 @@ private slots:
         const QString dat = tc.pfad(kDat);
         const QString bak = tc.pfad(kBak);
         const QString linkSperre = tc.pfad(kBak + QStringLiteral(".tmp"));
-        const QByteArray a = dateiAus(grosseHerde(Herden::sauen(Herden::kA), Herden::kA));
-        const QByteArray b = dateiAus(grosseHerde(Herden::sauen(Herden::kB), Herden::kB));
-        const QByteArray c = dateiAus(grosseHerde(Herden::sauen(Herden::kC), Herden::kC));
+        const QByteArray a = herdBytes(grosseHerde(Herden::sauen(Herden::kA), Herden::kA));
+        const QByteArray b = herdBytes(grosseHerde(Herden::sauen(Herden::kB), Herden::kB));
+        const QByteArray c = herdBytes(grosseHerde(Herden::sauen(Herden::kC), Herden::kC));
         QVERIFY(schreiben(dat, a));
         QVERIFY(schreiben(bak, c));
 
@@ -178,7 +171,7 @@ private slots:
                 tc.messages.clear();
                 HerdeLaden(tc.ctx);
                 QCOMPARE(tc.messages.texts(), QStringList());
-                QVERIFY2(dateiAus(tc.ctx.Sauenliste) == jetzt, qPrintable(wo));
+                QVERIFY2(herdBytes(tc.ctx.Sauenliste) == jetzt, qPrintable(wo));
                 geladen.append(jetzt);
             }
         }
@@ -189,7 +182,7 @@ private slots:
         const QStringList rest = namen(ordner);
         const QByteArray letzte = inhalt(dat);
         QVERIFY(speichern(tc, grosseHerde(50, 99)));
-        QVERIFY(inhalt(dat) == dateiAus(tc.ctx.Sauenliste));
+        QVERIFY(inhalt(dat) == herdBytes(tc.ctx.Sauenliste));
         QVERIFY(inhalt(bak) == letzte);
         QVERIFY2(namen(ordner).size() <= rest.size(), qPrintable(rest.join(u' ')));
     }
@@ -199,20 +192,20 @@ private slots:
     void liegengebliebeneNamenStoerenNicht() {
         TestContext tc(kHeute);
         const Herde alt = grosseHerde(30, 1);
-        const QByteArray altBytes = dateiAus(alt);
+        const QByteArray altBytes = herdBytes(alt);
         QVERIFY(schreiben(tc.pfad(kDat), altBytes));
         QVERIFY(
-            schreiben(tc.pfad(QStringLiteral("SAUWURF.DAT.Xk3pQz")), dateiAus(grosseHerde(5, 2))));
+            schreiben(tc.pfad(QStringLiteral("SAUWURF.DAT.Xk3pQz")), herdBytes(grosseHerde(5, 2))));
         QCOMPARE(::link(QFile::encodeName(tc.pfad(kDat)).constData(),
                         QFile::encodeName(tc.pfad(kBak + QStringLiteral(".tmp"))).constData()),
                  0);
 
         HerdeLaden(tc.ctx);
-        QVERIFY(dateiAus(tc.ctx.Sauenliste) == altBytes);
+        QVERIFY(herdBytes(tc.ctx.Sauenliste) == altBytes);
 
         QVERIFY(speichern(tc, grosseHerde(40, 3)));
         QCOMPARE(tc.messages.texts(), QStringList());
-        QVERIFY(inhalt(tc.pfad(kDat)) == dateiAus(tc.ctx.Sauenliste));
+        QVERIFY(inhalt(tc.pfad(kDat)) == herdBytes(tc.ctx.Sauenliste));
         QVERIFY(inhalt(tc.pfad(kBak)) == altBytes);
         // The backup's temporary name is cleared; the stray temporary file is left alone.
         QCOMPARE(namen(tc.dir.path()),
@@ -250,7 +243,7 @@ private slots:
         QTest::addColumn<qint64>("grenze"); // bytes a file may grow to; -1 and -2 see below
         QTest::addColumn<QString>("grund"); // told on the message's second line
 
-        const qint64 neu = dateiAus(grosseHerde(300, 5)).size();
+        const qint64 neu = herdBytes(grosseHerde(300, 5)).size();
         const QString zuGross = QStringLiteral("Die Datei wird zu groß für den Datenträger.");
         QTest::newRow("read-only data directory")
             << qint64(-1) << QStringLiteral("Keine Berechtigung (Zugriff verweigert).");
@@ -268,8 +261,8 @@ private slots:
 
         TestContext tc(kHeute);
         const QString ordner = tc.dir.path();
-        const QByteArray altBytes = dateiAus(grosseHerde(200, 4));
-        const QByteArray aelter = dateiAus(grosseHerde(3, 6));
+        const QByteArray altBytes = herdBytes(grosseHerde(200, 4));
+        const QByteArray aelter = herdBytes(grosseHerde(3, 6));
         if (grenze == -2)
             QVERIFY(QDir(ordner).mkdir(kDat));
         else
@@ -295,7 +288,7 @@ private slots:
         QCOMPARE(tc.messages.texts(), QStringList{SchreibFehlerText(kDat, tc.pfad(kDat), grund)});
         QCOMPARE(tc.messages.shown[0].kind, FakeMessages::Shown::Error);
         QCOMPARE(tc.ctx.Geaendert, true);
-        QVERIFY(dateiAus(tc.ctx.Sauenliste) == dateiAus(neu));
+        QVERIFY(herdBytes(tc.ctx.Sauenliste) == herdBytes(neu));
         QVERIFY(inhalt(tc.pfad(kDat)) == datVorher);
         QVERIFY(inhalt(tc.pfad(kBak)) == aelter);
         QCOMPARE(namen(ordner), vorher);
@@ -304,7 +297,7 @@ private slots:
         tc.messages.clear();
         QVERIFY(speichern(tc, neu));
         QCOMPARE(tc.messages.texts(), QStringList());
-        QVERIFY(inhalt(tc.pfad(kDat)) == dateiAus(neu));
+        QVERIFY(inhalt(tc.pfad(kDat)) == herdBytes(neu));
         QVERIFY(inhalt(tc.pfad(kBak)) == altBytes);
         QCOMPARE(namen(ordner), vorher);
     }
@@ -323,8 +316,8 @@ private slots:
         const QString ordner = tc.dir.path();
         // The previous herd file is larger than what the disk will take below; the new herd is
         // small enough.
-        const QByteArray altBytes = dateiAus(grosseHerde(400, 7));
-        const QByteArray aelter = dateiAus(grosseHerde(2, 8));
+        const QByteArray altBytes = herdBytes(grosseHerde(400, 7));
+        const QByteArray aelter = herdBytes(grosseHerde(2, 8));
         QVERIFY(schreiben(tc.pfad(kDat), altBytes));
         QVERIFY(schreiben(tc.pfad(kBak), aelter));
         const QString sperre = tc.pfad(kBak + QStringLiteral(".tmp"));
@@ -334,7 +327,7 @@ private slots:
         if (!kopieGelingt) g.emplace(rlim_t(altBytes.size() / 2));
         QVERIFY(speichern(tc, grosseHerde(10, 9)));
         g.reset();
-        const QByteArray neu = dateiAus(tc.ctx.Sauenliste);
+        const QByteArray neu = herdBytes(tc.ctx.Sauenliste);
         QVERIFY(neu.size() < altBytes.size() / 2);
         // A backup that could not be written is told, as a warning.
         QCOMPARE(tc.messages.texts().size(), kopieGelingt ? 0 : 1);
@@ -367,7 +360,7 @@ private slots:
         QFETCH(int, fehler);
 
         const Herde herde = grosseHerde(60, 31);
-        const QByteArray bytes = dateiAus(herde);
+        const QByteArray bytes = herdBytes(herde);
         if (saetze < 0) saetze = int(bytes.size() / 512);
         // The records read whole, as a herd.
         QBuffer teil;
@@ -384,7 +377,7 @@ private slots:
         QCOMPARE(msg.texts(),
                  fehler ? QStringList{QStringLiteral("Fehler beim Lesen der Datei SAUWURF.DAT!")}
                         : QStringList());
-        QVERIFY(dateiAus(r.herde) == dateiAus(erwartet.herde));
+        QVERIFY(herdBytes(r.herde) == herdBytes(erwartet.herde));
         QCOMPARE(r.eberliste, erwartet.eberliste);
     }
 };

@@ -181,12 +181,9 @@ private slots:
     void abgesetzte() {
         QFETCH(QList<int>, wurf);
 
-        TWurfRec w = TWurfRec::leer(1);
-        w.setGeborene(std::uint8_t(wurf[0]));
-        w.setTodgeborene(std::uint8_t(wurf[1]));
+        TWurfRec w = WurfMit(wurf[0], wurf[1], wurf[3], {}, {});
         for (int i = 1; i <= wurf[2]; ++i)
             w.setVerlusttag(i, 1);
-        w.setAusgleich(std::int8_t(wurf[3]));
         QTEST(Abgesetzte(w), "abgesetzte");
     }
 

@@ -201,9 +201,7 @@ void TestNachtragen::geaenderteSauen() {
 void TestNachtragen::beimLesenGebaut() {
     TestContext t(kHeute);
     const Herde herde = zufallsHerde(6, 300);
-    QFile datei(t.pfad(QString::fromLatin1(kHerdeDatei)));
-    QVERIFY(datei.open(QIODevice::WriteOnly) && HerdeSchreiben(datei, herde));
-    datei.close();
+    QVERIFY(schreiben(t.pfad(QString::fromLatin1(kHerdeDatei)), herdBytes(herde)));
     const Uebersichtsstand stand = HerdeMitUebersichtLaden(t.ctx);
     QCOMPARE(t.ctx.Sauenliste.size(), herde.size());
     const Uebersichtsrahmen r = UebersichtsrahmenAus(t.ctx);

@@ -30,10 +30,6 @@ QByteArray alterSatz(const QByteArray& name, const QList<QByteArray>& staelle, q
     return s;
 }
 
-template <class R> QByteArray roh(const R& r) {
-    return QByteArray(reinterpret_cast<const char*>(r.bytes().data()), int(r.bytes().size()));
-}
-
 // Overwrites bytes of `ziel` from `pos` on.
 void setzen(QByteArray& ziel, int pos, const QByteArray& teil) {
     for (int i = 0; i < teil.size(); ++i)

@@ -113,10 +113,7 @@ private slots:
         erwartet.setEntry(0, 1, TPlanTermin::mit(QStringLiteral("Trächtig.Kontr."), 0, 0, ""));
         QVERIFY(t.ctx.Planzeiten == erwartet);
         // Saved at once; the gestation length changes only with the next start.
-        QFile f(t.pfad(QStringLiteral("PLANZEIT.DAT")));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(),
-                 QByteArray(reinterpret_cast<const char*>(erwartet.bytes().data()), 1950));
+        QCOMPARE(inhalt(t.pfad(QStringLiteral("PLANZEIT.DAT"))), roh(erwartet));
         QCOMPARE(t.ctx.Tragezeit, 113);
     }
 

@@ -311,7 +311,7 @@ private slots:
         QCOMPARE(t->ctx.Plantypen[4].Name(), QStringLiteral("Deckzentrum"));
         QByteArray erwartet;
         for (const TPlanTyp& p : t->ctx.Plantypen)
-            erwartet += QByteArray(reinterpret_cast<const char*>(p.bytes().data()), 351);
+            erwartet += roh(p);
         QCOMPARE(inhalt(t->pfad(QStringLiteral("PLANTYPE.DAT"))), erwartet);
     }
 

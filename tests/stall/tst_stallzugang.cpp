@@ -11,7 +11,6 @@
 #include "stall/stallsteuerung.h"
 #include "stall/tstallzugang.h"
 
-#include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -100,9 +99,7 @@ private slots:
         h.push_back(sau("20", {wurf(1, dt(15, 10, 2012), dt(10, 2, 2013), {}, 12)}));
         h.push_back(sau("30", {wurf(1, dt(1, 9, 2012), dt(24, 12, 2012), dt(20, 1, 2013), 11)}));
         h.push_back(sau("40", {wurf(1, dt(1, 2, 2013))}));
-        QFile f(herdDatei());
-        QVERIFY(f.open(QIODevice::WriteOnly) && HerdeSchreiben(f, h));
-        f.close();
+        QVERIFY(schreiben(herdDatei(), herdBytes(h)));
         HerdeLaden(t->ctx);
         t->ctx.Hilfslisten[hlAusfallursachen] = QStringList{"erdrückt"};
         t->ctx.einstellungen.stallzugang = true;
@@ -250,10 +247,7 @@ private slots:
         // Saved at once: the file holds exactly the herd in memory; the PC's windows were told.
         // (What a farrowing puts into which field, the browser test reads from the file.)
         QVERIFY(!t->ctx.Geaendert);
-        QBuffer soll;
-        soll.open(QIODevice::WriteOnly);
-        QVERIFY(HerdeSchreiben(soll, t->ctx.Sauenliste));
-        QCOMPARE(inhalt(herdDatei()), soll.data());
+        QCOMPARE(inhalt(herdDatei()), herdBytes(t->ctx.Sauenliste));
         QVERIFY(meldungen.count() >= 1);
     }
 

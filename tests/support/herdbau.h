@@ -8,6 +8,7 @@
 #include "herd/kurzdatum.h"
 #include "herd/sauherde.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
@@ -142,6 +143,11 @@ inline QByteArray inhalt(const QString& pfad) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
 }
 
+// The bytes of a record.
+template <class R> QByteArray roh(const R& r) {
+    return QByteArray(reinterpret_cast<const char*>(r.bytes().data()), qsizetype(r.bytes().size()));
+}
+
 // Writes a file, with the given modification time if one is given.
 inline bool schreiben(const QString& pfad, const QByteArray& daten, const QDateTime& zeit = {}) {
     QFile f(pfad);
@@ -150,10 +156,17 @@ inline bool schreiben(const QString& pfad, const QByteArray& daten, const QDateT
     return !zeit.isValid() || f.setFileTime(zeit, QFileDevice::FileModificationTime);
 }
 
+// The bytes of a herd as its file holds them.
+inline QByteArray herdBytes(const Herde& h) {
+    QBuffer b;
+    b.open(QIODevice::WriteOnly);
+    HerdeSchreiben(b, h);
+    return b.data();
+}
+
 // A herd file of sows "1".."n", each with one blank litter.
 inline bool herdeSchreiben(const QString& pfad, int sauen) {
-    QFile f(pfad);
-    return f.open(QIODevice::WriteOnly) && HerdeSchreiben(f, nummernHerde(sauen));
+    return schreiben(pfad, herdBytes(nummernHerde(sauen)));
 }
 
 // Every name in a directory, hidden ones included, sorted.
