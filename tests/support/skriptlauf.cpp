@@ -8,6 +8,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextStream>
@@ -122,6 +123,9 @@ bool Skriptlauf::ausfuehren(const QString& befehl, const QString& arg) {
         return true;
     }
     if (befehl == QLatin1String("warte")) return QFile::exists(arg);
+    if (befehl == QLatin1String("bild")) {
+        return fenster->grab().save(arg);
+    }
     if (befehl == QLatin1String("beenden")) {
         if (fenster != haupt_) return false;
         QMetaObject::invokeMethod(haupt_, &QWidget::close, Qt::QueuedConnection);

@@ -14,6 +14,7 @@
 //   taste KEY       presses a key there (Return, Tab, Escape, Space, Up, Down, ...)
 //   zeige NAME      prints "NAME=value" of a check box, line edit, label or text box
 //                   to stdout (lines of a text box joined by "|")
+//   bild FILE       saves a picture of the active window (PNG)
 //   warte FILE      waits until FILE exists (for at most a minute and a half)
 //   beenden         closes the main window
 // An action whose widget is not there yet is tried again until it is, for at most ten seconds;
