@@ -75,18 +75,20 @@ void sauKopie(KopieSau& k, const Sau& s) {
 void Auswertungskopie::kopieren(const Herde& herde, bool alleWuerfe,
                                 const std::vector<std::size_t>& bloecke) {
     auto teil = std::make_shared<Teil>();
+    // The sows of block b are [b * kBlock, ende(b)).
+    const auto ende = [&herde](std::size_t b) { return std::min(herde.size(), (b + 1) * kBlock); };
     std::size_t sauen = 0, wuerfe = 0;
-    for (std::size_t b : bloecke)
-        for (std::size_t si = b * kBlock; si < std::min(herde.size(), (b + 1) * kBlock); ++si) {
-            ++sauen;
+    for (std::size_t b : bloecke) {
+        sauen += ende(b) - b * kBlock;
+        for (std::size_t si = b * kBlock; si < ende(b); ++si)
             wuerfe += herde[si].wuerfe.size();
-        }
+    }
     teil->sauen.reserve(sauen);
     teil->wuerfe.reserve(wuerfe);
     teil->befunde.reserve(wuerfe * 2);
     for (std::size_t b : bloecke) {
         bloecke_[b] = {teil, teil->sauen.size()};
-        for (std::size_t si = b * kBlock; si < std::min(herde.size(), (b + 1) * kBlock); ++si) {
+        for (std::size_t si = b * kBlock; si < ende(b); ++si) {
             const Sau& s = herde[si];
             KopieSau& k = teil->sauen.emplace_back();
             sauKopie(k, s);

@@ -123,9 +123,9 @@ private:
     int anzahl_ = 0;
 };
 
-// The working copy of the live herd, shared: made on first use and kept until the herd
-// changes, so that evaluations opened one after the other copy the herd once. A window that
-// holds one keeps it as it was when taken.
+// The working copy of the live herd, shared: made on first use, and after a change made again
+// from the copy before with only the changed sows copied anew, so that evaluations opened one
+// after the other copy the herd once. A window that holds one keeps it as it was when taken.
 std::shared_ptr<const Auswertungskopie> Herdenkopie(AppContext& ctx, bool alleWuerfe = false);
 
 // Weaned piglets of a copied litter, by the record's rule.
