@@ -81,17 +81,9 @@ constexpr int TageZwischen(Tagdatum a, Tagdatum b) {
 // Days of a month (1..12) in a year byte; every fourth year from 1900 is a leap year, as the
 // record dates have always counted. Other month numbers have 31 days.
 constexpr int Monatslaenge(int monat, int jahr) {
-    switch (monat) {
-    case 2:
-        return jahr % 4 == 0 ? 29 : 28;
-    case 4:
-    case 6:
-    case 9:
-    case 11:
-        return 30;
-    default:
-        return 31;
-    }
+    constexpr std::uint8_t tage[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (monat < 1 || monat > 12) return 31;
+    return tage[monat - 1] + (monat == 2 && jahr % 4 == 0);
 }
 
 // The date stands in the calendar as the record dates count it (no 31.2., no month 13); the

@@ -7,8 +7,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <stdexcept>
+#include <type_traits>
 
 // Typed access to fields inside a fixed-size record. Every access is bounds-checked at
 // compile time by the callers' offset constants and at run time by the asserts below.
@@ -30,8 +32,12 @@ inline void bereichPruefen(std::size_t size, std::size_t offset, std::size_t cou
 
 // Inline: the evaluations and the open points read a dozen dates per litter.
 inline TKurzDatum datum(const std::uint8_t* base, std::size_t size, std::size_t offset) {
-    bereichPruefen(size, offset, 4);
-    return TKurzDatum{base[offset], base[offset + 1], base[offset + 2], base[offset + 3]};
+    bereichPruefen(size, offset, sizeof(TKurzDatum));
+    // The date's four bytes in their stored order, which is the order of its members.
+    static_assert(sizeof(TKurzDatum) == 4 && std::is_trivially_copyable_v<TKurzDatum>);
+    TKurzDatum d;
+    std::memcpy(&d, base + offset, sizeof d);
+    return d;
 }
 void setDatum(std::uint8_t* base, std::size_t size, std::size_t offset, TKurzDatum d);
 
