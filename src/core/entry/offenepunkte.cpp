@@ -35,7 +35,11 @@ public:
     void datum(int wurf, TKurzDatum d, Feld feld) {
         if (!d.vorhanden()) return;
         if (const auto art = plausibel::Datum(d, heute_, v_.grenzen)) melden(wurf, *art, feld, d);
-        if (DatumVor(letztes_, d)) letztes_ = d;
+        const int schluessel = DatumsSchluessel(d);
+        if (schluessel > letzterSchluessel_) {
+            letzterSchluessel_ = schluessel;
+            letztes_ = d;
+        }
     }
 
     // The litter at position `k`; returns its weaning date for the next litter.
@@ -118,7 +122,8 @@ private:
     int sau_;
     const OffenePunkteVorgaben& v_;
     Tagdatum heute_;
-    TKurzDatum letztes_;
+    TKurzDatum letztes_; // the latest event date, and its place in the order of dates
+    int letzterSchluessel_ = DatumsSchluessel({});
     std::vector<Befund>& out_;
 };
 
