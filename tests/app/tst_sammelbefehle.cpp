@@ -129,16 +129,13 @@ private slots:
         Lauf l;
         l.treiber.dann(eintragWaehlen(sammelbuchung::epAbsetzen));
         l.treiber.dann(sauenWaehlen(true));
-        QString titel;
-        l.treiber.dann([&](QDialog* d) {
-            titel = d->windowTitle();
+        l.treiber.dann([](QDialog* d) {
             kind<tdate_ed>(d, "tdate_ed1")->setText(QStringLiteral("4.3.13"));
             kind<QPushButton>(d, "OKBtn")->click();
         });
         l.t.messages.planAnswer(MessageService::Answer::Yes);
         l.w.Sammel1Click();
         QCOMPARE(l.treiber.behandelt(), 3);
-        QCOMPARE(titel, QStringLiteral("Sammelbuchung"));
         QCOMPARE(l.t.messages.texts(), QStringList{"Sauen abspeichern?"});
         HerdeLaden(l.t.ctx);
         QCOMPARE(l.t.ctx.Sauenliste[1].wuerfe.back().Absetzen(), dt(4, 3, 2013));
@@ -175,8 +172,6 @@ private slots:
         Lauf l;
         l.t.ctx.einstellungen.einzelspeicherung = false;
         QVERIFY(!l.w.menuItem(QStringLiteral("baum1"))->isVisible());
-        QCOMPARE(l.w.menuItem(QStringLiteral("baum1"))->shortcut(),
-                 QKeySequence(Qt::CTRL | Qt::Key_A));
         QStringList zeilen;
         l.treiber.dann([&](QDialog* d) {
             auto* liste = kind<QListWidget>(d, "ListBox1");
