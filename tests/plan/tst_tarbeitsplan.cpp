@@ -120,29 +120,6 @@ private slots:
         QVERIFY(!f.w.isVisible());
     }
 
-    void tageRollenVerbirgtFruehereTage() {
-        Planfenster f;
-        f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
-        f.w.resize(2000, 400);
-        QVERIFY(QTest::qWaitForWindowExposed(&f.w));
-        QVERIFY(!f.w.tagLeiste()->isVisible()); // all seven fit
-        QVERIFY(f.versteckt().isEmpty());
-
-        f.w.resize(500, 400);
-        QTRY_VERIFY(f.w.tagLeiste()->isVisible());
-        QScrollBar* leiste = f.w.tagLeiste();
-        QCOMPARE(leiste->value(), 1);
-        QVERIFY(leiste->maximum() > 3);
-        leiste->setValue(2);
-        QCOMPARE(f.versteckt(), QList<int>({1}));
-        leiste->setValue(4); // a jump hides every day before it
-        QCOMPARE(f.versteckt(), QList<int>({1, 2, 3}));
-        leiste->setValue(3);
-        QCOMPARE(f.versteckt(), QList<int>({1, 2}));
-        leiste->setValue(1);
-        QVERIFY(f.versteckt().isEmpty());
-    }
-
     void druckMitTitelUndNotizNurWennGewaehlt() {
         Planfenster f(60);
         f.w.planAufstellen(K(QDate(2013, 3, 4)), 1);
@@ -188,41 +165,32 @@ private slots:
         QVERIFY(plan && !plan->isVisible());
     }
 
-    // A sow removed while the plan is open leaves it at once; while it is hidden, on showing.
-    // Files that cannot be written are told.
+    // Narrowed, the days roll: a day scrolled past is hidden. A booking remakes the rows of its
+    // sow only: the farmer keeps his place in the plan. A sow removed while the plan is open
+    // leaves it at once; while it is hidden, on showing. Files that cannot be written are told.
     void planFolgtDerHerde() {
-        Planfenster f;
-        f.t.ctx.einstellungen.einzelspeicherung = false;
-        f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
-        // A folder where the files should go: both fail and say so.
-        const QString weg = f.t.pfad(QStringLiteral("ordner"));
-        QVERIFY(QDir().mkpath(weg));
-        QVERIFY(!druckausgabe::ausgeben(f.w, druckausgabe::Ziel::Pdf, nullptr, weg));
-        QVERIFY(!f.w.csvSchreiben(weg));
-        const QString fehler = SchreibFehlerText(
-            QStringLiteral("ordner"), weg, QStringLiteral("Unter diesem Namen steht ein Ordner."));
-        QCOMPARE(f.t.messages.texts(), (QStringList{fehler, fehler}));
-        QAbstractItemModel* m = f.w.liste()->model();
-        QCOMPARE(m->rowCount(), 4);
-        auswahlbuchung::SauEntfernen(f.t.ctx, 0);
-        QTRY_COMPARE(m->rowCount(), 3);
-        f.w.hide();
-        auswahlbuchung::SauEntfernen(f.t.ctx, 0);
-        QCoreApplication::processEvents();
-        QCOMPARE(m->rowCount(), 3);
-        f.w.show();
-        QCOMPARE(m->rowCount(), 2);
-        QCOMPARE(m->index(0, 0).data().toString(), QStringLiteral("102"));
-    }
-
-    // A booking remakes the rows of its sow only: the farmer keeps his place in the plan.
-    void buchungBehaeltDieStelle() {
         Planfenster f(300);
         f.t.ctx.einstellungen.einzelspeicherung = false;
         f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
-        f.w.resize(500, 300);
         f.w.show();
+        f.w.resize(2000, 400);
         QVERIFY(QTest::qWaitForWindowExposed(&f.w));
+        QVERIFY(!f.w.tagLeiste()->isVisible()); // all seven fit
+        QVERIFY(f.versteckt().isEmpty());
+
+        f.w.resize(500, 300);
+        QTRY_VERIFY(f.w.tagLeiste()->isVisible());
+        QScrollBar* leiste = f.w.tagLeiste();
+        QCOMPARE(leiste->value(), 1);
+        QVERIFY(leiste->maximum() > 3);
+        leiste->setValue(2);
+        QCOMPARE(f.versteckt(), QList<int>({1}));
+        leiste->setValue(4); // a jump hides every day before it
+        QCOMPARE(f.versteckt(), QList<int>({1, 2, 3}));
+        leiste->setValue(3);
+        QCOMPARE(f.versteckt(), QList<int>({1, 2}));
+        leiste->setValue(1);
+        QVERIFY(f.versteckt().isEmpty());
         QTableView* liste = f.w.liste();
         liste->setCurrentIndex(liste->model()->index(150, 0));
         liste->scrollTo(liste->currentIndex());
@@ -233,6 +201,25 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(liste->verticalScrollBar()->value(), stelle);
         QCOMPARE(liste->currentIndex().row(), 150);
+        // A folder where the files should go: both fail and say so.
+        const QString weg = f.t.pfad(QStringLiteral("ordner"));
+        QVERIFY(QDir().mkpath(weg));
+        QVERIFY(!druckausgabe::ausgeben(f.w, druckausgabe::Ziel::Pdf, nullptr, weg));
+        QVERIFY(!f.w.csvSchreiben(weg));
+        const QString fehler = SchreibFehlerText(
+            QStringLiteral("ordner"), weg, QStringLiteral("Unter diesem Namen steht ein Ordner."));
+        QCOMPARE(f.t.messages.texts(), (QStringList{fehler, fehler}));
+        QAbstractItemModel* m = f.w.liste()->model();
+        QCOMPARE(m->rowCount(), 301);
+        auswahlbuchung::SauEntfernen(f.t.ctx, 0);
+        QTRY_COMPARE(m->rowCount(), 300);
+        f.w.hide();
+        auswahlbuchung::SauEntfernen(f.t.ctx, 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(m->rowCount(), 300);
+        f.w.show();
+        QCOMPARE(m->rowCount(), 299);
+        QCOMPARE(m->index(0, 0).data().toString(), QStringLiteral("399"));
     }
 };
 
