@@ -230,24 +230,6 @@ private slots:
         QVERIFY(!m->isVisible());
     }
 
-    // The card's "Hilfe" button: the new-sow page for a new sow, the card page otherwise.
-    void hilfeKnopfDerKarte() {
-        TestContext t;
-        TPVMain main(t.ctx);
-        main.show();
-        t.ctx.Sauenliste.push_back(sau("17"));
-        for (int index : {-1, 0}) {
-            TSauWurfEingabe karte(t.ctx, &main);
-            karte.SauOeffnen(index);
-            karte.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&karte));
-            main.hilfe()->hide();
-            karte.findChild<QPushButton*>(QStringLiteral("HilfeBtn"))->click();
-            QVERIFY(main.hilfe()->isVisible());
-            QCOMPARE(main.hilfe()->kontext(), index < 0 ? 200 : 250);
-        }
-    }
-
     // F1 in a dialog and its "Hilfe" button reach their pages; over the waiting dialog the
     // help is modal, "Inhalt" keeps it in front, and each page shown is logged.
     void ueberModalemDialog() {
@@ -289,6 +271,18 @@ private slots:
         QCOMPARE(zeilen.size(), 4);
         QVERIFY(zeilen[0].endsWith("\t403\t:/hilfe/datensicherung.html"));
         THilfe::protokollSetzen({});
+        // The card's "Hilfe" button: the new-sow page for a new sow, the card page otherwise.
+        t.ctx.Sauenliste.push_back(sau("17"));
+        for (int index : {-1, 0}) {
+            TSauWurfEingabe karte(t.ctx, &main);
+            karte.SauOeffnen(index);
+            karte.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&karte));
+            main.hilfe()->hide();
+            karte.findChild<QPushButton*>(QStringLiteral("HilfeBtn"))->click();
+            QVERIFY(main.hilfe()->isVisible());
+            QCOMPARE(main.hilfe()->kontext(), index < 0 ? 200 : 250);
+        }
     }
 };
 
