@@ -115,9 +115,6 @@ private slots:
         QVERIFY(schreiben(dir.filePath("store.ini"), "[EINSTELLUNGEN]\n", k2012));
         QCOMPARE(namen(DateienSammeln(d, kMasken, true, letzte, dir.filePath("store.ini"))).first(),
                  QStringLiteral("PV.INI"));
-        // Restore direction: nothing preselected.
-        const Dateiliste r = DateienSammeln(d, kMasken, false, letzte);
-        QCOMPARE(r.gewaehlt, std::vector<bool>(r.eintraege.size(), false));
     }
 
     // The name offered from Split.txt when restoring, before the data files: the first 12
