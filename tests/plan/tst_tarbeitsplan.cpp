@@ -63,40 +63,27 @@ struct Planfenster {
 class TestTArbeitsplan : public QObject {
     Q_OBJECT
 private slots:
-    void startdialogSchaltetFreiUndZaehltWochen() {
-        Planfenster f;
-        TArbPlanStart dlg(f.t.ctx);
-        auto* datum = kind<tdate_ed>(&dlg, "tdate_ed1");
-        auto* woche = kind<TNumEdit>(&dlg, "NumEdit1");
-        auto* typen = kind<QComboBox>(&dlg, "ComboBox1");
-        QCOMPARE(datum->text(), QStringLiteral("10.3.13"));
-        QVERIFY(datum->isEnabled() && !woche->isEnabled());
-        QCOMPARE(typen->count(), 2);
-        QCOMPARE(typen->currentIndex(), -1);
-        dlg.show();
-        kind<QRadioButton>(&dlg, "RadioButton2")->click();
-        QVERIFY(!datum->isEnabled() && woche->isEnabled());
-        woche->setFocus();
-        woche->selectAll();
-        QTest::keyClicks(woche, QStringLiteral("10"));
-        typen->setCurrentIndex(1);
-        kind<QPushButton>(&dlg, "OKBtn")->click();
-        // 1.1.2013 is a Tuesday: week 1 starts on 31.12.2012, week 10 on 4.3.2013.
-        QCOMPARE(dlg.ersterTag(), K(QDate(2013, 3, 4)));
-        QCOMPARE(dlg.planTyp(), 1);
-        kind<QRadioButton>(&dlg, "RadioButton1")->click();
-        QVERIFY(datum->isEnabled() && !woche->isEnabled());
-    }
-
+    // The start dialog opens on today's date with no type chosen; the radio buttons switch
+    // between date and week.
     void planmenueZeigtTitelKoepfeUndZeilen() {
         Planfenster f;
         ModalTreiber treiber;
         treiber.dann([](QDialog* d) {
             auto* datum = kind<tdate_ed>(d, "tdate_ed1");
+            auto* woche = kind<TNumEdit>(d, "NumEdit1");
+            auto* typen = kind<QComboBox>(d, "ComboBox1");
+            QCOMPARE(datum->text(), QStringLiteral("10.3.13"));
+            QVERIFY(datum->isEnabled() && !woche->isEnabled());
+            QCOMPARE(typen->count(), 2);
+            QCOMPARE(typen->currentIndex(), -1);
+            kind<QRadioButton>(d, "RadioButton2")->click();
+            QVERIFY(!datum->isEnabled() && woche->isEnabled());
+            kind<QRadioButton>(d, "RadioButton1")->click();
+            QVERIFY(datum->isEnabled() && !woche->isEnabled());
             datum->setFocus();
             datum->selectAll();
             QTest::keyClicks(datum, QStringLiteral("4.3.13"));
-            kind<QComboBox>(d, "ComboBox1")->setCurrentIndex(1);
+            typen->setCurrentIndex(1);
             kind<QPushButton>(d, "OKBtn")->click();
         });
         f.w.Plan1Click();
@@ -109,11 +96,20 @@ private slots:
         QCOMPARE(m->index(0, 5).data().toString(), QStringLiteral("Abf., "));
         QCOMPARE(m->index(3, 0).data().toString(), QString());
 
-        // The chosen type stays; Cancel hides the window; Escape too.
+        // Cancel hides the window. The chosen type stays; 1.1.2013 is a Tuesday: week 1 starts
+        // on 31.12.2012, week 11 on 11.3.2013. Escape hides the window too.
         treiber.dann([](QDialog* d) { d->reject(); });
         f.w.Plan1Click();
         QVERIFY(!f.w.isVisible());
-        f.w.planAufstellen(K(QDate(2013, 3, 11)), -1);
+        treiber.dann([](QDialog* d) {
+            kind<QRadioButton>(d, "RadioButton2")->click();
+            auto* woche = kind<TNumEdit>(d, "NumEdit1");
+            woche->setFocus();
+            woche->selectAll();
+            QTest::keyClicks(woche, QStringLiteral("11"));
+            kind<QPushButton>(d, "OKBtn")->click();
+        });
+        f.w.Plan1Click();
         QVERIFY(!QGuiApplication::overrideCursor()); // the wait cursor went with the walk
         QCOMPARE(f.w.windowTitle(), QStringLiteral("Arbeitsplan Deckstall ab 11.3.13"));
         QTest::keyClick(&f.w, Qt::Key_Escape);
