@@ -270,7 +270,6 @@ private slots:
         const char* nie = "noch nie gesichert";
         zeile("store default", "01.01.2010", nie, "Daten noch nie gesichert", true);
         zeile("never written", "", nie, "Daten noch nie gesichert", true);
-        zeile("reset after a bad text", "01.01.1985 00:00", nie, "Daten noch nie gesichert", true);
         zeile("today", "10.03.2026 08:00", "10.03.2026 08:00", "Letzte Datensicherung: heute",
               false);
         zeile("seven days", "03.03.2026 23:59", "03.03.2026 23:59",
