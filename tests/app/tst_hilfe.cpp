@@ -208,7 +208,6 @@ private slots:
         QTest::addColumn<QString>("punkt");
         QTest::addColumn<int>("kontext");
         QTest::newRow("NeueSau1") << QString("Daten1") << "NeueSau1" << 200;
-        QTest::newRow("Einstellungen1") << QString("Optionen1") << "Einstellungen1" << 100;
     }
 
     void f1ImMenue() {

@@ -82,10 +82,8 @@ private slots:
         herde(t, {"1", "2", "3"}, {3, 3, 1});
         QVERIFY(HerdeSpeichern(t.ctx));
         Auswahl w(t, 2);
-        auto* gruppe = w.c<QComboBox>("Gruppe");
-        QCOMPARE(gruppe->itemText(1), QStringLiteral("JS"));
-        QCOMPARE(gruppe->count(), 2 + 8); // "-", "JS", 0..7
-        w.gruppe(5);                      // "3"
+        QCOMPARE(w.c<QComboBox>("Gruppe")->count(), 2 + 8); // "-", "JS", 0..7
+        w.gruppe(5);                                        // "3"
         QCOMPARE(w.w.GewaehlteSauen(), (std::vector<int>{0, 1}));
         QCOMPARE(w.c<TNumEdit>("NumEdit1")->Wert(), 2.0);
         w.klick(0); // deselect sow 1: out of group 3
