@@ -115,9 +115,6 @@ private slots:
         QVERIFY(schreiben(dir.filePath("store.ini"), "[EINSTELLUNGEN]\n", k2012));
         QCOMPARE(namen(DateienSammeln(d, kMasken, true, letzte, dir.filePath("store.ini"))).first(),
                  QStringLiteral("PV.INI"));
-        // Restore direction: nothing preselected.
-        const Dateiliste r = DateienSammeln(d, kMasken, false, letzte);
-        QCOMPARE(r.gewaehlt, std::vector<bool>(r.eintraege.size(), false));
     }
 
     // The name offered from Split.txt when restoring, before the data files: the first 12
@@ -273,7 +270,6 @@ private slots:
         const char* nie = "noch nie gesichert";
         zeile("store default", "01.01.2010", nie, "Daten noch nie gesichert", true);
         zeile("never written", "", nie, "Daten noch nie gesichert", true);
-        zeile("reset after a bad text", "01.01.1985 00:00", nie, "Daten noch nie gesichert", true);
         zeile("today", "10.03.2026 08:00", "10.03.2026 08:00", "Letzte Datensicherung: heute",
               false);
         zeile("seven days", "03.03.2026 23:59", "03.03.2026 23:59",

@@ -208,7 +208,6 @@ private slots:
         QTest::addColumn<QString>("punkt");
         QTest::addColumn<int>("kontext");
         QTest::newRow("NeueSau1") << QString("Daten1") << "NeueSau1" << 200;
-        QTest::newRow("Einstellungen1") << QString("Optionen1") << "Einstellungen1" << 100;
     }
 
     void f1ImMenue() {
@@ -228,24 +227,6 @@ private slots:
         QTEST(main.hilfe()->kontext(), "kontext");
         QVERIFY(main.hilfe()->isVisible());
         QVERIFY(!m->isVisible());
-    }
-
-    // The card's "Hilfe" button: the new-sow page for a new sow, the card page otherwise.
-    void hilfeKnopfDerKarte() {
-        TestContext t;
-        TPVMain main(t.ctx);
-        main.show();
-        t.ctx.Sauenliste.push_back(sau("17"));
-        for (int index : {-1, 0}) {
-            TSauWurfEingabe karte(t.ctx, &main);
-            karte.SauOeffnen(index);
-            karte.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&karte));
-            main.hilfe()->hide();
-            karte.findChild<QPushButton*>(QStringLiteral("HilfeBtn"))->click();
-            QVERIFY(main.hilfe()->isVisible());
-            QCOMPARE(main.hilfe()->kontext(), index < 0 ? 200 : 250);
-        }
     }
 
     // F1 in a dialog and its "Hilfe" button reach their pages; over the waiting dialog the
@@ -289,6 +270,18 @@ private slots:
         QCOMPARE(zeilen.size(), 4);
         QVERIFY(zeilen[0].endsWith("\t403\t:/hilfe/datensicherung.html"));
         THilfe::protokollSetzen({});
+        // The card's "Hilfe" button: the new-sow page for a new sow, the card page otherwise.
+        t.ctx.Sauenliste.push_back(sau("17"));
+        for (int index : {-1, 0}) {
+            TSauWurfEingabe karte(t.ctx, &main);
+            karte.SauOeffnen(index);
+            karte.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&karte));
+            main.hilfe()->hide();
+            karte.findChild<QPushButton*>(QStringLiteral("HilfeBtn"))->click();
+            QVERIFY(main.hilfe()->isVisible());
+            QCOMPARE(main.hilfe()->kontext(), index < 0 ? 200 : 250);
+        }
     }
 };
 

@@ -89,7 +89,7 @@ private slots:
         erste.waitForFinished();
     }
 
-    void einstellungenUeberlebenDenLauf() {
+    void einstellungenUeberlebenDenLaufAeltereDateiGehtVor() {
         QCOMPARE(starten({"klick Einstellungen1", "klick CheckBox2", "klick CheckBox6",
                           "klick OKBtn", "beenden"}),
                  QString());
@@ -97,17 +97,7 @@ private slots:
         QCOMPARE(starten({"klick Einstellungen1", "zeige CheckBox2", "zeige CheckBox6",
                           "klick CancelBtn", "beenden"}),
                  QStringLiteral("CheckBox2=0\nCheckBox6=0\n"));
-    }
-
-    void herdeWirdImProgrammordnerGespeichert() {
-        QCOMPARE(starten({"klick NeueSau1", "fokus SauNr", "tippe 4711", "klick OKBtn",
-                          "klick Nein", "beenden", "klick Ja"}),
-                 QString());
-        QVERIFY(inhalt(dir_.filePath(QStringLiteral("prog/SAUWURF.DAT"))).contains("4711"));
-        QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("arbeit/SAUWURF.DAT"))));
-    }
-
-    void aeltereEinstellungsdateiImArbeitsordnerGehtVor() {
+        // An older settings file in the working folder goes before the store, and stays.
         const QByteArray alt = "EINZELSPEICHERUNG=WAHR\r\nVOLLBILD=WAHR\r\n";
         const QString ini = ordner(QStringLiteral("arbeit")) + QStringLiteral("/PV.ini");
         QVERIFY(schreiben(ini, alt));
@@ -116,6 +106,14 @@ private slots:
                  QStringLiteral("CheckBox2=1\nCheckBox6=1\n"));
         QCOMPARE(inhalt(ini), alt);
         QVERIFY(QFile::remove(ini));
+    }
+
+    void herdeWirdImProgrammordnerGespeichert() {
+        QCOMPARE(starten({"klick NeueSau1", "fokus SauNr", "tippe 4711", "klick OKBtn",
+                          "klick Nein", "beenden", "klick Ja"}),
+                 QString());
+        QVERIFY(inhalt(dir_.filePath(QStringLiteral("prog/SAUWURF.DAT"))).contains("4711"));
+        QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("arbeit/SAUWURF.DAT"))));
     }
 };
 

@@ -28,8 +28,7 @@ ModalTreiber::Handler eintragWaehlen(int zeile, QStringList* gesehen = nullptr) 
     return [=](QDialog* d) {
         auto* liste = kind<QListWidget>(d, "ListBox1");
         if (gesehen) {
-            *gesehen << d->windowTitle() << d->property("helpContext").toString()
-                     << QString::number(liste->currentRow());
+            *gesehen << QString::number(liste->currentRow());
             for (int i = 0; i < liste->count(); ++i)
                 *gesehen << liste->item(i)->text();
         }
@@ -129,16 +128,13 @@ private slots:
         Lauf l;
         l.treiber.dann(eintragWaehlen(sammelbuchung::epAbsetzen));
         l.treiber.dann(sauenWaehlen(true));
-        QString titel;
-        l.treiber.dann([&](QDialog* d) {
-            titel = d->windowTitle();
+        l.treiber.dann([](QDialog* d) {
             kind<tdate_ed>(d, "tdate_ed1")->setText(QStringLiteral("4.3.13"));
             kind<QPushButton>(d, "OKBtn")->click();
         });
         l.t.messages.planAnswer(MessageService::Answer::Yes);
         l.w.Sammel1Click();
         QCOMPARE(l.treiber.behandelt(), 3);
-        QCOMPARE(titel, QStringLiteral("Sammelbuchung"));
         QCOMPARE(l.t.messages.texts(), QStringList{"Sauen abspeichern?"});
         HerdeLaden(l.t.ctx);
         QCOMPARE(l.t.ctx.Sauenliste[1].wuerfe.back().Absetzen(), dt(4, 3, 2013));
@@ -167,16 +163,14 @@ private slots:
         QCOMPARE(l.t.messages.texts(), QStringList{meldung});
         QCOMPARE(l.treiber.behandelt(), befehl == u"Sammel1" ? 2 : 1);
         if (befehl != u"Sammel1") return;
-        QCOMPARE(gesehen.mid(0, 3), (QStringList{"Eingabepunkt", "270", "0"}));
-        QCOMPARE(gesehen.mid(3), sammelbuchung::Eingabepunkte(Terminnamen(l.t.ctx.Planzeiten)));
+        QCOMPARE(gesehen.first(), QStringLiteral("0"));
+        QCOMPARE(gesehen.mid(1), sammelbuchung::Eingabepunkte(Terminnamen(l.t.ctx.Planzeiten)));
     }
 
     void nummernansichtTasten() {
         Lauf l;
         l.t.ctx.einstellungen.einzelspeicherung = false;
         QVERIFY(!l.w.menuItem(QStringLiteral("baum1"))->isVisible());
-        QCOMPARE(l.w.menuItem(QStringLiteral("baum1"))->shortcut(),
-                 QKeySequence(Qt::CTRL | Qt::Key_A));
         QStringList zeilen;
         l.treiber.dann([&](QDialog* d) {
             auto* liste = kind<QListWidget>(d, "ListBox1");

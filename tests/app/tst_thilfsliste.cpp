@@ -25,27 +25,22 @@ struct Editor : Fenster<THilfsliste> {
 class TestTHilfsliste : public QObject {
     Q_OBJECT
 private slots:
-    void seitenUndAnfangszustand() {
-        TestContext t;
-        t.ctx.Hilfslisten[0] = QStringList{"DL", "Pietrain"};
-        Editor e(t);
-        QTabWidget* tabs = e.w.seiten();
-        QCOMPARE(tabs->currentWidget(), e.w.liste(5));                // the stalls
-        QCOMPARE(QApplication::focusWidget(), tabs->currentWidget()); // typing goes to the list
-        QCOMPARE(eintraege(e.w.liste(0)), (QStringList{"DL", "Pietrain", ">"}));
-        QCOMPARE(eintraege(e.w.liste(5)), QStringList{">"});
-        QCOMPARE(e.w.liste(0)->currentRow(), 0);
-    }
-
-    // Typing on the append mark adds an entry; blanks only give an empty one, and leaving by a
-    // focus change ends the editing too; a double click edits an entry, at most 15 characters.
-    // Insert adds empty lines, not on the final mark, and OK leaves them out.
+    // Opened on the stalls, typing goes to the list. Typing on the append mark adds an entry;
+    // blanks only give an empty one, and leaving by a focus change ends the editing too; a
+    // double click edits an entry, at most 15 characters. Insert adds empty lines, not on the
+    // final mark, and OK leaves them out.
     void eintraegeBearbeiten() {
         TestContext t;
+        t.ctx.Hilfslisten[0] = QStringList{"DL", "Pietrain"};
         t.ctx.Hilfslisten[4] = QStringList{"krank"};
         t.ctx.Hilfslisten[1] = QStringList{"erdrückt"};
         t.ctx.Hilfslisten[3] = QStringList{"Müller", "Schulze"};
         Editor e(t);
+        QTabWidget* tabs = e.w.seiten();
+        QCOMPARE(tabs->currentWidget(), e.w.liste(5));
+        QCOMPARE(QApplication::focusWidget(), tabs->currentWidget());
+        QCOMPARE(eintraege(e.w.liste(5)), QStringList{">"});
+        QCOMPARE(e.w.liste(0)->currentRow(), 0);
         QListWidget* box = e.seite(0);
         box->setCurrentRow(box->count() - 1);
         QTest::keyClick(box, 'P');
@@ -53,8 +48,8 @@ private slots:
         QCOMPARE(e.edit()->text(), QStringLiteral("P"));
         QTest::keyClick(e.edit(), Qt::Key_Return);
         QVERIFY(!e.edit()->isVisible());
-        QCOMPARE(eintraege(box), (QStringList{"P", ">"}));
-        QCOMPARE(box->currentRow(), 0);
+        QCOMPARE(eintraege(box), (QStringList{"DL", "Pietrain", "P", ">"}));
+        QCOMPARE(box->currentRow(), 2);
         QVERIFY(box->hasFocus());
 
         box = e.seite(4);
@@ -84,7 +79,7 @@ private slots:
         QTest::keyClick(box, Qt::Key_Insert);
         QCOMPARE(box->count(), 5);
         e.ok();
-        QCOMPARE(t.ctx.Hilfslisten[0], QStringList{"P"});
+        QCOMPARE(t.ctx.Hilfslisten[0], (QStringList{"DL", "Pietrain", "P"}));
         QCOMPARE(t.ctx.Hilfslisten[4], QStringList{""});
         QCOMPARE(t.ctx.Hilfslisten[1], QStringList{"erdrückt von de"});
         QCOMPARE(t.ctx.Hilfslisten[3], (QStringList{"Müller", "Schulze"}));

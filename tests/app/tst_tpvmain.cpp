@@ -163,7 +163,7 @@ private slots:
         QCOMPARE(fenster->anfragen, 1);
     }
 
-    void einstellungenFormenFenster_data() {
+    void einstellungenUndPlanzeitenBeimStart_data() {
         QTest::addColumn<QByteArray>("ini");
         QTest::addColumn<bool>("maximiert");
         QTest::addColumn<bool>("tooltips");
@@ -171,20 +171,12 @@ private slots:
         QTest::newRow("VOLLBILD=0, SCHNELLHILFE=1")
             << QByteArray("[EINSTELLUNGEN]\nVOLLBILD=0\nSCHNELLHILFE=1\n") << false << true;
     }
-    void einstellungenFormenFenster() {
+    // What the main window takes from its files at start: the settings and the plan times.
+    void einstellungenUndPlanzeitenBeimStart() {
         QFETCH(QByteArray, ini);
         TestContext t;
         QDir().mkpath(QFileInfo(t.ctx.einstellungsDatei).absolutePath());
         QVERIFY(schreiben(t.ctx.einstellungsDatei, ini));
-        TPVMain w(t.ctx);
-        QTEST(bool(w.windowState() & Qt::WindowMaximized), "maximiert");
-        QTEST(schnellhilfe::an(), "tooltips");
-        QCOMPARE(t.ctx.Datenpfad, t.ctx.standardDatenpfad);
-    }
-
-    // The card of a new sow names the task dates after the saved plan times.
-    void planzeitenGebenTerminnamen() {
-        TestContext t;
         TPlanZeiten z = PlanZeitenStandard();
         TPlanTermin eisen = z.entry(0, 2);
         eisen.setName(QStringLiteral("Eisen"));
@@ -194,6 +186,10 @@ private slots:
         t.ctx.Planzeiten = PlanZeitenStandard();
 
         TPVMain w(t.ctx);
+        QTEST(bool(w.windowState() & Qt::WindowMaximized), "maximiert");
+        QTEST(schnellhilfe::an(), "tooltips");
+        QCOMPARE(t.ctx.Datenpfad, t.ctx.standardDatenpfad);
+        // The card of a new sow names the task dates after the saved plan times.
         ModalTreiber treiber;
         QString name;
         bool termin1 = false, termin2 = true;

@@ -48,30 +48,6 @@ private slots:
         QTEST(r.anzeige(), "anzeige");
     }
 
-    void rechnerFenster() {
-        TRechner w;
-        w.zeigen();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        QCOMPARE(QApplication::focusWidget(), w.gleich());
-        // Clicks and keys go the same way; after a click "=" has the focus again.
-        w.findChild<QPushButton*>(QStringLiteral("Btn6"))->click();
-        QCOMPARE(QApplication::focusWidget(), w.gleich());
-        QTest::keyClicks(&w, QStringLiteral("*"));
-        w.findChild<QPushButton*>(QStringLiteral("BtnMinus"))->click();
-        QTest::keyClick(&w, Qt::Key_2);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(w.werk().anzeige(), QStringLiteral("-12."));
-        // "+/-" on a shown result changes the value itself.
-        w.findChild<QPushButton*>(QStringLiteral("BtnVorzeichen"))->click();
-        QCOMPARE(w.werk().anzeige(), QStringLiteral("12."));
-        QTest::keyClicks(&w, QStringLiteral("+1="));
-        QCOMPARE(w.werk().anzeige(), QStringLiteral("13."));
-        QTest::keyClick(&w, Qt::Key_Escape);
-        QVERIFY(!w.isVisible());
-        w.zeigen();
-        QCOMPARE(w.werk().anzeige(), QStringLiteral("13."));
-    }
-
     void notizenLesenUndSchreiben() {
         TestContext t;
         {
@@ -103,15 +79,34 @@ private slots:
         QCOMPARE(QDir(t.ctx.Datenpfad).entryList({"notiz.txt"}, QDir::Files), QStringList());
     }
 
+    // F7 opens the calculator, F8 the notes pad.
     void hauptfensterF7F8UndEnde() {
         TestContext t;
         TPVMain main(t.ctx);
         main.show();
         QVERIFY(QTest::qWaitForWindowActive(&main));
         QTest::keyClick(&main, Qt::Key_F7);
-        QVERIFY(main.rechner()->isVisible());
-        QCOMPARE(main.rechner()->focusWidget(), main.rechner()->gleich());
-        QTest::keyClick(main.rechner()->gleich(), Qt::Key_F8);
+        TRechner& w = *main.rechner();
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.focusWidget(), w.gleich());
+        // Clicks and keys go the same way; after a click "=" has the focus again.
+        w.findChild<QPushButton*>(QStringLiteral("Btn6"))->click();
+        QCOMPARE(w.focusWidget(), w.gleich());
+        QTest::keyClicks(&w, QStringLiteral("*"));
+        w.findChild<QPushButton*>(QStringLiteral("BtnMinus"))->click();
+        QTest::keyClick(&w, Qt::Key_2);
+        QTest::keyClick(w.focusWidget(), Qt::Key_Return);
+        QCOMPARE(w.werk().anzeige(), QStringLiteral("-12."));
+        // "+/-" on a shown result changes the value itself.
+        w.findChild<QPushButton*>(QStringLiteral("BtnVorzeichen"))->click();
+        QCOMPARE(w.werk().anzeige(), QStringLiteral("12."));
+        QTest::keyClicks(&w, QStringLiteral("+1="));
+        QCOMPARE(w.werk().anzeige(), QStringLiteral("13."));
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(!w.isVisible());
+        w.zeigen();
+        QCOMPARE(w.werk().anzeige(), QStringLiteral("13."));
+        QTest::keyClick(w.gleich(), Qt::Key_F8);
         QVERIFY(main.notizen()->isVisible());
         QTest::keyClicks(main.notizen()->memo(), QStringLiteral("Futter bestellen"));
         // Ending the program with the pad still open keeps what was typed.

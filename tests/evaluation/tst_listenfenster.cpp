@@ -108,7 +108,52 @@ private slots:
         }
     }
 
-    void maltNurSichtbares() {
+    // Keys, the print panel and files: a short range as PDF; a failed write names the file, its
+    // full path and the reason.
+    void tastenPanelUndDateien() {
+        QMdiArea mdi;
+        mdi.resize(800, 600);
+        mdi.show();
+        TAbsetzen* w = AbsetzenOeffnen(t_->ctx, &mdi);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QScrollBar* bar = w->ScrollBox1->verticalScrollBar();
+        const std::pair<Qt::Key, int> tasten[] = {
+            {Qt::Key_PageDown, w->ScrollBox1->viewport()->height()},
+            {Qt::Key_PageUp, 0},
+            {Qt::Key_End, bar->maximum()},
+            {Qt::Key_Home, 0}};
+        for (const auto& [taste, wert] : tasten) {
+            QTest::keyClick(w->ScrollBox1, taste);
+            QCOMPARE(bar->value(), wert);
+        }
+        QTemporaryDir dir;
+        w->NumEdit1->setWert(3);
+        w->NumEdit2->setWert(40);
+        w->BereichUebernehmen();
+        QVERIFY(w->PdfSpeichern(dir.filePath("f.pdf")));
+        QVERIFY(inhalt(dir.filePath("f.pdf")).startsWith("%PDF-"));
+        QVERIFY(!w->CsvSpeichern(dir.filePath("fehlt/f.csv")));
+        QVERIFY(!w->PdfSpeichern(dir.filePath("fehlt/f.pdf")));
+        const QString grund = QStringLiteral("Der Ordner ist nicht vorhanden.");
+        QCOMPARE(t_->messages.texts(),
+                 (QStringList{SchreibFehlerText("f.csv", dir.filePath("fehlt/f.csv"), grund),
+                              SchreibFehlerText("f.pdf", dir.filePath("fehlt/f.pdf"), grund)}));
+        QTest::mouseClick(w->DruckBtn, Qt::LeftButton);
+        QVERIFY(w->Panel1->isVisible());
+        QCOMPARE(w->NumEdit1->AsInteger(), 1);
+        QCOMPARE(w->NumEdit2->AsInteger(), int(w->liste().Tage.size()));
+        // Escape first closes the panel, then the window.
+        QTest::keyClick(w->NumEdit1, Qt::Key_Escape);
+        QVERIFY(!w->Panel1->isVisible());
+        QPointer<TAbsetzen> weg(w);
+        QTest::keyClick(w->ScrollBox1, Qt::Key_Escape);
+        QTRY_VERIFY(weg.isNull());
+        QVERIFY(mdi.subWindowList().isEmpty());
+    }
+
+    // Only the lines in view are painted. The range typed in the print panel is printed; Enter
+    // in its second field prints.
+    void maltNurSichtbaresDrucktDenBereich() {
         TSaubewegung w(t_->ctx);
         w.resize(640, 400);
         w.show();
@@ -132,42 +177,6 @@ private slots:
         QTRY_VERIFY(seitlich->maximum() > 0);
         QTest::keyClick(w.ScrollBox1, Qt::Key_Right);
         QVERIFY(seitlich->value() > 0);
-    }
-
-    void tastenUndPanel() {
-        QMdiArea mdi;
-        mdi.resize(800, 600);
-        mdi.show();
-        TAbsetzen* w = AbsetzenOeffnen(t_->ctx, &mdi);
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-        QScrollBar* bar = w->ScrollBox1->verticalScrollBar();
-        const std::pair<Qt::Key, int> tasten[] = {
-            {Qt::Key_PageDown, w->ScrollBox1->viewport()->height()},
-            {Qt::Key_PageUp, 0},
-            {Qt::Key_End, bar->maximum()},
-            {Qt::Key_Home, 0}};
-        for (const auto& [taste, wert] : tasten) {
-            QTest::keyClick(w->ScrollBox1, taste);
-            QCOMPARE(bar->value(), wert);
-        }
-        QTest::mouseClick(w->DruckBtn, Qt::LeftButton);
-        QVERIFY(w->Panel1->isVisible());
-        QCOMPARE(w->NumEdit1->AsInteger(), 1);
-        QCOMPARE(w->NumEdit2->AsInteger(), int(w->liste().Tage.size()));
-        // Escape first closes the panel, then the window.
-        QTest::keyClick(w->NumEdit1, Qt::Key_Escape);
-        QVERIFY(!w->Panel1->isVisible());
-        QPointer<TAbsetzen> weg(w);
-        QTest::keyClick(w->ScrollBox1, Qt::Key_Escape);
-        QTRY_VERIFY(weg.isNull());
-        QVERIFY(mdi.subWindowList().isEmpty());
-    }
-
-    // The range typed in the print panel is printed; Enter in its second field prints.
-    void bereichUndAbbruch() {
-        TSaubewegung w(t_->ctx);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.druckanfrage();
         w.NumEdit1->selectAll();
         QTest::keyClicks(w.NumEdit1, "2999");
@@ -206,26 +215,6 @@ private slots:
         QVERIFY(w.abgebrochen());
         QVERIFY(!QFile::exists(pdf));
         QVERIFY(t_->messages.shown.isEmpty());
-    }
-
-    void dateien() {
-        TAbsetzen w(t_->ctx);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTemporaryDir dir;
-        // A short range as PDF.
-        w.NumEdit1->setWert(3);
-        w.NumEdit2->setWert(40);
-        w.BereichUebernehmen();
-        QVERIFY(w.PdfSpeichern(dir.filePath("f.pdf")));
-        QVERIFY(inhalt(dir.filePath("f.pdf")).startsWith("%PDF-"));
-        // A failed write names the file, its full path and the reason.
-        QVERIFY(!w.CsvSpeichern(dir.filePath("fehlt/f.csv")));
-        QVERIFY(!w.PdfSpeichern(dir.filePath("fehlt/f.pdf")));
-        const QString grund = QStringLiteral("Der Ordner ist nicht vorhanden.");
-        QCOMPARE(t_->messages.texts(),
-                 (QStringList{SchreibFehlerText("f.csv", dir.filePath("fehlt/f.csv"), grund),
-                              SchreibFehlerText("f.pdf", dir.filePath("fehlt/f.pdf"), grund)}));
     }
 
     // The hit list window: the list by index and the hit list printout down to the last place.

@@ -173,22 +173,32 @@ private slots:
         QVERIFY(!texte(c).contains("Zwischenwurfzeit"));
     }
 
-    // From an evaluation child the chart opens as a child beside it; Escape closes it, and the
-    // main menu's "Drucken" prints it (without a printer: the preview).
-    void zeitpunktAlsKindfenster() {
+    // The menu's selection runs through the filter dialog. From the evaluation child the chart
+    // opens as a child beside it; Escape closes it, and the main menu's "Drucken" prints it
+    // (without a printer: the preview).
+    void menueAuswahlUndZeitpunktAlsKindfenster() {
         TestContext t;
-        t.ctx.Sauenliste = Beispielherde();
+        QVERIFY(schreiben(t.pfad("SAUWURF.DAT"), herdBytes(Beispielherde())));
         TPVMain m(t.ctx);
         m.showNormal();
         m.resize(1200, 900);
         QVERIFY(QTest::qWaitForWindowActive(&m));
-        auto* w = new TAuswertung(t.ctx);
-        w->HerdeAuswerten(amAuswahl, AllesFilter());
-        QMdiSubWindow* sub = m.mdiArea()->addSubWindow(w);
-        sub->setAttribute(Qt::WA_DeleteOnClose);
-        sub->resize(660, 520);
-        sub->show();
-
+        {
+            ModalTreiber filter;
+            filter.dann([](QDialog* d) {
+                d->findChild<tdate_ed*>("Beleg1")->SetDatum(Tag(0));
+                d->findChild<tdate_ed*>("Beleg2")->SetDatum(Tag(5000));
+                d->accept();
+            });
+            m.menuItem("Auswahl1")->trigger();
+            QCOMPARE(filter.behandelt(), 1);
+        }
+        // The evaluation windows among the children (the work plan lives there too).
+        const auto auswertungen = m.mdiArea()->findChildren<TAuswertung*>();
+        QCOMPARE(auswertungen.size(), 1);
+        TAuswertung* w = auswertungen.first();
+        QCOMPARE(w->stand().Modus, amAuswahl);
+        QCOMPARE(w->stand().Summe.Sauen, 2); // the suckling sow's only litter is left out
         QPointer<QWidget> chart = w->Button1Click();
         auto* rahmen = qobject_cast<QMdiSubWindow*>(chart->parentWidget());
         QVERIFY(rahmen);
@@ -209,27 +219,6 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QTRY_VERIFY(chart.isNull());
         QTRY_COMPARE(m.mdiArea()->subWindowList().count(rahmen), 0);
-    }
-
-    void menueAuswahlUeberFilterdialog() {
-        TestContext t;
-        QVERIFY(schreiben(t.pfad("SAUWURF.DAT"), herdBytes(Beispielherde())));
-        TPVMain m(t.ctx);
-        ModalTreiber treiber;
-        treiber.dann([](QDialog* d) {
-            QCOMPARE(d->windowTitle(), "Auswahl");
-            d->findChild<tdate_ed*>("Beleg1")->SetDatum(Tag(0));
-            d->findChild<tdate_ed*>("Beleg2")->SetDatum(Tag(5000));
-            d->accept();
-        });
-        m.menuItem("Auswahl1")->trigger();
-        QCOMPARE(treiber.behandelt(), 1);
-        // The evaluation windows among the children (the work plan lives there too).
-        const auto auswertungen = [&m] { return m.mdiArea()->findChildren<TAuswertung*>(); };
-        QCOMPARE(auswertungen().size(), 1);
-        TAuswertung* w = auswertungen().first();
-        QCOMPARE(w->stand().Modus, amAuswahl);
-        QCOMPARE(w->stand().Summe.Sauen, 2); // the suckling sow's only litter is left out
     }
 };
 

@@ -63,40 +63,27 @@ struct Planfenster {
 class TestTArbeitsplan : public QObject {
     Q_OBJECT
 private slots:
-    void startdialogSchaltetFreiUndZaehltWochen() {
-        Planfenster f;
-        TArbPlanStart dlg(f.t.ctx);
-        auto* datum = kind<tdate_ed>(&dlg, "tdate_ed1");
-        auto* woche = kind<TNumEdit>(&dlg, "NumEdit1");
-        auto* typen = kind<QComboBox>(&dlg, "ComboBox1");
-        QCOMPARE(datum->text(), QStringLiteral("10.3.13"));
-        QVERIFY(datum->isEnabled() && !woche->isEnabled());
-        QCOMPARE(typen->count(), 2);
-        QCOMPARE(typen->currentIndex(), -1);
-        dlg.show();
-        kind<QRadioButton>(&dlg, "RadioButton2")->click();
-        QVERIFY(!datum->isEnabled() && woche->isEnabled());
-        woche->setFocus();
-        woche->selectAll();
-        QTest::keyClicks(woche, QStringLiteral("10"));
-        typen->setCurrentIndex(1);
-        kind<QPushButton>(&dlg, "OKBtn")->click();
-        // 1.1.2013 is a Tuesday: week 1 starts on 31.12.2012, week 10 on 4.3.2013.
-        QCOMPARE(dlg.ersterTag(), K(QDate(2013, 3, 4)));
-        QCOMPARE(dlg.planTyp(), 1);
-        kind<QRadioButton>(&dlg, "RadioButton1")->click();
-        QVERIFY(datum->isEnabled() && !woche->isEnabled());
-    }
-
+    // The start dialog opens on today's date with no type chosen; the radio buttons switch
+    // between date and week.
     void planmenueZeigtTitelKoepfeUndZeilen() {
         Planfenster f;
         ModalTreiber treiber;
         treiber.dann([](QDialog* d) {
             auto* datum = kind<tdate_ed>(d, "tdate_ed1");
+            auto* woche = kind<TNumEdit>(d, "NumEdit1");
+            auto* typen = kind<QComboBox>(d, "ComboBox1");
+            QCOMPARE(datum->text(), QStringLiteral("10.3.13"));
+            QVERIFY(datum->isEnabled() && !woche->isEnabled());
+            QCOMPARE(typen->count(), 2);
+            QCOMPARE(typen->currentIndex(), -1);
+            kind<QRadioButton>(d, "RadioButton2")->click();
+            QVERIFY(!datum->isEnabled() && woche->isEnabled());
+            kind<QRadioButton>(d, "RadioButton1")->click();
+            QVERIFY(datum->isEnabled() && !woche->isEnabled());
             datum->setFocus();
             datum->selectAll();
             QTest::keyClicks(datum, QStringLiteral("4.3.13"));
-            kind<QComboBox>(d, "ComboBox1")->setCurrentIndex(1);
+            typen->setCurrentIndex(1);
             kind<QPushButton>(d, "OKBtn")->click();
         });
         f.w.Plan1Click();
@@ -109,38 +96,24 @@ private slots:
         QCOMPARE(m->index(0, 5).data().toString(), QStringLiteral("Abf., "));
         QCOMPARE(m->index(3, 0).data().toString(), QString());
 
-        // The chosen type stays; Cancel hides the window; Escape too.
+        // Cancel hides the window. The chosen type stays; 1.1.2013 is a Tuesday: week 1 starts
+        // on 31.12.2012, week 11 on 11.3.2013. Escape hides the window too.
         treiber.dann([](QDialog* d) { d->reject(); });
         f.w.Plan1Click();
         QVERIFY(!f.w.isVisible());
-        f.w.planAufstellen(K(QDate(2013, 3, 11)), -1);
+        treiber.dann([](QDialog* d) {
+            kind<QRadioButton>(d, "RadioButton2")->click();
+            auto* woche = kind<TNumEdit>(d, "NumEdit1");
+            woche->setFocus();
+            woche->selectAll();
+            QTest::keyClicks(woche, QStringLiteral("11"));
+            kind<QPushButton>(d, "OKBtn")->click();
+        });
+        f.w.Plan1Click();
         QVERIFY(!QGuiApplication::overrideCursor()); // the wait cursor went with the walk
         QCOMPARE(f.w.windowTitle(), QStringLiteral("Arbeitsplan Deckstall ab 11.3.13"));
         QTest::keyClick(&f.w, Qt::Key_Escape);
         QVERIFY(!f.w.isVisible());
-    }
-
-    void tageRollenVerbirgtFruehereTage() {
-        Planfenster f;
-        f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
-        f.w.resize(2000, 400);
-        QVERIFY(QTest::qWaitForWindowExposed(&f.w));
-        QVERIFY(!f.w.tagLeiste()->isVisible()); // all seven fit
-        QVERIFY(f.versteckt().isEmpty());
-
-        f.w.resize(500, 400);
-        QTRY_VERIFY(f.w.tagLeiste()->isVisible());
-        QScrollBar* leiste = f.w.tagLeiste();
-        QCOMPARE(leiste->value(), 1);
-        QVERIFY(leiste->maximum() > 3);
-        leiste->setValue(2);
-        QCOMPARE(f.versteckt(), QList<int>({1}));
-        leiste->setValue(4); // a jump hides every day before it
-        QCOMPARE(f.versteckt(), QList<int>({1, 2, 3}));
-        leiste->setValue(3);
-        QCOMPARE(f.versteckt(), QList<int>({1, 2}));
-        leiste->setValue(1);
-        QVERIFY(f.versteckt().isEmpty());
     }
 
     void druckMitTitelUndNotizNurWennGewaehlt() {
@@ -188,41 +161,32 @@ private slots:
         QVERIFY(plan && !plan->isVisible());
     }
 
-    // A sow removed while the plan is open leaves it at once; while it is hidden, on showing.
-    // Files that cannot be written are told.
+    // Narrowed, the days roll: a day scrolled past is hidden. A booking remakes the rows of its
+    // sow only: the farmer keeps his place in the plan. A sow removed while the plan is open
+    // leaves it at once; while it is hidden, on showing. Files that cannot be written are told.
     void planFolgtDerHerde() {
-        Planfenster f;
-        f.t.ctx.einstellungen.einzelspeicherung = false;
-        f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
-        // A folder where the files should go: both fail and say so.
-        const QString weg = f.t.pfad(QStringLiteral("ordner"));
-        QVERIFY(QDir().mkpath(weg));
-        QVERIFY(!druckausgabe::ausgeben(f.w, druckausgabe::Ziel::Pdf, nullptr, weg));
-        QVERIFY(!f.w.csvSchreiben(weg));
-        const QString fehler = SchreibFehlerText(
-            QStringLiteral("ordner"), weg, QStringLiteral("Unter diesem Namen steht ein Ordner."));
-        QCOMPARE(f.t.messages.texts(), (QStringList{fehler, fehler}));
-        QAbstractItemModel* m = f.w.liste()->model();
-        QCOMPARE(m->rowCount(), 4);
-        auswahlbuchung::SauEntfernen(f.t.ctx, 0);
-        QTRY_COMPARE(m->rowCount(), 3);
-        f.w.hide();
-        auswahlbuchung::SauEntfernen(f.t.ctx, 0);
-        QCoreApplication::processEvents();
-        QCOMPARE(m->rowCount(), 3);
-        f.w.show();
-        QCOMPARE(m->rowCount(), 2);
-        QCOMPARE(m->index(0, 0).data().toString(), QStringLiteral("102"));
-    }
-
-    // A booking remakes the rows of its sow only: the farmer keeps his place in the plan.
-    void buchungBehaeltDieStelle() {
         Planfenster f(300);
         f.t.ctx.einstellungen.einzelspeicherung = false;
         f.w.planAufstellen(K(QDate(2013, 3, 4)), -1);
-        f.w.resize(500, 300);
         f.w.show();
+        f.w.resize(2000, 400);
         QVERIFY(QTest::qWaitForWindowExposed(&f.w));
+        QVERIFY(!f.w.tagLeiste()->isVisible()); // all seven fit
+        QVERIFY(f.versteckt().isEmpty());
+
+        f.w.resize(500, 300);
+        QTRY_VERIFY(f.w.tagLeiste()->isVisible());
+        QScrollBar* leiste = f.w.tagLeiste();
+        QCOMPARE(leiste->value(), 1);
+        QVERIFY(leiste->maximum() > 3);
+        leiste->setValue(2);
+        QCOMPARE(f.versteckt(), QList<int>({1}));
+        leiste->setValue(4); // a jump hides every day before it
+        QCOMPARE(f.versteckt(), QList<int>({1, 2, 3}));
+        leiste->setValue(3);
+        QCOMPARE(f.versteckt(), QList<int>({1, 2}));
+        leiste->setValue(1);
+        QVERIFY(f.versteckt().isEmpty());
         QTableView* liste = f.w.liste();
         liste->setCurrentIndex(liste->model()->index(150, 0));
         liste->scrollTo(liste->currentIndex());
@@ -233,6 +197,25 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(liste->verticalScrollBar()->value(), stelle);
         QCOMPARE(liste->currentIndex().row(), 150);
+        // A folder where the files should go: both fail and say so.
+        const QString weg = f.t.pfad(QStringLiteral("ordner"));
+        QVERIFY(QDir().mkpath(weg));
+        QVERIFY(!druckausgabe::ausgeben(f.w, druckausgabe::Ziel::Pdf, nullptr, weg));
+        QVERIFY(!f.w.csvSchreiben(weg));
+        const QString fehler = SchreibFehlerText(
+            QStringLiteral("ordner"), weg, QStringLiteral("Unter diesem Namen steht ein Ordner."));
+        QCOMPARE(f.t.messages.texts(), (QStringList{fehler, fehler}));
+        QAbstractItemModel* m = f.w.liste()->model();
+        QCOMPARE(m->rowCount(), 301);
+        auswahlbuchung::SauEntfernen(f.t.ctx, 0);
+        QTRY_COMPARE(m->rowCount(), 300);
+        f.w.hide();
+        auswahlbuchung::SauEntfernen(f.t.ctx, 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(m->rowCount(), 300);
+        f.w.show();
+        QCOMPARE(m->rowCount(), 299);
+        QCOMPARE(m->index(0, 0).data().toString(), QStringLiteral("399"));
     }
 };
 

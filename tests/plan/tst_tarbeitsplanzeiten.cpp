@@ -101,24 +101,9 @@ private slots:
         QVERIFY(t.ctx.Planzeiten == PlanZeitenStandard()); // the editor works on its copy
     }
 
-    void bestaetigenSpeichertFesteNamen() {
-        TestContext t;
-        ModalTreiber treiber;
-        treiber.dann([](QDialog* d) {
-            QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("OKBtn")), Qt::LeftButton);
-        });
-        QVERIFY(PlanZeitenBearbeiten(t.ctx, nullptr));
-        QCOMPARE(treiber.behandelt(), 1);
-        TPlanZeiten erwartet = PlanZeitenStandard();
-        erwartet.setEntry(0, 1, TPlanTermin::mit(QStringLiteral("Trächtig.Kontr."), 0, 0, ""));
-        QVERIFY(t.ctx.Planzeiten == erwartet);
-        // Saved at once; the gestation length changes only with the next start.
-        QCOMPARE(inhalt(t.pfad(QStringLiteral("PLANZEIT.DAT"))), roh(erwartet));
-        QCOMPARE(t.ctx.Tragezeit, 113);
-    }
-
-    // Escape drops what was typed: nothing is taken or written.
-    void escapeVerwirft() {
+    // Escape drops what was typed: nothing is taken or written. Confirmed, the fixed names are
+    // saved with the times.
+    void escapeVerwirftBestaetigenSpeichert() {
         TestContext t;
         ModalTreiber treiber;
         treiber.dann([](QDialog* d) {
@@ -132,6 +117,17 @@ private slots:
         QCOMPARE(treiber.abgewiesen(), 0); // Escape closed it
         QVERIFY(t.ctx.Planzeiten == PlanZeitenStandard());
         QVERIFY(!QFile::exists(t.pfad(QStringLiteral("PLANZEIT.DAT"))));
+        treiber.dann([](QDialog* d) {
+            QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("OKBtn")), Qt::LeftButton);
+        });
+        QVERIFY(PlanZeitenBearbeiten(t.ctx, nullptr));
+        QCOMPARE(treiber.behandelt(), 2);
+        TPlanZeiten erwartet = PlanZeitenStandard();
+        erwartet.setEntry(0, 1, TPlanTermin::mit(QStringLiteral("Trächtig.Kontr."), 0, 0, ""));
+        QVERIFY(t.ctx.Planzeiten == erwartet);
+        // Saved at once; the gestation length changes only with the next start.
+        QCOMPARE(inhalt(t.pfad(QStringLiteral("PLANZEIT.DAT"))), roh(erwartet));
+        QCOMPARE(t.ctx.Tragezeit, 113);
     }
 };
 

@@ -53,7 +53,6 @@ private slots:
         TestContext t(QDate(2013, 6, 10));
         herde(t);
         Fenster<TUebersicht> f(t);
-        QCOMPARE(f.w.objectName(), QStringLiteral("Uebersicht"));
         QVERIFY(f.zeigen());
         QTreeWidgetItem* woche = f.w.liste()->topLevelItem(1);
         QTreeWidgetItem* abferkeln = woche->child(faAbferkeln);

@@ -35,11 +35,11 @@ template <class W> struct Fenster {
         e->selectAll();
         QTest::keyClicks(e, text);
     }
-    // Types into a field (empty text clears it) and leaves it with Tab.
-    void tippen(const char* feld, const QString& text) {
+    // Types into a field (empty text clears it) and leaves it with Tab, or the key given.
+    void tippen(const char* feld, const QString& text, Qt::Key weiter = Qt::Key_Tab) {
         eintippen(feld, text);
         if (text.isEmpty()) QTest::keyClick(c<QLineEdit>(feld), Qt::Key_Delete);
-        QTest::keyClick(c<QLineEdit>(feld), Qt::Key_Tab);
+        QTest::keyClick(c<QLineEdit>(feld), weiter);
     }
     // Clicks a line of a list.
     static void klick(QAbstractItemView* v, int zeile) {
