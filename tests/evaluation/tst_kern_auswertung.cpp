@@ -352,17 +352,7 @@ private slots:
                     WurfKennzahlen(fv, kopie, sau, i, wurf, amAuswahl, {});
                     KennzahlenAddieren(einzeln, wurf);
                 }
-        const auto werte = [](const TKennzahlen& k) {
-            return QList<double>{
-                double(k.Wuerfe),        double(k.Zwischenwurfzeit), double(k.Leertage),
-                double(k.Traechtigkeit), double(k.Saeugetage),       double(k.Umrauschtage),
-                double(k.Einstalltage),  double(k.LeerBisAbgang),    double(k.Geborene),
-                double(k.Todgeborene),   double(k.Abgesetzte),       k.GeburtsgewichtSumme,
-                k.AbsetzgewichtSumme,    double(k.AnomalienAnzahl),  double(k.AusfaelleAnzahl),
-                double(k.Deckungen),     double(k.Treffer),          double(k.AusgleichZu),
-                double(k.AusgleichAb)};
-        };
-        QCOMPARE(werte(s), werte(einzeln));
+        QCOMPARE(Werte(s), Werte(einzeln));
         QCOMPARE(s.Verlusttage, einzeln.Verlusttage);
         QCOMPARE(int(s.AusfallListe.size()), int(einzeln.AusfallListe.size()));
         for (std::size_t i = 0; i < s.AusfallListe.size(); ++i) {
