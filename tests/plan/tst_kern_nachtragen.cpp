@@ -97,13 +97,9 @@ void TestNachtragen::wieNeuGebaut() {
     QCOMPARE(stand.offenePunkte(), (long long)OffenePunkte(herde, v).size());
 
     Zufall zufall(seed * 7 + 1);
-    std::vector<int> welche;
-    if (geaendert < 0) {
-        welche = {3, 3};
-    } else {
-        for (int k = 0; k < geaendert; ++k)
-            welche.push_back(zufall.zahl(0, sauen - 1));
-    }
+    std::vector<int> welche = geaendert < 0 ? std::vector<int>{3, 3} : std::vector<int>{};
+    for (int k = 0; k < geaendert; ++k)
+        welche.push_back(zufall.zahl(0, sauen - 1));
     for (int i : welche)
         herde[std::size_t(i)] = zufallsSau(zufall, i + 1);
 

@@ -172,10 +172,10 @@ private:
     QRandomGenerator r_;
 };
 
-// What a random herd holds beyond plausible sows.
+// How a random herd is drawn: the day its dates count from, and whether every field is drawn
+// over its whole range instead of as a chain of litters with edge data among them.
 struct Herdenart {
     QDate tag0 = QDate(2020, 1, 1); // day 0 of the herd's dates
-    bool raender = true;            // empty dates, the ends of the stored range, 0 and 255 piglets
     bool alleFelder = false;        // every field of the records drawn over its whole range
 };
 
@@ -185,7 +185,7 @@ inline TWurfRec zufallsWurf(Zufall& z, int nr, int& tag, bool letzter, const Her
     const auto d = [&](int n) { return TKurzDatum::aus(a.tag0.addDays(n)); };
     const int stufe = letzter ? z.zahl(0, 7) : 7; // 0-1 mated, 2 checked, 3-4 suckling, 5-7 weaned
     const int f = tag + z.zahl(100, 125), ab = z.einmalIn(20) ? f : f + z.zahl(18, 35);
-    const int geb = a.raender && z.einmalIn(15) ? 255 * z.zahl(0, 1) : z.zahl(0, 16);
+    const int geb = z.einmalIn(15) ? 255 * z.zahl(0, 1) : z.zahl(0, 16);
     TWurfRec w =
         wurf(nr, d(tag), stufe >= 3 ? d(f) : TKurzDatum{}, stufe >= 5 ? d(ab) : TKurzDatum{}, geb);
     w.setEber(1, QStringLiteral("E%1").arg(z.zahl(0, 5)));
@@ -193,14 +193,14 @@ inline TWurfRec zufallsWurf(Zufall& z, int nr, int& tag, bool letzter, const Her
     if (z.einmalIn(4)) w.setBelegen(2, d(tag + 21));
     if (stufe == 2) w.setTKDatum(1, d(tag + 30));
     w.setTKErgebnis(1, std::uint8_t(z.zahl(0, 1)));
-    w.setAusgleich(std::int8_t(a.raender && z.einmalIn(30) ? z.zahl(-128, 127) : z.zahl(-2, 2)));
-    const int verluste = a.raender && z.einmalIn(20) ? 14 : z.zahl(0, 4);
+    w.setAusgleich(std::int8_t(z.einmalIn(30) ? z.zahl(-128, 127) : z.zahl(-2, 2)));
+    const int verluste = z.einmalIn(20) ? 14 : z.zahl(0, 4);
     for (int slot = 1; slot <= verluste; ++slot) {
         w.setEintrag(slot, QStringLiteral("U%1").arg(z.zahl(0, 5)));
-        w.setVerlusttag(slot, std::uint8_t(a.raender && z.einmalIn(10) ? 255 : z.zahl(1, 90)));
+        w.setVerlusttag(slot, std::uint8_t(z.einmalIn(10) ? 255 : z.zahl(1, 90)));
     }
     if (z.einmalIn(5)) w.setEintrag(14, "Spreizer");
-    if (a.raender && z.einmalIn(40)) w.setAbferkeln(z.einmalIn(2) ? D(1, 1, 0) : D(31, 12, 255));
+    if (z.einmalIn(40)) w.setAbferkeln(z.einmalIn(2) ? D(1, 1, 0) : D(31, 12, 255));
     tag = (stufe >= 5 ? ab : f) + z.zahl(4, 30);
     return w;
 }
@@ -268,7 +268,7 @@ inline Sau zufallsSau(Zufall& z, int nr, const Herdenart& a = {}) {
     if (z.einmalIn(8)) s.rec.setAbgang(TKurzDatum::aus(a.tag0.addDays(z.zahl(0, 340))));
     if (z.einmalIn(10))
         s.rec.setStall(z.einmalIn(2) ? QStringLiteral("Ä 7/\"ü\"") : QString(15, u'Z'));
-    if (a.raender && z.einmalIn(30)) s.rec.setZugang(z.einmalIn(2) ? TKurzDatum{} : D(1, 1, 0));
+    if (z.einmalIn(30)) s.rec.setZugang(z.einmalIn(2) ? TKurzDatum{} : D(1, 1, 0));
     return s;
 }
 
