@@ -10,76 +10,16 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QtTest>
-#include <random>
+
+// Every exported field drawn over its whole range: texts of full length with separators, quotes,
+// line breaks and umlauts, dates with an extra byte or days the calendar lacks, negative
+// adjustments.
+const Herdenart kAlleFelder{.alleFelder = true};
 
 // Litter data out and in: the export read back gives the same herd file, the dry run names
 // every line it cannot take, and a large file is quick.
 class TestAustausch : public QObject {
     Q_OBJECT
-
-    // A herd with every exported field drawn over its whole range: texts of full length with
-    // separators, quotes, line breaks and umlauts, dates with an extra byte or days the
-    // calendar lacks, negative adjustments.
-    static Herde randHerde(int sauen, unsigned seed) {
-        std::mt19937 zufall(seed);
-        const auto zahl = [&](int von, int bis) {
-            return von + int(zufall() % unsigned(bis - von + 1));
-        };
-        const QString zeichen = QStringLiteral("abcXYZ09 ;,\"'äöüß€-/");
-        const auto text = [&](int max) {
-            QString t;
-            for (int n = zahl(0, max); n > 0; --n)
-                t += zeichen[zahl(0, int(zeichen.size()) - 1)];
-            return t;
-        };
-        const auto datum = [&] {
-            return zahl(0, 3) == 0 ? TKurzDatum{}
-                                   : D(zahl(1, 31), zahl(1, 12), zahl(0, 255),
-                                       zahl(0, 4) == 0 ? zahl(1, 9) : 0);
-        };
-        Herde h;
-        for (int i = 0; i < sauen; ++i) {
-            Sau s;
-            s.rec.setSauNr(QStringLiteral("S%1-").arg(i) + text(3).remove(u' ').left(2));
-            s.rec.setStall(text(15));
-            s.rec.setHerkunft(text(15));
-            s.rec.setRasse(text(15));
-            s.rec.setZugang(datum());
-            s.rec.setAbgang(datum());
-            s.rec.setSauTermin(zahl(1, 4), datum());
-            s.rec.setVerkaufspreis(zahl(0, 1) ? zahl(0, 99999) / 100.0 : 0);
-            s.rec.setVerkaufsgewicht(std::uint16_t(zahl(0, 65535)));
-            s.rec.setEinkaufWaehrung(TWaehrung(zahl(0, 4)));
-            s.rec.setSauNotiz(text(20) + u'\n' + text(20));
-            for (int w = 1, n = zahl(0, 4); w <= n; ++w) {
-                TWurfRec r = TWurfRec::leer(std::uint8_t(w * zahl(1, 3)));
-                for (int k = 1; k <= 3; ++k) {
-                    r.setBelegen(k, datum());
-                    r.setEber(k, text(10));
-                    r.setMal(k, std::uint8_t(zahl(0, 255)));
-                }
-                r.setTKDatum(zahl(1, 2), datum());
-                r.setTKErgebnis(1, std::uint8_t(zahl(0, 1)));
-                r.setAbferkeln(datum());
-                r.setAbsetzen(datum());
-                r.setGeborene(std::uint8_t(zahl(0, 255)));
-                r.setTodgeborene(std::uint8_t(zahl(0, 30)));
-                r.setAusgleich(std::int8_t(zahl(-128, 127)));
-                r.setAbsetzgewicht(std::uint16_t(zahl(0, 65535)));
-                r.setFutter(zahl(1, 4), std::uint16_t(zahl(0, 65535)));
-                r.setWurfTermin(zahl(1, 8), datum());
-                for (int e = 1, m = zahl(0, 14); e <= m; ++e) {
-                    r.setEintrag(e, text(15));
-                    r.setVerlusttag(e, std::uint8_t(zahl(0, 255)));
-                }
-                r.setWurfNotiz(text(75));
-                if (s.wuerfe.empty() || s.wuerfe.back().WurfNr() < r.WurfNr())
-                    s.wuerfe.push_back(r);
-            }
-            h.push_back(s);
-        }
-        return h;
-    }
 
     // The herd file `ctx` saves now.
     static QByteArray gespeichert(TestContext& t) {
@@ -111,7 +51,7 @@ private slots:
             QVERIFY(demo.waitForFinished(60000));
             QCOMPARE(demo.exitCode(), 0);
         } else {
-            quelle.ctx.Sauenliste = randHerde(150, unsigned(art));
+            quelle.ctx.Sauenliste = zufallsHerde(quint32(art), 150, kAlleFelder);
             QVERIFY(HerdeSpeichern(quelle.ctx));
         }
         HerdeLaden(quelle.ctx);
@@ -203,7 +143,7 @@ private slots:
     // 10,000 lines are checked and taken in well under a second.
     void zehntausendZeilen() {
         TestContext quelle;
-        quelle.ctx.Sauenliste = randHerde(5600, 9);
+        quelle.ctx.Sauenliste = zufallsHerde(9, 4000, kAlleFelder);
         std::size_t wuerfe = 0;
         for (const Sau& s : quelle.ctx.Sauenliste)
             wuerfe += std::max<std::size_t>(1, s.wuerfe.size());

@@ -35,6 +35,18 @@ inline TKennzahlen Auswerten(const Herde& herde, TAuswertungsModus modus,
     return st.Summe;
 }
 
+// Every figure of a sum, for comparing two sums.
+inline QList<double> Werte(const TKennzahlenWerte& k) {
+    QList<double> w;
+    w << k.Wuerfe << k.Zwischenwurfzeit << k.Leertage << k.Traechtigkeit << k.TragenUndSaeugen;
+    w << k.Saeugetage << k.Umrauschtage << k.Einstalltage << k.LeerBisAbgang << k.Geborene;
+    w << k.Weibliche << k.Todgeborene << k.Abgesetzte << k.GeburtsgewichtSumme;
+    w << k.AbsetzgewichtSumme << k.GeburtsgewichtAnzahl << k.AbsetzgewichtAnzahl;
+    w << k.AnomalienAnzahl << k.AusfaelleAnzahl << k.ErstBelegungen << k.ZweitBelegungen;
+    w << k.DrittBelegungen << k.Deckungen << k.Treffer << k.Mehrfach << k.AusgleichAb;
+    return w << k.AusgleichZu;
+}
+
 // The texts of a printout (of one page, `seite` >= 0), in drawing order.
 inline QStringList texte(const RecordingCanvas& c, int seite = -1) {
     QStringList t;

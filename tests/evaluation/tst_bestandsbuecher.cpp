@@ -8,15 +8,14 @@
 #include "platform/csvwriter.h"
 #include "support/textlage.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
 
 // A date from a small pool, so that many fall on the same day; sometimes none.
-TKurzDatum ZufallsDatum(QRandomGenerator& r) {
-    if (r.bounded(8) == 0) return {};
-    return TKurzDatum::aus(1 + r.bounded(28), 1 + r.bounded(3), 2010 + r.bounded(2));
+TKurzDatum ZufallsDatum(Zufall& r) {
+    if (r.einmalIn(8)) return {};
+    return TKurzDatum::aus(r.zahl(1, 28), r.zahl(1, 3), r.zahl(2010, 2011));
 }
 
 std::vector<TBewegung> Zeilen(int n) {
@@ -74,19 +73,15 @@ class TstBestandsbuecher : public QObject {
     Q_OBJECT
 private slots:
     void wieDieEinfuegung() {
-        QRandomGenerator r(7);
+        Zufall r(7);
         for (int lauf = 0; lauf < 20; ++lauf) {
-            Herde h;
-            const int n = int(r.bounded(300));
-            for (int i = 0; i < n; ++i) {
-                Sau s = SauMit(QString::number(i), ZufallsDatum(r));
-                // The Zusatz plays no part in the order.
-                if (r.bounded(4) == 0) {
-                    TKurzDatum z = s.rec.Zugang();
-                    z.Zusatz = std::uint8_t(1 + r.bounded(3));
-                    s.rec.setZugang(z);
-                }
-                h.push_back(s);
+            Herde h = zufallsHerde(quint32(lauf), r.zahl(0, 299));
+            const int n = int(h.size());
+            // The Zusatz plays no part in the order.
+            for (Sau& s : h) {
+                TKurzDatum z = s.rec.Zugang();
+                z.Zusatz = std::uint8_t(r.einmalIn(4) ? r.zahl(1, 3) : 0);
+                s.rec.setZugang(z);
             }
             // By entry date (an empty one first), equal dates in reverse herd order.
             const auto liste = BewegungenBilden(h);
@@ -173,18 +168,18 @@ private slots:
     }
 
     void wieDerLauf() {
-        QRandomGenerator r(11);
+        Zufall r(11);
         for (int lauf = 0; lauf < 30; ++lauf) {
             std::vector<Ereignis> e;
             Ferkelbuch buch;
-            for (int i = int(r.bounded(400)); i > 0; --i) {
+            for (int i = r.zahl(0, 399); i > 0; --i) {
                 // Damaged bytes too, and two dates whose bytes differ but whose keys agree.
                 const TKurzDatum seltsam[] = {D(5, 1, 111), D(105, 0, 111), D(40, 200, 3),
                                               D(255, 255, 255)};
-                TKurzDatum d = r.bounded(5) == 0 ? seltsam[r.bounded(4)] : ZufallsDatum(r);
-                d.Zusatz = std::uint8_t(r.bounded(2));
+                TKurzDatum d = r.einmalIn(5) ? seltsam[r.zahl(0, 3)] : ZufallsDatum(r);
+                d.Zusatz = std::uint8_t(r.zahl(0, 1));
                 // Counts of zero and below too: such lines never take a count again.
-                e.push_back({d, Ferkelereignis(r.bounded(3)), int(r.bounded(6)) - 1});
+                e.push_back({d, Ferkelereignis(r.zahl(0, 2)), r.zahl(-1, 4)});
                 buch.Hinzufuegen(e.back().d, e.back().art, e.back().n);
             }
             QCOMPARE(Text(buch.Tage()), Text(WoertlichGelaufen(e)));

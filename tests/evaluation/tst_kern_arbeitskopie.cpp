@@ -43,17 +43,12 @@ private slots:
         QFETCH(bool, alleWuerfe);
         QFETCH(bool, geteilt);
         TestContext t;
-        for (int i = 0; i < 210; ++i) {
-            TWurfRec w = Wurf(1, 10, 125, 150, 12);
-            Verluste(w, {{"Erdrückt", 3 + i % 5}});
-            t.ctx.Sauenliste.push_back(Sau1(QString::number(i), 0, {w}));
-        }
+        t.ctx.Sauenliste = zufallsHerde(1, 210);
         const auto vorher = Herdenkopie(t.ctx, alleWuerfe);
         const QStringList alt = inhalt(*vorher);
-        for (int i : sauen.isEmpty() ? QList<int>{5} : sauen) {
-            t.ctx.Sauenliste[std::size_t(i)].wuerfe[0].setGeborene(9);
-            t.ctx.Sauenliste[std::size_t(i)].wuerfe.push_back(Wurf(2, 170));
-        }
+        Zufall z(2);
+        for (int i : sauen.isEmpty() ? QList<int>{5} : sauen)
+            t.ctx.Sauenliste[std::size_t(i)] = zufallsSau(z, i + 1);
         if (sauen.isEmpty())
             t.ctx.AenderungMerken();
         else

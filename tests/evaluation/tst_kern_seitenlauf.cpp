@@ -3,8 +3,8 @@
 
 #include "platform/recordingcanvas.h"
 #include "platform/seitenlauf.h"
+#include "support/herdbau.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -54,12 +54,12 @@ private slots:
     // Random pages, fonts and ranges, badly scaled ones among them (heads taller than the page,
     // a pitch of less than one unit, pages a few units high, empty ranges).
     void zeilenregelUeberZufallsseiten() {
-        QRandomGenerator r(17);
+        Zufall r(17);
         for (int n = 0; n < 300; ++n) {
-            const double hoehe = n % 10 == 0 ? 1 + r.bounded(20) : 50 + r.bounded(2000);
-            const double punkt = n % 7 == 0 ? 0.05 : 1 + r.bounded(40);
-            const double kopf = n % 5 == 0 ? 60 : r.bounded(4);
-            const int von = 1 + r.bounded(20), bis = r.bounded(300);
+            const double hoehe = n % 10 == 0 ? r.zahl(1, 20) : r.zahl(50, 2049);
+            const double punkt = n % 7 == 0 ? 0.05 : r.zahl(1, 40);
+            const double kopf = n % 5 == 0 ? 60 : r.zahl(0, 3);
+            const int von = r.zahl(1, 20), bis = r.zahl(0, 299);
             const Lauf l = laufen(hoehe, punkt, kopf, {von, bis});
             QVERIFY(l.fertig);
             QVERIFY(l.h >= 1);

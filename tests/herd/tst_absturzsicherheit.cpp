@@ -31,29 +31,13 @@ const QDate kHeute(2013, 3, 10);
 const QString kDat = QStringLiteral("SAUWURF.DAT");
 const QString kBak = QStringLiteral("SAUWURF.BAK");
 
-// A herd of `sauen` sows with one to eight litters each, every byte depending on `seed`, in
-// the state the loader leaves it (so that loading gives it back unchanged).
+// A random herd of `sauen` sows in the state the loader leaves it (so that loading gives it
+// back unchanged).
 Herde grosseHerde(int sauen, quint32 seed) {
-    QRandomGenerator rnd(seed);
-    Herde h;
-    h.reserve(std::size_t(sauen));
-    for (int i = 0; i < sauen; ++i) {
-        Sau s;
-        s.rec.setSauNr(QStringLiteral("%1-%2").arg(seed).arg(i));
-        s.rec.setStall(QStringLiteral("Stall %1").arg(rnd.bounded(9)));
-        s.rec.setZugang(D(1 + rnd.bounded(28), 1 + rnd.bounded(12), 105 + rnd.bounded(8)));
-        s.rec.setSauNotiz(QStringLiteral("Notiz %1 zu Sau %2").arg(rnd.generate()).arg(i));
-        s.rec.setGruppe(std::int8_t(rnd.bounded(8)));
-        const int wuerfe = 1 + rnd.bounded(8);
-        for (int w = 1; w <= wuerfe; ++w) {
-            TWurfRec r = TWurfRec::leer(std::uint8_t(w));
-            r.setBelegen(1, D(1 + rnd.bounded(28), 1 + rnd.bounded(12), 105 + w));
-            r.setEber(1, QStringLiteral("Eber %1").arg(rnd.bounded(20)));
-            r.setWurfNotiz(QStringLiteral("Wurf %1 %2").arg(w).arg(rnd.generate()));
-            s.wuerfe.push_back(r);
-        }
-        h.push_back(std::move(s));
-    }
+    Herde h = zufallsHerde(seed, sauen);
+    // A sow stored without litters comes back with a blank one.
+    for (Sau& s : h)
+        if (s.wuerfe.empty()) s.wuerfe.push_back(TWurfRec::leer(1));
     StatusNeuBerechnen(h);
     return h;
 }
@@ -132,7 +116,7 @@ private slots:
         }
 
         const quint32 seed = QRandomGenerator::global()->generate();
-        QRandomGenerator rnd(seed);
+        Zufall rnd(seed);
         int alt = 0, neu = 0, kopiert = 0;
         QList<QByteArray> geladen;
         const int kAbbrueche = 60;
@@ -152,7 +136,7 @@ private slots:
 
             QProcess p;
             QVERIFY2(starten(p, ziel), qPrintable(QStringLiteral("run %1").arg(i)));
-            const qint64 warten = qint64(rnd.bounded(double(dauer) * 2.0) * 1000.0); // microseconds
+            const qint64 warten = qint64(rnd.zahl(0, int(dauer) * 2000)); // microseconds
             QThread::usleep(static_cast<unsigned long>(warten));
             p.kill();
             QVERIFY(p.waitForFinished(10000));

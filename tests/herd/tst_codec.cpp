@@ -2,8 +2,8 @@
 
 #include "platform/codepage.h"
 #include "platform/real48.h"
+#include "support/herdbau.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 
 #include <cmath>
@@ -80,12 +80,12 @@ private slots:
     }
     // Every Real48 with a nonzero exponent is a double, and encoding gives its bits back.
     void real48HinUndZurueck() {
-        QRandomGenerator zufall(48);
+        Zufall zufall(48);
         for (int i = 0; i < 200000; ++i) {
             real48::Bytes b{};
             for (auto& x : b)
-                x = std::uint8_t(zufall.bounded(256));
-            b[0] = i < 512 ? std::uint8_t(i % 2 ? 255 : 1) : std::uint8_t(1 + zufall.bounded(255));
+                x = std::uint8_t(zufall.zahl(0, 255));
+            b[0] = std::uint8_t(i < 512 ? (i % 2 ? 255 : 1) : zufall.zahl(1, 255));
             const real48::Bytes zurueck = real48::encode(real48::decode(b));
             if (zurueck != b) QFAIL(hex(b) + " came back as " + hex(zurueck));
         }

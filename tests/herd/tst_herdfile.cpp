@@ -7,7 +7,6 @@
 #include "support/testcontext.h"
 
 #include <QBuffer>
-#include <QRandomGenerator>
 #include <QTest>
 
 #include <unistd.h>
@@ -263,27 +262,23 @@ private slots:
     // Records come back byte for byte, reserved bytes and out-of-range values included; only
     // bytes 504..507 of a sow are written as zero. A last sow without litters is written alone.
     void rundreiseByteGenau() {
-        QRandomGenerator zufall(512);
-        const auto rauschen = [&](auto& rec) {
-            for (auto& x : rec.bytes())
-                x = std::uint8_t(zufall.bounded(256));
-        };
+        Zufall zufall(512);
         QByteArray original;
         for (int s = 0; s <= 60; ++s) {
             TSauRec sau;
-            rauschen(sau);
+            zufall.rauschen(sau);
             sau.bytes()[sauofs::Art] = 0;
             // Departed, so state and group are known: state 5, group kept when not negative.
-            sau.bytes()[sauofs::Abgang] = std::uint8_t(1 + zufall.bounded(255));
+            sau.bytes()[sauofs::Abgang] = std::uint8_t(zufall.zahl(1, 255));
             sau.setStatus(5);
-            sau.setGruppe(std::int8_t(zufall.bounded(128)));
+            sau.setGruppe(std::int8_t(zufall.zahl(0, 127)));
             original += datei(sau);
-            const int n = s == 60 ? 0 : 1 + zufall.bounded(5);
+            const int n = s == 60 ? 0 : zufall.zahl(1, 5);
             for (int i = 0; i < n; ++i) {
                 TWurfRec w;
-                rauschen(w);
-                w.bytes()[wurfofs::WurfNr] = std::uint8_t(1 + zufall.bounded(255));
-                w.bytes()[wurfofs::Belegen] = std::uint8_t(1 + zufall.bounded(255));
+                zufall.rauschen(w);
+                w.bytes()[wurfofs::WurfNr] = std::uint8_t(zufall.zahl(1, 255));
+                w.bytes()[wurfofs::Belegen] = std::uint8_t(zufall.zahl(1, 255));
                 original += datei(w);
             }
         }

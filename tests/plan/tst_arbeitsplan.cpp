@@ -6,7 +6,6 @@
 #include "support/herdbau.h"
 
 #include <QtTest>
-#include <random>
 
 // The plan starts on Monday 4.3.2024; days before it are counted back with QDate.
 namespace {
@@ -153,22 +152,7 @@ private slots:
     }
 
     void zeilenfolgeUeberZufallsherde() {
-        std::mt19937 rng(7);
-        const auto zufall = [&rng](int n) { return int(rng() % std::uint32_t(n)); };
-        Herde h;
-        for (int i = 0; i < 3000; ++i) {
-            Sau s = planSau(QString::number(i));
-            const int wuerfe = zufall(4);
-            for (int w = 1; w <= wuerfe; ++w) {
-                TWurfRec r = TWurfRec::leer(std::uint8_t(w));
-                if (zufall(6)) r.setBelegen(1, vor(zufall(40) * 5)); // few distinct dates
-                if (zufall(3) == 0) r.setBelegen(2, vor(zufall(40) * 5));
-                if (zufall(4) == 0) r.setAbferkeln(vor(zufall(30)));
-                s.wuerfe.push_back(r);
-            }
-            if (zufall(20) == 0) s.rec.setAbgang(vor(3));
-            h.push_back(s);
-        }
+        const Herde h = zufallsHerde(7, 3000, {.tag0 = kErster.addDays(-340)});
         // By farrowing date field by field (the empty date first), equal dates in reverse herd
         // order; every sow with a row of her own.
         const auto zeilen = plan(h);

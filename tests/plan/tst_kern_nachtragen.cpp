@@ -14,39 +14,10 @@
 #include "support/testcontext.h"
 
 #include <QtTest>
-#include <random>
 
 namespace {
 
 const QDate kHeute(2020, 12, 1); // day 335 after 1.1.2020
-
-// A sow in a state drawn from `zufall`: empty gilt, mated, checked, farrowed, weaned, with
-// implausible counts or dates now and then, sometimes gone.
-Sau zufallsSau(std::mt19937& zufall, int nr) {
-    std::uniform_int_distribution<int> tag(0, 340), art(0, 7);
-    std::vector<TWurfRec> wuerfe;
-    const int n = art(zufall) % 4;
-    int beleg = tag(zufall) / 3;
-    for (int k = 1; k <= n; ++k) {
-        const bool letzter = k == n;
-        const int stufe = letzter ? art(zufall) : 7;
-        TWurfRec w = Wurf(k, beleg, stufe >= 3 ? beleg + 100 + art(zufall) * 3 : -1,
-                          stufe >= 5 ? beleg + 140 + art(zufall) : -1, 8 + art(zufall) * 3);
-        if (stufe == 2) w.setTKDatum(1, Tag(beleg + 30));
-        if (stufe == 6) w.setTodgeborene(std::uint8_t(art(zufall) + 6));
-        wuerfe.push_back(w);
-        beleg += 145 + art(zufall);
-    }
-    return Sau1(QString::number(nr), 0, wuerfe, art(zufall) == 0 ? tag(zufall) : -1);
-}
-
-Herde zufallsHerde(unsigned seed, int n) {
-    std::mt19937 zufall(seed);
-    Herde h;
-    for (int i = 0; i < n; ++i)
-        h.push_back(zufallsSau(zufall, i + 1));
-    return h;
-}
 
 // The rows as the plan shows them, for comparing two plans.
 QStringList zeilenText(const std::vector<TArbeitsplanZeile>& zeilen) {
@@ -125,15 +96,10 @@ void TestNachtragen::wieNeuGebaut() {
              uebersichtText(UebersichtBilden(herde, zeiten, PruefGrenzen{}, 115, kHeute)));
     QCOMPARE(stand.offenePunkte(), (long long)OffenePunkte(herde, v).size());
 
-    std::mt19937 zufall(seed * 7 + 1);
-    std::vector<int> welche;
-    if (geaendert < 0) {
-        welche = {3, 3};
-    } else {
-        std::uniform_int_distribution<int> sau(0, sauen - 1);
-        for (int k = 0; k < geaendert; ++k)
-            welche.push_back(sau(zufall));
-    }
+    Zufall zufall(seed * 7 + 1);
+    std::vector<int> welche = geaendert < 0 ? std::vector<int>{3, 3} : std::vector<int>{};
+    for (int k = 0; k < geaendert; ++k)
+        welche.push_back(zufall.zahl(0, sauen - 1));
     for (int i : welche)
         herde[std::size_t(i)] = zufallsSau(zufall, i + 1);
 

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMetaType>
+#include <QRandomGenerator>
 #include <QTest>
 #include <initializer_list>
 #include <utility>
@@ -133,6 +134,150 @@ inline Herde nummernHerde(int n) {
     Herde h;
     for (int i = 1; i <= n; ++i)
         h.push_back(sau(QString::number(i), {TWurfRec::leer(1)}, {}));
+    return h;
+}
+
+// ---- Random herds
+
+// The one source of chance of the property tests, seeded so that a failure comes back.
+class Zufall {
+public:
+    explicit Zufall(quint32 seed) : r_(seed) {}
+    // A whole number from `von` to `bis`, both included.
+    int zahl(int von, int bis) { return von + int(r_.bounded(quint32(bis - von) + 1)); }
+    // True once in `n` draws.
+    bool einmalIn(int n) { return zahl(1, n) == 1; }
+    // Every byte of a record drawn.
+    template <class R> void rauschen(R& rec) {
+        for (auto& x : rec.bytes())
+            x = std::uint8_t(zahl(0, 255));
+    }
+    // Up to `max` characters: separators, quotes, umlauts and the euro sign.
+    QString text(int max) {
+        static const QString zeichen = QStringLiteral("abcXYZ09 ;,\"'äöüß€-/");
+        QString t;
+        for (int n = zahl(0, max); n > 0; --n)
+            t += zeichen[zahl(0, int(zeichen.size()) - 1)];
+        return t;
+    }
+    // Any record date: none, either end of the stored range, days the calendar lacks, an
+    // extra byte.
+    TKurzDatum datum() {
+        if (einmalIn(4)) return {};
+        if (einmalIn(8)) return einmalIn(2) ? D(1, 1, 0) : D(31, 12, 255);
+        return D(zahl(1, 31), zahl(1, 12), zahl(0, 255), einmalIn(5) ? zahl(1, 9) : 0);
+    }
+
+private:
+    QRandomGenerator r_;
+};
+
+// How a random herd is drawn: the day its dates count from, and whether every field is drawn
+// over its whole range instead of as a chain of litters with edge data among them.
+struct Herdenart {
+    QDate tag0 = QDate(2020, 1, 1); // day 0 of the herd's dates
+    bool alleFelder = false;        // every field of the records drawn over its whole range
+};
+
+// A litter mated on day `tag` (of `a.tag0`) and, unless it is the last, farrowed and weaned;
+// the last stops at any stage. Moves `tag` on to the next mating.
+inline TWurfRec zufallsWurf(Zufall& z, int nr, int& tag, bool letzter, const Herdenart& a) {
+    const auto d = [&](int n) { return TKurzDatum::aus(a.tag0.addDays(n)); };
+    const int stufe = letzter ? z.zahl(0, 7) : 7; // 0-1 mated, 2 checked, 3-4 suckling, 5-7 weaned
+    const int f = tag + z.zahl(100, 125), ab = z.einmalIn(20) ? f : f + z.zahl(18, 35);
+    const int geb = z.einmalIn(15) ? 255 * z.zahl(0, 1) : z.zahl(0, 16);
+    TWurfRec w =
+        wurf(nr, d(tag), stufe >= 3 ? d(f) : TKurzDatum{}, stufe >= 5 ? d(ab) : TKurzDatum{}, geb);
+    w.setEber(1, QStringLiteral("E%1").arg(z.zahl(0, 5)));
+    w.setTodgeborene(std::uint8_t(z.einmalIn(20) ? geb : std::min(geb, z.zahl(0, 2))));
+    if (z.einmalIn(4)) w.setBelegen(2, d(tag + 21));
+    if (stufe == 2) w.setTKDatum(1, d(tag + 30));
+    w.setTKErgebnis(1, std::uint8_t(z.zahl(0, 1)));
+    w.setAusgleich(std::int8_t(z.einmalIn(30) ? z.zahl(-128, 127) : z.zahl(-2, 2)));
+    const int verluste = z.einmalIn(20) ? 14 : z.zahl(0, 4);
+    for (int slot = 1; slot <= verluste; ++slot) {
+        w.setEintrag(slot, QStringLiteral("U%1").arg(z.zahl(0, 5)));
+        w.setVerlusttag(slot, std::uint8_t(z.einmalIn(10) ? 255 : z.zahl(1, 90)));
+    }
+    if (z.einmalIn(5)) w.setEintrag(14, "Spreizer");
+    if (z.einmalIn(40)) w.setAbferkeln(z.einmalIn(2) ? D(1, 1, 0) : D(31, 12, 255));
+    tag = (stufe >= 5 ? ab : f) + z.zahl(4, 30);
+    return w;
+}
+
+// Every field of a litter drawn over its whole range.
+inline void alleWurffelder(Zufall& z, TWurfRec& r) {
+    for (int k = 1; k <= 3; ++k) {
+        r.setBelegen(k, z.datum());
+        r.setEber(k, z.text(10));
+        r.setMal(k, std::uint8_t(z.zahl(0, 255)));
+    }
+    r.setTKDatum(z.zahl(1, 2), z.datum());
+    r.setTKErgebnis(1, std::uint8_t(z.zahl(0, 1)));
+    r.setAbferkeln(z.datum());
+    r.setAbsetzen(z.datum());
+    r.setGeborene(std::uint8_t(z.zahl(0, 255)));
+    r.setTodgeborene(std::uint8_t(z.zahl(0, 30)));
+    r.setAusgleich(std::int8_t(z.zahl(-128, 127)));
+    r.setAbsetzgewicht(std::uint16_t(z.zahl(0, 65535)));
+    r.setFutter(z.zahl(1, 4), std::uint16_t(z.zahl(0, 65535)));
+    r.setWurfTermin(z.zahl(1, 8), z.datum());
+    for (int e = 1, m = z.zahl(0, 14); e <= m; ++e) {
+        r.setEintrag(e, z.text(15));
+        r.setVerlusttag(e, std::uint8_t(z.zahl(0, 255)));
+    }
+    r.setWurfNotiz(z.text(75));
+}
+
+// The number of litters of a random sow: up to four, one sow in 25 very many.
+inline int zufallsWurfzahl(Zufall& z) {
+    return z.einmalIn(25) ? z.zahl(5, 40) : z.zahl(0, 4);
+}
+
+// Sow `nr` with every field of her records drawn over its whole range, litter numbers with gaps.
+inline Sau alleFelderSau(Zufall& z, int nr) {
+    Sau s;
+    s.rec.setSauNr(QString::number(nr) + u'-' + z.text(3).remove(u' ').left(2));
+    s.rec.setStall(z.text(15));
+    s.rec.setHerkunft(z.text(15));
+    s.rec.setRasse(z.text(15));
+    s.rec.setZugang(z.datum());
+    s.rec.setAbgang(z.datum());
+    s.rec.setSauTermin(z.zahl(1, 4), z.datum());
+    s.rec.setVerkaufspreis(z.zahl(0, 1) ? z.zahl(0, 99999) / 100.0 : 0);
+    s.rec.setVerkaufsgewicht(std::uint16_t(z.zahl(0, 65535)));
+    s.rec.setEinkaufWaehrung(TWaehrung(z.zahl(0, 4)));
+    s.rec.setSauNotiz(z.text(20) + u'\n' + z.text(20));
+    for (int k = 1, n = zufallsWurfzahl(z), wurfNr = 0; k <= n; ++k) {
+        wurfNr += z.zahl(1, 3);
+        s.wuerfe.push_back(TWurfRec::leer(std::uint8_t(wurfNr)));
+        alleWurffelder(z, s.wuerfe.back());
+    }
+    return s;
+}
+
+// Sow `nr`: come in before her first mating on days 0..113 (or on no day, or at the start of the
+// stored range), with a chain of litters, now and then gone by day 340, now and then in an odd
+// stall.
+inline Sau zufallsSau(Zufall& z, int nr, const Herdenart& a = {}) {
+    if (a.alleFelder) return alleFelderSau(z, nr);
+    int tag = z.zahl(0, 113);
+    Sau s = sau(QString::number(nr), {}, TKurzDatum::aus(a.tag0.addDays(tag - z.zahl(1, 200))));
+    for (int k = 1, n = zufallsWurfzahl(z); k <= n; ++k)
+        s.wuerfe.push_back(zufallsWurf(z, k, tag, k == n, a));
+    if (z.einmalIn(8)) s.rec.setAbgang(TKurzDatum::aus(a.tag0.addDays(z.zahl(0, 340))));
+    if (z.einmalIn(10))
+        s.rec.setStall(z.einmalIn(2) ? QStringLiteral("Ä 7/\"ü\"") : QString(15, u'Z'));
+    if (z.einmalIn(30)) s.rec.setZugang(z.einmalIn(2) ? TKurzDatum{} : D(1, 1, 0));
+    return s;
+}
+
+// `sauen` random sows "1".."n" (see zufallsSau).
+inline Herde zufallsHerde(quint32 seed, int sauen, const Herdenart& a = {}) {
+    Zufall z(seed);
+    Herde h;
+    for (int i = 1; i <= sauen; ++i)
+        h.push_back(zufallsSau(z, i, a));
     return h;
 }
 
