@@ -1,6 +1,7 @@
 #include "evaluation/auswertungsliste.h"
 
 #include "evaluation/tauswertungfilter.h"
+#include "platform/fortschrittsbalken.h"
 #include "platform/wartecursor.h"
 #include "programm/appcontext.h"
 
@@ -37,12 +38,7 @@ void Auswertungsliste::mitFortschritt(
     Gauge1->setRange(0, std::max(0, sauen - 1));
     Gauge1->show();
     Wartecursor warten;
-    rechnen([this](int sau) {
-        // The gauge is painted now and then, without running the event loop.
-        if (sau % 512 != 0) return;
-        Gauge1->setValue(sau);
-        Gauge1->repaint();
-    });
+    rechnen(Fortschrittsbalken(Gauge1));
     Gauge1->hide();
     ScrollBox1->viewport()->update();
     PaintBox1->update();

@@ -6,6 +6,7 @@
 #include "entry/tsauauswahl.h"
 #include "evaluation/tausfallzeitp.h"
 #include "evaluation/tauswertungfilter.h"
+#include "platform/fortschrittsbalken.h"
 #include "platform/messages.h"
 #include "platform/paintercanvas.h"
 #include "platform/recordingcanvas.h"
@@ -166,12 +167,7 @@ void TAuswertung::berechnen() {
         Gauge1->show();
         warten.emplace();
     }
-    // The gauge is painted every few hundred sows, without running the event loop.
-    KennzahlenBerechnen(stand_, kopie(), ctx_.einstellungen, [this](int sau) {
-        if (sau % 512 != 0) return;
-        Gauge1->setValue(sau);
-        Gauge1->repaint();
-    });
+    KennzahlenBerechnen(stand_, kopie(), ctx_.einstellungen, Fortschrittsbalken(Gauge1));
     if (herde) Gauge1->hide();
     warten.reset();
     neuLayouten();

@@ -5,6 +5,7 @@
 #include "plan/arbeitsplandruck.h"
 #include "plan/tarbplanstart.h"
 #include "platform/csvwriter.h"
+#include "platform/fortschrittsbalken.h"
 #include "platform/messages.h"
 #include "platform/paintercanvas.h"
 #include "platform/safewrite.h"
@@ -275,13 +276,7 @@ void TArbeitsplan::aufbauen() {
     Fortschritt->setValue(0);
     Fortschritt->show();
     layout()->activate();
-    // Paints the gauge now and then, without running the event loop: nothing can change the
-    // herd under the walk.
-    plan_.aufbauen(ctx_.Sauenliste, ctx_.Tragezeit, [this](int i) {
-        if (i % 1024 != 0) return;
-        Fortschritt->setValue(i);
-        Fortschritt->repaint();
-    });
+    plan_.aufbauen(ctx_.Sauenliste, ctx_.Tragezeit, Fortschrittsbalken(Fortschritt));
     const auto zelle = [this](int zeile, int spalte, int rolle) -> QVariant {
         if (zeile >= int(plan_.zeilen.size())) return {}; // the blank line after the last row
         const int art = spalten_[std::size_t(spalte)];
