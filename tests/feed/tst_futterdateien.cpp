@@ -190,11 +190,12 @@ private slots:
         QVERIFY(!QFile::exists(tc.pfad("KOMPONEN.DAT")));
     }
 
-    // Numbers in a table: decimal comma, rounded, never "-0".
-    void csvZahlen() {
+    // Numbers in a table: decimal comma, rounded, never "-0"; a bare carriage return inside a
+    // text keeps its field together.
+    void csvFelder() {
         CsvWriter w;
-        w.zahl(1234.5678, 3).zahl(-0.0001, 3);
-        QCOMPARE(w.bytes(), "\xEF\xBB\xBF" + QByteArray("1234,568;0,000\r\n"));
+        w.zahl(1234.5678, 3).zahl(-0.0001, 3).text(QStringLiteral("a\rb"));
+        QCOMPARE(w.bytes(), "\xEF\xBB\xBF" + QByteArray("1234,568;0,000;\"a\rb\"\r\n"));
     }
 
     void csvDerMischung() {
