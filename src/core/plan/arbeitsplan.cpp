@@ -8,16 +8,8 @@ namespace {
 
 constexpr int kTage = 7;
 
-// The day cells of one sow while her pages are walked, and whether any task is due.
-struct Tagestexte {
-    std::array<TagesZelle, kTage>& zellen;
-    bool faellig = false;
-
-    void eintragen(int tag, const QString& kuerzelKomma) {
-        faellig = true;
-        zellen[std::size_t(tag)].anhaengen(kuerzelKomma);
-    }
-};
+// The day cells of one sow, filled while her pages are walked.
+using Tagestexte = std::array<TagesZelle, kTage>;
 
 // The abbreviations of one page with their windows, read once per plan.
 struct Eintrag {
@@ -98,11 +90,13 @@ public:
         z.SauNr = Kurzname::aus(sau.rec.SauNrZeichen());
         z.Stall = stall;
         z.Zugang = sau.rec.Zugang();
-        Tagestexte t{z.Tage};
         const TWurfRec* w = aktuellerWurf(sau);
-        if (w) wurfSeiten(*w, z, t);
-        sauSeiten(sau.rec, t);
-        if (!t.faellig && !typ_.AlleAuflisten()) return false;
+        if (w) wurfSeiten(*w, z, z.Tage);
+        sauSeiten(sau.rec, z.Tage);
+        // Every abbreviation ends in ", ", so a task due leaves its day's cell filled.
+        const bool faellig = std::any_of(z.Tage.begin(), z.Tage.end(),
+                                         [](const TagesZelle& c) { return !c.leer(); });
+        if (!faellig && !typ_.AlleAuflisten()) return false;
         z.Notiz = notizAnfang(sau.rec);
         return true;
     }
@@ -124,7 +118,7 @@ private:
         for (const Eintrag& e : s) {
             if (!zeileGilt(e.zeile)) continue;
             const int x = nBasis + tag;
-            if (e.von <= x && x <= e.bis) t.eintragen(tag, e.kuerzelKomma);
+            if (e.von <= x && x <= e.bis) t[std::size_t(tag)].anhaengen(e.kuerzelKomma);
         }
     }
 
@@ -183,7 +177,7 @@ private:
                 const std::size_t i = std::size_t(e.zeile);
                 // Later rows are always due.
                 if (e.zeile > 3 || terminOffen[i] || nTermin[i] + d >= e.von)
-                    t.eintragen(d, e.kuerzelKomma);
+                    t[std::size_t(d)].anhaengen(e.kuerzelKomma);
             }
             if (seite4) fenster(s4, n4, d, t, alle);
         }
