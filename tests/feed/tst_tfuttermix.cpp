@@ -111,7 +111,6 @@ private slots:
             Mix f(d.tc);
             f.waehlen(1);
             QCOMPARE(f.w.mix().Anzahl, 2);
-            QCOMPARE(f.w.ListBox1->count(), 2);
             f.w.mix().AnteilSetzen(0, 0.25);
             QVERIFY(f.w.SpeichernBtnClick());
         }
