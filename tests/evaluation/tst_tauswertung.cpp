@@ -173,7 +173,8 @@ private slots:
         QVERIFY(!texte(c).contains("Zwischenwurfzeit"));
     }
 
-    // The menu's selection runs through the filter dialog. From the evaluation child the chart
+    // The menu's selection runs through the filter dialog, which makes the working copy while
+    // the farmer chooses; the evaluation takes that one. From the evaluation child the chart
     // opens as a child beside it; Escape closes it, and the main menu's "Drucken" prints it
     // (without a printer: the preview).
     void menueAuswahlUndZeitpunktAlsKindfenster() {
@@ -183,9 +184,11 @@ private slots:
         m.showNormal();
         m.resize(1200, 900);
         QVERIFY(QTest::qWaitForWindowActive(&m));
+        const Auswertungskopie* vorOK = nullptr;
         {
             ModalTreiber filter;
-            filter.dann([](QDialog* d) {
+            filter.dann([&](QDialog* d) {
+                vorOK = t.ctx.auswertungskopien[0].kopie.get();
                 d->findChild<tdate_ed*>("Beleg1")->SetDatum(Tag(0));
                 d->findChild<tdate_ed*>("Beleg2")->SetDatum(Tag(5000));
                 d->accept();
@@ -199,6 +202,8 @@ private slots:
         TAuswertung* w = auswertungen.first();
         QCOMPARE(w->stand().Modus, amAuswahl);
         QCOMPARE(w->stand().Summe.Sauen, 2); // the suckling sow's only litter is left out
+        QVERIFY(vorOK);
+        QCOMPARE(&w->kopie(), vorOK);
         QPointer<QWidget> chart = w->Button1Click();
         auto* rahmen = qobject_cast<QMdiSubWindow*>(chart->parentWidget());
         QVERIFY(rahmen);

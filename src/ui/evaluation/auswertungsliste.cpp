@@ -45,9 +45,10 @@ void Auswertungsliste::mitFortschritt(
 }
 
 bool AuswertungsfilterErfragen(AppContext& ctx, const std::array<bool, 7>& sichtbar,
-                               QWidget* parent, TAuswertungsFilter& f) {
+                               QWidget* parent, TAuswertungsFilter& f, bool fuerLebendeHerde) {
     TAuswertungFilter dlg(ctx, parent);
     dlg.FilterSichtbarkeit(sichtbar);
+    if (fuerLebendeHerde) dlg.KopieVorbereiten(true);
     if (dlg.exec() != QDialog::Accepted) return false;
     dlg.FilterLesen(f);
     return true;

@@ -33,6 +33,8 @@ protected:
 };
 
 // The filter dialog with the given groups visible (period, three check boxes, boar, origin,
-// breed); false on Cancel.
+// breed); false on Cancel. With `fuerLebendeHerde` it makes the working copy of the live herd
+// (every litter) while open, for the evaluation that follows.
 bool AuswertungsfilterErfragen(AppContext& ctx, const std::array<bool, 7>& sichtbar,
-                               QWidget* parent, TAuswertungsFilter& f);
+                               QWidget* parent, TAuswertungsFilter& f,
+                               bool fuerLebendeHerde = false);

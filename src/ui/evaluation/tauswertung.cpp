@@ -271,6 +271,7 @@ TAuswertung* AuswertungOeffnen(AppContext& ctx, TAuswertungsModus modus, TSauAus
         {
             TAuswertungFilter dlg(ctx, parent);
             if (modus == amEber) dlg.FilterSichtbarkeit({true, true, true, true, true, true, true});
+            dlg.KopieVorbereiten(false);
             if (dlg.exec() != QDialog::Accepted) return nullptr;
             dlg.FilterLesen(f);
         }

@@ -3,6 +3,7 @@
 #include "controls/dialogknoepfe.h"
 #include "controls/enteralstab.h"
 #include "controls/tdate_ed.h"
+#include "evaluation/auswertungskopie.h"
 #include "evaluation/filtervorgabe.h"
 #include "programm/appcontext.h"
 
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QSet>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -214,4 +216,8 @@ void TAuswertungFilter::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     QWidget* erstes = Panel1->isVisibleTo(this) ? Beleg1 : EnterAlsTab::erstesFeld(this);
     if (erstes) erstes->setFocus(Qt::OtherFocusReason);
+    // After the show: on the dialog's own event loop, so the herd cannot change meanwhile
+    // except through what that loop runs (a barn booking), which the copy then takes over.
+    if (kopieAlleWuerfe_)
+        QTimer::singleShot(0, this, [this, alle = *kopieAlleWuerfe_] { Herdenkopie(ctx_, alle); });
 }

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
 
 class AppContext;
 class QButtonGroup;
@@ -30,6 +31,9 @@ public:
     void FilterSetzen(const TAuswertungsFilter& f);
     // Fixes the date kind: the radio group shows it and cannot be changed.
     void DatumsartSperren(TDatumsart art);
+    // Makes the working copy of the herd (Herdenkopie, with every litter or not) once the
+    // dialog is open, while the farmer chooses: the evaluation confirmed with OK finds it made.
+    void KopieVorbereiten(bool alleWuerfe) { kopieAlleWuerfe_ = alleWuerfe; }
 
     void accept() override;
 
@@ -44,6 +48,7 @@ private:
     void periodeSetzen();
 
     AppContext& ctx_;
+    std::optional<bool> kopieAlleWuerfe_;
     QGroupBox* RadioGroup1 = nullptr;
     QButtonGroup* radios_ = nullptr;
     QWidget* Panel1 = nullptr;

@@ -143,6 +143,7 @@ TBelegwochen* BelegwochenOeffnen(AppContext& ctx, QMdiArea* mdi, QWidget* parent
     // The period is that of the first mating; the check boxes do not apply.
     dlg.FilterSichtbarkeit({true, false, false, false, true, true, true});
     dlg.DatumsartSperren(daBelegen);
+    dlg.KopieVorbereiten(true);
     if (dlg.exec() != QDialog::Accepted) return nullptr;
     TAuswertungsFilter f;
     dlg.FilterLesen(f);

@@ -49,7 +49,8 @@ CsvWriter THitliste::tabelle() const {
 
 THitliste* HitlisteOeffnen(AppContext& ctx, QMdiArea* mdi, QWidget* parent) {
     TAuswertungsFilter f;
-    if (!AuswertungsfilterErfragen(ctx, {true, true, true, true, true, true, true}, parent, f))
+    if (!AuswertungsfilterErfragen(ctx, {true, true, true, true, true, true, true}, parent, f,
+                                   true))
         return nullptr;
     auto* w = new THitliste(ctx);
     w->Auswerten(f);

@@ -58,7 +58,7 @@ TVergleich* VergleichOeffnen(AppContext& ctx, Vergleichsart art, QMdiArea* mdi, 
     std::array<bool, 7> sichtbar{true, true, true, true, true, true, true};
     sichtbar[std::size_t(3 + art)] = false;
     TAuswertungsFilter f;
-    if (!AuswertungsfilterErfragen(ctx, sichtbar, parent, f)) return nullptr;
+    if (!AuswertungsfilterErfragen(ctx, sichtbar, parent, f, true)) return nullptr;
     auto* w = new TVergleich(ctx);
     w->Auswerten(art, f);
     ListenfensterZeigen(w, mdi);
