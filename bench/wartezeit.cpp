@@ -111,6 +111,16 @@ double sammelAbsetzen(AppContext& ctx, QWidget* parent, const std::vector<int>& 
     return ms(t);
 }
 
+// Notes a paint event of the widget it watches.
+class Gemalt final : public QObject {
+public:
+    bool ja = false;
+    bool eventFilter(QObject*, QEvent* e) override {
+        ja = ja || e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 struct AuswahlZeiten {
     double bedienbar = 0; // from the menu to the filter dialog ready for typing
     double abOK = 0;      // from OK in the filter to the figures painted
@@ -147,9 +157,19 @@ AuswahlZeiten auswahlGezeichnet(AppContext& ctx, TPVMain& main) {
         std::fprintf(stderr, "Auswahl nicht geöffnet\n");
         std::exit(1);
     }
-    QApplication::processEvents();
-    fenster.front()->repaint();
+    // The figures are painted when the event loop has handed their pane its paint event.
+    Gemalt gemalt;
+    if (auto* zahlen = fenster.front()->findChild<QWidget*>(QStringLiteral("PaintBox2")))
+        zahlen->installEventFilter(&gemalt);
+    QElapsedTimer grenze;
+    grenze.start();
+    while (!gemalt.ja && grenze.elapsed() < 5000)
+        QApplication::processEvents();
     z.abOK = ms(abOK);
+    if (!gemalt.ja) {
+        std::fprintf(stderr, "Auswahl nicht gezeichnet\n");
+        std::exit(1);
+    }
     delete fenster.front()->parentWidget(); // the child window's frame
     return z;
 }
@@ -210,7 +230,12 @@ int main(int argc, char** argv) {
     // The first opening after a change copies the changed sows again; another one shares
     // that copy.
     const AuswahlZeiten auswahl = auswahlGezeichnet(ctx, main);
-    const AuswahlZeiten auswahlErneut = auswahlGezeichnet(ctx, main);
+    AuswahlZeiten auswahlErneut = auswahlGezeichnet(ctx, main);
+    for (int i = 0; i < 2; ++i) { // the fastest of three
+        const AuswahlZeiten z = auswahlGezeichnet(ctx, main);
+        auswahlErneut.abOK = std::min(auswahlErneut.abOK, z.abOK);
+        auswahlErneut.bedienbar = std::min(auswahlErneut.bedienbar, z.bedienbar);
+    }
     const double durchlauf = benchherde::EinDurchlaufMs(ctx.Sauenliste);
 
     std::printf("Sauen: %zu\n", ctx.Sauenliste.size());

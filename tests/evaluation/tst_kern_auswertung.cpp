@@ -227,14 +227,14 @@ private slots:
         const Auswertungskopie kopie(h);
         const Filtervergleich f(EberFilter(X));
         TKennzahlen k;
-        WurfKennzahlen(f, kopie, 0, 0, k, amEber, {});
+        WurfKennzahlen(f, kopie.sicht(0), 0, k, amEber, {});
         QTEST(k.Deckungen, "deckungen");
         QTEST(k.Treffer, "treffer");
         QTEST(k.Geborene, "geborene");
         QTEST(k.ZweitBelegungen, "zweit");
         QTEST(k.DrittBelegungen, "dritt");
         if (umrauschtage >= 0) QCOMPARE(k.Umrauschtage, umrauschtage);
-        QCOMPARE(WurfImFilter(f, kopie, 0, 0), imFilter);
+        QCOMPARE(WurfImFilter(f, kopie.sicht(0), 0), imFilter);
         // The herd evaluation adds the litter only when it passes the filter.
         const TKennzahlen s = Auswerten(h, amEber, EberFilter(X));
         QCOMPARE(s.Sauen, imFilter ? 1 : 0);
@@ -346,8 +346,8 @@ private slots:
         TKennzahlen einzeln, wurf;
         for (int sau = 0; sau < kopie.sauenAnzahl(); ++sau)
             for (int i = 0; i < int(kopie.wuerfe(sau).size()); ++i)
-                if (WurfImFilter(fv, kopie, sau, i)) {
-                    WurfKennzahlen(fv, kopie, sau, i, wurf, amAuswahl, {});
+                if (WurfImFilter(fv, kopie.sicht(sau), i)) {
+                    WurfKennzahlen(fv, kopie.sicht(sau), i, wurf, amAuswahl, {});
                     KennzahlenAddieren(einzeln, wurf);
                 }
         QCOMPARE(Werte(s), Werte(einzeln));

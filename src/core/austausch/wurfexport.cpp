@@ -30,7 +30,7 @@ QByteArray WurfdatenCsv(const Herde& herde, const Terminnamen& namen,
         const Sau& sau = herde[i];
         if (!filter && sau.wuerfe.empty()) zeile(sau.rec, nullptr);
         for (std::size_t w = 0; w < sau.wuerfe.size(); ++w)
-            if (!filter || WurfImFilter(*vergleich, *kopie, int(i), int(w)))
+            if (!filter || WurfImFilter(*vergleich, kopie->sicht(int(i)), int(w)))
                 zeile(sau.rec, &sau.wuerfe[w]);
     }
     return csv.bytes();

@@ -3,19 +3,11 @@
 #include "herd/kurzdatum.h"
 #include "herd/saustatus.h"
 
-namespace {
-
-bool imZeitraum(TKurzDatum d, const TAuswertungsFilter& f) {
-    // The period compares the date keys, as the filter always has.
-    return d.vorhanden() && !DatumVor(d, f.Von) && !DatumVor(f.Bis, d);
-}
-
-} // namespace
-
 Filtervergleich::Filtervergleich(const TAuswertungsFilter& f)
     : f_(f), eberGesetzt_(!f.EberFilter.isEmpty()), herkunftGesetzt_(!f.HerkunftFilter.isEmpty()),
       rasseGesetzt_(!f.RasseFilter.isEmpty()), eber_(Kurzname::aus(f.EberFilter)),
-      herkunft_(Kurzname::aus(f.HerkunftFilter)), rasse_(Kurzname::aus(f.RasseFilter)) {
+      herkunft_(Kurzname::aus(f.HerkunftFilter)), rasse_(Kurzname::aus(f.RasseFilter)),
+      von_(DatumsSchluessel(f.Von)), bis_(DatumsSchluessel(f.Bis)) {
     eberGross_ = eber_.gross().text();
 }
 
@@ -36,9 +28,8 @@ struct Tagwerte {
 
 // The day figures, piglet counts and weights of a litter with a successful mating (without
 // the finding lists). Days count on the copy's day numbers.
-void erfolgreicherWurf(const Auswertungskopie& kopie, int sau, int i, int tagLetzte, bool abgesetzt,
+void erfolgreicherWurf(std::span<const KopieWurf> wuerfe, int i, int tagLetzte, bool abgesetzt,
                        Tagwerte& t, TKennzahlenWerte& k) {
-    const auto wuerfe = kopie.wuerfe(sau);
     const KopieWurf& w = wuerfe[std::size_t(i)];
     // The first two litters take the empty days after them, later ones those before.
     if (i > 1 && wuerfe[std::size_t(i - 1)].Absetzen().vorhanden())
@@ -76,10 +67,10 @@ void erfolgreicherWurf(const Auswertungskopie& kopie, int sau, int i, int tagLet
 // lists and their counts; true when the litter's findings count (it had a successful mating, or
 // the mode counts every litter). A day figure counts nothing where one of its dates is missing
 // (TageZwischen would count a missing one as day -31).
-bool wurfAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
-                  TKennzahlenWerte& k, TAuswertungsModus modus, const Einstellungen& e) {
-    const KopieSau& s = kopie.sau(sau);
-    const auto wuerfe = kopie.wuerfe(sau);
+bool wurfAddieren(const Filtervergleich& f, const KopieSauSicht& sicht, int i, TKennzahlenWerte& k,
+                  TAuswertungsModus modus, const Einstellungen& e) {
+    const KopieSau& s = sicht.sau;
+    const auto wuerfe = sicht.wuerfe;
     const KopieWurf& w = wuerfe[std::size_t(i)];
     Tagwerte t;
     bool erfolgt = modus != amEber;
@@ -118,7 +109,7 @@ bool wurfAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int s
         }
     }
     const bool befunde = w.Belegen(1).vorhanden() && erfolgt;
-    if (befunde) erfolgreicherWurf(kopie, sau, i, tagLetzte, abgesetzt, t, k);
+    if (befunde) erfolgreicherWurf(wuerfe, i, tagLetzte, abgesetzt, t, k);
 
     if (abgang && t.leerBisAbgang == 0 && std::size_t(i + 1) == wuerfe.size() && abgesetzt)
         t.leerBisAbgang = TageZwischenNummern(w.TagAbsetzen(), s.TagAbgang);
@@ -137,11 +128,11 @@ bool wurfAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int s
 
 } // namespace
 
-void WurfKennzahlen(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
-                    TKennzahlen& k, TAuswertungsModus modus, const Einstellungen& e) {
+void WurfKennzahlen(const Filtervergleich& f, const KopieSauSicht& s, int i, TKennzahlen& k,
+                    TAuswertungsModus modus, const Einstellungen& e) {
     k.Leeren();
-    if (!wurfAddieren(f, kopie, sau, i, k, modus, e)) return;
-    for (const KopieBefund& b : kopie.befunde(sau, i)) {
+    if (!wurfAddieren(f, s, i, k, modus, e)) return;
+    for (const KopieBefund& b : s.befunde(i)) {
         TBefundEintrag& eintrag =
             (b.Verlusttag > 0 ? k.AusfallListe : k.AnomalieListe).emplace_back();
         eintrag.Name = b.Eintrag;
@@ -154,25 +145,25 @@ void WurfKennzahlen(const Filtervergleich& f, const Auswertungskopie& kopie, int
 
 // WurfKennzahlen and KennzahlenAddieren in one: the litter's findings go straight into the sum,
 // in the order the litter's own lists would bring them.
-void WurfKennzahlenAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
+void WurfKennzahlenAddieren(const Filtervergleich& f, const KopieSauSicht& s, int i,
                             TKennzahlen& summe, TAuswertungsModus modus, const Einstellungen& e) {
-    if (!wurfAddieren(f, kopie, sau, i, summe, modus, e)) return;
-    for (const KopieBefund& b : kopie.befunde(sau, i))
+    if (!wurfAddieren(f, s, i, summe, modus, e)) return;
+    for (const KopieBefund& b : s.befunde(i))
         BefundAddieren(summe, b.Verlusttag > 0, b.Eintrag, b.Verlusttag, 1);
 }
 
-void WurfZahlenAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
+void WurfZahlenAddieren(const Filtervergleich& f, const KopieSauSicht& s, int i,
                         TKennzahlenWerte& summe, TAuswertungsModus modus, const Einstellungen& e) {
-    if (!wurfAddieren(f, kopie, sau, i, summe, modus, e)) return;
-    const KopieWurf& w = kopie.wuerfe(sau)[std::size_t(i)];
+    if (!wurfAddieren(f, s, i, summe, modus, e)) return;
+    const KopieWurf& w = s.wuerfe[std::size_t(i)];
     summe.AusfaelleAnzahl += w.befundAusfaelle;
     summe.AnomalienAnzahl += w.befundAnzahl - w.befundAusfaelle;
 }
 
-bool WurfImFilter(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i) {
+bool WurfImFilter(const Filtervergleich& f, const KopieSauSicht& sicht, int i) {
     const TAuswertungsFilter& fi = f.filter();
-    const KopieSau& s = kopie.sau(sau);
-    const KopieWurf& w = kopie.wuerfe(sau)[std::size_t(i)];
+    const KopieSau& s = sicht.sau;
+    const KopieWurf& w = sicht.wuerfe[std::size_t(i)];
     const int k = w.letzteBelegung();
     TKurzDatum d;
     switch (fi.Datumsart) {
@@ -189,7 +180,7 @@ bool WurfImFilter(const Filtervergleich& f, const Auswertungskopie& kopie, int s
         d = w.Absetzen();
         break;
     }
-    if (!imZeitraum(d, fi)) return false;
+    if (!f.imZeitraum(d)) return false;
     const bool abgang = s.Abgang.vorhanden();
     if (fi.NurGanzeWuerfe && !w.Absetzen().vorhanden() && !(!fi.NurVorhandeneSauen && abgang))
         return false;
@@ -215,7 +206,7 @@ double RemontierungsquoteBerechnen(const Filtervergleich& f, const Auswertungsko
     for (int i = 0; i < kopie.sauenAnzahl(); ++i) {
         const KopieSau& s = kopie.sau(i);
         if (!f.rassePasst(s) || !f.herkunftPasst(s)) continue;
-        if (!fi.Von.vorhanden() || imZeitraum(s.Zugang, fi)) ++zugaenge;
+        if (!fi.Von.vorhanden() || f.imZeitraum(s.Zugang)) ++zugaenge;
         if (s.Abgang.vorhanden() && (!fi.Von.vorhanden() || !DatumVor(s.Abgang, fi.Von)) &&
             (!fi.Bis.vorhanden() || !DatumVor(fi.Bis, s.Abgang)))
             ++abgaenge;
@@ -234,29 +225,32 @@ void KennzahlenBerechnen(TAuswertungsStand& stand, const Auswertungskopie& kopie
                          const Einstellungen& e, const std::function<void(int)>& fortschritt) {
     stand.Summe.Leeren();
     const Filtervergleich f(stand.filter);
-    const auto einer = [&](int sau, int i) {
-        WurfKennzahlenAddieren(f, kopie, sau, i, stand.Summe, stand.Modus, e);
+    const auto einer = [&](const KopieSauSicht& s, int i) {
+        WurfKennzahlenAddieren(f, s, i, stand.Summe, stand.Modus, e);
     };
     switch (stand.Modus) {
     case amSauWurf:
-        if (stand.Sau >= 0 && stand.Wurf >= 0) einer(stand.Sau, stand.Wurf);
+        if (stand.Sau >= 0 && stand.Wurf >= 0) einer(kopie.sicht(stand.Sau), stand.Wurf);
         stand.Summe.Sauen = 1;
         return;
     case amSau:
-        if (stand.Sau >= 0)
-            for (int i = 0; i < int(kopie.wuerfe(stand.Sau).size()); ++i)
-                einer(stand.Sau, i);
+        if (stand.Sau >= 0) {
+            const KopieSauSicht s = kopie.sicht(stand.Sau);
+            for (int i = 0; i < int(s.wuerfe.size()); ++i)
+                einer(s, i);
+        }
         stand.Summe.Sauen = 1;
         return;
     case amEber:
     case amAuswahl:
         break;
     }
-    for (int s = 0; s < kopie.sauenAnzahl(); ++s) {
-        if (fortschritt) fortschritt(s);
+    for (int sau = 0; sau < kopie.sauenAnzahl(); ++sau) {
+        if (fortschritt) fortschritt(sau);
+        const KopieSauSicht s = kopie.sicht(sau);
         bool gezaehlt = false;
-        for (int i = 0; i < int(kopie.wuerfe(s).size()); ++i) {
-            if (!WurfImFilter(f, kopie, s, i)) continue;
+        for (int i = 0; i < int(s.wuerfe.size()); ++i) {
+            if (!WurfImFilter(f, s, i)) continue;
             einer(s, i);
             if (!gezaehlt) ++stand.Summe.Sauen;
             gezaehlt = true;

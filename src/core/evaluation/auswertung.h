@@ -3,6 +3,7 @@
 #include "evaluation/auswertungskopie.h"
 #include "evaluation/kennzahlen.h"
 #include "herd/einstellungen.h"
+#include "herd/kurzdatum.h"
 
 #include <QString>
 #include <functional>
@@ -46,6 +47,11 @@ public:
     const QString& eberGross() const { return eberGross_; }
     bool herkunftPasst(const KopieSau& s) const;
     bool rassePasst(const KopieSau& s) const;
+    // Whether `d` is a date within the period; the period compares the date keys.
+    bool imZeitraum(TKurzDatum d) const {
+        const int k = DatumsSchluessel(d);
+        return d.vorhanden() && k >= von_ && k <= bis_;
+    }
     // Whether the filter tests the period alone: no flag set and no name to match.
     bool nurZeitraum() const {
         return !(f_.NurGanzeWuerfe || f_.NurErsterWurf || f_.NurVorhandeneSauen || eberGesetzt_ ||
@@ -57,21 +63,22 @@ private:
     bool eberGesetzt_, herkunftGesetzt_, rasseGesetzt_;
     Kurzname eber_, herkunft_, rasse_;
     QString eberGross_;
+    int von_, bis_; // the date keys of the period
 };
 
-// The figures of litter `i` of sow `sau` of the working copy into `k` (cleared first).
-void WurfKennzahlen(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
-                    TKennzahlen& k, TAuswertungsModus modus, const Einstellungen& e);
+// The figures of litter `i` of the sow `s` of the working copy into `k` (cleared first).
+void WurfKennzahlen(const Filtervergleich& f, const KopieSauSicht& s, int i, TKennzahlen& k,
+                    TAuswertungsModus modus, const Einstellungen& e);
 // The same added into `summe` at once (the figures of WurfKennzahlen, then
 // KennzahlenAddieren, without the litter's own record).
-void WurfKennzahlenAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
+void WurfKennzahlenAddieren(const Filtervergleich& f, const KopieSauSicht& s, int i,
                             TKennzahlen& summe, TAuswertungsModus modus, const Einstellungen& e);
 // The same with the findings counted only, their name lists left as they are (for lists
 // that show the totals alone).
-void WurfZahlenAddieren(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i,
+void WurfZahlenAddieren(const Filtervergleich& f, const KopieSauSicht& s, int i,
                         TKennzahlenWerte& summe, TAuswertungsModus modus, const Einstellungen& e);
-// Whether litter `i` of sow `sau` passes period and filter.
-bool WurfImFilter(const Filtervergleich& f, const Auswertungskopie& kopie, int sau, int i);
+// Whether litter `i` of the sow `s` passes period and filter.
+bool WurfImFilter(const Filtervergleich& f, const KopieSauSicht& s, int i);
 QString Filterbeschreibung(const TAuswertungsFilter& f);
 double RemontierungsquoteBerechnen(const Filtervergleich& f, const Auswertungskopie& kopie);
 

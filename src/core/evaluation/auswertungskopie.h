@@ -68,6 +68,19 @@ struct KopieSau {
     std::uint32_t wurfAnzahl = 0;
 };
 
+// One sow of the working copy with her kept litters and their findings, looked up once for a
+// walk over her litters.
+struct KopieSauSicht {
+    const KopieSau& sau;
+    std::span<const KopieWurf> wuerfe;
+    const KopieBefund* befundBasis; // the findings of the sow's block
+    // The findings of litter `i`.
+    std::span<const KopieBefund> befunde(int i) const {
+        const KopieWurf& w = wuerfe[std::size_t(i)];
+        return {befundBasis + w.befundAnfang, w.befundAnzahl};
+    }
+};
+
 // The private copy of the herd an evaluation window works on, built when it opens. Sows keep
 // their index; litters born all dead and litters whose farrowing and weaning fall on one day
 // (an abortion, or farrowed and not yet weaned) are left out, the rest renumbered from 1.
@@ -88,19 +101,15 @@ public:
                      const std::vector<int>& geaendert);
 
     int sauenAnzahl() const { return anzahl_; }
-    const KopieSau& sau(int i) const {
-        const Block& b = block(i);
-        return b.teil->sauen[b.erste + std::size_t(i % kBlock)];
+    KopieSauSicht sicht(int sau) const {
+        const Block& b = block(sau);
+        const KopieSau& s = b.teil->sauen[b.erste + std::size_t(sau % kBlock)];
+        return {s, {b.teil->wuerfe.data() + s.wurfAnfang, s.wurfAnzahl}, b.teil->befunde.data()};
     }
-    std::span<const KopieWurf> wuerfe(int sau) const {
-        const KopieSau& s = this->sau(sau);
-        return {block(sau).teil->wuerfe.data() + s.wurfAnfang, s.wurfAnzahl};
-    }
+    const KopieSau& sau(int i) const { return sicht(i).sau; }
+    std::span<const KopieWurf> wuerfe(int sau) const { return sicht(sau).wuerfe; }
     // The findings of litter `i` of sow `sau`.
-    std::span<const KopieBefund> befunde(int sau, int i) const {
-        const KopieWurf& w = wuerfe(sau)[std::size_t(i)];
-        return {block(sau).teil->befunde.data() + w.befundAnfang, w.befundAnzahl};
-    }
+    std::span<const KopieBefund> befunde(int sau, int i) const { return sicht(sau).befunde(i); }
     // The kept litter of sow `sau` that was at `herdenIndex` in her list, or -1.
     int wurfIndex(int sau, int herdenIndex) const;
 

@@ -147,14 +147,13 @@ std::vector<TBelegwoche> BelegwochenBilden(const Auswertungskopie& kopie,
     Gruppenplaetze plaetze(rahmen.raster);
     for (int s = 0; s < kopie.sauenAnzahl(); ++s) {
         if (fortschritt) fortschritt(s);
-        const auto wuerfe = kopie.wuerfe(s);
-        for (int i = 0; i < int(wuerfe.size()); ++i) {
+        const KopieSauSicht sau = kopie.sicht(s);
+        for (int i = 0; i < int(sau.wuerfe.size()); ++i) {
             qint64 nummer = 0;
-            if (!z.gruppeDes(kopie, s, i, nummer)) continue;
-            const KopieWurf& w = wuerfe[std::size_t(i)];
+            if (!z.gruppeDes(sau, i, nummer)) continue;
+            const KopieWurf& w = sau.wuerfe[std::size_t(i)];
             TBelegwoche& g = plaetze.gruppe(nummer, s);
-            WurfZahlenAddieren(z.vergleich(), kopie, s, i, g.summe, amAuswahl,
-                               rahmen.einstellungen);
+            WurfZahlenAddieren(z.vergleich(), sau, i, g.summe, amAuswahl, rahmen.einstellungen);
             if (w.WurfNr == 1) ++g.jungsauen;
             if (w.abgeferkelt())
                 ++g.abgeferkelt;
@@ -170,12 +169,14 @@ std::vector<int> BelegwochenSauen(const Auswertungskopie& kopie, const TAuswertu
                                   const Gruppenraster& raster, qint64 nummer) {
     const Belegwochenzuordnung z(filter, raster);
     std::vector<int> sauen;
-    for (int s = 0; s < kopie.sauenAnzahl(); ++s)
-        for (int i = 0; i < int(kopie.wuerfe(s).size()); ++i)
-            if (qint64 g = 0; z.gruppeDes(kopie, s, i, g) && g == nummer) {
+    for (int s = 0; s < kopie.sauenAnzahl(); ++s) {
+        const KopieSauSicht sau = kopie.sicht(s);
+        for (int i = 0; i < int(sau.wuerfe.size()); ++i)
+            if (qint64 g = 0; z.gruppeDes(sau, i, g) && g == nummer) {
                 sauen.push_back(s);
                 break;
             }
+    }
     return sauen;
 }
 

@@ -79,10 +79,10 @@ struct Belegwochenrahmen {
 class Belegwochenzuordnung {
 public:
     Belegwochenzuordnung(const TAuswertungsFilter& filter, const Gruppenraster& raster);
-    // The group of litter `i` of sow `sau` into `gruppe`; false when it belongs to none.
-    bool gruppeDes(const Auswertungskopie& kopie, int sau, int i, qint64& gruppe) const {
-        return nachBelegen(kopie.wuerfe(sau)[std::size_t(i)], gruppe) &&
-               (vergleich_.nurZeitraum() || WurfImFilter(vergleich_, kopie, sau, i));
+    // The group of litter `i` of the sow `s` into `gruppe`; false when it belongs to none.
+    bool gruppeDes(const KopieSauSicht& s, int i, qint64& gruppe) const {
+        return nachBelegen(s.wuerfe[std::size_t(i)], gruppe) &&
+               (vergleich_.nurZeitraum() || WurfImFilter(vergleich_, s, i));
     }
     // Boar, origin and breed in the engine's form, with a period that holds every date.
     const Filtervergleich& vergleich() const { return vergleich_; }

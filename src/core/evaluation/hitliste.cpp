@@ -62,10 +62,10 @@ std::vector<THitEintrag> HitlisteBilden(const Auswertungskopie& kopie,
     for (int s = 0; s < kopie.sauenAnzahl(); ++s) {
         if (fortschritt) fortschritt(s);
         summe.Leeren();
-        for (int i = 0; i < int(kopie.wuerfe(s).size()); ++i)
-            if (WurfImFilter(f, kopie, s, i))
-                WurfZahlenAddieren(f, kopie, s, i, summe, amAuswahl, e);
-        if (summe.Wuerfe > 0) liste.push_back(HitEintrag(kopie.sau(s).SauNr, summe, e));
+        const KopieSauSicht sau = kopie.sicht(s);
+        for (int i = 0; i < int(sau.wuerfe.size()); ++i)
+            if (WurfImFilter(f, sau, i)) WurfZahlenAddieren(f, sau, i, summe, amAuswahl, e);
+        if (summe.Wuerfe > 0) liste.push_back(HitEintrag(sau.sau.SauNr, summe, e));
     }
     // Descending, the later sow first among equals: the order in which each entry goes in
     // before the first one not greater. The small keys are sorted, then the entries moved once.

@@ -58,16 +58,15 @@ TVergleichsgruppen VergleichBilden(const Auswertungskopie& kopie, const TAuswert
         if (fortschritt) fortschritt(s);
         bool ersterWurf = true;
         int gruppeDerSau = -1; // origin and breed: the sow's key serves all her litters
-        const auto wuerfe = kopie.wuerfe(s);
-        for (int i = 0; i < int(wuerfe.size()); ++i) {
-            if (!WurfImFilter(f, kopie, s, i)) continue;
+        const KopieSauSicht sau = kopie.sicht(s);
+        for (int i = 0; i < int(sau.wuerfe.size()); ++i) {
+            if (!WurfImFilter(f, sau, i)) continue;
             if (art == vaEber)
-                gruppeDerSau = wahl.eber(eberDes(wuerfe[std::size_t(i)]));
+                gruppeDerSau = wahl.eber(eberDes(sau.wuerfe[std::size_t(i)]));
             else if (gruppeDerSau < 0)
-                gruppeDerSau =
-                    wahl.gruppe(art == vaHerkunft ? kopie.sau(s).Herkunft : kopie.sau(s).Rasse);
+                gruppeDerSau = wahl.gruppe(art == vaHerkunft ? sau.sau.Herkunft : sau.sau.Rasse);
             TKennzahlen& gruppe = g.Gruppen[std::size_t(gruppeDerSau)];
-            WurfZahlenAddieren(f, kopie, s, i, gruppe, modus, e);
+            WurfZahlenAddieren(f, sau, i, gruppe, modus, e);
             if (ersterWurf) ++gruppe.Sauen;
             ersterWurf = false;
         }

@@ -5,6 +5,7 @@
 #include "controls/tdate_ed.h"
 #include "evaluation/auswertungskopie.h"
 #include "evaluation/filtervorgabe.h"
+#include "platform/codepage.h"
 #include "programm/appcontext.h"
 
 #include <QButtonGroup>
@@ -18,6 +19,9 @@
 #include <QSet>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <string_view>
+#include <unordered_set>
 
 namespace {
 
@@ -114,19 +118,28 @@ QGridLayout* TAuswertungFilter::auswahlAufbauen() {
     return raster;
 }
 
-// Origins and breeds in order of first occurrence; the boars of the herd.
+// Origins and breeds in order of first occurrence; the boars of the herd. A name is decoded only
+// when its stored characters are new.
 void TAuswertungFilter::listenFuellen(const AppContext& ctx) {
-    QSet<QString> herkunft, rasse;
+    struct Namen {
+        QComboBox* box;
+        std::unordered_set<std::string_view> gesehen;
+        QSet<QString> texte;
+        void aufnehmen(std::span<const std::uint8_t> z) {
+            if (z.empty() ||
+                !gesehen.emplace(reinterpret_cast<const char*>(z.data()), z.size()).second)
+                return;
+            const QString text = cp1252::decode(z.data(), z.size());
+            if (!texte.contains(text)) {
+                texte.insert(text);
+                box->addItem(text);
+            }
+        }
+    };
+    Namen herkunft{ComboBox2, {}, {}}, rasse{ComboBox3, {}, {}};
     for (const Sau& s : ctx.Sauenliste) {
-        const QString h = s.rec.Herkunft(), r = s.rec.Rasse();
-        if (!h.isEmpty() && !herkunft.contains(h)) {
-            herkunft.insert(h);
-            ComboBox2->addItem(h);
-        }
-        if (!r.isEmpty() && !rasse.contains(r)) {
-            rasse.insert(r);
-            ComboBox3->addItem(r);
-        }
+        herkunft.aufnehmen(s.rec.HerkunftZeichen());
+        rasse.aufnehmen(s.rec.RasseZeichen());
     }
     ComboBox1->addItems(ctx.Eberliste);
     for (QComboBox* c : {ComboBox1, ComboBox2, ComboBox3})
