@@ -18,7 +18,7 @@ Sau gsau(const QString& nr, int gruppe = 0, TKurzDatum zugang = {}, std::vector<
 QStringList nummern(const Auswahlliste& l) {
     QStringList out;
     for (const AuswahlEintrag& e : l.eintraege())
-        out << e.nummer;
+        out << e.nummer();
     return out;
 }
 
@@ -190,7 +190,7 @@ private slots:
         l.sichtbareAufbauen(h, f);
         QStringList gezeigt;
         for (int z = 0; z < l.zeilen(); ++z)
-            gezeigt << l.zeile(z).nummer;
+            gezeigt << l.zeile(z).nummer();
         QTEST(gezeigt, "erwartet");
     }
 

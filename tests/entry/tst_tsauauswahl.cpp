@@ -44,6 +44,7 @@ class TestTSauAuswahl : public QObject {
     Q_OBJECT
 private slots:
     // Typing searches from the top; the arrows move without wrapping, a click takes the number.
+    // Opened again, the list shows the sows as they are.
     void tippenPfeileUndKlick() {
         TestContext t;
         herde(t, {"3", "120", "12", "45"});
@@ -65,6 +66,12 @@ private slots:
         w.klick(2);
         QCOMPARE(e->text(), QStringLiteral("3"));
         QCOMPARE(e->selectedText(), QStringLiteral("3"));
+        // A sow changed while the list was hidden shows as she is now when it opens again.
+        w.w.hide();
+        t.ctx.Sauenliste[3].rec.setSauNr("46");
+        emit t.ctx.meldung.geaendert(false);
+        QVERIFY(w.zeigen());
+        QCOMPARE(w.w.liste().zeile(3).nummer(), QStringLiteral("46"));
     }
 
     void gruppenZuweisenUndBeimSchliessenFragen_data() {

@@ -24,7 +24,6 @@ void stammdaten(AuswahlEintrag& e, const Sau& sau) {
     e.nummerCp = {};
     e.nummerCp.n = std::uint8_t(zeichen.size());
     std::copy(zeichen.begin(), zeichen.end(), e.nummerCp.b.begin());
-    e.nummer = cp1252::decode(zeichen.data(), zeichen.size());
     e.numerisch = fuehrendeZahl(e.nummerCp);
     e.status = sau.rec.Status();
     e.zugang = sau.rec.Zugang();
@@ -32,6 +31,10 @@ void stammdaten(AuswahlEintrag& e, const Sau& sau) {
 }
 
 } // namespace
+
+QString AuswahlEintrag::nummer() const {
+    return cp1252::decode(nummerCp.b.data(), nummerCp.n);
+}
 
 int filterFuerStatus(int status) {
     // CheckBox1 Leer, CheckBox7 umrauschen, CheckBox2 Belegt, ... CheckBox6 leer JS
@@ -268,6 +271,6 @@ void Auswahlliste::beschraenken(const std::vector<int>& sauen, std::size_t herde
 int Auswahlliste::suchen(const QString& text) const {
     const QString gesucht = GrossText(text);
     for (int z = 0; z < zeilen(); ++z)
-        if (GrossText(zeile(z).nummer).startsWith(gesucht)) return z;
+        if (GrossText(zeile(z).nummer()).startsWith(gesucht)) return z;
     return -1;
 }

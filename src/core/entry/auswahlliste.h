@@ -32,7 +32,6 @@ struct SauNrBytes {
 
 struct AuswahlEintrag {
     int index = 0;       // position in the herd
-    QString nummer;      // SauNr
     SauNrBytes nummerCp; // SauNr as stored, compared byte by byte
     qint64 numerisch = 0;
     std::uint8_t status = 0;
@@ -41,6 +40,9 @@ struct AuswahlEintrag {
     TKurzDatum zugang;
     TKurzDatum abferkeln;
     bool abferkelnSpaeter = false; // later than every real date
+
+    // The SauNr as text, decoded when a line is shown or searched.
+    QString nummer() const;
 };
 
 class Auswahlliste {

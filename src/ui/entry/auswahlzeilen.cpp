@@ -32,7 +32,7 @@ void AuswahlMaler::paint(QPainter* p, const QStyleOptionViewItem& opt, const QMo
     p->setPen(opt.palette.color(gewaehlt ? QPalette::HighlightedText : QPalette::Text));
     const int x0 = r.left() + nrBreite + fm.horizontalAdvance(QStringLiteral("0"));
     p->drawText(QRect(x0, r.top(), r.width(), r.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                e.nummer);
+                e.nummer());
     const auto sektion = [&](int s) {
         return std::pair{kopf_->sectionPosition(s),
                          kopf_->sectionPosition(s) + kopf_->sectionSize(s)};

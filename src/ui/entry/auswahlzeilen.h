@@ -16,7 +16,7 @@ public:
     QVariant data(const QModelIndex& i, int role) const override {
         if (!i.isValid() || i.row() >= l_.zeilen()) return {};
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-            return l_.zeile(i.row()).nummer;
+            return l_.zeile(i.row()).nummer();
         return {};
     }
     void neu() {

@@ -346,6 +346,7 @@ void TSauAuswahl::eintraegeAufbauen() {
     Wartecursor warten;
     liste_.aufbauen(ctx_.Sauenliste, ctx_.Tragezeit, sortierung());
     sauenVeraltet_ = false;
+    frischAufgebaut_ = true;
     ListboxAufbauen();
     gewaehlterWurf_ = -1;
     Button1->hide();
@@ -411,6 +412,7 @@ std::vector<int> TSauAuswahl::GewaehlteSauen() const {
 }
 
 void TSauAuswahl::herdeGeaendert(bool sauenGeaendert) {
+    frischAufgebaut_ = false;
     if (sauenGeaendert) sauenVeraltet_ = true;
     if (!isVisible()) return; // made current when shown
     if (sauenVeraltet_) {
@@ -422,8 +424,12 @@ void TSauAuswahl::herdeGeaendert(bool sauenGeaendert) {
 }
 
 void TSauAuswahl::showEvent(QShowEvent* e) {
-    liste_.auffrischen(ctx_.Sauenliste, ctx_.Tragezeit);
-    modell_->zeilenGeaendert();
+    // The sows may have changed while the list was hidden, unless it was just made.
+    if (!frischAufgebaut_) {
+        liste_.auffrischen(ctx_.Sauenliste, ctx_.Tragezeit);
+        modell_->zeilenGeaendert();
+    }
+    frischAufgebaut_ = false;
     if (Edit1->isVisible() || modus_ != awSauen)
         Edit1->setFocus();
     else
@@ -444,7 +450,7 @@ void TSauAuswahl::zeileGeklickt(int zeile) {
         auswahlGeaendert(zeile, ListBox1->selectionModel()->isSelected(modell_->index(zeile)));
         return;
     }
-    Edit1->setText(liste_.zeile(zeile).nummer);
+    Edit1->setText(liste_.zeile(zeile).nummer());
     Edit1->selectAll();
 }
 

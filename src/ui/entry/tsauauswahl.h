@@ -80,7 +80,8 @@ private:
 
     AppContext& ctx_;
     Auswahlliste liste_;
-    bool sauenVeraltet_ = true; // sows came or went since the entries were made
+    bool sauenVeraltet_ = true;    // sows came or went since the entries were made
+    bool frischAufgebaut_ = false; // the entries were made and the herd did not change since
     int modus_ = 0;
     int gewaehlterWurf_ = -1;
     bool GruppeGeaendert = false;
