@@ -137,17 +137,17 @@ AuswahlZeiten auswahlGezeichnet(AppContext& ctx, TPVMain& main) {
     FilterMerken(ctx, f);
     AuswahlZeiten z;
     QElapsedTimer gesamt, abOK;
-    // Runs first in the dialog's loop; what it posts runs after what the dialog posted when
-    // it was shown.
+    // Runs first in the dialog's loop: what the dialog asks of the loop (its painting, then
+    // the working copy) runs before it is taken as ready.
     QTimer::singleShot(0, [&] {
-        QTimer::singleShot(0, [&] {
-            z.bedienbar = ms(gesamt);
-            QTimer::singleShot(200, [&] {
-                QWidget* dlg = QApplication::activeModalWidget();
-                auto* ok = dlg ? dlg->findChild<QPushButton*>(QStringLiteral("OKBtn")) : nullptr;
-                abOK.start();
-                if (ok) ok->click();
-            });
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+        z.bedienbar = ms(gesamt);
+        QTimer::singleShot(200, [&] {
+            QWidget* dlg = QApplication::activeModalWidget();
+            auto* ok = dlg ? dlg->findChild<QPushButton*>(QStringLiteral("OKBtn")) : nullptr;
+            abOK.start();
+            if (ok) ok->click();
         });
     });
     gesamt.start();

@@ -229,8 +229,14 @@ void TAuswertungFilter::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     QWidget* erstes = Panel1->isVisibleTo(this) ? Beleg1 : EnterAlsTab::erstesFeld(this);
     if (erstes) erstes->setFocus(Qt::OtherFocusReason);
-    // After the show: on the dialog's own event loop, so the herd cannot change meanwhile
-    // except through what that loop runs (a barn booking), which the copy then takes over.
+}
+
+void TAuswertungFilter::paintEvent(QPaintEvent* e) {
+    QDialog::paintEvent(e);
+    // Once the dialog stands on the screen, on its own event loop: the herd cannot change
+    // meanwhile except through what that loop runs (a barn booking), which the copy then
+    // takes over.
     if (kopieAlleWuerfe_)
         QTimer::singleShot(0, this, [this, alle = *kopieAlleWuerfe_] { Herdenkopie(ctx_, alle); });
+    kopieAlleWuerfe_.reset();
 }

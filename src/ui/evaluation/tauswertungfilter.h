@@ -32,7 +32,8 @@ public:
     // Fixes the date kind: the radio group shows it and cannot be changed.
     void DatumsartSperren(TDatumsart art);
     // Makes the working copy of the herd (Herdenkopie, with every litter or not) once the
-    // dialog is open, while the farmer chooses: the evaluation confirmed with OK finds it made.
+    // dialog is painted, while the farmer chooses: the evaluation confirmed with OK finds it
+    // made.
     void KopieVorbereiten(bool alleWuerfe) { kopieAlleWuerfe_ = alleWuerfe; }
 
     void accept() override;
@@ -40,6 +41,7 @@ public:
 protected:
     // Typing starts in the period's first date (or the first field shown).
     void showEvent(QShowEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     QWidget* periodeAufbauen();
