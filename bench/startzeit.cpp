@@ -113,9 +113,14 @@ int main(int argc, char** argv) {
     std::printf("Hauptfenster bereit: %.1f ms (TPVMain bis gezeichnet), %.1f ms ab main(), "
                 "%.0f ms ab Prozessstart\n",
                 fenster, seitMain, abStart);
-    const double durchlauf = benchherde::EinDurchlaufMs(ctx.Sauenliste);
-    benchherde::WarteZeile("F2 bis Auswahl gezeichnet", erstes, durchlauf, "ein Durchlauf", 3.0);
-    benchherde::WarteZeile("F2 erneut", zweites, durchlauf, "ein Durchlauf", 3.0);
+    if (ctx.Sauenliste.empty()) {
+        std::printf("F2 bis Auswahl gezeichnet: %.1f ms, erneut %.1f ms\n", erstes, zweites);
+    } else {
+        const double durchlauf = benchherde::EinDurchlaufMs(ctx.Sauenliste);
+        benchherde::WarteZeile("F2 bis Auswahl gezeichnet", erstes, durchlauf, "ein Durchlauf",
+                               3.0);
+        benchherde::WarteZeile("F2 erneut", zweites, durchlauf, "ein Durchlauf", 3.0);
+    }
     std::printf("RSS vor dem Hauptfenster %.1f MiB, mit Hauptfenster %.1f MiB, nach der Auswahl "
                 "%.1f MiB, Spitze %.1f MiB\n",
                 double(rssVorher) / 1024.0, double(rssFenster) / 1024.0,

@@ -6,6 +6,7 @@
 #include "evaluation/auswertungskopie.h"
 #include "evaluation/filtervorgabe.h"
 #include "platform/codepage.h"
+#include "platform/wartecursor.h"
 #include "programm/appcontext.h"
 
 #include <QButtonGroup>
@@ -237,6 +238,9 @@ void TAuswertungFilter::paintEvent(QPaintEvent* e) {
     // meanwhile except through what that loop runs (a barn booking), which the copy then
     // takes over.
     if (kopieAlleWuerfe_)
-        QTimer::singleShot(0, this, [this, alle = *kopieAlleWuerfe_] { Herdenkopie(ctx_, alle); });
+        QTimer::singleShot(0, this, [this, alle = *kopieAlleWuerfe_] {
+            Wartecursor warten; // the first copy walks the whole herd
+            Herdenkopie(ctx_, alle);
+        });
     kopieAlleWuerfe_.reset();
 }
