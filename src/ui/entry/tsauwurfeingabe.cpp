@@ -12,6 +12,7 @@
 #include "herd/textfunktionen.h"
 #include "platform/messages.h"
 #include "platform/paintercanvas.h"
+#include "platform/wartecursor.h"
 #include "programm/appcontext.h"
 
 #include <QApplication>
@@ -597,10 +598,11 @@ void TSauWurfEingabe::done(int r) {
     if (r == QDialog::Accepted && schliessenMitOK_) {
         TSauRec rec;
         kartenSpeichern(rec);
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        index_ =
-            kartenbuchung::KarteUebernehmen(ctx_, index_, rec, neueListe_, NumEdit3->AsInteger());
-        QApplication::restoreOverrideCursor();
+        {
+            Wartecursor warten; // the booking saves the herd
+            index_ = kartenbuchung::KarteUebernehmen(ctx_, index_, rec, neueListe_,
+                                                     NumEdit3->AsInteger());
+        }
         // The card goes on with the herd's litters (a later read-out must not bring back
         // a removed one).
         wuerfe_ = ctx_.Sauenliste[std::size_t(index_)].wuerfe;
