@@ -188,6 +188,7 @@ private slots:
         {
             ModalTreiber filter;
             filter.dann([&](QDialog* d) {
+                QTRY_VERIFY(t.ctx.auswertungskopien[0].kopie); // made while the filter is open
                 vorOK = t.ctx.auswertungskopien[0].kopie.get();
                 d->findChild<tdate_ed*>("Beleg1")->SetDatum(Tag(0));
                 d->findChild<tdate_ed*>("Beleg2")->SetDatum(Tag(5000));
