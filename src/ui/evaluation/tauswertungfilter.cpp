@@ -17,7 +17,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QSet>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -119,28 +118,18 @@ QGridLayout* TAuswertungFilter::auswahlAufbauen() {
     return raster;
 }
 
-// Origins and breeds in order of first occurrence; the boars of the herd. A name is decoded only
-// when its stored characters are new.
+// Origins and breeds in order of first occurrence; the boars of the herd. Equal stored
+// characters are equal text, so a name is decoded only when its characters are new.
 void TAuswertungFilter::listenFuellen(const AppContext& ctx) {
-    struct Namen {
-        QComboBox* box;
-        std::unordered_set<std::string_view> gesehen;
-        QSet<QString> texte;
-        void aufnehmen(std::span<const std::uint8_t> z) {
-            if (z.empty() ||
-                !gesehen.emplace(reinterpret_cast<const char*>(z.data()), z.size()).second)
-                return;
-            const QString text = cp1252::decode(z.data(), z.size());
-            if (!texte.contains(text)) {
-                texte.insert(text);
-                box->addItem(text);
-            }
-        }
+    std::unordered_set<std::string_view> herkunft, rasse;
+    const auto aufnehmen = [](std::unordered_set<std::string_view>& gesehen, QComboBox* box,
+                              std::span<const std::uint8_t> z) {
+        if (!z.empty() && gesehen.emplace(reinterpret_cast<const char*>(z.data()), z.size()).second)
+            box->addItem(cp1252::decode(z.data(), z.size()));
     };
-    Namen herkunft{ComboBox2, {}, {}}, rasse{ComboBox3, {}, {}};
     for (const Sau& s : ctx.Sauenliste) {
-        herkunft.aufnehmen(s.rec.HerkunftZeichen());
-        rasse.aufnehmen(s.rec.RasseZeichen());
+        aufnehmen(herkunft, ComboBox2, s.rec.HerkunftZeichen());
+        aufnehmen(rasse, ComboBox3, s.rec.RasseZeichen());
     }
     ComboBox1->addItems(ctx.Eberliste);
     for (QComboBox* c : {ComboBox1, ComboBox2, ComboBox3})
