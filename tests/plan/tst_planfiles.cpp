@@ -178,11 +178,9 @@ private slots:
         }
     }
 
-    // A disk failing while a plan file is read: the whole records read stay, the failure is seen.
+    // A disk failing while the plan types are read in small pieces: the whole records read
+    // stay, the failure is seen. (A plan-times record cut short is in the loading table.)
     void versagendesGeraetWirdErkannt() {
-        BegrenztesGeraet zeiten(1000, roh(PlanZeitenStandard()), 300);
-        QVERIFY(zeiten.open(QIODevice::ReadOnly));
-        QVERIFY(PlanZeitenLesen(zeiten).fehler);
         const QByteArray typ = roh(TPlanTyp());
         BegrenztesGeraet typen(typ.size() + 100, typ + typ, 64);
         QVERIFY(typen.open(QIODevice::ReadOnly));
