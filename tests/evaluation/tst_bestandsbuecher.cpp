@@ -100,7 +100,6 @@ private slots:
         QTest::addColumn<int>("bis");
         QTest::addColumn<int>("erste");
         QTest::addColumn<int>("letzte"); // 0: no line
-        QTest::newRow("Mitte") << 17 << 23 << 17 << 23;
         QTest::newRow("ausserhalb geklemmt") << -5 << 9999 << 1 << 200;
         QTest::newRow("von > bis nur Koepfe") << 9 << 3 << 0 << 0;
     }
