@@ -93,8 +93,6 @@ private slots:
         zeile("ohne Nummer", kopf + ";A;1;;;\n", "2: Die Sau-Nr. fehlt.");
         zeile("zu viele Felder", kopf + "1;;1;;;;x\n",
               "2: Die Zeile hat mehr Felder als die Kopfzeile.");
-        zeile("unbekannte Spalte", "Sau-Nr.;Farbe\n1;rot\n",
-              "1: Unbekannte Spalte „Farbe“: sie wird nicht übernommen.");
         zeile("ohne Sau-Nr.", "Wurf\n1\n", "1: Die Spalte „Sau-Nr.“ fehlt.");
     }
     void probezeilen() {

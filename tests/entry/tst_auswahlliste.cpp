@@ -3,7 +3,6 @@
 #include "herd/saustatus.h"
 #include "support/herdbau.h"
 
-#include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
@@ -34,33 +33,28 @@ std::vector<int> indizes(const Auswahlliste& l) {
 // characters, long leading digit runs, groups from -128 to 127, dates over the full year
 // byte, sows without litters; numbers and states repeat, so that equal keys are common.
 Herde weiteSchluessel(int n, quint32 seed) {
-    QRandomGenerator rnd(seed);
+    Zufall z(seed);
     QString zeichen = QStringLiteral("019AZaÄ€ÿ ");
     zeichen += QChar(0); // a number "12" and a number "12" plus a zero byte are not equal
     const QStringList stamm{"12",      "120",      "12A",     "1200000000", "9999999999",
                             "Ä",       "ÄÄ",       "€1",      "",           "12345678",
                             "1234567", "ABCDEFGH", "ABCDEFG", "9999999999"};
     // A record date with every byte drawn, day and month from `ab` up.
-    const auto datum = [&](int ab) {
-        return TKurzDatum{std::uint8_t(ab + rnd.bounded(32 - ab)),
-                          std::uint8_t(ab + rnd.bounded(13 - ab)), std::uint8_t(rnd.bounded(256)),
-                          0};
-    };
+    const auto datum = [&](int ab) { return D(z.zahl(ab, 31), z.zahl(ab, 12), z.zahl(0, 255)); };
     Herde h;
     for (int i = 0; i < n; ++i) {
-        QString nr = stamm[rnd.bounded(int(stamm.size()))];
-        const int mehr = rnd.bounded(11 - int(nr.size()));
-        for (int k = 0; k < mehr; ++k)
-            nr += zeichen[rnd.bounded(int(zeichen.size()))];
+        QString nr = stamm[z.zahl(0, int(stamm.size()) - 1)];
+        for (int k = z.zahl(0, 10 - int(nr.size())); k > 0; --k)
+            nr += zeichen[z.zahl(0, int(zeichen.size()) - 1)];
         std::vector<TWurfRec> w;
-        for (int k = rnd.bounded(3); k > 0; --k) {
-            TWurfRec r = TWurfRec::leer(std::uint8_t(1 + rnd.bounded(255)));
-            if (rnd.bounded(4)) r.setBelegen(1 + rnd.bounded(3), datum(1));
-            if (rnd.bounded(2)) r.setAbferkeln(datum(1));
+        for (int k = z.zahl(0, 2); k > 0; --k) {
+            TWurfRec r = TWurfRec::leer(std::uint8_t(z.zahl(1, 255)));
+            if (!z.einmalIn(4)) r.setBelegen(z.zahl(1, 3), datum(1));
+            if (z.einmalIn(2)) r.setAbferkeln(datum(1));
             w.push_back(r);
         }
         const TKurzDatum zugang = datum(0);
-        h.push_back(gsau(nr, rnd.bounded(256) - 128, zugang, w));
+        h.push_back(gsau(nr, z.zahl(-128, 127), zugang, w));
     }
     StatusNeuBerechnen(h);
     return h;

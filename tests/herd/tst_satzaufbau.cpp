@@ -29,10 +29,6 @@ struct Soll {
     QByteArray b;
 };
 
-template <class R> QByteArray ist(const R& r) {
-    return QByteArray(reinterpret_cast<const char*>(r.bytes().data()), int(r.bytes().size()));
-}
-
 } // namespace
 
 class TestSatzaufbau : public QObject {
@@ -72,7 +68,7 @@ private slots:
         s.u(126, {9, 10, 115, 1}).u(130, {0x34, 0x12}).u(132, {0x78, 0x56});
         s.u(134, {0x81, 0, 0, 0, 0, 0}).u(140, {0x82, 0, 0, 0, 0, 0}).s(146, "Ab");
         s.u(162, {1, 2, 0xFF}).u(169, {'N', 10, 'O'});
-        QCOMPARE(ist(r).toHex(' '), s.b.toHex(' '));
+        QCOMPARE(roh(r).toHex(' '), s.b.toHex(' '));
     }
     void wurf() {
         TWurfRec r;
@@ -120,7 +116,7 @@ private slots:
             s.s(198 + 16 * i, t).u(422 + i, {i + 1});
         }
         s.s(436, "W");
-        QCOMPARE(ist(r).toHex(' '), s.b.toHex(' '));
+        QCOMPARE(roh(r).toHex(' '), s.b.toHex(' '));
     }
     void hilfsliste() {
         THilfslisten l;
@@ -139,7 +135,7 @@ private slots:
         Soll s(1950);
         s.s(858, "X").u(874, {0xFE, 0xFF, 0x2C, 0x01}).s(878, "Ab");
         s.s(1924, "Y").u(1940, {7, 0, 8, 0}).s(1944, "K\xFCrz");
-        QCOMPARE(ist(z).toHex(' '), s.b.toHex(' '));
+        QCOMPARE(roh(z).toHex(' '), s.b.toHex(' '));
     }
     void planTyp() {
         TPlanTyp t;
@@ -155,7 +151,7 @@ private slots:
         Soll neu(351);
         neu.s(0, "T").u(17, {2}).u(22, {1, 4}).u(27, {3}).s(28, "Q").s(332, "S");
         neu.u(348, {0xFE, 0xFF, 1});
-        QCOMPARE(ist(t).toHex(' '), neu.b.toHex(' '));
+        QCOMPARE(roh(t).toHex(' '), neu.b.toHex(' '));
     }
 };
 
