@@ -74,6 +74,11 @@ private slots:
             QTest::newRow(n) << h << int(s) << e;
         };
         zeile("alphanum", {"A7", "3", "12"}, Sortierung::Alphanum, {"12", "3", "A7"});
+        // Numbers that differ in the high bit of one byte alone, among the first eight
+        // characters and after them.
+        zeile("high bit", {"A", "Á"}, Sortierung::Alphanum, {"A", "Á"});
+        zeile("high bit, 9th", {"12345678A", "12345678Á"}, Sortierung::Alphanum,
+              {"12345678A", "12345678Á"});
         zeile("numeric", {"12", "3", "A7"}, Sortierung::Numerisch, {"A7", "3", "12"});
         // Year before month before day; equal dates: the later sow first.
         zeile("stalling in",
